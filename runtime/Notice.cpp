@@ -1,0 +1,58 @@
+#include "runtime/Notice.h"
+
+namespace rt {
+namespace {
+NoticeSink* g_sink = nullptr;
+
+int firstButton(unsigned flags) {
+    switch (flags & 0xF) {
+        case MB_ABORTRETRYIGNORE: return IDABORT;
+        case MB_YESNOCANCEL:
+        case MB_YESNO: return IDYES;
+        case MB_RETRYCANCEL: return IDRETRY;
+        default: return IDOK;
+    }
+}
+}  // namespace
+
+void NoticeRecorder::ShowMessage(const std::string& text) { notices.push_back({Notice::Message, text, {}, 0}); }
+
+int NoticeRecorder::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+    notices.push_back({Notice::Box, text, caption, flags});
+    if (!answers.empty()) {
+        int a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    return firstButton(flags);
+}
+
+void NoticeRecorder::MessageBeep(unsigned type) { notices.push_back({Notice::Beep, {}, {}, type}); }
+
+std::vector<std::string> NoticeRecorder::Texts() const {
+    std::vector<std::string> t;
+    for (const auto& n : notices)
+        if (n.kind != Notice::Beep) t.push_back(n.text);
+    return t;
+}
+
+NoticeRecorder& DefaultNoticeRecorder() {
+    static NoticeRecorder recorder;
+    return recorder;
+}
+
+NoticeSink& Notices() { return g_sink ? *g_sink : DefaultNoticeRecorder(); }
+
+NoticeSink* SetNoticeSink(NoticeSink* sink) {
+    NoticeSink* old = g_sink ? g_sink : &DefaultNoticeRecorder();
+    g_sink = sink;
+    return old;
+}
+
+void ShowMessage(const std::string& text) { Notices().ShowMessage(text); }
+int MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+    return Notices().MessageBox(text, caption, flags);
+}
+void MessageBeep(unsigned type) { Notices().MessageBeep(type); }
+
+}  // namespace rt

@@ -1,0 +1,179 @@
+#include "runtime/TextFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "runtime/FileNames.h"
+#include "runtime/NumText.h"
+
+namespace rt {
+namespace {
+int g_failAfter = -1;  // test hook: remaining successful writes, -1 = off
+
+std::string errnoText(const std::string& what, const std::string& name) {
+    return what + " " + name + ": " + std::strerror(errno);
+}
+
+mode_t newFileMode(const std::string& target) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) return st.st_mode & 07777;
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+}  // namespace
+
+void TextFile::FailWritesAfter(int count) { g_failAfter = count; }
+
+TextFile::~TextFile() {
+    if (mode_ == Mode::Writing) Abandon();
+}
+
+void TextFile::Assign(const std::string& name) {
+    if (mode_ == Mode::Writing) Abandon();
+    mode_ = Mode::Closed;
+    lines_.clear();
+    pos_ = 0;
+    name_ = name;
+}
+
+void TextFile::requireMode(Mode m) const {
+    if (mode_ != m) throw FileError("File not open for " + std::string(m == Mode::Writing ? "output" : "input"));
+}
+
+void TextFile::Rewrite() {
+    if (mode_ == Mode::Writing) Abandon();
+    mode_ = Mode::Closed;
+    if (name_.empty()) throw FileError("No file name assigned");
+    std::string templ = ExtractFilePath(name_) + "." + ExtractFileName(name_) + ".XXXXXX";
+    std::vector<char> buf(templ.begin(), templ.end());
+    buf.push_back('\0');
+    int fd = ::mkstemp(buf.data());
+    if (fd < 0) throw FileError(errnoText("Cannot create", name_));
+    tempName_ = buf.data();
+    ::fchmod(fd, newFileMode(name_));
+    out_ = ::fdopen(fd, "wb");
+    if (!out_) {
+        ::close(fd);
+        ::unlink(tempName_.c_str());
+        throw FileError(errnoText("Cannot open", name_));
+    }
+    mode_ = Mode::Writing;
+}
+
+void TextFile::put(const std::string& s) {
+    requireMode(Mode::Writing);
+    if (g_failAfter == 0) throw FileError("Write error on " + name_);
+    if (g_failAfter > 0) --g_failAfter;
+    if (!s.empty() && std::fwrite(s.data(), 1, s.size(), out_) != s.size())
+        throw FileError(errnoText("Write error on", name_));
+}
+
+void TextFile::Write(const std::string& s) { put(s); }
+void TextFile::WriteLn(const std::string& s) { put(s + "\r\n"); }
+
+void TextFile::Abandon() {
+    if (mode_ != Mode::Writing) return;
+    if (out_) std::fclose(out_);
+    out_ = nullptr;
+    ::unlink(tempName_.c_str());
+    tempName_.clear();
+    mode_ = Mode::Closed;
+}
+
+void TextFile::Close() {
+    if (mode_ == Mode::Reading) {
+        lines_.clear();
+        pos_ = 0;
+        mode_ = Mode::Closed;
+        return;
+    }
+    if (mode_ != Mode::Writing) return;
+    bool ok = std::fflush(out_) == 0 && ::fsync(::fileno(out_)) == 0;
+    ok = (std::fclose(out_) == 0) && ok;
+    out_ = nullptr;
+    if (ok) ok = ::rename(tempName_.c_str(), name_.c_str()) == 0;
+    if (!ok) {
+        std::string msg = errnoText("Cannot write", name_);
+        ::unlink(tempName_.c_str());
+        tempName_.clear();
+        mode_ = Mode::Closed;
+        throw FileError(msg);
+    }
+    tempName_.clear();
+    mode_ = Mode::Closed;
+}
+
+void TextFile::Reset() {
+    if (mode_ == Mode::Writing) Abandon();
+    mode_ = Mode::Closed;
+    lines_.clear();
+    pos_ = 0;
+    struct stat st {};
+    if (::stat(name_.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) throw FileError("Not a file: " + name_);
+    std::ifstream in(name_, std::ios::binary);
+    if (!in) throw FileError(errnoText("Cannot open", name_));
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    if (in.bad()) throw FileError(errnoText("Read error on", name_));
+    std::string all = ss.str();
+    size_t start = 0;
+    while (start < all.size()) {
+        size_t nl = all.find('\n', start);
+        size_t end = nl == std::string::npos ? all.size() : nl;
+        std::string line = all.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines_.push_back(std::move(line));
+        if (nl == std::string::npos) break;
+        start = nl + 1;
+    }
+    mode_ = Mode::Reading;
+}
+
+bool TextFile::Eof() const { return mode_ != Mode::Reading || pos_ >= lines_.size(); }
+
+std::string TextFile::ReadLn() {
+    requireMode(Mode::Reading);
+    if (pos_ >= lines_.size()) throw FileError("Unexpected end of file " + name_);
+    return lines_[pos_++];
+}
+
+std::vector<double> TextFile::ReadNumbers(int n) {
+    std::string line = ReadLn();
+    std::vector<double> values;
+    size_t i = 0;
+    while (true) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        if (i >= line.size()) break;
+        size_t j = i;
+        while (j < line.size() && line[j] != ' ' && line[j] != '\t') ++j;
+        double v = 0;
+        int code = 0;
+        Val(line.substr(i, j - i), v, code);
+        if (code != 0)
+            throw FileError("Invalid number in line " + std::to_string(pos_) + " of " + name_);
+        values.push_back(v);
+        i = j;
+    }
+    if (static_cast<int>(values.size()) != n)
+        throw FileError("Line " + std::to_string(pos_) + " of " + name_ + " holds " +
+                        std::to_string(values.size()) + " numbers instead of " + std::to_string(n));
+    return values;
+}
+
+long long TextFile::ReadInteger() {
+    std::string line = ReadLn();
+    size_t e = line.find_last_not_of(" \t");
+    line = e == std::string::npos ? std::string() : line.substr(0, e + 1);
+    long long v = 0;
+    int code = 0;
+    Val(line, v, code);
+    if (code != 0) throw FileError("Invalid whole number in line " + std::to_string(pos_) + " of " + name_);
+    return v;
+}
+
+}  // namespace rt

@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "runtime/Cp1250.h"
+#include "runtime/Notice.h"
+#include "runtime/TextFile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+struct TempDir {
+    fs::path path;
+    TempDir() {
+        char templ[] = "/tmp/rt-textfile-XXXXXX";
+        path = ::mkdtemp(templ);
+    }
+    ~TempDir() {
+        ::chmod(path.c_str(), 0700);
+        fs::remove_all(path);
+    }
+};
+
+std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void spit(const fs::path& p, const std::string& s) {
+    std::ofstream out(p, std::ios::binary);
+    out << s;
+}
+
+size_t entries(const fs::path& dir) {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+}
+}  // namespace
+
+TEST(TextFile, WritesCrLfLinesAndReadsBothLineEnds) {
+    TempDir dir;
+    rt::TextFile f;
+    f.Assign((dir.path / "a.txt").string());
+    f.Rewrite();
+    f.WriteLn("first");
+    f.Write("sec");
+    f.WriteLn("ond");
+    f.WriteLn();
+    f.Close();
+    EXPECT_EQ(slurp(dir.path / "a.txt"), "first\r\nsecond\r\n\r\n");
+    EXPECT_EQ(entries(dir.path), 1u);  // no temporary left behind
+
+    spit(dir.path / "b.txt", "one\ntwo\r\nthree");
+    f.Assign((dir.path / "b.txt").string());
+    f.Reset();
+    EXPECT_EQ(f.ReadLn(), "one");
+    EXPECT_EQ(f.ReadLn(), "two");
+    EXPECT_FALSE(f.Eof());
+    EXPECT_EQ(f.ReadLn(), "three");
+    EXPECT_TRUE(f.Eof());
+    EXPECT_THROW(f.ReadLn(), rt::FileError);  // reading past the end is a failure
+    f.Close();
+}
+
+TEST(TextFile, NumberLinesMustHoldExactlyTheirCount) {
+    TempDir dir;
+    spit(dir.path / "n.txt", " 2.00000000000000E+0001 -7.50000000000000E+0000  \r\n1 2\r\n3\r\nabc\r\n 42 \r\n");
+    rt::TextFile f;
+    f.Assign((dir.path / "n.txt").string());
+    f.Reset();
+    auto v = f.ReadNumbers(2);
+    EXPECT_EQ(v, (std::vector<double>{20, -7.5}));
+    EXPECT_THROW(f.ReadNumbers(3), rt::FileError);  // too few: never a value from the next line
+    EXPECT_EQ(f.ReadLn(), "3");                     // the short line was consumed, nothing more
+    EXPECT_THROW(f.ReadNumber(), rt::FileError);   // not a number
+    EXPECT_EQ(f.ReadInteger(), 42);
+    f.Close();
+
+    spit(dir.path / "m.txt", "1 2 3\r\n");
+    f.Assign((dir.path / "m.txt").string());
+    f.Reset();
+    EXPECT_THROW(f.ReadNumbers(2), rt::FileError);  // too many
+}
+
+TEST(TextFile, FailedWriteLeavesThePreviousFileByteIdentical) {
+    TempDir dir;
+    const fs::path target = dir.path / "case.PEV";
+    const std::string old = "old contents\r\nline 2\r\n";
+    spit(target, old);
+
+    rt::TextFile f;
+    f.Assign(target.string());
+    f.Rewrite();
+    rt::TextFile::FailWritesAfter(2);
+    f.WriteLn("new 1");
+    f.WriteLn("new 2");
+    EXPECT_THROW(f.WriteLn("new 3"), rt::FileError);
+    rt::TextFile::FailWritesAfter(-1);
+    f.Abandon();
+    EXPECT_EQ(slurp(target), old);
+    EXPECT_EQ(entries(dir.path), 1u);
+
+    // A writer destroyed without Close() commits nothing either.
+    {
+        rt::TextFile g;
+        g.Assign(target.string());
+        g.Rewrite();
+        g.WriteLn("half");
+    }
+    EXPECT_EQ(slurp(target), old);
+    EXPECT_EQ(entries(dir.path), 1u);
+}
+
+TEST(TextFile, UnwritableDirectoryIsReportedAndNothingChanges) {
+    rt::TextFile f;
+    if (::geteuid() == 0) {
+        // root ignores permission bits; /proc refuses new files to everybody
+        f.Assign("/proc/case.PEV");
+        EXPECT_THROW(f.Rewrite(), rt::FileError);
+        return;
+    }
+    TempDir dir;
+    const fs::path target = dir.path / "case.PEV";
+    spit(target, "old\r\n");
+    ::chmod(dir.path.c_str(), 0500);
+    f.Assign(target.string());
+    EXPECT_THROW(f.Rewrite(), rt::FileError);
+    ::chmod(dir.path.c_str(), 0700);
+    EXPECT_EQ(slurp(target), "old\r\n");
+}
+
+TEST(TextFile, FailedCommitIsReportedAndLeavesNoTemporary) {
+    TempDir dir;
+    const fs::path target = dir.path / "taken";
+    fs::create_directory(target);  // a directory cannot be replaced by the new file
+    fs::create_directory(target / "inside");
+    rt::TextFile f;
+    f.Assign(target.string());
+    f.Rewrite();
+    f.WriteLn("data");
+    EXPECT_THROW(f.Close(), rt::FileError);
+    EXPECT_FALSE(f.IsOpen());
+    EXPECT_EQ(entries(dir.path), 1u);
+    EXPECT_TRUE(fs::is_directory(target / "inside"));
+}
+
+TEST(TextFile, MissingDirectoryAndMissingFileAreFileErrors) {
+    TempDir dir;
+    rt::TextFile f;
+    f.Assign((dir.path / "no" / "such.PEV").string());
+    EXPECT_THROW(f.Rewrite(), rt::FileError);
+    EXPECT_THROW(f.Reset(), rt::FileError);
+    f.Assign(dir.path.string());  // a directory is not a data file
+    EXPECT_THROW(f.Reset(), rt::FileError);
+}
+
+TEST(TextFile, KeepsTheModeOfAReplacedFile) {
+    TempDir dir;
+    const fs::path target = dir.path / "mode.txt";
+    spit(target, "x");
+    ::chmod(target.c_str(), 0640);
+    rt::TextFile f;
+    f.Assign(target.string());
+    f.Rewrite();
+    f.WriteLn("y");
+    f.Close();
+    struct stat st {};
+    ::stat(target.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST(Cp1250, RoundTripsCentralEuropeanTextAndReplacesTheRest) {
+    const std::string bytes = "\x8A\x9A\xC8\xE8\xD8\xF8 14 220 \xB0";  // Š š Č č Ř ř ... °
+    const std::string utf8 = rt::Cp1250ToUtf8(bytes);
+    EXPECT_EQ(utf8, "ŠšČčŘř 14 220 °");
+    EXPECT_EQ(rt::Utf8ToCp1250(utf8), bytes);
+    EXPECT_EQ(rt::Utf8ToCp1250("σ"), "?");       // outside the code page
+    EXPECT_EQ(rt::Utf8ToCp1250("a\xC3"), "a?");  // malformed tail
+    EXPECT_EQ(rt::Cp1250ToUtf8("\x81"), "\xEF\xBF\xBD");
+}
+
+TEST(Notice, DefaultRecorderAnswersWithoutBlocking) {
+    rt::NoticeRecorder rec;
+    rt::NoticeSink* old = rt::SetNoticeSink(&rec);
+    rt::ShowMessage("There are no loading data.");
+    EXPECT_EQ(rt::MessageBox("Invalid argument", "  Error !", rt::MB_OK), rt::IDOK);
+    rec.answers.push_back(rt::IDNO);
+    EXPECT_EQ(rt::MessageBox("Continue?", "Question", rt::MB_YESNO), rt::IDNO);
+    EXPECT_EQ(rt::MessageBox("Continue?", "Question", rt::MB_YESNO), rt::IDYES);
+    rt::MessageBeep(0xFFFF);
+    ASSERT_EQ(rec.notices.size(), 5u);
+    EXPECT_EQ(rec.notices[1], (rt::Notice{rt::Notice::Box, "Invalid argument", "  Error !", rt::MB_OK}));
+    EXPECT_EQ(rec.notices[4].kind, rt::Notice::Beep);
+    EXPECT_EQ(rec.Texts().size(), 4u);
+    rt::SetNoticeSink(old == &rt::DefaultNoticeRecorder() ? nullptr : old);
+    rt::ShowMessage("to the default");
+    EXPECT_EQ(rt::DefaultNoticeRecorder().notices.back().text, "to the default");
+}
