@@ -70,6 +70,9 @@ namespace ostrimo {
 
 using Extended = long double;
 
+// Caption of the core's error boxes.
+inline constexpr const char* kErrorCaption = "  Error !";
+
 // Unknowns of the geometry Newton solver followed by their residuals.
 struct TNewtonUnknowns {
     Array1<double, 3> x;

@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "ostrimo/calc/Global.h"
+#include "runtime/Notice.h"
 
 using namespace ostrimo;
 
@@ -172,4 +173,66 @@ TEST(ArrayOne, IndexesOneToN) {
     EXPECT_EQ(a.items[2], 3);
     EXPECT_THROW(a[0], std::out_of_range);
     EXPECT_THROW(a[4], std::out_of_range);
+}
+
+namespace {
+class GuardedTrig : public ::testing::Test {
+protected:
+    void SetUp() override {
+        G = GlobalData{};
+        rt::SetNoticeSink(&notices);
+    }
+    void TearDown() override { rt::SetNoticeSink(nullptr); }
+    rt::NoticeRecorder notices;
+};
+const char* const kTan = "Invalid argument for tangent, impossible gearing parameters";
+const char* const kArcCos = "Invalid argument for arccosinus, impossible gearing parameters";
+const char* const kArcSin = "Invalid argument for arcsinus, impossible gearing parameters";
+}  // namespace
+
+TEST_F(GuardedTrig, RefusalShowsTheBoxSetsTheFlagAndGivesZero) {
+    const Extended halfPi = std::numbers::pi_v<Extended> / 2;
+    EXPECT_EQ(ComputeCheckedTan(halfPi), 0);
+    EXPECT_TRUE(G.ErrorFlag);
+    ASSERT_EQ(notices.notices.size(), 1u);
+    EXPECT_EQ(notices.notices[0], (rt::Notice{rt::Notice::Box, kTan, "  Error !", rt::MB_OK}));
+
+    G.ErrorFlag = false;
+    EXPECT_EQ(ComputeCheckedArcCos(1.0000001L), 0);
+    EXPECT_TRUE(G.ErrorFlag);
+    G.ErrorFlag = false;
+    EXPECT_EQ(ComputeCheckedArcSin(-1.5L), 0);
+    EXPECT_TRUE(G.ErrorFlag);
+    EXPECT_EQ(notices.Texts(), (std::vector<std::string>{kTan, kArcCos, kArcSin}));
+}
+
+TEST_F(GuardedTrig, ValidArgumentsPassWithoutMessage) {
+    EXPECT_EQ(ComputeCheckedArcCos(1), 0);
+    EXPECT_EQ(ComputeCheckedArcCos(-1), std::numbers::pi_v<Extended>);
+    EXPECT_EQ(ComputeCheckedArcSin(1), std::numbers::pi_v<Extended> / 2);
+    EXPECT_GT(ComputeCheckedTan(std::numbers::pi / 2), 1e15);  // the double below pi/2 passes
+    EXPECT_NEAR(static_cast<double>(ComputeCheckedTan(0.5L)), std::tan(0.5), 1e-15);
+    EXPECT_FALSE(G.ErrorFlag);
+    EXPECT_TRUE(notices.notices.empty());
+}
+
+TEST_F(GuardedTrig, EachMessageIsShownOncePerComputation) {
+    {
+        ComputationScope outer;
+        for (int i = 0; i < 5; ++i) {
+            ComputationScope inner;  // a nested solve does not start a fresh set
+            G.ErrorFlag = false;
+            ComputeCheckedArcCos(2);
+            EXPECT_TRUE(G.ErrorFlag);
+            ComputeCheckedArcSin(2);
+        }
+    }
+    EXPECT_EQ(notices.Texts(), (std::vector<std::string>{kArcCos, kArcSin}));
+    {
+        ComputationScope next;
+        ComputeCheckedArcCos(2);
+    }
+    ComputeCheckedArcCos(2);  // outside any computation every refusal is shown
+    ComputeCheckedArcCos(2);
+    EXPECT_EQ(notices.notices.size(), 5u);
 }
