@@ -13,6 +13,13 @@ namespace ostrimo {
 
 namespace {
 
+// The degrees text with one sign in front of the magnitude.
+std::string SignedText(bool negative, const std::string& magnitude) {
+    std::string text(negative ? 1 : 0, '-');
+    text += magnitude;
+    return text;
+}
+
 void Refuse(const char* message) {
     rt::MessageBox(message, kErrorCaption, rt::MB_OK);
     G.ErrorFlag = true;
@@ -49,7 +56,7 @@ void ParseDmsAngle(double x) {
         Refuse("Select seconds from 0 do 59.99");
         return;
     }
-    G.DegText = (negative ? "-" : "") + rt::Str(degrees, 0, 0);
+    G.DegText = SignedText(negative, rt::Str(degrees, 0, 0));
     G.MinText = rt::Str(static_cast<long long>(minutes));
     G.SecText = rt::Str(seconds, 1, 1);
     const Extended magnitude = degrees + static_cast<Extended>(minutes) / 60 + static_cast<Extended>(seconds) / 3600;
@@ -63,8 +70,8 @@ void FormatDegMinSec(double angle, std::string& DegStr, std::string& MinStr, std
         G.AngleMin = 0;
         G.AngleSec = 0;
         DegStr = rt::Str(angle, 1, 0);
-        MinStr = "0";
-        SecStr = "0.0";
+        MinStr = std::string(1, '0');
+        SecStr = rt::Str(0.0, 1, 1);
         return;
     }
     const Extended degrees = std::trunc(magnitude);
@@ -77,7 +84,7 @@ void FormatDegMinSec(double angle, std::string& DegStr, std::string& MinStr, std
     // One sign in front of the degrees, none for an angle that shows as zero.
     const bool negative = angle < 0 && !(wholeDegrees == 0 && G.AngleMin == 0 && SecStr == "0.0");
     G.AngleDeg = negative ? -wholeDegrees : wholeDegrees;
-    DegStr = (negative ? "-" : "") + rt::Str(static_cast<long long>(wholeDegrees));
+    DegStr = SignedText(negative, rt::Str(static_cast<long long>(wholeDegrees)));
     MinStr = rt::Str(static_cast<long long>(G.AngleMin));
 }
 
@@ -90,7 +97,7 @@ void NormalizeDmsStrings() {
     }
     if (G.MinText == "60") {
         G.MinText = "0";
-        G.DegText = (negative ? "-" : "") + rt::Str(std::llabs(static_cast<long long>(G.AngleDeg)) + 1);
+        G.DegText = SignedText(negative, rt::Str(std::llabs(static_cast<long long>(G.AngleDeg)) + 1));
     }
 }
 

@@ -60,6 +60,7 @@
 // (AmcDivided, StandardRackProfile, TestDimensionsOutdated, ..., IdentAlfaT).
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -268,6 +269,7 @@ struct GlobalData {
     Array1<double, 8> NewtonParameters;  // inputs of the current equation set
     NewtonMatrix NewtonJacobian;           // row i: partial derivatives of F[i]
     NewtonMatrix NewtonInverse;
+    std::array<double, 4> NewtonStep{};  // [1..n] the Newton step, [0] its largest magnitude
     std::int32_t NewtonIteration = 0;
     double NewtonTolerance = 0;
     bool NewtonNotConverged = false;  // the last solve stopped at its iteration limit
