@@ -274,18 +274,19 @@ void SetDefaultInputs() {
     g.bred = 60;
 
     // Strings
-    g.MaterialCode1 = g.MaterialCode2 = "Eh";
-    g.MaterialForm1 = g.MaterialForm2 = "wrought";
-    g.QualityGrade1 = g.QualityGrade2 = "ML";
-    g.HardnessUnit1 = g.HardnessUnit2 = "HV";
-    g.StressCase = "PO";
-    g.KHbetaCase = "a";
-    g.KHbetaCase2 = "a";
-    g.ContactInfluence = "compensatory";
-    g.KHbetaMethod = "primo";
-    g.KHbetaCalcVariant = "a";
-    g.MatDesignation1 = g.MatDesignation2 = "14 220";
-    g.MatName1 = g.MatName2 = "Case hardened steel";
+    using namespace std::string_literals;
+    g.MaterialCode1 = g.MaterialCode2 = "Eh"s;
+    g.MaterialForm1 = g.MaterialForm2 = "wrought"s;
+    g.QualityGrade1 = g.QualityGrade2 = "ML"s;
+    g.HardnessUnit1 = g.HardnessUnit2 = "HV"s;
+    g.StressCase = "PO"s;
+    g.KHbetaCase = "a"s;
+    g.KHbetaCase2 = "a"s;
+    g.ContactInfluence = "compensatory"s;
+    g.KHbetaMethod = "primo"s;
+    g.KHbetaCalcVariant = "a"s;
+    g.MatDesignation1 = g.MatDesignation2 = "14 220"s;
+    g.MatName1 = g.MatName2 = "Case hardened steel"s;
 
     // Further selectors and flags
     g.LoadInputMethod = 1;
