@@ -48,6 +48,67 @@ const ShortString& TMaterialStrings::MaterialString(int k) const {
     throw std::out_of_range("material string " + std::to_string(k) + " outside 1..14");
 }
 
+Extended ComputeCheckedTan(Extended x) { return gear::CheckedTan(x); }
+Extended ComputeCheckedArcCos(Extended x) { return gear::CheckedArcCos(x); }
+Extended ComputeCheckedArcSin(Extended x) { return gear::CheckedArcSin(x); }
+
+namespace {
+
+// base^e by repeated multiplication (a negative e gives the reciprocal).
+Extended IntPower(Extended base, int e) {
+    Extended p = 1;
+    for (int i = 0; i < (e < 0 ? -e : e); ++i) p *= base;
+    return e < 0 ? 1 / p : p;
+}
+
+// Grade factor sqrt(2)^(Q - 5) of ISO 1328-1.
+Extended GradeFactor(std::int16_t Q) { return IntPower(std::sqrt(Extended{2}), Q - 5); }
+
+}  // namespace
+
+double RoundToDigits(std::int32_t n, double x) {
+    const Extended p10 = IntPower(10, n);
+    return static_cast<double>(std::trunc(static_cast<Extended>(x) * p10 + 0.5L) / p10);
+}
+
+double RoundTolerance(double x) {
+    x = std::fabs(x);
+    if (x > 10) return RoundToDigits(0, x);
+    if (x >= 5) {
+        const double i = std::trunc(x);
+        const double f = x - i;
+        if (f < 0.25) return i;
+        if (f < 0.75) return i + 0.5;
+        return i + 1;
+    }
+    return RoundToDigits(1, x);
+}
+
+double ComputeSinglePitchTolerance(std::int16_t Q, double d, double mn) {
+    return static_cast<double>((0.001L * std::fabs(d) + 0.4L * mn + 5) * GradeFactor(Q));
+}
+
+double ComputeProfileFormTolerance(std::int16_t Q, double mn) {
+    return static_cast<double>((0.55L * mn + 5) * GradeFactor(Q));
+}
+
+double ComputeHelixSlopeTolerance(std::int16_t Q, double d, double b) {
+    return static_cast<double>((0.05L * std::sqrt(static_cast<Extended>(std::fabs(d))) +
+                                0.35L * std::sqrt(static_cast<Extended>(b)) + 4) *
+                               GradeFactor(Q));
+}
+
+void ComputeAllowableDeviations() {
+    GlobalData& g = G;
+    g.fp1 = g.fpr1Measured ? RoundTolerance(ComputeSinglePitchTolerance(g.IT1, g.d1, g.mn)) : g.fpr1act;
+    g.fp2 = g.fpr2Measured ? RoundTolerance(ComputeSinglePitchTolerance(g.IT2, g.d2, g.mn)) : g.fpr2act;
+    g.ffalfa1 = g.ffalfa1Measured ? RoundTolerance(ComputeProfileFormTolerance(g.IT1, g.mn)) : g.ffalfa1act;
+    g.ffalfa2 = g.ffalfa2Measured ? RoundTolerance(ComputeProfileFormTolerance(g.IT2, g.mn)) : g.ffalfa2act;
+    // The helix slope tolerance takes the common face width b for both gears.
+    g.fHbeta1 = g.fHbeta1Measured ? RoundTolerance(ComputeHelixSlopeTolerance(g.IT1, g.d1, g.b)) : g.fHbeta1act;
+    g.fHbeta2 = g.fHbeta2Measured ? RoundTolerance(ComputeHelixSlopeTolerance(g.IT2, g.d2, g.b)) : g.fHbeta2act;
+}
+
 void SetDefaultInputs() {
     GlobalData& g = G;
     // Number texts always use '.' as the decimal separator (runtime/NumText), nothing to set.

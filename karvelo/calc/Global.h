@@ -715,6 +715,25 @@ extern rt::TextFile CaseFile;
 // module 4, case-hardened steel, one load of 62500 N at 1000 rev/min).  Only assigns.
 void SetDefaultInputs();
 
+// Guarded trigonometry: an impossible argument (tan of pi/2, arccos or arcsin outside -1..1 or
+// NaN) shows "Invalid argument for ..., impossible gearing parameters" in a box captioned
+// "  Error !" and gives 0.
+Extended ComputeCheckedTan(Extended x);
+Extended ComputeCheckedArcCos(Extended x);
+Extended ComputeCheckedArcSin(Extended x);
+
+// x rounded to n decimals, halves upwards: trunc(x 10^n + 0.5) / 10^n, formed in extended precision.
+double RoundToDigits(std::int32_t n, double x);
+// |x| rounded by the rule of ISO 1328-1:2013: whole um above 10, half um from 5 to 10, tenths below 5.
+double RoundTolerance(double x);
+// Tolerances of ISO 1328-1:2013 for accuracy grade Q [um], unrounded.
+double ComputeSinglePitchTolerance(std::int16_t Q, double d, double mn);  // fpT
+double ComputeProfileFormTolerance(std::int16_t Q, double mn);            // ffalfaT
+double ComputeHelixSlopeTolerance(std::int16_t Q, double d, double b);    // fHbetaT (note: d before b)
+// fp1, fp2, ffalfa1, ffalfa2, fHbeta1, fHbeta2: the rounded tolerance of the grade while the gear's
+// Measured flag is set, else the entered actual deviation.
+void ComputeAllowableDeviations();
+
 // Names used for the same variables by the input windows' descriptions, and the names used here:
 //
 //   other name                            name here
