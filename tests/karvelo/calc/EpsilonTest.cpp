@@ -9,6 +9,7 @@
 #include "karvelo/calc/Global.h"
 #include "karvelo/calc/NEWTON.h"
 #include "runtime/Notice.h"
+#include "CoreFixture.h"
 
 using namespace karvelo;
 
@@ -16,31 +17,13 @@ namespace {
 
 double Deg(double d) { return d * std::numbers::pi / 180; }
 
-class EpsilonTest : public ::testing::Test {
+class EpsilonTest : public test::CoreTest {
 protected:
-    void SetUp() override {
-        G = GlobalData{};
-        previous_ = rt::SetNoticeSink(&notices);
-    }
-    void TearDown() override {
-        rt::SetNoticeSink(previous_);
-        G = GlobalData{};
-    }
-    // The default case of the given gearing type with the derived geometry, as after start-up.
-    void Case(int gearingType) {
-        G.GearingType = static_cast<std::int16_t>(gearingType);
-        SetDefaultInputs();
+    // The default case of the gearing type with its derived geometry, as after start-up.
+    static void Case(int gearingType) {
+        Defaults(gearingType);
         Derive();
     }
-    static void Derive() {
-        G.xsum = G.x1 + G.x2;
-        ComputeCentreDistanceFromShifts();
-        ComputeGearDimensions();
-    }
-    rt::NoticeRecorder notices;
-
-private:
-    rt::NoticeSink* previous_ = nullptr;
 };
 
 TEST_F(EpsilonTest, DefaultExternalPair) {
@@ -59,8 +42,7 @@ TEST_F(EpsilonTest, DefaultExternalPair) {
 }
 
 TEST_F(EpsilonTest, HelicalPairAddsTheOverlapRatio) {
-    G.GearingType = 1;
-    SetDefaultInputs();
+    Defaults(1);
     G.beta = Deg(15);
     G.x1 = 0.3;
     G.x2 = -0.1;
@@ -93,8 +75,7 @@ TEST_F(EpsilonTest, DefaultInternalPair) {
 }
 
 TEST_F(EpsilonTest, UndercutBoundaryMatchesTheToolTipTrochoid) {
-    G.GearingType = 1;
-    SetDefaultInputs();
+    Defaults(1);
     G.z1 = 12;
     Derive();
     ComputeContactRatios();
@@ -125,8 +106,7 @@ TEST_F(EpsilonTest, UndercutBoundaryMatchesTheToolTipTrochoid) {
 }
 
 TEST_F(EpsilonTest, ShiftedSmallPinionAndUndercutWheelOfAnExternalPair) {
-    G.GearingType = 1;
-    SetDefaultInputs();
+    Defaults(1);
     G.z1 = 10;
     G.x1 = 0.1;
     Derive();
@@ -162,8 +142,7 @@ TEST_F(EpsilonTest, UndercutTestIsStrict) {
 }
 
 TEST_F(EpsilonTest, TipInsideTheBaseCircleLeavesNoStaleContactRatio) {
-    G.GearingType = 1;
-    SetDefaultInputs();
+    Defaults(1);
     G.beta = Deg(30);
     G.b = 100;  // overlap ratio alone would exceed 1
     Derive();

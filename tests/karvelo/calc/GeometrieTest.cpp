@@ -8,6 +8,7 @@
 #include "karvelo/calc/Global.h"
 #include "karvelo/calc/WindowHooks.h"
 #include "runtime/Notice.h"
+#include "CoreFixture.h"
 
 using namespace karvelo;
 
@@ -20,33 +21,7 @@ constexpr double kMm = 5e-9;
 double Deg(double d) { return d * std::numbers::pi / 180; }
 double Inv(double x) { return std::tan(x) - x; }
 
-class GeometrieTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        G = GlobalData{};
-        previous_ = rt::SetNoticeSink(&notices);
-        DefaultWindowRecorder().Clear();
-    }
-    void TearDown() override {
-        rt::SetNoticeSink(previous_);
-        DefaultWindowRecorder().Clear();
-        G = GlobalData{};
-    }
-    void Defaults(int gearingType) {
-        G.GearingType = static_cast<std::int16_t>(gearingType);
-        SetDefaultInputs();
-    }
-    // What the main window runs after the defaults or a loaded file, and the geometry window after a field.
-    static void Derive() {
-        ComputeCentreDistanceFromShifts();
-        ComputeGearDimensions();
-        ComputeTipThickness();
-    }
-    rt::NoticeRecorder notices;
-
-private:
-    rt::NoticeSink* previous_ = nullptr;
-};
+using GeometrieTest = test::CoreTest;
 
 TEST_F(GeometrieTest, DefaultExternalPair) {
     Defaults(1);

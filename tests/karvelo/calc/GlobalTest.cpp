@@ -5,16 +5,13 @@
 #include <numbers>
 
 #include "karvelo/calc/WindowHooks.h"
+#include "CoreFixture.h"
 
 using namespace karvelo;
 
 namespace {
 
-class GlobalTest : public ::testing::Test {
-protected:
-    void SetUp() override { G = GlobalData{}; }
-    void TearDown() override { G = GlobalData{}; }
-};
+using GlobalTest = test::CoreTest;
 
 TEST(Array1Test, IsOneBasedAndChecked) {
     Array1<double, 3> a;
@@ -59,8 +56,7 @@ TEST(ShortStringTest, CutsAt255) {
 }
 
 TEST_F(GlobalTest, DefaultsDescribeTheExampleCase) {
-    G.GearingType = 1;
-    SetDefaultInputs();
+    Defaults(1);
     EXPECT_EQ(G.z1, 20);
     EXPECT_EQ(G.z2, 40);
     EXPECT_EQ(G.mn, 4);
@@ -94,8 +90,7 @@ TEST_F(GlobalTest, DefaultsDescribeTheExampleCase) {
 }
 
 TEST_F(GlobalTest, InternalDefaultsAreNegativeAndTheRatioFollows) {
-    G.GearingType = 2;
-    SetDefaultInputs();
+    Defaults(2);
     EXPECT_EQ(G.z2, -40);
     EXPECT_EQ(G.da2, -38);
     EXPECT_EQ(G.a, -7.5);
@@ -121,7 +116,6 @@ TEST_F(GlobalTest, DefaultsLeaveUnassignedValuesAndAreRepeatable) {
 }
 
 TEST_F(GlobalTest, WindowRequestsAreRecordedWithoutHooks) {
-    DefaultWindowRecorder().Clear();
     win::ShowGeometryForm();
     win::FocusAccuracyField(5);
     win::SetGeometryFieldText(8, "120.000");
@@ -143,7 +137,6 @@ TEST_F(GlobalTest, WindowRequestsAreRecordedWithoutHooks) {
 }
 
 TEST_F(GlobalTest, InstalledHooksReplaceTheRecorder) {
-    DefaultWindowRecorder().Clear();
     int shown = 0;
     int focused = 0;
     WindowHooks hooks;

@@ -7,6 +7,7 @@
 #include "karvelo/calc/Global.h"
 #include "karvelo/calc/Rozmery.h"
 #include "karvelo/calc/Vypocet.h"
+#include "CoreFixture.h"
 
 using namespace karvelo;
 
@@ -15,15 +16,11 @@ namespace {
 // rho w (pi/4) D^2 1e-9 [kg] per unit D^2 for steel 7830 kg/m3 and w = 60 mm
 const double kSteel60 = 7830 * 60 * std::numbers::pi / 4 * 1e-9;
 
-class MassTest : public ::testing::Test {
+class MassTest : public test::CoreTest {
 protected:
-    void SetUp() override { G = GlobalData{}; }
-    void TearDown() override { G = GlobalData{}; }
-    void Case(int gearingType) {
-        G.GearingType = static_cast<std::int16_t>(gearingType);
-        SetDefaultInputs();
-        ComputeCentreDistanceFromShifts();
-        ComputeGearDimensions();
+    static void Case(int gearingType) {
+        Defaults(gearingType);
+        Derive();
         // Exact diameters, as a user would enter them, so the reference values are exact.
         G.da1 = std::nearbyint(G.da1);
         G.da2 = std::nearbyint(G.da2);
@@ -83,10 +80,10 @@ TEST_F(MassTest, InternalWheelIsTeethAndRimOnly) {
     EXPECT_EQ(G.J2, J2);
 }
 
-class StaticOverloadTest : public ::testing::Test {
+class StaticOverloadTest : public test::CoreTest {
 protected:
     void SetUp() override {
-        G = GlobalData{};
+        CoreTest::SetUp();
         G.LoadInputMethod = 1;
         G.LevelCount = 1;
         G.Sigmafpb1stat = 900;
@@ -94,7 +91,6 @@ protected:
         G.Sigmafpb2stat = 880;
         G.SigmaHP2stat = 2450;
     }
-    void TearDown() override { G = GlobalData{}; }
 };
 
 TEST_F(StaticOverloadTest, OneLoadComparesItsStressesStrictly) {

@@ -6,25 +6,13 @@
 
 #include "karvelo/calc/Global.h"
 #include "runtime/Notice.h"
+#include "CoreFixture.h"
 
 using namespace karvelo;
 
 namespace {
 
-class RecordedNotices : public ::testing::Test {
-protected:
-    void SetUp() override {
-        G = GlobalData{};
-        previous_ = rt::SetNoticeSink(&notices);
-    }
-    void TearDown() override { rt::SetNoticeSink(previous_); }
-    rt::NoticeRecorder notices;
-
-private:
-    rt::NoticeSink* previous_ = nullptr;
-};
-
-using CheckedTrigTest = RecordedNotices;
+using CheckedTrigTest = test::CoreTest;
 
 TEST_F(CheckedTrigTest, ArcCosineAtAndBeyondItsEnds) {
     EXPECT_EQ(ComputeCheckedArcCos(1), 0);
