@@ -50,27 +50,18 @@ private:
         if (DataFile.Eof()) throw Malformed{};  // the file ends early
         return DataFile.ReadLn();
     }
-    double Real() {
-        double v = 0;
+    // A number of type T (rt::Val's syntax: leading blanks, nothing after the number).
+    template <typename T>
+    T Number() {
+        T v{};
         int code = 0;
         rt::Val(Line(), v, code);
         if (code != 0) throw Malformed{};
         return v;
     }
-    std::int32_t Integer() {
-        std::int32_t v = 0;
-        int code = 0;
-        rt::Val(Line(), v, code);
-        if (code != 0) throw Malformed{};
-        return v;
-    }
-    std::int16_t ShortInteger() {
-        std::int16_t v = 0;
-        int code = 0;
-        rt::Val(Line(), v, code);
-        if (code != 0) throw Malformed{};
-        return v;
-    }
+    double Real() { return Number<double>(); }
+    std::int32_t Integer() { return Number<std::int32_t>(); }
+    std::int16_t ShortInteger() { return Number<std::int16_t>(); }
     bool Flag() { return Line() == "1"; }
     void Skip(int lines) {
         for (int i = 0; i < lines; ++i) Line();

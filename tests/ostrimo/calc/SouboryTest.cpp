@@ -7,10 +7,10 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "CoreTest.h"
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/Soubory.h"
 #include "runtime/NumText.h"
-#include "runtime/Notice.h"
 
 using namespace ostrimo;
 
@@ -60,14 +60,14 @@ void Defaults(int gearingType) {
     SetDefaultGearData();
 }
 
-class DataFileTest : public ::testing::Test {
+class DataFileTest : public CoreTest {
 protected:
     void SetUp() override {
+        CoreTest::SetUp();
         path = ::testing::TempDir() + "ostrimo_case_" + std::to_string(::getpid()) + ".dat";
-        rt::SetNoticeSink(&notices);
     }
     void TearDown() override {
-        rt::SetNoticeSink(nullptr);
+        CoreTest::TearDown();
         ::unlink(path.c_str());
     }
 
@@ -99,7 +99,6 @@ protected:
     }
 
     std::string path;
-    rt::NoticeRecorder notices;
 };
 
 // What the reader must make of a case `saved` read into the state `before`: every
