@@ -1,0 +1,17 @@
+// Helpers shared by the layer's sources (not for window code).
+#pragma once
+
+#include "ui/Types.h"
+
+#include <Qt>
+
+class QKeyEvent;
+
+namespace ui {
+
+ShiftState shiftOf(Qt::KeyboardModifiers m, Qt::MouseButtons b);
+MouseButton buttonOf(Qt::MouseButton b);
+// The virtual key code of a Qt key event (0 for keys without one).
+Word virtualKeyOf(const QKeyEvent* e);
+
+}  // namespace ui
