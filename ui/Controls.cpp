@@ -3,6 +3,7 @@
 #include "ui/Form.h"
 #include "ui/Internal.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -90,8 +91,18 @@ void Label::refresh() {
     if (IsSymbolFont(Font().Name)) shown = SymbolToUnicode(shown);
     setText(qs(shown));
     if (autoSize_) {
-        const QSize hint = sizeHint();
-        resize(std::max(hint.width(), 0), std::max(hint.height(), fontMetrics().height()));
+        // As large as the text: the widest line, and one text height per line.
+        const QFontMetrics fm(font());
+        const QStringList lines = text().split('\n');
+        int w = 0;
+        for (const QString& line : lines) w = std::max(w, fm.horizontalAdvance(line));
+        if (wordWrap()) {
+            const QSize hint = sizeHint();
+            resize(hint.width(), hint.height());
+        } else {
+            resize(w, fm.height() * int(lines.size()));
+        }
+        if (Parent()) Parent()->ChildChanged(this);
     }
 }
 
@@ -281,6 +292,24 @@ void GroupBox::Accelerate() {
     if (Form* f = OwnerForm()) f->SelectFirst(this);
 }
 
+void GroupBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QFontMetrics fm(font());
+    const int top = fm.height() / 2;
+    const QRect frame(0, top, width() - 2, height() - top - 2);
+    p.setPen(ToQColor(clBtnShadow));
+    p.drawRect(frame);
+    p.setPen(ToQColor(clBtnHighlight));
+    p.drawRect(frame.translated(1, 1));
+    const QString text = QString::fromStdString(StripAccel(caption_));
+    if (text.isEmpty()) return;
+    const QRect label(8, 0, fm.horizontalAdvance(text) + 2, fm.height());
+    p.fillRect(label, palette().color(QPalette::Window));
+    p.setFont(font());
+    p.setPen(isEnabled() ? ToQColor(Font().Color) : ToQColor(clGrayText));
+    p.drawText(label.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
+}
+
 void GroupBox::mousePressEvent(QMouseEvent* e) { FireMouseDown(e); }
 void GroupBox::mouseReleaseEvent(QMouseEvent* e) { FireMouseUp(e, true); }
 void GroupBox::mouseDoubleClickEvent(QMouseEvent*) {
@@ -386,6 +415,7 @@ ScrollBox::ScrollBox(Container* parent, std::string name, Bounds b)
     content_->setObjectName(QString::fromStdString(Name() + ".client"));
     content_->setFocusPolicy(Qt::NoFocus);
     setWidget(content_);
+    content_->installEventFilter(this);
     place(this, b, 185, 41);
     ApplyFont();
     ChildChanged(nullptr);
@@ -399,6 +429,16 @@ void ScrollBox::ChildChanged(Control*) {
         h = std::max(h, c->Top() + c->Height());
     }
     content_->resize(std::max(w, viewport()->width()), std::max(h, viewport()->height()));
+}
+
+bool ScrollBox::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == content_ && e->type() == QEvent::ChildAdded) {
+        if (auto* w = qobject_cast<QWidget*>(static_cast<QChildEvent*>(e)->child())) w->installEventFilter(this);
+    } else if (watched != content_ && (e->type() == QEvent::Move || e->type() == QEvent::Resize || e->type() == QEvent::Show ||
+                                       e->type() == QEvent::Hide)) {
+        ChildChanged(nullptr);
+    }
+    return QScrollArea::eventFilter(watched, e);
 }
 
 void ScrollBox::mousePressEvent(QMouseEvent* e) { FireMouseDown(e); }

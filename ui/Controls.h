@@ -165,6 +165,8 @@ public:
     void Accelerate() override;
 
 protected:
+    // An etched frame at half the caption height, the caption in its top line at 8.
+    void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
@@ -213,6 +215,8 @@ public:
     void ChildChanged(Control*) override;
 
 protected:
+    // Follows every move, resize, show and hide of the controls inside.
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 

@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -115,14 +116,14 @@ public:
         const QString title = browser_->documentTitle();
         setWindowTitle(title.isEmpty() ? QFileInfo(path).completeBaseName() : title);
         if (anchor.isEmpty()) {
-            browser_->scrollToAnchor("contents");
+            // The contents: the top of the file.
             browser_->moveCursor(QTextCursor::Start);
-            browser_->ensureCursorVisible();
+            browser_->verticalScrollBar()->setValue(0);
         } else {
             browser_->scrollToAnchor(anchor);
         }
         show();
-        raise();
+        Application::Raise(this);
         activateWindow();
     }
 

@@ -214,3 +214,37 @@ TEST_F(Activation, ProductionMessageBoxFiresNoActivationAndKeepsTheFocus) {
 }
 
 }  // namespace
+
+namespace {
+
+struct Created : ui::Form {
+    explicit Created(std::string* log) : Form("Created") {
+        OnCreate = [log] { *log += "create;"; };
+    }
+};
+
+TEST(Program, CreateFormRunsOnCreateAndClosingTheMainFormEndsTheProgram) {
+    std::string log;
+    std::unique_ptr<Created> first(ui::CreateForm<Created>(&log));
+    std::unique_ptr<Created> second(ui::CreateForm<Created>(&log));
+    EXPECT_EQ(log, "create;create;");
+    EXPECT_EQ(ui::App().MainForm(), first.get());
+    second->Show();
+    second->Close();
+    EXPECT_FALSE(ui::App().Terminated());
+    first->Show();
+    first->OnClose = [&](ui::CloseAction& a) { log += "close;"; a = ui::CloseAction::Hide; };
+    first->Close();
+    EXPECT_EQ(log, "create;create;close;");
+    EXPECT_TRUE(ui::App().Terminated());
+}
+
+TEST(Program, CloseRefusedByOnCloseKeepsTheFormOpen) {
+    ui::Form f("Refuses");
+    f.OnClose = [](ui::CloseAction& a) { a = ui::CloseAction::None; };
+    f.Show();
+    f.Close();
+    EXPECT_TRUE(f.Visible());
+}
+
+}  // namespace

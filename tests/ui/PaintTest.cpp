@@ -178,3 +178,29 @@ TEST(Canvas, MonochromeKeepsWhiteAndBlackensTheRest) {
 }
 
 }  // namespace
+
+namespace {
+
+// A transparent picture over a paint box receives the mouse with its own coordinates.
+TEST(Paint, ImageOverAPaintBoxGetsTheMouse) {
+    ui::Form f("Arrangements");
+    f.SetClientSize(390, 384);
+    auto* box = new ui::PaintBox(&f, "PaintBox1", {8, 8, 370, 362});
+    auto* image = new ui::Image(&f, "Image1", {7, 8, 370, 362});
+    QImage picture(370, 362, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    image->SetPicture(picture);
+    image->SetTransparent(true);
+    std::vector<std::string> log;
+    image->OnMouseMove = [&](ui::ShiftState, int x, int y) { log.push_back("move " + std::to_string(x) + "," + std::to_string(y)); };
+    image->OnMouseUp = [&](ui::MouseButton, ui::ShiftState, int x, int y) {
+        log.push_back("up " + std::to_string(x) + "," + std::to_string(y));
+    };
+    box->OnMouseUp = [&](ui::MouseButton, ui::ShiftState, int, int) { log.push_back("box"); };
+    f.Show();
+    ui::test::MoveMouse(image, QPoint(40, 230));
+    ui::test::Click(image, QPoint(40, 230));
+    EXPECT_EQ(log, (std::vector<std::string>{"move 40,230", "up 40,230"}));
+}
+
+}  // namespace
