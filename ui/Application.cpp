@@ -94,6 +94,7 @@ Application::Application(int& argc, char** argv, Mode mode) : QApplication(argc,
 }
 
 Application::~Application() {
+    ReleaseProductionResources();
     removeEventFilter(router_);
     if (mode_ == Mode::Production) rt::SetNoticeSink(nullptr);
     g_app = nullptr;

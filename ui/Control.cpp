@@ -1,5 +1,7 @@
 #include "ui/Control.h"
 
+#include "ui/Canvas.h"
+
 #include "ui/Form.h"
 #include "ui/Internal.h"
 
@@ -185,7 +187,23 @@ void Control::Repaint() {
 }
 
 void Control::BringToFront() { widget_->raise(); }
+
+void Control::RenderTo(Bitmap& bitmap, int x, int y) const {
+    bitmap.Canvas().Flush();
+    widget_->render(&bitmap.Image(), QPoint(x, y), QRegion(), QWidget::DrawChildren);
+}
 void Control::SendToBack() { widget_->lower(); }
+
+bool Control::TakeFocusForAccelerator() {
+    Form* f = OwnerForm();
+    if (!f || !CanFocus()) return false;
+    return f->FocusedControl() == this || f->MoveFocus(this, true);
+}
+
+bool Control::IsSpacePress(const QKeyEvent* e, KeyChar replacement) {
+    const KeyChar ch = replacement ? replacement : (e->text().isEmpty() ? 0 : e->text()[0].unicode());
+    return e->type() == QEvent::KeyPress && ch == u' ';
+}
 
 void Control::Click() {
     if (OnClick) OnClick();

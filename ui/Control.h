@@ -20,6 +20,7 @@ class QMouseEvent;
 
 namespace ui {
 
+class Bitmap;
 class Container;
 class Form;
 
@@ -89,6 +90,9 @@ public:
     void Refresh() { Repaint(); }
     void BringToFront();
     void SendToBack();
+    // Draws the control as it looks (its whole size, also where its window cuts it
+    // off) into a bitmap at (x, y).
+    void RenderTo(Bitmap& bitmap, int x = 0, int y = 0) const;
 
     // Events, named as the Parts name them.
     std::function<void()> OnClick;
@@ -131,6 +135,9 @@ public:
 protected:
     // Applies the effective font to the widget (controls showing text refine this).
     virtual void ApplyFont();
+    // Moves the focus here for an accelerator; false when refused or impossible.
+    bool TakeFocusForAccelerator();
+    static bool IsSpacePress(const QKeyEvent* e, KeyChar replacement);
     // Mouse events for controls that handle the mouse themselves: OnMouseDown, then
     // OnMouseUp and (released inside after a press inside) OnClick.
     void FireMouseDown(QMouseEvent* e);

@@ -43,7 +43,7 @@ void drawEdge(QPainter& p, const QRect& r, BevelCut cut) {
 // ---------------------------------------------------------------- Label
 
 Label::Label(Container* parent, std::string name, Bounds b, std::string caption)
-    : QLabel(qtParent(parent)), Control(this, parent, std::move(name)), caption_(std::move(caption)) {
+    : MouseControl(parent, std::move(name)), caption_(std::move(caption)) {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setMargin(0);
@@ -106,12 +106,6 @@ void Label::refresh() {
     }
 }
 
-void Label::mousePressEvent(QMouseEvent* e) { FireMouseDown(e); }
-void Label::mouseReleaseEvent(QMouseEvent* e) { FireMouseUp(e, true); }
-void Label::mouseMoveEvent(QMouseEvent* e) { FireMouseMove(e); }
-void Label::mouseDoubleClickEvent(QMouseEvent*) {
-    if (OnDblClick) OnDblClick();
-}
 
 // ---------------------------------------------------------------- Edit
 
@@ -136,18 +130,12 @@ void Edit::DeliverKey(QKeyEvent* e, KeyChar replacement) { Control::DeliverKey(e
 // ---------------------------------------------------------------- Button
 
 Button::Button(Container* parent, std::string name, Bounds b, std::string caption)
-    : QPushButton(qtParent(parent)), Control(this, parent, std::move(name)), caption_(std::move(caption)) {
+    : ButtonControl(parent, std::move(name), std::move(caption)) {
     setAutoDefault(false);
     setDefault(false);
-    setText(qs(caption_));
     place(this, b, 75, 25);
     ApplyFont();
     QObject::connect(this, &QPushButton::clicked, [this] { Click(); });
-}
-
-void Button::SetCaption(const std::string& caption) {
-    caption_ = caption;
-    setText(qs(caption_));
 }
 
 void Button::Click() {
@@ -155,31 +143,13 @@ void Button::Click() {
     Control::Click();
 }
 
-void Button::Accelerate() {
-    Form* f = OwnerForm();
-    if (!f || !CanFocus()) return;
-    if (f->FocusedControl() != this && !f->MoveFocus(this, true)) return;
-    Click();
-}
-
-void Button::DeliverKey(QKeyEvent* e, KeyChar replacement) {
-    const KeyChar ch = replacement ? replacement : (e->text().isEmpty() ? 0 : e->text()[0].unicode());
-    if (e->type() == QEvent::KeyPress && ch == u' ') Click();
-}
-
 // ---------------------------------------------------------------- CheckBox
 
 CheckBox::CheckBox(Container* parent, std::string name, Bounds b, std::string caption)
-    : QCheckBox(qtParent(parent)), Control(this, parent, std::move(name)), caption_(std::move(caption)) {
-    setText(qs(caption_));
+    : ButtonControl(parent, std::move(name), std::move(caption)) {
     place(this, b, 97, 17);
     ApplyFont();
     QObject::connect(this, &QCheckBox::clicked, [this] { Click(); });
-}
-
-void CheckBox::SetCaption(const std::string& caption) {
-    caption_ = caption;
-    setText(qs(caption_));
 }
 
 void CheckBox::SetChecked(bool on) {
@@ -191,40 +161,20 @@ void CheckBox::SetChecked(bool on) {
     Click();
 }
 
-void CheckBox::Toggle() { SetChecked(!isChecked()); }
-
 void CheckBox::SetAlignment(ui::Alignment a) {
     setLayoutDirection(a == ui::Alignment::Left ? Qt::RightToLeft : Qt::LeftToRight);
-}
-
-void CheckBox::Accelerate() {
-    Form* f = OwnerForm();
-    if (!f || !CanFocus()) return;
-    if (f->FocusedControl() != this && !f->MoveFocus(this, true)) return;
-    Toggle();
-}
-
-void CheckBox::DeliverKey(QKeyEvent* e, KeyChar replacement) {
-    const KeyChar ch = replacement ? replacement : (e->text().isEmpty() ? 0 : e->text()[0].unicode());
-    if (e->type() == QEvent::KeyPress && ch == u' ') Toggle();
 }
 
 // ---------------------------------------------------------------- RadioButton
 
 RadioButton::RadioButton(Container* parent, std::string name, Bounds b, std::string caption)
-    : QRadioButton(qtParent(parent)), Control(this, parent, std::move(name)), caption_(std::move(caption)) {
+    : ButtonControl(parent, std::move(name), std::move(caption)) {
     setAutoExclusive(false);
-    setText(qs(caption_));
     place(this, b, 113, 17);
     ApplyFont();
     QObject::connect(this, &QRadioButton::clicked, [this] {
         if (!wasChecked_) Click();
     });
-}
-
-void RadioButton::SetCaption(const std::string& caption) {
-    caption_ = caption;
-    setText(qs(caption_));
 }
 
 void RadioButton::uncheckSiblings() {
@@ -247,8 +197,7 @@ void RadioButton::SetChecked(bool on) {
 }
 
 void RadioButton::UserClick() {
-    if (isChecked()) return;
-    SetChecked(true);
+    if (!isChecked()) SetChecked(true);
 }
 
 void RadioButton::nextCheckState() {
@@ -261,22 +210,10 @@ void RadioButton::nextCheckState() {
 
 bool RadioButton::TabStop() const { return Control::TabStop() && isChecked(); }
 
-void RadioButton::Accelerate() {
-    Form* f = OwnerForm();
-    if (!f || !CanFocus()) return;
-    if (f->FocusedControl() != this && !f->MoveFocus(this, true)) return;
-    UserClick();
-}
-
-void RadioButton::DeliverKey(QKeyEvent* e, KeyChar replacement) {
-    const KeyChar ch = replacement ? replacement : (e->text().isEmpty() ? 0 : e->text()[0].unicode());
-    if (e->type() == QEvent::KeyPress && ch == u' ') UserClick();
-}
-
 // ---------------------------------------------------------------- GroupBox
 
 GroupBox::GroupBox(Container* parent, std::string name, Bounds b, std::string caption)
-    : QGroupBox(qtParent(parent)), Container(this, parent, std::move(name)), caption_(std::move(caption)) {
+    : MouseControl(parent, std::move(name)), caption_(std::move(caption)) {
     setTitle(qs(caption_));
     setFlat(false);
     place(this, b, 185, 105);
@@ -310,16 +247,11 @@ void GroupBox::paintEvent(QPaintEvent*) {
     p.drawText(label.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
 }
 
-void GroupBox::mousePressEvent(QMouseEvent* e) { FireMouseDown(e); }
-void GroupBox::mouseReleaseEvent(QMouseEvent* e) { FireMouseUp(e, true); }
-void GroupBox::mouseDoubleClickEvent(QMouseEvent*) {
-    if (OnDblClick) OnDblClick();
-}
 
 // ---------------------------------------------------------------- Panel
 
 Panel::Panel(Container* parent, std::string name, Bounds b)
-    : QFrame(qtParent(parent)), Container(this, parent, std::move(name)) {
+    : MouseControl(parent, std::move(name)) {
     setFrameShape(QFrame::NoFrame);
     place(this, b, 185, 41);
     ApplyFont();
@@ -353,11 +285,6 @@ void Panel::paintEvent(QPaintEvent*) {
     }
 }
 
-void Panel::mousePressEvent(QMouseEvent* e) { FireMouseDown(e); }
-void Panel::mouseReleaseEvent(QMouseEvent* e) { FireMouseUp(e, true); }
-void Panel::mouseDoubleClickEvent(QMouseEvent*) {
-    if (OnDblClick) OnDblClick();
-}
 
 // ---------------------------------------------------------------- Bevel
 
@@ -489,7 +416,7 @@ void ComboBox::DeliverKey(QKeyEvent* e, KeyChar replacement) { Control::DeliverK
 
 // ---------------------------------------------------------------- PaintBox
 
-PaintBox::PaintBox(Container* parent, std::string name, Bounds b) : QWidget(qtParent(parent)), Control(this, parent, std::move(name)) {
+PaintBox::PaintBox(Container* parent, std::string name, Bounds b) : MouseControl(parent, std::move(name)) {
     setMouseTracking(true);
     place(this, b, 105, 105);
     ApplyFont();
@@ -550,16 +477,10 @@ QImage PaintBox::Picture() {
     return buffer_;
 }
 
-void PaintBox::mousePressEvent(QMouseEvent* e) { FireMouseDown(e); }
-void PaintBox::mouseReleaseEvent(QMouseEvent* e) { FireMouseUp(e, true); }
-void PaintBox::mouseMoveEvent(QMouseEvent* e) { FireMouseMove(e); }
-void PaintBox::mouseDoubleClickEvent(QMouseEvent*) {
-    if (OnDblClick) OnDblClick();
-}
 
 // ---------------------------------------------------------------- Image
 
-Image::Image(Container* parent, std::string name, Bounds b) : QWidget(qtParent(parent)), Control(this, parent, std::move(name)) {
+Image::Image(Container* parent, std::string name, Bounds b) : MouseControl(parent, std::move(name)) {
     setMouseTracking(true);
     place(this, b, 105, 105);
 }
@@ -611,11 +532,5 @@ void Image::paintEvent(QPaintEvent*) {
         p.drawImage(0, 0, shown_);
 }
 
-void Image::mousePressEvent(QMouseEvent* e) { FireMouseDown(e); }
-void Image::mouseReleaseEvent(QMouseEvent* e) { FireMouseUp(e, true); }
-void Image::mouseMoveEvent(QMouseEvent* e) { FireMouseMove(e); }
-void Image::mouseDoubleClickEvent(QMouseEvent*) {
-    if (OnDblClick) OnDblClick();
-}
 
 }  // namespace ui

@@ -7,6 +7,7 @@
 
 #include "ui/Canvas.h"
 #include "ui/Control.h"
+#include "ui/MouseControl.h"
 
 #include <QAbstractScrollArea>
 #include <QCheckBox>
@@ -29,7 +30,7 @@ namespace ui {
 // A text label; not focusable, its container is the message target.  Caption "\r"
 // breaks lines; '&' marks are hidden (ShowAccelChar).  Text in the "Symbol" font is
 // shown as Greek letters.
-class Label : public QLabel, public Control {
+class Label : public MouseControl<QLabel> {
 public:
     Label(Container* parent, std::string name, Bounds b = {}, std::string caption = {});
     const std::string& Caption() const { return caption_; }
@@ -44,10 +45,6 @@ public:
 
 protected:
     void ApplyFont() override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     void refresh();
@@ -70,23 +67,34 @@ public:
     void DeliverKey(QKeyEvent* e, KeyChar replacement) override;
 };
 
-// A push button.  ModalResult is set on the form when it is clicked (before
-// OnClick); Default buttons are clicked by Enter outside edits, Cancel buttons by
-// Esc.  Enter or Space on the focused button clicks it.
-class Button : public QPushButton, public Control {
+// What push buttons, check boxes and radio buttons share: a caption with an
+// accelerator, the focus, the Space key, and a press that only the layer cancels.
+template <class QtButton>
+class ButtonControl : public QtButton, public Control {
 public:
-    Button(Container* parent, std::string name, Bounds b = {}, std::string caption = {});
+    ButtonControl(Container* parent, std::string name, std::string caption)
+        : QtButton(parent ? parent->ClientWidget() : nullptr), Control(this, parent, std::move(name)), caption_(std::move(caption)) {
+        QtButton::setText(QString::fromStdString(caption_));
+    }
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& caption);
-    int ModalResult = mrNone;
-    bool Default = false;
-    bool Cancel = false;
-
+    void SetCaption(const std::string& caption) {
+        caption_ = caption;
+        QtButton::setText(QString::fromStdString(caption_));
+    }
     bool TakesFocus() const override { return true; }
     char16_t Accelerator() const override { return AccelChar(caption_); }
-    void Accelerate() override;
-    void Click() override;
-    void DeliverKey(QKeyEvent* e, KeyChar replacement) override;
+    // The accelerator: the focus moves here (exit chain), then the user's click.
+    void Accelerate() override {
+        if (TakeFocusForAccelerator()) UserClick();
+    }
+    // Space on the focused control is the user's click.
+    void DeliverKey(QKeyEvent* e, KeyChar replacement) override {
+        if (IsSpacePress(e, replacement)) UserClick();
+    }
+    // The whole control reacts to the mouse, not only its box and caption.
+    bool hitButton(const QPoint& pos) const override { return QtButton::rect().contains(pos); }
+    // A click as the user makes it.
+    virtual void UserClick() = 0;
 
 protected:
     // Focus belongs to the layer: a Qt focus change never cancels a press.
@@ -96,67 +104,55 @@ private:
     std::string caption_;
 };
 
+// A push button.  ModalResult is set on the form when it is clicked (before
+// OnClick); Default buttons are clicked by Enter outside edits, Cancel buttons by
+// Esc.  Enter or Space on the focused button clicks it.
+class Button : public ButtonControl<QPushButton> {
+public:
+    Button(Container* parent, std::string name, Bounds b = {}, std::string caption = {});
+    int ModalResult = mrNone;
+    bool Default = false;
+    bool Cancel = false;
+    void Click() override;
+    void UserClick() override { Click(); }
+};
+
 // A check box.  Setting Checked fires OnClick when the state changes; a user click
 // toggles it and fires OnClick.
-class CheckBox : public QCheckBox, public Control {
+class CheckBox : public ButtonControl<QCheckBox> {
 public:
     CheckBox(Container* parent, std::string name, Bounds b = {}, std::string caption = {});
-    const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& caption);
     bool Checked() const { return isChecked(); }
     void SetChecked(bool on);
     void SetAlignment(ui::Alignment a);  // Left: caption on the left of the box
-    // The whole control reacts to the mouse, not only its box and caption.
-    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
-
-    bool TakesFocus() const override { return true; }
-    char16_t Accelerator() const override { return AccelChar(caption_); }
-    void Accelerate() override;
-    void DeliverKey(QKeyEvent* e, KeyChar replacement) override;
-    // A click as the user makes it: toggles, then OnClick.
-    void Toggle();
-
-protected:
-    void focusOutEvent(QFocusEvent* e) override { QWidget::focusOutEvent(e); }
-
-private:
-    std::string caption_;
+    // Toggles, then OnClick.
+    void UserClick() override { SetChecked(!isChecked()); }
 };
 
 // A radio button; the radio buttons of one parent are exclusive.  Setting Checked
 // to true fires OnClick when it was unchecked (the others uncheck silently);
 // setting false fires nothing; a user click on a checked one does nothing.  Only
 // the checked one of a group is a tab stop.
-class RadioButton : public QRadioButton, public Control {
+class RadioButton : public ButtonControl<QRadioButton> {
 public:
     RadioButton(Container* parent, std::string name, Bounds b = {}, std::string caption = {});
-    const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& caption);
     bool Checked() const { return isChecked(); }
     void SetChecked(bool on);
-    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
-
-    bool TakesFocus() const override { return true; }
     bool TabStop() const override;
-    char16_t Accelerator() const override { return AccelChar(caption_); }
-    void Accelerate() override;
-    void DeliverKey(QKeyEvent* e, KeyChar replacement) override;
-    // A click as the user makes it: checks (when unchecked), then OnClick.
-    void UserClick();
+    // Checks it (when unchecked), then OnClick.
+    void UserClick() override;
 
 protected:
     void nextCheckState() override;
-    void focusOutEvent(QFocusEvent* e) override { QWidget::focusOutEvent(e); }
 
 private:
     void uncheckSiblings();
-    std::string caption_;
     bool wasChecked_ = false;
 };
 
 // A group box: a captioned frame that holds controls; children are placed from its
 // top-left corner.  An accelerator in its caption focuses its first control.
-class GroupBox : public QGroupBox, public Container {
+class GroupBox : public MouseControl<QGroupBox, Container> {
 public:
     GroupBox(Container* parent, std::string name, Bounds b = {}, std::string caption = {});
     const std::string& Caption() const { return caption_; }
@@ -167,16 +163,13 @@ public:
 protected:
     // An etched frame at half the caption height, the caption in its top line at 8.
     void paintEvent(QPaintEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     std::string caption_;
 };
 
 // A panel: a container with a raised edge (BevelOuter) and an optional caption.
-class Panel : public QFrame, public Container {
+class Panel : public MouseControl<QFrame, Container> {
 public:
     Panel(Container* parent, std::string name, Bounds b = {});
     const std::string& Caption() const { return caption_; }
@@ -186,9 +179,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     std::string caption_;
@@ -246,7 +236,7 @@ public:
 // program draws on the Canvas directly: the canvas keeps its picture).  The canvas
 // font and brush are reset to the box's font and colour before each OnPaint; a
 // clip set in OnPaint is released after it.
-class PaintBox : public QWidget, public Control {
+class PaintBox : public MouseControl<QWidget> {
 public:
     PaintBox(Container* parent, std::string name, Bounds b = {});
     ui::Canvas& Canvas() { return canvas_; }
@@ -260,10 +250,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     void runOnPaint();
@@ -273,7 +259,7 @@ private:
 };
 
 // A picture.  Transparent makes the colour of its bottom-left pixel see-through.
-class Image : public QWidget, public Control {
+class Image : public MouseControl<QWidget> {
 public:
     Image(Container* parent, std::string name, Bounds b = {});
     void SetPicture(const QImage& picture);
@@ -287,10 +273,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     void prepare();

@@ -38,7 +38,7 @@ bool usable(const Control* c, const Form* f) {
 
 }  // namespace
 
-Form::Form(const std::string& name) : QWidget(nullptr), Container(this, nullptr, name) {
+Form::Form(const std::string& name) : MouseControl(nullptr, name) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAttribute(Qt::WA_QuitOnClose, false);
     setAutoFillBackground(true);
@@ -68,14 +68,26 @@ void Form::SetClientHeight(int h) { SetClientSize(ClientWidth(), h); }
 void Form::SetClientSize(int w, int h) {
     w = std::max(w, 0);
     h = std::max(h, 0);
-    if (maximumWidth() < QWIDGETSIZE_MAX) w = std::min(w, maximumWidth());
-    if (BorderStyle != ui::BorderStyle::Sizeable && isVisible())
-        setFixedSize(w, h);
-    else
-        resize(w, h);
+    if (maxClientWidth_ > 0) w = std::min(w, maxClientWidth_);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(w, h);
+    applySizeLimits();
 }
 
-void Form::SetMaxWidth(int w) { setMaximumWidth(w > 0 ? std::max(0, w - FrameWidth) : QWIDGETSIZE_MAX); }
+void Form::SetMaxWidth(int w) {
+    maxClientWidth_ = w > 0 ? std::max(0, w - FrameWidth) : 0;
+    SetClientSize(ClientWidth(), ClientHeight());
+}
+
+void Form::applySizeLimits() {
+    if (BorderStyle != ui::BorderStyle::Sizeable && isVisible()) {
+        setFixedSize(QWidget::size());
+    } else {
+        setMinimumSize(0, 0);
+        setMaximumSize(maxClientWidth_ > 0 ? maxClientWidth_ : QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+}
 
 std::string Form::Caption() const { return windowTitle().toStdString(); }
 void Form::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
@@ -103,12 +115,6 @@ void Form::applyWindowFlags() {
         if (BorderIcons & biHelp) f |= Qt::WindowContextHelpButtonHint;
     }
     if (windowFlags() != f) setWindowFlags(f);
-    if (BorderStyle != ui::BorderStyle::Sizeable)
-        setFixedSize(QWidget::size());
-    else {
-        setMinimumSize(0, 0);
-        setMaximumHeight(QWIDGETSIZE_MAX);
-    }
 }
 
 void Form::doShow(bool) {
@@ -127,6 +133,7 @@ void Form::doShow(bool) {
         }
     }
     QWidget::show();
+    applySizeLimits();
     UpdateSheetShowing();
     QPointer<Form> self(this);
     App().SetActiveForm(this);
@@ -467,13 +474,6 @@ void Form::closeEvent(QCloseEvent* e) {
 bool Form::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate && Active()) syncQtFocus();
     return QWidget::event(e);
-}
-
-void Form::mousePressEvent(QMouseEvent* e) { FireMouseDown(e); }
-void Form::mouseReleaseEvent(QMouseEvent* e) { FireMouseUp(e, true); }
-void Form::mouseMoveEvent(QMouseEvent* e) { FireMouseMove(e); }
-void Form::mouseDoubleClickEvent(QMouseEvent*) {
-    if (OnDblClick) OnDblClick();
 }
 
 }  // namespace ui

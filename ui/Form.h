@@ -16,6 +16,7 @@
 #pragma once
 
 #include "ui/Control.h"
+#include "ui/MouseControl.h"
 
 #include <QWidget>
 
@@ -28,7 +29,7 @@ namespace ui {
 inline constexpr int FrameWidth = 8;
 inline constexpr int FrameHeight = 27;
 
-class Form : public QWidget, public Container {
+class Form : public MouseControl<QWidget, Container> {
 public:
     explicit Form(const std::string& name = "Form1");
     ~Form() override;
@@ -119,15 +120,12 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool event(QEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     void doShow(bool modal);
     void doHide();
     void applyWindowFlags();
+    void applySizeLimits();
     void runPaint();
     void syncQtFocus();
     Control* accelTarget(char16_t ch) const;
@@ -142,7 +140,7 @@ private:
     bool painting_ = false;
     bool repaintPending_ = false;
     int modalLevel_ = 0;
-    bool paintOnActivate_ = false;
+    int maxClientWidth_ = 0;
 };
 
 }  // namespace ui

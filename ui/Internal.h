@@ -13,5 +13,7 @@ ShiftState shiftOf(Qt::KeyboardModifiers m, Qt::MouseButtons b);
 MouseButton buttonOf(Qt::MouseButton b);
 // The virtual key code of a Qt key event (0 for keys without one).
 Word virtualKeyOf(const QKeyEvent* e);
+// Deletes the Qt objects of the production services (before the application goes).
+void ReleaseProductionResources();
 
 }  // namespace ui

@@ -67,7 +67,7 @@ private:
 // ---------------------------------------------------------------- TabSheet
 
 TabSheet::TabSheet(PageControl* parent, std::string name, std::string caption)
-    : QWidget(parent), Container(this, parent, std::move(name)), pages_(parent), caption_(std::move(caption)) {
+    : MouseControl(parent, std::move(name)), pages_(parent), caption_(std::move(caption)) {
     setAutoFillBackground(false);
     ApplyFont();
     QWidget::hide();
@@ -125,8 +125,6 @@ void TabSheet::CheckShowing() {
     }
 }
 
-void TabSheet::mousePressEvent(QMouseEvent* e) { FireMouseDown(e); }
-void TabSheet::mouseReleaseEvent(QMouseEvent* e) { FireMouseUp(e, true); }
 
 // ---------------------------------------------------------------- PageControl
 

@@ -15,6 +15,7 @@
 
 #include "ui/Canvas.h"
 #include "ui/Control.h"
+#include "ui/MouseControl.h"
 
 #include <QTabBar>
 #include <QWidget>
@@ -27,7 +28,7 @@ namespace ui {
 
 class PageControl;
 
-class TabSheet : public QWidget, public Container {
+class TabSheet : public MouseControl<QWidget, Container> {
 public:
     TabSheet(PageControl* parent, std::string name, std::string caption = {});
     ~TabSheet() override;
@@ -45,10 +46,6 @@ public:
     bool TakesFocus() const override { return true; }
     bool TabStop() const override { return false; }
     void CheckShowing() override;
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     friend class PageControl;

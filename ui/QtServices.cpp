@@ -5,6 +5,7 @@
 #include "runtime/TextFile.h"
 #include "ui/Application.h"
 #include "ui/Dialogs.h"
+#include "ui/Internal.h"
 #include "ui/Services.h"
 
 #include <QCheckBox>
@@ -299,6 +300,8 @@ public:
         std::_Exit(code);
     }
 
+    void Release() { help_.reset(); }
+
 private:
     QtPrinterBackend printer_;
     std::unique_ptr<HelpWindow> help_;
@@ -311,11 +314,24 @@ std::string lower(std::string s) {
     return s;
 }
 
-}  // namespace
-
-Services& ProductionServices() {
+QtServices& qtServices() {
     static QtServices services;
     return services;
+}
+
+QPrinter*& printerSlot() {
+    static QPrinter* printer = nullptr;
+    return printer;
+}
+
+}  // namespace
+
+Services& ProductionServices() { return qtServices(); }
+
+void ReleaseProductionResources() {
+    qtServices().Release();
+    delete printerSlot();
+    printerSlot() = nullptr;
 }
 
 rt::NoticeSink& ProductionNotices() {
@@ -324,12 +340,12 @@ rt::NoticeSink& ProductionNotices() {
 }
 
 QPrinter& ProductionPrinter() {
-    static QPrinter* printer = [] {
-        auto* p = new QPrinter(QPrinter::HighResolution);
-        p->setResolution(300);
-        p->setPageSize(QPageSize(QPageSize::A4));
-        return p;
-    }();
+    QPrinter*& printer = printerSlot();
+    if (!printer) {
+        printer = new QPrinter(QPrinter::HighResolution);
+        printer->setResolution(300);
+        printer->setPageSize(QPageSize(QPageSize::A4));
+    }
     return *printer;
 }
 

@@ -55,6 +55,20 @@ TEST(Layout, FormSizesAreOuterSizesLessTheFrame) {
     EXPECT_EQ(f.Width(), 300);
 }
 
+TEST(Layout, DialogFormsResizeFromCodeAlsoWhileHidden) {
+    ui::Form f("Results");
+    f.BorderStyle = ui::BorderStyle::Single;
+    f.SetClientSize(200, 100);
+    f.Show();
+    f.Hide();
+    f.SetBounds(6, 6, 400, 300);  // as a window that sizes itself before it is shown
+    f.Show();
+    EXPECT_EQ(f.Width(), 400);
+    EXPECT_EQ(f.Height(), 300);
+    f.SetHeight(220);
+    EXPECT_EQ(f.Height(), 220);
+}
+
 TEST(Layout, ScreenCentredFormsAreCentredByTheirOuterSize) {
     ui::Form f("Centred");
     f.SetClientSize(313, 150);

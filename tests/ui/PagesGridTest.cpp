@@ -211,6 +211,15 @@ TEST(Grid, FullHeightShowsEveryRow) {
     f.Grid->SetHeight(f.Grid->FullHeight());
     EXPECT_EQ(f.Grid->VisibleRowCount(), 19);
     EXPECT_EQ(f.Grid->FullHeight(), 62 + 1 + 19 * (18 + 1) + 4);
+    // Rendered into a bitmap the grid shows its last row, although the window cuts it off.
+    f.Grid->SetCell(1, 19, "last");
+    ui::Bitmap all(f.Grid->Width(), f.Grid->Height());
+    f.Grid->RenderTo(all);
+    const ui::Rect last = f.Grid->CellRect(1, 19);
+    bool dark = false;
+    for (int y = last.Top; y < last.Bottom; ++y)
+        for (int x = last.Left; x < last.Right; ++x) dark |= QColor(all.Image().pixel(x + 2, y + 2)).lightness() < 100;
+    EXPECT_TRUE(dark);
 }
 
 }  // namespace

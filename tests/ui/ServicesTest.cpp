@@ -182,6 +182,12 @@ TEST(ProductionPrinter, WritesAPdf) {
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.read(4) == "%PDF");
+    // A text file assigned to the printer prints on it too (quick print).
+    const QString text = dir.filePath("quick.pdf");
+    printer.setOutputFileName(text);
+    p.PrintText("Gear Geometry Checking", std::vector<std::string>(150, "\t\t\tNumber of teeth\t\tz\t\t20"));
+    printer.setOutputFileName(QString());
+    EXPECT_GT(QFile(text).size(), 1000);
 }
 
 TEST(ProductionBitmap, WritesABmpOfFourBitsPerPixel) {
