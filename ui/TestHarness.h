@@ -126,6 +126,7 @@ void Click(Control* c, Qt::MouseButton button = Qt::LeftButton);
 void Click(Control* c, QPoint at, Qt::MouseButton button = Qt::LeftButton);
 void DoubleClick(Control* c, QPoint at);
 void DoubleClick(Control* c);
+// A move to the point (after a step off it when the mouse is already there).
 void MoveMouse(Control* c, QPoint at);
 // A click at a point of the form's client area.
 void ClickAt(Form* form, int x, int y);

@@ -190,6 +190,11 @@ bool locate(Control* c, QPoint at, QWindow*& window, QPoint& pos) {
 
 QPoint centre(Control* c) { return c->Widget()->rect().center(); }
 
+// Where the last mouse event of the harness was (Qt drops a move that does not move).
+std::optional<QPoint> lastMouse;
+
+void mouseAt(QWindow* w, QPoint p) { lastMouse = w->mapToGlobal(p); }
+
 }  // namespace
 
 rt::NoticeRecorder& Notices() { return state().notices; }
@@ -225,13 +230,17 @@ void Press(Control* c, Qt::MouseButton button) { Press(c, centre(c), button); }
 void Press(Control* c, QPoint at, Qt::MouseButton button) {
     QWindow* w;
     QPoint p;
-    if (locate(c, at, w, p)) QTest::mousePress(w, button, Qt::NoModifier, p);
+    if (!locate(c, at, w, p)) return;
+    mouseAt(w, p);
+    QTest::mousePress(w, button, Qt::NoModifier, p);
 }
 void Release(Control* c, Qt::MouseButton button) { Release(c, centre(c), button); }
 void Release(Control* c, QPoint at, Qt::MouseButton button) {
     QWindow* w;
     QPoint p;
-    if (locate(c, at, w, p)) QTest::mouseRelease(w, button, Qt::NoModifier, p);
+    if (!locate(c, at, w, p)) return;
+    mouseAt(w, p);
+    QTest::mouseRelease(w, button, Qt::NoModifier, p);
 }
 void Click(Control* c, Qt::MouseButton button) { Click(c, centre(c), button); }
 void Click(Control* c, QPoint at, Qt::MouseButton button) {
@@ -239,6 +248,7 @@ void Click(Control* c, QPoint at, Qt::MouseButton button) {
     QPoint p;
     if (!locate(c, at, w, p)) return;
     QPointer<QWindow> guard(w);
+    mouseAt(w, p);
     QTest::mousePress(w, button, Qt::NoModifier, p);
     if (guard) QTest::mouseRelease(w, button, Qt::NoModifier, p);
 }
@@ -246,12 +256,19 @@ void DoubleClick(Control* c) { DoubleClick(c, centre(c)); }
 void DoubleClick(Control* c, QPoint at) {
     QWindow* w;
     QPoint p;
-    if (locate(c, at, w, p)) QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, p);
+    if (!locate(c, at, w, p)) return;
+    mouseAt(w, p);
+    QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, p);
 }
 void MoveMouse(Control* c, QPoint at) {
     QWindow* w;
     QPoint p;
-    if (locate(c, at, w, p)) QTest::mouseMove(w, p);
+    if (!locate(c, at, w, p)) return;
+    // A move to where the mouse already is would be dropped: step off first, outside
+    // the controls.
+    if (lastMouse == w->mapToGlobal(p)) QTest::mouseMove(w, QPoint(-1, -1));
+    mouseAt(w, p);
+    QTest::mouseMove(w, p);
 }
 void ClickAt(Form* form, int x, int y) { Click(form, QPoint(x, y)); }
 
