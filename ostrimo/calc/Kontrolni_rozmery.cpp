@@ -155,7 +155,8 @@ void ComputeConstantChord2() {
     g.sc2 = g.s2 * Sqr(cosAlfan);
     if (Annular()) {
         const double da = std::fabs(g.da2);
-        g.hc2 = (std::fabs(g.d2) - da) / 2 - g.s2 / 4 * std::sin(2 * g.alfan) - da / 2 * (1 - std::cos(g.sa2 / da));
+        // measured from the tip corners, which stand inward of the concave tip land
+        g.hc2 = (std::fabs(g.d2) - da) / 2 - g.s2 / 4 * std::sin(2 * g.alfan) + da / 2 * (1 - std::cos(g.sa2 / da));
     } else {
         g.hc2 = std::fabs(g.da2 - g.d2) / 2 - g.s2 / 4 * std::sin(2 * g.alfan);
     }
