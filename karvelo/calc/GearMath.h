@@ -54,7 +54,24 @@ inline Extended CheckedArcSin(Extended x, RefusalHandler refuse = ShowRefusal) {
     return std::atan(x / std::sqrt(1 - x * x));
 }
 
-// inv(x) - target, the function whose root is the inverse involute.
-inline double EvaluateInvoluteEquation(double x, double target) { return std::tan(x) - x - target; }
+// inv(x) - target, the function whose root is the inverse involute (evaluated in extended
+// precision: tan x - x cancels for small angles).
+inline double EvaluateInvoluteEquation(double x, double target) {
+    const Extended xe = x;
+    return static_cast<double>(std::tan(xe) - xe - target);
+}
+
+// Start values of the undercut Newton solve (boundary radius / base radius, and the two angles of
+// the tool-tip trochoid and the involute [rad]) for an undercut of depth t, in units of the
+// profile shift coefficient.  Deeper undercuts start farther from the base circle.
+inline std::array<double, 3> UndercutStartValues(double t) {
+    std::array<double, 3> u = {1.05, 0.6, 0.08};
+    if (t <= 0.71) u = {1.02, 0.2, 0.0001};
+    if (t <= 0.31) u = {1.0007, 0.07, 2e-5};
+    if (t <= 0.12) u = {1.00007, 0.02, 7e-7};
+    if (t <= 0.008) u = {1.0000007, 0.002, 4e-10};
+    if (t <= 0.001) u = {1.000000007, 0.0002, 4e-14};
+    return u;
+}
 
 }  // namespace gear

@@ -1,0 +1,183 @@
+#include "karvelo/calc/Geometrie.h"
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+#include "karvelo/calc/Global.h"
+#include "karvelo/calc/WindowHooks.h"
+#include "runtime/Notice.h"
+#include "runtime/NumText.h"
+
+namespace karvelo {
+
+namespace {
+
+constexpr const char* kNoSolution =
+    "There is no solution - the sum of shifting coefficients x1+x2 is less than critical  ";
+
+constexpr double kScanStep = 0.1;    // rad
+constexpr double kScanLimit = 1.5;   // rad
+constexpr double kTolerance = 1e-11;
+constexpr int kMaxPasses = 1000;     // the bisection needs about 35 passes
+
+double Tan(double x) { return static_cast<double>(ComputeCheckedTan(x)); }
+
+double Involute(double x) { return Tan(x) - x; }
+
+// Transverse pressure angle of the basic rack profile.
+double TransversePressureAngle() { return std::atan(Tan(G.alfan) / std::cos(G.beta)); }
+
+}  // namespace
+
+void SolveInverseInvolute(double& alpha, double target, bool checkCriticalSum) {
+    GlobalData& g = G;
+    if (checkCriticalSum) {
+        g.xlim = -(g.z1 + g.z2) * Involute(g.alfat) / (2 * Tan(g.alfan));
+        const std::string xlimText = rt::Str(g.xlim, 7, 5).substr(0, 10);
+        const double sum = g.x1 + g.x2;
+        const bool refused = g.GearingType == 2 ? sum >= g.xlim : sum <= g.xlim;
+        if (refused) {
+            rt::ShowMessage(kNoSolution + xlimText);
+            return;
+        }
+    }
+
+    // Scan for a sign change of f, then narrow the bracket.  The signs keep their last non-zero
+    // value; in the narrowing mode a bracket without a sign change is moved on by half its width.
+    double lower = 0;
+    double upper = kScanStep;
+    bool narrowing = false;
+    int signLower = 0;
+    int signUpper = 0;
+    for (int pass = 0; pass < kMaxPasses; ++pass) {
+        const double fLower = EvaluateInvoluteEquation(lower, target);
+        const double fUpper = EvaluateInvoluteEquation(upper, target);
+        if (fLower < 0) signLower = -1;
+        else if (fLower > 0) signLower = 1;
+        if (fUpper < 0) signUpper = -1;
+        else if (fUpper > 0) signUpper = 1;
+
+        if (signLower != signUpper) {
+            upper = (upper + lower) / 2;
+            narrowing = true;
+        } else if (!narrowing) {
+            lower = upper;
+            upper += kScanStep;
+            if (upper > kScanLimit) {
+                alpha = 0;
+                return;
+            }
+            continue;
+        } else {
+            const double previous = lower;
+            lower = upper;
+            upper += (upper - previous) / 2;
+        }
+        if (std::fabs(EvaluateInvoluteEquation(upper, target)) < kTolerance) {
+            alpha = upper < kScanLimit ? upper : 0;
+            return;
+        }
+    }
+    alpha = 0;  // no convergence: as no root
+}
+
+void ComputeCentreDistanceFromShifts() {
+    GlobalData& g = G;
+    if (g.aGiven && g.ActiveEdit == 8) {
+        // The centre distance field asked for the reference centre distance.
+        g.a = (g.z1 + g.z2) * g.mn / (2 * std::cos(g.beta));
+        g.x1 = 0;
+        g.x2 = 0;
+        win::SetGeometryFieldText(6, rt::Str(g.x1, 7, 5));
+        win::SetGeometryFieldText(7, rt::Str(g.x2, 7, 5));
+        win::SetGeometryFieldText(8, rt::Str(g.a, 7, 3));
+    } else {
+        g.alfat = TransversePressureAngle();
+        g.invAlfat = Involute(g.alfat);
+        g.invAlfawt = Tan(g.alfan) * 2 * g.xsum / (g.z1 + g.z2) + g.invAlfat;
+        SolveInverseInvolute(g.alfawt, g.invAlfawt);
+        g.a = (g.z1 + g.z2) * g.mn / (2 * std::cos(g.beta)) * std::cos(g.alfat) / std::cos(g.alfawt);
+    }
+    g.aGiven = false;
+}
+
+void ComputeCutterWheelCentreDistance() {
+    GlobalData& g = G;
+    g.invAlfat = Involute(g.alfat);
+    g.invAlfaw0 = Tan(g.alfan) * 2 * (g.x0 + g.x2) / (g.z0 + g.z2) + g.invAlfat;
+    if (!(g.invAlfaw0 > 0)) return;  // no mesh (also when the teeth numbers give no value)
+    SolveInverseInvolute(g.alfaw0, g.invAlfaw0, false);
+    g.a0 = (g.z0 + g.z2) * g.mn / (2 * std::cos(g.beta)) * std::cos(g.alfat) / std::cos(g.alfaw0);
+    g.dw2c = std::cos(g.alfat) * g.d2 / std::cos(g.alfaw0);
+    g.dw0 = g.dw2c * g.z0 / g.z2;
+}
+
+void ComputeCutterGeometry() {
+    GlobalData& g = G;
+    g.alfat = TransversePressureAngle();
+    g.d0 = g.mn * g.z0 / std::cos(g.beta);
+    g.db0 = std::cos(g.alfat) * g.d0;
+    g.haP0 = g.haP2 + g.caP2;
+    g.alfaa0 = std::atan(Tan(g.alfat) - 4 * std::cos(g.beta) * (g.haP0 - g.x0) / (std::sin(2 * g.alfat) * g.z0));
+    g.d0alfa = g.db0 / std::cos(g.alfaa0);
+    g.da0 = 2 * g.mn * (g.z0 / (2 * std::cos(g.beta)) + g.x0 + g.hFfP2);
+    ComputeCutterWheelCentreDistance();
+    if (g.alfaa0 < 0) g.CutterTipAngleNegative = true;
+}
+
+void ComputeGearDimensions() {
+    GlobalData& g = G;
+    const double cosBeta = std::cos(g.beta);
+    g.alfat = TransversePressureAngle();
+    g.betab = static_cast<double>(ComputeCheckedArcSin(std::sin(g.beta) * std::cos(g.alfan)));
+    g.ad = (g.z1 + g.z2) * g.mn / (2 * cosBeta);
+    g.d1 = g.mn * g.z1 / cosBeta;
+    g.d2 = g.mn * g.z2 / cosBeta;
+    g.db1 = g.d1 * std::cos(g.alfat);
+    g.db2 = g.d2 * std::cos(g.alfat);
+    g.dw1 = g.d1 * std::cos(g.alfat) / std::cos(g.alfawt);
+    g.dw2 = g.d2 * std::cos(g.alfat) / std::cos(g.alfawt);
+
+    g.xsum = g.x1 + g.x2;
+    g.kTip = g.xsum - (g.a - g.ad) / g.mn;
+    g.ha1 = g.mn * (g.haP1 + g.x1 - g.kTip);
+    g.ha2 = g.mn * (g.haP2 + g.x2 - g.kTip);
+
+    // Each gear's root is cut to the mating gear's addendum plus clearance.
+    g.hf1 = g.mn * (g.haP2 + g.caP2 - g.x1);
+    g.hf2 = g.mn * (g.haP1 + g.caP1 - g.x2);
+    g.df1 = g.d1 - 2 * g.hf1;
+    g.df2 = g.d2 - 2 * g.hf2;
+
+    const double rootRounding = 1 - std::sin(g.alfan);
+    g.hFfP1 = g.haP2 + g.caP2 - rootRounding * g.RofP1;
+    g.hFfP2 = g.GearingType == 2 ? g.haP1 + g.caP1 : g.haP1 + g.caP1 - rootRounding * g.RofP2;
+    g.hFf1 = g.hFfP1 * g.mn;
+    g.hFf2 = g.hFfP2 * g.mn;
+
+    if (g.GearingType == 2) {
+        // The root of an internal wheel is cut by its pinion-type cutter.
+        ComputeCutterGeometry();
+        g.df2 = 2 * g.a0 - g.da0;
+    }
+
+    // Tip diameters from the centre distance, the mating root diameter and the clearance.
+    if (!g.da1Given) g.da1 = 2 * (g.a - g.caP1 * g.mn) - g.df2;
+    if (!g.da2Given) g.da2 = 2 * (g.a - g.caP2 * g.mn) - g.df1;
+}
+
+void ComputeTipThickness() {
+    GlobalData& g = G;
+    const double invAlfat = Involute(g.alfat);
+    auto tipThickness = [&](double x, double d, double db, double da) {
+        const double st = (std::numbers::pi / 2 + 2 * x * Tan(g.alfan)) * g.mn / std::cos(g.beta);
+        const double alfaa = static_cast<double>(ComputeCheckedArcCos(db / da));
+        const double betaa = std::atan(Tan(g.beta) * da / d);
+        return da * (st / d + invAlfat - Involute(alfaa)) * std::cos(betaa);
+    };
+    g.sa1 = tipThickness(g.x1, g.d1, g.db1, g.da1);
+    g.sa2 = tipThickness(g.x2, g.d2, g.db2, g.da2);
+}
+
+}  // namespace karvelo

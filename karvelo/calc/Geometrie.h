@@ -1,0 +1,41 @@
+// Unit Geometrie: the derived geometry of the pair (pressure angles, diameters, centre distances,
+// tip thickness) and, for an internal wheel, of the pinion-type cutter that generates it.  The
+// geometry window runs these after each accepted field, the main window at start-up, after the
+// gearing choice and after Load data.
+#pragma once
+
+#include "karvelo/calc/GearMath.h"
+
+namespace karvelo {
+
+// tan(x) - x - target.
+using gear::EvaluateInvoluteEquation;
+
+// alpha with inv(alpha) = target, by scanning from 0 in steps of 0.1 rad up to 1.5 rad and
+// bisecting to |inv(alpha) - target| < 1e-11; 0 when there is no root below 1.5 rad.
+// With checkCriticalSum the pair's sum x1 + x2 is first tested against the critical sum xlim
+// (stored in G.xlim): on the wrong side the message "There is no solution - ..." is shown and
+// alpha is left untouched.  The mesh of an internal wheel with its cutter has its own guard and
+// passes false.
+void SolveInverseInvolute(double& alpha, double target, bool checkCriticalSum = true);
+
+// alfat, invAlfat, invAlfawt, alfawt and the working centre distance a from xsum; or, when the
+// centre distance field (8) of the geometry window has just given the centre distance, a reset
+// to the reference centre distance with x1 = x2 = 0, shown in the window.  Clears aGiven.
+void ComputeCentreDistanceFromShifts();
+
+// Internal wheel and its cutter: invAlfat, invAlfaw0, alfaw0, a0, dw2c, dw0.
+void ComputeCutterWheelCentreDistance();
+
+// The pinion-type cutter of an internal wheel: alfat, d0, db0, haP0, alfaa0, d0alfa, da0, then
+// its mesh with the wheel; sets CutterTipAngleNegative when alfaa0 < 0.
+void ComputeCutterGeometry();
+
+// alfat, betab, ad, d, db, dw, xsum, kTip, ha, hf, df, hFfP, hFf, the cutter of an internal
+// wheel, and the tip diameters unless they were entered (da1Given, da2Given).
+void ComputeGearDimensions();
+
+// Normal tooth thickness at the tip circle, sa1 and sa2.
+void ComputeTipThickness();
+
+}  // namespace karvelo

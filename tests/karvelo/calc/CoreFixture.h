@@ -1,0 +1,43 @@
+// Common fixture of the core tests: fresh global data, notices and window requests recorded.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "karvelo/calc/Geometrie.h"
+#include "karvelo/calc/Global.h"
+#include "karvelo/calc/WindowHooks.h"
+#include "runtime/Notice.h"
+
+namespace karvelo::test {
+
+class CoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        G = GlobalData{};
+        previous_ = rt::SetNoticeSink(&notices);
+        DefaultWindowRecorder().Clear();
+    }
+    void TearDown() override {
+        rt::SetNoticeSink(previous_);
+        DefaultWindowRecorder().Clear();
+        G = GlobalData{};
+    }
+    // The default case of the gearing type (1 external, 2 internal), inputs only.
+    static void Defaults(int gearingType) {
+        G.GearingType = static_cast<std::int16_t>(gearingType);
+        SetDefaultInputs();
+    }
+    // The derived geometry, as the main window and the geometry window run it.
+    static void Derive() {
+        G.xsum = G.x1 + G.x2;
+        ComputeCentreDistanceFromShifts();
+        ComputeGearDimensions();
+        ComputeTipThickness();
+    }
+    rt::NoticeRecorder notices;
+
+private:
+    rt::NoticeSink* previous_ = nullptr;
+};
+
+}  // namespace karvelo::test
