@@ -144,12 +144,16 @@ double EvaluateRackBalancedSlidingEquation(double x) {
     const L r1 = static_cast<L>(G.d1) / 2;
     const L rA = std::sqrt(g * g + (r1 - h) * (r1 - h));  // rack tip line on the line of action
     const L da1 = G.d1 + 2 * (G.haP1 + x) * G.mn;
+    const L sinAlfat = std::sin(static_cast<L>(G.alfat));
+    const L rhoPitch = sinAlfat * r1;  // radius of curvature at the pitch point
     if (std::isnan(rA) || std::isnan(da1)) return NotANumber();
-    if (!(2 * rA >= G.db1 && 2 * rA < da1 && da1 >= G.db1)) return 0;
+    // The rack tip must meet the line of action between the pitch point and the point of
+    // tangency with the base circle: beyond it the pair interferes and the radius of
+    // curvature there (taken by its size below) would change sign.
+    if (!(2 * rA >= G.db1 && 2 * rA < da1 && da1 >= G.db1 && h / sinAlfat < rhoPitch)) return 0;
     g_insideDomain = true;
     const L rhoE = da1 / 2 * std::sin(ComputeCheckedArcCos(G.db1 / da1));
     const L rhoA = rA * std::sin(ComputeCheckedArcCos(G.db1 / (2 * rA)));
-    const L rhoPitch = std::sin(static_cast<L>(G.alfat)) * r1;
     return static_cast<double>(rhoPitch * rhoPitch - rhoA * rhoE);
 }
 
