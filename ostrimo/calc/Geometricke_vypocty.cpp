@@ -43,10 +43,10 @@ void ComputeToolFlankHeights() {
 }
 
 void ComputeAngleDegrees() {
-    G.alfatDeg = Deg(G.alfat);
-    G.alfawtDeg = Deg(G.alfawt);
-    G.betaDeg = Deg(G.beta);
-    G.betabDeg = Deg(G.betab);
+    G.alfatDeg = RadToDeg(G.alfat);
+    G.alfawtDeg = RadToDeg(G.alfawt);
+    G.betaDeg = RadToDeg(G.beta);
+    G.betabDeg = RadToDeg(G.betab);
     G.mt = static_cast<double>(G.mn / std::cos(static_cast<L>(G.beta)));
 }
 
@@ -152,7 +152,7 @@ void ComputeWorkingCentreDistance() {
     } else {
         G.InvAlfawt = static_cast<double>(G.InvAlfat + Tan(G.alfan) * 2 * s / (G.z1 + G.z2));
         InvertInvoluteChecked(G.alfawt, G.InvAlfawt);
-        G.alfawtDeg = Deg(G.alfawt);
+        G.alfawtDeg = RadToDeg(G.alfawt);
         if (bevel) {
             G.aw = BevelCentreDistanceFromPressureAngle();
             return;
@@ -180,7 +180,7 @@ void ComputeAmcSumFromCentreDistance() {
         }
         G.alfawt = static_cast<double>(ComputeCheckedArcCos(c));
         G.InvAlfawt = static_cast<double>(Inv(G.alfawt));
-        G.alfawtDeg = Deg(G.alfawt);
+        G.alfawtDeg = RadToDeg(G.alfawt);
         G.xsum = AmcSumFromInvolutes();
     }
     ComputeGearPairDimensions();
@@ -236,7 +236,7 @@ void ComputeGearPairDimensions() {
     if (G.GearingType == 3 && G.z1Bevel != 0 && G.z2Bevel != 0) {
         ComputeBevelGearDimensions();
         if (G.Le != 0 && G.b != 0)
-            G.betamMaxDeg = Deg(ComputeCheckedArcSin((static_cast<L>(G.Le) - G.b) / (G.Le - G.b / 2)));
+            G.betamMaxDeg = RadToDeg(static_cast<double>(ComputeCheckedArcSin((static_cast<L>(G.Le) - G.b) / (G.Le - G.b / 2))));
         return;
     }
     ComputeTransverseAngle();

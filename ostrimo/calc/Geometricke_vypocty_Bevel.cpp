@@ -37,7 +37,7 @@ void ComputeBevelGearDimensions() {
     G.Le = static_cast<double>(G.z1Bevel * G.mn / (2 * std::sin(static_cast<L>(G.delta1))));
     G.bRatio = G.b / G.Le;
     const L Le = G.Le, b = G.b;
-    G.betamMaxDeg = G.beta != 0 ? Deg(ComputeCheckedArcSin((Le - b) / (Le - b / 2))) : 80.0;
+    G.betamMaxDeg = G.beta != 0 ? RadToDeg(static_cast<double>(ComputeCheckedArcSin((Le - b) / (Le - b / 2)))) : 80.0;
     const L sinBeta = std::sin(static_cast<L>(G.beta));
     G.betaMeanBevel = static_cast<double>(ComputeCheckedArcSin(sinBeta * (1 - G.bRatio / 2)));
     G.betab = static_cast<double>(ComputeCheckedArcSin(sinBeta * std::cos(static_cast<L>(G.alfan))));
@@ -126,36 +126,27 @@ void FindHelixAngleForCentreDistance(double& beta) {
     bool found = false;
     double result = 0;
     if (G.aw != 0 && G.z1 + G.z2 != 0) {
-        double lo = 0, hi = 0.01;
-        bool halving = false;
+        ScanBracket bracket{0, 0.01};
         int halvings = 0;
         for (int pass = 0; pass < kMaxSearchPasses; ++pass) {
-            const double fLo = EvaluateHelixAngleEquation(lo);
+            const double fLo = EvaluateHelixAngleEquation(bracket.lo);
             if (std::isnan(fLo)) break;
             if (std::fabs(fLo) <= kTolerance) {
                 found = true;
-                result = lo;
+                result = bracket.lo;
                 break;
             }
-            const double fHi = EvaluateHelixAngleEquation(hi);
+            const double fHi = EvaluateHelixAngleEquation(bracket.hi);
             if (std::isnan(fHi)) break;
-            if (SignOf(fLo) != SignOf(fHi)) {
-                hi = (lo + hi) / 2;
-                halving = true;
-            } else if (!halving) {
-                lo = hi;
-                hi += 0.01;
-                if (hi > bound) break;
+            if (!bracket.Halve(SignOf(fLo) != SignOf(fHi))) {
+                bracket.Move(0.01);
+                if (bracket.hi > bound) break;
                 continue;
-            } else {
-                const double oldLo = lo;
-                lo = hi;
-                hi += (hi - oldLo) / 2;
             }
             if (++halvings > kMaxHalvings) break;
-            if (std::fabs(EvaluateHelixAngleEquation(hi)) < kTolerance) {
-                found = hi < bound;
-                result = hi;
+            if (std::fabs(EvaluateHelixAngleEquation(bracket.hi)) < kTolerance) {
+                found = bracket.hi < bound;
+                result = bracket.hi;
                 break;
             }
         }

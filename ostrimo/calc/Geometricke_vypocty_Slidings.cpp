@@ -48,22 +48,20 @@ Trial Evaluate(Residual residual, double x) {
 // Each attempt has 99 passes; then the search restarts 0.1 above its lower end.
 template <class Residual>
 bool SearchBalancedDivision(Residual residual, double& x) {
-    double lo = kSearchFrom, hi = lo + kSearchStep;
-    bool halving = false;
+    ScanBracket bracket{kSearchFrom, kSearchFrom + kSearchStep};
     int passes = 0;
     for (int pass = 0; pass < kMaxSearchPasses; ++pass) {
-        Trial a = Evaluate(residual, lo);
-        Trial b = Evaluate(residual, hi);
+        const Trial a = Evaluate(residual, bracket.lo);
+        Trial b = Evaluate(residual, bracket.hi);
         if (std::isnan(a.value) || std::isnan(b.value)) return false;
-        if (++passes == kPassesPerAttempt) {
-            lo += kSearchStep;
-            hi = lo + kSearchStep;
-            halving = false;
+        if (++passes == kPassesPerAttempt) {  // a new attempt 0.1 above the lower end
+            const double lo = bracket.lo + kSearchStep;
+            bracket = ScanBracket{lo, lo + kSearchStep};
             passes = 0;
             continue;
         }
-        if (!halving && a.inside && !b.inside) {
-            double in = lo, out = hi;
+        if (!bracket.halving && a.inside && !b.inside) {
+            double in = bracket.lo, out = bracket.hi;
             for (int i = 0; i < kEdgeBisections; ++i) {
                 const double mid = (in + out) / 2;
                 if (mid == in || mid == out) break;
@@ -72,27 +70,19 @@ bool SearchBalancedDivision(Residual residual, double& x) {
             const Trial edge = Evaluate(residual, in);
             if (std::isnan(edge.value)) return false;
             if (SignOf(edge.value) != SignOf(a.value)) {
-                hi = in;
+                bracket.hi = in;
                 b = edge;
             }
         }
-        if (SignOf(a.value) != SignOf(b.value)) {
-            hi = (lo + hi) / 2;
-            halving = true;
-        } else if (!halving) {
-            lo = hi;
-            hi += kSearchStep;
-            if (hi > kSearchTo) return false;
+        if (!bracket.Halve(SignOf(a.value) != SignOf(b.value))) {
+            bracket.Move(kSearchStep);
+            if (bracket.hi > kSearchTo) return false;
             continue;
-        } else {
-            const double oldLo = lo;
-            lo = hi;
-            hi += (hi - oldLo) / 2;
         }
-        const Trial t = Evaluate(residual, hi);
+        const Trial t = Evaluate(residual, bracket.hi);
         if (std::isnan(t.value)) return false;
         if (t.inside && std::fabs(t.value) < kTolerance) {
-            x = hi;
+            x = bracket.hi;
             return true;
         }
     }

@@ -39,6 +39,8 @@ struct TrochoidPoint {
     bool belowBase = false;
 } g_point;
 
+double LastPointDiameter() { return static_cast<double>(2 * std::sqrt(g_point.X * g_point.X + g_point.Y * g_point.Y)); }
+
 double EvaluateTrochoidResidual(int gear, double a) {
     const Gear t = GearData(gear);
     const L mn = G.mn, tanAlfan = Tan(G.alfan), cosAlfan = std::cos(static_cast<L>(G.alfan));
@@ -81,49 +83,42 @@ void ComputeInvoluteStartDiameter(int gear) {
     double m = kStartAngle;
     for (int restart = 0; restart <= kRestarts; ++restart, m -= kRestartDrop) {
         double step = kFirstStep;
-        double lo = m, hi = m + step;
-        bool halving = false, restartScan = false;
+        ScanBracket bracket{m, m + step};
+        bool restartScan = false;
         int halvings = 0;
         for (int pass = 0; pass < kMaxSearchPasses && !restartScan; ++pass) {
-            const double fLo = f(lo);
+            const double fLo = f(bracket.lo);
             const bool loBelow = g_point.belowBase;
-            const double last = f(hi);
+            const double last = f(bracket.hi);
             if (loBelow || g_point.belowBase) {
                 t.result = belowBase;
                 return;
             }
             if (std::isnan(fLo) || std::isnan(last)) break;
             if (std::fabs(last) < kTolerance) {
-                t.result = static_cast<double>(2 * std::sqrt(g_point.X * g_point.X + g_point.Y * g_point.Y));
+                t.result = LastPointDiameter();
                 return;
             }
             if (std::fabs(last) < step) step /= 5;
-            if (SignOf(fLo) != SignOf(last)) {
-                hi = (lo + hi) / 2;
-            } else if (!halving) {
-                if (hi + step > kLastAngle) {
-                    restartScan = true;
-                    continue;
-                }
-                lo = hi;
-                hi += step;
+            const bool signsDiffer = SignOf(fLo) != SignOf(last);
+            if (!signsDiffer && !bracket.halving && bracket.hi + step > kLastAngle) {
+                restartScan = true;
                 continue;
-            } else {
-                const double oldLo = lo;
-                lo = hi;
-                hi += (hi - oldLo) / 2;
+            }
+            if (!bracket.Halve(signsDiffer)) {
+                bracket.Move(step);
+                continue;
             }
             if (++halvings > kMaxHalvings) break;
-            const double fHi = f(hi);
+            const double fHi = f(bracket.hi);
             if (g_point.belowBase) {  // a root at the sentinel of the base circle is none
                 t.result = belowBase;
                 return;
             }
             if (std::fabs(fHi) < kTolerance) {
-                t.result = static_cast<double>(2 * std::sqrt(g_point.X * g_point.X + g_point.Y * g_point.Y));
+                t.result = LastPointDiameter();
                 return;
             }
-            halving = true;
         }
         if (!restartScan) break;  // NaN or no convergence: no restart helps
     }

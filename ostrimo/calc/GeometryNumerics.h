@@ -1,5 +1,5 @@
 // Small numerical helpers of the geometry routines: the involute through the guarded
-// tangent, degree conversion, and the scan-and-bisect root search that several
+// tangent and the scan-and-bisect root search that several
 // routines share.
 #pragma once
 
@@ -15,7 +15,6 @@ inline constexpr L kPiL = std::numbers::pi_v<L>;
 
 inline L Tan(L a) { return ComputeCheckedTan(a); }
 inline L Inv(L a) { return Tan(a) - a; }  // involute function tan a - a
-inline double Deg(L radians) { return static_cast<double>(radians * 180 / kPiL); }
 
 // Sign convention of every root search: a residual below 0 counts -1, else +1 (an
 // exact 0 counts positive).
@@ -27,42 +26,60 @@ inline constexpr int kMaxHalvings = 200;
 // Passes allowed in all (a guard against a step that does not advance).
 inline constexpr int kMaxSearchPasses = 200000;
 
+// The bracket [lo, hi] of a scan-and-bisect root search.  The search moves it up while
+// the signs of the residual at its ends agree; once they differ it works in halving mode.
+struct ScanBracket {
+    double lo, hi;
+    bool halving = false;
+
+    // After comparing the signs at lo and hi: a sign change halves the bracket towards
+    // lo; agreeing signs in halving mode move it to [hi, hi + (hi - lo)/2] (the other
+    // half of the last bracket).  False when the signs agree in scan mode: the caller
+    // moves the bracket up (Move).
+    bool Halve(bool signsDiffer) {
+        if (signsDiffer) {
+            hi = (lo + hi) / 2;
+            halving = true;
+            return true;
+        }
+        if (!halving) return false;
+        const double oldLo = lo;
+        lo = hi;
+        hi += (hi - oldLo) / 2;
+        return true;
+    }
+    void Move(double step) {
+        lo = hi;
+        hi += step;
+    }
+};
+
 enum class ScanEnd { Root, PastLimit, Failed };
 
 // Scan and bisect for a root of f, starting with [lo, hi] and moving the bracket up by
-// step while the signs at its ends agree; once they differ the search works in halving
-// mode: a sign change halves the upper end towards lo, agreeing signs move the bracket
-// to [hi, hi + (hi - lo)/2].  After each halving-mode step |f(hi)| < tolerance gives
-// the root hi; a scan move is not followed by that test.  pastLimit(hi) ends the scan
-// (PastLimit).  A NaN residual or too many steps give Failed.
+// step.  After each halving-mode step |f(hi)| < tolerance gives the root hi; a scan move
+// is not followed by that test.  pastLimit(hi) after a move ends the scan (PastLimit).
+// A NaN residual or too many steps give Failed.
 template <class Residual, class PastLimit>
 ScanEnd ScanAndBisect(Residual f, double lo, double hi, double step, PastLimit pastLimit, double tolerance,
                       double& root) {
     if (!(step > 0)) return ScanEnd::PastLimit;
-    bool halving = false;
+    ScanBracket bracket{lo, hi};
     int halvings = 0;
     for (int pass = 0; pass < kMaxSearchPasses; ++pass) {
-        const double fLo = f(lo);
-        const double fHi = f(hi);
+        const double fLo = f(bracket.lo);
+        const double fHi = f(bracket.hi);
         if (std::isnan(fLo) || std::isnan(fHi)) return ScanEnd::Failed;
-        if (SignOf(fLo) != SignOf(fHi)) {
-            hi = (lo + hi) / 2;
-            halving = true;
-        } else if (!halving) {
-            lo = hi;
-            hi += step;
-            if (pastLimit(hi)) return ScanEnd::PastLimit;
+        if (!bracket.Halve(SignOf(fLo) != SignOf(fHi))) {
+            bracket.Move(step);
+            if (pastLimit(bracket.hi)) return ScanEnd::PastLimit;
             continue;
-        } else {
-            const double oldLo = lo;
-            lo = hi;
-            hi += (hi - oldLo) / 2;
         }
         if (++halvings > kMaxHalvings) return ScanEnd::Failed;
-        const double fRoot = f(hi);
+        const double fRoot = f(bracket.hi);
         if (std::isnan(fRoot)) return ScanEnd::Failed;
         if (std::fabs(fRoot) < tolerance) {
-            root = hi;
+            root = bracket.hi;
             return ScanEnd::Root;
         }
     }

@@ -10,8 +10,6 @@ namespace {
 
 constexpr Extended kPi = std::numbers::pi_v<Extended>;
 
-double DegToRad(double deg) { return static_cast<double>(deg * kPi / 180); }
-
 // Shown guarded-trigonometry messages of the current computation (bit per message).
 unsigned g_shownRefusals = 0;
 int g_scopeDepth = 0;
@@ -45,6 +43,9 @@ void ClearVerdictFlags(GlobalData& g) {
 }
 
 }  // namespace
+
+double DegToRad(double degrees) { return static_cast<double>(degrees * kPi / 180); }
+double RadToDeg(double radians) { return static_cast<double>(radians * 180 / kPi); }
 
 ComputationScope::ComputationScope() {
     if (g_scopeDepth++ == 0) g_shownRefusals = 0;

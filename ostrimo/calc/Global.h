@@ -308,6 +308,10 @@ void SetDefaultGearData();
 // 1.00004 is taken as exactly 1.0.
 double SnapProfileFactor(double factor);
 
+// Angle conversions with pi in extended precision.
+double DegToRad(double degrees);
+double RadToDeg(double radians);
+
 // The unit's start (defaults with GearingType 0, then external gearing) and end;
 // each acts once.  Program start runs the initialization before main.
 void InitializeGeometryGlobalUnit();

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "ostrimo/calc/Newton.h"
+#include "ostrimo/calc/NEWTON.h"
 
 namespace ostrimo {
 

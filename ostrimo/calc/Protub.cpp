@@ -4,9 +4,8 @@
 
 #include <cmath>
 
-#include "karvelo/calc/GearMath.h"
 #include "ostrimo/calc/GeometryNumerics.h"
-#include "ostrimo/calc/Newton.h"
+#include "ostrimo/calc/NEWTON.h"
 
 namespace ostrimo {
 
@@ -77,8 +76,7 @@ void ComputeFlankEndDiameter(ProtuberanceFlank f) {
 // The point where the undercut by the protuberance flank ends, by Newton set 1 or 2.
 void SolveFlankUndercut(ProtuberanceFlank f, int gearIndex, int set, double depth) {
     G.ProtuberanceGearIndex = gearIndex;
-    const std::array<double, 3> start = gear::UndercutStartValues(depth);
-    for (int i = 1; i <= 3; ++i) G.NewtonUnknowns.x[i] = start[static_cast<std::size_t>(i - 1)];
+    SetUndercutStartValues(depth);
     SolveGeometryNewtonSystem(3, set, G.NewtonUnknowns.x);
     f.undercutDiameter = G.NewtonUnknowns.x[1] * f.baseDiameter;
 }

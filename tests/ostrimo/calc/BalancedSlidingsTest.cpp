@@ -12,17 +12,20 @@ double Rho(double d, double db) { return std::sqrt(d * d - db * db) / 2; }  // r
 
 class BalancedSlidings : public GeometryTest {
 protected:
-    // An external pair with the sum entered, its working centre distance computed, and
-    // the sum kept for the search.
-    static void PairWithSum(double z1, double z2, double sum) {
-        Defaults(1);
-        G.z1 = z1;
-        G.z2 = z2;
+    // A pair of the gearing type with the sum entered, its working centre distance
+    // computed (bevel: the teeth as entered, the bevel dimensions), the sum kept for the search.
+    static void PairWithSum(double z1, double z2, double sum, int gearingType = 1) {
+        Defaults(gearingType);
+        (gearingType == 3 ? G.z1Bevel : G.z1) = z1;
+        (gearingType == 3 ? G.z2Bevel : G.z2) = z2;
         G.xsum = sum;
         G.x1 = sum / 2;
         G.x2 = sum / 2;
         G.LastComputingInput = 6;
-        ComputeWorkingCentreDistance();
+        if (gearingType == 3)
+            ComputeGearPairDimensions();
+        else
+            ComputeWorkingCentreDistance();
         CheckCopies();
         G.xsumSearch = sum;
     }
@@ -114,15 +117,7 @@ TEST_F(BalancedSlidings, WithoutCentreDistanceThereIsNoSolution) {
 }
 
 TEST_F(BalancedSlidings, BevelPairUsesTheMeanNormalModule) {
-    Defaults(3);
-    G.z1Bevel = 15;
-    G.z2Bevel = 45;
-    G.xsum = 0.3;
-    G.x1 = G.x2 = 0.15;
-    G.LastComputingInput = 6;
-    ComputeGearPairDimensions();
-    CheckCopies();
-    G.xsumSearch = 0.3;
+    PairWithSum(15, 45, 0.3, 3);
     BalanceSpecificSlidings();
     ASSERT_FALSE(G.ErrorFlag);
     G.x2 = 0.3 - G.x1;
@@ -132,15 +127,7 @@ TEST_F(BalancedSlidings, BevelPairUsesTheMeanNormalModule) {
 }
 
 TEST_F(BalancedSlidings, InternalPairHasEqualTipSlidings) {
-    Defaults(2);
-    G.z1 = 20;
-    G.z2 = -60;
-    G.xsum = 0.2;
-    G.x1 = G.x2 = 0.1;
-    G.LastComputingInput = 6;
-    ComputeWorkingCentreDistance();
-    CheckCopies();
-    G.xsumSearch = 0.2;
+    PairWithSum(20, -60, 0.2, 2);
     BalanceSpecificSlidings();
     ASSERT_FALSE(G.ErrorFlag);
     EXPECT_TRUE(notices.notices.empty());

@@ -5,21 +5,15 @@
 #include <cmath>
 #include <limits>
 
+#include "CoreTest.h"
 #include "ostrimo/calc/Global.h"
-#include "runtime/Notice.h"
 
 using namespace ostrimo;
 
 namespace {
 
-class DmsAngles : public ::testing::Test {
+class DmsAngles : public CoreTest {
 protected:
-    void SetUp() override {
-        G = GlobalData{};
-        rt::SetNoticeSink(&notices);
-    }
-    void TearDown() override { rt::SetNoticeSink(nullptr); }
-
     void ExpectParsed(double typed, const char* deg, const char* min, const char* sec, double decimal) {
         SCOPED_TRACE(typed);
         G.ErrorFlag = false;
@@ -54,8 +48,6 @@ protected:
         EXPECT_EQ(G.MinText, min);
         EXPECT_EQ(G.SecText, sec);
     }
-
-    rt::NoticeRecorder notices;
 };
 
 }  // namespace

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "CoreTest.h"
 #include "ostrimo/calc/Global.h"
-#include "runtime/Notice.h"
 
 namespace ostrimo::test {
 
@@ -31,16 +31,8 @@ inline double InverseInvolute(double v) {
 // Transverse pressure angle of a helical gear: tan at = tan an / cos b.
 inline double TransverseAngle(double an, double beta) { return std::atan(std::tan(an) / std::cos(beta)); }
 
-class GeometryTest : public ::testing::Test {
+class GeometryTest : public CoreTest {
 protected:
-    void SetUp() override {
-        G = GlobalData{};
-        previous_ = rt::SetNoticeSink(&notices);
-    }
-    void TearDown() override {
-        rt::SetNoticeSink(previous_);
-        G = GlobalData{};
-    }
     // The default case of a gearing type (1 external, 2 internal, 3 bevel).
     static void Defaults(int gearingType) {
         G.GearingType = gearingType;
@@ -60,10 +52,6 @@ protected:
         ASSERT_EQ(notices.notices.size(), 1u) << "one box expected";
         EXPECT_EQ(notices.notices[0], (rt::Notice{rt::Notice::Box, text, "  Error !", rt::MB_OK}));
     }
-    rt::NoticeRecorder notices;
-
-private:
-    rt::NoticeSink* previous_ = nullptr;
 };
 
 }  // namespace ostrimo::test

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "CoreTest.h"
 #include "ostrimo/calc/Global.h"
-#include "runtime/Notice.h"
 
 using namespace ostrimo;
 
@@ -176,15 +176,7 @@ TEST(ArrayOne, IndexesOneToN) {
 }
 
 namespace {
-class GuardedTrig : public ::testing::Test {
-protected:
-    void SetUp() override {
-        G = GlobalData{};
-        rt::SetNoticeSink(&notices);
-    }
-    void TearDown() override { rt::SetNoticeSink(nullptr); }
-    rt::NoticeRecorder notices;
-};
+using GuardedTrig = CoreTest;
 const char* const kTan = "Invalid argument for tangent, impossible gearing parameters";
 const char* const kArcCos = "Invalid argument for arccosinus, impossible gearing parameters";
 const char* const kArcSin = "Invalid argument for arcsinus, impossible gearing parameters";

@@ -5,8 +5,8 @@
 #include <map>
 #include <numbers>
 
-#include "ostrimo/calc/Newton.h"
-#include "runtime/Notice.h"
+#include "CoreTest.h"
+#include "ostrimo/calc/NEWTON.h"
 
 using namespace ostrimo;
 
@@ -30,14 +30,8 @@ const std::map<int, std::pair<Builder, Builder>> kBuilders = {
     {22, {BuildNewtonSet22Jacobian, BuildNewtonSet22Residuals}},
 };
 
-class Newton : public ::testing::Test {
+class Newton : public CoreTest {
 protected:
-    void SetUp() override {
-        G = GlobalData{};
-        rt::SetNoticeSink(&notices);
-    }
-    void TearDown() override { rt::SetNoticeSink(nullptr); }
-
     static void SetUnknowns(std::initializer_list<double> x) {
         int i = 1;
         for (double v : x) G.NewtonUnknowns.x[i++] = v;
@@ -82,8 +76,6 @@ protected:
         G.IdentBeta[e] = beta;
         G.IdentX[e] = x;
     }
-
-    rt::NoticeRecorder notices;
 };
 
 void PinionTool() {
@@ -462,4 +454,13 @@ TEST_F(Newton, IdentifiesASpurGearFromItsDimensionOverBalls) {
     Identification(3, m, alpha, 0.0, 0.0);
     EXPECT_NEAR(Identify(2, 18, {0.4, 0.25}), x, 1e-10);
     EXPECT_NEAR(G.NewtonUnknowns.x[1], alphaM, 1e-12);
+}
+
+TEST_F(Newton, UndercutStartValuesByDepth) {
+    SetUndercutStartValues(0.8);
+    EXPECT_EQ(G.NewtonUnknowns.x, (Array1<double, 3>{{1.05, 0.6, 0.08}}));
+    SetUndercutStartValues(0.71);
+    EXPECT_EQ(G.NewtonUnknowns.x, (Array1<double, 3>{{1.02, 0.2, 0.0001}}));
+    SetUndercutStartValues(0.001);  // the deepest row that applies wins
+    EXPECT_EQ(G.NewtonUnknowns.x[1], 1.000000007);
 }

@@ -34,6 +34,10 @@ void ComputeNewtonStepNorm(int n);
 // The leading n x n block of NewtonJacobian := 0.
 void ClearNewtonJacobian(int n);
 
+// G.NewtonUnknowns.x[1..3] := the start values of the undercut solve (sets 1, 2) for
+// an undercut of depth t, in units of the addendum modification coefficient.
+void SetUndercutStartValues(double t);
+
 // Number of unknowns of an equation set, 0 for a number outside the table.
 int NewtonSetSize(int set);
 

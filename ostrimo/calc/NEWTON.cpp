@@ -1,5 +1,5 @@
 // The geometry Newton solver: iteration, Gauss-Jordan inverse, step.
-#include "ostrimo/calc/Newton.h"
+#include "ostrimo/calc/NEWTON.h"
 
 #include <cassert>
 #include <cmath>
@@ -50,6 +50,11 @@ void SwapRows(NewtonMatrix& m, int r1, int r2, int n) {
 }
 
 }  // namespace
+
+void SetUndercutStartValues(double t) {
+    const std::array<double, 3> start = gear::UndercutStartValues(t);
+    for (int i = 1; i <= 3; ++i) G.NewtonUnknowns.x[i] = start[static_cast<std::size_t>(i - 1)];
+}
 
 int NewtonSetSize(int set) {
     const NewtonSet* s = FindSet(set);
