@@ -77,6 +77,11 @@ void ComputeRackToothThickness();
 
 // ---------------------------------------------------------------- mesh
 
+// Bevel option: mesh end diameters limited to [db, da] and the contact ratios of the
+// virtual spur pair (transverse; overlap from the tooth trace meeting the inner cone
+// distance; total).
+void ComputeBevelActiveDiameters();
+
 // Lengths of the involutes and of their operating parts; for a gear pair also the
 // final mesh end diameters (the conjugate of the mate's involute start, at most the
 // chamfer diameter).
