@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "ostrimo/calc/CheckNumerics.h"
+#include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/NEWTON.h"
 #include "ostrimo/calc/Vypocty.h"
 #include "runtime/Rounding.h"
@@ -124,7 +125,7 @@ void OverBallsForDiameter(double db, double sb, double dt, double z, double tipL
     const double cosBetab = std::cos(g.betab);
     const double target =
         std::max(0.0, (dt / (2 * cosBetab) - (kPi * g.mt * std::cos(g.alfat) - sb / cosBetab) / 2) / (db / 2));
-    (void)target;  // TEMP_AFTER_MERGE InvertInvoluteChecked(g.BallCentreAngle, target);
+    InvertInvoluteChecked(g.BallCentreAngle, target);
     const double h = Tan(g.BallCentreAngle) * db / 2 - cosBetab * dt / 2;
     dM = std::min(2 * std::sqrt(Sqr(h) + Sqr(db / 2)), tipLimit);
     M = OverBalls(db, g.BallCentreAngle, dt, z);

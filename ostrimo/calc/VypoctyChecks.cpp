@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "ostrimo/calc/CheckNumerics.h"
+#include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/Vypocty.h"
 #include "runtime/Notice.h"
 #include "runtime/NumText.h"
@@ -167,11 +168,11 @@ void ComputePitchesAndFormDiameters() {
 
     // Undercut gears: the involute starts where the trochoid of the tool tip cuts it.
     if (g.UndercutPinion) {
-        // TEMP_AFTER_MERGE ComputeInvoluteStartDiameter1();
+        ComputeInvoluteStartDiameter1();
         AdjustTrochoidInvoluteStart(g.InvoluteStartDiameter1, g.alfaFormStart1, g.db1, g.df1);
     }
     if (g.UndercutWheel) {
-        // TEMP_AFTER_MERGE ComputeInvoluteStartDiameter2();
+        ComputeInvoluteStartDiameter2();
         AdjustTrochoidInvoluteStart(g.InvoluteStartDiameter2, g.alfaFormStart2, g.db2, g.df2);
     }
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "ostrimo/calc/CheckNumerics.h"
+#include "ostrimo/calc/Geometricke_vypocty.h"
+#include "ostrimo/calc/Protub.h"
 #include "ostrimo/calc/Vypocty.h"
 
 namespace ostrimo {
@@ -53,7 +55,7 @@ void ComputeChamferDiameter(int gear) {
     }
     double& offset = pinion ? g.ChamferOffset1 : g.ChamferOffset2;
     offset = (sK - sb) / 2;
-    double diameter = da;  // TEMP_AFTER_MERGE FindDiameterForInvoluteDifference(dbK, db, Inv(ArcCos(dbK / db)) + offset / (db / 2));
+    double diameter = FindDiameterForInvoluteDifference(dbK, db, Inv(ArcCos(dbK / db)) + offset / (db / 2));
     if (diameter >= da) {
         diameter = da;
         (pinion ? g.ChamferBeyondTip1 : g.ChamferBeyondTip2) = true;
@@ -190,8 +192,71 @@ void ComputeChamferInvolutesRack() {
     g.RackFlankAddendum = factor * m;
 }
 
+namespace {
+
+// Start of the involute of a gear cut by a tool with a protuberance: where the
+// involute that the protuberance flank generates crosses the tooth involute, or the
+// form diameter of the protuberance tip's trochoid.
+void ProtuberanceInvoluteStart(int gear) {
+    GlobalData& g = G;
+    const bool pinion = gear == 1;
+    const double d = pinion ? g.d1 : g.d2;
+    const double db = pinion ? g.db1 : g.db2;
+    const double df = pinion ? g.df1 : g.df2;
+    const double x = pinion ? g.x1 : g.x2;
+    const double z = pinion ? g.z1 : g.z2;
+    const double shift = pinion ? g.ProtuberanceFlankShift1 : g.ProtuberanceFlankShift2;
+    const double angle = pinion ? g.ProtuberanceAngle1 : g.ProtuberanceAngle2;
+    const double alfaPt = pinion ? g.ProtuberanceTransverseAngle1 : g.ProtuberanceTransverseAngle2;
+    const double dbP = pinion ? g.ProtuberanceBaseDiameter1 : g.ProtuberanceBaseDiameter2;
+    double& involuteStart = pinion ? g.InvoluteStartDiameter1 : g.InvoluteStartDiameter2;
+    double& alfaFormStart = pinion ? g.alfaFormStart1 : g.alfaFormStart2;
+
+    // both thicknesses on the reference circle, thinned; a reground flank leaves the
+    // protuberance where it was
+    double s = InvoluteThickness(d, db, z, x, Tan(g.alfan), g.alfat);
+    double sP = InvoluteThickness(d, dbP, z, x + shift, Tan(angle), alfaPt);
+    if (g.BacklashByThinning) {
+        const double reduction = ThinningShare(gear) * d * ThinningAngle(d);
+        s -= reduction;
+        if (!g.ThinByRegrinding) sP -= reduction;
+    }
+    if (g.ErrorFlag) return;
+    // the protuberance flank's involute lies outside the tooth's at the reference circle
+    // and inside it at its own base circle: they cross between (otherwise the whole
+    // protuberance cut lies in the undercut)
+    const double insideAtBase = sP / d + Inv(alfaPt) < s / d + Inv(g.alfat) - Inv(ArcCos(db / dbP));
+    if (sP > s && insideAtBase) {
+        const double crossing =
+            FindDiameterForInvoluteDifference(db, dbP, (s - sP) / d + Inv(g.alfat) - Inv(alfaPt));
+        if (g.ErrorFlag) return;
+        if (crossing > (pinion ? g.ProtuberanceUndercutDiameter1 : g.ProtuberanceUndercutDiameter2)) {
+            (pinion ? g.ProtuberanceUndercut1 : g.ProtuberanceUndercut2) = true;
+            involuteStart = std::max(involuteStart, crossing);
+            alfaFormStart = ArcCos(db / involuteStart);
+            return;
+        }
+    }
+    const bool undercut = pinion ? g.UndercutPinion : g.UndercutWheel;
+    const double limit = undercut ? (pinion ? g.InvoluteStartNoUndercut1 : g.InvoluteStartNoUndercut2) : db;
+    double form = 0;
+    ComputeProtuberanceFormDiameter(gear, form, limit, d, x, g.alfan, db, angle,
+                                    pinion ? g.ProtuberanceFlankAddendumFactor1 : g.ProtuberanceFlankAddendumFactor2,
+                                    shift, pinion ? g.ToolCrestRadiusFactor1 : g.ToolCrestRadiusFactor2);
+    involuteStart = std::max(involuteStart, form);
+    if (involuteStart < df + 1e-5) involuteStart = df + 0.1 * g.mn;
+    alfaFormStart = ArcCos(db / involuteStart);
+}
+
+}  // namespace
+
 void ComputeProtuberanceResults() {
-    // the involute start with a protuberance tool follows after the tool routines
+    GlobalData& g = G;
+    ComputeProtuberanceUndercut();
+    ComputePitchesAndFormDiameters();
+    if (g.ErrorFlag) return;
+    if (g.Protuberance1) ProtuberanceInvoluteStart(1);
+    if (g.Protuberance2 && g.GearingType != 2 && !g.RackMate) ProtuberanceInvoluteStart(2);
 }
 
 namespace {
