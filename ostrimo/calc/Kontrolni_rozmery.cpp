@@ -163,144 +163,135 @@ void ComputeConstantChord2() {
     }
 }
 
-void ComputeReferenceChordalThickness1() {
+namespace {
+
+// The quantities of one gear (1 pinion, 2 wheel) that its chords read and set;
+// magnitudes for the annular wheel except where the sign matters.
+struct ChordGear {
+    int gear;
+    double x, z, d, da, db, sa, sInv;
+    double& dInv;
+    double& sc;
+    double& hc;
+};
+
+ChordGear ChordGearOf(int gear) {
     GlobalData& g = G;
-    if (g.d1 > EffectiveTip(1) || g.d1 < g.InvoluteStartDiameter1) {
-        g.sc1 = g.hc1 = 0;
+    if (gear == 1) return {1, g.x1, g.z1, g.d1, g.da1, g.db1, g.sa1, g.sInv1, g.InvoluteStartDiameter1, g.sc1, g.hc1};
+    return {2, g.x2, g.z2, g.d2, g.da2, g.db2, g.sa2, g.sInv2, g.InvoluteStartDiameter2, g.sc2, g.hc2};
+}
+
+// Distance from the centre of the annular wheel to the chord across its tip corners.
+double AnnularTipChord() {
+    const double da = std::fabs(G.da2);
+    return da / 2 * std::cos(G.sa2 / (da * std::cos(HelixAt(2, G.da2))));
+}
+
+// Chord and height on the reference cylinder; signed diameters, so that for the
+// annular wheel the limits are magnitude tests.
+void ReferenceChord(ChordGear c) {
+    GlobalData& g = G;
+    if (c.d > EffectiveTip(c.gear) || c.d < c.dInv) {
+        c.sc = c.hc = 0;
         return;
     }
-    const double t = ThinningTaken(1);
+    const double t = ThinningTaken(c.gear);
     g.NewtonParameters[1] = t;
-    const double phi = HalfToothAngle(g.x1, g.z1) - t / 2;
+    const double phi = HalfToothAngle(c.x, c.z) - t / 2;
     g.NewtonParameters[2] = phi;
-    g.sc1 = g.d1 * std::sin(phi) * std::cos(g.beta);
-    g.hc1 = g.da1 / 2 - g.d1 / 2 * std::cos(phi);
+    const double d = std::fabs(c.d);
+    c.sc = d * std::sin(phi) * std::cos(g.beta);
+    c.hc = Annular() && c.gear == 2 ? d / 2 * std::cos(phi) - AnnularTipChord() : c.da / 2 - d / 2 * std::cos(phi);
 }
+
+// Inputs of the chord solves: the half thickness angle less the involute of the
+// pressure angle at the reference circle, minus half the thinning (the annular
+// wheel's tooth thickens outward, its angle adds the involute).
+double ChordAngleParameter(const ChordGear& c) {
+    const double psi = HalfToothAngle(c.x, c.z) - ThinningTaken(c.gear) / 2;
+    return Annular() && c.gear == 2 ? psi - Inv(G.alfat) : psi + Inv(G.alfat);
+}
+
+// Common start of the chord solves: an involute start not yet known is taken at the
+// reference circle; the angle parameter P1.  Gives the magnitude of the start.
+double PrepareChordSolve(ChordGear& c) {
+    if (c.dInv == 0) c.dInv = c.d;
+    G.NewtonParameters[1] = ChordAngleParameter(c);
+    return std::fabs(c.dInv);
+}
+
+// The rack mate's chord and height: linear between the tip (or the chamfer start) and
+// the end of the straight flank.  heightFromChord selects the direction.
+void RackChord(bool heightFromChord) {
+    GlobalData& g = G;
+    const double hK = g.Chamfer2 ? g.mn * g.ChamferHeightFactor2 : 0;
+    const double s0 = g.Chamfer2 ? g.sChamfer2 : g.sa2;  // thickness where the flank starts
+    const double h0 = g.ha2 - hK;                         // its height below the tip
+    const double depth = hK + g.ToolFlankHeight2 + (g.Chamfer2 ? 0 : g.ha2);
+    if (heightFromChord) {
+        if (g.sInv2 != s0) g.hc2 = (g.sc2 - s0) * depth / (g.sInv2 - s0) + (g.Chamfer2 ? h0 : 0);
+    } else if (depth != 0) {
+        g.sc2 = s0 + (g.hc2 - (g.Chamfer2 ? h0 : 0)) * (g.sInv2 - s0) / depth;
+    }
+}
+
+// Height for the chord c.sc (sets 4 and 6).
+void ChordHeight(ChordGear c) {
+    GlobalData& g = G;
+    if (c.gear == 2 && g.RackMate) return RackChord(true);
+    const double dInv = PrepareChordSolve(c);
+    const double da = std::fabs(c.da);
+    const double start = StartAngle(c.sa, da, c.sInv, dInv);
+    if (Annular() && c.gear == 2) {
+        g.NewtonParameters[2] = Tan(g.beta) / std::fabs(c.d);
+        SolveChord(6, start, (da + dInv) / 2);
+        c.hc = std::fabs(g.NewtonUnknowns.x[2]) / 2 * std::cos(g.NewtonUnknowns.x[1]) - AnnularTipChord();
+        return;
+    }
+    g.NewtonParameters[2] = c.db;
+    g.NewtonParameters[3] = Tan(g.beta) / c.d;
+    g.NewtonParameters[4] = c.sc;
+    SolveChord(4, start, (da + dInv) / 2);
+    c.hc = c.da / 2 - g.NewtonUnknowns.x[2] / 2 * std::cos(g.NewtonUnknowns.x[1]);
+}
+
+// Chord for the height c.hc (sets 3 and 5).
+void ChordForHeight(ChordGear c) {
+    GlobalData& g = G;
+    if (c.gear == 2 && g.RackMate) return RackChord(false);
+    const double dInv = PrepareChordSolve(c);
+    const double da = std::fabs(c.da);
+    const double start = StartAngle(c.sa, da, c.sInv, dInv);
+    const bool annular = Annular() && c.gear == 2;
+    if (annular) {
+        g.NewtonParameters[2] = std::fabs(c.db);
+        g.NewtonParameters[3] = AnnularTipChord() + c.hc;
+        // the annular wheel's flank lies between its tip and the start of its involute
+        SolveChord(5, start, (da + dInv) / 2);
+    } else {
+        g.NewtonParameters[2] = c.db;
+        g.NewtonParameters[3] = c.da / 2 - c.hc;
+        SolveChord(3, start, (c.da + c.db) / 2);
+    }
+    const double D = std::fabs(g.NewtonUnknowns.x[2]);
+    c.sc = std::sin(g.NewtonUnknowns.x[1]) * D * std::cos(std::atan(Tan(g.beta) * D / std::fabs(c.d)));
+}
+
+}  // namespace
+
+void ComputeReferenceChordalThickness1() { ReferenceChord(ChordGearOf(1)); }
 
 void ComputeReferenceChordalThickness2() {
     GlobalData& g = G;
-    if (g.RackMate) {
-        g.hc2 = std::min(g.ha2, g.RackChordHeightFactor * g.mn);
-        g.sc2 = kPi * g.mn / 2 - 2 * ThinningShare(2) * g.jn / std::cos(g.alfan);
-        return;
-    }
-    // signed diameters: for the annular wheel these are the magnitude tests
-    if (g.d2 > EffectiveTip(2) || g.d2 < g.InvoluteStartDiameter2) {
-        g.sc2 = g.hc2 = 0;
-        return;
-    }
-    const double t = ThinningTaken(2);
-    g.NewtonParameters[1] = t;
-    const double phi = HalfToothAngle(g.x2, g.z2) - t / 2;
-    g.NewtonParameters[2] = phi;
-    const double d = std::fabs(g.d2);
-    g.sc2 = d * std::sin(phi) * std::cos(g.beta);
-    if (Annular()) {
-        const double da = std::fabs(g.da2);
-        g.hc2 = d / 2 * std::cos(phi) - da / 2 * std::cos(g.sa2 / (da * std::cos(HelixAt(2, g.da2))));
-    } else {
-        g.hc2 = g.da2 / 2 - d / 2 * std::cos(phi);
-    }
+    if (!g.RackMate) return ReferenceChord(ChordGearOf(2));
+    g.hc2 = std::min(g.ha2, g.RackChordHeightFactor * g.mn);
+    g.sc2 = kPi * g.mn / 2 - 2 * ThinningShare(2) * g.jn / std::cos(g.alfan);
 }
 
-void ComputeChordHeightForThickness1() {
-    GlobalData& g = G;
-    if (g.InvoluteStartDiameter1 == 0) g.InvoluteStartDiameter1 = g.d1;
-    const double dInv = g.InvoluteStartDiameter1;
-    const double t = ThinningTaken(1);
-    g.NewtonParameters[1] = HalfToothAngle(g.x1, g.z1) + Inv(g.alfat) - t / 2;
-    g.NewtonParameters[2] = g.db1;
-    g.NewtonParameters[3] = Tan(g.beta) / g.d1;
-    g.NewtonParameters[4] = g.sc1;
-    SolveChord(4, StartAngle(g.sa1, g.da1, g.sInv1, dInv), (g.da1 + dInv) / 2);
-    g.hc1 = g.da1 / 2 - g.NewtonUnknowns.x[2] / 2 * std::cos(g.NewtonUnknowns.x[1]);
-}
-
-void ComputeChordHeightForThickness2() {
-    GlobalData& g = G;
-    if (g.RackMate) {
-        // linear between the tip (or the chamfer start) and the end of the straight flank
-        const double flankEnd = g.ha2 + g.ToolFlankHeight2;
-        if (g.Chamfer2) {
-            const double hK = g.mn * g.ChamferHeightFactor2;
-            if (g.sInv2 != g.sChamfer2)
-                g.hc2 = (g.sc2 - g.sChamfer2) * (hK + g.ToolFlankHeight2) / (g.sInv2 - g.sChamfer2) + g.ha2 - hK;
-        } else if (g.sInv2 != g.sa2) {
-            g.hc2 = (g.sc2 - g.sa2) * flankEnd / (g.sInv2 - g.sa2);
-        }
-        return;
-    }
-    if (g.InvoluteStartDiameter2 == 0) g.InvoluteStartDiameter2 = g.d2;
-    const double dInv = std::fabs(g.InvoluteStartDiameter2);
-    const double da = std::fabs(g.da2);
-    const double t = ThinningTaken(2);
-    const double psi = HalfToothAngle(g.x2, g.z2);
-    const double startAngle = StartAngle(g.sa2, da, g.sInv2, dInv);
-    if (Annular()) {
-        g.NewtonParameters[1] = psi - Inv(g.alfat) - t / 2;
-        g.NewtonParameters[2] = Tan(g.beta) / std::fabs(g.d2);
-        SolveChord(6, startAngle, (da + dInv) / 2);
-        g.hc2 = std::fabs(g.NewtonUnknowns.x[2]) / 2 * std::cos(g.NewtonUnknowns.x[1]) -
-                da / 2 * std::cos(g.sa2 / (da * std::cos(HelixAt(2, g.da2))));
-        return;
-    }
-    g.NewtonParameters[1] = psi + Inv(g.alfat) - t / 2;
-    g.NewtonParameters[2] = g.db2;
-    g.NewtonParameters[3] = Tan(g.beta) / g.d2;
-    g.NewtonParameters[4] = g.sc2;
-    SolveChord(4, startAngle, (da + dInv) / 2);
-    g.hc2 = g.da2 / 2 - g.NewtonUnknowns.x[2] / 2 * std::cos(g.NewtonUnknowns.x[1]);
-}
-
-void ComputeChordThicknessForHeight1() {
-    GlobalData& g = G;
-    if (g.InvoluteStartDiameter1 == 0) g.InvoluteStartDiameter1 = g.d1;
-    const double t = ThinningTaken(1);
-    g.NewtonParameters[1] = HalfToothAngle(g.x1, g.z1) + Inv(g.alfat) - t / 2;
-    g.NewtonParameters[2] = g.db1;
-    g.NewtonParameters[3] = g.da1 / 2 - g.hc1;
-    SolveChord(3, StartAngle(g.sa1, g.da1, g.sInv1, g.InvoluteStartDiameter1), (g.da1 + g.db1) / 2);
-    const double D = g.NewtonUnknowns.x[2];
-    g.sc1 = std::sin(g.NewtonUnknowns.x[1]) * D * std::cos(std::atan(Tan(g.beta) * D / g.d1));
-}
-
-void ComputeChordThicknessForHeight2() {
-    GlobalData& g = G;
-    if (g.RackMate) {
-        const double flankEnd = g.ha2 + g.ToolFlankHeight2;
-        if (g.Chamfer2) {
-            const double hK = g.mn * g.ChamferHeightFactor2;
-            if (hK + g.ToolFlankHeight2 != 0)
-                g.sc2 = g.sChamfer2 + (g.hc2 - g.ha2 + hK) * (g.sInv2 - g.sChamfer2) / (hK + g.ToolFlankHeight2);
-        } else if (flankEnd != 0) {
-            g.sc2 = g.sa2 + g.hc2 * (g.sInv2 - g.sa2) / flankEnd;
-        }
-        return;
-    }
-    if (g.InvoluteStartDiameter2 == 0) g.InvoluteStartDiameter2 = g.d2;
-    const double dInv = std::fabs(g.InvoluteStartDiameter2);
-    const double da = std::fabs(g.da2);
-    const double t = ThinningTaken(2);
-    const double psi = HalfToothAngle(g.x2, g.z2);
-    const double startAngle = StartAngle(g.sa2, da, g.sInv2, dInv);
-    const double tanBeta = Tan(g.beta);
-    if (Annular()) {
-        g.NewtonParameters[1] = psi - Inv(g.alfat) - t / 2;
-        g.NewtonParameters[2] = std::fabs(g.db2);
-        g.NewtonParameters[3] = da / 2 * std::cos(g.sa2 / (std::cos(HelixAt(2, g.da2)) * da)) + g.hc2;
-        // the annular wheel's flank lies between its tip and the start of its involute
-        SolveChord(5, startAngle, (da + dInv) / 2);
-        const double D = std::fabs(g.NewtonUnknowns.x[2]);
-        g.sc2 = std::sin(g.NewtonUnknowns.x[1]) * D * std::cos(std::atan(tanBeta * D / std::fabs(g.d2)));
-        return;
-    }
-    g.NewtonParameters[1] = psi + Inv(g.alfat) - t / 2;
-    g.NewtonParameters[2] = g.db2;
-    g.NewtonParameters[3] = g.da2 / 2 - g.hc2;
-    SolveChord(3, startAngle, (g.da2 + g.db2) / 2);
-    const double D = g.NewtonUnknowns.x[2];
-    g.sc2 = std::sin(g.NewtonUnknowns.x[1]) * D * std::cos(std::atan(tanBeta * D / g.d2));
-}
+void ComputeChordHeightForThickness1() { ChordHeight(ChordGearOf(1)); }
+void ComputeChordHeightForThickness2() { ChordHeight(ChordGearOf(2)); }
+void ComputeChordThicknessForHeight1() { ChordForHeight(ChordGearOf(1)); }
+void ComputeChordThicknessForHeight2() { ChordForHeight(ChordGearOf(2)); }
 
 namespace {
 

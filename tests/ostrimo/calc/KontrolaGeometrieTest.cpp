@@ -30,20 +30,7 @@ protected:
         G.TipDiameter2Given = true;
         G.da2 = -38.6;
     }
-    static int Verdicts() {
-        const auto& g = G;
-        const bool flags[] = {g.PinionNoDepth, g.WheelNoDepth, g.TipsNotInContact, !g.PinionTipClearanceOk,
-                              !g.WheelTipClearanceOk, g.PinionTipBelowWheelRoot, g.WheelTipBelowPinionRoot,
-                              g.AmcSumBelowCritical, g.AmcSumAboveCritical, g.CutterAmcSumAboveCritical,
-                              g.WheelBaseAboveTip, g.CutterTeethTooMany, g.CutterUndercut, g.UndercutPinion,
-                              g.UndercutWheel, g.InterferencePinionRoot, g.InterferenceWheelRoot,
-                              g.PinionUndercutCutsInvolute, g.WheelUndercutCutsInvolute, g.PinionTipTooThin,
-                              g.WheelTipTooThin, g.TipCirclesOverlap, g.TipInterference, g.InternalWheelChamfer,
-                              g.CutterTruncatesWheelTips, g.AssemblyInterferenceSpace, g.AssemblyInterferenceTooth};
-        int n = 0;
-        for (bool f : flags) n += f;
-        return n;
-    }
+    static int Verdicts() { return CountVerdicts(); }
     // ISO 21771: pressure angle at the ball centres and the dimension over balls.
     static double OverBalls(double z, double x, double dp, double db) {
         const auto& g = G;

@@ -226,6 +226,29 @@ TEST_F(TestDimensions, RackChordsWithThinning) {
     ComputeReferenceChordalThickness2();
     EXPECT_NEAR(g.sc2, kPi / 2 - 0.1 / c, 1e-12);
     EXPECT_EQ(g.hc2, 1);
+
+    // hand: the straight rack flank: the tip thickness at height 0, the thickness at the
+    // flank end at ha + the flank depth, linear between; with a chamfer from its start
+    g.jn = 0;
+    ComputeRackToothThickness();
+    g.sc2 = g.sa2;
+    ComputeChordHeightForThickness2();
+    EXPECT_NEAR(g.hc2, 0, 1e-15);
+    g.sc2 = g.sInv2;
+    ComputeChordHeightForThickness2();
+    EXPECT_NEAR(g.hc2, g.ha2 + g.ToolFlankHeight2, 1e-12);
+    g.hc2 = 1.0;  // the reference line
+    ComputeChordThicknessForHeight2();
+    EXPECT_NEAR(g.sc2, kPi / 2, 1e-12);
+    g.Chamfer2 = true;
+    ComputeChamferInvolutesRack();
+    ComputeRackToothThickness();
+    g.hc2 = 1.0;
+    ComputeChordThicknessForHeight2();
+    EXPECT_NEAR(g.sc2, kPi / 2, 1e-12);
+    g.sc2 = g.sChamfer2;
+    ComputeChordHeightForThickness2();
+    EXPECT_NEAR(g.hc2, g.ha2 - 0.75, 1e-12);
 }
 
 TEST_F(TestDimensions, BallTouchingTheReferenceCircle) {

@@ -131,6 +131,22 @@ inline double Thickness(double dy, double z, double x, double db) {
     return dy * ((kPi / 2 + 2 * x * std::tan(g.alfan)) / z + Inv(g.alfat) - Inv(std::acos(db / dy)));
 }
 
+// Number of verdicts of the check that are set (a cleared clearance flag counts).
+inline int CountVerdicts() {
+    const auto& g = G;
+    const bool flags[] = {g.PinionNoDepth, g.WheelNoDepth, g.TipsNotInContact, !g.PinionTipClearanceOk,
+                          !g.WheelTipClearanceOk, g.PinionTipBelowWheelRoot, g.WheelTipBelowPinionRoot,
+                          g.AmcSumBelowCritical, g.AmcSumAboveCritical, g.CutterAmcSumAboveCritical,
+                          g.WheelBaseAboveTip, g.CutterTeethTooMany, g.CutterUndercut, g.UndercutPinion,
+                          g.UndercutWheel, g.InterferencePinionRoot, g.InterferenceWheelRoot,
+                          g.PinionUndercutCutsInvolute, g.WheelUndercutCutsInvolute, g.PinionTipTooThin,
+                          g.WheelTipTooThin, g.TipCirclesOverlap, g.TipInterference, g.InternalWheelChamfer,
+                          g.CutterTruncatesWheelTips, g.AssemblyInterferenceSpace, g.AssemblyInterferenceTooth};
+    int n = 0;
+    for (bool f : flags) n += f;
+    return n;
+}
+
 // Distance along the line of action from the tangent point to diameter D.
 inline double Along(double D, double db) { return std::sqrt(D * D - db * db) / 2; }
 
