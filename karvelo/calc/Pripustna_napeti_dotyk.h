@@ -1,0 +1,32 @@
+// Unit Pripustna_napeti_dotyk: the permissible contact stress of pinion and wheel by ISO 6336-2.
+// Every influence factor (ZL, ZV, ZR, ZW) has a reference (endurance) and a static value; its value
+// for the required life is interpolated between them on a log-log scale.  The permissible stress
+// follows the S-N curve between the static and the reference stress, with the options of
+// permissible pitting and of the Haibach tail below the endurance limit.
+#pragma once
+
+namespace karvelo {
+
+// SigmaHP1, SigmaHP2 (and their static, reference and knee values, NHstat1/2, ZN1/2) for the
+// working cycles of the load input.  A static stress not above the reference one shows its
+// message and clears ResumeCalculation.
+void ComputePermissibleContactStress();
+// The work record of the gear with the smaller SigmaHlim (the pinion on a tie): its SigmaHlim,
+// static cycles NLstatH, endurance cycles NHlim and required cycles NL.
+void SelectWeakerMaterialData();
+// ZNT1stat, ZNT2stat by material class.
+void SetStaticLifeFactorsZNT();
+// ZLref (unless entered), ZLstat, ZL.
+void ComputeLubricantFactorZL();
+// v, ZVref (unless entered), ZVstat, ZV.
+void ComputeVelocityFactorZV();
+// rho1, rho2, rhored, ZRref (unless entered), ZRstat, ZR.
+void ComputeRoughnessFactorZR();
+// ZW2ref, ZW2stat (each unless entered), ZW.
+void ComputeWorkHardeningFactorZW();
+
+// A life factor for N cycles between its static value (up to Nstat cycles) and its reference
+// value (from Nlim cycles), interpolated on a log-log scale.
+double InterpolateLifeFactor(double N, double Nlim, double Nstat, double reference, double statical);
+
+}  // namespace karvelo
