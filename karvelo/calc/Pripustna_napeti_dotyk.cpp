@@ -33,12 +33,6 @@ void Clamp(double& x, double low, double high) {
     if (x > high) x = high;
 }
 
-bool IsOneOf(const std::string& code, std::initializer_list<const char*> codes) {
-    for (const char* c : codes)
-        if (code == c) return true;
-    return false;
-}
-
 // Hardness on the one scale of the work hardening factor.
 double CommonHardness(double value, const std::string& unit) { return unit == "HV" ? 0.9378 * value + 3.68196 : value; }
 
@@ -64,12 +58,7 @@ void FollowContactCurve(ContactCurve c, double N) {
     if (N <= c.NHstat) {
         sigma = c.SigmaHPstat;
     } else if (N >= c.NHlim) {
-        sigma = c.SigmaHPref;
-        if (G.CalcMethodics == 4) {
-            c.qH_ = static_cast<double>(std::log(Ext{c.NHlim} / kHaibachEnd) / std::log(0.85L));
-            // An endurance limit at or beyond the tail's end leaves no tail.
-            if (c.qH_ > 0) sigma = c.SigmaHPref * std::pow(Ext{c.NHlim} / N, 1 / Ext{c.qH_});
-        }
+        sigma = PermissibleBeyondEndurance(c.SigmaHPref, c.NHlim, N, c.qH_);
     } else if (c.pitting) {
         if (N <= kPittingKnee)
             sigma = c.SigmaHPknee * std::pow(Ext{kPittingKnee} / N, 1 / Ext{c.qH});
@@ -83,6 +72,42 @@ void FollowContactCurve(ContactCurve c, double N) {
 }
 
 }  // namespace
+
+bool IsOneOfClasses(const std::string& code, std::initializer_list<const char*> codes) {
+    for (const char* c : codes)
+        if (code == c) return true;
+    return false;
+}
+
+void DetermineWorkingCycles(bool bending, double& N1, double& N2) {
+    GlobalData& g = G;
+    if (g.LoadInputMethod == 2) {
+        // The approximate methodics give their equivalent cycles, Miner and Haibach theirs.
+        if (g.CalcMethodics < 3) {
+            N1 = bending ? g.NFe1 : g.NHe1;
+            N2 = bending ? g.NFe2 : g.NHe2;
+        } else {
+            N1 = bending ? g.NF1ekv : g.NH1ekv;
+            N2 = bending ? g.NF2ekv : g.NH2ekv;
+        }
+        return;
+    }
+    if (!g.SpectrumInCycles) {
+        g.NL1 = 60 * g.NL1h * g.n1;
+        g.NL2 = g.NL1 * g.z1 / std::fabs(g.z2);
+    }
+    N1 = g.NL1;
+    N2 = g.NL2;
+}
+
+double PermissibleBeyondEndurance(double reference, double Nlim, double N, double& tailExponent) {
+    if (G.CalcMethodics != 4) return reference;
+    using Ext = long double;
+    tailExponent = static_cast<double>(std::log(Ext{Nlim} / kHaibachEnd) / std::log(0.85L));
+    // An endurance limit at or beyond the tail's end leaves no tail.
+    if (!(tailExponent > 0)) return reference;
+    return static_cast<double>(reference * std::pow(Ext{Nlim} / N, 1 / Ext{tailExponent}));
+}
 
 double InterpolateLifeFactor(double N, double Nlim, double Nstat, double reference, double statical) {
     if (N >= Nlim) return reference;
@@ -105,8 +130,8 @@ void SelectWeakerMaterialData() {
 void SetStaticLifeFactorsZNT() {
     GlobalData& g = G;
     for (auto [code, ZNT] : {std::pair{&g.MaterialCode1, &g.ZNT1stat}, std::pair{&g.MaterialCode2, &g.ZNT2stat}}) {
-        if (IsOneOf(*code, {"St", "V", "GGGp", "GGGb", "GTS", "Eh", "IF"})) *ZNT = 1.6;
-        if (IsOneOf(*code, {"GG", "GGGf", "NT", "NV"})) *ZNT = 1.3;
+        if (IsOneOfClasses(*code, {"St", "V", "GGGp", "GGGb", "GTS", "Eh", "IF"})) *ZNT = 1.6;
+        if (IsOneOfClasses(*code, {"GG", "GGGf", "NT", "NV"})) *ZNT = 1.3;
         if (*code == "NVc") *ZNT = 1.1;
     }
 }
@@ -168,9 +193,9 @@ void ComputeWorkHardeningFactorZW() {
         const double H2 = CommonHardness(g.HV2, g.HardnessUnit2);
         if (H1 >= H2) {
             const std::string& pinion = g.MaterialCode1;
-            if (IsOneOf(pinion, {"GTS", "GGGp", "GGGb", "GGGf", "GG"})) {
+            if (IsOneOfClasses(pinion, {"GTS", "GGGp", "GGGb", "GGGf", "GG"})) {
                 // a cast pinion does not work-harden the wheel
-            } else if (IsOneOf(pinion, {"Eh", "IF", "NT", "NV", "NVc"})) {
+            } else if (IsOneOfClasses(pinion, {"Eh", "IF", "NT", "NV", "NVc"})) {
                 // Surface hardened pinion against a through hardened wheel.
                 if (g.ViscosityGiven) g.OilTemperature = std::nearbyint(1.82411 * g.OilViscosity - 9.3480569);
                 const double RzH = g.RzH1 * std::pow(10 / g.rhored, 0.33) * std::pow(g.RzH1 / g.RzH2, 0.66) /
@@ -209,19 +234,7 @@ void ComputeWorkHardeningFactorZW() {
 void ComputePermissibleContactStress() {
     GlobalData& g = G;
     double N1, N2;
-    if (g.LoadInputMethod == 2) {
-        // The approximate methodics give their equivalent cycles, Miner and Haibach theirs.
-        const bool approximate = g.CalcMethodics < 3;
-        N1 = approximate ? g.NHe1 : g.NH1ekv;
-        N2 = approximate ? g.NHe2 : g.NH2ekv;
-    } else {
-        if (!g.SpectrumInCycles) {
-            g.NL1 = 60 * g.NL1h * g.n1;
-            g.NL2 = g.NL1 * g.z1 / std::fabs(g.z2);
-        }
-        N1 = g.NL1;
-        N2 = g.NL2;
-    }
+    DetermineWorkingCycles(false, N1, N2);
     SetStaticLifeFactorsZNT();
     ComputeLubricantFactorZL();
     ComputeVelocityFactorZV();

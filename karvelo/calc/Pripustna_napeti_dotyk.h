@@ -5,6 +5,9 @@
 // permissible pitting and of the Haibach tail below the endurance limit.
 #pragma once
 
+#include <initializer_list>
+#include <string>
+
 namespace karvelo {
 
 // SigmaHP1, SigmaHP2 (and their static, reference and knee values, NHstat1/2, ZN1/2) for the
@@ -24,6 +27,16 @@ void ComputeVelocityFactorZV();
 void ComputeRoughnessFactorZR();
 // ZW2ref, ZW2stat (each unless entered), ZW.
 void ComputeWorkHardeningFactorZW();
+
+// Working cycles N1, N2 of pinion and wheel: for a spectrum the equivalent cycles of its methodics
+// (for contact or, with `bending`, for bending), else the required cycles NL1, NL2 (first converted
+// from the life NL1h when lives are given in hours).
+void DetermineWorkingCycles(bool bending, double& N1, double& N2);
+// Permissible stress at N >= Nlim cycles: the reference stress, or by Haibach (methodics 4) the
+// tail that falls to 0.85 of it at 1e10 cycles, whose exponent goes to tailExponent.
+double PermissibleBeyondEndurance(double reference, double Nlim, double N, double& tailExponent);
+// True when the material class code is one of `codes` (compared exactly).
+bool IsOneOfClasses(const std::string& code, std::initializer_list<const char*> codes);
 
 // A life factor for N cycles between its static value (up to Nstat cycles) and its reference
 // value (from Nlim cycles), interpolated on a log-log scale.

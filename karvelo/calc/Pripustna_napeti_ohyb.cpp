@@ -18,21 +18,21 @@ double SlipLayer1 = 0, SlipLayer2 = 0;
 // Set when a static notch sensitivity factor could not be computed (yield limit not given).
 bool StaticNotchMissing = false;
 
-constexpr double kHaibachEnd = 1e10;
-
-bool IsOneOf(const std::string& code, std::initializer_list<const char*> codes) {
-    for (const char* c : codes)
-        if (code == c) return true;
-    return false;
+// Actual values of a bending factor of pinion and wheel for their required lives.
+void InterpolateBendingFactor(double ref1, double stat1, double& actual1, double ref2, double stat2, double& actual2) {
+    const GlobalData& g = G;
+    actual1 = InterpolateLifeFactor(g.NL1, g.NFlim1, g.NLstatF1, ref1, stat1);
+    actual2 = InterpolateLifeFactor(g.NL2, g.NFlim2, g.NLstatF2, ref2, stat2);
 }
 
 void SetSlipLayer(double& rho, const std::string& code, double Rm, double Re) {
     if (code == "GG") rho = 0.3153 - 0.0000193333 * Rm;
     if (code == "GGGf") rho = 0.3095;
     if (code == "St") rho = 0.1997 - 0.000388 * Re;
-    if (IsOneOf(code, {"NT", "NVc", "NV"})) rho = 0.1005;
-    if (IsOneOf(code, {"V", "GTS", "GGGp", "GGGb"})) rho = Re <= 650 ? 0.0716 - 0.000087 * Re : 0.0264 - 0.000025 * Re;
-    if (IsOneOf(code, {"Eh", "IF"})) rho = 0.003;
+    if (IsOneOfClasses(code, {"NT", "NVc", "NV"})) rho = 0.1005;
+    if (IsOneOfClasses(code, {"V", "GTS", "GGGp", "GGGb"}))
+        rho = Re <= 650 ? 0.0716 - 0.000087 * Re : 0.0264 - 0.000025 * Re;
+    if (IsOneOfClasses(code, {"Eh", "IF"})) rho = 0.003;
     // The linear fits fall below zero for high yield limits; the layer vanishes there.
     if (rho < 0) rho = 0;
 }
@@ -50,7 +50,7 @@ struct NotchGear {
 // Static notch sensitivity factor; false when it needs a yield limit that is not given.
 bool StaticNotchSensitivity(const NotchGear& n, double& value) {
     const bool yieldPoint = n.code == "St" && n.Re <= 650;
-    const bool proofStress = IsOneOf(n.code, {"St", "V", "GGGp", "GGGb"}) && !yieldPoint;
+    const bool proofStress = IsOneOfClasses(n.code, {"St", "V", "GGGp", "GGGb"}) && !yieldPoint;
     if (yieldPoint || proofStress) {
         if (!(n.Re > 0)) {
             const std::string i = std::to_string(n.index);
@@ -65,10 +65,10 @@ bool StaticNotchSensitivity(const NotchGear& n, double& value) {
         const double F = std::pow((yieldPoint ? 200 : 300) / n.Re, 0.25);
         value = (1 + k * (n.YS - 1) * F) / (1 + k * F);
     }
-    if (IsOneOf(n.code, {"Eh", "IF"})) value = 0.44 * n.YS + 0.12;
-    if (IsOneOf(n.code, {"NT", "NV", "NVc"})) value = 0.2 * n.YS + 0.6;
+    if (IsOneOfClasses(n.code, {"Eh", "IF"})) value = 0.44 * n.YS + 0.12;
+    if (IsOneOfClasses(n.code, {"NT", "NV", "NVc"})) value = 0.2 * n.YS + 0.6;
     if (n.code == "GTS") value = 0.075 * n.YS + 0.85;
-    if (IsOneOf(n.code, {"GG", "GGGf"})) value = 1.0;
+    if (IsOneOfClasses(n.code, {"GG", "GGGf"})) value = 1.0;
     return true;
 }
 
@@ -79,8 +79,8 @@ bool NotchSensitivity(const NotchGear& n) {
 }
 
 double SurfaceFactor(const std::string& code, double Rz, double current) {
-    const bool first = IsOneOf(code, {"V", "GGGp", "GGGb", "Eh", "IF"});
-    const bool third = IsOneOf(code, {"GG", "GGGf", "NT", "NV", "NVc", "GTS"});
+    const bool first = IsOneOfClasses(code, {"V", "GGGp", "GGGb", "Eh", "IF"});
+    const bool third = IsOneOfClasses(code, {"GG", "GGGf", "NT", "NV", "NVc", "GTS"});
     if (Rz < 1) {
         if (first) return 1.12;
         if (code == "St") return 1.07;
@@ -95,9 +95,9 @@ double SurfaceFactor(const std::string& code, double Rz, double current) {
 
 double SizeFactor(const std::string& code, double mn, double current) {
     if (mn <= 5) return 1.0;
-    if (IsOneOf(code, {"St", "GGGp", "GGGb", "V", "GTS"})) return mn < 30 ? 1.03 - 0.006 * mn : 0.85;
-    if (IsOneOf(code, {"Eh", "IF", "NT", "NV", "NVc"})) return mn < 25 ? 1.05 - 0.01 * mn : 0.8;
-    if (IsOneOf(code, {"GG", "GGGf"})) return mn < 25 ? 1.075 - 0.015 * mn : 0.7;
+    if (IsOneOfClasses(code, {"St", "GGGp", "GGGb", "V", "GTS"})) return mn < 30 ? 1.03 - 0.006 * mn : 0.85;
+    if (IsOneOfClasses(code, {"Eh", "IF", "NT", "NV", "NVc"})) return mn < 25 ? 1.05 - 0.01 * mn : 0.8;
+    if (IsOneOfClasses(code, {"GG", "GGGf"})) return mn < 25 ? 1.075 - 0.015 * mn : 0.7;
     return current;
 }
 
@@ -106,7 +106,7 @@ void MeanStress(const std::string& code, const std::string& form, double YS, dou
     Mref = 0.3, Mstat = 0.5;
     if (code == "Eh") Mref = 0.8 - 0.15 * YS, Mstat = 0.7;
     if (code == "IF") Mref = 0.4, Mstat = 0.6;
-    if (IsOneOf(code, {"NT", "NV", "NVc"})) Mref = 0.3, Mstat = 0.3;
+    if (IsOneOfClasses(code, {"NT", "NV", "NVc"})) Mref = 0.3, Mstat = 0.3;
     if (form == "cast") Mref = 0.4, Mstat = 0.6;
     if (!refDirect) YMref = 1 / (1 - (1 - Mref) * R / (1 + Mref));
     if (!statDirect) YMstat = 1 / (1 - (1 - Mstat) * R / (1 + Mstat));
@@ -123,12 +123,7 @@ void FollowBendingCurve(double N, double stat, double ref, double NFlim, double 
     } else if (N < NFlim) {
         sigma = ref * std::pow(Ext{NFlim} / N, 1 / Ext{qF});
     } else {
-        sigma = ref;
-        if (G.CalcMethodics == 4) {
-            qF_ = static_cast<double>(std::log(Ext{NFlim} / kHaibachEnd) / std::log(0.85L));
-            // An endurance limit at or beyond the tail's end leaves no tail.
-            if (qF_ > 0) sigma = ref * std::pow(Ext{NFlim} / N, 1 / Ext{qF_});
-        }
+        sigma = PermissibleBeyondEndurance(ref, NFlim, N, qF_);
     }
     SigmaFP = static_cast<double>(sigma);
     YN = SigmaFP / ref;
@@ -141,8 +136,8 @@ double SlipLayerThickness(int gear) { return gear == 1 ? SlipLayer1 : SlipLayer2
 void SetStaticLifeFactorsYNT() {
     GlobalData& g = G;
     auto set = [](const std::string& code, double& YNT, double Rm, double SigmaFlim, double YST) {
-        if (IsOneOf(code, {"St", "V", "GGGp", "GGGb", "GTS", "Eh", "IF"})) YNT = 2.5;
-        if (IsOneOf(code, {"NT", "NV", "GG", "GGGf"})) YNT = 1.6;
+        if (IsOneOfClasses(code, {"St", "V", "GGGp", "GGGb", "GTS", "Eh", "IF"})) YNT = 2.5;
+        if (IsOneOfClasses(code, {"NT", "NV", "GG", "GGGf"})) YNT = 1.6;
         if (code == "NVc") YNT = 1.1;
         if (code == "0") YNT = Rm / SigmaFlim / YST;
     };
@@ -164,8 +159,7 @@ void ComputeNotchSensitivityFactorYdrelT() {
                          !NotchSensitivity({2, g.MaterialCode2, g.Re2, g.qs2, g.YS2, SlipLayer2, g.YdrelT2refDirect,
                                             g.YdrelT2statDirect, g.YdrelT2ref, g.YdrelT2stat});
     if (StaticNotchMissing) return;
-    g.YdrelT1 = InterpolateLifeFactor(g.NL1, g.NFlim1, g.NLstatF1, g.YdrelT1ref, g.YdrelT1stat);
-    g.YdrelT2 = InterpolateLifeFactor(g.NL2, g.NFlim2, g.NLstatF2, g.YdrelT2ref, g.YdrelT2stat);
+    InterpolateBendingFactor(g.YdrelT1ref, g.YdrelT1stat, g.YdrelT1, g.YdrelT2ref, g.YdrelT2stat, g.YdrelT2);
 }
 
 void ComputeSurfaceFactorYRrelT() {
@@ -173,8 +167,7 @@ void ComputeSurfaceFactorYRrelT() {
     if (!g.YRrelT1refDirect) g.YRrelT1ref = SurfaceFactor(g.MaterialCode1, g.RzF1, g.YRrelT1ref);
     if (!g.YRrelT2refDirect) g.YRrelT2ref = SurfaceFactor(g.MaterialCode2, g.RzF2, g.YRrelT2ref);
     g.YRrelT1stat = g.YRrelT2stat = 1;
-    g.YRrelT1 = InterpolateLifeFactor(g.NL1, g.NFlim1, g.NLstatF1, g.YRrelT1ref, g.YRrelT1stat);
-    g.YRrelT2 = InterpolateLifeFactor(g.NL2, g.NFlim2, g.NLstatF2, g.YRrelT2ref, g.YRrelT2stat);
+    InterpolateBendingFactor(g.YRrelT1ref, g.YRrelT1stat, g.YRrelT1, g.YRrelT2ref, g.YRrelT2stat, g.YRrelT2);
 }
 
 void ComputeSizeFactorYX() {
@@ -182,8 +175,7 @@ void ComputeSizeFactorYX() {
     if (!g.YX1refDirect) g.YX1ref = SizeFactor(g.MaterialCode1, g.mn, g.YX1ref);
     if (!g.YX2refDirect) g.YX2ref = SizeFactor(g.MaterialCode2, g.mn, g.YX2ref);
     g.YX1stat = g.YX2stat = 1;
-    g.YX1 = InterpolateLifeFactor(g.NL1, g.NFlim1, g.NLstatF1, g.YX1ref, g.YX1stat);
-    g.YX2 = InterpolateLifeFactor(g.NL2, g.NFlim2, g.NLstatF2, g.YX2ref, g.YX2stat);
+    InterpolateBendingFactor(g.YX1ref, g.YX1stat, g.YX1, g.YX2ref, g.YX2stat, g.YX2);
 }
 
 void SetMeanStressSensitivities() {
@@ -197,19 +189,7 @@ void SetMeanStressSensitivities() {
 void ComputePermissibleBendingStress() {
     GlobalData& g = G;
     double N1, N2;
-    if (g.LoadInputMethod == 2) {
-        // The approximate methodics give their equivalent cycles, Miner and Haibach theirs.
-        const bool approximate = g.CalcMethodics < 3;
-        N1 = approximate ? g.NFe1 : g.NF1ekv;
-        N2 = approximate ? g.NFe2 : g.NF2ekv;
-    } else {
-        if (!g.SpectrumInCycles) {
-            g.NL1 = 60 * g.NL1h * g.n1;
-            g.NL2 = g.NL1 * g.z1 / std::fabs(g.z2);
-        }
-        N1 = g.NL1;
-        N2 = g.NL2;
-    }
+    DetermineWorkingCycles(true, N1, N2);
     SetStaticLifeFactorsYNT();
     ComputeNotchSensitivityFactorYdrelT();
     if (StaticNotchMissing) return;

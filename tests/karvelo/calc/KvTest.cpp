@@ -74,6 +74,17 @@ TEST_F(KvTest, MethodBLightLoadAndFloor) {
     EXPECT_NEAR(G.Kv, 0.9729995900741145, 1e-12);
 }
 
+TEST_F(KvTest, NonFiniteResultStopsOnce) {
+    DefaultCase();
+    G.LoadAsForce = true;
+    G.Ftjm = 0;  // a force of 0 with a torque given: the load per width divides Bp, Bf
+    ComputeKvMethodB();
+    EXPECT_FALSE(G.ResumeCalculation);
+    ComputeKvMethodC();
+    EXPECT_EQ(notices.Texts(),
+              std::vector<std::string>{"The dynamic factor Kv can not be calculated from these input data."});
+}
+
 TEST_F(KvTest, CoefficientsAtTheirBounds) {
     DefaultCase();
     ComputeToothStiffness();

@@ -182,7 +182,8 @@ TEST_F(KHalphaTest, DefaultPairAndItsLimits) {
     const Case cases[] = {
         {62500, 1, 1},                                    // q = 0.2387: K < 1
         {10000, 1.223732942536469, 1.223732942536469},    // (epsgama/2)(0.9 + 0.4 q), q = 1.49188
-        {5000, 1.2685986947677144, 1.4111071067380887},   // the limits epsgama/(epsalfa Zeps^2), epsgama/(0.25 epsalfa + 0.75)
+        // the limits epsgama/(epsalfa Zeps^2) and epsgama/(0.25 epsalfa + 0.75)
+        {5000, 1.2685986947677144, 1.4111071067380887},
     };
     for (const Case& c : cases) {
         TransverseCase(1, c.Ftjm);
@@ -229,7 +230,8 @@ TEST_F(KHalphaTest, NonOverlappingFacesStop) {
     G.b = 0;
     ComputeKHalpha();
     EXPECT_FALSE(G.ResumeCalculation);
-    EXPECT_EQ(notices.Texts().back(), "Common facewidth b must be greater than 0 - the faces of the gears do not overlap.");
+    EXPECT_EQ(notices.Texts().back(),
+              "Common facewidth b must be greater than 0 - the faces of the gears do not overlap.");
 }
 
 }  // namespace
