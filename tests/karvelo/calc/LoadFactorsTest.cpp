@@ -138,7 +138,7 @@ TEST_F(KHbetaTest, HelixModificationFactors) {
 }
 
 TEST_F(KHbetaTest, BothFormulasMeetAtMEqualOne) {
-    for (const auto [M, KHbeta] : {std::pair{0.25, 1.25}, std::pair{1.0, 2.0}, std::pair{4.0, 4.0}}) {
+    for (const auto& [M, KHbeta] : {std::pair{0.25, 1.25}, std::pair{1.0, 2.0}, std::pair{4.0, 4.0}}) {
         MethodCCase();
         EnterMisalignmentFor(M);
         ComputeKHbeta();
