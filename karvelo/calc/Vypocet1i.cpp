@@ -32,7 +32,7 @@ void ComputeKFbetaLevels() {
     ComputeEffectiveFaceWidths();
     if (g.KFbetaDirect) return;
     const double NF = ComputeKFbetaExponent();
-    for (int i = 1; i <= g.LevelCount; ++i) g.KFbetaLevel[i] = std::pow(g.KHbetaLevel[i], NF);
+    for (int i = 1; i <= g.LevelCount && i <= kMaxLevels; ++i) g.KFbetaLevel[i] = std::pow(g.KHbetaLevel[i], NF);
 }
 
 void ComputeKHbetaLevel(int Level) {

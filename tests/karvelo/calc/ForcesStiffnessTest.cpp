@@ -150,6 +150,19 @@ TEST_F(StiffnessTest, ReducedMassOfExternalAndInternalPairs) {
     EXPECT_NEAR(G.mred, pinionOnly, 1e-15);
 }
 
+TEST_F(StiffnessTest, ReducedMassFromEnteredInertia) {
+    DefaultCase();
+    G.mredISO = false;
+    G.JDirect = true;  // J1 = 20, J2 = 40 kg.mm2 as entered
+    ComputeKvMethodB();
+    // By hand: J* = J/b, mred = J1* J2* / (rb2^2 J1* + rb1^2 J2*).
+    EXPECT_NEAR(G.mred, 7.864405079387457e-05, 1e-18);
+    EXPECT_EQ(G.J1, 20);
+    G.JDirect = false;  // the moments of the gear bodies
+    ComputeKvMethodB();
+    EXPECT_NEAR(G.J1, 1796.4754, 1e-4);
+}
+
 TEST_F(StiffnessTest, NonPositiveFlexibilityStops) {
     DefaultCase();
     G.zn1 = -2;  // garbage from a damaged case: q' < 0
