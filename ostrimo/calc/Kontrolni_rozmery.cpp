@@ -383,6 +383,7 @@ void ComputeSpanMeasurements() {
 }
 
 void ComputeSpanTeethRange() {
+    ComputationScope computation;  // each refused argument shown once
     GlobalData& g = G;
     const double pn = kPi * g.mn * std::cos(g.alfan);  // normal base pitch
     const double cosBetab = std::cos(g.betab);
@@ -463,6 +464,7 @@ void ComputeBallDiameterForContact2() {
 }
 
 void ComputeBallDiameterRange1() {
+    ComputationScope computation;  // each refused argument shown once
     GlobalData& g = G;
     g.dtMin1 = BallDiameterTouching(1, g.InvoluteStartDiameter1);
     if (g.dtMin1 > g.dt1) g.BallRangeState = 3;
@@ -481,6 +483,7 @@ void ComputeBallDiameterRange1() {
 }
 
 void ComputeBallDiameterRange2() {
+    ComputationScope computation;  // each refused argument shown once
     GlobalData& g = G;
     if (g.RackMate) return;
     g.dtMin2 = BallDiameterTouching(2, std::fabs(g.InvoluteStartDiameter2));

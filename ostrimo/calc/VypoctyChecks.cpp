@@ -117,6 +117,7 @@ void CheckBevelTipClearance() {
 }
 
 void ComputePitchesAndFormDiameters() {
+    ComputationScope computation;  // each refused argument shown once
     GlobalData& g = G;
     const bool bevel = g.GearingType == 3;
     const bool internal = g.GearingType == 2;

@@ -375,6 +375,7 @@ void ComputeBevelTipThicknesses() {
 }  // namespace
 
 void ComputeToothThicknesses() {
+    ComputationScope computation;  // each refused argument shown once
     ComputeGearThicknesses(1);
     if (!G.RackMate) ComputeGearThicknesses(2);
     if (G.GearingType == 3) ComputeBevelTipThicknesses();
