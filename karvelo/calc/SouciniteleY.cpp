@@ -164,7 +164,8 @@ bool ComputeToothFormFactor(const GearForMethodB& w) {
                      yfName);
         return false;
     }
-    const double e = std::sqrt(tipRoll) - (g.epsalfan - 1) * kPi * w.d * std::cos(g.beta) * std::cos(g.alfan) / w.z;
+    const double e =
+        std::sqrt(tipRoll) - (g.epsalfan - 1) * kPi * w.d * std::cos(g.beta) * std::cos(g.alfan) / std::fabs(w.z);
     t.den = (w.z < 0 ? -2 : 2) * std::sqrt(e * e + (t.dbn / 2) * (t.dbn / 2));
     t.alfaen = ArcCos(t.dbn / t.den);
     t.gammae = (kPi / 2 + 2 * w.x * tanAlfan) / w.zn + ComputeInvolute(g.alfan) - ComputeInvolute(t.alfaen);
@@ -283,35 +284,41 @@ bool InternalRootSection() {
 double ComputeInvolute(double x) { return Tan(x) - x; }
 
 double EvaluateTetaEquation(double x, double zn) {
-    return (2 * ToothForm.G / zn) * Tan(x) - ToothForm.H - x;
+    // The scan stays below 1.5 rad, clear of the pole of the tangent.
+    return (2 * ToothForm.G / zn) * std::tan(x) - ToothForm.H - x;
 }
 
 bool SolveTetaAngle(double zn) {
     GlobalData& g = G;
     auto f = [zn](double x) { return EvaluateTetaEquation(x, zn); };
     auto sign = [](double v) { return v < 0 ? -1 : 1; };
-    double lower = kTetaStart;
-    double upper = lower + kTetaStep;
+    // Each pass moves one end of the bracket, so one new value of f is needed per pass.
+    double lower = kTetaStart, upper = lower + kTetaStep;
+    double fLower = f(lower), fUpper = f(upper);
     bool bisection = false;
     bool negativeFound = false;
     double negativeRoot = 0;
     int halvings = 0;
     for (;;) {
-        if (sign(f(lower)) != sign(f(upper))) {
+        if (sign(fLower) != sign(fUpper)) {
             upper = (upper + lower) / 2;
             bisection = true;
         } else if (bisection) {
             const double previous = lower;
             lower = upper;
+            fLower = fUpper;
             upper += (upper - previous) / 2;
         } else {
             lower = upper;
+            fLower = fUpper;
             upper += kTetaStep;
             if (upper > kTetaLimit) break;
+            fUpper = f(upper);
             continue;
         }
+        fUpper = f(upper);
         if (++halvings > kMaxHalvings) break;  // no convergence: taken as no root
-        if (std::fabs(f(upper)) >= kTetaTolerance) continue;
+        if (std::fabs(fUpper) >= kTetaTolerance) continue;
         g.Teta = upper;
         if (upper >= 0) return true;
         // A negative root is kept as the fallback; a non-negative one is looked for beyond it.
@@ -319,6 +326,8 @@ bool SolveTetaAngle(double zn) {
         negativeFound = true;
         lower = upper + 0.001;
         upper = lower + kTetaStep;
+        fLower = f(lower);
+        fUpper = f(upper);
         bisection = false;
         halvings = 0;
     }

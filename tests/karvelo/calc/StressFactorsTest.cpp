@@ -159,7 +159,9 @@ TEST_F(StressFactorsTest, DefaultPairYFactorsMatchTheHandDerivation) {
 // section lies on the trochoid of the cutter tip.  Reference values derived by hand from the
 // trochoid equations (root phi = -0.109356 rad of the 30-degree tangent condition before the pole
 // at psi/i = -0.0686): sFn2 = 11.405697, hFe2 = 4.636154, rhoF2 = 0.323002, and YF2 with the
-// alfaFen = 0.056491 of method B.  The small fillet gives qs2 = 17.66, outside 1 <= qs < 8.
+// alfaFen = 0.353530 of method B (the load at the outer point of single contact, den = -158.29 mm,
+// between the wheel's tip and root circles).  The small fillet gives qs2 = 17.66, outside
+// 1 <= qs < 8.
 TEST_F(StressFactorsTest, InternalWheelSectionFromTheCutterTipTrochoid) {
     Case(2);
     EXPECT_NEAR(G.epsalfa, 2.1500202, 1e-6);
@@ -167,8 +169,9 @@ TEST_F(StressFactorsTest, InternalWheelSectionFromTheCutterTipTrochoid) {
     EXPECT_NEAR(G.sFn2, 11.405697, 1e-5);
     EXPECT_NEAR(G.hFe2, 4.636154, 1e-5);
     EXPECT_NEAR(G.rhoF2, 0.323002, 1e-5);
-    EXPECT_NEAR(ToothForm.alfaFen, 0.0564906, 1e-6);
-    EXPECT_NEAR(G.YF2, 0.908754, 1e-5);
+    EXPECT_NEAR(ToothForm.den, -158.28658, 1e-4);
+    EXPECT_NEAR(ToothForm.alfaFen, 0.3535299, 1e-6);
+    EXPECT_NEAR(G.YF2, 0.853915, 1e-5);
     EXPECT_TRUE(G.ResumeCalculation);
 
     ComputeStressCorrectionFactor2();
