@@ -188,7 +188,7 @@ void ComputeContactStress() {
         g.Kv = g.KvEkv;
         g.KH = g.KA * g.KHbetaEkv * g.KHalfaEkv * g.KvEkv;
     }
-    // u is negative for an internal pair, and so is (u + 1) / u positive.
+    // u is negative for an internal pair; (u + 1) / u stays positive.
     const double Z = g.ZE * g.ZH * g.Zepsilon * g.Zbeta;
     auto nominal = [&](double force) { return Z * std::sqrt((g.u + 1) * force / (g.b * g.d1 * g.u)); };
     if (SingleLoadStresses()) {
