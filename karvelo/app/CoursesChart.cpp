@@ -185,7 +185,7 @@ private:
                        stressText(PickCase(case_, g_.Sigmafpb1ref, g_.SigmaHP1ref, g_.Sigmafpb2ref, g_.SigmaHP2ref)));
         } else {
             LegendItem(491, 10, "N", Courier(14, caseColour_), 505, 16, Subscript("Fe1", "He1", "Fe2", "He2"), 532, 10,
-                       FormatCoursesValue(PickCase(case_, g_.NFe1, g_.NHe1, g_.NFe2, g_.NHe2)));
+                       FormatCoursesValue(PickCase(case_, g_.NFe1, g_.NHe1, g_.NFe2, g_.NHe2), g_.LargeNumberFormat));
             LegendItem(496, 38, "K", Courier(14, caseColour_), 510, 46, "A", 532, 40,
                        rt::Str(PickCase(case_, g_.KAF1, g_.KAH1, g_.KAF2, g_.KAH2), 1, 3));
             if (g_.LoadInputMethod == 1) Text(507, 18, Subscript("F1", "H1", "F2", "H2"), Courier(10, caseColour_));
@@ -379,7 +379,9 @@ CoursesScale ComputeLogScale(const CoursesChartData& curve) {
     return s;
 }
 
-std::string FormatCoursesValue(double x) { return FormatDamageValue(x); }
+std::string FormatCoursesValue(double x, const std::string& largeFormat) {
+    return FormatDamageValue(x, largeFormat);
+}
 
 ChartPicture BuildCoursesPicture(const GlobalData& g, const CoursesChartData& curve, SpectrumShown shown) {
     return CoursesDrawing(g, curve, shown).Build();

@@ -85,7 +85,7 @@ struct CoursesScale {
 CoursesScale ComputeLogScale(const CoursesChartData& curve);
 
 // A cycle number in the legend: "#.###E+0;" above 99999, else Str(x:5:0), below 10 Str(x:8:2).
-std::string FormatCoursesValue(double x);
+std::string FormatCoursesValue(double x, const std::string& largeFormat);
 
 // Colours of the chart.
 inline constexpr ui::Color kFailureColour = ui::clRed;

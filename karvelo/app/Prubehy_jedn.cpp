@@ -9,11 +9,13 @@ namespace karvelo {
 
 TPrubehy_jednF* Prubehy_jednF = nullptr;
 
-std::string FormatDamageValue(double x) {
-    std::string text = x > 99999 ? rt::FormatFloat(G.LargeNumberFormat, x) : rt::Str(x, 5, 0);
+std::string FormatDamageValue(double x, const std::string& largeFormat) {
+    std::string text = x > 99999 ? rt::FormatFloat(largeFormat, x) : rt::Str(x, 5, 0);
     if (x < 10) text = rt::Str(x, 8, 2);
     return text;
 }
+
+std::string FormatDamageValue(double x) { return FormatDamageValue(x, G.LargeNumberFormat); }
 
 namespace {
 

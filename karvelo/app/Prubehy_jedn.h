@@ -13,7 +13,8 @@
 namespace karvelo {
 
 // A cycle count as the result views show it: "#.###E+0;" above 99999 (1.235E+5, 2E+5), else
-// Str(x:5:0), and below 10 Str(x:8:2) instead.
+// Str(x:5:0), and below 10 Str(x:8:2) instead.  The large format is LargeNumberFormat.
+std::string FormatDamageValue(double x, const std::string& largeFormat);
 std::string FormatDamageValue(double x);
 
 // The four texts of one table row.
