@@ -116,6 +116,17 @@ const WorkingForces& CurrentWorkingForces() { return forces; }
 
 // ---- Spectrum preparation
 
+bool SpectrumIsComputable() {
+    const GlobalData& g = G;
+    if (!LevelCountInRange()) return false;
+    auto positive = [](double v) { return std::isfinite(v) && v > 0; };
+    for (int i = 1; i <= g.LevelCount; ++i) {
+        if (!positive(g.SpectrumY[i]) || !positive(g.SpectrumX[i]) || !positive(g.n1Level[i])) return false;
+        if (g.SpectrumXMode && i > 1 && !(g.SpectrumX[i] > g.SpectrumX[i - 1])) return false;
+    }
+    return true;
+}
+
 void ConvertSpectrumUnits() {
     GlobalData& g = G;
     if (!LevelCountInRange()) return;

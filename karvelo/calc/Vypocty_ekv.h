@@ -13,6 +13,9 @@ namespace karvelo {
 
 // ---- Spectrum preparation
 
+// True when the entry can be put into working form: 1..20 levels, each with a positive load,
+// positive cycles or hours and a positive speed, cumulative values rising from level to level.
+bool SpectrumIsComputable();
 // From the entry (cycles or hours, cumulative or per level) NLevel1, NLevel2, ClassHours,
 // CumulativeHours and the totals NL1, NL1h, NL2 = NL1 z1/|z2| and NL2h = NL1h.  Entry order.
 void ConvertSpectrumUnits();

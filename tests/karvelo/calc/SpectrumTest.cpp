@@ -220,6 +220,32 @@ TEST_F(SpectrumTest, FigureA3WithoutCrossingAndItsFallbacks) {
     EXPECT_DOUBLE_EQ(G.KA, 7000.0 / 2500);
 }
 
+TEST_F(SpectrumTest, ComputableSpectra) {
+    DefaultSpectrum();
+    EXPECT_TRUE(SpectrumIsComputable());
+    G.SpectrumXMode = false;  // per level the values need not rise
+    SetLevels({5, 4, 3, 2, 1});
+    EXPECT_TRUE(SpectrumIsComputable());
+    G.SpectrumXMode = true;  // cumulated they must
+    EXPECT_FALSE(SpectrumIsComputable());
+    SetLevels({1, 2, 2, 3, 4});
+    EXPECT_FALSE(SpectrumIsComputable());
+    SetLevels({1, 2, 3, 4, 5});
+    EXPECT_TRUE(SpectrumIsComputable());
+    for (double bad : {0.0, -1.0, std::nan("")}) {
+        for (TLevelArray* a : {&G.SpectrumY, &G.SpectrumX, &G.n1Level}) {
+            const double keep = (*a)[5];
+            (*a)[5] = bad;
+            EXPECT_FALSE(SpectrumIsComputable()) << bad;
+            (*a)[5] = keep;
+        }
+    }
+    G.LevelCount = 0;
+    EXPECT_FALSE(SpectrumIsComputable());
+    G.LevelCount = 21;
+    EXPECT_FALSE(SpectrumIsComputable());
+}
+
 TEST_F(SpectrumTest, OutOfRangeLevelCountChangesNothing) {
     DefaultSpectrum();
     for (int count : {0, 21, -3}) {
