@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "karvelo/calc/Epsilon.h"
+#include "karvelo/calc/Vypocet1i.h"
+
 namespace karvelo {
 
 namespace {
@@ -107,6 +110,136 @@ void ApplyStaticLimit(const StressCaseData& c) {
 // (sa, na) with exponent e.
 double StressForDamage(double sa, double na, double e, Extended cycles) {
     return static_cast<double>(sa * Power(na * static_cast<Extended>(G.DamageSum) / cycles, 1 / static_cast<Extended>(e)));
+}
+
+// ---- Load factors at the equivalent and permissible loads
+
+// Where a factor routine puts its results: the equivalent or the permissible set.
+struct FactorSet {
+    double& Kv;
+    double& KHbeta;
+    double& KFbeta;
+    double& KHalfa;
+    double& KFalfa;
+    double& KH;
+    double& KF;
+};
+
+FactorSet EquivalentFactors() {
+    GlobalData& g = G;
+    return {g.KvEkv, g.KHbetaEkv, g.KFbetaEkv, g.KHalfaEkv, g.KFalfaEkv, g.KHekv, g.KFekv};
+}
+
+FactorSet PermissibleFactors() {
+    GlobalData& g = G;
+    return {g.KvPerm, g.KHbetaPerm, g.KFbetaPerm, g.KHalfaPerm, g.KFalfaPerm, g.KHPerm, g.KFPerm};
+}
+
+// The factors of one case: Kv, the transverse and the face load factor (bending or contact).
+struct CaseFactors {
+    double kv, alfa, beta;
+};
+
+// The case's per-level factors (ascending order, like its level stresses S) at the stress s:
+// linear in the stress between the neighbouring levels, those of the end levels outside.
+CaseFactors InterpolateLevelFactors(const TLevelArray& S, double s, bool contact) {
+    const GlobalData& g = G;
+    const int n = g.LevelCount;
+    const TLevelArray& alfa = contact ? g.KHalfaLevel : g.KFalfaLevel;
+    const TLevelArray& beta = contact ? g.KHbetaLevel : g.KFbetaLevel;
+    auto at = [&](int k) { return CaseFactors{g.KvLevel[k], alfa[k], beta[k]}; };
+    CaseFactors f = at(n);
+    if (S[1] < s && s < S[n]) {
+        int k = 2;
+        while (k < n && S[k] < s) ++k;  // S[k-1] < s <= S[k]
+        const double t = (s - S[k - 1]) / (S[k] - S[k - 1]);
+        auto line = [t](double a, double b) { return std::fabs(a + (b - a) * t); };
+        f = {line(g.KvLevel[k - 1], g.KvLevel[k]), line(alfa[k - 1], alfa[k]), line(beta[k - 1], beta[k])};
+    }
+    if (S[n] <= s) f = at(n);
+    if (s <= S[1]) f = at(1);
+    return f;
+}
+
+double Larger(double a, double b) { return b > a ? b : a; }
+
+// The set from the factors of the cases F1, F2 (bending) and H1, H2 (contact).
+void CombineFactors(const FactorSet& out, const CaseFactors& f1, const CaseFactors& f2, const CaseFactors& h1,
+                    const CaseFactors& h2) {
+    out.Kv = Larger(Larger(Larger(f1.kv, f2.kv), h1.kv), h2.kv);
+    out.KFalfa = Larger(f1.alfa, f2.alfa);
+    out.KFbeta = Larger(f1.beta, f2.beta);
+    out.KHalfa = Larger(h1.alfa, h2.alfa);
+    out.KHbeta = Larger(h1.beta, h2.beta);
+    out.KH = out.Kv * out.KHbeta * out.KHalfa;
+    out.KF = out.Kv * out.KFbeta * out.KFalfa;
+}
+
+// Given per-level factors at the four target stresses (F1, F2, H1, H2).
+void FactorsFromGivenLevels(const double (&target)[4], const FactorSet& out) {
+    GlobalData& g = G;
+    const int n = g.LevelCount;
+    ComputeKFbetaLevels();
+    TLevelArray* columns[5] = {&g.KHbetaLevel, &g.KFbetaLevel, &g.KHalfaLevel, &g.KFalfaLevel, &g.KvLevel};
+    TLevelArray saved[5];
+    for (int c = 0; c < 5; ++c) {
+        saved[c] = *columns[c];
+        Reverse(*columns[c], n);  // ascending, like the level stresses
+    }
+    CombineFactors(out, InterpolateLevelFactors(g.SigmaF1Level, target[0], false),
+                   InterpolateLevelFactors(g.SigmaF2Level, target[1], false),
+                   InterpolateLevelFactors(g.SigmaH1Level, target[2], true),
+                   InterpolateLevelFactors(g.SigmaH2Level, target[3], true));
+    for (int c = 0; c < 5; ++c) *columns[c] = saved[c];
+}
+
+// Factors recomputed at the working forces, with level 1 of the factor columns as scratch,
+// until the sum of the four forces changes by less than 1 N (at most kMaxForceIterations passes).
+void FactorsIterated(void (*computeForces)(), const FactorSet& out) {
+    GlobalData& g = G;
+    out.Kv = out.KHbeta = out.KFbeta = out.KHalfa = out.KFalfa = 1;
+    out.KH = out.KF = 1;
+    computeForces();
+    const double saved[6] = {g.KHbetaLevel[1], g.KHalfaLevel[1], g.KvLevel[1],
+                             g.KFbetaLevel[1], g.KFalfaLevel[1], g.FtLevel[1]};
+    for (int pass = 0; pass < kMaxForceIterations; ++pass) {
+        const WorkingForces w = forces;
+        CaseFactors f1{}, f2{}, h1{}, h2{};
+        CaseFactors* cases[4] = {&f1, &f2, &h1, &h2};
+        const double force[4] = {w.ForceF1, w.ForceF2, w.ForceH1, w.ForceH2};
+        for (int c = 0; c < 4; ++c) {
+            g.FtLevel[1] = force[c];
+            if (g.MethodC)
+                ComputeKvMethodCLevel(1);
+            else
+                ComputeKvMethodBLevel(1);
+            cases[c]->kv = g.KvLevel[1];
+        }
+        // The face load factors at the contact forces; KFbeta follows from KHbeta.
+        g.FtLevel[1] = w.ForceH1;
+        ComputeKHbetaLevel(1);
+        h1.beta = g.KHbetaLevel[1];
+        f1.beta = g.KFbetaLevel[1];
+        g.FtLevel[1] = w.ForceH2;
+        ComputeKHbetaLevel(1);
+        h2.beta = g.KHbetaLevel[1];
+        f2.beta = g.KFbetaLevel[1];
+        for (int c = 0; c < 4; ++c) {
+            g.FtLevel[1] = force[c];
+            ComputeKHalphaLevel(1);
+            cases[c]->alfa = c < 2 ? g.KFalfaLevel[1] : g.KHalfaLevel[1];
+        }
+        CombineFactors(out, f1, f2, h1, h2);
+        const double before = w.Sum();
+        computeForces();
+        if (std::fabs(forces.Sum() - before) < 1) break;
+    }
+    g.KHbetaLevel[1] = saved[0];
+    g.KHalfaLevel[1] = saved[1];
+    g.KvLevel[1] = saved[2];
+    g.KFbetaLevel[1] = saved[3];
+    g.KFalfaLevel[1] = saved[4];
+    g.FtLevel[1] = saved[5];
 }
 
 }  // namespace
@@ -452,5 +585,22 @@ void ComputeForcesFromReferenceStresses() {
     forces.ForceH1 = ForceFromStress(false, true, g.SigmaHP1ref, g.KHPerm);
     forces.ForceH2 = ForceFromStress(true, true, g.SigmaHP2ref, g.KHPerm);
 }
+
+void ComputeEquivalentForcesGivenFactors() {
+    const GlobalData& g = G;
+    if (!LevelCountInRange()) return;
+    FactorsFromGivenLevels({g.SigmaF1ekv, g.SigmaF2ekv, g.SigmaH1ekv, g.SigmaH2ekv}, EquivalentFactors());
+}
+
+void ComputePermissibleForcesGivenFactors() {
+    const GlobalData& g = G;
+    if (!LevelCountInRange()) return;
+    FactorsFromGivenLevels({g.Sigmafpb1ref, g.Sigmafpb2ref, g.SigmaHP1ref, g.SigmaHP2ref}, PermissibleFactors());
+}
+
+void ComputeEquivalentForcesIterated() { FactorsIterated(ComputeForcesFromEquivalentStresses, EquivalentFactors()); }
+
+void ComputePermissibleForcesIterated() { FactorsIterated(ComputeForcesFromReferenceStresses, PermissibleFactors()); }
+
 
 }  // namespace karvelo

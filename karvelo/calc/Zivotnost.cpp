@@ -2,7 +2,10 @@
 
 #include <cmath>
 
+#include "karvelo/calc/Epsilon.h"
+#include "karvelo/calc/Vypocet1i.h"
 #include "karvelo/calc/Vypocty_ekv.h"
+#include "karvelo/calc/WindowHooks.h"
 
 namespace karvelo {
 
@@ -227,5 +230,6 @@ void SolveServiceLifeF1() { SolveServiceLife(LifeCaseId::F1); }
 void SolveServiceLifeF2() { SolveServiceLife(LifeCaseId::F2); }
 void SolveServiceLifeH1() { SolveServiceLife(LifeCaseId::H1); }
 void SolveServiceLifeH2() { SolveServiceLife(LifeCaseId::H2); }
+
 
 }  // namespace karvelo
