@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "karvelo/calc/Epsilon.h"
+#include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocet1i.h"
 
 namespace karvelo {
@@ -602,5 +603,75 @@ void ComputeEquivalentForcesIterated() { FactorsIterated(ComputeForcesFromEquiva
 
 void ComputePermissibleForcesIterated() { FactorsIterated(ComputeForcesFromReferenceStresses, PermissibleFactors()); }
 
+
+void ComputeEquivalentLoads() {
+    GlobalData& g = G;
+    if (g.LoadInputMethod == 3 || !LevelCountInRange()) return;
+    g.ResumeCalculation = true;
+    ComputeContactRatios();
+    if (g.ResumeCalculation) ComputeContactStress();
+    if (g.ResumeCalculation) ComputeBendingStress();
+    if (!g.ResumeCalculation) return;
+
+    struct Case {
+        const char* code;
+        double slim, nlim, p, p2;
+        TLevelArray& levelStress;
+        double& equivalent;
+        double& cycles;
+    };
+    const Case cases[4] = {
+        {"PO", g.Sigmafpb1ref, g.NFlim1, g.qF1, g.qF_1, g.SigmaF1Level, g.SigmaF1ekv, g.NF1ekv},
+        {"PD", g.SigmaHP1ref, g.NHlim1, g.qH1, g.qH_1, g.SigmaH1Level, g.SigmaH1ekv, g.NH1ekv},
+        {"KO", g.Sigmafpb2ref, g.NFlim2, g.qF2, g.qF_2, g.SigmaF2Level, g.SigmaF2ekv, g.NF2ekv},
+        {"KD", g.SigmaHP2ref, g.NHlim2, g.qH2, g.qH_2, g.SigmaH2Level, g.SigmaH2ekv, g.NH2ekv},
+    };
+    const ShortString savedCase = g.StressCase;
+    for (int c = 0; c < 4; ++c) {
+        g.StressCase = cases[c].code;
+        g.CaseSigmaLim = cases[c].slim;
+        g.CaseNLim = cases[c].nlim;
+        g.CaseExponent = cases[c].p;
+        g.CaseExponent2 = cases[c].p2;
+        if (c == 2) ConvertCyclesPinionToWheel();  // the wheel cases count wheel cycles
+        ComputeLevelStressesForCase();
+        cases[c].levelStress = g.CyclesLevel;
+        if (g.CalcMethodics == 3) ComputeEquivalentStressMiner();
+        if (g.CalcMethodics == 4) ComputeEquivalentStressHaibach();
+        cases[c].equivalent = g.CaseEquivalent;
+        cases[c].cycles = g.CaseEquivalentCycles;
+    }
+    g.StressCase = savedCase;
+    ConvertCyclesWheelToPinion();
+
+    if (g.SpectrumLevelsShown)
+        ComputeEquivalentForcesGivenFactors();
+    else
+        ComputeEquivalentForcesIterated();
+    g.FtFe1 = ForceFromStress(false, false, g.SigmaF1ekv, g.KFekv);
+    g.FtHe1 = ForceFromStress(false, true, g.SigmaH1ekv, g.KHekv);
+    g.FtFe2 = ForceFromStress(true, false, g.SigmaF2ekv, g.KFekv);
+    g.FtHe2 = ForceFromStress(true, true, g.SigmaH2ekv, g.KHekv);
+    g.TFe1 = g.FtFe1 * g.d1 / 2000;
+    g.THe1 = g.FtHe1 * g.d1 / 2000;
+    g.TFe2 = g.FtFe2 * g.d1 / 2000;
+    g.THe2 = g.FtHe2 * g.d1 / 2000;
+
+    if (g.SpectrumLevelsShown)
+        ComputePermissibleForcesGivenFactors();
+    else
+        ComputePermissibleForcesIterated();
+    ComputeForcesFromReferenceStresses();
+    g.FtFP1 = forces.ForceF1;
+    g.FtFP2 = forces.ForceF2;
+    g.FtHP1 = forces.ForceH1;
+    g.FtHP2 = forces.ForceH2;
+    if (!g.LoadAsForce) {
+        g.TFP1 = g.FtFP1 * g.d1 / 2000;
+        g.TFP2 = g.FtFP2 * g.d1 / 2000;
+        g.THP1 = g.FtHP1 * g.d1 / 2000;
+        g.THP2 = g.FtHP2 * g.d1 / 2000;
+    }
+}
 
 }  // namespace karvelo

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "karvelo/calc/Epsilon.h"
+#include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocet1i.h"
 #include "karvelo/calc/Vypocty_ekv.h"
 #include "karvelo/calc/WindowHooks.h"
@@ -231,5 +232,44 @@ void SolveServiceLifeF2() { SolveServiceLife(LifeCaseId::F2); }
 void SolveServiceLifeH1() { SolveServiceLife(LifeCaseId::H1); }
 void SolveServiceLifeH2() { SolveServiceLife(LifeCaseId::H2); }
 
+
+void ComputeServiceLife() {
+    GlobalData& g = G;
+    if (g.LevelCount < 1 || g.LevelCount > kMaxLevels) return;
+    const int n = g.LevelCount;
+    g.ResumeCalculation = true;
+    ComputeContactRatios();
+    if (g.ResumeCalculation) ComputeContactStress();
+    if (g.ResumeCalculation) ComputeBendingStress();
+    if (!g.ResumeCalculation) return;
+
+    for (int i = 1; i <= n; ++i) {
+        levelForce[i] = g.SpectrumY[n - i + 1];
+        if (!g.LoadAsForce) levelForce[i] = levelForce[i] * 2000 / g.d1;
+    }
+    // The factor columns in ascending load order, like the cycles, while the solvers run.
+    TLevelArray saved[TSpectrumLevels::kColumns];
+    for (int k = 1; k <= TSpectrumLevels::kColumns; ++k) saved[k - 1] = g.SpectrumColumn(k);
+    ComputeKFbetaLevels();
+    for (int k = 1; k <= TSpectrumLevels::kColumns; ++k)
+        for (int i = 1; i <= n; ++i) g.SpectrumColumn(k)[i] = saved[k - 1][n - i + 1];
+
+    if (g.LifeFormActive) {
+        if (g.LifeInHours) {
+            SolveSafetyFactorH1();
+            SolveSafetyFactorH2();
+            SolveSafetyFactorF1();
+            SolveSafetyFactorF2();
+        }
+        if (g.LifeFromSafety) {
+            SolveServiceLifeH1();
+            SolveServiceLifeH2();
+            SolveServiceLifeF1();
+            SolveServiceLifeF2();
+        }
+    }
+    for (int k = 1; k <= TSpectrumLevels::kColumns; ++k) g.SpectrumColumn(k) = saved[k - 1];
+    win::EnableLifeDrawButton();
+}
 
 }  // namespace karvelo

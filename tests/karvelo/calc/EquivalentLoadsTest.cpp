@@ -124,4 +124,53 @@ TEST_F(EquivalentLoadsTest, IteratedFactorsSettleAndLeaveLevelOneAsItWas) {
     EXPECT_TRUE(notices.notices.empty());  // the default pair lies within the accuracy ranges
 }
 
+TEST_F(EquivalentLoadsTest, UnitFactorsGiveForcesFromTheStressesAlone) {
+    for (int methodics : {3, 4}) {
+        DefaultSpectrum(methodics);
+        ASSERT_TRUE(G.SpectrumLevelsShown);  // default: entered per-level factors, all 1
+        ComputeEquivalentLoads();
+        EXPECT_TRUE(G.ResumeCalculation);
+        for (double k : {G.KvEkv, G.KHbetaEkv, G.KFbetaEkv, G.KHalfaEkv, G.KFalfaEkv, G.KHekv, G.KFekv, G.KvPerm,
+                         G.KHPerm, G.KFPerm})
+            EXPECT_EQ(k, 1) << methodics;
+        // By hand from the stress formula: F = sigma bF mn / (YF YSg Ybeta YB YDT).
+        EXPECT_NEAR(G.FtFe1, G.SigmaF1ekv * G.bF1 * G.mn / (G.YF1 * G.YSg1 * G.Ybeta * G.YB1 * G.YDT),
+                    1e-9 * G.FtFe1);
+        EXPECT_NEAR(G.TFe1, G.FtFe1 * G.d1 / 2000, 1e-9);
+        EXPECT_NEAR(G.FtFP2, G.Sigmafpb2ref * G.bF2 * G.mn / (G.YF2 * G.YSg2 * G.Ybeta * G.YB2 * G.YDT),
+                    1e-9 * G.FtFP2);
+        EXPECT_NEAR(G.THP1, G.FtHP1 * G.d1 / 2000, 1e-9);  // torque entry: permissible torques too
+        EXPECT_GT(G.SigmaH1ekv, 0);
+        // Level stresses ascending, equivalent stress between the extremes (or at the static limit).
+        EXPECT_LT(G.SigmaF1Level[1], G.SigmaF1Level[5]);
+        EXPECT_LE(G.SigmaF1ekv, G.SigmaF1Level[5]);
+        EXPECT_EQ(G.NLevel1[1], 100000);  // pinion cycles again
+        EXPECT_EQ(G.StressCase, "PO");    // the default case, as before
+    }
+}
+
+TEST_F(EquivalentLoadsTest, OneLevelSpectrumHasTheLevelLoad) {
+    DefaultSpectrum(4);
+    G.LevelCount = 1;
+    G.SpectrumY[1] = 1500;  // N.m
+    G.SpectrumX[1] = 1e5;
+    ConvertSpectrumUnits();
+    BuildClassAndCumulativeSpectra();
+    ComputeEquivalentLoads();
+    const double force = 1500 * 2000 / G.d1;
+    EXPECT_NEAR(G.FtFe1, force, 1e-6 * force);
+    EXPECT_NEAR(G.FtHe2, force, 1e-6 * force);
+    EXPECT_NEAR(G.THe1, 1500, 1e-6 * 1500);
+    EXPECT_EQ(G.NF1ekv, 1e5);
+    EXPECT_EQ(G.NF2ekv, 0.5e5);
+}
+
+TEST_F(EquivalentLoadsTest, DirectEquivalentLoadsAreLeftAlone) {
+    DefaultSpectrum(4);
+    G.LoadInputMethod = 3;
+    const GlobalData before = G;
+    ComputeEquivalentLoads();
+    EXPECT_TRUE(G == before);
+}
+
 }  // namespace
