@@ -571,20 +571,44 @@ void ComputeLevelStressesForCase() {
     }
 }
 
+namespace {
+
+// The working forces at the stresses of pinion and wheel bending (F) and contact (H).
+void SetWorkingForces(double F1, double F2, double H1, double H2, double KF, double KH) {
+    forces.ForceF1 = ForceFromStress(false, false, F1, KF);
+    forces.ForceF2 = ForceFromStress(true, false, F2, KF);
+    forces.ForceH1 = ForceFromStress(false, true, H1, KH);
+    forces.ForceH2 = ForceFromStress(true, true, H2, KH);
+}
+
+// Result forces of the four cases and their torques on the pinion.
+struct ForceResults {
+    double &F1, &F2, &H1, &H2, &TF1, &TF2, &TH1, &TH2;
+};
+
+void StoreWorkingForces(const ForceResults& r, bool withTorques) {
+    const double d1 = G.d1;
+    r.F1 = forces.ForceF1;
+    r.F2 = forces.ForceF2;
+    r.H1 = forces.ForceH1;
+    r.H2 = forces.ForceH2;
+    if (!withTorques) return;
+    r.TF1 = r.F1 * d1 / 2000;
+    r.TF2 = r.F2 * d1 / 2000;
+    r.TH1 = r.H1 * d1 / 2000;
+    r.TH2 = r.H2 * d1 / 2000;
+}
+
+}  // namespace
+
 void ComputeForcesFromEquivalentStresses() {
     const GlobalData& g = G;
-    forces.ForceF1 = ForceFromStress(false, false, g.SigmaF1ekv, g.KFekv);
-    forces.ForceF2 = ForceFromStress(true, false, g.SigmaF2ekv, g.KFekv);
-    forces.ForceH1 = ForceFromStress(false, true, g.SigmaH1ekv, g.KHekv);
-    forces.ForceH2 = ForceFromStress(true, true, g.SigmaH2ekv, g.KHekv);
+    SetWorkingForces(g.SigmaF1ekv, g.SigmaF2ekv, g.SigmaH1ekv, g.SigmaH2ekv, g.KFekv, g.KHekv);
 }
 
 void ComputeForcesFromReferenceStresses() {
     const GlobalData& g = G;
-    forces.ForceF1 = ForceFromStress(false, false, g.Sigmafpb1ref, g.KFPerm);
-    forces.ForceF2 = ForceFromStress(true, false, g.Sigmafpb2ref, g.KFPerm);
-    forces.ForceH1 = ForceFromStress(false, true, g.SigmaHP1ref, g.KHPerm);
-    forces.ForceH2 = ForceFromStress(true, true, g.SigmaHP2ref, g.KHPerm);
+    SetWorkingForces(g.Sigmafpb1ref, g.Sigmafpb2ref, g.SigmaHP1ref, g.SigmaHP2ref, g.KFPerm, g.KHPerm);
 }
 
 void ComputeEquivalentForcesGivenFactors() {
@@ -648,30 +672,15 @@ void ComputeEquivalentLoads() {
         ComputeEquivalentForcesGivenFactors();
     else
         ComputeEquivalentForcesIterated();
-    g.FtFe1 = ForceFromStress(false, false, g.SigmaF1ekv, g.KFekv);
-    g.FtHe1 = ForceFromStress(false, true, g.SigmaH1ekv, g.KHekv);
-    g.FtFe2 = ForceFromStress(true, false, g.SigmaF2ekv, g.KFekv);
-    g.FtHe2 = ForceFromStress(true, true, g.SigmaH2ekv, g.KHekv);
-    g.TFe1 = g.FtFe1 * g.d1 / 2000;
-    g.THe1 = g.FtHe1 * g.d1 / 2000;
-    g.TFe2 = g.FtFe2 * g.d1 / 2000;
-    g.THe2 = g.FtHe2 * g.d1 / 2000;
+    ComputeForcesFromEquivalentStresses();
+    StoreWorkingForces({g.FtFe1, g.FtFe2, g.FtHe1, g.FtHe2, g.TFe1, g.TFe2, g.THe1, g.THe2}, true);
 
     if (g.SpectrumLevelsShown)
         ComputePermissibleForcesGivenFactors();
     else
         ComputePermissibleForcesIterated();
     ComputeForcesFromReferenceStresses();
-    g.FtFP1 = forces.ForceF1;
-    g.FtFP2 = forces.ForceF2;
-    g.FtHP1 = forces.ForceH1;
-    g.FtHP2 = forces.ForceH2;
-    if (!g.LoadAsForce) {
-        g.TFP1 = g.FtFP1 * g.d1 / 2000;
-        g.TFP2 = g.FtFP2 * g.d1 / 2000;
-        g.THP1 = g.FtHP1 * g.d1 / 2000;
-        g.THP2 = g.FtHP2 * g.d1 / 2000;
-    }
+    StoreWorkingForces({g.FtFP1, g.FtFP2, g.FtHP1, g.FtHP2, g.TFP1, g.TFP2, g.THP1, g.THP2}, !g.LoadAsForce);
 }
 
 }  // namespace karvelo

@@ -232,7 +232,6 @@ void SolveServiceLifeF2() { SolveServiceLife(LifeCaseId::F2); }
 void SolveServiceLifeH1() { SolveServiceLife(LifeCaseId::H1); }
 void SolveServiceLifeH2() { SolveServiceLife(LifeCaseId::H2); }
 
-
 void ComputeServiceLife() {
     GlobalData& g = G;
     if (g.LevelCount < 1 || g.LevelCount > kMaxLevels) return;
