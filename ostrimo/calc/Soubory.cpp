@@ -1,0 +1,258 @@
+#include "ostrimo/calc/Soubory.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "ostrimo/calc/Global.h"
+#include "runtime/NumText.h"
+#include "runtime/Notice.h"
+
+namespace ostrimo {
+
+rt::TextFile DataFile;
+
+namespace {
+
+const char* const kSeparator = "---------------------------";  // 27 hyphens
+const char* const kTestDimensionsTitle = "Test dimensions -";
+const char* const kToolsTitle = "Tools -";
+constexpr std::int32_t kRackMateType = 4;
+
+void ShowDataFileErrorBox() { rt::MessageBox(kDataFileError, kErrorCaption, rt::MB_OK); }
+
+// ---------------------------------------------------------------- writer
+
+void WriteReal(double v) { DataFile.WriteLn(rt::Str(std::isfinite(v) ? v : 0.0, 14, 12)); }
+void WriteFlag(bool f) { DataFile.WriteLn(f ? "1" : "0"); }
+void WriteInteger(long long i) { DataFile.WriteLn(rt::Str(i)); }
+
+// Exactly one line for the thinned gears, whatever the three options hold.
+const char* ThinningChoice() {
+    if (G.ThinBothWheels) return "1";
+    if (G.ThinPinionOnly) return "2";
+    if (G.ThinWheelOnly) return "3";
+    return "1";
+}
+
+// ---------------------------------------------------------------- reader
+
+struct Malformed {};
+
+class CaseReader {
+public:
+    explicit CaseReader(GlobalData& g) : g_(g) {}
+
+    void Read();
+
+private:
+    std::string Line() {
+        if (DataFile.Eof()) throw Malformed{};  // the file ends early
+        return DataFile.ReadLn();
+    }
+    // A number of type T (rt::Val's syntax: leading blanks, nothing after the number).
+    template <typename T>
+    T Number() {
+        T v{};
+        int code = 0;
+        rt::Val(Line(), v, code);
+        if (code != 0) throw Malformed{};
+        return v;
+    }
+    double Real() { return Number<double>(); }
+    std::int32_t Integer() { return Number<std::int32_t>(); }
+    std::int16_t ShortInteger() { return Number<std::int16_t>(); }
+    bool Flag() { return Line() == "1"; }
+    void Skip(int lines) {
+        for (int i = 0; i < lines; ++i) Line();
+    }
+
+    GlobalData& g_;
+};
+
+void CaseReader::Read() {
+    GlobalData& g = g_;
+    const std::int32_t type = Integer();
+    if (type < 1 || type > kRackMateType) throw Malformed{};
+    g.RackMate = type == kRackMateType;
+    g.GearingType = g.RackMate ? 1 : type;
+
+    g.BacklashByExtraAmc = Flag();
+    g.BacklashByShifting = Flag();
+    g.BacklashByThinning = Flag();
+    if (g.BacklashByThinning) {
+        const std::string choice = Line();
+        if (choice != "1" && choice != "2" && choice != "3") throw Malformed{};
+        g.ThinBothWheels = choice == "1";
+        g.ThinPinionOnly = choice == "2";
+        g.ThinWheelOnly = choice == "3";
+    }
+    g.mn = Real();
+    g.z1 = Real();
+    g.z2 = Real();
+    if (g.GearingType == 3) {
+        g.z1Bevel = g.z1;
+        g.z2Bevel = g.z2;
+    }
+    g.betaDeg = Real();
+    g.beta = DegToRad(g.betaDeg);
+    g.b = Real();
+    g.xsum = Real();
+    g.x1 = Real();
+    g.x2 = Real();
+    g.aw = Real();
+    if (g.BacklashByShifting) {
+        g.awBacklash = Real();
+        g.alfawtBacklash = DegToRad(Real());
+    }
+    if (g.BacklashByExtraAmc) {
+        g.xsumBacklash = Real();
+        g.xsumNoBacklash = Real();
+    }
+    g.alfawtDeg = Real();
+    g.alfawt = DegToRad(g.alfawtDeg);
+    g.jn = Real();
+    g.k = Real();
+    g.haP1 = Real();
+    g.haP2 = Real();
+    g.cP1 = Real();
+    g.cP2 = Real();
+    g.rofP1 = Real();
+    g.rofP2 = Real();
+    g.alfaP = Real();
+    g.alfan = DegToRad(g.alfaP);
+    g.da1 = Real();
+    (g.RackMate ? g.ha2 : g.da2) = Real();
+    if (g.GearingType == 2) {
+        g.z0 = Integer();
+        g.x0 = Real();
+        g.rof0 = Real();
+        g.roa0 = Real();
+        g.FellowMaxOperatingHeight = Flag();
+        g.FellowFullyRoundedTip = Flag();
+    }
+    g.TipDiameter1Given = Flag();
+    g.TipDiameter2Given = Flag();
+    g.AmcUndivided = Flag();
+    g.BacklashCreated = Flag();
+    const std::int32_t lastInput = Integer();
+    if (lastInput < 0 || lastInput > 10) throw Malformed{};
+    g.LastComputingInput = static_cast<std::int16_t>(lastInput);
+    g.RoundedRoot = Flag();
+    if (g.GearingType == 3) {
+        g.SigmaDeg = Real();
+        g.Sigma = DegToRad(g.SigmaDeg);
+    }
+
+    Skip(2);  // separator and "Test dimensions -"
+    g.ChordConstant1 = Flag();
+    g.ChordConstant2 = Flag();
+    g.ChordOnReference1 = Flag();
+    g.ChordOnReference2 = Flag();
+    g.ChordChosen1 = Flag();
+    g.ChordChosen2 = Flag();
+    for (double* v : {&g.sc1, &g.sc2, &g.ChordMin1, &g.ChordMin2, &g.ChordMax1, &g.ChordMax2, &g.hc1, &g.hc2,
+                      &g.ChordHeightMin1, &g.ChordHeightMin2, &g.ChordHeightMax1, &g.ChordHeightMax2})
+        *v = Real();
+    g.zw1 = ShortInteger();
+    g.zw2 = ShortInteger();
+    for (double* v : {&g.W1, &g.W2, &g.dt1, &g.dt2, &g.M1, &g.M2, &g.dM1, &g.dM2}) *v = Real();
+
+    Skip(2);  // separator and "Tools -"
+    g.Chamfer1 = Flag();
+    g.Chamfer2 = Flag();
+    g.Protuberance1 = Flag();
+    g.Protuberance2 = Flag();
+    for (double* v : {&g.ToolAddendumFactor1, &g.ToolAddendumFactor2, &g.ToolCrestRadiusFactor1,
+                      &g.ToolCrestRadiusFactor2, &g.ChamferHeightFactor1, &g.ChamferHeightFactor2, &g.ChamferAngle1,
+                      &g.ChamferAngle2, &g.ProtuberanceAngle1, &g.ProtuberanceAngle2, &g.haP01, &g.haP02,
+                      &g.ProtuberanceSize1, &g.ProtuberanceSize2})
+        *v = Real();
+    g.ChamferAngleDeg1 = RadToDeg(g.ChamferAngle1);
+    g.ChamferAngleDeg2 = RadToDeg(g.ChamferAngle2);
+    if (g.BacklashByThinning) g.ThinByRegrinding = Line() != "1";
+}
+
+}  // namespace
+
+void ShowDataFileError() {
+    if (G.ValCode != 0) ShowDataFileErrorBox();
+}
+
+void WriteGeometryDataFile() {
+    WriteInteger(G.RackMate ? kRackMateType : G.GearingType);
+    WriteFlag(G.BacklashByExtraAmc);
+    WriteFlag(G.BacklashByShifting);
+    WriteFlag(G.BacklashByThinning);
+    if (G.BacklashByThinning) DataFile.WriteLn(ThinningChoice());
+    WriteReal(G.mn);
+    WriteReal(G.GearingType == 3 ? G.z1Bevel : G.z1);
+    WriteReal(G.GearingType == 3 ? G.z2Bevel : G.z2);
+    WriteReal(G.betaDeg);
+    for (double v : {G.b, G.xsum, G.x1, G.x2, G.aw}) WriteReal(v);
+    if (G.BacklashByShifting) {
+        WriteReal(G.awBacklash);
+        WriteReal(RadToDeg(G.alfawtBacklash));
+    }
+    if (G.BacklashByExtraAmc) {
+        WriteReal(G.xsumBacklash);
+        WriteReal(G.xsumNoBacklash);
+    }
+    WriteReal(G.alfawtDeg);
+    for (double v : {G.jn, G.k, G.haP1, G.haP2, G.cP1, G.cP2, G.rofP1, G.rofP2, G.alfaP, G.da1}) WriteReal(v);
+    WriteReal(G.RackMate ? G.ha2 : G.da2);
+    if (G.GearingType == 2) {
+        WriteInteger(G.z0);
+        for (double v : {G.x0, G.rof0, G.roa0}) WriteReal(v);
+        WriteFlag(G.FellowMaxOperatingHeight);
+        WriteFlag(G.FellowFullyRoundedTip);
+    }
+    for (bool f : {G.TipDiameter1Given, G.TipDiameter2Given, G.AmcUndivided, G.BacklashCreated}) WriteFlag(f);
+    WriteInteger(G.LastComputingInput);
+    WriteFlag(G.RoundedRoot);
+    if (G.GearingType == 3) WriteReal(G.SigmaDeg);
+
+    DataFile.WriteLn(kSeparator);
+    DataFile.WriteLn(kTestDimensionsTitle);
+    for (bool f : {G.ChordConstant1, G.ChordConstant2, G.ChordOnReference1, G.ChordOnReference2, G.ChordChosen1,
+                   G.ChordChosen2})
+        WriteFlag(f);
+    for (double v : {G.sc1, G.sc2, G.ChordMin1, G.ChordMin2, G.ChordMax1, G.ChordMax2, G.hc1, G.hc2,
+                     G.ChordHeightMin1, G.ChordHeightMin2, G.ChordHeightMax1, G.ChordHeightMax2})
+        WriteReal(v);
+    WriteInteger(G.zw1);
+    WriteInteger(G.zw2);
+    for (double v : {G.W1, G.W2, G.dt1, G.dt2, G.M1, G.M2, G.dM1, G.dM2}) WriteReal(v);
+
+    DataFile.WriteLn(kSeparator);
+    DataFile.WriteLn(kToolsTitle);
+    for (bool f : {G.Chamfer1, G.Chamfer2, G.Protuberance1, G.Protuberance2}) WriteFlag(f);
+    for (double v : {G.ToolAddendumFactor1, G.ToolAddendumFactor2, G.ToolCrestRadiusFactor1,
+                     G.ToolCrestRadiusFactor2, G.ChamferHeightFactor1, G.ChamferHeightFactor2, G.ChamferAngle1,
+                     G.ChamferAngle2, G.ProtuberanceAngle1, G.ProtuberanceAngle2, G.haP01, G.haP02,
+                     G.ProtuberanceSize1, G.ProtuberanceSize2})
+        WriteReal(v);
+    if (G.BacklashByThinning) DataFile.WriteLn(G.ThinByRegrinding ? "0" : "1");
+
+    // the radians agree with the degrees just saved
+    G.beta = DegToRad(G.betaDeg);
+    G.alfawt = DegToRad(G.alfawtDeg);
+    G.alfan = DegToRad(G.alfaP);
+    if (G.GearingType == 3) G.Sigma = DegToRad(G.SigmaDeg);
+}
+
+bool ReadGeometryDataFile() {
+    GlobalData read = G;
+    try {
+        CaseReader(read).Read();
+    } catch (const Malformed&) {
+        ShowDataFileErrorBox();
+        return false;
+    }
+    read.ValCode = 0;
+    read.DataFileLoaded = true;
+    G = std::move(read);
+    return true;
+}
+
+}  // namespace ostrimo

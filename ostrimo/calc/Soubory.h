@@ -1,0 +1,37 @@
+// Ostrimo's data file: the whole case (pair, backlash method, cutter, options, test
+// dimensions, tools) as text, one item a line in a fixed order; no version, no keys.
+// Reals are written as Str(x:14:12), integers as plain digits, flags as "1"/"0";
+// angles typed in degrees are stored in degrees, the tool angles in radians.  Lines end
+// with CR LF; the reader also takes LF.
+//
+// The Save and Open commands assign DataFile, open it (Rewrite / Reset), call the
+// writer or the reader and close it (the writer's file replaces the target only on
+// Close; after a failed write the command calls Abandon).
+#pragma once
+
+#include "runtime/TextFile.h"
+
+namespace ostrimo {
+
+extern rt::TextFile DataFile;
+
+inline constexpr const char* kDataFileError = "Error or incompatibility in the input data file";
+
+// Writes the case to DataFile.  A rack-mate case is written as gearing type 4; a
+// non-finite value is written as 0.  Afterwards beta, alfawt, alfan (and Sigma for a
+// bevel pair) are set again from the degree values just written.  Input and output
+// failures raise rt::FileError.
+void WriteGeometryDataFile();
+
+// Reads a case from DataFile into a copy of the global data and commits it only when
+// the whole file was read: then DataFileLoaded is set and the result is true.  A file
+// that ends early, a number that does not parse, a gearing type outside 1..4, a
+// LastComputingInput outside 0..10 or a thinning choice other than 1, 2, 3 shows
+// "Error or incompatibility in the input data file" and leaves the global data as it
+// was (false).
+bool ReadGeometryDataFile();
+
+// Shows the data-file error box when ValCode is non-zero.
+void ShowDataFileError();
+
+}  // namespace ostrimo

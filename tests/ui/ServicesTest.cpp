@@ -1,0 +1,240 @@
+// Services: dialogs, printing, bitmap files, help and exit, recorded and in
+// production.
+#include "runtime/TextFile.h"
+#include "ui/TestHarness.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QTimer>
+
+namespace {
+
+TEST(FileFilter, OriginalFiltersBecomeQtFilters) {
+    EXPECT_EQ(ui::QtFileFilter("Bitmap (*.BMP)|*.BMP"), "Bitmap (*.BMP)");
+    EXPECT_EQ(ui::QtFileFilter("Data|*.dat|All files|*.*"), "Data (*.dat);;All files (*.*)");
+    EXPECT_EQ(ui::QtFileFilter("*.dat"), "*.dat (*.dat)");
+    EXPECT_EQ(ui::QtFileFilter("Pictures|*.bmp;*.png"), "Pictures (*.bmp *.png)");
+    EXPECT_EQ(ui::QtFileFilter(""), "");
+    EXPECT_EQ(ui::ApplyDefaultExt("/tmp/TISK1", "BMP"), "/tmp/TISK1.BMP");
+    EXPECT_EQ(ui::ApplyDefaultExt("/tmp/case.txt", ".pev"), "/tmp/case.txt");
+    EXPECT_EQ(ui::ApplyDefaultExt("/tmp/dir.v2/case", ".pev"), "/tmp/dir.v2/case.pev");
+}
+
+TEST(FileDialogs, AnswersAreRecordedAndTheFileNameIsKept) {
+    ui::SaveDialog save;
+    save.DefaultExt = "BMP";
+    save.FileName = "TISK1";
+    save.Title = "Tisk do souboru";
+    ui::test::QueueFileName("/out/TISK1");
+    ASSERT_TRUE(save.Execute());
+    EXPECT_EQ(save.FileName, "/out/TISK1.BMP");
+    ui::test::QueueFileCancel();
+    EXPECT_FALSE(save.Execute());
+    EXPECT_EQ(save.FileName, "/out/TISK1.BMP");  // kept for the next call
+    ASSERT_EQ(ui::test::FileDialogCalls().size(), 2u);
+    EXPECT_EQ(ui::test::FileDialogCalls()[1].FileName, "/out/TISK1.BMP");
+    EXPECT_EQ(ui::test::FileDialogCalls()[0].Title, "Tisk do souboru");
+}
+
+TEST(Printing, DocumentsArePagesOfTheTestPrinter) {
+    ui::test::SetPageSize(200, 300);
+    ui::Bitmap table(20, 10);
+    table.Canvas().Brush.Color = ui::clBlack;
+    table.Canvas().FillRect({0, 0, 20, 10});
+    ui::PrinterDevice& p = ui::Printer();
+    p.Title = "Gear Geometry Checking";
+    EXPECT_EQ(p.PageWidth(), 200);
+    p.BeginDoc();
+    p.Canvas().StretchDraw({10, 10, 50, 30}, table);
+    p.NewPage();
+    p.EndDoc();
+    ASSERT_EQ(ui::test::PrintedDocuments().size(), 1u);
+    const auto& doc = ui::test::PrintedDocuments()[0];
+    EXPECT_EQ(doc.Title, "Gear Geometry Checking");
+    ASSERT_EQ(doc.Pages.size(), 2u);
+    EXPECT_EQ(QColor(doc.Pages[0].pixel(49, 29)), QColor(0, 0, 0));
+    EXPECT_EQ(QColor(doc.Pages[0].pixel(50, 29)), QColor(255, 255, 255));
+    EXPECT_FALSE(p.Printing());
+}
+
+TEST(Printing, TextFileAssignedToThePrinter) {
+    ui::PrinterTextFile prn;
+    prn.Rewrite();
+    prn.WriteLn("\t\t\t\t\t\t\t\tDIMENSIONS TABLE");
+    prn.Write("\t\t\tNumber of teeth");
+    prn.WriteLn("\t\tz");
+    prn.Close();
+    ASSERT_EQ(ui::test::PrintedTexts().size(), 1u);
+    EXPECT_EQ(ui::test::PrintedTexts()[0].Lines,
+              (std::vector<std::string>{"\t\t\t\t\t\t\t\tDIMENSIONS TABLE", "\t\t\tNumber of teeth\t\tz"}));
+}
+
+TEST(Printing, MissingPrinterRaisesAFileError) {
+    ui::test::SetPrinterFails(true);
+    EXPECT_THROW(ui::Printer().BeginDoc(), rt::FileError);
+    EXPECT_FALSE(ui::Printer().Printing());
+    ui::PrinterTextFile prn;
+    prn.Rewrite();
+    prn.WriteLn("x");
+    EXPECT_THROW(prn.Close(), rt::FileError);
+}
+
+TEST(Printing, PrintDialogAnswers) {
+    ui::PrintDialog d;
+    d.Options = ui::poPrintToFile | ui::poWarning;
+    ui::test::QueuePrintDialog({true, 2, true});
+    ASSERT_TRUE(d.Execute());
+    EXPECT_EQ(d.Copies, 2);
+    EXPECT_TRUE(d.PrintToFile);
+    ui::test::QueuePrintDialog({false});
+    EXPECT_FALSE(d.Execute());
+    EXPECT_EQ(ui::test::PrintDialogCount(), 2);
+}
+
+TEST(Bitmaps, SavedThroughTheService) {
+    ui::Bitmap b(8, 8);
+    b.PixelFormat = ui::PixelFormat::Bits4;
+    b.SetMonochrome(true);
+    b.SaveToFile("/out/TISK1_2.BMP");
+    ASSERT_EQ(ui::test::SavedBitmaps().size(), 1u);
+    EXPECT_EQ(ui::test::SavedBitmaps()[0].FileName, "/out/TISK1_2.BMP");
+    EXPECT_EQ(ui::test::SavedBitmaps()[0].Image.colorCount(), 2);
+    ui::test::SetBitmapSaveFails(true);
+    EXPECT_THROW(b.SaveToFile("/out/x.bmp"), rt::FileError);
+}
+
+TEST(HelpAndExit, AreRecorded) {
+    EXPECT_TRUE(ui::Help("help_diz.hlp", ui::HELP_CONTEXT, 21));
+    ui::test::SetHelpResult(false);
+    EXPECT_FALSE(ui::Help("help_diz.hlp", ui::HELP_FINDER));
+    ASSERT_EQ(ui::test::HelpCalls().size(), 2u);
+    EXPECT_EQ(ui::test::HelpCalls()[0].Data, 21u);
+    EXPECT_EQ(ui::test::HelpCalls()[1].Command, ui::HELP_FINDER);
+    ui::Halt();
+    EXPECT_EQ(ui::test::Exits(), std::vector<int>{0});
+}
+
+TEST(Notices, CoreMessagesReachTheRecorder) {
+    ui::test::Notices().answers.push_back(rt::IDNO);
+    rt::ShowMessage("Not specified load input.");
+    EXPECT_EQ(ui::MessageBox("Replace?", "  Warning !", rt::MB_YESNO), rt::IDNO);
+    ui::MessageBeep(0xFFFF);
+    ASSERT_EQ(ui::test::Notices().notices.size(), 3u);
+    EXPECT_EQ(ui::test::Notices().notices[1].caption, "  Warning !");
+    EXPECT_EQ(ui::test::Notices().notices[2].kind, rt::Notice::Beep);
+}
+
+// ---- the production implementations -------------------------------------------
+
+void writeFile(const QString& path, const QByteArray& data) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+TEST(ProductionHelp, FindsTheHtmlFileAndOpensItAtTheContextAnchor) {
+    QTemporaryDir dir;
+    writeFile(dir.filePath("Help_Ostrimo.html"),
+              "<html><head><title>Ostrimo help</title></head><body><h1 id=\"contents\">Contents</h1>" +
+                  QByteArray("<p>Topic text.</p>").repeated(200) + "<h2 id=\"9\">Results</h2><p>...</p></body></html>");
+    EXPECT_EQ(ui::FindHelpHtml("help_ostrimo.hlp", dir.path().toStdString()), dir.filePath("Help_Ostrimo.html").toStdString());
+    EXPECT_EQ(ui::FindHelpHtml("help_diz.hlp", dir.path().toStdString()), "");
+    ui::SetHelpDirectory(dir.path().toStdString());
+    ui::Services& prod = ui::ProductionServices();
+    EXPECT_TRUE(prod.Help("help_ostrimo.hlp", ui::HELP_CONTEXT, 9));
+    QWidget* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "HelpWindow" && w->isVisible()) window = w;
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), "Ostrimo help");
+    auto* browser = window->findChild<QTextBrowser*>();
+    ASSERT_NE(browser, nullptr);
+    EXPECT_GT(browser->verticalScrollBar()->value(), 0);  // at the topic, far below the contents
+    EXPECT_TRUE(prod.Help("help_ostrimo.hlp", ui::HELP_FINDER, 0));
+    EXPECT_EQ(browser->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(prod.Help("help_ostrimo.hlp", ui::HELP_QUIT, 0));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(prod.Help("help_diz.hlp", ui::HELP_FINDER, 0));
+    ui::SetHelpDirectory("");
+}
+
+TEST(ProductionPrinter, WritesAPdf) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("table.pdf");
+    QPrinter& printer = ui::ProductionPrinter();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    ui::PrinterBackend& p = ui::ProductionServices().Printer();
+    EXPECT_GT(p.PageWidth(), 2000);  // A4 at 300 dpi, less the margins
+    QPainter* painter = p.BeginDoc("Gear Geometry Checking");
+    painter->fillRect(QRect(100, 100, 500, 200), Qt::black);
+    p.EndDoc();
+    printer.setOutputFileName(QString());
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.read(4) == "%PDF");
+    // A text file assigned to the printer prints on it too (quick print).
+    const QString text = dir.filePath("quick.pdf");
+    printer.setOutputFileName(text);
+    p.PrintText("Gear Geometry Checking", std::vector<std::string>(150, "\t\t\tNumber of teeth\t\tz\t\t20"));
+    printer.setOutputFileName(QString());
+    EXPECT_GT(QFile(text).size(), 1000);
+}
+
+TEST(ProductionBitmap, WritesABmpOfFourBitsPerPixel) {
+    QTemporaryDir dir;
+    ui::Bitmap b(16, 4);
+    b.PixelFormat = ui::PixelFormat::Bits4;
+    b.SetMonochrome(true);
+    const std::string name = dir.filePath("TISK1.txt").toStdString();  // BMP whatever the extension
+    ui::ProductionServices().SaveBitmap(b.FileImage(), name);
+    QFile f(QString::fromStdString(name));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray head = f.read(30);
+    EXPECT_TRUE(head.startsWith("BM"));
+    EXPECT_EQ(int(head[28]), 4);
+    EXPECT_THROW(ui::ProductionServices().SaveBitmap(b.FileImage(), "/nonexistent/dir/x.bmp"), rt::FileError);
+}
+
+TEST(ProductionDialogs, FileDialogReturnsTheChosenNameWithItsDefaultExtension) {
+    QTemporaryDir dir;
+    ui::SaveDialog save;
+    save.Filter = "Bitmap (*.BMP)|*.BMP";
+    save.DefaultExt = "BMP";
+    save.FileName = dir.filePath("TISK1").toStdString();
+    QTimer::singleShot(0, [] {
+        if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            EXPECT_EQ(d->nameFilters(), QStringList{"Bitmap (*.BMP)"});
+            QMetaObject::invokeMethod(d, "accept");
+        }
+    });
+    ASSERT_TRUE(ui::ProductionServices().ExecuteFileDialog(save));
+    EXPECT_EQ(save.FileName, dir.filePath("TISK1.BMP").toStdString());
+}
+
+TEST(ProductionDialogs, PrintDialogOffersBitmapFilesInsteadOfPaper) {
+    ui::PrintDialog d;
+    d.Options = ui::poPrintToFile;
+    QTimer::singleShot(0, [] {
+        if (auto* dlg = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            auto* box = dlg->findChild<QCheckBox*>("PrintToFile");
+            EXPECT_NE(box, nullptr);
+            if (box) box->setChecked(true);
+            dlg->accept();
+        }
+    });
+    ASSERT_TRUE(ui::ProductionServices().ExecutePrintDialog(d));
+    EXPECT_TRUE(d.PrintToFile);
+    EXPECT_EQ(d.Copies, 1);
+}
+
+}  // namespace

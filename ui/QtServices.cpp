@@ -1,0 +1,412 @@
+// The production services: Qt message boxes, file and print dialogs, the printer,
+// the help window, bitmap files and program exit.
+#include "runtime/FileNames.h"
+#include "runtime/Notice.h"
+#include "runtime/TextFile.h"
+#include "ui/Application.h"
+#include "ui/Dialogs.h"
+#include "ui/Internal.h"
+#include "ui/Services.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace ui {
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QWidget* dialogParent() {
+    if (!QCoreApplication::instance()) return nullptr;
+    Form* f = App().ActiveForm();
+    return f && f->isVisible() ? f : nullptr;
+}
+
+int showBox(const std::string& text, const std::string& caption, unsigned flags) {
+    if (!QCoreApplication::instance()) return rt::IDOK;
+    QMessageBox box(dialogParent());
+    box.setWindowTitle(qs(caption));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(qs(DisplayText(text)));
+    switch (flags & 0xF0) {
+        case rt::MB_ICONERROR: box.setIcon(QMessageBox::Critical); break;
+        case rt::MB_ICONQUESTION: box.setIcon(QMessageBox::Question); break;
+        case rt::MB_ICONWARNING: box.setIcon(QMessageBox::Warning); break;
+        case rt::MB_ICONINFORMATION: box.setIcon(QMessageBox::Information); break;
+        default: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    struct Choice {
+        QMessageBox::StandardButton button;
+        int id;
+    };
+    std::vector<Choice> choices;
+    switch (flags & 0xF) {
+        case rt::MB_OKCANCEL: choices = {{QMessageBox::Ok, rt::IDOK}, {QMessageBox::Cancel, rt::IDCANCEL}}; break;
+        case rt::MB_ABORTRETRYIGNORE:
+            choices = {{QMessageBox::Abort, rt::IDABORT}, {QMessageBox::Retry, rt::IDRETRY}, {QMessageBox::Ignore, rt::IDIGNORE}};
+            break;
+        case rt::MB_YESNOCANCEL:
+            choices = {{QMessageBox::Yes, rt::IDYES}, {QMessageBox::No, rt::IDNO}, {QMessageBox::Cancel, rt::IDCANCEL}};
+            break;
+        case rt::MB_YESNO: choices = {{QMessageBox::Yes, rt::IDYES}, {QMessageBox::No, rt::IDNO}}; break;
+        case rt::MB_RETRYCANCEL: choices = {{QMessageBox::Retry, rt::IDRETRY}, {QMessageBox::Cancel, rt::IDCANCEL}}; break;
+        default: choices = {{QMessageBox::Ok, rt::IDOK}}; break;
+    }
+    QMessageBox::StandardButtons set;
+    for (const auto& c : choices) set |= c.button;
+    box.setStandardButtons(set);
+    box.setDefaultButton(choices.front().button);
+    const auto pressed = box.exec();
+    for (const auto& c : choices)
+        if (c.button == pressed) return c.id;
+    // Closed by Esc or the close box.
+    for (const auto& c : choices)
+        if (c.id == rt::IDCANCEL || c.id == rt::IDNO) return c.id;
+    return choices.front().id;
+}
+
+class QtNotices : public rt::NoticeSink {
+public:
+    void ShowMessage(const std::string& text) override {
+        std::string caption = QCoreApplication::instance() ? App().Title : std::string();
+        if (caption.empty() && QCoreApplication::instance()) caption = QCoreApplication::applicationName().toStdString();
+        showBox(text, caption, rt::MB_OK);
+    }
+    int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override {
+        return showBox(text, caption, flags);
+    }
+    void MessageBeep(unsigned) override { QApplication::beep(); }
+};
+
+// The help window: an HTML file shown at the anchor of a context number.
+class HelpWindow : public QWidget {
+public:
+    HelpWindow() {
+        setObjectName("HelpWindow");
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        browser_ = new QTextBrowser(this);
+        browser_->setOpenExternalLinks(false);
+        layout->addWidget(browser_);
+        resize(640, 520);
+    }
+    void Open(const QString& path, const QString& anchor) {
+        if (path != path_) {
+            path_ = path;
+            browser_->setSource(QUrl::fromLocalFile(path));
+        }
+        const QString title = browser_->documentTitle();
+        setWindowTitle(title.isEmpty() ? QFileInfo(path).completeBaseName() : title);
+        if (anchor.isEmpty()) {
+            // The contents: the top of the file.
+            browser_->moveCursor(QTextCursor::Start);
+            browser_->verticalScrollBar()->setValue(0);
+        } else {
+            browser_->scrollToAnchor(anchor);
+        }
+        show();
+        Application::Raise(this);
+        activateWindow();
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (e->key() == Qt::Key_Escape)
+            hide();
+        else
+            QWidget::keyPressEvent(e);
+    }
+
+private:
+    QTextBrowser* browser_;
+    QString path_;
+};
+
+std::string g_helpDir;
+
+class QtPrinterBackend : public PrinterBackend {
+public:
+    int PageWidth() override { return ProductionPrinter().width(); }
+    int PageHeight() override { return ProductionPrinter().height(); }
+
+    QPainter* BeginDoc(const std::string& title) override {
+        QPrinter& p = ProductionPrinter();
+        p.setDocName(qs(title));
+        painter_ = std::make_unique<QPainter>();
+        if (!painter_->begin(&p)) {
+            painter_.reset();
+            throw rt::FileError("The printer is not available.");
+        }
+        return painter_.get();
+    }
+    QPainter* NewPage() override {
+        if (!painter_ || !ProductionPrinter().newPage()) throw rt::FileError("The printer is not available.");
+        return painter_.get();
+    }
+    void EndDoc() override {
+        if (painter_) painter_->end();
+        painter_.reset();
+    }
+    void Abort() override {
+        ProductionPrinter().abort();
+        if (painter_ && painter_->isActive()) painter_->end();
+        painter_.reset();
+    }
+    void PrintText(const std::string& title, const std::vector<std::string>& lines) override {
+        QPrinter& pr = ProductionPrinter();
+        pr.setDocName(qs(title));
+        QPainter p;
+        if (!p.begin(&pr)) throw rt::FileError("The printer is not available.");
+        QFont font("Liberation Mono");
+        font.setPixelSize(std::max(8, pr.logicalDpiY() * 10 / 72));
+        p.setFont(font);
+        const QFontMetrics fm(font, &pr);
+        const int lineHeight = fm.lineSpacing(), charWidth = fm.horizontalAdvance('0');
+        int y = fm.ascent();
+        for (const std::string& raw : lines) {
+            if (y > pr.height()) {
+                if (!pr.newPage()) throw rt::FileError("The printer is not available.");
+                y = fm.ascent();
+            }
+            // Tabs stop every eight columns.
+            QString line;
+            for (QChar ch : qs(raw)) {
+                if (ch == '\t')
+                    line += QString(8 - line.size() % 8, ' ');
+                else
+                    line += ch;
+            }
+            p.drawText(0, y, line);
+            y += lineHeight;
+        }
+        (void)charWidth;
+        p.end();
+    }
+
+private:
+    std::unique_ptr<QPainter> painter_;
+};
+
+class QtServices : public Services {
+public:
+    int RunModal(Form& form) override { return form.RunModalLoop(); }
+
+    bool ExecuteFileDialog(FileDialog& d) override {
+        const bool open = d.DialogKind() == FileDialog::Kind::Open;
+        QFileDialog dlg(dialogParent(), qs(d.Title.empty() ? (open ? "Open" : "Save As") : d.Title));
+        dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+        dlg.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+        dlg.setFileMode(open && (d.Options & ofFileMustExist) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        dlg.setOption(QFileDialog::DontConfirmOverwrite, !(d.Options & ofOverwritePrompt));
+        const QStringList filters = qs(QtFileFilter(d.Filter)).split(";;", Qt::SkipEmptyParts);
+        if (!filters.isEmpty()) {
+            dlg.setNameFilters(filters);
+            if (d.FilterIndex >= 1 && d.FilterIndex <= filters.size()) dlg.selectNameFilter(filters[d.FilterIndex - 1]);
+        }
+        std::string ext = d.DefaultExt;
+        if (!ext.empty() && ext[0] == '.') ext.erase(0, 1);
+        dlg.setDefaultSuffix(qs(ext));
+        std::string dir = d.InitialDir.empty() ? rt::ExtractFilePath(d.FileName) : d.InitialDir;
+        if (!dir.empty()) dlg.setDirectory(qs(dir));
+        const std::string name = rt::ExtractFileName(d.FileName);
+        if (!name.empty() && name.find_first_of("*?") == std::string::npos) dlg.selectFile(qs(name));
+        for (;;) {
+            if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+            const std::string chosen = dlg.selectedFiles().front().toStdString();
+            if (!open && (d.Options & ofCreatePrompt) && !QFileInfo::exists(qs(chosen))) {
+                const int answer = showBox(chosen + "\rThis file does not exist.\rDo you want to create it?",
+                                           d.Title.empty() ? "Save As" : d.Title, rt::MB_YESNO | rt::MB_ICONQUESTION);
+                if (answer != rt::IDYES) continue;
+            }
+            d.FileName = chosen;
+            const QStringList all = dlg.nameFilters();
+            const int idx = int(all.indexOf(dlg.selectedNameFilter()));
+            if (idx >= 0) d.FilterIndex = idx + 1;
+            return true;
+        }
+    }
+
+    bool ExecutePrintDialog(PrintDialog& d) override {
+        QPrinter& pr = ProductionPrinter();
+        pr.setCopyCount(std::max(1, d.Copies));
+        QPrintDialog dlg(&pr, dialogParent());
+        dlg.setOption(QAbstractPrintDialog::PrintToFile, true);
+        dlg.setOption(QAbstractPrintDialog::PrintPageRange, d.Options & poPageNums);
+        dlg.setOption(QAbstractPrintDialog::PrintSelection, d.Options & poSelection);
+        if (d.MaxPage > 0) dlg.setMinMax(std::max(1, d.MinPage), d.MaxPage);
+        if (d.FromPage > 0 && d.ToPage >= d.FromPage) pr.setFromTo(d.FromPage, d.ToPage);
+        QCheckBox* toBitmaps = nullptr;
+        if (d.Options & poPrintToFile) {
+            auto* tab = new QWidget;
+            tab->setWindowTitle("Print to file");
+            auto* layout = new QVBoxLayout(tab);
+            toBitmaps = new QCheckBox("Save the print as bitmap files instead of printing", tab);
+            toBitmaps->setObjectName("PrintToFile");
+            toBitmaps->setChecked(d.PrintToFile);
+            layout->addWidget(toBitmaps);
+            layout->addStretch();
+            dlg.setOptionTabs({tab});
+        }
+        if (dlg.exec() != QDialog::Accepted) return false;
+        d.Copies = std::max(1, pr.copyCount());
+        pr.setCopyCount(1);  // the program repeats the copies itself
+        d.PrintToFile = toBitmaps && toBitmaps->isChecked();
+        if (pr.printRange() == QPrinter::PageRange) {
+            d.FromPage = pr.fromPage();
+            d.ToPage = pr.toPage();
+        }
+        return true;
+    }
+
+    PrinterBackend& Printer() override { return printer_; }
+
+    bool Help(const std::string& file, unsigned command, unsigned long data) override {
+        if (command == HELP_QUIT) {
+            if (help_) help_->hide();
+            return true;
+        }
+        const std::string path = FindHelpHtml(file, HelpDirectory());
+        if (path.empty()) return false;
+        if (!help_) help_ = std::make_unique<HelpWindow>();
+        help_->Open(qs(path), command == HELP_CONTEXT ? QString::number(qulonglong(data)) : QString());
+        return true;
+    }
+
+    void SaveBitmap(const QImage& image, const std::string& fileName) override {
+        if (image.isNull() || !image.save(qs(fileName), "BMP")) throw rt::FileError("The file " + fileName + " can not be written.");
+    }
+
+    void Exit(int code) override {
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
+
+    void Release() { help_.reset(); }
+
+private:
+    QtPrinterBackend printer_;
+    std::unique_ptr<HelpWindow> help_;
+};
+
+Services* g_services = nullptr;
+
+std::string lower(std::string s) {
+    for (auto& ch : s) ch = char(std::tolower(static_cast<unsigned char>(ch)));
+    return s;
+}
+
+QtServices& qtServices() {
+    static QtServices services;
+    return services;
+}
+
+QPrinter*& printerSlot() {
+    static QPrinter* printer = nullptr;
+    return printer;
+}
+
+}  // namespace
+
+Services& ProductionServices() { return qtServices(); }
+
+void ReleaseProductionResources() {
+    qtServices().Release();
+    delete printerSlot();
+    printerSlot() = nullptr;
+}
+
+rt::NoticeSink& ProductionNotices() {
+    static QtNotices notices;
+    return notices;
+}
+
+QPrinter& ProductionPrinter() {
+    QPrinter*& printer = printerSlot();
+    if (!printer) {
+        printer = new QPrinter(QPrinter::HighResolution);
+        printer->setResolution(300);
+        printer->setPageSize(QPageSize(QPageSize::A4));
+    }
+    return *printer;
+}
+
+Services& CurrentServices() { return g_services ? *g_services : ProductionServices(); }
+
+Services* SetServices(Services* services) {
+    Services* old = g_services ? g_services : &ProductionServices();
+    g_services = services;
+    return old;
+}
+
+std::string FindHelpHtml(const std::string& helpFile, const std::string& dir) {
+    std::string base = rt::ExtractFileName(helpFile);
+    const std::string ext = rt::ExtractFileExt(base);
+    base = lower(base.substr(0, base.size() - ext.size()));
+    if (base.empty()) return {};
+    const QDir d(qs(dir.empty() ? "." : dir));
+    for (const QString& entry : d.entryList(QDir::Files)) {
+        const std::string n = lower(entry.toStdString());
+        if (n == base + ".html" || n == base + ".htm") return d.filePath(entry).toStdString();
+    }
+    return {};
+}
+
+void SetHelpDirectory(const std::string& dir) { g_helpDir = dir; }
+
+std::string HelpDirectory() {
+    if (!g_helpDir.empty()) return g_helpDir;
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath().toStdString() : std::string(".");
+}
+
+std::string QtFileFilter(const std::string& filter) {
+    if (filter.empty()) return {};
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t bar = filter.find('|', start);
+        parts.push_back(filter.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+        if (bar == std::string::npos) break;
+        start = bar + 1;
+    }
+    if (parts.size() == 1) parts.push_back(parts.front());
+    std::string out;
+    for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+        std::string desc = parts[i];
+        std::string patterns = parts[i + 1];
+        for (auto& ch : patterns)
+            if (ch == ';') ch = ' ';
+        if (const std::size_t open = desc.rfind('('); open != std::string::npos && desc.back() == ')') desc.erase(open);
+        while (!desc.empty() && desc.back() == ' ') desc.pop_back();
+        if (!out.empty()) out += ";;";
+        out += (desc.empty() ? patterns : desc) + " (" + patterns + ")";
+    }
+    return out;
+}
+
+std::string ApplyDefaultExt(const std::string& fileName, const std::string& defaultExt) {
+    std::string ext = defaultExt;
+    if (!ext.empty() && ext[0] == '.') ext.erase(0, 1);
+    if (ext.empty() || fileName.empty() || !rt::ExtractFileExt(fileName).empty()) return fileName;
+    return fileName + "." + ext;
+}
+
+}  // namespace ui
