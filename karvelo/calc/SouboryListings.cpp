@@ -504,13 +504,28 @@ void ResultPair(rt::TextFile& out, bool oneLevel, const std::string& name1, cons
         out.WriteLn(Pair(" " + name1 + "ekv= ", Fixed(v1, w, d), blanks - 3, name2 + "ekv= ", Fixed(v2, w, d)));
 }
 
+void WriteBlockHeading(rt::TextFile& out, const std::string& title) {
+    out.WriteLn();
+    out.WriteLn(Blanks(21) + title);
+    out.WriteLn(Dashes(50));
+    out.WriteLn(Blanks(10) + "Stress in MPa and safety factors");
+}
+
+// A pair of factors, 5:3.
+void WriteFactorPair(rt::TextFile& out, const char* first, double v1, int blanks, const char* second, double v2) {
+    out.WriteLn(Pair(first, Fixed(v1, 5, 3), blanks, second, Fixed(v2, 5, 3)));
+}
+
+void WriteOtherFactorsHeading(rt::TextFile& out) {
+    out.WriteLn();
+    out.WriteLn();
+    out.WriteLn(Blanks(13) + "Other factors");
+}
+
 void WriteBending(rt::TextFile& out) {
     const GlobalData& g = G;
     const bool oneLevel = g.LoadInputMethod == 1;
-    out.WriteLn();
-    out.WriteLn(Blanks(21) + "BENDING  ");
-    out.WriteLn(Dashes(50));
-    out.WriteLn(Blanks(10) + "Stress in MPa and safety factors");
+    WriteBlockHeading(out, "BENDING  ");
     ResultPair(out, oneLevel, "SigmaF1", "SigmaF2", g.SigmaF1, g.SigmaF2, 6, 1, 14);
     ResultPair(out, oneLevel, "Sigmafpb1", "Sigmafpb2", g.SigmaFP1, g.SigmaFP2, 6, 1, 13);
     ResultPair(out, oneLevel, "SF1", "SF2", g.SF1, g.SF2, 5, 3, 19);
@@ -518,51 +533,38 @@ void WriteBending(rt::TextFile& out) {
     out.WriteLn(
         Pair(" Sigmafpb1stat= ", Fixed(g.Sigmafpb1stat, 6, 1), 9, "Sigmafpb2stat= ", Fixed(g.Sigmafpb2stat, 6, 1)));
     out.WriteLn(Pair(" SigmaF1max= ", Fixed(g.SigmaF1max, 6, 1), 11, "SigmaF2max= ", Fixed(g.SigmaF2max, 6, 1)));
-    out.WriteLn();
-    out.WriteLn();
-    out.WriteLn(Blanks(13) + "Other factors");
-    auto factors = [&](const char* first, double v1, int blanks, const char* second, double v2) {
-        out.WriteLn(Pair(first, Fixed(v1, 5, 3), blanks, second, Fixed(v2, 5, 3)));
-    };
-    factors(" KF= ", g.KF, 20, "Kv= ", g.Kv);
-    factors(" KFalfa= ", g.KFalfa, 16, "KFbeta= ", g.KFbeta);
-    factors(" YDT= ", g.YDT, 19, "Ybeta= ", g.Ybeta);
-    factors(" YF1= ", g.YF1, 19, "YF2= ", g.YF2);
-    factors(" YS1= ", g.YS1, 19, "YS2= ", g.YS2);
-    factors(" YSg1= ", g.YSg1, 18, "YSg2= ", g.YSg2);
-    factors(" YB1= ", g.YB1, 19, "YB2= ", g.YB2);
-    factors(" YN1= ", g.YN1, 19, "YN2= ", g.YN2);
-    factors(" YM1ref= ", g.YM1ref, 16, "YM2ref= ", g.YM2ref);
-    factors(" YM1stat= ", g.YM1stat, 15, "YM2stat= ", g.YM2stat);
+    WriteOtherFactorsHeading(out);
+    WriteFactorPair(out, " KF= ", g.KF, 20, "Kv= ", g.Kv);
+    WriteFactorPair(out, " KFalfa= ", g.KFalfa, 16, "KFbeta= ", g.KFbeta);
+    WriteFactorPair(out, " YDT= ", g.YDT, 19, "Ybeta= ", g.Ybeta);
+    WriteFactorPair(out, " YF1= ", g.YF1, 19, "YF2= ", g.YF2);
+    WriteFactorPair(out, " YS1= ", g.YS1, 19, "YS2= ", g.YS2);
+    WriteFactorPair(out, " YSg1= ", g.YSg1, 18, "YSg2= ", g.YSg2);
+    WriteFactorPair(out, " YB1= ", g.YB1, 19, "YB2= ", g.YB2);
+    WriteFactorPair(out, " YN1= ", g.YN1, 19, "YN2= ", g.YN2);
+    WriteFactorPair(out, " YM1ref= ", g.YM1ref, 16, "YM2ref= ", g.YM2ref);
+    WriteFactorPair(out, " YM1stat= ", g.YM1stat, 15, "YM2stat= ", g.YM2stat);
 }
 
 void WriteContact(rt::TextFile& out) {
     const GlobalData& g = G;
     const bool oneLevel = g.LoadInputMethod == 1;
-    out.WriteLn();
-    out.WriteLn(Blanks(21) + "CONTACT");
-    out.WriteLn(Dashes(50));
-    out.WriteLn(Blanks(10) + "Stress in MPa and safety factors");
+    WriteBlockHeading(out, "CONTACT");
     ResultPair(out, oneLevel, "SigmaH1", "SigmaH2", g.SigmaH1, g.SigmaH2, 6, 1, 14);
     ResultPair(out, oneLevel, "SigmaHP1", "SigmaHP2", g.SigmaHP1, g.SigmaHP2, 6, 1, 13);
     ResultPair(out, oneLevel, "SH1", "SH2", g.SH1, g.SH2, 5, 3, 19);
     out.WriteLn(Pair(" SigmaHP1ref= ", Fixed(g.SigmaHP1ref, 6, 1), 10, "SigmaHP2ref= ", Fixed(g.SigmaHP2ref, 6, 1)));
     out.WriteLn(Pair(" SigmaHP1stat= ", Fixed(g.SigmaHP1stat, 6, 1), 9, "SigmaHP2stat= ", Fixed(g.SigmaHP2stat, 6, 1)));
     out.WriteLn(Pair(" SigmaH1max= ", Fixed(g.SigmaH1max, 6, 1), 11, "SigmaH2max= ", Fixed(g.SigmaH2max, 6, 1)));
-    out.WriteLn();
-    out.WriteLn();
-    out.WriteLn(Blanks(13) + "Other factors");
-    auto factors = [&](const char* first, double v1, int blanks, const char* second, double v2) {
-        out.WriteLn(Pair(first, Fixed(v1, 5, 3), blanks, second, Fixed(v2, 5, 3)));
-    };
-    factors(" KH= ", g.KH, 20, "Kv= ", g.Kv);
-    factors(" KHalfa= ", g.KHalfa, 16, "KHbeta= ", g.KHbeta);
+    WriteOtherFactorsHeading(out);
+    WriteFactorPair(out, " KH= ", g.KH, 20, "Kv= ", g.Kv);
+    WriteFactorPair(out, " KHalfa= ", g.KHalfa, 16, "KHbeta= ", g.KHbeta);
     out.WriteLn(" KA= " + Fixed(g.KA, 5, 3));
-    factors(" Zepsilon= ", g.Zepsilon, 14, "Zbeta= ", g.Zbeta);
+    WriteFactorPair(out, " Zepsilon= ", g.Zepsilon, 14, "Zbeta= ", g.Zbeta);
     out.WriteLn(Pair(" ZE= ", Fixed(g.ZE, 5, 1), 20, "ZH= ", Fixed(g.ZH, 5, 3)));
-    factors(" ZB= ", g.ZB, 20, "ZD= ", g.ZD);
-    factors(" ZN1= ", g.ZN1, 19, "ZN2= ", g.ZN2);
-    factors(" ZL= ", g.ZL, 20, "ZV= ", g.ZV);
+    WriteFactorPair(out, " ZB= ", g.ZB, 20, "ZD= ", g.ZD);
+    WriteFactorPair(out, " ZN1= ", g.ZN1, 19, "ZN2= ", g.ZN2);
+    WriteFactorPair(out, " ZL= ", g.ZL, 20, "ZV= ", g.ZV);
     out.WriteLn(" ZR= " + Fixed(g.ZR, 5, 3));
 }
 
