@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "karvelo/calc/Geometrie.h"
+#include "karvelo/calc/Vypocty1.h"
 #include "runtime/FileNames.h"
 
 namespace karvelo {
@@ -84,6 +85,7 @@ void RefreshLoadedCase() {
     g.sRmin1 = 0.5 * g.ht1;
     g.ht2 = (g.da2 - g.df2) * 0.5;
     g.sRmin2 = g.GearingType == 1 ? 0.5 * g.ht2 : 1.75 * g.mn;
+    ComputeEffectiveFaceWidths();
     if (g.SpectrumRatioToMax || g.SpectrumRatioMaxTo) g.SpectrumRefLoad = g.LoadAsForce ? g.Ftmax : g.Tmax;
     if (g.SpectrumRatioToMin) g.SpectrumRefLoadMin = g.LoadAsForce ? g.Ftmin : g.Tmin;
     g.LoadedFromFile = 1;

@@ -211,7 +211,10 @@ TEST_F(SaveLoadTest, LoadRecomputesTheDerivedValues) {
     G = GlobalData{};
     Defaults(1);
     Derive();
+    G.b = G.bFmin = 0;
     LoadCase(Path("internal.PEV"));
+    EXPECT_EQ(G.b, 60);  // b1 = b2 = 60, no offset
+    EXPECT_EQ(G.bFmin, 60);
     EXPECT_EQ(G.LoadedFromFile, 1);
     EXPECT_EQ(G.GearingType, 2);
     EXPECT_DOUBLE_EQ(G.sRmin2, 1.75 * G.mn);
