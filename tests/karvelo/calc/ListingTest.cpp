@@ -5,6 +5,9 @@
 #include <limits>
 
 #include "FilesFixture.h"
+#include "karvelo/calc/Pripustna_napeti_dotyk.h"
+#include "karvelo/calc/Vypocet.h"
+#include "karvelo/calc/Vypocet1i.h"
 #include "runtime/Cp1250.h"
 
 using namespace karvelo;
@@ -13,6 +16,12 @@ namespace {
 
 class ListingTest : public test::FilesTest {
 protected:
+    // A saved case reads back to the same data file.
+    void ExpectDataFileRoundTrip() {
+        const std::string first = DataFileBytes();
+        G = ReadBytes(first);
+        EXPECT_EQ(DataFileBytes(), first);
+    }
     // The listing written by `write` as UTF-8 lines, each checked to end with CR LF.
     std::vector<std::string> Listing(void (*write)(rt::TextFile&, const ListingStamp&), const std::string& name) {
         rt::TextFile out;
@@ -133,12 +142,53 @@ TEST_F(ListingTest, FormatListingNumber) {
     EXPECT_EQ(FormatListingNumber(std::numeric_limits<double>::infinity()), "+INF");
 }
 
-TEST_F(ListingTest, OneLoadCaseGolden) {
+// The Calculation command without its window: for a spectrum the permissible contact stress, the
+// per-level KFbeta and factor products and the spectrum evaluation first, then the calculation.
+void Calculate() {
+    GlobalData& g = G;
+    if (g.LoadInputMethod == 2) {
+        ComputePermissibleContactStress();
+        if (!g.KFbetaDirect) ComputeKFbetaLevels();
+        for (int i = 1; i <= g.LevelCount; ++i) {
+            g.SpectrumCol1[i] = g.KHbetaLevel[i] * g.KHalfaLevel[i] * g.KvLevel[i];
+            g.SpectrumCol3[i] = g.KFbetaLevel[i] * g.KFalfaLevel[i] * g.KvLevel[i];
+        }
+        EvaluateSpectrum();
+        ASSERT_TRUE(g.ResumeCalculation);
+    }
+    RunCalculation();
+    ASSERT_TRUE(g.ResumeCalculation);
+}
+
+TEST_F(ListingTest, CalculatedOneLoadCaseGolden) {
     Defaults(1);
     Derive();
-    OneLoadResults();
+    Calculate();
     ExpectGolden(Vst(), "one-load.VST.txt");
     ExpectGolden(Vys(), "one-load.VYS.txt");
+    ExpectDataFileRoundTrip();
+}
+
+// The default five-level torque spectrum by Haibach, with the service life calculated in the open
+// service-life window for the required safety factors.
+TEST_F(ListingTest, CalculatedSpectrumCaseGolden) {
+    Defaults(1);
+    Derive();
+    G.LoadInputMethod = 2;
+    G.CalcMethodics = 4;
+    G.SpectrumLevelsShown = false;
+    G.KHbetaDirect = false;
+    G.KHbetaMethod = "ISO_C";
+    for (int i = 1; i <= 5; ++i) G.n1Level[i] = G.n1;
+    G.LifeFormActive = true;
+    G.LifeFromSafety = true;
+    G.SF1life = G.SF2life = 1.4;
+    G.SH1life = G.SH2life = 1.0;
+    Calculate();
+    ASSERT_TRUE(G.LifeValid);
+    ExpectGolden(Vst(), "calculated-spectrum.VST.txt");
+    ExpectGolden(Vys(), "calculated-spectrum.VYS.txt");
+    ExpectDataFileRoundTrip();
 }
 
 // A 12-level force spectrum by Miner, with service life in hours and most optional inputs.
