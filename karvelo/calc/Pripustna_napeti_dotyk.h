@@ -1,0 +1,45 @@
+// Unit Pripustna_napeti_dotyk: the permissible contact stress of pinion and wheel by ISO 6336-2.
+// Every influence factor (ZL, ZV, ZR, ZW) has a reference (endurance) and a static value; its value
+// for the required life is interpolated between them on a log-log scale.  The permissible stress
+// follows the S-N curve between the static and the reference stress, with the options of
+// permissible pitting and of the Haibach tail below the endurance limit.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+namespace karvelo {
+
+// SigmaHP1, SigmaHP2 (and their static, reference and knee values, NHstat1/2, ZN1/2) for the
+// working cycles of the load input.  A static stress not above the reference one shows its
+// message and clears ResumeCalculation.
+void ComputePermissibleContactStress();
+// The work record of the gear with the smaller SigmaHlim (the pinion on a tie): its SigmaHlim,
+// static cycles NLstatH, endurance cycles NHlim and required cycles NL.
+void SelectWeakerMaterialData();
+// ZNT1stat, ZNT2stat by material class.
+void SetStaticLifeFactorsZNT();
+// ZLref (unless entered), ZLstat, ZL.
+void ComputeLubricantFactorZL();
+// v, ZVref (unless entered), ZVstat, ZV.
+void ComputeVelocityFactorZV();
+// rho1, rho2, rhored, ZRref (unless entered), ZRstat, ZR.
+void ComputeRoughnessFactorZR();
+// ZW2ref, ZW2stat (each unless entered), ZW.
+void ComputeWorkHardeningFactorZW();
+
+// Working cycles N1, N2 of pinion and wheel: for a spectrum the equivalent cycles of its methodics
+// (for contact or, with `bending`, for bending), else the required cycles NL1, NL2 (first converted
+// from the life NL1h when lives are given in hours).
+void DetermineWorkingCycles(bool bending, double& N1, double& N2);
+// Permissible stress at N >= Nlim cycles: the reference stress, or by Haibach (methodics 4) the
+// tail that falls to 0.85 of it at 1e10 cycles, whose exponent goes to tailExponent.
+double PermissibleBeyondEndurance(double reference, double Nlim, double N, double& tailExponent);
+// True when the material class code is one of `codes` (compared exactly).
+bool IsOneOfClasses(const std::string& code, std::initializer_list<const char*> codes);
+
+// A life factor for N cycles between its static value (up to Nstat cycles) and its reference
+// value (from Nlim cycles), interpolated on a log-log scale.
+double InterpolateLifeFactor(double N, double Nlim, double Nstat, double reference, double statical);
+
+}  // namespace karvelo

@@ -1,0 +1,109 @@
+#include "karvelo/calc/Vypocet1i.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "karvelo/calc/Epsilon.h"
+#include "karvelo/calc/Global.h"
+#include "karvelo/calc/KHbeta_vyp.h"
+#include "karvelo/calc/Vypocty1.h"
+
+namespace karvelo {
+
+namespace {
+
+// Levels whose force is below this carry no load: their factors are 1.
+constexpr double kNoLoad = 0.001;
+
+constexpr int kSmallLoadSlot = 26;
+
+bool NoLoad(int Level) { return G.FtLevel[Level] < kNoLoad; }
+
+void StoreKv(int Level, double kv) {
+    if (!G.KvDirect && kv < 1) kv = 1;
+    G.KvLevel[Level] = kv;
+    StopUnlessFinite(kv, "The dynamic factor Kv");
+}
+
+}  // namespace
+
+void ComputeKFbetaLevels() {
+    GlobalData& g = G;
+    ComputeEffectiveFaceWidths();
+    if (g.KFbetaDirect) return;
+    const double NF = ComputeKFbetaExponent();
+    for (int i = 1; i <= g.LevelCount && i <= kMaxLevels; ++i) g.KFbetaLevel[i] = std::pow(g.KHbetaLevel[i], NF);
+}
+
+void ComputeKHbetaLevel(int Level) {
+    GlobalData& g = G;
+    ComputeEffectiveFaceWidths();
+    SetHelixSlopeDeviations();
+    if (g.KHbetaDirect) {
+        ComputeEffectiveFaceWidths();
+        ComputeKFbetaLevels();
+        return;
+    }
+    if (NoLoad(Level)) {
+        g.KHbetaLevel[Level] = 1;
+        g.KFbetaLevel[Level] = 1;
+        return;
+    }
+    if (!CheckCommonFaceWidth()) return;
+    DeterminePinionOffsetConstant();
+    g.KHbetaLevel[Level] = ComputeKHbetaForLoad(g.FtLevel[Level], Level);
+    StopUnlessFinite(g.KHbetaLevel[Level], "The face load factor KHbeta");
+    ComputeKFbetaLevels();
+}
+
+void ComputeKvMethodCLevel(int Level) {
+    GlobalData& g = G;
+    if (NoLoad(Level)) {
+        g.KvLevel[Level] = 1;
+        return;
+    }
+    if (!CheckCommonFaceWidth()) return;
+    g.v = std::numbers::pi * g.d1 * g.n1Level[Level] / 60000;
+    StoreKv(Level, ComputeKvMethodCFor(g.v, g.FtLevel[Level] / g.b));
+    // TODO: mark the dynamic-factor validity restrictions of this level (CheckKvValidityAtLevel)
+    // while CalculationRunning is set, once the validity unit provides it.
+}
+
+void ComputeKvCoefficientsLevel(int Level) { ComputeKvCoefficientsFor(G.FtLevel[Level] / G.b, Level); }
+
+void ComputeKvMethodBLevel(int Level) {
+    GlobalData& g = G;
+    if (NoLoad(Level)) {
+        g.KvLevel[Level] = 1;
+        g.ValidityKinds[kSmallLoadSlot] = 1;
+        return;
+    }
+    if (!CheckCommonFaceWidth()) return;
+    StoreKv(Level, ComputeKvMethodBFor(g.n1Level[Level], g.FtLevel[Level] / g.b, Level));
+    // TODO: mark the dynamic-factor validity restrictions of this level (CheckKvValidityAtLevel)
+    // while CalculationRunning is set, once the validity unit provides it.
+}
+
+void ComputeKHalphaLevel(int Level) {
+    GlobalData& g = G;
+    if (NoLoad(Level)) {
+        g.KHalfaLevel[Level] = 1;
+        g.KFalfaLevel[Level] = 1;
+        return;
+    }
+    ComputeContactRatios();
+    // TODO: refresh Zepsilon here (ComputeContactZFactors) once the contact stress unit provides it.
+    ComputeToothStiffness();
+    ComputeAllowableDeviations();
+    CheckAccuracyRange("fpb+ffalfa");
+    if (!CheckCommonFaceWidth()) return;
+    const double w = g.FtLevel[Level] * g.KvLevel[Level] * g.KHbetaLevel[Level] / g.b;
+    double KHa = 1, KFa = 1;
+    ComputeTransverseFactorValues(ComputeTransverseDeviationQuotient(w, Level), KHa, KFa);
+    if (!g.KHalfaDirect) g.KHalfaLevel[Level] = KHa;
+    if (!g.KFalfaDirect) g.KFalfaLevel[Level] = KFa;
+    if (StopUnlessFinite(g.KHalfaLevel[Level], "The transverse load factor KHalfa"))
+        StopUnlessFinite(g.KFalfaLevel[Level], "The transverse load factor KFalfa");
+}
+
+}  // namespace karvelo
