@@ -1,8 +1,130 @@
 #include "karvelo/calc/Vypocet.h"
 
+#include <cmath>
+#include <string>
+#include <utility>
+
+#include "karvelo/calc/Epsilon.h"
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/KHbeta_vyp.h"
+#include "karvelo/calc/Platnost.h"
+#include "karvelo/calc/Pripustna_napeti_dotyk.h"
+#include "karvelo/calc/Pripustna_napeti_ohyb.h"
+#include "karvelo/calc/SouciniteleY.h"
+#include "karvelo/calc/SouciniteleZ.h"
+#include "karvelo/calc/Vypocet1i.h"
+#include "karvelo/calc/Vypocty1.h"
+#include "karvelo/calc/WindowHooks.h"
+#include "runtime/Notice.h"
+#include "runtime/NumText.h"
 
 namespace karvelo {
+
+namespace {
+
+// Damage of n cycles at stress s on the S-N line through (a, L) with exponent q, where the line
+// gives N = L (a / s)^q cycles to failure.  A stress of zero is no load and does no damage.
+double LineDamage(double n, double s, double a, double q, double L) {
+    if (!(s > 0)) return 0;
+    return n / (L * std::pow(a / s, q));
+}
+
+struct ContactCurve {
+    double ref, knee;     // reference (endurance) stress and the stress at 1e7 cycles with pitting
+    double q, qBelow, qKnee;
+    double Nlim;
+    bool pitting;
+};
+
+double ContactDamage(double n, double s, const ContactCurve& c, bool haibach) {
+    if (!(s > 0)) return 0;
+    if (c.pitting) {
+        if (s >= c.knee) return LineDamage(n, s, c.knee, c.q, 1e7);
+        if (s >= c.ref) return LineDamage(n, s, c.ref, c.qKnee, c.Nlim);
+    } else if (s >= c.ref) {
+        return LineDamage(n, s, c.ref, c.q, c.Nlim);
+    }
+    return haibach ? LineDamage(n, s, c.ref, c.qBelow, c.Nlim) : 0.0;
+}
+
+// Equivalent loads (a spectrum by Miner or Haibach, or given equivalent loads) use the load
+// factors that belong to them.
+bool EquivalentLoadFactors() { return G.LoadInputMethod > 1 && G.CalcMethodics > 2; }
+// One load and the approximate spectrum methodics use the single force for both gears.
+bool SingleLoadStresses() { return G.LoadInputMethod == 1 || G.CalcMethodics < 3; }
+
+double BendingDamage(double n, double s, double ref, double q, double qBelow, double Nlim, bool haibach) {
+    if (s >= ref) return LineDamage(n, s, ref, q, Nlim);
+    return haibach ? LineDamage(n, s, ref, qBelow, Nlim) : 0.0;
+}
+
+// "Stop" of the body and rim checks: the message, then the dimensions window.
+void StopForDimensions(const char* message) {
+    rt::ShowMessage(message);
+    G.ResumeCalculation = false;
+    win::ShowDimensionsForm();
+}
+
+// "Ask" of the rim checks when the ratio is at or below its limit: the question with the present
+// ratio; "New entry" opens the dimensions window.  True when the checks go on.
+bool AskAboutRim(const char* question, double ratio, double limit) {
+    GlobalData& g = G;
+    g.StrBuf1 = rt::Str(ratio, 5, 2);
+    if (!(ratio <= limit)) return true;
+    win::AskResumeOrNewEntry(question + g.StrBuf1);
+    if (g.ResumeCalculation) return true;
+    win::ShowDimensionsForm();
+    return false;
+}
+
+// The results the main window shows must be numbers: anything else stops with its name.
+bool KeyResultsFinite() {
+    const GlobalData& g = G;
+    const std::pair<const char*, double> results[] = {
+        {"The elasticity factor ZE", g.ZE},
+        {"The zone factor ZH", g.ZH},
+        {"The contact ratio factor Zepsilon", g.Zepsilon},
+        {"The helix angle factor Zbeta", g.Zbeta},
+        {"The single pair tooth contact factor ZB", g.ZB},
+        {"The single pair tooth contact factor ZD", g.ZD},
+        {"The dynamic factor Kv", g.Kv},
+        {"The face load factor KHbeta", g.KHbeta},
+        {"The face load factor KFbeta", g.KFbeta},
+        {"The transverse load factor KHalfa", g.KHalfa},
+        {"The transverse load factor KFalfa", g.KFalfa},
+        {"The load factor KH", g.KH},
+        {"The load factor KF", g.KF},
+        {"The tooth form factor YF1", g.YF1},
+        {"The tooth form factor YF2", g.YF2},
+        {"The stress correction factor YS1", g.YS1},
+        {"The stress correction factor YS2", g.YS2},
+        {"The notch factor YSg1", g.YSg1},
+        {"The notch factor YSg2", g.YSg2},
+        {"The helix angle factor Ybeta", g.Ybeta},
+        {"The rim factor YB1", g.YB1},
+        {"The rim factor YB2", g.YB2},
+        {"The deep tooth factor YDT", g.YDT},
+        {"The contact stress SigmaH1", g.SigmaH1},
+        {"The contact stress SigmaH2", g.SigmaH2},
+        {"The permissible contact stress SigmaHP1", g.SigmaHP1},
+        {"The permissible contact stress SigmaHP2", g.SigmaHP2},
+        {"The safety factor SH1", g.SH1},
+        {"The safety factor SH2", g.SH2},
+        {"The tooth-root stress SigmaF1", g.SigmaF1},
+        {"The tooth-root stress SigmaF2", g.SigmaF2},
+        {"The permissible tooth-root stress SigmaFP1", g.SigmaFP1},
+        {"The permissible tooth-root stress SigmaFP2", g.SigmaFP2},
+        {"The safety factor SF1", g.SF1},
+        {"The safety factor SF2", g.SF2},
+    };
+    for (const auto& [what, value] : results)
+        if (!StopUnlessFinite(value, what)) return false;
+    return true;
+}
+
+}  // namespace
+
+double SafetyFactor(double permissible, double stress) { return stress > 0 ? permissible / stress : 0.0; }
 
 void DetectStaticOverloads() {
     GlobalData& g = G;
@@ -21,6 +143,222 @@ void DetectStaticOverloads() {
         if (g.SigmaH1Level[n] > g.SigmaHP1stat) g.StaticH1Exceeded = true;
         if (g.SigmaF2Level[n] > g.Sigmafpb2stat) g.StaticF2Exceeded = true;
         if (g.SigmaH2Level[n] > g.SigmaHP2stat) g.StaticH2Exceeded = true;
+    }
+}
+
+void StoreSingleContactLevel() {
+    GlobalData& g = G;
+    g.LevelCount = 1;
+    g.SigmaH1Level[1] = g.SigmaH1;
+    g.SigmaH2Level[1] = g.SigmaH2;
+    g.SH1Level[1] = g.NL1;
+    g.SH2Level[1] = g.NL2;
+    const ContactCurve pinion{g.SigmaHP1ref, g.SigmaHP1knee, g.qH1, g.qH_1, g.qH1knee, g.NHlim1, g.PittingAllowed1};
+    const ContactCurve wheel{g.SigmaHP2ref, g.SigmaHP2knee, g.qH2, g.qH_2, g.qH2knee, g.NHlim2, g.PittingAllowed2};
+    g.SigmaHP1Level[1] = ContactDamage(g.NL1, g.SigmaH1, pinion, g.HypothesisHaibach);
+    g.SigmaHP2Level[1] = ContactDamage(g.NL2, g.SigmaH2, wheel, g.HypothesisHaibach);
+}
+
+void StoreSingleBendingLevel() {
+    GlobalData& g = G;
+    g.LevelCount = 1;
+    g.SigmaF1Level[1] = g.SigmaF1;
+    g.SigmaF2Level[1] = g.SigmaF2;
+    g.SF1Level[1] = g.NL1;
+    g.SF2Level[1] = g.NL2;
+    g.SigmaFP1Level[1] =
+        BendingDamage(g.NL1, g.SigmaF1, g.Sigmafpb1ref, g.qF1, g.qF_1, g.NFlim1, g.HypothesisHaibach);
+    g.SigmaFP2Level[1] =
+        BendingDamage(g.NL2, g.SigmaF2, g.Sigmafpb2ref, g.qF2, g.qF_2, g.NFlim2, g.HypothesisHaibach);
+}
+
+void ComputeContactStress() {
+    GlobalData& g = G;
+    ComputeForcesFromTorques();
+    ComputeEffectiveFaceWidths();
+    ComputeContactRatios();
+    ComputeSinglePairFactor1();
+    ComputeSinglePairFactor2();
+    ComputeHelixFactorZbeta();
+    ComputeContactZFactors();
+    g.KH = g.KA * g.KHbeta * g.KHalfa * g.Kv;
+    if (EquivalentLoadFactors()) {
+        g.KHbeta = g.KHbetaEkv;
+        g.KHalfa = g.KHalfaEkv;
+        g.Kv = g.KvEkv;
+        g.KH = g.KA * g.KHbetaEkv * g.KHalfaEkv * g.KvEkv;
+    }
+    // u is negative for an internal pair; (u + 1) / u stays positive.
+    const double Z = g.ZE * g.ZH * g.Zepsilon * g.Zbeta;
+    auto nominal = [&](double force) { return Z * std::sqrt((g.u + 1) * force / (g.b * g.d1 * g.u)); };
+    if (SingleLoadStresses()) {
+        g.SigmaH01 = g.SigmaH02 = nominal(g.Ft);
+    } else {
+        g.SigmaH01 = nominal(g.FtHe1Used);
+        g.SigmaH02 = nominal(g.FtHe2Used);
+    }
+    g.SigmaH1 = std::sqrt(g.KH) * g.ZB * g.SigmaH01;
+    g.SigmaH2 = std::sqrt(g.KH) * g.ZD * g.SigmaH02;
+    ComputePermissibleContactStress();
+    if (g.LoadInputMethod != 2) StoreSingleContactLevel();
+    DetectStaticOverloads();
+    g.SH1 = SafetyFactor(g.SigmaHP1, g.SigmaH1);
+    g.SH2 = SafetyFactor(g.SigmaHP2, g.SigmaH2);
+}
+
+void ComputeBendingStress() {
+    GlobalData& g = G;
+    ComputeForcesFromTorques();
+    ComputeEffectiveFaceWidths();
+    ComputeContactRatios();
+    if (!g.KFbetaDirect) ComputeKFbeta();
+    g.KF = g.KA * g.Kv * g.KFbeta * g.KFalfa;
+    if (EquivalentLoadFactors()) {
+        g.KFbeta = g.KFbetaEkv;
+        g.KFalfa = g.KFalfaEkv;
+        g.Kv = g.KvEkv;
+        g.KF = g.KA * g.KFbetaEkv * g.KFalfaEkv * g.KvEkv;
+    }
+
+    ComputeHelixFactorYbeta();
+    ComputeToothFormFactor1();
+    if (!g.ResumeCalculation) return;
+    ComputeToothFormFactor2();
+    if (!g.ResumeCalculation) return;
+    if (!g.YS1Direct) ComputeStressCorrectionFactor1();
+    if (!g.ResumeCalculation) return;
+    if (!g.YS2Direct) ComputeStressCorrectionFactor2();
+    if (!g.ResumeCalculation) return;
+    if (!g.YSg1Direct) ComputeNotchFactorYSg1();
+    if (!g.YSg2Direct) ComputeNotchFactorYSg2();
+    if (!g.ResumeCalculation) return;
+    ComputeRimFactorYB();
+    ComputeDeepToothFactorYDT();
+
+    const double F1 = SingleLoadStresses() ? g.FtF : g.FtFe1Used;
+    const double F2 = SingleLoadStresses() ? g.FtF : g.FtFe2Used;
+    g.SigmaF01 = F1 / (g.bF1 * g.mn) * g.YF1 * g.YSg1 * g.Ybeta * g.YB1 * g.YDT;
+    g.SigmaF02 = F2 / (g.bF2 * g.mn) * g.YF2 * g.YSg2 * g.Ybeta * g.YB2 * g.YDT;
+    g.SigmaF1 = g.SigmaF01 * g.KF;
+    g.SigmaF2 = g.SigmaF02 * g.KF;
+    ComputePermissibleBendingStress();
+    if (g.LoadInputMethod != 2) StoreSingleBendingLevel();
+    DetectStaticOverloads();
+    g.SF1 = SafetyFactor(g.SigmaFP1, g.SigmaF1);
+    g.SF2 = SafetyFactor(g.SigmaFP2, g.SigmaF2);
+}
+
+void CheckRootAndRimValidity() {
+    GlobalData& g = G;
+    ComputeContactRatios();  // also the active tip diameters dNa1, dNa2
+    if (!g.ResumeCalculation) return;
+    if (!g.FullPinion && !(g.df1 - 2 * (g.sR1 + g.sd1) + 0.1 >= g.dh1))
+        return StopForDimensions("All does not fit to the pinion root diameter df1, dimensions must be adjusted.");
+    g.sR1BelowMin = g.sR1 < g.sRmin1;
+    if (g.sR1 <= 0) return StopForDimensions("Negative size of sr1 must be changed.");
+    if (g.GearingType == 1 && !g.FullWheel && !(g.df2 - 2 * (g.sR2 + g.sd2) + 0.1 >= g.dh2))
+        return StopForDimensions("All does not fit to the wheel root diameter df2, dimensions must be adjusted.");
+    g.sR2BelowMin = g.sR2 < g.sRmin2;
+    if (g.sR2 <= 0) return StopForDimensions("Negative size of sr2 must be changed.");
+
+    // A tooth without depth has no rim ratio; the contact ratio test stops such a pair.
+    g.ht1 = (g.dNa1 - g.df1) / 2;
+    if (g.ht1 > 0 &&
+        !AskAboutRim("Calculation by ISO is invalid - size of sr1 in insufficient.\r\r              Ratio sr1 / ht1 "
+                     "must be greater than 0.5\r\r                 Present ratio sr1 / ht1 = ",
+                     g.sR1 / g.ht1, 0.5))
+        return;
+    if (g.GearingType == 1) {
+        g.ht2 = (g.dNa2 - g.df2) / 2;
+        if (g.ht2 > 0)
+            AskAboutRim("Calculation by ISO is invalid - size of sr2 in insufficient.\r\r              Ratio sr2 / "
+                        "ht2 must be greater than 0.5\r\r                 Present ratio sr2 / ht2 = ",
+                        g.sR2 / g.ht2, 0.5);
+    } else if (g.GearingType == 2) {
+        AskAboutRim("Calculation by ISO is invalid - rim thickness sr2 is insufficient\r\r              Ratio sr2 / "
+                    "mn must be greater than 1.75\r\r                 Present ratio sr2 / mn = ",
+                    g.sR2 / g.mn, 1.75);
+    }
+}
+
+void RunCalculation() {
+    GlobalData& g = G;
+    g.ResumeCalculation = true;
+    g.CalculationRunning = true;
+    // A calculation that stops early leaves no running mark for the level routines.
+    struct EndOfRun {
+        ~EndOfRun() { G.CalculationRunning = false; }
+    } endOfRun;
+
+    CheckRootAndRimValidity();
+    if (!g.ResumeCalculation) return;
+
+    ComputeEffectiveFaceWidths();
+    ComputeForcesFromTorques();
+    if (!g.ResumeCalculation) return;
+    if (!(g.Ft > 0 && g.FtF > 0)) {
+        // A force of zero (forces entered, none given) is no loading either.
+        rt::ShowMessage("There are no loading data.");
+        g.ResumeCalculation = false;
+        return;
+    }
+    ComputeContactRatios();
+    if (!g.ResumeCalculation) return;
+    if (g.epsgama < 1) {
+        rt::ShowMessage("Factor Epsilongama < 1. Change gears geometry.");
+        g.ResumeCalculation = false;
+        win::ShowGeometryForm();
+        return;
+    }
+    if (g.epsalfan >= 2.5)
+        rt::ShowMessage("Factor Epsilonalfan >= 2.5 - calculation is invalid.\r        But it is possible to resume.");
+
+    ComputeToothStiffness();
+    ComputeContactZFactors();
+    const bool singleLoadFactors = g.LoadInputMethod == 1 || g.CalcMethodics < 3;
+    if (singleLoadFactors && !g.KvDirect) {
+        if (g.MethodC)
+            ComputeKvMethodC();
+        else
+            ComputeKvMethodB();
+        if (!g.ResumeCalculation) return;
+    }
+    if (g.KHbetaMethod == "ISO_C") ComputeKHbeta();
+    if (singleLoadFactors) ComputeKHalpha();
+    if (!g.ResumeCalculation) return;
+
+    ComputeContactStress();
+    if (!g.ResumeCalculation) return;
+    ComputeBendingStress();
+    if (!g.ResumeCalculation) return;
+    if (!KeyResultsFinite()) return;
+
+    if (g.LoadInputMethod == 2 && !g.SpectrumLevelsShown) {
+        // The level routines mark the dynamic and transverse factor restrictions afresh.
+        for (int slot = 20; slot <= 30; ++slot) g.ValidityKinds[slot] = 0;
+        g.ValidityKinds[35] = g.ValidityKinds[36] = 0;
+        for (int i = 1; i <= g.LevelCount; ++i) {
+            if (g.MethodC)
+                ComputeKvMethodCLevel(i);
+            else
+                ComputeKvMethodBLevel(i);
+        }
+        for (int i = 1; i <= g.LevelCount; ++i) ComputeKHalphaLevel(i);
+        if (!g.ResumeCalculation) return;
+    }
+
+    CheckValidityRestrictions();
+    g.CalculationRunning = false;
+    win::SetValidityButtonVisible(g.ValidityCount != 0);
+}
+
+void EvaluateSpectrum() {
+    GlobalData& g = G;
+    const bool damageMethodics = g.CalcMethodics == 3 || g.CalcMethodics == 4;
+    if (g.LifeFormActive && damageMethodics) {
+        g.LifeValid = true;
+        win::EnableLifeDrawButton();
+        win::HideLifeArrowLabel();
     }
 }
 

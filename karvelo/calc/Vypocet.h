@@ -1,12 +1,53 @@
-// Unit Vypocet: the calculation of one case.
+// Unit Vypocet: the calculation of one case.  A step that cannot go on shows its message and
+// clears ResumeCalculation; the later steps are then skipped.
 #pragma once
 
 namespace karvelo {
+
+// The whole calculation of one case: body and rim checks, forces, contact ratios (a total contact
+// ratio below 1 stops and opens the geometry window), stiffness, Kv, KHbeta, KHalfa, the contact
+// and tooth-root stresses with their permissible stresses and safety factors, the per-level
+// factors of a spectrum with computed level factors, the validity restrictions, and the main
+// window's "Validity restrictions" button shown exactly when one applies.  ResumeCalculation is
+// True afterwards when the case was calculated; CalculationRunning is False on every return.
+void RunCalculation();
+
+// Body fit of pinion and wheel (0.1 mm tolerance) and their rim thickness; a body that does not
+// fit or a rim of no thickness stops and opens the dimensions window, a thin rim asks whether to
+// resume ("New entry" stops and opens the dimensions window).
+void CheckRootAndRimValidity();
+
+// The processing of a load spectrum before its calculation; with the service-life window open
+// and a damage methodics (3 Miner, 4 Haibach) the service-life results become current and the
+// window's "Draw" button is enabled, its ">>>" label hidden.
+void EvaluateSpectrum();
+
+// The contact part: forces, face widths, contact ratios, Z factors, KH (the equivalent factors
+// for equivalent loads), nominal and actual contact stresses, permissible contact stresses, the
+// single-level damage of one load, the static overload flags and SH1, SH2.
+void ComputeContactStress();
+
+// The tooth-root part: KF (equivalent factors for equivalent loads), the Y factors (a factor that
+// cannot be calculated stops), nominal and actual root stresses, permissible bending stresses,
+// the single-level damage of one load, the static overload flags and SF1, SF2.
+void ComputeBendingStress();
 
 // StaticF1Exceeded, StaticF2Exceeded, StaticH1Exceeded, StaticH2Exceeded: a stress above the
 // static permissible stress of its gear.  One load (and the approximate spectrum methodics)
 // compare the stresses of the case; a spectrum by Miner or Haibach, or current service-life
 // results, also the stresses of the largest level.
 void DetectStaticOverloads();
+
+// One load or given equivalent loads (LoadInputMethod not 2) as a spectrum of one level:
+// LevelCount = 1, the stresses and required cycles of pinion and wheel as level 1, and the
+// damage NL / N of that level on the S-N curve (Haibach below the endurance limit, none there
+// by Miner; with permissible pitting the contact curve through the knee at 1e7 cycles).
+// Contact: SigmaH1Level, SigmaH2Level, SH1Level, SH2Level, SigmaHP1Level, SigmaHP2Level.
+void StoreSingleContactLevel();
+// Bending: SigmaF1Level, SigmaF2Level, SF1Level, SF2Level, SigmaFP1Level, SigmaFP2Level.
+void StoreSingleBendingLevel();
+
+// A safety factor permissible / stress; a stress of zero is no load and gives 0 (no factor).
+double SafetyFactor(double permissible, double stress);
 
 }  // namespace karvelo

@@ -6,6 +6,8 @@
 #include "karvelo/calc/Epsilon.h"
 #include "karvelo/calc/Global.h"
 #include "karvelo/calc/KHbeta_vyp.h"
+#include "karvelo/calc/Platnost.h"
+#include "karvelo/calc/SouciniteleZ.h"
 #include "karvelo/calc/Vypocty1.h"
 
 namespace karvelo {
@@ -65,8 +67,7 @@ void ComputeKvMethodCLevel(int Level) {
     if (!CheckCommonFaceWidth()) return;
     g.v = std::numbers::pi * g.d1 * g.n1Level[Level] / 60000;
     StoreKv(Level, ComputeKvMethodCFor(g.v, g.FtLevel[Level] / g.b));
-    // TODO: mark the dynamic-factor validity restrictions of this level (CheckKvValidityAtLevel)
-    // while CalculationRunning is set, once the validity unit provides it.
+    if (g.CalculationRunning) CheckKvValidityAtLevel(Level);
 }
 
 void ComputeKvCoefficientsLevel(int Level) { ComputeKvCoefficientsFor(G.FtLevel[Level] / G.b, Level); }
@@ -80,8 +81,7 @@ void ComputeKvMethodBLevel(int Level) {
     }
     if (!CheckCommonFaceWidth()) return;
     StoreKv(Level, ComputeKvMethodBFor(g.n1Level[Level], g.FtLevel[Level] / g.b, Level));
-    // TODO: mark the dynamic-factor validity restrictions of this level (CheckKvValidityAtLevel)
-    // while CalculationRunning is set, once the validity unit provides it.
+    if (g.CalculationRunning) CheckKvValidityAtLevel(Level);
 }
 
 void ComputeKHalphaLevel(int Level) {
@@ -92,7 +92,7 @@ void ComputeKHalphaLevel(int Level) {
         return;
     }
     ComputeContactRatios();
-    // TODO: refresh Zepsilon here (ComputeContactZFactors) once the contact stress unit provides it.
+    ComputeContactZFactors();
     ComputeToothStiffness();
     ComputeAllowableDeviations();
     CheckAccuracyRange("fpb+ffalfa");
@@ -104,6 +104,7 @@ void ComputeKHalphaLevel(int Level) {
     if (!g.KFalfaDirect) g.KFalfaLevel[Level] = KFa;
     if (StopUnlessFinite(g.KHalfaLevel[Level], "The transverse load factor KHalfa"))
         StopUnlessFinite(g.KFalfaLevel[Level], "The transverse load factor KFalfa");
+    if (g.CalculationRunning) CheckKHalphaValidityAtLevel(Level);
 }
 
 }  // namespace karvelo

@@ -1,0 +1,48 @@
+// Test dimensions of the pinion (routines ending in 1) and of the wheel (ending in 2;
+// also a rack mate and an internal wheel): constant chord and its height, chordal
+// thickness and height on the reference cylinder, the height for a chosen chord and
+// the chord for a chosen height, the admissible chord range, the span measurement
+// with the admissible and proposed numbers of teeth spanned, and the measurement over
+// (an internal wheel: between) balls or pins with the admissible ball diameters.
+//
+// The routines read the finished geometry and thicknesses from G and write their
+// results there.  Thicknesses and chords are normal values.  An internal wheel keeps
+// its negative diameters; its ball contact diameter dM2 is a magnitude.
+#pragma once
+
+namespace ostrimo {
+
+// sc, hc: the constant chord s cos^2 alfan and its height below the tip.
+void ComputeConstantChord1();
+void ComputeConstantChord2();
+// sc, hc on the reference cylinder; both 0 when the reference circle lies outside the
+// involute (below its start or above the chamfer).
+void ComputeReferenceChordalThickness1();
+void ComputeReferenceChordalThickness2();
+// hc for the chord in sc.
+void ComputeChordHeightForThickness1();
+void ComputeChordHeightForThickness2();
+// sc for the height in hc.
+void ComputeChordThicknessForHeight1();
+void ComputeChordThicknessForHeight2();
+// ChordMin, ChordMax, ChordHeightMin, ChordHeightMax and ChordRangeToBase (the upper
+// limit is the base circle rather than the start of the involute).
+void ComputeChordRange1();
+void ComputeChordRange2();
+// W1, W2 over zw1, zw2 teeth and the least facewidths W sin beta (0 while no number of
+// teeth can be spanned).
+void ComputeSpanMeasurements();
+// The admissible numbers of teeth spanned (contact between the start of the involute
+// and the effective tip), the proposed numbers, and zw1, zw2 when TestDimensionsActive.
+void ComputeSpanTeethRange();
+// dt and M for the ball that touches the flank on the contact diameter dM.
+void ComputeBallDiameterForContact1();
+void ComputeBallDiameterForContact2();
+// dtMin, dtMax, BallTipLimit and BallRangeState (2 the root, 3 the start of the involute).
+void ComputeBallDiameterRange1();
+void ComputeBallDiameterRange2();
+// dM and M for the ball diameter dt.
+void ComputeDimensionOverBalls1();
+void ComputeDimensionOverBalls2();
+
+}  // namespace ostrimo
