@@ -1,6 +1,7 @@
 #include "karvelo/calc/Vypocet.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
 #include <utility>
 
@@ -14,7 +15,9 @@
 #include "karvelo/calc/SouciniteleZ.h"
 #include "karvelo/calc/Vypocet1i.h"
 #include "karvelo/calc/Vypocty1.h"
+#include "karvelo/calc/Vypocty_ekv.h"
 #include "karvelo/calc/WindowHooks.h"
+#include "karvelo/calc/Zivotnost.h"
 #include "runtime/Notice.h"
 #include "runtime/NumText.h"
 
@@ -122,6 +125,78 @@ bool KeyResultsFinite() {
     return true;
 }
 
+
+bool AllFinite(std::initializer_list<std::pair<const char*, double>> results) {
+    for (const auto& [what, value] : results)
+        if (!StopUnlessFinite(value, what)) return false;
+    return true;
+}
+
+// The equivalent loads of a spectrum and what belongs to them.
+bool SpectrumResultsFinite() {
+    const GlobalData& g = G;
+    if (g.CalcMethodics == 1 || g.CalcMethodics == 2) {
+        const bool f = g.LoadAsForce;
+        return AllFinite({
+            {f ? "The equivalent force FtFe1" : "The equivalent torque TFe1", f ? g.FtFe1 : g.TFe1},
+            {f ? "The equivalent force FtHe1" : "The equivalent torque THe1", f ? g.FtHe1 : g.THe1},
+            {f ? "The equivalent force FtFe2" : "The equivalent torque TFe2", f ? g.FtFe2 : g.TFe2},
+            {f ? "The equivalent force FtHe2" : "The equivalent torque THe2", f ? g.FtHe2 : g.THe2},
+            {"The application factor KAF1", g.KAF1},
+            {"The application factor KAH1", g.KAH1},
+            {"The application factor KAF2", g.KAF2},
+            {"The application factor KAH2", g.KAH2},
+            {"The cycle number NFe1", g.NFe1},
+            {"The cycle number NHe1", g.NHe1},
+            {"The cycle number NFe2", g.NFe2},
+            {"The cycle number NHe2", g.NHe2},
+        });
+    }
+    return AllFinite({
+        {"The equivalent stress SigmaF1ekv", g.SigmaF1ekv},
+        {"The equivalent stress SigmaH1ekv", g.SigmaH1ekv},
+        {"The equivalent stress SigmaF2ekv", g.SigmaF2ekv},
+        {"The equivalent stress SigmaH2ekv", g.SigmaH2ekv},
+        {"The cycle number NF1ekv", g.NF1ekv},
+        {"The cycle number NH1ekv", g.NH1ekv},
+        {"The cycle number NF2ekv", g.NF2ekv},
+        {"The cycle number NH2ekv", g.NH2ekv},
+        {"The equivalent load factor KHekv", g.KHekv},
+        {"The equivalent load factor KFekv", g.KFekv},
+        {"The load factor KHPerm", g.KHPerm},
+        {"The load factor KFPerm", g.KFPerm},
+        {"The equivalent force FtFe1", g.FtFe1},
+        {"The equivalent force FtHe1", g.FtHe1},
+        {"The equivalent force FtFe2", g.FtFe2},
+        {"The equivalent force FtHe2", g.FtHe2},
+        {"The permissible force FtFP1", g.FtFP1},
+        {"The permissible force FtHP1", g.FtHP1},
+        {"The permissible force FtFP2", g.FtFP2},
+        {"The permissible force FtHP2", g.FtHP2},
+    });
+}
+
+bool ServiceLifeResultsFinite() {
+    const GlobalData& g = G;
+    return AllFinite({
+        {"The safety factor SF1", g.SF1life},
+        {"The safety factor SH1", g.SH1life},
+        {"The safety factor SF2", g.SF2life},
+        {"The safety factor SH2", g.SH2life},
+        {"The service life LF1", g.LF1},
+        {"The service life LH1", g.LH1},
+        {"The service life LF2", g.LF2},
+        {"The service life LH2", g.LH2},
+    });
+}
+
+// A case of a spectrum whose levels do no damage has no equivalent load: it does not fail, and
+// gets the safety factor of the service-life search for no damage.
+void NoFailureWithoutEquivalentLoad(double equivalentForce, double& safety) {
+    const GlobalData& g = G;
+    if (g.LoadInputMethod == 2 && g.CalcMethodics > 2 && equivalentForce == 0) safety = kNoFailureSafetyFactor;
+}
+
 }  // namespace
 
 double SafetyFactor(double permissible, double stress) { return stress > 0 ? permissible / stress : 0.0; }
@@ -204,6 +279,8 @@ void ComputeContactStress() {
     DetectStaticOverloads();
     g.SH1 = SafetyFactor(g.SigmaHP1, g.SigmaH1);
     g.SH2 = SafetyFactor(g.SigmaHP2, g.SigmaH2);
+    NoFailureWithoutEquivalentLoad(g.FtHe1Used, g.SH1);
+    NoFailureWithoutEquivalentLoad(g.FtHe2Used, g.SH2);
 }
 
 void ComputeBendingStress() {
@@ -246,6 +323,8 @@ void ComputeBendingStress() {
     DetectStaticOverloads();
     g.SF1 = SafetyFactor(g.SigmaFP1, g.SigmaF1);
     g.SF2 = SafetyFactor(g.SigmaFP2, g.SigmaF2);
+    NoFailureWithoutEquivalentLoad(g.FtFe1Used, g.SF1);
+    NoFailureWithoutEquivalentLoad(g.FtFe2Used, g.SF2);
 }
 
 void CheckRootAndRimValidity() {
@@ -354,8 +433,22 @@ void RunCalculation() {
 
 void EvaluateSpectrum() {
     GlobalData& g = G;
+    g.ResumeCalculation = true;
+    if (!SpectrumIsComputable()) {
+        StopCalculation(
+            "The load spectrum can not be evaluated: the load, the cycles (hours) and the speed of every level must "
+            "be greater than 0, and cumulated cycles (hours) must grow from level to level.");
+        return;
+    }
+    ConvertSpectrumUnits();
+    BuildClassAndCumulativeSpectra();
     const bool damageMethodics = g.CalcMethodics == 3 || g.CalcMethodics == 4;
+    if (g.CalcMethodics == 1 || g.CalcMethodics == 2) ComputeApproximateEquivalentLoads();
+    if (damageMethodics) ComputeEquivalentLoads();
+    if (!g.ResumeCalculation || !SpectrumResultsFinite()) return;
     if (g.LifeFormActive && damageMethodics) {
+        ComputeServiceLife();
+        if (!g.ResumeCalculation || !ServiceLifeResultsFinite()) return;
         g.LifeValid = true;
         win::EnableLifeDrawButton();
         win::HideLifeArrowLabel();

@@ -113,9 +113,12 @@ void ComputeForcesFromTorques() {
         g.FtFe2Used = g.FtFe2;
         g.FtHe1Used = g.FtHe1;
         g.FtHe2Used = g.FtHe2;
-        // A case without a load of its own is computed with a large nominal force.
-        for (double* f : {&g.FtF, &g.Ft, &g.FtFe1Used, &g.FtFe2Used, &g.FtHe1Used, &g.FtHe2Used})
-            if (*f == 0) *f = 125000;
+        // A case without a load of its own is computed with a large nominal force, except a case
+        // of a spectrum whose levels do no damage: it keeps no load.
+        for (double* f : {&g.FtF, &g.Ft}) if (*f == 0) *f = 125000;
+        if (g.LoadInputMethod != 2)
+            for (double* f : {&g.FtFe1Used, &g.FtFe2Used, &g.FtHe1Used, &g.FtHe2Used})
+                if (*f == 0) *f = 125000;
         g.Ftjm = std::max(g.FtF, g.Ft);
     }
 }

@@ -375,13 +375,15 @@ TEST_F(DriverTest, EvaluateSpectrumMakesTheServiceLifeCurrentInTheLifeWindow) {
     G.LoadInputMethod = 2;
     G.CalcMethodics = 1;
     G.LifeFormActive = true;
+    for (int i = 1; i <= G.LevelCount; ++i) G.n1Level[i] = G.n1;
     EvaluateSpectrum();
     EXPECT_FALSE(G.LifeValid);
     EXPECT_TRUE(Windows().empty());
     G.CalcMethodics = 4;
     EvaluateSpectrum();
     EXPECT_TRUE(G.LifeValid);
-    EXPECT_EQ(Windows(), (std::vector<std::string>{"EnableLifeDrawButton", "HideLifeArrowLabel"}));
+    // The service-life driver enables the button, and so does the spectrum evaluation.
+    EXPECT_EQ(Windows(), (std::vector<std::string>{"EnableLifeDrawButton", "EnableLifeDrawButton", "HideLifeArrowLabel"}));
 }
 
 }  // namespace
