@@ -19,37 +19,14 @@
 #include <string>
 
 #include "karvelo/calc/GearMath.h"
+#include "runtime/Array1.h"
 #include "runtime/TextFile.h"
 
 namespace karvelo {
 
 using Extended = gear::Extended;
 
-// 1-based array of N elements (a Pascal array[1..N]); indexing outside 1..N throws.
-template <typename T, int N>
-class Array1 {
-public:
-    static constexpr int Low = 1;
-    static constexpr int High = N;
-
-    T& operator[](int i) { return items_[Offset(i)]; }
-    const T& operator[](int i) const { return items_[Offset(i)]; }
-    static constexpr int size() { return N; }
-    void Fill(const T& value) { items_.fill(value); }
-    T* begin() { return items_.data(); }
-    T* end() { return items_.data() + N; }
-    const T* begin() const { return items_.data(); }
-    const T* end() const { return items_.data() + N; }
-    bool operator==(const Array1&) const = default;
-
-private:
-    static std::size_t Offset(int i) {
-        if (i < 1 || i > N)
-            throw std::out_of_range("index " + std::to_string(i) + " outside 1.." + std::to_string(N));
-        return static_cast<std::size_t>(i - 1);
-    }
-    std::array<T, N> items_{};
-};
+using rt::Array1;
 
 // A short string of the original: at most 255 characters.  Text composed into one is cut with
 // ToShortString where the original cut it.

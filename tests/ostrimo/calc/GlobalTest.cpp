@@ -165,16 +165,6 @@ TEST(ProfileFactor, SnapsOnlyStrictlyInsideTheBand) {
     EXPECT_EQ(SnapProfileFactor(0.9), 0.9);
 }
 
-TEST(ArrayOne, IndexesOneToN) {
-    Array1<double, 3> a;
-    a[1] = 1;
-    a[3] = 3;
-    EXPECT_EQ(a.items[0], 1);
-    EXPECT_EQ(a.items[2], 3);
-    EXPECT_THROW(a[0], std::out_of_range);
-    EXPECT_THROW(a[4], std::out_of_range);
-}
-
 namespace {
 using GuardedTrig = CoreTest;
 const char* const kTan = "Invalid argument for tangent, impossible gearing parameters";

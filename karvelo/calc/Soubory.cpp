@@ -1,0 +1,116 @@
+#include "karvelo/calc/Soubory.h"
+
+#include <cmath>
+#include <functional>
+
+#include "karvelo/calc/Geometrie.h"
+#include "karvelo/calc/Vypocty1.h"
+#include "runtime/FileNames.h"
+
+namespace karvelo {
+
+CaseFileError::CaseFileError(Command command, const std::string& detail)
+    : std::runtime_error(detail), command_(command) {}
+
+const std::string& CaseFileError::Caption() const { return command_ == Command::Save ? kSaveCaption : kLoadCaption; }
+
+const std::string& CaseFileError::BoxText() const {
+    return command_ == Command::Save ? kSaveErrorText : kLoadErrorText;
+}
+
+CaseFileNames DeriveCaseFileNames(const std::string& chosenName) {
+    return {rt::ChangeFileExt(chosenName, ".VST"), rt::ChangeFileExt(chosenName, ".PEV"),
+            rt::ChangeFileExt(chosenName, ".VYS")};
+}
+
+namespace {
+
+// Writes one file of a save through CaseFile; it replaces the file of that name only when
+// complete.
+void SaveFile(const std::string& name, const std::function<void()>& write) {
+    try {
+        CaseFile.Assign(name);
+        CaseFile.Rewrite();
+        write();
+        CaseFile.Close();
+    } catch (const std::exception& e) {
+        CaseFile.Abandon();
+        throw CaseFileError(CaseFileError::Command::Save, name + ": " + e.what());
+    }
+}
+
+}  // namespace
+
+CaseFileNames SaveCase(const std::string& chosenName, const std::string& time, const std::string& date) {
+    if (rt::ExtractFileName(chosenName).empty())
+        throw CaseFileError(CaseFileError::Command::Save, "no file name chosen");
+    const CaseFileNames names = DeriveCaseFileNames(chosenName);
+    // A case that cannot be stored so that it loads again is refused before any file changes.
+    try {
+        ComposeDataFile();
+    } catch (const std::exception& e) {
+        throw CaseFileError(CaseFileError::Command::Save, names.data + ": " + e.what());
+    }
+    SaveFile(names.listing, [&] { WriteInputListing(CaseFile, {time, date, names.listing}); });
+    SaveFile(names.data, [&] { WriteDataFile(CaseFile); });
+    SaveFile(names.results, [&] { WriteResultsListing(CaseFile, {time, date, names.results}); });
+    return names;
+}
+
+void LoadCase(const std::string& fileName) {
+    GlobalData loaded = G;
+    try {
+        CaseFile.Assign(fileName);
+        CaseFile.Reset();
+        ReadDataFile(CaseFile, loaded);
+        CaseFile.Close();
+    } catch (const std::exception& e) {
+        CaseFile.Close();
+        throw CaseFileError(CaseFileError::Command::Load, e.what());
+    }
+    G = std::move(loaded);
+    RefreshLoadedCase();
+}
+
+void RefreshLoadedCase() {
+    GlobalData& g = G;
+    ComputeGearDimensions();
+    g.alfawt = static_cast<double>(ComputeCheckedArcCos(std::cos(static_cast<Extended>(g.alfat)) * g.ad / g.a));
+    const Extended cosBeta = std::cos(static_cast<Extended>(g.beta));
+    const Extended cosBeta3 = cosBeta * cosBeta * cosBeta;
+    g.zn2 = static_cast<double>(g.z2 / cosBeta3);
+    g.zn1 = static_cast<double>(g.z1 / cosBeta3);
+    g.u = g.z2 / g.z1;
+    g.ht1 = (g.da1 - g.df1) * 0.5;
+    g.sRmin1 = 0.5 * g.ht1;
+    g.ht2 = (g.da2 - g.df2) * 0.5;
+    g.sRmin2 = g.GearingType == 1 ? 0.5 * g.ht2 : 1.75 * g.mn;
+    ComputeEffectiveFaceWidths();
+    if (g.SpectrumRatioToMax || g.SpectrumRatioMaxTo) g.SpectrumRefLoad = g.LoadAsForce ? g.Ftmax : g.Tmax;
+    if (g.SpectrumRatioToMin) g.SpectrumRefLoadMin = g.LoadAsForce ? g.Ftmin : g.Tmin;
+    g.LoadedFromFile = 1;
+}
+
+std::string GetNextValidityMessage(int index) {
+    GlobalData& g = G;
+    int i = index < 1 ? 1 : index > kValiditySlots ? kValiditySlots : index;
+    while (g.ValidityKinds[i] == 0 && i < kValiditySlots) ++i;
+    g.ValidityIndex = i + 1 > kValiditySlots ? kValiditySlots : i + 1;
+    return g.ValidityMessages[i];
+}
+
+std::vector<std::string> SplitValidityMessage() {
+    std::string s = GetNextValidityMessage(G.ValidityIndex);
+    std::vector<std::string> lines;
+    while (true) {
+        const size_t cr = s.find('\r');
+        if (cr == std::string::npos) {
+            lines.emplace_back();
+            return lines;
+        }
+        lines.push_back(s.substr(0, cr));
+        s.erase(0, cr + 1);
+    }
+}
+
+}  // namespace karvelo

@@ -1,0 +1,232 @@
+// Save data and Load data without the windows: file names, safe saving, all-or-nothing loading,
+// the recomputation after a load.
+#include <cmath>
+#include <limits>
+
+#include "FilesFixture.h"
+#include "runtime/NumText.h"
+
+using namespace karvelo;
+
+namespace {
+
+using SaveLoadTest = test::FilesTest;
+
+size_t Entries(const test::fs::path& dir) {
+    return static_cast<size_t>(std::distance(test::fs::directory_iterator(dir), test::fs::directory_iterator()));
+}
+
+TEST(CaseFileNamesTest, ReplaceTheExtensionOfTheLastComponent) {
+    CaseFileNames n = DeriveCaseFileNames("dir.with.dots/case");
+    EXPECT_EQ(n.listing, "dir.with.dots/case.VST");
+    EXPECT_EQ(n.data, "dir.with.dots/case.PEV");
+    EXPECT_EQ(n.results, "dir.with.dots/case.VYS");
+    EXPECT_EQ(DeriveCaseFileNames("case.txt").data, "case.PEV");
+    EXPECT_EQ(DeriveCaseFileNames("case.PEV").listing, "case.VST");
+    EXPECT_EQ(DeriveCaseFileNames("a.b.pev").results, "a.b.VYS");
+}
+
+TEST_F(SaveLoadTest, SavesThreeFilesAndLeavesTheChosenOneAlone) {
+    Defaults(1);
+    Derive();
+    Spit(Path("notes.txt"), "keep me");
+    CaseFileNames names = SaveCase(Path("notes.txt"), "12:00:00", "1.1.2024");
+    EXPECT_EQ(Slurp(Path("notes.txt")), "keep me");
+    EXPECT_EQ(names.results, Path("notes.VYS"));  // proposed by the next save
+    EXPECT_EQ(Slurp(Path("notes.PEV")), DataFileBytes());
+    EXPECT_NE(Slurp(Path("notes.VST")).find("File name - " + Path("notes.VST") + "\r\n"), std::string::npos);
+    EXPECT_NE(Slurp(Path("notes.VYS")).find("File name - " + Path("notes.VYS") + "\r\n"), std::string::npos);
+    EXPECT_EQ(Entries(dir), 4u);  // no temporaries left
+
+    // The next save goes to the proposed name: the same three files again.
+    SaveCase(names.results, "12:00:01", "1.1.2024");
+    SaveCase(Path("notes.PEV"), "12:00:02", "1.1.2024");
+    EXPECT_EQ(Entries(dir), 4u);
+    EXPECT_NE(Slurp(Path("notes.VST")).find("Time   - 12:00:02\r\n"), std::string::npos);
+}
+
+TEST_F(SaveLoadTest, LongPathsAreNotCut) {
+    Defaults(1);
+    std::string deep = dir.string();
+    while (deep.size() < 300) deep += "/" + std::string(60, 'd');
+    test::fs::create_directories(deep);
+    SaveCase(deep + "/case", "t", "d");
+    EXPECT_TRUE(test::fs::exists(deep + "/case.PEV"));
+    LoadCase(deep + "/case.PEV");
+}
+
+TEST_F(SaveLoadTest, FailureOnTheDataFileKeepsTheOldOne) {
+    Defaults(1);
+    Spit(Path("case.PEV"), "old data");
+    Spit(Path("case.VYS"), "old results");
+    SaveCase(Path("first"), "t", "d");  // how many writes the input listing takes, at most
+    const std::string listing = Slurp(Path("first.VST"));
+    const int listingWrites = static_cast<int>(std::count(listing.begin(), listing.end(), '\n'));
+    rt::TextFile::FailWritesAfter(listingWrites + 20);  // the listing has fewer than 20 half lines
+    try {
+        SaveCase(Path("case"), "t", "d");
+        FAIL() << "save succeeded";
+    } catch (const CaseFileError& e) {
+        EXPECT_EQ(e.Which(), CaseFileError::Command::Save);
+        EXPECT_EQ(e.Caption(), "Saving data");
+        EXPECT_EQ(e.BoxText(), "The file can not be saved.");
+        EXPECT_NE(std::string(e.what()).find("case.PEV"), std::string::npos);
+    }
+    rt::TextFile::FailWritesAfter(-1);
+    EXPECT_NE(Slurp(Path("case.VST")).find("File name - " + Path("case.VST")), std::string::npos);
+    EXPECT_EQ(Slurp(Path("case.PEV")), "old data");
+    EXPECT_EQ(Slurp(Path("case.VYS")), "old results");
+    EXPECT_EQ(Entries(dir), 6u);
+}
+
+TEST_F(SaveLoadTest, NonFiniteValueRefusedBeforeAnyFileChanges) {
+    Defaults(1);
+    G.LoadInputMethod = 2;
+    G.CalcMethodics = 3;
+    G.SigmaF1ekv = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_THROW(SaveCase(Path("case"), "t", "d"), CaseFileError);
+    EXPECT_EQ(Entries(dir), 0u);
+    // Not stored in this case: saved, and the results listing spells it.
+    G.LoadInputMethod = 1;
+    G.SigmaF1 = std::numeric_limits<double>::infinity();
+    SaveCase(Path("case"), "t", "d");
+    EXPECT_NE(Slurp(Path("case.VYS")).find(" SigmaF1=   +INF"), std::string::npos);
+}
+
+TEST_F(SaveLoadTest, CaseThatWouldNotLoadIsNotSaved) {
+    Defaults(1);
+    G.LoadInputMethod = 2;
+    for (int levels : {0, 21}) {
+        G.LevelCount = static_cast<std::int16_t>(levels);
+        EXPECT_THROW(SaveCase(Path("case"), "t", "d"), CaseFileError) << levels;
+    }
+    G.LevelCount = 5;
+    G.IT2 = 12;
+    EXPECT_THROW(SaveCase(Path("case"), "t", "d"), CaseFileError);
+    EXPECT_EQ(Entries(dir), 0u);
+}
+
+TEST_F(SaveLoadTest, UnwritablePlaceReportsTheSaveBox) {
+    Defaults(1);
+    EXPECT_THROW(SaveCase(Path("no/such/dir/case"), "t", "d"), CaseFileError);
+    EXPECT_THROW(SaveCase(Path("dir/"), "t", "d"), CaseFileError);
+}
+
+// ---- Loading
+
+class LoadRefusal : public test::FilesTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    // The saved default spectrum case with one line changed by `edit`.
+    static std::string Edited(const std::string& what) {
+        G.GearingType = 1;
+        SetDefaultInputs();
+        G.LoadInputMethod = 2;
+        G.LevelCount = 3;
+        G.KHbetaMethod = "ISO_C";
+        G.KHbetaDirect = false;
+        std::vector<std::string> lines = ComposeDataFile();
+        auto find = [&](const std::string& text) { return std::find(lines.begin(), lines.end(), text); };
+        const auto count = find(" 3");
+        if (what == "truncated after the materials") lines.resize(49);
+        else if (what == "empty file") lines.clear();
+        else if (what == "letter at position 1") lines[1][0] = 'x';
+        else if (what == "flag line of five") lines[1].resize(5);
+        else if (what == "gearing 3") lines[1][0] = '3';
+        else if (what == "method 0") lines[1][1] = '0';
+        else if (what == "method 4") lines[1][1] = '4';
+        else if (what == "methodics 5") lines[1][5] = '5';
+        else if (what == "number line abc") lines[4] = "abc";
+        else if (what == "empty number line") lines[4] = "";
+        else if (what == "pitting line of one") lines[48] = "1";
+        else if (what == "pitting letters") lines[48] = "ab";
+        else if (what == "0 levels") *count = " 0";
+        else if (what == "21 levels") *count = " 21";
+        else if (what == "99 levels") *count = " 99";
+        else if (what == "level count text") *count = " five";
+        else if (what == "row of 2") (count + 1)->resize(47);
+        else if (what == "row of 4") *(count + 1) += " " + rt::StrReal(1);
+        else if (what == "grade 0") *find("8 8") = "0 8";
+        else if (what == "grade 12") *find("8 8") = "8 12";
+        else if (what == "one grade") *find("8 8") = "8";
+        else if (what == "helix modification 7") *(find("compensatory") + 4) = "7";
+        else if (what == "last line missing") lines.pop_back();
+        return Join(lines);
+    }
+};
+
+TEST_P(LoadRefusal, LeavesTheCaseInMemoryAsItWas) {
+    Spit(Path("bad.PEV"), Edited(GetParam()));
+    Defaults(1);
+    Derive();
+    G.Ftjm = 1234;
+    const GlobalData before = G;
+    try {
+        LoadCase(Path("bad.PEV"));
+        FAIL() << "loaded";
+    } catch (const CaseFileError& e) {
+        EXPECT_EQ(e.Which(), CaseFileError::Command::Load);
+        EXPECT_EQ(e.Caption(), "Loading data");
+        EXPECT_EQ(e.BoxText(),
+                  "This file can not be used for loading data.\r\rFile typically has a file extension PEV.\r\r"
+                  "Program version 2.0");
+    }
+    EXPECT_TRUE(G == before);
+    EXPECT_FALSE(CaseFile.IsOpen());
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, LoadRefusal,
+                         ::testing::Values("truncated after the materials", "empty file", "letter at position 1",
+                                           "flag line of five", "gearing 3", "method 0", "method 4", "methodics 5",
+                                           "number line abc", "empty number line", "pitting line of one",
+                                           "pitting letters", "0 levels", "21 levels", "99 levels",
+                                           "level count text", "row of 2", "row of 4", "grade 0", "grade 12",
+                                           "one grade", "helix modification 7", "last line missing"),
+                         [](const auto& info) {
+                             std::string name = info.param;
+                             for (char& c : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                             return name;
+                         });
+
+TEST_F(SaveLoadTest, MissingOrUnreadableFileIsRefused) {
+    Defaults(1);
+    const GlobalData before = G;
+    EXPECT_THROW(LoadCase(Path("none.PEV")), CaseFileError);
+    EXPECT_THROW(LoadCase(dir.string()), CaseFileError);
+    EXPECT_TRUE(G == before);
+}
+
+TEST_F(SaveLoadTest, LoadRecomputesTheDerivedValues) {
+    Defaults(2);
+    Derive();
+    G.LoadInputMethod = 2;
+    G.SpectrumAbsolute = false;
+    G.SpectrumRatioToMax = true;
+    G.SpectrumRatioToMin = true;
+    G.Tmax = 2600;
+    G.Tmin = 120;
+    SaveCase(Path("internal"), "t", "d");
+    const GlobalData saved = G;
+
+    G = GlobalData{};
+    Defaults(1);
+    Derive();
+    G.b = G.bFmin = 0;
+    LoadCase(Path("internal.PEV"));
+    EXPECT_EQ(G.b, 60);  // b1 = b2 = 60, no offset
+    EXPECT_EQ(G.bFmin, 60);
+    EXPECT_EQ(G.LoadedFromFile, 1);
+    EXPECT_EQ(G.GearingType, 2);
+    EXPECT_DOUBLE_EQ(G.sRmin2, 1.75 * G.mn);
+    EXPECT_DOUBLE_EQ(G.ht1, (G.da1 - G.df1) * 0.5);
+    EXPECT_DOUBLE_EQ(G.sRmin1, 0.5 * G.ht1);
+    EXPECT_DOUBLE_EQ(G.u, -2);
+    EXPECT_DOUBLE_EQ(G.zn1, 20);
+    EXPECT_NEAR(G.d1, saved.d1, 1e-12);
+    EXPECT_NEAR(G.alfawt, saved.alfawt, 1e-9);
+    EXPECT_EQ(G.SpectrumRefLoad, 2600);
+    EXPECT_EQ(G.SpectrumRefLoadMin, 120);
+    EXPECT_TRUE(notices.notices.empty());
+}
+
+}  // namespace
