@@ -91,6 +91,22 @@ TSpektrum_F::TSpektrum_F() : Form("Spektrum_F") {
 
     OnCreate = [this] {
         G.ControlPressed1 = G.ControlPressed3 = G.ControlPressed4 = false;
+        // Loads as torques given absolutely, and the window's sample spectrum of five levels.
+        G.LoadAsForce = false;
+        G.SpectrumAbsolute = true;
+        for (int j = 1; j <= kMaxLevels; ++j) {
+            G.SpectrumX[j] = 0;
+            G.SpectrumY[j] = 0;
+            G.n1Level[j] = G.n1;
+        }
+        G.MinLevelSpeed = G.n1;
+        const double cycles[] = {3000, 20000, 50000, 100000, 200000};
+        const double loads[] = {4000, 3000, 2000, 1000, 800};
+        for (int j = 1; j <= 5; ++j) {
+            G.SpectrumX[j] = cycles[j - 1];
+            G.SpectrumY[j] = loads[j - 1];
+            G.n1Level[j] = 1000;
+        }
         HideLoadColumnHeaders();
         (G.LoadAsForce ? headers_[0] : headers_[2])->Show();
         (G.LoadAsForce ? headers_[1] : headers_[3])->Show();

@@ -123,6 +123,26 @@ TEST_F(InputWindows, SpectrumHeadersFollowTheLoadUnit) {
     for (int n : {30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 43, 44}) EXPECT_FALSE(w.HeaderLabel(n)->Visible());
 }
 
+TEST_F(InputWindows, SpectrumWindowPutsItsSampleSpectrumIntoTheCase) {
+    G.SpectrumY[7] = 55;
+    G.LoadAsForce = true;
+    TSpektrum_F w;
+    w.OnCreate();
+    EXPECT_FALSE(G.LoadAsForce);
+    EXPECT_TRUE(G.SpectrumAbsolute);
+    EXPECT_EQ(G.SpectrumY[1], 4000);
+    EXPECT_EQ(G.SpectrumY[5], 800);
+    EXPECT_EQ(G.SpectrumX[5], 200000);
+    EXPECT_EQ(G.SpectrumY[7], 0);
+    EXPECT_EQ(G.n1Level[3], 1000);
+    EXPECT_EQ(G.n1Level[12], G.n1);
+    G.LevelCount = 5;
+    w.Show();
+    EXPECT_EQ(w.CyclesEdit[5]->Text(), "2E+5");
+    EXPECT_EQ(w.LoadEdit[1]->Text(), " 4000.0");
+    EXPECT_EQ(w.SpeedEdit[1]->Text(), "1000.0");
+}
+
 TEST_F(InputWindows, OneLevelAfterASpectrumByHaibachTakesTheLargestEquivalentLoad) {
     TZatizeni_F w;
     G.LoadInputMethod = 2;
