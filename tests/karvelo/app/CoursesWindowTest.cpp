@@ -25,12 +25,13 @@ protected:
         ComputeGearDimensions();
         ComputeTipThickness();
         DefaultWindowRecorder().Clear();
+        savedLinks = CoursesMainWindow();
         CoursesMainWindow() = {[this] { ++cleared; }, [this] { ++mainRepaints; }};
         win.OnCreate();
     }
     void TearDown() override {
         win.Hide();
-        CoursesMainWindow() = {};
+        CoursesMainWindow() = savedLinks;
         DefaultWindowRecorder().Clear();
         G = GlobalData{};
         ui::test::FormTest::TearDown();
@@ -66,6 +67,7 @@ protected:
 
     TPrubehy_F win;
     int cleared = 0, mainRepaints = 0;
+    CoursesMainWindowLinks savedLinks;
 };
 
 TEST_F(CoursesWindow, ActivationLoadsTheCaseOfASpectrumByHaibach) {

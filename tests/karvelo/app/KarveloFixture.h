@@ -1,0 +1,90 @@
+// The whole program's windows, created once for the test program, and each test starting from
+// the state of a fresh start-up: default case, results withdrawn, main window shown.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "karvelo/app/Havarie.h"
+#include "karvelo/app/Hlaseni.h"
+#include "karvelo/app/Hlavni.h"
+#include "karvelo/app/Karvelo.h"
+#include "karvelo/app/PlatnostF.h"
+#include "karvelo/app/Prubehy.h"
+#include "karvelo/app/Prubehy_jedn.h"
+#include "karvelo/calc/Global.h"
+#include "karvelo/calc/WindowHooks.h"
+#include "karvelo/forms/GeometrieF.h"
+#include "karvelo/forms/KHbetaF.h"
+#include "karvelo/forms/MaterialyF.h"
+#include "karvelo/forms/PresnostF.h"
+#include "karvelo/forms/RozmeryF.h"
+#include "karvelo/forms/SoucF.h"
+#include "karvelo/forms/SpektrumF.h"
+#include "karvelo/forms/ZatizeniF.h"
+#include "karvelo/forms/ZivotnostF.h"
+#include "runtime/NumText.h"
+#include "ui/TestHarness.h"
+
+namespace karvelo::test {
+
+class KarveloTest : public ui::test::FormTest {
+protected:
+    void SetUp() override {
+        static bool created = false;
+        if (!created) {
+            CreateKarveloWindows();
+            created = true;
+        }
+        for (ui::Form* f : ui::App().Forms())
+            if (f->Visible()) f->Hide();
+        // Radio buttons back to the start (their handlers may run; the data is reset below).
+        Form1->RadioButton1->SetChecked(true);
+        Form1->RadioButton3->SetChecked(true);
+        Form1->RadioButton6->SetChecked(true);
+        Zatizeni_F->RadioButton3->SetChecked(true);
+        G = GlobalData{};
+        for (ui::Form* f : ui::App().Forms())
+            if (f->OnCreate) f->OnCreate();
+        Form1->SetCaption(kCaptionMethodB);
+        KHbeta_F->CheckBox5->SetEnabled(true);
+        KHbeta_F->Button3->Show();
+        Rozmery_F->Edit1->SetEnabled(true);
+        Rozmery_F->Edit2->SetEnabled(true);
+        Form1->SaveDialog1.FileName.clear();
+        DefaultWindowRecorder().Clear();
+        ui::test::Notices().Clear();  // what the set-up's own handlers may have shown
+        Form1->Show();
+    }
+    void TearDown() override {
+        ui::test::FormTest::TearDown();
+        for (ui::Form* f : ui::App().Forms())
+            if (f->Visible()) f->Hide();
+    }
+
+    static ui::Label* Result(const std::string& name) { return Form1->ResultLabel(name); }
+    static std::vector<std::string> Messages() { return ui::test::Notices().Texts(); }
+    // Every control of both result panels has the visibility.
+    static bool PanelsShown(bool shown) {
+        for (ui::ScrollBox* box : {Form1->ScrollBox1, Form1->ScrollBox2})
+            for (ui::Control* c : box->Controls())
+                if (c->Visible() != shown) return false;
+        return true;
+    }
+    static bool Withdrawn() {
+        return PanelsShown(false) && !Form1->Button14->Visible() && !Form1->Button15->Visible() &&
+               !Form1->Button9->Enabled() && !Form1->Button16->Visible() && !Form1->Panel1->Visible() &&
+               !Platnost_F->Visible();
+    }
+    // Shows the results as after a calculation, without calculating.
+    static void ShowResultsAsCalculated() {
+        for (ui::ScrollBox* box : {Form1->ScrollBox1, Form1->ScrollBox2})
+            for (ui::Control* c : box->Controls()) c->Show();
+        Form1->Button14->Show();
+        Form1->Button15->Show();
+        Form1->Button9->SetEnabled(true);
+        Form1->Panel1->Show();
+    }
+};
+
+}  // namespace karvelo::test

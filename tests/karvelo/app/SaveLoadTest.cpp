@@ -1,0 +1,177 @@
+// Save data and Load data through the main window with scripted file dialogs.
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "KarveloFixture.h"
+#include "karvelo/calc/Soubory.h"
+#include "runtime/TextFile.h"
+
+namespace karvelo::test {
+namespace {
+
+namespace fs = std::filesystem;
+using ui::test::Click;
+
+class SaveLoad : public KarveloTest {
+protected:
+    void SetUp() override {
+        KarveloTest::SetUp();
+        dir = fs::temp_directory_path() / ("karvelo_app_" + std::to_string(::getpid()) + "_" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override {
+        rt::TextFile::FailWritesAfter(-1);
+        fs::remove_all(dir);
+        KarveloTest::TearDown();
+    }
+    std::string Path(const std::string& name) const { return (dir / name).string(); }
+    static std::string Slurp(const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    static void Spit(const std::string& file, const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
+    // Calculates the case and saves it under `name`.
+    void CalculateAndSave(const std::string& name) {
+        Click(Form1->Button8);
+        ASSERT_TRUE(Form1->Button9->Enabled());
+        ui::test::QueueFileName(name);
+        Click(Form1->Button9);
+    }
+    // The number of writes of the input listing of the case: the lines of a listing saved now.
+    int ListingWrites() {
+        SaveCase(Path("probe"), "t", "d");
+        const std::string listing = Slurp(Path("probe.VST"));
+        return static_cast<int>(std::count(listing.begin(), listing.end(), '\n'));
+    }
+    fs::path dir;
+};
+
+TEST_F(SaveLoad, SaveWritesTheThreeFilesBesideTheChosenOneAndProposesTheResultsNext) {
+    Spit(Path("case.txt"), "notes");
+    CalculateAndSave(Path("case.txt"));
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(Slurp(Path("case.txt")), "notes");
+    for (const char* ext : {".VST", ".PEV", ".VYS"}) EXPECT_TRUE(fs::exists(Path(std::string("case") + ext))) << ext;
+    ui::test::QueueFileCancel();
+    Click(Form1->Button9);
+    ASSERT_EQ(ui::test::FileDialogCalls().size(), 2u);
+    EXPECT_EQ(ui::test::FileDialogCalls()[0].Kind, ui::FileDialog::Kind::Save);
+    EXPECT_EQ(ui::test::FileDialogCalls()[1].FileName, Path("case.VYS"));
+    EXPECT_NE(ui::test::FileDialogCalls()[0].Options & ui::ofOverwritePrompt, 0u);
+}
+
+TEST_F(SaveLoad, SaveIntoAFolderThatCannotBeWrittenShowsItsBoxAndKeepsTheOldFiles) {
+    Spit(Path("not_a_folder"), "a file");
+    CalculateAndSave(Path("not_a_folder") + "/case");
+    ASSERT_EQ(ui::test::Notices().notices.size(), 1u);
+    EXPECT_EQ(ui::test::Notices().notices[0].text, "The file can not be saved.");
+    EXPECT_EQ(ui::test::Notices().notices[0].caption, "Saving data");
+    EXPECT_EQ(ui::test::Notices().notices[0].flags, ui::MB_OK | ui::MB_ICONERROR);
+    EXPECT_EQ(Slurp(Path("not_a_folder")), "a file");
+
+    // A write failing after the input listing: the old data file and results stay.
+    ui::test::Notices().Clear();
+    Spit(Path("case.PEV"), "old data");
+    Spit(Path("case.VYS"), "old results");
+    // As many writes as the input listing takes, and fewer than the data file takes.
+    rt::TextFile::FailWritesAfter(ListingWrites() + 20);
+    ui::test::QueueFileName(Path("case"));
+    Click(Form1->Button9);
+    rt::TextFile::FailWritesAfter(-1);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"The file can not be saved."});
+    EXPECT_EQ(Slurp(Path("case.PEV")), "old data");
+    EXPECT_EQ(Slurp(Path("case.VYS")), "old results");
+    EXPECT_TRUE(Form1->Button9->Enabled());  // the program goes on
+}
+
+TEST_F(SaveLoad, RefusedFileLeavesTheCaseAsItWasAndTheResultsWithdrawn) {
+    Spit(Path("bad.PEV"), "This file is designated for data loading, IT MUST NOT BE CHANGED !!\r\nx1\r\n");
+    Click(Form1->Button8);
+    G.z1 = 23;
+    const GlobalData before = G;
+    Form1->Panel1->Show();
+    ui::test::QueueFileName(Path("bad.PEV"));
+    Click(Form1->Button10);
+    ASSERT_EQ(ui::test::Notices().notices.size(), 1u);
+    EXPECT_EQ(ui::test::Notices().notices[0].text,
+              "This file can not be used for loading data.\r\rFile typically has a file extension PEV.\r\rProgram "
+              "version 2.0");
+    EXPECT_EQ(ui::test::Notices().notices[0].caption, "Loading data");
+    EXPECT_TRUE(G == before);
+    EXPECT_TRUE(Withdrawn());  // Panel1 too
+    EXPECT_EQ(Form1->Caption(), kCaptionMethodB);
+    EXPECT_TRUE(ui::test::ModalShows().empty());  // no spectrum window
+    ASSERT_EQ(ui::test::FileDialogCalls().size(), 1u);
+    EXPECT_EQ(ui::test::FileDialogCalls()[0].DefaultExt, ".pev");
+}
+
+TEST_F(SaveLoad, LoadBringsBackTheCaseAndItsMethodAndHypothesis) {
+    Click(Form1->RadioButton4);  // method C
+    Click(Form1->RadioButton5);  // Miner
+    CalculateAndSave(Path("c.PEV"));
+    const double z1 = G.z1;
+    Click(Form1->RadioButton3);
+    Click(Form1->RadioButton6);
+    G.z1 = 31;
+    ui::test::QueueFileName(Path("c.PEV"));
+    Click(Form1->Button10);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(G.z1, z1);
+    EXPECT_TRUE(G.MethodC);
+    EXPECT_EQ(Form1->Caption(), kCaptionMethodC);
+    EXPECT_TRUE(Form1->RadioButton4->Checked());  // the repaint brings the buttons into line
+    EXPECT_TRUE(Form1->RadioButton5->Checked());
+    EXPECT_EQ(G.LoadedFromFile, 1);
+    EXPECT_TRUE(PanelsShown(false));
+    EXPECT_FALSE(Form1->Button9->Enabled());  // a loaded case is calculated again before saving
+    EXPECT_EQ(Geometrie_F->EditField(6)->Text(), rt::Str(G.x1, 6, 4));
+}
+
+TEST_F(SaveLoad, SpectrumCaseOpensTheSpectrumWindowAlsoWhenTheDialogIsCancelled) {
+    G.LoadInputMethod = 2;
+    G.CalcMethodics = 3;
+    G.HypothesisHaibach = false;
+    G.LoadAsForce = false;
+    CalculateAndSave(Path("spectrum"));
+    G = GlobalData{};
+    Form1->FormCreate();
+    G.KHbetaMethod = "bcal";
+    ui::test::QueueFileName(Path("spectrum.PEV"));
+    ui::test::QueueModal(Spektrum_F, [](ui::Form& f) {
+        EXPECT_EQ(f.Caption(), "Exact calculation of the equivalent load and the stress by Mainer");
+        EXPECT_TRUE(Spektrum_F->HeaderLabel(32)->Visible());
+        EXPECT_FALSE(Spektrum_F->HeaderLabel(30)->Visible());
+        EXPECT_TRUE(Spektrum_F->LoadEdit[G.LevelCount]->Visible());
+        Click(Spektrum_F->Button2);
+    });
+    Click(Form1->Button10);
+    EXPECT_EQ(G.LoadInputMethod, 2);
+    EXPECT_EQ(G.CalcMethodics, 3);
+
+    ui::test::QueueFileCancel();
+    ui::test::QueueModalResult(Spektrum_F, ui::mrOk);
+    G.LoadedFromFile = 0;
+    Click(Form1->Button10);
+    EXPECT_EQ(G.LoadedFromFile, 1);
+    EXPECT_EQ(ui::test::ModalShows().size(), 2u);
+}
+
+TEST_F(SaveLoad, ContactPatternKHbetaChecksItsBoxAfterLoad) {
+    G.KHbetaMethod = "bcal";
+    G.bcal = 45;
+    CalculateAndSave(Path("bcal"));
+    KHbeta_F->CheckBox2->SetChecked(false);
+    ui::test::QueueFileName(Path("bcal.PEV"));
+    Click(Form1->Button10);
+    EXPECT_EQ(G.KHbetaMethod, "bcal");
+    EXPECT_TRUE(KHbeta_F->CheckBox2->Checked());
+}
+
+}  // namespace
+}  // namespace karvelo::test
