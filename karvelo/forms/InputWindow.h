@@ -28,6 +28,8 @@ struct MainWindowLinks {
     std::function<void(bool visible)> SetLifePanelVisible;
     // Repaint the main window (its paint brings the method and hypothesis buttons into line).
     std::function<void()> RepaintMainWindow;
+    // Show the S-N curve chart ("Courses") non-modally.
+    std::function<void()> ShowCoursesWindow;
 };
 MainWindowLinks& MainWindow();
 

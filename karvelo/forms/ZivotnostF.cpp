@@ -31,6 +31,7 @@ TZivotnost_F::TZivotnost_F() : Form("Zivotnost_F") {
     }
     Button4 = new ui::Button(this, "Button4", {140, 200, 89, 25}, "Draw");
     Button4->SetEnabled(false);
+    Button4->OnClick = [this] { Button4Click(); };
     Button2 = new ui::Button(this, "Button2", {290, 200, 89, 25}, "Back");
     Button2->OnClick = [this] { Button2Click(); };
     OnCreate = [this] {
@@ -76,6 +77,11 @@ void TZivotnost_F::FormActivate() {
 }
 
 void TZivotnost_F::FormPaint() { UpdateStaticLimitWarning(); }
+
+// "Draw": the S-N curves of the current case, beside this window.
+void TZivotnost_F::Button4Click() {
+    if (MainWindow().ShowCoursesWindow) MainWindow().ShowCoursesWindow();
+}
 
 void TZivotnost_F::Button2Click() {
     G.LifeFormActive = false;

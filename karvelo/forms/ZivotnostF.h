@@ -25,6 +25,7 @@ public:
     void FormActivate();
     void FormPaint();
     void Button2Click();
+    void Button4Click();
 };
 
 extern TZivotnost_F* Zivotnost_F;

@@ -243,6 +243,18 @@ TEST_F(MainWindow, ServiceLifeBackShowsTheFrameWhenItsResultsAreValid) {
     EXPECT_FALSE(G.LifeFormActive);
 }
 
+TEST_F(MainWindow, ServiceLifeDrawShowsTheChartBesideTheOpenWindow) {
+    ui::test::QueueModal(Zivotnost_F, [](ui::Form&) {
+        Zivotnost_F->Button4->SetEnabled(true);  // as the life calculation enables it
+        Click(Zivotnost_F->Button4);
+        EXPECT_TRUE(Prubehy_F->Visible());
+        EXPECT_TRUE(Zivotnost_F->Visible());  // the chart is modeless: the window stays open
+        Click(Zivotnost_F->Button2);
+    });
+    Click(Form1->Button13);
+    Prubehy_F->Hide();
+}
+
 TEST_F(MainWindow, TheHookLetsTheThreeWindowsSeePressesBeforeTheFocusMoves) {
     ui::test::QueueModal(Spektrum_F, [](ui::Form&) {
         ui::test::Press(Spektrum_F->Button4);
