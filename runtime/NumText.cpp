@@ -201,7 +201,10 @@ std::string applyPicture(const Picture& p, double ax, bool negative) {
         for (int k = 1; k <= p.decPlaces; ++k) frac.push_back(d.isZero() ? '0' : digitAt(d, nInt + k));
         while (static_cast<int>(frac.size()) > p.decZeros && !frac.empty() && frac.back() == '0') frac.pop_back();
         body = mant;
-        if (!frac.empty()) body += "." + frac;
+        if (!frac.empty()) {
+            body.push_back('.');
+            body += frac;
+        }
         body.push_back(p.expChar);
         if (exponent < 0)
             body.push_back('-');
@@ -213,13 +216,16 @@ std::string applyPicture(const Picture& p, double ax, bool negative) {
     } else {
         roundToDecimals(d, p.decPlaces);
         std::string ip = integerPart(d);
-        if (ip == "0") ip = p.intZeros > 0 ? "0" : "";
+        if (ip == "0" && p.intZeros == 0) ip.clear();
         if (static_cast<int>(ip.size()) < p.intZeros) ip.insert(0, p.intZeros - ip.size(), '0');
         std::string frac = fractionPart(d, p.decPlaces);
         while (static_cast<int>(frac.size()) > p.decZeros && !frac.empty() && frac.back() == '0') frac.pop_back();
         body = ip;
-        if (!frac.empty()) body += "." + frac;
-        if (body.empty()) body = "0";
+        if (!frac.empty()) {
+            body.push_back('.');
+            body += frac;
+        }
+        if (body.empty()) body.assign(1, '0');
         if (d.isZero()) negative = false;
     }
     return (negative ? "-" : "") + p.prefix + body + p.suffix;
@@ -290,7 +296,10 @@ std::string Str(double x, int w, int d) {
     Decimal dec = toDecimal(x);
     roundToDecimals(dec, d);
     std::string s = integerPart(dec);
-    if (d > 0) s += "." + fractionPart(dec, d);
+    if (d > 0) {
+        s.push_back('.');
+        s += fractionPart(dec, d);
+    }
     if (dec.neg && !dec.isZero()) s.insert(0, 1, '-');
     return padLeft(s, w);
 }

@@ -439,7 +439,9 @@ TEST(CoursesChart, ValuesWithoutALogarithmDropOnlyWhatNeedsThem) {
     EXPECT_TRUE(LinesOf(p, ui::clPurple).empty());
     EXPECT_TRUE(HasLine(p, {50, 50}, {200, 50}, kBlack));  // the static line needs no knee
     for (const ChartLine& l : ItemsOf<ChartLine>(p))
-        if (l.From.X == 350) EXPECT_EQ(l.From.Y, 350);  // only the decade tick under the knee
+        if (l.From.X == 350) {
+            EXPECT_EQ(l.From.Y, 350);  // only the decade tick under the knee
+        }
 
     // Wheel cycles of a pair without a wheel tooth number cannot be placed.
     c = ChartCase();

@@ -203,7 +203,9 @@ TEST_P(DataFileRoundTrip, WriteReadWriteIsByteIdentical) {
         EXPECT_PRED2(near, G.*m, saved.*m);
     // Stored one of each pair, by its flag.
     EXPECT_PRED2(near, G.fpr2act, saved.fpr2Measured ? 0.0 : saved.fpr2act);
-    if (!saved.SpectrumInCycles && saved.LoadInputMethod != 2) EXPECT_PRED2(near, G.NL1h, saved.NL1h);
+    if (!saved.SpectrumInCycles && saved.LoadInputMethod != 2) {
+        EXPECT_PRED2(near, G.NL1h, saved.NL1h);
+    }
     if (saved.LoadInputMethod == 2)
         for (int i = 1; i <= n; ++i) {
             EXPECT_PRED2(near, G.SpectrumY[i], saved.SpectrumY[i]);
