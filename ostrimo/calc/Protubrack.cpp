@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/GeometryNumerics.h"
 
 namespace ostrimo {
@@ -13,7 +14,7 @@ void ComputeRackProtuberanceHeight() {
     L H = G.haP02 * G.mn;
     if (G.jn > 0 && G.BacklashByThinning && G.ThinByRegrinding) {
         // the rack's share of the thinning
-        const L s = G.ThinBothWheels ? G.jn / 4 : G.ThinWheelOnly ? G.jn / 2 : 0;
+        const L s = G.jn * checks::ThinningShare(2);
         const L K = (Tan(G.alfan) - Tan(G.ProtuberanceAngle2)) * std::cos(static_cast<L>(G.alfan));
         // what the straight protuberance flank can take
         const L limit = K * ((G.ToolAddendumFactor2 - G.haP02) -

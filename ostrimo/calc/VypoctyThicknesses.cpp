@@ -143,7 +143,7 @@ void ComputeChamferInvolutesRack() {
     const double cosAlfan = std::cos(g.alfan);
     // the rack's share of the thinning, per flank along its normal
     double share = 0;
-    if (g.BacklashByThinning && g.jn > 0) share = g.ThinBothWheels ? g.jn / 4 : g.ThinWheelOnly ? g.jn / 2 : 0;
+    if (g.jn > 0) share = g.jn * ThinningShare(2);
     double factor = g.ha2 / m;
     bool tipKnown = false;
     if (g.Chamfer2) {
