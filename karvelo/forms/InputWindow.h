@@ -214,6 +214,8 @@ struct MainWindowLinks {
     std::function<void()> RepaintMainWindow;
     // Show the S-N curve chart ("Courses") non-modally.
     std::function<void()> ShowCoursesWindow;
+    // Prepare the chart data of one load or of equivalent loads given (PrepareCoursesData).
+    std::function<void()> PrepareCoursesData;
 };
 MainWindowLinks& MainWindow();
 
