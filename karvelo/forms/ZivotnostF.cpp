@@ -259,6 +259,7 @@ void TZivotnost_F::RadioButton1Click() {
     Panel2->Hide();
     Panel3->Hide();
     ClearServiceLifeResults();
+    Repaint();  // the caption names the mode
 }
 
 void TZivotnost_F::RadioButton2Click() {
@@ -270,6 +271,7 @@ void TZivotnost_F::RadioButton2Click() {
     Panel1->Hide();
     Panel4->Hide();
     ClearServiceLifeResults();
+    Repaint();
 }
 
 void TZivotnost_F::RadioButton3Click() {

@@ -25,6 +25,7 @@ protected:
         ComputeGearDimensions();
         ComputeTipThickness();
         DefaultWindowRecorder().Clear();
+        savedHooks = InstallWindowHooks({});  // the requests recorded, also after the program's windows ran
         savedLinks = CoursesMainWindow();
         CoursesMainWindow() = {[this] { ++cleared; }, [this] { ++mainRepaints; }};
         win.OnCreate();
@@ -32,6 +33,7 @@ protected:
     void TearDown() override {
         win.Hide();
         CoursesMainWindow() = savedLinks;
+        InstallWindowHooks(savedHooks);
         DefaultWindowRecorder().Clear();
         G = GlobalData{};
         ui::test::FormTest::TearDown();
@@ -68,6 +70,7 @@ protected:
     TPrubehy_F win;
     int cleared = 0, mainRepaints = 0;
     CoursesMainWindowLinks savedLinks;
+    WindowHooks savedHooks;
 };
 
 TEST_F(CoursesWindow, ActivationLoadsTheCaseOfASpectrumByHaibach) {
