@@ -519,19 +519,13 @@ void TSpektrum_F::ToLoads() {
     G.SpectrumTorques = !G.LoadAsForce;
 }
 
-void TSpektrum_F::SetLoadMode(LoadMode mode) {
-    G.SpectrumAbsolute = mode == LoadMode::Absolute;
-    G.SpectrumRatioMaxTo = mode == LoadMode::MaxToLevel;
-    G.SpectrumRatioToMax = mode == LoadMode::LevelToMax;
-    G.SpectrumRatioToMin = mode == LoadMode::LevelToMin;
-}
-
-// Ratios of the first level or of the smallest; the other two ratio modes are closed until
-// the loads are absolute again.
-void TSpektrum_F::SwitchToRatioMode(LoadMode mode) {
-    if (holdsRatios_ && CurrentLoadMode() != mode) ToLoads();
-    if (!holdsRatios_) ToRatios(mode, G.SpectrumY[mode == LoadMode::LevelToMin ? Levels() : 1]);
-    SetLoadMode(mode);
+// Absolute loads: every load field open, the ratio modes open when every load is above 0.  A
+// ratio mode: its reference level fixed, the other two ratio modes closed.
+void TSpektrum_F::ApplyLoadModeControls(LoadMode mode) {
+    if (mode == LoadMode::Absolute) {
+        LockLastLevelRatio();
+        return UpdateRatioButtons();
+    }
     RadioButton4->SetEnabled(mode == LoadMode::MaxToLevel);
     RadioButton5->SetEnabled(mode == LoadMode::LevelToMax);
     RadioButton10->SetEnabled(mode == LoadMode::LevelToMin);
@@ -539,6 +533,21 @@ void TSpektrum_F::SwitchToRatioMode(LoadMode mode) {
         LockLastLevelRatio();
     else
         LockFirstLevelRatio();
+}
+
+void TSpektrum_F::SetLoadMode(LoadMode mode) {
+    G.SpectrumAbsolute = mode == LoadMode::Absolute;
+    G.SpectrumRatioMaxTo = mode == LoadMode::MaxToLevel;
+    G.SpectrumRatioToMax = mode == LoadMode::LevelToMax;
+    G.SpectrumRatioToMin = mode == LoadMode::LevelToMin;
+}
+
+// Ratios to the first level or to the smallest.
+void TSpektrum_F::SwitchToRatioMode(LoadMode mode) {
+    if (holdsRatios_ && CurrentLoadMode() != mode) ToLoads();
+    if (!holdsRatios_) ToRatios(mode, G.SpectrumY[mode == LoadMode::LevelToMin ? Levels() : 1]);
+    SetLoadMode(mode);
+    ApplyLoadModeControls(mode);
     ShowLoadHeaders();
     ShowReferenceLoadCaptions();
     if (G.LoadInputMethod == 2) ComputeLevelForces();
@@ -559,16 +568,20 @@ void TSpektrum_F::RadioButton3Click() {
     }
     SetLoadMode(LoadMode::Absolute);
     ShowLoadHeaders();
-    LockLastLevelRatio();
+    ApplyLoadModeControls(LoadMode::Absolute);
     ShowReferenceLoadCaptions();
-    UpdateRatioButtons();
     if (G.LoadInputMethod == 2) ComputeLevelForces();
     Repaint();
 }
 
-void TSpektrum_F::RadioButton1Click() {
-    ConvertLoadsToForces();
-    HoldLoadsAs(true);
+// Ratios keep their value: only the reference loads change unit.  The loading window's unit
+// radios follow.
+void TSpektrum_F::SwitchLoadUnit(bool forces) {
+    if (forces)
+        ConvertLoadsToForces();
+    else
+        ConvertLoadsToTorques();
+    HoldLoadsAs(forces);
     ShowLoadHeaders();
     if (CurrentLoadMode() == LoadMode::LevelToMin)
         LockLastLevelRatio();
@@ -576,27 +589,14 @@ void TSpektrum_F::RadioButton1Click() {
         LockFirstLevelRatio();
     ShowReferenceLoadCaptions();
     if (Zatizeni_F) {
-        Zatizeni_F->RadioButton7->SetChecked(true);
-        Zatizeni_F->RadioButton11->SetChecked(true);
+        (forces ? Zatizeni_F->RadioButton7 : Zatizeni_F->RadioButton8)->SetChecked(true);
+        (forces ? Zatizeni_F->RadioButton11 : Zatizeni_F->RadioButton12)->SetChecked(true);
     }
     Repaint();
 }
 
-void TSpektrum_F::RadioButton2Click() {
-    ConvertLoadsToTorques();
-    HoldLoadsAs(false);
-    ShowLoadHeaders();
-    if (CurrentLoadMode() == LoadMode::LevelToMin)
-        LockLastLevelRatio();
-    else if (CurrentLoadMode() != LoadMode::Absolute)
-        LockFirstLevelRatio();
-    ShowReferenceLoadCaptions();
-    if (Zatizeni_F) {
-        Zatizeni_F->RadioButton8->SetChecked(true);
-        Zatizeni_F->RadioButton12->SetChecked(true);
-    }
-    Repaint();
-}
+void TSpektrum_F::RadioButton1Click() { SwitchLoadUnit(true); }
+void TSpektrum_F::RadioButton2Click() { SwitchLoadUnit(false); }
 
 void TSpektrum_F::HoldLoadsAs(bool forces) {
     if (!holdsRatios_) ConvertSpectrumLoadUnit(forces);
@@ -748,18 +748,7 @@ void TSpektrum_F::FormActivate() {
     // The radios that were checked already ran no handler: their captions and locks now.
     ShowLoadHeaders();
     ShowTimeHeaders();
-    if (mode == LoadMode::Absolute) {
-        LockLastLevelRatio();
-        UpdateRatioButtons();
-    } else {
-        RadioButton4->SetEnabled(mode == LoadMode::MaxToLevel);
-        RadioButton5->SetEnabled(mode == LoadMode::LevelToMax);
-        RadioButton10->SetEnabled(mode == LoadMode::LevelToMin);
-        if (mode == LoadMode::LevelToMin)
-            LockLastLevelRatio();
-        else
-            LockFirstLevelRatio();
-    }
+    ApplyLoadModeControls(mode);
 
     HideSpectrumRows();
     ShowSpectrumRows();

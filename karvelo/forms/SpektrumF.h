@@ -167,7 +167,9 @@ private:
     // Absolute SpectrumY (not ratios) into forces or torques.
     void HoldLoadsAs(bool forces);
     void SwitchToRatioMode(LoadMode mode);
+    void SwitchLoadUnit(bool forces);
     void SetLoadMode(LoadMode mode);
+    void ApplyLoadModeControls(LoadMode mode);
     void ShowLoadHeaders();
     void ShowTimeHeaders();
     // In the absolute mode "Compute factors" and the ratio modes need every load above 0.

@@ -30,10 +30,9 @@ Texts YLabels(bool forces) {
             t.push_back({toFirst ? 18 : 17, 8, 8, false, toFirst ? "j" : "1"});
             t.push_back({toFirst ? 17 : 19, 30, 8, false, toFirst ? "1" : "j"});
         }
-        if (toFirst)
-            t.insert(t.end(), {{36, 18, 8, false, "1"}, {27, 77, 8, false, "0,5"}, {21, 127, 8, false, "0,25"}});
-        else
-            t.insert(t.end(), {{36, 18, 8, false, "1"}, {36, 77, 8, false, "2"}, {36, 127, 8, false, "4"}});
+        const int valueX[3] = {36, toFirst ? 27 : 36, toFirst ? 21 : 36};
+        const char* const values[2][3] = {{"1", "2", "4"}, {"1", "0,5", "0,25"}};
+        for (int i = 0; i < 3; ++i) t.push_back({valueX[i], i == 0 ? 18 : 27 + 50 * i, 8, false, values[toFirst][i]});
         return t;
     }
     if (G.SpectrumRatioToMin)
@@ -57,21 +56,20 @@ Texts YLabels(bool forces) {
 Texts XLabels(bool cycles, bool cumulated) {
     const char* const symbol = cycles ? "N" : "L";
     Texts t{{351, 186, 9, true, symbol}};
-    if (cycles)
+    if (cycles) {
         t.push_back({343, 202, 9, false, "[cycles]"});
-    else
-        t.insert(t.end(), {{346, 202, 9, false, "[hours]"}, {360, 190, 8, false, "h"}});
-    const int symbolX = cycles ? 55 : 52, subX = cycles ? 65 : 63;
-    if (cumulated) {
-        t.insert(t.end(), {{symbolX, 189, 9, false, symbol}, {106, 213, 9, false, symbol}, {195, 237, 9, false, symbol}});
-        t.insert(t.end(), {{subX, 192, 8, false, cycles ? "1" : "h1"},
-                           {116, 216, 8, false, cycles ? "2" : "h2"},
-                           {205, 240, 8, false, cycles ? "3" : "h3"}});
     } else {
-        t.insert(t.end(), {{symbolX, 189, 9, false, symbol}, {116, 189, 9, false, symbol}, {249, 189, 9, false, symbol}});
-        t.insert(t.end(), {{subX, 192, 8, false, cycles ? "r1" : "hr1"},
-                           {126, 192, 8, false, cycles ? "r2" : "hr2"},
-                           {259, 192, 8, false, cycles ? "r3" : "hr3"}});
+        t.push_back({346, 202, 9, false, "[hours]"});
+        t.push_back({360, 190, 8, false, "h"});
+    }
+    const int symbolX[3] = {cycles ? 55 : 52, cumulated ? 106 : 116, cumulated ? 195 : 249};
+    const int symbolY[3] = {189, cumulated ? 213 : 189, cumulated ? 237 : 189};
+    const int subscriptX[3] = {cycles ? 65 : 63, cumulated ? 116 : 126, cumulated ? 205 : 259};
+    const char* const subscripts[2][2][3] = {{{"hr1", "hr2", "hr3"}, {"h1", "h2", "h3"}},
+                                             {{"r1", "r2", "r3"}, {"1", "2", "3"}}};
+    for (int i = 0; i < 3; ++i) {
+        t.push_back({symbolX[i], symbolY[i], 9, false, symbol});
+        t.push_back({subscriptX[i], symbolY[i] + 3, 8, false, subscripts[cycles][cumulated][i]});
     }
     return t;
 }

@@ -64,37 +64,41 @@ std::int16_t OverloadCount(int k) {
 
 // ---------------------------------------------------------------------------------------------
 
-void ConvertLoadsToForces() {
+namespace {
+// Every load of the case into forces (F = T 2000 / d1) or torques.  The stored spectrum
+// references go with SpectrumRefLoad in every mode, so that a later spectrum finds them in the
+// unit of its loads.
+void ConvertLoads(bool toForces) {
     GlobalData& g = G;
-    if (g.LoadAsForce) return;
-    g.LoadAsForce = true;
-    const double f = 2000 / g.d1;
-    g.SpectrumRefLoad *= f;
-    g.SpectrumRefLoadMin *= f;
-    g.Ftjm = g.Tjm * f;
-    // The stored references go with SpectrumRefLoad in every mode, so that a later spectrum finds
-    // them in the unit of its loads.
-    g.Ftmax = g.Tmax * f;
-    g.Ftmin = g.Tmin * f;
+    if (g.LoadAsForce == toForces) return;
+    g.LoadAsForce = toForces;
+    const double factor = toForces ? 2000 / g.d1 : g.d1 / 2000;
+    g.SpectrumRefLoad *= factor;
+    g.SpectrumRefLoadMin *= factor;
+    auto convert = [&](double GlobalData::*force, double GlobalData::*torque) {
+        if (toForces)
+            g.*force = g.*torque * factor;
+        else
+            g.*torque = g.*force * factor;
+    };
+    convert(&GlobalData::Ftjm, &GlobalData::Tjm);
+    convert(&GlobalData::Ftmax, &GlobalData::Tmax);
+    convert(&GlobalData::Ftmin, &GlobalData::Tmin);
     if (g.LoadInputMethod >= 2)
-        for (const EquivalentLoad& e : kEquivalentLoads) g.*e.force = g.*e.torque * f;
+        for (const EquivalentLoad& e : kEquivalentLoads) convert(e.force, e.torque);
 }
+}  // namespace
 
-void ConvertLoadsToTorques() {
-    GlobalData& g = G;
-    if (!g.LoadAsForce) return;
-    g.LoadAsForce = false;
-    const double t = g.d1 / 2000;
-    g.SpectrumRefLoad *= t;
-    g.SpectrumRefLoadMin *= t;
-    g.Tjm = g.Ftjm * t;
-    g.Tmax = g.Ftmax * t;
-    g.Tmin = g.Ftmin * t;
-    if (g.LoadInputMethod >= 2)
-        for (const EquivalentLoad& e : kEquivalentLoads) g.*e.torque = g.*e.force * t;
-}
+void ConvertLoadsToForces() { ConvertLoads(true); }
+void ConvertLoadsToTorques() { ConvertLoads(false); }
 
 double StoredStressRatio(double typed) { return typed == 0 ? 0.0 : -std::fabs(typed); }
+
+bool AcceptStressRatio(bool number, double& R) {
+    const double typed = R;
+    R = StoredStressRatio(typed);
+    return number && typed >= -1.2 && typed <= 1.2;
+}
 
 std::string StressRatioText(double R, int decimals) { return rt::Str(R == 0 ? 0.0 : R, 5, decimals); }
 
@@ -711,10 +715,7 @@ void TZatizeni_F::CheckInputLife(bool pinion) {
 }
 
 void TZatizeni_F::CheckInputStressRatio(double& R, const char* message) {
-    const bool number = ReadNumber(R);
-    const double typed = R;
-    R = StoredStressRatio(typed);
-    if (!number || typed < -1.2 || typed > 1.2) return Refuse(message);
+    if (!AcceptStressRatio(ReadNumber(R), R)) return Refuse(message);
     Field(CheckedField())->SetText(StressRatioText(R));
 }
 

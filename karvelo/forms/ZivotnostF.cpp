@@ -339,10 +339,7 @@ void TZivotnost_F::Button4Click() {
 
 // R is stored as -|R|; 0 stays 0.
 void TZivotnost_F::CheckInputStressRatio(double& R, const char* message) {
-    const bool number = ReadNumber(R);
-    const double typed = R;
-    R = StoredStressRatio(typed);
-    if (!number || typed < -1.2 || typed > 1.2) return Refuse(message);
+    if (!AcceptStressRatio(ReadNumber(R), R)) return Refuse(message);
     Field(CheckedField())->SetText(StressRatioText(R));
 }
 
