@@ -23,15 +23,15 @@ const char* const kDriving[4] = {
     "multi-cylinder internal combustion engine",
     "single-cylinder internal combustion engine",
 };
-const char* const kDriven[4] = {
-    "generators, evenly fed conveyors, light lifts, feed drives of machine tools, fans, centrifugal pumps,\r"
-    "     turbo compressors and blowers",
-    "unevenly fed conveyors, main drives of machine tools, heavy lifts, slewing gears of cranes,\r"
-    "     multi-cylinder piston pumps, rotary kilns, axial compressors",
-    "rubber extruders, mixers in interrupted operation, light ball mills, woodworking machines,\r"
-    "     hoists, single-cylinder piston pumps, reciprocating compressors",
-    "excavators, heavy ball mills, rubber kneaders, stone and ore crushers, foundry machines,\r"
-    "     brick presses, rolling mills",
+const char* const kDriven[4][2] = {
+    {"generators, evenly fed conveyors, light lifts, feed drives of machine tools, fans, centrifugal pumps,",
+     "turbo compressors and blowers"},
+    {"unevenly fed conveyors, main drives of machine tools, heavy lifts, slewing gears of cranes,",
+     "multi-cylinder piston pumps, rotary kilns, axial compressors"},
+    {"rubber extruders, mixers in interrupted operation, light ball mills, woodworking machines,",
+     "hoists, single-cylinder piston pumps, reciprocating compressors"},
+    {"excavators, heavy ball mills, rubber kneaders, stone and ore crushers, foundry machines,",
+     "brick presses, rolling mills"},
 };
 
 constexpr int kTableTop = 76, kRowStep = 22, kFirstColumn = 230, kColumnStep = 100;
@@ -40,7 +40,7 @@ constexpr int kTableTop = 76, kRowStep = 22, kFirstColumn = 230, kColumnStep = 1
 
 THelp_2::THelp_2() : Form("Help_2") {
     SetCaption("Application factor KA    (ISO 6336 - 6, tab. B 1,2,3,4)");
-    SetClientSize(700, 470);
+    SetClientSize(700, 492);
     BorderStyle = ui::BorderStyle::Single;
     KeyPreview = true;
     auto* title = new ui::Label(this, "Label1", {16, 10, 0, 0}, "Guide values for the application factor  K");
@@ -74,9 +74,11 @@ THelp_2::THelp_2() : Form("Help_2") {
     auto* driven = new ui::Label(this, "Label7", {16, top, 0, 0}, "Examples of driven machines (industrial and high-speed gears)");
     driven->SetFontStyle(ui::fsBold);
     for (int r = 0; r < 4; ++r) {
-        top += r == 0 ? 20 : 36;
-        new ui::Label(this, "DrivenExample" + std::to_string(r + 1), {16, top, 0, 0},
-                      std::string(kCharacteristics[r]) + ":  " + kDriven[r]);
+        top += r == 0 ? 20 : 22;
+        const std::string n = std::to_string(r + 1);
+        new ui::Label(this, "DrivenExample" + n, {16, top, 0, 0}, std::string(kCharacteristics[r]) + ":  " + kDriven[r][0]);
+        top += 16;
+        new ui::Label(this, "DrivenExampleMore" + n, {40, top, 0, 0}, kDriven[r][1]);
     }
     OnKeyPress = [this](ui::KeyChar& key) { FormKeyPress(key); };
 }

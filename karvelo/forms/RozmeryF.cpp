@@ -90,22 +90,34 @@ void Text(ui::Canvas& c, int x, int y, const std::string& text, ui::Color colour
     c.TextOut(x, y, text);
 }
 
-// A gear with bore, hub, web, rim and teeth, labelled with the names of its fields.
-void GearBody(ui::Canvas& c, int axisY, int up, int x, const std::string& i, ui::Color colour) {
-    constexpr int width = 100, web = 30, bore = 26, hub = 20, webHeight = 26, rim = 18, teeth = 14;
+// A gear with bore, hub, web, rim and teeth, labelled with the names of its fields (on the right,
+// from labelX).
+constexpr int kGearWidth = 100;
+void GearBody(ui::Canvas& c, int axisY, int up, int x, const std::string& i, ui::Color colour, int labelX = 0) {
+    constexpr int width = kGearWidth, web = 30, bore = 26, hub = 20, webHeight = 26, rim = 18, teeth = 14;
+    if (!labelX) labelX = x + width + 6;
     int r = bore;
     Ring(c, axisY, up, x, width, r, r + hub, ui::clSilver);
-    Text(c, x + width + 6, axisY + up * (r + hub / 2) - 7, "sd" + i, colour);
-    Text(c, x + width + 6, axisY + up * (r / 2) - 7, "dh" + i, colour);
+    Text(c, labelX, axisY + up * (r + hub / 2) - 7, "sd" + i, colour);
+    Text(c, labelX, axisY + up * (r / 2) - 7, "dh" + i, colour);
     r += hub;
     Ring(c, axisY, up, x + (width - web) / 2, web, r, r + webHeight, ui::clSilver);
-    Text(c, x + width / 2 + web / 2 + 6, axisY + up * (r + webHeight / 2) - 7, "bs" + i, colour);
+    Text(c, labelX, axisY + up * (r + webHeight / 2) - 7, "bs" + i, colour);
     r += webHeight;
     Ring(c, axisY, up, x, width, r, r + rim, ui::clSilver);
-    Text(c, x + width + 6, axisY + up * (r + rim / 2) - 7, "sR" + i, colour);
+    Text(c, labelX, axisY + up * (r + rim / 2) - 7, "sR" + i, colour);
     r += rim;
     Ring(c, axisY, up, x, width, r, r + teeth, colour == ui::clBlue ? ui::RGB(170, 190, 255) : ui::RGB(160, 220, 160));
-    Text(c, x - 22, axisY + up * (r + teeth / 2) - 7, "b" + i, colour);
+    Text(c, labelX, axisY + up * (r + teeth / 2) - 7, "b" + i, colour);
+}
+
+// The axial offset db between the left faces of pinion and wheel, marked above the mesh.
+void OffsetMark(ui::Canvas& c, int pinionFace, int pinionTop, int wheelFace, int wheelTop, int markY) {
+    c.Pen = {ui::clBlack, 1, ui::PenStyle::Solid};
+    Line(c, pinionFace, pinionTop, pinionFace, markY - 4);
+    if (wheelTop > markY) Line(c, wheelFace, wheelTop, wheelFace, markY - 4);
+    Line(c, pinionFace, markY, wheelFace, markY);
+    Text(c, std::min(pinionFace, wheelFace) - 20, markY - 8, "db", ui::clBlack);
 }
 
 void DrawExternalPair(ui::Canvas& c) {
@@ -116,27 +128,26 @@ void DrawExternalPair(ui::Canvas& c) {
     Axis(c, wheelAxis);
     GearBody(c, pinionAxis, -1, pinionLeft, "1", ui::clBlue);
     GearBody(c, wheelAxis, 1, pinionLeft + offset, "2", ui::clGreen);
-    Text(c, pinionLeft + 2, 102, "db", ui::clBlack);
+    OffsetMark(c, pinionLeft, 116, pinionLeft + offset, 74, 74);
 }
 
+// The annulus round the pinion: a rim outside its teeth, which point to its axis (below the
+// pinion's, by the centre distance).
 void DrawInternalPair(ui::Canvas& c) {
     c.Brush = {ui::clWhite, ui::BrushStyle::Solid};
     c.FillRect({0, 0, kPictureWidth, kPictureHeight});
-    constexpr int pinionAxis = 190, pinionLeft = 90, offset = 14, width = 100;
+    constexpr int pinionAxis = 200, ringAxis = 222, pinionLeft = 90, offset = 14, width = kGearWidth;
     Axis(c, pinionAxis);
-    GearBody(c, pinionAxis, -1, pinionLeft, "1", ui::clBlue);
-    // The annulus round the pinion: its teeth point to its axis, its rim lies outside them.
-    const int ringLeft = pinionLeft + offset, top = pinionAxis - 104 - 14;
-    for (int side : {0, 1}) {
-        const int teethTop = side == 0 ? top + 4 : pinionAxis + 24, rimTop = side == 0 ? teethTop - 20 : teethTop + 14;
-        c.Brush = {ui::RGB(160, 220, 160), ui::BrushStyle::Solid};
-        c.Rectangle(ringLeft, teethTop, ringLeft + width + 1, teethTop + 15);
-        c.Brush = {ui::clSilver, ui::BrushStyle::Solid};
-        c.Rectangle(ringLeft, rimTop, ringLeft + width + 1, rimTop + 21);
-    }
-    Text(c, ringLeft + width + 6, top - 14, "sR2", ui::clGreen);
-    Text(c, ringLeft - 22 - offset, top - 14, "b2", ui::clGreen);
-    Text(c, pinionLeft + 2, top + 22, "db", ui::clBlack);
+    Axis(c, ringAxis);
+    const int ringLeft = pinionLeft + offset, teethBottom = pinionAxis - 104;
+    c.Brush = {ui::RGB(160, 220, 160), ui::BrushStyle::Solid};
+    c.Rectangle(ringLeft, teethBottom - 14, ringLeft + width + 1, teethBottom + 1);
+    c.Brush = {ui::clSilver, ui::BrushStyle::Solid};
+    c.Rectangle(ringLeft, teethBottom - 36, ringLeft + width + 1, teethBottom - 13);
+    Text(c, ringLeft + width + 6, teethBottom - 32, "sR2", ui::clGreen);
+    Text(c, ringLeft + width + 6, teethBottom - 14, "b2", ui::clGreen);
+    GearBody(c, pinionAxis, -1, pinionLeft, "1", ui::clBlue, ringLeft + width + 6);
+    OffsetMark(c, pinionLeft, teethBottom, ringLeft, teethBottom - 36, 48);
 }
 
 }  // namespace
@@ -171,7 +182,7 @@ TRozmery_F::TRozmery_F() : InputWindow("Rozmery_F") {
     CB1->SetFontColor(ui::clBlue);
     CB2->SetFontColor(ui::clGreen);
     CB3 = new ui::CheckBox(this, "CB3", {12, 200, 182, 17}, "ISO method for calcul. of  m ");
-    new ui::Label(this, "Label12", {187, 207, 0, 0}, "red");
+    new ui::Label(this, "Label12", {168, 206, 0, 0}, "red");
 
     auto* inertia = new ui::GroupBox(this, "GroupBox2", {8, 226, 292, 74}, "Moment of inertia");
     CheckBox5 = new ui::CheckBox(inertia, "CheckBox5", {8, 20, 120, 17}, "Direct input of");
@@ -211,9 +222,9 @@ TRozmery_F::TRozmery_F() : InputWindow("Rozmery_F") {
     hint("Label21", 170, 40, "df2", ui::clGreen);
     Df2Value = hint("Label22", 230, 40, "", ui::clGreen);
     ThinRimWarning1 = hint("Label23", 8, 62, "s     is insufficient", ui::clRed);
-    hint("Label24", 15, 68, "R1", ui::clRed)->SetVisible(false);
+    hint("Label24", 15, 68, "R1", ui::clRed)->SetFontPixels(9);
     ThinRimWarning2 = hint("Label25", 170, 62, "s     is insufficient", ui::clRed);
-    hint("Label26", 177, 68, "R2", ui::clRed)->SetVisible(false);
+    hint("Label26", 177, 68, "R2", ui::clRed)->SetFontPixels(9);
     PinionFitWarning = hint("Label27", 8, 86, "Impossible pinion's dimens.", ui::clRed);
     WheelFitWarning = hint("Label28", 170, 86, "Impossible wheel's dimens.", ui::clRed);
     GearsOutWarning = hint("Label29", 8, 110, "Gears are out", ui::clRed);

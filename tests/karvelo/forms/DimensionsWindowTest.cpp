@@ -157,6 +157,16 @@ TEST_F(DimensionsWindow, FullBodyBoxesSetTheRimAndClearTheirFlagsEitherWay) {
     EXPECT_FALSE(w.CheckBox5->Enabled());
     EXPECT_EQ(w.Field(12)->Text(), "  ---");
     EXPECT_FALSE(G.ControlPressed3);
+    // The wheel's box and the stiffness given directly.
+    ui::test::Click(w.CB2);
+    EXPECT_TRUE(G.FullWheel);
+    EXPECT_EQ(G.sR2, G.df2 / 2);
+    ui::test::Click(w.CheckBox6);
+    EXPECT_TRUE(G.cDirect);
+    EXPECT_TRUE(w.Field(14)->Enabled());
+    ui::test::Click(w.CheckBox6);
+    EXPECT_FALSE(G.cDirect);
+    EXPECT_FALSE(w.Field(14)->Enabled());
     // A press released elsewhere leaves no flag.
     ui::test::Press(w.CB2);
     EXPECT_TRUE(G.ControlPressed2);
