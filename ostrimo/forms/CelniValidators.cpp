@@ -50,11 +50,10 @@ double HelixAngleLimit(double betaDeg) {
     return RadToDeg(std::asin((G.Le - G.b) / (G.Le - G.b / 2)));
 }
 
-std::string HelixAngleMessage(double limit, int decimals) {
+std::string HelixAngleMessage(const std::string& limit) {
     if (G.GearingType == 3)
-        return "Teeth inclination angle at mean of the facewidth must be from 0 to " + rt::Str(limit, 6, decimals) +
-               "\xC2\xB0.";
-    return "Helix angle at reference cylinder \xC3\x9F must lay from 0 to " + rt::Str(limit, 6, decimals) + "\xC2\xB0.";
+        return "Teeth inclination angle at mean of the facewidth must be from 0 to " + limit + "\xC2\xB0.";
+    return "Helix angle at reference cylinder \xC3\x9F must lay from 0 to " + limit + "\xC2\xB0.";
 }
 
 // The Fellow cutter's largest tip rounding factor, which is the wheel's full rounded root;
@@ -308,7 +307,7 @@ void TPagesDlg::ValidateHelixAngle() {
         return;
     const double limit = HelixAngleLimit(G.betaDeg);
     G.betamMaxDeg = limit;
-    if (!(G.betaDeg >= 0 && G.betaDeg <= limit)) return Refuse(HelixAngleMessage(limit, 4), Edit4);
+    if (!(G.betaDeg >= 0 && G.betaDeg <= limit)) return Refuse(HelixAngleMessage(rt::Str(limit, 6, 4)), Edit4);
     if (G.AngleFormatDMS) Edit4->SetText(MainAngleDmsText(G.betaDeg));
     G.beta = DegToRad(G.betaDeg);
     UpdateObligatoryInputFlag();
@@ -342,7 +341,7 @@ void TPagesDlg::ValidateFacewidth() {
     if (!(G.betaDeg >= 0 && G.betaDeg <= limit)) {
         refused_ = true;
         SetActiveControl(Edit4);
-        ui::MessageBox(HelixAngleMessage(limit, 3), kErrorCaption, ui::MB_OK);
+        ui::MessageBox(HelixAngleMessage(rt::Str(limit, 5, 3)), kErrorCaption, ui::MB_OK);
         return;
     }
     if (!TextUnchanged(Edit5)) {
