@@ -457,11 +457,12 @@ void TPagesDlg::FormKeyPress(ui::KeyChar& key) {
         for (int c = 1; c <= 21; ++c)
             if (InputField(c) == active) code = c;
         if (code == 21) G.BacklashValidatedByClick = true;
+        refused_ = false;
         if (code != 0)
             ValidateField(code);
         else
             RunPageFieldValidator(active);
-        if (active != Edit6 && active != Edit9 && active != Edit10) {
+        if (!refused_ && active != Edit6 && active != Edit9 && active != Edit10) {
             G.InputsCompleteForRefresh = G.mn != 0 && G.z1 != 0 && G.z2 != 0 && G.b != 0;
             if (G.InputsCompleteForRefresh) RefreshResultsWindow();
         }

@@ -74,7 +74,7 @@ void TPagesDlg::CreateTestDimensionsPage() {
     Label107 = NewCaption(g, "Label107", 8, 88, "Measuring diameter  d", "M1");
     Label111 = NewLabel(g, "Label111", 160, 88, "");
     Label101 = NewLabel(g, "Label101", 8, 108, "Min. facewidth  b        =");
-    Label103 = new ui::Label(g, "Label103", {Label101->Left() + 92, 113, 0, 0}, "min");
+    Label103 = new ui::Label(g, "Label103", {Label101->Left() + 78, 113, 0, 0}, "min");
     Label103->SetFontPixels(9);
     Label105 = NewLabel(g, "Label105", 160, 108, "");
     NewCaption(g, "Label99", 330, 22, "Measured number of teeth  z", "w2");
@@ -85,7 +85,7 @@ void TPagesDlg::CreateTestDimensionsPage() {
     Label108 = NewCaption(g, "Label108", 330, 88, "Measuring diameter  d", "M2");
     Label112 = NewLabel(g, "Label112", 482, 88, "");
     Label102 = NewLabel(g, "Label102", 330, 108, "Min. facewidth  b        =");
-    Label104 = new ui::Label(g, "Label104", {Label102->Left() + 92, 113, 0, 0}, "min");
+    Label104 = new ui::Label(g, "Label104", {Label102->Left() + 78, 113, 0, 0}, "min");
     Label104->SetFontPixels(9);
     Label106 = NewLabel(g, "Label106", 482, 108, "");
 
