@@ -403,20 +403,19 @@ void TPagesDlg::FieldEnter(int code) {
 void TPagesDlg::FieldExit(int code) {
     switch (code) {
         case 6:
-            ValidateAmcSum();
+            ValidateField(6);
             G.OldText = Edit6->Text();
             return;
-        case 9: ValidateWorkingCentreDistance(); return;
-        case 10: ValidateWorkingPressureAngle(); return;
+        case 9:
+        case 10: ValidateField(code); return;
         case 21:
-            if (!G.BacklashValidatedByClick) ValidateBacklash();
+            if (!G.BacklashValidatedByClick) ValidateField(21);
             G.BacklashValidatedByClick = false;
             CelniDlg->Hide();
             return;
         default: {
             // A refused value is not recomputed: the field has the focus back and its
             // message names what is wrong.
-            refused_ = false;
             ValidateField(code);
             if (!refused_) RefreshResultsWindow();
             return;
@@ -475,7 +474,7 @@ void TPagesDlg::FormKeyPress(ui::KeyChar& key) {
 void TPagesDlg::FormClick() {
     if (ActiveControl() != Edit21) return;
     G.BacklashValidatedByClick = true;
-    ValidateBacklash();
+    ValidateField(21);
 }
 
 }  // namespace ostrimo

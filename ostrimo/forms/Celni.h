@@ -377,6 +377,9 @@ private:
     bool AmcSumBeyondCritical(double sum, const char* message, ui::Edit* field);
     void ShowAmcFields();
     void ShowAmcResults();
+    void AcceptAmc(int code);
+    bool CoreRefusedTheSum();
+    bool ComputingInputSelectable();
     void ValidateProfileFactor(int code, double& value, double other, const std::string& message,
                                bool wheelRootFollows);
     bool LimitTypedRootRadius(ui::Edit* field, double& rof, double limit, const std::string& message);

@@ -245,12 +245,17 @@ void TPagesDlg::ShowCentreDistanceAndAngle() {
 
 // ---------------------------------------------------------------- computing-input selection
 
+// None of the selections acts while the centre distance is an input; with a rack mate
+// each only shows x1.
+bool TPagesDlg::ComputingInputSelectable() {
+    if (G.CentreDistanceGiven) return false;
+    if (!G.RackMate) return true;
+    Edit7->Show();
+    return false;
+}
+
 void TPagesDlg::SelectAmcSumAsInput() {
-    if (G.CentreDistanceGiven) return;
-    if (G.RackMate) {
-        Edit7->Show();
-        return;
-    }
+    if (!ComputingInputSelectable()) return;
     Edit7->Hide();
     Edit8->Hide();
     Edit9->SetEnabled(false);
@@ -258,11 +263,7 @@ void TPagesDlg::SelectAmcSumAsInput() {
 }
 
 void TPagesDlg::SelectAmcSplitAsInput() {
-    if (G.CentreDistanceGiven) return;
-    if (G.RackMate) {
-        Edit7->Show();
-        return;
-    }
+    if (!ComputingInputSelectable()) return;
     Edit6->SetEnabled(false);
     Edit7->Show();
     Edit8->Show();
@@ -271,11 +272,7 @@ void TPagesDlg::SelectAmcSplitAsInput() {
 }
 
 void TPagesDlg::SelectCentreDistanceAsInput() {
-    if (G.CentreDistanceGiven) return;
-    if (G.RackMate) {
-        Edit7->Show();
-        return;
-    }
+    if (!ComputingInputSelectable()) return;
     Edit7->Hide();
     Edit8->Hide();
     Edit6->SetEnabled(false);
@@ -283,11 +280,7 @@ void TPagesDlg::SelectCentreDistanceAsInput() {
 }
 
 void TPagesDlg::SelectPressureAngleAsInput() {
-    if (G.CentreDistanceGiven) return;
-    if (G.RackMate) {
-        Edit7->Show();
-        return;
-    }
+    if (!ComputingInputSelectable()) return;
     Edit7->Hide();
     Edit8->Hide();
     Edit6->SetEnabled(false);
@@ -295,11 +288,7 @@ void TPagesDlg::SelectPressureAngleAsInput() {
 }
 
 void TPagesDlg::EnableAllComputingInputs() {
-    if (G.CentreDistanceGiven) return;
-    if (G.RackMate) {
-        Edit7->Show();
-        return;
-    }
+    if (!ComputingInputSelectable()) return;
     for (ui::Edit* e : {Edit6, Edit7, Edit8}) {
         e->Show();
         e->SetEnabled(true);

@@ -193,11 +193,11 @@ void TPagesDlg::ValidateField(int code) {
         &TPagesDlg::ValidateTipDiameter2,     &TPagesDlg::ValidateShaftAngle,
         &TPagesDlg::ValidateBacklash,
     };
+    refused_ = false;
     if (code < 1 || code > 21) return;
     // A field left empty as it was entered (a tip diameter while only the sum of AMC is
     // known) has nothing to validate.
     if (InputField(code)->Text().empty() && G.OldText.empty()) return;
-    refused_ = false;
     ComputationScope computation;
     (this->*validators[code - 1])();
 }
@@ -377,11 +377,7 @@ void TPagesDlg::ApplyAmcSum() {
     if (G.GearingType == 3) ComputeBevelGearDimensions();
     ComputeWorkingCentreDistance();
     ResetWindowCaptions();
-    if (!G.NoCalcMessageShown) {  // the core refused the sum with its own message
-        SetActiveControl(Button5);
-        G.NoCalcMessageShown = true;
-        return;
-    }
+    if (CoreRefusedTheSum()) return;
     ClearTipDiametersNotGiven();
     Edit9->SetText(rt::Str(G.aw, 8, 6));
     Edit10->SetText(rt::Str(G.alfawtDeg, 8, 6));
@@ -398,29 +394,7 @@ void TPagesDlg::ValidateAmc1() {
         return;
     G.AmcUndivided = false;
     if (G.x1 < -15 || G.x1 > 8) return Refuse("Pinion Addendum Modification Coefficient x1 must be from -15 to 8", Edit7);
-    UpdateObligatoryInputFlag();
-    if (!G.AmcDivided && G.BacklashByThinning) G.xsum = G.x1 + G.x2;
-    if (G.AmcDivided) {
-        G.x2 = (G.BacklashByExtraAmc ? G.xsumBacklash : G.xsum) - G.x1;
-        Edit8->SetText(rt::Str(G.x2, 8, 6));
-    }
-    if (!TextUnchanged(Edit7)) {
-        ResetWindowCaptions();
-        G.OldText = Edit7->Text();
-        MarkInputsChanged();
-    }
-    if (G.GearingType == 3) ComputeBevelGearDimensions();
-    if (G.RackMate)
-        ComputeRackPairDimensions();
-    else
-        ComputeWorkingCentreDistance();
-    if (!G.NoCalcMessageShown) {
-        SetActiveControl(Button5);
-        G.NoCalcMessageShown = true;
-        return;
-    }
-    ShowAmcResults();
-    G.FocusField = 7;
+    AcceptAmc(7);
 }
 
 void TPagesDlg::ValidateAmc2() {
@@ -440,26 +414,43 @@ void TPagesDlg::ValidateAmc2() {
                           rt::Str(G.xsum0Cutter, 7, 4) + ") - negative manufacturing angle.",
                       Edit8);
     }
+    AcceptAmc(8);
+}
+
+// x1 (code 7) or x2 (code 8) accepted: the other one follows from the kept sum once the
+// coefficients are divided, then the working centre distance they give.
+void TPagesDlg::AcceptAmc(int code) {
+    const bool pinion = code == 7;
+    ui::Edit* field = pinion ? Edit7 : Edit8;
     UpdateObligatoryInputFlag();
     if (!G.AmcDivided && G.BacklashByThinning) G.xsum = G.x1 + G.x2;
     if (G.AmcDivided) {
-        G.x1 = (G.BacklashByExtraAmc ? G.xsumBacklash : G.xsum) - G.x2;
-        Edit7->SetText(rt::Str(G.x1, 8, 6));
+        const double sum = G.BacklashByExtraAmc ? G.xsumBacklash : G.xsum;
+        double& follower = pinion ? G.x2 : G.x1;
+        follower = sum - (pinion ? G.x1 : G.x2);
+        (pinion ? Edit8 : Edit7)->SetText(rt::Str(follower, 8, 6));
     }
-    if (!TextUnchanged(Edit8)) {
+    if (!TextUnchanged(field)) {
         ResetWindowCaptions();
-        G.OldText = Edit8->Text();
+        G.OldText = field->Text();
         MarkInputsChanged();
     }
     if (G.GearingType == 3) ComputeBevelGearDimensions();
-    ComputeWorkingCentreDistance();
-    if (!G.NoCalcMessageShown) {
-        SetActiveControl(Button5);
-        G.NoCalcMessageShown = true;
-        return;
-    }
+    if (pinion && G.RackMate)
+        ComputeRackPairDimensions();
+    else
+        ComputeWorkingCentreDistance();
+    if (CoreRefusedTheSum()) return;
     ShowAmcResults();
-    G.FocusField = 8;
+    G.FocusField = static_cast<std::int16_t>(code);
+}
+
+// The core refused the sum with its own box: "Clear" is offered.
+bool TPagesDlg::CoreRefusedTheSum() {
+    if (G.NoCalcMessageShown) return false;
+    SetActiveControl(Button5);
+    G.NoCalcMessageShown = true;
+    return true;
 }
 
 // The sum, centre distance and working angle that follow from divided coefficients, by

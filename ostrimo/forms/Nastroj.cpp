@@ -65,13 +65,17 @@ bool ProtuberanceAngle(double h0, double rho, double hp, double pr, double& angl
     return std::isfinite(angle) && angle >= 0;
 }
 
-void ShowProtuberanceAngle(ui::Label* label, bool solved, double angle) {
-    if (!solved) {
+// The angle stored and shown in the label, or "No solution" there.
+bool ComputeToolProtuberanceAngle(double h0, double rho, double hp, double pr, double& stored, ui::Label* label) {
+    double angle = 0;
+    if (!ProtuberanceAngle(h0, rho, hp, pr, angle)) {
         label->SetCaption("No solution");
-        return;
+        return false;
     }
+    stored = angle;
     label->SetCaption(rt::Str(RadToDeg(angle), 7, 4));
     if (G.AngleFormatDMS) PagesDlg->ShowMainAnglesDms();
+    return true;
 }
 
 }  // namespace
@@ -100,21 +104,15 @@ TNastrojDlg::TNastrojDlg() : Form("NastrojDlg") {
 }
 
 void TNastrojDlg::ComputeProtuberanceAngle1() {
-    double angle = 0;
-    const bool solved = ProtuberanceAngle(G.ToolAddendumFactor1, G.ToolCrestRadiusFactor1, G.haP01,
-                                          G.ProtuberanceSize1, angle);
-    if (solved) G.ProtuberanceAngle1 = angle;
-    ShowProtuberanceAngle(Label35, solved, angle);
-    G.ProtuberanceImpossible1 = !solved || !ComputeProtuberanceFlankShift1();
+    G.ProtuberanceImpossible1 = !ComputeToolProtuberanceAngle(G.ToolAddendumFactor1, G.ToolCrestRadiusFactor1, G.haP01,
+                                                              G.ProtuberanceSize1, G.ProtuberanceAngle1, Label35) ||
+                                !ComputeProtuberanceFlankShift1();
 }
 
 void TNastrojDlg::ComputeProtuberanceAngle2() {
-    double angle = 0;
-    const bool solved = ProtuberanceAngle(G.ToolAddendumFactor2, G.ToolCrestRadiusFactor2, G.haP02,
-                                          G.ProtuberanceSize2, angle);
-    if (solved) G.ProtuberanceAngle2 = angle;
-    ShowProtuberanceAngle(Label36, solved, angle);
-    G.ProtuberanceImpossible2 = !solved || !ComputeProtuberanceFlankShift2();
+    G.ProtuberanceImpossible2 = !ComputeToolProtuberanceAngle(G.ToolAddendumFactor2, G.ToolCrestRadiusFactor2, G.haP02,
+                                                              G.ProtuberanceSize2, G.ProtuberanceAngle2, Label36) ||
+                                !ComputeProtuberanceFlankShift2();
 }
 
 }  // namespace ostrimo

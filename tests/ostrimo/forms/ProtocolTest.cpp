@@ -46,6 +46,23 @@ TEST_F(Protocol, APressReleasedElsewhereLeavesNoFlag) {
     EXPECT_EQ(Messages(), std::vector<std::string>{"Invalid format of the number."});
 }
 
+TEST_F(Protocol, APressOnTheCheckedTypeRadioDoesNotSilenceLaterFields) {
+    ui::test::Click(D().Edit7);
+    ui::test::Click(D().RadioButton3);  // checked already: no click follows the press
+    Enter(D().Edit7, "1.2x");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Invalid format of the number."});
+}
+
+TEST_F(Protocol, AFieldLeftEmptyAsItWasEnteredIsNotChecked) {
+    Enter(D().Edit6, "0.5");  // only the sum known: the tip diameters are empty
+    ASSERT_EQ(D().Edit18->Text(), "");
+    ui::test::Click(D().Edit18);
+    ui::test::Tab();
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    Enter(D().Edit18, "");
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+}
+
 TEST_F(Protocol, APressOnAPageTabBypassesTheIdentificationChecksUntilTheNextInput) {
     ui::test::Press(D().PageControl1, QPoint(D().PageControl1->TabRect(2).Left + 5, 8));
     EXPECT_TRUE(SkipIdentificationChecks);
