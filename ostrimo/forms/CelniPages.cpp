@@ -73,8 +73,9 @@ void TPagesDlg::CreateTestDimensionsPage() {
     Label91 = NewLabel(g, "Label91", 8, 68, "");
     Label107 = NewCaption(g, "Label107", 8, 88, "Measuring diameter  d", "M1");
     Label111 = NewLabel(g, "Label111", 160, 88, "");
-    Label101 = NewLabel(g, "Label101", 8, 108, "Min. facewidth  b        =");
-    Label103 = new ui::Label(g, "Label103", {Label101->Left() + 78, 113, 0, 0}, "min");
+    Label101 = NewLabel(g, "Label101", 8, 108, "Min. facewidth  b");  // the index follows the b
+    Label103 = new ui::Label(g, "Label103", {Label101->Left() + Label101->Width(), 113, 0, 0}, "min");
+    Label101->SetCaption("Min. facewidth  b        =");
     Label103->SetFontPixels(9);
     Label105 = NewLabel(g, "Label105", 160, 108, "");
     NewCaption(g, "Label99", 330, 22, "Measured number of teeth  z", "w2");
@@ -84,8 +85,9 @@ void TPagesDlg::CreateTestDimensionsPage() {
     Label92 = NewLabel(g, "Label92", 330, 68, "");
     Label108 = NewCaption(g, "Label108", 330, 88, "Measuring diameter  d", "M2");
     Label112 = NewLabel(g, "Label112", 482, 88, "");
-    Label102 = NewLabel(g, "Label102", 330, 108, "Min. facewidth  b        =");
-    Label104 = new ui::Label(g, "Label104", {Label102->Left() + 78, 113, 0, 0}, "min");
+    Label102 = NewLabel(g, "Label102", 330, 108, "Min. facewidth  b");  // the index follows the b
+    Label104 = new ui::Label(g, "Label104", {Label102->Left() + Label102->Width(), 113, 0, 0}, "min");
+    Label102->SetCaption("Min. facewidth  b        =");
     Label104->SetFontPixels(9);
     Label106 = NewLabel(g, "Label106", 482, 108, "");
 
