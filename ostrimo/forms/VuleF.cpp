@@ -407,11 +407,14 @@ void TVuleF::RadioButton8Click() {
 }
 
 // ---------------------------------------------------------------- fields
+//
+// A field that still shows the stored value (as rounded for the display) is left
+// alone: reading the rounded text back would shift the values derived from it.
 
 // Wheel shifting: the centre distance with backlash (a rack's shift) gives jn.  A distance
 // that gives no backlash within 0..mn is refused and nothing changes.
 void TVuleF::Edit1Exit() {
-    if (Bypassed() || !G.BacklashByShifting) return;
+    if (Bypassed() || !G.BacklashByShifting || Edit1->Text() == Amc(G.awBacklash)) return;
     ComputationScope computation;
     GlobalData& g = G;
     double distance = g.awBacklash;
@@ -455,7 +458,7 @@ void TVuleF::Edit1Exit() {
 
 // Extra AMC: the reduced sum gives jn at the constant centre distance.
 void TVuleF::Edit2Exit() {
-    if (Bypassed() || !G.BacklashByExtraAmc) return;
+    if (Bypassed() || !G.BacklashByExtraAmc || Edit2->Text() == Amc(G.xsumBacklash)) return;
     ComputationScope computation;
     GlobalData& g = G;
     int code = 0;
@@ -496,7 +499,7 @@ void TVuleF::Edit2Exit() {
 }
 
 void TVuleF::Edit3Exit() {
-    if (Bypassed()) return;
+    if (Bypassed() || Edit3->Text() == Backlash(G.jn)) return;
     ComputationScope computation;
     GlobalData& g = G;
     int code = 0;
