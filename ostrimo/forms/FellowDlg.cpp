@@ -94,10 +94,12 @@ TFellowDlg::TFellowDlg() : Form("FellowDlg") {
         {"Thickness s    =", {"Label29", "Label31", "Label30", "Label32"}, "a0", &Label30, 190},
     };
     for (const Value& v : values) {
-        ui::Label* caption = NewLabel(this, v.names[0], 12, v.y, v.caption);
-        // the index follows the letter, which stands 6 characters before the "="
-        auto* index = new ui::Label(this, v.names[1], {12 + caption->Width() - 34, v.y + 5, 0, 0}, v.index);
+        // the index follows the letter: the caption is laid out up to it first
+        std::string caption = v.caption;
+        ui::Label* label = NewLabel(this, v.names[0], 12, v.y, caption.substr(0, caption.find_last_not_of(" =") + 1));
+        auto* index = new ui::Label(this, v.names[1], {label->Left() + label->Width(), v.y + 5, 0, 0}, v.index);
         index->SetFontPixels(9);
+        label->SetCaption(caption);
         *v.value = NewLabel(this, v.names[2], 238, v.y, "");
         NewLabel(this, v.names[3], 300, v.y, "[mm]");
     }

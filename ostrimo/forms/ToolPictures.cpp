@@ -54,10 +54,10 @@ QImage RackToolPicture(bool chamfer, bool protuberance, int width, int height) {
     // the left half of the tooth, from the tool's root down to the middle of its crest
     Outline half;
     half.push_back({4, top});
-    const int flankTop = chamfer ? top + depth / 5 : top;
+    const int flankTop = chamfer ? top + depth / 4 : top;
     const int xFlankTop = axis - rootHalf + (rootHalf - tipHalf) * (flankTop - top) / depth;
     if (chamfer) {
-        half.push_back({axis - rootHalf - 4, top});
+        half.push_back({axis - rootHalf - 16, top});
         half.push_back({xFlankTop, flankTop});  // the chamfering edge, flatter than the flank
     } else {
         half.push_back({axis - rootHalf, top});

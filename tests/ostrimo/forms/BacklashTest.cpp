@@ -142,7 +142,7 @@ TEST_F(Backlash, ARackMateHasNoCentreDistanceButAShift) {
 }
 
 TEST_F(Backlash, ASwitchOfMethodAfterAnOpenReturnsToTheFilesCase) {
-    const std::string file = (std::filesystem::temp_directory_path() / "ostrimo_backlash_test.dat").string();
+    const std::string file = (std::filesystem::temp_directory_path() / "ostrimo_backlash_after_open.dat").string();
     Enter(D().Edit6, "0.4");
     ui::test::Click(D().Button2);
     Enter(D().Edit7, "0.1");

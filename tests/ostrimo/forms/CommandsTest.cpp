@@ -18,7 +18,9 @@ class Commands : public OstrimoTest {
 protected:
     void SetUp() override {
         OstrimoTest::SetUp();
-        dir_ = fs::temp_directory_path() / "ostrimo_commands_test";
+        // one folder per test: ctest runs the tests in parallel processes
+        dir_ = fs::temp_directory_path() /
+               ("ostrimo_commands_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::create_directories(dir_);
         D().SaveDialog1.FileName = D().OpenDialog1.FileName = "*.dat";
     }
