@@ -281,6 +281,8 @@ public:
     void InitInputsForGearingType();
     void ShowInputsInEdits();
     void ShowTipDiameters();
+    // The basic rack's fields Edit11..Edit17.
+    void ShowRackProfileFields();
     void ShowCentreDistanceAndAngle();
     void SelectAmcSumAsInput();
     void SelectAmcSplitAsInput();

@@ -349,13 +349,7 @@ void TPagesDlg::RadioButton1Click() {
         g.FellowFullyRoundedTip = false;
         FellowDlg->ShowInputs();
     }
-    Edit11->SetText(rt::Str(g.haP1, 6, 4));
-    Edit12->SetText(rt::Str(g.haP2, 6, 4));
-    Edit13->SetText(rt::Str(g.cP1, 6, 4));
-    Edit14->SetText(rt::Str(g.cP2, 6, 4));
-    Edit15->SetText(rt::Str(g.rofP1, 6, 4));
-    Edit16->SetText(rt::Str(g.rofP2, 6, 4));
-    Edit17->SetText(rt::Str(g.alfaP, 7, 4));
+    ShowRackProfileFields();
     ShowMainAnglesIfDms();
     CheckBox1->SetChecked(false);
     g.RoundedRoot = false;
