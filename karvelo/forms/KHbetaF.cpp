@@ -81,6 +81,11 @@ TKHbeta_F::TKHbeta_F() : InputWindow("KHbeta_F") {
     OnKeyUp = [](ui::Word& key, ui::ShiftState) { HelpKeyUp(key, 71); };
 }
 
+// Method C in force for a spectrum or equivalent loads: no one KHbeta to show.
+bool TKHbeta_F::MethodCPerLevel() const {
+    return G.KHbetaMethod == "ISO_C" && G.LoadInputMethod > 1 && CheckBox5->Checked();
+}
+
 void TKHbeta_F::PreviewKHbetaMouseDown(const ui::Message& msg) { PreviewMouse(msg); }
 
 void TKHbeta_F::ShowBcalField(bool visible) {
@@ -121,7 +126,7 @@ void TKHbeta_F::FormActivate() {
     } else if (key == "primo") {
         if (!CheckBox3->Checked()) CheckBox3->SetChecked(true);
     }
-    const bool perLevel = G.KHbetaMethod == "ISO_C" && G.LoadInputMethod > 1;
+    const bool perLevel = MethodCPerLevel();
     FillField(2, perLevel ? "" : KHbetaText());
     Label4->SetVisible(!perLevel);
 }
@@ -135,7 +140,7 @@ void TKHbeta_F::FormPaint() {
             Label4->Hide();
         }
     }
-    if (G.KHbetaMethod == "ISO_C" && G.LoadInputMethod > 1) {
+    if (MethodCPerLevel()) {
         FillField(2, "");
         Label4->Hide();
     }

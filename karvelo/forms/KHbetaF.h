@@ -54,6 +54,7 @@ protected:
     void AfterCheck(int n, FieldEvent how) override;
 
 private:
+    bool MethodCPerLevel() const;
     void ShowBcalField(bool visible);
     void UncheckOthers(ui::CheckBox* chosen);
 };
