@@ -39,9 +39,16 @@ constexpr ShaftCase kArrangementSketches[5] = {
     {0.7, true, 0}, {0.7, false, 0}, {1.25, true, 0}, {0.3, true, 0}, {0.3, false, 0},
 };
 
+// A picture box keeps what was drawn on it: each picture starts on a clean ground.
+void ClearPicture(ui::Canvas& c) {
+    c.Brush = {ui::clWhite, ui::BrushStyle::Solid};
+    c.FillRect({0, 0, kPictureWidth, kPictureHeight});
+}
+
 // The sketch, with the offset s of the pinion from the middle of the span.
 void DrawShaftSketch(ui::Canvas& c, const ShaftCase& sketch) {
     const auto [gearAt, driveLeft, patternEnd] = sketch;
+    ClearPicture(c);
     const int y = kPictureHeight / 2, left = 34, right = kPictureWidth - 70;
     const int xg = left + int(std::lround(gearAt * (right - left))), half = 16;
     c.Pen = {ui::clBlack, 2, ui::PenStyle::Solid};
@@ -89,6 +96,7 @@ void DrawShaftSketch(ui::Canvas& c, const ShaftCase& sketch) {
 // The flank line across the face width: straight, crowned, relieved at the ends, corrected
 // (slanted), or crowned and corrected; the unmodified flank dotted.
 void DrawModification(ui::Canvas& c, int modification) {
+    ClearPicture(c);
     const int left = 24, right = kPictureWidth - 24, base = kPictureHeight / 2 + 8;
     c.Pen = {ui::clGray, 1, ui::PenStyle::Dot};
     c.MoveTo(left, base);

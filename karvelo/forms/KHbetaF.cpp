@@ -43,6 +43,7 @@ TKHbeta_F::TKHbeta_F() : InputWindow("KHbeta_F") {
     SetCaption("Determination of the factor KHß");
     SetClientSize(440, 246);
     BorderStyle = ui::BorderStyle::Single;
+    BorderIcons = 0;  // left by Ok only, which refuses a direct KHbeta below 1
     KeyPreview = true;
     CheckBox5 = new ui::CheckBox(this, "CheckBox5", {16, 16, 400, 17}, "Calculation by Method \"C\"  ISO 6332 - 1 ");
     CheckBox4 = new ui::CheckBox(this, "CheckBox4", {16, 44, 330, 17}, "Simplified calculation using kinematic arrangement");

@@ -40,48 +40,65 @@ constexpr Sketch kSketches[7] = {
     {0.5, {0.0, 1.0}, {0.0, 1.0}},
 };
 
-void DrawBearing(ui::Canvas& c, int x, int y) {
-    c.Pen = {ui::clBlack, 1, ui::PenStyle::Solid};
-    c.Brush = {ui::clSilver, ui::BrushStyle::Solid};
-    c.Rectangle(x - 5, y - 4, x + 6, y + 5);
-    c.MoveTo(x - 5, y - 4);
-    c.LineTo(x + 5, y + 4);
-    c.MoveTo(x + 5, y - 4);
-    c.LineTo(x - 5, y + 4);
-}
+// Where each spot's sketch is drawn: inside the spot, where a click picks that spot (spot 4
+// takes the part it shares with spot 9, spot 3 the strip it shares with spot 6).
+struct Area {
+    int left, top, right, bottom;
+};
+constexpr Area kAreas[9] = {
+    {10, 200, 83, 270}, {10, 280, 83, 354}, {64, 75, 130, 146}, {175, 75, 260, 146},  {294, 220, 369, 318},
+    {8, 18, 61, 114},   {228, 238, 292, 328}, {290, 40, 368, 163}, {190, 10, 268, 74},
+};
 
-// The sketch of arrangement `no` inside hot spot `s`; `mirrored` turns it upside down.
-void DrawArrangement(ui::Canvas& c, const Spot& s, int no, bool mirrored) {
+// The sketch of arrangement `no` inside area `a`, its shafts along the longer side of the area;
+// `mirrored` turns it end for end.
+void DrawArrangement(ui::Canvas& c, const Area& a, int no, bool mirrored) {
     const Sketch& k = kSketches[no - 1];
-    const int w = s.right - s.left, top = s.top + 18, bottom = s.bottom - 12;
-    auto at = [&](double f) { return int(std::lround(top + (mirrored ? 1 - f : f) * (bottom - top))); };
-    const int pinionHalf = std::max(4, w / 10), wheelHalf = std::max(8, w / 5);
-    const int xp = s.left + w / 2 - wheelHalf / 2 - 2, xw = xp + pinionHalf + wheelHalf;
-    const int gear = at(k.mesh);
-    const int gearHalf = std::max(5, (bottom - top) / 12);
+    const bool vertical = a.bottom - a.top >= a.right - a.left;
+    // Coordinates along the shafts and across them.
+    const int a0 = vertical ? a.top + 18 : a.left + 16, a1 = vertical ? a.bottom - 12 : a.right - 12;
+    const int c0 = vertical ? a.left : a.top, width = vertical ? a.right - a.left : a.bottom - a.top;
+    auto point = [vertical](int along, int across) { return vertical ? ui::Point{across, along} : ui::Point{along, across}; };
+    auto line = [&](int al0, int ac0, int al1, int ac1) {
+        const ui::Point p = point(al0, ac0), q = point(al1, ac1);
+        c.MoveTo(p.X, p.Y);
+        c.LineTo(q.X, q.Y);
+    };
+    auto box = [&](int al0, int ac0, int al1, int ac1) {
+        const ui::Point p = point(al0, ac0), q = point(al1, ac1);
+        c.Rectangle(std::min(p.X, q.X), std::min(p.Y, q.Y), std::max(p.X, q.X) + 1, std::max(p.Y, q.Y) + 1);
+    };
+    auto at = [&](double f) { return int(std::lround(a0 + (mirrored ? 1 - f : f) * (a1 - a0))); };
+    const int pinionHalf = std::max(4, width / 10), wheelHalf = std::max(8, width / 5);
+    const int pinion = c0 + width / 2 - wheelHalf / 2 - 2, wheel = pinion + pinionHalf + wheelHalf;
+    const int gear = at(k.mesh), gearHalf = std::max(4, (a1 - a0) / 12);
 
     c.Pen = {ui::clBlack, 2, ui::PenStyle::Solid};
-    c.MoveTo(xp, top - 4);
-    c.LineTo(xp, bottom + 8);  // the pinion shaft runs out to its drive
-    c.MoveTo(xw, top - 4);
-    c.LineTo(xw, bottom + 4);
+    line(a0 - 4, pinion, a1 + 8, pinion);  // the pinion shaft runs out to its drive
+    line(a0 - 4, wheel, a1 + 4, wheel);
     c.Pen = {ui::clBlack, 1, ui::PenStyle::Solid};
     c.Brush = {ui::clBlue, ui::BrushStyle::Solid};
-    c.Rectangle(xp - pinionHalf, gear - gearHalf, xp + pinionHalf + 1, gear + gearHalf + 1);
+    box(gear - gearHalf, pinion - pinionHalf, gear + gearHalf, pinion + pinionHalf);
     c.Brush = {ui::clGreen, ui::BrushStyle::Solid};
-    c.Rectangle(xw - wheelHalf, gear - gearHalf, xw + wheelHalf + 1, gear + gearHalf + 1);
-    for (double f : k.pinionBearings) DrawBearing(c, xp, at(f));
-    for (double f : k.wheelBearings) DrawBearing(c, xw, at(f));
+    box(gear - gearHalf, wheel - wheelHalf, gear + gearHalf, wheel + wheelHalf);
+    // Bearings: crossed boxes.
+    for (int shaft = 0; shaft < 2; ++shaft)
+        for (double f : shaft == 0 ? k.pinionBearings : k.wheelBearings) {
+            const int along = at(f), across = shaft == 0 ? pinion : wheel;
+            c.Brush = {ui::clSilver, ui::BrushStyle::Solid};
+            box(along - 4, across - 5, along + 4, across + 5);
+            line(along - 4, across - 5, along + 4, across + 5);
+            line(along - 4, across + 5, along + 4, across - 5);
+        }
     // The drive: an arrow at the end of the pinion shaft.
-    const int end = bottom + 8;
-    c.MoveTo(xp - 4, end - 4);
-    c.LineTo(xp, end + 1);
-    c.LineTo(xp + 5, end - 5);
+    const int end = a1 + 8;
+    line(end - 4, pinion - 4, end + 1, pinion);
+    line(end + 1, pinion, end - 5, pinion + 5);
 
     c.Font.Style = ui::fsBold;
     c.Font.Color = ui::clMaroon;
     c.Brush.Style = ui::BrushStyle::Clear;
-    c.TextOut(s.left + 3, s.top + 2, std::to_string(no));
+    c.TextOut(a.left + 3, a.top + 2, std::to_string(no));
 }
 
 // The drawing of the seven arrangements, each inside its hot spots, on a white ground that the
@@ -92,9 +109,10 @@ QImage DrawArrangements() {
     c.Brush = {ui::clWhite, ui::BrushStyle::Solid};
     c.FillRect({0, 0, kPictureWidth, kPictureHeight});
     bool seen[8] = {};
-    for (const Spot& s : kSpots) {
-        DrawArrangement(c, s, s.arrangement, seen[s.arrangement]);
-        seen[s.arrangement] = true;
+    for (int i = 0; i < 9; ++i) {
+        const int no = kSpots[i].arrangement;
+        DrawArrangement(c, kAreas[i], no, seen[no]);
+        seen[no] = true;
     }
     c.Flush();
     return picture.Image();
