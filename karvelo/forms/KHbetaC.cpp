@@ -137,6 +137,18 @@ void DrawModification(ui::Canvas& c, int modification) {
 
 std::string Amount(double x) { return rt::Str(x, 1, 1); }
 
+// KHbeta of the single load.  Without one (a spectrum, equivalent loads, no load yet) only the
+// contact pattern combination: KHbeta per level comes with the calculation, and the single load's
+// formula would divide by a load of 0.
+void ComputeMethodC() {
+    if (G.LoadInputMethod == 1 && G.Ftjm > 0) {
+        ComputeKHbeta();
+    } else {
+        SetHelixSlopeDeviations();
+        DeterminePinionOffsetConstant();
+    }
+}
+
 }  // namespace
 
 TKHbeta_C::TKHbeta_C() : InputWindow("KHbeta_C") {
@@ -324,7 +336,7 @@ void TKHbeta_C::Recompute() {
 void TKHbeta_C::ShowKHbetaMethodC() {
     if (HoldsRefusedValue() || computing_) return;
     computing_ = true;
-    ComputeKHbeta();
+    ComputeMethodC();
     computing_ = false;
     Label1->SetCaption("K       = " + rt::Str(G.KHbeta, 1, 3));
     Label4->SetCaption(G.ContactInfluence);
@@ -332,7 +344,7 @@ void TKHbeta_C::ShowKHbetaMethodC() {
 
 void TKHbeta_C::AfterCheck(int, FieldEvent) { Recompute(); }
 
-void TKHbeta_C::ValuesRestored() { ComputeKHbeta(); }
+void TKHbeta_C::ValuesRestored() { ComputeMethodC(); }
 
 // ---- form
 
@@ -483,7 +495,7 @@ void TKHbeta_C::RadioButton3Click() {
 }
 
 void TKHbeta_C::Button5Click() {
-    ComputeKHbeta();
+    ComputeMethodC();
     ModalResult = ui::mrOk;
     if (KHbeta_F) KHbeta_F->SetActiveControl(KHbeta_F->Button1);
 }
