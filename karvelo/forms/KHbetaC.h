@@ -7,7 +7,6 @@
 
 #include <array>
 #include <string>
-#include <vector>
 
 #include "karvelo/forms/InputWindow.h"
 
