@@ -189,21 +189,6 @@ TEST_F(MethodCWindow, EscGivesARefusedValueBackAndKHbetaFollowsIt) {
     EXPECT_EQ(Messages().size(), 1u);  // no KHbeta was computed from the refused offset
 }
 
-TEST_F(MethodCWindow, ASpectrumShowsTheContactCombinationWithoutASingleKHbeta) {
-    G.LoadInputMethod = 2;
-    G.Ftjm = 0;  // no single load
-    G.KHbeta = 1.3;
-    Run([&] {
-        EXPECT_FALSE(w.Label1->Visible());
-        EXPECT_FALSE(w.Label3->Visible());
-        Click(w.Positions[1]);
-        EXPECT_EQ(w.Label4->Caption(), "additive");
-        Click(w.Button5);
-    });
-    EXPECT_EQ(G.KHbeta, 1.3);
-    EXPECT_TRUE(Messages().empty());
-}
-
 TEST_F(MethodCWindow, OpeningKeepsTheStoredCaseAndAClickBesideTheFieldsTakesTheTypedValue) {
     Run([&] {
         Click(w.RadioButton3);

@@ -151,8 +151,11 @@ TEST_F(KHbetaWindow, MethodCOpensItsWindowAndAStoredKeyReopensItForAnExternalPai
     // A stored "ISO_C" (a loaded case) opens the method C window when this one activates.
     G.KHbetaMethod = "ISO_C";
     G.LoadInputMethod = 2;
+    G.Ftjm = 0;
+    const double KHbeta = G.KHbeta;
     ui::test::QueueModal(&methodC, [&](ui::Form&) {
         EXPECT_FALSE(methodC.Label1->Visible());  // no single value for a spectrum
+        EXPECT_EQ(methodC.Label4->Caption(), "compensatory");
         ui::test::Esc();
     });
     Run([&] {
@@ -161,6 +164,8 @@ TEST_F(KHbetaWindow, MethodCOpensItsWindowAndAStoredKeyReopensItForAnExternalPai
         EXPECT_FALSE(k.Label4->Visible());
         Click(k.Button1);
     });
+    EXPECT_EQ(G.KHbeta, KHbeta);  // left to the calculation per level
+    EXPECT_TRUE(Messages().empty());
     // Not for an internal pair: no method C there, the factor stays a direct input.
     k.CheckBox3->SetChecked(true);
     G.KHbetaMethod = "ISO_C";
