@@ -296,7 +296,7 @@ TEST_F(MainWindow, F1OpensTheHelpContentsAndAFailingHelpShowsError) {
 }
 
 TEST_F(MainWindow, HelpFileHasATopicForEveryContextOfTheWindows) {
-    std::ifstream in("../../../karvelo/app/help_diz.html");
+    std::ifstream in(SourcePath("karvelo/app/help_diz.html"));
     ASSERT_TRUE(in);
     std::stringstream html;
     html << in.rdbuf();

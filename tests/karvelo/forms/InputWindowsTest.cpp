@@ -4,6 +4,7 @@
 // service-life window's modes and its "Back", and the mouse-down previews.
 #include <cmath>
 
+#include "karvelo/ProgramState.h"
 #include "karvelo/calc/Geometrie.h"
 #include "karvelo/calc/Global.h"
 #include "karvelo/forms/GeometrieF.h"
@@ -23,7 +24,7 @@ namespace {
 class InputWindows : public ui::test::FormTest {
 protected:
     void SetUp() override {
-        G = GlobalData{};
+        test::ResetProgramState();
         G.GearingType = 1;
         SetDefaultInputs();
         ComputeCentreDistanceFromShifts();
@@ -31,8 +32,7 @@ protected:
     }
     void TearDown() override {
         ui::test::FormTest::TearDown();
-        MainWindow() = MainWindowLinks{};
-        G = GlobalData{};
+        test::ResetProgramState();
     }
 };
 
