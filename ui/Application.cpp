@@ -101,6 +101,23 @@ std::string requestedPlatform(int argc, char** argv) {
 std::string g_command;  // how the program was started, for the message
 QtMessageHandler g_startupHandler = nullptr;
 
+// Qt's messages while it opens the display, held back: when it fails they are not shown.
+struct HeldMessage {
+    QtMsgType type;
+    std::string file, function, category;
+    int line;
+    QString text;
+};
+std::vector<HeldMessage> g_held;
+
+void replayHeldMessages(QtMessageHandler handler) {
+    for (const HeldMessage& m : g_held) {
+        const QMessageLogContext context(m.file.c_str(), m.line, m.function.c_str(), m.category.c_str());
+        handler(m.type, context, m.text);
+    }
+    g_held.clear();
+}
+
 // While Qt opens the display: its failure to find a usable platform is reported in the
 // program's words instead of Qt's abort.
 void startupMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -113,7 +130,13 @@ void startupMessages(QtMsgType type, const QMessageLogContext& context, const QS
         std::fflush(nullptr);
         std::_Exit(NoDisplayExitCode);
     }
-    if (g_startupHandler) g_startupHandler(type, context, text);
+    if (type == QtFatalMsg) {
+        replayHeldMessages(g_startupHandler);
+        g_startupHandler(type, context, text);
+        return;
+    }
+    const auto text0 = [](const char* s) { return std::string(s ? s : ""); };
+    g_held.push_back({type, text0(context.file), text0(context.function), text0(context.category), context.line, text});
 }
 
 // Runs before QApplication opens the display.
@@ -162,6 +185,7 @@ Application::Application(int& argc, char** argv, Mode mode)
     : QApplication(checkDisplay(argc, argv, mode), argv), mode_(mode) {
     if (g_startupHandler) {
         qInstallMessageHandler(g_startupHandler);
+        replayHeldMessages(g_startupHandler);
         g_startupHandler = nullptr;
     }
     g_app = this;

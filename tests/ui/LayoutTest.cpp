@@ -181,6 +181,33 @@ TEST(Layout, AutoSizedLabelShowsEveryLineWhole) {
     EXPECT_GE(l->Height(), 5 * QFontMetrics(l->Widget()->font()).lineSpacing());
 }
 
+// A disabled button shows its caption grey, whatever the colour of its font.
+TEST(Layout, DisabledButtonsShowTheirCaptionGrey) {
+    ui::Form f("Grey");
+    auto* plain = new ui::Button(&f, "Button9", {8, 8, 89, 25}, "Save data");
+    auto* red = new ui::Button(&f, "Button16", {8, 40, 160, 23}, "Validity restrictions");
+    red->SetFont(ui::Font{"MS Sans Serif", 16, 0, ui::clRed});
+    f.Show();
+    const auto darkest = [](const QImage& img) {
+        int d = 255;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) d = std::min(d, QColor(img.pixel(x, y)).lightness());
+        return d;
+    };
+    const auto reddest = [](const QImage& img) {
+        int r = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) r = std::max(r, QColor(img.pixel(x, y)).red() - QColor(img.pixel(x, y)).green());
+        return r;
+    };
+    EXPECT_LT(darkest(ui::test::Grab(plain)), 60);
+    EXPECT_GT(reddest(ui::test::Grab(red)), 150);
+    plain->SetEnabled(false);
+    red->SetEnabled(false);
+    EXPECT_GT(darkest(ui::test::Grab(plain)), 90);
+    EXPECT_LT(reddest(ui::test::Grab(red)), 30);
+}
+
 TEST(Layout, ScrollBoxHoldsItsControlsInItsScrolledArea) {
     Sample f;
     new ui::Label(f.ScrollBox1, "Label231", {60, 480}, "1.000");
