@@ -46,7 +46,8 @@ TEST(Owner, PlaceBesideTakesTheSideThatHidesLeastOfTheOwner) {
     };
     for (const auto& c : cases) {
         const ui::Rect r = ui::PlaceBeside(c.owner, c.width, c.height, screen);
-        EXPECT_EQ(ui::Point(r.Left, r.Top), c.at) << c.width << " x " << c.height;
+        const ui::Point at{r.Left, r.Top};
+        EXPECT_EQ(at, c.at) << c.width << " x " << c.height;
         EXPECT_EQ(r.Width(), c.width);
     }
 }
