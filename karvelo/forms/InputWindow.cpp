@@ -1,9 +1,14 @@
 #include "karvelo/forms/InputWindow.h"
 
+#include <QHideEvent>
+
 #include <algorithm>
+#include <cstring>
+#include <functional>
 #include <utility>
 
 #include "karvelo/calc/Global.h"
+#include "runtime/NumText.h"
 
 namespace karvelo {
 
@@ -14,6 +19,234 @@ void ShowHelpTopic(unsigned long context) {
 void HelpKeyUp(ui::Word key, unsigned long context) {
     if (key == ui::VK_F1) ShowHelpTopic(context);
 }
+
+bool IsPlaceholder(const std::string& text) { return text == "Edit1" || text == kNotApplicable; }
+
+// ---------------------------------------------------------------------------------------------
+// InputWindow
+
+namespace {
+
+// The bytes of a variable, for comparing and restoring it whatever its type.
+std::uint64_t BitsAt(const char* p, std::size_t size) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, p, size);
+    return bits;
+}
+
+char* GlobalBytes() { return reinterpret_cast<char*>(&G); }
+
+}  // namespace
+
+InputWindow::InputWindow(const std::string& name) : Form(name) {}
+
+void InputWindow::AddField(int n, ui::Edit* edit, Validator validator, FieldOptions options) {
+    fields_[n] = FieldEntry{edit, std::move(validator), options};
+    edit->OnEnter = [this, edit] { Edit1Enter(edit); };
+    edit->OnExit = [this, edit] { Edit1Exit(edit); };
+    edit->OnKeyPress = [this, edit](ui::KeyChar& key) { Edit1KeyPress(edit, key); };
+}
+
+ui::Edit* InputWindow::AddField(int n, ui::Container* parent, ui::Bounds bounds, Validator validator,
+                                FieldOptions options) {
+    auto* edit = new ui::Edit(parent, "Edit" + std::to_string(n), bounds);
+    AddField(n, edit, std::move(validator), options);
+    return edit;
+}
+
+ui::Edit* InputWindow::Field(int n) const {
+    const auto it = fields_.find(n);
+    return it == fields_.end() ? nullptr : it->second.edit;
+}
+
+int InputWindow::FieldNumber(const ui::Control* c) const {
+    if (!c) return 0;
+    for (const auto& [n, f] : fields_)
+        if (f.edit == c) return n;
+    return 0;
+}
+
+void InputWindow::Edit1Enter(ui::Control* sender) {
+    const int n = FieldNumber(sender);
+    if (!n) return;
+    if (fields_[n].options.setsActiveEdit) G.ActiveEdit = static_cast<std::int16_t>(n);
+    ClearPreviewFlags();
+    FieldEntered(n);
+}
+
+void InputWindow::Edit1Exit(ui::Control* sender) { Dispatch(sender, FieldEvent::Exit); }
+
+void InputWindow::Edit1KeyPress(ui::Control* sender, ui::KeyChar& key) {
+    const int n = FieldNumber(sender);
+    if (!n) return;
+    FieldKey(n, key);
+    if (key == 13) Dispatch(sender, FieldEvent::EnterKey);
+}
+
+void InputWindow::CheckFocusedField() {
+    if (Visible()) Edit1Exit(FocusedControl());
+}
+
+void InputWindow::Dispatch(ui::Control* sender, FieldEvent how) {
+    const int n = FieldNumber(sender);
+    // A check that sends the focus to another field leaves its own field: no second check.
+    if (!n || n == checking_) return;
+    if (fields_[n].options.setsActiveEdit) G.ActiveEdit = static_cast<std::int16_t>(n);
+    CheckField(n);
+    AfterCheck(n, how);
+}
+
+void InputWindow::CheckField(int n) {
+    const auto it = fields_.find(n);
+    if (it == fields_.end()) return;
+    const FieldEntry& field = it->second;
+    const std::string text = field.edit->Text();
+    if (IsPlaceholder(text) || (field.options.skipWhenEmpty && text.empty())) return;
+    if (skipWhilePressed_ && PreviewPressed()) return;
+
+    // A validator may run another field's check (nested): keep the outer one's state.
+    const int outerField = std::exchange(checking_, n);
+    const bool outerRefused = std::exchange(refused_, false);
+    std::vector<Remembered> outerReads = std::exchange(reads_, {});
+    if (field.validator) field.validator();
+    if (refused_) {
+        std::vector<Remembered>& kept = refusals_[n];
+        for (Remembered r : reads_) {
+            r.refused = BitsAt(GlobalBytes() + r.offset, r.size);
+            auto same = std::find_if(kept.begin(), kept.end(), [&](const Remembered& k) { return k.offset == r.offset; });
+            if (same == kept.end())
+                kept.push_back(r);
+            else
+                same->refused = r.refused;  // refused again: the value before the first refusal stays
+        }
+    } else {
+        refusals_.erase(n);
+    }
+    checking_ = outerField;
+    refused_ = outerRefused;
+    reads_ = std::move(outerReads);
+}
+
+std::string InputWindow::FieldText() const {
+    const ui::Edit* edit = Field(checking_);
+    return edit ? edit->Text() : std::string();
+}
+
+void InputWindow::Remember(const void* var, std::size_t size) {
+    if (!checking_) return;
+    const auto* p = static_cast<const char*>(var);
+    const char* begin = GlobalBytes();
+    const std::less<const char*> before;
+    if (before(p, begin) || !before(p + size - 1, begin + sizeof(GlobalData))) return;  // not a global
+    reads_.push_back({std::size_t(p - begin), size, BitsAt(p, size), 0});
+}
+
+bool InputWindow::ReadNumber(double& var) {
+    Remember(&var, sizeof var);
+    int code = 0;
+    rt::Val(FieldText(), var, code);
+    G.ValCode = code;
+    return code == 0;
+}
+
+bool InputWindow::ReadNumber(std::int16_t& var) {
+    Remember(&var, sizeof var);
+    int code = 0;
+    rt::Val(FieldText(), var, code);
+    G.ValCode = code;
+    return code == 0;
+}
+
+bool InputWindow::ParseNumber(double& value) const {
+    int code = 0;
+    rt::Val(FieldText(), value, code);
+    G.ValCode = code;
+    return code == 0;
+}
+
+void InputWindow::Refusing() {
+    refused_ = true;
+    ClearPreviewFlags();
+}
+
+void InputWindow::Refuse(const std::string& message) {
+    Refusing();
+    ui::ShowMessage(message);
+    FocusField(checking_);
+}
+
+void InputWindow::Refuse(const std::string& message, const std::string& caption) {
+    Refusing();
+    ui::MessageBox(message, caption, ui::MB_OK);
+    FocusField(checking_);
+}
+
+void InputWindow::FocusField(int n) {
+    if (ui::Edit* edit = Field(n)) SetActiveControl(edit);
+}
+
+void InputWindow::ShowNumber(int n, double x, int width, int decimals) {
+    if (ui::Edit* edit = Field(n)) edit->SetText(rt::Str(x, width, decimals));
+}
+
+void InputWindow::ShowFormatted(int n, const std::string& format, double x) {
+    if (ui::Edit* edit = Field(n)) edit->SetText(rt::FormatFloat(format, x));
+}
+
+void InputWindow::FillField(int n, const std::string& text) {
+    ui::Edit* edit = Field(n);
+    if (!edit) return;
+    const bool correcting = refusals_.count(n) && FocusedControl() == edit && checking_ != n;
+    if (!correcting) edit->SetText(text);
+}
+
+void InputWindow::AddPreview(ui::Control* control, bool& flag) { previews_.push_back({control, &flag}); }
+
+void InputWindow::PreviewMouse(const ui::Message& msg) {
+    if (msg.Msg == ui::WM_LBUTTONDOWN) {
+        pressed_ = kNone;
+        for (std::size_t i = 0; i < previews_.size(); ++i)
+            if (msg.Target == previews_[i].control) {
+                *previews_[i].flag = true;
+                pressed_ = i;
+            }
+    } else if (msg.Msg == ui::WM_LBUTTONUP) {
+        // Released elsewhere: no click will clear the flag.
+        if (pressed_ != kNone && msg.Target != previews_[pressed_].control) *previews_[pressed_].flag = false;
+        pressed_ = kNone;
+    }
+}
+
+void InputWindow::ClearPreviewFlags() {
+    for (const Preview& p : previews_) *p.flag = false;
+    pressed_ = kNone;
+}
+
+bool InputWindow::PreviewPressed() const {
+    return std::any_of(previews_.begin(), previews_.end(), [](const Preview& p) { return *p.flag; });
+}
+
+void InputWindow::RestoreRefusedValues() {
+    bool restored = false;
+    for (const auto& [n, kept] : refusals_)
+        for (const Remembered& r : kept) {
+            char* p = GlobalBytes() + r.offset;
+            if (BitsAt(p, r.size) != r.refused) continue;  // changed since: it is not the refused number
+            std::memcpy(p, &r.before, r.size);
+            restored = true;
+        }
+    refusals_.clear();
+    if (restored) ValuesRestored();
+}
+
+void InputWindow::hideEvent(QHideEvent* event) {
+    Form::hideEvent(event);
+    if (event->spontaneous()) return;  // minimised: the window is still open
+    RestoreRefusedValues();
+    ClearPreviewFlags();
+}
+
+// ---------------------------------------------------------------------------------------------
 
 void CountStaticOverloads() {
     G.StaticOverloadCountF1 = G.StaticOverloadCountH1 = G.StaticOverloadCountF2 = G.StaticOverloadCountH2 = 0;

@@ -1,13 +1,19 @@
-// What Karvelo's input windows share: the help call of their F1 key, the read-only field
-// columns of the windows whose input is not built yet, check boxes that follow the data, and
-// the few requests an input window makes of the main window.
+// What Karvelo's input windows share: the field protocol of their number fields (InputWindow),
+// the help call of their F1 key, the static overload counters, and the few requests an input
+// window makes of the main window.  Until every window is built on InputWindow, FieldColumn and
+// FollowData serve the windows that still only show their data.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "ui/Forms.h"
+
+class QHideEvent;
 
 namespace karvelo {
 
@@ -16,6 +22,186 @@ inline constexpr const char* kHelpFile = "help_diz.hlp";
 
 // Opens the help file at a window's topic; a failing call shows "Error".
 void ShowHelpTopic(unsigned long context);
+
+// F1 (virtual key 112) released in an input window: help at the window's topic.
+void HelpKeyUp(ui::Word key, unsigned long context);
+
+// The placeholders a number field may show instead of a number: the design text "Edit1" and
+// "  ---" for a quantity that does not apply.  A field showing one is not checked.
+bool IsPlaceholder(const std::string& text);
+inline constexpr const char* kNotApplicable = "  ---";
+
+// ---------------------------------------------------------------------------------------------
+// InputWindow: a window whose number fields follow the field protocol.
+//
+// Every number field is an edit `Edit<n>` registered with its number n and its validator.  The
+// protocol binds the edit's events:
+//   - OnEnter: Edit1Enter: G.ActiveEdit := n, the window's preview flags are cleared, then
+//     FieldEntered(n).
+//   - OnExit: Edit1Exit: G.ActiveEdit := n (taken from the field that is left, never from a stale
+//     ActiveEdit), the validator, then the window's trailing step AfterCheck(n, FieldEvent::Exit).
+//   - OnKeyPress: Edit1KeyPress: Enter (13) does the same with FieldEvent::EnterKey; Enter never
+//     moves the focus.  Every other key goes on unchanged (FieldKey(n, key) sees it first).
+// The trailing step runs after every dispatch, also after a refusal or a skipped check.  A
+// validator that moves the focus to another field (FocusField) does not get its own field
+// checked again by that field's exit.
+//
+// A field is not checked (its validator does not run) while it shows a placeholder, while it is
+// empty and was registered with skipWhenEmpty, and, in a window that called
+// SkipChecksWhilePressed(), while one of the window's preview flags is set.
+//
+// A validator takes no arguments and works on the field being checked (CheckedField()):
+//     void TWindow::CheckInputZ1() {
+//         if (!ReadNumber(G.z1) || G.z1 < 4) return Refuse("Invalid input ...");
+//         ...recompute, ShowNumber(1, G.z1, 4, 1) where the value is written back
+//     }
+//   - ReadNumber(var) converts FieldText() with rt::Val, sets G.ValCode and stores the number in
+//     var at once (a failed conversion leaves var unchanged); it returns whether the whole text
+//     was a number.  Store before test: a number refused by its range stays in var while the
+//     window is open.  ParseNumber converts without storing.
+//   - Refuse(text) shows ShowMessage(text), Refuse(text, caption) a box with that caption and an
+//     OK button; both clear the window's preview flags (the press that left the field gets no
+//     click) and make the field the active control again.
+//   - The protocol remembers, for every field, the value its variables had before a refused
+//     entry (the last accepted one).  When the window hides (Esc, an accelerator, OK, any close)
+//     every variable that still holds its refused number gets that value back, and then
+//     ValuesRestored() runs so that the window can recompute what it derived from the refused
+//     number.  Only variables of the global data G are remembered (ReadNumber into a local
+//     variable is allowed and remembers nothing).
+//
+// Writing fields: ShowNumber(n, x, w, d) writes Str(x:w:d), ShowFormatted(n, format, x)
+// FormatFloat(format, x).  FillField(n, text) is for the re-fill of a window's paint: it leaves
+// alone a field whose refused text the user is correcting (the field has the focus), so that the
+// typed text stays as typed.
+//
+// Mouse-down previews: the main window's message hook hands the window every message addressed to
+// it; the window's preview routine calls PreviewMouse(msg).  A left press on a control listed by
+// AddPreview sets that control's flag; the flag is cleared by the control's click handler (the
+// window's own code), by a release that falls elsewhere, by Refuse, by Edit1Enter of any field,
+// and by ClearPreviewFlags(), which the window's FormActivate calls.  So no flag outlives the
+// press in its window or leaks into another window that shares it.
+//
+// Window switches fire no OnExit/OnEnter; a window that also checks its field when it loses the
+// activation binds OnDeactivate to CheckFocusedField().
+//
+// A window built on InputWindow leaves the OnEnter, OnExit and OnKeyPress of its fields to the
+// protocol, and an override of hideEvent calls InputWindow::hideEvent (the hide restores the
+// refused values and clears the preview flags).
+struct FieldOptions {
+    bool skipWhenEmpty = false;  // an empty field is not checked
+    bool setsActiveEdit = true;  // entering and leaving the field set G.ActiveEdit
+};
+
+class InputWindow : public ui::Form {
+public:
+    // How a check was asked for: the field was left (or the window lost the activation), or Enter
+    // was pressed in it.
+    enum class FieldEvent { Exit, EnterKey };
+
+    using Validator = std::function<void()>;
+
+    // The handlers bound to every number field (the sender is the field).
+    void Edit1Enter(ui::Control* sender);
+    void Edit1Exit(ui::Control* sender);
+    void Edit1KeyPress(ui::Control* sender, ui::KeyChar& key);
+    // Edit1Exit of the window's focused control, when it is one of its fields and the window is
+    // shown.
+    void CheckFocusedField();
+
+    // Edit<n>, nullptr when the window has no such field.
+    ui::Edit* Field(int n) const;
+    // The number of a field, 0 for any other control.
+    int FieldNumber(const ui::Control* c) const;
+    // Runs the validator of field n now, with the protocol's bookkeeping (no trailing step).
+    void CheckField(int n);
+
+    // Sets the flag of a listed control on a left press; clears it when the release falls
+    // elsewhere.  Called by the window's preview routine with every message the hook hands it.
+    void PreviewMouse(const ui::Message& msg);
+    // Clears every preview flag of the window.
+    void ClearPreviewFlags();
+    // One of the window's preview flags is set.
+    bool PreviewPressed() const;
+
+    // Gives every variable that still holds a refused number its last accepted value (done by
+    // the protocol when the window hides).
+    void RestoreRefusedValues();
+
+protected:
+    explicit InputWindow(const std::string& name);
+
+    // Registers an existing edit as field n, or creates the edit "Edit<n>" in parent.
+    void AddField(int n, ui::Edit* edit, Validator validator, FieldOptions options = {});
+    ui::Edit* AddField(int n, ui::Container* parent, ui::Bounds bounds, Validator validator,
+                       FieldOptions options = {});
+
+    // ---- hooks of the window
+    virtual void FieldEntered(int /*n*/) {}
+    // The trailing step after a dispatch.
+    virtual void AfterCheck(int /*n*/, FieldEvent /*how*/) {}
+    // Every key typed in field n, before the protocol looks for Enter (set key to 0 to drop it).
+    virtual void FieldKey(int /*n*/, ui::KeyChar& /*key*/) {}
+    // Runs after RestoreRefusedValues gave at least one variable its value back.
+    virtual void ValuesRestored() {}
+
+    // ---- for validators: the field being checked
+    int CheckedField() const { return checking_; }
+    std::string FieldText() const;
+    bool ReadNumber(double& var);
+    bool ReadNumber(std::int16_t& var);  // a whole number
+    bool ParseNumber(double& value) const;
+    void Refuse(const std::string& message);
+    void Refuse(const std::string& message, const std::string& caption);
+    // The running check has refused its entry.
+    bool Refused() const { return refused_; }
+    // Makes field n the window's active control.
+    void FocusField(int n);
+
+    // ---- writing fields
+    void ShowNumber(int n, double x, int width, int decimals);
+    void ShowFormatted(int n, const std::string& format, double x);
+    void FillField(int n, const std::string& text);
+
+    // ---- previews
+    void AddPreview(ui::Control* control, bool& flag);
+    // Validators of this window do not run while a preview flag is set.
+    void SkipChecksWhilePressed() { skipWhilePressed_ = true; }
+
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    struct FieldEntry {
+        ui::Edit* edit = nullptr;
+        Validator validator;
+        FieldOptions options;
+    };
+    // A variable of G read by a check: where it lies and its value before the read.
+    struct Remembered {
+        std::size_t offset = 0;
+        std::size_t size = 0;
+        std::uint64_t before = 0;
+        std::uint64_t refused = 0;
+    };
+    struct Preview {
+        ui::Control* control;
+        bool* flag;
+    };
+    static constexpr std::size_t kNone = std::size_t(-1);
+    void Dispatch(ui::Control* sender, FieldEvent how);
+    void Remember(const void* var, std::size_t size);
+    void Refusing();
+
+    std::map<int, FieldEntry> fields_;
+    std::vector<Preview> previews_;
+    std::size_t pressed_ = kNone;  // the preview whose press is not released yet
+    bool skipWhilePressed_ = false;
+    int checking_ = 0;
+    bool refused_ = false;
+    std::vector<Remembered> reads_;               // variables read by the running check
+    std::map<int, std::vector<Remembered>> refusals_;  // per field: values before its refused entry
+};
+
+// ---------------------------------------------------------------------------------------------
 
 // StaticOverloadCountF1, H1, F2, H2: the spectrum levels whose root or contact stress of the
 // pinion or wheel exceeds its static permissible stress (strictly greater).
@@ -61,8 +247,5 @@ private:
 // A check box of a window whose own handler is not built yet: it shows the state `state` of
 // the data, and a click only clears its mouse-down flag (when given) and shows the data again.
 void FollowData(ui::CheckBox* box, std::function<bool()> state, bool* pressedFlag = nullptr);
-
-// F1 (virtual key 112) released in an input window: help at the window's topic.
-void HelpKeyUp(ui::Word key, unsigned long context);
 
 }  // namespace karvelo
