@@ -210,7 +210,7 @@ Application::~Application() {
 }
 
 int Application::Run() {
-    if (mainForm_) mainForm_->Show();
+    if (mainForm_) guarded([this] { mainForm_->Show(); });
     if (terminated_) return 0;
     return exec();
 }
