@@ -377,10 +377,11 @@ void Application::SetActiveForm(Form* f) {
     }
     if (old && old->OnDeactivate) old->OnDeactivate();
     if (!next || active_ != f) return;
+    // A form brought to the front paints again (once, after the input event; a Repaint of
+    // its own OnActivate is that paint).
+    f->RequestPaint();
     if (f->OnActivate) f->OnActivate();
     if (!next || active_ != f) return;
-    // A form brought to the front paints again (once, after the input event).
-    f->RequestPaint();
     f->Activated();
     if (next && f->isVisible()) {
         Raise(f);
