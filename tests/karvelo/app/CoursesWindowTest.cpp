@@ -2,6 +2,7 @@
 // calculated as the main window calculates it.
 #include <QImage>
 
+#include "karvelo/ProgramState.h"
 #include "karvelo/app/Prubehy.h"
 #include "karvelo/calc/Geometrie.h"
 #include "karvelo/calc/Pripustna_napeti_dotyk.h"
@@ -17,26 +18,20 @@ namespace {
 class CoursesWindow : public ui::test::FormTest {
 protected:
     void SetUp() override {
-        G = GlobalData{};
+        ResetProgramState();
         G.GearingType = 1;
         SetDefaultInputs();
         G.xsum = G.x1 + G.x2;
         ComputeCentreDistanceFromShifts();
         ComputeGearDimensions();
         ComputeTipThickness();
-        DefaultWindowRecorder().Clear();
-        savedHooks = InstallWindowHooks({});  // the requests recorded, also after the program's windows ran
-        savedLinks = CoursesMainWindow();
         CoursesMainWindow() = {[this] { ++cleared; }, [this] { ++mainRepaints; }};
         win.OnCreate();
     }
     void TearDown() override {
         win.Hide();
-        CoursesMainWindow() = savedLinks;
-        InstallWindowHooks(savedHooks);
-        DefaultWindowRecorder().Clear();
-        G = GlobalData{};
         ui::test::FormTest::TearDown();
+        ResetProgramState();
     }
     // The default five-level spectrum calculated by the methodics, as the Calculation command
     // runs it; Miner and Haibach then get their equivalent loads as "Draw results" does.
@@ -69,8 +64,6 @@ protected:
 
     TPrubehy_F win;
     int cleared = 0, mainRepaints = 0;
-    CoursesMainWindowLinks savedLinks;
-    WindowHooks savedHooks;
 };
 
 TEST_F(CoursesWindow, ActivationLoadsTheCaseOfASpectrumByHaibach) {
