@@ -134,6 +134,7 @@ void HoldSpectrumLoadsAs(bool forces) {
 TSpektrum_F::TSpektrum_F() : InputWindow("Spektrum_F") {
     SetCaption("Spectrum definition - level method");
     SetClientSize(kWideWidth - ui::FrameWidth, 552);
+    Position = ui::Position::BesideOwner;  // beside the loading or service-life window
     BorderStyle = ui::BorderStyle::Single;
     BorderIcons = 0;
     KeyPreview = true;
