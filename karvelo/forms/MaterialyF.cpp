@@ -340,7 +340,7 @@ void TMaterialy_F::BuildGear(GearControls& g, int left) {
         if (f.offset == 2) name = p ? "Label8" : "Label42";
         if (f.offset == 3) name = p ? "Label31" : "Label67";
         ui::Label* symbol = label(name, {x, y + 3, kLabelWidth, 16}, *f.symbol ? f.symbol + ix : std::string());
-        label("UnitLabel" + std::to_string(n), {x + kLabelWidth + kEditWidth + 6, y + 3, 0, 0}, f.unit);
+        ui::Label* unit = label("UnitLabel" + std::to_string(n), {x + kLabelWidth + kEditWidth + 6, y + 3, 0, 0}, f.unit);
         AddField(n, box, {x + kLabelWidth, y, kEditWidth, 21}, [this, p, check = f.check] { (this->*check)(p); })
             ->SetFont(plain);
         if (f.offset == 2) g.surfaceUnit = symbol;
@@ -350,6 +350,7 @@ void TMaterialy_F::BuildGear(GearControls& g, int left) {
             ui::Label* r = label("LabelR" + ix, {x, y + 1, 11, 18}, "R");
             r->SetFont(ui::Font{plain.Name, 15, ui::fsBold, coloured.Color});
             g.yieldLabel = label("LabelYield" + ix, {x + 12, y + 6, 44, 14}, "e" + ix);
+            g.yieldLabels = {r, g.yieldLabel, unit};
         }
     }
     label("LabelHaibach" + ix, {kRightColumn + kLabelWidth, kRowTop + 6 * kRowStep + 6, 0, 0}, "Haibach");
@@ -437,7 +438,9 @@ void TMaterialy_F::PaintGear(GearControls& c) {
     FillField(kDesignationField[p], m.Designation);
 
     const std::string& code = m.Code;
-    Field(FieldNumberOf(p, 5))->SetVisible(NeedsYieldLimit(code) || code == "0");
+    const bool yield = NeedsYieldLimit(code) || code == "0";
+    Field(FieldNumberOf(p, 5))->SetVisible(yield);
+    for (ui::Label* l : c.yieldLabels) l->SetVisible(yield);
     if (const int index = MaterialClassIndex(code); index >= 0) c.list->SetItemIndex(index);
     c.yieldLabel->SetCaption(m.Re > 650 ? "0,2-" + ix : "e" + ix);
     if (m.HardnessUnit == "HWB")

@@ -138,6 +138,7 @@ private:
         std::array<ui::Label*, 3> qualityLabel;
         std::array<ui::Label*, 2> pittingLabel;
         ui::Label *surfaceUnit, *coreUnit, *yieldLabel;
+        std::array<ui::Label*, 3> yieldLabels;  // "R", its index and the unit, shown with the field
     };
     GearControls& Gear(bool pinion) { return pinion ? pinion_ : wheel_; }
     const GearControls& Gear(bool pinion) const { return pinion ? pinion_ : wheel_; }

@@ -29,9 +29,10 @@ TRog_F::TRog_F() : InputWindow("Rog_F") {
     new ui::Label(this, "Label2", {16, 40, 0, 0}, "calculated from the size of the edge ");
     new ui::Label(this, "Label3", {16, 56, 0, 0}, "radius of the grinding disk");
     auto* nonzero = new ui::Label(this, "Label4", {16, 72, 0, 0}, "(for the nonzero value of      )");
-    const int tgLeft = 16 + nonzero->Width() - 28;
+    // tg and its index in the blanks before the closing bracket
+    const int tgLeft = 16 + nonzero->Width() - 19;
     auto* tg = new ui::Label(this, "Label7", {tgLeft, 72, 0, 0}, "tg");
-    LabelTgIndex = new ui::Label(this, "Label8", {tgLeft + 11, 77, 0, 0}, "1");
+    LabelTgIndex = new ui::Label(this, "Label8", {tgLeft + 10, 77, 0, 0}, "1");
     LabelTgIndex->SetFontPixels(9);
 
     new ui::Label(this, "Label9", {260, 43, 0, 0}, "ra0g [mm]");

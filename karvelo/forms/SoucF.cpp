@@ -65,10 +65,10 @@ struct FactorGroup {
 };
 constexpr FactorGroup kGroups[] = {
     {"Bending", {8, 66, 330, 256}, 0, 18, 2},
-    {"Contact - shared", {346, 66, 192, 178}, 18, 6, 1},
-    {"Contact", {346, 250, 192, 128}, 24, 4, 1},
-    {"Bending - shared", {546, 66, 192, 78}, 28, 2, 1},
-    {"Bending, contact", {546, 150, 192, 53}, 30, 1, 1},
+    {"Contact - shared", {346, 66, 184, 178}, 18, 6, 1},
+    {"Contact", {346, 250, 184, 128}, 24, 4, 1},
+    {"Bending - shared", {540, 66, 184, 78}, 28, 2, 1},
+    {"Bending, contact", {540, 150, 184, 53}, 30, 1, 1},
 };
 constexpr int kRowStep = 25, kLabelWidth = 86, kEditWidth = 56;
 
