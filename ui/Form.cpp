@@ -155,7 +155,9 @@ void Form::Close() {
         ModalResult = mrCancel;
         return;
     }
-    if (!isVisible()) return;
+    // A hidden main form still closes: that ends the program.
+    const bool main = App().MainForm() == this;
+    if (!isVisible() && !main) return;
     CloseAction action = CloseAction::Hide;
     if (OnClose) OnClose(action);
     if (action == CloseAction::None) return;
@@ -163,7 +165,6 @@ void Form::Close() {
         showMinimized();
         return;
     }
-    const bool main = App().MainForm() == this;
     doHide();
     if (main) App().Terminate();
 }

@@ -180,4 +180,12 @@ void ComputeTipThickness() {
     g.sa2 = tipThickness(g.x2, g.d2, g.db2, g.da2);
 }
 
+void ComputeToothDepthsAndRimLimits(double tip1, double tip2) {
+    GlobalData& g = G;
+    g.ht1 = (tip1 - g.df1) / 2;
+    g.sRmin1 = g.ht1 / 2;
+    g.ht2 = (tip2 - g.df2) / 2;
+    g.sRmin2 = g.GearingType == 1 ? g.ht2 / 2 : 1.75 * g.mn;
+}
+
 }  // namespace karvelo

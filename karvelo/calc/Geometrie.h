@@ -38,4 +38,9 @@ void ComputeGearDimensions();
 // Normal tooth thickness at the tip circle, sa1 and sa2.
 void ComputeTipThickness();
 
+// Tooth depths ht1, ht2 from the given tip diameters and the root diameters, and the rim
+// thicknesses below which a rim counts as thin: sRmin1 = ht1/2, sRmin2 = ht2/2 for an external
+// wheel and 1.75 mn for an internal one.
+void ComputeToothDepthsAndRimLimits(double tip1, double tip2);
+
 }  // namespace karvelo

@@ -81,10 +81,7 @@ void RefreshLoadedCase() {
     g.zn2 = static_cast<double>(g.z2 / cosBeta3);
     g.zn1 = static_cast<double>(g.z1 / cosBeta3);
     g.u = g.z2 / g.z1;
-    g.ht1 = (g.da1 - g.df1) * 0.5;
-    g.sRmin1 = 0.5 * g.ht1;
-    g.ht2 = (g.da2 - g.df2) * 0.5;
-    g.sRmin2 = g.GearingType == 1 ? 0.5 * g.ht2 : 1.75 * g.mn;
+    ComputeToothDepthsAndRimLimits(g.da1, g.da2);
     ComputeEffectiveFaceWidths();
     if (g.SpectrumRatioToMax || g.SpectrumRatioMaxTo) g.SpectrumRefLoad = g.LoadAsForce ? g.Ftmax : g.Tmax;
     if (g.SpectrumRatioToMin) g.SpectrumRefLoadMin = g.LoadAsForce ? g.Ftmin : g.Tmin;

@@ -1,4 +1,6 @@
-// Unit Help2: the table of guide values of the application factor KA, caption "Application factor KA    (ISO 6336 - 6, tab. B 1,2,3,4)".
+// Unit Help2: the guide values of the application factor KA by the working characteristics of
+// the driving and the driven machine, with examples of both, caption
+// "Application factor KA    (ISO 6336 - 6, tab. B 1,2,3,4)"; closed by Esc.
 #pragma once
 
 #include "karvelo/forms/InputWindow.h"
@@ -8,6 +10,7 @@ namespace karvelo {
 class THelp_2 : public ui::Form {
 public:
     THelp_2();
+    void FormKeyPress(ui::KeyChar& key);
 };
 
 extern THelp_2* Help_2;

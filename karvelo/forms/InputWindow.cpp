@@ -89,7 +89,8 @@ void InputWindow::CheckFocusedField() {
 
 void InputWindow::Dispatch(ui::Control* sender, FieldEvent how) {
     const int n = FieldNumber(sender);
-    if (!n) return;
+    // A check that sends the focus to another field leaves its own field: no second check.
+    if (!n || n == checking_) return;
     if (fields_[n].options.setsActiveEdit) G.ActiveEdit = static_cast<std::int16_t>(n);
     CheckField(n);
     AfterCheck(n, how);

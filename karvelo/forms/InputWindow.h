@@ -42,7 +42,9 @@ inline constexpr const char* kNotApplicable = "  ---";
 //     ActiveEdit), the validator, then the window's trailing step AfterCheck(n, FieldEvent::Exit).
 //   - OnKeyPress: Edit1KeyPress: Enter (13) does the same with FieldEvent::EnterKey; Enter never
 //     moves the focus.  Every other key goes on unchanged (FieldKey(n, key) sees it first).
-// The trailing step runs after every dispatch, also after a refusal or a skipped check.
+// The trailing step runs after every dispatch, also after a refusal or a skipped check.  A
+// validator that moves the focus to another field (FocusField) does not get its own field
+// checked again by that field's exit.
 //
 // A field is not checked (its validator does not run) while it shows a placeholder, while it is
 // empty and was registered with skipWhenEmpty, and, in a window that called

@@ -239,6 +239,19 @@ TEST(Program, CreateFormRunsOnCreateAndClosingTheMainFormEndsTheProgram) {
     EXPECT_TRUE(ui::App().Terminated());
 }
 
+TEST(Program, ClosingTheHiddenMainFormEndsTheProgram) {
+    std::string log;
+    ui::Form* current = ui::App().MainForm();
+    std::unique_ptr<Created> own(current ? nullptr : ui::CreateForm<Created>(&log));
+    ui::Form* main = ui::App().MainForm();
+    ui::App().ClearTerminated();
+    main->Show();
+    main->Hide();
+    main->Close();
+    EXPECT_TRUE(ui::App().Terminated());
+    ui::App().ClearTerminated();
+}
+
 TEST(Program, CloseRefusedByOnCloseKeepsTheFormOpen) {
     ui::Form f("Refuses");
     f.OnClose = [](ui::CloseAction& a) { a = ui::CloseAction::None; };

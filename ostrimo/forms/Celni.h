@@ -1,0 +1,413 @@
+// Unit Celni: Ostrimo's main dialog, a page control with the pages "Inputs  ", "Test
+// dimensions   " and "Identification   " above a panel of commands.
+//
+// The field protocol of the Inputs page: entering a field keeps its text (OldText);
+// leaving it, or pressing Enter in it, runs the field's validator, which parses the
+// text into the global data, checks its range (a refusal shows its message and gives the
+// focus back), and when the text changed resets what depends on it.  While the results
+// window is shown, an accepted exit recomputes the check and repaints it.  The
+// application's message hook (MarkValidationBypassClick) sees a mouse press before the
+// focus moves: a press on certain commands sets a bypass flag, so the half-typed field
+// that the press leaves is not validated and the command runs.
+//
+// Where the later pieces plug in:
+// - commands (CelniCommands.cpp): Button1Click ... Button10Click, HelpBtnClick,
+//   RadioButton1Click, RadioButton3Click, CheckBox1Click, CheckBox2Click, the page
+//   handlers TabSheet1Enter, TabSheet3Enter, TabSheet3Exit, PrepareIdentificationPage,
+//   FormKeyUp (help keys); Button5Click ("Clear") and RadioButton12Click are built;
+// - Test dimensions and Identification pages (CelniPages.cpp): their controls are laid
+//   out there; TabSheet2Show, the page validators and RunPageFieldValidator (the Enter
+//   key on those pages) are filled there, with the identification radio groups;
+// - results window and table: CelniDlg.h, Tabulka.h; the side dialogs: FellowDlg.h,
+//   VuleF.h, Nastroj.h.
+#pragma once
+
+#include <string>
+
+#include "ui/Forms.h"
+
+namespace ostrimo {
+
+// Bypass flags, each set by a mouse press on one control (see MarkValidationBypassClick).
+extern bool SkipInputChecksOpen;        // "&Open": all Inputs-page validators
+extern bool SkipComputingInputChecks;   // "Clear": sum, x1, x2, working centre distance and angle
+extern bool SkipInputChecksHelp;        // "&End": all Inputs-page validators
+extern bool SkipTipDiameterChecks;      // "Calculating tip diameters": the tip diameters
+extern bool SkipInputChecks;            // "&Help": all Inputs-page validators
+extern bool SkipInputChecksType;        // a gearing-type radio: all Inputs-page validators
+extern bool SkipIdentificationChecks;   // a page tab: the Identification page validators
+extern bool SkipFellowChecksCancel;     // Fellow dialog "&Back"
+extern bool SkipFellowChecksHelp;       // Fellow dialog "&Help"
+extern bool SkipBacklashChecks;         // backlash dialog "Esc"
+extern bool SkipBacklashChecksCancel;   // backlash dialog "Help"
+extern bool SkipToolChecks;             // tools dialog "Clear"
+void ClearValidationBypassFlags();
+
+// The main dialog's caption (edition, "Gear Geometry Checking", year), set by FormShow.
+extern std::string MainDialogTitle;
+extern const char* const kMainDialogTitle;
+
+class TPagesDlg : public ui::Form {
+public:
+    TPagesDlg();
+
+    // ---- above the pages
+    ui::RadioButton* RadioButton3;  // "External"
+    ui::RadioButton* RadioButton4;  // "Internal"
+    ui::RadioButton* RadioButton5;  // "Bevel"
+    ui::Button* Button9;            // "Fellow"
+    ui::PageControl* PageControl1;
+    ui::TabSheet* TabSheet1;  // "Inputs  "
+    ui::TabSheet* TabSheet2;  // "Test dimensions   "
+    ui::TabSheet* TabSheet3;  // "Identification   "
+
+    // ---- Inputs page: obligatory input
+    ui::GroupBox* GroupBox1;  // "&Obligatory input :"
+    ui::Label* Label1;        // "Normal module                  m" (bevel: "Transverse module outer    m")
+    ui::Label* Label2;        // index "n" (bevel: "t")
+    ui::Edit* Edit1;          // mn
+    ui::Label* Label3;        // "[mm]"
+    ui::Label* Label4;        // "Number of teeth of pinion    z"
+    ui::Label* Label5;        // "1"
+    ui::Edit* Edit2;          // z1
+    ui::Label* Label6;        // "Number of teeth of wheel    z"
+    ui::Label* Label8;        // "2"
+    ui::Edit* Edit3;          // z2
+    ui::Label* Label9;        // "Helix angle at ref. cylinder   ß" (bevel: "Teeth inclin. angle (mean)   ß")
+    ui::Edit* Edit4;          // betaDeg
+    ui::Label* Label7;        // "[ ° ]"
+    ui::Label* Label10;       // "Common facewidth             b"
+    ui::Edit* Edit5;          // b
+    ui::Label* Label11;       // "[mm]"
+
+    // ---- Inputs page: computing input
+    ui::GroupBox* GroupBox2;  // "&Computing input :"
+    ui::Label* Label12;       // "Sum of AMC                    x"
+    ui::Label* Label13;       // index Σ
+    ui::Edit* Edit6;          // xsum
+    ui::Label* Label14;       // "Pinion AMC                      x"
+    ui::Label* Label16;       // "1"
+    ui::Edit* Edit7;          // x1
+    ui::Label* Label17;       // "Wheel AMC                      x"
+    ui::Label* Label18;       // "2"
+    ui::Edit* Edit8;          // x2
+    ui::Label* Label19;       // "Working centre distance    a"
+    ui::Label* Label20;       // "w"
+    ui::Edit* Edit9;          // aw
+    ui::Label* Label22;       // "[mm]"
+    ui::CheckBox* CheckBox2;  // working centre distance as an input
+    ui::Label* Label189;      // "ß" beside CheckBox2
+    ui::Label* Label23;       // "Working pressure angle"
+    ui::Edit* Edit10;         // alfawtDeg
+    ui::Label* Label15;       // "[ ° ]"
+    ui::Label* Label52;       // "Gearing shafts angle" (bevel only)
+    ui::Label* Label53;       // index Σ
+    ui::Edit* Edit20;         // SigmaDeg
+    ui::Label* Label54;       // "[ ° ]"
+    ui::Label* Label24;       // "Normal backlash               j"
+    ui::Label* Label25;       // "n"
+    ui::Edit* Edit21;         // jn
+    ui::Label* Label26;       // "[mm]"
+    ui::Button* Button5;      // "Clear"
+    ui::Button* Button2;      // "Divide AMC"
+    ui::Button* Button6;      // "Bal. spec.slidings"
+
+    // ---- Inputs page: basic rack tooth profile
+    ui::GroupBox* GroupBox3;        // "&Basic rack tooth profile :"
+    ui::RadioButton* RadioButton1;  // "Standard"
+    ui::RadioButton* RadioButton2;  // "Nonstandard"
+    ui::CheckBox* CheckBox1;        // "Rounded root"
+    ui::Button* Button10;           // "Tools"
+    ui::Label* Label27;             // "Pinion addendum factor            h"
+    ui::Label* Label28;             // "aP1"
+    ui::Label* Label29;             // "*"
+    ui::Edit* Edit11;               // haP1
+    ui::Label* Label30;             // "Wheel addendum factor            h"
+    ui::Label* Label31;
+    ui::Label* Label32;
+    ui::Edit* Edit12;  // haP2
+    ui::Label* Label33;  // "Pinion tip clearance factor         c"
+    ui::Label* Label34;
+    ui::Label* Label35;
+    ui::Edit* Edit13;  // cP1
+    ui::Label* Label36;  // "Wheel tip clearance factor         c"
+    ui::Label* Label37;
+    ui::Label* Label38;
+    ui::Edit* Edit14;  // cP2
+    ui::Label* Label39;  // "Pinion root rounding radius fact. "
+    ui::Label* Label40;  // ρ
+    ui::Label* Label41;
+    ui::Edit* Edit15;  // rofP1
+    ui::Label* Label42;  // "Wheel root rounding radius fact."
+    ui::Label* Label43;
+    ui::Label* Label44;
+    ui::Edit* Edit16;  // rofP2
+    ui::Label* Label45;  // "Normal flank angle"
+    ui::Label* Label46;  // α
+    ui::Label* Label47;  // "P"
+    ui::Edit* Edit17;    // alfaP
+    ui::Label* Label21;  // "[ ° ]"
+
+    // ---- Inputs page: optional input
+    ui::GroupBox* GroupBox4;  // "O&ptional input :"
+    ui::Label* Label48;       // "Pinion tip diameter                   d"
+    ui::Label* Label49;       // "a1"
+    ui::Edit* Edit18;         // da1
+    ui::Label* Label50;       // "[mm]"
+    ui::Label* Label51;       // "Wheel tip diameter                   d" (rack mate: "Rack addendum ...   h")
+    ui::Label* Label55;       // "a2"
+    ui::Edit* Edit19;         // da2 (rack mate: ha2)
+    ui::Label* Label56;       // "[mm]"
+    ui::Button* Button8;      // "Calculating tip diameters"
+
+    // ---- Test dimensions page (CelniPages.cpp)
+    ui::Label* Label89;  // "Pinion"
+    ui::Label* Label90;  // "Wheel"
+    ui::GroupBox* GroupBox6;  // chordal thickness; pinion's choice
+    ui::RadioButton* RadioButton6;  // "Constant chord"
+    ui::RadioButton* RadioButton7;  // "On the reference cylinder"
+    ui::RadioButton* RadioButton8;  // "Choose chord or height"
+    ui::Panel* Panel3;              // wheel's choice
+    ui::RadioButton* RadioButton9;
+    ui::RadioButton* RadioButton10;  // "On the reference cylinder" (rack mate: "On the reference line")
+    ui::RadioButton* RadioButton11;
+    ui::Edit* Edit22;  // sc1
+    ui::Edit* Edit23;  // hc1
+    ui::Edit* Edit24;  // sc2
+    ui::Edit* Edit25;  // hc2
+    ui::GroupBox* GroupBox7;  // span measurement
+    ui::Edit* Edit26;  // zw1
+    ui::Edit* Edit27;  // W1
+    ui::Edit* Edit28;  // zw2
+    ui::Edit* Edit29;  // W2
+    ui::Label* Label91;   // span teeth range, pinion
+    ui::Label* Label92;   // wheel
+    ui::Label* Label107;  // measuring diameter caption, pinion
+    ui::Label* Label111;  // "= " measuring diameter, pinion
+    ui::Label* Label108;  // measuring diameter caption, wheel
+    ui::Label* Label112;  // "= " measuring diameter, wheel
+    ui::Label* Label101;  // "Min. facewidth  b        =", pinion
+    ui::Label* Label103;  // its index
+    ui::Label* Label105;  // minimum facewidth, pinion
+    ui::Label* Label102;  // "Min. facewidth  b        =", wheel
+    ui::Label* Label104;  // its index
+    ui::Label* Label106;  // minimum facewidth, wheel
+    ui::GroupBox* GroupBox8;  // measurement over balls
+    ui::Edit* Edit30;  // dt1
+    ui::Edit* Edit31;  // M1
+    ui::Edit* Edit32;  // dt2
+    ui::Edit* Edit33;  // M2
+    ui::Edit* Edit34;  // dM1
+    ui::Edit* Edit35;  // dM2
+
+    // ---- Identification page (CelniPages.cpp); the groups' choice of the unknown comes
+    //      with the radio group control
+    ui::GroupBox* GroupBox9;   // constant chord
+    ui::GroupBox* GroupBox10;  // span
+    ui::GroupBox* GroupBox11;  // dimension over balls
+    ui::Label* Label174;  // "Measured for wheel z =" (group 1; rack mate: "Rack  ")
+    ui::Label* Label175;
+    ui::Label* Label176;
+    ui::Label* Label177;  // z2 of the measured wheel, groups 1..3
+    ui::Label* Label178;
+    ui::Label* Label179;
+    ui::Label* Label180;  // "d   =" (group 1)
+    ui::Label* Label182;  // its index "a"
+    ui::Label* Label181;  // da2
+    ui::Edit* Edit36;  // measured sc
+    ui::Edit* Edit37;  // measured hc
+    ui::Edit* Edit38;  // zw
+    ui::Edit* Edit39;  // W
+    ui::Edit* Edit40;  // dt
+    ui::Edit* Edit41;  // M
+    ui::Edit* Edit42;  // estimates of group 1: mn, alfa, beta, x
+    ui::Edit* Edit43;
+    ui::Edit* Edit44;
+    ui::Edit* Edit45;
+    ui::Edit* Edit46;  // group 2
+    ui::Edit* Edit47;
+    ui::Edit* Edit48;
+    ui::Edit* Edit49;
+    ui::Edit* Edit50;  // group 3
+    ui::Edit* Edit51;
+    ui::Edit* Edit52;
+    ui::Edit* Edit53;
+    ui::Label* Label183;  // "2. result       =  " and its symbols (group 2)
+    ui::Label* Label184;
+    ui::Label* Label185;
+    ui::Label* Label186;
+    ui::Label* Label187;
+    ui::Label* Label188;  // "3. result       =  "
+
+    // ---- command panel
+    ui::Panel* Panel1;
+    ui::Button* Button1;  // "COMPLE&X  CHECKING"
+    ui::Button* Button3;  // "&Save"
+    ui::Button* Button4;  // "&Open"
+    ui::Button* HelpBtn;  // "&Help" (not visible)
+    ui::Button* Button7;  // "&End"
+    ui::GroupBox* GroupBox12;
+    ui::RadioButton* RadioButton12;  // "DEC"
+    ui::RadioButton* RadioButton13;  // "DMS"
+    ui::SaveDialog SaveDialog1;
+    ui::OpenDialog OpenDialog1;
+
+    // The Inputs-page field of a code 1..21, nullptr for other codes.
+    ui::Edit* InputField(int code) const;
+
+    // ---- set-up and the hook (Celni.cpp)
+    void FormCreate();
+    void FormShow();
+    void MarkValidationBypassClick(ui::Message& msg, bool& handled);
+
+    // ---- field protocol (Celni.cpp)
+    void FieldEnter(int code);
+    void FieldExit(int code);
+    void GroupBox1Exit();
+    void FormKeyPress(ui::KeyChar& key);
+    void FormClick();
+    // The refresh step: while the results window is shown, recompute the check and
+    // repaint it unless the check failed; ErrorFlag is then cleared.
+    void RefreshResultsWindow();
+
+    // ---- operations of the field protocol (CelniProtocol.cpp)
+    void UpdateObligatoryInputFlag();
+    void CheckObligatoryInput();
+    void ResetWindowCaptions();
+    void ResetComputingInputs();
+    void RecomputeRackPair();
+    void RecomputeGearPair();
+    void FocusFieldByCode();
+    void InitInputsForGearingType();
+    void ShowInputsInEdits();
+    void ShowTipDiameters();
+    void ShowCentreDistanceAndAngle();
+    void SelectAmcSumAsInput();
+    void SelectAmcSplitAsInput();
+    void SelectCentreDistanceAsInput();
+    void SelectPressureAngleAsInput();
+    void EnableAllComputingInputs();
+    void UpdateWheelOrRackControls();
+    void DetectStandardRackProfile();
+    void ComputeBevelConeAngles();
+
+    // ---- validators of the Inputs page (CelniValidators.cpp)
+    void ValidateModule();
+    void ValidateTeethNumber1();
+    void ValidateTeethNumber2();
+    void ValidateHelixAngle();
+    void ValidateFacewidth();
+    void ValidateAmcSum();
+    void ValidateAmc1();
+    void ValidateAmc2();
+    void ValidateWorkingCentreDistance();
+    void ValidateWorkingPressureAngle();
+    void ValidateAddendumFactor1();
+    void ValidateAddendumFactor2();
+    void ValidateTipClearanceFactor1();
+    void ValidateTipClearanceFactor2();
+    void ValidateRootRadiusFactor1();
+    void ValidateRootRadiusFactor2();
+    void ValidateRackFlankAngle();
+    void ValidateTipDiameter1();
+    void ValidateTipDiameter2();
+    void ValidateShaftAngle();
+    void ValidateBacklash();
+    // The validator of a field code 1..21.
+    void ValidateField(int code);
+    void ApplyAmcSum();
+    void ApplyWorkingCentreDistance();
+    void ApplyWorkingPressureAngle();
+    void LimitRootRadius1();
+    void LimitRootRadius2();
+    void LimitRootRadiusFellow2();
+
+    // ---- angle display (CelniAngles.cpp)
+    void ShowMainAnglesDms();
+    void ShowMainAnglesDecimal();
+    void ShowEstimatedAnglesDms();
+    void ShowEstimatedAnglesDecimal();
+
+    // ---- commands, pages, help keys (CelniCommands.cpp)
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void Button7Click();
+    void Button8Click();
+    void Button9Click();
+    void Button10Click();
+    void HelpBtnClick();
+    void RadioButton1Click();
+    void RadioButton3Click();
+    void RadioButton12Click();
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void TabSheet1Enter();
+    void TabSheet3Enter();
+    void TabSheet3Exit();
+    void PrepareIdentificationPage();
+    void PageControl1DrawTab(int tabIndex, const ui::Rect& rect, bool active);
+    void FormKeyUp(ui::Word& key);
+
+    // ---- Test dimensions and Identification pages (CelniPages.cpp)
+    void TabSheet2Show();
+    // The validator of a Test dimensions or Identification field (Enter key).
+    void RunPageFieldValidator(ui::Control* field);
+
+private:
+    void CreateInputsPage();
+    void CreateCommandPanel();
+    void CreateTestDimensionsPage();
+    void CreateIdentificationPage();
+
+    // Validator helpers (CelniValidators.cpp).
+    bool InputChecksBypassed() const;
+    bool ComputingInputChecksBypassed() const;
+    bool TextUnchanged(const ui::Edit* field) const;
+    void Refuse(const std::string& message, ui::Edit* field);
+    void Warn(const std::string& message, ui::Edit* field);
+    bool ParseInto(ui::Edit* field, double& value, const char* message = "Invalid format of the number.");
+    bool ParseAngle(ui::Edit* field, double& degrees, const char* formatMessage);
+    void MarkInputsChanged();
+    void ComputePairDimensions();
+    void ClearTipDiametersNotGiven();
+    bool AmcSumBeyondCritical(double sum, const char* message, ui::Edit* field);
+    void ShowAmcFields();
+    void ShowAmcResults();
+    void AcceptAmc(int code);
+    bool CoreRefusedTheSum();
+    bool ComputingInputSelectable();
+    void ValidateProfileFactor(int code, double& value, double other, const std::string& message,
+                               bool wheelRootFollows);
+    bool LimitTypedRootRadius(ui::Edit* field, double& rof, double limit, const std::string& message);
+    void RootRadiusChanged(ui::Edit* field);
+    void ShowMainAnglesIfDms();
+
+    ui::Control* pressedBypassControl_ = nullptr;  // the control whose press set a flag
+    bool* pressedBypassFlag_ = nullptr;
+    bool refused_ = false;           // the last validator refused its field's value
+    bool rackLabelsHidden_ = false;  // the identification diameter value was hidden by a rack mate
+};
+
+extern TPagesDlg* PagesDlg;
+
+// While it lives, the angle display leaves the field that has the focus as typed: a
+// recomputation triggered by a keystroke never overwrites the text being typed.
+class KeepTypedAngle {
+public:
+    KeepTypedAngle();
+    ~KeepTypedAngle();
+    KeepTypedAngle(const KeepTypedAngle&) = delete;
+    KeepTypedAngle& operator=(const KeepTypedAngle&) = delete;
+    static bool Active();
+};
+
+// "d°m' s\"" texts of an angle in degrees: the main dialog's form (a blank before the
+// seconds) and the identification page's (none); whole minutes are "d° m'".
+std::string MainAngleDmsText(double degrees);
+std::string EstimatedAngleDmsText(double degrees);
+
+}  // namespace ostrimo

@@ -1,0 +1,36 @@
+// Ostrimo's start-up: the application with its title and help file, the eight windows in
+// their fixed order (the intro first: it is the main window), and the message loop.
+//
+// Where each window lives:
+//   Uvod       TForm1       Form1       intro; "Enter" shows PagesDlg modally, then ends
+//   Celni      TPagesDlg    PagesDlg    main dialog.  Celni.cpp: layout, create/show, the
+//                                       bypass hook, enter/exit/key handlers;
+//                                       CelniProtocol.cpp: the field protocol's routines;
+//                                       CelniValidators.cpp: the 21 Inputs-page validators;
+//                                       CelniAngles.cpp: decimal / degrees-minutes-seconds;
+//                                       CelniCommands.cpp: the command panel, type, rack and
+//                                       angle radios, pages and help keys
+//                                       CelniPages.cpp: the Test dimensions and
+//                                       Identification pages
+//   CelniDlg   TCelniDlg    CelniDlg    results window with the verdict list
+//   Tabulka    TTabulkaDlg  TabulkaDlg  dimensions table
+//   FellowDlg  TFellowDlg   FellowDlg   shaper (Fellow) cutter dialog
+//   Kulaty     TForm2       Form2       full rounded root options (never opened)
+//   VuleF      TVuleF       VuleF       methods of backlash creating (modal)
+//   Nastroj    TNastrojDlg  NastrojDlg  rack tools of pinion and wheel
+#pragma once
+
+namespace ostrimo {
+
+// The help file the windows name; its HTML form lies beside the program.
+inline constexpr const char* kHelpFile = "Help_ostrimo.Hlp";
+// The name the windows pass to the help calls of their own.
+inline constexpr const char* kWindowsHelpFile = "help_ostrimo.hlp";
+
+// Creates the eight windows once, the intro first.  Needs the application object.
+void CreateOstrimoWindows();
+
+// The program: runs until the intro closes or the program is halted.
+int RunOstrimo(int argc, char** argv);
+
+}  // namespace ostrimo

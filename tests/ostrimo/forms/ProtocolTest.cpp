@@ -1,0 +1,235 @@
+// The field protocol of the main dialog: the bypass of a press on a command, Enter, the
+// obligatory group, the focus routing and the refresh of the results window.
+#include "OstrimoFixture.h"
+
+namespace ostrimo::test {
+namespace {
+
+using Protocol = OstrimoTest;
+
+// A half-typed field, then a press on a control that lies outside the field's group.
+void HalfTypeThenClick(ui::Edit* field, ui::Control* command) {
+    ui::test::TypeInto(field, "1.2x");
+    ui::test::Click(command);
+}
+
+TEST_F(Protocol, APressOnABypassingCommandLeavesAHalfTypedFieldUnchecked) {
+    HalfTypeThenClick(D().Edit1, D().Button4);  // "&Open"
+    HalfTypeThenClick(D().Edit1, D().Button7);  // "&End"
+    HalfTypeThenClick(D().Edit1, D().RadioButton4);  // a gearing type
+    HalfTypeThenClick(D().Edit7, D().Button5);  // "Clear" bypasses the computing inputs
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    EXPECT_EQ(G.mn, 1);
+    // the flags did not outlive their clicks
+    EXPECT_FALSE(SkipInputChecksOpen || SkipInputChecksHelp || SkipInputChecksType || SkipComputingInputChecks);
+}
+
+TEST_F(Protocol, ACommandThatDoesNotBypassTheFieldLosesItsClick) {
+    int clicks = 0;
+    auto command = D().Button1->OnClick;
+    D().Button1->OnClick = [&] { ++clicks; };
+    HalfTypeThenClick(D().Edit1, D().Button1);  // "COMPLE&X  CHECKING"
+    HalfTypeThenClick(D().Edit1, D().Button5);  // "Clear" does not bypass the module
+    D().Button1->OnClick = command;
+    EXPECT_EQ(Messages(), std::vector<std::string>(2, "Invalid format of the number."));
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(D().ActiveControl(), D().Edit1);
+}
+
+TEST_F(Protocol, APressReleasedElsewhereLeavesNoFlag) {
+    ui::test::TypeInto(D().Edit7, "1.2x");
+    ui::test::Press(D().Button5);
+    EXPECT_TRUE(SkipComputingInputChecks);
+    ui::test::Release(D().Button2);
+    EXPECT_FALSE(SkipComputingInputChecks);
+    Enter(D().Edit7, "1.2x");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Invalid format of the number."});
+}
+
+TEST_F(Protocol, APressOnTheCheckedTypeRadioDoesNotSilenceLaterFields) {
+    ui::test::Click(D().Edit7);
+    ui::test::Click(D().RadioButton3);  // checked already: no click follows the press
+    Enter(D().Edit7, "1.2x");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Invalid format of the number."});
+}
+
+TEST_F(Protocol, AFieldLeftEmptyAsItWasEnteredIsNotChecked) {
+    Enter(D().Edit6, "0.5");  // only the sum known: the tip diameters are empty
+    ASSERT_EQ(D().Edit18->Text(), "");
+    ui::test::Click(D().Edit18);
+    ui::test::Tab();
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    Enter(D().Edit18, "");
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+}
+
+TEST_F(Protocol, APressOnAPageTabBypassesTheIdentificationChecksUntilTheNextInput) {
+    ui::test::Press(D().PageControl1, QPoint(D().PageControl1->TabRect(2).Left + 5, 8));
+    EXPECT_TRUE(SkipIdentificationChecks);
+    ui::test::Release(D().PageControl1, QPoint(D().PageControl1->TabRect(2).Left + 5, 8));
+    EXPECT_EQ(D().PageControl1->ActivePage(), D().TabSheet3);
+    ui::test::Key(Qt::Key_Shift);
+    EXPECT_FALSE(SkipIdentificationChecks);
+}
+
+TEST_F(Protocol, ARefusedFieldRefusesEveryExitAndIsNotEnteredAgain) {
+    const std::string entered = D().Edit1->Text();
+    ui::test::TypeInto(D().Edit1, "abc");
+    ui::test::Tab();
+    ui::test::Tab();
+    EXPECT_EQ(Messages(), std::vector<std::string>(2, "Invalid format of the number."));
+    EXPECT_EQ(G.OldText, entered);
+    EXPECT_EQ(D().ActiveControl(), D().Edit1);
+}
+
+TEST_F(Protocol, EnterValidatesAndKeepsTheFocus) {
+    ui::test::TypeInto(D().Edit1, "2");
+    ui::test::Enter();
+    EXPECT_EQ(G.mn, 2);
+    EXPECT_EQ(D().ActiveControl(), D().Edit1);
+    EXPECT_TRUE(G.InputsCompleteForRefresh);
+    ui::test::TypeInto(D().Edit21, "3");
+    ui::test::Enter();  // a backlash error leaves the focus where it is
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Backlash must be smaller than normal module."});
+    EXPECT_EQ(D().ActiveControl(), D().Edit21);
+}
+
+TEST_F(Protocol, LeavingTheObligatoryGroupChecksThePinionAgainstTheAnnularWheel) {
+    SelectGearing(2);
+    G.z1 = 90;
+    D().Edit2->SetText("90.0");
+    Enter(D().Edit5, "0");  // the field's own refusal comes first and keeps the group
+    Enter(D().Edit5, "12");
+    EXPECT_EQ(Messages(), (std::vector<std::string>{
+                              "Facewidth must be greater than 0.",
+                              "Pinion teeth number must be less (or equal) than teeth number of wheel."}));
+    EXPECT_EQ(D().ActiveControl(), D().Edit2);
+    EXPECT_EQ(G.ValCode, 1);
+}
+
+TEST_F(Protocol, AMissingObligatoryInputNamesItsField) {
+    G.z2 = 0;
+    D().CheckObligatoryInput();
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Some obligatory input is missing."});
+    EXPECT_EQ(D().ActiveControl(), D().Edit3);
+}
+
+TEST_F(Protocol, AKeystrokeOutsideTheCentreDistanceFieldsUnchecksItsBox) {
+    D().CheckBox2->SetChecked(true);
+    ui::test::TypeInto(D().Edit4, "1");
+    EXPECT_TRUE(D().CheckBox2->Checked());
+    ui::test::TypeInto(D().Edit5, "1");
+    EXPECT_FALSE(D().CheckBox2->Checked());
+}
+
+TEST_F(Protocol, FocusRoutingReachesOnlyAFieldTheInputsPageShows) {
+    D().SelectAmcSumAsInput();  // hides x1 and x2
+    ui::test::Click(D().Edit5);
+    G.FocusField = 8;
+    D().FocusFieldByCode();
+    EXPECT_EQ(D().ActiveControl(), D().Edit5);
+    G.FocusField = 21;
+    D().FocusFieldByCode();
+    EXPECT_EQ(D().ActiveControl(), D().Edit5);
+    D().PageControl1->SetActivePage(D().TabSheet2);
+    G.FocusField = 1;
+    D().FocusFieldByCode();
+    EXPECT_EQ(D().PageControl1->ActivePage(), D().TabSheet1);
+    EXPECT_EQ(D().ActiveControl(), D().Edit1);
+}
+
+// The results window's paints, counted around its own drawing.
+class ResultsRefresh : public OstrimoTest {
+protected:
+    void SetUp() override {
+        OstrimoTest::SetUp();
+        ui::test::TypeInto(D().Edit5, "12");  // the obligatory input is complete
+        ui::test::Enter();
+        drawing_ = CelniDlg->PaintBox1->OnPaint;
+        CelniDlg->PaintBox1->OnPaint = [this] {
+            ++paints;
+            drawing_();
+        };
+    }
+    void TearDown() override {
+        CelniDlg->PaintBox1->OnPaint = drawing_;
+        OstrimoTest::TearDown();
+    }
+    // The results window shown over the helix angle field, the main dialog active again.
+    // (Leaving any other field withdraws the results.)
+    void ShowResults() {
+        ui::test::Click(D().Edit4);
+        CelniDlg->Show();
+        ui::test::Click(D().Edit4);
+        paints = 0;
+    }
+    int paints = 0;
+
+private:
+    std::function<void()> drawing_;
+};
+
+TEST_F(ResultsRefresh, LeavingAFieldRecomputesTheShownResultsOnce) {
+    ShowResults();
+    G.W1 = 0;
+    ui::test::Tab();  // the helix angle unchanged
+    EXPECT_EQ(paints, 1);
+    EXPECT_GT(G.W1, 0);  // the check ran
+    EXPECT_TRUE(CelniDlg->Visible());
+    CelniDlg->Hide();
+    G.W1 = 0;
+    ui::test::Click(D().Edit4);
+    ui::test::Tab();
+    EXPECT_EQ(paints, 1);
+    EXPECT_EQ(G.W1, 0);
+}
+
+TEST_F(ResultsRefresh, AChangedInputWithdrawsTheResults) {
+    ShowResults();
+    D().Edit4->SetText("12");
+    ui::test::Tab();
+    EXPECT_EQ(G.betaDeg, 12);
+    EXPECT_FALSE(CelniDlg->Visible());
+    EXPECT_EQ(paints, 0);
+}
+
+TEST_F(ResultsRefresh, ACriticalSumIsReportedOnceAndWithdrawsTheResults) {
+    for (int computingInput : {7, 0}) {
+        ShowResults();
+        G.x1 = -3;
+        G.x2 = 0;
+        G.LastComputingInput = static_cast<std::int16_t>(computingInput);
+        ui::test::Notices().Clear();
+        ui::test::Tab();
+        EXPECT_EQ(Messages().size(), 1u) << computingInput;
+        EXPECT_FALSE(CelniDlg->Visible());
+        EXPECT_EQ(G.FocusField, 8);
+        EXPECT_EQ(paints, 0);
+    }
+    EXPECT_EQ(Messages()[0], "Sum of Addendum Modification Coefficients x1+x2 is smaller than critical.");
+}
+
+TEST_F(ResultsRefresh, TheWindowsOwnCriticalSumMessageCarriesTheLimit) {
+    ShowResults();
+    G.x1 = -3;
+    G.LastComputingInput = 7;
+    ui::test::Tab();
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Sum of Addendum Modification Coefficients x1+x2 is less than critical "
+                                                   "(xlim = " + rt::Str(G.xsum0, 7, 4) + ") - negative pressure angle."});
+}
+
+TEST_F(Protocol, AnExtraAmcBacklashSelectsTheSumAndFocusesDivide) {
+    ui::test::QueueModal(VuleF, [](ui::Form& f) {
+        G.BacklashByThinning = false;
+        G.BacklashByExtraAmc = true;
+        f.ModalResult = ui::mrOk;
+    });
+    Enter(D().Edit21, "0.2");
+    EXPECT_FALSE(D().Edit7->Visible());
+    EXPECT_FALSE(D().Edit9->Enabled());
+    EXPECT_EQ(D().ActiveControl(), D().Button2);
+    EXPECT_EQ(G.xsumNoBacklash, 0);
+}
+
+}  // namespace
+}  // namespace ostrimo::test
