@@ -75,7 +75,7 @@ void TForm1::Button10Click() {
 // The windows that show the loaded case; a spectrum case opens the spectrum window.
 void TForm1::RefreshAfterLoad() {
     Geometrie_F->UpdateGeometryForm();
-    DeriveLoadedCurveEnds();
+    DeriveUnstoredMaterialData();
     TSpektrum_F& s = *Spektrum_F;
     s.HideLoadColumnHeaders();
     const std::array<int, 3> forceHeaders{30, 31, 40}, torqueHeaders{32, 33, 41};

@@ -176,9 +176,11 @@ void SetLifeFactorCurves() {
     m.qF_ = HaibachExponent(m.NFlim);
 }
 
-void DeriveLoadedCurveEnds() {
+void DeriveUnstoredMaterialData() {
     for (bool pinion : {true, false}) {
         GearMaterial m = MaterialOfGear(pinion);
+        // The list entry of the class, which the listings name.
+        if (const int index = MaterialClassIndex(m.Code); index >= 0) m.Class = static_cast<std::int16_t>(index);
         m.NLstatF = BendingStaticCycles(m.Code);
         if (ClassContactEndurance(m.Code) > 0) m.NLstatH = kContactStatic;
         if (m.PittingAllowed) {
@@ -489,9 +491,10 @@ void TMaterialy_F::ComboBox2Enter() { G.MaterialForPinion = false; }
 void TMaterialy_F::ComboBox1Exit(ui::ComboBox* list) {
     G.MaterialForPinion = list == ComboBox1;
     GearMaterial m = CurrentGearMaterial();
+    // The pinion's empty entry names no class: the gear keeps its class and reloads it.
     const int index = list->ItemIndex();
-    m.Class = static_cast<std::int16_t>(index);
     if (index >= 0 && index < kMaterialClasses) {
+        m.Class = static_cast<std::int16_t>(index);
         m.Code = kMaterialClassList[std::size_t(index)].code;
         m.Name = kMaterialClassList[std::size_t(index)].description;
     }

@@ -44,6 +44,7 @@ protected:
         EXPECT_TRUE(Messages().empty());
         for (auto v : {&GlobalData::NLstatH1, &GlobalData::NLstatH2, &GlobalData::NLstatF1, &GlobalData::NLstatF2})
             EXPECT_EQ(G.*v, calculated.*v);
+        EXPECT_EQ(G.MaterialClass2, MaterialClassIndex(G.MaterialCode2));  // named by the listing
         // The exponent below the knee belongs to a gear whose pitting is permitted.
         if (G.PittingAllowed1) {
             EXPECT_EQ(G.qH1knee, calculated.qH1knee);

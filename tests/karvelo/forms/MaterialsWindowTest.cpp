@@ -206,6 +206,13 @@ TEST_F(MaterialsWindow, APickReloadsTheClassATabThroughTheListDoesNot) {
     EXPECT_EQ(w.Label8->Caption(), "HB1");
     EXPECT_TRUE(w.RadioButton5->Checked());
     EXPECT_TRUE(w.CheckBoxes[1]->Checked() && w.CheckBoxes[2]->Checked() && !w.CheckBoxes[3]->Checked());
+
+    Put(1, "280");
+    Pick(w.ComboBox1, 12);  // the empty entry: the class is kept and reloaded
+    EXPECT_EQ(G.MaterialClass1, 0);
+    EXPECT_EQ(G.MaterialCode1, "St");
+    EXPECT_EQ(G.SigmaHlim1, 300);
+    EXPECT_EQ(w.ComboBox1->ItemIndex(), 0);
 }
 
 TEST_F(MaterialsWindow, OtherMaterialOpensItsCurveFieldsAndDerivesTheStaticBendingFactor) {
