@@ -161,7 +161,9 @@ void Control::ApplyFont() {
     widget_->setFont(ToQFont(f));
     QPalette pal = widget_->palette();
     const QColor c = ToQColor(f.Color);
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) pal.setColor(role, c);
+    // A disabled control keeps the grey text of the layer's palette.
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) pal.setColor(group, role, c);
     widget_->setPalette(pal);
 }
 

@@ -204,3 +204,15 @@ TEST(Paint, ImageOverAPaintBoxGetsTheMouse) {
 }
 
 }  // namespace
+
+TEST(Paint, DisabledControlsShowGreyTextWhateverTheirFont) {
+    PaintForm f;
+    auto* button = new ui::Button(&f, "Button1", {8, 100, 80, 25}, "Help");
+    button->SetFontColor(ui::clBlue);
+    f.Label1->SetFontColor(ui::clGreen);
+    button->SetEnabled(false);
+    f.Label1->SetEnabled(false);
+    EXPECT_EQ(button->palette().color(QPalette::Disabled, QPalette::ButtonText), ui::ToQColor(ui::clGrayText));
+    EXPECT_EQ(f.Label1->palette().color(QPalette::Disabled, QPalette::WindowText), ui::ToQColor(ui::clGrayText));
+    EXPECT_EQ(button->palette().color(QPalette::Active, QPalette::ButtonText), ui::ToQColor(ui::clBlue));
+}
