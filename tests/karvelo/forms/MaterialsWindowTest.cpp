@@ -326,17 +326,54 @@ TEST_F(MaterialsWindow, PittingBoxMovesTheContactCurve) {
 // ---- the material table and the windows' closing
 
 TEST_F(MaterialsWindow, TableShowsItsRowsAsGiven) {
-    EXPECT_EQ(TMaterialova_tabulka::CellText(2, 0), " Abbre-\rviation");
-    EXPECT_EQ(TMaterialova_tabulka::CellText(0, 22), "42,45-47");
-    EXPECT_EQ(TMaterialova_tabulka::CellText(8, 6), " 500 - 600");
-    EXPECT_EQ(TMaterialova_tabulka::CellText(9, 9), "  46 - 69");
-    EXPECT_EQ(TMaterialova_tabulka::CellText(3, 24), "");
-    int filled = 0;
+    // Each row's ten cells joined by '|'; row 6 with the contact numbers of quality ME.
+    const char* const rows[TMaterialova_tabulka::kRows] = {
+        " 1, 5|Normalized low carbon steels|St|wrought|1a,  2a|ML MQ| 110 - 210| 110 - 210| 300 - 400| 119 - 164",
+        " 2, 6|Normalized low carbon steels|St|wrought|1a,  2a|ME| 110 - 210| 110 - 210| 417 - 569| 189 - 228",
+        " 3, 7|Normalized low carbon steels|St|cast|1b,  2b|ML MQ| 140 - 210| 140 - 210| 269 - 338| 106 - 127",
+        " 4, 8|Normalized low carbon steels|St|cast|1b,  2b|ME| 140 - 210| 140 - 210| 397 - 477| 172 - 190",
+        "9, 15|Cast iron materials|GTS(perl)|black malleable cast iron|3a,  4a|ML MQ| 135 - 250| 135 - 250| 328 - 486| 123 - 163",
+        "10, 16|Cast iron materials|GTS(perl)|black malleable cast iron|3a,  4a|ME| 175 - 250| 175 - 250| 500 - 600| 198 - 229",
+        "11, 17|Cast iron materials|GGG|nodular cast iron|3b,  4b|ML MQ| 175 - 300| 175 - 300| 462 - 641| 180 - 224",
+        "12, 18|Cast iron materials|GGG|nodular cast iron|3b,  4b|ME| 200 - 300| 200 - 300| 550 - 700| 210 - 248",
+        "13, 19|Cast iron materials|GG|grey cast iron|3c,  4c|ML MQ| 150 - 240| 150 - 240| 287 - 380|  46 - 69",
+        "14, 20|Cast iron materials|GG|grey cast iron|3c,  4c|ME| 175 - 275| 175 - 275| 378 - 525|  88 - 108",
+        "21, 27|Through hardened wrought steels|V|carbon steels|  5,  6|ML| 135 - 210| 115 - 215| 413 - 485| 137 - 162",
+        "22, 28|Through hardened wrought steels|V|carbon steels|  5,  6|MQ| 135 - 210| 115 - 215| 485 - 554| 190 - 214",
+        "23, 29|Through hardened wrought steels|V|carbon steels|  5,  6|ME| 135 - 210| 115 - 215| 545 - 608| 234 - 263",
+        "24, 30|Through hardened wrought steels|V|alloy steels|  5,  6|ML| 200 - 360| 200 - 360| 450 - 660| 188 - 256",
+        "25, 31|Through hardened wrought steels|V|alloy steels|  5,  6|MQ| 200 - 360| 200 - 360| 635 - 845| 272 - 340",
+        "26, 32|Through hardened wrought steels|V|alloy steels|  5,  6|ME| 200 - 390| 200 - 390| 702 - 1123| 302 - 370",
+        "33, 37|Through hardened cast steels|V|carbon steels|  7,  8|ML MQ| 130 - 215| 130 - 215| 408 - 478| 146 - 165",
+        "34, 38|Through hardened cast steels|V|carbon steels|  7,  8|ME| 130 - 215| 130 - 215| 468 - 549| 204 - 228",
+        "35, 39|Through hardened cast steels|V|alloy steels|  7,  8|ML MQ| 200 - 360| 200 - 360| 553 - 757| 234 - 292",
+        "36, 40|Through hardened cast steels|V|alloy steels|  7,  8|ME| 200 - 360| 200 - 360| 626 - 842| 257 - 314",
+        "41, 44|Case hardened wrought steels|Eh||  9, 10|ML| 600 - 800| 600 - 800|1300|312",
+        "42,45-47|Case hardened wrought steels|Eh||  9, 10|MQ| 660 - 800| 660 - 800|1500| 425 - 500",
+        "43, 48|Case hardened wrought steels|Eh||  9, 10|ME| 660 - 800| 660 - 800|1650|525",
+        "49, 52|Flame or induction hardened steels|IF|| 11, 12|ML| 485 - 615| 485 - 615| 961 - 1057| 224 - 263",
+        "50,53-54|Flame or induction hardened steels|IF|| 11, 12|MQ| 500 - 615| 500 - 615|1152 - 1214| 359 - 375",
+        "51, 55|Flame or induction hardened steels|IF|| 11, 12|ME| 500 - 615| 500 - 615|1265 - 1323| 372 - 403",
+        "56, 62|Nitrided wrought steels|NT|nitriding steels|13a, 14a|ML| 650 - 900| 650 - 900|1125| 270",
+        "57, 63|Nitrided wrought steels|NT|nitriding steels|13a, 14a|MQ| 650 - 900| 650 - 900|1250| 420",
+        "58, 64|Nitrided wrought steels|NT|nitriding steels|13a, 14a|ME| 650 - 900| 650 - 900|1450| 468",
+        "59, 65|Nitrided wrought steels|NV|through-hardening steels|13b, 14b|ML| 450 - 650| 450 - 650| 788| 258",
+        "60, 66|Nitrided wrought steels|NV|through-hardening steels|13b, 14b|MQ| 450 - 650| 450 - 650| 998| 363",
+        "61, 67|Nitrided wrought steels|NV|through-hardening steels|13b, 14b|ME| 450 - 650| 450 - 650|1217| 432",
+        "68, 71|Wrought steels nitrocarburized|NVc|through-hardening steels| 15, 16|ML| 300 - 650| 300 - 650| 650| 224",
+        "69, 72|Wrought steels nitrocarburized|NVc|through-hardening steels| 15, 16|MQ ME| 300 - 450| 300 - 450| 775 - 950| 290 - 388",
+        "70, 73|Wrought steels nitrocarburized|NVc|through-hardening steels| 15, 16|MQ ME| 450 - 650| 450 - 650| 950| 388",
+    };
     for (int r = 1; r <= TMaterialova_tabulka::kRows; ++r) {
-        for (int c = 0; c < 10; ++c) filled += !TMaterialova_tabulka::CellText(c, r).empty();
+        std::string joined;
+        for (int c = 0; c < 10; ++c) {
+            if (c) joined += '|';
+            joined += TMaterialova_tabulka::CellText(c, r);
+        }
+        EXPECT_EQ(joined, rows[r - 1]) << r;
         for (int c = 6; c < 10; ++c) EXPECT_EQ(table.Stringgrid1->Cell(c, r), TMaterialova_tabulka::CellText(c, r));
     }
-    EXPECT_EQ(filled, 35 * 10 - 6);  // the six surface-hardened rows without a type
+    EXPECT_EQ(TMaterialova_tabulka::CellText(2, 0), " Abbre-\rviation");
     EXPECT_EQ(table.Stringgrid1->ColWidth(1), 206);
     EXPECT_EQ(table.Stringgrid1->RowHeight(0), 62);
 }
