@@ -247,6 +247,9 @@ void Form::SetActiveControl(Control* control) {
         return;
     }
     if (!control->CanFocus()) return;
+    // A handler of a focus move that makes the move's own target active changes nothing: the
+    // move goes on, and the press that started it still clicks.
+    if (chainDepth_ > 0 && control == active_) return;
     if (control == focused_ && chainDepth_ == 0) {
         active_ = control;
         syncQtFocus();

@@ -85,7 +85,14 @@ void TForm1::RefreshAfterLoad() {
     G.LoadedFromFile = 1;
     SetCaption(G.MethodC ? kCaptionMethodC : kCaptionMethodB);
     Panel1->SetVisible(G.LifeValid);
-    if (G.KHbetaMethod == "bcal") KHbeta_F->CheckBox2->SetChecked(true);
+    // A case from the contact pattern takes its KHbeta from its bcal again, also when the box
+    // is checked already.
+    if (G.KHbetaMethod == "bcal") {
+        if (KHbeta_F->CheckBox2->Checked())
+            KHbeta_F->CheckBox2Click();
+        else
+            KHbeta_F->CheckBox2->SetChecked(true);
+    }
     if (G.LoadInputMethod == 2) {
         if (const char* caption = SpectrumCaption(G.CalcMethodics)) s.SetCaption(caption);
         s.ShowModal();

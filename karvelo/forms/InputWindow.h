@@ -126,6 +126,8 @@ public:
     // Gives every variable that still holds a refused number its last accepted value (done by
     // the protocol when the window hides).
     void RestoreRefusedValues();
+    // Some field's variables hold a number that was refused and not corrected yet.
+    bool HoldsRefusedValue() const { return !refusals_.empty(); }
 
 protected:
     explicit InputWindow(const std::string& name);

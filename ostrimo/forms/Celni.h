@@ -14,7 +14,7 @@
 // - commands (CelniCommands.cpp): Button1Click ... Button10Click, HelpBtnClick,
 //   RadioButton1Click, RadioButton3Click, CheckBox1Click, CheckBox2Click, the page
 //   handlers TabSheet1Enter, TabSheet3Enter, TabSheet3Exit, PrepareIdentificationPage,
-//   FormKeyUp (help keys); Button5Click ("Clear") and RadioButton12Click are built;
+//   FormKeyUp (help keys);
 // - Test dimensions and Identification pages (CelniPages.cpp): their controls are laid
 //   out there; TabSheet2Show, the page validators and RunPageFieldValidator (the Enter
 //   key on those pages) are filled there, with the identification radio groups;
@@ -281,6 +281,8 @@ public:
     void InitInputsForGearingType();
     void ShowInputsInEdits();
     void ShowTipDiameters();
+    // The basic rack's fields Edit11..Edit17.
+    void ShowRackProfileFields();
     void ShowCentreDistanceAndAngle();
     void SelectAmcSumAsInput();
     void SelectAmcSplitAsInput();
@@ -290,6 +292,8 @@ public:
     void UpdateWheelOrRackControls();
     void DetectStandardRackProfile();
     void ComputeBevelConeAngles();
+    // The pair's dimensions (rack or gear pair) once the obligatory input is complete.
+    void ComputePairDimensions();
 
     // ---- validators of the Inputs page (CelniValidators.cpp)
     void ValidateModule();
@@ -349,6 +353,10 @@ public:
     void TabSheet3Enter();
     void TabSheet3Exit();
     void PrepareIdentificationPage();
+    // No backlash, made by thinning both wheels alike (leaving the Identification page).
+    void ResetBacklashForIdentification();
+    // The help topic of a field code, or of the page shown; else the help finder.
+    void ShowHelpFor(int code);
     void PageControl1DrawTab(int tabIndex, const ui::Rect& rect, bool active);
     void FormKeyUp(ui::Word& key);
 
@@ -372,7 +380,6 @@ private:
     bool ParseInto(ui::Edit* field, double& value, const char* message = "Invalid format of the number.");
     bool ParseAngle(ui::Edit* field, double& degrees, const char* formatMessage);
     void MarkInputsChanged();
-    void ComputePairDimensions();
     void ClearTipDiametersNotGiven();
     bool AmcSumBeyondCritical(double sum, const char* message, ui::Edit* field);
     void ShowAmcFields();

@@ -58,10 +58,12 @@ void TPagesDlg::ShowMainAnglesDms() {
 }
 
 void TPagesDlg::ShowMainAnglesDecimal() {
-    for (ui::Label* l : {Label7, Label21, Label54, NastrojDlg->Label1, NastrojDlg->Label21, NastrojDlg->Label31,
+    for (ui::Label* l : {Label7, Label21, NastrojDlg->Label1, NastrojDlg->Label21, NastrojDlg->Label31,
                          NastrojDlg->Label33, FellowDlg->Label19})
         l->Show();
+    // the working angle's unit only beside its field, the shaft angle's only for bevel gears
     Label15->SetVisible(G.GearingType != 3);
+    Label54->SetVisible(G.GearingType == 3);
     SetAngleField(Edit4, rt::Str(G.betaDeg, 6, 4));
     SetAngleField(Edit10, rt::Str(G.alfawtDeg, 6, 4));
     SetAngleField(Edit17, rt::Str(G.alfaP, 6, 4));

@@ -1,16 +1,191 @@
 // The main dialog's command panel, its gearing-type, basic-rack and angle-display radios,
-// the page changes and the help keys.  The bodies left empty here are the commands'
-// work; "Clear" (which the backlash field runs) and the angle display are built.
+// the page changes and the help keys.
+#include <cmath>
+#include <numbers>
+
+#include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/Global.h"
+#include "ostrimo/calc/Kontrolni_rozmery.h"
+#include "ostrimo/calc/Protub.h"
+#include "ostrimo/calc/Soubory.h"
 #include "ostrimo/forms/Celni.h"
+#include "ostrimo/forms/CelniDlg.h"
+#include "ostrimo/forms/FellowDlg.h"
+#include "ostrimo/forms/Nastroj.h"
+#include "ostrimo/forms/Ostrimo.h"
+#include "ostrimo/forms/Tabulka.h"
 #include "ostrimo/forms/VuleF.h"
+#include "runtime/NumText.h"
+#include "runtime/TextFile.h"
 
 namespace ostrimo {
 
-void TPagesDlg::Button1Click() {}  // "COMPLE&X  CHECKING"
-void TPagesDlg::Button2Click() {}  // "Divide AMC"
-void TPagesDlg::Button3Click() {}  // "&Save"
-void TPagesDlg::Button4Click() {}  // "&Open"
+namespace {
+
+constexpr const char* kNotDivided = "Dividing of Addendum Modification Coefficient has not done yet.";
+
+void ShowAll(std::initializer_list<ui::Control*> controls, bool visible) {
+    for (ui::Control* c : controls) c->SetVisible(visible);
+}
+
+void EnableAll(std::initializer_list<ui::Control*> controls, bool enabled) {
+    for (ui::Control* c : controls) c->SetEnabled(enabled);
+}
+
+// The three captions that name the data file of the case.
+void SetFileCaptions(TPagesDlg& dialog, const std::string& fileName) {
+    CelniDlg->SetCaption(std::string(kResultsCaption) + " - " + fileName);
+    dialog.SetCaption("Gear Geometry Checking - " + fileName);
+    TabulkaDlg->SetCaption(std::string(kTableCaption) + " - " + fileName);
+}
+
+// The test dimensions that the identification page's own computations overwrite.
+struct KeptTestDimensions {
+    double dt1, dt2, M1, M2, dM1, dM2, W1, W2, sc1, sc2, hc1, hc2;
+    std::int16_t zw1, zw2;
+    static KeptTestDimensions Of(const GlobalData& g) {
+        return {g.dt1, g.dt2, g.M1, g.M2, g.dM1, g.dM2, g.W1, g.W2, g.sc1, g.sc2, g.hc1, g.hc2, g.zw1, g.zw2};
+    }
+    void RestoreTo(GlobalData& g) const {
+        g.dt1 = dt1, g.dt2 = dt2, g.M1 = M1, g.M2 = M2, g.dM1 = dM1, g.dM2 = dM2, g.W1 = W1, g.W2 = W2;
+        g.sc1 = sc1, g.sc2 = sc2, g.hc1 = hc1, g.hc2 = hc2, g.zw1 = zw1, g.zw2 = zw2;
+    }
+};
+
+}  // namespace
+
+// "COMPLE&X  CHECKING"
+void TPagesDlg::Button1Click() {
+    ComputationScope computation;
+    G.CheckOutdated = false;
+    CheckObligatoryInput();
+    if (!G.ObligatoryInputComplete) return;
+    if (G.AmcUndivided && !G.CentreDistanceGiven) {
+        ui::MessageBox(kNotDivided, kErrorCaption, ui::MB_OK);
+        SetActiveControl(Button5);
+        return;
+    }
+    if (G.RackMate)
+        RecomputeRackPair();
+    else
+        RecomputeGearPair();
+    CelniDlg->Hide();
+    ShowTipDiameters();
+    if (G.ErrorFlag) FocusFieldByCode();
+    if (!G.ErrorFlag) CelniDlg->Show();
+}
+
+// "Divide AMC"
+void TPagesDlg::Button2Click() {
+    ResetWindowCaptions();
+    G.AmcDivided = true;
+    SelectAmcSplitAsInput();
+    SetActiveControl(Edit7);
+}
+
+// "&Save"
+void TPagesDlg::Button3Click() {
+    if (G.AmcUndivided) {
+        ui::MessageBox(kNotDivided, kErrorCaption, ui::MB_OK);
+        SetActiveControl(Button5);
+        return;
+    }
+    {
+        ComputationScope computation;
+        CheckObligatoryInput();
+        if (G.LastComputingInput == 0) ComputeWorkingCentreDistance();
+        ComputePairDimensions();
+    }
+    if (SaveDialog1.Execute()) {
+        try {
+            DataFile.Assign(SaveDialog1.FileName);
+            DataFile.Rewrite();
+            WriteGeometryDataFile();
+            DataFile.Close();
+        } catch (const rt::FileError& e) {
+            DataFile.Abandon();  // the file as it was before
+            ui::MessageBox(e.what(), kErrorCaption, ui::MB_OK);
+            return;
+        }
+    }
+    SetFileCaptions(*this, SaveDialog1.FileName);
+}
+
+// "&Open"
+void TPagesDlg::Button4Click() {
+    if (OpenDialog1.Execute()) {
+        CelniDlg->Hide();
+        try {
+            DataFile.Assign(OpenDialog1.FileName);
+            DataFile.Reset();
+            ReadGeometryDataFile();
+            DataFile.Close();
+        } catch (const rt::FileError& e) {
+            DataFile.Close();
+            ui::MessageBox(e.what(), kErrorCaption, ui::MB_OK);
+        }
+    }
+    GlobalData& g = G;
+    if (g.DataFileLoaded) {
+        ComputationScope computation;
+        const std::string& name = OpenDialog1.FileName;
+        g.LoadingDataFile = true;
+        g.TestDimensionsOutdated = false;
+        g.CentreDistanceGiven = false;
+        CheckBox2->SetChecked(false);
+        CelniDlg->SetCaption(std::string(kResultsCaption) + " - " + name);
+        TabulkaDlg->SetCaption(std::string(kTableCaption) + " - " + name);
+        // the bases the backlash methods return to: the file keeps the sum without backlash
+        g.x1BeforeBacklash = g.x1;
+        g.awNoBacklash = g.aw;
+        if (!g.BacklashByExtraAmc) g.xsumNoBacklash = g.xsum;
+        if (g.GearingType == 3)
+            ComputeBevelGearDimensions();
+        else
+            ComputePairDimensions();
+        for (ui::RadioButton* r : {RadioButton3, RadioButton4, RadioButton5}) r->SetFontStyle(0u);
+        (g.GearingType == 2 ? RadioButton4 : g.GearingType == 3 ? RadioButton5 : RadioButton3)->SetFontStyle(ui::fsBold);
+        if (g.GearingType != 3) ShowAll({Edit21, Label24, Label25, Label26}, true);
+        ShowInputsInEdits();
+        SetCaption("Gear Geometry Checking - " + name);
+        CheckBox1->SetChecked(g.RoundedRoot);
+        if (g.RoundedRoot) EnableAll({Edit15, Edit16}, false);
+        VuleF->ShowStoredMethod();
+        if (!g.RackMate && g.GearingType != 3) {
+            g.awZeroBacklash = g.aw;
+            VuleF->ComputeZeroBacklashCentreDistance(g.BacklashByExtraAmc ? g.xsumBacklash : g.xsum);
+        }
+        if (g.BacklashByShifting) {
+            Edit10->SetText(rt::Str(RadToDeg(g.alfawtBacklash), 8, 6));
+            Edit9->SetText(rt::Str(g.awBacklash, 8, 6));
+        }
+        if (g.GearingType == 2) FellowDlg->ShowStoredOptions();
+        NastrojDlg->ShowStoredTools();
+        RadioButton6->SetChecked(g.ChordConstant1);
+        RadioButton7->SetChecked(g.ChordOnReference1);
+        RadioButton8->SetChecked(g.ChordChosen1);
+        RadioButton9->SetChecked(g.ChordConstant2);
+        RadioButton10->SetChecked(g.ChordOnReference2);
+        RadioButton11->SetChecked(g.ChordChosen2);
+        g.TestDimensionsOutdated = false;
+        PageControl1->SetActivePage(TabSheet1);
+        Repaint();
+        g.ResetLayoutOnShow = false;
+        g.DataFileLoaded = false;
+        if (g.RackMate)
+            RecomputeRackPair();
+        else
+            RecomputeGearPair();
+        g.LoadingDataFile = false;
+    } else {
+        PageControl1->SetActivePage(TabSheet1);
+        SetActiveControl(Edit1);
+        g.ResetLayoutOnShow = true;
+        Repaint();
+    }
+    SkipInputChecksOpen = false;
+    if (g.AmcDivided) SelectAmcSplitAsInput();
+}
 
 // "Clear": the computing inputs back to their start, no backlash.
 void TPagesDlg::Button5Click() {
@@ -27,14 +202,297 @@ void TPagesDlg::Button5Click() {
     G.BacklashMethodPending = true;
 }
 
-void TPagesDlg::Button6Click() {}   // "Bal. spec.slidings"
-void TPagesDlg::Button7Click() {}   // "&End"
-void TPagesDlg::Button8Click() {}   // "Calculating tip diameters"
-void TPagesDlg::Button9Click() {}   // "Fellow"
-void TPagesDlg::Button10Click() {}  // "Tools"
-void TPagesDlg::HelpBtnClick() {}
-void TPagesDlg::RadioButton1Click() {}  // "Standard"
-void TPagesDlg::RadioButton3Click() {}  // "External", "Internal", "Bevel"
+// "Bal. spec.slidings": x1 and x2 that make the specific slidings at the tips equal,
+// from the sum the backlash method keeps.
+void TPagesDlg::Button6Click() {
+    ComputationScope computation;
+    GlobalData& g = G;
+    g.awCheck = g.BacklashByShifting ? g.awBacklash : g.aw;
+    g.alfawtCheck = g.BacklashByShifting ? g.alfawtBacklash : g.alfawt;
+    g.xsumSearch = g.BacklashByExtraAmc ? g.xsumBacklash : g.xsum;
+    g.ErrorFlag = false;
+    g.BalancingSlidings = true;
+    ComputePairDimensions();
+    if (g.RackMate)
+        BalanceRackSpecificSlidings();
+    else
+        BalanceSpecificSlidings();
+    g.BalancingSlidings = false;
+    g.x2 = g.xsumSearch - g.x1;
+    g.AmcUndivided = false;
+    if (g.RackMate)
+        RecomputeRackPair();
+    else
+        RecomputeGearPair();
+    ComputePairDimensions();
+    SelectAmcSplitAsInput();
+    if (g.NoCalcMessageShown) {
+        Edit7->SetText(rt::Str(g.x1, 8, 6));
+        Edit8->SetText(rt::Str(g.x2, 8, 6));
+        ShowTipDiameters();
+        g.FocusField = 6;
+        g.AmcUndivided = false;
+        g.AmcDivided = true;
+        RefreshResultsWindow();
+        ResetWindowCaptions();
+    } else {
+        SetActiveControl(Button6);
+        g.NoCalcMessageShown = true;
+    }
+}
+
+// "&End": at once, without a question.
+void TPagesDlg::Button7Click() { ui::Halt(0); }
+
+// "Calculating tip diameters": the tip diameters from the pair again.
+void TPagesDlg::Button8Click() {
+    ComputationScope computation;
+    G.TipDiameter1Given = G.TipDiameter2Given = false;
+    ComputePairDimensions();
+    ShowTipDiameters();
+    ResetWindowCaptions();
+    RefreshResultsWindow();
+    SkipTipDiameterChecks = false;
+}
+
+// "Fellow"
+void TPagesDlg::Button9Click() {
+    SkipFellowChecksHelp = false;
+    FellowDlg->Show();
+}
+
+// "Tools"
+void TPagesDlg::Button10Click() {
+    ComputationScope computation;
+    if (G.RackMate)
+        RecomputeRackPair();
+    else
+        RecomputeGearPair();
+    CelniDlg->Hide();
+    NastrojDlg->Show();
+}
+
+// ---------------------------------------------------------------- help
+
+namespace {
+
+// The help topic of an Inputs-page field code (and of the controls beside the fields).
+unsigned HelpContextOfCode(int code) {
+    if (code >= 1 && code <= 5) return 2;
+    if ((code >= 6 && code <= 10) || code == 21) return 5;
+    if (code >= 11 && code <= 17) return 3;
+    if (code >= 18 && code <= 20) return 4;
+    return 0;
+}
+
+}  // namespace
+
+// The help of a field code: the page shown wins over the field; none opens the finder.
+void TPagesDlg::ShowHelpFor(int code) {
+    unsigned context = HelpContextOfCode(code);
+    if (PageControl1->ActivePage() == TabSheet2) context = G.GearingType == 1 && !G.RackMate ? 13 : 14;
+    if (PageControl1->ActivePage() == TabSheet3) context = 15;
+    const bool shown = context != 0 ? ui::Help(kWindowsHelpFile, ui::HELP_CONTEXT, context)
+                                    : ui::Help(kWindowsHelpFile, ui::HELP_FINDER, 0);
+    if (!shown) ui::MessageBox("Help is missing.", kErrorCaption, ui::MB_OK);
+}
+
+void TPagesDlg::HelpBtnClick() {
+    ShowHelpFor(G.FocusField);
+    SkipInputChecks = false;
+}
+
+// F1: the help of the focused field or of the command beside it.
+void TPagesDlg::FormKeyUp(ui::Word& key) {
+    if (key != ui::VK_F1) return;
+    ui::Control* active = ActiveControl();
+    int code = 0;
+    for (int c = 1; c <= 21; ++c)
+        if (InputField(c) == active) code = c;
+    if (active == Button2 || active == Button5 || active == Button6) code = 6;
+    if (active == RadioButton1 || active == RadioButton2 || active == CheckBox1) code = 11;
+    if (active == Button8) code = 18;
+    ShowHelpFor(code);
+}
+
+// ---------------------------------------------------------------- basic rack
+
+// "Standard": the standard basic rack of the gearing type and the default tools.
+void TPagesDlg::RadioButton1Click() {
+    // a data file being read keeps its own rack and tools
+    if (!RadioButton1->Checked() || G.LoadingDataFile) return;
+    ComputationScope computation;
+    GlobalData& g = G;
+    NastrojDlg->SetDefaultTools();
+    g.haP1 = g.haP2 = 1;
+    g.cP1 = g.cP2 = 0.25;
+    g.ha1 = g.haP1 * g.mn;
+    g.ha2 = g.haP2 * g.mn;
+    // the flank angle first: the computing inputs are reset for the standard angle
+    const bool otherAngle = !(g.alfaP > 19.999999 && g.alfaP < 20.000001);
+    g.alfaP = 20;
+    g.alfan = DegToRad(20);
+    if (otherAngle) ResetComputingInputs();
+    g.rofP1 = 0.38;
+    if (g.GearingType != 2) g.rofP2 = 0.38;
+    if (g.GearingType == 3) {
+        g.cP1 = g.cP2 = 0.2;
+        g.rofP1 = g.rofP2 = 0.3;
+        g.rofP1max = g.rofP2max = 0.4979;  // full rounding of ha* + c* = 1.2 at 20 degrees
+    }
+    if (g.GearingType == 2) {
+        FellowDlg->CheckBox2->SetChecked(false);
+        g.rof0 = 0.38;
+        g.rofP2 = 0;
+        g.roa0 = 0;
+        g.x0 = 0;
+        g.FellowFullyRoundedTip = false;
+        FellowDlg->ShowInputs();
+    }
+    ShowRackProfileFields();
+    ShowMainAnglesIfDms();
+    CheckBox1->SetChecked(false);
+    g.RoundedRoot = false;
+    RadioButton2->SetEnabled(false);
+    ComputePairDimensions();
+    ShowTipDiameters();
+    ResetWindowCaptions();
+    RefreshResultsWindow();
+}
+
+// "Rounded root": both gears with the full rounded root.
+void TPagesDlg::CheckBox1Click() {
+    ComputationScope computation;
+    if (CheckBox1->Checked()) {
+        G.RoundedRoot = true;
+        LimitRootRadius1();
+        if (G.GearingType != 2) LimitRootRadius2();
+        if (G.GearingType == 2) {
+            G.FellowFullyRoundedTip = true;
+            FellowDlg->CheckBox2->SetChecked(true);
+        }
+        EnableAll({Edit15, Edit16}, false);
+    } else {
+        EnableAll({Edit15, Edit16}, true);
+        G.RoundedRoot = false;
+    }
+    DetectStandardRackProfile();
+    ComputePairDimensions();
+    ResetWindowCaptions();
+    RefreshResultsWindow();
+}
+
+// The working centre distance as an input: the helix angle follows from it.
+void TPagesDlg::CheckBox2Click() {
+    const bool bevel = G.GearingType == 3;
+    if (CheckBox2->Checked()) {
+        ComputationScope computation;
+        G.CentreDistanceGiven = true;
+        Edit9->SetEnabled(true);
+        ShowAll({Edit21, Label24, Label25, Label26}, false);
+        ShowAll({Edit6, Edit7, Edit8}, true);
+        EnableAll({Edit6, Edit7, Edit8, Edit10, Button2, Button5, Button6}, false);
+        if (G.jn != 0) {
+            G.AmcUndivided = false;
+            ResetComputingInputs();
+            ComputeWorkingCentreDistance();
+            Edit9->SetText(rt::Str(G.aw, 8, 6));
+        }
+        SetActiveControl(Edit4);
+    } else {
+        G.CentreDistanceGiven = false;
+        ShowAll({Edit21, Label24, Label25, Label26}, !bevel);
+        EnableAll({Edit6, Edit7, Edit8, Edit10, Button2, Button5, Button6}, true);
+    }
+}
+
+// ---------------------------------------------------------------- gearing type
+
+void TPagesDlg::RadioButton3Click() {
+    ComputationScope computation;
+    GlobalData& g = G;
+    g.ResetLayoutOnShow = true;
+    g.TestDimensionsOutdated = true;
+    g.CheckOutdated = true;
+    const int type = RadioButton4->Checked() ? 2 : RadioButton5->Checked() ? 3 : 1;
+    const bool bevel = type == 3, internal = type == 2;
+    auto centreDistanceChoice = [&] {
+        CheckBox2->SetChecked(false);
+        ShowAll({CheckBox2, Label189}, !bevel);
+    };
+    centreDistanceChoice();
+    if (!g.LoadingDataFile) ResetWindowCaptions();
+    CelniDlg->Hide();
+
+    g.GearingType = type;
+    for (ui::RadioButton* r : {RadioButton3, RadioButton4, RadioButton5})
+        r->SetFontStyle(r->Checked() ? unsigned{ui::fsBold} : 0u);
+    PageControl1->SetActivePage(TabSheet1);
+    SetActiveControl(Edit1);
+    centreDistanceChoice();
+
+    // a data file being read decides its mate itself
+    if (!g.LoadingDataFile) g.RackMate = false;
+    Button2->Show();
+    Edit10->SetEnabled(true);
+    ShowAll({Edit6, Edit8, Edit9, Edit19}, true);
+
+    if (!g.DataFileLoaded) {
+        SetDefaultGearData();
+        ShowInputsInEdits();
+        SkipInputChecksType = false;
+    }
+    g.DataFileLoaded = false;
+
+    ui::Control* const centreDistanceAndAngle[] = {Edit9, Label19, Label20, Label22, Edit10, Label23, Label15};
+    for (ui::Control* c : centreDistanceAndAngle) c->SetVisible(!bevel);
+    ShowAll({GroupBox4, Edit21, Label24, Label25, Label26}, !bevel);
+    ShowAll({Edit20, Label52, Label53, Label54}, bevel);
+    if (bevel) {
+        TabSheet2->SetTabVisible(false);
+        TabSheet3->SetTabVisible(false);
+        Label1->SetCaption("Transverse module outer    m");
+        Label2->SetCaption("t");
+        Label9->SetCaption("Teeth inclin. angle (mean)   \xC3\x9F");
+    } else {
+        TabSheet2->SetTabVisible(true);
+        TabSheet3->SetTabVisible(false);
+        TabSheet3->SetTabVisible(true);
+        Label1->SetCaption("Normal module                  m");
+        Label2->SetCaption("n");
+        Label9->SetCaption("Helix angle at ref. cylinder  \xC3\x9F");
+    }
+
+    Button9->SetVisible(internal);
+    Button10->SetVisible(!bevel);
+    if (!internal) Edit16->SetEnabled(true);
+    NastrojDlg->GroupBox2->SetVisible(!internal);
+
+    if (g.LoadingDataFile) return;
+    g.rofP2 = internal ? 0 : 0.38;
+    if (bevel) {
+        g.cP1 = g.cP2 = 0.2;
+        g.rofP1 = g.rofP2 = 0.3;
+    }
+    g.mn = 1;
+    g.z1 = 20;
+    g.z2 = internal ? -80 : 40;
+    g.b = 10;
+    g.aw = internal ? -30 : 30;
+    if (bevel) {
+        g.z1Bevel = 20;
+        g.z2Bevel = 30;
+    }
+    g.RackChordHeightFactor = 1.0;
+    g.da0 = 37.5;
+    g.a0 = -47.5;
+    InitInputsForGearingType();
+    UpdateObligatoryInputFlag();
+    if (g.AngleFormatDMS)
+        ShowMainAnglesDms();
+    else
+        ShowMainAnglesDecimal();
+}
 
 void TPagesDlg::RadioButton12Click() {
     if (RadioButton12->Checked()) {
@@ -46,12 +504,96 @@ void TPagesDlg::RadioButton12Click() {
     }
 }
 
-void TPagesDlg::CheckBox1Click() {}  // "Rounded root"
-void TPagesDlg::CheckBox2Click() {}  // working centre distance as an input
-void TPagesDlg::TabSheet1Enter() {}
-void TPagesDlg::TabSheet3Enter() {}
-void TPagesDlg::TabSheet3Exit() {}
-void TPagesDlg::PrepareIdentificationPage() {}
+// ---------------------------------------------------------------- pages
+
+void TPagesDlg::TabSheet1Enter() {
+    EnableAll({Button1, Button3, Button4, Button9}, true);
+    GroupBox12->Show();
+}
+
+void TPagesDlg::TabSheet3Enter() {
+    PrepareIdentificationPage();
+    if (G.AngleFormatDMS)
+        ShowEstimatedAnglesDms();
+    else
+        ShowEstimatedAnglesDecimal();
+}
+
+// No backlash, made by thinning both wheels alike.
+void TPagesDlg::ResetBacklashForIdentification() {
+    GlobalData& g = G;
+    g.jn = 0;
+    g.xsumBacklash = 0;
+    g.BacklashByThinning = true;
+    g.BacklashByExtraAmc = g.BacklashByShifting = false;
+    g.ThinBothWheels = true;
+    g.ThinPinionOnly = g.ThinWheelOnly = false;
+    Edit21->SetText("0");
+    g.BacklashMethodPending = true;
+    VuleF->ShowStoredMethod();
+}
+
+void TPagesDlg::TabSheet3Exit() {
+    if (G.LoadingDataFile) return;
+    const bool hadBacklash = G.jn != 0;
+    G.CheckOutdated = false;
+    ResetBacklashForIdentification();
+    // the test dimensions were for the backlash just removed
+    G.TestDimensionsOutdated = hadBacklash;
+}
+
+void TPagesDlg::PrepareIdentificationPage() {
+    GlobalData& g = G;
+    if (!g.ObligatoryInputComplete) return;
+    if (g.CheckOutdated) {
+        ComputationScope computation;
+        const KeptTestDimensions kept = KeptTestDimensions::Of(g);
+        if (!g.LoadingDataFile) ResetBacklashForIdentification();
+        for (int i = 1; i <= 3; ++i) {
+            g.IdentMn[i] = g.mn;
+            g.IdentAlfa[i] = g.alfan;
+            g.IdentBeta[i] = g.beta;
+            g.IdentX[i] = g.x2;
+        }
+        if (g.RackMate)
+            RecomputeRackPair();
+        else
+            RecomputeGearPair();
+        CelniDlg->Hide();
+        const std::string teeth = rt::Str(static_cast<long long>(std::lround(g.z2)));
+        for (ui::Label* l : {Label177, Label178, Label179}) l->SetCaption(teeth);
+        Label181->SetCaption(rt::Str(g.da2, 1, 3));
+        for (ui::Edit* e : {Edit42, Edit46, Edit50}) e->SetText(rt::Str(g.mn, 1, 3));
+        for (ui::Edit* e : {Edit45, Edit49, Edit53}) e->SetText(rt::Str(g.x2, 1, 4));
+        // what the wheel would measure
+        if (g.RackMate) {
+            Edit36->SetText(rt::Str(g.mn * std::numbers::pi / 2, 1, 4));
+            Edit37->SetText(rt::Str(g.ha2, 1, 4));
+        } else {
+            g.sc2 = (g.sa2 + g.sInv2) / 2;
+            ComputeChordHeightForThickness2();
+            Edit36->SetText(rt::Str(g.sc2, 1, 4));
+            Edit37->SetText(rt::Str(g.hc2, 1, 4));
+            ComputeSpanTeethRange();
+            g.zw2 = g.SpanTeethProposed2;
+            ComputeSpanMeasurements();
+            Edit38->SetText(rt::Str(static_cast<long long>(g.zw2)));
+            Edit39->SetText(rt::Str(g.W2, 1, 4));
+            ComputeBallDiameterRange2();
+            g.dt2 = std::floor(g.dtMin2) + 1;  // whole millimetres above the smallest ball
+            ComputeDimensionOverBalls2();
+            Edit40->SetText(rt::Str(g.dt2, 1, 4));
+            Edit41->SetText(rt::Str(g.M2, 1, 4));
+        }
+        kept.RestoreTo(g);
+        g.CheckOutdated = false;
+    }
+    for (ui::Label* l : {Label183, Label184, Label185, Label186, Label187, Label188}) l->Hide();
+    EnableAll({Button1, Button3, Button4, Button9}, false);
+    GroupBox12->Hide();
+    const bool spur = std::fabs(g.beta) < 0.00001;
+    for (ui::Edit* e : {Edit44, Edit48, Edit52}) e->SetReadOnly(spur);
+}
 
 // Tab captions at (6, 3) of their rectangles, the chosen one bold and the others italic,
 // in the colour of the gearing type.
@@ -63,7 +605,5 @@ void TPagesDlg::PageControl1DrawTab(int tabIndex, const ui::Rect& rect, bool act
     canvas.Font.Color = G.GearingType == 2 ? ui::clBlue : G.GearingType == 3 ? ui::clPurple : ui::clRed;
     canvas.TextOut(rect.Left + 6, rect.Top + 3, page->Caption());
 }
-
-void TPagesDlg::FormKeyUp(ui::Word&) {}  // F1: help by field and page
 
 }  // namespace ostrimo

@@ -205,13 +205,7 @@ void TPagesDlg::ShowInputsInEdits() {
     Edit9->SetText(rt::Str(g.aw, 8, 6));
     Edit10->SetText(rt::Str(g.alfawtDeg, 8, 6));
     Edit21->SetText(rt::Str(g.jn, 4, 3));
-    Edit11->SetText(rt::Str(g.haP1, 6, 4));
-    Edit12->SetText(rt::Str(g.haP2, 6, 4));
-    Edit13->SetText(rt::Str(g.cP1, 6, 4));
-    Edit14->SetText(rt::Str(g.cP2, 6, 4));
-    Edit15->SetText(rt::Str(g.rofP1, 6, 4));
-    Edit16->SetText(rt::Str(g.rofP2, 6, 4));
-    Edit17->SetText(rt::Str(g.alfaP, 7, 4));
+    ShowRackProfileFields();
     Edit18->SetText(rt::Str(g.da1, 7, 5));
     Edit19->SetText(rt::Str(g.da2, 7, 5));
     Edit20->SetText(rt::Str(g.SigmaDeg, 7, 4));
@@ -221,6 +215,17 @@ void TPagesDlg::ShowInputsInEdits() {
     ui::RadioButton* type = g.GearingType == 2 ? RadioButton4 : bevel ? RadioButton5 : RadioButton3;
     type->SetChecked(true);
     if (!bevel) UpdateWheelOrRackControls();
+}
+
+void TPagesDlg::ShowRackProfileFields() {
+    const GlobalData& g = G;
+    Edit11->SetText(rt::Str(g.haP1, 6, 4));
+    Edit12->SetText(rt::Str(g.haP2, 6, 4));
+    Edit13->SetText(rt::Str(g.cP1, 6, 4));
+    Edit14->SetText(rt::Str(g.cP2, 6, 4));
+    Edit15->SetText(rt::Str(g.rofP1, 6, 4));
+    Edit16->SetText(rt::Str(g.rofP2, 6, 4));
+    Edit17->SetText(rt::Str(g.alfaP, 7, 4));
 }
 
 void TPagesDlg::ShowTipDiameters() {

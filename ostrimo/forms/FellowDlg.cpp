@@ -1,7 +1,13 @@
 #include "ostrimo/forms/FellowDlg.h"
 
+#include <cmath>
+#include <numbers>
+
 #include "ostrimo/calc/Global.h"
+#include "ostrimo/calc/Kontrola_geometrie.h"
+#include "ostrimo/calc/Vypocty_Fellow.h"
 #include "ostrimo/forms/Celni.h"
+#include "ostrimo/forms/CelniDlg.h"
 #include "ostrimo/forms/Ostrimo.h"
 #include "runtime/NumText.h"
 
@@ -9,38 +15,403 @@ namespace ostrimo {
 
 TFellowDlg* FellowDlg = nullptr;
 
-TFellowDlg::TFellowDlg() : Form("FellowDlg") {
-    BorderStyle = ui::BorderStyle::Dialog;
-    SetClientSize(330, 260);
-    SetCaption("Fellow Cutter");
-    KeyPreview = true;
-    new ui::Label(this, "Label1", {12, 14, 0, 0}, "Teeth number");
-    Edit1 = new ui::Edit(this, "Edit1", {180, 10, 70, 21}, rt::Str(static_cast<long long>(G.z0)));
-    new ui::Label(this, "Label2", {12, 40, 0, 0}, "Addendum modif. coeffic.");
-    Edit2 = new ui::Edit(this, "Edit2", {180, 36, 70, 21}, rt::Str(G.x0, 6, 4));
-    new ui::Label(this, "Label3", {12, 66, 0, 0}, "Root rounding radius fact.");
-    Edit3 = new ui::Edit(this, "Edit3", {180, 62, 70, 21}, rt::Str(G.rof0, 6, 4));
-    new ui::Label(this, "Label4", {12, 92, 0, 0}, "Tip rounding radius factor");
-    Edit4 = new ui::Edit(this, "Edit4", {180, 88, 70, 21}, rt::Str(G.roa0, 6, 4));
-    Label13 = new ui::Label(this, "Label13", {12, 120, 0, 0}, "Angle");
-    Label14 = new ui::Label(this, "Label14", {180, 120, 0, 0}, "");
-    Label19 = new ui::Label(this, "Label19", {256, 120, 0, 0}, "[\xC2\xB0] ");
-    CheckBox1 = new ui::CheckBox(this, "CheckBox1", {12, 148, 300, 17}, "Max. operating height of the tool tooth");
-    CheckBox2 = new ui::CheckBox(this, "CheckBox2", {12, 172, 300, 17}, "Fully rounded tip");
-    OKBtn = new ui::Button(this, "OKBtn", {24, 220, 75, 25}, "&OK");
-    CancelBtn = new ui::Button(this, "CancelBtn", {127, 220, 75, 25}, "&Back");
-    Help = new ui::Button(this, "Help", {230, 220, 75, 25}, "&Help");
+namespace {
 
-    CheckBox1->OnClick = [this] { CheckBox1Click(); };
-    CheckBox2->OnClick = [this] { CheckBox2Click(); };
-    OKBtn->OnClick = [this] { Hide(); };
-    CancelBtn->OnClick = [this] { CancelBtnClick(); };
-    Help->OnClick = [this] { HelpClick(); };
+constexpr double kPi = std::numbers::pi;
+
+double TransverseAngle() { return std::atan(std::tan(G.alfan) / std::cos(G.beta)); }
+
+// The critical sum x0 + x2 of the manufacturing mesh: its working angle becomes 0.
+double ManufacturingCriticalSum() {
+    const double at = TransverseAngle();
+    return -(G.z0 + G.z2) * (std::tan(at) - at) / (2 * std::tan(G.alfan));
 }
 
-void TFellowDlg::CheckBox1Click() { G.FellowMaxOperatingHeight = CheckBox1->Checked(); }
+// Pressure angle at the cutter's limit point for the profile factor of its tooth.
+void ComputeLimitPoint() {
+    const double at = TransverseAngle();
+    G.alfaF0 = std::atan(std::tan(at) - 4 * std::cos(G.beta) * (G.CutterFlankHeightFactor - G.x0) / (std::sin(2 * at) * G.z0));
+    G.dF0 = G.db0 / std::cos(G.alfaF0);
+}
 
-void TFellowDlg::CheckBox2Click() { G.FellowFullyRoundedTip = CheckBox2->Checked(); }
+ui::Label* NewLabel(ui::Container* parent, const char* name, int x, int y, const std::string& caption) {
+    return new ui::Label(parent, name, {x, y, 0, 0}, caption);
+}
+
+// A small index after a caption label.
+void NewIndex(ui::Container* parent, const char* name, const ui::Label* after, const std::string& text) {
+    auto* l = new ui::Label(parent, name, {after->Left() + after->Width(), after->Top() + 5, 0, 0}, text);
+    l->SetFontPixels(9);
+}
+
+}  // namespace
+
+TFellowDlg::TFellowDlg() : Form("FellowDlg") {
+    BorderStyle = ui::BorderStyle::Dialog;
+    SetClientSize(360, 328);
+    SetCaption("Fellow Cutter");
+    KeyPreview = true;
+    struct Row {
+        const char* caption;
+        const char* names[3];
+        const char* symbol;
+        bool greek;
+        const char* index;
+        ui::Edit** edit;
+        const char* editName;
+    };
+    const Row rows[] = {
+        {"Teeth number", {"Label1", "Label10", "Label10i"}, "z", false, "0", &Edit1, "Edit1"},
+        {"Addendum modif. coeffic.", {"Label2", "Label11", "Label11i"}, "x", false, "0", &Edit2, "Edit2"},
+        {"Root rounding radius fact.", {"Label3", "Label12", "Label12i"}, "r", true, "f0*", &Edit3, "Edit3"},
+        {"Tip rounding radius factor", {"Label4", "Label15", "Label15i"}, "r", true, "a0*", &Edit4, "Edit4"},
+    };
+    int y = 12;
+    for (const Row& r : rows) {
+        NewLabel(this, r.names[0], 12, y + 3, r.caption);
+        ui::Label* symbol = NewLabel(this, r.names[1], 196, y + 3, r.symbol);
+        if (r.greek) symbol->SetFontName("Symbol");
+        NewIndex(this, r.names[2], symbol, r.index);
+        *r.edit = new ui::Edit(this, r.editName, {234, y, 70, 21});
+        y += 26;
+    }
+    Label13 = NewLabel(this, "Label13", 12, 124, "Angle");
+    ui::Label* alpha = NewLabel(this, "Label16", 196, 124, "a");
+    alpha->SetFontName("Symbol");
+    NewIndex(this, "Label17", alpha, "L0");
+    Label14 = NewLabel(this, "Label14", 238, 124, "");
+    Label19 = NewLabel(this, "Label19", 300, 124, "[\xC2\xB0] ");
+    struct Value {
+        const char* caption;
+        const char* names[4];
+        const char* index;
+        ui::Label** value;
+        int y;
+    };
+    const Value values[] = {
+        {"Diameter d     =", {"Label6", "Label8", "Label7", "Label9"}, "L0", &Label7, 146},
+        {"Diameter d     = ", {"Label24", "Label26", "Label25", "Label27"}, "a0", &Label25, 168},
+        {"Thickness s    =", {"Label29", "Label31", "Label30", "Label32"}, "a0", &Label30, 190},
+    };
+    for (const Value& v : values) {
+        // the index follows the letter: the caption is laid out up to it first
+        std::string caption = v.caption;
+        ui::Label* label = NewLabel(this, v.names[0], 12, v.y, caption.substr(0, caption.find_last_not_of(" =") + 1));
+        auto* index = new ui::Label(this, v.names[1], {label->Left() + label->Width(), v.y + 5, 0, 0}, v.index);
+        index->SetFontPixels(9);
+        label->SetCaption(caption);
+        *v.value = NewLabel(this, v.names[2], 238, v.y, "");
+        NewLabel(this, v.names[3], 300, v.y, "[mm]");
+    }
+    NewLabel(this, "Label33", 12, 212, "c");
+    NewLabel(this, "Label34", 20, 212, " =");
+    Label35 = NewLabel(this, "Label35", 238, 212, "");
+    NewLabel(this, "Label36", 300, 212, "[mm]");
+    CheckBox1 = new ui::CheckBox(this, "CheckBox1", {12, 238, 330, 17}, "Max. operating height of the tool tooth");
+    CheckBox2 = new ui::CheckBox(this, "CheckBox2", {12, 260, 330, 17}, "Fully rounded tip");
+    OKBtn = new ui::Button(this, "OKBtn", {24, 292, 75, 25}, "&OK");
+    CancelBtn = new ui::Button(this, "CancelBtn", {142, 292, 75, 25}, "&Back");
+    Help = new ui::Button(this, "Help", {260, 292, 75, 25}, "&Help");
+
+    for (ui::Edit* e : {Edit1, Edit2, Edit3, Edit4}) e->OnExit = [this, e] { FieldExit(e); };
+    CheckBox1->OnClick = [this] { CheckBox1Click(); };
+    CheckBox2->OnClick = [this] { CheckBox2Click(); };
+    OKBtn->OnClick = [this] { OKBtnClick(); };
+    CancelBtn->OnClick = [this] { CancelBtnClick(); };
+    Help->OnClick = [this] { HelpClick(); };
+    OnShow = [this] { FormShow(); };
+    OnKeyPress = [this](ui::KeyChar& key) { FormKeyPress(key); };
+    OnKeyUp = [this](ui::Word& key, ui::ShiftState) { FormKeyUp(key); };
+    ShowInputs();
+}
+
+// ---------------------------------------------------------------- computation and display
+
+void TFellowDlg::ComputeFellowCutterGeometry() {
+    ComputationScope computation;
+    GlobalData& g = G;
+    ComputeFellowCutterDimensions();
+    g.ToolFlankHeightFactor2 = SnapProfileFactor(g.haP1 + g.cP1 - (1 - std::sin(g.alfan)) * g.rofP2);
+    if (g.beta > 0) {  // the virtual spur cutter of a helical one
+        const double cosBetab = std::cos(g.betab);
+        g.zn0 = g.z0 / (cosBetab * cosBetab * std::cos(g.beta));
+        g.dn0 = g.mn * g.zn0;
+        g.dan0 = g.da0 - g.d0 + g.dn0;
+        g.dbn0 = std::cos(g.alfan) * g.dn0;
+    }
+    ComputeCutterTipThickness();
+}
+
+void TFellowDlg::ShowInputs() {
+    Edit1->SetText(rt::Str(static_cast<long long>(G.z0)));
+    Edit2->SetText(rt::Str(G.x0, 6, 4));
+    Edit3->SetText(rt::Str(G.rof0, 6, 4));
+    Edit4->SetText(rt::Str(G.roa0, 6, 4));
+}
+
+void TFellowDlg::ShowFellowCutterValues() {
+    ComputeFellowCutterGeometry();
+    ShowInputs();
+    Label14->SetCaption(rt::Str(RadToDeg(G.alfaF0), 4, 2));
+    Label7->SetCaption(rt::Str(G.dF0, 4, 2));
+    Label25->SetCaption(rt::Str(G.da0, 4, 2));
+    Label30->SetCaption(rt::Str(G.sa0, 4, 2));
+    Label35->SetCaption(rt::Str(G.CutterRoundingHeight, 4, 4));
+    if (G.AngleFormatDMS)
+        PagesDlg->ShowMainAnglesDms();
+    else
+        PagesDlg->ShowMainAnglesDecimal();
+}
+
+void TFellowDlg::WarnFellowCutterDefects() {
+    if (FellowOkInProgress) return;
+    if (G.alfaF0 < 0.000000001 && !G.FellowMaxOperatingHeight) ui::ShowMessage("Fellow cutter is undercut");
+    if (G.sa0 < 0) ui::ShowMessage("Fellow cutter has negative thickness on the tip cylinder");
+}
+
+bool TFellowDlg::RecomputeAfterCutterChange() {
+    ComputationScope computation;
+    ComputeGeometryCheck();
+    if (G.ErrorFlag) {
+        PagesDlg->FocusFieldByCode();
+        if (G.ErrorFlag) CelniDlg->Hide();
+    }
+    return !G.ErrorFlag;
+}
+
+// While the results window is shown it follows the cutter.
+void TFellowDlg::RefreshResults() {
+    if (CelniDlg->Visible() && RecomputeAfterCutterChange()) CelniDlg->PaintBox1Paint();
+    G.ErrorFlag = false;
+}
+
+// ---------------------------------------------------------------- set-up
+
+void TFellowDlg::FormShow() {
+    FellowOkInProgress = false;
+    ShowFellowCutterValues();
+    if (G.FellowFullyRoundedTip) {
+        SetActiveControl(Edit4);
+    } else {
+        SetActiveControl(Edit1);
+        CheckBox2->SetChecked(false);
+    }
+}
+
+void TFellowDlg::ShowStoredOptions() {
+    silent_ = true;
+    CheckBox1->SetChecked(G.FellowMaxOperatingHeight);
+    CheckBox2->SetChecked(G.FellowFullyRoundedTip);
+    silent_ = false;
+    Edit3->SetReadOnly(G.FellowMaxOperatingHeight);
+    Edit4->SetReadOnly(G.FellowFullyRoundedTip);
+    // what the options replaced is not in the file: turning them off keeps the stored values
+    G.SavedRof0 = G.rof0;
+    G.SavedRoa0 = G.roa0;
+    ShowInputs();
+}
+
+// ---------------------------------------------------------------- validators
+
+bool TFellowDlg::Refuse(const std::string& message, ui::Edit* field) {
+    ui::MessageBox(message, kErrorCaption, ui::MB_OK);
+    SetActiveControl(field);
+    return false;
+}
+
+// What every accepted cutter value is followed by.
+bool TFellowDlg::ChangeAccepted() {
+    ShowFellowCutterValues();
+    WarnFellowCutterDefects();
+    G.TestDimensionsOutdated = true;
+    G.CheckOutdated = true;
+    return true;
+}
+
+bool TFellowDlg::ValidateFellowTeethNumber() {
+    GlobalData& g = G;
+    std::int32_t z = 0;
+    int code = 0;
+    rt::Val(Edit1->Text(), z, code);
+    g.ValCode = code;
+    if (code != 0) return Refuse("Invalid format of the number.", Edit1);
+    if (z == g.z0 && !refused_[0]) return true;
+    g.z0 = z;
+    refused_[0] = true;
+    if (g.z0 <= 3) return Refuse("Teeth number for Fellow cutter must be greater than 3.", Edit1);
+    if (g.z0 >= std::fabs(g.z2))
+        return Refuse("Teeth number for Fellow cutter must be less than teeth number of wheel (at least about 1).", Edit1);
+    if (g.x0 + g.x2 - 0.00001 > ManufacturingCriticalSum())
+        return Refuse("Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater than critical - "
+                      "negative manufacturing pressure angle.",
+                      Edit1);
+    refused_[0] = false;
+    return true;
+}
+
+bool TFellowDlg::ValidateFellowAmc() {
+    GlobalData& g = G;
+    double x = 0;
+    int code = 0;
+    rt::Val(Edit2->Text(), x, code);
+    g.ValCode = code;
+    if (code != 0) return Refuse("Invalid format of the number.", Edit2);
+    if (x == g.x0 && !refused_[1]) return true;
+    g.x0 = x;
+    refused_[1] = true;
+    if (g.x0 < -2 || g.x0 > 3) return Refuse("Addendum modification coefficient of Fellow cutter must be from -2 to 3.", Edit2);
+    const double xlim = ManufacturingCriticalSum();
+    if (g.x0 + g.x2 - 0.00001 > xlim)
+        return Refuse("Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater than critical (xlim=" +
+                          rt::Str(xlim, 7, 4) + ") - negative manufacturing pressure angle.",
+                      Edit2);
+    refused_[1] = false;
+    return true;
+}
+
+bool TFellowDlg::ValidateFellowRootRounding() {
+    GlobalData& g = G;
+    int code = 0;
+    rt::Val(Edit3->Text(), g.rof0, code);
+    g.ValCode = code;
+    if (code != 0) return Refuse("Invalid format of the number.", Edit3);
+    const double an = g.alfan;
+    const double limit = std::cos(an) * (kPi / 4 - std::tan(an) * (g.haP2 + g.cP2)) / (1 - std::sin(an));
+    if (g.rof0 < 0 || g.rof0 > limit + 0.0001)
+        return Refuse("Fellow cutter root rounding radius(proportion size) must be from 0 to " + rt::Str(limit, 6, 4),
+                      Edit3);
+    return ChangeAccepted();
+}
+
+bool TFellowDlg::ValidateFellowTipRounding() {
+    GlobalData& g = G;
+    if (g.FellowFullyRoundedTip) return true;
+    double typed = 0;
+    int code = 0;
+    rt::Val(Edit4->Text(), typed, code);
+    g.ValCode = code;
+    if (code != 0) return Refuse("Invalid format of the number.", Edit4);
+    ComputeMaxCutterTipRounding();
+    const double limit = g.roa0;
+    g.roa0 = typed;
+    if (g.roa0 < 0 || g.roa0 > limit + 0.0001)
+        return Refuse("Fellow cutter tip rounding radius(proportion size) must be from 0 to " + rt::Str(limit, 6, 4) +
+                          " (full rounded tip)",
+                      Edit4);
+    ComputeCutterTipRoundingDiameters();
+    ChangeAccepted();
+    // the cutter's tip rounds the wheel's root
+    g.rofP2 = g.roa0;
+    PagesDlg->DetectStandardRackProfile();
+    PagesDlg->Edit16->SetText(rt::Str(g.roa0, 6, 4));
+    return true;
+}
+
+bool TFellowDlg::ValidateField(ui::Edit* field) {
+    if (SkipFellowChecksHelp || SkipFellowChecksCancel) return true;
+    ComputationScope computation;
+    if (field == Edit3) return ValidateFellowRootRounding();
+    if (field == Edit4) return ValidateFellowTipRounding();
+    const double z0 = G.z0, x0 = G.x0;
+    if (!(field == Edit1 ? ValidateFellowTeethNumber() : ValidateFellowAmc())) return false;
+    if (G.z0 == z0 && G.x0 == x0) return true;  // unchanged
+    // a new cutter: its options and its tip rounding within the new largest one
+    CheckBox1->SetChecked(false);
+    CheckBox2->SetChecked(false);
+    ComputeFellowCutterGeometry();
+    const double kept = G.roa0;
+    ComputeMaxCutterTipRounding();
+    G.roa0 = std::min(kept, G.roa0);
+    ComputeCutterTipRoundingDiameters();
+    ChangeAccepted();
+    ComputeGeometryCheck();
+    if (G.ObligatoryInputComplete) PagesDlg->ShowTipDiameters();
+    return true;
+}
+
+void TFellowDlg::FieldExit(ui::Edit* field) {
+    if (!ValidateField(field)) return;  // the field has the focus back
+    RefreshResults();
+}
+
+void TFellowDlg::FormKeyPress(ui::KeyChar& key) {
+    if (key != 13) return;
+    auto* field = dynamic_cast<ui::Edit*>(ActiveControl());
+    if (!field || (field != Edit1 && field != Edit2 && field != Edit3 && field != Edit4)) return;
+    if (ValidateField(field)) RefreshResults();
+}
+
+// ---------------------------------------------------------------- options
+
+void TFellowDlg::CheckBox1Click() {
+    if (silent_) return;
+    ComputationScope computation;
+    GlobalData& g = G;
+    if (CheckBox1->Checked()) {
+        g.FellowMaxOperatingHeight = true;
+        g.SavedRof0 = g.rof0;
+        g.alfaF0 = 0;
+        g.dF0 = g.db0;
+        g.rof0 = 0;
+        Edit3->SetReadOnly(true);
+    } else {
+        g.FellowMaxOperatingHeight = false;
+        Edit3->SetReadOnly(false);
+        g.rof0 = g.SavedRof0;
+        g.CutterFlankHeightFactor = SnapProfileFactor(g.haP2 + g.cP2 - (1 - std::sin(g.alfan)) * g.rof0);
+        ComputeLimitPoint();
+    }
+    ShowFellowCutterValues();
+    RefreshResults();
+}
+
+void TFellowDlg::CheckBox2Click() {
+    if (silent_) return;
+    ComputationScope computation;
+    GlobalData& g = G;
+    if (CheckBox2->Checked()) {
+        g.FellowFullyRoundedTip = true;
+        g.SavedRoa0 = g.roa0;
+        ComputeMaxCutterTipRounding();
+        Edit4->SetText(rt::Str(g.roa0, 6, 4));
+        Edit4->SetReadOnly(true);
+    } else {
+        g.FellowFullyRoundedTip = false;
+        Edit4->SetReadOnly(false);
+        g.roa0 = g.SavedRoa0;
+    }
+    ComputeCutterTipRoundingDiameters();
+    ShowFellowCutterValues();
+    RefreshResults();
+}
+
+// ---------------------------------------------------------------- buttons and keys
+
+void TFellowDlg::OKBtnClick() {
+    ComputationScope computation;
+    FellowOkInProgress = true;
+    if (auto* field = dynamic_cast<ui::Edit*>(ActiveControl())) ValidateField(field);
+    ShowFellowCutterValues();
+    Hide();
+    if (G.AmcUndivided) {
+        ui::MessageBox("Dividing of Addendum Modification Coefficient has not done yet.", kErrorCaption, ui::MB_OK);
+        return;
+    }
+    switch (G.LastComputingInput) {
+        case 0:
+        case 6: PagesDlg->ApplyAmcSum(); break;
+        case 9: PagesDlg->ApplyWorkingCentreDistance(); break;
+        case 10: PagesDlg->ApplyWorkingPressureAngle(); break;
+        default: break;
+    }
+    if (G.RackMate)
+        PagesDlg->RecomputeRackPair();
+    else
+        PagesDlg->RecomputeGearPair();
+    PagesDlg->ShowTipDiameters();
+    G.ResetLayoutOnShow = false;
+    RefreshResults();
+}
 
 void TFellowDlg::CancelBtnClick() {
     Hide();
@@ -49,6 +420,11 @@ void TFellowDlg::CancelBtnClick() {
 
 void TFellowDlg::HelpClick() {
     SkipFellowChecksHelp = false;
+    if (!ui::Help(kWindowsHelpFile, ui::HELP_CONTEXT, 7)) ui::MessageBox("Help is missing.", kErrorCaption, ui::MB_OK);
+}
+
+void TFellowDlg::FormKeyUp(ui::Word& key) {
+    if (key != ui::VK_F1) return;
     if (!ui::Help(kWindowsHelpFile, ui::HELP_CONTEXT, 7)) ui::MessageBox("Help is missing.", kErrorCaption, ui::MB_OK);
 }
 

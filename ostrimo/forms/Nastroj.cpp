@@ -2,10 +2,14 @@
 
 #include <cmath>
 #include <numbers>
+#include <string>
 
 #include "ostrimo/calc/Global.h"
+#include "ostrimo/calc/Vypocty.h"
 #include "ostrimo/calc/Protub.h"
 #include "ostrimo/forms/Celni.h"
+#include "ostrimo/forms/Ostrimo.h"
+#include "ostrimo/forms/ToolPictures.h"
 #include "runtime/NumText.h"
 
 namespace ostrimo {
@@ -14,38 +18,53 @@ TNastrojDlg* NastrojDlg = nullptr;
 
 namespace {
 
+constexpr double kPi = std::numbers::pi;
 constexpr const char* kDegreeUnit = "[ \xC2\xB0 ]";
+constexpr const char* kWarningCaption = "  Warning !";
+constexpr const char* kImpossibleProtuberance = "Impossible parameters of the protuberance";
+constexpr double kDefaultProtuberanceAngle = 0.10564477962321676;  // 6.053 degrees
+constexpr int kPictureWidth = 374, kPictureHeight = 110;
 
-struct ToolFields {
-    ui::Edit*& addendum;
-    ui::Edit*& crest;
-    ui::Edit*& chamferAngle;
-    ui::Label*& chamferUnit;
-    ui::Label*& angle;
-    ui::Label*& angleUnit;
-    ui::CheckBox*& chamfer;
-    ui::CheckBox*& protuberance;
+// The data of one tool in the global data; tool 1 cuts the pinion, tool 2 the wheel.
+struct ToolData {
+    double& addendum;
+    double& crest;
+    double& chamferHeight;
+    double& chamferAngle;
+    double& chamferAngleDeg;
+    double& protuberanceAngle;
+    double& protuberanceHeight;
+    double& protuberanceSize;
+    bool& chamfer;
+    bool& protuberance;
+    bool& impossible;
+    double& rootRadius;     // the gear's basic-rack root radius, cut by the crest
+    double& rackAddendum;   // the gear's own basic-rack addendum (chamfer height limit)
+    double& mateAddendum;   // the mate's basic-rack addendum, which the tool's addendum sets
+    double mateClearance;   // and the clearance at the mate's tip
+    const char* gear;
+    int gearIndex;
 };
 
-void CreateTool(ui::GroupBox* g, const ToolFields& f, int first, int chamferUnit, int angle, int angleUnit,
-                int boxes, double addendum, double crest, double chamferAngle) {
-    auto name = [](const char* kind, int n) { return std::string(kind) + std::to_string(n); };
-    new ui::Label(g, name("Label", first + 40), {10, 24, 0, 0}, "Adendum factor");
-    f.addendum = new ui::Edit(g, name("Edit", first), {200, 20, 70, 21}, rt::Str(addendum, 6, 4));
-    new ui::Label(g, name("Label", first + 41), {10, 50, 0, 0}, "Crest radius factor");
-    f.crest = new ui::Edit(g, name("Edit", first + 1), {200, 46, 70, 21}, rt::Str(crest, 6, 4));
-    f.chamfer = new ui::CheckBox(g, name("CheckBox", boxes), {10, 76, 150, 17}, "Chamfering edge");
-    new ui::Label(g, name("Label", first + 42), {10, 102, 0, 0}, "Angle of a chamfering edge");
-    f.chamferAngle = new ui::Edit(g, name("Edit", first + 3), {200, 98, 70, 21}, rt::Str(chamferAngle, 6, 4));
-    f.chamferUnit = new ui::Label(g, name("Label", chamferUnit), {276, 102, 0, 0}, kDegreeUnit);
-    f.protuberance = new ui::CheckBox(g, name("CheckBox", boxes + 1), {10, 128, 150, 17}, "Protuberance");
-    new ui::Label(g, name("Label", first + 43), {10, 154, 0, 0}, "Protuberance angle");
-    f.angle = new ui::Label(g, name("Label", angle), {200, 154, 0, 0}, "");
-    f.angleUnit = new ui::Label(g, name("Label", angleUnit), {276, 154, 0, 0}, kDegreeUnit);
+ToolData Data(int tool) {
+    GlobalData& g = G;
+    if (tool == 1)
+        return {g.ToolAddendumFactor1, g.ToolCrestRadiusFactor1, g.ChamferHeightFactor1, g.ChamferAngle1,
+                g.ChamferAngleDeg1, g.ProtuberanceAngle1, g.haP01, g.ProtuberanceSize1, g.Chamfer1, g.Protuberance1,
+                g.ProtuberanceImpossible1, g.rofP1, g.haP1, g.haP2, g.cP2, "pinion", 1};
+    return {g.ToolAddendumFactor2, g.ToolCrestRadiusFactor2, g.ChamferHeightFactor2, g.ChamferAngle2,
+            g.ChamferAngleDeg2, g.ProtuberanceAngle2, g.haP02, g.ProtuberanceSize2, g.Chamfer2, g.Protuberance2,
+            g.ProtuberanceImpossible2, g.rofP2, g.haP2, g.haP1, g.cP1, "wheel", 2};
+}
+
+std::string Factor(double v) { return rt::Str(v, 6, 4); }
+
+std::string ChamferAngleText(double degrees) {
+    return G.AngleFormatDMS ? MainAngleDmsText(degrees) : rt::Str(degrees, 7, 4);
 }
 
 // Protuberance angle of a tool in module units: addendum h0, crest radius rho, height to
-// the protuberance hp, protuberance size pr [mm].  False when the tool has none.
+// the protuberance hp, protuberance size pr [mm].  False when there is none.
 bool ProtuberanceAngle(double h0, double rho, double hp, double pr, double& angle) {
     using L = long double;
     const L an = G.alfan;
@@ -78,30 +97,259 @@ bool ComputeToolProtuberanceAngle(double h0, double rho, double hp, double pr, d
     return true;
 }
 
+void MarkOutdated() {
+    G.TestDimensionsOutdated = true;
+    G.CheckOutdated = true;
+}
+
+ui::Label* NewLabel(ui::Container* parent, const std::string& name, int x, int y, const std::string& caption) {
+    return new ui::Label(parent, name, {x, y, 0, 0}, caption);
+}
+
 }  // namespace
 
 TNastrojDlg::TNastrojDlg() : Form("NastrojDlg") {
     BorderStyle = ui::BorderStyle::Dialog;
     Position = ui::Position::ScreenCenter;
-    SetClientSize(640, 260);
+    SetClientSize(800, 430);
     SetCaption("N\xC3\xA1stroje pro v\xC3\xBDrobu pastorku a kola");
     KeyPreview = true;
-    GroupBox1 = new ui::GroupBox(this, "GroupBox1", {8, 8, 308, 190}, "Tool for a pinion");
-    CreateTool(GroupBox1, {Edit1, Edit2, Edit4, Label1, Label35, Label21, CheckBox1, CheckBox2}, 1, 1, 35, 21, 1,
-               G.ToolAddendumFactor1, G.ToolCrestRadiusFactor1, G.ChamferAngleDeg1);
-    GroupBox2 = new ui::GroupBox(this, "GroupBox2", {324, 8, 308, 190}, "Tool for a wheel");
-    CreateTool(GroupBox2, {Edit8, Edit9, Edit11, Label31, Label36, Label33, CheckBox3, CheckBox4}, 8, 31, 36, 33, 3,
-               G.ToolAddendumFactor2, G.ToolCrestRadiusFactor2, G.ChamferAngleDeg2);
-    Button1 = new ui::Button(this, "Button1", {200, 216, 75, 25}, "Clear");
-    OKBtn = new ui::Button(this, "OKBtn", {364, 216, 75, 25}, "OK");
+    GroupBox1 = new ui::GroupBox(this, "GroupBox1", {6, 6, 390, 372}, "Tool for a pinion");
+    CreateTool(GroupBox1, 1);
+    GroupBox2 = new ui::GroupBox(this, "GroupBox2", {404, 6, 390, 372}, "Tool for a wheel");
+    CreateTool(GroupBox2, 2);
+    Button1 = new ui::Button(this, "Button1", {300, 392, 75, 25}, "Clear");
+    OKBtn = new ui::Button(this, "OKBtn", {424, 392, 75, 25}, "OK");
 
-    CheckBox1->OnClick = [this] { G.Chamfer1 = CheckBox1->Checked(); };
-    CheckBox2->OnClick = [this] { G.Protuberance1 = CheckBox2->Checked(); };
-    CheckBox3->OnClick = [this] { G.Chamfer2 = CheckBox3->Checked(); };
-    CheckBox4->OnClick = [this] { G.Protuberance2 = CheckBox4->Checked(); };
-    Button1->OnClick = [] { SkipToolChecks = false; };
-    OKBtn->OnClick = [this] { Hide(); };
+    const auto& t1 = tools_[1].edits;
+    const auto& t2 = tools_[2].edits;
+    Edit1 = t1[0], Edit2 = t1[1], Edit3 = t1[2], Edit4 = t1[3], Edit5 = t1[4], Edit6 = t1[5], Edit7 = t1[6];
+    Edit8 = t2[0], Edit9 = t2[1], Edit10 = t2[2], Edit11 = t2[3], Edit12 = t2[4], Edit13 = t2[5], Edit14 = t2[6];
+    CheckBox1 = tools_[1].chamfer, CheckBox2 = tools_[1].protuberance;
+    CheckBox3 = tools_[2].chamfer, CheckBox4 = tools_[2].protuberance;
+    Label35 = tools_[1].angle, Label36 = tools_[2].angle;
+    Image1 = tools_[1].pictures[0], Image2 = tools_[1].pictures[1], Image3 = tools_[1].pictures[2];
+    Image4 = tools_[1].pictures[3];
+    Image5 = tools_[2].pictures[0], Image6 = tools_[2].pictures[1], Image7 = tools_[2].pictures[2];
+    Image8 = tools_[2].pictures[3];
+
+    for (int tool : {1, 2}) {
+        for (ui::Edit* e : tools_[tool].edits) e->OnExit = [this, e] { FieldExit(e); };
+        tools_[tool].chamfer->OnClick = [this, tool] { OptionClicked(tool, false); };
+        tools_[tool].protuberance->OnClick = [this, tool] { OptionClicked(tool, true); };
+    }
+    Edit4->OnEnter = [this] { Edit4Enter(); };
+    Edit11->OnEnter = [this] { Edit11Enter(); };
+    Button1->OnClick = [this] { Button1Click(); };
+    OKBtn->OnClick = [this] { OKBtnClick(); };
+    OnCreate = [this] { FormCreate(); };
+    OnShow = [this] { FormShow(); };
+    OnKeyPress = [this](ui::KeyChar& key) { FormKeyPress(key); };
+    OnKeyUp = [this](ui::Word& key, ui::ShiftState) { FormKeyUp(key); };
 }
+
+// One tool's group: the rows of fields with their symbols, the two option boxes, the
+// protuberance angle and the four pictures.
+void TNastrojDlg::CreateTool(ui::GroupBox* g, int tool) {
+    ToolControls& t = tools_[tool];
+    const bool pinion = tool == 1;
+    const std::string n = std::to_string(tool);
+    const int firstEdit = pinion ? 1 : 8;
+    const int captions[] = {2, 3, 4, 5, 6, 7, 8};
+    const int wheelCaptions[] = {22, 23, 24, 25, 26, 27, 28};
+    const int symbols[] = {9, 10, 11, 12, 13, 14, 15};
+    const int wheelSymbols[] = {29, 30, 32, 34, 37, 38, 39};
+    struct Row {
+        int edit;  // 0..6 for Edit1..Edit7 (wheel Edit8..Edit14)
+        int y;
+        const char* caption;
+        const char* symbol;
+        bool greek;
+        std::string index;
+        bool star;
+    };
+    const Row rows[] = {
+        {0, 22, "Adendum factor", "h", false, "aP0" + n, true},
+        {1, 48, "Crest radius factor", "r", true, "aP0" + n, true},
+        {2, 98, "Height to a chamfering factor", "h", false, "FfP0" + n, true},
+        {3, 124, "Angle of a chamfering edge", "a", true, "KP0" + n, false},
+        {5, 174, "Height to a protuberance factor", "h", false, "FaP0" + n, true},
+        {6, 200, "Protuberance size", "pr", false, "P0" + n, false},
+        {4, 226, "Protuberance angle", "a", true, "P0" + n, false},
+    };
+    auto label = [&](const int* pinionNames, const int* wheelNames, int i) {
+        return "Label" + std::to_string(pinion ? pinionNames[i] : wheelNames[i]);
+    };
+    int i = 0;
+    for (const Row& r : rows) {
+        std::vector<ui::Control*> row;
+        row.push_back(NewLabel(g, label(captions, wheelCaptions, i), 8, r.y + 3, r.caption));
+        const std::string symbolName = label(symbols, wheelSymbols, i);
+        ui::Label* symbol = NewLabel(g, symbolName, 196, r.y + 3, r.symbol);
+        if (r.greek) symbol->SetFontName("Symbol");
+        auto* index = new ui::Label(g, symbolName + "i", {symbol->Left() + symbol->Width(), r.y + 8, 0, 0}, r.index);
+        index->SetFontPixels(9);
+        row.insert(row.end(), {symbol, index});
+        if (r.star) {
+            auto* star = new ui::Label(g, symbolName + "s", {index->Left() + index->Width(), r.y, 0, 0}, "*");
+            star->SetFontPixels(9);
+            row.push_back(star);
+        }
+        ui::Edit* e = new ui::Edit(g, "Edit" + std::to_string(firstEdit + r.edit), {262, r.y, 64, 21});
+        t.edits[r.edit] = e;
+        if (r.edit == 3) {
+            row.push_back(e);
+            (pinion ? Label1 : Label31) = NewLabel(g, pinion ? "Label1" : "Label31", 332, r.y + 3, kDegreeUnit);
+            row.push_back(pinion ? Label1 : Label31);
+        } else if (r.edit == 4) {
+            // computed: the label shows the angle where the field would stand
+            e->SetReadOnly(true);
+            e->SetTabStop(false);
+            e->Hide();
+            t.angle = NewLabel(g, pinion ? "Label35" : "Label36", 266, r.y + 3, "");
+            row.push_back(t.angle);
+            (pinion ? Label21 : Label33) = NewLabel(g, pinion ? "Label21" : "Label33", 332, r.y + 3, kDegreeUnit);
+            row.push_back(pinion ? Label21 : Label33);
+        } else {
+            row.push_back(e);
+            if (r.edit == 6) row.push_back(NewLabel(g, pinion ? "Label16" : "Label40", 332, r.y + 3, "[mm]"));
+        }
+        if (r.edit == 2 || r.edit == 3) t.chamferRows.insert(t.chamferRows.end(), row.begin(), row.end());
+        if (r.edit >= 4) t.protuberanceRows.insert(t.protuberanceRows.end(), row.begin(), row.end());
+        if (r.edit == 1) t.chamfer = new ui::CheckBox(g, "CheckBox" + std::to_string(pinion ? 1 : 3), {8, 76, 160, 17}, "Chamfering edge");
+        if (r.edit == 3)
+            t.protuberance = new ui::CheckBox(g, "CheckBox" + std::to_string(pinion ? 2 : 4), {8, 152, 160, 17}, "Protuberance");
+        ++i;
+    }
+    for (int p = 0; p < 4; ++p) {
+        t.pictures[p] = new ui::Image(g, "Image" + std::to_string((pinion ? 1 : 5) + p), {8, 254, kPictureWidth, kPictureHeight});
+        t.pictures[p]->SetPicture(RackToolPicture(p & 1, p & 2, kPictureWidth, kPictureHeight));
+    }
+}
+
+// ---------------------------------------------------------------- set-up and display
+
+void TNastrojDlg::FormCreate() {
+    G.Chamfer1 = G.Chamfer2 = G.Protuberance1 = G.Protuberance2 = false;
+    for (int tool : {1, 2}) {
+        ShowOptions(tool);
+        ShowToolFields(tool);
+    }
+}
+
+void TNastrojDlg::FormShow() {
+    for (int tool : {1, 2}) {
+        const ToolData d = Data(tool);
+        if (!d.chamfer) tools_[tool].chamfer->SetChecked(false);
+        if (!d.protuberance) tools_[tool].protuberance->SetChecked(false);
+        ShowOptions(tool);
+    }
+}
+
+// The option rows and the picture of the tool's combination.
+void TNastrojDlg::ShowOptions(int tool) {
+    const ToolControls& t = tools_[tool];
+    const bool chamfer = t.chamfer->Checked(), protuberance = t.protuberance->Checked();
+    for (ui::Control* c : t.chamferRows) c->SetVisible(chamfer);
+    for (ui::Control* c : t.protuberanceRows) c->SetVisible(protuberance);
+    const int shown = (chamfer ? 1 : 0) + (protuberance ? 2 : 0);
+    for (int p = 0; p < 4; ++p) t.pictures[p]->SetVisible(p == shown);
+}
+
+void TNastrojDlg::ShowToolFields(int tool) {
+    const ToolData d = Data(tool);
+    const auto& e = tools_[tool].edits;
+    e[0]->SetText(Factor(d.addendum));
+    e[1]->SetText(Factor(d.crest));
+    e[2]->SetText(Factor(d.chamferHeight));
+    e[3]->SetText(ChamferAngleText(d.chamferAngleDeg));
+    e[5]->SetText(Factor(d.protuberanceHeight));
+    e[6]->SetText(Factor(d.protuberanceSize));
+}
+
+// The main dialog's "Rounded root" and basic-rack fields, which a protuberance tool
+// decides, are free again once neither tool has one.
+void TNastrojDlg::EnableRackFields() {
+    if (G.Protuberance1 || G.Protuberance2) return;
+    PagesDlg->CheckBox1->SetEnabled(true);
+    for (ui::Edit* e : {PagesDlg->Edit11, PagesDlg->Edit12, PagesDlg->Edit13, PagesDlg->Edit14}) e->SetEnabled(true);
+    for (ui::Edit* e : {PagesDlg->Edit15, PagesDlg->Edit16}) e->SetEnabled(!G.RoundedRoot);
+}
+
+void TNastrojDlg::SetDefaultTools() {
+    for (int tool : {1, 2}) {
+        ToolData d = Data(tool);
+        tools_[tool].chamfer->SetChecked(false);
+        tools_[tool].protuberance->SetChecked(false);
+        d.chamfer = d.protuberance = false;
+        d.addendum = 1.25;
+        d.crest = 0.38;
+        d.chamferHeight = 0.75;
+        d.chamferAngle = kPi / 4;
+        d.chamferAngleDeg = 45;
+        d.protuberanceAngle = kDefaultProtuberanceAngle;
+        d.protuberanceHeight = 0.75;
+        d.protuberanceSize = 0.05;
+        ShowToolFields(tool);
+        ShowOptions(tool);
+    }
+}
+
+void TNastrojDlg::ShowStoredTools() {
+    silent_ = true;
+    for (int tool : {1, 2}) {
+        const ToolData d = Data(tool);
+        tools_[tool].chamfer->SetChecked(d.chamfer);
+        tools_[tool].protuberance->SetChecked(d.protuberance);
+    }
+    silent_ = false;
+    for (int tool : {1, 2}) {
+        const ToolData d = Data(tool);
+        ShowToolFields(tool);
+        ShowOptions(tool);
+        tools_[tool].angle->SetCaption(d.protuberance ? "= " + rt::Str(RadToDeg(d.protuberanceAngle), 7, 4) : "");
+        if (d.protuberance)
+            d.impossible = !(tool == 1 ? ComputeProtuberanceFlankShift1() : ComputeProtuberanceFlankShift2());
+    }
+    if (G.Protuberance1 || G.Protuberance2) {
+        PagesDlg->CheckBox1->SetEnabled(false);
+        for (int code = 11; code <= 16; ++code) PagesDlg->InputField(code)->SetEnabled(false);
+    } else {
+        EnableRackFields();
+    }
+    // a tool option makes the rack nonstandard, as OK made it
+    if (G.Chamfer1 || G.Chamfer2 || G.Protuberance1 || G.Protuberance2) {
+        PagesDlg->RadioButton2->SetEnabled(true);
+        PagesDlg->RadioButton2->SetChecked(true);
+    }
+}
+
+// ---------------------------------------------------------------- options
+
+void TNastrojDlg::CheckBox1Click() { OptionClicked(1, false); }
+void TNastrojDlg::CheckBox2Click() { OptionClicked(1, true); }
+void TNastrojDlg::CheckBox3Click() { OptionClicked(2, false); }
+void TNastrojDlg::CheckBox4Click() { OptionClicked(2, true); }
+
+void TNastrojDlg::OptionClicked(int tool, bool protuberanceBox) {
+    ShowOptions(tool);
+    if (silent_) return;
+    ToolData d = Data(tool);
+    ui::CheckBox* box = protuberanceBox ? tools_[tool].protuberance : tools_[tool].chamfer;
+    (protuberanceBox ? d.protuberance : d.chamfer) = box->Checked();
+    MarkOutdated();
+    if (!protuberanceBox) return;
+    if (box->Checked()) {
+        // the tool's protuberance decides the root: the basic rack's is not an input
+        PagesDlg->CheckBox1->SetEnabled(false);
+        for (int code = 11; code <= 16; ++code) PagesDlg->InputField(code)->SetEnabled(false);
+        ProtuberanceAngleFor(tool);
+    } else {
+        EnableRackFields();
+    }
+}
+
+// ---------------------------------------------------------------- protuberance angle
 
 void TNastrojDlg::ComputeProtuberanceAngle1() {
     G.ProtuberanceImpossible1 = !ComputeToolProtuberanceAngle(G.ToolAddendumFactor1, G.ToolCrestRadiusFactor1, G.haP01,
@@ -113,6 +361,198 @@ void TNastrojDlg::ComputeProtuberanceAngle2() {
     G.ProtuberanceImpossible2 = !ComputeToolProtuberanceAngle(G.ToolAddendumFactor2, G.ToolCrestRadiusFactor2, G.haP02,
                                                               G.ProtuberanceSize2, G.ProtuberanceAngle2, Label36) ||
                                 !ComputeProtuberanceFlankShift2();
+}
+
+bool TNastrojDlg::ProtuberanceAngleFor(int tool) {
+    if (tool == 1)
+        ComputeProtuberanceAngle1();
+    else
+        ComputeProtuberanceAngle2();
+    return !Data(tool).impossible;
+}
+
+// ---------------------------------------------------------------- fields
+
+bool TNastrojDlg::ValidateToolField(ui::Edit* field) {
+    int tool = 0, k = -1;
+    for (int t : {1, 2})
+        for (int i = 0; i < 7; ++i)
+            if (tools_[t].edits[i] == field) tool = t, k = i;
+    if (tool == 0 || k == 4 || SkipToolChecks) return false;
+    if (k == 3 && field->Text() == G.OldText) return true;  // the angle as it was
+    ComputationScope computation;
+    ToolData d = Data(tool);
+    const std::string gear = d.gear;
+    auto refuse = [&](const std::string& message, const char* caption) {
+        ui::MessageBox(message, caption, ui::MB_OK);
+        SetActiveControl(field);
+        return false;
+    };
+    auto recomputeAngle = [&] {
+        if (!ProtuberanceAngleFor(tool)) ui::MessageBox(kImpossibleProtuberance, kErrorCaption, ui::MB_OK);
+    };
+    double* const values[] = {&d.addendum, &d.crest, &d.chamferHeight, &d.chamferAngleDeg, nullptr,
+                              &d.protuberanceHeight, &d.protuberanceSize};
+    double& v = *values[k];
+    int code = 0;
+    rt::Val(field->Text(), v, code);
+    G.ValCode = code;
+    if (code != 0) return refuse("Invalid format of the number", kErrorCaption);
+    const double an = G.alfan;
+    switch (k) {
+        case 0: {
+            const double limit = (kPi / 4) / std::tan(an);
+            if (!(v > 0 && v <= limit)) {
+                const char* text = tool == 1 ? "Addendum factor of a tool for the pinion must be from 0 to "
+                                             : "Addendum factor of a tool for the wheel must lay from 0 to ";
+                return refuse(text + Factor(limit), kErrorCaption);
+            }
+            d.mateAddendum = v - d.mateClearance;
+            PagesDlg->InputField(tool == 1 ? 12 : 11)->SetText(Factor(d.mateAddendum));
+            if (tool == 1)
+                PagesDlg->LimitRootRadius1();
+            else
+                PagesDlg->LimitRootRadius2();
+            if (d.protuberance) {
+                recomputeAngle();
+            } else {
+                PagesDlg->ResetWindowCaptions();
+                PagesDlg->ComputePairDimensions();
+                PagesDlg->ShowTipDiameters();
+                PagesDlg->DetectStandardRackProfile();
+            }
+            break;
+        }
+        case 1: {
+            const double limit = std::cos(an) * (kPi / 4 - std::tan(an) * d.addendum) / (1 - std::sin(an));
+            const bool within = v >= 0 && v <= limit + 0.0001;
+            if (!within) {
+                v = limit;
+                field->SetText(Factor(limit));
+            }
+            d.rootRadius = v;
+            PagesDlg->InputField(tool == 1 ? 15 : 16)->SetText(Factor(v));
+            if (!within)
+                return refuse("Crest rounding radius factor of a tool for the " + gear + " must be from 0 to " +
+                                  Factor(limit),
+                              kWarningCaption);
+            if (d.protuberance) recomputeAngle();
+            break;
+        }
+        case 2:
+            if (!(v > 0 && v <= d.rackAddendum))
+                return refuse("Height to a chamfering factor must be from 0 to " + Factor(d.rackAddendum) + " (ha" +
+                                  std::to_string(tool) + "*).",
+                              kWarningCaption);
+            break;
+        case 3: {
+            if (G.AngleFormatDMS) {
+                const bool errorBefore = G.ErrorFlag;
+                G.ErrorFlag = false;
+                ParseDmsAngle(v);
+                if (G.ErrorFlag) {
+                    G.ErrorFlag = errorBefore;
+                    SetActiveControl(field);
+                    return false;
+                }
+                G.ErrorFlag = errorBefore;
+                v = G.AngleDecimal;
+            }
+            d.chamferAngle = DegToRad(v);
+            if (!(d.chamferAngle >= an + 0.0000001 && d.chamferAngle <= 1.5707962267948966))
+                return refuse("Angle of a chamfering edge must be from " + rt::Str(RadToDeg(an), 7, 4) +
+                                  "\xC2\xB0 (alfan) to 90\xC2\xB0.",
+                              kWarningCaption);
+            if (G.AngleFormatDMS) field->SetText(MainAngleDmsText(v));
+            G.OldText = field->Text();
+            break;
+        }
+        case 5:
+            if (!(v > 0 && v < d.addendum))
+                return refuse("Addendum factor of a tool cutting edge for making of the " + gear +
+                                  " operating involute\rmust be from 0 to " + rt::Str(d.addendum, 7, 4) + " (haP0" +
+                                  std::to_string(tool) + "*)",
+                              kWarningCaption);
+            recomputeAngle();
+            break;
+        case 6: {
+            const double limit = std::sin(an) * (d.addendum - d.protuberanceHeight) * G.mn;
+            if (!(v > 0 && v <= limit))
+                return refuse("Protuberance size of the tool for the " + gear + " must be from 0 to " + Factor(limit) +
+                                  " [mm]\r(maximum is valid for a sharp crest of the tool).",
+                              kWarningCaption);
+            recomputeAngle();
+            break;
+        }
+        default: break;
+    }
+    MarkOutdated();
+    return true;
+}
+
+void TNastrojDlg::FieldExit(ui::Edit* field) {
+    if (enterValidated_) {
+        enterValidated_ = false;
+        return;
+    }
+    ValidateToolField(field);
+}
+
+// Enter validates the focused field, and its exit then does not validate it again
+// unless something was typed in between.
+void TNastrojDlg::FormKeyPress(ui::KeyChar& key) {
+    if (key != 13) {
+        enterValidated_ = false;
+        return;
+    }
+    auto* field = dynamic_cast<ui::Edit*>(ActiveControl());
+    enterValidated_ = field && ValidateToolField(field);
+}
+
+void TNastrojDlg::Edit4Enter() { G.OldText = Edit4->Text(); }
+void TNastrojDlg::Edit11Enter() { G.OldText = Edit11->Text(); }
+
+void TNastrojDlg::FormKeyUp(ui::Word& key) {
+    if (key == ui::VK_ESCAPE) {
+        SkipToolChecks = false;
+        Close();
+    } else if (key == ui::VK_F1) {
+        if (!ui::Help(kWindowsHelpFile, ui::HELP_CONTEXT, 3))
+            ui::MessageBox("Help is missing.", kErrorCaption, ui::MB_OK);
+    }
+}
+
+// ---------------------------------------------------------------- buttons
+
+void TNastrojDlg::Button1Click() {
+    SkipToolChecks = false;
+    SetDefaultTools();
+    Label35->SetCaption("");
+    Label36->SetCaption("");
+    PagesDlg->RadioButton2->SetChecked(false);
+    PagesDlg->RadioButton2->SetEnabled(false);
+    PagesDlg->CheckBox1->SetEnabled(true);
+    for (int code = 11; code <= 16; ++code) PagesDlg->InputField(code)->SetEnabled(true);
+    G.CheckOutdated = true;
+}
+
+void TNastrojDlg::OKBtnClick() {
+    ComputationScope computation;
+    for (int tool : {1, 2}) {
+        if (Data(tool).protuberance && !ProtuberanceAngleFor(tool)) {
+            ui::MessageBox(kImpossibleProtuberance, kErrorCaption, ui::MB_OK);
+            return;
+        }
+    }
+    if (G.Chamfer1 || G.Chamfer2 || G.Protuberance1 || G.Protuberance2) {
+        PagesDlg->RadioButton2->SetEnabled(true);
+        PagesDlg->RadioButton2->SetChecked(true);
+    }
+    if (G.Protuberance1 || (G.Protuberance2 && !G.RackMate)) {
+        ComputeProtuberanceUndercut();
+        ComputePitchesAndFormDiameters();
+    }
+    Hide();
 }
 
 }  // namespace ostrimo

@@ -14,6 +14,7 @@ void HalfTypeThenClick(ui::Edit* field, ui::Control* command) {
 }
 
 TEST_F(Protocol, APressOnABypassingCommandLeavesAHalfTypedFieldUnchecked) {
+    ui::test::QueueFileCancel();
     HalfTypeThenClick(D().Edit1, D().Button4);  // "&Open"
     HalfTypeThenClick(D().Edit1, D().Button7);  // "&End"
     HalfTypeThenClick(D().Edit1, D().RadioButton4);  // a gearing type

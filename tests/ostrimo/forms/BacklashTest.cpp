@@ -1,0 +1,188 @@
+// The backlash dialog as the main dialog's backlash field opens it: the three methods
+// with their messages, the rack mate's layout, the right angle of equal internal
+// teeth, the zero-backlash base after an Open, Esc and Help.
+#include <cmath>
+#include <filesystem>
+#include <numbers>
+
+#include "OstrimoFixture.h"
+
+namespace ostrimo::test {
+namespace {
+
+using Backlash = OstrimoTest;
+
+constexpr double kPi = std::numbers::pi;
+
+// Types the backlash into the main dialog; the dialog opens and runs the script.
+void OpenWith(const std::string& jn, std::function<void()> script) {
+    ui::test::QueueModal(VuleF, [script](ui::Form&) { script(); });
+    ui::test::TypeInto(PagesDlg->Edit21, jn);
+    ui::test::Tab();
+}
+
+void Type(ui::Edit* field, const std::string& text) {
+    ui::test::TypeInto(field, text);
+    ui::test::Tab();
+}
+
+double Inv(double a) { return std::tan(a) - a; }
+
+TEST_F(Backlash, ThinningChoosesTheGearsAndTheTechnology) {
+    OpenWith("0.1", [] {
+        EXPECT_TRUE(VuleF->GroupBox1->Visible() && VuleF->GroupBox2->Visible());
+        EXPECT_FALSE(VuleF->Edit1->Enabled() || VuleF->Edit2->Enabled());
+        EXPECT_TRUE(VuleF->Image1->Visible() && !VuleF->Image2->Visible());
+        ui::test::Click(VuleF->RadioButton5);
+        ui::test::Click(VuleF->RadioButton8);
+        EXPECT_TRUE(VuleF->Image2->Visible() && !VuleF->Image1->Visible());
+        ui::test::Click(VuleF->Button3);
+    });
+    EXPECT_EQ(ui::test::ModalShows().at(0).Result, ui::mrOk);
+    EXPECT_TRUE(G.BacklashByThinning && G.ThinPinionOnly && !G.ThinBothWheels && G.ThinByRegrinding);
+    EXPECT_EQ(G.jn, 0.1);
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+}
+
+TEST_F(Backlash, AnExtraAmcMakesTheBacklashAtTheSameCentreDistance) {
+    OpenWith("0.1", [] {
+        ui::test::Click(VuleF->RadioButton2);  // from no backlash
+        EXPECT_EQ(VuleF->Edit2->Text(), "0.000000");
+        EXPECT_FALSE(VuleF->GroupBox1->Visible());
+        EXPECT_TRUE(VuleF->Edit2->Enabled() && !VuleF->Edit1->Enabled());
+        Type(VuleF->Edit2, "0.1");  // above the sum without backlash
+        Type(VuleF->Edit2, "-0.2");
+        ui::test::Click(VuleF->Button3);
+    });
+    EXPECT_EQ(Messages(), std::vector<std::string>{"It is impossible to input sum of AMC x1+x2 for negative "
+                                                   "zero-backlash  (xlim= " + rt::Str(0.0, 8, 5) + ") "});
+    EXPECT_NEAR(G.jn, 0.4 * std::sin(G.alfan), 1e-15);
+    EXPECT_EQ(D().Edit21->Text(), rt::Str(G.jn, 4, 3));
+    EXPECT_EQ(D().Edit6->Text(), "-0.200000");
+    EXPECT_TRUE(G.AmcUndivided);
+    EXPECT_EQ(G.LastComputingInput, 6);
+    EXPECT_EQ(D().ActiveControl(), D().Button2);
+}
+
+TEST_F(Backlash, ShiftingTheWheelsGivesTheBacklashOfTheCentreDistance) {
+    OpenWith("0.1", [] {
+        ui::test::Click(VuleF->RadioButton3);
+        EXPECT_TRUE(VuleF->Edit1->Enabled());
+        EXPECT_NEAR(G.jn, 0, 1e-9);  // the method starts from no backlash
+        Type(VuleF->Edit1, "29.5");
+        Type(VuleF->Edit1, "33");
+        Type(VuleF->Edit1, "30.1");
+        ui::test::Click(VuleF->Button3);
+    });
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Backlash must be positive.",
+                                                    "Backlash must be smaller than normal module."}));
+    const double at = G.alfan;
+    const double a = std::acos(std::cos(at) * 30 / 30.1);
+    EXPECT_NEAR(G.jn, 60 * std::cos(G.alfan) * (Inv(a) - Inv(at)), 1e-9);
+    EXPECT_EQ(G.awBacklash, 30.1);
+    EXPECT_EQ(D().Edit9->Text(), "30.100000");
+    EXPECT_EQ(D().Edit21->Text(), rt::Str(G.jn, 4, 3));
+    EXPECT_EQ(G.LastComputingInput, 7);
+    EXPECT_TRUE(G.AmcDivided);
+    EXPECT_EQ(D().ActiveControl(), D().Edit7);
+}
+
+TEST_F(Backlash, TheBacklashFieldTakesZeroToTheModuleAndEscKeepsTheComputingInputs) {
+    ui::test::Click(D().Button2);  // divided: only the main dialog's Clear undoes it
+    OpenWith("0.1", [] {
+        Type(VuleF->Edit3, "1");
+        Type(VuleF->Edit3, "0");
+        Type(VuleF->Edit3, "1.001");
+        ui::test::Click(VuleF->Button1);  // "Esc" is not held up by the refused field
+    });
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Backlash must be smaller than normal module."});
+    EXPECT_EQ(ui::test::ModalShows().at(0).Result, ui::mrCancel);
+    EXPECT_EQ(G.jn, 0);
+    EXPECT_EQ(D().Edit21->Text(), "0.000");
+    EXPECT_TRUE(G.BacklashMethodPending);
+    EXPECT_TRUE(G.AmcDivided);
+
+    OpenWith("0.1", [] { ui::test::Esc(); });  // the key runs the main dialog's Clear
+    EXPECT_FALSE(G.AmcDivided);
+    EXPECT_EQ(G.jn, 0);
+    EXPECT_TRUE(VuleF->RadioButton4->Checked());
+}
+
+TEST_F(Backlash, EqualInternalTeethWorkAtARightAngleUnderEveryMethod) {
+    SelectGearing(2);
+    G.z2 = -20;
+    D().InitInputsForGearingType();
+    OpenWith("0.1", [] {
+        for (ui::RadioButton* method : {VuleF->RadioButton2, VuleF->RadioButton3, VuleF->RadioButton1}) {
+            ui::test::Click(method);
+            EXPECT_EQ(G.alfawt, kPi / 2) << method->Name();
+            if (method != VuleF->RadioButton1) {
+                EXPECT_EQ(G.alfawtBacklash, kPi / 2) << method->Name();
+            }
+        }
+        ui::test::Click(VuleF->Button3);
+    });
+}
+
+TEST_F(Backlash, ARackMateHasNoCentreDistanceButAShift) {
+    Enter(D().Edit3, "6000");
+    OpenWith("0.1", [] {
+        EXPECT_FALSE(VuleF->Edit1->Visible());
+        EXPECT_EQ(VuleF->Label2->Caption(), "1");
+        ui::test::Click(VuleF->RadioButton2);
+        EXPECT_FALSE(VuleF->Edit1->Visible());
+        EXPECT_EQ(VuleF->RadioButton2->Caption(), "Backlash by extra AMC");
+        ui::test::Click(VuleF->RadioButton3);
+        EXPECT_TRUE(VuleF->Edit1->Visible());
+        EXPECT_EQ(VuleF->Label3->Caption(), "Shift");
+        Type(VuleF->Edit1, "0.1");
+        ui::test::Click(VuleF->Button3);
+    });
+    EXPECT_NEAR(G.jn, 0.2 * std::sin(G.alfan), 1e-15);
+}
+
+TEST_F(Backlash, ASwitchOfMethodAfterAnOpenReturnsToTheFilesCase) {
+    const std::string file = (std::filesystem::temp_directory_path() / "ostrimo_backlash_after_open.dat").string();
+    Enter(D().Edit6, "0.4");
+    ui::test::Click(D().Button2);
+    Enter(D().Edit7, "0.1");
+    const double aw = G.aw;
+    OpenWith("0.1", [] {
+        ui::test::Click(VuleF->RadioButton2);
+        ui::test::Click(VuleF->Button3);
+    });
+    ui::test::Click(D().Button2);
+    Enter(D().Edit7, "0.1");
+    ui::test::QueueFileName(file);
+    ui::test::Click(D().Button3);
+    G.xsumNoBacklash = G.x1BeforeBacklash = G.awNoBacklash = 9;  // another case's bases
+    ui::test::QueueFileName(file);
+    ui::test::Click(D().Button4);
+    std::filesystem::remove(file);
+    G.BacklashMethodPending = false;
+    OpenWith("0.2", [] {
+        ui::test::Click(VuleF->RadioButton1);
+        ui::test::Click(VuleF->Button3);
+    });
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    EXPECT_DOUBLE_EQ(G.xsum, 0.4);
+    EXPECT_DOUBLE_EQ(G.x1, 0.1);
+    EXPECT_DOUBLE_EQ(G.x2, 0.3);
+    EXPECT_NEAR(G.aw, aw, 1e-11);  // as the file keeps it
+    EXPECT_EQ(D().Edit8->Text(), "0.300000");
+}
+
+TEST_F(Backlash, AfterHelpAFieldIsCheckedAtOnce) {
+    OpenWith("0.1", [] {
+        ui::test::Click(VuleF->Button2);
+        Type(VuleF->Edit3, "x");
+        Type(VuleF->Edit3, "0.1");
+        ui::test::Click(VuleF->Button3);
+    });
+    EXPECT_EQ(ui::test::HelpCalls().at(0).Data, 6u);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Invalid format of the number."});
+    EXPECT_EQ(ui::test::ModalShows().at(0).Result, ui::mrOk);
+}
+
+}  // namespace
+}  // namespace ostrimo::test

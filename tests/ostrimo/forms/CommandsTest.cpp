@@ -1,0 +1,350 @@
+// The main dialog's commands: the complete check, the division of the AMC, Save and Open
+// with the side dialogs' states, the gearing type and basic rack switches, the pages and
+// the help keys.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "OstrimoFixture.h"
+#include "ostrimo/calc/Geometricke_vypocty.h"
+#include "runtime/TextFile.h"
+
+namespace ostrimo::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Commands : public OstrimoTest {
+protected:
+    void SetUp() override {
+        OstrimoTest::SetUp();
+        // one folder per test: ctest runs the tests in parallel processes
+        dir_ = fs::temp_directory_path() /
+               ("ostrimo_commands_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::create_directories(dir_);
+        D().SaveDialog1.FileName = D().OpenDialog1.FileName = "*.dat";
+    }
+    void TearDown() override {
+        rt::TextFile::FailWritesAfter(-1);
+        fs::remove_all(dir_);
+        OstrimoTest::TearDown();
+    }
+    std::string File(const std::string& name) const { return (dir_ / name).string(); }
+    static std::string Contents(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    static void Save(const std::string& path) {
+        ui::test::QueueFileName(path);
+        ui::test::Click(D().Button3);
+    }
+    static void Open(const std::string& path) {
+        ui::test::QueueFileName(path);
+        ui::test::Click(D().Button4);
+    }
+    // Every field and choice a user sees in the main dialog's Inputs page and the three
+    // side dialogs.
+    static std::vector<std::string> Shown() {
+        std::vector<std::string> shown;
+        auto record = [&](ui::Control* c) {
+            std::string s;
+            if (auto* e = dynamic_cast<ui::Edit*>(c)) s = e->Text();
+            else if (auto* b = dynamic_cast<ui::CheckBox*>(c)) s = b->Checked() ? "x" : "-";
+            else if (auto* r = dynamic_cast<ui::RadioButton*>(c)) s = r->Checked() ? "o" : ".";
+            else return;
+            shown.push_back(c->Name() + "=" + s);
+        };
+        Walk(D().TabSheet1, record);
+        for (ui::Form* f : {static_cast<ui::Form*>(VuleF), static_cast<ui::Form*>(NastrojDlg),
+                            static_cast<ui::Form*>(FellowDlg)})
+            Walk(f, record);
+        return shown;
+    }
+    // The entries that differ; numbers count as equal in their shown decimals.
+    static std::vector<std::string> Differences(const std::vector<std::string>& a, const std::vector<std::string>& b) {
+        std::vector<std::string> d;
+        for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
+            const std::string x = i < a.size() ? a[i] : "", y = i < b.size() ? b[i] : "";
+            double u = 0, v = 0;
+            int cu = 1, cv = 1;
+            if (x.find('=') != std::string::npos && y.find('=') != std::string::npos) {
+                rt::Val(x.substr(x.find('=') + 1), u, cu);
+                rt::Val(y.substr(y.find('=') + 1), v, cv);
+            }
+            const bool sameNumber = cu == 0 && cv == 0 && std::fabs(u - v) < 5e-6 && x.substr(0, x.find('=')) == y.substr(0, y.find('='));
+            if (x != y && !sameNumber) d.push_back(x + " | " + y);
+        }
+        return d;
+    }
+    // Saves the case, replaces it by another gearing type's defaults and opens it again.
+    void RoundTrip(ui::RadioButton* other) {
+        const std::vector<std::string> before = Shown();
+        const GlobalData saved = G;
+        Save(File("case.dat"));
+        ui::test::Click(other);
+        ASSERT_NE(Shown(), before);
+        Open(File("case.dat"));
+        EXPECT_EQ(Messages(), std::vector<std::string>{});
+        EXPECT_EQ(Differences(Shown(), before), std::vector<std::string>{});
+        EXPECT_EQ(G.GearingType, saved.GearingType);
+        EXPECT_EQ(G.RackMate, saved.RackMate);
+        EXPECT_FALSE(G.TestDimensionsOutdated);
+        EXPECT_EQ(D().Caption(), "Gear Geometry Checking - " + File("case.dat"));
+        EXPECT_EQ(CelniDlg->Caption(), std::string(kResultsCaption) + " - " + File("case.dat"));
+        EXPECT_EQ(TabulkaDlg->Caption(), std::string(kTableCaption) + " - " + File("case.dat"));
+    }
+    fs::path dir_;
+};
+
+TEST_F(Commands, CompleteCheckShowsTheResultsOrNamesWhatIsMissing) {
+    D().SetActiveControl(D().Button1);
+    ui::test::Enter();  // Enter on the focused command runs it
+    EXPECT_TRUE(CelniDlg->Visible());
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+
+    CelniDlg->Hide();
+    Enter(D().Edit6, "0.5");  // only the sum
+    ui::test::Click(D().Button1);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Dividing of Addendum Modification Coefficient has not done yet."});
+    EXPECT_EQ(D().ActiveControl(), D().Button5);
+    EXPECT_FALSE(CelniDlg->Visible());
+
+    ui::test::Notices().Clear();
+    G.mn = 0;
+    ui::test::Click(D().Button1);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Some obligatory input is missing."});
+    EXPECT_EQ(D().ActiveControl(), D().Edit1);
+}
+
+TEST_F(Commands, CompleteCheckFocusesTheFieldOfItsError) {
+    G.x1 = G.x2 = -1.5;  // the sum lies below its critical value
+    G.xsum = -3;
+    G.LastComputingInput = 8;
+    ui::test::Click(D().Button1);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].rfind("Sum of Addendum Modification Coefficients x1+x2 is less than critical", 0), 0u);
+    EXPECT_EQ(D().ActiveControl(), D().Edit8);
+    EXPECT_FALSE(CelniDlg->Visible());
+}
+
+TEST_F(Commands, DivideAndBalancedSlidingsGiveTheCoresValues) {
+    Enter(D().Edit6, "0.5");
+    ui::test::Click(D().Button2);
+    EXPECT_TRUE(G.AmcDivided);
+    EXPECT_EQ(D().ActiveControl(), D().Edit7);
+    Enter(D().Edit7, "0.2");
+    EXPECT_EQ(D().Edit8->Text(), rt::Str(0.3, 8, 6));
+
+    ui::test::Click(D().Button5);
+    Enter(D().Edit6, "0.5");
+    const GlobalData before = G;
+    ui::test::Click(D().Button6);
+    const double x1 = G.x1;
+    EXPECT_EQ(D().Edit7->Text(), rt::Str(x1, 8, 6));
+    EXPECT_EQ(D().Edit8->Text(), rt::Str(0.5 - x1, 8, 6));
+    EXPECT_TRUE(G.AmcDivided && !G.AmcUndivided);
+    G = before;
+    G.awCheck = G.aw;
+    G.alfawtCheck = G.alfawt;
+    G.xsumSearch = G.xsum;
+    ComputeGearPairDimensions();
+    BalanceSpecificSlidings();
+    EXPECT_EQ(G.x1, x1);
+}
+
+TEST_F(Commands, AnExternalPairWithToolsAndAShiftingBacklashComesBackWhole) {
+    Enter(D().Edit6, "0.4");
+    ui::test::Click(D().Button2);
+    Enter(D().Edit7, "0.1");
+    ui::test::Click(D().Button10);  // the tools: a chamfer on the pinion's, a protuberance on the wheel's
+    ui::test::Click(NastrojDlg->CheckBox1);
+    ui::test::Click(NastrojDlg->CheckBox4);
+    ui::test::Click(NastrojDlg->OKBtn);
+    ui::test::QueueModal(VuleF, [](ui::Form&) {
+        ui::test::Click(VuleF->RadioButton3);
+        ui::test::TypeInto(VuleF->Edit1, rt::Str(G.aw + 0.05, 8, 6));
+        ui::test::Click(VuleF->Button3);
+    });
+    Enter(D().Edit21, "0.1");
+    Enter(D().Edit7, "0.1");
+    ASSERT_EQ(Messages(), std::vector<std::string>{});
+    ASSERT_TRUE(G.BacklashByShifting && G.Chamfer1 && G.Protuberance2);
+    RoundTrip(D().RadioButton5);
+    EXPECT_TRUE(D().RadioButton2->Checked());  // the tools make the rack nonstandard
+}
+
+TEST_F(Commands, AnInternalPairWithItsCutterComesBackWhole) {
+    ui::test::Click(D().RadioButton4);
+    ui::test::Click(D().Button9);
+    Enter(FellowDlg->Edit1, "30");
+    ui::test::Click(FellowDlg->CheckBox2);
+    ui::test::Click(FellowDlg->OKBtn);
+    ASSERT_EQ(Messages(), std::vector<std::string>{});
+    ASSERT_TRUE(G.FellowFullyRoundedTip && G.z0 == 30);
+    RoundTrip(D().RadioButton3);
+    EXPECT_TRUE(FellowDlg->Edit4->ReadOnly());
+}
+
+TEST_F(Commands, ABevelPairAndARackMateComeBackWhole) {
+    ui::test::Click(D().RadioButton5);
+    Enter(D().Edit20, "80");
+    RoundTrip(D().RadioButton3);
+    EXPECT_FALSE(D().TabSheet2->TabVisible());
+
+    ui::test::Click(D().RadioButton3);
+    Enter(D().Edit3, "6000");
+    ASSERT_TRUE(G.RackMate);
+    RoundTrip(D().RadioButton4);
+    EXPECT_EQ(D().Edit3->Text(), "Rack");
+}
+
+TEST_F(Commands, ARackMateOpenedWhileInternalIsChosenStaysARackMate) {
+    Enter(D().Edit3, "6000");
+    Save(File("rack.dat"));
+    ui::test::Click(D().RadioButton4);
+    Open(File("rack.dat"));
+    EXPECT_TRUE(G.RackMate);
+    EXPECT_EQ(G.GearingType, 1);
+    EXPECT_GT(G.z2, 5000);
+    EXPECT_TRUE(D().RadioButton3->Checked());
+}
+
+TEST_F(Commands, AMalformedFileIsRefusedAndChangesNothing) {
+    Enter(D().Edit1, "2.5");
+    const std::string caption = D().Caption();
+    std::ofstream(File("bad.dat")) << "1\n0\n0\n1\n1\n2.5\nabc\n";
+    GlobalData before = G;
+    Open(File("bad.dat"));
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Error or incompatibility in the input data file"});
+    before.ResetLayoutOnShow = true;
+    before.OldText = G.OldText;  // Edit1 was entered again
+    EXPECT_TRUE(G == before);
+    EXPECT_EQ(D().Caption(), caption);
+    EXPECT_EQ(D().Edit1->Text(), "2.5");
+}
+
+TEST_F(Commands, AFailedSaveKeepsTheEarlierFileAndTheCaptions) {
+    ui::test::QueueFileCancel();
+    ui::test::Click(D().Button3);  // a cancelled save still names the dialog's file
+    EXPECT_EQ(D().Caption(), "Gear Geometry Checking - *.dat");
+
+    Save(File("case.dat"));
+    const std::string saved = Contents(File("case.dat"));
+    Enter(D().Edit1, "3");
+    const std::string caption = D().Caption();
+    rt::TextFile::FailWritesAfter(10);
+    Save(File("case.dat"));
+    rt::TextFile::FailWritesAfter(-1);
+    Save(File("missing/case.dat"));
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Caption(0), kErrorCaption);
+    EXPECT_EQ(Contents(File("case.dat")), saved);
+    EXPECT_EQ(D().Caption(), caption);
+}
+
+TEST_F(Commands, GearingTypesLoadTheirDefaultsAndLayout) {
+    ui::test::Click(D().RadioButton4);
+    EXPECT_EQ(G.GearingType, 2);
+    EXPECT_EQ(G.z2, -80);
+    EXPECT_EQ(G.aw, -30);
+    EXPECT_TRUE(D().Button9->Visible() && D().Button10->Visible());
+    EXPECT_FALSE(NastrojDlg->GroupBox2->Visible());
+    ui::test::Click(D().RadioButton5);
+    EXPECT_EQ(G.z1Bevel, 20);
+    EXPECT_EQ(G.z2Bevel, 30);
+    EXPECT_FALSE(D().TabSheet2->TabVisible() || D().TabSheet3->TabVisible());
+    EXPECT_TRUE(D().Edit20->Visible());
+    EXPECT_FALSE(D().Edit21->Visible() || D().Button9->Visible() || D().Button10->Visible());
+    EXPECT_EQ(D().Label1->Caption(), "Transverse module outer    m");
+    ui::test::Click(D().RadioButton3);
+    EXPECT_TRUE(D().TabSheet2->TabVisible() && D().TabSheet3->TabVisible() && D().Edit21->Visible());
+    EXPECT_FALSE(D().Button9->Visible());
+    EXPECT_EQ(D().RadioButton3->Font().Style, unsigned{ui::fsBold});
+    EXPECT_EQ(D().RadioButton4->Font().Style, 0u);
+}
+
+TEST_F(Commands, StandardResetsTheComputingInputsOnlyForAnotherFlankAngle) {
+    Enter(D().Edit11, "1.1");  // nonstandard at 20 degrees
+    Enter(D().Edit6, "0.5");
+    ui::test::Click(D().RadioButton1);
+    EXPECT_EQ(G.xsum, 0.5);
+    EXPECT_EQ(G.haP1, 1);
+
+    Enter(D().Edit17, "25");
+    Enter(D().Edit6, "0.5");
+    ui::test::Click(D().Button10);
+    ui::test::Click(NastrojDlg->CheckBox1);  // the tools go back to their defaults too
+    ui::test::Click(D().RadioButton1);
+    EXPECT_EQ(G.xsum, 0);
+    EXPECT_EQ(G.alfaP, 20);
+    EXPECT_FALSE(G.Chamfer1);
+    EXPECT_FALSE(D().RadioButton2->Enabled());
+    EXPECT_EQ(D().Edit17->Text(), "20.0000");
+}
+
+TEST_F(Commands, TheIdentificationPageLocksTheCommandsUntilTheInputsPage) {
+    D().UpdateObligatoryInputFlag();
+    ui::test::ClickTab(D().PageControl1, 2);
+    EXPECT_FALSE(D().Button1->Enabled() || D().Button3->Enabled() || D().Button4->Enabled() ||
+                 D().Button9->Enabled());
+    EXPECT_FALSE(D().GroupBox12->Visible());
+    EXPECT_EQ(D().Label177->Caption(), "40");
+    EXPECT_EQ(D().Edit42->Text(), "1.000");
+    EXPECT_EQ(D().Edit38->Text(), rt::Str(static_cast<long long>(G.SpanTeethProposed2)));
+    ui::test::ClickTab(D().PageControl1, 0);
+    EXPECT_TRUE(D().Button1->Enabled() && D().Button3->Enabled() && D().Button4->Enabled());
+    EXPECT_TRUE(D().GroupBox12->Visible());
+}
+
+TEST_F(Commands, LeavingTheIdentificationPageRemovesTheBacklash) {
+    G.jn = 0.1;
+    G.TestDimensionsOutdated = false;
+    ui::test::ClickTab(D().PageControl1, 2);
+    G.jn = 0.1;
+    ui::test::Click(D().Edit42);  // the exit fires only with the focus inside the page
+    ui::test::ClickTab(D().PageControl1, 0);
+    EXPECT_EQ(G.jn, 0);
+    EXPECT_EQ(D().Edit21->Text(), "0");
+    EXPECT_TRUE(G.TestDimensionsOutdated);
+    EXPECT_TRUE(G.BacklashMethodPending && G.ThinBothWheels);
+}
+
+TEST_F(Commands, HelpFollowsTheFieldAndThePage) {
+    struct Case {
+        ui::Control* focus;
+        unsigned command, context;
+    };
+    const Case cases[] = {
+        {D().Edit1, ui::HELP_CONTEXT, 2},  {D().Edit9, ui::HELP_CONTEXT, 5},   {D().Button6, ui::HELP_CONTEXT, 5},
+        {D().Edit16, ui::HELP_CONTEXT, 3}, {D().CheckBox1, ui::HELP_CONTEXT, 3}, {D().Edit18, ui::HELP_CONTEXT, 4},
+        {D().Button8, ui::HELP_CONTEXT, 4}, {D().Button1, ui::HELP_FINDER, 0},
+    };
+    for (const Case& c : cases) {
+        D().SetActiveControl(c.focus);
+        ui::test::F1();
+    }
+    ui::test::ClickTab(D().PageControl1, 1);
+    ui::test::F1();
+    ui::test::ClickTab(D().PageControl1, 2);
+    ui::test::F1();
+    ASSERT_EQ(ui::test::HelpCalls().size(), std::size(cases) + 2);
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(ui::test::HelpCalls()[i].Command, cases[i].command) << i;
+        EXPECT_EQ(ui::test::HelpCalls()[i].Data, cases[i].context) << i;
+    }
+    EXPECT_EQ(ui::test::HelpCalls()[std::size(cases)].Data, 13u);
+    EXPECT_EQ(ui::test::HelpCalls()[std::size(cases) + 1].Data, 15u);
+
+    ui::test::SetHelpResult(false);
+    G.FocusField = 4;
+    SkipInputChecks = true;
+    D().HelpBtnClick();
+    EXPECT_EQ(ui::test::HelpCalls().back().Data, 15u);  // the page shown wins
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Help is missing."});
+    EXPECT_FALSE(SkipInputChecks);
+}
+
+}  // namespace
+}  // namespace ostrimo::test
