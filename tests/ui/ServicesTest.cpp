@@ -205,7 +205,10 @@ TEST(ProductionBitmap, WritesABmpOfFourBitsPerPixel) {
     EXPECT_THROW(ui::ProductionServices().SaveBitmap(b.FileImage(), "/nonexistent/dir/x.bmp"), rt::FileError);
 }
 
+// The window that opened the dialog has the keyboard again after it.
 TEST(ProductionDialogs, FileDialogReturnsTheChosenNameWithItsDefaultExtension) {
+    ui::Form owner("Owner");
+    owner.Show();
     QTemporaryDir dir;
     ui::SaveDialog save;
     save.Filter = "Bitmap (*.BMP)|*.BMP";
@@ -219,6 +222,8 @@ TEST(ProductionDialogs, FileDialogReturnsTheChosenNameWithItsDefaultExtension) {
     });
     ASSERT_TRUE(ui::ProductionServices().ExecuteFileDialog(save));
     EXPECT_EQ(save.FileName, dir.filePath("TISK1.BMP").toStdString());
+    ui::test::ProcessEvents();
+    EXPECT_EQ(QGuiApplication::focusWindow(), owner.windowHandle());
 }
 
 TEST(ProductionDialogs, PrintDialogOffersBitmapFilesInsteadOfPaper) {

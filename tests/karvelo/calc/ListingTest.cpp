@@ -45,10 +45,11 @@ protected:
     static void SpectrumCase();
     std::vector<std::string> Vys() { return Listing(&WriteResultsListing, "/home/designer/cases/gear.VYS"); }
 
+    static std::string GoldenPath(const std::string& name) { return test::SourcePath("tests/karvelo/calc/golden/" + name); }
     // Lines of a golden file (UTF-8, LF line ends).
     static std::vector<std::string> Golden(const std::string& name) {
-        std::ifstream in("golden/" + name);
-        EXPECT_TRUE(in) << "golden/" << name;
+        std::ifstream in(GoldenPath(name));
+        EXPECT_TRUE(in) << GoldenPath(name);
         std::vector<std::string> lines;
         for (std::string line; std::getline(in, line);) lines.push_back(line);
         return lines;
@@ -56,7 +57,7 @@ protected:
     // With KARVELO_WRITE_GOLDEN set the golden file is written from `actual` (to review by hand).
     static void ExpectGolden(const std::vector<std::string>& actual, const std::string& name) {
         if (std::getenv("KARVELO_WRITE_GOLDEN")) {
-            std::ofstream out("golden/" + name);
+            std::ofstream out(GoldenPath(name));
             for (const std::string& line : actual) out << line << '\n';
         }
         ExpectLines(actual, Golden(name));
