@@ -158,6 +158,10 @@ protected:
     bool Refused() const { return refused_; }
     // Makes field n the window's active control.
     void FocusField(int n);
+    // A variable of G that the running check derives from its entry before the entry is refused:
+    // it gets its value back with the field's own variables when the window hides while the entry
+    // stays refused.  Call it before the variable is changed.
+    void DerivedFromEntry(double& var) { Remember(&var, sizeof var); }
 
     // ---- writing fields
     void ShowNumber(int n, double x, int width, int decimals);
