@@ -157,22 +157,8 @@ TEST_F(LoadingWindow, UnitSwitchesConvertEveryLoadAndBackAgain) {
         EXPECT_NEAR(G.*v, before.*v, 1e-12 * before.*v);
 }
 
-TEST_F(LoadingWindow, DirectEquivalentLoadsBecomeTheNominalLoadOfOneLevel) {
-    G.LoadInputMethod = 3;
-    G.LoadAsForce = true;
-    InLoad([&] {
-        const char* loads[] = {"21000", "26000", "19000", "24000"};
-        for (int k = 0; k < 4; ++k) Put(load.Field(22 + k), loads[k]);
-        EXPECT_TRUE(G.EquivLoadGiven2);
-        EXPECT_EQ(G.FtHe1, 26000);
-        Click(load.RadioButton3);
-        EXPECT_EQ(G.Ftjm, 26000);
-        EXPECT_EQ(load.Field(1)->Text(), "26000.0");
-        load.ModalResult = ui::mrCancel;
-    });
-}
-
-// Another input window makes the shown equivalents out of date; typed ones stay.
+// Another input window makes the shown equivalents out of date; typed ones stay, and one level
+// takes the largest of them.
 TEST_F(LoadingWindow, TypedEquivalentLoadsSurviveAVisitToAnotherWindow) {
     G.LoadInputMethod = 3;
     InLoad([&] {
@@ -182,7 +168,11 @@ TEST_F(LoadingWindow, TypedEquivalentLoadsSurviveAVisitToAnotherWindow) {
     G.EquivalentStressesCurrent = false;
     InLoad([&] {
         EXPECT_EQ(G.TFe2, 2400);
+        EXPECT_TRUE(G.EquivLoadGiven2);
         EXPECT_EQ(load.Field(25)->Text(), "2500.0");
+        Click(load.RadioButton3);  // one level: the largest of them
+        EXPECT_EQ(G.Tjm, 2500);
+        EXPECT_EQ(load.Field(1)->Text(), "2500.0");
         Click(load.Button14);
     });
     EXPECT_EQ(ui::test::ModalShows().back().Result, ui::mrOk);
