@@ -11,6 +11,7 @@
 #include "karvelo/forms/KHbetaF.h"
 #include "karvelo/forms/MaterialyF.h"
 #include "karvelo/forms/SpektrumF.h"
+#include "karvelo/forms/ZatizeniF.h"
 
 namespace karvelo {
 
@@ -82,6 +83,11 @@ void TForm1::RefreshAfterLoad() {
     for (int n : G.LoadAsForce ? forceHeaders : torqueHeaders) s.HeaderLabel(n)->Show();
     s.HideSpectrumRows();
     s.ShowSpectrumRows();
+    // The spectrum loads are held in the loaded unit; equivalent loads given in the file stay
+    // given when the loading window opens.
+    G.SpectrumForces = G.LoadAsForce;
+    G.SpectrumTorques = !G.LoadAsForce;
+    Zatizeni_F->MarkLoadedEquivalentLoads();
     G.LoadedFromFile = 1;
     SetCaption(G.MethodC ? kCaptionMethodC : kCaptionMethodB);
     Panel1->SetVisible(G.LifeValid);

@@ -147,7 +147,7 @@ TEST_F(SaveLoad, SpectrumCaseOpensTheSpectrumWindowAlsoWhenTheDialogIsCancelled)
         EXPECT_EQ(f.Caption(), "Exact calculation of the equivalent load and the stress by Mainer");
         EXPECT_TRUE(Spektrum_F->HeaderLabel(32)->Visible());
         EXPECT_FALSE(Spektrum_F->HeaderLabel(30)->Visible());
-        EXPECT_TRUE(Spektrum_F->LoadEdit[G.LevelCount]->Visible());
+        EXPECT_TRUE(Spektrum_F->LevelField(TSpektrum_F::kLoad, G.LevelCount)->Visible());
         Click(Spektrum_F->Button2);
     });
     Click(Form1->Button10);
