@@ -113,8 +113,8 @@ void MeanStress(const std::string& code, const std::string& form, double YS, dou
 }
 
 // Static end and permissible stress of one gear for N working cycles.
-void FollowBendingCurve(double N, double stat, double ref, double NFlim, double qF, double& NFstat, double& qF_,
-                        double& SigmaFP, double& YN) {
+void FollowBendingCurve(double N, double stat, double ref, double NFlim, double qF, double& NFstat, double& SigmaFP,
+                        double& YN) {
     using Ext = long double;
     NFstat = static_cast<double>(NFlim * std::pow(Ext{ref} / stat, Ext{qF}));
     Ext sigma;
@@ -123,7 +123,7 @@ void FollowBendingCurve(double N, double stat, double ref, double NFlim, double 
     } else if (N < NFlim) {
         sigma = ref * std::pow(Ext{NFlim} / N, 1 / Ext{qF});
     } else {
-        sigma = PermissibleBeyondEndurance(ref, NFlim, N, qF_);
+        sigma = PermissibleBeyondEndurance(ref, NFlim, N);
     }
     SigmaFP = static_cast<double>(sigma);
     YN = SigmaFP / ref;
@@ -211,8 +211,8 @@ void ComputePermissibleBendingStress() {
         g.ResumeCalculation = false;
         return;
     }
-    FollowBendingCurve(N1, g.Sigmafpb1stat, g.Sigmafpb1ref, g.NFlim1, g.qF1, g.NFstat1, g.qF_1, g.SigmaFP1, g.YN1);
-    FollowBendingCurve(N2, g.Sigmafpb2stat, g.Sigmafpb2ref, g.NFlim2, g.qF2, g.NFstat2, g.qF_2, g.SigmaFP2, g.YN2);
+    FollowBendingCurve(N1, g.Sigmafpb1stat, g.Sigmafpb1ref, g.NFlim1, g.qF1, g.NFstat1, g.SigmaFP1, g.YN1);
+    FollowBendingCurve(N2, g.Sigmafpb2stat, g.Sigmafpb2ref, g.NFlim2, g.qF2, g.NFstat2, g.SigmaFP2, g.YN2);
     // A spectrum whose largest level reaches the static limit is judged at the static limit.
     const int n = g.LevelCount;
     if (g.LoadInputMethod == 2 && n >= 1 && n <= kMaxLevels) {

@@ -80,52 +80,6 @@ bool AskAboutRim(const char* question, double ratio, double limit) {
     return false;
 }
 
-// The results the main window shows must be numbers: anything else stops with its name.
-bool KeyResultsFinite() {
-    const GlobalData& g = G;
-    const std::pair<const char*, double> results[] = {
-        {"The elasticity factor ZE", g.ZE},
-        {"The zone factor ZH", g.ZH},
-        {"The contact ratio factor Zepsilon", g.Zepsilon},
-        {"The helix angle factor Zbeta", g.Zbeta},
-        {"The single pair tooth contact factor ZB", g.ZB},
-        {"The single pair tooth contact factor ZD", g.ZD},
-        {"The dynamic factor Kv", g.Kv},
-        {"The face load factor KHbeta", g.KHbeta},
-        {"The face load factor KFbeta", g.KFbeta},
-        {"The transverse load factor KHalfa", g.KHalfa},
-        {"The transverse load factor KFalfa", g.KFalfa},
-        {"The load factor KH", g.KH},
-        {"The load factor KF", g.KF},
-        {"The tooth form factor YF1", g.YF1},
-        {"The tooth form factor YF2", g.YF2},
-        {"The stress correction factor YS1", g.YS1},
-        {"The stress correction factor YS2", g.YS2},
-        {"The notch factor YSg1", g.YSg1},
-        {"The notch factor YSg2", g.YSg2},
-        {"The helix angle factor Ybeta", g.Ybeta},
-        {"The rim factor YB1", g.YB1},
-        {"The rim factor YB2", g.YB2},
-        {"The deep tooth factor YDT", g.YDT},
-        {"The contact stress SigmaH1", g.SigmaH1},
-        {"The contact stress SigmaH2", g.SigmaH2},
-        {"The permissible contact stress SigmaHP1", g.SigmaHP1},
-        {"The permissible contact stress SigmaHP2", g.SigmaHP2},
-        {"The safety factor SH1", g.SH1},
-        {"The safety factor SH2", g.SH2},
-        {"The tooth-root stress SigmaF1", g.SigmaF1},
-        {"The tooth-root stress SigmaF2", g.SigmaF2},
-        {"The permissible tooth-root stress SigmaFP1", g.SigmaFP1},
-        {"The permissible tooth-root stress SigmaFP2", g.SigmaFP2},
-        {"The safety factor SF1", g.SF1},
-        {"The safety factor SF2", g.SF2},
-    };
-    for (const auto& [what, value] : results)
-        if (!StopUnlessFinite(value, what)) return false;
-    return true;
-}
-
-
 bool AllFinite(std::initializer_list<std::pair<const char*, double>> results) {
     for (const auto& [what, value] : results)
         if (!StopUnlessFinite(value, what)) return false;
@@ -198,6 +152,129 @@ void NoFailureWithoutEquivalentLoad(double equivalentForce, double& safety) {
 }
 
 }  // namespace
+
+std::vector<NamedResult> ShownResults() {
+    const GlobalData& g = G;
+    std::vector<NamedResult> r;
+    auto add = [&r](std::string what, double value) { r.push_back({std::move(what), value}); };
+    // Pinion and wheel twins: "<kind> <symbol>1" and "<kind> <symbol>2".
+    auto pair = [&add](const std::string& kind, const std::string& symbol, double v1, double v2,
+                       const std::string& suffix = "") {
+        add(kind + " " + symbol + "1" + suffix, v1);
+        add(kind + " " + symbol + "2" + suffix, v2);
+    };
+    const int last = g.LevelCount;
+    const bool levels = last >= 1 && last <= kMaxLevels;
+    const bool spectrumByDamage = g.LoadInputMethod == 2 && g.CalcMethodics > 2;
+
+    // The factors of the main window's panels come first, so that a stop names the origin
+    // rather than the stress that follows from it.
+    add("The load factor KF", g.KF);
+    add("The dynamic factor Kv", g.Kv);
+    add("The transverse load factor KFalfa", g.KFalfa);
+    add("The face load factor KFbeta", g.KFbeta);
+    add("The transverse contact ratio epsalfa", g.epsalfa);
+    add("The overlap ratio epsbeta", g.epsbeta);
+    add("The deep tooth factor YDT", g.YDT);
+    add("The helix angle factor Ybeta", g.Ybeta);
+    pair("The tooth form factor", "YF", g.YF1, g.YF2);
+    pair("The stress correction factor", "YS", g.YS1, g.YS2);
+    pair("The notch factor", "YSg", g.YSg1, g.YSg2);
+    pair("The rim factor", "YB", g.YB1, g.YB2);
+    pair("The life factor", "YN", g.YN1, g.YN2);
+    pair("The relative notch sensitivity factor", "YdrelT", g.YdrelT1, g.YdrelT2);
+    pair("The relative surface factor", "YRrelT", g.YRrelT1, g.YRrelT2);
+    pair("The size factor", "YX", g.YX1, g.YX2);
+    add("The load factor KH", g.KH);
+    add("The transverse load factor KHalfa", g.KHalfa);
+    add("The face load factor KHbeta", g.KHbeta);
+    add("The application factor KA", g.KA);
+    add("The contact ratio factor Zepsilon", g.Zepsilon);
+    add("The helix angle factor Zbeta", g.Zbeta);
+    add("The elasticity factor ZE", g.ZE);
+    add("The zone factor ZH", g.ZH);
+    add("The single pair tooth contact factor ZB", g.ZB);
+    add("The single pair tooth contact factor ZD", g.ZD);
+    pair("The life factor", "ZN", g.ZN1, g.ZN2);
+    add("The size factor ZX", g.ZX);
+    add("The work hardening factor ZW", g.ZW);
+    add("The lubricant factor ZL", g.ZL);
+    add("The velocity factor ZV", g.ZV);
+    add("The roughness factor ZR", g.ZR);
+    // Their stresses and safety factors.
+    pair("The reference tooth-root stress", "SigmaFP", g.Sigmafpb1ref, g.Sigmafpb2ref, "ref");
+    pair("The static tooth-root stress", "SigmaFP", g.Sigmafpb1stat, g.Sigmafpb2stat, "stat");
+    pair("The tooth-root stress", "SigmaF", g.SigmaF1, g.SigmaF2);
+    pair("The permissible tooth-root stress", "SigmaFP", g.SigmaFP1, g.SigmaFP2);
+    pair("The safety factor", "SF", g.SF1, g.SF2);
+    pair("The reference contact stress", "SigmaHP", g.SigmaHP1ref, g.SigmaHP2ref, "ref");
+    pair("The static contact stress", "SigmaHP", g.SigmaHP1stat, g.SigmaHP2stat, "stat");
+    pair("The contact stress", "SigmaH", g.SigmaH1, g.SigmaH2);
+    pair("The permissible contact stress", "SigmaHP", g.SigmaHP1, g.SigmaHP2);
+    pair("The safety factor", "SH", g.SH1, g.SH2);
+    // The maximum stresses: those of the largest level of a spectrum (the last once it is
+    // prepared) or of current service-life results, else the stresses of the case.
+    if ((spectrumByDamage || g.LifeValid) && levels) {
+        pair("The maximum tooth-root stress", "SigmaF", g.SigmaF1Level[last], g.SigmaF2Level[last], "max");
+        pair("The maximum contact stress", "SigmaH", g.SigmaH1Level[last], g.SigmaH2Level[last], "max");
+    }
+
+    // The results listing adds the mean stress factors.
+    pair("The mean stress factor", "YM", g.YM1ref, g.YM2ref, "ref");
+    pair("The mean stress factor", "YM", g.YM1stat, g.YM2stat, "stat");
+    if (g.LifeValid) {
+        pair("The safety factor", "SF", g.SF1life, g.SF2life);
+        pair("The safety factor", "SH", g.SH1life, g.SH2life);
+        pair("The service life", "LF", g.LF1, g.LF2);
+        pair("The service life", "LH", g.LH1, g.LH2);
+    }
+    // The input listing: geometry and deviations as derived, cycles from hours, the method C
+    // components, the factors of the spectrum levels.
+    add("The centre distance a", g.a);
+    pair("The tip diameter", "da", g.da1, g.da2);
+    pair("The single pitch deviation", "fp", g.fp1, g.fp2);
+    pair("The helix slope deviation", "fHbeta", g.fHbeta1, g.fHbeta2);
+    pair("The profile form deviation", "ffalfa", g.ffalfa1, g.ffalfa2);
+    pair("The cycle number", "NL", g.NL1, g.NL2);
+    if (g.KHbetaMethod == "ISO_C" && g.KHbetaCalcVariant == "c") {
+        add("The component deflection fsh", g.fsh);
+        add("The manufacturing misalignment fma", g.fma);
+    }
+    if (g.LoadInputMethod == 2 && levels) {
+        for (int i = 1; i <= last; ++i) {
+            const std::string level = " of level " + std::to_string(i);
+            add("The face load factor KHbeta" + level, g.KHbetaLevel[i]);
+            add("The transverse load factor KHalfa" + level, g.KHalfaLevel[i]);
+            add("The transverse load factor KFalfa" + level, g.KFalfaLevel[i]);
+            add("The dynamic factor Kv" + level, g.KvLevel[i]);
+            add("The face load factor KFbeta" + level, g.KFbetaLevel[i]);
+        }
+        add("The equivalent face load factor KHbeta", g.KHbetaEkv);
+        add("The equivalent transverse load factor KHalfa", g.KHalfaEkv);
+        add("The equivalent transverse load factor KFalfa", g.KFalfaEkv);
+        add("The equivalent dynamic factor Kv", g.KvEkv);
+        add("The equivalent face load factor KFbeta", g.KFbetaEkv);
+    }
+    // The data file stores the equivalent loads and stresses.
+    if (g.LoadInputMethod > 1) {
+        const bool f = g.LoadAsForce;
+        pair(f ? "The equivalent force" : "The equivalent torque", f ? "FtFe" : "TFe", f ? g.FtFe1 : g.TFe1,
+             f ? g.FtFe2 : g.TFe2);
+        pair(f ? "The equivalent force" : "The equivalent torque", f ? "FtHe" : "THe", f ? g.FtHe1 : g.THe1,
+             f ? g.FtHe2 : g.THe2);
+    }
+    if (spectrumByDamage) {
+        pair("The equivalent stress", "SigmaF", g.SigmaF1ekv, g.SigmaF2ekv, "ekv");
+        pair("The equivalent stress", "SigmaH", g.SigmaH1ekv, g.SigmaH2ekv, "ekv");
+    }
+    return r;
+}
+
+bool ShownResultsFinite() {
+    for (const NamedResult& result : ShownResults())
+        if (!StopUnlessFinite(result.value, result.what)) return false;
+    return true;
+}
 
 double SafetyFactor(double permissible, double stress) { return stress > 0 ? permissible / stress : 0.0; }
 
@@ -401,6 +478,10 @@ void RunCalculation() {
         else
             ComputeKvMethodB();
         if (!g.ResumeCalculation) return;
+    } else if (!singleLoadFactors) {
+        // Equivalent loads have the dynamic factor of the equivalent load (the stresses take it
+        // below), also in the mean load of KHbeta: not the one a previous calculation left.
+        g.Kv = g.KvEkv;
     }
     if (g.KHbetaMethod == "ISO_C") ComputeKHbeta();
     if (singleLoadFactors) ComputeKHalpha();
@@ -410,7 +491,6 @@ void RunCalculation() {
     if (!g.ResumeCalculation) return;
     ComputeBendingStress();
     if (!g.ResumeCalculation) return;
-    if (!KeyResultsFinite()) return;
 
     if (g.LoadInputMethod == 2 && !g.SpectrumLevelsShown) {
         // The level routines mark the dynamic and transverse factor restrictions afresh.
@@ -425,6 +505,7 @@ void RunCalculation() {
         for (int i = 1; i <= g.LevelCount; ++i) ComputeKHalphaLevel(i);
         if (!g.ResumeCalculation) return;
     }
+    if (!ShownResultsFinite()) return;
 
     CheckValidityRestrictions();
     g.CalculationRunning = false;

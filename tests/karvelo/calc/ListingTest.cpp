@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "CalculationRoad.h"
 #include "FilesFixture.h"
 #include "karvelo/calc/Pripustna_napeti_dotyk.h"
 #include "karvelo/calc/Vypocet.h"
@@ -142,23 +143,7 @@ TEST_F(ListingTest, FormatListingNumber) {
     EXPECT_EQ(FormatListingNumber(std::numeric_limits<double>::infinity()), "+INF");
 }
 
-// The Calculation command without its window: for a spectrum the permissible contact stress, the
-// per-level KFbeta and factor products and the spectrum evaluation first, then the calculation.
-void Calculate() {
-    GlobalData& g = G;
-    if (g.LoadInputMethod == 2) {
-        ComputePermissibleContactStress();
-        if (!g.KFbetaDirect) ComputeKFbetaLevels();
-        for (int i = 1; i <= g.LevelCount; ++i) {
-            g.SpectrumCol1[i] = g.KHbetaLevel[i] * g.KHalfaLevel[i] * g.KvLevel[i];
-            g.SpectrumCol3[i] = g.KFbetaLevel[i] * g.KFalfaLevel[i] * g.KvLevel[i];
-        }
-        EvaluateSpectrum();
-        ASSERT_TRUE(g.ResumeCalculation);
-    }
-    RunCalculation();
-    ASSERT_TRUE(g.ResumeCalculation);
-}
+void Calculate() { ASSERT_TRUE(test::CalculateAsTheMainWindow()); }
 
 TEST_F(ListingTest, CalculatedOneLoadCaseGolden) {
     Defaults(1);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "CalculationRoad.h"
 #include "CoreFixture.h"
 #include "karvelo/calc/Global.h"
 #include "karvelo/calc/Pripustna_napeti_dotyk.h"
@@ -32,17 +33,8 @@ protected:
     }
     // What the main window's Calculation command runs for a spectrum before the calculation.
     static void EvaluateAsTheMainWindowDoes() {
-        ComputePermissiblePrelude();
+        test::PrepareSpectrumLevels();
         EvaluateSpectrum();
-    }
-    static void ComputePermissiblePrelude() {
-        GlobalData& g = G;
-        ComputePermissibleContactStress();
-        if (!g.KFbetaDirect) ComputeKFbetaLevels();
-        for (int i = 1; i <= g.LevelCount; ++i) {
-            g.SpectrumCol1[i] = g.KHbetaLevel[i] * g.KHalfaLevel[i] * g.KvLevel[i];
-            g.SpectrumCol3[i] = g.KFbetaLevel[i] * g.KFalfaLevel[i] * g.KvLevel[i];
-        }
     }
     static std::vector<std::string> Windows() { return DefaultWindowRecorder().Names(); }
     static bool OnlyNonModalRequests() {
