@@ -72,6 +72,12 @@ void FollowContactCurve(ContactCurve c, double N) {
 
 }  // namespace
 
+bool DirectFactorsPositive(std::span<const DirectFactor> factors) {
+    for (const DirectFactor& f : factors)
+        if (f.given && !StopUnlessPositive(f.value, f.what)) return false;
+    return true;
+}
+
 bool IsOneOfClasses(const std::string& code, std::initializer_list<const char*> codes) {
     for (const char* c : codes)
         if (code == c) return true;
@@ -232,6 +238,16 @@ void ComputeWorkHardeningFactorZW() {
 
 void ComputePermissibleContactStress() {
     GlobalData& g = G;
+    // Factors given directly are positive: the life interpolation takes the logarithm of their
+    // ratio to the static value, and the life factor is the permissible stress over their product.
+    const DirectFactor direct[] = {
+        {g.ZLrefDirect, g.ZLref, "The lubricant factor ZL"},
+        {g.ZVrefDirect, g.ZVref, "The velocity factor ZV"},
+        {g.ZRrefDirect, g.ZRref, "The roughness factor ZR"},
+        {g.ZW2refDirect, g.ZW2ref, "The work hardening factor ZW"},
+        {g.ZW2statDirect, g.ZW2stat, "The work hardening factor ZW"},
+    };
+    if (!DirectFactorsPositive(direct)) return;
     double N1, N2;
     DetermineWorkingCycles(false, N1, N2);
     SetStaticLifeFactorsZNT();

@@ -458,6 +458,7 @@ void RunCalculation() {
         g.ResumeCalculation = false;
         return;
     }
+    if (!CheckCommonFaceWidth()) return;
     ComputeContactRatios();
     if (!g.ResumeCalculation) return;
     if (g.epsgama < 1) {
@@ -493,6 +494,7 @@ void RunCalculation() {
     if (!g.ResumeCalculation) return;
 
     if (g.LoadInputMethod == 2 && !g.SpectrumLevelsShown) {
+        if (!CheckLevelCount()) return;
         // The level routines mark the dynamic and transverse factor restrictions afresh.
         for (int slot = 20; slot <= 30; ++slot) g.ValidityKinds[slot] = 0;
         g.ValidityKinds[35] = g.ValidityKinds[36] = 0;
@@ -515,6 +517,7 @@ void RunCalculation() {
 void EvaluateSpectrum() {
     GlobalData& g = G;
     g.ResumeCalculation = true;
+    if (!CheckLevelCount()) return;
     if (!SpectrumIsComputable()) {
         StopCalculation(
             "The load spectrum can not be evaluated: the load, the cycles (hours) and the speed of every level must "

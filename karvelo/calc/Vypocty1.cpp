@@ -483,6 +483,18 @@ bool StopUnlessFinite(double value, const std::string& what) {
     return false;
 }
 
+bool StopUnlessPositive(double value, const std::string& what) {
+    if (value > 0) return true;
+    StopCalculation(what + " can not be calculated from these input data.");
+    return false;
+}
+
+bool CheckLevelCount() {
+    if (G.LevelCount >= 1 && G.LevelCount <= kMaxLevels) return true;
+    StopCalculation("The number of load levels must be from 1 to 20.");
+    return false;
+}
+
 bool CheckCommonFaceWidth() {
     if (G.b > 0) return true;
     StopCalculation("Common facewidth b must be greater than 0 - the faces of the gears do not overlap.");

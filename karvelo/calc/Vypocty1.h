@@ -74,6 +74,12 @@ double ComputeRunningInAllowance(const std::string& materialCode, double deviati
 // calculation: "<what> can not be calculated from these input data." is shown (once, while the
 // calculation is still running) and ResumeCalculation cleared.  True when the value is finite.
 bool StopUnlessFinite(double value, const std::string& what);
+// The same for a value that must be greater than 0, such as a factor given directly: a factor of
+// 0 or below stops with "<what> can not be calculated from these input data.".
+bool StopUnlessPositive(double value, const std::string& what);
+// A spectrum has 1 to 20 levels: another LevelCount stops with "The number of load levels must be
+// from 1 to 20.".  True when it is in range.
+bool CheckLevelCount();
 // Shows `text` unless the calculation has already stopped, then clears ResumeCalculation.
 void StopCalculation(const std::string& text);
 // The load factors divide by the common face width: b <= 0 (faces that do not overlap) stops

@@ -177,11 +177,23 @@ TEST_F(SpectrumRoadTest, SpectrumThatCannotBeEvaluatedStops) {
     EXPECT_EQ(notices.Texts(),
               std::vector<std::string>{"The application factor KAF1 can not be calculated from these input data."});
 
-    notices.Clear();
-    DefaultSpectrum(4);
-    G.LevelCount = 0;
-    EvaluateSpectrum();
-    EXPECT_EQ(notices.Texts(), std::vector<std::string>{refused});
+    // More levels than the table holds: the evaluation, the service life and the calculation stop.
+    for (int count : {0, 21}) {
+        notices.Clear();
+        DefaultSpectrum(4);
+        G.LevelCount = static_cast<std::int16_t>(count);
+        EvaluateSpectrum();
+        ComputeServiceLife();
+        ComputeKFbetaLevels();
+        G.SpectrumLevelsShown = false;
+        for (bool methodC : {false, true}) {
+            G.MethodC = methodC;
+            RunCalculation();
+            EXPECT_FALSE(G.ResumeCalculation);
+        }
+        EXPECT_EQ(notices.Texts(), std::vector<std::string>(4, "The number of load levels must be from 1 to 20."))
+            << count;
+    }
 }
 
 }  // namespace
