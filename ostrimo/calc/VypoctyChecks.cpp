@@ -16,6 +16,9 @@ using namespace checks;
 
 namespace {
 
+// Tooth positions of the radial assembling check.
+constexpr std::int32_t kMaxAssemblyPositions = 1000000;
+
 // The sum of AMC at which the working transverse pressure angle becomes zero.
 double CriticalAmcSum(double zSum) { return -Inv(G.alfat) * zSum / (2 * Tan(G.alfan)); }
 
@@ -375,6 +378,10 @@ void CheckInterferenceInternal() {
             const auto positions = [&](double span) {
                 return std::min(rt::TruncInt<std::int32_t>(span / pitch2), static_cast<std::int32_t>(z2));
             };
+            // One position per wheel tooth: a wheel of more teeth than this is no gear to check.
+            if (positions(theta2 - phi2) > kMaxAssemblyPositions || positions(theta2 + kPi / z2 - phi2) >
+                                                                         kMaxAssemblyPositions)
+                return RefuseImpossibleGeometry();
             for (std::int32_t i = 1, n = positions(theta2 - phi2); i <= n; ++i)
                 if (dA1 * std::sin(phi1 + i * pitch1) > dA2 * std::sin(phi2 + i * pitch2))
                     g.AssemblyInterferenceSpace = true;
