@@ -227,6 +227,14 @@ std::vector<NamedResult> ShownResults() {
         pair("The safety factor", "SH", g.SH1life, g.SH2life);
         pair("The service life", "LF", g.LF1, g.LF2);
         pair("The service life", "LH", g.LH1, g.LH2);
+        if (g.LifeFromSafety && !g.SpectrumInCycles) {
+            // listed in hours of the pinion speed; the wheel turns z1/|z2| times as often
+            auto hours = [&g](double cycles, bool wheel) {
+                return wheel ? std::fabs(g.z2) * (cycles / 60 / g.n1) / g.z1 : cycles / 60 / g.n1;
+            };
+            pair("The service life in hours", "LF", hours(g.LF1, false), hours(g.LF2, true));
+            pair("The service life in hours", "LH", hours(g.LH1, false), hours(g.LH2, true));
+        }
     }
     // The input listing: geometry and deviations as derived, cycles from hours, the method C
     // components, the factors of the spectrum levels.
@@ -241,8 +249,14 @@ std::vector<NamedResult> ShownResults() {
         add("The manufacturing misalignment fma", g.fma);
     }
     if (g.LoadInputMethod == 2 && levels) {
+        // The ratio modes list each level's load against the reference load.
+        const double reference = g.LoadAsForce ? (g.SpectrumRatioToMin ? g.Ftmin : g.Ftmax)
+                                               : (g.SpectrumRatioToMin ? g.Tmin : g.Tmax);
         for (int i = 1; i <= last; ++i) {
             const std::string level = " of level " + std::to_string(i);
+            if (!g.SpectrumAbsolute)
+                add("The load ratio" + level,
+                    g.SpectrumRatioMaxTo ? reference / g.SpectrumY[i] : g.SpectrumY[i] / reference);
             add("The face load factor KHbeta" + level, g.KHbetaLevel[i]);
             add("The transverse load factor KHalfa" + level, g.KHalfaLevel[i]);
             add("The transverse load factor KFalfa" + level, g.KFalfaLevel[i]);
