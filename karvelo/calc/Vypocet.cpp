@@ -151,102 +151,113 @@ void NoFailureWithoutEquivalentLoad(double equivalentForce, double& safety) {
     if (g.LoadInputMethod == 2 && g.CalcMethodics > 2 && equivalentForce == 0) safety = kNoFailureSafetyFactor;
 }
 
+// The shown results as they are collected: a variable of G, or a value formed from others.
+class ResultList {
+public:
+    std::vector<NamedResult> results;
+
+    void Add(std::string what, const double& field) { results.push_back({std::move(what), field, &field}); }
+    void Add(std::string what, double&& value) = delete;  // a formed value is Computed
+    void Computed(std::string what, double value) { results.push_back({std::move(what), value, nullptr}); }
+    // Pinion and wheel twins: "<kind> <symbol>1<suffix>" and "<kind> <symbol>2<suffix>".
+    void Pair(const std::string& kind, const std::string& symbol, const double& v1, const double& v2,
+              const std::string& suffix = "") {
+        Add(kind + " " + symbol + "1" + suffix, v1);
+        Add(kind + " " + symbol + "2" + suffix, v2);
+    }
+};
+
 }  // namespace
 
 std::vector<NamedResult> ShownResults() {
     const GlobalData& g = G;
-    std::vector<NamedResult> r;
-    auto add = [&r](std::string what, double value) { r.push_back({std::move(what), value}); };
-    // Pinion and wheel twins: "<kind> <symbol>1" and "<kind> <symbol>2".
-    auto pair = [&add](const std::string& kind, const std::string& symbol, double v1, double v2,
-                       const std::string& suffix = "") {
-        add(kind + " " + symbol + "1" + suffix, v1);
-        add(kind + " " + symbol + "2" + suffix, v2);
-    };
+    ResultList list;
     const int last = g.LevelCount;
     const bool levels = last >= 1 && last <= kMaxLevels;
     const bool spectrumByDamage = g.LoadInputMethod == 2 && g.CalcMethodics > 2;
 
     // The factors of the main window's panels come first, so that a stop names the origin
     // rather than the stress that follows from it.
-    add("The load factor KF", g.KF);
-    add("The dynamic factor Kv", g.Kv);
-    add("The transverse load factor KFalfa", g.KFalfa);
-    add("The face load factor KFbeta", g.KFbeta);
-    add("The transverse contact ratio epsalfa", g.epsalfa);
-    add("The overlap ratio epsbeta", g.epsbeta);
-    add("The deep tooth factor YDT", g.YDT);
-    add("The helix angle factor Ybeta", g.Ybeta);
-    pair("The tooth form factor", "YF", g.YF1, g.YF2);
-    pair("The stress correction factor", "YS", g.YS1, g.YS2);
-    pair("The notch factor", "YSg", g.YSg1, g.YSg2);
-    pair("The rim factor", "YB", g.YB1, g.YB2);
-    pair("The life factor", "YN", g.YN1, g.YN2);
-    pair("The relative notch sensitivity factor", "YdrelT", g.YdrelT1, g.YdrelT2);
-    pair("The relative surface factor", "YRrelT", g.YRrelT1, g.YRrelT2);
-    pair("The size factor", "YX", g.YX1, g.YX2);
-    add("The load factor KH", g.KH);
-    add("The transverse load factor KHalfa", g.KHalfa);
-    add("The face load factor KHbeta", g.KHbeta);
-    add("The application factor KA", g.KA);
-    add("The contact ratio factor Zepsilon", g.Zepsilon);
-    add("The helix angle factor Zbeta", g.Zbeta);
-    add("The elasticity factor ZE", g.ZE);
-    add("The zone factor ZH", g.ZH);
-    add("The single pair tooth contact factor ZB", g.ZB);
-    add("The single pair tooth contact factor ZD", g.ZD);
-    pair("The life factor", "ZN", g.ZN1, g.ZN2);
-    add("The size factor ZX", g.ZX);
-    add("The work hardening factor ZW", g.ZW);
-    add("The lubricant factor ZL", g.ZL);
-    add("The velocity factor ZV", g.ZV);
-    add("The roughness factor ZR", g.ZR);
+    list.Add("The load factor KF", g.KF);
+    list.Add("The dynamic factor Kv", g.Kv);
+    list.Add("The transverse load factor KFalfa", g.KFalfa);
+    list.Add("The face load factor KFbeta", g.KFbeta);
+    list.Add("The transverse contact ratio epsalfa", g.epsalfa);
+    list.Add("The overlap ratio epsbeta", g.epsbeta);
+    list.Add("The deep tooth factor YDT", g.YDT);
+    list.Add("The helix angle factor Ybeta", g.Ybeta);
+    list.Pair("The tooth form factor", "YF", g.YF1, g.YF2);
+    list.Pair("The stress correction factor", "YS", g.YS1, g.YS2);
+    list.Pair("The notch factor", "YSg", g.YSg1, g.YSg2);
+    list.Pair("The rim factor", "YB", g.YB1, g.YB2);
+    list.Pair("The life factor", "YN", g.YN1, g.YN2);
+    list.Pair("The relative notch sensitivity factor", "YdrelT", g.YdrelT1, g.YdrelT2);
+    list.Pair("The relative surface factor", "YRrelT", g.YRrelT1, g.YRrelT2);
+    list.Pair("The size factor", "YX", g.YX1, g.YX2);
+    list.Add("The load factor KH", g.KH);
+    list.Add("The transverse load factor KHalfa", g.KHalfa);
+    list.Add("The face load factor KHbeta", g.KHbeta);
+    list.Add("The application factor KA", g.KA);
+    list.Add("The contact ratio factor Zepsilon", g.Zepsilon);
+    list.Add("The helix angle factor Zbeta", g.Zbeta);
+    list.Add("The elasticity factor ZE", g.ZE);
+    list.Add("The zone factor ZH", g.ZH);
+    list.Add("The single pair tooth contact factor ZB", g.ZB);
+    list.Add("The single pair tooth contact factor ZD", g.ZD);
+    list.Pair("The life factor", "ZN", g.ZN1, g.ZN2);
+    list.Add("The size factor ZX", g.ZX);
+    list.Add("The work hardening factor ZW", g.ZW);
+    list.Add("The lubricant factor ZL", g.ZL);
+    list.Add("The velocity factor ZV", g.ZV);
+    list.Add("The roughness factor ZR", g.ZR);
     // Their stresses and safety factors.
-    pair("The reference tooth-root stress", "SigmaFP", g.Sigmafpb1ref, g.Sigmafpb2ref, "ref");
-    pair("The static tooth-root stress", "SigmaFP", g.Sigmafpb1stat, g.Sigmafpb2stat, "stat");
-    pair("The tooth-root stress", "SigmaF", g.SigmaF1, g.SigmaF2);
-    pair("The permissible tooth-root stress", "SigmaFP", g.SigmaFP1, g.SigmaFP2);
-    pair("The safety factor", "SF", g.SF1, g.SF2);
-    pair("The reference contact stress", "SigmaHP", g.SigmaHP1ref, g.SigmaHP2ref, "ref");
-    pair("The static contact stress", "SigmaHP", g.SigmaHP1stat, g.SigmaHP2stat, "stat");
-    pair("The contact stress", "SigmaH", g.SigmaH1, g.SigmaH2);
-    pair("The permissible contact stress", "SigmaHP", g.SigmaHP1, g.SigmaHP2);
-    pair("The safety factor", "SH", g.SH1, g.SH2);
+    list.Pair("The reference tooth-root stress", "SigmaFP", g.Sigmafpb1ref, g.Sigmafpb2ref, "ref");
+    list.Pair("The static tooth-root stress", "SigmaFP", g.Sigmafpb1stat, g.Sigmafpb2stat, "stat");
+    list.Pair("The tooth-root stress", "SigmaF", g.SigmaF1, g.SigmaF2);
+    list.Pair("The permissible tooth-root stress", "SigmaFP", g.SigmaFP1, g.SigmaFP2);
+    list.Pair("The safety factor", "SF", g.SF1, g.SF2);
+    list.Pair("The reference contact stress", "SigmaHP", g.SigmaHP1ref, g.SigmaHP2ref, "ref");
+    list.Pair("The static contact stress", "SigmaHP", g.SigmaHP1stat, g.SigmaHP2stat, "stat");
+    list.Pair("The contact stress", "SigmaH", g.SigmaH1, g.SigmaH2);
+    list.Pair("The permissible contact stress", "SigmaHP", g.SigmaHP1, g.SigmaHP2);
+    list.Pair("The safety factor", "SH", g.SH1, g.SH2);
     // The maximum stresses: those of the largest level of a spectrum (the last once it is
     // prepared) or of current service-life results, else the stresses of the case.
     if ((spectrumByDamage || g.LifeValid) && levels) {
-        pair("The maximum tooth-root stress", "SigmaF", g.SigmaF1Level[last], g.SigmaF2Level[last], "max");
-        pair("The maximum contact stress", "SigmaH", g.SigmaH1Level[last], g.SigmaH2Level[last], "max");
+        list.Pair("The maximum tooth-root stress", "SigmaF", g.SigmaF1Level[last], g.SigmaF2Level[last], "max");
+        list.Pair("The maximum contact stress", "SigmaH", g.SigmaH1Level[last], g.SigmaH2Level[last], "max");
     }
 
     // The results listing adds the mean stress factors.
-    pair("The mean stress factor", "YM", g.YM1ref, g.YM2ref, "ref");
-    pair("The mean stress factor", "YM", g.YM1stat, g.YM2stat, "stat");
+    list.Pair("The mean stress factor", "YM", g.YM1ref, g.YM2ref, "ref");
+    list.Pair("The mean stress factor", "YM", g.YM1stat, g.YM2stat, "stat");
     if (g.LifeValid) {
-        pair("The safety factor", "SF", g.SF1life, g.SF2life);
-        pair("The safety factor", "SH", g.SH1life, g.SH2life);
-        pair("The service life", "LF", g.LF1, g.LF2);
-        pair("The service life", "LH", g.LH1, g.LH2);
+        list.Pair("The safety factor", "SF", g.SF1life, g.SF2life);
+        list.Pair("The safety factor", "SH", g.SH1life, g.SH2life);
+        list.Pair("The service life", "LF", g.LF1, g.LF2);
+        list.Pair("The service life", "LH", g.LH1, g.LH2);
         if (g.LifeFromSafety && !g.SpectrumInCycles) {
             // listed in hours of the pinion speed; the wheel turns z1/|z2| times as often
-            auto hours = [&g](double cycles, bool wheel) {
+            auto hours = [&](double cycles, bool wheel) {
                 return wheel ? std::fabs(g.z2) * (cycles / 60 / g.n1) / g.z1 : cycles / 60 / g.n1;
             };
-            pair("The service life in hours", "LF", hours(g.LF1, false), hours(g.LF2, true));
-            pair("The service life in hours", "LH", hours(g.LH1, false), hours(g.LH2, true));
+            list.Computed("The service life in hours LF1", hours(g.LF1, false));
+            list.Computed("The service life in hours LF2", hours(g.LF2, true));
+            list.Computed("The service life in hours LH1", hours(g.LH1, false));
+            list.Computed("The service life in hours LH2", hours(g.LH2, true));
         }
     }
     // The input listing: geometry and deviations as derived, cycles from hours, the method C
     // components, the factors of the spectrum levels.
-    add("The centre distance a", g.a);
-    pair("The tip diameter", "da", g.da1, g.da2);
-    pair("The single pitch deviation", "fp", g.fp1, g.fp2);
-    pair("The helix slope deviation", "fHbeta", g.fHbeta1, g.fHbeta2);
-    pair("The profile form deviation", "ffalfa", g.ffalfa1, g.ffalfa2);
-    pair("The cycle number", "NL", g.NL1, g.NL2);
+    list.Add("The centre distance a", g.a);
+    list.Pair("The tip diameter", "da", g.da1, g.da2);
+    list.Pair("The single pitch deviation", "fp", g.fp1, g.fp2);
+    list.Pair("The helix slope deviation", "fHbeta", g.fHbeta1, g.fHbeta2);
+    list.Pair("The profile form deviation", "ffalfa", g.ffalfa1, g.ffalfa2);
+    list.Pair("The cycle number", "NL", g.NL1, g.NL2);
     if (g.KHbetaMethod == "ISO_C" && g.KHbetaCalcVariant == "c") {
-        add("The component deflection fsh", g.fsh);
-        add("The manufacturing misalignment fma", g.fma);
+        list.Add("The component deflection fsh", g.fsh);
+        list.Add("The manufacturing misalignment fma", g.fma);
     }
     if (g.LoadInputMethod == 2 && levels) {
         // The ratio modes list each level's load against the reference load.
@@ -255,33 +266,33 @@ std::vector<NamedResult> ShownResults() {
         for (int i = 1; i <= last; ++i) {
             const std::string level = " of level " + std::to_string(i);
             if (!g.SpectrumAbsolute)
-                add("The load ratio" + level,
-                    g.SpectrumRatioMaxTo ? reference / g.SpectrumY[i] : g.SpectrumY[i] / reference);
-            add("The face load factor KHbeta" + level, g.KHbetaLevel[i]);
-            add("The transverse load factor KHalfa" + level, g.KHalfaLevel[i]);
-            add("The transverse load factor KFalfa" + level, g.KFalfaLevel[i]);
-            add("The dynamic factor Kv" + level, g.KvLevel[i]);
-            add("The face load factor KFbeta" + level, g.KFbetaLevel[i]);
+                list.Computed("The load ratio" + level,
+                              g.SpectrumRatioMaxTo ? reference / g.SpectrumY[i] : g.SpectrumY[i] / reference);
+            list.Add("The face load factor KHbeta" + level, g.KHbetaLevel[i]);
+            list.Add("The transverse load factor KHalfa" + level, g.KHalfaLevel[i]);
+            list.Add("The transverse load factor KFalfa" + level, g.KFalfaLevel[i]);
+            list.Add("The dynamic factor Kv" + level, g.KvLevel[i]);
+            list.Add("The face load factor KFbeta" + level, g.KFbetaLevel[i]);
         }
-        add("The equivalent face load factor KHbeta", g.KHbetaEkv);
-        add("The equivalent transverse load factor KHalfa", g.KHalfaEkv);
-        add("The equivalent transverse load factor KFalfa", g.KFalfaEkv);
-        add("The equivalent dynamic factor Kv", g.KvEkv);
-        add("The equivalent face load factor KFbeta", g.KFbetaEkv);
+        list.Add("The equivalent face load factor KHbeta", g.KHbetaEkv);
+        list.Add("The equivalent transverse load factor KHalfa", g.KHalfaEkv);
+        list.Add("The equivalent transverse load factor KFalfa", g.KFalfaEkv);
+        list.Add("The equivalent dynamic factor Kv", g.KvEkv);
+        list.Add("The equivalent face load factor KFbeta", g.KFbetaEkv);
     }
     // The data file stores the equivalent loads and stresses.
     if (g.LoadInputMethod > 1) {
         const bool f = g.LoadAsForce;
-        pair(f ? "The equivalent force" : "The equivalent torque", f ? "FtFe" : "TFe", f ? g.FtFe1 : g.TFe1,
+        list.Pair(f ? "The equivalent force" : "The equivalent torque", f ? "FtFe" : "TFe", f ? g.FtFe1 : g.TFe1,
              f ? g.FtFe2 : g.TFe2);
-        pair(f ? "The equivalent force" : "The equivalent torque", f ? "FtHe" : "THe", f ? g.FtHe1 : g.THe1,
+        list.Pair(f ? "The equivalent force" : "The equivalent torque", f ? "FtHe" : "THe", f ? g.FtHe1 : g.THe1,
              f ? g.FtHe2 : g.THe2);
     }
     if (spectrumByDamage) {
-        pair("The equivalent stress", "SigmaF", g.SigmaF1ekv, g.SigmaF2ekv, "ekv");
-        pair("The equivalent stress", "SigmaH", g.SigmaH1ekv, g.SigmaH2ekv, "ekv");
+        list.Pair("The equivalent stress", "SigmaF", g.SigmaF1ekv, g.SigmaF2ekv, "ekv");
+        list.Pair("The equivalent stress", "SigmaH", g.SigmaH1ekv, g.SigmaH2ekv, "ekv");
     }
-    return r;
+    return list.results;
 }
 
 bool ShownResultsFinite() {

@@ -54,6 +54,7 @@ void StoreSingleBendingLevel();
 struct NamedResult {
     std::string what;  // "The contact stress SigmaH1"
     double value;
+    const double* field;  // the variable of G it is; nullptr for a value formed from others
 };
 // Every computed value of the calculated case that reaches the user: the values of the main
 // window's result panels (the maximum stresses as the panels take them), the computed values of
