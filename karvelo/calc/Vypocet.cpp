@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <limits>
+#include <numbers>
 #include <string>
 #include <utility>
 
@@ -142,6 +144,29 @@ bool ServiceLifeResultsFinite() {
         {"The service life LF2", g.LF2},
         {"The service life LH2", g.LH2},
     });
+}
+
+// The speeds of the case (the levels' of a spectrum) give a pitch line velocity.
+bool PitchLineVelocitiesFinite() {
+    const GlobalData& g = G;
+    auto velocity = [&g](double n) { return std::numbers::pi * g.d1 * n / 60000; };
+    if (!StopUnlessFinite(velocity(g.n1), "The pitch line velocity v")) return false;
+    if (g.LoadInputMethod == 2 && g.LevelCount >= 1 && g.LevelCount <= kMaxLevels)
+        for (int i = 1; i <= g.LevelCount; ++i)
+            if (!StopUnlessFinite(velocity(g.n1Level[i]), "The pitch line velocity v")) return false;
+    return true;
+}
+
+// The validity messages quote values of the case; one that is not a number (written "NAN" or
+// "INF") stops the calculation like any other result.
+bool ValidityMessagesHoldNumbers() {
+    const GlobalData& g = G;
+    for (int slot = 1; slot <= kValiditySlots; ++slot) {
+        const std::string& text = g.ValidityMessages[slot];
+        if (g.ValidityKinds[slot] && (text.find("NAN") != std::string::npos || text.find("INF") != std::string::npos))
+            return StopUnlessFinite(std::numeric_limits<double>::quiet_NaN(), "The validity restrictions");
+    }
+    return true;
 }
 
 // A case of a spectrum whose levels do no damage has no equivalent load: it does not fail, and
@@ -476,7 +501,7 @@ void RunCalculation() {
 
     ComputeEffectiveFaceWidths();
     ComputeForcesFromTorques();
-    if (!g.ResumeCalculation) return;
+    if (!g.ResumeCalculation || !PitchLineVelocitiesFinite()) return;
     if (!(g.Ft > 0 && g.FtF > 0)) {
         // A force of zero (forces entered, none given) is no loading either.
         rt::ShowMessage("There are no loading data.");
@@ -535,6 +560,7 @@ void RunCalculation() {
     if (!ShownResultsFinite()) return;
 
     CheckValidityRestrictions();
+    if (!ValidityMessagesHoldNumbers()) return;
     g.CalculationRunning = false;
     win::SetValidityButtonVisible(g.ValidityCount != 0);
 }
@@ -542,7 +568,7 @@ void RunCalculation() {
 void EvaluateSpectrum() {
     GlobalData& g = G;
     g.ResumeCalculation = true;
-    if (!CheckLevelCount()) return;
+    if (!CheckLevelCount() || !PitchLineVelocitiesFinite()) return;
     if (!SpectrumIsComputable()) {
         StopCalculation(
             "The load spectrum can not be evaluated: the load, the cycles (hours) and the speed of every level must "

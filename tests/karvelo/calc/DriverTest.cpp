@@ -350,6 +350,7 @@ TEST_F(DriverTest, DegenerateInputsStopAtTheirOrigin) {
          "The size factor YX1 can not be calculated from these input data."},
         {"Re1 1e-307", [] { G.MaterialCode1 = "St", G.Re1 = 1e-307; },
          "The relative notch sensitivity factor YdrelT1stat can not be calculated from these input data."},
+        {"n1 -2.2e307", [] { G.n1 = -2.2e307; }, "The pitch line velocity v can not be calculated from these input data."},
     };
     for (const Origin& o : origins) {
         Case(1);
