@@ -149,7 +149,7 @@ bool ServiceLifeResultsFinite() {
 // The speeds of the case (the levels' of a spectrum) give a pitch line velocity.
 bool PitchLineVelocitiesFinite() {
     const GlobalData& g = G;
-    auto velocity = [&g](double n) { return std::numbers::pi * g.d1 * n / 60000; };
+    auto velocity = [&](double n) { return std::numbers::pi * g.d1 * n / 60000; };
     if (!StopUnlessFinite(velocity(g.n1), "The pitch line velocity v")) return false;
     if (g.LoadInputMethod == 2 && g.LevelCount >= 1 && g.LevelCount <= kMaxLevels)
         for (int i = 1; i <= g.LevelCount; ++i)
