@@ -375,13 +375,11 @@ void CheckInterferenceInternal() {
             const double phi2 = ew2 / std::fabs(g.dw2) + (invW - invTip2);
             const double pitch1 = 2 * kPi / g.z1;
             const double pitch2 = 2 * kPi / z2;
+            // One position per wheel tooth: a wheel of more teeth than this is no gear to check.
+            if (!(z2 <= kMaxAssemblyPositions)) return RefuseImpossibleGeometry();
             const auto positions = [&](double span) {
                 return std::min(rt::TruncInt<std::int32_t>(span / pitch2), static_cast<std::int32_t>(z2));
             };
-            // One position per wheel tooth: a wheel of more teeth than this is no gear to check.
-            if (positions(theta2 - phi2) > kMaxAssemblyPositions || positions(theta2 + kPi / z2 - phi2) >
-                                                                         kMaxAssemblyPositions)
-                return RefuseImpossibleGeometry();
             for (std::int32_t i = 1, n = positions(theta2 - phi2); i <= n; ++i)
                 if (dA1 * std::sin(phi1 + i * pitch1) > dA2 * std::sin(phi2 + i * pitch2))
                     g.AssemblyInterferenceSpace = true;
