@@ -274,6 +274,8 @@ std::vector<NamedResult> ShownResults() {
     }
     // The input listing: geometry and deviations as derived, cycles from hours, the method C
     // components, the factors of the spectrum levels.
+    list.Computed("The pressure angle alfan", g.alfan * 180 / std::numbers::pi);  // listed in degrees
+    list.Computed("The helix angle beta", g.beta * 180 / std::numbers::pi);
     list.Add("The centre distance a", g.a);
     list.Pair("The tip diameter", "da", g.da1, g.da2);
     list.Pair("The single pitch deviation", "fp", g.fp1, g.fp2);

@@ -351,6 +351,8 @@ TEST_F(DriverTest, DegenerateInputsStopAtTheirOrigin) {
         {"Re1 1e-307", [] { G.MaterialCode1 = "St", G.Re1 = 1e-307; },
          "The relative notch sensitivity factor YdrelT1stat can not be calculated from these input data."},
         {"n1 -2.2e307", [] { G.n1 = -2.2e307; }, "The pitch line velocity v can not be calculated from these input data."},
+        {"alfan -1.36e306, derived", [] { G.alfan = -1.3605587690608348e306, Derive(); },
+         "The pressure angle alfan can not be calculated from these input data."},
     };
     for (const Origin& o : origins) {
         Case(1);
