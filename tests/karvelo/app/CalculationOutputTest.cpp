@@ -76,15 +76,6 @@ protected:
             EXPECT_EQ(i < actual.size() ? actual[i] : "<missing>", i < expected.size() ? expected[i] : "<extra>")
                 << name << " line " << i + 1;
     }
-    // The default five-level torque spectrum by Haibach with computed level factors.
-    static void HaibachSpectrum() {
-        G.LoadInputMethod = 2;
-        G.CalcMethodics = 4;
-        G.SpectrumLevelsShown = false;
-        G.KHbetaDirect = false;
-        G.KHbetaMethod = "ISO_C";
-        for (int i = 1; i <= 5; ++i) G.n1Level[i] = G.n1;
-    }
     fs::path dir;
 };
 
@@ -97,7 +88,7 @@ TEST_F(CalculationOutput, OneLoadCaseListings) {
 // The spectrum with the service life found in the service-life window for the required safety
 // factors, then calculated and saved in the main window.
 TEST_F(CalculationOutput, SpectrumCaseWithServiceLifeListings) {
-    HaibachSpectrum();
+    HaibachSpectrumWithComputedFactors();
     G.LifeFromSafety = true;
     G.SF1life = G.SF2life = 1.4;
     G.SH1life = G.SH2life = 1.0;
@@ -131,7 +122,7 @@ std::set<std::string> ValueLabels() {
 TEST_F(CalculationOutput, EveryShownValueIsOneTheFinalCheckCovers) {
     for (bool spectrum : {false, true}) {
         SCOPED_TRACE(spectrum ? "spectrum" : "one load");
-        if (spectrum) HaibachSpectrum();
+        if (spectrum) HaibachSpectrumWithComputedFactors();
         Click(Form1->Button8);
         ASSERT_TRUE(G.ResumeCalculation);
         const std::set<std::string> labels = ValueLabels();

@@ -8,6 +8,18 @@
 
 namespace karvelo::test {
 
+// The case's five-level spectrum by Haibach, at the pinion speed, with its level factors and KHbeta
+// computed (method C).
+inline void HaibachSpectrumWithComputedFactors() {
+    GlobalData& g = G;
+    g.LoadInputMethod = 2;
+    g.CalcMethodics = 4;
+    g.SpectrumLevelsShown = false;
+    g.KHbetaDirect = false;
+    g.KHbetaMethod = "ISO_C";
+    for (int i = 1; i <= 5; ++i) g.n1Level[i] = g.n1;
+}
+
 // The approximate methodics of a spectrum are calculated as one load by their hypothesis.
 inline void ApproximateMethodicsAsOneLoad() {
     GlobalData& g = G;

@@ -151,12 +151,7 @@ TEST_F(ListingTest, CalculatedCasesReadBackToTheSameDataFile) {
         Defaults(1);
         Derive();
         if (spectrum) {
-            G.LoadInputMethod = 2;
-            G.CalcMethodics = 4;
-            G.SpectrumLevelsShown = false;
-            G.KHbetaDirect = false;
-            G.KHbetaMethod = "ISO_C";
-            for (int i = 1; i <= 5; ++i) G.n1Level[i] = G.n1;
+            test::HaibachSpectrumWithComputedFactors();
             G.LifeFormActive = true;
             G.LifeFromSafety = true;
             G.SF1life = G.SF2life = 1.4;

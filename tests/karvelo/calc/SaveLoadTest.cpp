@@ -250,15 +250,10 @@ TEST_F(SaveLoadTest, ACaseCalculatesTheSameAgainAndFromItsFile) {
     auto spectrum = [] {
         Defaults(1);
         Derive();
-        G.LoadInputMethod = 2;
-        G.CalcMethodics = 4;
-        G.SpectrumLevelsShown = false;
-        G.KHbetaDirect = false;
-        G.KHbetaMethod = "ISO_C";
+        test::HaibachSpectrumWithComputedFactors();
         G.KHbetaCalcVariant = "c";  // the listing prints the deformation components
         const double torques[] = {3000, 2500, 2000, 1200, 800};  // the lower levels below the knee
         for (int i = 1; i <= 5; ++i) {
-            G.n1Level[i] = G.n1;
             G.SpectrumX[i] *= 1000;  // 3e6 .. 2e8 cycles
             G.SpectrumY[i] = torques[i - 1];
         }
