@@ -2,6 +2,7 @@
 // lines that depend on single inputs.
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <limits>
 
 #include "CalculationRoad.h"
@@ -14,6 +15,9 @@
 using namespace karvelo;
 
 namespace {
+
+// The golden files beside this source, wherever the test runs.
+const std::filesystem::path kGolden = std::filesystem::path(__FILE__).parent_path() / "golden";
 
 class ListingTest : public test::FilesTest {
 protected:
@@ -48,8 +52,8 @@ protected:
 
     // Lines of a golden file (UTF-8, LF line ends).
     static std::vector<std::string> Golden(const std::string& name) {
-        std::ifstream in("golden/" + name);
-        EXPECT_TRUE(in) << "golden/" << name;
+        std::ifstream in(kGolden / name);
+        EXPECT_TRUE(in) << (kGolden / name);
         std::vector<std::string> lines;
         for (std::string line; std::getline(in, line);) lines.push_back(line);
         return lines;
@@ -57,7 +61,7 @@ protected:
     // With KARVELO_WRITE_GOLDEN set the golden file is written from `actual` (to review by hand).
     static void ExpectGolden(const std::vector<std::string>& actual, const std::string& name) {
         if (std::getenv("KARVELO_WRITE_GOLDEN")) {
-            std::ofstream out("golden/" + name);
+            std::ofstream out(kGolden / name);
             for (const std::string& line : actual) out << line << '\n';
         }
         ExpectLines(actual, Golden(name));
