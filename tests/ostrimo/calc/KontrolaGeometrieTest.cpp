@@ -410,4 +410,17 @@ TEST_F(GeometryCheck, EveryShownValueMustBeANumber) {
     }
 }
 
+// The radial assembling check positions the pinion at every wheel tooth: a wheel of more teeth
+// than a million is refused instead.
+TEST_F(GeometryCheck, AssemblingCheckOfAWheelOfMillionsOfTeethIsRefused) {
+    InternalInputs();
+    G.z2 = -2e6;
+    G.TipDiameter2Given = false;
+    ComputeGearPairDimensions();
+    ComputeGeometryCheck();
+    EXPECT_TRUE(G.ErrorFlag);
+    ASSERT_FALSE(notices.notices.empty());
+    EXPECT_EQ(notices.notices.back().text, "Impossible gearing parameters - the geometry cannot be computed.");
+}
+
 }  // namespace
