@@ -84,7 +84,7 @@ std::string Clearance(const char* gear, double c, double limit) {
            Num(limit, 5, 4) + ")";
 }
 bool TipThin(double s) { return 0.25 * G.mn <= s && s < 0.4 * G.mn; }
-std::string TipThinText(const char* where, double s) {
+std::string TipThinText(const std::string& where, double s) {
     return std::string("Tooth thickness on the ") + where + " is less than 0.4 * module - s     = " + Num(s, 7, 5) +
            "  (<" + Num(0.4 * G.mn, 7, 5) + ")";
 }
@@ -167,6 +167,39 @@ void TCelniDlg::SetVerdict(int slot, bool shown, std::string text, const std::ve
     }
 }
 
+// ---- warnings shared by the lists
+
+void TCelniDlg::SetContactRatioWarnings(int slot) {
+    SetVerdict(slot, NotSatisfactory(), NotSatisfactoryText(), Eps("- "));
+    SetVerdict(slot + 1, Low(), LowText(), Eps("- "));
+}
+
+void TCelniDlg::SetPinionUndercutWarning(int slot) {
+    if (G.Protuberance1)
+        SetVerdict(slot, true, "Pinion is undercut protuberantly");
+    else
+        SetVerdict(slot, G.UndercutPinion, Undercut("Pinion", G.x1min, 4, G.z1min),
+                   {Sub("1min", "teeth z", 4), Sub("1min", "AMC x", 4)});
+}
+
+void TCelniDlg::SetClearanceWarnings(int slot, double pinion, double wheel, double limit) {
+    SetVerdict(slot, !G.PinionTipClearanceOk, Clearance("Pinion", pinion, limit), Subs("1", "module - c", 4));
+    SetVerdict(slot + 1, !G.WheelTipClearanceOk, Clearance("Wheel", wheel, limit), Subs("2", "module - c", 4));
+}
+
+void TCelniDlg::SetTipThicknessWarnings(int slot, double s1, double s2, const char* tip) {
+    SetVerdict(slot, TipThin(s1), TipThinText("pinion tip " + std::string(tip), s1), Subs("a1", "module - s", 3));
+    SetVerdict(slot + 1, TipThin(s2), TipThinText("wheel tip " + std::string(tip), s2), Subs("a2", "module - s", 3));
+}
+
+void TCelniDlg::SetSlidingWarnings(int slot) {
+    const GlobalData& g = G;
+    SetVerdict(slot, HighSliding(g.SpecificSlidingRoot1), SlidingText("pinion root", g.SpecificSlidingRoot1));
+    SetVerdict(slot + 1, HighSliding(g.SpecificSlidingTip1), SlidingText("pinion tip diameter", g.SpecificSlidingTip1));
+    SetVerdict(slot + 2, HighSliding(g.SpecificSlidingRoot2), SlidingText("wheel root", g.SpecificSlidingRoot2));
+    SetVerdict(slot + 3, HighSliding(g.SpecificSlidingTip2), SlidingText("wheel tip diameter", g.SpecificSlidingTip2));
+}
+
 void TCelniDlg::BuildVerdictsExternal() {
     const GlobalData& g = G;
     const double aw = WorkingCentreDistance();
@@ -205,28 +238,16 @@ void TCelniDlg::BuildVerdictsExternal() {
                                : " ! Undercut of the wheel which cuts the operating involute, d         = ") +
                    NumOrDash(g.da1Limit, 5, 4),
                Subs("a1max", rack && g.Protuberance2 ? "involute    d" : "involute, d", 3));
-    SetVerdict(13, NotSatisfactory(), NotSatisfactoryText(), Eps("- "));
-    SetVerdict(14, Low(), LowText(), Eps("- "));
-    if (g.Protuberance1)
-        SetVerdict(15, true, "Pinion is undercut protuberantly");
-    else
-        SetVerdict(15, g.UndercutPinion, Undercut("Pinion", g.x1min, 4, g.z1min),
-                   {Sub("1min", "teeth z", 4), Sub("1min", "AMC x", 4)});
+    SetContactRatioWarnings(13);
+    SetPinionUndercutWarning(15);
     if (g.Protuberance2)
         SetVerdict(16, true, rack ? "Rack is undercut protuberantly" : "Wheel is undercut protuberantly");
     else
         SetVerdict(16, g.UndercutWheel, Undercut("Wheel", g.x2min, 4, g.z2min),
                    {Sub("2min", "teeth z", 4), Sub("2min", "AMC x", 4)});
-    SetVerdict(17, !g.PinionTipClearanceOk, Clearance("Pinion", aw - (g.df2 + g.da1) / 2, 0.25 * g.mn),
-               Subs("1", "module - c", 4));
-    SetVerdict(18, !g.WheelTipClearanceOk, Clearance("Wheel", aw - (g.df1 + g.da2) / 2, 0.25 * g.mn),
-               Subs("2", "module - c", 4));
-    SetVerdict(19, TipThin(g.sa1), TipThinText("pinion tip cylinder", g.sa1), Subs("a1", "module - s", 3));
-    SetVerdict(20, TipThin(g.sa2), TipThinText("wheel tip cylinder", g.sa2), Subs("a2", "module - s", 3));
-    SetVerdict(21, HighSliding(g.SpecificSlidingRoot1), SlidingText("pinion root", g.SpecificSlidingRoot1));
-    SetVerdict(22, HighSliding(g.SpecificSlidingTip1), SlidingText("pinion tip diameter", g.SpecificSlidingTip1));
-    SetVerdict(23, HighSliding(g.SpecificSlidingRoot2), SlidingText("wheel root", g.SpecificSlidingRoot2));
-    SetVerdict(24, HighSliding(g.SpecificSlidingTip2), SlidingText("wheel tip diameter", g.SpecificSlidingTip2));
+    SetClearanceWarnings(17, aw - (g.df2 + g.da1) / 2, aw - (g.df1 + g.da2) / 2, 0.25 * g.mn);
+    SetTipThicknessWarnings(19, g.sa1, g.sa2, "cylinder");
+    SetSlidingWarnings(21);
 }
 
 void TCelniDlg::BuildVerdictsInternal() {
@@ -269,23 +290,11 @@ void TCelniDlg::BuildVerdictsInternal() {
                "Assembling interference (radial fitting to the tooth space of annular gear)");
     SetVerdict(18, g.AssemblyInterferenceTooth, "Assembling interference (radial fitting to the tooth of annular gear)");
     SetVerdict(19, g.AssemblyInterferenceRotation, "Assembling interference (radial fitting and simultaneous rotation)");
-    SetVerdict(20, NotSatisfactory(), NotSatisfactoryText(), Eps("- "));
-    SetVerdict(21, Low(), LowText(), Eps("- "));
-    if (g.Protuberance1)
-        SetVerdict(22, true, "Pinion is undercut protuberantly");
-    else
-        SetVerdict(22, g.UndercutPinion, Undercut("Pinion", g.x1min, 4, g.z1min),
-                   {Sub("1min", "teeth z", 4), Sub("1min", "AMC x", 4)});
-    SetVerdict(23, !g.PinionTipClearanceOk, Clearance("Pinion", aw - (g.df2 + g.da1) / 2, 0.25 * g.mn),
-               Subs("1", "module - c", 4));
-    SetVerdict(24, !g.WheelTipClearanceOk, Clearance("Wheel", aw - (g.df1 + g.da2) / 2, 0.25 * g.mn),
-               Subs("2", "module - c", 4));
-    SetVerdict(25, TipThin(g.sa1), TipThinText("pinion tip cylinder", g.sa1), Subs("a1", "module - s", 3));
-    SetVerdict(26, TipThin(g.sa2), TipThinText("wheel tip cylinder", g.sa2), Subs("a2", "module - s", 3));
-    SetVerdict(27, HighSliding(g.SpecificSlidingRoot1), SlidingText("pinion root", g.SpecificSlidingRoot1));
-    SetVerdict(28, HighSliding(g.SpecificSlidingTip1), SlidingText("pinion tip diameter", g.SpecificSlidingTip1));
-    SetVerdict(29, HighSliding(g.SpecificSlidingRoot2), SlidingText("wheel root", g.SpecificSlidingRoot2));
-    SetVerdict(30, HighSliding(g.SpecificSlidingTip2), SlidingText("wheel tip diameter", g.SpecificSlidingTip2));
+    SetContactRatioWarnings(20);
+    SetPinionUndercutWarning(22);
+    SetClearanceWarnings(23, aw - (g.df2 + g.da1) / 2, aw - (g.df1 + g.da2) / 2, 0.25 * g.mn);
+    SetTipThicknessWarnings(25, g.sa1, g.sa2, "cylinder");
+    SetSlidingWarnings(27);
     SetVerdict(31, g.alfaF0 < 0, "Teeth of the Fellow cutter are undercut");
 }
 
@@ -316,21 +325,15 @@ void TCelniDlg::BuildVerdictsBevel() {
     SetVerdict(12, betaDeg > g.betamMaxDeg,
                " ! Teeth inclination angle at mean of the facewidth is exceeded - " + Num(betaDeg, 7, 5) + "\xC2\xB0> " +
                    Num(g.betamMaxDeg, 7, 5) + "\xC2\xB0");
-    SetVerdict(13, NotSatisfactory(), NotSatisfactoryText(), Eps("- "));
-    SetVerdict(14, Low(), LowText(), Eps("- "));
+    SetContactRatioWarnings(13);
     SetVerdict(15, g.UndercutPinion, Undercut("Pinion", g.x1min * std::cos(g.delta1), 4, g.z1min),
                {Sub("1min", "teeth z", 4), Sub("1min", "AMC x", 4)});
     SetVerdict(16, g.UndercutWheel, Undercut("Wheel", g.x2min * std::cos(g.delta2), 5, g.z2min),
                {Sub("2min", "teeth z", 4), Sub("2min", "AMC x", 4)});
     // The bevel clearance limit is 0.2 module, whatever the text says.
-    SetVerdict(17, !g.PinionTipClearanceOk, Clearance("Pinion", g.cP1 * g.mn, 0.2 * g.mn), Subs("1", "module - c", 4));
-    SetVerdict(18, !g.WheelTipClearanceOk, Clearance("Wheel", g.cP2 * g.mn, 0.2 * g.mn), Subs("2", "module - c", 4));
-    SetVerdict(19, TipThin(g.sae1), TipThinText("pinion tip (outer) ", g.sae1), Subs("a1", "module - s", 3));
-    SetVerdict(20, TipThin(g.sae2), TipThinText("wheel tip (outer) ", g.sae2), Subs("a2", "module - s", 3));
-    SetVerdict(21, HighSliding(g.SpecificSlidingRoot1), SlidingText("pinion root", g.SpecificSlidingRoot1));
-    SetVerdict(22, HighSliding(g.SpecificSlidingTip1), SlidingText("pinion tip diameter", g.SpecificSlidingTip1));
-    SetVerdict(23, HighSliding(g.SpecificSlidingRoot2), SlidingText("wheel root", g.SpecificSlidingRoot2));
-    SetVerdict(24, HighSliding(g.SpecificSlidingTip2), SlidingText("wheel tip diameter", g.SpecificSlidingTip2));
+    SetClearanceWarnings(17, g.cP1 * g.mn, g.cP2 * g.mn, 0.2 * g.mn);
+    SetTipThicknessWarnings(19, g.sae1, g.sae2, "(outer) ");
+    SetSlidingWarnings(21);
     SetVerdict(25, g.b < 0.25 * g.Le || g.b > 0.35 * g.Le,
                "Recommended facewidth for this bevel gear is from " + Num(0.25 * g.Le, 1, 1) + " to " +
                    Num(0.35 * g.Le, 1, 1) + " [mm]");

@@ -85,6 +85,11 @@ public:
 private:
     void ClearVerdicts(int count, int firstWarning);
     void SetVerdict(int slot, bool shown, std::string text, const std::vector<GlyphAt>& glyphs = {});
+    void SetContactRatioWarnings(int slot);
+    void SetPinionUndercutWarning(int slot);
+    void SetClearanceWarnings(int slot, double pinion, double wheel, double limit);
+    void SetTipThicknessWarnings(int slot, double s1, double s2, const char* tip);
+    void SetSlidingWarnings(int slot);
     void MeasureVerdictLine();
     void PaintVerdictLine();
     void PaintVerdictGlyphs(bool bold);

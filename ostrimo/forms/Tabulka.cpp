@@ -53,7 +53,6 @@ TTabulkaDlg::TTabulkaDlg() : Form("TabulkaDlg") {
     Button2 = new ui::Button(this, "Button2", {496, 558, 113, 33}, "&Help");
 
     PrintDialog1.Options = ui::poPrintToFile | ui::poWarning;
-    PrintDialog1.FromPage = PrintDialog1.ToPage = 1;
     SaveDialog1.Title = "Tisk do souboru";
     SaveDialog1.DefaultExt = "BMP";
     SaveDialog1.Filter = "Bitmap (*.BMP)|*.BMP";
