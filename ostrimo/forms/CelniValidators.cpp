@@ -179,27 +179,35 @@ void TPagesDlg::ShowMainAnglesIfDms() {
 }
 
 void TPagesDlg::ValidateField(int code) {
-    using Validator = void (TPagesDlg::*)();
-    static constexpr Validator validators[] = {
-        &TPagesDlg::ValidateModule,           &TPagesDlg::ValidateTeethNumber1,
-        &TPagesDlg::ValidateTeethNumber2,     &TPagesDlg::ValidateHelixAngle,
-        &TPagesDlg::ValidateFacewidth,        &TPagesDlg::ValidateAmcSum,
-        &TPagesDlg::ValidateAmc1,             &TPagesDlg::ValidateAmc2,
-        &TPagesDlg::ValidateWorkingCentreDistance, &TPagesDlg::ValidateWorkingPressureAngle,
-        &TPagesDlg::ValidateAddendumFactor1,  &TPagesDlg::ValidateAddendumFactor2,
-        &TPagesDlg::ValidateTipClearanceFactor1, &TPagesDlg::ValidateTipClearanceFactor2,
-        &TPagesDlg::ValidateRootRadiusFactor1, &TPagesDlg::ValidateRootRadiusFactor2,
-        &TPagesDlg::ValidateRackFlankAngle,   &TPagesDlg::ValidateTipDiameter1,
-        &TPagesDlg::ValidateTipDiameter2,     &TPagesDlg::ValidateShaftAngle,
-        &TPagesDlg::ValidateBacklash,
-    };
     refused_ = false;
     if (code < 1 || code > 21) return;
     // A field left empty as it was entered (a tip diameter while only the sum of AMC is
     // known) has nothing to validate.
     if (InputField(code)->Text().empty() && G.OldText.empty()) return;
     ComputationScope computation;
-    (this->*validators[code - 1])();
+    switch (code) {
+        case 1: ValidateModule(); break;
+        case 2: ValidateTeethNumber1(); break;
+        case 3: ValidateTeethNumber2(); break;
+        case 4: ValidateHelixAngle(); break;
+        case 5: ValidateFacewidth(); break;
+        case 6: ValidateAmcSum(); break;
+        case 7: ValidateAmc1(); break;
+        case 8: ValidateAmc2(); break;
+        case 9: ValidateWorkingCentreDistance(); break;
+        case 10: ValidateWorkingPressureAngle(); break;
+        case 11: ValidateAddendumFactor1(); break;
+        case 12: ValidateAddendumFactor2(); break;
+        case 13: ValidateTipClearanceFactor1(); break;
+        case 14: ValidateTipClearanceFactor2(); break;
+        case 15: ValidateRootRadiusFactor1(); break;
+        case 16: ValidateRootRadiusFactor2(); break;
+        case 17: ValidateRackFlankAngle(); break;
+        case 18: ValidateTipDiameter1(); break;
+        case 19: ValidateTipDiameter2(); break;
+        case 20: ValidateShaftAngle(); break;
+        case 21: ValidateBacklash(); break;
+    }
 }
 
 // ---------------------------------------------------------------- obligatory input
