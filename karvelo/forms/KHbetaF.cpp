@@ -43,6 +43,7 @@ std::string KHbetaText() { return rt::Str(G.KHbeta, 5, 3); }
 TKHbeta_F::TKHbeta_F() : InputWindow("KHbeta_F") {
     SetCaption("Determination of the factor KHß");
     SetClientSize(440, 246);
+    Position = ui::Position::BesideOwner;
     BorderStyle = ui::BorderStyle::Single;
     BorderIcons = 0;  // left by Ok only, which refuses a direct KHbeta below 1
     KeyPreview = true;
