@@ -294,6 +294,7 @@ public:
         d.Copies = std::max(1, pr.copyCount());
         pr.setCopyCount(1);  // the program repeats the copies itself
         d.PrintToFile = toBitmaps && toBitmaps->isChecked();
+        d.PrintToPdf = pr.outputFormat() == QPrinter::PdfFormat && !pr.outputFileName().isEmpty();
         if (pr.printRange() == QPrinter::PageRange) {
             d.FromPage = pr.fromPage();
             d.ToPage = pr.toPage();

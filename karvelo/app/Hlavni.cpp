@@ -359,7 +359,7 @@ void TForm1::Button8Click() {
     if (G.LoadInputMethod == 2) {
         ComputePermissibleContactStress();
         if (!G.KFbetaDirect) ComputeKFbetaLevels();
-        for (int i = 1; i <= G.LevelCount; ++i) {
+        for (int i = 1; i <= G.LevelCount && i <= kMaxLevels; ++i) {
             G.SpectrumCol1[i] = G.KHbetaLevel[i] * G.KHalfaLevel[i] * G.KvLevel[i];
             G.SpectrumCol3[i] = G.KFbetaLevel[i] * G.KFalfaLevel[i] * G.KvLevel[i];
         }
