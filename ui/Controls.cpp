@@ -124,8 +124,11 @@ Edit::Edit(Container* parent, std::string name, Bounds b, std::string text)
 
 std::string Edit::Text() const { return text().toStdString(); }
 
+// The same text again changes nothing: a selection or caret the user has stays.
 void Edit::SetText(const std::string& text) {
-    setText(qs(text));
+    const QString t = qs(text);
+    if (t == QLineEdit::text()) return;
+    setText(t);
     setCursorPosition(0);
 }
 

@@ -46,6 +46,7 @@ constexpr ui::Color kColumnColour[3] = {ui::clBlue, ui::clGreen, ui::clBlack};
 TGeometrie_F::TGeometrie_F() : InputWindow("Geometrie_F") {
     SetCaption("Gearing geometry");
     SetClientSize(500, 284);
+    Position = ui::Position::BesideOwner;
     BorderStyle = ui::BorderStyle::Single;
     BorderIcons = 0;
     KeyPreview = true;
@@ -143,9 +144,7 @@ void TGeometrie_F::Button2Click() { ShowHelpTopic(21); }
 
 // The module table opens beside this window and stays usable while this one is modal.
 void TGeometrie_F::Button3Click() {
-    if (!Tabulka_modulu) return;
-    if (!Tabulka_modulu->Visible()) Tabulka_modulu->SetBounds(Left() + Width(), Top(), Tabulka_modulu->Width(), Tabulka_modulu->Height());
-    Tabulka_modulu->Show();
+    if (Tabulka_modulu) Tabulka_modulu->Show();
 }
 
 // ---- validators

@@ -9,6 +9,7 @@ THelp_1* Help_1 = nullptr;
 THelp_1::THelp_1() : Form("Help_1") {
     SetCaption("Coefficient  R    (ISO 6336/3 - page 40)");
     SetClientSize(600, 252);
+    Position = ui::Position::BesideOwner;
     BorderStyle = ui::BorderStyle::Single;
     KeyPreview = true;
     auto* title = new ui::Label(this, "Label1", {16, 12, 0, 0}, "Mean stress ratio");

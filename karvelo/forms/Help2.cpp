@@ -43,6 +43,7 @@ constexpr int kTableTop = 76, kRowStep = 22, kFirstColumn = 230, kColumnStep = 1
 THelp_2::THelp_2() : Form("Help_2") {
     SetCaption("Application factor KA    (ISO 6336 - 6, tab. B 1,2,3,4)");
     SetClientSize(700, 492);
+    Position = ui::Position::BesideOwner;
     BorderStyle = ui::BorderStyle::Single;
     KeyPreview = true;
     auto* title = new ui::Label(this, "Label1", {16, 10, 0, 0}, "Guide values for the application factor  K");

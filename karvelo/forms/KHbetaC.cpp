@@ -154,6 +154,7 @@ void ComputeMethodC() {
 TKHbeta_C::TKHbeta_C() : InputWindow("KHbeta_C") {
     SetCaption("KHbeta_C  -  ISO 6336-2  pgs. 45-62");
     SetClientSize(716, 486);
+    Position = ui::Position::BesideOwner;
     BorderStyle = ui::BorderStyle::Single;
     KeyPreview = true;
 

@@ -1,6 +1,7 @@
 #include "karvelo/forms/KHbetaF.h"
 
 #include <string>
+#include <utility>
 
 #include "karvelo/calc/Global.h"
 #include "karvelo/forms/KHbetaC.h"
@@ -42,6 +43,7 @@ std::string KHbetaText() { return rt::Str(G.KHbeta, 5, 3); }
 TKHbeta_F::TKHbeta_F() : InputWindow("KHbeta_F") {
     SetCaption("Determination of the factor KHß");
     SetClientSize(440, 246);
+    Position = ui::Position::BesideOwner;
     BorderStyle = ui::BorderStyle::Single;
     BorderIcons = 0;  // left by Ok only, which refuses a direct KHbeta below 1
     KeyPreview = true;
@@ -102,6 +104,17 @@ void TKHbeta_F::UncheckOthers(ui::CheckBox* chosen) {
         if (box != chosen) box->SetChecked(false);
 }
 
+void TKHbeta_F::ShowWayWindow(ui::Form* window) {
+    if (!window) return;
+    const bool outer = std::exchange(showingWay_, true);
+    struct Restore {
+        bool& flag;
+        bool value;
+        ~Restore() { flag = value; }
+    } restore{showingWay_, outer};
+    window->ShowModal();
+}
+
 void TKHbeta_F::FormCreate() {
     ClearPreviewFlags();
     CheckBox3->SetChecked(true);
@@ -119,7 +132,9 @@ void TKHbeta_F::FormActivate() {
     G.LifeValid = false;
     G.EquivalentStressesCurrent = false;
     ClearPreviewFlags();  // a flag another window left set must not silence this window's checks
-    const std::string key = G.KHbetaMethod;
+    // The activation that follows the close of a way's own window belongs to the click that
+    // opened it, which then finishes the choice itself.
+    const std::string key = showingWay_ ? std::string() : G.KHbetaMethod;
     if (key == "ISO_C") {
         if (G.GearingType == 1 && !CheckBox5->Checked()) CheckBox5->SetChecked(true);
     } else if (key == "bcal") {
@@ -213,7 +228,7 @@ void TKHbeta_F::CheckBox4Click() {
     ShowBcalField(false);
     Edit2->SetEnabled(false);
     UncheckOthers(CheckBox4);
-    if (Pudorysne_schema) Pudorysne_schema->ShowModal();
+    ShowWayWindow(Pudorysne_schema);
     Label2->SetCaption(G.ArrangementNo == 0 ? std::string() : "  " + rt::Str(static_cast<long long>(G.ArrangementNo)));
     ResetKHbetaToOne();
     if (G.ArrangementNo == 0) G.KHbeta = saved;
@@ -234,7 +249,7 @@ void TKHbeta_F::CheckBox5Click() {
         Edit2->SetEnabled(false);
         UncheckOthers(CheckBox5);
         Label2->SetCaption("");
-        if (KHbeta_C) KHbeta_C->ShowModal();
+        ShowWayWindow(KHbeta_C);
         // Per spectrum level KHbeta has no one value to show.
         if (G.KHbetaMethod != "ISO_C" || G.LoadInputMethod < 2) {
             Edit2->SetText(KHbetaText());

@@ -57,6 +57,9 @@ private:
     bool MethodCPerLevel() const;
     void ShowBcalField(bool visible);
     void UncheckOthers(ui::CheckBox* chosen);
+    // Shows the method C window or the arrangement picture modally for the way being chosen.
+    void ShowWayWindow(ui::Form* window);
+    bool showingWay_ = false;  // a way's own window is open (or has just closed)
 };
 
 // KHbeta from the contact pattern length: 1 without a pattern, 2 b / bcal for a pattern up to the

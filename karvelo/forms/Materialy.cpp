@@ -118,6 +118,7 @@ std::string TMaterialova_tabulka::CellText(int col, int row) {
 TMaterialova_tabulka::TMaterialova_tabulka() : Form("Materialova_tabulka") {
     SetCaption("Choice of material properties (ISO  6336-5, tab.1)");
     SetClientSize(826, 523);
+    Position = ui::Position::BesideOwner;
     BorderStyle = ui::BorderStyle::Dialog;
     BorderIcons = 0;
     KeyPreview = true;

@@ -242,6 +242,7 @@ const char* const kQualities[3] = {"ML", "MQ", "ME"};
 TMaterialy_F::TMaterialy_F() : InputWindow("Materialy_F") {
     SetCaption("Input of material parameters");
     SetClientSize(2 * kGroupWidth + 30, kGroupHeight + 56);
+    Position = ui::Position::BesideOwner;
     BorderStyle = ui::BorderStyle::Single;
     BorderIcons = 0;
     KeyPreview = true;

@@ -39,6 +39,7 @@ std::vector<ModuleLine> ModuleTableLines() {
 TTabulka_modulu::TTabulka_modulu() : Form("Tabulka_modulu") {
     SetCaption("Tablle of modules [mm]  by ČSN 01 4608");
     SetClientSize(468, 36 + kLinesPerColumn * kLineHeight + 12);
+    Position = ui::Position::BesideOwner;
     BorderStyle = ui::BorderStyle::Single;
     KeyPreview = true;
     // Four column pairs, each a column of the first and of the second row.

@@ -38,6 +38,7 @@ constexpr ui::Color kGearColour[2] = {ui::clBlue, ui::clGreen};
 TPresnost_F::TPresnost_F() : InputWindow("Presnost_F") {
     SetCaption("Gears accuracy grades and deviations");
     SetClientSize(492, 292);
+    Position = ui::Position::BesideOwner;
     BorderStyle = ui::BorderStyle::Single;
     BorderIcons = 0;
     KeyPreview = true;

@@ -21,6 +21,7 @@ bool ForPinion() { return G.HelpPage != 2; }
 TRog_F::TRog_F() : InputWindow("Rog_F") {
     SetCaption("Radius and maximum depth of grinding notch in the  tooth root");
     SetClientSize(440, 188);
+    Position = ui::Position::BesideOwner;
     BorderStyle = ui::BorderStyle::Single;
     BorderIcons = 0;
     KeyPreview = true;

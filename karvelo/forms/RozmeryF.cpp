@@ -155,6 +155,7 @@ void DrawInternalPair(ui::Canvas& c) {
 TRozmery_F::TRozmery_F() : InputWindow("Rozmery_F") {
     SetCaption("Input of gears dimensions and related  parameters");
     SetClientSize(660, 432);
+    Position = ui::Position::BesideOwner;
     BorderStyle = ui::BorderStyle::Single;
     BorderIcons = 0;
     KeyPreview = true;

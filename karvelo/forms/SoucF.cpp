@@ -80,6 +80,7 @@ constexpr double kViscositySlope = 1.82411, kViscosityOffset = 9.3480569;
 TSouc_F::TSouc_F() : InputWindow("Souc_F") {
     SetCaption("Other factors and inputs");
     SetClientSize(754, 528);
+    Position = ui::Position::BesideOwner;
     BorderStyle = ui::BorderStyle::Single;
     BorderIcons = 0;
     KeyPreview = true;

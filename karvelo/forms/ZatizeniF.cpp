@@ -107,6 +107,7 @@ std::string StressRatioText(double R, int decimals) { return rt::Str(R == 0 ? 0.
 TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
     SetCaption("Loading data");
     SetClientSize(640, 386);
+    Position = ui::Position::BesideOwner;
     BorderIcons = 0;
     BorderStyle = ui::BorderStyle::Single;
     KeyPreview = true;

@@ -38,6 +38,7 @@ double* const kLives[4] = {&G.LF1, &G.LH1, &G.LF2, &G.LH2};
 TZivotnost_F::TZivotnost_F() : InputWindow("Zivotnost_F") {
     SetCaption("Service life calculation");
     SetClientSize(600, 372);
+    Position = ui::Position::BesideOwner;
     BorderIcons = 0;
     BorderStyle = ui::BorderStyle::Single;
     KeyPreview = true;

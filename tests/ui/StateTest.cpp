@@ -112,4 +112,14 @@ TEST_F(State, SettingATextFiresNoEnterOrExit) {
     EXPECT_TRUE(log.items.empty());
 }
 
+// A window's paint writes the shown value again: the field entered by code keeps its text
+// selected, so what the user types replaces it.
+TEST_F(State, SettingTheSameTextKeepsTheSelection) {
+    f.Edit1->SetText("4.000");
+    f.SetActiveControl(f.Edit1);
+    f.Edit1->SetText("4.000");
+    ui::test::Type("5");
+    EXPECT_EQ(f.Edit1->Text(), "5");
+}
+
 }  // namespace

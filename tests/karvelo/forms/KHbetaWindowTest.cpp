@@ -133,6 +133,29 @@ TEST_F(KHbetaWindow, PickedArrangementBecomesTheDirectInputAndOkRefusesBelowOne)
     EXPECT_EQ(G.KHbetaLevel[5], 1.1);
 }
 
+// The window activates again when the picture closes: the way stored before (the contact pattern,
+// method C) must neither come back nor replace the picked arrangement's factor.
+TEST_F(KHbetaWindow, ArrangementPickedWhileAnotherWayIsStoredBecomesTheDirectInput) {
+    G.HV1 = G.HV2 = 300;
+    G.b1 = G.b2 = 16;  // arrangement 7: 0.998744
+    for (const char* key : {"bcal", "ISO_C"}) {
+        SCOPED_TRACE(key);
+        G.KHbetaMethod = key;
+        G.bcal = 45;
+        if (G.KHbetaMethod == "ISO_C") ui::test::QueueModal(&methodC, [&](ui::Form&) { ui::test::Esc(); });
+        ui::test::QueueModal(&arrangement, [&](ui::Form&) { Click(arrangement.Image1, QPoint(230, 60)); });
+        Run([&] {
+            Click(k.CheckBox4);
+            EXPECT_NEAR(G.KHbeta, 0.998744, 1e-6);
+            EXPECT_TRUE(k.CheckBox3->Checked());
+            TypeInto(k.Edit2, "1.1");
+            Click(k.Button1);
+        });
+        EXPECT_EQ(G.KHbetaMethod, "primo");
+        EXPECT_EQ(G.KHbetaLevel[3], 1.1);
+    }
+}
+
 TEST_F(KHbetaWindow, MethodCOpensItsWindowAndAStoredKeyReopensItForAnExternalPairOnly) {
     ui::test::QueueModal(&methodC, [&](ui::Form&) { Click(methodC.Button5); });
     Run([&] {
