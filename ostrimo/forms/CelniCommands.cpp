@@ -568,6 +568,7 @@ void TPagesDlg::PrepareIdentificationPage() {
         Label181->SetCaption(rt::Str(g.da2, 1, 3));
         for (ui::Edit* e : {Edit42, Edit46, Edit50}) e->SetText(rt::Str(g.mn, 1, 3));
         for (ui::Edit* e : {Edit45, Edit49, Edit53}) e->SetText(rt::Str(g.x2, 1, 4));
+        if (g.RackMate) Edit45->SetText("-----");  // a rack has no AMC to find
         // what the wheel would measure; the groups compute from these values
         if (g.RackMate) {
             g.IdentMeasuredChord = g.mn * std::numbers::pi / 2;
@@ -604,6 +605,11 @@ void TPagesDlg::PrepareIdentificationPage() {
     GroupBox12->Hide();
     const bool spur = std::fabs(g.beta) < 0.00001;
     for (ui::Edit* e : {Edit44, Edit48, Edit52}) e->SetReadOnly(spur);
+    // the unknown of each group stays a result
+    const ui::RadioGroup* choices[] = {RadioGroup1, RadioGroup2, RadioGroup3};
+    for (int group = 1; group <= 3; ++group)
+        if (const int unknown = choices[group - 1]->ItemIndex(); unknown >= 0)
+            IdentificationField(38 + 4 * group + unknown)->SetReadOnly(true);
 }
 
 // Tab captions at (6, 3) of their rectangles, the chosen one bold and the others italic,
