@@ -239,6 +239,36 @@ TEST_F(Identification, ValidatorsRefuseWithTheirMessages) {
     EXPECT_FALSE(G.ErrorFlag);
 }
 
+TEST_F(Identification, TheStartPairIsMeasuredAtOnce) {
+    ui::test::ClickTab(D().PageControl1, 2);
+    EXPECT_EQ(D().Label177->Caption(), "40");
+    EXPECT_EQ(D().Label181->Caption(), "42.000");
+    EXPECT_EQ(D().Edit42->Text(), "1.000");
+    EXPECT_EQ(D().Edit38->Text(), "5");
+    EXPECT_EQ(D().Edit40->Text(), "2.0000");  // whole millimetres above the smallest ball
+}
+
+TEST_F(Identification, AHelixAngleThatNoSpanGivesIsNoEstimate) {
+    EnterPair({"", 1, 19, 47, 2, 15, -0.2, 0.2});
+    ui::test::Click(D().RadioGroup2->Item(2));
+    EXPECT_NEAR(G.IdentBeta[2], DegToRad(15), 1e-8);
+    EXPECT_EQ(D().Edit48->Text(), "15.0000\xC2\xB0");
+    // a span below the spur gear's: the transverse angle below the normal one
+    Enter(D().Edit39, "39");
+    EXPECT_EQ(G.IdentBeta[2], -1.0);
+    EXPECT_EQ(D().Edit48->Text(), "No solution");
+    // the module from the span again takes the pair's helix angle
+    ui::test::Click(D().RadioGroup2->Item(0));
+    EXPECT_EQ(G.IdentBeta[2], G.beta);
+    EXPECT_EQ(D().Edit48->Text(), "15.0000\xC2\xB0");
+    EXPECT_FALSE(D().Edit48->ReadOnly());
+    // entering the page again keeps the unknown's field read-only
+    ui::test::Click(D().RadioGroup2->Item(2));
+    ui::test::ClickTab(D().PageControl1, 0);
+    ui::test::ClickTab(D().PageControl1, 2);
+    EXPECT_TRUE(D().Edit48->ReadOnly());
+}
+
 // The span's flank-angle searches end, and report no root, on a sign change without a zero.
 TEST_F(Identification, RootSearchesEndOnAJump) {
     const auto jump = [](double a) { return a < 0.7 ? -1.0 : 1.0; };
