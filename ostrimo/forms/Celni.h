@@ -433,8 +433,10 @@ private:
     void RefuseBall(ui::Edit* field, int gear, const std::string& message);
     std::string BallReasonText(int gear) const;
     void ValidateBallDiameter(int gear);
+    bool ContactBallInRange(int gear);
     void ChooseUnknown(int group);
     void RunIdentificationGroup(int group);
+    void SolveIdentification(int group, int unknown, int n, int set);
     void ValidateEstimatedAngle(bool flank);
     void ShowEstimatedAngles();
 

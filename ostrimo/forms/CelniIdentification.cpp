@@ -68,58 +68,48 @@ constexpr double kRootTolerance = 1e-11;
 
 // ---------------------------------------------------------------- root searches
 
-double FindRootUpward(const std::function<double(double)>& f, double start) {
-    constexpr double kLimit = kPi / 2 - 0.0001, kStep = 0.02;
-    double a = start, b = a + kStep;
-    int sa = 0, sb = 0, halvings = 0;
+namespace {
+
+// Steps from `from` by `step` (upward or downward) until f changes sign between the
+// trailing and the leading point, then halves towards the sign change: on a change the
+// leading point goes half way back, without one it goes on by half the last distance.
+// A root is a leading point with |f| < 1e-11 short of the limit.
+double BracketAndHalve(const std::function<double(double)>& f, double from, double step, double limit) {
+    const auto inside = [&](double x) { return step > 0 ? x < limit : x > limit; };
+    double trailing = from, leading = from + step;
+    int signTrailing = 0, signLeading = 0, halvings = 0;
     bool halving = false;
     for (;;) {
-        SignOf(f(a), sa);
-        SignOf(f(b), sb);
-        const double before = b;
-        if (sa != sb) {
-            b = (a + b) / 2;
+        SignOf(f(trailing), signTrailing);
+        SignOf(f(leading), signLeading);
+        const double before = leading;
+        if (signTrailing != signLeading) {
+            leading = (trailing + leading) / 2;
             halving = true;
         } else if (halving) {
-            const double a0 = a;
-            a = b;
-            b = b + (b - a0) / 2;
+            const double previous = trailing;
+            trailing = leading;
+            leading = leading + (leading - previous) / 2;
         } else {
-            a = b;
-            b = b + kStep;
-            if (b > kLimit) return 0;
+            trailing = leading;
+            leading = leading + step;
+            if (!inside(leading) && leading != limit) return 0;
             continue;
         }
-        if (std::fabs(f(b)) < kRootTolerance) return b < kLimit ? b : 0;
-        if (++halvings > kMaxHalvings || b == before || a == b) return 0;  // the bracket stopped shrinking
+        if (std::fabs(f(leading)) < kRootTolerance) return inside(leading) ? leading : 0;
+        // a sign change without a zero: the bracket stops shrinking
+        if (++halvings > kMaxHalvings || leading == before || leading == trailing) return 0;
     }
 }
 
+}  // namespace
+
+double FindRootUpward(const std::function<double(double)>& f, double start) {
+    return BracketAndHalve(f, start, 0.02, kPi / 2 - 0.0001);
+}
+
 double FindRootDownward(const std::function<double(double)>& f, double upper, double lower) {
-    constexpr double kStep = 0.01;
-    double q = upper, p = upper - kStep;
-    int sq = 0, sp = 0, halvings = 0;
-    bool halving = false;
-    for (;;) {
-        SignOf(f(q), sq);
-        SignOf(f(p), sp);
-        const double before = p;
-        if (sq != sp) {
-            p = (q + p) / 2;
-            halving = true;
-        } else if (halving) {
-            const double q0 = q;
-            q = p;
-            p = p - (q0 - p) / 2;
-        } else {
-            q = p;
-            p = p - kStep;
-            if (p < lower) return 0;
-            continue;
-        }
-        if (std::fabs(f(p)) < kRootTolerance) return p > lower ? p : 0;
-        if (++halvings > kMaxHalvings || p == before || p == q) return 0;  // the bracket stopped shrinking
-    }
+    return BracketAndHalve(f, upper, -0.01, lower);
 }
 
 double EvaluateSpanResidual(double alfa) {
@@ -225,12 +215,20 @@ void TPagesDlg::IdentifyFromConstantChord() {
     x[2] = std::fabs(2 * hc - g.da2);                                                      // the measuring circle
     x[3] = Estimates(unknown)[1];
     g.ErrorFlag = false;
-    SolveGeometryNewtonSystem(3, (g.GearingType == 1 ? 11 : 19) + unknown, x);
-    if (g.NewtonNotConverged) {
-        ui::MessageBeep();
-    } else if (!g.ErrorFlag) {
-        Estimates(unknown)[1] = x[3];
-        IdentificationField(42 + unknown)->SetText(ResultText(unknown, x[3]));
+    SolveIdentification(1, unknown, 3, (g.GearingType == 1 ? 11 : 19) + unknown);
+}
+
+// The group's Newton set solved for its unknown, the last of n unknowns.  A solve that
+// does not converge beeps; the chord's unknown then keeps its value, the balls' shows
+// where the solve stopped.  A value the guarded functions refused is not shown.
+void TPagesDlg::SolveIdentification(int group, int unknown, int n, int set) {
+    GlobalData& g = G;
+    Array1<double, 3>& x = g.NewtonUnknowns.x;
+    SolveGeometryNewtonSystem(n, set, x);
+    if (g.NewtonNotConverged) ui::MessageBeep();
+    if (!g.ErrorFlag && !(g.NewtonNotConverged && group == 1)) {
+        Estimates(unknown)[group] = x[n];
+        IdentificationField(38 + 4 * group + unknown)->SetText(ResultText(unknown, x[n]));
     }
     g.ErrorFlag = false;
     ShowEstimatedAngles();
@@ -372,14 +370,7 @@ void TPagesDlg::IdentifyFromBallDimension() {
     if (z % 2 != 0) centres /= std::cos(kPi / (2 * std::fabs(g.z2)));
     g.IdentBallDimension = centres;
     x[2] = Estimates(unknown)[3];
-    SolveGeometryNewtonSystem(2, 15 + unknown, x);
-    if (g.NewtonNotConverged) ui::MessageBeep();
-    if (!g.ErrorFlag) {
-        Estimates(unknown)[3] = x[2];
-        IdentificationField(50 + unknown)->SetText(ResultText(unknown, x[2]));
-    }
-    g.ErrorFlag = false;
-    ShowEstimatedAngles();
+    SolveIdentification(3, unknown, 2, 15 + unknown);
 }
 
 // ---------------------------------------------------------------- validators

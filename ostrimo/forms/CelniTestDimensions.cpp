@@ -357,14 +357,30 @@ void TPagesDlg::ValidateBallContactDiameter1() {
         return RefuseBall(Edit34, 1, "Measuring is impossible for this contact diameter dM1. The ball sinks under the tip "
                              "diameter da1= " +
                                  Num(g.da1));
-    if (g.dtMin1 - 1e-5 > g.dt1)
-        return RefuseBall(Edit34, 1, "It is not suitable ball diameter for this contact diameter dM1.\r\rChoose the ball "
-                             "diameter greater than its minimum possible diameter dt1min= " +
-                                 Num(g.dtMin1) + "\r\r" + BallReasonText(1));
-    if (g.dt1 > g.dtMax1 + 1e-5)
-        return RefuseBall(Edit34, 1, "Choose the ball diameter smaller than its maximum possible diameter dt1max= " +
-                                 Num(g.dtMax1) + "\r\r" + kNoFit);
-    AcceptTestDimensions();
+    if (ContactBallInRange(1)) AcceptTestDimensions();
+}
+
+// The ball found for a contact diameter, within its range; else refused with the limit.
+bool TPagesDlg::ContactBallInRange(int gear) {
+    const GlobalData& g = G;
+    const std::string n = Index(gear);
+    ui::Edit* field = gear == 1 ? Edit34 : Edit35;
+    const double dt = gear == 1 ? g.dt1 : g.dt2;
+    const double least = gear == 1 ? g.dtMin1 : g.dtMin2, most = gear == 1 ? g.dtMax1 : g.dtMax2;
+    if (least - 1e-5 > dt) {
+        RefuseBall(field, gear,
+                   "It is not suitable ball diameter for this contact diameter dM" + n +
+                       ".\r\rChoose the ball diameter greater than its minimum possible diameter dt" + n +
+                       "min= " + Num(least) + "\r\r" + BallReasonText(gear));
+        return false;
+    }
+    if (dt > most + 1e-5) {
+        RefuseBall(field, gear,
+                   "Choose the ball diameter smaller than its maximum possible diameter dt" + n + "max= " + Num(most) +
+                       "\r\r" + kNoFit);
+        return false;
+    }
+    return true;
 }
 
 // The wheel's contact diameter is typed as a magnitude; an internal wheel's is shown
@@ -401,14 +417,7 @@ void TPagesDlg::ValidateBallContactDiameter2() {
                                  (internal ? "above the tip diameter (the absolute value) da2= "
                                            : "under the tip diameter da2= ") +
                                  Num(g.da2));
-    if (g.dtMin2 - 1e-5 > g.dt2)
-        return RefuseBall(Edit35, 2, "It is not suitable ball diameter for this contact diameter dM2.\r\rChoose the ball "
-                             "diameter greater than its minimum possible diameter dt2min= " +
-                                 Num(g.dtMin2) + "\r\r" + BallReasonText(2));
-    if (g.dt2 > g.dtMax2 + 1e-5)
-        return RefuseBall(Edit35, 2, "Choose the ball diameter smaller than its maximum possible diameter dt2max= " +
-                                 Num(g.dtMax2) + "\r\r" + kNoFit);
-    AcceptTestDimensions();
+    if (ContactBallInRange(2)) AcceptTestDimensions();
 }
 
 }  // namespace ostrimo
