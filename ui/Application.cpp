@@ -11,11 +11,16 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QStyleFactory>
 #include <QWindow>
 
 #include <algorithm>
 #include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
 
 namespace ui {
 
@@ -29,6 +34,11 @@ public:
     explicit Router(Application* app) : QObject(app), app_(app) {}
 
     bool eventFilter(QObject* obj, QEvent* e) override {
+        if (e->type() == QEvent::Expose && obj->isWindowType()) {
+            if (static_cast<QWindow*>(obj)->isExposed())
+                if (Form* f = app_->FormOfWindow(obj)) f->WindowExposed();
+            return false;
+        }
         switch (e->type()) {
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonRelease:
@@ -75,12 +85,111 @@ QPalette layerPalette() {
     return p;
 }
 
+// ---- a program started without a display
+
+std::string environment(const char* name) {
+    const char* v = std::getenv(name);
+    return v ? v : "";
+}
+
+std::string requestedPlatform(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0) return argv[i + 1];
+    return environment("QT_QPA_PLATFORM");
+}
+
+std::string g_command;  // how the program was started, for the message
+QtMessageHandler g_startupHandler = nullptr;
+
+// Qt's messages while it opens the display, held back: when it fails they are not shown.
+struct HeldMessage {
+    QtMsgType type;
+    std::string file, function, category;
+    int line;
+    QString text;
+};
+std::vector<HeldMessage> g_held;
+
+void replayHeldMessages(QtMessageHandler handler) {
+    for (const HeldMessage& m : g_held) {
+        const QMessageLogContext context(m.file.c_str(), m.line, m.function.c_str(), m.category.c_str());
+        handler(m.type, context, m.text);
+    }
+    g_held.clear();
+}
+
+// While Qt opens the display: its failure to find a usable platform is reported in the
+// program's words instead of Qt's abort.
+void startupMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg && text.contains("platform plugin")) {
+        const std::string platform = environment("QT_QPA_PLATFORM");
+        const std::string reason = platform.find("wayland") != std::string::npos
+                                       ? "the Wayland display \"" + environment("WAYLAND_DISPLAY") + "\" can not be opened"
+                                       : "the display \"" + environment("DISPLAY") + "\" can not be opened";
+        std::fprintf(stderr, "%s\n", NoDisplayMessage(g_command, reason).c_str());
+        std::fflush(nullptr);
+        std::_Exit(NoDisplayExitCode);
+    }
+    if (type == QtFatalMsg) {
+        replayHeldMessages(g_startupHandler);
+        g_startupHandler(type, context, text);
+        return;
+    }
+    const auto text0 = [](const char* s) { return std::string(s ? s : ""); };
+    g_held.push_back({type, text0(context.file), text0(context.function), text0(context.category), context.line, text});
+}
+
+// Runs before QApplication opens the display.
+int& checkDisplay(int& argc, char** argv, Application::Mode mode) {
+    if (mode != Application::Mode::Production) return argc;
+    g_command = argc > 0 && argv[0] ? argv[0] : "the program";
+    const std::string reason = MissingDisplay(requestedPlatform(argc, argv), environment("DISPLAY"), environment("WAYLAND_DISPLAY"));
+    if (!reason.empty()) {
+        std::fprintf(stderr, "%s\n", NoDisplayMessage(g_command, reason).c_str());
+        std::fflush(nullptr);
+        std::exit(NoDisplayExitCode);
+    }
+    g_startupHandler = qInstallMessageHandler(startupMessages);
+    return argc;
+}
+
 }  // namespace
+
+std::string MissingDisplay(const std::string& platform, const std::string& display, const std::string& wayland) {
+    const bool xcb = platform.find("xcb") != std::string::npos, way = platform.find("wayland") != std::string::npos;
+    if (!platform.empty() && !xcb && !way) return "";  // offscreen, vnc, a framebuffer ...
+    if ((platform.empty() || xcb) && !display.empty()) return "";
+    if ((platform.empty() || way) && !wayland.empty()) return "";
+    if (way && !xcb) return "WAYLAND_DISPLAY is not set";
+    if (xcb && !way) return "DISPLAY is not set";
+    return "neither DISPLAY nor WAYLAND_DISPLAY is set";
+}
+
+std::string NoDisplayMessage(const std::string& command, const std::string& reason) {
+    const std::size_t slash = command.find_last_of('/');
+    const std::string name = slash == std::string::npos ? command : command.substr(slash + 1);
+    return name + " needs a graphical display for its windows, and " + reason +
+           ".\nStart it in a desktop session, or, on a computer without a screen, under a virtual display:\n"
+           "    xvfb-run -a " + command;
+}
+
+std::string InternalErrorMessage(const std::string& what) {
+    return "This command was stopped by an internal error:\r" + what +
+           "\r\rThe program goes on with the data as they are now. Check the inputs before you calculate or "
+           "save the case.";
+}
 
 Application& App() { return *g_app; }
 
-Application::Application(int& argc, char** argv, Mode mode) : QApplication(argc, argv), mode_(mode) {
+Application::Application(int& argc, char** argv, Mode mode)
+    : QApplication(checkDisplay(argc, argv, mode), argv), mode_(mode) {
+    if (g_startupHandler) {
+        qInstallMessageHandler(g_startupHandler);
+        replayHeldMessages(g_startupHandler);
+        g_startupHandler = nullptr;
+    }
     g_app = this;
+    focusCues_ = platformName() != "offscreen";
     setQuitOnLastWindowClosed(false);
     // Numbers are converted by the runtime, but nothing may depend on the user's locale.
     std::setlocale(LC_ALL, "C");
@@ -101,7 +210,7 @@ Application::~Application() {
 }
 
 int Application::Run() {
-    if (mainForm_) mainForm_->Show();
+    if (mainForm_) guarded([this] { mainForm_->Show(); });
     if (terminated_) return 0;
     return exec();
 }
@@ -120,6 +229,7 @@ void Application::FormCreated(Form* f) {
 }
 
 void Application::FormDestroyed(Form* f) {
+    for (Form* other : forms_) other->OwnerGone(f);
     auto drop = [f](std::vector<Form*>& v) { v.erase(std::remove(v.begin(), v.end(), f), v.end()); };
     drop(forms_);
     drop(history_);
@@ -165,7 +275,87 @@ void Application::PopModal(Form* f) {
 }
 
 void Application::Raise(QWidget* w) {
-    if (platformName() != "offscreen") w->raise();
+    if (platformName() == "offscreen") return;
+    w->raise();
+    auto* f = dynamic_cast<Form*>(w);
+    if (!f || !g_app) return;
+    // Owners never form a circle (Form::takeOwner), so this ends.
+    for (Form* owned : g_app->forms_)
+        if (owned != f && owned->Owner() == f && owned->isVisible()) Raise(owned);
+}
+
+// ---------------------------------------------------------------- paints, exceptions
+
+namespace {
+
+constexpr QEvent::Type kFlushPaints = QEvent::Type(QEvent::User + 1);
+
+bool isInput(QEvent::Type t) {
+    switch (t) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: return true;
+        default: return false;
+    }
+}
+
+}  // namespace
+
+void Application::PaintRequested() {
+    if (flushPosted_) return;
+    flushPosted_ = true;
+    postEvent(this, new QEvent(kFlushPaints));
+}
+
+void Application::FlushPaints() {
+    std::vector<QPointer<Form>> due;
+    for (Form* f : forms_)
+        if (f->PaintRequested()) due.emplace_back(f);
+    for (const QPointer<Form>& f : due)
+        if (f) f->RunRequestedPaint();
+}
+
+bool Application::event(QEvent* e) {
+    if (e->type() == kFlushPaints) {
+        flushPosted_ = false;
+        FlushPaints();
+        return true;
+    }
+    return QApplication::event(e);
+}
+
+template <class Action>
+void Application::guarded(Action action) {
+    try {
+        action();
+    } catch (const std::exception& e) {
+        reportException(e.what());
+    } catch (...) {
+        reportException("unknown exception");
+    }
+}
+
+void Application::reportException(const std::string& what) {
+    if (reporting_ > 0) {
+        // An error while the box of another one is up: no second box.
+        std::fprintf(stderr, "%s\n", what.c_str());
+        return;
+    }
+    ++reporting_;
+    const auto done = qScopeGuard([this] { --reporting_; });
+    const std::string caption = Title.empty() ? applicationName().toStdString() : Title;
+    guarded([&] { rt::MessageBox(InternalErrorMessage(what), caption, rt::MB_OK | rt::MB_ICONERROR); });
+}
+
+bool Application::notify(QObject* receiver, QEvent* e) {
+    const bool input = isInput(e->type()) && receiver->isWindowType();
+    bool result = false;
+    guarded([&] { result = QApplication::notify(receiver, e); });
+    // One paint per form for all that the input event changed.
+    if (input) guarded([this] { FlushPaints(); });
+    return result;
 }
 
 void Application::ReactivateTop() {
@@ -187,6 +377,9 @@ void Application::SetActiveForm(Form* f) {
     }
     if (old && old->OnDeactivate) old->OnDeactivate();
     if (!next || active_ != f) return;
+    // A form brought to the front paints again (once, after the input event; a Repaint of
+    // its own OnActivate is that paint).
+    f->RequestPaint();
     if (f->OnActivate) f->OnActivate();
     if (!next || active_ != f) return;
     f->Activated();

@@ -4,6 +4,11 @@
 // Create it first in main():  ui::Application app(argc, argv);  then create the
 // forms with ui::CreateForm<T>() in the program's order (the first is the main
 // form), then  return app.Run();
+//
+// Without a display a production Application does not start: the program says so in
+// its own words (and how to run it under a virtual display) and ends with
+// NoDisplayExitCode.  An exception that escapes a handler does not end the program: it
+// is reported in a message box and the program goes on.
 #pragma once
 
 #include "ui/Form.h"
@@ -28,11 +33,27 @@ struct Message {
     Word Key = 0;               // virtual key of key messages
 };
 
+// Exit code of a program started without a display.
+inline constexpr int NoDisplayExitCode = 2;
+
+// Why a program cannot open its windows: "" when it can.  platform is the Qt platform
+// asked for (-platform or QT_QPA_PLATFORM, "" for the default), display and wayland the
+// DISPLAY and WAYLAND_DISPLAY settings.
+std::string MissingDisplay(const std::string& platform, const std::string& display, const std::string& wayland);
+// The program's words for it: what is missing and how to run the program anyway.
+std::string NoDisplayMessage(const std::string& program, const std::string& reason);
+// The text of the box that reports an exception escaped from a handler.
+std::string InternalErrorMessage(const std::string& what);
+
 class Application : public QApplication {
 public:
     enum class Mode { Production, Test };
     Application(int& argc, char** argv, Mode mode = Mode::Production);
     ~Application() override;
+
+    // Every event passes here: an exception that escapes its handling is reported and
+    // the program goes on; after each input event the requested paints run.
+    bool notify(QObject* receiver, QEvent* e) override;
 
     Mode RunMode() const { return mode_; }
 
@@ -53,6 +74,12 @@ public:
     void ProcessMessages();
     // The form lies under a modal form's block.
     bool IsBlocked(const Form* f) const;
+    // The focused control shows a focus frame and the button Enter presses is drawn as
+    // the default button (default: in real windows, not on the offscreen test platform).
+    bool FocusCues() const { return focusCues_; }
+    void SetFocusCues(bool on) { focusCues_ = on; }
+    // Runs the OnPaint every form asked for (Form::RequestPaint).
+    void FlushPaints();
 
     // ---- layer internals ----
     void FormRegistered(Form* f);
@@ -64,14 +91,22 @@ public:
     void PushModal(Form* f);
     void PopModal(Form* f);
     void ReactivateTop();
-    // raise() where the platform has it (the offscreen test platform has not).
+    // raise() where the platform has it (the offscreen test platform has not); the
+    // forms a raised form owns are raised after it, so they stay in front of it.
     static void Raise(QWidget* w);
+    void PaintRequested();
     Form* FormOfWindow(const QObject* window) const;
     bool Dispatch(Form* f, QEvent* e);
+
+protected:
+    bool event(QEvent* e) override;
 
 private:
     bool mousePress(Form* f, QMouseEvent* e, bool dbl);
     bool hook(Control* target, int msg, int x, int y, Word key);
+    template <class Action>
+    void guarded(Action action);
+    void reportException(const std::string& what);
 
     Mode mode_;
     std::vector<Form*> forms_;
@@ -88,6 +123,9 @@ private:
     QPointer<QWidget> redirect_;  // receives the mouse of a press on a disabled control
     bool terminated_ = false;
     QObject* router_ = nullptr;
+    bool focusCues_ = false;
+    bool flushPosted_ = false;
+    int reporting_ = 0;
 };
 
 Application& App();

@@ -1,10 +1,13 @@
 #include "ui/Canvas.h"
 
+#include "ui/Control.h"
 #include "ui/Services.h"
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPicture>
 #include <QString>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -274,6 +277,29 @@ void Canvas::CopyRect(const Rect& dest, Canvas& source, const Rect& srcRect) {
     StateGuard g(*p);
     applyClip(*p);
     p->drawImage(toQRect(dest), src);
+}
+
+void Canvas::DrawControl(const Rect& dest, const Control& control, const Rect& source) {
+    QPainter* p = painter();
+    if (!p || dest.Width() <= 0 || dest.Height() <= 0 || source.Width() <= 0 || source.Height() <= 0) return;
+    // Recorded as drawing commands, so that a printer (or a PDF file) gets lines and
+    // text rather than a picture of the screen.  The recording is clipped to the
+    // source from its start: the control's own clips then only narrow that clip.
+    QPicture picture;
+    {
+        QPainter recorder(&picture);
+        recorder.setClipRect(toQRect(source));
+        control.Widget()->render(&recorder, QPoint(), QRegion(), QWidget::DrawChildren);
+    }
+    StateGuard g(*p);
+    applyClip(*p);
+    p->translate(dest.Left, dest.Top);
+    // A picture replays scaled by the device's resolution over its own.
+    const double rx = p->device() ? double(picture.logicalDpiX()) / p->device()->logicalDpiX() : 1.0;
+    const double ry = p->device() ? double(picture.logicalDpiY()) / p->device()->logicalDpiY() : 1.0;
+    p->scale(rx * dest.Width() / source.Width(), ry * dest.Height() / source.Height());
+    p->translate(-source.Left / rx, -source.Top / ry);
+    p->drawPicture(0, 0, picture);
 }
 
 Color Canvas::Pixel(int x, int y) {

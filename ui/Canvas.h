@@ -26,6 +26,7 @@ class QRect;
 namespace ui {
 
 class Bitmap;
+class Control;
 
 class Canvas {
 public:
@@ -73,6 +74,9 @@ public:
     void StretchDraw(const Rect& dest, const Bitmap& bitmap);
     // Copies srcRect of another canvas that draws into an image.
     void CopyRect(const Rect& dest, Canvas& source, const Rect& srcRect);
+    // Draws the source rectangle of a control as it looks, stretched into dest (on a
+    // printer page as lines and text, not as a picture).
+    void DrawControl(const Rect& dest, const Control& control, const Rect& source);
 
     ui::Color Pixel(int x, int y);
     void SetPixel(int x, int y, ui::Color c);

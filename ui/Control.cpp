@@ -52,8 +52,14 @@ int Control::Width() const { return widget_->width(); }
 int Control::Height() const { return widget_->height(); }
 
 void Control::SetBounds(int left, int top, int width, int height) {
+    const QRect before = widget_->geometry();
     widget_->setGeometry(left, top, std::max(0, width), std::max(0, height));
     if (parent_) parent_->ChildChanged(this);
+    if (widget_->geometry() != before && Visible()) NotifyFormSurface();
+}
+
+void Control::NotifyFormSurface() {
+    if (Form* f = OwnerForm(); f && parent_ == f) f->SurfaceChanged();
 }
 
 bool Control::Visible() const { return !widget_->isHidden(); }
@@ -65,6 +71,7 @@ void Control::SetVisible(bool visible) {
     if (!visible && f) f->ControlWithdrawn(this);
     if (parent_) parent_->ChildChanged(this);
     if (f) f->UpdateSheetShowing();
+    NotifyFormSurface();
 }
 
 bool Control::Enabled() const { return !widget_->testAttribute(Qt::WA_ForceDisabled); }
@@ -160,8 +167,13 @@ void Control::ApplyFont() {
     const ui::Font f = Font();
     widget_->setFont(ToQFont(f));
     QPalette pal = widget_->palette();
-    const QColor c = ToQColor(f.Color);
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) pal.setColor(role, c);
+    const QColor c = ToQColor(f.Color), grey = ToQColor(clGrayText);
+    // The font colour while enabled; a disabled control shows its text grey whatever its font.
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        pal.setColor(QPalette::Active, role, c);
+        pal.setColor(QPalette::Inactive, role, c);
+        pal.setColor(QPalette::Disabled, role, grey);
+    }
     widget_->setPalette(pal);
 }
 

@@ -94,7 +94,7 @@ public:
     // off) into a bitmap at (x, y).
     void RenderTo(Bitmap& bitmap, int x = 0, int y = 0) const;
 
-    // Events, named as the Parts name them.
+    // Events: handlers run by the layer in the order of ui/README.md.
     std::function<void()> OnClick;
     std::function<void()> OnDblClick;
     std::function<void()> OnEnter;
@@ -135,6 +135,10 @@ public:
 protected:
     // Applies the effective font to the widget (controls showing text refine this).
     virtual void ApplyFont();
+    // Something of this control changed where its form draws itself: a control placed
+    // directly on the form shown, hidden, moved or resized, a label's text.  The form
+    // paints again once the current input event is handled.
+    void NotifyFormSurface();
     // Moves the focus here for an accelerator; false when refused or impossible.
     bool TakeFocusForAccelerator();
     static bool IsSpacePress(const QKeyEvent* e, KeyChar replacement);

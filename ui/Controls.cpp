@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QWindow>
 
@@ -91,7 +92,8 @@ void Label::refresh() {
     if (IsSymbolFont(Font().Name)) shown = SymbolToUnicode(shown);
     setText(qs(shown));
     if (autoSize_) {
-        // As large as the text: the widest line, and one text height per line.
+        // As large as the text: the widest line, and as high as the lines are laid out
+        // when drawn (each line advances by more than the font height).
         const QFontMetrics fm(font());
         const QStringList lines = text().split('\n');
         int w = 0;
@@ -100,10 +102,12 @@ void Label::refresh() {
             const QSize hint = sizeHint();
             resize(hint.width(), hint.height());
         } else {
-            resize(w, fm.height() * int(lines.size()));
+            const QRect laidOut = fm.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), Qt::AlignLeft | Qt::AlignTop, text());
+            resize(w, laidOut.height());
         }
         if (Parent()) Parent()->ChildChanged(this);
     }
+    if (Visible()) NotifyFormSurface();
 }
 
 
@@ -534,13 +538,16 @@ void PaintBox::resizeEvent(QResizeEvent*) {
 void PaintBox::runOnPaint() {
     if (inPaint_) return;
     inPaint_ = true;
+    // Also when the handler throws.
+    const auto done = qScopeGuard([this] {
+        canvas_.ResetClip();
+        canvas_.Flush();
+        inPaint_ = false;
+    });
     canvas_.Font = Font();
     canvas_.Brush.Color = Color();
     canvas_.Brush.Style = BrushStyle::Solid;
     if (OnPaint) OnPaint();
-    canvas_.ResetClip();
-    canvas_.Flush();
-    inPaint_ = false;
 }
 
 void PaintBox::paintEvent(QPaintEvent*) {

@@ -1,5 +1,5 @@
 // The controls of the forms layer.  Each is created with its parent container, its
-// name (as the Parts name it; also the Qt objectName), its place and its caption or
+// name (the window's field name; also the Qt objectName), its place and its caption or
 // text:   Button8 = new ui::Button(this, "Button8", {74, 322, 89, 33}, "Calculation");
 // The parent owns it (Qt parent-child).  A width or height of 0 takes the kind's
 // default size; a Label with width 0 sizes itself to its caption.

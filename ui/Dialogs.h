@@ -85,6 +85,9 @@ public:
     int Copies = 1;
     unsigned Options = 0;
     bool PrintToFile = false;  // after Execute: the user asked for a file instead of paper
+    // After Execute: the printer writes a PDF file ("Print to File (PDF)"), which each
+    // BeginDoc starts anew, so a print of several pages keeps them in one document.
+    bool PrintToPdf = false;
     int FromPage = 0, ToPage = 0, MinPage = 0, MaxPage = 0;
     bool Execute();
 };

@@ -12,7 +12,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -36,7 +38,28 @@ bool usable(const Control* c, const Form* f) {
     return c == f;
 }
 
+QRect frameOf(const Form* f) { return QRect(f->Left(), f->Top(), f->Width(), f->Height()); }
+
 }  // namespace
+
+Rect PlaceBeside(const Rect& owner, int width, int height, const Rect& screen) {
+    const auto clampTo = [](int v, int lo, int hi) { return std::max(lo, std::min(v, hi)); };
+    const Point tries[] = {{owner.Right, owner.Top}, {owner.Left, owner.Bottom}, {owner.Left - width, owner.Top},
+                           {owner.Left, owner.Top - height}};
+    Rect best{};
+    long long bestOverlap = -1;
+    for (const Point& p : tries) {
+        const int x = clampTo(p.X, screen.Left, screen.Right - width);
+        const int y = clampTo(p.Y, screen.Top, screen.Bottom - height);
+        const long long w = std::max(0, std::min(x + width, owner.Right) - std::max(x, owner.Left));
+        const long long h = std::max(0, std::min(y + height, owner.Bottom) - std::max(y, owner.Top));
+        if (bestOverlap < 0 || w * h < bestOverlap) {
+            bestOverlap = w * h;
+            best = {x, y, x + width, y + height};
+        }
+    }
+    return best;
+}
 
 Form::Form(const std::string& name) : MouseControl(nullptr, name) {
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -69,10 +92,12 @@ void Form::SetClientSize(int w, int h) {
     w = std::max(w, 0);
     h = std::max(h, 0);
     if (maxClientWidth_ > 0) w = std::min(w, maxClientWidth_);
+    const QSize before = size();
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(w, h);
     applySizeLimits();
+    if (size() != before) SurfaceChanged();
 }
 
 void Form::SetMaxWidth(int w) {
@@ -126,12 +151,19 @@ void Form::doShow(bool) {
     if (OnShow) OnShow();
     if (isVisible()) return;
     applyWindowFlags();
+    takeOwner();
+    const bool firstShowing = !placed_;
+    placed_ = true;
     if (Position == ui::Position::ScreenCenter) {
         if (QScreen* s = QGuiApplication::primaryScreen()) {
             const QRect a = s->availableGeometry();
             move(a.left() + (a.width() - Width()) / 2, a.top() + (a.height() - Height()) / 2);
         }
+    } else if (Position == ui::Position::BesideOwner && firstShowing) {
+        placeBesideOwner();
     }
+    const QSize designed = size();
+    awaitingFirstExpose_ = true;
     QWidget::show();
     applySizeLimits();
     UpdateSheetShowing();
@@ -139,15 +171,56 @@ void Form::doShow(bool) {
     App().SetActiveForm(this);
     if (self && isVisible()) {
         runPaint();
-        QWidget::update();
+        // A form that sizes itself in its first paint is placed by the size it took.
+        if (self && isVisible() && Position == ui::Position::BesideOwner && firstShowing && size() != designed)
+            placeBesideOwner();
+        if (self) QWidget::update();
     }
 }
 
 void Form::doHide() {
     if (!isVisible()) return;
+    const QRect covered = frameOf(this);
     QWidget::hide();
     UpdateSheetShowing();
+    // The forms it covered are painted again.
+    for (Form* f : App().Forms())
+        if (f != this && f->isVisible() && frameOf(f).intersects(covered)) f->RequestPaint();
     App().FormHidden(this);
+}
+
+// A secondary form belongs to the form that shows it (the active one, else the main
+// form); its window is transient for the owner's, so that it stays in front of it.
+void Form::takeOwner() {
+    Application& app = App();
+    Form* candidate = nullptr;
+    if (app.MainForm() != this) {
+        for (Form* f : {app.ActiveForm(), app.MainForm()}) {
+            if (!f || f == this || !f->isVisible()) continue;
+            bool circle = false;
+            for (Form* up = f; up && !circle; up = up->owner_) circle = up == this;
+            if (circle) continue;
+            candidate = f;
+            break;
+        }
+    }
+    owner_ = candidate;
+    create();
+    if (QWindow* w = windowHandle()) w->setTransientParent(owner_ ? owner_->windowHandle() : nullptr);
+}
+
+void Form::placeBesideOwner() {
+    if (!owner_) return;
+    QScreen* s = owner_->screen() ? owner_->screen() : QGuiApplication::primaryScreen();
+    if (!s) return;
+    const QRect a = s->availableGeometry();
+    const Rect r = PlaceBeside(Rect{owner_->Left(), owner_->Top(), owner_->Left() + owner_->Width(), owner_->Top() + owner_->Height()},
+                               Width(), Height(), Rect{a.left(), a.top(), a.right() + 1, a.bottom() + 1});
+    move(r.Left, r.Top);
+}
+
+void Form::OwnerGone(const Form* f) {
+    if (owner_ == f) owner_ = nullptr;
 }
 
 void Form::Close() {
@@ -224,14 +297,45 @@ void Form::runPaint() {
         repaintPending_ = true;
         return;
     }
+    paintRequested_ = false;  // this paint answers every request made before it
     painting_ = true;
+    QPointer<Form> self(this);
+    // Also when a handler throws.
+    const auto done = qScopeGuard([&] {
+        if (!self) return;
+        repaintPending_ = false;
+        painting_ = false;
+    });
     if (OnPaint) OnPaint();
-    if (repaintPending_ && isVisible() && OnPaint) {
+    if (self && repaintPending_ && isVisible() && OnPaint) {
         repaintPending_ = false;
         OnPaint();
     }
-    repaintPending_ = false;
-    painting_ = false;
+}
+
+void Form::RequestPaint() {
+    if (!isVisible()) return;
+    paintRequested_ = true;
+    App().PaintRequested();
+}
+
+void Form::RunRequestedPaint() {
+    if (!paintRequested_) return;
+    paintRequested_ = false;
+    if (isVisible()) runPaint();
+}
+
+// What a form's own OnPaint changes does not ask for another paint.
+void Form::SurfaceChanged() {
+    if (!painting_) RequestPaint();
+}
+
+void Form::WindowExposed() {
+    if (awaitingFirstExpose_) {
+        awaitingFirstExpose_ = false;  // the showing painted it
+        return;
+    }
+    RequestPaint();
 }
 
 // ---------------------------------------------------------------- focus
@@ -247,6 +351,9 @@ void Form::SetActiveControl(Control* control) {
         return;
     }
     if (!control->CanFocus()) return;
+    // A handler of a focus move that makes the move's own target active changes nothing: the
+    // move goes on, and the press that started it still clicks.
+    if (chainDepth_ > 0 && control == active_) return;
     if (control == focused_ && chainDepth_ == 0) {
         active_ = control;
         syncQtFocus();
@@ -265,30 +372,34 @@ bool Form::MoveFocus(Control* target, bool byKeyboard) {
     ++chainDepth_;
     bool ok = true;
     QPointer<Form> self(this);
-    // Leave the focused control and its containers up to one that holds the target.
-    while (ok && focused_ != this && !target->IsWithin(focused_)) {
-        Control* leaving = focused_;
-        focused_ = leaving->Parent() ? static_cast<Control*>(leaving->Parent()) : this;
-        if (leaving->OnExit) leaving->OnExit();
-        if (!self) return false;
-        if (focusCount_ != mine) ok = false;
+    {
+        // The chain ends also when a handler throws.
+        const auto leave = qScopeGuard([&] {
+            if (!self) return;
+            --chainDepth_;
+            if (outer) chainOrigin_ = nullptr;
+        });
+        // Leave the focused control and its containers up to one that holds the target.
+        while (ok && focused_ != this && !target->IsWithin(focused_)) {
+            Control* leaving = focused_;
+            focused_ = leaving->Parent() ? static_cast<Control*>(leaving->Parent()) : this;
+            if (leaving->OnExit) leaving->OnExit();
+            if (!self) return false;
+            if (focusCount_ != mine) ok = false;
+        }
+        // Enter the target's containers, outermost first, then the target.
+        while (ok && focused_ != target) {
+            Control* t = target;
+            while (t->Parent() && static_cast<Control*>(t->Parent()) != focused_) t = t->Parent();
+            focused_ = t;
+            if (silent && t == target) continue;
+            if (t->OnEnter) t->OnEnter();
+            if (!self) return false;
+            if (focusCount_ != mine) ok = false;
+        }
     }
-    // Enter the target's containers, outermost first, then the target.
-    while (ok && focused_ != target) {
-        Control* t = target;
-        while (t->Parent() && static_cast<Control*>(t->Parent()) != focused_) t = t->Parent();
-        focused_ = t;
-        if (silent && t == target) continue;
-        if (t->OnEnter) t->OnEnter();
-        if (!self) return false;
-        if (focusCount_ != mine) ok = false;
-    }
-    --chainDepth_;
     if (ok && byKeyboard && focused_ == target) target->FocusedByKeyboard();
-    if (outer) {
-        chainOrigin_ = nullptr;
-        syncQtFocus();
-    }
+    if (outer) syncQtFocus();
     return ok && focused_ == target;
 }
 
@@ -300,6 +411,20 @@ void Form::syncQtFocus() {
         w->setFocus(Qt::OtherFocusReason);
     else
         QWidget::setFocus(Qt::OtherFocusReason);
+    showFocusCues();
+}
+
+// In real windows the focused control shows its focus frame, and the button that Enter
+// would press (the focused button, else the Default one) is drawn as the default button.
+void Form::showFocusCues() {
+    const bool cues = App().FocusCues();
+    setAttribute(Qt::WA_KeyboardFocusChange, cues);
+    Button* enterPresses = cues && focused_ != this ? dynamic_cast<Button*>(focused_) : nullptr;
+    if (cues && !enterPresses) enterPresses = defaultButton(false);
+    std::vector<Control*> all;
+    collect(this, all);
+    for (Control* c : all)
+        if (auto* b = dynamic_cast<Button*>(c)) b->setDefault(b == enterPresses);
 }
 
 void Form::Activated() {

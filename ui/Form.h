@@ -10,9 +10,15 @@
 //    initial control OnEnter; an ActiveControl set while inactive is moved to on the
 //    next activation.
 //  - OnShow when the form becomes visible, OnActivate when it becomes the program's
-//    active form, OnDeactivate when another form does; OnPaint on the first showing
-//    and on each Repaint while visible (never from Qt's painting).
+//    active form, OnDeactivate when another form does.
+//  - OnPaint (never from Qt's painting): on the first showing, on each Repaint while
+//    visible, and once after each input event (or soon after) when something asked
+//    for it meanwhile: an activation, an expose, a window over it closing, a change on
+//    its own surface (a control placed directly on it shown, hidden or moved, a label's
+//    text), a change of its size.
 //  - ShowModal blocks the forms visible when it starts, until ModalResult is set.
+//  - A secondary form belongs to the form that shows it (its owner): its window is
+//    transient for the owner's and stays in front of it.
 #pragma once
 
 #include "ui/Control.h"
@@ -28,6 +34,11 @@ namespace ui {
 // A form's Width/Height are its outer size; the client area is this much smaller.
 inline constexpr int FrameWidth = 8;
 inline constexpr int FrameHeight = 27;
+
+// Where a form of the given size covers as little of its owner's frame as the screen
+// allows: right of it, below it, left of it or above it (the first of equal ones),
+// each moved into the screen.
+Rect PlaceBeside(const Rect& owner, int width, int height, const Rect& screen);
 
 class Form : public MouseControl<QWidget, Container> {
 public:
@@ -85,6 +96,13 @@ public:
     // OnPaint now when visible (never re-entered: a request during OnPaint runs once
     // after it), then a Qt repaint of the form and its controls.
     void Repaint() override;
+    // OnPaint later: once, when the program has finished the input event it is
+    // handling (or soon after), however often it was asked for meanwhile.
+    void RequestPaint();
+    bool PaintRequested() const { return paintRequested_; }
+
+    // The form that showed this one (nullptr for the main form and before a showing).
+    Form* Owner() const { return owner_; }
 
     std::function<void()> OnCreate;
     std::function<void()> OnShow;
@@ -116,6 +134,14 @@ public:
     void HandleKeyRelease(QKeyEvent* e);
     void Activated();
     bool PressFocus(Control* target);
+    // Runs a requested OnPaint (Application::FlushPaints).
+    void RunRequestedPaint();
+    // A control drawn on the form's own surface changed (see OnPaint above).
+    void SurfaceChanged();
+    // The window system showed (part of) the form's window again.
+    void WindowExposed();
+    // The form f is being destroyed.
+    void OwnerGone(const Form* f);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -128,6 +154,9 @@ private:
     void applySizeLimits();
     void runPaint();
     void syncQtFocus();
+    void showFocusCues();
+    void takeOwner();
+    void placeBesideOwner();
     Control* accelTarget(char16_t ch) const;
     class Button* defaultButton(bool cancel) const;
 
@@ -139,6 +168,10 @@ private:
     bool everActivated_ = false;
     bool painting_ = false;
     bool repaintPending_ = false;
+    bool paintRequested_ = false;
+    bool awaitingFirstExpose_ = false;
+    bool placed_ = false;
+    Form* owner_ = nullptr;
     int modalLevel_ = 0;
     int maxClientWidth_ = 0;
 };

@@ -9,6 +9,7 @@
 #include "ui/Services.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,6 +20,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
@@ -35,15 +37,27 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-QWidget* dialogParent() {
+Form* dialogParent() {
     if (!QCoreApplication::instance()) return nullptr;
     Form* f = App().ActiveForm();
     return f && f->isVisible() ? f : nullptr;
 }
 
+// After a box, a dialog or the help window the form that was active has the keyboard
+// again (without a window manager nothing else gives it back) and paints what the
+// box covered.
+void giveBack(const QPointer<Form>& f) {
+    if (!f || !f->isVisible() || App().ActiveForm() != f) return;
+    Application::Raise(f);
+    f->activateWindow();
+    f->RequestPaint();
+}
+
 int showBox(const std::string& text, const std::string& caption, unsigned flags) {
     if (!QCoreApplication::instance()) return rt::IDOK;
-    QMessageBox box(dialogParent());
+    const QPointer<Form> owner = dialogParent();
+    const auto back = qScopeGuard([&] { giveBack(owner); });
+    QMessageBox box(owner);
     box.setWindowTitle(qs(caption));
     box.setTextFormat(Qt::PlainText);
     box.setText(qs(DisplayText(text)));
@@ -130,10 +144,16 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override {
-        if (e->key() == Qt::Key_Escape)
+        if (e->key() == Qt::Key_Escape) {
             hide();
-        else
+            giveBack(App().ActiveForm());
+        } else {
             QWidget::keyPressEvent(e);
+        }
+    }
+    void closeEvent(QCloseEvent* e) override {
+        QWidget::closeEvent(e);
+        giveBack(App().ActiveForm());
     }
 
 private:
@@ -212,7 +232,9 @@ public:
 
     bool ExecuteFileDialog(FileDialog& d) override {
         const bool open = d.DialogKind() == FileDialog::Kind::Open;
-        QFileDialog dlg(dialogParent(), qs(d.Title.empty() ? (open ? "Open" : "Save As") : d.Title));
+        const QPointer<Form> owner = dialogParent();
+        const auto back = qScopeGuard([&] { giveBack(owner); });
+        QFileDialog dlg(owner, qs(d.Title.empty() ? (open ? "Open" : "Save As") : d.Title));
         dlg.setOption(QFileDialog::DontUseNativeDialog, true);
         dlg.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
         dlg.setFileMode(open && (d.Options & ofFileMustExist) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -248,7 +270,9 @@ public:
     bool ExecutePrintDialog(PrintDialog& d) override {
         QPrinter& pr = ProductionPrinter();
         pr.setCopyCount(std::max(1, d.Copies));
-        QPrintDialog dlg(&pr, dialogParent());
+        const QPointer<Form> owner = dialogParent();
+        const auto back = qScopeGuard([&] { giveBack(owner); });
+        QPrintDialog dlg(&pr, owner);
         dlg.setOption(QAbstractPrintDialog::PrintToFile, true);
         dlg.setOption(QAbstractPrintDialog::PrintPageRange, d.Options & poPageNums);
         dlg.setOption(QAbstractPrintDialog::PrintSelection, d.Options & poSelection);
@@ -270,6 +294,7 @@ public:
         d.Copies = std::max(1, pr.copyCount());
         pr.setCopyCount(1);  // the program repeats the copies itself
         d.PrintToFile = toBitmaps && toBitmaps->isChecked();
+        d.PrintToPdf = pr.outputFormat() == QPrinter::PdfFormat && !pr.outputFileName().isEmpty();
         if (pr.printRange() == QPrinter::PageRange) {
             d.FromPage = pr.fromPage();
             d.ToPage = pr.toPage();

@@ -1,5 +1,6 @@
 #include "ui/StringGrid.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,16 +50,22 @@ void StringGrid::SetRowCount(int n) {
 }
 
 void StringGrid::SetFixedCols(int n) {
-    fixedCols_ = std::clamp(n, 0, cols_ - 1);
-    col_ = std::max(col_, fixedCols_);
-    leftCol_ = std::max(leftCol_, fixedCols_);
-    updateScroll();
+    n = std::clamp(n, 0, cols_ - 1);
+    if (n == fixedCols_) return;
+    fixedCols_ = n;
+    initialize();
 }
 
 void StringGrid::SetFixedRows(int n) {
-    fixedRows_ = std::clamp(n, 0, rows_ - 1);
-    row_ = std::max(row_, fixedRows_);
-    topRow_ = std::max(topRow_, fixedRows_);
+    n = std::clamp(n, 0, rows_ - 1);
+    if (n == fixedRows_) return;
+    fixedRows_ = n;
+    initialize();
+}
+
+void StringGrid::initialize() {
+    leftCol_ = col_ = fixedCols_;
+    topRow_ = row_ = fixedRows_;
     updateScroll();
 }
 
@@ -276,6 +283,9 @@ void StringGrid::moveTo(int c, int r, bool byUser) {
 void StringGrid::SetBounds(int left, int top, int width, int height) {
     Control::SetBounds(left, top, width, height);
     updateScroll();
+    // The scroll bars come and go at once (Qt shows or hides them in a queued call),
+    // so a grid enlarged to show every row renders without them.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
 void StringGrid::resizeEvent(QResizeEvent* e) {
@@ -319,7 +329,9 @@ void StringGrid::paintEvent(QPaintEvent*) {
         if (const int lw = lineAfterRow(r)) p.fillRect(QRect(0, y, right, lw), ToQColor(r < fixedRows_ ? clBlack : clSilver));
         y += lineAfterRow(r);
     }
-    // Cells.
+    // Cells; where the painting is clipped (a part of the grid drawn on a printer
+    // page) only those within the clip.
+    const QRect area = p.hasClipping() ? p.clipBoundingRect().toAlignedRect() : viewport()->rect();
     y = 0;
     for (int r : rows) {
         if (y >= h) break;
@@ -327,6 +339,10 @@ void StringGrid::paintEvent(QPaintEvent*) {
         for (int c : cols) {
             if (x >= w) break;
             const Rect rect{x, y, x + ColWidth(c), y + RowHeight(r)};
+            if (!area.intersects(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()))) {
+                x += ColWidth(c) + lineAfterCol(c);
+                continue;
+            }
             const bool fixed = c < fixedCols_ || r < fixedRows_;
             const bool selected = !fixed && r == row_ && ((options_ & goRowSelect) || c == col_);
             unsigned state = fixed ? unsigned(gdFixed) : 0u;

@@ -41,6 +41,8 @@ public:
     void SetRowCount(int n);
     int FixedCols() const { return fixedCols_; }
     int FixedRows() const { return fixedRows_; }
+    // A changed number of fixed columns or rows scrolls the grid back to its first
+    // cells and selects the first cell after the fixed ones.
     void SetFixedCols(int n);
     void SetFixedRows(int n);
     int DefaultColWidth() const { return defColWidth_; }
@@ -102,6 +104,7 @@ private:
     int rowTop(int r) const;
     void updateScroll();
     void moveTo(int c, int r, bool byUser);
+    void initialize();
 
     int cols_ = 5, rows_ = 5, fixedCols_ = 1, fixedRows_ = 1;
     int defColWidth_ = 64, defRowHeight_ = 24, lineWidth_ = 1;

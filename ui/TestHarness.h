@@ -68,6 +68,7 @@ struct PrintDialogAnswer {
     bool Ok = true;
     int Copies = 1;
     bool PrintToFile = false;
+    bool PrintToPdf = false;
 };
 void QueuePrintDialog(const PrintDialogAnswer& answer);
 int PrintDialogCount();

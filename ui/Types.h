@@ -57,8 +57,9 @@ struct Bounds {
 // Font styles (bit set).
 enum : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
-// A font by the Parts' names.  PixelSize is the character height in pixels (the
-// original's negative Height); sizes in points convert as round(pt * 96 / 72).
+// A font: family name as the windows give it, character height, style bits and text
+// colour.  PixelSize is the character height in pixels (the original's negative
+// Height); sizes in points convert as round(pt * 96 / 72).
 struct Font {
     std::string Name = "MS Sans Serif";
     int PixelSize = 11;
@@ -72,7 +73,7 @@ struct Font {
 };
 
 int PointsToPixels(int points);
-// The installed family that stands for a Parts' font name: "MS Sans Serif", "Arial"
+// The installed family that stands for a window's font name: "MS Sans Serif", "Arial"
 // and "Symbol" -> Liberation Sans, "Courier New" -> Liberation Mono, "Times New
 // Roman" and "Garamond" -> Liberation Serif; other names are kept.
 std::string MapFontFamily(const std::string& name);
@@ -120,7 +121,10 @@ enum : int {
 // Form appearance.
 enum class BorderStyle { None, Single, Sizeable, Dialog, ToolWindow };
 enum : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
-enum class Position { Designed, ScreenCenter };
+// Where a form opens on its first showing: where its bounds put it, centred on the
+// screen (at every showing), or beside the form that shows it (its owner) so that it
+// covers as little of the owner as the screen allows.
+enum class Position { Designed, ScreenCenter, BesideOwner };
 enum class CloseAction { None, Hide, Free, Minimize };
 
 // Text alignment of labels and check boxes.

@@ -234,6 +234,8 @@ void TForm1::RadioButton2Click() {
     G.KHbetaDirect = true;
     G.KHbeta = 1.3;
     k.Edit2->SetText(rt::Str(G.KHbeta, 5, 1));
+    // The defaults are method B and the Haibach hypothesis: the window shows them at once.
+    RequestPaint();
 }
 
 void TForm1::RadioButton3Click() {
@@ -280,9 +282,12 @@ void TForm1::RadioButton6Click() {
     if (!G.LifeFormActive) ClearResults();
 }
 
+// The caption follows the method too: a gearing switch resets the method to B without a click
+// on "ISO  B".
 void TForm1::FormPaint() {
     (G.HypothesisHaibach ? RadioButton6 : RadioButton5)->SetChecked(true);
     (G.MethodC ? RadioButton4 : RadioButton3)->SetChecked(true);
+    SetCaption(G.MethodC ? kCaptionMethodC : kCaptionMethodB);
 }
 
 // ---- calculation
@@ -350,16 +355,19 @@ void TForm1::Button8Click() {
     CheckLoadInputs();
     if (!G.LoadingInputComplete) return;
     ApproximateMethodicsAsOneLoad();
+    bool spectrumRefused = false;
     if (G.LoadInputMethod == 2) {
         ComputePermissibleContactStress();
         if (!G.KFbetaDirect) ComputeKFbetaLevels();
-        for (int i = 1; i <= G.LevelCount; ++i) {
+        for (int i = 1; i <= G.LevelCount && i <= kMaxLevels; ++i) {
             G.SpectrumCol1[i] = G.KHbetaLevel[i] * G.KHalfaLevel[i] * G.KvLevel[i];
             G.SpectrumCol3[i] = G.KFbetaLevel[i] * G.KFalfaLevel[i] * G.KvLevel[i];
         }
         EvaluateSpectrum();
+        // A refused spectrum is not calculated (its equivalent loads would be stale ones).
+        spectrumRefused = !G.ResumeCalculation;
     }
-    RunCalculation();
+    if (!spectrumRefused) RunCalculation();
     if (G.ResumeCalculation)
         ShowPanelControls(true);
     else

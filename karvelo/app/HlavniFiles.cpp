@@ -9,7 +9,9 @@
 #include "karvelo/calc/Soubory.h"
 #include "karvelo/forms/GeometrieF.h"
 #include "karvelo/forms/KHbetaF.h"
+#include "karvelo/forms/MaterialyF.h"
 #include "karvelo/forms/SpektrumF.h"
+#include "karvelo/forms/ZatizeniF.h"
 
 namespace karvelo {
 
@@ -74,16 +76,29 @@ void TForm1::Button10Click() {
 // The windows that show the loaded case; a spectrum case opens the spectrum window.
 void TForm1::RefreshAfterLoad() {
     Geometrie_F->UpdateGeometryForm();
+    DeriveUnstoredMaterialData();
     TSpektrum_F& s = *Spektrum_F;
     s.HideLoadColumnHeaders();
     const std::array<int, 3> forceHeaders{30, 31, 40}, torqueHeaders{32, 33, 41};
     for (int n : G.LoadAsForce ? forceHeaders : torqueHeaders) s.HeaderLabel(n)->Show();
     s.HideSpectrumRows();
     s.ShowSpectrumRows();
+    // The spectrum loads are held in the loaded unit; equivalent loads given in the file stay
+    // given when the loading window opens.
+    G.SpectrumForces = G.LoadAsForce;
+    G.SpectrumTorques = !G.LoadAsForce;
+    Zatizeni_F->MarkLoadedEquivalentLoads();
     G.LoadedFromFile = 1;
     SetCaption(G.MethodC ? kCaptionMethodC : kCaptionMethodB);
     Panel1->SetVisible(G.LifeValid);
-    if (G.KHbetaMethod == "bcal") KHbeta_F->CheckBox2->SetChecked(true);
+    // A case from the contact pattern takes its KHbeta from its bcal again, also when the box
+    // is checked already.
+    if (G.KHbetaMethod == "bcal") {
+        if (KHbeta_F->CheckBox2->Checked())
+            KHbeta_F->CheckBox2Click();
+        else
+            KHbeta_F->CheckBox2->SetChecked(true);
+    }
     if (G.LoadInputMethod == 2) {
         if (const char* caption = SpectrumCaption(G.CalcMethodics)) s.SetCaption(caption);
         s.ShowModal();

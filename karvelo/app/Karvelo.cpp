@@ -1,5 +1,7 @@
 #include "karvelo/app/Karvelo.h"
 
+#include <vector>
+
 #include "karvelo/app/Havarie.h"
 #include "karvelo/app/Hlaseni.h"
 #include "karvelo/app/Hlavni.h"
@@ -50,6 +52,7 @@ void InstallKarveloWindowHooks() {
     MainWindow().SetLifePanelVisible = [](bool visible) { Form1->Panel1->SetVisible(visible); };
     MainWindow().RepaintMainWindow = [] { Form1->Repaint(); };
     MainWindow().ShowCoursesWindow = [] { Prubehy_F->Show(); };
+    MainWindow().PrepareCoursesData = [] { PrepareCoursesData(); };
     CoursesMainWindow().ClearResults = [] { Form1->ClearResults(); };
     CoursesMainWindow().Repaint = [] { Form1->Repaint(); };
 }
@@ -82,12 +85,40 @@ void CreateKarveloWindows() {
     InstallKarveloWindowHooks();
 }
 
+namespace {
+
+// Every window variable, in the order of creation.
+template <class Visit>
+void ForEachWindowVariable(Visit visit) {
+    visit(Form1), visit(Geometrie_F), visit(Materialy_F), visit(Rozmery_F), visit(Presnost_F), visit(Zatizeni_F);
+    visit(Spektrum_F), visit(Help_2), visit(Help_1), visit(Tabulka_modulu), visit(Rog_F), visit(Hlaseni_);
+    visit(Pudorysne_schema), visit(KHbeta_F), visit(Souc_F), visit(Zivotnost_F), visit(Prubehy_F);
+    visit(Prubehy_jednF), visit(Platnost_F), visit(KHbeta_C), visit(Materialova_tabulka), visit(Havarie_);
+}
+
+}  // namespace
+
+void DestroyKarveloWindows() {
+    std::vector<ui::Form*> windows;
+    ForEachWindowVariable([&](auto*& w) {
+        windows.push_back(w);
+        w = nullptr;
+    });
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) delete *it;
+    ui::App().OnMessage = nullptr;
+    InstallWindowHooks(WindowHooks{});
+    MainWindow() = MainWindowLinks{};
+    CoursesMainWindow() = CoursesMainWindowLinks{};
+}
+
 int RunKarvelo(int argc, char** argv) {
     ui::Application app(argc, argv);
     app.Title = "Karvelo";
     app.HelpFile = kHelpFile;
     CreateKarveloWindows();
-    return app.Run();
+    const int code = app.Run();
+    DestroyKarveloWindows();
+    return code;
 }
 
 }  // namespace karvelo

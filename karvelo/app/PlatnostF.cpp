@@ -18,6 +18,7 @@ constexpr const char* kHeading = "Restrictions and warnings";
 TPlatnost_F::TPlatnost_F() : Form("Platnost_F") {
     SetCaption("Validity restrictions");
     SetBounds(0, 0, 703, 412);
+    Position = ui::Position::BesideOwner;  // beside the results it qualifies
     SetMaxWidth(703);
     KeyPreview = true;
     Label50 = new ui::Label(this, "Label50", {77, 6, 0, 0}, kHeading);

@@ -107,7 +107,8 @@ void LoadCoursesCase() {
 
 TPrubehy_F::TPrubehy_F() : Form("Prubehy_F") {
     SetCaption("Courses");
-    SetBounds(60, 40, 700, 598);
+    SetBounds(0, 0, 700, 598);
+    Position = ui::Position::BesideOwner;
     KeyPreview = true;
     SetFontStyle(ui::fsBold);
 

@@ -50,7 +50,8 @@ constexpr int kValueLefts[4] = {81, 190, 299, 408};
 
 TPrubehy_jednF::TPrubehy_jednF() : Form("Prubehy_jednF") {
     SetCaption("Damage on individual stress levels");
-    SetBounds(120, 80, 781, 524);
+    SetBounds(0, 0, 781, 524);
+    Position = ui::Position::BesideOwner;  // beside the results it details
     KeyPreview = true;
 
     Label1 = BoldLabel(this, "Label1", 4, 27, "Level");

@@ -230,6 +230,9 @@ void SetDefaultInputs() {
     g.SpectrumRatioToMax = false;
     g.SpectrumRatioMaxTo = false;
     g.SpectrumRatioToMin = false;
+    // The spectrum loads are held in the load unit.
+    g.SpectrumForces = g.LoadAsForce;
+    g.SpectrumTorques = !g.LoadAsForce;
     g.cDirect = false;
     g.JDirect = false;
     g.mredISO = true;

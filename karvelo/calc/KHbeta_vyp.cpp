@@ -23,8 +23,8 @@ void ComputeHelixRunningInAllowance(int Level) {
     GlobalData& g = G;
     const double n = g.LoadInputMethod == 2 && Level >= 1 && Level <= kMaxLevels ? g.n1Level[Level] : g.n1;
     g.v = std::numbers::pi * g.d1 * n / 60000;
-    g.ybeta1 = ComputeRunningInAllowance(g.MaterialCode1, g.Fbx, g.SigmaHlim1, g.v, 2);
-    g.ybeta2 = ComputeRunningInAllowance(g.MaterialCode2, g.Fbx, g.SigmaHlim2, g.v, 2);
+    g.ybeta1 = ComputeRunningInAllowance(g.MaterialCode1, g.Fbx, g.SigmaHlim1, g.v, kHelixRunningIn);
+    g.ybeta2 = ComputeRunningInAllowance(g.MaterialCode2, g.Fbx, g.SigmaHlim2, g.v, kHelixRunningIn);
     g.ybeta = (g.ybeta1 + g.ybeta2) / 2;
 }
 

@@ -39,7 +39,6 @@ double CommonHardness(double value, const std::string& unit) { return unit == "H
 struct ContactCurve {
     double& SigmaHP;
     double& ZN;
-    double& qH_;
     double& NHstat;
     double& SigmaHPknee;
     double SigmaHPstat, SigmaHPref, NHlim, qH, qHknee;
@@ -58,7 +57,7 @@ void FollowContactCurve(ContactCurve c, double N) {
     if (N <= c.NHstat) {
         sigma = c.SigmaHPstat;
     } else if (N >= c.NHlim) {
-        sigma = PermissibleBeyondEndurance(c.SigmaHPref, c.NHlim, N, c.qH_);
+        sigma = PermissibleBeyondEndurance(c.SigmaHPref, c.NHlim, N);
     } else if (c.pitting) {
         if (N <= kPittingKnee)
             sigma = c.SigmaHPknee * std::pow(Ext{kPittingKnee} / N, 1 / Ext{c.qH});
@@ -72,6 +71,12 @@ void FollowContactCurve(ContactCurve c, double N) {
 }
 
 }  // namespace
+
+bool DirectFactorsPositive(std::span<const DirectFactor> factors) {
+    for (const DirectFactor& f : factors)
+        if (f.given && !StopUnlessPositive(f.value, f.what)) return false;
+    return true;
+}
 
 bool IsOneOfClasses(const std::string& code, std::initializer_list<const char*> codes) {
     for (const char* c : codes)
@@ -100,10 +105,10 @@ void DetermineWorkingCycles(bool bending, double& N1, double& N2) {
     N2 = g.NL2;
 }
 
-double PermissibleBeyondEndurance(double reference, double Nlim, double N, double& tailExponent) {
+double PermissibleBeyondEndurance(double reference, double Nlim, double N) {
     if (G.CalcMethodics != 4) return reference;
     using Ext = long double;
-    tailExponent = static_cast<double>(std::log(Ext{Nlim} / kHaibachEnd) / std::log(0.85L));
+    const double tailExponent = static_cast<double>(std::log(Ext{Nlim} / kHaibachEnd) / std::log(0.85L));
     // An endurance limit at or beyond the tail's end leaves no tail.
     if (!(tailExponent > 0)) return reference;
     return static_cast<double>(reference * std::pow(Ext{Nlim} / N, 1 / Ext{tailExponent}));
@@ -233,6 +238,16 @@ void ComputeWorkHardeningFactorZW() {
 
 void ComputePermissibleContactStress() {
     GlobalData& g = G;
+    // Factors given directly are positive: the life interpolation takes the logarithm of their
+    // ratio to the static value, and the life factor is the permissible stress over their product.
+    const DirectFactor direct[] = {
+        {g.ZLrefDirect, g.ZLref, "The lubricant factor ZL"},
+        {g.ZVrefDirect, g.ZVref, "The velocity factor ZV"},
+        {g.ZRrefDirect, g.ZRref, "The roughness factor ZR"},
+        {g.ZW2refDirect, g.ZW2ref, "The work hardening factor ZW"},
+        {g.ZW2statDirect, g.ZW2stat, "The work hardening factor ZW"},
+    };
+    if (!DirectFactorsPositive(direct)) return;
     double N1, N2;
     DetermineWorkingCycles(false, N1, N2);
     SetStaticLifeFactorsZNT();
@@ -256,10 +271,10 @@ void ComputePermissibleContactStress() {
         g.ResumeCalculation = false;
         return;
     }
-    FollowContactCurve({g.SigmaHP1, g.ZN1, g.qH_1, g.NHstat1, g.SigmaHP1knee, g.SigmaHP1stat, g.SigmaHP1ref, g.NHlim1,
+    FollowContactCurve({g.SigmaHP1, g.ZN1, g.NHstat1, g.SigmaHP1knee, g.SigmaHP1stat, g.SigmaHP1ref, g.NHlim1,
                         g.qH1, g.qH1knee, g.PittingAllowed1},
                        N1);
-    FollowContactCurve({g.SigmaHP2, g.ZN2, g.qH_2, g.NHstat2, g.SigmaHP2knee, g.SigmaHP2stat, g.SigmaHP2ref, g.NHlim2,
+    FollowContactCurve({g.SigmaHP2, g.ZN2, g.NHstat2, g.SigmaHP2knee, g.SigmaHP2stat, g.SigmaHP2ref, g.NHlim2,
                         g.qH2, g.qH2knee, g.PittingAllowed2},
                        N2);
     // A spectrum whose largest level reaches the static limit is judged at the static limit.

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 
 namespace karvelo {
@@ -33,8 +34,19 @@ void ComputeWorkHardeningFactorZW();
 // from the life NL1h when lives are given in hours).
 void DetermineWorkingCycles(bool bending, double& N1, double& N2);
 // Permissible stress at N >= Nlim cycles: the reference stress, or by Haibach (methodics 4) the
-// tail that falls to 0.85 of it at 1e10 cycles, whose exponent goes to tailExponent.
-double PermissibleBeyondEndurance(double reference, double Nlim, double N, double& tailExponent);
+// tail that falls to 0.85 of it at 1e10 cycles.  The tail's exponent ln(Nlim/1e10)/ln(0.85) is
+// the curve's own: the case's Haibach exponents (qH_1 .. qF_2, entered with the material and used
+// by the damage sums) are left as they are, so that a calculation depends on the case alone.
+double PermissibleBeyondEndurance(double reference, double Nlim, double N);
+// A factor that may be given directly: its flag, its value and the name of the factor it makes.
+struct DirectFactor {
+    bool given;
+    double value;
+    const char* what;
+};
+// False, after the stop "<what> can not be calculated from these input data.", when a factor that
+// is given is not greater than 0.
+bool DirectFactorsPositive(std::span<const DirectFactor> factors);
 // True when the material class code is one of `codes` (compared exactly).
 bool IsOneOfClasses(const std::string& code, std::initializer_list<const char*> codes);
 

@@ -64,6 +64,9 @@ bool StaticNotchSensitivity(const NotchGear& n, double& value) {
         const double k = yieldPoint ? 0.93 : 0.82;
         const double F = std::pow((yieldPoint ? 200 : 300) / n.Re, 0.25);
         value = (1 + k * (n.YS - 1) * F) / (1 + k * F);
+        // A yield limit so small that the ratio overflows has no factor.
+        if (!StopUnlessFinite(value, "The relative notch sensitivity factor YdrelT" + std::to_string(n.index) + "stat"))
+            return false;
     }
     if (IsOneOfClasses(n.code, {"Eh", "IF"})) value = 0.44 * n.YS + 0.12;
     if (IsOneOfClasses(n.code, {"NT", "NV", "NVc"})) value = 0.2 * n.YS + 0.6;
@@ -113,8 +116,8 @@ void MeanStress(const std::string& code, const std::string& form, double YS, dou
 }
 
 // Static end and permissible stress of one gear for N working cycles.
-void FollowBendingCurve(double N, double stat, double ref, double NFlim, double qF, double& NFstat, double& qF_,
-                        double& SigmaFP, double& YN) {
+void FollowBendingCurve(double N, double stat, double ref, double NFlim, double qF, double& NFstat, double& SigmaFP,
+                        double& YN) {
     using Ext = long double;
     NFstat = static_cast<double>(NFlim * std::pow(Ext{ref} / stat, Ext{qF}));
     Ext sigma;
@@ -123,7 +126,7 @@ void FollowBendingCurve(double N, double stat, double ref, double NFlim, double 
     } else if (N < NFlim) {
         sigma = ref * std::pow(Ext{NFlim} / N, 1 / Ext{qF});
     } else {
-        sigma = PermissibleBeyondEndurance(ref, NFlim, N, qF_);
+        sigma = PermissibleBeyondEndurance(ref, NFlim, N);
     }
     SigmaFP = static_cast<double>(sigma);
     YN = SigmaFP / ref;
@@ -188,6 +191,22 @@ void SetMeanStressSensitivities() {
 
 void ComputePermissibleBendingStress() {
     GlobalData& g = G;
+    // Factors given directly are positive, as for contact.
+    const DirectFactor direct[] = {
+        {g.YdrelT1refDirect, g.YdrelT1ref, "The relative notch sensitivity factor YdrelT1"},
+        {g.YdrelT1statDirect, g.YdrelT1stat, "The relative notch sensitivity factor YdrelT1"},
+        {g.YdrelT2refDirect, g.YdrelT2ref, "The relative notch sensitivity factor YdrelT2"},
+        {g.YdrelT2statDirect, g.YdrelT2stat, "The relative notch sensitivity factor YdrelT2"},
+        {g.YRrelT1refDirect, g.YRrelT1ref, "The relative surface factor YRrelT1"},
+        {g.YRrelT2refDirect, g.YRrelT2ref, "The relative surface factor YRrelT2"},
+        {g.YX1refDirect, g.YX1ref, "The size factor YX1"},
+        {g.YX2refDirect, g.YX2ref, "The size factor YX2"},
+        {g.YM1refDirect, g.YM1ref, "The mean stress factor YM1ref"},
+        {g.YM1statDirect, g.YM1stat, "The mean stress factor YM1stat"},
+        {g.YM2refDirect, g.YM2ref, "The mean stress factor YM2ref"},
+        {g.YM2statDirect, g.YM2stat, "The mean stress factor YM2stat"},
+    };
+    if (!DirectFactorsPositive(direct)) return;
     double N1, N2;
     DetermineWorkingCycles(true, N1, N2);
     SetStaticLifeFactorsYNT();
@@ -211,8 +230,8 @@ void ComputePermissibleBendingStress() {
         g.ResumeCalculation = false;
         return;
     }
-    FollowBendingCurve(N1, g.Sigmafpb1stat, g.Sigmafpb1ref, g.NFlim1, g.qF1, g.NFstat1, g.qF_1, g.SigmaFP1, g.YN1);
-    FollowBendingCurve(N2, g.Sigmafpb2stat, g.Sigmafpb2ref, g.NFlim2, g.qF2, g.NFstat2, g.qF_2, g.SigmaFP2, g.YN2);
+    FollowBendingCurve(N1, g.Sigmafpb1stat, g.Sigmafpb1ref, g.NFlim1, g.qF1, g.NFstat1, g.SigmaFP1, g.YN1);
+    FollowBendingCurve(N2, g.Sigmafpb2stat, g.Sigmafpb2ref, g.NFlim2, g.qF2, g.NFstat2, g.SigmaFP2, g.YN2);
     // A spectrum whose largest level reaches the static limit is judged at the static limit.
     const int n = g.LevelCount;
     if (g.LoadInputMethod == 2 && n >= 1 && n <= kMaxLevels) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/Vypocty1.h"
 #include "karvelo/calc/WindowHooks.h"
 #include "runtime/Notice.h"
 #include "runtime/NumText.h"
@@ -29,6 +30,9 @@ constexpr double kTetaLimit = 1.5;
 constexpr double kSectionStep = 0.001;
 constexpr double kSectionLimit = 0.3;
 constexpr double kSectionTolerance = 1e-7;
+// Steps and halvings of one scan: the section scan spans 0.5 rad in 500 steps; a start that needs
+// more than this is no gear.
+constexpr long kMaxScanSteps = 1000000;
 
 double Tan(double x) { return static_cast<double>(ComputeCheckedTan(x)); }
 double ArcCos(double x) { return static_cast<double>(ComputeCheckedArcCos(x)); }
@@ -52,17 +56,22 @@ struct CutterMesh {
 };
 CutterMesh Cutter;
 
+enum class Scan { Root, NoRoot, Endless };
+
 // Root of f by the scan and bisection of the inverse involute: bracket ends from `lower` in
 // steps of `step`, no root once the upper end passes `limit`, converged when |f| < tol.  The
 // sign of f at an end keeps its last non-zero value.  A bracket that does not converge holds a
-// pole: the scan goes on beyond it.
+// pole: the scan goes on beyond it.  A scan that cannot reach its limit in kMaxScanSteps steps
+// and halvings (a start far below it, or not a number) is Endless.
 template <typename F>
-bool FindRootByScan(F f, double lower, double upper, double step, double limit, double tol, double& root) {
+Scan FindRootByScan(F f, double lower, double upper, double step, double limit, double tol, double& root) {
     bool bisection = false;
     int signLower = 0, signUpper = 0;
     int halvings = 0;
     double scanUpper = upper;  // upper end of the scan bracket being narrowed
-    for (;;) {
+    if (!std::isfinite(lower) || !std::isfinite(upper)) return Scan::Endless;
+    for (long passes = 0;; ++passes) {
+        if (passes > kMaxScanSteps) return Scan::Endless;
         const double fLower = f(lower), fUpper = f(upper);
         if (fLower != 0) signLower = fLower < 0 ? -1 : 1;
         if (fUpper != 0) signUpper = fUpper < 0 ? -1 : 1;
@@ -72,7 +81,7 @@ bool FindRootByScan(F f, double lower, double upper, double step, double limit, 
         } else if (!bisection) {
             lower = upper;
             upper += step;
-            if (upper > limit) return false;
+            if (upper > limit) return Scan::NoRoot;
             scanUpper = upper;
             continue;
         } else {
@@ -83,7 +92,7 @@ bool FindRootByScan(F f, double lower, double upper, double step, double limit, 
         if (++halvings > kMaxHalvings) {
             lower = scanUpper;
             upper = lower + step;
-            if (upper > limit) return false;
+            if (upper > limit) return Scan::NoRoot;
             scanUpper = upper;
             bisection = false;
             halvings = 0;
@@ -91,7 +100,7 @@ bool FindRootByScan(F f, double lower, double upper, double step, double limit, 
         }
         if (std::fabs(f(upper)) < tol) {
             root = upper;
-            return upper < limit;
+            return upper < limit ? Scan::Root : Scan::NoRoot;
         }
     }
 }
@@ -241,8 +250,14 @@ bool InternalRootSection() {
         upper = lower + kSectionStep;
     }
     double phi = 0;
-    const bool found = FindRootByScan(EvaluateInternalRootEquation, lower, upper, kSectionStep, kSectionLimit,
-                                      kSectionTolerance, phi);
+    const Scan scan = FindRootByScan(EvaluateInternalRootEquation, lower, upper, kSectionStep, kSectionLimit,
+                                     kSectionTolerance, phi);
+    if (scan == Scan::Endless) {
+        StopCalculation("The critical section of the internal wheel's tooth root can not be calculated from these "
+                        "input data.");
+        return false;
+    }
+    const bool found = scan == Scan::Root;
     const double invAlfat = ComputeInvolute(g.alfat);
     const double toothAngle = (2 * g.x2 * tanAlfan + kPi / 2) / g.z2 + invAlfat;
     if (found) {

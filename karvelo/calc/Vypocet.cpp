@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <limits>
+#include <numbers>
 #include <string>
 #include <utility>
 
@@ -80,52 +82,6 @@ bool AskAboutRim(const char* question, double ratio, double limit) {
     return false;
 }
 
-// The results the main window shows must be numbers: anything else stops with its name.
-bool KeyResultsFinite() {
-    const GlobalData& g = G;
-    const std::pair<const char*, double> results[] = {
-        {"The elasticity factor ZE", g.ZE},
-        {"The zone factor ZH", g.ZH},
-        {"The contact ratio factor Zepsilon", g.Zepsilon},
-        {"The helix angle factor Zbeta", g.Zbeta},
-        {"The single pair tooth contact factor ZB", g.ZB},
-        {"The single pair tooth contact factor ZD", g.ZD},
-        {"The dynamic factor Kv", g.Kv},
-        {"The face load factor KHbeta", g.KHbeta},
-        {"The face load factor KFbeta", g.KFbeta},
-        {"The transverse load factor KHalfa", g.KHalfa},
-        {"The transverse load factor KFalfa", g.KFalfa},
-        {"The load factor KH", g.KH},
-        {"The load factor KF", g.KF},
-        {"The tooth form factor YF1", g.YF1},
-        {"The tooth form factor YF2", g.YF2},
-        {"The stress correction factor YS1", g.YS1},
-        {"The stress correction factor YS2", g.YS2},
-        {"The notch factor YSg1", g.YSg1},
-        {"The notch factor YSg2", g.YSg2},
-        {"The helix angle factor Ybeta", g.Ybeta},
-        {"The rim factor YB1", g.YB1},
-        {"The rim factor YB2", g.YB2},
-        {"The deep tooth factor YDT", g.YDT},
-        {"The contact stress SigmaH1", g.SigmaH1},
-        {"The contact stress SigmaH2", g.SigmaH2},
-        {"The permissible contact stress SigmaHP1", g.SigmaHP1},
-        {"The permissible contact stress SigmaHP2", g.SigmaHP2},
-        {"The safety factor SH1", g.SH1},
-        {"The safety factor SH2", g.SH2},
-        {"The tooth-root stress SigmaF1", g.SigmaF1},
-        {"The tooth-root stress SigmaF2", g.SigmaF2},
-        {"The permissible tooth-root stress SigmaFP1", g.SigmaFP1},
-        {"The permissible tooth-root stress SigmaFP2", g.SigmaFP2},
-        {"The safety factor SF1", g.SF1},
-        {"The safety factor SF2", g.SF2},
-    };
-    for (const auto& [what, value] : results)
-        if (!StopUnlessFinite(value, what)) return false;
-    return true;
-}
-
-
 bool AllFinite(std::initializer_list<std::pair<const char*, double>> results) {
     for (const auto& [what, value] : results)
         if (!StopUnlessFinite(value, what)) return false;
@@ -190,6 +146,29 @@ bool ServiceLifeResultsFinite() {
     });
 }
 
+// The speeds of the case (the levels' of a spectrum) give a pitch line velocity.
+bool PitchLineVelocitiesFinite() {
+    const GlobalData& g = G;
+    auto velocity = [&](double n) { return std::numbers::pi * g.d1 * n / 60000; };
+    if (!StopUnlessFinite(velocity(g.n1), "The pitch line velocity v")) return false;
+    if (g.LoadInputMethod == 2 && g.LevelCount >= 1 && g.LevelCount <= kMaxLevels)
+        for (int i = 1; i <= g.LevelCount; ++i)
+            if (!StopUnlessFinite(velocity(g.n1Level[i]), "The pitch line velocity v")) return false;
+    return true;
+}
+
+// The validity messages quote values of the case; one that is not a number (written "NAN" or
+// "INF") stops the calculation like any other result.
+bool ValidityMessagesHoldNumbers() {
+    const GlobalData& g = G;
+    for (int slot = 1; slot <= kValiditySlots; ++slot) {
+        const std::string& text = g.ValidityMessages[slot];
+        if (g.ValidityKinds[slot] && (text.find("NAN") != std::string::npos || text.find("INF") != std::string::npos))
+            return StopUnlessFinite(std::numeric_limits<double>::quiet_NaN(), "The validity restrictions");
+    }
+    return true;
+}
+
 // A case of a spectrum whose levels do no damage has no equivalent load: it does not fail, and
 // gets the safety factor of the service-life search for no damage.
 void NoFailureWithoutEquivalentLoad(double equivalentForce, double& safety) {
@@ -197,7 +176,157 @@ void NoFailureWithoutEquivalentLoad(double equivalentForce, double& safety) {
     if (g.LoadInputMethod == 2 && g.CalcMethodics > 2 && equivalentForce == 0) safety = kNoFailureSafetyFactor;
 }
 
+// The shown results as they are collected: a variable of G, or a value formed from others.
+class ResultList {
+public:
+    std::vector<NamedResult> results;
+
+    void Add(std::string what, const double& field) { results.push_back({std::move(what), field, &field}); }
+    void Add(std::string what, double&& value) = delete;  // a formed value is Computed
+    void Computed(std::string what, double value) { results.push_back({std::move(what), value, nullptr}); }
+    // Pinion and wheel twins: "<kind> <symbol>1<suffix>" and "<kind> <symbol>2<suffix>".
+    void Pair(const std::string& kind, const std::string& symbol, const double& v1, const double& v2,
+              const std::string& suffix = "") {
+        Add(kind + " " + symbol + "1" + suffix, v1);
+        Add(kind + " " + symbol + "2" + suffix, v2);
+    }
+};
+
 }  // namespace
+
+std::vector<NamedResult> ShownResults() {
+    const GlobalData& g = G;
+    ResultList list;
+    const int last = g.LevelCount;
+    const bool levels = last >= 1 && last <= kMaxLevels;
+    const bool spectrumByDamage = g.LoadInputMethod == 2 && g.CalcMethodics > 2;
+
+    // The factors of the main window's panels come first, so that a stop names the origin
+    // rather than the stress that follows from it.
+    list.Add("The load factor KF", g.KF);
+    list.Add("The dynamic factor Kv", g.Kv);
+    list.Add("The transverse load factor KFalfa", g.KFalfa);
+    list.Add("The face load factor KFbeta", g.KFbeta);
+    list.Add("The transverse contact ratio epsalfa", g.epsalfa);
+    list.Add("The overlap ratio epsbeta", g.epsbeta);
+    list.Add("The deep tooth factor YDT", g.YDT);
+    list.Add("The helix angle factor Ybeta", g.Ybeta);
+    list.Pair("The tooth form factor", "YF", g.YF1, g.YF2);
+    list.Pair("The stress correction factor", "YS", g.YS1, g.YS2);
+    list.Pair("The notch factor", "YSg", g.YSg1, g.YSg2);
+    list.Pair("The rim factor", "YB", g.YB1, g.YB2);
+    list.Pair("The life factor", "YN", g.YN1, g.YN2);
+    list.Pair("The relative notch sensitivity factor", "YdrelT", g.YdrelT1, g.YdrelT2);
+    list.Pair("The relative surface factor", "YRrelT", g.YRrelT1, g.YRrelT2);
+    list.Pair("The size factor", "YX", g.YX1, g.YX2);
+    list.Add("The load factor KH", g.KH);
+    list.Add("The transverse load factor KHalfa", g.KHalfa);
+    list.Add("The face load factor KHbeta", g.KHbeta);
+    list.Add("The application factor KA", g.KA);
+    list.Add("The contact ratio factor Zepsilon", g.Zepsilon);
+    list.Add("The helix angle factor Zbeta", g.Zbeta);
+    list.Add("The elasticity factor ZE", g.ZE);
+    list.Add("The zone factor ZH", g.ZH);
+    list.Add("The single pair tooth contact factor ZB", g.ZB);
+    list.Add("The single pair tooth contact factor ZD", g.ZD);
+    list.Pair("The life factor", "ZN", g.ZN1, g.ZN2);
+    list.Add("The size factor ZX", g.ZX);
+    list.Add("The work hardening factor ZW", g.ZW);
+    list.Add("The lubricant factor ZL", g.ZL);
+    list.Add("The velocity factor ZV", g.ZV);
+    list.Add("The roughness factor ZR", g.ZR);
+    // Their stresses and safety factors.
+    list.Pair("The reference tooth-root stress", "SigmaFP", g.Sigmafpb1ref, g.Sigmafpb2ref, "ref");
+    list.Pair("The static tooth-root stress", "SigmaFP", g.Sigmafpb1stat, g.Sigmafpb2stat, "stat");
+    list.Pair("The tooth-root stress", "SigmaF", g.SigmaF1, g.SigmaF2);
+    list.Pair("The permissible tooth-root stress", "SigmaFP", g.SigmaFP1, g.SigmaFP2);
+    list.Pair("The safety factor", "SF", g.SF1, g.SF2);
+    list.Pair("The reference contact stress", "SigmaHP", g.SigmaHP1ref, g.SigmaHP2ref, "ref");
+    list.Pair("The static contact stress", "SigmaHP", g.SigmaHP1stat, g.SigmaHP2stat, "stat");
+    list.Pair("The contact stress", "SigmaH", g.SigmaH1, g.SigmaH2);
+    list.Pair("The permissible contact stress", "SigmaHP", g.SigmaHP1, g.SigmaHP2);
+    list.Pair("The safety factor", "SH", g.SH1, g.SH2);
+    // The maximum stresses: those of the largest level of a spectrum (the last once it is
+    // prepared) or of current service-life results, else the stresses of the case.
+    if ((spectrumByDamage || g.LifeValid) && levels) {
+        list.Pair("The maximum tooth-root stress", "SigmaF", g.SigmaF1Level[last], g.SigmaF2Level[last], "max");
+        list.Pair("The maximum contact stress", "SigmaH", g.SigmaH1Level[last], g.SigmaH2Level[last], "max");
+    }
+
+    // The results listing adds the mean stress factors.
+    list.Pair("The mean stress factor", "YM", g.YM1ref, g.YM2ref, "ref");
+    list.Pair("The mean stress factor", "YM", g.YM1stat, g.YM2stat, "stat");
+    if (g.LifeValid) {
+        list.Pair("The safety factor", "SF", g.SF1life, g.SF2life);
+        list.Pair("The safety factor", "SH", g.SH1life, g.SH2life);
+        list.Pair("The service life", "LF", g.LF1, g.LF2);
+        list.Pair("The service life", "LH", g.LH1, g.LH2);
+        if (g.LifeFromSafety && !g.SpectrumInCycles) {
+            // listed in hours of the pinion speed; the wheel turns z1/|z2| times as often
+            auto hours = [&](double cycles, bool wheel) {
+                return wheel ? std::fabs(g.z2) * (cycles / 60 / g.n1) / g.z1 : cycles / 60 / g.n1;
+            };
+            list.Computed("The service life in hours LF1", hours(g.LF1, false));
+            list.Computed("The service life in hours LF2", hours(g.LF2, true));
+            list.Computed("The service life in hours LH1", hours(g.LH1, false));
+            list.Computed("The service life in hours LH2", hours(g.LH2, true));
+        }
+    }
+    // The input listing: geometry and deviations as derived, cycles from hours, the method C
+    // components, the factors of the spectrum levels.
+    list.Computed("The pressure angle alfan", g.alfan * 180 / std::numbers::pi);  // listed in degrees
+    list.Computed("The helix angle beta", g.beta * 180 / std::numbers::pi);
+    list.Add("The centre distance a", g.a);
+    list.Pair("The tip diameter", "da", g.da1, g.da2);
+    list.Pair("The single pitch deviation", "fp", g.fp1, g.fp2);
+    list.Pair("The helix slope deviation", "fHbeta", g.fHbeta1, g.fHbeta2);
+    list.Pair("The profile form deviation", "ffalfa", g.ffalfa1, g.ffalfa2);
+    list.Pair("The cycle number", "NL", g.NL1, g.NL2);
+    if (g.KHbetaMethod == "ISO_C" && g.KHbetaCalcVariant == "c") {
+        list.Add("The component deflection fsh", g.fsh);
+        list.Add("The manufacturing misalignment fma", g.fma);
+    }
+    if (g.LoadInputMethod == 2 && levels) {
+        // The ratio modes list each level's load against the reference load.
+        const double reference = g.LoadAsForce ? (g.SpectrumRatioToMin ? g.Ftmin : g.Ftmax)
+                                               : (g.SpectrumRatioToMin ? g.Tmin : g.Tmax);
+        for (int i = 1; i <= last; ++i) {
+            const std::string level = " of level " + std::to_string(i);
+            if (!g.SpectrumAbsolute)
+                list.Computed("The load ratio" + level,
+                              g.SpectrumRatioMaxTo ? reference / g.SpectrumY[i] : g.SpectrumY[i] / reference);
+            list.Add("The face load factor KHbeta" + level, g.KHbetaLevel[i]);
+            list.Add("The transverse load factor KHalfa" + level, g.KHalfaLevel[i]);
+            list.Add("The transverse load factor KFalfa" + level, g.KFalfaLevel[i]);
+            list.Add("The dynamic factor Kv" + level, g.KvLevel[i]);
+            list.Add("The face load factor KFbeta" + level, g.KFbetaLevel[i]);
+        }
+        list.Add("The equivalent face load factor KHbeta", g.KHbetaEkv);
+        list.Add("The equivalent transverse load factor KHalfa", g.KHalfaEkv);
+        list.Add("The equivalent transverse load factor KFalfa", g.KFalfaEkv);
+        list.Add("The equivalent dynamic factor Kv", g.KvEkv);
+        list.Add("The equivalent face load factor KFbeta", g.KFbetaEkv);
+    }
+    // The data file stores the equivalent loads and stresses.
+    if (g.LoadInputMethod > 1) {
+        const bool f = g.LoadAsForce;
+        list.Pair(f ? "The equivalent force" : "The equivalent torque", f ? "FtFe" : "TFe", f ? g.FtFe1 : g.TFe1,
+             f ? g.FtFe2 : g.TFe2);
+        list.Pair(f ? "The equivalent force" : "The equivalent torque", f ? "FtHe" : "THe", f ? g.FtHe1 : g.THe1,
+             f ? g.FtHe2 : g.THe2);
+    }
+    if (spectrumByDamage) {
+        list.Pair("The equivalent stress", "SigmaF", g.SigmaF1ekv, g.SigmaF2ekv, "ekv");
+        list.Pair("The equivalent stress", "SigmaH", g.SigmaH1ekv, g.SigmaH2ekv, "ekv");
+    }
+    return list.results;
+}
+
+bool ShownResultsFinite() {
+    for (const NamedResult& result : ShownResults())
+        if (!StopUnlessFinite(result.value, result.what)) return false;
+    return true;
+}
 
 double SafetyFactor(double permissible, double stress) { return stress > 0 ? permissible / stress : 0.0; }
 
@@ -374,13 +503,14 @@ void RunCalculation() {
 
     ComputeEffectiveFaceWidths();
     ComputeForcesFromTorques();
-    if (!g.ResumeCalculation) return;
+    if (!g.ResumeCalculation || !PitchLineVelocitiesFinite()) return;
     if (!(g.Ft > 0 && g.FtF > 0)) {
         // A force of zero (forces entered, none given) is no loading either.
         rt::ShowMessage("There are no loading data.");
         g.ResumeCalculation = false;
         return;
     }
+    if (!CheckCommonFaceWidth()) return;
     ComputeContactRatios();
     if (!g.ResumeCalculation) return;
     if (g.epsgama < 1) {
@@ -401,6 +531,10 @@ void RunCalculation() {
         else
             ComputeKvMethodB();
         if (!g.ResumeCalculation) return;
+    } else if (!singleLoadFactors) {
+        // Equivalent loads have the dynamic factor of the equivalent load (the stresses take it
+        // below), also in the mean load of KHbeta: not the one a previous calculation left.
+        g.Kv = g.KvEkv;
     }
     if (g.KHbetaMethod == "ISO_C") ComputeKHbeta();
     if (singleLoadFactors) ComputeKHalpha();
@@ -410,9 +544,9 @@ void RunCalculation() {
     if (!g.ResumeCalculation) return;
     ComputeBendingStress();
     if (!g.ResumeCalculation) return;
-    if (!KeyResultsFinite()) return;
 
     if (g.LoadInputMethod == 2 && !g.SpectrumLevelsShown) {
+        if (!CheckLevelCount()) return;
         // The level routines mark the dynamic and transverse factor restrictions afresh.
         for (int slot = 20; slot <= 30; ++slot) g.ValidityKinds[slot] = 0;
         g.ValidityKinds[35] = g.ValidityKinds[36] = 0;
@@ -425,8 +559,10 @@ void RunCalculation() {
         for (int i = 1; i <= g.LevelCount; ++i) ComputeKHalphaLevel(i);
         if (!g.ResumeCalculation) return;
     }
+    if (!ShownResultsFinite()) return;
 
     CheckValidityRestrictions();
+    if (!ValidityMessagesHoldNumbers()) return;
     g.CalculationRunning = false;
     win::SetValidityButtonVisible(g.ValidityCount != 0);
 }
@@ -434,6 +570,7 @@ void RunCalculation() {
 void EvaluateSpectrum() {
     GlobalData& g = G;
     g.ResumeCalculation = true;
+    if (!CheckLevelCount() || !PitchLineVelocitiesFinite()) return;
     if (!SpectrumIsComputable()) {
         StopCalculation(
             "The load spectrum can not be evaluated: the load, the cycles (hours) and the speed of every level must "

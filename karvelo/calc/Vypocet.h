@@ -2,6 +2,9 @@
 // clears ResumeCalculation; the later steps are then skipped.
 #pragma once
 
+#include <string>
+#include <vector>
+
 namespace karvelo {
 
 // The whole calculation of one case: body and rim checks, forces, contact ratios (a total contact
@@ -46,6 +49,21 @@ void DetectStaticOverloads();
 void StoreSingleContactLevel();
 // Bending: SigmaF1Level, SigmaF2Level, SF1Level, SF2Level, SigmaFP1Level, SigmaFP2Level.
 void StoreSingleBendingLevel();
+
+// A result that reaches the user, with the name its stop message gives it.
+struct NamedResult {
+    std::string what;  // "The contact stress SigmaH1"
+    double value;
+    const double* field;  // the variable of G it is; nullptr for a value formed from others
+};
+// Every computed value of the calculated case that reaches the user: the values of the main
+// window's result panels (the maximum stresses as the panels take them), the computed values of
+// the input and results listings, and the results the data file stores.  Which values belong
+// follows the case: the spectrum's level factors, the equivalent loads, the service life.
+std::vector<NamedResult> ShownResults();
+// The final check of a calculation: the first value of ShownResults() that is not finite stops the
+// calculation with "<what> can not be calculated from these input data.".  True when all are.
+bool ShownResultsFinite();
 
 // A safety factor permissible / stress; a stress of zero is no load and gives 0 (no factor).
 double SafetyFactor(double permissible, double stress);

@@ -32,9 +32,9 @@ void StoreKv(int Level, double kv) {
 void ComputeKFbetaLevels() {
     GlobalData& g = G;
     ComputeEffectiveFaceWidths();
-    if (g.KFbetaDirect) return;
+    if (g.KFbetaDirect || !CheckLevelCount()) return;
     const double NF = ComputeKFbetaExponent();
-    for (int i = 1; i <= g.LevelCount && i <= kMaxLevels; ++i) g.KFbetaLevel[i] = std::pow(g.KHbetaLevel[i], NF);
+    for (int i = 1; i <= g.LevelCount; ++i) g.KFbetaLevel[i] = std::pow(g.KHbetaLevel[i], NF);
 }
 
 void ComputeKHbetaLevel(int Level) {

@@ -265,24 +265,24 @@ RunningInGroup RunningInGroupOf(const std::string& code) {
 }
 
 double ComputeRunningInAllowance(const std::string& materialCode, double deviation, double SigmaHlim, double v,
-                                 double scale) {
+                                 const RunningInRule& rule) {
     double y = 0;
     double limit = 0;
     bool limited = false;
     switch (RunningInGroupOf(materialCode)) {
         case RunningInGroup::A:
-            y = scale * 160 * deviation / SigmaHlim;
-            if (v > 5 && v <= 10) limit = scale * 12800 / SigmaHlim, limited = true;
-            if (v > 10) limit = scale * 6400 / SigmaHlim, limited = true;
+            y = rule.factorA * deviation / SigmaHlim;
+            if (v > 5 && v <= 10) limit = rule.capA10 / SigmaHlim, limited = true;
+            if (v > 10) limit = rule.capAabove / SigmaHlim, limited = true;
             break;
         case RunningInGroup::B:
-            y = scale * 0.275 * deviation;
-            if (v > 5 && v <= 10) limit = scale * 22, limited = true;
-            if (v > 10) limit = scale * 11, limited = true;
+            y = rule.factorB * deviation;
+            if (v > 5 && v <= 10) limit = rule.capB10, limited = true;
+            if (v > 10) limit = rule.capBabove, limited = true;
             break;
         case RunningInGroup::C:
-            y = scale * 0.075 * deviation;
-            limit = scale * 3, limited = true;
+            y = rule.factorC * deviation;
+            limit = rule.capC, limited = true;
             break;
         case RunningInGroup::None:
             return 0;
@@ -305,8 +305,8 @@ void ComputeTransverseRunningInAllowance(const std::string& Kind, int Level) {
         deviation = LargerDeviation(g.fp1, g.fp2);
         g.fpbmax = deviation;
     }
-    g.yalfa1 = ComputeRunningInAllowance(g.MaterialCode1, deviation, g.SigmaHlim1, g.v, 1);
-    g.yalfa2 = ComputeRunningInAllowance(g.MaterialCode2, deviation, g.SigmaHlim2, g.v, 1);
+    g.yalfa1 = ComputeRunningInAllowance(g.MaterialCode1, deviation, g.SigmaHlim1, g.v, kTransverseRunningIn);
+    g.yalfa2 = ComputeRunningInAllowance(g.MaterialCode2, deviation, g.SigmaHlim2, g.v, kTransverseRunningIn);
     g.yalfa = (g.yalfa1 + g.yalfa2) / 2;
 }
 
@@ -480,6 +480,18 @@ void StopCalculation(const std::string& text) {
 bool StopUnlessFinite(double value, const std::string& what) {
     if (std::isfinite(value)) return true;
     StopCalculation(what + " can not be calculated from these input data.");
+    return false;
+}
+
+bool StopUnlessPositive(double value, const std::string& what) {
+    if (value > 0) return true;
+    StopCalculation(what + " can not be calculated from these input data.");
+    return false;
+}
+
+bool CheckLevelCount() {
+    if (G.LevelCount >= 1 && G.LevelCount <= kMaxLevels) return true;
+    StopCalculation("The number of load levels must be from 1 to 20.");
     return false;
 }
 

@@ -53,16 +53,33 @@ void ComputeKHalpha();
 // C "Eh", "IF", "NT", "NV", "NVc".  Another class has no running-in allowance.
 enum class RunningInGroup { None, A, B, C };
 RunningInGroup RunningInGroupOf(const std::string& materialCode);
+// Constants of a running-in allowance by group: y = factorA D / SigmaHlim (A), factorB D (B),
+// factorC D (C) for the deviation D [um]; the caps of groups A (numerators over SigmaHlim) and B
+// at 5 < v <= 10 m/s and above 10 m/s (none up to 5 m/s), and group C's cap at every speed.
+struct RunningInRule {
+    double factorA, capA10, capAabove;
+    double factorB, capB10, capBabove;
+    double factorC, capC;
+};
+// The transverse allowance y_alpha and the helix allowance y_beta.  The helix constants are twice
+// the transverse ones except the group B cap at 5 < v <= 10 m/s (45 um, not 44).
+inline constexpr RunningInRule kTransverseRunningIn{160, 12800, 6400, 0.275, 22, 11, 0.075, 3};
+inline constexpr RunningInRule kHelixRunningIn{320, 25600, 12800, 0.55, 45, 22, 0.15, 6};
 // Running-in allowance [um] of a gear of class `materialCode` for the deviation [um] at the
-// pitch line velocity v [m/s]; `scale` 1 gives the transverse allowance, 2 the helix allowance,
-// whose constants are twice the transverse ones.
+// pitch line velocity v [m/s] by `rule`.
 double ComputeRunningInAllowance(const std::string& materialCode, double deviation, double SigmaHlim, double v,
-                                 double scale);
+                                 const RunningInRule& rule);
 
 // A key result that is not a finite number (input the windows should have refused) stops the
 // calculation: "<what> can not be calculated from these input data." is shown (once, while the
 // calculation is still running) and ResumeCalculation cleared.  True when the value is finite.
 bool StopUnlessFinite(double value, const std::string& what);
+// The same for a value that must be greater than 0, such as a factor given directly: a factor of
+// 0 or below stops with "<what> can not be calculated from these input data.".
+bool StopUnlessPositive(double value, const std::string& what);
+// A spectrum has 1 to 20 levels: another LevelCount stops with "The number of load levels must be
+// from 1 to 20.".  True when it is in range.
+bool CheckLevelCount();
 // Shows `text` unless the calculation has already stopped, then clears ResumeCalculation.
 void StopCalculation(const std::string& text);
 // The load factors divide by the common face width: b <= 0 (faces that do not overlap) stops

@@ -5,6 +5,7 @@
 #include "karvelo/calc/Epsilon.h"
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocet1i.h"
+#include "karvelo/calc/Vypocty1.h"
 
 namespace karvelo {
 
@@ -12,8 +13,6 @@ namespace {
 
 ApproximateLoadWork work;
 WorkingForces forces;
-
-bool LevelCountInRange() { return G.LevelCount >= 1 && G.LevelCount <= kMaxLevels; }
 
 Extended Power(Extended base, Extended exponent) { return std::pow(base, exponent); }
 
@@ -252,7 +251,7 @@ const WorkingForces& CurrentWorkingForces() { return forces; }
 
 bool SpectrumIsComputable() {
     const GlobalData& g = G;
-    if (!LevelCountInRange()) return false;
+    if (g.LevelCount < 1 || g.LevelCount > kMaxLevels) return false;
     auto positive = [](double v) { return std::isfinite(v) && v > 0; };
     for (int i = 1; i <= g.LevelCount; ++i) {
         if (!positive(g.SpectrumY[i]) || !positive(g.SpectrumX[i]) || !positive(g.n1Level[i])) return false;
@@ -263,7 +262,7 @@ bool SpectrumIsComputable() {
 
 void ConvertSpectrumUnits() {
     GlobalData& g = G;
-    if (!LevelCountInRange()) return;
+    if (!CheckLevelCount()) return;
     const int n = g.LevelCount;
     if (g.SpectrumInCycles) {
         if (g.SpectrumXMode) {
@@ -299,7 +298,7 @@ void ConvertSpectrumUnits() {
 
 void BuildClassAndCumulativeSpectra() {
     GlobalData& g = G;
-    if (!LevelCountInRange()) return;
+    if (!CheckLevelCount()) return;
     const int n = g.LevelCount;
     if (g.SpectrumXMode) {
         Reverse(g.NLevel2, n);
@@ -314,14 +313,14 @@ void BuildClassAndCumulativeSpectra() {
 
 void ConvertCyclesPinionToWheel() {
     GlobalData& g = G;
-    if (!LevelCountInRange()) return;
+    if (!CheckLevelCount()) return;
     for (int i = 1; i <= g.LevelCount; ++i) g.NLevel2[i] = g.NLevel2[i] * g.z1 / std::fabs(g.z2);
     ClassCyclesFromCumulative();
 }
 
 void ConvertCyclesWheelToPinion() {
     GlobalData& g = G;
-    if (!LevelCountInRange()) return;
+    if (!CheckLevelCount()) return;
     for (int i = 1; i <= g.LevelCount; ++i) g.NLevel2[i] = std::fabs(g.z2) * g.NLevel2[i] / g.z1;
     ClassCyclesFromCumulative();
 }
@@ -410,7 +409,7 @@ void ComputeEquivalentLoadFigA3() {
 
 void ComputeApproximateEquivalentLoads() {
     GlobalData& g = G;
-    if (!LevelCountInRange()) return;
+    if (!CheckLevelCount()) return;
     g.KA = 0;
     // Contact stress grows with the square root of the load: the load exponent of the pitting
     // curve (life factor 1.6 at 6e5 cycles, 1.0 at 1e9) is half its stress exponent.
@@ -449,7 +448,7 @@ void ComputeApproximateEquivalentLoads() {
 
 void ComputeEquivalentStressMiner() {
     GlobalData& g = G;
-    if (!LevelCountInRange()) return;
+    if (!CheckLevelCount()) return;
     const int n = g.LevelCount;
     const StressCaseData c = CurrentStressCase();
     const double slim = g.CaseSigmaLim, nl = g.CaseNLim, p = g.CaseExponent;
@@ -497,7 +496,7 @@ void ComputeEquivalentStressMiner() {
 
 void ComputeEquivalentStressHaibach() {
     GlobalData& g = G;
-    if (!LevelCountInRange()) return;
+    if (!CheckLevelCount()) return;
     const int n = g.LevelCount;
     const StressCaseData c = CurrentStressCase();
     const double slim = g.CaseSigmaLim, nl = g.CaseNLim, p = g.CaseExponent, p2 = g.CaseExponent2;
@@ -560,7 +559,7 @@ double ForceFromStress(bool wheel, bool contact, double stress, double loadFacto
 
 void ComputeLevelStressesForCase() {
     GlobalData& g = G;
-    if (!LevelCountInRange()) return;
+    if (!CheckLevelCount()) return;
     const StressCaseData c = CurrentStressCase();
     if (!c.known) return;
     const int n = g.LevelCount;
@@ -613,13 +612,13 @@ void ComputeForcesFromReferenceStresses() {
 
 void ComputeEquivalentForcesGivenFactors() {
     const GlobalData& g = G;
-    if (!LevelCountInRange()) return;
+    if (!CheckLevelCount()) return;
     FactorsFromGivenLevels({g.SigmaF1ekv, g.SigmaF2ekv, g.SigmaH1ekv, g.SigmaH2ekv}, EquivalentFactors());
 }
 
 void ComputePermissibleForcesGivenFactors() {
     const GlobalData& g = G;
-    if (!LevelCountInRange()) return;
+    if (!CheckLevelCount()) return;
     FactorsFromGivenLevels({g.Sigmafpb1ref, g.Sigmafpb2ref, g.SigmaHP1ref, g.SigmaHP2ref}, PermissibleFactors());
 }
 
@@ -630,8 +629,10 @@ void ComputePermissibleForcesIterated() { FactorsIterated(ComputeForcesFromRefer
 
 void ComputeEquivalentLoads() {
     GlobalData& g = G;
-    if (g.LoadInputMethod == 3 || !LevelCountInRange()) return;
+    if (g.LoadInputMethod == 3) return;
     g.ResumeCalculation = true;
+    ComputeEffectiveFaceWidths();
+    if (!CheckLevelCount() || !CheckCommonFaceWidth()) return;
     ComputeContactRatios();
     if (g.ResumeCalculation) ComputeContactStress();
     if (g.ResumeCalculation) ComputeBendingStress();

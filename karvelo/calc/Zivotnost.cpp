@@ -5,6 +5,7 @@
 #include "karvelo/calc/Epsilon.h"
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocet1i.h"
+#include "karvelo/calc/Vypocty1.h"
 #include "karvelo/calc/Vypocty_ekv.h"
 #include "karvelo/calc/WindowHooks.h"
 
@@ -157,7 +158,7 @@ bool FindRoot(const Margin& margin, SearchLimits limits, double& root) {
 
 void SolveSafetyFactor(LifeCaseId id) {
     const GlobalData& g = G;
-    if (g.LevelCount < 1 || g.LevelCount > kMaxLevels) return;
+    if (!CheckLevelCount()) return;
     const LifeCase c = Case(id);
     const CaseLevels lv = Levels(c);
     c.damage = 0;
@@ -174,7 +175,7 @@ void SolveSafetyFactor(LifeCaseId id) {
 
 void SolveServiceLife(LifeCaseId id) {
     const GlobalData& g = G;
-    if (g.LevelCount < 1 || g.LevelCount > kMaxLevels) return;
+    if (!CheckLevelCount()) return;
     const LifeCase c = Case(id);
     const CaseLevels lv = Levels(c);
     const LevelValues failure = FailureAtRequiredSafety(c, lv);
@@ -234,9 +235,9 @@ void SolveServiceLifeH2() { SolveServiceLife(LifeCaseId::H2); }
 
 void ComputeServiceLife() {
     GlobalData& g = G;
-    if (g.LevelCount < 1 || g.LevelCount > kMaxLevels) return;
-    const int n = g.LevelCount;
     g.ResumeCalculation = true;
+    if (!CheckLevelCount()) return;
+    const int n = g.LevelCount;
     ComputeContactRatios();
     if (g.ResumeCalculation) ComputeContactStress();
     if (g.ResumeCalculation) ComputeBendingStress();

@@ -1,5 +1,7 @@
 #include "karvelo/forms/Help1.h"
 
+#include "karvelo/forms/ZatizeniF.h"
+
 namespace karvelo {
 
 THelp_1* Help_1 = nullptr;
@@ -31,6 +33,8 @@ THelp_1::THelp_1() : Form("Help_1") {
 
 void THelp_1::FormKeyPress(ui::KeyChar& key) {
     if (key == 27) Close();
+    // Typing goes on in the loading window's R1 or R2 field when its "Help" button opened this one.
+    if (Zatizeni_F) Zatizeni_F->FocusFieldBesideRHelp();
 }
 
 }  // namespace karvelo

@@ -1,5 +1,7 @@
 #include "karvelo/forms/Help2.h"
 
+#include "karvelo/forms/ZatizeniF.h"
+
 #include <string>
 
 namespace karvelo {
@@ -85,6 +87,8 @@ THelp_2::THelp_2() : Form("Help_2") {
 
 void THelp_2::FormKeyPress(ui::KeyChar& key) {
     if (key == 27) Close();
+    // Typing goes on in the loading window's KA field when its "Help" button opened this one.
+    if (Zatizeni_F) Zatizeni_F->FocusFieldBesideKAHelp();
 }
 
 }  // namespace karvelo

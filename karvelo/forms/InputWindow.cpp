@@ -268,45 +268,4 @@ MainWindowLinks& MainWindow() {
     return links;
 }
 
-namespace {
-constexpr int kRowHeight = 24;
-constexpr int kLabelWidth = 110;
-constexpr int kEditWidth = 80;
-constexpr int kColumnWidth = kLabelWidth + kEditWidth + 30;
-}  // namespace
-
-FieldColumn::FieldColumn(ui::Container* parent, int left, int top, int rows, std::vector<Field> fields) {
-    int i = 0;
-    for (Field& f : fields) {
-        const int x = left + (i / rows) * kColumnWidth;
-        const int y = top + (i % rows) * kRowHeight;
-        const std::string n = std::to_string(f.number);
-        auto* label = new ui::Label(parent, "FieldLabel" + n, {x, y + 3, kLabelWidth, 16}, f.label);
-        auto* edit = new ui::Edit(parent, "Edit" + n, {x + kLabelWidth, y, kEditWidth, 21});
-        edit->SetReadOnly(true);
-        items_.push_back({std::move(f), label, edit});
-        bottom_ = std::max(bottom_, y + kRowHeight);
-        ++i;
-    }
-}
-
-void FieldColumn::Fill() const {
-    for (const Item& item : items_) item.edit->SetText(item.field.text());
-}
-
-ui::Edit* FieldColumn::Edit(int number) const {
-    for (const Item& item : items_)
-        if (item.field.number == number) return item.edit;
-    return nullptr;
-}
-
-void FollowData(ui::CheckBox* box, std::function<bool()> state, bool* pressedFlag) {
-    box->SetChecked(state());
-    box->OnClick = [box, state = std::move(state), pressedFlag] {
-        if (pressedFlag) *pressedFlag = false;
-        // Setting the state again runs this handler once more, which then finds them equal.
-        if (box->Checked() != state()) box->SetChecked(state());
-    };
-}
-
 }  // namespace karvelo

@@ -1,7 +1,6 @@
 // What Karvelo's input windows share: the field protocol of their number fields (InputWindow),
 // the help call of their F1 key, the static overload counters, and the few requests an input
-// window makes of the main window.  Until every window is built on InputWindow, FieldColumn and
-// FollowData serve the windows that still only show their data.
+// window makes of the main window.
 #pragma once
 
 #include <cstddef>
@@ -126,6 +125,8 @@ public:
     // Gives every variable that still holds a refused number its last accepted value (done by
     // the protocol when the window hides).
     void RestoreRefusedValues();
+    // Some field's variables hold a number that was refused and not corrected yet.
+    bool HoldsRefusedValue() const { return !refusals_.empty(); }
 
 protected:
     explicit InputWindow(const std::string& name);
@@ -156,6 +157,10 @@ protected:
     bool Refused() const { return refused_; }
     // Makes field n the window's active control.
     void FocusField(int n);
+    // A variable of G that the running check derives from its entry before the entry is refused:
+    // it gets its value back with the field's own variables when the window hides while the entry
+    // stays refused.  Call it before the variable is changed.
+    void DerivedFromEntry(double& var) { Remember(&var, sizeof var); }
 
     // ---- writing fields
     void ShowNumber(int n, double x, int width, int decimals);
@@ -216,36 +221,9 @@ struct MainWindowLinks {
     std::function<void()> RepaintMainWindow;
     // Show the S-N curve chart ("Courses") non-modally.
     std::function<void()> ShowCoursesWindow;
+    // Prepare the chart data of one load or of equivalent loads given (PrepareCoursesData).
+    std::function<void()> PrepareCoursesData;
 };
 MainWindowLinks& MainWindow();
-
-// A column of numbered fields, each an edit `Edit<n>` with its label on the left, filled from
-// the global data by Fill().  The fields show the data; they take no input.
-class FieldColumn {
-public:
-    struct Field {
-        int number;                        // n of Edit<n>
-        std::string label;                 // symbol and unit
-        std::function<std::string()> text; // the value in its display format
-    };
-    // Lays the fields out top to bottom from (left, top), `rows` per column.
-    FieldColumn(ui::Container* parent, int left, int top, int rows, std::vector<Field> fields);
-    void Fill() const;
-    ui::Edit* Edit(int number) const;  // nullptr when the column has no such field
-    int Bottom() const { return bottom_; }
-
-private:
-    struct Item {
-        Field field;
-        ui::Label* label;
-        ui::Edit* edit;
-    };
-    std::vector<Item> items_;
-    int bottom_ = 0;
-};
-
-// A check box of a window whose own handler is not built yet: it shows the state `state` of
-// the data, and a click only clears its mouse-down flag (when given) and shows the data again.
-void FollowData(ui::CheckBox* box, std::function<bool()> state, bool* pressedFlag = nullptr);
 
 }  // namespace karvelo

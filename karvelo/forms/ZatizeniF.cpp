@@ -1,8 +1,17 @@
 #include "karvelo/forms/ZatizeniF.h"
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
+#include "karvelo/calc/Epsilon.h"
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/Vypocet.h"
+#include "karvelo/calc/Vypocty1.h"
+#include "karvelo/calc/Vypocty_ekv.h"
+#include "karvelo/forms/Help1.h"
+#include "karvelo/forms/Help2.h"
+#include "karvelo/forms/SpektrumF.h"
 #include "runtime/NumText.h"
 
 namespace karvelo {
@@ -11,146 +20,362 @@ TZatizeni_F* Zatizeni_F = nullptr;
 
 namespace {
 
-std::string F(double x, int w, int d) { return rt::Str(x, w, d); }
-std::string Cycles(double cycles, double hours) {
-    return G.SpectrumInCycles ? rt::FormatFloat(G.LargeNumberFormat, cycles) : F(hours, 5, 1);
+// The four equivalent loads in the order of their fields Edit22..Edit25: pinion bending,
+// pinion contact, wheel bending, wheel contact.
+struct EquivalentLoad {
+    double GlobalData::*force;
+    double GlobalData::*torque;
+    bool GlobalData::*given;
+};
+constexpr EquivalentLoad kEquivalentLoads[4] = {
+    {&GlobalData::FtFe1, &GlobalData::TFe1, &GlobalData::EquivLoadGiven1},
+    {&GlobalData::FtHe1, &GlobalData::THe1, &GlobalData::EquivLoadGiven2},
+    {&GlobalData::FtFe2, &GlobalData::TFe2, &GlobalData::EquivLoadGiven3},
+    {&GlobalData::FtHe2, &GlobalData::THe2, &GlobalData::EquivLoadGiven4},
+};
+
+double& LoadOf(const EquivalentLoad& e) { return G.LoadAsForce ? G.*e.force : G.*e.torque; }
+
+void ZeroEquivalentLoads() {
+    for (const EquivalentLoad& e : kEquivalentLoads) G.*e.force = G.*e.torque = 0;
 }
 
-void ZeroEquivalents() {
-    G.FtFe1 = G.FtHe1 = G.FtFe2 = G.FtHe2 = 0;
-    G.TFe1 = G.THe1 = G.TFe2 = G.THe2 = 0;
-    G.SigmaF1ekv = G.SigmaH1ekv = G.SigmaF2ekv = G.SigmaH2ekv = 0;
-}
+void ZeroEquivalentStresses() { G.SigmaF1ekv = G.SigmaH1ekv = G.SigmaF2ekv = G.SigmaH2ekv = 0; }
 
 void ClearEquivalentLoadsGiven() {
-    G.EquivLoadGiven1 = G.EquivLoadGiven2 = G.EquivLoadGiven3 = G.EquivLoadGiven4 = false;
+    for (const EquivalentLoad& e : kEquivalentLoads) G.*e.given = false;
+}
+
+const char* const kR1Message = "Invalid input, coefficient R1 can be from -1.2 to 0 ";
+const char* const kR2Message = "Invalid input, coefficient R2 can be from -1.2 to 0 ";
+
+std::string LifeText(double cycles, double hours, bool inCycles) {
+    return inCycles ? rt::FormatFloat(G.LargeNumberFormat, cycles) : rt::Str(hours, 5, 1);
+}
+
+// The static overload counters of the four cases, in the order of the equivalent loads.
+std::int16_t OverloadCount(int k) {
+    const std::int16_t counts[4] = {G.StaticOverloadCountF1, G.StaticOverloadCountH1, G.StaticOverloadCountF2,
+                                    G.StaticOverloadCountH2};
+    return counts[k];
 }
 
 }  // namespace
 
-TZatizeni_F::TZatizeni_F() : Form("Zatizeni_F") {
+// ---------------------------------------------------------------------------------------------
+
+namespace {
+// Every load of the case into forces (F = T 2000 / d1) or torques.  The stored spectrum
+// references go with SpectrumRefLoad in every mode, so that a later spectrum finds them in the
+// unit of its loads.
+void ConvertLoads(bool toForces) {
+    GlobalData& g = G;
+    if (g.LoadAsForce == toForces) return;
+    g.LoadAsForce = toForces;
+    const double factor = toForces ? 2000 / g.d1 : g.d1 / 2000;
+    g.SpectrumRefLoad *= factor;
+    g.SpectrumRefLoadMin *= factor;
+    auto convert = [&](double GlobalData::*force, double GlobalData::*torque) {
+        if (toForces)
+            g.*force = g.*torque * factor;
+        else
+            g.*torque = g.*force * factor;
+    };
+    convert(&GlobalData::Ftjm, &GlobalData::Tjm);
+    convert(&GlobalData::Ftmax, &GlobalData::Tmax);
+    convert(&GlobalData::Ftmin, &GlobalData::Tmin);
+    if (g.LoadInputMethod >= 2)
+        for (const EquivalentLoad& e : kEquivalentLoads) convert(e.force, e.torque);
+}
+}  // namespace
+
+void ConvertLoadsToForces() { ConvertLoads(true); }
+void ConvertLoadsToTorques() { ConvertLoads(false); }
+
+double StoredStressRatio(double typed) { return typed == 0 ? 0.0 : -std::fabs(typed); }
+
+bool AcceptStressRatio(bool number, double& R) {
+    const double typed = R;
+    R = StoredStressRatio(typed);
+    return number && typed >= -1.2 && typed <= 1.2;
+}
+
+std::string StressRatioText(double R, int decimals) { return rt::Str(R == 0 ? 0.0 : R, 5, decimals); }
+
+// ---------------------------------------------------------------------------------------------
+
+TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
     SetCaption("Loading data");
-    SetClientSize(560, 330);
+    SetClientSize(640, 386);
     BorderIcons = 0;
     BorderStyle = ui::BorderStyle::Single;
     KeyPreview = true;
-    GroupBox1 = new ui::GroupBox(this, "GroupBox1", {12, 8, 260, 90}, "Calculation method");
-    RadioButton3 = new ui::RadioButton(GroupBox1, "RadioButton3", {10, 20, 240, 17}, "One level loading (static)");
-    RadioButton4 = new ui::RadioButton(GroupBox1, "RadioButton4", {10, 42, 240, 17}, "Multilevel loading (spectrum)");
-    RadioButton5 = new ui::RadioButton(GroupBox1, "RadioButton5", {10, 64, 240, 17}, "Direct input of equivalent load");
-    RadioButton3->SetChecked(true);
-    RadioButton4->SetEnabled(false);
-    RadioButton5->SetEnabled(false);
-    RadioButton3->OnClick = [this] { RadioButton3Click(); };
+    int labelNo = 0;
+    auto label = [&](ui::Container* parent, int x, int y, const std::string& caption) {
+        return new ui::Label(parent, "Label" + std::to_string(++labelNo), {x, y, 0, 0}, caption);
+    };
+    auto plainPanel = [](ui::Container* parent, const std::string& name, ui::Bounds b) {
+        auto* p = new ui::Panel(parent, name, b);
+        p->SetBevelOuter(ui::BevelCut::None);
+        return p;
+    };
+    // A field row: caption, edit and, where given, a unit or help button to the right.
+    constexpr int kEditLeft = 118, kEditWidth = 86;
+    auto field = [&](ui::Container* parent, int n, int y, const std::string& caption, std::function<void()> check) {
+        label(parent, 10, y + 3, caption);
+        return AddField(n, parent, {kEditLeft, y, kEditWidth, 21}, std::move(check));
+    };
+    auto help = [&](ui::Container* parent, const std::string& name, int y) {
+        return new ui::Button(parent, name, {kEditLeft + kEditWidth + 6, y, 50, 21}, "Help");
+    };
 
-    fields_ = std::make_unique<FieldColumn>(this, 12, 112, 7, std::vector<FieldColumn::Field>{
-        {1, "T1 [N m] / Ft1 [N]", [] { return F(G.LoadAsForce ? G.Ftjm : G.Tjm, 5, 1); }},
-        {2, "n1 [rev/min]", [] { return F(G.n1, 5, 1); }},
-        {3, "NL1", [] { return Cycles(G.NL1, G.NL1h); }},
-        {4, "NL2", [] { return Cycles(G.NL2, G.NL2h); }},
-        {5, "R1", [] { return F(G.R1, 5, 3); }},
-        {6, "R2", [] { return F(G.R2, 5, 3); }},
-        {7, "KA", [] { return F(G.KA, 5, 3); }},
-    });
+    GroupBox1 = new ui::GroupBox(this, "GroupBox1", {8, 6, 250, 84}, "Calculation method");
+    RadioButton3 = new ui::RadioButton(GroupBox1, "RadioButton3", {10, 20, 234, 17}, "One level loading (static)");
+    RadioButton4 = new ui::RadioButton(GroupBox1, "RadioButton4", {10, 40, 234, 17}, "Multilevel loading (spectrum)");
+    RadioButton5 = new ui::RadioButton(GroupBox1, "RadioButton5", {10, 60, 234, 17}, "Direct input of equivalent load");
+    CheckBox1 = new ui::CheckBox(this, "CheckBox1", {272, 12, 360, 17}, "Equivalent load + Ka (ISO - fig. A3)");
+    CheckBox2 = new ui::CheckBox(this, "CheckBox2", {272, 31, 360, 17}, "Equivalent load + Ka (ISO - eq. A2)");
+    CheckBox3 = new ui::CheckBox(this, "CheckBox3", {272, 50, 360, 17}, "Equivalent load and stress - Miner");
+    CheckBox4 = new ui::CheckBox(this, "CheckBox4", {272, 69, 360, 17}, "Equivalent load and stress - Haibach");
 
-    LabelMPa = new ui::Label(this, "LabelMPa", {300, 112, 0, 0}, "[MPa]");
-    const char* names[4] = {"LabelSigmaFe1", "LabelSigmaHe1", "LabelSigmaFe2", "LabelSigmaHe2"};
-    for (int i = 0; i < 4; ++i) EquivalentStressLabels[i] = new ui::Label(this, names[i], {300, 136 + 24 * i, 90, 16}, "0");
-    const char* warnings[4] = {"*", "Strength limit", "is", "exceeded !"};
-    for (int i = 0; i < 4; ++i) {
-        WarningLabels[i] = new ui::Label(this, "LabelWarning" + std::to_string(i + 1), {420, 112 + 20 * i, 0, 0}, warnings[i]);
-        WarningLabels[i]->SetFontColor(ui::clRed);
-        WarningLabels[i]->Hide();
+    // ---- one level
+    Panel2 = new ui::Panel(this, "Panel2", {8, 96, 624, 222});
+    loadLabels_[0] = label(Panel2, 10, 13, "T1  [N·m]");
+    loadLabels_[1] = label(Panel2, 10, 13, "Ft1  [N]");
+    AddField(1, Panel2, {kEditLeft, 10, kEditWidth, 21}, [this] { CheckInputNominalLoad(); });
+    field(Panel2, 2, 38, "n1  [rev/min]", [this] { CheckInputSpeed(); });
+    field(Panel2, 3, 66, "NL1", [this] { CheckInputLife(true); });
+    field(Panel2, 4, 94, "NL2", [this] { CheckInputLife(false); });
+    field(Panel2, 5, 122, "R1", [this] { CheckInputStressRatio(G.R1, kR1Message); });
+    Button1 = help(Panel2, "Button1", 122);
+    field(Panel2, 6, 150, "R2", [this] { CheckInputStressRatio(G.R2, kR2Message); });
+    Button2 = help(Panel2, "Button2", 150);
+    field(Panel2, 7, 178, "KA", [this] { CheckInputKA(); });
+    Button3 = help(Panel2, "Button3", 178);
+    auto* cycles1 = plainPanel(Panel2, "Panel6", {330, 60, 200, 44});
+    RadioButton1 = new ui::RadioButton(cycles1, "RadioButton1", {4, 2, 190, 17}, "Cycles");
+    RadioButton2 = new ui::RadioButton(cycles1, "RadioButton2", {4, 22, 190, 17}, "Hours");
+    auto* unit1 = plainPanel(Panel2, "Panel7", {330, 6, 200, 44});
+    RadioButton7 = new ui::RadioButton(unit1, "RadioButton7", {4, 2, 190, 17}, "Tangent. force Ft");
+    RadioButton8 = new ui::RadioButton(unit1, "RadioButton8", {4, 22, 190, 17}, "Torque moment T");
+
+    // ---- spectrum
+    Panel1 = new ui::Panel(this, "Panel1", {8, 96, 300, 222});
+    field(Panel1, 18, 10, "n1  [rev/min]", [this] { CheckInputSpeed(); });
+    field(Panel1, 19, 38, "R1", [this] { CheckInputStressRatio(G.R1, kR1Message); });
+    Button10 = help(Panel1, "Button10", 38);
+    field(Panel1, 20, 66, "R2", [this] { CheckInputStressRatio(G.R2, kR2Message); });
+    Button11 = help(Panel1, "Button11", 66);
+    LabelKA = label(Panel1, 10, 100, "K   = ");
+    label(Panel1, 18, 106, "A")->SetFontPixels(9);
+    RadioButton11 = new ui::RadioButton(Panel1, "RadioButton11", {10, 140, 200, 17}, "Tangential forces Ft ");
+    RadioButton12 = new ui::RadioButton(Panel1, "RadioButton12", {10, 162, 200, 17}, "Torque moments T");
+
+    Panel4 = new ui::Panel(this, "Panel4", {316, 96, 316, 222});
+    headingLabels_[0] = label(Panel4, 10, 10, "Equivalent loads  [N·m]");
+    headingLabels_[1] = label(Panel4, 10, 10, "Equivalent loads  [N]");
+    const char* const cases[4] = {"Fe1", "He1", "Fe2", "He2"};
+    for (int k = 0; k < 4; ++k) {
+        const int y = 40 + 26 * k;
+        symbolLabels_[0][k] = label(Panel4, 10, y, std::string("T") + cases[k] + " =");
+        symbolLabels_[1][k] = label(Panel4, 10, y, std::string("Ft") + cases[k] + " =");
+        EquivalentLoadLabels[k] = label(Panel4, 70, y, "0");
+        stressColumn_[k] = label(Panel4, 170, y, std::string("σ") + cases[k] + " =");
+        EquivalentStressLabels[k] = label(Panel4, 226, y, "0");
     }
-    LabelMPa->Hide();
-    for (ui::Label* l : EquivalentStressLabels) l->Hide();
+    stressColumn_[4] = label(Panel4, 226, 10, "[MPa]");
+    for (int k = 0; k < 4; ++k) stressColumn_[5 + k] = EquivalentStressLabels[k];
 
-    Button4 = new ui::Button(this, "Button4", {300, 290, 89, 25}, "Draw");
-    Button4->SetEnabled(false);
-    Button14 = new ui::Button(this, "Button14", {420, 290, 89, 25}, "&Ok");
+    // ---- equivalent loads given
+    Panel3 = new ui::Panel(this, "Panel3", {8, 96, 300, 222});
+    field(Panel3, 9, 10, "n1  [rev/min]", [this] { CheckInputSpeed(); });
+    field(Panel3, 10, 38, "NL1", [this] { CheckInputLife(true); });
+    field(Panel3, 11, 66, "NL2", [this] { CheckInputLife(false); });
+    field(Panel3, 12, 94, "R1", [this] { CheckInputStressRatio(G.R1, kR1Message); });
+    Button5 = help(Panel3, "Button5", 94);
+    field(Panel3, 13, 122, "R2", [this] { CheckInputStressRatio(G.R2, kR2Message); });
+    Button6 = help(Panel3, "Button6", 122);
+    label(Panel3, 10, 152, "K    = 1");
+    label(Panel3, 18, 158, "A")->SetFontPixels(9);
+    auto* cycles3 = plainPanel(Panel3, "Panel8", {6, 174, 140, 44});
+    RadioButton6 = new ui::RadioButton(cycles3, "RadioButton6", {4, 2, 130, 17}, "Cycles");
+    RadioButton9 = new ui::RadioButton(cycles3, "RadioButton9", {4, 22, 130, 17}, "Hours");
+    auto* unit3 = plainPanel(Panel3, "Panel9", {150, 174, 146, 44});
+    RadioButton13 = new ui::RadioButton(unit3, "RadioButton13", {4, 2, 140, 17}, "Tangent. force  Ft");
+    RadioButton10 = new ui::RadioButton(unit3, "RadioButton10", {4, 22, 140, 17}, "Torque moment T");
+    const std::pair<ui::Container*, int> unitRows[4] = {{Panel2, 66}, {Panel2, 94}, {Panel3, 38}, {Panel3, 66}};
+    for (int i = 0; i < 4; ++i) {
+        const auto [panel, y] = unitRows[i];
+        unitLabels_[i][0] = label(panel, kEditLeft + kEditWidth + 6, y + 3, "[cycles]");
+        unitLabels_[i][1] = label(panel, kEditLeft + kEditWidth + 6, y + 3, "[hours]");
+    }
+
+    Panel5 = new ui::Panel(this, "Panel5", {316, 96, 316, 222});
+    label(Panel5, 10, 10, "Equivalent loads");
+    for (int k = 0; k < 4; ++k) {
+        const int y = 40 + 28 * k;
+        givenLabels_[0][k] = label(Panel5, 10, y + 3, std::string("T") + cases[k] + "  [N·m]");
+        givenLabels_[1][k] = label(Panel5, 10, y + 3, std::string("Ft") + cases[k] + "  [N]");
+        AddField(22 + k, Panel5, {130, y, 90, 21}, [this, k] { CheckInputEquivalentLoad(k); });
+    }
+
+    LabelCalculating = label(this, 10, 328, "It is calculating");
+    const char* const warnings[4] = {"*", "Strength limit", "is", "exceeded !"};
+    const int warningLeft[4] = {330, 342, 420, 436};
+    for (int i = 0; i < 4; ++i) {
+        WarningLabels[i] = label(this, warningLeft[i], 328, warnings[i]);
+        WarningLabels[i]->SetFontColor(ui::clRed);
+    }
+    Button4 = new ui::Button(this, "Button4", {8, 352, 89, 25}, "Draw");
+    Button12 = new ui::Button(this, "Button12", {104, 352, 110, 25}, "Enter spectrum");
+    Button15 = new ui::Button(this, "Button15", {440, 352, 89, 25}, "&Help");
+    Button15->SetEnabled(false);
+    Button14 = new ui::Button(this, "Button14", {540, 352, 89, 25}, "&Ok");
+
+    // The design state; the activation brings them into line with the data.
+    RadioButton3->SetChecked(true);
+    CheckBox4->SetChecked(true);
+    RadioButton1->SetChecked(true);
+    RadioButton6->SetChecked(true);
+    RadioButton8->SetChecked(true);
+    RadioButton10->SetChecked(true);
+    RadioButton12->SetChecked(true);
+
+    RadioButton3->OnClick = [this] { RadioButton3Click(); };
+    RadioButton4->OnClick = [this] { RadioButton4Click(); };
+    RadioButton5->OnClick = [this] { RadioButton5Click(); };
+    for (ui::RadioButton* r : {RadioButton1, RadioButton6}) r->OnClick = [this] { RadioButton1Click(); };
+    for (ui::RadioButton* r : {RadioButton2, RadioButton9}) r->OnClick = [this] { RadioButton2Click(); };
+    for (ui::RadioButton* r : {RadioButton7, RadioButton13}) r->OnClick = [this] { RadioButton7Click(); };
+    for (ui::RadioButton* r : {RadioButton8, RadioButton10}) r->OnClick = [this] { RadioButton8Click(); };
+    RadioButton11->OnClick = [this] { RadioButton11Click(); };
+    RadioButton12->OnClick = [this] { RadioButton12Click(); };
+    ui::CheckBox* boxes[4] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4};
+    for (int K = 1; K <= 4; ++K) boxes[K - 1]->OnClick = [this, K] { CheckBoxClick(K); };
+    for (ui::Button* b : {Button1, Button2, Button5, Button6, Button10, Button11}) b->OnClick = [this] { Button11Click(); };
+    Button3->OnClick = [this] { Button13Click(); };
+    Button12->OnClick = [this] { Button12Click(); };
+    Button4->OnClick = [this] { Button4Click(); };
     Button14->OnClick = [this] { Button14Click(); };
+    OnCreate = [this] { FormCreate(); };
     OnActivate = [this] { FormActivate(); };
     OnPaint = [this] { FormPaint(); };
-    OnKeyUp = [this](ui::Word& key, ui::ShiftState) { HelpKeyUp(key, HelpContext()); };
+    OnKeyUp = [this](ui::Word& key, ui::ShiftState) { FormKeyUp(key); };
 }
 
-void TZatizeni_F::RadioButton3Click() {
-    const int previous = G.LoadInputMethod;
-    if ((previous == 2 && G.CalcMethodics >= 3) || previous == 3) {
-        G.Ftjm = 0;
-        G.Tjm = 0;
-        if (G.LoadAsForce)
-            G.Ftjm = std::max({0.0, G.FtFe1, G.FtFe2, G.FtHe1, G.FtHe2});
-        else
-            G.Tjm = std::max({0.0, G.TFe1, G.TFe2, G.THe1, G.THe2});
-        G.FtFe1Used = G.FtFe1;
-        G.FtHe1Used = G.FtHe1;
-        G.FtFe2Used = G.FtFe2;
-        G.FtHe2Used = G.FtHe2;
-        G.KHbeta = G.KHbetaEkv;
-        G.KHalfa = G.KHalfaEkv;
-        G.Kv = G.KvEkv;
-        G.KH = G.KHbeta * G.KHalfa * G.Kv;
-        G.KFbeta = G.KFbetaEkv;
-        G.KFalfa = G.KFalfaEkv;
-        G.KF = G.KFbeta * G.KFalfa * G.Kv;
-    }
-    G.LevelCount = 1;
+// Runs after the main window's defaults and overrides some of them.
+void TZatizeni_F::FormCreate() {
+    G.LoadAsForce = false;
+    G.SpectrumInCycles = true;
     G.LoadInputMethod = 1;
-    // One level keeps Miner (methodics 3) and otherwise takes Haibach (4): the approximate
-    // methodics 1 and 2 become Haibach, and a changed methodics withdraws the equivalent values.
-    if (G.CalcMethodics != 3 && G.CalcMethodics != 4) {
-        ZeroEquivalents();
-        G.CalcMethodics = 4;
-        G.HypothesisHaibach = true;
-        G.EquivalentStressesCurrent = false;
-        ShowEquivalentStresses();
-        if (MainWindow().RepaintMainWindow) MainWindow().RepaintMainWindow();
-    }
-    ClearEquivalentLoadsGiven();
-    Repaint();
+    G.CalcMethodics = 4;
+    ShowModePanels();
+    for (auto& pair : unitLabels_) pair[1]->Hide();
+    for (ui::Label* l : symbolLabels_[1]) l->Hide();
+    for (ui::Label* l : symbolLabels_[0]) l->Hide();
+    for (ui::Label* l : givenLabels_[1]) l->Hide();
+    for (ui::Label* l : givenLabels_[0]) l->Hide();
+    headingLabels_[0]->Hide();
+    headingLabels_[1]->Hide();
+    ClearEquivalentLoadFields();
+    Button4->SetEnabled(false);
+    Button12->SetEnabled(false);
+    CheckBox1->SetEnabled(false);
+    CheckBox2->SetEnabled(false);
 }
 
-void TZatizeni_F::ShowEquivalentStresses() {
-    const bool shown = G.CalcMethodics >= 3;
-    LabelMPa->SetVisible(shown);
-    for (ui::Label* l : EquivalentStressLabels) l->SetVisible(shown);
-    if (!G.EquivalentStressesCurrent && !G.LifeFormActive) {
-        G.SigmaF1ekv = G.SigmaH1ekv = G.SigmaF2ekv = G.SigmaH2ekv = 0;
-        for (ui::Label* l : EquivalentStressLabels) l->SetCaption("0");
-    }
-    G.EquivalentStressesCurrent = true;
+void TZatizeni_F::ShowModePanels() {
+    const int mode = G.LoadInputMethod;
+    Panel2->SetVisible(mode == 1);
+    Panel1->SetVisible(mode == 2);
+    Panel4->SetVisible(mode == 2);
+    LabelCalculating->SetVisible(mode == 2);
+    Panel3->SetVisible(mode == 3);
+    Panel5->SetVisible(mode == 3);
+    for (ui::CheckBox* box : {CheckBox1, CheckBox2, CheckBox3, CheckBox4}) box->SetVisible(mode != 3);
+    CheckBox1->SetEnabled(mode == 2);
+    CheckBox2->SetEnabled(mode == 2);
 }
 
-void TZatizeni_F::CountLevelsOverStaticLimit() {
-    CountStaticOverloads();
-}
-
+// The activation re-checks the mode and the methodics, whose handlers zero the equivalent
+// values; a spectrum's results and typed equivalent loads are put back.
 void TZatizeni_F::FormActivate() {
-    switch (G.LoadInputMethod) {
+    GlobalData& g = G;
+    Panel1->SetEnabled(true);
+    Button12->SetEnabled(true);
+    double loads[8];
+    for (int k = 0; k < 4; ++k) {
+        loads[k] = g.*kEquivalentLoads[k].force;
+        loads[4 + k] = g.*kEquivalentLoads[k].torque;
+    }
+    const double stresses[4] = {g.SigmaF1ekv, g.SigmaH1ekv, g.SigmaF2ekv, g.SigmaH2ekv};
+    switch (g.LoadInputMethod) {
         case 2: RadioButton4->SetChecked(true); break;
         case 3: RadioButton5->SetChecked(true); break;
         default: RadioButton3->SetChecked(true); break;
+    }
+    ShowModePanels();
+    ui::CheckBox* boxes[4] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4};
+    if (g.CalcMethodics >= 1 && g.CalcMethodics <= 4) boxes[g.CalcMethodics - 1]->SetChecked(true);
+    SyncLoadingRadioButtons();
+    if (g.LifeFormActive || g.LoadInputMethod == 2 || g.LoadInputMethod == 3) {
+        for (int k = 0; k < 4; ++k) {
+            g.*kEquivalentLoads[k].force = loads[k];
+            g.*kEquivalentLoads[k].torque = loads[4 + k];
+        }
+        g.SigmaF1ekv = stresses[0], g.SigmaH1ekv = stresses[1], g.SigmaF2ekv = stresses[2], g.SigmaH2ekv = stresses[3];
     }
     ShowEquivalentStresses();
     Repaint();
 }
 
 void TZatizeni_F::FormPaint() {
+    GlobalData& g = G;
     CountLevelsOverStaticLimit();
     const bool over = AnyStaticOverload();
-    for (ui::Label* l : WarningLabels) l->SetVisible(G.LoadInputMethod == 2 && over);
-    fields_->Fill();
-    const double stresses[4] = {G.SigmaF1ekv, G.SigmaH1ekv, G.SigmaF2ekv, G.SigmaH2ekv};
-    const int counts[4] = {G.StaticOverloadCountF1, G.StaticOverloadCountH1, G.StaticOverloadCountF2,
-                           G.StaticOverloadCountH2};
-    for (int i = 0; i < 4; ++i) {
-        EquivalentStressLabels[i]->SetCaption(F(stresses[i], 5, 1) + (counts[i] > 0 ? " *" : ""));
-        EquivalentStressLabels[i]->SetFontColor(counts[i] > 0 ? ui::clRed : ui::clBlack);
+    for (ui::Label* l : WarningLabels) l->SetVisible(g.LoadInputMethod == 2 && over);
+
+    const int unit = g.LoadAsForce ? 1 : 0;
+    FillField(1, rt::Str(g.LoadAsForce ? g.Ftjm : g.Tjm, 5, 1));
+    loadLabels_[unit]->Show();
+    loadLabels_[1 - unit]->Hide();
+    headingLabels_[unit]->Show();
+    headingLabels_[1 - unit]->Hide();
+    for (int k = 0; k < 4; ++k) {
+        const double load = LoadOf(kEquivalentLoads[k]);
+        EquivalentLoadLabels[k]->SetCaption(rt::Str(load, 5, 1));
+        FillField(22 + k, rt::Str(load, 5, 1));
+        symbolLabels_[unit][k]->Show();
+        symbolLabels_[1 - unit][k]->Hide();
+        givenLabels_[unit][k]->Show();
+        givenLabels_[1 - unit][k]->Hide();
     }
+
+    ShowLives(g.SpectrumInCycles);
+    for (auto& pair : unitLabels_) {
+        pair[0]->SetVisible(g.SpectrumInCycles);
+        pair[1]->SetVisible(!g.SpectrumInCycles);
+    }
+
+    const double stresses[4] = {g.SigmaF1ekv, g.SigmaH1ekv, g.SigmaF2ekv, g.SigmaH2ekv};
+    for (int k = 0; k < 4; ++k) {
+        const bool exceeded = OverloadCount(k) > 0;
+        EquivalentStressLabels[k]->SetCaption(rt::Str(stresses[k], 5, 1) + (exceeded ? " *" : ""));
+        EquivalentStressLabels[k]->SetFontColor(exceeded ? ui::clRed : ui::clBlack);
+    }
+
+    ShowSpeed();
+    for (int n : {5, 19, 12}) FillField(n, StressRatioText(g.R1));
+    for (int n : {6, 20, 13}) FillField(n, StressRatioText(g.R2));
+    FillField(7, rt::Str(g.KA, 5, 3));
+    LabelKA->SetCaption("K   = " + rt::Str(g.KA, 5, 3));
+
+    const bool oneLevel = g.LoadInputMethod == 1;
+    CheckBox3->SetCaption(oneLevel ? "Calculation by Miner" : "Equivalent load and stress - Miner");
+    CheckBox4->SetCaption(oneLevel ? "Calculation by Haibach" : "Equivalent load and stress - Haibach");
 }
 
-void TZatizeni_F::Button14Click() { ModalResult = ui::mrOk; }
+void TZatizeni_F::FormKeyUp(ui::Word key) { HelpKeyUp(key, HelpContext()); }
 
 unsigned long TZatizeni_F::HelpContext() const {
     if (G.LoadInputMethod == 1) return 42;
@@ -160,6 +385,352 @@ unsigned long TZatizeni_F::HelpContext() const {
         case 3: return 46;
         default: return 41;
     }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Modes
+
+void TZatizeni_F::RadioButton3Click() {
+    GlobalData& g = G;
+    const int previous = g.LoadInputMethod;
+    if ((previous == 2 && g.CalcMethodics >= 3) || previous == 3) {
+        g.Ftjm = 0;
+        g.Tjm = 0;
+        if (g.LoadAsForce)
+            g.Ftjm = std::max({0.0, g.FtFe1, g.FtFe2, g.FtHe1, g.FtHe2});
+        else
+            g.Tjm = std::max({0.0, g.TFe1, g.TFe2, g.THe1, g.THe2});
+        g.FtFe1Used = g.FtFe1;
+        g.FtHe1Used = g.FtHe1;
+        g.FtFe2Used = g.FtFe2;
+        g.FtHe2Used = g.FtHe2;
+        g.KHbeta = g.KHbetaEkv;
+        g.KHalfa = g.KHalfaEkv;
+        g.Kv = g.KvEkv;
+        g.KH = g.KHbeta * g.KHalfa * g.Kv;
+        g.KFbeta = g.KFbetaEkv;
+        g.KFalfa = g.KFalfaEkv;
+        g.KF = g.KFbeta * g.KFalfa * g.Kv;
+    }
+    g.LevelCount = 1;
+    g.LoadInputMethod = 1;
+    // The one-level methodics: Miner stays Miner, all else is Haibach (through the box's handler
+    // also when the box shows a choice the data no longer has).
+    const int methodics = g.CalcMethodics == 3 ? 3 : 4;
+    ui::CheckBox* box = methodics == 3 ? CheckBox3 : CheckBox4;
+    if (box->Checked() && g.CalcMethodics != methodics)
+        CheckBoxClick(methodics);
+    else
+        box->SetChecked(true);
+    ShowModePanels();
+    ClearEquivalentLoadsGiven();
+    Button12->SetEnabled(false);
+    Button4->SetEnabled(false);
+    SyncLoadingRadioButtons();
+    Repaint();
+}
+
+// The second and third given-flags belong to the pinion contact and wheel bending loads, as
+// their fields Edit23 and Edit24 set them.
+void TZatizeni_F::RadioButton4Click() {
+    GlobalData& g = G;
+    g.LoadInputMethod = 2;
+    for (const EquivalentLoad& e : kEquivalentLoads)
+        if (!(g.*e.given)) g.*e.force = g.*e.torque = 0;
+    ShowModePanels();
+    Button12->SetEnabled(true);
+    SyncLoadingRadioButtons();
+    g.EquivalentStressesCurrent = false;
+    ShowEquivalentStresses();
+    Repaint();
+}
+
+void TZatizeni_F::RadioButton5Click() {
+    GlobalData& g = G;
+    g.LoadInputMethod = 3;
+    if (g.CalcMethodics == 1) g.CalcMethodics = 4;
+    if (g.CalcMethodics == 2) g.CalcMethodics = 3;
+    ComputeForcesFromTorques();
+    for (double* k : {&g.KH, &g.KF, &g.KHekv, &g.KFekv, &g.Kv, &g.KvEkv, &g.KA, &g.KHbeta, &g.KHalfa, &g.KFbeta,
+                      &g.KFalfa, &g.KHbetaEkv, &g.KHalfaEkv, &g.KFbetaEkv, &g.KFalfaEkv})
+        *k = 1;
+    g.KHbetaDirect = g.KHalfaDirect = g.KFalfaDirect = g.KFbetaDirect = g.KvDirect = true;
+    ShowModePanels();
+    Button12->SetEnabled(false);
+    SyncLoadingRadioButtons();
+    Repaint();
+}
+
+void TZatizeni_F::RadioButton1Click() {
+    ConvertHoursToCycles();
+    G.SpectrumInCycles = true;
+    Repaint();
+}
+
+void TZatizeni_F::RadioButton2Click() {
+    ConvertCyclesToHours();
+    G.SpectrumInCycles = false;
+    Repaint();
+}
+
+void TZatizeni_F::RadioButton7Click() {
+    ConvertLoadsToForces();
+    SyncLoadingRadioButtons();
+    Repaint();
+}
+
+void TZatizeni_F::RadioButton8Click() {
+    ConvertLoadsToTorques();
+    SyncLoadingRadioButtons();
+    Repaint();
+}
+
+// The spectrum loads follow only when they are absolute loads held in the other unit.
+void TZatizeni_F::RadioButton11Click() {
+    ConvertLoadsToForces();
+    HoldSpectrumLoadsAs(true);
+    SyncLoadingRadioButtons();
+    Repaint();
+}
+
+void TZatizeni_F::RadioButton12Click() {
+    ConvertLoadsToTorques();
+    HoldSpectrumLoadsAs(false);
+    SyncLoadingRadioButtons();
+    Repaint();
+}
+
+void TZatizeni_F::CheckBoxClick(int K) {
+    GlobalData& g = G;
+    ui::CheckBox* boxes[4] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4};
+    if (K <= 2) g.LifeValid = false;
+    if (g.CalcMethodics != K) {
+        ZeroEquivalentLoads();
+        ZeroEquivalentStresses();
+    }
+    if (!boxes[K - 1]->Checked()) return;
+    g.CalcMethodics = static_cast<std::int16_t>(K);
+    g.HypothesisHaibach = K == 1 || K == 4;
+    if (K >= 3 && g.LoadInputMethod == 2) g.KA = 1;
+    Panel1->SetEnabled(true);
+    Button12->SetEnabled(true);
+    for (int other = 1; other <= 4; ++other)
+        if (other != K) boxes[other - 1]->SetChecked(false);
+    ClearEquivalentLoadsGiven();
+    SyncLoadingRadioButtons();
+    g.EquivalentStressesCurrent = false;
+    ShowEquivalentStresses();
+    Repaint();
+    if (MainWindow().RepaintMainWindow) MainWindow().RepaintMainWindow();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Buttons
+
+void TZatizeni_F::Button11Click() {
+    if (Help_1) Help_1->Show();
+}
+
+void TZatizeni_F::Button13Click() {
+    if (Help_2) Help_2->Show();
+}
+
+void TZatizeni_F::Button12Click() {
+    GlobalData& g = G;
+    g.SpectrumLevelsShown = g.KHbetaDirect || g.KHalfaDirect || g.KFalfaDirect || g.KFbetaDirect || g.KvDirect;
+    g.SavedFtjm = g.Ftjm;
+    g.SavedTjm = g.Tjm;
+    g.SavedSpectrumInCycles = g.SpectrumInCycles;
+    g.SavedLoadAsForce = g.LoadAsForce;
+    Button4->SetEnabled(true);
+    if (!Spektrum_F) return;
+    switch (g.CalcMethodics) {
+        case 1:
+            Spektrum_F->SetCaption("Approximate calculation of an equivalent load and a factor Ka by ISO 6336/6 - fig. A.3");
+            break;
+        case 2:
+            Spektrum_F->SetCaption(
+                "Approximate calculation of an equivalent load and a factor Ka by ISO 6336/6 - equation A.2");
+            break;
+        case 3: Spektrum_F->SetCaption("Precise calculation of an equivalent load and stress by Miner"); break;
+        case 4: Spektrum_F->SetCaption("Precise calculation of an equivalent load and stress by Haibach"); break;
+        default: break;
+    }
+    Spektrum_F->ShowModal();
+}
+
+void TZatizeni_F::Button4Click() {
+    GlobalData& g = G;
+    CheckLoadingComplete();
+    if (!g.LoadingInputComplete) return;
+    ComputeForcesFromTorques();
+    if (g.CalcMethodics == 1 || g.CalcMethodics == 2) ComputeEffectiveFaceWidths();
+    if (g.LoadInputMethod != 2) {
+        ComputeContactRatios();
+        ComputeContactStress();
+        ComputeBendingStress();
+    }
+    if (g.CalcMethodics == 4) {
+        if (g.LoadInputMethod == 2)
+            ComputeEquivalentLoads();
+        else if (MainWindow().PrepareCoursesData)
+            MainWindow().PrepareCoursesData();
+    }
+    if (MainWindow().ShowCoursesWindow) MainWindow().ShowCoursesWindow();
+}
+
+void TZatizeni_F::Button14Click() {
+    GlobalData& g = G;
+    if (!g.SpectrumInCycles && (g.NL2h - 0.001 > g.NL1h || g.NL2h + 0.001 < g.NL1h))
+        ui::ShowMessage("Životnosti pastorku a kola v hodinách se většinou rovnají");
+    CheckLoadingComplete();
+    if (!g.LoadingInputComplete) return;
+    ComputeForcesFromTorques();
+    if (g.LoadInputMethod == 3) ComputeEquivalentLoads();
+    ModalResult = ui::mrOk;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Routines
+
+void TZatizeni_F::ShowEquivalentStresses() {
+    GlobalData& g = G;
+    const bool shown = g.CalcMethodics > 2;
+    for (ui::Label* l : stressColumn_) l->SetVisible(shown);
+    if (!g.EquivalentStressesCurrent && !g.LifeFormActive) {
+        ZeroEquivalentStresses();
+        for (const EquivalentLoad& e : kEquivalentLoads)
+            if (!(g.LoadInputMethod == 3 && g.*e.given)) g.*e.force = g.*e.torque = 0;
+        for (int k = 0; k < 4; ++k) {
+            EquivalentStressLabels[k]->SetCaption("0");
+            EquivalentLoadLabels[k]->SetCaption(rt::Str(LoadOf(kEquivalentLoads[k]), 1, 0));
+        }
+    }
+    g.EquivalentStressesCurrent = true;
+}
+
+void TZatizeni_F::CountLevelsOverStaticLimit() { CountStaticOverloads(); }
+
+void TZatizeni_F::CheckLoadingComplete() {
+    GlobalData& g = G;
+    g.LoadingInputComplete = true;
+    auto fail = [&](const char* message, ui::Control* focus) {
+        ui::ShowMessage(message);
+        SetActiveControl(focus);
+        g.LoadingInputComplete = false;
+    };
+    const int p = std::clamp<int>(g.LevelCount, 1, kMaxLevels);
+    auto anyLevel = [&](const TLevelArray& values) {
+        for (int j = 1; j <= p; ++j)
+            if (values[j] <= 0) return true;
+        return false;
+    };
+    switch (g.LoadInputMethod) {
+        case 1:
+            if (g.Ftjm == 0 && g.Tjm == 0)
+                return fail("Incomplet input - nominal torque moment (force) is  missing.", Field(1));
+            if ((g.SpectrumInCycles ? g.NL1 : g.NL1h) <= 0)
+                return fail("Incomplet input - pinion cycles (hours) are missing.", Field(3));
+            if ((g.SpectrumInCycles ? g.NL2 : g.NL2h) <= 0)
+                return fail("Incomplet input - wheel cycles (hours) are missing.", Field(4));
+            return;
+        case 2:
+            if (anyLevel(g.SpectrumY)) return fail("Some moments (forces) are missing.", Button12);
+            if (g.HypothesisHaibach && g.LoadAsForce && std::min({g.FtFe1, g.FtFe2, g.FtHe1, g.FtHe2}) <= 0)
+                return fail("All the equivalent forces are not calculated - enter spectrum.", Button12);
+            if (g.HypothesisHaibach && !g.LoadAsForce && std::min({g.TFe1, g.TFe2, g.THe1, g.THe2}) <= 0)
+                return fail("All the equivalent torque moments are not calculated - enter spectrum.", Button12);
+            if (anyLevel(g.SpectrumX)) return fail("All cycles of the spectrum are not yet entered.", Button12);
+            return;
+        case 3:
+            for (const EquivalentLoad& e : kEquivalentLoads)
+                if (LoadOf(e) <= 0) return fail("All forces of the spectrum are not yet entered.", Field(22));
+            return;
+        default: return;
+    }
+}
+
+void TZatizeni_F::SyncLoadingRadioButtons() {
+    if (G.LoadAsForce)
+        for (ui::RadioButton* r : {RadioButton7, RadioButton11, RadioButton13}) r->SetChecked(true);
+    else
+        for (ui::RadioButton* r : {RadioButton8, RadioButton10, RadioButton12}) r->SetChecked(true);
+    if (G.SpectrumInCycles)
+        for (ui::RadioButton* r : {RadioButton1, RadioButton6}) r->SetChecked(true);
+    else
+        for (ui::RadioButton* r : {RadioButton2, RadioButton9}) r->SetChecked(true);
+    Button12->SetEnabled(G.LoadInputMethod == 2);
+}
+
+void TZatizeni_F::ShowLives(bool cycles) {
+    for (int n : {3, 10}) FillField(n, LifeText(G.NL1, G.NL1h, cycles));
+    for (int n : {4, 11}) FillField(n, LifeText(G.NL2, G.NL2h, cycles));
+}
+
+void TZatizeni_F::ShowSpeed() {
+    for (int n : {2, 18, 9}) FillField(n, rt::Str(G.n1, 5, 1));
+}
+
+void TZatizeni_F::ClearEquivalentLoadFields() {
+    for (int n = 22; n <= 25; ++n) Field(n)->SetText("");
+}
+
+void TZatizeni_F::MarkLoadedEquivalentLoads() {
+    if (G.LoadInputMethod != 3) return;
+    for (const EquivalentLoad& e : kEquivalentLoads) G.*e.given = LoadOf(e) > 0;
+}
+
+void TZatizeni_F::FocusFieldBeside(std::initializer_list<std::pair<ui::Control*, int>> buttons) {
+    for (const auto& [button, field] : buttons)
+        if (ActiveControl() == button) FocusField(field);
+}
+
+void TZatizeni_F::FocusFieldBesideRHelp() { FocusFieldBeside({{Button1, 5}, {Button2, 6}, {Button10, 19}, {Button11, 20}}); }
+
+void TZatizeni_F::FocusFieldBesideKAHelp() { FocusFieldBeside({{Button3, 7}}); }
+
+// ---------------------------------------------------------------------------------------------
+// Validators
+
+void TZatizeni_F::CheckInputNominalLoad() {
+    GlobalData& g = G;
+    double& load = g.LoadAsForce ? g.Ftjm : g.Tjm;
+    if (!ReadNumber(load) || !(load > 0)) return Refuse("Invalid input");
+    if (g.LoadAsForce)
+        g.Tjm = g.Ftjm * g.d1 / 2000;
+    else
+        g.Ftjm = g.Tjm * 2000 / g.d1;
+}
+
+void TZatizeni_F::CheckInputSpeed() {
+    GlobalData& g = G;
+    if (!ReadNumber(g.n1) || !(g.n1 > 0)) return Refuse("Invalid input");
+    for (int j = 1; j <= std::clamp<int>(g.LevelCount, 1, kMaxLevels); ++j) g.n1Level[j] = g.n1;
+}
+
+void TZatizeni_F::CheckInputLife(bool pinion) {
+    GlobalData& g = G;
+    double& life = pinion ? (g.SpectrumInCycles ? g.NL1 : g.NL1h) : (g.SpectrumInCycles ? g.NL2 : g.NL2h);
+    if (!ReadNumber(life) || !(life > 0)) Refuse("Invalid input");
+}
+
+void TZatizeni_F::CheckInputStressRatio(double& R, const char* message) {
+    if (!AcceptStressRatio(ReadNumber(R), R)) return Refuse(message);
+    Field(CheckedField())->SetText(StressRatioText(R));
+}
+
+void TZatizeni_F::CheckInputKA() {
+    if (!ReadNumber(G.KA) || !(G.KA >= 1)) Refuse("Invalid input, factor KA must be >=1");
+}
+
+void TZatizeni_F::CheckInputEquivalentLoad(int k) {
+    double& load = LoadOf(kEquivalentLoads[k]);
+    if (!ReadNumber(load) || !(load > 0)) return Refuse("Invalid input");
+    G.*kEquivalentLoads[k].given = true;
+}
+
+void TZatizeni_F::AfterCheck(int n, FieldEvent how) {
+    if (how == FieldEvent::Exit && n < 8) ShowEquivalentStresses();
 }
 
 }  // namespace karvelo

@@ -1,48 +1,145 @@
-// Unit ZatizeniF: the loading window "Loading data".  It shows the way the load is given and
-// the one-level load data, switches the case to one-level loading, and shows the equivalent
-// stresses of a spectrum.
+// Unit ZatizeniF: the loading window "Loading data".  The load of a case is given in one of three
+// ways, each with its panel: one level (nominal load, speed, cycles or hours, stress ratios, KA),
+// a spectrum entered in the spectrum window and reduced to equivalent loads by one of four
+// methodics, or the four equivalent loads typed directly.  Every accepted field goes at once into
+// G; Ok closes the window after a completeness check.
 #pragma once
 
-#include <memory>
+#include <string>
 
 #include "karvelo/forms/InputWindow.h"
 
 namespace karvelo {
 
-class TZatizeni_F : public ui::Form {
+// Switch every load of the case (nominal, reference and equivalent loads) between torques and
+// forces, F = T 2000 / d1; nothing when the loads are in that unit already.  The spectrum loads
+// are converted by the callers.
+void ConvertLoadsToForces();
+void ConvertLoadsToTorques();
+
+// The stress ratio as stored: -|typed|, and 0 for 0 (never -0).
+double StoredStressRatio(double typed);
+// A stress ratio field just read into R (`number`: the text was a number): R is stored as
+// above; accepted when the typed value lies within -1.2..1.2.
+bool AcceptStressRatio(bool number, double& R);
+// R written with `decimals` decimals in a field of 5, 0 without a sign.
+std::string StressRatioText(double R, int decimals = 3);
+
+class TZatizeni_F : public InputWindow {
 public:
     TZatizeni_F();
 
-    ui::GroupBox* GroupBox1;       // "Calculation method"
+    ui::GroupBox* GroupBox1;        // "Calculation method"
     ui::RadioButton* RadioButton3;  // "One level loading (static)"
     ui::RadioButton* RadioButton4;  // "Multilevel loading (spectrum)"
     ui::RadioButton* RadioButton5;  // "Direct input of equivalent load"
-    // Edit1..Edit7 of one-level loading: nominal load, n1, NL1, NL2, R1, R2, KA.
-    ui::Edit* EditField(int number) const { return fields_->Edit(number); }
-    // The equivalent stresses SigmaF1ekv, SigmaH1ekv, SigmaF2ekv, SigmaH2ekv with their heading.
-    ui::Label* LabelMPa;
-    ui::Label* EquivalentStressLabels[4];
-    // The warning "* Strength limit is exceeded !" of a spectrum with levels over a static limit.
+    // The methodics, one choice: fig. A3, eq. A2, Miner, Haibach.
+    ui::CheckBox* CheckBox1;
+    ui::CheckBox* CheckBox2;
+    ui::CheckBox* CheckBox3;
+    ui::CheckBox* CheckBox4;
+
+    // One level: Edit1..Edit7 (nominal load, n1, NL1, NL2, R1, R2, KA).
+    ui::Panel* Panel2;
+    ui::Button* Button1;  // "Help" beside R1
+    ui::Button* Button2;  // "Help" beside R2
+    ui::Button* Button3;  // "Help" beside KA
+    ui::RadioButton* RadioButton1;  // "Cycles"
+    ui::RadioButton* RadioButton2;  // "Hours"
+    ui::RadioButton* RadioButton7;  // "Tangent. force Ft"
+    ui::RadioButton* RadioButton8;  // "Torque moment T"
+    // Spectrum: Edit18..Edit20 (n1, R1, R2), KA; Panel4 the equivalent loads and stresses.
+    ui::Panel* Panel1;
+    ui::Button* Button10;  // "Help" beside R1
+    ui::Button* Button11;  // "Help" beside R2
+    ui::Label* LabelKA;    // "K   = " and KA
+    ui::RadioButton* RadioButton11;  // "Tangential forces Ft "
+    ui::RadioButton* RadioButton12;  // "Torque moments T"
+    ui::Panel* Panel4;
+    ui::Label* EquivalentLoadLabels[4];    // FtFe1 (TFe1), FtHe1, FtFe2, FtHe2
+    ui::Label* EquivalentStressLabels[4];  // SigmaF1ekv, SigmaH1ekv, SigmaF2ekv, SigmaH2ekv
+    ui::Label* LabelCalculating;           // "It is calculating"
+    // Equivalent loads given: Edit9..Edit13 (n1, NL1, NL2, R1, R2); Panel5 Edit22..Edit25.
+    ui::Panel* Panel3;
+    ui::Button* Button5;  // "Help" beside R1
+    ui::Button* Button6;  // "Help" beside R2
+    ui::RadioButton* RadioButton6;   // "Cycles"
+    ui::RadioButton* RadioButton9;   // "Hours"
+    ui::RadioButton* RadioButton13;  // "Tangent. force  Ft"
+    ui::RadioButton* RadioButton10;  // "Torque moment T"
+    ui::Panel* Panel5;
+    // "* Strength limit is exceeded !": a spectrum level exceeds its static strength.
     ui::Label* WarningLabels[4];
     ui::Button* Button4;   // "Draw"
+    ui::Button* Button12;  // "Enter spectrum"
+    ui::Button* Button15;  // "&Help" (disabled)
     ui::Button* Button14;  // "&Ok"
 
-    // Switches the load input to one level; after a spectrum by Miner or Haibach, or after
-    // equivalent loads given directly, the nominal load becomes the largest equivalent load and
-    // the load factors their equivalents.
-    void RadioButton3Click();
-    // For Miner and Haibach shows the equivalent stresses; unless they are current or the
-    // service-life window is open they are zeroed first.
-    void ShowEquivalentStresses();
-    // Counts the spectrum levels whose stresses exceed the static permissible stresses.
-    void CountLevelsOverStaticLimit();
+    // ---- handlers
+    void FormCreate();
     void FormActivate();
     void FormPaint();
-    void Button14Click();
+    void FormKeyUp(ui::Word key);
+    // One level; after a spectrum by Miner or Haibach, or after equivalent loads given
+    // directly, the nominal load is the largest equivalent load and the load factors their
+    // equivalents.
+    void RadioButton3Click();
+    void RadioButton4Click();  // spectrum
+    void RadioButton5Click();  // equivalent loads given
+    void RadioButton1Click();  // cycles
+    void RadioButton2Click();  // hours
+    void RadioButton7Click();  // forces (one level, equivalent loads)
+    void RadioButton8Click();  // torques
+    void RadioButton11Click();  // forces (spectrum)
+    void RadioButton12Click();  // torques (spectrum)
+    void CheckBoxClick(int K);  // CheckBox1Click .. CheckBox4Click
+    void Button11Click();  // the stress ratio note
+    void Button13Click();  // the application factor table
+    void Button12Click();  // Enter spectrum
+    void Button4Click();   // Draw
+    void Button14Click();  // Ok
+
+    // ---- routines
+    // The equivalent stress column for Miner and Haibach; unless the values are current or the
+    // service-life window is open, the equivalent loads and stresses are zeroed (loads typed in
+    // the third mode stay).
+    void ShowEquivalentStresses();
+    void CountLevelsOverStaticLimit();
+    void CheckLoadingComplete();
+    void SyncLoadingRadioButtons();
     unsigned long HelpContext() const;
+    // NL1 and NL2 into the cycles fields: as cycles or as hours.
+    void ShowLives(bool cycles);
+    // n1 into the three speed fields.
+    void ShowSpeed();
+    void ClearEquivalentLoadFields();
+    // After Load data: equivalent loads given directly in the file count as typed.
+    void MarkLoadedEquivalentLoads();
+    // The help tables' key step: while one of the "Help" buttons beside R1 and R2 (THelp_1), or
+    // the one beside KA (THelp_2), has this window's focus, the field beside it becomes its
+    // active control, so that typing goes on there when the window is active again.
+    void FocusFieldBesideRHelp();
+    void FocusFieldBesideKAHelp();
+
+protected:
+    void AfterCheck(int n, FieldEvent how) override;
 
 private:
-    std::unique_ptr<FieldColumn> fields_;
+    void ShowModePanels();
+    void CheckInputNominalLoad();
+    void CheckInputSpeed();
+    void CheckInputLife(bool pinion);
+    void CheckInputStressRatio(double& R, const char* message);
+    void CheckInputKA();
+    void CheckInputEquivalentLoad(int k);
+    void FocusFieldBeside(std::initializer_list<std::pair<ui::Control*, int>> buttons);
+
+    ui::Label* loadLabels_[2];        // mode 1: "T1 [N·m]", "Ft1 [N]"
+    ui::Label* unitLabels_[4][2];     // "[cycles]" / "[hours]" beside Edit3, Edit4, Edit10, Edit11
+    ui::Label* headingLabels_[2];     // Panel4: "Equivalent loads  [N·m]" / "[N]"
+    ui::Label* symbolLabels_[2][4];   // Panel4: torque and force symbols
+    ui::Label* givenLabels_[2][4];    // Panel5: torque and force symbols with units
+    ui::Label* stressColumn_[9];      // Panel4: the stress symbols and "[MPa]"
 };
 
 extern TZatizeni_F* Zatizeni_F;

@@ -53,6 +53,8 @@ ComputationScope::ComputationScope() {
 
 ComputationScope::~ComputationScope() { --g_scopeDepth; }
 
+void RefuseImpossibleGeometry() { RefuseArgument(kImpossibleGeometry, 8u); }
+
 Extended ComputeCheckedTan(Extended x) { return gear::CheckedTan(x, RefuseTan); }
 Extended ComputeCheckedArcCos(Extended x) { return gear::CheckedArcCos(x, RefuseArcCos); }
 Extended ComputeCheckedArcSin(Extended x) { return gear::CheckedArcSin(x, RefuseArcSin); }

@@ -326,6 +326,12 @@ Extended ComputeCheckedTan(Extended x);
 Extended ComputeCheckedArcCos(Extended x);
 Extended ComputeCheckedArcSin(Extended x);
 
+// Values that leave the geometry undefined (a result that is not a number, a search that
+// cannot end): "Impossible gearing parameters - the geometry cannot be computed." (caption
+// "  Error !"), at most once within a ComputationScope, and ErrorFlag.
+inline constexpr const char* kImpossibleGeometry = "Impossible gearing parameters - the geometry cannot be computed.";
+void RefuseImpossibleGeometry();
+
 // inv(x) - target (tan x - x - target), the residual of the inverse involute.
 using gear::EvaluateInvoluteEquation;
 

@@ -3,7 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <vector>
 
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/Kontrolni_rozmery.h"
@@ -16,6 +19,7 @@ namespace ostrimo {
 
 namespace {
 
+using checks::Sqr;
 using Step = void (*)();
 
 // A step that runs only while no impossible value was met.
@@ -40,15 +44,15 @@ void ResetVerdicts() {
     g.TipCirclesOverlap = false;
 }
 
-// Each branch tells whether it ran to its end (no fatal verdict stopped it).
-bool CheckExternalPair() {
+// The steps of each gearing type; a fatal verdict ends a branch after its clearance check.
+void CheckExternalPair() {
     GlobalData& g = G;
     const bool rack = g.RackMate;
     Guarded(CheckTipDiameters);
     Guarded(CheckTipClearance);
     if (g.WheelNoDepth || g.PinionNoDepth || g.PinionTipBelowWheelRoot || g.WheelTipBelowPinionRoot ||
         g.AmcSumBelowCritical)
-        return false;
+        return;
     Guarded(ComputePitchesAndFormDiameters);
     Guarded(rack ? ComputeChamferInvolutesRack : ComputeChamferInvolutes);
     if (g.Protuberance1 || g.Protuberance2) Guarded(ComputeProtuberanceResults);
@@ -63,10 +67,9 @@ bool CheckExternalPair() {
     Guarded(ComputeVirtualTeethNumbers);
     Guarded(ComputeContactLineLengths);
     Guarded(ComputeTestDimensions);
-    return true;
 }
 
-bool CheckInternalPair() {
+void CheckInternalPair() {
     GlobalData& g = G;
     Guarded(CheckInternalGearing);
     Guarded(ComputeFellowCutterDimensions);
@@ -74,7 +77,7 @@ bool CheckInternalPair() {
     Guarded(CheckTipClearance);
     if (g.WheelBaseAboveTip || g.WheelNoDepth || g.PinionNoDepth || g.PinionTipBelowWheelRoot ||
         g.WheelTipBelowPinionRoot || g.AmcSumAboveCritical || g.CutterAmcSumAboveCritical)
-        return false;
+        return;
     Guarded(ComputePitchesAndFormDiameters);
     ComputeChamferInvolutes();  // also after an impossible value
     Guarded(CheckInterferenceInternal);
@@ -85,34 +88,142 @@ bool CheckInternalPair() {
     Guarded(ComputeVirtualTeethNumbers);
     Guarded(ComputeContactLineLengths);
     Guarded(ComputeTestDimensions);
-    return true;
 }
 
-bool CheckBevelPair() {
+void CheckBevelPair() {
     GlobalData& g = G;
     Guarded(CheckTipDiameters);
     Guarded(CheckBevelTipClearance);
-    if (g.PinionTipBelowWheelRoot || g.WheelTipBelowPinionRoot || g.AmcSumBelowCritical) return false;
+    if (g.PinionTipBelowWheelRoot || g.WheelTipBelowPinionRoot || g.AmcSumBelowCritical) return;
     Guarded(ComputePitchesAndFormDiameters);
     Guarded(CheckInterferenceBevel);
     Guarded(ComputeBevelActiveDiameters);
     Guarded(ComputeToothThicknesses);
     Guarded(ComputeSpecificSlidingsExternal);
-    return true;
 }
 
-// The key results of a finished check are numbers; inputs that no guard caught but
-// that leave them undefined are refused like any impossible value.
+// What the check shows must be numbers: inputs that no guard caught but that leave a shown value
+// undefined or infinite are refused like any impossible value.
 void RefuseResultsThatAreNotNumbers() {
+    for (double v : ShownGeometryValues())
+        if (!std::isfinite(v)) return RefuseImpossibleGeometry();
+}
+
+double Degrees(double radians) { return radians * 180 / std::numbers::pi; }
+
+void AddVerdictValues(std::vector<double>& v) {
     const GlobalData& g = G;
-    const double key[] = {g.d1, g.d2, g.da1, g.da2, g.df1, g.df2, g.db1, g.db2, g.awCheck, g.alfawtCheck,
-                          g.epsilonalfa, g.epsilongamma, g.s1, g.s2, g.sa1, g.sa2};
-    for (double v : key) {
-        if (std::isfinite(v)) continue;
-        rt::MessageBox("Impossible gearing parameters - the geometry cannot be computed.", kErrorCaption, rt::MB_OK);
-        G.ErrorFlag = true;
-        return;
+    const bool rack = g.RackMate, internal = g.GearingType == 2;
+    const double aw = g.BacklashByShifting ? g.awBacklash : g.aw;
+    const double clearance1 = aw - (g.df2 + g.da1) / 2, clearance2 = aw - (g.df1 + g.da2) / 2;
+    v.push_back(g.epsilongamma);
+    if (g.TipsNotInContact) v.push_back(aw - (g.da1 + g.da2) / 2);
+    if (g.InterferencePinionRoot || g.PinionUndercutCutsInvolute) v.push_back(rack ? g.RackAddendumLimit : g.da2Limit);
+    if (g.InterferenceWheelRoot || g.WheelUndercutCutsInvolute) v.push_back(g.da1Limit);
+    if (g.UndercutPinion && !g.Protuberance1) v.insert(v.end(), {g.z1min, g.x1min});
+    if (!internal && g.UndercutWheel && !g.Protuberance2) v.insert(v.end(), {g.z2min, g.x2min});
+    if (!g.PinionTipClearanceOk) v.push_back(clearance1);
+    if (!g.WheelTipClearanceOk) v.push_back(clearance2);
+    if (internal) {
+        if (g.WheelBaseAboveTip) v.insert(v.end(), {g.db2, g.da2});
+        if (g.InternalWheelChamfer) v.push_back(g.da2CutterLimit);
     }
+}
+
+void AddPairTableValues(std::vector<double>& v) {
+    const GlobalData& g = G;
+    const bool rack = g.RackMate, internal = g.GearingType == 2;
+    const bool pitch = g.z1 != -g.z2;  // equal internal numbers of teeth have no pitch circles
+    auto pair = [&](double pinion, double wheel, bool wheelShown = true) {
+        v.push_back(pinion);
+        if (wheelShown) v.push_back(wheel);
+    };
+    v.insert(v.end(), {g.jn, g.mn, g.mt, g.betaDeg, g.betabDeg, g.alfatDeg,
+                       Degrees(g.BacklashByShifting ? g.alfawtBacklash : g.alfawt), g.k, g.b, g.b / g.mn,
+                       g.epsilonalfa, g.epsilonbeta, g.epsilongamma, g.ContactLength1Pair, g.ContactLengthMin,
+                       g.ContactLengthMax, g.pt, g.pbt, g.haP1, g.haP2, g.cP1, g.cP2, g.rofP1, g.rofP2, g.alfaP});
+    if (!rack) v.insert(v.end(), {g.BacklashByShifting ? g.awBacklash : g.aw, g.ad, g.aw});
+    pair(g.z1, g.z2, !rack);
+    pair(g.zn1, g.zn2, !rack);
+    const bool extraAmc = g.BacklashByExtraAmc;
+    pair(extraAmc ? g.x1BeforeBacklash : g.x1, extraAmc ? g.xsumNoBacklash - g.x1BeforeBacklash : g.x2, !rack);
+    v.insert(v.end(), {g.xsum, extraAmc ? g.xsumBacklash : g.xsum});
+    pair(g.x1, g.x2, !rack);
+    pair(g.x1 * g.mn, g.x2 * g.mn, !rack);
+    pair(g.df1, g.df2, !rack);
+    pair(g.db1, g.db2, !rack);
+    pair(g.InvoluteStartDiameter1, g.InvoluteStartDiameter2, !rack);
+    pair(g.MeshStartDiameter1, g.MeshStartDiameter2, !rack);
+    if (pitch) pair(g.dw1, g.dw2, !rack);
+    pair(g.d1, g.d2, !rack);
+    pair(g.MeshEndDiameter1, g.MeshEndDiameter2, !rack);
+    pair(g.da1, g.da2, !rack);
+    const bool chamfer1 = g.Chamfer1 && g.ChamferDiameter1 < g.da1;
+    const bool chamfer2 = internal ? g.InternalWheelChamfer && g.ChamferDiameter2 < g.da2
+                          : rack   ? g.Chamfer2 && g.mn * g.ChamferHeightFactor2 < g.ha2
+                                   : g.Chamfer2 && g.ChamferDiameter2 < g.da2;
+    if (chamfer1) v.insert(v.end(), {g.ChamferDiameter1, g.sChamfer1});
+    if (chamfer2) {
+        v.push_back(g.sChamfer2);
+        if (!rack) v.push_back(g.ChamferDiameter2);
+    }
+    v.push_back((g.MeshStartDiameter1 - g.InvoluteStartDiameter1) / 2);
+    v.push_back(rack ? g.RackFlankDepth - g.RackUsedDepth : (g.MeshStartDiameter2 - g.InvoluteStartDiameter2) / 2);
+    if (!(g.df1 < g.db1)) v.push_back(g.sf1);
+    if (!rack && !(std::fabs(g.db2) > std::fabs(g.df2))) v.push_back(g.sf2);
+    pair(g.sb1, g.sb2, !rack);
+    pair(g.sInv1, g.sInv2);
+    if (pitch) pair(g.sw1, g.sw2);
+    pair(g.s1, g.s2);
+    pair(g.sa1, g.sa2);
+    v.push_back((g.d1 - g.df1) / 2);
+    v.push_back(rack ? g.hf2 : (g.d2 - g.df2) / 2);
+    v.push_back((g.da1 - g.d1) / 2);
+    v.push_back(rack ? g.ha2 : (g.da2 - g.d2) / 2);
+    v.push_back((g.da1 - g.df1) / 2);
+    v.push_back(rack ? g.ha2 + g.hf2 : (g.da2 - g.df2) / 2);
+    pair(g.InvoluteLength1, g.InvoluteLength2);
+    pair(g.OperatingInvoluteLength1, g.OperatingInvoluteLength2);
+    pair(g.SpecificSlidingRoot1, g.SpecificSlidingRoot2);
+    pair(g.SpecificSlidingTip1, g.SpecificSlidingTip2);
+    pair(g.b / g.d1, g.b / g.d2, !rack);
+    // test dimensions
+    pair(g.W1, g.W2, !rack);
+    const double cosBetab = std::cos(g.betab);
+    pair(std::sqrt(Sqr(cosBetab * g.W1) + Sqr(g.db1)), std::sqrt(Sqr(cosBetab * g.W2) + Sqr(g.db2)), !rack);
+    if (g.beta > 0) pair(g.MinFacewidthSpan1, g.MinFacewidthSpan2, !rack);
+    if (g.ChordValid1) v.insert(v.end(), {g.sc1, g.hc1});
+    if (g.ChordValid2) v.insert(v.end(), {g.sc2, g.hc2});
+    pair(g.M1, g.M2, !rack);
+    pair(g.dt1, g.dt2, !rack);
+    pair(g.dM1, g.dM2, !rack);
+    // tools
+    pair(g.ToolAddendumFactor1, g.ToolAddendumFactor2, !internal);
+    pair(g.ToolCrestRadiusFactor1, g.ToolCrestRadiusFactor2, !internal);
+    if (g.Chamfer1) v.insert(v.end(), {g.ChamferHeightFactor1, g.ChamferAngleDeg1});
+    if (!internal && g.Chamfer2) v.insert(v.end(), {g.ChamferHeightFactor2, g.ChamferAngleDeg2});
+    if (g.Protuberance1) v.insert(v.end(), {Degrees(g.ProtuberanceAngle1), g.haP01, g.ProtuberanceSize1});
+    if (!internal && g.Protuberance2) v.insert(v.end(), {Degrees(g.ProtuberanceAngle2), g.haP02, g.ProtuberanceSize2});
+    if (internal) v.insert(v.end(), {g.a0, g.x0, g.da0, g.sa0, g.roa0, g.rof0});
+}
+
+void AddBevelTableValues(std::vector<double>& v) {
+    const GlobalData& g = G;
+    const double middle = 1 - g.bRatio / 2;
+    v.insert(v.end(), {g.z2Bevel / g.z1Bevel, Degrees(g.Sigma), g.z1Bevel, g.z2Bevel, g.mn, g.mtm, g.betaDeg, g.b,
+                       g.Le, g.x1, g.x2, g.x1 * g.mn, g.x2 * g.mn, g.xsum, g.dfe1, g.dfe2, g.de1, g.de2, g.dae1,
+                       g.dae2, g.de1 * middle, g.de2 * middle, g.dai1, g.dai2, g.sae1, g.sae2, g.sa1, g.sa2,
+                       g.mn * g.hf1 / g.mtm, g.mn * g.hf2 / g.mtm, g.mn * g.ha1 / g.mtm, g.mn * g.ha2 / g.mtm,
+                       g.mn * g.h1 / g.mtm, g.mn * g.h2 / g.mtm, Degrees(g.deltaf1), Degrees(g.deltaf2),
+                       Degrees(g.delta1), Degrees(g.delta2), Degrees(g.deltaa1), Degrees(g.deltaa2), g.b / g.de1,
+                       g.b / g.de2, g.b / g.mn, g.bRatio, std::cos(g.delta1) * g.b, std::cos(g.delta2) * g.b, g.z1,
+                       g.z2, g.d1, g.d2, g.alfawtDeg, g.SpecificSlidingRoot1, g.SpecificSlidingRoot2,
+                       g.SpecificSlidingTip1, g.SpecificSlidingTip2, g.epsilonalfa, g.epsilonbeta, g.epsilongamma,
+                       g.b / g.d1, g.b / g.d2, g.z1Bevel / std::sin(g.delta1), 1 / std::sin(g.delta1),
+                       1 / std::sin(g.delta2), g.haP1, g.haP2, g.cP1, g.cP2, g.rofP1, g.rofP2, g.alfaP});
+    if (g.TipsNotInContact) v.push_back(g.aw - (g.da1 + g.da2) / 2);
+    if (g.UndercutPinion) v.insert(v.end(), {g.x1min * std::cos(g.delta1), g.z1min});
+    if (g.UndercutWheel) v.insert(v.end(), {g.x2min * std::cos(g.delta2), g.z2min});
 }
 
 }  // namespace
@@ -126,10 +237,25 @@ void ComputeGeometryCheck() {
     // the working copies every check uses, from the working centre distance just found
     g.awCheck = g.BacklashByShifting ? g.awBacklash : g.aw;
     g.alfawtCheck = g.BacklashByShifting ? g.alfawtBacklash : g.alfawt;
-    const bool completed = g.GearingType == 1   ? CheckExternalPair()
-                           : g.GearingType == 2 ? CheckInternalPair()
-                                                : CheckBevelPair();
-    if (completed && !g.ErrorFlag) RefuseResultsThatAreNotNumbers();
+    if (g.GearingType == 1)
+        CheckExternalPair();
+    else if (g.GearingType == 2)
+        CheckInternalPair();
+    else
+        CheckBevelPair();
+    // Also after a fatal verdict: the verdict list shows its values.
+    if (!g.ErrorFlag) RefuseResultsThatAreNotNumbers();
+}
+
+std::vector<double> ShownGeometryValues() {
+    std::vector<double> v;
+    if (G.GearingType == 3) {
+        AddBevelTableValues(v);
+    } else if (G.GearingType == 1 || G.GearingType == 2) {
+        AddVerdictValues(v);
+        AddPairTableValues(v);
+    }
+    return v;
 }
 
 void ComputeTestDimensions() {

@@ -2,6 +2,8 @@
 // dimension, verdict flag and test dimension of the pair.
 #pragma once
 
+#include <vector>
+
 namespace ostrimo {
 
 // The whole check of the current pair for its GearingType: working copies awCheck,
@@ -11,6 +13,11 @@ namespace ostrimo {
 // mate's root, a sum of AMC beyond its critical value, an internal wheel's base above
 // its tip) ends it after the clearance check.  AmcUndivided is left as it is.
 void ComputeGeometryCheck();
+
+// Every number the results window's verdict list (each where its line is shown) and the
+// dimensions table of the current gearing type show, as they show them (sums, ratios and
+// degrees included).  A check that ends without ErrorFlag leaves them all finite.
+std::vector<double> ShownGeometryValues();
 
 // The test dimensions of the finished geometry (only while TestDimensionsActive and
 // not SkipTestDimensions): spans, balls from contact on the working pitch circles

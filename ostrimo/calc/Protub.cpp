@@ -171,7 +171,9 @@ void ComputeProtuberanceFormDiameter(int gear, double& result, double L, double 
     double phi1 = std::numbers::pi / 2, phi2 = phi1 - step;
     double f1 = EvaluateProtuberanceTrochoidResidual(phi1, p);
     double f2 = EvaluateProtuberanceTrochoidResidual(phi2, p);
-    while (SignOf(f1) == SignOf(f2)) {
+    for (int pass = 0; SignOf(f1) == SignOf(f2); ++pass) {
+        // A tool angle next to 90 degrees leaves no step that ends the scan.
+        if (pass == kMaxSearchPasses) return RefuseImpossibleGeometry();
         if (std::isnan(f1) || std::isnan(f2) || !(phi2 - step >= kSmallestAngle)) {
             if (std::isnan(f1) || std::isnan(f2)) G.ErrorFlag = true;
             return;

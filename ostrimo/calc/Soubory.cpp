@@ -1,6 +1,7 @@
 #include "ostrimo/calc/Soubory.h"
 
 #include <cmath>
+#include <numbers>
 #include <cstdint>
 #include <string>
 
@@ -173,6 +174,52 @@ void CaseReader::Read() {
     if (g.BacklashByThinning) g.ThinByRegrinding = Line() != "1";
 }
 
+// The values the main dialog's validators would refuse, and values the case cannot hold at
+// all.  Values a computation may have set (the tip diameters that were not given, the sum of
+// AMC, the coefficients, the centre distance and the working angle that were not the last
+// computing input) are held to their sign only, since the program saves them as computed.
+bool AcceptedByTheValidators(const GlobalData& g) {
+    constexpr double kRounding = 1e-9;  // the file keeps 12 decimals
+    const bool internal = g.GearingType == 2, bevel = g.GearingType == 3, rack = g.RackMate;
+    auto within = [](double x, double low, double high) { return x >= low && x <= high; };
+    if (!(g.mn > 0) || !(g.b > 0)) return false;
+    if (!(g.z1 >= 4)) return false;
+    if (internal ? !(g.z2 <= -4) : rack ? !(g.z2 > 5000) : !(g.z2 >= 4)) return false;
+    if (!(g.betaDeg >= 0 && g.betaDeg < 90)) return false;  // the helix search may pass the typed 80
+    if (!(g.alfaP > 0 && g.alfaP <= 50)) return false;
+    if (!within(g.jn, 0, g.mn)) return false;
+    if (bevel && !(g.SigmaDeg > 0 && g.SigmaDeg < 180)) return false;
+    // Basic rack: addendum and clearance within a quarter pitch, the root radius within a full
+    // rounding (negative ones only get a warning).
+    const double quarter = std::numbers::pi / 4 / std::tan(g.alfan);
+    if (!within(g.haP1, 0, quarter - g.cP1 + kRounding) || !within(g.haP2, 0, quarter - g.cP2 + kRounding))
+        return false;
+    if (!within(g.cP1, 0, quarter - g.haP1 + kRounding) || !within(g.cP2, 0, quarter - g.haP2 + kRounding))
+        return false;
+    auto rootRadiusMax = [&](double toolAddendum) {
+        return std::cos(g.alfan) * (std::numbers::pi / 4 - std::tan(g.alfan) * toolAddendum) / (1 - std::sin(g.alfan));
+    };
+    if (!g.Protuberance1 && !(g.rofP1 <= rootRadiusMax(g.haP2 + g.cP2) + 0.0001)) return false;
+    if (!internal && !g.Protuberance2 && !(g.rofP2 <= rootRadiusMax(g.haP1 + g.cP1) + 0.0001)) return false;
+    // Tip diameters (a rack's addendum); 0 is a diameter not computed yet.
+    if (g.da1 < 0 || (g.TipDiameter1Given && !(g.da1 > 0))) return false;
+    if (rack) {
+        if (!within(g.ha2, 0, g.mn * quarter + kRounding)) return false;
+    } else if (internal ? g.da2 > 0 || (g.TipDiameter2Given && !(g.da2 < 0))
+                        : g.da2 < 0 || (g.TipDiameter2Given && !(g.da2 > 0))) {
+        return false;
+    }
+    switch (g.LastComputingInput) {
+        case 0:
+        case 6: return within(g.xsum, -15, 10);
+        case 7: return within(g.x1, -15, 8);
+        case 8: return within(g.x2, -15, 8);
+        case 9: return bevel || rack || (internal ? g.aw < 0 : g.aw > 0);
+        case 10: return g.alfawtDeg > 0;
+        default: return true;
+    }
+}
+
 }  // namespace
 
 void ShowDataFileError() {
@@ -245,6 +292,7 @@ bool ReadGeometryDataFile() {
     GlobalData read = G;
     try {
         CaseReader(read).Read();
+        if (!AcceptedByTheValidators(read)) throw Malformed{};
     } catch (const Malformed&) {
         ShowDataFileErrorBox();
         return false;

@@ -16,6 +16,9 @@ using namespace checks;
 
 namespace {
 
+// Tooth positions of the radial assembling check.
+constexpr std::int32_t kMaxAssemblyPositions = 1000000;
+
 // The sum of AMC at which the working transverse pressure angle becomes zero.
 double CriticalAmcSum(double zSum) { return -Inv(G.alfat) * zSum / (2 * Tan(G.alfan)); }
 
@@ -372,6 +375,8 @@ void CheckInterferenceInternal() {
             const double phi2 = ew2 / std::fabs(g.dw2) + (invW - invTip2);
             const double pitch1 = 2 * kPi / g.z1;
             const double pitch2 = 2 * kPi / z2;
+            // One position per wheel tooth: a wheel of more teeth than this is no gear to check.
+            if (!(z2 <= kMaxAssemblyPositions)) return RefuseImpossibleGeometry();
             const auto positions = [&](double span) {
                 return std::min(rt::TruncInt<std::int32_t>(span / pitch2), static_cast<std::int32_t>(z2));
             };

@@ -107,6 +107,16 @@ TEST_F(FocusOrder, ExitThatMovesToAThirdControlEntersIt) {
     EXPECT_EQ(f.ActiveControl(), f.Edit1);
 }
 
+TEST_F(FocusOrder, ExitThatMakesThePressedControlActiveKeepsTheClick) {
+    f.Edit1->OnExit = [&] {
+        log.Add("exit Edit1");
+        f.SetActiveControl(f.Button1);  // a check that sends the user on to Ok
+    };
+    Click(f.Button1);
+    EXPECT_EQ(log.items, (Items{"exit Edit1", "exit GroupBox1", "enter GroupBox2", "enter Button1", "click Button1"}));
+    EXPECT_EQ(f.ActiveControl(), f.Button1);
+}
+
 TEST_F(FocusOrder, ContainerExitThatRefusesReentersTheContainerNotTheField) {
     f.GroupBox1->OnExit = [&] {
         log.Add("exit GroupBox1");

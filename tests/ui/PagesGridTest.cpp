@@ -2,6 +2,8 @@
 #include "EventLog.h"
 #include "ui/TestHarness.h"
 
+#include <QScrollBar>
+
 using ui::test::Click;
 using Items = std::vector<std::string>;
 
@@ -205,10 +207,25 @@ TEST(Grid, KeysMoveTheSelectionAndCharactersReachOnKeyPress) {
     EXPECT_EQ(pressed, (std::vector<int>{13, 27}));
 }
 
+// As the original library: a changed number of fixed rows or columns starts the grid
+// again at its first cells.
+TEST(Grid, ChangedFixedCountsShowTheFirstCellsAgain) {
+    GridForm f;
+    f.Show();
+    f.Grid->SetRow(12);
+    f.Grid->SetCol(3);
+    ASSERT_GT(f.Grid->TopRow(), 1);
+    f.Grid->SetFixedRows(0);
+    f.Grid->SetFixedCols(0);
+    EXPECT_EQ((std::vector<int>{f.Grid->TopRow(), f.Grid->Row(), f.Grid->Col()}), (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(f.Grid->CellRect(0, 0), (ui::Rect{0, 0, 46, 62}));
+}
+
 TEST(Grid, FullHeightShowsEveryRow) {
     GridForm f;
     f.Show();
     f.Grid->SetHeight(f.Grid->FullHeight());
+    EXPECT_FALSE(f.Grid->verticalScrollBar()->isVisible());  // gone at once
     EXPECT_EQ(f.Grid->VisibleRowCount(), 19);
     EXPECT_EQ(f.Grid->FullHeight(), 62 + 1 + 19 * (18 + 1) + 4);
     // Rendered into a bitmap the grid shows its last row, although the window cuts it off.

@@ -2,6 +2,9 @@
 #include "EventLog.h"
 #include "ui/TestHarness.h"
 
+#include <QExposeEvent>
+#include <QWindow>
+
 using Items = std::vector<std::string>;
 
 namespace {
@@ -75,6 +78,79 @@ TEST(Paint, PaintBoxDrawsThroughItsOnPaintWithTheClipReleasedAfterIt) {
     // The paint box is also drawn when the form is rendered.
     const QImage shot = ui::test::Grab(&f);
     EXPECT_EQ(QColor(shot.pixel(8 + 100, 30 + 15)), QColor(255, 0, 0));
+}
+
+// Controls on the form's own surface, and inside a group box that draws itself.
+struct SurfaceForm : ui::Form {
+    ui::Label* Label1 = new ui::Label(this, "Label1", {8, 8}, "0");
+    ui::Button* Button1 = new ui::Button(this, "Button1", {8, 30, 75, 25}, "Change");
+    ui::Edit* Edit1 = new ui::Edit(this, "Edit1", {8, 60, 100, 21});
+    ui::GroupBox* GroupBox1 = new ui::GroupBox(this, "GroupBox1", {120, 8, 100, 80}, "Box");
+    ui::Label* Label2 = new ui::Label(GroupBox1, "Label2", {8, 20}, "inside");
+    explicit SurfaceForm(const std::string& name) : Form(name) { SetBounds(0, 0, 248, 127); }
+};
+
+TEST(Paint, RunsOnceAfterAnInputEventThatChangedTheFormsSurface) {
+    SurfaceForm f("F");
+    int paints = 0;
+    f.OnPaint = [&] { ++paints; };
+    f.Show();
+    ui::test::ProcessEvents();
+    EXPECT_EQ(paints, 1);  // the showing; the first expose of its window is that paint
+    f.Button1->OnClick = [&] {
+        f.Label1->SetCaption("1");
+        f.Label1->SetLeft(12);
+        f.Edit1->Hide();
+    };
+    ui::test::Click(f.Button1);
+    EXPECT_EQ(paints, 2);
+    // Inside the group box, an edit's text: the form's surface is unchanged.
+    f.Button1->OnClick = [&] {
+        f.Label2->SetCaption("changed");
+        f.Edit1->SetText("typed");
+    };
+    ui::test::Click(f.Button1);
+    EXPECT_EQ(paints, 2);
+    // What the form's own paint changes does not paint it again.
+    f.OnPaint = [&] { f.Label1->SetCaption(std::to_string(++paints)); };
+    f.Repaint();
+    ui::test::ProcessEvents();
+    EXPECT_EQ(paints, 3);
+    // Uncovered, the window paints again.
+    QExposeEvent expose(QRegion(0, 0, 240, 100));
+    QCoreApplication::sendEvent(f.windowHandle(), &expose);
+    ui::test::ProcessEvents();
+    EXPECT_EQ(paints, 4);
+}
+
+TEST(Paint, RunsAfterAnActivationAndWhenAWindowOverTheFormGoes) {
+    SurfaceForm a("A"), b("B");
+    EventLog log;
+    log.WatchForm(&a);
+    log.WatchForm(&b);
+    // The activation changes the form's surface too: still one paint.
+    a.OnActivate = [&] {
+        log.Add("activate A");
+        a.Label1->SetCaption("active");
+    };
+    a.Show();
+    b.Show();
+    ui::test::ProcessEvents();
+    log.Clear();
+    ui::test::ClickAt(&a, 230, 95);
+    EXPECT_EQ(log.items, (Items{"deactivate B", "activate A", "paint A"}));
+    log.Clear();
+    b.Hide();  // B lay over A
+    ui::test::ProcessEvents();
+    EXPECT_EQ(log.items, (Items{"paint A"}));
+    b.SetBounds(400, 300, 248, 127);
+    b.Show();
+    ui::test::ClickAt(&a, 230, 95);
+    ui::test::ProcessEvents();
+    log.Clear();
+    b.Hide();  // beside A
+    ui::test::ProcessEvents();
+    EXPECT_TRUE(log.items.empty());
 }
 
 // Reference pixels worked out by hand from the original rectangle and line rules.

@@ -95,9 +95,13 @@ TEST(Printing, PrintDialogAnswers) {
     ASSERT_TRUE(d.Execute());
     EXPECT_EQ(d.Copies, 2);
     EXPECT_TRUE(d.PrintToFile);
+    EXPECT_FALSE(d.PrintToPdf);
+    ui::test::QueuePrintDialog({true, 1, false, true});
+    ASSERT_TRUE(d.Execute());
+    EXPECT_TRUE(d.PrintToPdf);
     ui::test::QueuePrintDialog({false});
     EXPECT_FALSE(d.Execute());
-    EXPECT_EQ(ui::test::PrintDialogCount(), 2);
+    EXPECT_EQ(ui::test::PrintDialogCount(), 3);
 }
 
 TEST(Bitmaps, SavedThroughTheService) {
@@ -190,6 +194,47 @@ TEST(ProductionPrinter, WritesAPdf) {
     EXPECT_GT(QFile(text).size(), 1000);
 }
 
+// On a PDF page a control is drawn as text, not as a picture, and only the part asked
+// for (a grid of 10 rows of 24 pixels: rows 2 and 3).
+TEST(ProductionPrinter, DrawsAPartOfAControlAsText) {
+    ui::Form f("LinesForm");
+    auto* grid = new ui::StringGrid(&f, "Grid", {0, 0, 200, 100});
+    grid->SetColCount(2);
+    grid->SetRowCount(10);
+    grid->SetFixedRows(0);
+    grid->SetDefaultRowHeight(22);
+    grid->SetGridLineWidth(2);
+    for (int r = 0; r < 10; ++r) grid->SetCell(1, r, "Row " + std::to_string(r));
+    f.Show();
+    grid->SetHeight(grid->FullHeight());
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("part.pdf");
+    ui::ProductionPrinter().setOutputFileName(pdf);
+    ui::Services* recording = ui::SetServices(nullptr);
+    ui::Printer().BeginDoc();
+    ui::Printer().Canvas().DrawControl({100, 100, 1100, 340}, *grid, {0, 50, 200, 98});
+    ui::Printer().EndDoc();
+    ui::SetServices(recording);
+    ui::ProductionPrinter().setOutputFileName(QString());
+    ui::ProductionPrinter().setOutputFormat(QPrinter::NativeFormat);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    EXPECT_TRUE(content.contains("/FontFile"));
+    EXPECT_FALSE(content.contains("/Subtype /Image"));
+    if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is not installed";
+    std::string text;
+    if (FILE* out = popen(("pdftotext " + pdf.toStdString() + " -").c_str(), "r")) {
+        char buf[1024];
+        for (std::size_t n; (n = fread(buf, 1, sizeof buf, out)) > 0;) text.append(buf, n);
+        pclose(out);
+    }
+    EXPECT_NE(text.find("Row 2"), std::string::npos);
+    EXPECT_NE(text.find("Row 3"), std::string::npos);
+    EXPECT_EQ(text.find("Row 1"), std::string::npos);
+    EXPECT_EQ(text.find("Row 4"), std::string::npos);
+}
+
 TEST(ProductionBitmap, WritesABmpOfFourBitsPerPixel) {
     QTemporaryDir dir;
     ui::Bitmap b(16, 4);
@@ -205,7 +250,10 @@ TEST(ProductionBitmap, WritesABmpOfFourBitsPerPixel) {
     EXPECT_THROW(ui::ProductionServices().SaveBitmap(b.FileImage(), "/nonexistent/dir/x.bmp"), rt::FileError);
 }
 
+// The window that opened the dialog has the keyboard again after it.
 TEST(ProductionDialogs, FileDialogReturnsTheChosenNameWithItsDefaultExtension) {
+    ui::Form owner("Owner");
+    owner.Show();
     QTemporaryDir dir;
     ui::SaveDialog save;
     save.Filter = "Bitmap (*.BMP)|*.BMP";
@@ -219,6 +267,8 @@ TEST(ProductionDialogs, FileDialogReturnsTheChosenNameWithItsDefaultExtension) {
     });
     ASSERT_TRUE(ui::ProductionServices().ExecuteFileDialog(save));
     EXPECT_EQ(save.FileName, dir.filePath("TISK1.BMP").toStdString());
+    ui::test::ProcessEvents();
+    EXPECT_EQ(QGuiApplication::focusWindow(), owner.windowHandle());
 }
 
 TEST(ProductionDialogs, PrintDialogOffersBitmapFilesInsteadOfPaper) {
@@ -235,6 +285,16 @@ TEST(ProductionDialogs, PrintDialogOffersBitmapFilesInsteadOfPaper) {
     ASSERT_TRUE(ui::ProductionServices().ExecutePrintDialog(d));
     EXPECT_TRUE(d.PrintToFile);
     EXPECT_EQ(d.Copies, 1);
+    // "Print to File (PDF)" chosen in the dialog (without printers it is the only choice)
+    QTemporaryDir dir;
+    ui::ProductionPrinter().setOutputFileName(dir.filePath("table.pdf"));
+    QTimer::singleShot(0, [] {
+        if (auto* dlg = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) dlg->accept();
+    });
+    ASSERT_TRUE(ui::ProductionServices().ExecutePrintDialog(d));
+    EXPECT_TRUE(d.PrintToPdf);
+    ui::ProductionPrinter().setOutputFileName(QString());
+    ui::ProductionPrinter().setOutputFormat(QPrinter::NativeFormat);
 }
 
 }  // namespace

@@ -138,6 +138,7 @@ public:
         if (!a.Ok) return false;
         d.Copies = a.Copies;
         d.PrintToFile = a.PrintToFile;
+        d.PrintToPdf = a.PrintToPdf;
         return true;
     }
 

@@ -155,5 +155,22 @@ TEST_F(SpectrumCalculation, MinerShowsTheEquivalentLoadResultsAndTheLargestLevel
     EXPECT_TRUE(Form1->Button14->Visible());
 }
 
+// The refusal stops the command: no calculation with the equivalent loads of the spectrum before.
+TEST_F(SpectrumCalculation, ARefusedSpectrumIsNotCalculated) {
+    G.LoadInputMethod = 2;
+    G.CalcMethodics = 3;
+    G.HypothesisHaibach = false;
+    ui::test::Click(Form1->Button8);
+    ASSERT_TRUE(G.ResumeCalculation);
+    ASSERT_TRUE(Form1->Button9->Enabled());
+    ui::test::Notices().Clear();
+    G.n1Level[2] = 0;  // a level without a speed
+    ui::test::Click(Form1->Button8);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].rfind("The load spectrum can not be evaluated", 0), 0u) << Messages()[0];
+    EXPECT_FALSE(G.ResumeCalculation);
+    EXPECT_TRUE(Withdrawn());
+}
+
 }  // namespace
 }  // namespace karvelo::test

@@ -2,6 +2,7 @@
 // calculated as the main window calculates it.
 #include <QImage>
 
+#include "karvelo/ProgramState.h"
 #include "karvelo/app/Prubehy.h"
 #include "karvelo/calc/Geometrie.h"
 #include "karvelo/calc/Pripustna_napeti_dotyk.h"
@@ -17,24 +18,20 @@ namespace {
 class CoursesWindow : public ui::test::FormTest {
 protected:
     void SetUp() override {
-        G = GlobalData{};
+        ResetProgramState();
         G.GearingType = 1;
         SetDefaultInputs();
         G.xsum = G.x1 + G.x2;
         ComputeCentreDistanceFromShifts();
         ComputeGearDimensions();
         ComputeTipThickness();
-        DefaultWindowRecorder().Clear();
-        savedLinks = CoursesMainWindow();
         CoursesMainWindow() = {[this] { ++cleared; }, [this] { ++mainRepaints; }};
         win.OnCreate();
     }
     void TearDown() override {
         win.Hide();
-        CoursesMainWindow() = savedLinks;
-        DefaultWindowRecorder().Clear();
-        G = GlobalData{};
         ui::test::FormTest::TearDown();
+        ResetProgramState();
     }
     // The default five-level spectrum calculated by the methodics, as the Calculation command
     // runs it; Miner and Haibach then get their equivalent loads as "Draw results" does.
@@ -67,7 +64,6 @@ protected:
 
     TPrubehy_F win;
     int cleared = 0, mainRepaints = 0;
-    CoursesMainWindowLinks savedLinks;
 };
 
 TEST_F(CoursesWindow, ActivationLoadsTheCaseOfASpectrumByHaibach) {

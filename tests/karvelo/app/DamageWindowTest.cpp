@@ -1,4 +1,5 @@
 // The window "Damage on individual stress levels".
+#include "karvelo/ProgramState.h"
 #include "karvelo/app/Prubehy_jedn.h"
 #include "ui/TestHarness.h"
 
@@ -8,7 +9,7 @@ namespace {
 class DamageWindow : public ui::test::FormTest {
 protected:
     void SetUp() override {
-        G = GlobalData{};
+        ResetProgramState();
         G.LargeNumberFormat = "#.###E+0;";
         G.StressCase = "PO";
         G.LoadInputMethod = 2;
@@ -20,8 +21,8 @@ protected:
     }
     void TearDown() override {
         win.Hide();
-        G = GlobalData{};
         ui::test::FormTest::TearDown();
+        ResetProgramState();
     }
     // Level i (ascending load order) of pinion bending: cycles, stress, damage part.
     static void Level(int i, double n, double stress, double damage) {

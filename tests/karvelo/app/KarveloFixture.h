@@ -23,6 +23,7 @@
 #include "karvelo/forms/SpektrumF.h"
 #include "karvelo/forms/ZatizeniF.h"
 #include "karvelo/forms/ZivotnostF.h"
+#include "karvelo/ProgramState.h"
 #include "runtime/NumText.h"
 #include "ui/TestHarness.h"
 
@@ -30,30 +31,11 @@ namespace karvelo::test {
 
 class KarveloTest : public ui::test::FormTest {
 protected:
+    // A fresh start: the program's state reset and its windows created anew.
     void SetUp() override {
-        static bool created = false;
-        if (!created) {
-            CreateKarveloWindows();
-            created = true;
-        }
-        for (ui::Form* f : ui::App().Forms())
-            if (f->Visible()) f->Hide();
-        // Radio buttons back to the start (their handlers may run; the data is reset below).
-        Form1->RadioButton1->SetChecked(true);
-        Form1->RadioButton3->SetChecked(true);
-        Form1->RadioButton6->SetChecked(true);
-        Zatizeni_F->RadioButton3->SetChecked(true);
-        G = GlobalData{};
-        for (ui::Form* f : ui::App().Forms())
-            if (f->OnCreate) f->OnCreate();
-        Form1->SetCaption(kCaptionMethodB);
-        KHbeta_F->CheckBox5->SetEnabled(true);
-        KHbeta_F->Button3->Show();
-        Rozmery_F->Edit1->SetEnabled(true);
-        Rozmery_F->Edit2->SetEnabled(true);
-        Form1->SaveDialog1.FileName.clear();
-        DefaultWindowRecorder().Clear();
-        ui::test::Notices().Clear();  // what the set-up's own handlers may have shown
+        ResetProgramState();
+        DestroyKarveloWindows();
+        CreateKarveloWindows();
         Form1->Show();
     }
     void TearDown() override {

@@ -211,8 +211,29 @@ TEST_F(MainWindow, PaintBringsTheRadioButtonsIntoLineWithTheData) {
     Form1->Repaint();
     EXPECT_TRUE(Form1->RadioButton5->Checked());
     EXPECT_TRUE(Form1->RadioButton4->Checked());
-    EXPECT_EQ(G.CalcMethodics, 3);
-    EXPECT_EQ(Form1->Caption(), kCaptionMethodB);  // the handlers found the data set
+    EXPECT_EQ(G.CalcMethodics, 3);  // the handlers found the data set
+    EXPECT_EQ(Form1->Caption(), kCaptionMethodC);  // and the caption follows the method
+}
+
+// A gearing switch resets the case to method B: the method radio and the caption follow, also
+// after a calculation, and "ISO  C" acts again.
+TEST_F(MainWindow, MethodRadioAndCaptionFollowAGearingSwitch) {
+    Click(Form1->RadioButton4);
+    ASSERT_TRUE(G.MethodC);
+    EXPECT_EQ(Form1->Caption(), kCaptionMethodC);
+    Click(Form1->RadioButton2);
+    Click(Form1->RadioButton1);
+    EXPECT_FALSE(G.MethodC);
+    EXPECT_TRUE(Form1->RadioButton3->Checked());
+    EXPECT_EQ(Form1->Caption(), kCaptionMethodB);
+    Click(Form1->Button8);
+    ASSERT_TRUE(G.ResumeCalculation);
+    EXPECT_TRUE(Form1->RadioButton3->Checked());
+    EXPECT_FALSE(Form1->RadioButton4->Checked());
+    EXPECT_EQ(Form1->Caption(), kCaptionMethodB);
+    Click(Form1->RadioButton4);
+    EXPECT_TRUE(G.MethodC);
+    EXPECT_EQ(Form1->Caption(), kCaptionMethodC);
 }
 
 TEST_F(MainWindow, InputCommandsWithdrawTheResultsAndOpenTheirWindowsModally) {
@@ -296,7 +317,7 @@ TEST_F(MainWindow, F1OpensTheHelpContentsAndAFailingHelpShowsError) {
 }
 
 TEST_F(MainWindow, HelpFileHasATopicForEveryContextOfTheWindows) {
-    std::ifstream in("../../../karvelo/app/help_diz.html");
+    std::ifstream in(SourcePath("karvelo/app/help_diz.html"));
     ASSERT_TRUE(in);
     std::stringstream html;
     html << in.rdbuf();

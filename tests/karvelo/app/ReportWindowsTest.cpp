@@ -96,7 +96,9 @@ TEST_F(ReportWindows, RimDialogResumesOnEnterAndStopsOnEscOrAnyOtherClose) {
         {"New entry", [](ui::Form&) { ui::test::Click(Hlaseni_->CancelBtn); }},
         {"closed", [](ui::Form& f) { f.Close(); }},
     };
-    for (const auto& [name, script] : answers) {
+    for (const auto& answer : answers) {
+        const std::string name = answer.first;
+        const auto& script = answer.second;
         SCOPED_TRACE(name);
         G.ResumeCalculation = true;
         ui::test::QueueModal(Hlaseni_, [&](ui::Form& f) {
@@ -107,7 +109,7 @@ TEST_F(ReportWindows, RimDialogResumesOnEnterAndStopsOnEscOrAnyOtherClose) {
             script(f);
         });
         win::AskResumeOrNewEntry(question);  // as the calculation asks
-        EXPECT_EQ(G.ResumeCalculation, std::string(name) == "Enter");
+        EXPECT_EQ(G.ResumeCalculation, name == "Enter");
     }
 }
 

@@ -80,5 +80,17 @@ TEST_F(ResultViews, DamagesListTheFiveLevelsOfTheSpectrum) {
     EXPECT_EQ(Prubehy_jednF->CumulativeText[5]->Caption(), FormatDamageValue(G.NLevel2[1]));
 }
 
+// Activated again, the window re-shows every row and then paints only the levels in use.
+TEST_F(ResultViews, DamagesWindowActivatedAgainShowsOnlyTheLevelsInUse) {
+    CalculateDefaultSpectrum(false);
+    Click(Form1->Button15);
+    ui::test::ClickAt(Form1, 400, 580);  // below the result panels
+    ASSERT_TRUE(Form1->Active());
+    ui::test::ClickAt(Prubehy_jednF, 720, 185);  // beside "Back"
+    ASSERT_TRUE(Prubehy_jednF->Active());
+    EXPECT_TRUE(Prubehy_jednF->DamageText[5]->Visible());
+    for (int r = 6; r <= TPrubehy_jednF::kRows; ++r) EXPECT_FALSE(Prubehy_jednF->RowNumber[r]->Visible()) << r;
+}
+
 }  // namespace
 }  // namespace karvelo::test

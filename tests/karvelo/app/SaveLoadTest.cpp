@@ -147,7 +147,7 @@ TEST_F(SaveLoad, SpectrumCaseOpensTheSpectrumWindowAlsoWhenTheDialogIsCancelled)
         EXPECT_EQ(f.Caption(), "Exact calculation of the equivalent load and the stress by Mainer");
         EXPECT_TRUE(Spektrum_F->HeaderLabel(32)->Visible());
         EXPECT_FALSE(Spektrum_F->HeaderLabel(30)->Visible());
-        EXPECT_TRUE(Spektrum_F->LoadEdit[G.LevelCount]->Visible());
+        EXPECT_TRUE(Spektrum_F->LevelField(TSpektrum_F::kLoad, G.LevelCount)->Visible());
         Click(Spektrum_F->Button2);
     });
     Click(Form1->Button10);
@@ -166,11 +166,27 @@ TEST_F(SaveLoad, ContactPatternKHbetaChecksItsBoxAfterLoad) {
     G.KHbetaMethod = "bcal";
     G.bcal = 45;
     CalculateAndSave(Path("bcal"));
-    KHbeta_F->CheckBox2->SetChecked(false);
-    ui::test::QueueFileName(Path("bcal.PEV"));
-    Click(Form1->Button10);
+    // Loaded with the window in direct input, and again with its contact pattern box checked.
+    for (bool checked : {false, true}) {
+        SCOPED_TRACE(checked);
+        KHbeta_F->CheckBox2->SetChecked(checked);
+        G.KHbeta = 1.5;
+        ui::test::QueueFileName(Path("bcal.PEV"));
+        Click(Form1->Button10);
+        EXPECT_EQ(G.KHbetaMethod, "bcal");
+        EXPECT_EQ(G.bcal, 45);
+        EXPECT_TRUE(KHbeta_F->CheckBox2->Checked());
+        EXPECT_TRUE(G.KHbetaDirect);
+        EXPECT_DOUBLE_EQ(G.KHbeta, 2 * G.b / 45);
+        EXPECT_EQ(KHbeta_F->Edit2->Text(), rt::Str(G.KHbeta, 5, 3));
+    }
+    ui::test::QueueModal(KHbeta_F, [](ui::Form&) {
+        EXPECT_EQ(KHbeta_F->Edit1->Text(), "45.000");
+        Click(KHbeta_F->Button1);
+    });
+    Click(Form1->Button6);
+    EXPECT_EQ(G.bcal, 45);
     EXPECT_EQ(G.KHbetaMethod, "bcal");
-    EXPECT_TRUE(KHbeta_F->CheckBox2->Checked());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "karvelo/calc/Geometrie.h"
 #include "karvelo/calc/Global.h"
+#include "karvelo/ProgramState.h"
 #include "karvelo/calc/WindowHooks.h"
 #include "runtime/Notice.h"
 
@@ -13,14 +14,12 @@ namespace karvelo::test {
 class CoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        G = GlobalData{};
+        ResetProgramState();
         previous_ = rt::SetNoticeSink(&notices);
-        DefaultWindowRecorder().Clear();
     }
     void TearDown() override {
         rt::SetNoticeSink(previous_);
-        DefaultWindowRecorder().Clear();
-        G = GlobalData{};
+        ResetProgramState();
     }
     // The default case of the gearing type (1 external, 2 internal), inputs only.
     static void Defaults(int gearingType) {

@@ -3,6 +3,7 @@
 #include <limits>
 #include <numbers>
 
+#include "CalculationRoad.h"
 #include "CoreFixture.h"
 #include "karvelo/calc/Vypocet.h"
 
@@ -329,6 +330,51 @@ TEST_F(DriverTest, KeyResultThatIsNotANumberStops) {
     EXPECT_EQ(notices.Texts(),
               std::vector<std::string>{"The tooth form factor YF1 can not be calculated from these input data."});
     ExpectStopped({});
+}
+
+// Inputs that pass every reader's check but leave a result without a value stop at their origin.
+TEST_F(DriverTest, DegenerateInputsStopAtTheirOrigin) {
+    struct Origin {
+        const char* name;
+        void (*set)();
+        const char* message;
+    };
+    const Origin origins[] = {
+        {"ZLref -1", [] { G.ZLrefDirect = true, G.ZLref = -1, G.SigmaHlim1 = 1501.5; },
+         "The lubricant factor ZL can not be calculated from these input data."},
+        {"ZLref 0", [] { G.ZLrefDirect = true, G.ZLref = 0; },
+         "The lubricant factor ZL can not be calculated from these input data."},
+        {"YX1ref 0", [] { G.YX1refDirect = true, G.YX1ref = 0; },
+         "The size factor YX1 can not be calculated from these input data."},
+        {"YX1ref -1e306", [] { G.YX1refDirect = true, G.YX1ref = -1e306; },
+         "The size factor YX1 can not be calculated from these input data."},
+        {"Re1 1e-307", [] { G.MaterialCode1 = "St", G.Re1 = 1e-307; },
+         "The relative notch sensitivity factor YdrelT1stat can not be calculated from these input data."},
+        {"n1 -2.2e307", [] { G.n1 = -2.2e307; }, "The pitch line velocity v can not be calculated from these input data."},
+        {"alfan -1.36e306, derived", [] { G.alfan = -1.3605587690608348e306, Derive(); },
+         "The pressure angle alfan can not be calculated from these input data."},
+    };
+    for (const Origin& o : origins) {
+        Case(1);
+        o.set();
+        RunCalculation();
+        EXPECT_EQ(notices.Texts(), std::vector<std::string>{o.message}) << o.name;
+        EXPECT_FALSE(G.ResumeCalculation) << o.name;
+    }
+
+    // A two-level Miner spectrum whose faces do not overlap (b = 60 - 430): its level stresses
+    // would be square roots of negative numbers.
+    Case(1);
+    G.LoadInputMethod = 2;
+    G.CalcMethodics = 3;
+    G.HypothesisHaibach = false;
+    G.LevelCount = 2;
+    for (int i = 1; i <= 2; ++i) G.n1Level[i] = G.n1;
+    G.LifeValid = true;
+    G.db = 430;
+    EXPECT_FALSE(CalculateAsTheMainWindow());
+    EXPECT_EQ(notices.Texts(), std::vector<std::string>{"Common facewidth b must be greater than 0 - the faces of "
+                                                        "the gears do not overlap."});
 }
 
 TEST_F(DriverTest, SpectrumLevelsGetTheirFactorsAndFreshValidityMarks) {

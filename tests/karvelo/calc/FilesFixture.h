@@ -22,10 +22,8 @@ protected:
         CoreTest::SetUp();
         char templ[] = "/tmp/karvelo-files-XXXXXX";
         dir = ::mkdtemp(templ);
-        rt::TextFile::FailWritesAfter(-1);
     }
     void TearDown() override {
-        rt::TextFile::FailWritesAfter(-1);
         std::error_code ec;
         fs::permissions(dir, fs::perms::owner_all, ec);
         fs::remove_all(dir, ec);

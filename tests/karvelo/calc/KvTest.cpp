@@ -142,16 +142,18 @@ TEST_F(KvTest, MethodC) {
 
 TEST_F(KvTest, RunningInAllowances) {
     // Group C never exceeds 3 um; group A at 12 m/s and 1500 MPa 6400/1500 um; none at 4 m/s.
-    EXPECT_DOUBLE_EQ(ComputeRunningInAllowance("NV", 100, 1500, 4, 1), 3);
-    EXPECT_DOUBLE_EQ(ComputeRunningInAllowance("St", 100, 1500, 12, 1), 6400.0 / 1500);
-    EXPECT_DOUBLE_EQ(ComputeRunningInAllowance("St", 100, 1500, 10, 1), 12800.0 / 1500);
-    EXPECT_DOUBLE_EQ(ComputeRunningInAllowance("St", 100, 1500, 4, 1), 160 * 100 / 1500.0);
-    EXPECT_DOUBLE_EQ(ComputeRunningInAllowance("GG", 100, 300, 5, 1), 27.5);
-    EXPECT_DOUBLE_EQ(ComputeRunningInAllowance("GGGf", 100, 300, 5.1, 1), 22);
-    EXPECT_EQ(ComputeRunningInAllowance("cast", 100, 300, 5, 1), 0);
-    // The helix allowance has twice the constants.
-    EXPECT_DOUBLE_EQ(ComputeRunningInAllowance("Eh", 100, 1500, 4, 2), 6);
-    EXPECT_DOUBLE_EQ(ComputeRunningInAllowance("V", 10, 1000, 12, 2), 320 * 10 / 1000.0);
+    EXPECT_DOUBLE_EQ(ComputeRunningInAllowance("NV", 100, 1500, 4, kTransverseRunningIn), 3);
+    EXPECT_DOUBLE_EQ(ComputeRunningInAllowance("St", 100, 1500, 12, kTransverseRunningIn), 6400.0 / 1500);
+    EXPECT_DOUBLE_EQ(ComputeRunningInAllowance("St", 100, 1500, 10, kTransverseRunningIn), 12800.0 / 1500);
+    EXPECT_DOUBLE_EQ(ComputeRunningInAllowance("St", 100, 1500, 4, kTransverseRunningIn), 160 * 100 / 1500.0);
+    EXPECT_DOUBLE_EQ(ComputeRunningInAllowance("GG", 100, 300, 5, kTransverseRunningIn), 27.5);
+    EXPECT_DOUBLE_EQ(ComputeRunningInAllowance("GGGf", 100, 300, 5.1, kTransverseRunningIn), 22);
+    EXPECT_EQ(ComputeRunningInAllowance("cast", 100, 300, 5, kTransverseRunningIn), 0);
+    // The helix allowance has twice the constants, but grey cast iron stops at 45 um up to 10 m/s.
+    EXPECT_DOUBLE_EQ(ComputeRunningInAllowance("Eh", 100, 1500, 4, kHelixRunningIn), 6);
+    EXPECT_DOUBLE_EQ(ComputeRunningInAllowance("V", 10, 1000, 12, kHelixRunningIn), 320 * 10 / 1000.0);
+    EXPECT_EQ(ComputeRunningInAllowance("GG", 100, 370, 6.28, kHelixRunningIn), 45);
+    EXPECT_EQ(ComputeRunningInAllowance("GGGf", 100, 370, 10.5, kHelixRunningIn), 22);
 
     DefaultCase();
     G.fpr1Measured = false;

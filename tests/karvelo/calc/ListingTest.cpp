@@ -2,8 +2,10 @@
 // lines that depend on single inputs.
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <limits>
 
+#include "CalculationRoad.h"
 #include "FilesFixture.h"
 #include "karvelo/calc/Pripustna_napeti_dotyk.h"
 #include "karvelo/calc/Vypocet.h"
@@ -13,6 +15,8 @@
 using namespace karvelo;
 
 namespace {
+
+// The golden files beside this source, wherever the test runs.
 
 class ListingTest : public test::FilesTest {
 protected:
@@ -45,10 +49,11 @@ protected:
     static void SpectrumCase();
     std::vector<std::string> Vys() { return Listing(&WriteResultsListing, "/home/designer/cases/gear.VYS"); }
 
+    static std::string GoldenPath(const std::string& name) { return test::SourcePath("tests/karvelo/calc/golden/" + name); }
     // Lines of a golden file (UTF-8, LF line ends).
     static std::vector<std::string> Golden(const std::string& name) {
-        std::ifstream in("golden/" + name);
-        EXPECT_TRUE(in) << "golden/" << name;
+        std::ifstream in(GoldenPath(name));
+        EXPECT_TRUE(in) << GoldenPath(name);
         std::vector<std::string> lines;
         for (std::string line; std::getline(in, line);) lines.push_back(line);
         return lines;
@@ -56,7 +61,7 @@ protected:
     // With KARVELO_WRITE_GOLDEN set the golden file is written from `actual` (to review by hand).
     static void ExpectGolden(const std::vector<std::string>& actual, const std::string& name) {
         if (std::getenv("KARVELO_WRITE_GOLDEN")) {
-            std::ofstream out("golden/" + name);
+            std::ofstream out(GoldenPath(name));
             for (const std::string& line : actual) out << line << '\n';
         }
         ExpectLines(actual, Golden(name));
@@ -142,53 +147,24 @@ TEST_F(ListingTest, FormatListingNumber) {
     EXPECT_EQ(FormatListingNumber(std::numeric_limits<double>::infinity()), "+INF");
 }
 
-// The Calculation command without its window: for a spectrum the permissible contact stress, the
-// per-level KFbeta and factor products and the spectrum evaluation first, then the calculation.
-void Calculate() {
-    GlobalData& g = G;
-    if (g.LoadInputMethod == 2) {
-        ComputePermissibleContactStress();
-        if (!g.KFbetaDirect) ComputeKFbetaLevels();
-        for (int i = 1; i <= g.LevelCount; ++i) {
-            g.SpectrumCol1[i] = g.KHbetaLevel[i] * g.KHalfaLevel[i] * g.KvLevel[i];
-            g.SpectrumCol3[i] = g.KFbetaLevel[i] * g.KFalfaLevel[i] * g.KvLevel[i];
+// Calculated cases read back to the same data file: the default one load, and the default
+// spectrum by Haibach with the service life found for the required safety factors.  (Their
+// listings are golden files written through the main window.)
+TEST_F(ListingTest, CalculatedCasesReadBackToTheSameDataFile) {
+    for (bool spectrum : {false, true}) {
+        Defaults(1);
+        Derive();
+        if (spectrum) {
+            test::HaibachSpectrumWithComputedFactors();
+            G.LifeFormActive = true;
+            G.LifeFromSafety = true;
+            G.SF1life = G.SF2life = 1.4;
+            G.SH1life = G.SH2life = 1.0;
         }
-        EvaluateSpectrum();
-        ASSERT_TRUE(g.ResumeCalculation);
+        ASSERT_TRUE(test::CalculateAsTheMainWindow());
+        EXPECT_EQ(G.LifeValid, spectrum);
+        ExpectDataFileRoundTrip();
     }
-    RunCalculation();
-    ASSERT_TRUE(g.ResumeCalculation);
-}
-
-TEST_F(ListingTest, CalculatedOneLoadCaseGolden) {
-    Defaults(1);
-    Derive();
-    Calculate();
-    ExpectGolden(Vst(), "one-load.VST.txt");
-    ExpectGolden(Vys(), "one-load.VYS.txt");
-    ExpectDataFileRoundTrip();
-}
-
-// The default five-level torque spectrum by Haibach, with the service life calculated in the open
-// service-life window for the required safety factors.
-TEST_F(ListingTest, CalculatedSpectrumCaseGolden) {
-    Defaults(1);
-    Derive();
-    G.LoadInputMethod = 2;
-    G.CalcMethodics = 4;
-    G.SpectrumLevelsShown = false;
-    G.KHbetaDirect = false;
-    G.KHbetaMethod = "ISO_C";
-    for (int i = 1; i <= 5; ++i) G.n1Level[i] = G.n1;
-    G.LifeFormActive = true;
-    G.LifeFromSafety = true;
-    G.SF1life = G.SF2life = 1.4;
-    G.SH1life = G.SH2life = 1.0;
-    Calculate();
-    ASSERT_TRUE(G.LifeValid);
-    ExpectGolden(Vst(), "calculated-spectrum.VST.txt");
-    ExpectGolden(Vys(), "calculated-spectrum.VYS.txt");
-    ExpectDataFileRoundTrip();
 }
 
 // A 12-level force spectrum by Miner, with service life in hours and most optional inputs.

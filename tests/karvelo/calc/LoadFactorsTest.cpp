@@ -5,6 +5,7 @@
 #include "LoadCaseFixture.h"
 #include "karvelo/calc/Global.h"
 #include "karvelo/calc/KHbeta_vyp.h"
+#include "karvelo/calc/Vypocet1i.h"
 #include "karvelo/calc/Vypocty1.h"
 
 using namespace karvelo;
@@ -85,6 +86,35 @@ TEST_F(KHbetaTest, VariantsAndContactPattern) {
     G.KHbetaCase2 = "d";  // compensatory when T < 0.7
     DeterminePinionOffsetConstant();
     EXPECT_EQ(G.ContactInfluence, "compensatory");
+}
+
+// Grey cast iron between 5 and 10 m/s: the helix running-in allowance stops at 45 um (twice the
+// transverse cap would be 44), for the single load and for a spectrum level alike.
+TEST_F(KHbetaTest, GreyCastIronHelixAllowanceCap) {
+    MethodCCase();
+    G.MaterialCode1 = G.MaterialCode2 = "GG";
+    G.n1 = 1500;  // v = 6.28 m/s
+    G.Fbx = 100;
+    ComputeHelixRunningInAllowance(22);
+    EXPECT_EQ(G.ybeta, 45);
+
+    G.SigmaHlim1 = G.SigmaHlim2 = 370;
+    G.IT1 = G.IT2 = 11;
+    G.KHbetaCase2 = "b";  // additive
+    ComputeKHbeta();
+    EXPECT_EQ(G.ybeta, 45);
+    EXPECT_NEAR(G.KHbeta, 1.716154, 5e-7);
+
+    const double Fm = G.Fm;
+    G.LoadInputMethod = 2;
+    G.CalcMethodics = 3;
+    G.LevelCount = 1;
+    G.FtLevel[1] = Fm;
+    G.n1Level[1] = 1500;
+    ComputeKHbetaLevel(1);
+    EXPECT_EQ(G.ybeta, 45);
+    EXPECT_NEAR(G.KHbetaLevel[1], 1.716154, 5e-7);
+    EXPECT_TRUE(G.ResumeCalculation);
 }
 
 TEST_F(KHbetaTest, PinionOffsetConstant) {

@@ -1,8 +1,10 @@
 // Save data and Load data without the windows: file names, safe saving, all-or-nothing loading,
 // the recomputation after a load.
 #include <cmath>
+#include <cstring>
 #include <limits>
 
+#include "CalculationRoad.h"
 #include "FilesFixture.h"
 #include "runtime/NumText.h"
 
@@ -227,6 +229,58 @@ TEST_F(SaveLoadTest, LoadRecomputesTheDerivedValues) {
     EXPECT_EQ(G.SpectrumRefLoad, 2600);
     EXPECT_EQ(G.SpectrumRefLoadMin, 120);
     EXPECT_TRUE(notices.notices.empty());
+}
+
+// ---- A calculation depends on the case alone
+
+// The shown results whose bits differ from `before`, by name.
+std::vector<std::string> Changed(const std::vector<NamedResult>& before) {
+    const std::vector<NamedResult> now = ShownResults();
+    std::vector<std::string> changed;
+    if (now.size() != before.size()) return {"the list of results"};
+    for (size_t i = 0; i < now.size(); ++i)
+        if (std::memcmp(&now[i].value, &before[i].value, sizeof(double)) != 0) changed.push_back(now[i].what);
+    return changed;
+}
+
+// The default five-level spectrum by Haibach with its level factors computed, whose cycles pass the
+// endurance limits (the permissible stresses then follow the Haibach tail): calculated twice, and
+// read back from its data file after another case, it gives the same bits.
+TEST_F(SaveLoadTest, ACaseCalculatesTheSameAgainAndFromItsFile) {
+    auto spectrum = [] {
+        Defaults(1);
+        Derive();
+        test::HaibachSpectrumWithComputedFactors();
+        G.KHbetaCalcVariant = "c";  // the listing prints the deformation components
+        const double torques[] = {3000, 2500, 2000, 1200, 800};  // the lower levels below the knee
+        for (int i = 1; i <= 5; ++i) {
+            G.SpectrumX[i] *= 1000;  // 3e6 .. 2e8 cycles
+            G.SpectrumY[i] = torques[i - 1];
+        }
+    };
+    spectrum();
+    ASSERT_TRUE(test::CalculateAsTheMainWindow());
+    const std::vector<NamedResult> first = ShownResults();
+    ASSERT_TRUE(test::CalculateAsTheMainWindow());
+    EXPECT_EQ(Changed(first), std::vector<std::string>{});
+    SaveCase(Path("case"), "t", "d");
+
+    // Read back in a fresh program, and again after the one-load case was calculated.
+    G = GlobalData{};
+    Defaults(1);
+    LoadCase(Path("case.PEV"));
+    ASSERT_TRUE(test::CalculateAsTheMainWindow());
+    const std::vector<NamedResult> loaded = ShownResults();
+    SaveCase(Path("again"), "t", "d");
+    Defaults(1);
+    Derive();
+    ASSERT_TRUE(test::CalculateAsTheMainWindow());
+    LoadCase(Path("case.PEV"));
+    ASSERT_TRUE(test::CalculateAsTheMainWindow());
+    EXPECT_EQ(Changed(loaded), std::vector<std::string>{});
+    LoadCase(Path("again.PEV"));
+    ASSERT_TRUE(test::CalculateAsTheMainWindow());
+    EXPECT_EQ(Changed(loaded), std::vector<std::string>{});
 }
 
 }  // namespace

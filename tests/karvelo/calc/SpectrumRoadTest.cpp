@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "CalculationRoad.h"
 #include "CoreFixture.h"
 #include "karvelo/calc/Global.h"
 #include "karvelo/calc/Pripustna_napeti_dotyk.h"
@@ -32,17 +33,8 @@ protected:
     }
     // What the main window's Calculation command runs for a spectrum before the calculation.
     static void EvaluateAsTheMainWindowDoes() {
-        ComputePermissiblePrelude();
+        test::PrepareSpectrumLevels();
         EvaluateSpectrum();
-    }
-    static void ComputePermissiblePrelude() {
-        GlobalData& g = G;
-        ComputePermissibleContactStress();
-        if (!g.KFbetaDirect) ComputeKFbetaLevels();
-        for (int i = 1; i <= g.LevelCount; ++i) {
-            g.SpectrumCol1[i] = g.KHbetaLevel[i] * g.KHalfaLevel[i] * g.KvLevel[i];
-            g.SpectrumCol3[i] = g.KFbetaLevel[i] * g.KFalfaLevel[i] * g.KvLevel[i];
-        }
     }
     static std::vector<std::string> Windows() { return DefaultWindowRecorder().Names(); }
     static bool OnlyNonModalRequests() {
@@ -185,11 +177,23 @@ TEST_F(SpectrumRoadTest, SpectrumThatCannotBeEvaluatedStops) {
     EXPECT_EQ(notices.Texts(),
               std::vector<std::string>{"The application factor KAF1 can not be calculated from these input data."});
 
-    notices.Clear();
-    DefaultSpectrum(4);
-    G.LevelCount = 0;
-    EvaluateSpectrum();
-    EXPECT_EQ(notices.Texts(), std::vector<std::string>{refused});
+    // More levels than the table holds: the evaluation, the service life and the calculation stop.
+    for (int count : {0, 21}) {
+        notices.Clear();
+        DefaultSpectrum(4);
+        G.LevelCount = static_cast<std::int16_t>(count);
+        EvaluateSpectrum();
+        ComputeServiceLife();
+        ComputeKFbetaLevels();
+        G.SpectrumLevelsShown = false;
+        for (bool methodC : {false, true}) {
+            G.MethodC = methodC;
+            RunCalculation();
+            EXPECT_FALSE(G.ResumeCalculation);
+        }
+        EXPECT_EQ(notices.Texts(), std::vector<std::string>(4, "The number of load levels must be from 1 to 20."))
+            << count;
+    }
 }
 
 }  // namespace

@@ -246,15 +246,25 @@ TEST_F(SpectrumTest, ComputableSpectra) {
     EXPECT_FALSE(SpectrumIsComputable());
 }
 
-TEST_F(SpectrumTest, OutOfRangeLevelCountChangesNothing) {
+// Every routine that runs over the levels refuses a level count outside 1..20 with one message and
+// changes nothing else.
+TEST_F(SpectrumTest, OutOfRangeLevelCountStopsAndChangesNothing) {
     DefaultSpectrum();
     for (int count : {0, 21, -3}) {
         G.LevelCount = static_cast<std::int16_t>(count);
-        const GlobalData before = G;
+        G.ResumeCalculation = true;
+        GlobalData before = G;
+        before.ResumeCalculation = false;
+        notices.Clear();
         Prepare();
         ConvertCyclesPinionToWheel();
         ComputeApproximateEquivalentLoads();
+        ComputeEquivalentStressMiner();
+        ComputeEquivalentStressHaibach();
+        ComputeLevelStressesForCase();
+        ComputeEquivalentForcesGivenFactors();
         EXPECT_TRUE(G == before) << count;
+        EXPECT_EQ(notices.Texts(), std::vector<std::string>{"The number of load levels must be from 1 to 20."});
     }
 }
 

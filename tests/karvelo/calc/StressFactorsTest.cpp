@@ -197,6 +197,21 @@ TEST_F(StressFactorsTest, InternalSectionSearchEndsAtAPoleOfTheTrochoidEquation)
     EXPECT_TRUE(std::isfinite(G.hFe2));
 }
 
+// A cutter whose start of the scan lies far below its end (x0 = -1e15 puts it at -1.6e13 rad, where
+// a step of 0.001 no longer moves it) or is not a number: the search stops with its message.
+TEST_F(StressFactorsTest, InternalSectionSearchThatCannotEndStops) {
+    for (double x0 : {-1e15, std::nan("")}) {
+        Case(2);
+        G.da0 = 100, G.db0 = 90, G.dw0 = 110;  // the cutter's pitch circle outside its tip
+        G.x0 = x0;
+        G.ResumeCalculation = true;
+        ComputeInternalRootSection2();
+        EXPECT_FALSE(G.ResumeCalculation) << x0;
+        EXPECT_EQ(notices.Texts(), std::vector<std::string>{"The critical section of the internal wheel's tooth root "
+                                                            "can not be calculated from these input data."});
+    }
+}
+
 TEST_F(StressFactorsTest, StressCorrectionAcceptsQsFromOneAndRefusesEight) {
     Case(1);
     G.sFn1 = 8;

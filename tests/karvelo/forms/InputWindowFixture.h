@@ -2,6 +2,7 @@
 // reset after each test.
 #pragma once
 
+#include "karvelo/ProgramState.h"
 #include "karvelo/calc/Geometrie.h"
 #include "karvelo/calc/Global.h"
 #include "karvelo/forms/InputWindow.h"
@@ -12,7 +13,7 @@ namespace karvelo {
 class InputWindows : public ui::test::FormTest {
 protected:
     void SetUp() override {
-        G = GlobalData{};
+        test::ResetProgramState();
         G.GearingType = 1;
         SetDefaultInputs();
         ComputeCentreDistanceFromShifts();
@@ -20,8 +21,7 @@ protected:
     }
     void TearDown() override {
         ui::test::FormTest::TearDown();
-        MainWindow() = MainWindowLinks{};
-        G = GlobalData{};
+        test::ResetProgramState();
     }
 };
 

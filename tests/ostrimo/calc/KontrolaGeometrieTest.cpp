@@ -372,4 +372,55 @@ TEST_F(GeometryCheck, ResultsThatAreNotNumbersAreRefused) {
     EXPECT_EQ(notices.notices.back().caption, "  Error !");
 }
 
+// Inputs the data file once let through, each leaving a shown value infinite with ErrorFlag
+// clear: the check refuses them with its box.
+TEST_F(GeometryCheck, EveryShownValueMustBeANumber) {
+    struct Case {
+        const char* what;
+        void (*set)();
+    };
+    const Case cases[] = {
+        {"tool root radius 1e200: the involute start, mesh start and ball contact diameters",
+         [] { G.rofP1 = 1e200; }},
+        {"flank angle 0: the limiting numbers of teeth for undercut", [] { G.alfaP = 0, G.alfan = 0; }},
+        {"facewidth 1e308: the longest contact line", [] { G.b = 1e308; }},
+        {"module 1e15, sum of AMC -1e308: the addenda and depths", [] { G.mn = 1e15, G.xsum = G.x1 = -1e308; }},
+    };
+    for (const Case& c : cases) {
+        G = GlobalData{};
+        Defaults(1);
+        G.TestDimensionsActive = true;
+        c.set();
+        notices.Clear();
+        ComputeGeometryCheck();
+        EXPECT_TRUE(G.ErrorFlag) << c.what;
+        ASSERT_FALSE(notices.notices.empty()) << c.what;
+        EXPECT_EQ(notices.notices.back().text, "Impossible gearing parameters - the geometry cannot be computed.")
+            << c.what;
+    }
+    // The default pair shows nothing but numbers, whatever its type.
+    for (int type : {1, 2, 3}) {
+        G = GlobalData{};
+        if (type == 2) InternalInputs(); else Defaults(type);
+        if (type == 3) G.z1Bevel = 20, G.z2Bevel = 30;
+        ComputeGearPairDimensions();
+        ComputeGeometryCheck();
+        EXPECT_FALSE(G.ErrorFlag) << type;
+        for (double v : ShownGeometryValues()) EXPECT_TRUE(std::isfinite(v)) << type;
+    }
+}
+
+// The radial assembling check positions the pinion at every wheel tooth: a wheel of more teeth
+// than a million is refused instead.
+TEST_F(GeometryCheck, AssemblingCheckOfAWheelOfMillionsOfTeethIsRefused) {
+    InternalInputs();
+    G.z2 = -2e6;
+    G.TipDiameter2Given = false;
+    ComputeGearPairDimensions();
+    ComputeGeometryCheck();
+    EXPECT_TRUE(G.ErrorFlag);
+    ASSERT_FALSE(notices.notices.empty());
+    EXPECT_EQ(notices.notices.back().text, "Impossible gearing parameters - the geometry cannot be computed.");
+}
+
 }  // namespace

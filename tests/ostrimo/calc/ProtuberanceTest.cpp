@@ -191,6 +191,20 @@ TEST_F(Protuberance, FormDiameterThinningAndLimit) {
     EXPECT_FALSE(G.ErrorFlag);
 }
 
+// A helix angle next to 90 degrees leaves a transverse angle next to 90 degrees and a scan step
+// that no longer moves: the search stops with the check's box.
+TEST_F(Protuberance, FormDiameterSearchThatCannotEndStops) {
+    ToolPair(20, 0);
+    G.beta = kPi / 2;  // cos beta = 6e-17
+    double D = -1;
+    ComputeProtuberanceFormDiameter(1, D, G.db1, G.d1, 0, G.alfan, G.db1, G.ProtuberanceAngle1,
+                                    G.ProtuberanceFlankAddendumFactor1, G.ProtuberanceFlankShift1,
+                                    G.ToolCrestRadiusFactor1);
+    EXPECT_TRUE(G.ErrorFlag);
+    ASSERT_EQ(notices.notices.size(), 1u);
+    EXPECT_EQ(notices.notices[0].text, "Impossible gearing parameters - the geometry cannot be computed.");
+}
+
 TEST_F(Protuberance, RackProtuberanceHeightTakesTheRacksShareOfRegrinding) {
     Defaults(1);
     G.RackMate = true;

@@ -179,6 +179,16 @@ GlobalData ExpectedAfterOpen(const GlobalData& saved, const GlobalData& before) 
     return e;
 }
 
+// The case as the main dialog's gearing-type radio leaves it (type 4: a rack mate).
+void WindowDefaults(int type) {
+    G.aw = 30;
+    if (type == 2) G.z2 = -80, G.aw = -30;
+    if (type == 3) G.z1Bevel = 20, G.z2Bevel = 30;
+    if (type == 4) G.RackMate = true, G.z2 = 5001, G.ha2 = 1.25;
+    G.da1 = 22;
+    G.da2 = type == 2 ? -78 : 42;
+}
+
 // A state unlike the saved ones, to read into.
 void OtherState() {
     Defaults(3);
@@ -310,6 +320,7 @@ TEST_F(DataFileTest, BevelCaseKeepsTheEnteredTeethAndTheShaftAngle) {
 TEST_F(DataFileTest, RackMateIsSavedAsTypeFourWithTheRackAddendum) {
     Defaults(1);
     G.RackMate = true;
+    G.z2 = 5001;  // a wheel above 5000 teeth is a rack
     G.ha2 = 1.2;
     G.da2 = 99;
     Save();
@@ -461,6 +472,7 @@ TEST_F(DataFileTest, MalformedItemsAreRefused) {
 
 TEST_F(DataFileTest, AcceptsWhatTheNumberParserAllows) {
     Defaults(1);
+    G.aw = 30;
     Save();
     std::vector<std::string> lines = SplitLines(ReadBytes(path));
     lines[5] = "   2";      // leading blanks, no decimals
@@ -484,3 +496,50 @@ TEST_F(DataFileTest, ErrorBoxFollowsValCode) {
     ShowDataFileError();
     EXPECT_EQ(notices.Texts(), std::vector<std::string>{"Error or incompatibility in the input data file"});
 }
+
+// What the main dialog's validators refuse is refused on reading as well; the program's own
+// files of every gearing type open.
+TEST_F(DataFileTest, ValuesTheInputsPageRefusesAreRefused) {
+    struct Case {
+        int type;  // 4: rack mate
+        const char* what;
+        void (*edit)();
+    };
+    const Case cases[] = {
+        {1, "tool root radius 1e200", [] { G.rofP1 = 1e200; }},
+        {1, "flank angle 0", [] { G.alfaP = 0; }},
+        {1, "flank angle 50.0001", [] { G.alfaP = 50.0001; }},
+        {1, "module 0", [] { G.mn = 0; }},
+        {1, "pinion of 3 teeth", [] { G.z1 = 3; }},
+        {2, "annular gear of -3 teeth", [] { G.z2 = -3; }},
+        {4, "rack of 5000 teeth", [] { G.z2 = 5000; }},
+        {1, "helix angle 90", [] { G.betaDeg = 90; }},
+        {1, "facewidth 0", [] { G.b = 0; }},
+        {1, "addendum above its limit", [] { G.haP1 = 2; }},
+        {1, "negative tip clearance", [] { G.cP2 = -0.1; }},
+        {1, "backlash above the module", [] { G.jn = 1.5; }},
+        {3, "shaft angle 180", [] { G.SigmaDeg = 180; }},
+        {1, "negative tip diameter", [] { G.da1 = -50; }},
+        {2, "positive annular tip diameter", [] { G.da2 = 50; }},
+        {4, "rack addendum above its limit", [] { G.ha2 = 3; }},
+        {1, "typed sum of AMC -1e308", [] { G.mn = 1e15, G.xsum = -1e308, G.LastComputingInput = 6; }},
+        {1, "typed x1 of 8.5", [] { G.x1 = 8.5, G.LastComputingInput = 7; }},
+        {2, "typed positive annular centre distance", [] { G.aw = 30, G.LastComputingInput = 9; }},
+    };
+    for (const Case& c : cases) {
+        Defaults(c.type == 4 ? 1 : c.type);
+        WindowDefaults(c.type);
+        Save();
+        Defaults(1);
+        G.x1 = 0.25;
+        ASSERT_TRUE(Open()) << c.what;  // the case before the edit
+        Defaults(c.type == 4 ? 1 : c.type);
+        WindowDefaults(c.type);
+        c.edit();
+        Save();
+        Defaults(1);
+        G.x1 = 0.25;
+        ExpectRefused(ReadBytes(path), c.what);
+    }
+}
+

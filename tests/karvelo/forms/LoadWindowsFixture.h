@@ -1,0 +1,70 @@
+// The windows of the load of a case, created in the program's order with their global pointers
+// set: loading, spectrum, the two help tables, KHbeta and service life.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "InputWindowFixture.h"
+#include "karvelo/forms/Help1.h"
+#include "karvelo/forms/Help2.h"
+#include "karvelo/forms/KHbetaF.h"
+#include "karvelo/forms/SpektrumF.h"
+#include "karvelo/forms/ZatizeniF.h"
+#include "karvelo/forms/ZivotnostF.h"
+#include "runtime/NumText.h"
+
+namespace karvelo {
+
+class LoadWindows : public InputWindows {
+protected:
+    void SetUp() override { FreshCase(); }
+    // The default case as at start-up: the windows' creation runs after the defaults.
+    void FreshCase() {
+        InputWindows::SetUp();
+        Zatizeni_F = &load;
+        Spektrum_F = &spectrum;
+        Help_2 = &help2;
+        Help_1 = &help1;
+        KHbeta_F = &khbeta;
+        Zivotnost_F = &life;
+        for (ui::Form* f : std::vector<ui::Form*>{&load, &spectrum, &help2, &help1, &khbeta, &life})
+            if (f->OnCreate) f->OnCreate();
+    }
+    void TearDown() override {
+        for (ui::Form* f : std::vector<ui::Form*>{&life, &khbeta, &help1, &help2, &spectrum, &load})
+            if (f->Visible()) f->Hide();
+        Zatizeni_F = nullptr;
+        Spektrum_F = nullptr;
+        Help_2 = nullptr;
+        Help_1 = nullptr;
+        KHbeta_F = nullptr;
+        Zivotnost_F = nullptr;
+        ui::App().OnMessage = nullptr;
+        InputWindows::TearDown();
+    }
+
+    static std::vector<std::string> Messages() { return ui::test::Notices().Texts(); }
+    // The spectrum shown modally, the script run inside it.
+    void InSpectrum(std::function<void()> script) {
+        ui::test::QueueModal(&spectrum, [script](ui::Form&) { script(); });
+        spectrum.ShowModal();
+    }
+    ui::Edit* Level(int offset, int j) { return spectrum.LevelField(offset, j); }
+    // The main window's message hook, as far as the spectrum window is concerned.
+    void RoutePresses() {
+        ui::App().OnMessage = [this](ui::Message& msg, bool& handled) {
+            handled = false;
+            if (msg.Target && msg.Target->IsWithin(&spectrum)) spectrum.PreviewSpectrumMouseDown(msg);
+        };
+    }
+
+    TZatizeni_F load;
+    TSpektrum_F spectrum;
+    THelp_2 help2;
+    THelp_1 help1;
+    TKHbeta_F khbeta;
+    TZivotnost_F life;
+};
+
+}  // namespace karvelo
