@@ -255,6 +255,95 @@ void GroupBox::paintEvent(QPaintEvent*) {
 }
 
 
+// ---------------------------------------------------------------- RadioGroup
+
+// An item of a radio group: a tab stop while checked (or first of an unchecked group);
+// the arrow keys step through the group.
+class RadioGroup::Button : public RadioButton {
+public:
+    Button(RadioGroup* group, std::string name, std::string caption)
+        : RadioButton(group, std::move(name), {}, std::move(caption)), group_(group) {}
+    bool TabStop() const override {
+        return RadioButton::TabStop() || (Control::TabStop() && group_->ItemIndex() < 0 && group_->Item(0) == this);
+    }
+    void DeliverKey(QKeyEvent* e, KeyChar replacement) override {
+        if (e->type() == QEvent::KeyPress) {
+            const int by = e->key() == Qt::Key_Down || e->key() == Qt::Key_Right ? 1
+                           : e->key() == Qt::Key_Up || e->key() == Qt::Key_Left  ? -1
+                                                                                 : 0;
+            if (by) return group_->step(this, by);
+        }
+        RadioButton::DeliverKey(e, replacement);
+    }
+
+private:
+    RadioGroup* group_;
+};
+
+RadioGroup::RadioGroup(Container* parent, std::string name, Bounds b, std::string caption,
+                       const std::vector<std::string>& items)
+    : GroupBox(parent, std::move(name), b, std::move(caption)) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        auto* item = new Button(this, Name() + "Item" + std::to_string(i), items[i]);
+        item->OnClick = [this] {
+            if (OnClick) OnClick();
+        };
+        items_.push_back(item);
+    }
+    arrange();
+}
+
+int RadioGroup::ItemIndex() const {
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        if (items_[i]->Checked()) return int(i);
+    return -1;
+}
+
+void RadioGroup::SetItemIndex(int index) {
+    if (index >= 0 && index < Count()) {
+        items_[std::size_t(index)]->SetChecked(true);
+        return;
+    }
+    for (RadioButton* item : items_) item->SetChecked(false);
+}
+
+RadioButton* RadioGroup::Item(int index) const {
+    return index >= 0 && index < Count() ? items_[std::size_t(index)] : nullptr;
+}
+
+void RadioGroup::SetBounds(int left, int top, int width, int height) {
+    GroupBox::SetBounds(left, top, width, height);
+    arrange();
+}
+
+void RadioGroup::mouseReleaseEvent(QMouseEvent* e) { FireMouseUp(e, false); }
+
+void RadioGroup::arrange() {
+    if (items_.empty()) return;
+    const int top = QFontMetrics(font()).height();
+    const int row = std::max(1, (Height() - top - 4) / Count());
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        const int h = std::min(17, row);
+        items_[i]->SetBounds(8, top + int(i) * row + (row - h) / 2, std::max(1, Width() - 16), h);
+    }
+}
+
+// The focus moves to the next enabled item in that direction (round the group) and the
+// item is checked as by a click, unless the move was refused.
+void RadioGroup::step(const RadioButton* from, int by) {
+    const int n = Count();
+    const int at = int(std::find(items_.begin(), items_.end(), from) - items_.begin());
+    for (int k = 1; k < n; ++k) {
+        RadioButton* next = items_[std::size_t(((at + by * k) % n + n) % n)];
+        if (!next->CanFocus()) continue;
+        Form* f = OwnerForm();
+        if (!f) return;
+        f->SetActiveControl(next);
+        if (f->ActiveControl() == next) next->UserClick();
+        return;
+    }
+}
+
 // ---------------------------------------------------------------- Panel
 
 Panel::Panel(Container* parent, std::string name, Bounds b)

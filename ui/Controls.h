@@ -168,6 +168,34 @@ private:
     std::string caption_;
 };
 
+// A radio group: a group box holding a column of radio buttons, one per item (captions
+// may be blank), spread evenly below the caption line.  ItemIndex is the checked item,
+// -1 for none.  A user's click on an item checks it and fires the group's OnClick (a
+// click on a checked item does nothing); SetItemIndex fires OnClick when the item
+// changes, as RadioButton::SetChecked(true) does; a click on the box around the items
+// fires nothing.  Only the checked item is a tab stop (the first one while none is
+// checked); the arrow keys move to the previous or next item and check it.
+class RadioGroup : public GroupBox {
+public:
+    RadioGroup(Container* parent, std::string name, Bounds b = {}, std::string caption = {},
+               const std::vector<std::string>& items = {});
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+    int Count() const { return int(items_.size()); }
+    // The button of an item (0-based), nullptr outside the items.
+    RadioButton* Item(int index) const;
+    void SetBounds(int left, int top, int width, int height) override;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    class Button;
+    void arrange();
+    void step(const RadioButton* from, int by);
+    std::vector<RadioButton*> items_;
+};
+
 // A panel: a container with a raised edge (BevelOuter) and an optional caption.
 class Panel : public MouseControl<QFrame, Container> {
 public:

@@ -207,7 +207,7 @@ struct GlobalData {
     double dtMin1 = 0, dtMax1 = 0, dtMin2 = 0, dtMax2 = 0;
     double TipLimitDiameter1 = 0, TipLimitDiameter2 = 0;
     double BallTipLimit1 = 0, BallTipLimit2 = 0;
-    std::int32_t BallRangeState = 0;  // 2 limited by the root, 3 by the start of the involute
+    std::int32_t BallRangeState = 0;  // lower ball limit broken: 1 tip, 2 root, 3 start of the involute
     double BallCentreAngle = 0;
     double RackChordHeightFactor = 1.0;
     bool ChordConstant1 = false, ChordConstant2 = false;

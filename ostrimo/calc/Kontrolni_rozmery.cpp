@@ -119,16 +119,80 @@ bool FourTeethOpenSpace(double z, double da, double sa, double db, double helixA
     return z == 4 && std::sin((kPi * D / z - sa / std::cos(helixAtTip)) / D) * D >= std::fabs(db);
 }
 
+// The involute argument of the centre of a ball dt in the space of the gear (base
+// diameter db, base thickness sb), 0 below the base circle.
+double BallCentreInvolute(double db, double sb, double dt) {
+    const double cosBetab = std::cos(G.betab);
+    return std::max(0.0, (dt / (2 * cosBetab) - (kPi * G.mt * std::cos(G.alfat) - sb / cosBetab) / 2) / (db / 2));
+}
+
 // Dimension over balls for the ball diameter dt.
 void OverBallsForDiameter(double db, double sb, double dt, double z, double tipLimit, double& dM, double& M) {
     GlobalData& g = G;
-    const double cosBetab = std::cos(g.betab);
-    const double target =
-        std::max(0.0, (dt / (2 * cosBetab) - (kPi * g.mt * std::cos(g.alfat) - sb / cosBetab) / 2) / (db / 2));
-    InvertInvoluteChecked(g.BallCentreAngle, target);
-    const double h = Tan(g.BallCentreAngle) * db / 2 - cosBetab * dt / 2;
+    InvertInvoluteChecked(g.BallCentreAngle, BallCentreInvolute(db, sb, dt));
+    const double h = Tan(g.BallCentreAngle) * db / 2 - std::cos(g.betab) * dt / 2;
     dM = std::min(2 * std::sqrt(Sqr(h) + Sqr(db / 2)), tipLimit);
     M = OverBalls(db, g.BallCentreAngle, dt, z);
+}
+
+// The angle in [0, pi/2) whose involute is t (0 for t <= 0), for the ball limits, which
+// evaluate many balls: Newton's method from a start above the root (tan u = t + u
+// < t + pi/2, and tan u - u > u^3/3), where the convex involute makes it converge
+// from above.
+double InverseInvolute(double t) {
+    if (!(t > 0)) return 0;
+    double u = std::min(std::cbrt(3 * t), std::atan(t + kPi / 2));
+    for (int i = 0; i < 100; ++i) {
+        const double tanU = std::tan(u);
+        const double step = (tanU - u - t) / (tanU * tanU);
+        u -= step;
+        if (!(std::fabs(step) > 1e-15 * u)) break;
+    }
+    return u;
+}
+
+// Dimension over (between) balls of a ball dt, nothing stored.
+double OverBallsOf(double db, double sb, double dt, double z) {
+    return OverBalls(db, InverseInvolute(BallCentreInvolute(db, sb, dt)), dt, z);
+}
+
+// The smallest ball that stands out of the tip circle: its dimension over balls reaches
+// da (for the annular wheel, its dimension between balls comes within |da|).  A smaller
+// ball sits deeper in the space, so the dimension grows with dt (shrinks between the
+// balls of the annular wheel); the diameter is found by halving in 0 .. |da|.
+double BallReachingTip(double db, double sb, double z, double da) {
+    const bool annular = db < 0;
+    const auto sinks = [&](double dt) {
+        const double M = OverBallsOf(db, sb, dt, z);
+        return annular ? M > std::fabs(da) : M < da;
+    };
+    double low = 0, high = std::fabs(da);
+    if (!sinks(low)) return 0;
+    if (sinks(high)) return high;
+    for (int i = 0; i < 200 && high - low > 1e-12 * high; ++i) {
+        const double mid = (low + high) / 2;
+        (sinks(mid) ? low : high) = mid;
+    }
+    return high;
+}
+
+// The lower ball limits of a gear beside the start of the involute (dtMin, state 3): a
+// ball reaching into the root (state 2, by the ball's own dimension over balls), and a
+// ball sinking under the tip circle (state 1), which raises the minimum when it is the
+// larger.  The state names the limit the ball dt breaks.
+void LowerBallLimits(double db, double sb, double dt, double z, double da, double df, double& dtMin) {
+    GlobalData& g = G;
+    const double M = OverBallsOf(db, sb, dt, z);
+    const bool intoRoot = db < 0 ? -(M + 2 * dt) < df : M - 2 * dt < df;
+    if (intoRoot) {
+        g.BallRangeState = 2;
+        dtMin = std::max(dtMin, std::fabs(M - std::fabs(df)) / 2);
+    }
+    const double tip = BallReachingTip(db, sb, z, da);
+    if (tip > dtMin) {
+        dtMin = tip;
+        if (dt < tip) g.BallRangeState = 1;
+    }
 }
 
 }  // namespace
@@ -466,12 +530,10 @@ void ComputeBallDiameterForContact2() {
 void ComputeBallDiameterRange1() {
     ComputationScope computation;  // each refused argument shown once
     GlobalData& g = G;
+    g.BallRangeState = 0;
     g.dtMin1 = BallDiameterTouching(1, g.InvoluteStartDiameter1);
     if (g.dtMin1 > g.dt1) g.BallRangeState = 3;
-    if (g.M1 - 2 * g.dt1 < g.df1) {  // the ball reaches into the root
-        g.BallRangeState = 2;
-        g.dtMin1 = std::max(g.dtMin1, (g.M1 - g.df1) / 2);
-    }
+    LowerBallLimits(g.db1, g.sb1, g.dt1, g.z1, g.da1, g.df1, g.dtMin1);
     const double Dlim = EffectiveTip(1);
     g.BallTipLimit1 = Dlim;
     if (FourTeethOpenSpace(g.z1, g.da1, g.sa1, g.db1, HelixAt(1, g.da1))) {
@@ -485,16 +547,12 @@ void ComputeBallDiameterRange1() {
 void ComputeBallDiameterRange2() {
     ComputationScope computation;  // each refused argument shown once
     GlobalData& g = G;
+    g.BallRangeState = 0;
     if (g.RackMate) return;
     g.dtMin2 = BallDiameterTouching(2, std::fabs(g.InvoluteStartDiameter2));
     if (g.dtMin2 > g.dt2) g.BallRangeState = 3;
-    // the ball reaches into the root: inside it for an external wheel, beyond it for
-    // the annular wheel (M2 is then the dimension between the balls)
-    const bool intoRoot = Annular() ? -(g.M2 + 2 * g.dt2) < g.df2 : g.M2 - 2 * g.dt2 < g.df2;
-    if (intoRoot) {
-        g.BallRangeState = 2;
-        g.dtMin2 = std::max(g.dtMin2, std::fabs(g.M2 - std::fabs(g.df2)) / 2);
-    }
+    // the annular wheel's M is the dimension between the balls: into its root is beyond it
+    LowerBallLimits(g.db2, g.sb2, g.dt2, g.z2, g.da2, g.df2, g.dtMin2);
     const double Dlim = std::fabs(EffectiveTip(2));
     g.BallTipLimit2 = Dlim;
     if (FourTeethOpenSpace(std::fabs(g.z2), g.da2, g.sa2, g.db2, HelixAt(2, g.da2))) {

@@ -306,6 +306,7 @@ void TPagesDlg::FormShow() {
                                static_cast<ui::Control*>(Label53), static_cast<ui::Control*>(Label54)})
             c->Hide();
         for (ui::Edit* e : {Edit22, Edit23, Edit24, Edit25}) e->SetReadOnly(true);
+        for (ui::Image* i : {Image4, Image5, Image6, Image10, Image11, Image12}) i->Hide();
     }
     SetActiveControl(Button1);
 }

@@ -15,14 +15,15 @@
 //   RadioButton1Click, RadioButton3Click, CheckBox1Click, CheckBox2Click, the page
 //   handlers TabSheet1Enter, TabSheet3Enter, TabSheet3Exit, PrepareIdentificationPage,
 //   FormKeyUp (help keys);
-// - Test dimensions and Identification pages (CelniPages.cpp): their controls are laid
-//   out there; TabSheet2Show, the page validators and RunPageFieldValidator (the Enter
-//   key on those pages) are filled there, with the identification radio groups;
+// - Test dimensions page (CelniTestDimensions.cpp) and Identification page
+//   (CelniIdentification.cpp), both laid out in CelniPages.cpp;
 // - results window and table: CelniDlg.h, Tabulka.h; the side dialogs: FellowDlg.h,
 //   VuleF.h, Nastroj.h.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/Forms.h"
 
@@ -199,9 +200,14 @@ public:
     ui::Edit* Edit33;  // M2
     ui::Edit* Edit34;  // dM1
     ui::Edit* Edit35;  // dM2
+    ui::Image* Image1;  // pictures of external gears: chord, span, balls
+    ui::Image* Image2;
+    ui::Image* Image3;
+    ui::Image* Image4;  // of internal gears
+    ui::Image* Image5;
+    ui::Image* Image6;
 
-    // ---- Identification page (CelniPages.cpp); the groups' choice of the unknown comes
-    //      with the radio group control
+    // ---- Identification page
     ui::GroupBox* GroupBox9;   // constant chord
     ui::GroupBox* GroupBox10;  // span
     ui::GroupBox* GroupBox11;  // dimension over balls
@@ -213,7 +219,7 @@ public:
     ui::Label* Label179;
     ui::Label* Label180;  // "d   =" (group 1)
     ui::Label* Label182;  // its index "a"
-    ui::Label* Label181;  // da2
+    ui::Label* Label181;  // da2, the value of the diameter label
     ui::Edit* Edit36;  // measured sc
     ui::Edit* Edit37;  // measured hc
     ui::Edit* Edit38;  // zw
@@ -232,6 +238,16 @@ public:
     ui::Edit* Edit51;
     ui::Edit* Edit52;
     ui::Edit* Edit53;
+    // the unknown of each group: 0 module, 1 flank angle, 2 helix angle, 3 AMC
+    ui::RadioGroup* RadioGroup1;
+    ui::RadioGroup* RadioGroup2;
+    ui::RadioGroup* RadioGroup3;
+    ui::Image* Image7;  // pictures of an external wheel: chord, span, balls
+    ui::Image* Image8;
+    ui::Image* Image9;
+    ui::Image* Image10;  // of an internal wheel
+    ui::Image* Image11;
+    ui::Image* Image12;
     ui::Label* Label183;  // "2. result       =  " and its symbols (group 2)
     ui::Label* Label184;
     ui::Label* Label185;
@@ -361,15 +377,68 @@ public:
     void FormKeyUp(ui::Word& key);
 
     // ---- Test dimensions and Identification pages (CelniPages.cpp)
-    void TabSheet2Show();
     // The validator of a Test dimensions or Identification field (Enter key).
     void RunPageFieldValidator(ui::Control* field);
+    // The pictures of the gearing type's gears on both pages.
+    void ShowExplanatoryPictures();
+
+    // ---- Test dimensions page (CelniTestDimensions.cpp)
+    void TabSheet2Show();
+    void ShowTestDimensions();
+    void RadioButton6Click();  // the pinion's chord choice (RadioButton6..8)
+    void RadioButton9Click();  // the wheel's chord choice (RadioButton9..11)
+    void ValidateChordThickness1();
+    void ValidateChordThickness2();
+    void ValidateChordHeight1();
+    void ValidateChordHeight2();
+    void ValidateSpanTeeth1();
+    void ValidateSpanTeeth2();
+    void ValidateBallDiameter1();
+    void ValidateBallDiameter2();
+    void ValidateBallContactDiameter1();
+    void ValidateBallContactDiameter2();
+
+    // ---- Identification page (CelniIdentification.cpp)
+    // The number 36..53 of the identification edit that last received the focus.
+    int IdentActiveField = 0;
+    double IdentSpanExtremum = 0;  // first extremum of the span over the flank angle
+    void Edit36Enter(int number);  // OnEnter of Edit36..Edit53
+    void Edit42Exit();             // OnExit of Edit36..Edit53
+    void RadioGroup1Click();
+    void RadioGroup2Click();
+    void RadioGroup3Click();
+    void IdentifyFromConstantChord();
+    void SolveConstantChordDirect();
+    void IdentifyFromSpan();
+    void IdentifyFromBallDimension();
+    void ValidateMeasuredValues();
+    void ValidateEstimatedModule();
+    void ValidateEstimatedFlankAngle();
+    void ValidateEstimatedHelixAngle();
+    void ValidateEstimatedAmc();
+    // The identification edit of a number 36..53, nullptr for other numbers.
+    ui::Edit* IdentificationField(int number) const;
 
 private:
     void CreateInputsPage();
     void CreateCommandPanel();
     void CreateTestDimensionsPage();
     void CreateIdentificationPage();
+    bool TestDimensionChecksBypassed() const;
+    void AcceptTestDimensions();
+    void ChordChosen(int gear);
+    void ValidateChord(int gear, bool height);
+    void RefuseChordRange(int gear, bool height, bool belowRange);
+    void ValidateSpanTeeth(int gear);
+    void RefuseBall(ui::Edit* field, int gear, const std::string& message);
+    std::string BallReasonText(int gear) const;
+    void ValidateBallDiameter(int gear);
+    bool ContactBallInRange(int gear);
+    void ChooseUnknown(int group);
+    void RunIdentificationGroup(int group);
+    void SolveIdentification(int group, int unknown, int n, int set);
+    void ValidateEstimatedAngle(bool flank);
+    void ShowEstimatedAngles();
 
     // Validator helpers (CelniValidators.cpp).
     bool InputChecksBypassed() const;
@@ -395,8 +464,8 @@ private:
 
     ui::Control* pressedBypassControl_ = nullptr;  // the control whose press set a flag
     bool* pressedBypassFlag_ = nullptr;
-    bool refused_ = false;           // the last validator refused its field's value
-    bool rackLabelsHidden_ = false;  // the identification diameter value was hidden by a rack mate
+    bool refused_ = false;  // the last validator refused its field's value
+    std::vector<ui::Control*> wheelTestCaptions_;  // captions of the wheel's span and ball fields
 };
 
 extern TPagesDlg* PagesDlg;
@@ -411,6 +480,19 @@ public:
     KeepTypedAngle& operator=(const KeepTypedAngle&) = delete;
     static bool Active();
 };
+
+// Root searches of the identification over (0, pi/2 - 0.0001): bracketing by steps of
+// 0.02 rad upward (0.01 rad downward from upper to lower), then halving until |f| <
+// 1e-11.  No root, a root at or beyond the limit, or a bracket that stops shrinking
+// (200 halvings, or a sign change without a zero) gives 0.
+double FindRootUpward(const std::function<double(double)>& f, double start);
+double FindRootDownward(const std::function<double(double)>& f, double upper, double lower);
+// The span of the measured wheel (group 2 of the identification) over its number of
+// teeth as a function of the normal flank angle: its slope dW/dalfa and W - W measured.
+double EvaluateSpanSlope(double alfa);
+double EvaluateSpanResidual(double alfa);
+// An estimated angle as typed: in decimal mode without its trailing degree sign.
+std::string NormalizeEstimatedAngleText(const std::string& text);
 
 // "d°m' s\"" texts of an angle in degrees: the main dialog's form (a blank before the
 // seconds) and the identification page's (none); whole minutes are "d° m'".

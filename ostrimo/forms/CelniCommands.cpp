@@ -444,6 +444,7 @@ void TPagesDlg::RadioButton3Click() {
     }
     g.DataFileLoaded = false;
 
+    ShowExplanatoryPictures();
     ui::Control* const centreDistanceAndAngle[] = {Edit9, Label19, Label20, Label22, Edit10, Label23, Label15};
     for (ui::Control* c : centreDistanceAndAngle) c->SetVisible(!bevel);
     ShowAll({GroupBox4, Edit21, Label24, Label25, Label26}, !bevel);
@@ -506,17 +507,19 @@ void TPagesDlg::RadioButton12Click() {
 
 // ---------------------------------------------------------------- pages
 
+// The page changes end the bypass of the identification checks that a press on a tab set.
 void TPagesDlg::TabSheet1Enter() {
     EnableAll({Button1, Button3, Button4, Button9}, true);
     GroupBox12->Show();
+    SkipIdentificationChecks = false;
 }
 
 void TPagesDlg::TabSheet3Enter() {
+    // the inputs the Inputs page shows are the pair's, also before any was validated
+    if (!G.ObligatoryInputComplete) UpdateObligatoryInputFlag();
     PrepareIdentificationPage();
-    if (G.AngleFormatDMS)
-        ShowEstimatedAnglesDms();
-    else
-        ShowEstimatedAnglesDecimal();
+    ShowEstimatedAngles();
+    SkipIdentificationChecks = false;
 }
 
 // No backlash, made by thinning both wheels alike.
@@ -565,34 +568,48 @@ void TPagesDlg::PrepareIdentificationPage() {
         Label181->SetCaption(rt::Str(g.da2, 1, 3));
         for (ui::Edit* e : {Edit42, Edit46, Edit50}) e->SetText(rt::Str(g.mn, 1, 3));
         for (ui::Edit* e : {Edit45, Edit49, Edit53}) e->SetText(rt::Str(g.x2, 1, 4));
-        // what the wheel would measure
+        if (g.RackMate) Edit45->SetText("-----");  // a rack has no AMC to find
+        // what the wheel would measure; the groups compute from these values
         if (g.RackMate) {
-            Edit36->SetText(rt::Str(g.mn * std::numbers::pi / 2, 1, 4));
-            Edit37->SetText(rt::Str(g.ha2, 1, 4));
+            g.IdentMeasuredChord = g.mn * std::numbers::pi / 2;
+            g.IdentMeasuredHeight = g.ha2;
         } else {
             g.sc2 = (g.sa2 + g.sInv2) / 2;
             ComputeChordHeightForThickness2();
-            Edit36->SetText(rt::Str(g.sc2, 1, 4));
-            Edit37->SetText(rt::Str(g.hc2, 1, 4));
+            g.IdentMeasuredChord = g.sc2;
+            g.IdentMeasuredHeight = g.hc2;
             ComputeSpanTeethRange();
             g.zw2 = g.SpanTeethProposed2;
             ComputeSpanMeasurements();
-            Edit38->SetText(rt::Str(static_cast<long long>(g.zw2)));
-            Edit39->SetText(rt::Str(g.W2, 1, 4));
+            g.IdentSpanTeeth = static_cast<std::uint16_t>(std::max<std::int16_t>(g.zw2, 0));
+            g.IdentMeasuredSpan = g.W2;
             ComputeBallDiameterRange2();
             g.dt2 = std::floor(g.dtMin2) + 1;  // whole millimetres above the smallest ball
             ComputeDimensionOverBalls2();
+            g.IdentBallDiameter = g.dt2;
+            g.IdentMeasuredOverBalls = g.M2;
+            Edit38->SetText(rt::Str(static_cast<long long>(g.zw2)));
+            Edit39->SetText(rt::Str(g.W2, 1, 4));
             Edit40->SetText(rt::Str(g.dt2, 1, 4));
             Edit41->SetText(rt::Str(g.M2, 1, 4));
         }
+        Edit36->SetText(rt::Str(g.IdentMeasuredChord, 1, 4));
+        Edit37->SetText(rt::Str(g.IdentMeasuredHeight, 1, 4));
         kept.RestoreTo(g);
         g.CheckOutdated = false;
     }
+    // the rest is the page's own state, set when it is shown
+    if (!TabSheet3->Showing()) return;
     for (ui::Label* l : {Label183, Label184, Label185, Label186, Label187, Label188}) l->Hide();
     EnableAll({Button1, Button3, Button4, Button9}, false);
     GroupBox12->Hide();
     const bool spur = std::fabs(g.beta) < 0.00001;
     for (ui::Edit* e : {Edit44, Edit48, Edit52}) e->SetReadOnly(spur);
+    // the unknown of each group stays a result
+    const ui::RadioGroup* choices[] = {RadioGroup1, RadioGroup2, RadioGroup3};
+    for (int group = 1; group <= 3; ++group)
+        if (const int unknown = choices[group - 1]->ItemIndex(); unknown >= 0)
+            IdentificationField(38 + 4 * group + unknown)->SetReadOnly(true);
 }
 
 // Tab captions at (6, 3) of their rectangles, the chosen one bold and the others italic,

@@ -328,9 +328,10 @@ void TPagesDlg::UpdateWheelOrRackControls() {
         Edit40->SetText("----");
         Edit41->SetText("-----");
         Edit45->SetText("-----");
+        RadioGroup1->SetItemIndex(0);
         for (ui::Control* c : measuredFor) c->Hide();
         Label181->Hide();
-        rackLabelsHidden_ = true;
+        for (ui::Control* c : wheelTestCaptions_) c->Hide();
         Label174->SetCaption("Rack  ");
         ShowControls({Edit6, Edit8, Edit9, Button2}, false);
         Edit10->SetEnabled(false);
@@ -338,9 +339,11 @@ void TPagesDlg::UpdateWheelOrRackControls() {
     }
     G.CheckOutdated = true;
     PrepareIdentificationPage();
+    RadioGroup1->SetItemIndex(3);
     GroupBox10->SetEnabled(true);
     GroupBox11->SetEnabled(true);
     for (ui::Control* c : wheelSpanAndBalls) c->Show();
+    for (ui::Control* c : wheelTestCaptions_) c->Show();
     for (ui::Control* c : measuredFor) c->Show();
     for (ui::Label* l : {Label174, Label175, Label176}) l->SetCaption("Measured for wheel z =");
     RadioButton10->SetCaption("On the reference cylinder");
@@ -351,10 +354,9 @@ void TPagesDlg::UpdateWheelOrRackControls() {
     ShowControls({Edit6, Edit8, Edit9, Button2}, true);
     Edit10->SetEnabled(true);
     Edit19->SetText(rt::Str(g.da2, 7, 5));
-    // The diameter label carries the value; the separate value label stays hidden once
-    // a rack mate has hidden it.
-    Label180->SetCaption("d   = " + rt::Str(g.da2, 5, 3));
-    Label181->SetVisible(!rackLabelsHidden_);
+    // "d   =" with the index a, and the value beside it
+    Label181->SetCaption(rt::Str(g.da2, 5, 3));
+    Label181->Show();
 }
 
 void TPagesDlg::DetectStandardRackProfile() {

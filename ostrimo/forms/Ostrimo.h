@@ -11,7 +11,10 @@
 //                                       CelniCommands.cpp: the command panel, type, rack and
 //                                       angle radios, pages and help keys
 //                                       CelniPages.cpp: the Test dimensions and
-//                                       Identification pages
+//                                       Identification pages' controls;
+//                                       CelniTestDimensions.cpp, CelniIdentification.cpp:
+//                                       their handlers and computations;
+//                                       TestPictures.cpp: their drawn pictures
 //   CelniDlg   TCelniDlg    CelniDlg    results window with the verdict list
 //   Tabulka    TTabulkaDlg  TabulkaDlg  dimensions table
 //   FellowDlg  TFellowDlg   FellowDlg   shaper (Fellow) cutter dialog

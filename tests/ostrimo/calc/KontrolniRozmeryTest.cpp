@@ -288,18 +288,66 @@ TEST_F(TestDimensions, BallRangeFromTheInvoluteStartToTheTip) {
     g.dM1 = g.d1;
     ComputeBallDiameterForContact1();
     const double dt = g.dt1, M = g.M1;
+    g.BallRangeState = 3;  // left by an earlier range
     ComputeBallDiameterRange1();
-    // the current ball is kept; the limits are the balls touching at the form circle
-    // and at the tip, a larger ball touching higher
+    // the current ball is kept; the upper limit is the ball touching at the tip
     EXPECT_EQ(g.dt1, dt);
     EXPECT_EQ(g.M1, M);
     EXPECT_LT(g.dtMin1, dt);
     EXPECT_GT(g.dtMax1, dt);
     EXPECT_EQ(g.BallRangeState, 0);
     EXPECT_EQ(g.BallTipLimit1, 22);
+    // the lower limit: the larger of the ball touching at the form circle and the ball
+    // whose dimension over balls is the tip diameter (smaller ones sink under the tip)
+    const double dtMin = g.dtMin1;
     g.dM1 = g.InvoluteStartDiameter1;
     ComputeBallDiameterForContact1();
-    EXPECT_NEAR(g.dtMin1, g.dt1, 1e-12);
+    EXPECT_LT(g.dt1, dtMin);
+    g.dt1 = dtMin;
+    ComputeDimensionOverBalls1();
+    EXPECT_NEAR(g.M1, g.da1, 1e-9);
+}
+
+// The lower limit a ball breaks, for gears and balls (mn = 1) whose limits lie apart.
+TEST_F(TestDimensions, BallRangeStateNamesTheLimitTheBallBreaks) {
+    struct Case {
+        const char* what;
+        Pair pair;
+        bool internal;
+        int gear;
+        double dt;
+        int state;
+    } const cases[] = {
+        {"a usual ball", {}, false, 1, 1.8, 0},
+        {"sinks under the tip", {}, false, 1, 1.4, 1},
+        {"wheel: sinks under the tip", {}, false, 2, 1.0, 1},
+        {"annular wheel: sinks above the tip", {.z2 = -80}, true, 2, 1.4, 1},
+        {"annular wheel: a usual ball", {.z2 = -80}, true, 2, 1.8, 0},
+        {"touches below the involute (undercut pinion)", {.z1 = 7, .z2 = 40, .x1 = -0.3}, false, 1, 1.0, 3},
+        {"reaches into the root", {.z1 = 6, .z2 = 100, .x1 = 1.4}, false, 1, 0.1, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.internal)
+            SetInternalPair(c.pair, 20);
+        else
+            SetExternalPair(c.pair);
+        Prepare();
+        auto& g = G;
+        (c.gear == 1 ? g.dt1 : g.dt2) = c.dt;
+        g.BallRangeState = c.state == 0 ? 1 : 0;  // a stale state is not kept
+        c.gear == 1 ? ComputeBallDiameterRange1() : ComputeBallDiameterRange2();
+        EXPECT_EQ(g.BallRangeState, c.state);
+        const double dtMin = c.gear == 1 ? g.dtMin1 : g.dtMin2;
+        if (c.state != 0) {
+            EXPECT_GT(dtMin, c.dt);
+        }
+        if (c.state != 1) continue;
+        // the minimum is the ball standing just out of the tip circle
+        (c.gear == 1 ? g.dt1 : g.dt2) = dtMin;
+        c.gear == 1 ? ComputeDimensionOverBalls1() : ComputeDimensionOverBalls2();
+        EXPECT_NEAR(c.gear == 1 ? g.M1 : g.M2, std::fabs(c.gear == 1 ? g.da1 : g.da2), 1e-9);
+    }
 }
 
 }  // namespace

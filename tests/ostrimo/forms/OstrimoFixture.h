@@ -71,6 +71,12 @@ protected:
         }
         for (ui::Form* f : ui::App().Forms())
             if (f->Visible()) f->Hide();
+        // no field is left focused, to be validated when its window is shown again
+        for (ui::Form* f : ui::App().Forms())
+            if (ui::Control* c = f->ActiveControl(); c && c != f && c->Enabled()) {
+                c->SetEnabled(false);
+                c->SetEnabled(true);
+            }
         for (ui::Form* f : ui::App().Forms()) Walk(f, Restore);
         PagesDlg->PageControl1->SetActivePage(PagesDlg->TabSheet1);
         ResetGlobalData();

@@ -64,13 +64,20 @@ TEST_F(Protocol, AFieldLeftEmptyAsItWasEnteredIsNotChecked) {
     EXPECT_EQ(Messages(), std::vector<std::string>{});
 }
 
-TEST_F(Protocol, APressOnAPageTabBypassesTheIdentificationChecksUntilTheNextInput) {
-    ui::test::Press(D().PageControl1, QPoint(D().PageControl1->TabRect(2).Left + 5, 8));
-    EXPECT_TRUE(SkipIdentificationChecks);
-    ui::test::Release(D().PageControl1, QPoint(D().PageControl1->TabRect(2).Left + 5, 8));
-    EXPECT_EQ(D().PageControl1->ActivePage(), D().TabSheet3);
-    ui::test::Key(Qt::Key_Shift);
-    EXPECT_FALSE(SkipIdentificationChecks);
+TEST_F(Protocol, APressOnAPageTabBypassesOnlyTheIdentificationCheckOfTheFieldItLeaves) {
+    D().UpdateObligatoryInputFlag();
+    ui::test::ClickTab(D().PageControl1, 2);
+    ui::test::TypeInto(D().Edit42, "-1");
+    ui::test::ClickTab(D().PageControl1, 0);
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    EXPECT_EQ(D().PageControl1->ActivePage(), D().TabSheet1);
+    EXPECT_FALSE(SkipIdentificationChecks);  // cleared once the page change is handled
+    // back by a press on the tab: the page's checks work
+    ui::test::ClickTab(D().PageControl1, 2);
+    ui::test::TypeInto(D().Edit42, "-1");
+    ui::test::Tab();
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Normal module must be greater than 0 "});
+    EXPECT_EQ(D().ActiveControl(), D().Edit42);
 }
 
 TEST_F(Protocol, ARefusedFieldRefusesEveryExitAndIsNotEnteredAgain) {

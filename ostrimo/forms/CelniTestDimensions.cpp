@@ -1,0 +1,423 @@
+// The Test dimensions page: the chordal tooth thickness with its height, the span over a
+// number of teeth and the measurement over balls of pinion and wheel.  The user's choice
+// of chord, teeth, ball or contact diameter is checked against the range the core
+// computes; a refusal names the limit and its reason and gives the field the focus back.
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "ostrimo/calc/Global.h"
+#include "ostrimo/calc/Kontrolni_rozmery.h"
+#include "ostrimo/forms/Celni.h"
+#include "ostrimo/forms/CelniDlg.h"
+#include "runtime/NumText.h"
+
+namespace ostrimo {
+
+namespace {
+
+constexpr const char* kInvalidNumber = "Invalid format of the number.";
+constexpr const char* kOutOfRange = "    ---";
+constexpr const char* kNoFit = "Reason - a ball does not fit into spacewidth.";
+
+std::string Num(double v) { return rt::Str(v, 1, 4); }
+std::string Whole(long long v) { return rt::Str(v); }
+
+// "Measured over 2 to 5 teeth (3)"
+std::string SpanRangeText(int least, int most, int proposed) {
+    return "Measured over " + Whole(least) + " to " + Whole(most) + (most == 1 ? " tooth" : " teeth") + " (" +
+           Whole(proposed) + ")";
+}
+
+// The chord and height of one gear (1 pinion, 2 wheel) with their ranges.
+struct Chord {
+    double& sc;
+    double& hc;
+    double scMin, scMax, hcMin, hcMax;
+    bool Inside(double tolerance) const {
+        return !(hc < hcMin - tolerance || hc > hcMax + tolerance || sc < scMin - tolerance || sc > scMax + tolerance);
+    }
+};
+
+Chord ChordOf(int gear) {
+    GlobalData& g = G;
+    if (gear == 1) return {g.sc1, g.hc1, g.ChordMin1, g.ChordMax1, g.ChordHeightMin1, g.ChordHeightMax1};
+    return {g.sc2, g.hc2, g.ChordMin2, g.ChordMax2, g.ChordHeightMin2, g.ChordHeightMax2};
+}
+
+void ComputeChordRange(int gear) { gear == 1 ? ComputeChordRange1() : ComputeChordRange2(); }
+void ComputeConstantChord(int gear) { gear == 1 ? ComputeConstantChord1() : ComputeConstantChord2(); }
+void ComputeReferenceChord(int gear) {
+    gear == 1 ? ComputeReferenceChordalThickness1() : ComputeReferenceChordalThickness2();
+}
+
+}  // namespace
+
+bool TPagesDlg::TestDimensionChecksBypassed() const {
+    return SkipInputChecksHelp || SkipInputChecks || !G.ObligatoryInputComplete;
+}
+
+// ---------------------------------------------------------------- page entry and display
+
+void TPagesDlg::TabSheet2Show() {
+    GlobalData& g = G;
+    if (g.LoadingDataFile) return;
+    // the inputs the Inputs page shows are the pair's, also before any was validated
+    if (!g.ObligatoryInputComplete) UpdateObligatoryInputFlag();
+    g.CheckOutdated = true;
+    if (g.ObligatoryInputComplete) {
+        ComputationScope computation;
+        bool computed = true;
+        if (g.TestDimensionsOutdated) {
+            if (g.RackMate)
+                RecomputeRackPair();
+            else
+                RecomputeGearPair();
+            // a failed check has moved to the Inputs page, or leaves nothing to measure
+            if (!TabSheet2->Showing()) return;
+            CelniDlg->Hide();
+            ShowTipDiameters();
+            computed = !g.ErrorFlag;
+            if (computed) {
+                if (RadioButton6->Checked()) ComputeConstantChord1();
+                if (RadioButton7->Checked()) ComputeReferenceChordalThickness1();
+                if (RadioButton9->Checked()) ComputeConstantChord2();
+                if (RadioButton10->Checked()) ComputeReferenceChordalThickness2();
+                const bool constant[] = {false, RadioButton6->Checked(), RadioButton9->Checked()};
+                for (int gear = 1; gear <= 2; ++gear) {
+                    ComputeChordRange(gear);
+                    if (!ChordOf(gear).Inside(0))
+                        ComputeConstantChord(gear);
+                    else if (!constant[gear])
+                        gear == 1 ? ComputeChordHeightForThickness1() : ComputeChordHeightForThickness2();
+                }
+                ComputeSpanTeethRange();
+                ComputeSpanMeasurements();
+            }
+        }
+        if (computed) {
+            // the ranges for the labels; the numbers of teeth chosen stay with their spans
+            const auto zw1 = g.zw1, zw2 = g.zw2;
+            ComputeSpanTeethRange();
+            g.zw1 = zw1;
+            g.zw2 = zw2;
+            ShowTestDimensions();
+        }
+    }
+    for (ui::Control* c : {Button1, Button3, Button4, Button9}) c->SetEnabled(false);
+    GroupBox12->Hide();
+    SkipIdentificationChecks = false;
+}
+
+void TPagesDlg::ShowTestDimensions() {
+    GlobalData& g = G;
+    ComputeChordRange1();
+    ComputeChordRange2();
+    g.ChordValid1 = ChordOf(1).Inside(1e-5);
+    g.ChordValid2 = ChordOf(2).Inside(1e-5);
+    Edit22->SetText(g.ChordValid1 ? Num(g.sc1) : kOutOfRange);
+    Edit23->SetText(g.ChordValid1 ? Num(g.hc1) : kOutOfRange);
+    Edit24->SetText(g.ChordValid2 ? Num(g.sc2) : kOutOfRange);
+    Edit25->SetText(g.ChordValid2 ? Num(g.hc2) : kOutOfRange);
+
+    Edit26->SetText(rt::Str(static_cast<long long>(g.zw1), 3));
+    Edit27->SetText(Num(g.W1));
+    Edit28->SetText(rt::Str(static_cast<long long>(g.zw2), 3));
+    Edit29->SetText(Num(g.W2));
+    Label91->SetCaption(SpanRangeText(g.SpanTeethMin1, g.SpanTeethMax1, g.SpanTeethProposed1));
+    Label92->SetCaption(SpanRangeText(g.SpanTeethMin2, g.SpanTeethMax2, g.SpanTeethProposed2));
+    const double cosBetab = std::cos(g.betab);
+    const double dM1 = std::sqrt(std::pow(g.W1 * cosBetab, 2) + std::pow(g.db1, 2));
+    const double dM2 = std::sqrt(std::pow(g.W2 * cosBetab, 2) + std::pow(g.db2, 2));
+    Label111->SetCaption("= " + rt::Str(dM1, 1, 3));
+    Label112->SetCaption("= " + rt::Str(g.GearingType == 2 ? -dM2 : dM2, 1, 3));
+    const std::pair<ui::Label*, double> facewidths[] = {{Label105, g.MinFacewidthSpan1}, {Label106, g.MinFacewidthSpan2}};
+    for (const auto& [label, least] : facewidths) {
+        label->SetCaption(rt::Str(least, 1, 3));
+        const ui::Color colour = least > g.b ? ui::clRed : ui::clBlack;
+        const bool pinion = label == Label105;
+        for (ui::Label* l : {label, pinion ? Label101 : Label102, pinion ? Label103 : Label104}) l->SetFontColor(colour);
+    }
+
+    Edit30->SetText(Num(g.dt1));
+    Edit31->SetText(Num(g.M1));
+    Edit34->SetText(Num(g.dM1));
+    Edit32->SetText(Num(g.dt2));
+    Edit33->SetText(Num(g.M2));
+    Edit35->SetText(Num(g.GearingType == 2 ? -std::fabs(g.dM2) : g.dM2));  // internal diameters are negative
+    const bool balls1 = g.z1 != 4, balls2 = std::fabs(g.z2) != 4;
+    for (ui::Edit* e : {Edit30, Edit34}) e->SetEnabled(balls1);
+    for (ui::Edit* e : {Edit32, Edit35}) e->SetEnabled(balls2);
+    TabSheet2->Repaint();
+}
+
+// A value accepted: the page shows the pair's test dimensions again.
+void TPagesDlg::AcceptTestDimensions() {
+    ShowTestDimensions();
+    G.TestDimensionsOutdated = false;
+}
+
+// ---------------------------------------------------------------- the chord choice
+
+void TPagesDlg::ChordChosen(int gear) {
+    GlobalData& g = G;
+    ui::RadioButton* constant = gear == 1 ? RadioButton6 : RadioButton9;
+    ui::RadioButton* reference = gear == 1 ? RadioButton7 : RadioButton10;
+    ui::RadioButton* chosen = gear == 1 ? RadioButton8 : RadioButton11;
+    (gear == 1 ? g.ChordConstant1 : g.ChordConstant2) = constant->Checked();
+    (gear == 1 ? g.ChordOnReference1 : g.ChordOnReference2) = reference->Checked();
+    (gear == 1 ? g.ChordChosen1 : g.ChordChosen2) = chosen->Checked();
+    ui::Edit* fields[] = {gear == 1 ? Edit22 : Edit24, gear == 1 ? Edit23 : Edit25};
+    if (chosen->Checked()) {
+        for (ui::Edit* e : fields) {
+            e->SetReadOnly(false);
+            e->SetText("");
+        }
+        return;
+    }
+    if (constant->Checked())
+        ComputeConstantChord(gear);
+    else
+        ComputeReferenceChord(gear);
+    ShowTestDimensions();
+    for (ui::Edit* e : fields) e->SetReadOnly(true);
+}
+
+void TPagesDlg::RadioButton6Click() { ChordChosen(1); }
+void TPagesDlg::RadioButton9Click() { ChordChosen(2); }
+
+// ---------------------------------------------------------------- chord and height
+
+namespace {
+
+std::string Index(int gear) { return gear == 1 ? "1" : "2"; }
+
+}  // namespace
+
+void TPagesDlg::RefuseChordRange(int gear, bool height, bool belowRange) {
+    const GlobalData& g = G;
+    const Chord c = ChordOf(gear);
+    const std::string n = Index(gear);
+    ui::Edit* field = gear == 1 ? (height ? Edit23 : Edit22) : (height ? Edit25 : Edit24);
+    std::string message;
+    if (height && belowRange) {
+        message = "Height hc" + n + " must be greater than " + Num(c.hcMin);
+    } else if (height) {
+        message = "Height hc" + n + " must be smaller than " + Num(c.hcMax) + "\r\r" +
+                  (g.ChordRangeToBase ? "This height corresponds to the max. tooth thickness, not to the thickness of "
+                                        "the start of involute!"
+                                      : "This height corresponds to the thickness for the start of involute (root "
+                                        "rounding).");
+    } else if (belowRange) {
+        // the smallest chord lies on the tip, or on the chamfer diameter below it
+        const bool onTip = gear == 1 ? g.ChamferDiameter1 >= g.da1 : g.RackMate ? !g.Chamfer2 : g.ChamferDiameter2 >= g.da2;
+        message = "Thickness sc" + n +
+                  (onTip ? " must be greater than the tip one " : " must be greater than the one on the chamfer diameter ") +
+                  Num(c.scMin);
+    } else {
+        message = "Normal chordal tooth thickness sc" + n + " must be smaller than " + Num(c.scMax) + "\r\r" +
+                  (g.ChordRangeToBase ? "This value corresponds to the max. tooth thickness, not to the thickness of "
+                                        "the start of involute!"
+                                      : "This thickness is for the start of involute (root rounding).");
+    }
+    Refuse(message, field);
+}
+
+// The chord or the height typed: the other follows from it.  A chord the page computes
+// (constant, or on the reference cylinder) is computed again instead of read back from
+// its rounded text.
+void TPagesDlg::ValidateChord(int gear, bool height) {
+    if (TestDimensionChecksBypassed()) return;
+    if (gear == 1 && !height && G.LoadingDataFile) return;
+    ComputationScope computation;
+    ui::Edit* field = gear == 1 ? (height ? Edit23 : Edit22) : (height ? Edit25 : Edit24);
+    if ((gear == 1 ? RadioButton6 : RadioButton9)->Checked()) {
+        ComputeConstantChord(gear);
+        return AcceptTestDimensions();
+    }
+    if ((gear == 1 ? RadioButton7 : RadioButton10)->Checked()) {
+        ComputeReferenceChord(gear);
+        return AcceptTestDimensions();
+    }
+    const Chord c = ChordOf(gear);
+    double& value = height ? c.hc : c.sc;
+    if (!ParseInto(field, value, kInvalidNumber)) return;
+    ComputeChordRange(gear);
+    const Chord range = ChordOf(gear);
+    const double margin = height ? 1e-7 : 0;
+    if (value < (height ? range.hcMin : range.scMin) - margin) return RefuseChordRange(gear, height, true);
+    if (value > (height ? range.hcMax : range.scMax) + margin) return RefuseChordRange(gear, height, false);
+    if (height)
+        gear == 1 ? ComputeChordThicknessForHeight1() : ComputeChordThicknessForHeight2();
+    else
+        gear == 1 ? ComputeChordHeightForThickness1() : ComputeChordHeightForThickness2();
+    AcceptTestDimensions();
+}
+
+void TPagesDlg::ValidateChordThickness1() { ValidateChord(1, false); }
+void TPagesDlg::ValidateChordThickness2() { ValidateChord(2, false); }
+void TPagesDlg::ValidateChordHeight1() { ValidateChord(1, true); }
+void TPagesDlg::ValidateChordHeight2() { ValidateChord(2, true); }
+
+// ---------------------------------------------------------------- teeth spanned
+
+void TPagesDlg::ValidateSpanTeeth(int gear) {
+    if (TestDimensionChecksBypassed()) return;
+    GlobalData& g = G;
+    ui::Edit* field = gear == 1 ? Edit26 : Edit28;
+    long long teeth = 0;
+    int code = 0;
+    rt::Val(field->Text(), teeth, code);
+    g.ValCode = code;
+    if (code != 0) return Refuse(kInvalidNumber, field);
+    constexpr long long kLimit = std::numeric_limits<std::int16_t>::max();
+    (gear == 1 ? g.zw1 : g.zw2) = static_cast<std::int16_t>(std::clamp(teeth, -kLimit, kLimit));
+    const long long least = gear == 1 ? g.SpanTeethMin1 : g.SpanTeethMin2;
+    const long long most = gear == 1 ? g.SpanTeethMax1 : g.SpanTeethMax2;
+    if (teeth < least) return Refuse("Choose measured number of teeth from " + Whole(least), field);
+    if (teeth > most)
+        return Refuse((gear == 1 ? "Choose measured number of teeth at the outside  "
+                                 : "Choose measured number of teeth at the outside ") +
+                          Whole(most),
+                      field);
+    ComputeSpanMeasurements();
+    AcceptTestDimensions();
+}
+
+void TPagesDlg::ValidateSpanTeeth1() { ValidateSpanTeeth(1); }
+void TPagesDlg::ValidateSpanTeeth2() { ValidateSpanTeeth(2); }
+
+// ---------------------------------------------------------------- balls
+
+// A refused ball: the dimension over balls it would give is none.
+void TPagesDlg::RefuseBall(ui::Edit* field, int gear, const std::string& message) {
+    (gear == 1 ? G.M1 : G.M2) = 0;
+    (gear == 1 ? Edit31 : Edit33)->SetText("0");
+    Refuse(message, field);
+}
+
+std::string TPagesDlg::BallReasonText(int gear) const {
+    const bool internalWheel = gear == 2 && G.GearingType == 2;
+    switch (G.BallRangeState) {
+        case 1:
+            return internalWheel ? "Reason - a ball sinks above the tip diameter."
+                                 : "Reason - a ball sinks under the tip diameter.";
+        case 2: return "Reason - a ball interferences the fillet.";
+        case 3:
+            if (gear == 1) return "Reason - a ball touches a tooth under beginning of a pinion involute dL1.";
+            return internalWheel ? "Reason - a ball touches a tooth above beginning of a wheel involute dL2."
+                                 : "Reason - a ball touches a tooth under beginning of a wheel involute dL2.";
+        default: return "";
+    }
+}
+
+void TPagesDlg::ValidateBallDiameter(int gear) {
+    if (TestDimensionChecksBypassed()) return;
+    GlobalData& g = G;
+    ui::Edit* field = gear == 1 ? Edit30 : Edit32;
+    double& dt = gear == 1 ? g.dt1 : g.dt2;
+    if (!ParseInto(field, dt, kInvalidNumber)) return;
+    ComputationScope computation;
+    gear == 1 ? ComputeBallDiameterRange1() : ComputeBallDiameterRange2();
+    const std::string n = Index(gear);
+    const double least = gear == 1 ? g.dtMin1 : g.dtMin2, most = gear == 1 ? g.dtMax1 : g.dtMax2;
+    if (least - 1e-5 > dt && g.BallRangeState != 0) {
+        return RefuseBall(field, gear, "Choose the ball diameter greater than its minimum possible diameter dt" + n +
+                                    "min= " + Num(least) + "\r\r" + BallReasonText(gear));
+    }
+    if (dt <= most + 1e-5) {
+        gear == 1 ? ComputeDimensionOverBalls1() : ComputeDimensionOverBalls2();
+        return AcceptTestDimensions();
+    }
+    const bool fourTeeth = std::fabs(gear == 1 ? g.z1 : g.z2) == 4;
+    RefuseBall(field, gear, "Choose the ball diameter smaller than its maximum possible diameter dt" + n + "max= " +
+                         Num(most) + "\r\r" + (fourTeeth ? " " : kNoFit));
+}
+
+void TPagesDlg::ValidateBallDiameter1() { ValidateBallDiameter(1); }
+void TPagesDlg::ValidateBallDiameter2() { ValidateBallDiameter(2); }
+
+// The contact diameter typed instead of the ball: the ball that touches the flank there.
+void TPagesDlg::ValidateBallContactDiameter1() {
+    if (TestDimensionChecksBypassed()) return;
+    GlobalData& g = G;
+    if (!ParseInto(Edit34, g.dM1, kInvalidNumber)) return;
+    ComputationScope computation;
+    ComputeBallDiameterForContact1();
+    ComputeBallDiameterRange1();
+    if (g.dM1 < g.InvoluteStartDiameter1)
+        return RefuseBall(Edit34, 1, "Choose the diameter dM1 greater than the diameter of the involute beginning dL1= " +
+                                 Num(g.InvoluteStartDiameter1));
+    if (g.dM1 > g.BallTipLimit1 + 1e-10)
+        return RefuseBall(Edit34, 1, (g.Chamfer1 ? "Diameter dM1 must be smaller than the chamfer diameter daE1 = "
+                                         : "Choose the diameter dM1 smaller than the limit diameter dM1lim= ") +
+                                 rt::Str(g.BallTipLimit1, 1, 6));
+    if (g.z1 == 4) return AcceptTestDimensions();
+    if (g.M1 < g.da1)
+        return RefuseBall(Edit34, 1, "Measuring is impossible for this contact diameter dM1. The ball sinks under the tip "
+                             "diameter da1= " +
+                                 Num(g.da1));
+    if (ContactBallInRange(1)) AcceptTestDimensions();
+}
+
+// The ball found for a contact diameter, within its range; else refused with the limit.
+bool TPagesDlg::ContactBallInRange(int gear) {
+    const GlobalData& g = G;
+    const std::string n = Index(gear);
+    ui::Edit* field = gear == 1 ? Edit34 : Edit35;
+    const double dt = gear == 1 ? g.dt1 : g.dt2;
+    const double least = gear == 1 ? g.dtMin1 : g.dtMin2, most = gear == 1 ? g.dtMax1 : g.dtMax2;
+    if (least - 1e-5 > dt) {
+        RefuseBall(field, gear,
+                   "It is not suitable ball diameter for this contact diameter dM" + n +
+                       ".\r\rChoose the ball diameter greater than its minimum possible diameter dt" + n +
+                       "min= " + Num(least) + "\r\r" + BallReasonText(gear));
+        return false;
+    }
+    if (dt > most + 1e-5) {
+        RefuseBall(field, gear,
+                   "Choose the ball diameter smaller than its maximum possible diameter dt" + n + "max= " + Num(most) +
+                       "\r\r" + kNoFit);
+        return false;
+    }
+    return true;
+}
+
+// The wheel's contact diameter is typed as a magnitude; an internal wheel's is shown
+// negative like its other diameters.
+void TPagesDlg::ValidateBallContactDiameter2() {
+    if (TestDimensionChecksBypassed()) return;
+    GlobalData& g = G;
+    double typed = 0;
+    if (!ParseInto(Edit35, typed, kInvalidNumber)) return;
+    ComputationScope computation;
+    g.dM2 = std::fabs(typed);
+    ComputeBallDiameterForContact2();
+    ComputeBallDiameterRange2();
+    const bool internal = g.GearingType == 2;
+    const double dM = internal ? -g.dM2 : g.dM2;  // signed as the wheel's diameters
+    const double dL = g.InvoluteStartDiameter2;
+    if (dM < dL)
+        return RefuseBall(Edit35, 2, (internal ? "Choose the diameter dM2 smaller than the diameter of the involute beginning "
+                                         "(use an absolute value) dL2= "
+                                       : "Choose the diameter dM2 greater than the diameter of the involute beginning "
+                                         "dL2= ") +
+                                 Num(dL));
+    if (!internal && g.dM2 > g.BallTipLimit2 + 1e-10)
+        return RefuseBall(Edit35, 2, (g.Chamfer2 ? "Diameter dM2 must be smaller than the chamfer diameter daE2 = "
+                                         : "Choose the diameter dM2 smaller than the limit diameter dM2lim = ") +
+                                 rt::Str(g.BallTipLimit2, 1, 6));
+    if (std::fabs(g.z2) == 4) return AcceptTestDimensions();
+    if (internal && dM > g.da2 + 1e-7)
+        return RefuseBall(Edit35, 2, "Choose the diameter dM2 greater than the tip diameter (the absolute value) da2= " +
+                                 Num(g.da2));
+    // the dimension between the balls of an internal wheel reaching its tip circle
+    if (internal ? g.M2 >= std::fabs(g.da2) : g.M2 <= g.da2)
+        return RefuseBall(Edit35, 2, std::string("Measuring is impossible for this contact diameter dM2. The ball sinks ") +
+                                 (internal ? "above the tip diameter (the absolute value) da2= "
+                                           : "under the tip diameter da2= ") +
+                                 Num(g.da2));
+    if (ContactBallInRange(2)) AcceptTestDimensions();
+}
+
+}  // namespace ostrimo

@@ -1,0 +1,284 @@
+// The Identification page: each group recovers a known parameter of the measured wheel
+// from the test dimensions computed for it; the choice of the unknown; the validators.
+#include <cmath>
+#include <numbers>
+
+#include "OstrimoFixture.h"
+#include "ostrimo/calc/Kontrolni_rozmery.h"
+
+namespace ostrimo::test {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+struct Pair {
+    const char* what;
+    int gearing;
+    double z1, z2, mn, betaDeg, x1, x2;
+};
+
+std::ostream& operator<<(std::ostream& os, const Pair& p) { return os << p.what; }
+
+class Identification : public OstrimoTest {
+protected:
+    // The pair typed on the Inputs page, then the Identification page by its tab.
+    static void EnterPair(const Pair& p) {
+        if (p.gearing == 2) ui::test::Click(D().RadioButton4);
+        Enter(D().Edit1, rt::Str(p.mn, 1, 3));
+        Enter(D().Edit2, rt::Str(p.z1, 1, 0));
+        Enter(D().Edit3, rt::Str(p.z2, 1, 0));
+        Enter(D().Edit4, rt::Str(p.betaDeg, 1, 3));
+        ui::test::Click(D().Button2);  // "Divide AMC": x1, then x2
+        ui::test::Type(rt::Str(p.x1, 1, 3));
+        ui::test::Tab();
+        ui::test::Type(rt::Str(p.x2, 1, 3));
+        ui::test::Tab();
+        ui::test::ClickTab(D().PageControl1, 2);
+    }
+    static void Type(ui::Edit* field, double value) { Enter(field, rt::Str(value, 1, 12)); }
+    static ui::RadioGroup* Choice(int group) {
+        return group == 1 ? D().RadioGroup1 : group == 2 ? D().RadioGroup2 : D().RadioGroup3;
+    }
+    static Array1<double, 3>& Estimates(int unknown) {
+        Array1<double, 3>* arrays[] = {&G.IdentMn, &G.IdentAlfa, &G.IdentBeta, &G.IdentX};
+        return *arrays[unknown];
+    }
+};
+
+// The chord of the wheel on the circle D and its height from the tip corners (ISO 21771),
+// the tip circle taken as the end of the involute.
+void ChordOnCircle(double D, double& sc, double& hc) {
+    const double z = std::fabs(G.z2), da = std::fabs(G.da2);
+    const double at = std::atan(std::tan(G.alfan) / std::cos(G.beta));
+    const double db = z * G.mn * std::cos(at) / std::cos(G.beta);
+    const auto inv = [](double u) { return std::tan(u) - u; };
+    const double sign = G.GearingType == 2 ? -1 : 1;  // the internal tooth widens outwards
+    const double psi = (2 * G.x2 * std::tan(G.alfan) + kPi / 2) / z + sign * inv(at);
+    const double psiD = psi - sign * inv(std::acos(db / D)), psiA = psi - sign * inv(std::acos(db / da));
+    sc = D * std::sin(psiD) * std::cos(std::atan(D * std::sin(G.beta) / (z * G.mn)));
+    hc = sign * (da / 2 * std::cos(psiA) - D / 2 * std::cos(psiD));
+}
+
+class RoundTrip : public Identification, public ::testing::WithParamInterface<Pair> {};
+
+// The test dimensions of the known wheel typed in full: each group finds the module,
+// flank angle, helix angle and AMC again from a start off the known value.
+TEST_P(RoundTrip, EachGroupRecoversTheKnownParameter) {
+    const Pair& p = GetParam();
+    EnterPair(p);
+    ASSERT_EQ(Messages(), std::vector<std::string>{});
+    const double known[] = {G.mn, G.alfan, G.beta, G.x2};
+    // the chord of the constant-chord thickness and its height (an internal wheel's from
+    // its involute tip, not from the corners that the cutter chamfers)
+    double sc = 0, hc = 0;
+    if (p.gearing == 1) {
+        ComputeConstantChord2();
+        ComputeChordHeightForThickness2();
+        sc = G.sc2, hc = G.hc2;
+    } else {
+        ChordOnCircle(std::fabs(G.da2) + 1.2 * G.mn, sc, hc);
+    }
+    const double W = G.IdentMeasuredSpan, dt = G.IdentBallDiameter, M = G.IdentMeasuredOverBalls;
+    Type(D().Edit36, sc);
+    Type(D().Edit37, hc);
+    Type(D().Edit39, W);
+    Type(D().Edit40, dt);
+    Type(D().Edit41, M);
+    ui::test::Click(D().RadioGroup1->Item(3));  // the focus off the fields
+    ui::test::Notices().Clear();
+    const double start[] = {1.02, DegToRad(1), DegToRad(1), 0.1};
+    for (int group = 1; group <= 3; ++group) {
+        for (int unknown : {0, 1, 2, 3}) {
+            SCOPED_TRACE("group " + std::to_string(group) + " unknown " + std::to_string(unknown));
+            if (unknown == 2 && p.betaDeg == 0) continue;
+            for (int k = 0; k < 4; ++k) Estimates(k)[group] = known[k];
+            if (Choice(group)->ItemIndex() == unknown) Choice(group)->SetItemIndex((unknown + 1) % 4);
+            Estimates(unknown)[group] = unknown == 0 ? known[0] * start[0] : known[unknown] + start[unknown];
+            ui::test::Click(Choice(group)->Item(unknown));
+            EXPECT_NEAR(Estimates(unknown)[group], known[unknown], unknown == 1 || unknown == 2 ? 1e-8 : 1e-6);
+            EXPECT_TRUE(D().IdentificationField(38 + 4 * group + unknown)->ReadOnly());
+        }
+    }
+    EXPECT_EQ(ui::test::Notices().notices.size(), 0u);  // no beep, no message
+}
+
+INSTANTIATE_TEST_SUITE_P(Pairs, RoundTrip,
+                         ::testing::Values(Pair{"ExternalSpur", 1, 20, 40, 1, 0, 0.5, 0.5},
+                                           Pair{"ExternalHelical", 1, 19, 47, 2, 15, -0.2, 0.2},
+                                           Pair{"InternalHelical", 2, 20, -61, 1.5, 10, 0.1, 0.1}),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(Identification, ANewtonSolveThatDoesNotConvergeBeepsAndChangesNothing) {
+    EnterPair({"", 1, 19, 47, 2, 15, -0.2, 0.2});
+    // a flag left by an earlier solve does not count
+    G.NewtonNotConverged = true;
+    ui::test::Click(D().RadioGroup1->Item(0));
+    EXPECT_NEAR(G.IdentMn[1], 2, 1e-3);  // from the chord as shown, to 4 decimals
+    EXPECT_EQ(ui::test::Notices().notices.size(), 0u);
+    // a start far from the module: the solve gives up
+    ui::test::Click(D().RadioGroup1->Item(3));
+    G.IdentX[1] = 0.2;
+    G.IdentMn[1] = 2.2;
+    D().Edit42->SetText("2.200");
+    ui::test::Notices().Clear();
+    ui::test::Click(D().RadioGroup1->Item(0));
+    EXPECT_TRUE(G.NewtonNotConverged);
+    EXPECT_EQ(G.IdentMn[1], 2.2);
+    EXPECT_EQ(D().Edit42->Text(), "2.200");
+    ASSERT_FALSE(ui::test::Notices().notices.empty());
+    EXPECT_EQ(ui::test::Notices().notices.back().kind, rt::Notice::Beep);
+}
+
+TEST_F(Identification, TheChoiceOfTheUnknownFollowsTheGearing) {
+    EnterPair({"", 1, 20, 40, 1, 0, 0, 0});
+    // spur gearing: no helix angle to find, its fields read-only
+    ui::test::Click(D().RadioGroup2->Item(2));
+    EXPECT_EQ(D().RadioGroup2->ItemIndex(), 0);
+    EXPECT_TRUE(D().Edit44->ReadOnly() && D().Edit48->ReadOnly() && D().Edit52->ReadOnly());
+    EXPECT_TRUE(D().Edit46->ReadOnly());
+    EXPECT_FALSE(D().Edit49->ReadOnly());
+    // the flank angle from the span: 20 degrees, and a second result beside it
+    ui::test::Click(D().RadioGroup2->Item(1));
+    EXPECT_EQ(D().Edit47->Text(), "20.0000\xC2\xB0");
+    EXPECT_TRUE(D().Label183->Visible() && D().Label184->Visible() && D().Label185->Visible());
+    EXPECT_FALSE(D().Label188->Visible());
+    EXPECT_EQ(D().Label183->Caption(), "2. result       = 20.498\xC2\xB0");
+    ui::test::Click(D().RadioGroup3->Item(1));
+    EXPECT_FALSE(D().Label183->Visible());
+
+    // a rack: group 1 by its closed forms, module and flank angle only
+    ui::test::ClickTab(D().PageControl1, 0);
+    Enter(D().Edit3, "6000");
+    ui::test::ClickTab(D().PageControl1, 2);
+    EXPECT_EQ(D().RadioGroup1->ItemIndex(), 0);
+    EXPECT_EQ(D().Edit45->Text(), "-----");
+    EXPECT_FALSE(D().GroupBox10->Enabled() || D().GroupBox11->Enabled());
+    EXPECT_FALSE(D().Label181->Visible() || D().Label180->Visible());
+    EXPECT_EQ(D().Label174->Caption(), "Rack  ");
+    Enter(D().Edit36, rt::Str(kPi / 2 * 1.25, 1, 12));  // the reference line of a module 1.25 rack
+    EXPECT_EQ(D().Edit42->Text(), "1.250");
+    ui::test::Click(D().RadioGroup1->Item(3));
+    EXPECT_EQ(D().RadioGroup1->ItemIndex(), 0);
+    ui::test::Click(D().RadioGroup1->Item(1));
+    // the chord of a module 1 rack 0.2 below its reference line: alfa from tan a = 0.1 / 0.2
+    Enter(D().Edit42, "1");
+    Enter(D().Edit37, rt::Str(G.ha2 + 0.2, 1, 12));
+    Enter(D().Edit36, rt::Str(kPi / 2 + 0.2, 1, 12));
+    EXPECT_NEAR(G.IdentAlfa[1], std::atan(0.5), 1e-12);
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+
+    // a wheel again: the AMC is group 1's unknown, the diameter shown once
+    ui::test::ClickTab(D().PageControl1, 0);
+    Enter(D().Edit3, "40");
+    ui::test::ClickTab(D().PageControl1, 2);
+    EXPECT_EQ(D().RadioGroup1->ItemIndex(), 3);
+    EXPECT_TRUE(D().Label181->Visible() && D().Label180->Visible());
+    EXPECT_EQ(D().Label180->Caption(), "d   =");
+    EXPECT_EQ(D().Label181->Caption(), "42.000");
+}
+
+TEST_F(Identification, ValidatorsRefuseWithTheirMessages) {
+    EnterPair({"", 1, 19, 47, 2, 15, -0.2, 0.2});
+    struct Case {
+        ui::Edit* field;
+        const char* text;
+        const char* message;
+        ui::Edit* focus;
+    };
+    const Case cases[] = {
+        {D().Edit36, "1,5", "Invalid format of the number", D().Edit36},
+        {D().Edit36, "0", "Parametr must be greater than 0 ", D().Edit36},
+        {D().Edit36, "6.3", "Impossibly big measured thickness", D().Edit36},
+        {D().Edit37, "6.5", "Impossibly big measured height", D().Edit37},
+        {D().Edit39, "98", "Impossibly big span measurement", D().Edit39},
+        {D().Edit38, "0", "Parametr must be greater than 0 ", D().Edit38},
+        {D().Edit38, "24", "Impossibly big number of teeth for measuring", D().Edit38},
+        {D().Edit42, "0", "Normal module must be greater than 0 ", D().Edit42},
+        {D().Edit43, "0.98", "Normal rack flank angle must lay from 1\xC2\xB0 to 55\xC2\xB0", D().Edit43},
+        {D().Edit43, "55.01", "Normal rack flank angle must lay from 1\xC2\xB0 to 55\xC2\xB0", D().Edit43},
+        {D().Edit44, "-1", "Helix angle at reference cylinder \xC3\x9F must lay from 0\xC2\xB0 to 55\xC2\xB0", D().Edit44},
+        {D().Edit49, "-1.6", "Addendum Modification Coefficient must lay from -2 to 3", D().Edit49},
+        {D().Edit49, "3.1", "Addendum Modification Coefficient must lay from -2 to 3", D().Edit49},
+    };
+    D().RadioGroup2->SetItemIndex(0);  // the AMC of group 2 editable
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        ui::test::Notices().Clear();
+        const std::string shown = c.field->Text();
+        ui::test::TypeInto(c.field, c.text);
+        ui::test::Tab();
+        EXPECT_EQ(Messages(), std::vector<std::string>{c.message});
+        EXPECT_EQ(D().ActiveControl(), c.focus);
+        c.field->SetText(shown);
+        ui::test::Tab();
+    }
+    // accepted at their limits: half the teeth spanned, 0.99 degrees, -1.5
+    D().RadioGroup2->SetItemIndex(1);  // the span's module stays as it is
+    ui::test::Notices().Clear();
+    for (const auto& [field, text] : {std::pair{D().Edit38, "23"}, {D().Edit43, "0.99"}, {D().Edit49, "-1.5"}}) {
+        ui::test::TypeInto(field, text);
+        ui::test::Tab();
+    }
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    EXPECT_EQ(D().Edit43->Text(), "0.9900\xC2\xB0");
+    EXPECT_EQ(G.IdentSpanTeeth, 23);
+    // an angle field left unchanged is not read again; in DMS an angle is D.MMSS
+    G.IdentAlfa[1] = 0.3;
+    ui::test::Click(D().Edit43);
+    ui::test::Tab();
+    EXPECT_EQ(G.IdentAlfa[1], 0.3);
+    G.AngleFormatDMS = true;
+    ui::test::TypeInto(D().Edit43, "20.3015");
+    ui::test::Tab();
+    EXPECT_EQ(D().Edit43->Text(), "20\xC2\xB0" "30'15.0\"");
+    EXPECT_NEAR(G.IdentAlfa[1], DegToRad(20 + 30 / 60.0 + 15 / 3600.0), 1e-12);
+    ui::test::TypeInto(D().Edit43, "20.61");
+    ui::test::Tab();
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Select minutes from 0 to 59."});
+    EXPECT_EQ(D().ActiveControl(), D().Edit43);
+    EXPECT_FALSE(G.ErrorFlag);
+}
+
+TEST_F(Identification, TheStartPairIsMeasuredAtOnce) {
+    ui::test::ClickTab(D().PageControl1, 2);
+    EXPECT_EQ(D().Label177->Caption(), "40");
+    EXPECT_EQ(D().Label181->Caption(), "42.000");
+    EXPECT_EQ(D().Edit42->Text(), "1.000");
+    EXPECT_EQ(D().Edit38->Text(), "5");
+    EXPECT_EQ(D().Edit40->Text(), "2.0000");  // whole millimetres above the smallest ball
+}
+
+TEST_F(Identification, AHelixAngleThatNoSpanGivesIsNoEstimate) {
+    EnterPair({"", 1, 19, 47, 2, 15, -0.2, 0.2});
+    ui::test::Click(D().RadioGroup2->Item(2));
+    EXPECT_NEAR(G.IdentBeta[2], DegToRad(15), 1e-8);
+    EXPECT_EQ(D().Edit48->Text(), "15.0000\xC2\xB0");
+    // a span below the spur gear's: the transverse angle below the normal one
+    Enter(D().Edit39, "39");
+    EXPECT_EQ(G.IdentBeta[2], -1.0);
+    EXPECT_EQ(D().Edit48->Text(), "No solution");
+    // the module from the span again takes the pair's helix angle
+    ui::test::Click(D().RadioGroup2->Item(0));
+    EXPECT_EQ(G.IdentBeta[2], G.beta);
+    EXPECT_EQ(D().Edit48->Text(), "15.0000\xC2\xB0");
+    EXPECT_FALSE(D().Edit48->ReadOnly());
+    // entering the page again keeps the unknown's field read-only
+    ui::test::Click(D().RadioGroup2->Item(2));
+    ui::test::ClickTab(D().PageControl1, 0);
+    ui::test::ClickTab(D().PageControl1, 2);
+    EXPECT_TRUE(D().Edit48->ReadOnly());
+}
+
+// The span's flank-angle searches end, and report no root, on a sign change without a zero.
+TEST_F(Identification, RootSearchesEndOnAJump) {
+    const auto jump = [](double a) { return a < 0.7 ? -1.0 : 1.0; };
+    EXPECT_EQ(FindRootUpward(jump, 1e-6), 0);
+    EXPECT_EQ(FindRootDownward(jump, 1.2, 1e-5), 0);
+    const auto line = [](double a) { return a - 0.5; };
+    EXPECT_NEAR(FindRootUpward(line, 1e-6), 0.5, 1e-11);
+    EXPECT_NEAR(FindRootDownward(line, 1.2, 1e-5), 0.5, 1e-11);
+    EXPECT_EQ(FindRootUpward(line, 0.6), 0);  // none above the start
+}
+
+}  // namespace
+}  // namespace ostrimo::test
