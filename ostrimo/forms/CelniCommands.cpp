@@ -146,6 +146,8 @@ void TPagesDlg::Button4Click() {
         for (ui::RadioButton* r : {RadioButton3, RadioButton4, RadioButton5}) r->SetFontStyle(0u);
         (g.GearingType == 2 ? RadioButton4 : g.GearingType == 3 ? RadioButton5 : RadioButton3)->SetFontStyle(ui::fsBold);
         if (g.GearingType != 3) ShowAll({Edit21, Label24, Label25, Label26}, true);
+        // the wheel-or-rack layout follows the pair read, also before any field was left
+        UpdateObligatoryInputFlag();
         ShowInputsInEdits();
         SetCaption("Gear Geometry Checking - " + name);
         CheckBox1->SetChecked(g.RoundedRoot);
@@ -487,8 +489,10 @@ void TPagesDlg::RadioButton3Click() {
     g.RackChordHeightFactor = 1.0;
     g.da0 = 37.5;
     g.a0 = -47.5;
-    InitInputsForGearingType();
+    // complete before the fields are shown, so that a rack mate's layout gives way to the
+    // wheel's
     UpdateObligatoryInputFlag();
+    InitInputsForGearingType();
     if (g.AngleFormatDMS)
         ShowMainAnglesDms();
     else
