@@ -465,6 +465,7 @@ void TPagesDlg::RadioButton3Click() {
         Label2->SetCaption("n");
         Label9->SetCaption("Helix angle at ref. cylinder  \xC3\x9F");
     }
+    Label2->SetLeft(Label1->Left() + Label1->Width());  // the index follows its caption
 
     Button9->SetVisible(internal);
     Button10->SetVisible(!bevel);
@@ -624,6 +625,7 @@ void TPagesDlg::PageControl1DrawTab(int tabIndex, const ui::Rect& rect, bool act
     ui::Canvas& canvas = PageControl1->Canvas();
     canvas.Font.Style = active ? ui::fsBold : ui::fsItalic;
     canvas.Font.Color = G.GearingType == 2 ? ui::clBlue : G.GearingType == 3 ? ui::clPurple : ui::clRed;
+    canvas.Brush.Style = ui::BrushStyle::Clear;  // on the tab's own face
     canvas.TextOut(rect.Left + 6, rect.Top + 3, page->Caption());
 }
 
