@@ -109,12 +109,17 @@ void TPagesDlg::TabSheet2Show() {
     SkipIdentificationChecks = false;
 }
 
-void TPagesDlg::ShowTestDimensions() {
-    GlobalData& g = G;
+void TPagesDlg::UpdateChordValidity() {
+    ComputationScope computation;
     ComputeChordRange1();
     ComputeChordRange2();
-    g.ChordValid1 = ChordOf(1).Inside(1e-5);
-    g.ChordValid2 = ChordOf(2).Inside(1e-5);
+    G.ChordValid1 = ChordOf(1).Inside(1e-5);
+    G.ChordValid2 = ChordOf(2).Inside(1e-5);
+}
+
+void TPagesDlg::ShowTestDimensions() {
+    GlobalData& g = G;
+    UpdateChordValidity();
     Edit22->SetText(g.ChordValid1 ? Num(g.sc1) : kOutOfRange);
     Edit23->SetText(g.ChordValid1 ? Num(g.hc1) : kOutOfRange);
     Edit24->SetText(g.ChordValid2 ? Num(g.sc2) : kOutOfRange);
