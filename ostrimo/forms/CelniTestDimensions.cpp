@@ -244,6 +244,8 @@ void TPagesDlg::ValidateChord(int gear, bool height) {
         ComputeReferenceChord(gear);
         return AcceptTestDimensions();
     }
+    // the field the choice emptied, left for its partner before anything was typed
+    if (field->Text().find_first_not_of(' ') == std::string::npos) return;
     const Chord c = ChordOf(gear);
     double& value = height ? c.hc : c.sc;
     if (!ParseInto(field, value, kInvalidNumber)) return;
