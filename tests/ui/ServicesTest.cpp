@@ -189,9 +189,21 @@ TEST(ProductionPrinter, WritesAPdf) {
     // A text file assigned to the printer prints on it too (quick print).
     const QString text = dir.filePath("quick.pdf");
     printer.setOutputFileName(text);
-    p.PrintText("Gear Geometry Checking", std::vector<std::string>(150, "\t\t\tNumber of teeth\t\tz\t\t20"));
+    std::vector<std::string> lines(150, "\t\t\tNumber of teeth\t\tz\t\t20");
+    lines[3] = "\t\t\tProfile addendum factor\t\thaP*\t\t  1.0000\t\t\t  1.0000 (wheel)";  // 113 columns
+    p.PrintText("Gear Geometry Checking", lines);
     printer.setOutputFileName(QString());
+    printer.setOutputFormat(QPrinter::NativeFormat);
     EXPECT_GT(QFile(text).size(), 1000);
+    // the longest line, wider than the page at 10 points, is printed whole
+    if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is not installed";
+    std::string shown;
+    if (FILE* out = popen(("pdftotext " + text.toStdString() + " -").c_str(), "r")) {
+        char buf[1024];
+        for (std::size_t n; (n = fread(buf, 1, sizeof buf, out)) > 0;) shown.append(buf, n);
+        pclose(out);
+    }
+    EXPECT_NE(shown.find("(wheel)"), std::string::npos);
 }
 
 // On a PDF page a control is drawn as text, not as a picture, and only the part asked
