@@ -457,6 +457,7 @@ private:
     void ShowAmcResults();
     void AcceptAmc(int code);
     bool CoreRefusedTheSum();
+    void KeepPinionAmcWithoutBacklash();
     bool ComputingInputSelectable();
     void ValidateProfileFactor(int code, double& value, double other, const std::string& message,
                                bool wheelRootFollows);

@@ -221,6 +221,7 @@ void TPagesDlg::Button6Click() {
         BalanceSpecificSlidings();
     g.BalancingSlidings = false;
     g.x2 = g.xsumSearch - g.x1;
+    KeepPinionAmcWithoutBacklash();
     g.AmcUndivided = false;
     if (g.RackMate)
         RecomputeRackPair();

@@ -62,6 +62,12 @@ TEST_F(Backlash, AnExtraAmcMakesTheBacklashAtTheSameCentreDistance) {
     EXPECT_TRUE(G.AmcUndivided);
     EXPECT_EQ(G.LastComputingInput, 6);
     EXPECT_EQ(D().ActiveControl(), D().Button2);
+    // divided afterwards: the wheel takes the extra AMC, the pinion's is the same without
+    ui::test::Click(D().Button2);
+    Type(D().Edit7, "0.1");
+    EXPECT_EQ(D().Edit8->Text(), "-0.300000");
+    EXPECT_EQ(TableValueText(2, 14), " 0.10000");
+    EXPECT_EQ(TableValueText(4, 14), "-0.10000");
 }
 
 TEST_F(Backlash, ShiftingTheWheelsGivesTheBacklashOfTheCentreDistance) {
