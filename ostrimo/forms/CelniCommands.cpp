@@ -528,9 +528,21 @@ void TPagesDlg::TabSheet3Enter() {
     SkipIdentificationChecks = false;
 }
 
-// No backlash, made by thinning both wheels alike.
+// No backlash, made by thinning both wheels alike.  A backlash made otherwise is given
+// back first: the extra AMC by the wheel (a rack mate's by the pinion), the shift of the
+// centre distance by the pair as it was.
 void TPagesDlg::ResetBacklashForIdentification() {
     GlobalData& g = G;
+    if (g.BacklashByExtraAmc) {
+        if (g.RackMate)
+            g.x1 = g.xsum;
+        else
+            g.x2 = g.xsum - g.x1;
+        Edit6->SetText(rt::Str(g.xsum, 8, 6));
+        Edit7->SetText(rt::Str(g.x1, 8, 6));
+        Edit8->SetText(rt::Str(g.x2, 8, 6));
+    }
+    if (g.BacklashByShifting) ShowCentreDistanceAndAngle();
     g.jn = 0;
     g.xsumBacklash = 0;
     g.BacklashByThinning = true;
