@@ -194,20 +194,10 @@ public:
     void PrintText(const std::string& title, const std::vector<std::string>& lines) override {
         QPrinter& pr = ProductionPrinter();
         pr.setDocName(qs(title));
-        QPainter p;
-        if (!p.begin(&pr)) throw rt::FileError("The printer is not available.");
-        QFont font("Liberation Mono");
-        font.setPixelSize(std::max(8, pr.logicalDpiY() * 10 / 72));
-        p.setFont(font);
-        const QFontMetrics fm(font, &pr);
-        const int lineHeight = fm.lineSpacing(), charWidth = fm.horizontalAdvance('0');
-        int y = fm.ascent();
+        // Tabs stop every eight columns.
+        std::vector<QString> expanded;
+        qsizetype columns = 1;
         for (const std::string& raw : lines) {
-            if (y > pr.height()) {
-                if (!pr.newPage()) throw rt::FileError("The printer is not available.");
-                y = fm.ascent();
-            }
-            // Tabs stop every eight columns.
             QString line;
             for (QChar ch : qs(raw)) {
                 if (ch == '\t')
@@ -215,10 +205,33 @@ public:
                 else
                     line += ch;
             }
+            columns = std::max(columns, line.size());
+            expanded.push_back(line);
+        }
+        QPainter p;
+        if (!p.begin(&pr)) throw rt::FileError("The printer is not available.");
+        // 10 points, smaller where the longest line would run off the page
+        QFont font("Liberation Mono");
+        int pixels = std::max(8, pr.logicalDpiY() * 10 / 72);
+        font.setPixelSize(pixels);
+        const auto lineWidth = [&] { return QFontMetrics(font, &pr).horizontalAdvance('0') * columns; };
+        if (lineWidth() > pr.width()) {
+            pixels = std::max(4, int(pixels * double(pr.width()) / double(lineWidth())));
+            font.setPixelSize(pixels);
+            while (lineWidth() > pr.width() && pixels > 4) font.setPixelSize(--pixels);
+        }
+        p.setFont(font);
+        const QFontMetrics fm(font, &pr);
+        const int lineHeight = fm.lineSpacing();
+        int y = fm.ascent();
+        for (const QString& line : expanded) {
+            if (y > pr.height()) {
+                if (!pr.newPage()) throw rt::FileError("The printer is not available.");
+                y = fm.ascent();
+            }
             p.drawText(0, y, line);
             y += lineHeight;
         }
-        (void)charWidth;
         p.end();
     }
 

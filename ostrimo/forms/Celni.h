@@ -385,6 +385,8 @@ public:
     // ---- Test dimensions page (CelniTestDimensions.cpp)
     void TabSheet2Show();
     void ShowTestDimensions();
+    // The chord ranges of both gears and whether each chord lies within its range.
+    void UpdateChordValidity();
     void RadioButton6Click();  // the pinion's chord choice (RadioButton6..8)
     void RadioButton9Click();  // the wheel's chord choice (RadioButton9..11)
     void ValidateChordThickness1();
@@ -455,6 +457,7 @@ private:
     void ShowAmcResults();
     void AcceptAmc(int code);
     bool CoreRefusedTheSum();
+    void KeepPinionAmcWithoutBacklash();
     bool ComputingInputSelectable();
     void ValidateProfileFactor(int code, double& value, double other, const std::string& message,
                                bool wheelRootFollows);

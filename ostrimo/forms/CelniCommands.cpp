@@ -146,6 +146,8 @@ void TPagesDlg::Button4Click() {
         for (ui::RadioButton* r : {RadioButton3, RadioButton4, RadioButton5}) r->SetFontStyle(0u);
         (g.GearingType == 2 ? RadioButton4 : g.GearingType == 3 ? RadioButton5 : RadioButton3)->SetFontStyle(ui::fsBold);
         if (g.GearingType != 3) ShowAll({Edit21, Label24, Label25, Label26}, true);
+        // the wheel-or-rack layout follows the pair read, also before any field was left
+        UpdateObligatoryInputFlag();
         ShowInputsInEdits();
         SetCaption("Gear Geometry Checking - " + name);
         CheckBox1->SetChecked(g.RoundedRoot);
@@ -219,6 +221,7 @@ void TPagesDlg::Button6Click() {
         BalanceSpecificSlidings();
     g.BalancingSlidings = false;
     g.x2 = g.xsumSearch - g.x1;
+    KeepPinionAmcWithoutBacklash();
     g.AmcUndivided = false;
     if (g.RackMate)
         RecomputeRackPair();
@@ -463,6 +466,7 @@ void TPagesDlg::RadioButton3Click() {
         Label2->SetCaption("n");
         Label9->SetCaption("Helix angle at ref. cylinder  \xC3\x9F");
     }
+    Label2->SetLeft(Label1->Left() + Label1->Width());  // the index follows its caption
 
     Button9->SetVisible(internal);
     Button10->SetVisible(!bevel);
@@ -487,8 +491,10 @@ void TPagesDlg::RadioButton3Click() {
     g.RackChordHeightFactor = 1.0;
     g.da0 = 37.5;
     g.a0 = -47.5;
-    InitInputsForGearingType();
+    // complete before the fields are shown, so that a rack mate's layout gives way to the
+    // wheel's
     UpdateObligatoryInputFlag();
+    InitInputsForGearingType();
     if (g.AngleFormatDMS)
         ShowMainAnglesDms();
     else
@@ -522,9 +528,21 @@ void TPagesDlg::TabSheet3Enter() {
     SkipIdentificationChecks = false;
 }
 
-// No backlash, made by thinning both wheels alike.
+// No backlash, made by thinning both wheels alike.  A backlash made otherwise is given
+// back first: the extra AMC by the wheel (a rack mate's by the pinion), the shift of the
+// centre distance by the pair as it was.
 void TPagesDlg::ResetBacklashForIdentification() {
     GlobalData& g = G;
+    if (g.BacklashByExtraAmc) {
+        if (g.RackMate)
+            g.x1 = g.xsum;
+        else
+            g.x2 = g.xsum - g.x1;
+        Edit6->SetText(rt::Str(g.xsum, 8, 6));
+        Edit7->SetText(rt::Str(g.x1, 8, 6));
+        Edit8->SetText(rt::Str(g.x2, 8, 6));
+    }
+    if (g.BacklashByShifting) ShowCentreDistanceAndAngle();
     g.jn = 0;
     g.xsumBacklash = 0;
     g.BacklashByThinning = true;
@@ -620,6 +638,7 @@ void TPagesDlg::PageControl1DrawTab(int tabIndex, const ui::Rect& rect, bool act
     ui::Canvas& canvas = PageControl1->Canvas();
     canvas.Font.Style = active ? ui::fsBold : ui::fsItalic;
     canvas.Font.Color = G.GearingType == 2 ? ui::clBlue : G.GearingType == 3 ? ui::clPurple : ui::clRed;
+    canvas.Brush.Style = ui::BrushStyle::Clear;  // on the tab's own face
     canvas.TextOut(rect.Left + 6, rect.Top + 3, page->Caption());
 }
 

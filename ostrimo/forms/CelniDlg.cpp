@@ -376,13 +376,15 @@ void TCelniDlg::LayOutVerdicts() {
     VerdictListHeight = VerdictY == 0 ? 15 : VerdictY;
     VerdictY = 7;
 
-    SetBounds(Left(), Top(), VerdictMaxWidth + 38, VerdictListHeight + 95);
+    // As wide as the list, and never narrower than the row of buttons below it.
+    const int gap = 8, buttons = OkBtn->Width() + Button1->Width() + Button2->Width() + 2 * gap;
+    SetBounds(Left(), Top(), std::max(VerdictMaxWidth + 38, buttons + 2 * gap + (Width() - ClientWidth())),
+              VerdictListHeight + 95);
     const int w = ClientWidth(), h = ClientHeight();
     Panel1->SetBounds(0, 0, w, h - kButtonStripHeight);
     PaintBox1->SetBounds(5, 8, VerdictMaxWidth + 19, VerdictListHeight + 13);
     Panel2->SetBounds(0, h - kButtonStripHeight, w, kButtonStripHeight);
     // The buttons centred in their strip.
-    const int gap = 8, buttons = OkBtn->Width() + Button1->Width() + Button2->Width() + 2 * gap;
     int x = std::max(gap, (w - buttons) / 2);
     for (ui::Button* b : {OkBtn, Button1, Button2}) {
         b->SetLeft(x);

@@ -109,12 +109,17 @@ void TPagesDlg::TabSheet2Show() {
     SkipIdentificationChecks = false;
 }
 
-void TPagesDlg::ShowTestDimensions() {
-    GlobalData& g = G;
+void TPagesDlg::UpdateChordValidity() {
+    ComputationScope computation;
     ComputeChordRange1();
     ComputeChordRange2();
-    g.ChordValid1 = ChordOf(1).Inside(1e-5);
-    g.ChordValid2 = ChordOf(2).Inside(1e-5);
+    G.ChordValid1 = ChordOf(1).Inside(1e-5);
+    G.ChordValid2 = ChordOf(2).Inside(1e-5);
+}
+
+void TPagesDlg::ShowTestDimensions() {
+    GlobalData& g = G;
+    UpdateChordValidity();
     Edit22->SetText(g.ChordValid1 ? Num(g.sc1) : kOutOfRange);
     Edit23->SetText(g.ChordValid1 ? Num(g.hc1) : kOutOfRange);
     Edit24->SetText(g.ChordValid2 ? Num(g.sc2) : kOutOfRange);
@@ -239,6 +244,8 @@ void TPagesDlg::ValidateChord(int gear, bool height) {
         ComputeReferenceChord(gear);
         return AcceptTestDimensions();
     }
+    // the field the choice emptied, left for its partner before anything was typed
+    if (field->Text().find_first_not_of(' ') == std::string::npos) return;
     const Chord c = ChordOf(gear);
     double& value = height ? c.hc : c.sc;
     if (!ParseInto(field, value, kInvalidNumber)) return;

@@ -438,6 +438,7 @@ void TPagesDlg::AcceptAmc(int code) {
         follower = sum - (pinion ? G.x1 : G.x2);
         (pinion ? Edit8 : Edit7)->SetText(rt::Str(follower, 8, 6));
     }
+    KeepPinionAmcWithoutBacklash();
     if (!TextUnchanged(field)) {
         ResetWindowCaptions();
         G.OldText = field->Text();
@@ -451,6 +452,12 @@ void TPagesDlg::AcceptAmc(int code) {
     if (CoreRefusedTheSum()) return;
     ShowAmcResults();
     G.FocusField = static_cast<std::int16_t>(code);
+}
+
+// An extra AMC is taken by the wheel: a gear pair divided with it has the same pinion
+// coefficient without backlash (as an opened file has it).
+void TPagesDlg::KeepPinionAmcWithoutBacklash() {
+    if (G.BacklashByExtraAmc && !G.RackMate) G.x1BeforeBacklash = G.x1;
 }
 
 // The core refused the sum with its own box: "Clear" is offered.

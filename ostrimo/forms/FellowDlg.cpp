@@ -48,6 +48,7 @@ void NewIndex(ui::Container* parent, const char* name, const ui::Label* after, c
 
 TFellowDlg::TFellowDlg() : Form("FellowDlg") {
     BorderStyle = ui::BorderStyle::Dialog;
+    Position = ui::Position::BesideOwner;
     SetClientSize(360, 328);
     SetCaption("Fellow Cutter");
     KeyPreview = true;

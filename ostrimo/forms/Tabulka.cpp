@@ -76,10 +76,13 @@ void TTabulkaDlg::FormShow() {
     PrintRendering = false;
     SetActiveControl(StringGrid1);
     for (int c = 0; c < 5; ++c) StringGrid1->SetColWidth(c, kColumnWidths[c]);
-    if (G.GearingType == 1 || G.GearingType == 2)
+    if (G.GearingType == 1 || G.GearingType == 2) {
+        // the chords of the last check, also when the Test dimensions page was not shown
+        PagesDlg->UpdateChordValidity();
         data1();
-    else if (G.GearingType == 3)
+    } else if (G.GearingType == 3) {
         data3();
+    }
 }
 
 // The data file's name from the caption "Dimensions Table - <full name>".

@@ -65,7 +65,7 @@ void CheckAndRun(ui::RadioButton* radio, void (TVuleF::*handler)()) {
 TVuleF::TVuleF() : Form("VuleF") {
     BorderStyle = ui::BorderStyle::Dialog;
     BorderIcons = 0;
-    Position = ui::Position::ScreenCenter;
+    Position = ui::Position::BesideOwner;
     SetClientSize(470, 392);
     SetCaption("Methods of backlash creating");
     KeyPreview = true;

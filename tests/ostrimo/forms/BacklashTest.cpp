@@ -62,6 +62,45 @@ TEST_F(Backlash, AnExtraAmcMakesTheBacklashAtTheSameCentreDistance) {
     EXPECT_TRUE(G.AmcUndivided);
     EXPECT_EQ(G.LastComputingInput, 6);
     EXPECT_EQ(D().ActiveControl(), D().Button2);
+    // divided afterwards: the wheel takes the extra AMC, the pinion's is the same without
+    ui::test::Click(D().Button2);
+    Type(D().Edit7, "0.1");
+    EXPECT_EQ(D().Edit8->Text(), "-0.300000");
+    EXPECT_EQ(TableValueText(2, 14), " 0.10000");
+    EXPECT_EQ(TableValueText(4, 14), "-0.10000");
+}
+
+// The Identification page measures the pair without backlash: leaving it gives back an
+// extra AMC (the pinion keeps its coefficient) and a shifted centre distance.
+TEST_F(Backlash, TheIdentificationPageGivesTheBacklashBack) {
+    OpenWith("0.1", [] {
+        ui::test::Click(VuleF->RadioButton2);
+        Type(VuleF->Edit2, "-0.2");
+        ui::test::Click(VuleF->Button3);
+    });
+    ui::test::Click(D().Button2);
+    Type(D().Edit7, "0.1");
+    ASSERT_NEAR(G.x2, -0.3, 1e-15);
+    ui::test::ClickTab(D().PageControl1, 2);
+    ui::test::ClickTab(D().PageControl1, 0);
+    EXPECT_EQ(G.jn, 0);
+    EXPECT_NEAR(G.x1, 0.1, 1e-15) << G.x1 - 0.1;
+    EXPECT_NEAR(G.x2, -0.1, 1e-15);
+    EXPECT_EQ(D().Edit6->Text(), "0.000000");
+    EXPECT_EQ(D().Edit8->Text(), "-0.100000");
+
+    const double aw = G.aw;
+    OpenWith("0.1", [] {
+        ui::test::Click(VuleF->RadioButton3);
+        Type(VuleF->Edit3, "0.1");
+        ui::test::Click(VuleF->Button3);
+    });
+    ASSERT_GT(G.awBacklash, aw);
+    ui::test::ClickTab(D().PageControl1, 2);
+    ui::test::ClickTab(D().PageControl1, 0);
+    EXPECT_EQ(G.aw, aw);
+    EXPECT_EQ(D().Edit9->Text(), rt::Str(aw, 8, 6));
+    EXPECT_EQ(D().Edit10->Text(), rt::Str(RadToDeg(G.alfawt), 8, 6));
 }
 
 TEST_F(Backlash, ShiftingTheWheelsGivesTheBacklashOfTheCentreDistance) {

@@ -73,6 +73,7 @@ TEST_F(TableWindow, RowsOfCheckedPairs) {
           {28, {"Tooth thickness on root diameter", "[mm]", "---", "", "---"}},  // root below base
           {43, {"Factor b/d", "[-]", " 0.500", "", " 0.250"}},
           {57, {"Min. facewidth for measuring", "[mm]", "---", "", "---"}},  // spur
+          {58, {"Constant chord", "[mm]", " 1.38705", "", " 1.38705"}},  // pi/2 cos^2 20
           {76, {"", "", "", "", ""}}}},
         {2, InternalPair, 85, {"     PINION", "      WHEEL", "      External", "        Internal"},
          {{3, {"Number of teeth", "[-]", "30", "", "-36"}},

@@ -62,6 +62,11 @@ TEST_F(TestDimensions, ChosenChordAndHeightWithinTheirRanges) {
                                                           "the thickness of the start of involute!"
                                                         : "This height corresponds to the thickness for the start of "
                                                           "involute (root rounding).";
+    // the emptied chord left for the height asks for nothing
+    ui::test::Click(D().Edit22);
+    ui::test::Tab();
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    EXPECT_EQ(D().ActiveControl(), D().Edit23);
     EXPECT_EQ(Typed(D().Edit22, "x"), One("Invalid format of the number."));
     EXPECT_EQ(Typed(D().Edit22, Num(scMax + 0.001)),
               One("Normal chordal tooth thickness sc1 must be smaller than " + Num(scMax) + "\r\r" + toBase));
