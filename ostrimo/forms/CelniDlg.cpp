@@ -15,14 +15,6 @@ TCelniDlg* CelniDlg = nullptr;
 const char* const kResultsCaption = "Results of Gear Geometry Checking";
 const char* const kNoVerdictLine = "                 GEARING IS PERFECT                  ";
 
-// Letters over a verdict line are placed after the text they belong to: a subscript
-// right after its letter ("d" of "diameter d"), epsilon gamma one blank after the
-// words before it.  The line's blanks leave room for them.
-struct GlyphAt {
-    std::string After;  // the text before the glyph (its first occurrence in the line)
-    VerdictGlyph Glyph;  // X relative to the end of that text
-};
-
 namespace {
 
 constexpr int kMaxLineLength = 102;

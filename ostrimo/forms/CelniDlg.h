@@ -37,8 +37,13 @@ struct VerdictSlot {
     std::vector<VerdictGlyph> Glyphs;
 };
 
-// A glyph placed after a given text of its line (defined with the lists).
-struct GlyphAt;
+// A glyph placed after the text it belongs to: a subscript right after its letter ("d" of
+// "diameter d"), epsilon gamma one blank after the words before it.  The line's blanks leave
+// room for them.
+struct GlyphAt {
+    std::string After;  // the text before the glyph (its first occurrence in the line)
+    VerdictGlyph Glyph;  // X relative to the end of that text
+};
 
 inline constexpr int kVerdictSlots = 33;
 // Slot 0: the line shown when no verdict holds.
