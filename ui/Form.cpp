@@ -214,8 +214,7 @@ void Form::placeBesideOwner() {
     QScreen* s = owner_->screen() ? owner_->screen() : QGuiApplication::primaryScreen();
     if (!s) return;
     const QRect a = s->availableGeometry();
-    const Rect r = PlaceBeside(Rect{owner_->Left(), owner_->Top(), owner_->Left() + owner_->Width(), owner_->Top() + owner_->Height()},
-                               Width(), Height(), Rect{a.left(), a.top(), a.right() + 1, a.bottom() + 1});
+    const Rect r = PlaceBeside(owner_->BoundsRect(), Width(), Height(), Rect{a.left(), a.top(), a.right() + 1, a.bottom() + 1});
     move(r.Left, r.Top);
 }
 

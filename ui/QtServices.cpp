@@ -144,12 +144,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override {
-        if (e->key() == Qt::Key_Escape) {
-            hide();
-            giveBack(App().ActiveForm());
-        } else {
+        if (e->key() == Qt::Key_Escape)
+            close();
+        else
             QWidget::keyPressEvent(e);
-        }
     }
     void closeEvent(QCloseEvent* e) override {
         QWidget::closeEvent(e);
