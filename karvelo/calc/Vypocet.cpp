@@ -567,6 +567,42 @@ void RunCalculation() {
     win::SetValidityButtonVisible(g.ValidityCount != 0);
 }
 
+void ApproximateMethodicsAsOneLoad() {
+    GlobalData& g = G;
+    if (g.CalcMethodics == 1) {
+        g.LoadInputMethod = 1;
+        g.HypothesisHaibach = true;
+        g.CalcMethodics = 4;
+    }
+    if (g.CalcMethodics == 2) {
+        g.LoadInputMethod = 1;
+        g.HypothesisHaibach = false;
+        g.CalcMethodics = 3;
+    }
+}
+
+void PrepareSpectrumLevels() {
+    GlobalData& g = G;
+    ComputePermissibleContactStress();
+    if (!g.KFbetaDirect) ComputeKFbetaLevels();
+    for (int i = 1; i <= g.LevelCount && i <= kMaxLevels; ++i) {
+        g.SpectrumCol1[i] = g.KHbetaLevel[i] * g.KHalfaLevel[i] * g.KvLevel[i];
+        g.SpectrumCol3[i] = g.KFbetaLevel[i] * g.KFalfaLevel[i] * g.KvLevel[i];
+    }
+}
+
+bool CalculateCase() {
+    GlobalData& g = G;
+    ApproximateMethodicsAsOneLoad();
+    if (g.LoadInputMethod == 2) {
+        PrepareSpectrumLevels();
+        EvaluateSpectrum();
+        if (!g.ResumeCalculation) return false;
+    }
+    RunCalculation();
+    return g.ResumeCalculation;
+}
+
 void EvaluateSpectrum() {
     GlobalData& g = G;
     g.ResumeCalculation = true;

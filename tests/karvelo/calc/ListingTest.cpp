@@ -161,7 +161,7 @@ TEST_F(ListingTest, CalculatedCasesReadBackToTheSameDataFile) {
             G.SF1life = G.SF2life = 1.4;
             G.SH1life = G.SH2life = 1.0;
         }
-        ASSERT_TRUE(test::CalculateAsTheMainWindow());
+        ASSERT_TRUE(CalculateCase());
         EXPECT_EQ(G.LifeValid, spectrum);
         ExpectDataFileRoundTrip();
     }
