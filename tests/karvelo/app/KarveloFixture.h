@@ -44,6 +44,12 @@ protected:
             if (f->Visible()) f->Hide();
     }
 
+    // Types `text` into the field and presses Enter, which checks it where it is typed; no other
+    // field is passed through (leaving a field stores the number it shows).
+    static void Put(ui::Edit* field, const std::string& text) {
+        ui::test::TypeInto(field, text);
+        ui::test::Enter();
+    }
     static ui::Label* Result(const std::string& name) { return Form1->ResultLabel(name); }
     static std::vector<std::string> Messages() { return ui::test::Notices().Texts(); }
     // Every control of both result panels has the visibility.

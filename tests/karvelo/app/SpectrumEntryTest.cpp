@@ -36,10 +36,6 @@ protected:
         fs::remove_all(dir);
         KarveloTest::TearDown();
     }
-    static void Put(ui::Edit* e, const std::string& text) {
-        ui::test::TypeInto(e, text);
-        ui::test::Enter();
-    }
     struct Results {
         double values[16];
     };
