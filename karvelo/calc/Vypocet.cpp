@@ -151,7 +151,7 @@ bool PitchLineVelocitiesFinite() {
     const GlobalData& g = G;
     auto velocity = [&](double n) { return std::numbers::pi * g.d1 * n / 60000; };
     if (!StopUnlessFinite(velocity(g.n1), "The pitch line velocity v")) return false;
-    if (g.LoadInputMethod == 2 && g.LevelCount >= 1 && g.LevelCount <= kMaxLevels)
+    if (g.LoadInputMethod == 2 && LevelCountInRange())
         for (int i = 1; i <= g.LevelCount; ++i)
             if (!StopUnlessFinite(velocity(g.n1Level[i]), "The pitch line velocity v")) return false;
     return true;
@@ -198,7 +198,7 @@ std::vector<NamedResult> ShownResults() {
     const GlobalData& g = G;
     ResultList list;
     const int last = g.LevelCount;
-    const bool levels = last >= 1 && last <= kMaxLevels;
+    const bool levels = LevelCountInRange();
     const bool spectrumByDamage = g.LoadInputMethod == 2 && g.CalcMethodics > 2;
 
     // The factors of the main window's panels come first, so that a stop names the origin

@@ -489,8 +489,10 @@ bool StopUnlessPositive(double value, const std::string& what) {
     return false;
 }
 
+bool LevelCountInRange() { return G.LevelCount >= 1 && G.LevelCount <= kMaxLevels; }
+
 bool CheckLevelCount() {
-    if (G.LevelCount >= 1 && G.LevelCount <= kMaxLevels) return true;
+    if (LevelCountInRange()) return true;
     StopCalculation("The number of load levels must be from 1 to 20.");
     return false;
 }
