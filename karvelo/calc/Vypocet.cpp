@@ -149,11 +149,10 @@ bool ServiceLifeResultsFinite() {
 // The speeds of the case (the levels' of a spectrum) give a pitch line velocity.
 bool PitchLineVelocitiesFinite() {
     const GlobalData& g = G;
-    auto velocity = [&](double n) { return std::numbers::pi * g.d1 * n / 60000; };
-    if (!StopUnlessFinite(velocity(g.n1), "The pitch line velocity v")) return false;
+    if (!StopUnlessFinite(PitchLineVelocity(g.n1), "The pitch line velocity v")) return false;
     if (g.LoadInputMethod == 2 && LevelCountInRange())
         for (int i = 1; i <= g.LevelCount; ++i)
-            if (!StopUnlessFinite(velocity(g.n1Level[i]), "The pitch line velocity v")) return false;
+            if (!StopUnlessFinite(PitchLineVelocity(g.n1Level[i]), "The pitch line velocity v")) return false;
     return true;
 }
 
