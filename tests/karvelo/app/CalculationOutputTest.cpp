@@ -1,7 +1,6 @@
 // What a calculated case gives the user through the main window: the listings that "Calculation"
 // then "Save data" write (golden files), and result panels that show only values the
 // calculation's final check has found to be numbers.
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -15,22 +14,10 @@
 namespace karvelo::test {
 namespace {
 
-namespace fs = std::filesystem;
 using ui::test::Click;
 
 class CalculationOutput : public KarveloTest {
 protected:
-    void SetUp() override {
-        KarveloTest::SetUp();
-        dir = fs::temp_directory_path() / ("karvelo_output_" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        fs::remove_all(dir);
-        KarveloTest::TearDown();
-    }
-
     // "Calculation", then "Save data" under the name gear.
     void CalculateAndSave() {
         Click(Form1->Button8);
@@ -51,7 +38,7 @@ protected:
         }
         return lines;
     }
-    fs::path dir;
+    ScratchDir dir;
 };
 
 TEST_F(CalculationOutput, OneLoadCaseListings) {
