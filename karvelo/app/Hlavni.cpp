@@ -8,9 +8,7 @@
 #include "karvelo/app/Prubehy_jedn.h"
 #include "karvelo/calc/Geometrie.h"
 #include "karvelo/calc/Global.h"
-#include "karvelo/calc/Pripustna_napeti_dotyk.h"
 #include "karvelo/calc/Vypocet.h"
-#include "karvelo/calc/Vypocet1i.h"
 #include "karvelo/calc/Vypocty1.h"
 #include "karvelo/calc/Vypocty_ekv.h"
 #include "karvelo/forms/GeometrieF.h"
@@ -335,39 +333,10 @@ void TForm1::CheckLoadInputs() {
     G.LoadingInputComplete = false;
 }
 
-namespace {
-// The approximate methodics of a spectrum are calculated as one load by a hypothesis.
-void ApproximateMethodicsAsOneLoad() {
-    if (G.CalcMethodics == 1) {
-        G.LoadInputMethod = 1;
-        G.HypothesisHaibach = true;
-        G.CalcMethodics = 4;
-    }
-    if (G.CalcMethodics == 2) {
-        G.LoadInputMethod = 1;
-        G.HypothesisHaibach = false;
-        G.CalcMethodics = 3;
-    }
-}
-}  // namespace
-
 void TForm1::Button8Click() {
     CheckLoadInputs();
     if (!G.LoadingInputComplete) return;
-    ApproximateMethodicsAsOneLoad();
-    bool spectrumRefused = false;
-    if (G.LoadInputMethod == 2) {
-        ComputePermissibleContactStress();
-        if (!G.KFbetaDirect) ComputeKFbetaLevels();
-        for (int i = 1; i <= G.LevelCount && i <= kMaxLevels; ++i) {
-            G.SpectrumCol1[i] = G.KHbetaLevel[i] * G.KHalfaLevel[i] * G.KvLevel[i];
-            G.SpectrumCol3[i] = G.KFbetaLevel[i] * G.KFalfaLevel[i] * G.KvLevel[i];
-        }
-        EvaluateSpectrum();
-        // A refused spectrum is not calculated (its equivalent loads would be stale ones).
-        spectrumRefused = !G.ResumeCalculation;
-    }
-    if (!spectrumRefused) RunCalculation();
+    CalculateCase();
     if (G.ResumeCalculation)
         ShowPanelControls(true);
     else

@@ -32,6 +32,15 @@ namespace karvelo {
 
 namespace {
 
+// Every window variable, in the order of creation: the main window first.
+template <class Visit>
+void ForEachWindowVariable(Visit visit) {
+    visit(Form1), visit(Geometrie_F), visit(Materialy_F), visit(Rozmery_F), visit(Presnost_F), visit(Zatizeni_F);
+    visit(Spektrum_F), visit(Help_2), visit(Help_1), visit(Tabulka_modulu), visit(Rog_F), visit(Hlaseni_);
+    visit(Pudorysne_schema), visit(KHbeta_F), visit(Souc_F), visit(Zivotnost_F), visit(Prubehy_F);
+    visit(Prubehy_jednF), visit(Platnost_F), visit(KHbeta_C), visit(Materialova_tabulka), visit(Havarie_);
+}
+
 void InstallKarveloWindowHooks() {
     WindowHooks hooks;
     hooks.ShowGeometryForm = [] { Geometrie_F->ShowModal(); };
@@ -60,43 +69,9 @@ void InstallKarveloWindowHooks() {
 }  // namespace
 
 void CreateKarveloWindows() {
-    Form1 = ui::CreateForm<TForm1>();
-    Geometrie_F = ui::CreateForm<TGeometrie_F>();
-    Materialy_F = ui::CreateForm<TMaterialy_F>();
-    Rozmery_F = ui::CreateForm<TRozmery_F>();
-    Presnost_F = ui::CreateForm<TPresnost_F>();
-    Zatizeni_F = ui::CreateForm<TZatizeni_F>();
-    Spektrum_F = ui::CreateForm<TSpektrum_F>();
-    Help_2 = ui::CreateForm<THelp_2>();
-    Help_1 = ui::CreateForm<THelp_1>();
-    Tabulka_modulu = ui::CreateForm<TTabulka_modulu>();
-    Rog_F = ui::CreateForm<TRog_F>();
-    Hlaseni_ = ui::CreateForm<THlaseni_>();
-    Pudorysne_schema = ui::CreateForm<TPudorysne_schema>();
-    KHbeta_F = ui::CreateForm<TKHbeta_F>();
-    Souc_F = ui::CreateForm<TSouc_F>();
-    Zivotnost_F = ui::CreateForm<TZivotnost_F>();
-    Prubehy_F = ui::CreateForm<TPrubehy_F>();
-    Prubehy_jednF = ui::CreateForm<TPrubehy_jednF>();
-    Platnost_F = ui::CreateForm<TPlatnost_F>();
-    KHbeta_C = ui::CreateForm<TKHbeta_C>();
-    Materialova_tabulka = ui::CreateForm<TMaterialova_tabulka>();
-    Havarie_ = ui::CreateForm<THavarie_>();
+    ForEachWindowVariable([]<class Window>(Window*& window) { window = ui::CreateForm<Window>(); });
     InstallKarveloWindowHooks();
 }
-
-namespace {
-
-// Every window variable, in the order of creation.
-template <class Visit>
-void ForEachWindowVariable(Visit visit) {
-    visit(Form1), visit(Geometrie_F), visit(Materialy_F), visit(Rozmery_F), visit(Presnost_F), visit(Zatizeni_F);
-    visit(Spektrum_F), visit(Help_2), visit(Help_1), visit(Tabulka_modulu), visit(Rog_F), visit(Hlaseni_);
-    visit(Pudorysne_schema), visit(KHbeta_F), visit(Souc_F), visit(Zivotnost_F), visit(Prubehy_F);
-    visit(Prubehy_jednF), visit(Platnost_F), visit(KHbeta_C), visit(Materialova_tabulka), visit(Havarie_);
-}
-
-}  // namespace
 
 void DestroyKarveloWindows() {
     std::vector<ui::Form*> windows;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "karvelo/calc/Global.h"
 #include "karvelo/calc/Vypocty1.h"
@@ -22,7 +21,7 @@ double ShaftDeflectionRatio(double Kprime) {
 void ComputeHelixRunningInAllowance(int Level) {
     GlobalData& g = G;
     const double n = g.LoadInputMethod == 2 && Level >= 1 && Level <= kMaxLevels ? g.n1Level[Level] : g.n1;
-    g.v = std::numbers::pi * g.d1 * n / 60000;
+    g.v = PitchLineVelocity(n);
     g.ybeta1 = ComputeRunningInAllowance(g.MaterialCode1, g.Fbx, g.SigmaHlim1, g.v, kHelixRunningIn);
     g.ybeta2 = ComputeRunningInAllowance(g.MaterialCode2, g.Fbx, g.SigmaHlim2, g.v, kHelixRunningIn);
     g.ybeta = (g.ybeta1 + g.ybeta2) / 2;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/Vypocty1.h"
 #include "runtime/NumText.h"
 
 namespace karvelo {
@@ -60,7 +61,7 @@ struct KvTerms {
 KvTerms TermsFor(double speed, double force) {
     const GlobalData& g = G;
     KvTerms t;
-    const double v = kPi * g.d1 * speed / 60000;
+    const double v = PitchLineVelocity(speed);
     t.V = v * g.z1 / 100 * std::sqrt(g.u * g.u / (1 + g.u * g.u));
     t.N = g.nE1 != 0 ? speed / g.nE1 : 0.0;
     t.load = g.b > 0 ? force / g.b : 0.0;

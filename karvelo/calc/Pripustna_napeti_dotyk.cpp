@@ -1,7 +1,6 @@
 #include "karvelo/calc/Pripustna_napeti_dotyk.h"
 
 #include <cmath>
-#include <numbers>
 #include <string>
 
 #include "karvelo/calc/Global.h"
@@ -159,7 +158,7 @@ void ComputeVelocityFactorZV() {
     GlobalData& g = G;
     g.ZVstat = 1;
     SelectWeakerMaterialData();
-    g.v = std::numbers::pi * g.d1 * g.n1 / 60000;
+    g.v = PitchLineVelocity(g.n1);
     if (!g.ZVrefDirect) {
         Weaker.CZV = Weaker.CZL + 0.02;
         g.ZVref = Weaker.CZV + 2 * (1 - Weaker.CZV) / std::sqrt(0.8 + 32 / g.v);

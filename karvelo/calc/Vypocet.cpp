@@ -149,11 +149,10 @@ bool ServiceLifeResultsFinite() {
 // The speeds of the case (the levels' of a spectrum) give a pitch line velocity.
 bool PitchLineVelocitiesFinite() {
     const GlobalData& g = G;
-    auto velocity = [&](double n) { return std::numbers::pi * g.d1 * n / 60000; };
-    if (!StopUnlessFinite(velocity(g.n1), "The pitch line velocity v")) return false;
-    if (g.LoadInputMethod == 2 && g.LevelCount >= 1 && g.LevelCount <= kMaxLevels)
+    if (!StopUnlessFinite(PitchLineVelocity(g.n1), "The pitch line velocity v")) return false;
+    if (g.LoadInputMethod == 2 && LevelCountInRange())
         for (int i = 1; i <= g.LevelCount; ++i)
-            if (!StopUnlessFinite(velocity(g.n1Level[i]), "The pitch line velocity v")) return false;
+            if (!StopUnlessFinite(PitchLineVelocity(g.n1Level[i]), "The pitch line velocity v")) return false;
     return true;
 }
 
@@ -198,7 +197,7 @@ std::vector<NamedResult> ShownResults() {
     const GlobalData& g = G;
     ResultList list;
     const int last = g.LevelCount;
-    const bool levels = last >= 1 && last <= kMaxLevels;
+    const bool levels = LevelCountInRange();
     const bool spectrumByDamage = g.LoadInputMethod == 2 && g.CalcMethodics > 2;
 
     // The factors of the main window's panels come first, so that a stop names the origin
@@ -565,6 +564,42 @@ void RunCalculation() {
     if (!ValidityMessagesHoldNumbers()) return;
     g.CalculationRunning = false;
     win::SetValidityButtonVisible(g.ValidityCount != 0);
+}
+
+void ApproximateMethodicsAsOneLoad() {
+    GlobalData& g = G;
+    if (g.CalcMethodics == 1) {
+        g.LoadInputMethod = 1;
+        g.HypothesisHaibach = true;
+        g.CalcMethodics = 4;
+    }
+    if (g.CalcMethodics == 2) {
+        g.LoadInputMethod = 1;
+        g.HypothesisHaibach = false;
+        g.CalcMethodics = 3;
+    }
+}
+
+void PrepareSpectrumLevels() {
+    GlobalData& g = G;
+    ComputePermissibleContactStress();
+    if (!g.KFbetaDirect) ComputeKFbetaLevels();
+    for (int i = 1; i <= g.LevelCount && i <= kMaxLevels; ++i) {
+        g.SpectrumCol1[i] = g.KHbetaLevel[i] * g.KHalfaLevel[i] * g.KvLevel[i];
+        g.SpectrumCol3[i] = g.KFbetaLevel[i] * g.KFalfaLevel[i] * g.KvLevel[i];
+    }
+}
+
+bool CalculateCase() {
+    GlobalData& g = G;
+    ApproximateMethodicsAsOneLoad();
+    if (g.LoadInputMethod == 2) {
+        PrepareSpectrumLevels();
+        EvaluateSpectrum();
+        if (!g.ResumeCalculation) return false;
+    }
+    RunCalculation();
+    return g.ResumeCalculation;
 }
 
 void EvaluateSpectrum() {

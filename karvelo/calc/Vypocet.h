@@ -15,6 +15,21 @@ namespace karvelo {
 // True afterwards when the case was calculated; CalculationRunning is False on every return.
 void RunCalculation();
 
+// The approximate spectrum methodics are calculated as one load by a hypothesis: methodics 1 as
+// Haibach (4), then methodics 2 as Miner (3), with LoadInputMethod 1.
+void ApproximateMethodicsAsOneLoad();
+
+// What a spectrum needs before its evaluation: the permissible contact stress, the per-level
+// KFbeta (unless KFbeta is given directly) and the level factor products SpectrumCol1 = KHbeta
+// KHalfa Kv and SpectrumCol3 = KFbeta KFalfa Kv of each level.
+void PrepareSpectrumLevels();
+
+// The main window's Calculation once the load inputs are complete: the approximate methodics as
+// one load; a spectrum prepared and evaluated, and a refused one not calculated (its equivalent
+// loads would be stale ones); then RunCalculation.  True (ResumeCalculation) when the case was
+// calculated.
+bool CalculateCase();
+
 // Body fit of pinion and wheel (0.1 mm tolerance) and their rim thickness; a body that does not
 // fit or a rim of no thickness stops and opens the dimensions window, a thin rim asks whether to
 // resume ("New entry" stops and opens the dimensions window).

@@ -1,7 +1,6 @@
 #include "karvelo/calc/Vypocet1i.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "karvelo/calc/Epsilon.h"
 #include "karvelo/calc/Global.h"
@@ -65,7 +64,7 @@ void ComputeKvMethodCLevel(int Level) {
         return;
     }
     if (!CheckCommonFaceWidth()) return;
-    g.v = std::numbers::pi * g.d1 * g.n1Level[Level] / 60000;
+    g.v = PitchLineVelocity(g.n1Level[Level]);
     StoreKv(Level, ComputeKvMethodCFor(g.v, g.FtLevel[Level] / g.b));
     if (g.CalculationRunning) CheckKvValidityAtLevel(Level);
 }

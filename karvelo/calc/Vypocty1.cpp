@@ -294,7 +294,7 @@ double ComputeRunningInAllowance(const std::string& materialCode, double deviati
 void ComputeTransverseRunningInAllowance(const std::string& Kind, int Level) {
     GlobalData& g = G;
     const double n = g.LoadInputMethod == 2 ? g.n1Level[Level] : g.n1;
-    g.v = kPi * g.d1 * n / 60000;
+    g.v = PitchLineVelocity(n);
     ComputeAllowableDeviations();
     CheckAccuracyRange("fpb+ffalfa");
     double deviation;
@@ -403,7 +403,7 @@ double ComputeKvMethodCFor(double v, double loadPerWidth) {
 void ComputeKvMethodC() {
     GlobalData& g = G;
     if (!CheckCommonFaceWidth()) return;
-    g.v = kPi * g.d1 * g.n1 / 60000;
+    g.v = PitchLineVelocity(g.n1);
     double kv = ComputeKvMethodCFor(g.v, g.Ftjm * g.KA / g.b);
     FloorKv(kv);
     g.Kv = kv;
@@ -489,8 +489,12 @@ bool StopUnlessPositive(double value, const std::string& what) {
     return false;
 }
 
+double PitchLineVelocity(double n) { return kPi * G.d1 * n / 60000; }
+
+bool LevelCountInRange() { return G.LevelCount >= 1 && G.LevelCount <= kMaxLevels; }
+
 bool CheckLevelCount() {
-    if (G.LevelCount >= 1 && G.LevelCount <= kMaxLevels) return true;
+    if (LevelCountInRange()) return true;
     StopCalculation("The number of load levels must be from 1 to 20.");
     return false;
 }

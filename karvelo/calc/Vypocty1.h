@@ -77,8 +77,13 @@ bool StopUnlessFinite(double value, const std::string& what);
 // The same for a value that must be greater than 0, such as a factor given directly: a factor of
 // 0 or below stops with "<what> can not be calculated from these input data.".
 bool StopUnlessPositive(double value, const std::string& what);
-// A spectrum has 1 to 20 levels: another LevelCount stops with "The number of load levels must be
-// from 1 to 20.".  True when it is in range.
+// Pitch line velocity pi d1 n / 60000 [m/s] at the pinion speed n [1/min].
+double PitchLineVelocity(double n);
+
+// A spectrum has 1 to 20 levels: true when LevelCount is in that range.
+bool LevelCountInRange();
+// The same as a check: another LevelCount stops with "The number of load levels must be from 1 to
+// 20.".
 bool CheckLevelCount();
 // Shows `text` unless the calculation has already stopped, then clears ResumeCalculation.
 void StopCalculation(const std::string& text);

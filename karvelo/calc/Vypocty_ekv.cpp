@@ -251,7 +251,7 @@ const WorkingForces& CurrentWorkingForces() { return forces; }
 
 bool SpectrumIsComputable() {
     const GlobalData& g = G;
-    if (g.LevelCount < 1 || g.LevelCount > kMaxLevels) return false;
+    if (!LevelCountInRange()) return false;
     auto positive = [](double v) { return std::isfinite(v) && v > 0; };
     for (int i = 1; i <= g.LevelCount; ++i) {
         if (!positive(g.SpectrumY[i]) || !positive(g.SpectrumX[i]) || !positive(g.n1Level[i])) return false;

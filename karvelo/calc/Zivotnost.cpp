@@ -197,13 +197,13 @@ void SolveServiceLife(LifeCaseId id) {
 }
 
 Extended Margin(LifeCaseId id, double x) {
-    if (G.LevelCount < 1 || G.LevelCount > kMaxLevels) return 1;
+    if (!LevelCountInRange()) return 1;
     const LifeCase c = Case(id);
     return DamageMargin(c, Levels(c), x);
 }
 
 Extended LifeMargin(LifeCaseId id, double x) {
-    if (G.LevelCount < 1 || G.LevelCount > kMaxLevels) return 1;
+    if (!LevelCountInRange()) return 1;
     const LifeCase c = Case(id);
     const CaseLevels lv = Levels(c);
     return LifeDamageMargin(c, lv, FailureAtRequiredSafety(c, lv), x);

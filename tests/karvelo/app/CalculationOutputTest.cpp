@@ -1,41 +1,23 @@
 // What a calculated case gives the user through the main window: the listings that "Calculation"
 // then "Save data" write (golden files), and result panels that show only values the
 // calculation's final check has found to be numbers.
-#include <cmath>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
 #include <set>
-#include <sstream>
 
 #include "KarveloFixture.h"
 #include "karvelo/calc/CalculationRoad.h"
+#include "karvelo/calc/GoldenListing.h"
 #include "karvelo/calc/Vypocet.h"
-#include "runtime/Cp1250.h"
 
 namespace karvelo::test {
 namespace {
 
-namespace fs = std::filesystem;
 using ui::test::Click;
-
-const fs::path kGolden = SourcePath("tests/karvelo/calc/golden");
 
 class CalculationOutput : public KarveloTest {
 protected:
-    void SetUp() override {
-        KarveloTest::SetUp();
-        dir = fs::temp_directory_path() / ("karvelo_output_" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        fs::remove_all(dir);
-        KarveloTest::TearDown();
-    }
-
     // "Calculation", then "Save data" under the name gear.
     void CalculateAndSave() {
         Click(Form1->Button8);
@@ -47,42 +29,22 @@ protected:
     // A saved listing as UTF-8 lines, its header stamped as the golden files are.
     std::vector<std::string> Listing(const char* extension) const {
         std::ifstream in(dir / (std::string("gear") + extension), std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        std::vector<std::string> lines;
-        for (size_t start = 0; start < bytes.size();) {
-            size_t end = bytes.find("\r\n", start);
-            if (end == std::string::npos) end = bytes.size();
-            std::string line = rt::Cp1250ToUtf8(bytes.substr(start, end - start));
+        std::vector<std::string> lines =
+            ListingLines({std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
+        for (std::string& line : lines) {
             if (line.starts_with("Time   - ")) line = "Time   - 14:05:09";
             if (line.starts_with("Date - ")) line = "Date - 03.04.2024";
             if (line.starts_with("File name - ")) line = std::string("File name - /home/designer/cases/gear") + extension;
-            lines.push_back(line);
-            start = end + 2;
         }
         return lines;
     }
-    // With KARVELO_WRITE_GOLDEN set the golden file is written from the listing (to review by hand).
-    void ExpectGolden(const char* extension, const std::string& name) const {
-        const std::vector<std::string> actual = Listing(extension);
-        if (std::getenv("KARVELO_WRITE_GOLDEN")) {
-            std::ofstream out(kGolden / name);
-            for (const std::string& line : actual) out << line << '\n';
-        }
-        std::ifstream in(kGolden / name);
-        ASSERT_TRUE(in) << name;
-        std::vector<std::string> expected;
-        for (std::string line; std::getline(in, line);) expected.push_back(line);
-        for (size_t i = 0; i < std::max(actual.size(), expected.size()); ++i)
-            EXPECT_EQ(i < actual.size() ? actual[i] : "<missing>", i < expected.size() ? expected[i] : "<extra>")
-                << name << " line " << i + 1;
-    }
-    fs::path dir;
+    ScratchDir dir;
 };
 
 TEST_F(CalculationOutput, OneLoadCaseListings) {
     CalculateAndSave();
-    ExpectGolden(".VST", "one-load.VST.txt");
-    ExpectGolden(".VYS", "one-load.VYS.txt");
+    ExpectGolden(Listing(".VST"), "one-load.VST.txt");
+    ExpectGolden(Listing(".VYS"), "one-load.VYS.txt");
 }
 
 // The spectrum with the service life found in the service-life window for the required safety
@@ -98,8 +60,8 @@ TEST_F(CalculationOutput, SpectrumCaseWithServiceLifeListings) {
     G.LifeFormActive = false;
     ASSERT_TRUE(G.LifeValid);
     CalculateAndSave();
-    ExpectGolden(".VST", "calculated-spectrum.VST.txt");
-    ExpectGolden(".VYS", "calculated-spectrum.VYS.txt");
+    ExpectGolden(Listing(".VST"), "calculated-spectrum.VST.txt");
+    ExpectGolden(Listing(".VYS"), "calculated-spectrum.VYS.txt");
 }
 
 // The value labels of both panels: those that show a number (or "----").

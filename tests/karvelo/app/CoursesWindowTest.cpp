@@ -5,9 +5,7 @@
 #include "karvelo/ProgramState.h"
 #include "karvelo/app/Prubehy.h"
 #include "karvelo/calc/Geometrie.h"
-#include "karvelo/calc/Pripustna_napeti_dotyk.h"
 #include "karvelo/calc/Vypocet.h"
-#include "karvelo/calc/Vypocet1i.h"
 #include "karvelo/calc/Vypocty_ekv.h"
 #include "karvelo/calc/WindowHooks.h"
 #include "ui/TestHarness.h"
@@ -40,12 +38,7 @@ protected:
         G.CalcMethodics = static_cast<std::int16_t>(methodics);
         G.HypothesisHaibach = methodics != 3;
         for (int i = 1; i <= 5; ++i) G.n1Level[i] = G.n1;
-        ComputePermissibleContactStress();
-        if (!G.KFbetaDirect) ComputeKFbetaLevels();
-        for (int i = 1; i <= G.LevelCount; ++i) {
-            G.SpectrumCol1[i] = G.KHbetaLevel[i] * G.KHalfaLevel[i] * G.KvLevel[i];
-            G.SpectrumCol3[i] = G.KFbetaLevel[i] * G.KFalfaLevel[i] * G.KvLevel[i];
-        }
+        PrepareSpectrumLevels();
         EvaluateSpectrum();
         ASSERT_TRUE(G.ResumeCalculation);
         if (methodics >= 3) {

@@ -14,15 +14,7 @@ namespace {
 
 using ui::test::Click;
 
-class InputWindowsEndToEnd : public KarveloTest {
-protected:
-    // Enter checks the field where it is typed; no other field is passed through (leaving a
-    // field stores the number it shows).
-    static void Put(ui::Edit* field, const std::string& text) {
-        ui::test::TypeInto(field, text);
-        ui::test::Enter();
-    }
-};
+class InputWindowsEndToEnd : public KarveloTest {};
 
 TEST_F(InputWindowsEndToEnd, PairEnteredThroughTheWindowsCalculatesAsTheSameDataSetDirectly) {
     ui::test::QueueModal(Geometrie_F, [](ui::Form&) {

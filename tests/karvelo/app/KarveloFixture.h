@@ -1,8 +1,12 @@
-// The whole program's windows, created once for the test program, and each test starting from
-// the state of a fresh start-up: default case, results withdrawn, main window shown.
+// The whole program's windows, created anew for each test, which starts from the state of a fresh
+// start-up: default case, results withdrawn, main window shown.
 #pragma once
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "karvelo/app/Havarie.h"
@@ -29,6 +33,22 @@
 
 namespace karvelo::test {
 
+// An empty directory of the test's own for the files it saves and loads, removed after the test.
+struct ScratchDir {
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 ("karvelo_app_" + std::to_string(::getpid()) + "_" +
+                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    ScratchDir() {
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directories(path);
+    }
+    ~ScratchDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
+    std::filesystem::path operator/(const std::string& name) const { return path / name; }
+};
+
 class KarveloTest : public ui::test::FormTest {
 protected:
     // A fresh start: the program's state reset and its windows created anew.
@@ -44,6 +64,12 @@ protected:
             if (f->Visible()) f->Hide();
     }
 
+    // Types `text` into the field and presses Enter, which checks it where it is typed; no other
+    // field is passed through (leaving a field stores the number it shows).
+    static void Put(ui::Edit* field, const std::string& text) {
+        ui::test::TypeInto(field, text);
+        ui::test::Enter();
+    }
     static ui::Label* Result(const std::string& name) { return Form1->ResultLabel(name); }
     static std::vector<std::string> Messages() { return ui::test::Notices().Texts(); }
     // Every control of both result panels has the visibility.

@@ -1,8 +1,6 @@
 // The static ends of the S-N curves, which the data file does not hold: set at start-up and
 // derived again after Load data, so that a saved case calculates as it did.
-#include <unistd.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,15 +9,10 @@
 namespace karvelo::test {
 namespace {
 
-namespace fs = std::filesystem;
 using ui::test::Click;
 
 class MaterialCurves : public KarveloTest {
 protected:
-    void TearDown() override {
-        fs::remove_all(dir);
-        KarveloTest::TearDown();
-    }
     // Every result the main window shows.
     static std::vector<std::string> Shown() {
         std::vector<std::string> texts;
@@ -34,7 +27,6 @@ protected:
         ASSERT_TRUE(Form1->Button9->Enabled());
         const std::vector<std::string> before = Shown();
         const GlobalData calculated = G;
-        fs::create_directories(dir);
         ui::test::QueueFileName((dir / "case").string());
         Click(Form1->Button9);
 
@@ -55,7 +47,7 @@ protected:
         Click(Form1->Button8);
         EXPECT_EQ(Shown(), before);
     }
-    fs::path dir = fs::temp_directory_path() / "karvelo_curves" / std::to_string(::getpid());
+    ScratchDir dir;
 };
 
 TEST_F(MaterialCurves, StartUpSetsTheStaticEndsAndTheDefaultCaseReloadsUnchanged) {

@@ -14,10 +14,6 @@ using ui::test::Click;
 
 class PublishedCase : public KarveloTest {
 protected:
-    static void Put(ui::Edit* field, const std::string& text) {
-        ui::test::TypeInto(field, text);
-        ui::test::Enter();
-    }
     // The window opened by the main window's button, the fields typed in this order, then Ok.
     static void Enter(ui::Button* opener, ui::Form* window, std::function<ui::Edit*(int)> field,
                       std::vector<std::pair<int, const char*>> values, ui::Button* ok,

@@ -16,16 +16,8 @@ using ui::test::Click;
 
 class SaveLoad : public KarveloTest {
 protected:
-    void SetUp() override {
-        KarveloTest::SetUp();
-        dir = fs::temp_directory_path() / ("karvelo_app_" + std::to_string(::getpid()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
     void TearDown() override {
         rt::TextFile::FailWritesAfter(-1);
-        fs::remove_all(dir);
         KarveloTest::TearDown();
     }
     std::string Path(const std::string& name) const { return (dir / name).string(); }
@@ -49,7 +41,7 @@ protected:
         const std::string listing = Slurp(Path("probe.VST"));
         return static_cast<int>(std::count(listing.begin(), listing.end(), '\n'));
     }
-    fs::path dir;
+    ScratchDir dir;
 };
 
 TEST_F(SaveLoad, SaveWritesTheThreeFilesBesideTheChosenOneAndProposesTheResultsNext) {

@@ -32,14 +32,6 @@ std::map<std::string, std::string> ShownFields(const ui::Container* c) {
 
 class SpectrumEntry : public KarveloTest {
 protected:
-    void TearDown() override {
-        fs::remove_all(dir);
-        KarveloTest::TearDown();
-    }
-    static void Put(ui::Edit* e, const std::string& text) {
-        ui::test::TypeInto(e, text);
-        ui::test::Enter();
-    }
     struct Results {
         double values[16];
     };
@@ -48,7 +40,7 @@ protected:
         return {{g.SF1, g.SF2, g.SH1, g.SH2, g.SigmaF1ekv, g.SigmaF2ekv, g.SigmaH1ekv, g.SigmaH2ekv, g.TFe1, g.THe1,
                  g.TFe2, g.THe2, g.KHbetaEkv, g.KvEkv, g.NL1, g.n1}};
     }
-    fs::path dir = fs::temp_directory_path() / ("karvelo_spectrum_entry_" + std::to_string(::getpid()));
+    ScratchDir dir;
 };
 
 TEST_F(SpectrumEntry, TenLevelsThroughTheWindowsCalculateSaveAndLoadBack) {
@@ -118,7 +110,6 @@ TEST_F(SpectrumEntry, TenLevelsThroughTheWindowsCalculateSaveAndLoadBack) {
     for (int i = 0; i < 16; ++i)
         EXPECT_NEAR(windows.values[i], direct.values[i], 1e-9 * std::fabs(direct.values[i])) << "result " << i;
 
-    fs::create_directories(dir);
     const std::string name = (dir / "spectrum").string();
     ui::test::QueueFileName(name);
     Click(Form1->Button9);

@@ -3,7 +3,6 @@
 #include <limits>
 #include <numbers>
 
-#include "CalculationRoad.h"
 #include "CoreFixture.h"
 #include "karvelo/calc/Vypocet.h"
 
@@ -372,7 +371,7 @@ TEST_F(DriverTest, DegenerateInputsStopAtTheirOrigin) {
     for (int i = 1; i <= 2; ++i) G.n1Level[i] = G.n1;
     G.LifeValid = true;
     G.db = 430;
-    EXPECT_FALSE(CalculateAsTheMainWindow());
+    EXPECT_FALSE(CalculateCase());
     EXPECT_EQ(notices.Texts(), std::vector<std::string>{"Common facewidth b must be greater than 0 - the faces of "
                                                         "the gears do not overlap."});
 }

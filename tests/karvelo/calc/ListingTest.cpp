@@ -1,22 +1,18 @@
 // The input listing (.VST) and the results listing (.VYS): golden files for whole cases, and the
 // lines that depend on single inputs.
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 #include <limits>
 
 #include "CalculationRoad.h"
 #include "FilesFixture.h"
+#include "GoldenListing.h"
 #include "karvelo/calc/Pripustna_napeti_dotyk.h"
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocet1i.h"
-#include "runtime/Cp1250.h"
 
 using namespace karvelo;
 
 namespace {
-
-// The golden files beside this source, wherever the test runs.
 
 class ListingTest : public test::FilesTest {
 protected:
@@ -33,45 +29,12 @@ protected:
         out.Rewrite();
         write(out, {"14:05:09", "03.04.2024", name});
         out.Close();
-        const std::string bytes = Slurp(Path("listing"));
-        std::vector<std::string> lines;
-        size_t start = 0;
-        while (start < bytes.size()) {
-            size_t end = bytes.find("\r\n", start);
-            EXPECT_NE(end, std::string::npos) << "line without CR LF at the end of the file";
-            if (end == std::string::npos) end = bytes.size();
-            lines.push_back(rt::Cp1250ToUtf8(bytes.substr(start, end - start)));
-            start = end + 2;
-        }
-        return lines;
+        return test::ListingLines(Slurp(Path("listing")));
     }
     std::vector<std::string> Vst() { return Listing(&WriteInputListing, "/home/designer/cases/gear.VST"); }
     static void SpectrumCase();
     std::vector<std::string> Vys() { return Listing(&WriteResultsListing, "/home/designer/cases/gear.VYS"); }
 
-    static std::string GoldenPath(const std::string& name) { return test::SourcePath("tests/karvelo/calc/golden/" + name); }
-    // Lines of a golden file (UTF-8, LF line ends).
-    static std::vector<std::string> Golden(const std::string& name) {
-        std::ifstream in(GoldenPath(name));
-        EXPECT_TRUE(in) << GoldenPath(name);
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);) lines.push_back(line);
-        return lines;
-    }
-    // With KARVELO_WRITE_GOLDEN set the golden file is written from `actual` (to review by hand).
-    static void ExpectGolden(const std::vector<std::string>& actual, const std::string& name) {
-        if (std::getenv("KARVELO_WRITE_GOLDEN")) {
-            std::ofstream out(GoldenPath(name));
-            for (const std::string& line : actual) out << line << '\n';
-        }
-        ExpectLines(actual, Golden(name));
-    }
-    static void ExpectLines(const std::vector<std::string>& actual, const std::vector<std::string>& expected) {
-        for (size_t i = 0; i < std::max(actual.size(), expected.size()); ++i) {
-            EXPECT_EQ(i < actual.size() ? actual[i] : "<missing>", i < expected.size() ? expected[i] : "<extra>")
-                << "line " << i + 1;
-        }
-    }
     static bool Has(const std::vector<std::string>& lines, const std::string& line) {
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
@@ -161,7 +124,7 @@ TEST_F(ListingTest, CalculatedCasesReadBackToTheSameDataFile) {
             G.SF1life = G.SF2life = 1.4;
             G.SH1life = G.SH2life = 1.0;
         }
-        ASSERT_TRUE(test::CalculateAsTheMainWindow());
+        ASSERT_TRUE(CalculateCase());
         EXPECT_EQ(G.LifeValid, spectrum);
         ExpectDataFileRoundTrip();
     }
@@ -245,8 +208,8 @@ void ListingTest::SpectrumCase() {
 
 TEST_F(ListingTest, SpectrumCaseGolden) {
     SpectrumCase();
-    ExpectGolden(Vst(), "spectrum.VST.txt");
-    ExpectGolden(Vys(), "spectrum.VYS.txt");
+    test::ExpectGolden(Vst(), "spectrum.VST.txt");
+    test::ExpectGolden(Vys(), "spectrum.VYS.txt");
     // The class-11 wheel lost its grade, and the data file written next stores that.
     EXPECT_EQ(G.QualityGrade2, "");
     EXPECT_EQ(G.QualityGrade1, "ML");

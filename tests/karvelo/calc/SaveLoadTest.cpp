@@ -259,9 +259,9 @@ TEST_F(SaveLoadTest, ACaseCalculatesTheSameAgainAndFromItsFile) {
         }
     };
     spectrum();
-    ASSERT_TRUE(test::CalculateAsTheMainWindow());
+    ASSERT_TRUE(CalculateCase());
     const std::vector<NamedResult> first = ShownResults();
-    ASSERT_TRUE(test::CalculateAsTheMainWindow());
+    ASSERT_TRUE(CalculateCase());
     EXPECT_EQ(Changed(first), std::vector<std::string>{});
     SaveCase(Path("case"), "t", "d");
 
@@ -269,17 +269,17 @@ TEST_F(SaveLoadTest, ACaseCalculatesTheSameAgainAndFromItsFile) {
     G = GlobalData{};
     Defaults(1);
     LoadCase(Path("case.PEV"));
-    ASSERT_TRUE(test::CalculateAsTheMainWindow());
+    ASSERT_TRUE(CalculateCase());
     const std::vector<NamedResult> loaded = ShownResults();
     SaveCase(Path("again"), "t", "d");
     Defaults(1);
     Derive();
-    ASSERT_TRUE(test::CalculateAsTheMainWindow());
+    ASSERT_TRUE(CalculateCase());
     LoadCase(Path("case.PEV"));
-    ASSERT_TRUE(test::CalculateAsTheMainWindow());
+    ASSERT_TRUE(CalculateCase());
     EXPECT_EQ(Changed(loaded), std::vector<std::string>{});
     LoadCase(Path("again.PEV"));
-    ASSERT_TRUE(test::CalculateAsTheMainWindow());
+    ASSERT_TRUE(CalculateCase());
     EXPECT_EQ(Changed(loaded), std::vector<std::string>{});
 }
 

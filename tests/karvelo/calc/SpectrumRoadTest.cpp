@@ -5,10 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "CalculationRoad.h"
 #include "CoreFixture.h"
 #include "karvelo/calc/Global.h"
-#include "karvelo/calc/Pripustna_napeti_dotyk.h"
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocet1i.h"
 #include "karvelo/calc/Vypocty_ekv.h"
@@ -33,7 +31,7 @@ protected:
     }
     // What the main window's Calculation command runs for a spectrum before the calculation.
     static void EvaluateAsTheMainWindowDoes() {
-        test::PrepareSpectrumLevels();
+        PrepareSpectrumLevels();
         EvaluateSpectrum();
     }
     static std::vector<std::string> Windows() { return DefaultWindowRecorder().Names(); }
