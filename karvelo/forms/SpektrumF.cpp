@@ -724,7 +724,7 @@ void TSpektrum_F::FormCreate() {
     G.SpectrumTorques = !G.LoadAsForce;
 }
 
-// What Esc brings back: taken whoever opens the window, before any conversion.
+// What Esc brings back: taken here for whoever opens the window, before any conversion.
 void TSpektrum_F::FormShow() {
     G.SavedFtjm = G.Ftjm;
     G.SavedTjm = G.Tjm;
@@ -862,9 +862,8 @@ void TSpektrum_F::Button4Click() {
     g.Tjm = g.SavedTjm;
     g.SpectrumInCycles = g.SavedSpectrumInCycles;
     g.LoadAsForce = g.SavedLoadAsForce;
-    g.FtFe1 = g.FtHe1 = g.FtFe2 = g.FtHe2 = 0;
-    g.TFe1 = g.THe1 = g.TFe2 = g.THe2 = 0;
-    g.EquivLoadGiven1 = g.EquivLoadGiven2 = g.EquivLoadGiven3 = g.EquivLoadGiven4 = false;
+    ZeroEquivalentLoads();
+    ClearEquivalentLoadsGiven();
     if (Zatizeni_F) {
         Zatizeni_F->ClearEquivalentLoadFields();
         Zatizeni_F->Repaint();

@@ -35,16 +35,6 @@ constexpr EquivalentLoad kEquivalentLoads[4] = {
 
 double& LoadOf(const EquivalentLoad& e) { return G.LoadAsForce ? G.*e.force : G.*e.torque; }
 
-void ZeroEquivalentLoads() {
-    for (const EquivalentLoad& e : kEquivalentLoads) G.*e.force = G.*e.torque = 0;
-}
-
-void ZeroEquivalentStresses() { G.SigmaF1ekv = G.SigmaH1ekv = G.SigmaF2ekv = G.SigmaH2ekv = 0; }
-
-void ClearEquivalentLoadsGiven() {
-    for (const EquivalentLoad& e : kEquivalentLoads) G.*e.given = false;
-}
-
 std::string LifeText(double cycles, double hours, bool inCycles) {
     return inCycles ? rt::FormatFloat(G.LargeNumberFormat, cycles) : rt::Str(hours, 5, 1);
 }
@@ -80,6 +70,16 @@ void ConvertLoads(bool toForces) {
 
 void ConvertLoadsToForces() { ConvertLoads(true); }
 void ConvertLoadsToTorques() { ConvertLoads(false); }
+
+void ZeroEquivalentLoads() {
+    for (const EquivalentLoad& e : kEquivalentLoads) G.*e.force = G.*e.torque = 0;
+}
+
+void ZeroEquivalentStresses() { G.SigmaF1ekv = G.SigmaH1ekv = G.SigmaF2ekv = G.SigmaH2ekv = 0; }
+
+void ClearEquivalentLoadsGiven() {
+    for (const EquivalentLoad& e : kEquivalentLoads) G.*e.given = false;
+}
 
 // ---------------------------------------------------------------------------------------------
 
@@ -514,10 +514,6 @@ void TZatizeni_F::Button13Click() {
 void TZatizeni_F::Button12Click() {
     GlobalData& g = G;
     g.SpectrumLevelsShown = g.KHbetaDirect || g.KHalfaDirect || g.KFalfaDirect || g.KFbetaDirect || g.KvDirect;
-    g.SavedFtjm = g.Ftjm;
-    g.SavedTjm = g.Tjm;
-    g.SavedSpectrumInCycles = g.SpectrumInCycles;
-    g.SavedLoadAsForce = g.LoadAsForce;
     Button4->SetEnabled(true);
     if (!Spektrum_F) return;
     switch (g.CalcMethodics) {

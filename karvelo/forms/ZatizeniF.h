@@ -17,6 +17,11 @@ namespace karvelo {
 void ConvertLoadsToForces();
 void ConvertLoadsToTorques();
 
+// The four equivalent loads 0 in both units; their equivalent stresses 0; none counted as typed.
+void ZeroEquivalentLoads();
+void ZeroEquivalentStresses();
+void ClearEquivalentLoadsGiven();
+
 class TZatizeni_F : public InputWindow {
 public:
     TZatizeni_F();

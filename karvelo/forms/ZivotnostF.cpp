@@ -224,10 +224,9 @@ void TZivotnost_F::ClearServiceLifeResults() {
         Label68->Show();
     }
     if (g.LoadedFromFile != 0) return;
-    g.FtFe1 = g.FtHe1 = g.FtFe2 = g.FtHe2 = 0;
-    g.TFe1 = g.THe1 = g.TFe2 = g.THe2 = 0;
-    g.EquivLoadGiven1 = g.EquivLoadGiven2 = g.EquivLoadGiven3 = g.EquivLoadGiven4 = false;
-    g.SigmaF1ekv = g.SigmaH1ekv = g.SigmaF2ekv = g.SigmaH2ekv = 0;
+    ZeroEquivalentLoads();
+    ClearEquivalentLoadsGiven();
+    ZeroEquivalentStresses();
 }
 
 void TZivotnost_F::UpdateStaticLimitWarning() {
@@ -292,12 +291,7 @@ void TZivotnost_F::CheckBox1Click() { ChooseHypothesis(false); }
 void TZivotnost_F::CheckBox2Click() { ChooseHypothesis(true); }
 
 void TZivotnost_F::Button1Click() {
-    GlobalData& g = G;
-    g.LifeValid = false;
-    g.SavedFtjm = g.Ftjm;
-    g.SavedTjm = g.Tjm;
-    g.SavedSpectrumInCycles = g.SpectrumInCycles;
-    g.SavedLoadAsForce = g.LoadAsForce;
+    G.LifeValid = false;
     if (!Spektrum_F) return;
     Spektrum_F->SetCaption(CalculationCaption());
     Spektrum_F->ShowModal();
