@@ -109,6 +109,13 @@ double ClassContactEndurance(const std::string& code) {
     return 0;
 }
 
+double ClassYNTstat(const std::string& code) {
+    if (HardenedOrStructural(code)) return 2.5;
+    if (IsOneOfClasses(code, {"NT", "NV", "GG", "GGGf"})) return 1.6;
+    if (code == "NVc") return 1.1;
+    return 0;
+}
+
 double ClassDensity(const std::string& code) {
     if (code == "GTS") return 7400;
     if (IsOneOfClasses(code, {"GGGp", "GGGb", "GGGf"})) return 7150;
@@ -164,9 +171,7 @@ void SetLifeFactorCurves() {
     if (HardenedOrStructural(code)) m.ZNTstat = 1.6;
     if (IsOneOfClasses(code, {"GG", "GGGf", "NT", "NV"})) m.ZNTstat = 1.3;
     if (code == "NVc") m.ZNTstat = 1.1;
-    if (HardenedOrStructural(code)) m.YNTstat = 2.5;
-    if (IsOneOfClasses(code, {"NT", "NV", "GG", "GGGf"})) m.YNTstat = 1.6;
-    if (code == "NVc") m.YNTstat = 1.1;
+    if (const double YNTstat = ClassYNTstat(code); YNTstat > 0) m.YNTstat = YNTstat;
     // "Other material": the static factor from the strength; without one above 1 the factor keeps
     // its value.
     if (code == "0") OtherMaterialYNT(m, m.YNTstat);

@@ -44,6 +44,8 @@ int MaterialClassIndex(const std::string& code);
 
 // Cycles at the contact endurance limit of a class: 5e7 or 2e6; 0 for a code without one.
 double ClassContactEndurance(const std::string& code);
+// The static life factor for bending YNTstat of a class: 2.5, 1.6 or 1.1; 0 for a code without one.
+double ClassYNTstat(const std::string& code);
 // YNTstat of "Other material", Rm / (SigmaFlim YST): false, and YNTstat unchanged, when that is
 // not a factor above 1.
 bool OtherMaterialYNT(const GearMaterial& m, double& YNTstat);
