@@ -151,6 +151,11 @@ private:
     void PittingClick(GearControls& g);
     void HardnessClick(GearControls& g, bool brinell);
     void FormClick(GearControls& g, const char* form);
+    // The hardness scale's symbol in the gear's two hardness labels.
+    void ShowHardnessScale(GearControls& g, bool brinell);
+    // The radio of the gear's form checked; checking it runs its handler, so that a form "both"
+    // becomes "wrought".
+    void CheckFormRadio(GearControls& g);
     void AfterCheck(int n, FieldEvent how) override;
 
     // "Other material": YNTstat from the entry just stored; refused when it gives no factor above 1.
