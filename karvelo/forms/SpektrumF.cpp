@@ -698,7 +698,7 @@ void TSpektrum_F::Button5Click() {
 // Lifecycle
 
 void TSpektrum_F::FormCreate() {
-    G.ControlPressed1 = G.ControlPressed3 = G.ControlPressed4 = false;
+    ClearPreviewFlags();
     SetActiveControl(Edit1);
     G.LoadAsForce = false;
     G.SpectrumAbsolute = true;
