@@ -3,6 +3,7 @@
 #include <QHideEvent>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <utility>
@@ -185,6 +186,13 @@ void InputWindow::FocusField(int n) {
     if (ui::Edit* edit = Field(n)) SetActiveControl(edit);
 }
 
+void InputWindow::CheckInputStressRatio(int gear) {
+    double& R = gear == 1 ? G.R1 : G.R2;
+    if (!AcceptStressRatio(ReadNumber(R), R))
+        return Refuse("Invalid input, coefficient R" + std::to_string(gear) + " can be from -1.2 to 0 ");
+    Field(checking_)->SetText(StressRatioText(R));
+}
+
 void InputWindow::ShowNumber(int n, double x, int width, int decimals) {
     if (ui::Edit* edit = Field(n)) edit->SetText(rt::Str(x, width, decimals));
 }
@@ -248,6 +256,16 @@ void InputWindow::hideEvent(QHideEvent* event) {
 
 // ---------------------------------------------------------------------------------------------
 
+double StoredStressRatio(double typed) { return typed == 0 ? 0.0 : -std::fabs(typed); }
+
+bool AcceptStressRatio(bool number, double& R) {
+    const double typed = R;
+    R = StoredStressRatio(typed);
+    return number && typed >= -1.2 && typed <= 1.2;
+}
+
+std::string StressRatioText(double R, int decimals) { return rt::Str(R == 0 ? 0.0 : R, 5, decimals); }
+
 void CountStaticOverloads() {
     G.StaticOverloadCountF1 = G.StaticOverloadCountH1 = G.StaticOverloadCountF2 = G.StaticOverloadCountH2 = 0;
     for (int i = 1; i <= std::clamp<int>(G.LevelCount, 0, kMaxLevels); ++i) {
@@ -261,6 +279,18 @@ void CountStaticOverloads() {
 bool AnyStaticOverload() {
     return G.StaticOverloadCountF1 > 0 || G.StaticOverloadCountH1 > 0 || G.StaticOverloadCountF2 > 0 ||
            G.StaticOverloadCountH2 > 0;
+}
+
+bool StaticOverload(int k) {
+    const std::int16_t counts[4] = {G.StaticOverloadCountF1, G.StaticOverloadCountH1, G.StaticOverloadCountF2,
+                                    G.StaticOverloadCountH2};
+    return counts[k] > 0;
+}
+
+void ShowOverloadMark(ui::Label* label, const std::string& text, int k) {
+    const bool exceeded = StaticOverload(k);
+    label->SetCaption(text + (exceeded ? " *" : ""));
+    label->SetFontColor(exceeded ? ui::clRed : ui::clBlack);
 }
 
 MainWindowLinks& MainWindow() {

@@ -161,6 +161,9 @@ protected:
     // it gets its value back with the field's own variables when the window hides while the entry
     // stays refused.  Call it before the variable is changed.
     void DerivedFromEntry(double& var) { Remember(&var, sizeof var); }
+    // The validator of a stress ratio field, R1 (gear 1) or R2 (gear 2): R stored and checked by
+    // AcceptStressRatio, written back by StressRatioText.
+    void CheckInputStressRatio(int gear);
 
     // ---- writing fields
     void ShowNumber(int n, double x, int width, int decimals);
@@ -208,10 +211,24 @@ private:
 
 // ---------------------------------------------------------------------------------------------
 
+// The stress ratio as stored: -|typed|, and 0 for 0 (never -0).
+double StoredStressRatio(double typed);
+// A stress ratio field just read into R (`number`: the text was a number): R is stored as
+// above; accepted when the typed value lies within -1.2..1.2.
+bool AcceptStressRatio(bool number, double& R);
+// R written with `decimals` decimals in a field of 5, 0 without a sign.
+std::string StressRatioText(double R, int decimals = 3);
+
 // StaticOverloadCountF1, H1, F2, H2: the spectrum levels whose root or contact stress of the
 // pinion or wheel exceeds its static permissible stress (strictly greater).
 void CountStaticOverloads();
 bool AnyStaticOverload();
+// Case k (0 pinion bending, 1 pinion contact, 2 wheel bending, 3 wheel contact) has a level over
+// its static limit.
+bool StaticOverload(int k);
+// A value of case k on its label; " *" after it, in red, when the case has a level over its
+// static limit.
+void ShowOverloadMark(ui::Label* label, const std::string& text, int k);
 
 // Requests of the input windows to the main window; the main window fills them at start-up.
 struct MainWindowLinks {

@@ -265,21 +265,13 @@ void TKHbeta_C::ShowField(int n, bool visible) {
 
 // A box that becomes checked is the group's choice: the others are unchecked and it cannot be
 // unchecked by a click of its own.
-void TKHbeta_C::ChooseInGroup(ui::CheckBox* chosen) {
-    auto choose = [chosen](auto& group) {
-        bool mine = false;
-        for (ui::CheckBox* box : group) mine = mine || box == chosen;
-        if (!mine) return;
-        for (ui::CheckBox* box : group) {
-            if (box == chosen) continue;
-            box->SetChecked(false);
-            box->SetEnabled(true);
-        }
-        chosen->SetEnabled(false);
-    };
-    choose(Positions);
-    choose(Arrangements);
-    choose(Modifications);
+void TKHbeta_C::ChooseInGroup(std::span<ui::CheckBox* const> group, ui::CheckBox* chosen) {
+    for (ui::CheckBox* box : group) {
+        if (box == chosen) continue;
+        box->SetChecked(false);
+        box->SetEnabled(true);
+    }
+    chosen->SetEnabled(false);
 }
 
 // The amount for crowning and end relief, the width for end relief; none in variant b.
@@ -412,7 +404,7 @@ void TKHbeta_C::FormKeyPress(ui::KeyChar& key) {
 void TKHbeta_C::PositionClick(int k) {
     ui::CheckBox* box = Positions[k - 1];
     if (!box->Checked()) return;
-    ChooseInGroup(box);
+    ChooseInGroup(Positions, box);
     G.KHbetaCase2 = kLetters[k - 1];
     positionShown_ = char('a' + k - 1);
     PaintBox1->Repaint();
@@ -438,7 +430,7 @@ void TKHbeta_C::PositionClick(int k) {
 void TKHbeta_C::ArrangementClick(int k) {
     ui::CheckBox* box = Arrangements[k - 1];
     if (!box->Checked()) return;
-    ChooseInGroup(box);
+    ChooseInGroup(Arrangements, box);
     G.KHbetaCase = kLetters[k - 1];
     arrangementShown_ = char('a' + k - 1);
     PaintBox2->Repaint();
@@ -448,7 +440,7 @@ void TKHbeta_C::ArrangementClick(int k) {
 void TKHbeta_C::ModificationClick(int k) {
     ui::CheckBox* box = Modifications[k - 1];
     if (!box->Checked()) return;
-    ChooseInGroup(box);
+    ChooseInGroup(Modifications, box);
     G.HelixModification = kModificationOfBox[k - 1];
     ShowModificationFields();
     if (Field(4)->Visible()) ShowNumber(4, G.HelixModification == 6 ? G.cI : G.cbeta, 1, 1);

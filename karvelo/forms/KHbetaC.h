@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 
 #include "karvelo/forms/InputWindow.h"
@@ -96,7 +97,7 @@ protected:
 
 private:
     void Recompute();
-    void ChooseInGroup(ui::CheckBox* chosen);
+    void ChooseInGroup(std::span<ui::CheckBox* const> group, ui::CheckBox* chosen);
     void ShowModificationFields();
     void ShowField(int n, bool visible);
     void ApplyShrinkFitRule();

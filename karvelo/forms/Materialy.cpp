@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "karvelo/calc/Global.h"
-#include "karvelo/calc/Pripustna_napeti_dotyk.h"
 #include "karvelo/forms/MaterialyF.h"
 #include "runtime/NumText.h"
 
@@ -89,13 +88,6 @@ const char* QualityGrade(int r) {
     if (OneOf(r, {12, 15, 22, 25, 28, 31})) return "MQ";
     if (OneOf(r, {34, 35})) return "MQ, ME";
     return "ME";
-}
-
-// Rm of a surface-hardened material from its bending endurance limit: Rm = f sigmaFlim YST.
-double StrengthFactor(const std::string& code) {
-    if (IsOneOfClasses(code, {"GG", "GGGf", "NT", "NV"})) return 1.6;
-    if (code == "NVc") return 1.1;
-    return 2.5;
 }
 
 // Left inset of an abbreviation, so that the short ones stand in the middle of their column.
@@ -265,7 +257,8 @@ void TMaterialova_tabulka::ApplyMaterialTableRow(int r) {
     } else if (r <= 20) {
         m.Rm = 3.424 * m.HVcore - 67.076;
     } else {
-        m.Rm = StrengthFactor(m.Code) * m.SigmaFlim * m.YST;
+        // A surface-hardened material: Rm from its bending endurance limit, Rm = YNTstat sigmaFlim YST.
+        m.Rm = ClassYNTstat(m.Code) * m.SigmaFlim * m.YST;
         m.HVcore = std::trunc(m.Rm + 67.076) / 3.424;
     }
     m.Rm = std::trunc(m.Rm);

@@ -109,6 +109,13 @@ double ClassContactEndurance(const std::string& code) {
     return 0;
 }
 
+double ClassYNTstat(const std::string& code) {
+    if (HardenedOrStructural(code)) return 2.5;
+    if (IsOneOfClasses(code, {"NT", "NV", "GG", "GGGf"})) return 1.6;
+    if (code == "NVc") return 1.1;
+    return 0;
+}
+
 double ClassDensity(const std::string& code) {
     if (code == "GTS") return 7400;
     if (IsOneOfClasses(code, {"GGGp", "GGGb", "GGGf"})) return 7150;
@@ -164,9 +171,7 @@ void SetLifeFactorCurves() {
     if (HardenedOrStructural(code)) m.ZNTstat = 1.6;
     if (IsOneOfClasses(code, {"GG", "GGGf", "NT", "NV"})) m.ZNTstat = 1.3;
     if (code == "NVc") m.ZNTstat = 1.1;
-    if (HardenedOrStructural(code)) m.YNTstat = 2.5;
-    if (IsOneOfClasses(code, {"NT", "NV", "GG", "GGGf"})) m.YNTstat = 1.6;
-    if (code == "NVc") m.YNTstat = 1.1;
+    if (const double YNTstat = ClassYNTstat(code); YNTstat > 0) m.YNTstat = YNTstat;
     // "Other material": the static factor from the strength; without one above 1 the factor keeps
     // its value.
     if (code == "0") OtherMaterialYNT(m, m.YNTstat);
@@ -446,16 +451,10 @@ void TMaterialy_F::PaintGear(GearControls& c) {
     for (ui::Label* l : c.yieldLabels) l->SetVisible(yield);
     if (const int index = MaterialClassIndex(code); index >= 0) c.list->SetItemIndex(index);
     c.yieldLabel->SetCaption(m.Re > 650 ? "0,2-" + ix : "e" + ix);
-    if (m.HardnessUnit == "HWB")
-        c.brinell->SetChecked(true);
-    else
-        c.vickers->SetChecked(true);
-    const std::string scale = (m.HardnessUnit == "HWB" ? "HB" : "HV") + ix;
-    c.surfaceUnit->SetCaption(scale);
-    c.coreUnit->SetCaption(scale);
-    // Checking the form's button runs its handler: a type "both" becomes "wrought".
-    if (m.Form == "wrought" || m.Form == "both") c.wrought->SetChecked(true);
-    if (m.Form == "cast") c.cast->SetChecked(true);
+    const bool brinell = m.HardnessUnit == "HWB";
+    (brinell ? c.brinell : c.vickers)->SetChecked(true);
+    ShowHardnessScale(c, brinell);
+    CheckFormRadio(c);
 
     const bool pitting = HardenedOrStructural(code);
     c.pitting->SetVisible(pitting);
@@ -519,8 +518,7 @@ void TMaterialy_F::ChooseIso(bool pinion) {
     GearControls& c = Gear(pinion);
     m.Re = 0;  // to be entered for the new material
     m.Designation.clear();
-    if (m.Form == "wrought" || m.Form == "both") c.wrought->SetChecked(true);
-    if (m.Form == "cast") c.cast->SetChecked(true);
+    CheckFormRadio(c);
     ShowQualityGrade();
     SetLifeFactorCurves();
     Repaint();
@@ -558,9 +556,19 @@ void TMaterialy_F::FormClick(GearControls& c, const char* form) { MaterialOfGear
 
 void TMaterialy_F::HardnessClick(GearControls& c, bool brinell) {
     MaterialOfGear(c.pinion).HardnessUnit = brinell ? "HWB" : "HV";
+    ShowHardnessScale(c, brinell);
+}
+
+void TMaterialy_F::ShowHardnessScale(GearControls& c, bool brinell) {
     const std::string scale = (brinell ? "HB" : "HV") + std::string(c.pinion ? "1" : "2");
     c.surfaceUnit->SetCaption(scale);
     c.coreUnit->SetCaption(scale);
+}
+
+void TMaterialy_F::CheckFormRadio(GearControls& c) {
+    const std::string& form = MaterialOfGear(c.pinion).Form;
+    if (form == "wrought" || form == "both") c.wrought->SetChecked(true);
+    if (form == "cast") c.cast->SetChecked(true);
 }
 
 // ML and ME exclude each other; the quality text follows the boxes; no box at all means ML.

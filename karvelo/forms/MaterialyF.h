@@ -44,6 +44,8 @@ int MaterialClassIndex(const std::string& code);
 
 // Cycles at the contact endurance limit of a class: 5e7 or 2e6; 0 for a code without one.
 double ClassContactEndurance(const std::string& code);
+// The static life factor for bending YNTstat of a class: 2.5, 1.6 or 1.1; 0 for a code without one.
+double ClassYNTstat(const std::string& code);
 // YNTstat of "Other material", Rm / (SigmaFlim YST): false, and YNTstat unchanged, when that is
 // not a factor above 1.
 bool OtherMaterialYNT(const GearMaterial& m, double& YNTstat);
@@ -149,6 +151,11 @@ private:
     void PittingClick(GearControls& g);
     void HardnessClick(GearControls& g, bool brinell);
     void FormClick(GearControls& g, const char* form);
+    // The hardness scale's symbol in the gear's two hardness labels.
+    void ShowHardnessScale(GearControls& g, bool brinell);
+    // The radio of the gear's form checked; checking it runs its handler, so that a form "both"
+    // becomes "wrought".
+    void CheckFormRadio(GearControls& g);
     void AfterCheck(int n, FieldEvent how) override;
 
     // "Other material": YNTstat from the entry just stored; refused when it gives no factor above 1.

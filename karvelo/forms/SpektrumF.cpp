@@ -53,6 +53,19 @@ double Sum(const TLevelArray& a, int p) {
     return static_cast<double>(s);
 }
 
+void UpdateMinLevelSpeed() {
+    G.MinLevelSpeed = G.n1Level[1];
+    for (int j = 2; j <= Levels(); ++j) G.MinLevelSpeed = std::min(G.MinLevelSpeed, G.n1Level[j]);
+}
+
+// The load factors of each level multiplied (without KA): contact and bending.
+void ComputeLevelFactorProducts() {
+    for (int j = 1; j <= Levels(); ++j) {
+        G.SpectrumCol1[j] = G.KHbetaLevel[j] * G.KHalfaLevel[j] * G.KvLevel[j];
+        G.SpectrumCol3[j] = G.KFbetaLevel[j] * G.KFalfaLevel[j] * G.KvLevel[j];
+    }
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -338,8 +351,7 @@ void TSpektrum_F::ResetSpectrumTable() {
 }
 
 void TSpektrum_F::FillSpectrumTable() {
-    G.MinLevelSpeed = G.n1Level[1];
-    for (int j = 2; j <= Levels(); ++j) G.MinLevelSpeed = std::min(G.MinLevelSpeed, G.n1Level[j]);
+    UpdateMinLevelSpeed();
     for (int j = 1; j <= Levels(); ++j) {
         FillField(kCycles + j, FormatLevelCyclesValue(G.SpectrumX[j]));
         FillField(kLoad + j, FormatLevelLoadValue(G.SpectrumY[j]));
@@ -480,6 +492,13 @@ void TSpektrum_F::LockLastLevelRatio() {
     Field(kLoad + p)->SetEnabled(false);
 }
 
+void TSpektrum_F::LockReferenceLevel() {
+    if (CurrentLoadMode() == LoadMode::LevelToMin)
+        LockLastLevelRatio();
+    else
+        LockFirstLevelRatio();
+}
+
 namespace {
 double& ReferenceOf(bool minimal) {
     if (minimal) return G.LoadAsForce ? G.Ftmin : G.Tmin;
@@ -523,17 +542,11 @@ void TSpektrum_F::ToLoads() {
 // Absolute loads: every load field open, the ratio modes open when every load is above 0.  A
 // ratio mode: its reference level fixed, the other two ratio modes closed.
 void TSpektrum_F::ApplyLoadModeControls(LoadMode mode) {
-    if (mode == LoadMode::Absolute) {
-        LockLastLevelRatio();
-        return UpdateRatioButtons();
-    }
+    LockReferenceLevel();
+    if (mode == LoadMode::Absolute) return UpdateRatioButtons();
     RadioButton4->SetEnabled(mode == LoadMode::MaxToLevel);
     RadioButton5->SetEnabled(mode == LoadMode::LevelToMax);
     RadioButton10->SetEnabled(mode == LoadMode::LevelToMin);
-    if (mode == LoadMode::LevelToMin)
-        LockLastLevelRatio();
-    else
-        LockFirstLevelRatio();
 }
 
 void TSpektrum_F::SetLoadMode(LoadMode mode) {
@@ -584,10 +597,7 @@ void TSpektrum_F::SwitchLoadUnit(bool forces) {
         ConvertLoadsToTorques();
     HoldLoadsAs(forces);
     ShowLoadHeaders();
-    if (CurrentLoadMode() == LoadMode::LevelToMin)
-        LockLastLevelRatio();
-    else if (CurrentLoadMode() != LoadMode::Absolute)
-        LockFirstLevelRatio();
+    LockReferenceLevel();
     ShowReferenceLoadCaptions();
     if (Zatizeni_F) {
         (forces ? Zatizeni_F->RadioButton7 : Zatizeni_F->RadioButton8)->SetChecked(true);
@@ -667,10 +677,7 @@ void TSpektrum_F::Button6Click() {
     g.ValidityKinds[35] = g.ValidityKinds[36] = 0;
     for (int j = 1; j <= p; ++j) ComputeKHbetaLevel(j);
     for (int j = 1; j <= p; ++j) ComputeKHalphaLevel(j);
-    for (int j = 1; j <= p; ++j) {
-        g.SpectrumCol1[j] = g.KHbetaLevel[j] * g.KHalfaLevel[j] * g.KvLevel[j];
-        g.SpectrumCol3[j] = g.KFbetaLevel[j] * g.KFalfaLevel[j] * g.KvLevel[j];
-    }
+    ComputeLevelFactorProducts();
     Repaint();
 }
 
@@ -691,7 +698,7 @@ void TSpektrum_F::Button5Click() {
 // Lifecycle
 
 void TSpektrum_F::FormCreate() {
-    G.ControlPressed1 = G.ControlPressed3 = G.ControlPressed4 = false;
+    ClearPreviewFlags();
     SetActiveControl(Edit1);
     G.LoadAsForce = false;
     G.SpectrumAbsolute = true;
@@ -717,7 +724,7 @@ void TSpektrum_F::FormCreate() {
     G.SpectrumTorques = !G.LoadAsForce;
 }
 
-// What Esc brings back: taken whoever opens the window, before any conversion.
+// What Esc brings back: taken here for whoever opens the window, before any conversion.
 void TSpektrum_F::FormShow() {
     G.SavedFtjm = G.Ftjm;
     G.SavedTjm = G.Tjm;
@@ -772,7 +779,7 @@ void TSpektrum_F::FormPaint() {
 }
 
 void TSpektrum_F::FormKeyUp(ui::Word key) {
-    if (key == ui::VK_F1) ShowHelpTopic(44);
+    HelpKeyUp(key, 44);
     if (key == ui::VK_ESCAPE) ModalResult = ui::mrCancel;
 }
 
@@ -820,17 +827,12 @@ void TSpektrum_F::Button2Click() {
         return FocusField(42);
     }
     if (!CheckSpectrumOrder()) return;
-    g.MinLevelSpeed = g.n1Level[1];
-    for (int j = 2; j <= p; ++j) g.MinLevelSpeed = std::min(g.MinLevelSpeed, g.n1Level[j]);
+    UpdateMinLevelSpeed();
     RefreshSpectrumTotals();
     ModalResult = ui::mrOk;
     ToLoads();
     if (!g.KFbetaDirect) ComputeKFbetaLevels();
-    if (g.LoadInputMethod == 2)
-        for (int j = 1; j <= p; ++j) {
-            g.SpectrumCol1[j] = g.KHbetaLevel[j] * g.KHalfaLevel[j] * g.KvLevel[j];
-            g.SpectrumCol3[j] = g.KFbetaLevel[j] * g.KFalfaLevel[j] * g.KvLevel[j];
-        }
+    if (g.LoadInputMethod == 2) ComputeLevelFactorProducts();
     EvaluateSpectrum();
     if (g.LoadInputMethod == 2 && g.LevelCount == 1 && Zatizeni_F) Zatizeni_F->RadioButton3->SetChecked(true);
     if (Zatizeni_F) Zatizeni_F->Repaint();
@@ -860,9 +862,8 @@ void TSpektrum_F::Button4Click() {
     g.Tjm = g.SavedTjm;
     g.SpectrumInCycles = g.SavedSpectrumInCycles;
     g.LoadAsForce = g.SavedLoadAsForce;
-    g.FtFe1 = g.FtHe1 = g.FtFe2 = g.FtHe2 = 0;
-    g.TFe1 = g.THe1 = g.TFe2 = g.THe2 = 0;
-    g.EquivLoadGiven1 = g.EquivLoadGiven2 = g.EquivLoadGiven3 = g.EquivLoadGiven4 = false;
+    ZeroEquivalentLoads();
+    ClearEquivalentLoadsGiven();
     if (Zatizeni_F) {
         Zatizeni_F->ClearEquivalentLoadFields();
         Zatizeni_F->Repaint();
@@ -872,9 +873,7 @@ void TSpektrum_F::Button4Click() {
 void TSpektrum_F::Button1Click() {
     ResetSpectrumTable();
     G.ControlPressed1 = false;
-    const LoadMode mode = CurrentLoadMode();
-    if (mode == LoadMode::MaxToLevel || mode == LoadMode::LevelToMax) LockFirstLevelRatio();
-    if (mode == LoadMode::LevelToMin) LockLastLevelRatio();
+    LockReferenceLevel();
     UpdateRatioButtons();
 }
 
@@ -912,13 +911,7 @@ void TSpektrum_F::CheckInputLevelCount() {
     ShowSpectrumRows();
     ResetSpectrumTable();
     ClearFactorColumns();
-    const LoadMode mode = CurrentLoadMode();
-    if (mode == LoadMode::MaxToLevel || mode == LoadMode::LevelToMax) {
-        G.SpectrumY[1] = 1;
-        Field(kLoad + 1)->SetText(" 1.000");
-        Field(kLoad + 1)->SetEnabled(false);
-    }
-    if (mode == LoadMode::LevelToMin) LockLastLevelRatio();
+    LockReferenceLevel();
     if (count == 1) Field(kLoad + 1)->SetEnabled(true);
 }
 
@@ -989,8 +982,7 @@ void TSpektrum_F::CheckInputLevelSpeed() {
     const int j = CheckedField() - kSpeed;
     const bool number = ReadNumber(G.n1Level[j]);
     if (!number || !(G.n1Level[j] > 0)) return ShowSpectrumInvalidInput();
-    G.MinLevelSpeed = G.n1Level[1];
-    for (int i = 2; i <= Levels(); ++i) G.MinLevelSpeed = std::min(G.MinLevelSpeed, G.n1Level[i]);
+    UpdateMinLevelSpeed();
     RefreshSpectrumTotals();
 }
 

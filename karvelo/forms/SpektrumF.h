@@ -114,6 +114,8 @@ public:
     void LockFirstLevelRatio();
     // Enables every load field; in "Rate j / min" the last level is fixed at 1.000.
     void LockLastLevelRatio();
+    // The one of the two above that the load mode in force needs.
+    void LockReferenceLevel();
 
     // ---- handlers
     void FormCreate();

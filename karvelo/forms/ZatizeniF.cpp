@@ -1,7 +1,6 @@
 #include "karvelo/forms/ZatizeniF.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "karvelo/calc/Epsilon.h"
@@ -36,28 +35,8 @@ constexpr EquivalentLoad kEquivalentLoads[4] = {
 
 double& LoadOf(const EquivalentLoad& e) { return G.LoadAsForce ? G.*e.force : G.*e.torque; }
 
-void ZeroEquivalentLoads() {
-    for (const EquivalentLoad& e : kEquivalentLoads) G.*e.force = G.*e.torque = 0;
-}
-
-void ZeroEquivalentStresses() { G.SigmaF1ekv = G.SigmaH1ekv = G.SigmaF2ekv = G.SigmaH2ekv = 0; }
-
-void ClearEquivalentLoadsGiven() {
-    for (const EquivalentLoad& e : kEquivalentLoads) G.*e.given = false;
-}
-
-const char* const kR1Message = "Invalid input, coefficient R1 can be from -1.2 to 0 ";
-const char* const kR2Message = "Invalid input, coefficient R2 can be from -1.2 to 0 ";
-
 std::string LifeText(double cycles, double hours, bool inCycles) {
     return inCycles ? rt::FormatFloat(G.LargeNumberFormat, cycles) : rt::Str(hours, 5, 1);
-}
-
-// The static overload counters of the four cases, in the order of the equivalent loads.
-std::int16_t OverloadCount(int k) {
-    const std::int16_t counts[4] = {G.StaticOverloadCountF1, G.StaticOverloadCountH1, G.StaticOverloadCountF2,
-                                    G.StaticOverloadCountH2};
-    return counts[k];
 }
 
 }  // namespace
@@ -92,15 +71,15 @@ void ConvertLoads(bool toForces) {
 void ConvertLoadsToForces() { ConvertLoads(true); }
 void ConvertLoadsToTorques() { ConvertLoads(false); }
 
-double StoredStressRatio(double typed) { return typed == 0 ? 0.0 : -std::fabs(typed); }
-
-bool AcceptStressRatio(bool number, double& R) {
-    const double typed = R;
-    R = StoredStressRatio(typed);
-    return number && typed >= -1.2 && typed <= 1.2;
+void ZeroEquivalentLoads() {
+    for (const EquivalentLoad& e : kEquivalentLoads) G.*e.force = G.*e.torque = 0;
 }
 
-std::string StressRatioText(double R, int decimals) { return rt::Str(R == 0 ? 0.0 : R, 5, decimals); }
+void ZeroEquivalentStresses() { G.SigmaF1ekv = G.SigmaH1ekv = G.SigmaF2ekv = G.SigmaH2ekv = 0; }
+
+void ClearEquivalentLoadsGiven() {
+    for (const EquivalentLoad& e : kEquivalentLoads) G.*e.given = false;
+}
 
 // ---------------------------------------------------------------------------------------------
 
@@ -147,9 +126,9 @@ TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
     field(Panel2, 2, 38, "n1  [rev/min]", [this] { CheckInputSpeed(); });
     field(Panel2, 3, 66, "NL1", [this] { CheckInputLife(true); });
     field(Panel2, 4, 94, "NL2", [this] { CheckInputLife(false); });
-    field(Panel2, 5, 122, "R1", [this] { CheckInputStressRatio(G.R1, kR1Message); });
+    field(Panel2, 5, 122, "R1", [this] { CheckInputStressRatio(1); });
     Button1 = help(Panel2, "Button1", 122);
-    field(Panel2, 6, 150, "R2", [this] { CheckInputStressRatio(G.R2, kR2Message); });
+    field(Panel2, 6, 150, "R2", [this] { CheckInputStressRatio(2); });
     Button2 = help(Panel2, "Button2", 150);
     field(Panel2, 7, 178, "KA", [this] { CheckInputKA(); });
     Button3 = help(Panel2, "Button3", 178);
@@ -163,9 +142,9 @@ TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
     // ---- spectrum
     Panel1 = new ui::Panel(this, "Panel1", {8, 96, 300, 222});
     field(Panel1, 18, 10, "n1  [rev/min]", [this] { CheckInputSpeed(); });
-    field(Panel1, 19, 38, "R1", [this] { CheckInputStressRatio(G.R1, kR1Message); });
+    field(Panel1, 19, 38, "R1", [this] { CheckInputStressRatio(1); });
     Button10 = help(Panel1, "Button10", 38);
-    field(Panel1, 20, 66, "R2", [this] { CheckInputStressRatio(G.R2, kR2Message); });
+    field(Panel1, 20, 66, "R2", [this] { CheckInputStressRatio(2); });
     Button11 = help(Panel1, "Button11", 66);
     LabelKA = label(Panel1, 10, 100, "K   = ");
     label(Panel1, 18, 106, "A")->SetFontPixels(9);
@@ -192,9 +171,9 @@ TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
     field(Panel3, 9, 10, "n1  [rev/min]", [this] { CheckInputSpeed(); });
     field(Panel3, 10, 38, "NL1", [this] { CheckInputLife(true); });
     field(Panel3, 11, 66, "NL2", [this] { CheckInputLife(false); });
-    field(Panel3, 12, 94, "R1", [this] { CheckInputStressRatio(G.R1, kR1Message); });
+    field(Panel3, 12, 94, "R1", [this] { CheckInputStressRatio(1); });
     Button5 = help(Panel3, "Button5", 94);
-    field(Panel3, 13, 122, "R2", [this] { CheckInputStressRatio(G.R2, kR2Message); });
+    field(Panel3, 13, 122, "R2", [this] { CheckInputStressRatio(2); });
     Button6 = help(Panel3, "Button6", 122);
     label(Panel3, 10, 152, "K    = 1");
     label(Panel3, 18, 158, "A")->SetFontPixels(9);
@@ -359,11 +338,7 @@ void TZatizeni_F::FormPaint() {
     }
 
     const double stresses[4] = {g.SigmaF1ekv, g.SigmaH1ekv, g.SigmaF2ekv, g.SigmaH2ekv};
-    for (int k = 0; k < 4; ++k) {
-        const bool exceeded = OverloadCount(k) > 0;
-        EquivalentStressLabels[k]->SetCaption(rt::Str(stresses[k], 5, 1) + (exceeded ? " *" : ""));
-        EquivalentStressLabels[k]->SetFontColor(exceeded ? ui::clRed : ui::clBlack);
-    }
+    for (int k = 0; k < 4; ++k) ShowOverloadMark(EquivalentStressLabels[k], rt::Str(stresses[k], 5, 1), k);
 
     ShowSpeed();
     for (int n : {5, 19, 12}) FillField(n, StressRatioText(g.R1));
@@ -539,10 +514,6 @@ void TZatizeni_F::Button13Click() {
 void TZatizeni_F::Button12Click() {
     GlobalData& g = G;
     g.SpectrumLevelsShown = g.KHbetaDirect || g.KHalfaDirect || g.KFalfaDirect || g.KFbetaDirect || g.KvDirect;
-    g.SavedFtjm = g.Ftjm;
-    g.SavedTjm = g.Tjm;
-    g.SavedSpectrumInCycles = g.SpectrumInCycles;
-    g.SavedLoadAsForce = g.LoadAsForce;
     Button4->SetEnabled(true);
     if (!Spektrum_F) return;
     switch (g.CalcMethodics) {
@@ -713,11 +684,6 @@ void TZatizeni_F::CheckInputLife(bool pinion) {
     GlobalData& g = G;
     double& life = pinion ? (g.SpectrumInCycles ? g.NL1 : g.NL1h) : (g.SpectrumInCycles ? g.NL2 : g.NL2h);
     if (!ReadNumber(life) || !(life > 0)) Refuse("Invalid input");
-}
-
-void TZatizeni_F::CheckInputStressRatio(double& R, const char* message) {
-    if (!AcceptStressRatio(ReadNumber(R), R)) return Refuse(message);
-    Field(CheckedField())->SetText(StressRatioText(R));
 }
 
 void TZatizeni_F::CheckInputKA() {

@@ -17,13 +17,10 @@ namespace karvelo {
 void ConvertLoadsToForces();
 void ConvertLoadsToTorques();
 
-// The stress ratio as stored: -|typed|, and 0 for 0 (never -0).
-double StoredStressRatio(double typed);
-// A stress ratio field just read into R (`number`: the text was a number): R is stored as
-// above; accepted when the typed value lies within -1.2..1.2.
-bool AcceptStressRatio(bool number, double& R);
-// R written with `decimals` decimals in a field of 5, 0 without a sign.
-std::string StressRatioText(double R, int decimals = 3);
+// The four equivalent loads 0 in both units; their equivalent stresses 0; none counted as typed.
+void ZeroEquivalentLoads();
+void ZeroEquivalentStresses();
+void ClearEquivalentLoadsGiven();
 
 class TZatizeni_F : public InputWindow {
 public:
@@ -129,7 +126,6 @@ private:
     void CheckInputNominalLoad();
     void CheckInputSpeed();
     void CheckInputLife(bool pinion);
-    void CheckInputStressRatio(double& R, const char* message);
     void CheckInputKA();
     void CheckInputEquivalentLoad(int k);
     void FocusFieldBeside(std::initializer_list<std::pair<ui::Control*, int>> buttons);

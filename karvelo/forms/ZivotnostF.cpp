@@ -17,19 +17,6 @@ namespace {
 // A life of 1e15 cycles or more: no failure.
 constexpr double kInfiniteLife = 1e15;
 
-// The static overload counters in the order of the cases: pinion bending, pinion contact, wheel
-// bending, wheel contact.
-bool Exceeded(int k) {
-    const std::int16_t counts[4] = {G.StaticOverloadCountF1, G.StaticOverloadCountH1, G.StaticOverloadCountF2,
-                                    G.StaticOverloadCountH2};
-    return counts[k] > 0;
-}
-
-void Mark(ui::Label* label, const std::string& text, bool exceeded) {
-    label->SetCaption(text + (exceeded ? " *" : ""));
-    label->SetFontColor(exceeded ? ui::clRed : ui::clBlack);
-}
-
 double* const kSafety[4] = {&G.SF1life, &G.SH1life, &G.SF2life, &G.SH2life};
 double* const kLives[4] = {&G.LF1, &G.LH1, &G.LF2, &G.LH2};
 
@@ -101,11 +88,9 @@ TZivotnost_F::TZivotnost_F() : InputWindow("Zivotnost_F") {
         if (G.n1 != previous) G.LevelFactorsStale = true;
     });
     label(this, 12, 288, "R1");
-    AddField(6, this, {130, 284, 80, 21},
-             [this] { CheckInputStressRatio(G.R1, "Invalid input, coefficient R1 can be from -1.2 to 0 "); });
+    AddField(6, this, {130, 284, 80, 21}, [this] { CheckInputStressRatio(1); });
     label(this, 12, 314, "R2");
-    AddField(7, this, {130, 310, 80, 21},
-             [this] { CheckInputStressRatio(G.R2, "Invalid input, coefficient R2 can be from -1.2 to 0 "); });
+    AddField(7, this, {130, 310, 80, 21}, [this] { CheckInputStressRatio(2); });
     Button3 = new ui::Button(this, "Button3", {216, 297, 50, 21}, "Help");
     label(this, 12, 344, "K    = 1");
     label(this, 20, 350, "A")->SetFontPixels(9);
@@ -182,7 +167,7 @@ void TZivotnost_F::FormPaint() {
     UpdateStaticLimitWarning();
     (g.SpectrumInCycles ? RadioButton3 : RadioButton4)->SetChecked(true);
     for (int k = 0; k < 4; ++k) {
-        Mark(SafetyLabels[k], rt::Str(*kSafety[k], 5, 4), Exceeded(k));
+        ShowOverloadMark(SafetyLabels[k], rt::Str(*kSafety[k], 5, 4), k);
         FillField(k + 1, rt::Str(*kSafety[k], 5, 4));
     }
     FillField(5, rt::Str(g.n1, 5, 1));
@@ -201,7 +186,7 @@ void TZivotnost_F::FormPaint() {
         const double life = *kLives[k];
         const bool wheel = k >= 2;
         const double shown = cycles ? life : life * (wheel ? wheelHours : pinionHours);
-        Mark(LifeLabels[k], life >= kInfiniteLife ? "Infin." : FormatServiceLifeValue(shown), Exceeded(k));
+        ShowOverloadMark(LifeLabels[k], life >= kInfiniteLife ? "Infin." : FormatServiceLifeValue(shown), k);
     }
 }
 
@@ -239,10 +224,9 @@ void TZivotnost_F::ClearServiceLifeResults() {
         Label68->Show();
     }
     if (g.LoadedFromFile != 0) return;
-    g.FtFe1 = g.FtHe1 = g.FtFe2 = g.FtHe2 = 0;
-    g.TFe1 = g.THe1 = g.TFe2 = g.THe2 = 0;
-    g.EquivLoadGiven1 = g.EquivLoadGiven2 = g.EquivLoadGiven3 = g.EquivLoadGiven4 = false;
-    g.SigmaF1ekv = g.SigmaH1ekv = g.SigmaF2ekv = g.SigmaH2ekv = 0;
+    ZeroEquivalentLoads();
+    ClearEquivalentLoadsGiven();
+    ZeroEquivalentStresses();
 }
 
 void TZivotnost_F::UpdateStaticLimitWarning() {
@@ -307,12 +291,7 @@ void TZivotnost_F::CheckBox1Click() { ChooseHypothesis(false); }
 void TZivotnost_F::CheckBox2Click() { ChooseHypothesis(true); }
 
 void TZivotnost_F::Button1Click() {
-    GlobalData& g = G;
-    g.LifeValid = false;
-    g.SavedFtjm = g.Ftjm;
-    g.SavedTjm = g.Tjm;
-    g.SavedSpectrumInCycles = g.SpectrumInCycles;
-    g.SavedLoadAsForce = g.LoadAsForce;
+    G.LifeValid = false;
     if (!Spektrum_F) return;
     Spektrum_F->SetCaption(CalculationCaption());
     Spektrum_F->ShowModal();
@@ -336,12 +315,6 @@ void TZivotnost_F::Button3Click() {
 // "Draw": the S-N curves of the current case, beside this window.
 void TZivotnost_F::Button4Click() {
     if (MainWindow().ShowCoursesWindow) MainWindow().ShowCoursesWindow();
-}
-
-// R is stored as -|R|; 0 stays 0.
-void TZivotnost_F::CheckInputStressRatio(double& R, const char* message) {
-    if (!AcceptStressRatio(ReadNumber(R), R)) return Refuse(message);
-    Field(CheckedField())->SetText(StressRatioText(R));
 }
 
 }  // namespace karvelo

@@ -66,7 +66,6 @@ protected:
 private:
     void Back();
     void ChooseHypothesis(bool haibach);
-    void CheckInputStressRatio(double& R, const char* message);
 };
 
 extern TZivotnost_F* Zivotnost_F;

@@ -2,7 +2,9 @@
 // set: loading, spectrum, the two help tables, KHbeta and service life.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "InputWindowFixture.h"
@@ -45,11 +47,21 @@ protected:
     }
 
     static std::vector<std::string> Messages() { return ui::test::Notices().Texts(); }
-    // The spectrum shown modally, the script run inside it.
-    void InSpectrum(std::function<void()> script) {
-        ui::test::QueueModal(&spectrum, [script](ui::Form&) { script(); });
-        spectrum.ShowModal();
+    // Types into the field and presses Enter; the messages are those of that check (the exit
+    // of the field left before is checked too, and its messages are dropped).
+    static void Put(ui::Edit* e, const std::string& text) {
+        ui::test::TypeInto(e, text);
+        ui::test::Notices().Clear();
+        ui::test::Enter();
     }
+    // The window shown modally, the script run inside it.
+    static void InModal(ui::Form& window, std::function<void()> script) {
+        ui::test::QueueModal(&window, [script](ui::Form&) { script(); });
+        window.ShowModal();
+    }
+    void InSpectrum(std::function<void()> script) { InModal(spectrum, std::move(script)); }
+    void InLoad(std::function<void()> script) { InModal(load, std::move(script)); }
+    void InLife(std::function<void()> script) { InModal(life, std::move(script)); }
     ui::Edit* Level(int offset, int j) { return spectrum.LevelField(offset, j); }
     // The main window's message hook, as far as the spectrum window is concerned.
     void RoutePresses() {

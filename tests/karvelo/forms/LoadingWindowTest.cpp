@@ -8,21 +8,9 @@ namespace karvelo {
 namespace {
 
 using ui::test::Click;
-using ui::test::TypeInto;
 
 class LoadingWindow : public LoadWindows {
 protected:
-    void InLoad(std::function<void()> script) {
-        ui::test::QueueModal(&load, [script](ui::Form&) { script(); });
-        load.ShowModal();
-    }
-    // Types into the field and presses Enter; the messages are those of that check (the exit
-    // of the field left before is checked too, and its messages are dropped).
-    static void Put(ui::Edit* e, const std::string& text) {
-        TypeInto(e, text);
-        ui::test::Notices().Clear();
-        ui::test::Enter();
-    }
     static void SetEquivalentTorques() {
         G.TFe1 = 2100, G.THe1 = 2600, G.TFe2 = 1900, G.THe2 = 2400;
         G.FtFe1 = 21000, G.FtHe1 = 26000, G.FtFe2 = 19000, G.FtHe2 = 24000;

@@ -9,18 +9,7 @@ namespace {
 
 using ui::test::Click;
 
-class ServiceLifeWindow : public LoadWindows {
-protected:
-    void InLife(std::function<void()> script) {
-        ui::test::QueueModal(&life, [script](ui::Form&) { script(); });
-        life.ShowModal();
-    }
-    static void Put(ui::Edit* e, const std::string& text) {
-        ui::test::TypeInto(e, text);
-        ui::test::Notices().Clear();
-        ui::test::Enter();
-    }
-};
+class ServiceLifeWindow : public LoadWindows {};
 
 TEST_F(ServiceLifeWindow, LifeOrSafetyByMinerOrHaibachThroughTheSpectrumWindow) {
     std::vector<bool> panel;

@@ -19,13 +19,6 @@ protected:
         G.CalcMethodics = 4;
         G.HypothesisHaibach = true;
     }
-    // Types into the field and presses Enter; the messages are those of that check (the exit
-    // of the field left before is checked too, and its messages are dropped).
-    static void Put(ui::Edit* e, const std::string& text) {
-        TypeInto(e, text);
-        ui::test::Notices().Clear();
-        ui::test::Enter();
-    }
     // Loads and cumulated cycles of levels 1..n, typed as the user does.
     void TypeLevels(const std::vector<double>& loads, const std::vector<double>& cycles) {
         Put(spectrum.Edit1, std::to_string(loads.size()));
