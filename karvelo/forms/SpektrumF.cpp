@@ -724,13 +724,15 @@ void TSpektrum_F::FormCreate() {
     G.SpectrumTorques = !G.LoadAsForce;
 }
 
-// What Esc brings back: taken here for whoever opens the window, before any conversion.
-void TSpektrum_F::FormShow() {
+void SaveSpectrumEscValues() {
     G.SavedFtjm = G.Ftjm;
     G.SavedTjm = G.Tjm;
     G.SavedSpectrumInCycles = G.SpectrumInCycles;
     G.SavedLoadAsForce = G.LoadAsForce;
 }
+
+// What Esc brings back: taken again here for whoever opens the window, before any conversion.
+void TSpektrum_F::FormShow() { SaveSpectrumEscValues(); }
 
 void TSpektrum_F::FormActivate() {
     ClearPreviewFlags();

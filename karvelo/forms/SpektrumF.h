@@ -27,6 +27,9 @@ namespace karvelo {
 void ConvertHoursToCycles();
 // The mirror image: hours from cycles (only while SpectrumInCycles is True).
 void ConvertCyclesToHours();
+// Takes what the spectrum window's Esc brings back: the one-level load in both units, and the
+// time and load units.  Run by the window's openers and again when it is shown.
+void SaveSpectrumEscValues();
 // The absolute spectrum loads into forces or torques when they are held in the other unit
 // (SpectrumForces, SpectrumTorques); nothing while the spectrum window holds ratios.  FtLevel
 // gets the level loads as forces.

@@ -514,6 +514,7 @@ void TZatizeni_F::Button13Click() {
 void TZatizeni_F::Button12Click() {
     GlobalData& g = G;
     g.SpectrumLevelsShown = g.KHbetaDirect || g.KHalfaDirect || g.KFalfaDirect || g.KFbetaDirect || g.KvDirect;
+    SaveSpectrumEscValues();
     Button4->SetEnabled(true);
     if (!Spektrum_F) return;
     switch (g.CalcMethodics) {

@@ -292,6 +292,7 @@ void TZivotnost_F::CheckBox2Click() { ChooseHypothesis(true); }
 
 void TZivotnost_F::Button1Click() {
     G.LifeValid = false;
+    SaveSpectrumEscValues();
     if (!Spektrum_F) return;
     Spektrum_F->SetCaption(CalculationCaption());
     Spektrum_F->ShowModal();
