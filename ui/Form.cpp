@@ -183,6 +183,7 @@ void Form::doHide() {
     const QRect covered = frameOf(this);
     QWidget::hide();
     UpdateSheetShowing();
+    if (OnHide) OnHide();
     // The forms it covered are painted again.
     for (Form* f : App().Forms())
         if (f != this && f->isVisible() && frameOf(f).intersects(covered)) f->RequestPaint();

@@ -9,8 +9,9 @@
 //  - Window switches fire no OnExit/OnEnter; a form's first activation gives its
 //    initial control OnEnter; an ActiveControl set while inactive is moved to on the
 //    next activation.
-//  - OnShow when the form becomes visible, OnActivate when it becomes the program's
-//    active form, OnDeactivate when another form does.
+//  - OnShow when the form becomes visible, OnHide when the program hides it (Hide, Close,
+//    the end of its modal run; not when the user minimises it), OnActivate when it becomes
+//    the program's active form, OnDeactivate when another form does.
 //  - OnPaint (never from Qt's painting): on the first showing, on each Repaint while
 //    visible, and once after each input event (or soon after) when something asked
 //    for it meanwhile: an activation, an expose, a window over it closing, a change on
@@ -106,6 +107,7 @@ public:
 
     std::function<void()> OnCreate;
     std::function<void()> OnShow;
+    std::function<void()> OnHide;
     std::function<void()> OnActivate;
     std::function<void()> OnDeactivate;
     std::function<void()> OnPaint;

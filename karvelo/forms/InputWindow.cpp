@@ -1,7 +1,5 @@
 #include "karvelo/forms/InputWindow.h"
 
-#include <QHideEvent>
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -39,7 +37,7 @@ char* GlobalBytes() { return reinterpret_cast<char*>(&G); }
 
 }  // namespace
 
-InputWindow::InputWindow(const std::string& name) : Form(name) {}
+InputWindow::InputWindow(const std::string& name) : Form(name) { OnHide = [this] { WindowHidden(); }; }
 
 void InputWindow::AddField(int n, ui::Edit* edit, Validator validator, FieldOptions options) {
     fields_[n] = FieldEntry{edit, std::move(validator), options};
@@ -247,9 +245,7 @@ void InputWindow::RestoreRefusedValues() {
     if (restored) ValuesRestored();
 }
 
-void InputWindow::hideEvent(QHideEvent* event) {
-    Form::hideEvent(event);
-    if (event->spontaneous()) return;  // minimised: the window is still open
+void InputWindow::WindowHidden() {
     RestoreRefusedValues();
     ClearPreviewFlags();
 }

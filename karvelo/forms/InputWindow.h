@@ -12,8 +12,6 @@
 
 #include "ui/Forms.h"
 
-class QHideEvent;
-
 namespace karvelo {
 
 // The program's help file, as the windows name it.
@@ -84,8 +82,9 @@ inline constexpr const char* kNotApplicable = "  ---";
 // activation binds OnDeactivate to CheckFocusedField().
 //
 // A window built on InputWindow leaves the OnEnter, OnExit and OnKeyPress of its fields to the
-// protocol, and an override of hideEvent calls InputWindow::hideEvent (the hide restores the
-// refused values and clears the preview flags).
+// protocol, and its OnHide to the protocol's WindowHidden (the hide restores the refused values
+// and clears the preview flags); a window with more to do on a hide overrides WindowHidden and
+// calls the protocol's first.
 struct FieldOptions {
     bool skipWhenEmpty = false;  // an empty field is not checked
     bool setsActiveEdit = true;  // entering and leaving the field set G.ActiveEdit
@@ -175,7 +174,8 @@ protected:
     // Validators of this window do not run while a preview flag is set.
     void SkipChecksWhilePressed() { skipWhilePressed_ = true; }
 
-    void hideEvent(QHideEvent* event) override;
+    // The window was hidden by the program (any close): refused values back, flags cleared.
+    virtual void WindowHidden();
 
 private:
     struct FieldEntry {

@@ -1,7 +1,5 @@
 #include "karvelo/forms/SpektrumF.h"
 
-#include <QHideEvent>
-
 #include <algorithm>
 #include <cmath>
 
@@ -788,9 +786,9 @@ void TSpektrum_F::FormKeyUp(ui::Word key) {
 void TSpektrum_F::FormClose() { ToLoads(); }
 
 // Every close but Ok leaves absolute loads too.
-void TSpektrum_F::hideEvent(QHideEvent* event) {
-    InputWindow::hideEvent(event);
-    if (!event->spontaneous()) FormClose();
+void TSpektrum_F::WindowHidden() {
+    InputWindow::WindowHidden();
+    FormClose();
 }
 
 bool TSpektrum_F::CheckSpectrumOrder() {

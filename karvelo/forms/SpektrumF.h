@@ -159,7 +159,7 @@ public:
 
 protected:
     void AfterCheck(int n, FieldEvent how) override;
-    void hideEvent(QHideEvent* event) override;
+    void WindowHidden() override;
 
 private:
     enum class LoadMode { Absolute, MaxToLevel, LevelToMax, LevelToMin };

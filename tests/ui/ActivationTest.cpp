@@ -137,6 +137,24 @@ TEST_F(Activation, ShowFiresOnShowOnlyWhenTheFormBecomesVisible) {
     EXPECT_EQ(log.items, (Items{"deactivate Table", "activate Main", "show Table", "deactivate Main", "activate Table", "paint Table"}));
 }
 
+TEST_F(Activation, HideFiresOnHideOncePerHidingByTheProgram) {
+    int hides = 0;
+    table.OnHide = [&] { ++hides; };
+    dialog.OnHide = [&] { ++hides; };
+    table.Hide();  // not shown: nothing to hide
+    EXPECT_EQ(hides, 0);
+    table.Show();
+    table.Hide();
+    table.Hide();
+    EXPECT_EQ(hides, 1);
+    table.Show();
+    table.Close();
+    EXPECT_EQ(hides, 2);
+    ui::test::QueueModal(&dialog, [&](ui::Form&) { Click(dialog.Button1); });
+    EXPECT_EQ(dialog.ShowModal(), ui::mrOk);
+    EXPECT_EQ(hides, 3);
+}
+
 TEST_F(Activation, PressOnAnotherWindowActivatesIt) {
     table.Show();
     log.Clear();
