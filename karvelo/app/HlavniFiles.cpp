@@ -85,8 +85,7 @@ void TForm1::RefreshAfterLoad() {
     s.ShowSpectrumRows();
     // The spectrum loads are held in the loaded unit; equivalent loads given in the file stay
     // given when the loading window opens.
-    G.SpectrumForces = G.LoadAsForce;
-    G.SpectrumTorques = !G.LoadAsForce;
+    SetSpectrumLoadUnit(G, G.LoadAsForce);
     Zatizeni_F->MarkLoadedEquivalentLoads();
     G.LoadedFromFile = 1;
     SetCaption(G.MethodC ? kCaptionMethodC : kCaptionMethodB);

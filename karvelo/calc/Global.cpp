@@ -231,8 +231,7 @@ void SetDefaultInputs() {
     g.SpectrumRatioMaxTo = false;
     g.SpectrumRatioToMin = false;
     // The spectrum loads are held in the load unit.
-    g.SpectrumForces = g.LoadAsForce;
-    g.SpectrumTorques = !g.LoadAsForce;
+    SetSpectrumLoadUnit(g, g.LoadAsForce);
     g.cDirect = false;
     g.JDirect = false;
     g.mredISO = true;
@@ -382,6 +381,18 @@ void SetDefaultInputs() {
     g.HypothesisHaibach = true;
     g.StaticF1Exceeded = g.StaticF2Exceeded = false;
     g.StaticH1Exceeded = g.StaticH2Exceeded = false;
+}
+
+void ComputeLevelFactorProducts(GlobalData& g, int levels) {
+    for (int i = 1; i <= levels; ++i) {
+        g.SpectrumCol1[i] = g.KHbetaLevel[i] * g.KHalfaLevel[i] * g.KvLevel[i];
+        g.SpectrumCol3[i] = g.KFbetaLevel[i] * g.KFalfaLevel[i] * g.KvLevel[i];
+    }
+}
+
+void SetSpectrumLoadUnit(GlobalData& g, bool forces) {
+    g.SpectrumForces = forces;
+    g.SpectrumTorques = !forces;
 }
 
 }  // namespace karvelo

@@ -692,6 +692,12 @@ extern rt::TextFile CaseFile;
 // module 4, case-hardened steel, one load of 62500 N at 1000 rev/min).  Only assigns.
 void SetDefaultInputs();
 
+// The load factor products of spectrum levels 1..levels (without KA): SpectrumCol1 = KHbeta
+// KHalfa Kv for contact, SpectrumCol3 = KFbeta KFalfa Kv for bending.
+void ComputeLevelFactorProducts(GlobalData& g, int levels);
+// The absolute spectrum loads are held as tangential forces, else as torques.
+void SetSpectrumLoadUnit(GlobalData& g, bool forces);
+
 // Guarded trigonometry: an impossible argument (tan of pi/2, arccos or arcsin outside -1..1 or
 // NaN) shows "Invalid argument for ..., impossible gearing parameters" in a box captioned
 // "  Error !" and gives 0.

@@ -432,13 +432,9 @@ void WalkSections(Io& io, GlobalData& g) {
 
     // N. Per-level factors
     if (g.LoadInputMethod == 2 && g.SpectrumLevelsShown && g.LevelCount >= 1) {
-        for (int i = 1; i <= g.LevelCount; ++i) {
+        for (int i = 1; i <= g.LevelCount; ++i)
             io.Row({&g.KHbetaLevel[i], &g.KHalfaLevel[i], &g.KFalfaLevel[i], &g.KvLevel[i], &g.KFbetaLevel[i]});
-            if (reading) {
-                g.SpectrumCol1[i] = g.KHbetaLevel[i] * g.KHalfaLevel[i] * g.KvLevel[i];
-                g.SpectrumCol3[i] = g.KFbetaLevel[i] * g.KFalfaLevel[i] * g.KvLevel[i];
-            }
-        }
+        if (reading) ComputeLevelFactorProducts(g, g.LevelCount);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "karvelo/calc/Vypocet.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
@@ -584,10 +585,7 @@ void PrepareSpectrumLevels() {
     GlobalData& g = G;
     ComputePermissibleContactStress();
     if (!g.KFbetaDirect) ComputeKFbetaLevels();
-    for (int i = 1; i <= g.LevelCount && i <= kMaxLevels; ++i) {
-        g.SpectrumCol1[i] = g.KHbetaLevel[i] * g.KHalfaLevel[i] * g.KvLevel[i];
-        g.SpectrumCol3[i] = g.KFbetaLevel[i] * g.KFalfaLevel[i] * g.KvLevel[i];
-    }
+    ComputeLevelFactorProducts(g, std::min<int>(g.LevelCount, kMaxLevels));
 }
 
 bool CalculateCase() {

@@ -56,14 +56,6 @@ void UpdateMinLevelSpeed() {
     for (int j = 2; j <= Levels(); ++j) G.MinLevelSpeed = std::min(G.MinLevelSpeed, G.n1Level[j]);
 }
 
-// The load factors of each level multiplied (without KA): contact and bending.
-void ComputeLevelFactorProducts() {
-    for (int j = 1; j <= Levels(); ++j) {
-        G.SpectrumCol1[j] = G.KHbetaLevel[j] * G.KHalfaLevel[j] * G.KvLevel[j];
-        G.SpectrumCol3[j] = G.KFbetaLevel[j] * G.KFalfaLevel[j] * G.KvLevel[j];
-    }
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -132,8 +124,7 @@ void ConvertSpectrumLoadUnit(bool forces) {
         for (int j = 1; j <= Levels(); ++j) G.SpectrumY[j] *= factor;
     }
     for (int j = 1; j <= Levels(); ++j) G.FtLevel[j] = forces ? G.SpectrumY[j] : G.SpectrumY[j] * 2000 / G.d1;
-    G.SpectrumForces = forces;
-    G.SpectrumTorques = !forces;
+    SetSpectrumLoadUnit(G, forces);
 }
 }  // namespace
 
@@ -533,8 +524,7 @@ void TSpektrum_F::ToLoads() {
             y *= ref;
     }
     holdsRatios_ = false;
-    G.SpectrumForces = G.LoadAsForce;
-    G.SpectrumTorques = !G.LoadAsForce;
+    SetSpectrumLoadUnit(G, G.LoadAsForce);
 }
 
 // Absolute loads: every load field open, the ratio modes open when every load is above 0.  A
@@ -675,7 +665,7 @@ void TSpektrum_F::Button6Click() {
     g.ValidityKinds[35] = g.ValidityKinds[36] = 0;
     for (int j = 1; j <= p; ++j) ComputeKHbetaLevel(j);
     for (int j = 1; j <= p; ++j) ComputeKHalphaLevel(j);
-    ComputeLevelFactorProducts();
+    ComputeLevelFactorProducts(G, Levels());
     Repaint();
 }
 
@@ -718,8 +708,7 @@ void TSpektrum_F::FormCreate() {
         G.SpectrumY[j] = loads[j - 1];
         G.n1Level[j] = 1000;
     }
-    G.SpectrumForces = G.LoadAsForce;
-    G.SpectrumTorques = !G.LoadAsForce;
+    SetSpectrumLoadUnit(G, G.LoadAsForce);
 }
 
 void SaveSpectrumEscValues() {
@@ -832,7 +821,7 @@ void TSpektrum_F::Button2Click() {
     ModalResult = ui::mrOk;
     ToLoads();
     if (!g.KFbetaDirect) ComputeKFbetaLevels();
-    if (g.LoadInputMethod == 2) ComputeLevelFactorProducts();
+    if (g.LoadInputMethod == 2) ComputeLevelFactorProducts(g, Levels());
     EvaluateSpectrum();
     if (g.LoadInputMethod == 2 && g.LevelCount == 1 && Zatizeni_F) Zatizeni_F->RadioButton3->SetChecked(true);
     if (Zatizeni_F) Zatizeni_F->Repaint();
