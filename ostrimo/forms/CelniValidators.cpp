@@ -37,12 +37,6 @@ double RootRadiusLimit(double haPlusC) {
     return limit < 0 && limit > -1e-12 ? 0.0 : limit;
 }
 
-// Critical sum of AMC: the working transverse pressure angle becomes 0.
-double CriticalAmcSum(double teeth) {
-    const double invAlfat = std::tan(G.alfat) - G.alfat;
-    return -(invAlfat * teeth / 2) / std::tan(G.alfan);
-}
-
 // The helix-angle limit in degrees: 80, or for bevel gearing with 0 < b <= Le and an
 // inclined tooth the one that keeps the tooth trace within the facewidth.
 double HelixAngleLimit(double betaDeg) {

@@ -5,6 +5,7 @@
 
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/Kontrola_geometrie.h"
+#include "ostrimo/calc/Vypocty.h"
 #include "ostrimo/calc/Vypocty_Fellow.h"
 #include "ostrimo/forms/Celni.h"
 #include "ostrimo/forms/CelniDlg.h"
@@ -20,12 +21,6 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 
 double TransverseAngle() { return std::atan(std::tan(G.alfan) / std::cos(G.beta)); }
-
-// The critical sum x0 + x2 of the manufacturing mesh: its working angle becomes 0.
-double ManufacturingCriticalSum() {
-    const double at = TransverseAngle();
-    return -(G.z0 + G.z2) * (std::tan(at) - at) / (2 * std::tan(G.alfan));
-}
 
 // Pressure angle at the cutter's limit point for the profile factor of its tooth.
 void ComputeLimitPoint() {
@@ -242,7 +237,7 @@ bool TFellowDlg::ValidateFellowTeethNumber() {
     if (g.z0 <= 3) return Refuse("Teeth number for Fellow cutter must be greater than 3.", Edit1);
     if (g.z0 >= std::fabs(g.z2))
         return Refuse("Teeth number for Fellow cutter must be less than teeth number of wheel (at least about 1).", Edit1);
-    if (g.x0 + g.x2 - 0.00001 > ManufacturingCriticalSum())
+    if (g.x0 + g.x2 - 0.00001 > CriticalAmcSum(g.z0 + g.z2))
         return Refuse("Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater than critical - "
                       "negative manufacturing pressure angle.",
                       Edit1);
@@ -261,7 +256,7 @@ bool TFellowDlg::ValidateFellowAmc() {
     g.x0 = x;
     refused_[1] = true;
     if (g.x0 < -2 || g.x0 > 3) return Refuse("Addendum modification coefficient of Fellow cutter must be from -2 to 3.", Edit2);
-    const double xlim = ManufacturingCriticalSum();
+    const double xlim = CriticalAmcSum(g.z0 + g.z2);
     if (g.x0 + g.x2 - 0.00001 > xlim)
         return Refuse("Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater than critical (xlim=" +
                           rt::Str(xlim, 7, 4) + ") - negative manufacturing pressure angle.",

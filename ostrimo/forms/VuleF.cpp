@@ -5,6 +5,7 @@
 
 #include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/Global.h"
+#include "ostrimo/calc/Vypocty.h"
 #include "ostrimo/forms/Celni.h"
 #include "ostrimo/forms/Ostrimo.h"
 #include "ostrimo/forms/ToolPictures.h"
@@ -466,7 +467,7 @@ void TVuleF::Edit2Exit() {
     g.ValCode = code;
     if (code != 0) return Refuse("Invalid format of the number.", Edit2);
     g.alfat = TransverseAngle();
-    g.xsum0 = -(g.z1 + g.z2) * Inv(g.alfat) / (2 * std::tan(g.alfan));
+    g.xsum0 = CriticalAmcSum(g.z1 + g.z2);
     const bool internal = g.GearingType == 2;
     const std::string impossible = kImpossibleSum + rt::Str(g.xsum0, 8, 5) + ") ";
     if (!internal && g.xsum0 >= g.xsumBacklash) return Refuse(impossible.c_str(), Edit2);
