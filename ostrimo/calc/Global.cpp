@@ -1,5 +1,6 @@
 #include "ostrimo/calc/Global.h"
 
+#include <cmath>
 #include <numbers>
 
 namespace ostrimo {
@@ -60,6 +61,10 @@ Extended ComputeCheckedArcCos(Extended x) { return gear::CheckedArcCos(x, Refuse
 Extended ComputeCheckedArcSin(Extended x) { return gear::CheckedArcSin(x, RefuseArcSin); }
 
 double SnapProfileFactor(double factor) { return factor > 0.99996 && factor < 1.00004 ? 1.0 : factor; }
+
+double FullRoundedRootRadius(double alfan, double toolAddendum) {
+    return std::cos(alfan) * (std::numbers::pi / 4 - std::tan(alfan) * toolAddendum) / (1 - std::sin(alfan));
+}
 
 void SetDefaultGearData() {
     GlobalData& g = G;

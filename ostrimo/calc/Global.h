@@ -308,6 +308,10 @@ void SetDefaultGearData();
 // 1.00004 is taken as exactly 1.0.
 double SnapProfileFactor(double factor);
 
+// The root rounding radius factor of a full rounded root, cut by a rack tool of addendum
+// factor toolAddendum (the mate's ha* + c*) and normal pressure angle alfan [rad].
+double FullRoundedRootRadius(double alfan, double toolAddendum);
+
 // Angle conversions with pi in extended precision.
 double DegToRad(double degrees);
 double RadToDeg(double radians);

@@ -32,8 +32,7 @@ constexpr const char* kImpossibleProfile =
 // haPlusC (the mate's addendum plus the clearance at the mate's tip): the full rounded
 // root.  A limit that rounding alone makes negative is 0.
 double RootRadiusLimit(double haPlusC) {
-    const double an = G.alfan;
-    const double limit = std::cos(an) * (kPi / 4 - std::tan(an) * haPlusC) / (1 - std::sin(an));
+    const double limit = FullRoundedRootRadius(G.alfan, haPlusC);
     return limit < 0 && limit > -1e-12 ? 0.0 : limit;
 }
 

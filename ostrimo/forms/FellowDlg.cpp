@@ -1,7 +1,6 @@
 #include "ostrimo/forms/FellowDlg.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/Kontrola_geometrie.h"
@@ -17,8 +16,6 @@ namespace ostrimo {
 TFellowDlg* FellowDlg = nullptr;
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
 
 double TransverseAngle() { return std::atan(std::tan(G.alfan) / std::cos(G.beta)); }
 
@@ -271,8 +268,7 @@ bool TFellowDlg::ValidateFellowRootRounding() {
     rt::Val(Edit3->Text(), g.rof0, code);
     g.ValCode = code;
     if (code != 0) return Refuse("Invalid format of the number.", Edit3);
-    const double an = g.alfan;
-    const double limit = std::cos(an) * (kPi / 4 - std::tan(an) * (g.haP2 + g.cP2)) / (1 - std::sin(an));
+    const double limit = FullRoundedRootRadius(g.alfan, g.haP2 + g.cP2);
     if (g.rof0 < 0 || g.rof0 > limit + 0.0001)
         return Refuse("Fellow cutter root rounding radius(proportion size) must be from 0 to " + rt::Str(limit, 6, 4),
                       Edit3);

@@ -424,7 +424,7 @@ bool TNastrojDlg::ValidateToolField(ui::Edit* field) {
             break;
         }
         case 1: {
-            const double limit = std::cos(an) * (kPi / 4 - std::tan(an) * d.addendum) / (1 - std::sin(an));
+            const double limit = FullRoundedRootRadius(an, d.addendum);
             const bool within = v >= 0 && v <= limit + 0.0001;
             if (!within) {
                 v = limit;
