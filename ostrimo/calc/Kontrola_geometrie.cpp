@@ -6,7 +6,6 @@
 #include <numbers>
 #include <vector>
 
-#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/Kontrolni_rozmery.h"
@@ -19,7 +18,6 @@ namespace ostrimo {
 
 namespace {
 
-using checks::Sqr;
 using Step = void (*)();
 
 // A step that runs only while no impossible value was met.
@@ -189,8 +187,7 @@ void AddPairTableValues(std::vector<double>& v) {
     pair(g.b / g.d1, g.b / g.d2, !rack);
     // test dimensions
     pair(g.W1, g.W2, !rack);
-    const double cosBetab = std::cos(g.betab);
-    pair(std::sqrt(Sqr(cosBetab * g.W1) + Sqr(g.db1)), std::sqrt(Sqr(cosBetab * g.W2) + Sqr(g.db2)), !rack);
+    pair(SpanContactDiameter(g.W1, g.db1), SpanContactDiameter(g.W2, g.db2), !rack);
     if (g.beta > 0) pair(g.MinFacewidthSpan1, g.MinFacewidthSpan2, !rack);
     if (g.ChordValid1) v.insert(v.end(), {g.sc1, g.hc1});
     if (g.ChordValid2) v.insert(v.end(), {g.sc2, g.hc2});

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "ostrimo/calc/Global.h"
+#include "ostrimo/calc/Kontrolni_rozmery.h"
 #include "ostrimo/forms/Celni.h"
 #include "ostrimo/forms/Ostrimo.h"
 #include "runtime/FileNames.h"
