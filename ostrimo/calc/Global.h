@@ -303,6 +303,9 @@ extern GlobalData G;
 
 // The default case for the current GearingType (external, internal or bevel).
 void SetDefaultGearData();
+// The default data of both rack tools (addendum, crest radius, chamfering edge and
+// protuberance); whether a tool has a chamfer or a protuberance is left as it is.
+void SetDefaultRackTools();
 
 // A profile factor ha* + c* - (1 - sin alfan) rho* strictly between 0.99996 and
 // 1.00004 is taken as exactly 1.0.

@@ -22,7 +22,6 @@ constexpr double kPi = std::numbers::pi;
 constexpr const char* kDegreeUnit = "[ \xC2\xB0 ]";
 constexpr const char* kWarningCaption = "  Warning !";
 constexpr const char* kImpossibleProtuberance = "Impossible parameters of the protuberance";
-constexpr double kDefaultProtuberanceAngle = 0.10564477962321676;  // 6.053 degrees
 constexpr int kPictureWidth = 374, kPictureHeight = 110;
 
 // The data of one tool in the global data; tool 1 cuts the pinion, tool 2 the wheel.
@@ -277,19 +276,12 @@ void TNastrojDlg::EnableRackFields() {
 }
 
 void TNastrojDlg::SetDefaultTools() {
+    SetDefaultRackTools();
     for (int tool : {1, 2}) {
         ToolData d = Data(tool);
         tools_[tool].chamfer->SetChecked(false);
         tools_[tool].protuberance->SetChecked(false);
         d.chamfer = d.protuberance = false;
-        d.addendum = 1.25;
-        d.crest = 0.38;
-        d.chamferHeight = 0.75;
-        d.chamferAngle = kPi / 4;
-        d.chamferAngleDeg = 45;
-        d.protuberanceAngle = kDefaultProtuberanceAngle;
-        d.protuberanceHeight = 0.75;
-        d.protuberanceSize = 0.05;
         ShowToolFields(tool);
         ShowOptions(tool);
     }
