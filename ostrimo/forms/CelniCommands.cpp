@@ -295,9 +295,7 @@ void TPagesDlg::ShowHelpFor(int code) {
     unsigned context = HelpContextOfCode(code);
     if (PageControl1->ActivePage() == TabSheet2) context = G.GearingType == 1 && !G.RackMate ? 13 : 14;
     if (PageControl1->ActivePage() == TabSheet3) context = 15;
-    const bool shown = context != 0 ? ui::Help(kWindowsHelpFile, ui::HELP_CONTEXT, context)
-                                    : ui::Help(kWindowsHelpFile, ui::HELP_FINDER, 0);
-    if (!shown) ui::MessageBox("Help is missing.", kErrorCaption, ui::MB_OK);
+    ShowHelpTopic(context);
 }
 
 void TPagesDlg::HelpBtnClick() {

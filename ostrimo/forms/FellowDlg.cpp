@@ -412,12 +412,12 @@ void TFellowDlg::CancelBtnClick() {
 
 void TFellowDlg::HelpClick() {
     SkipFellowChecksHelp = false;
-    if (!ui::Help(kWindowsHelpFile, ui::HELP_CONTEXT, 7)) ui::MessageBox("Help is missing.", kErrorCaption, ui::MB_OK);
+    ShowHelpTopic(7);
 }
 
 void TFellowDlg::FormKeyUp(ui::Word& key) {
     if (key != ui::VK_F1) return;
-    if (!ui::Help(kWindowsHelpFile, ui::HELP_CONTEXT, 7)) ui::MessageBox("Help is missing.", kErrorCaption, ui::MB_OK);
+    ShowHelpTopic(7);
 }
 
 }  // namespace ostrimo

@@ -509,8 +509,7 @@ void TNastrojDlg::FormKeyUp(ui::Word& key) {
         SkipToolChecks = false;
         Close();
     } else if (key == ui::VK_F1) {
-        if (!ui::Help(kWindowsHelpFile, ui::HELP_CONTEXT, 3))
-            ui::MessageBox("Help is missing.", kErrorCaption, ui::MB_OK);
+        ShowHelpTopic(3);
     }
 }
 

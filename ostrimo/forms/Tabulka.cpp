@@ -131,21 +131,12 @@ void TTabulkaDlg::data3() {
 
 void TTabulkaDlg::CancelBtnClick() { Hide(); }
 
-void TTabulkaDlg::ShowHelp(unsigned command, unsigned long context) {
-    if (!ui::Help(kWindowsHelpFile, command, context)) ui::MessageBox("Help is missing.", kErrorCaption, ui::MB_OK);
-}
-
-void TTabulkaDlg::Button2Click() { ShowHelp(ui::HELP_FINDER, 0); }
+void TTabulkaDlg::Button2Click() { ShowHelpTopic(0); }
 
 void TTabulkaDlg::FormKeyUp(ui::Word& key) {
     if (key != ui::VK_F1) return;
     ui::Control* focused = ActiveControl();
-    if (focused == StringGrid1)
-        ShowHelp(ui::HELP_CONTEXT, 11);
-    else if (focused == Tisk || focused == Button1)
-        ShowHelp(ui::HELP_CONTEXT, 12);
-    else
-        ShowHelp(ui::HELP_FINDER, 0);
+    ShowHelpTopic(focused == StringGrid1 ? 11 : focused == Tisk || focused == Button1 ? 12 : 0);
 }
 
 // ---------------------------------------------------------------- painting

@@ -75,7 +75,6 @@ private:
     void DrawGlyphs(int row, const ui::Rect& rect);
     void PrintPages();
     void SavePageBitmaps();
-    void ShowHelp(unsigned command, unsigned long context);
 };
 
 extern TTabulkaDlg* TabulkaDlg;

@@ -566,7 +566,7 @@ void TVuleF::Button1Click() {
 
 void TVuleF::Button2Click() {
     SkipBacklashChecksCancel = false;
-    if (!ui::Help(kWindowsHelpFile, ui::HELP_CONTEXT, 6)) ui::MessageBox("Help is missing.", kErrorCaption, ui::MB_OK);
+    ShowHelpTopic(6);
 }
 
 void TVuleF::Button3Click() {
