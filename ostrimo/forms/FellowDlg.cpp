@@ -17,15 +17,6 @@ TFellowDlg* FellowDlg = nullptr;
 
 namespace {
 
-double TransverseAngle() { return std::atan(std::tan(G.alfan) / std::cos(G.beta)); }
-
-// Pressure angle at the cutter's limit point for the profile factor of its tooth.
-void ComputeLimitPoint() {
-    const double at = TransverseAngle();
-    G.alfaF0 = std::atan(std::tan(at) - 4 * std::cos(G.beta) * (G.CutterFlankHeightFactor - G.x0) / (std::sin(2 * at) * G.z0));
-    G.dF0 = G.db0 / std::cos(G.alfaF0);
-}
-
 ui::Label* NewLabel(ui::Container* parent, const char* name, int x, int y, const std::string& caption) {
     return new ui::Label(parent, name, {x, y, 0, 0}, caption);
 }
@@ -125,13 +116,6 @@ void TFellowDlg::ComputeFellowCutterGeometry() {
     GlobalData& g = G;
     ComputeFellowCutterDimensions();
     g.ToolFlankHeightFactor2 = SnapProfileFactor(g.haP1 + g.cP1 - (1 - std::sin(g.alfan)) * g.rofP2);
-    if (g.beta > 0) {  // the virtual spur cutter of a helical one
-        const double cosBetab = std::cos(g.betab);
-        g.zn0 = g.z0 / (cosBetab * cosBetab * std::cos(g.beta));
-        g.dn0 = g.mn * g.zn0;
-        g.dan0 = g.da0 - g.d0 + g.dn0;
-        g.dbn0 = std::cos(g.alfan) * g.dn0;
-    }
     ComputeCutterTipThickness();
 }
 
@@ -350,9 +334,8 @@ void TFellowDlg::CheckBox1Click() {
         g.FellowMaxOperatingHeight = false;
         Edit3->SetReadOnly(false);
         g.rof0 = g.SavedRof0;
-        g.CutterFlankHeightFactor = SnapProfileFactor(g.haP2 + g.cP2 - (1 - std::sin(g.alfan)) * g.rof0);
-        ComputeLimitPoint();
     }
+    // the cutter's dimensions, with its limit point again once the option is off
     ShowFellowCutterValues();
     RefreshResults();
 }
