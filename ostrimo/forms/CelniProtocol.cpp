@@ -87,20 +87,9 @@ void TPagesDlg::ResetComputingInputs() {
         g.aw = InternalPairOfEqualTeeth() ? std::sin(g.alfat) * (g.x1 + g.x2) * g.mn : g.ad;
         g.awBacklash = g.awCheck = g.aw;
     }
-    // no backlash, made by thinning both wheels
-    g.jn = 0;
-    g.xsumBacklash = 0;
-    g.BacklashByThinning = true;
-    g.BacklashByExtraAmc = g.BacklashByShifting = false;
-    g.ThinBothWheels = true;
-    g.ThinPinionOnly = g.ThinWheelOnly = false;
+    ClearBacklash();
     g.TipDiameter1Given = g.TipDiameter2Given = false;
-    if (g.ObligatoryInputComplete) {
-        if (g.RackMate)
-            ComputeRackPairDimensions();
-        else
-            ComputeGearPairDimensions();
-    }
+    ComputePairDimensions();
     Edit6->SetText(rt::Str(g.xsum, 8, 6));
     Edit7->SetText(rt::Str(g.x1, 8, 6));
     Edit8->SetText(rt::Str(g.x2, 8, 6));
@@ -116,6 +105,16 @@ void TPagesDlg::ResetComputingInputs() {
     CelniDlg->Hide();
     ShowTipDiameters();
     ResetWindowCaptions();
+}
+
+void TPagesDlg::ClearBacklash() {
+    GlobalData& g = G;
+    g.jn = 0;
+    g.xsumBacklash = 0;
+    g.BacklashByThinning = true;
+    g.BacklashByExtraAmc = g.BacklashByShifting = false;
+    g.ThinBothWheels = true;
+    g.ThinPinionOnly = g.ThinWheelOnly = false;
 }
 
 void TPagesDlg::RecomputeRackPair() {
@@ -154,6 +153,13 @@ void TPagesDlg::RecomputeGearPair() {
     G.ErrorFlag = true;
     G.FocusField = 8;
     CelniDlg->Hide();  // its verdicts belong to an earlier state
+}
+
+void TPagesDlg::RecomputePair() {
+    if (G.RackMate)
+        RecomputeRackPair();
+    else
+        RecomputeGearPair();
 }
 
 void TPagesDlg::FocusFieldByCode() {

@@ -69,10 +69,7 @@ void TPagesDlg::TabSheet2Show() {
         ComputationScope computation;
         bool computed = true;
         if (g.TestDimensionsOutdated) {
-            if (g.RackMate)
-                RecomputeRackPair();
-            else
-                RecomputeGearPair();
+            RecomputePair();
             // a failed check has moved to the Inputs page, or leaves nothing to measure
             if (!TabSheet2->Showing()) return;
             CelniDlg->Hide();

@@ -379,10 +379,7 @@ void TFellowDlg::OKBtnClick() {
         case 10: PagesDlg->ApplyWorkingPressureAngle(); break;
         default: break;
     }
-    if (G.RackMate)
-        PagesDlg->RecomputeRackPair();
-    else
-        PagesDlg->RecomputeGearPair();
+    PagesDlg->RecomputePair();
     PagesDlg->ShowTipDiameters();
     G.ResetLayoutOnShow = false;
     RefreshResults();
