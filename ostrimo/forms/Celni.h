@@ -349,6 +349,8 @@ public:
     // ---- angle display (CelniAngles.cpp)
     void ShowMainAnglesDms();
     void ShowMainAnglesDecimal();
+    // The one of the two that AngleFormatDMS chooses.
+    void ShowMainAngles();
     void ShowEstimatedAnglesDms();
     void ShowEstimatedAnglesDecimal();
 

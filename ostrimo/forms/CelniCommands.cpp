@@ -477,10 +477,7 @@ void TPagesDlg::RadioButton3Click() {
     // wheel's
     UpdateObligatoryInputFlag();
     InitInputsForGearingType();
-    if (g.AngleFormatDMS)
-        ShowMainAnglesDms();
-    else
-        ShowMainAnglesDecimal();
+    ShowMainAngles();
 }
 
 void TPagesDlg::RadioButton12Click() {

@@ -134,10 +134,7 @@ void TFellowDlg::ShowFellowCutterValues() {
     Label25->SetCaption(rt::Str(G.da0, 4, 2));
     Label30->SetCaption(rt::Str(G.sa0, 4, 2));
     Label35->SetCaption(rt::Str(G.CutterRoundingHeight, 4, 4));
-    if (G.AngleFormatDMS)
-        PagesDlg->ShowMainAnglesDms();
-    else
-        PagesDlg->ShowMainAnglesDecimal();
+    PagesDlg->ShowMainAngles();
 }
 
 void TFellowDlg::WarnFellowCutterDefects() {
