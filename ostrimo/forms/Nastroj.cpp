@@ -275,6 +275,19 @@ void TNastrojDlg::EnableRackFields() {
     for (ui::Edit* e : {PagesDlg->Edit15, PagesDlg->Edit16}) e->SetEnabled(!G.RoundedRoot);
 }
 
+// A protuberance tool decides the root: "Rounded root" and the basic-rack fields are no inputs.
+void TNastrojDlg::DisableRackFields() {
+    PagesDlg->CheckBox1->SetEnabled(false);
+    for (int code = 11; code <= 16; ++code) PagesDlg->InputField(code)->SetEnabled(false);
+}
+
+// A tool with a chamfer or a protuberance makes the basic rack nonstandard.
+void TNastrojDlg::MarkRackNonstandard() {
+    if (!(G.Chamfer1 || G.Chamfer2 || G.Protuberance1 || G.Protuberance2)) return;
+    PagesDlg->RadioButton2->SetEnabled(true);
+    PagesDlg->RadioButton2->SetChecked(true);
+}
+
 void TNastrojDlg::SetDefaultTools() {
     SetDefaultRackTools();
     for (int tool : {1, 2}) {
@@ -303,17 +316,11 @@ void TNastrojDlg::ShowStoredTools() {
         if (d.protuberance)
             d.impossible = !(tool == 1 ? ComputeProtuberanceFlankShift1() : ComputeProtuberanceFlankShift2());
     }
-    if (G.Protuberance1 || G.Protuberance2) {
-        PagesDlg->CheckBox1->SetEnabled(false);
-        for (int code = 11; code <= 16; ++code) PagesDlg->InputField(code)->SetEnabled(false);
-    } else {
+    if (G.Protuberance1 || G.Protuberance2)
+        DisableRackFields();
+    else
         EnableRackFields();
-    }
-    // a tool option makes the rack nonstandard, as OK made it
-    if (G.Chamfer1 || G.Chamfer2 || G.Protuberance1 || G.Protuberance2) {
-        PagesDlg->RadioButton2->SetEnabled(true);
-        PagesDlg->RadioButton2->SetChecked(true);
-    }
+    MarkRackNonstandard();  // as OK made it
 }
 
 // ---------------------------------------------------------------- options
@@ -332,9 +339,7 @@ void TNastrojDlg::OptionClicked(int tool, bool protuberanceBox) {
     MarkOutdated();
     if (!protuberanceBox) return;
     if (box->Checked()) {
-        // the tool's protuberance decides the root: the basic rack's is not an input
-        PagesDlg->CheckBox1->SetEnabled(false);
-        for (int code = 11; code <= 16; ++code) PagesDlg->InputField(code)->SetEnabled(false);
+        DisableRackFields();
         ProtuberanceAngleFor(tool);
     } else {
         EnableRackFields();
@@ -535,10 +540,7 @@ void TNastrojDlg::OKBtnClick() {
             return;
         }
     }
-    if (G.Chamfer1 || G.Chamfer2 || G.Protuberance1 || G.Protuberance2) {
-        PagesDlg->RadioButton2->SetEnabled(true);
-        PagesDlg->RadioButton2->SetChecked(true);
-    }
+    MarkRackNonstandard();
     if (G.Protuberance1 || (G.Protuberance2 && !G.RackMate)) {
         ComputeProtuberanceUndercut();
         ComputePitchesAndFormDiameters();
