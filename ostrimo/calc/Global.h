@@ -358,6 +358,9 @@ public:
 // above 59 or seconds of 60 and more show their message and set ErrorFlag, changing
 // nothing else.  A negative angle is read by its magnitude with the sign in front.
 void ParseDmsAngle(double x);
+// ParseDmsAngle of a typed angle: true with degrees set to its decimal degrees, false
+// after the message of its minutes or seconds.  ErrorFlag is left as it was.
+bool ReadDmsAngle(double typed, double& degrees);
 // angle in decimal degrees -> whole degrees, whole minutes, seconds with 1 decimal;
 // also sets AngleDeg, AngleMin, AngleSec.  A negative angle gets one '-' in front of
 // the degrees.

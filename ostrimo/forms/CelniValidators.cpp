@@ -111,19 +111,11 @@ bool TPagesDlg::ParseInto(ui::Edit* field, double& value, const char* message) {
 // display is chosen (its format errors give the focus back and clear ErrorFlag).
 bool TPagesDlg::ParseAngle(ui::Edit* field, double& degrees, const char* formatMessage) {
     if (!ParseInto(field, degrees, formatMessage)) return false;
-    if (!G.AngleFormatDMS) return true;
-    const bool errorBefore = G.ErrorFlag;
+    if (!G.AngleFormatDMS || ReadDmsAngle(degrees, degrees)) return true;
+    refused_ = true;
+    SetActiveControl(field);
     G.ErrorFlag = false;
-    ParseDmsAngle(degrees);
-    if (G.ErrorFlag) {
-        refused_ = true;
-        SetActiveControl(field);
-        G.ErrorFlag = false;
-        return false;
-    }
-    G.ErrorFlag = errorBefore;
-    degrees = G.AngleDecimal;
-    return true;
+    return false;
 }
 
 void TPagesDlg::MarkInputsChanged() {

@@ -443,17 +443,9 @@ bool TNastrojDlg::ValidateToolField(ui::Edit* field) {
                               kWarningCaption);
             break;
         case 3: {
-            if (G.AngleFormatDMS) {
-                const bool errorBefore = G.ErrorFlag;
-                G.ErrorFlag = false;
-                ParseDmsAngle(v);
-                if (G.ErrorFlag) {
-                    G.ErrorFlag = errorBefore;
-                    SetActiveControl(field);
-                    return false;
-                }
-                G.ErrorFlag = errorBefore;
-                v = G.AngleDecimal;
+            if (G.AngleFormatDMS && !ReadDmsAngle(v, v)) {
+                SetActiveControl(field);
+                return false;
             }
             d.chamferAngle = DegToRad(v);
             if (!(d.chamferAngle >= an + 0.0000001 && d.chamferAngle <= 1.5707962267948966))
