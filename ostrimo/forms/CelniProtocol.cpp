@@ -386,16 +386,8 @@ void TPagesDlg::DetectStandardRackProfile() {
 }
 
 void TPagesDlg::ComputeBevelConeAngles() {
-    GlobalData& g = G;
-    if (g.z1Bevel <= 0 || g.z2Bevel <= 0) return;  // no pair to set the cones by yet
-    const double ratio = g.z2Bevel / g.z1Bevel;
-    const double s = g.Sigma;
-    if (s <= kPi / 2)
-        g.delta1 = std::atan(std::sin(s) / (std::cos(s) + ratio));
-    else
-        g.delta1 = std::atan(std::sin(kPi - s) / (ratio - std::cos(kPi - s)));
-    g.delta2 = s - g.delta1;
-    g.Le = g.z1Bevel * g.mn / (2 * std::sin(g.delta1));
+    if (G.z1Bevel <= 0 || G.z2Bevel <= 0) return;  // no pair to set the cones by yet
+    ComputeBevelCones();
 }
 
 }  // namespace ostrimo
