@@ -301,6 +301,8 @@ public:
     void InitInputsForGearingType();
     void ShowInputsInEdits();
     void ShowTipDiameters();
+    // xsum, x1 and x2 in their fields Edit6, Edit7, Edit8.
+    void ShowSumAndCoefficients();
     // The basic rack's fields Edit11..Edit17.
     void ShowRackProfileFields();
     void ShowCentreDistanceAndAngle();

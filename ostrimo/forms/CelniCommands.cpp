@@ -517,9 +517,7 @@ void TPagesDlg::ResetBacklashForIdentification() {
             g.x1 = g.xsum;
         else
             g.x2 = g.xsum - g.x1;
-        Edit6->SetText(rt::Str(g.xsum, 8, 6));
-        Edit7->SetText(rt::Str(g.x1, 8, 6));
-        Edit8->SetText(rt::Str(g.x2, 8, 6));
+        ShowSumAndCoefficients();
     }
     if (g.BacklashByShifting) ShowCentreDistanceAndAngle();
     ClearBacklash();

@@ -90,9 +90,7 @@ void TPagesDlg::ResetComputingInputs() {
     ClearBacklash();
     g.TipDiameter1Given = g.TipDiameter2Given = false;
     ComputePairDimensions();
-    Edit6->SetText(rt::Str(g.xsum, 8, 6));
-    Edit7->SetText(rt::Str(g.x1, 8, 6));
-    Edit8->SetText(rt::Str(g.x2, 8, 6));
+    ShowSumAndCoefficients();
     Edit9->SetText(rt::Str(g.aw, 8, 6));
     Edit21->SetText(rt::Str(g.jn, 4, 3));
     if (!bevel) {
@@ -205,9 +203,7 @@ void TPagesDlg::ShowInputsInEdits() {
     Edit3->SetText(rt::Str(bevel ? g.z2Bevel : g.z2, 4, 1));
     Edit4->SetText(rt::Str(g.betaDeg, 6, 4));
     Edit5->SetText(rt::Str(g.b, 5, 2));
-    Edit6->SetText(rt::Str(g.xsum, 8, 6));
-    Edit7->SetText(rt::Str(g.x1, 8, 6));
-    Edit8->SetText(rt::Str(g.x2, 8, 6));
+    ShowSumAndCoefficients();
     Edit9->SetText(rt::Str(g.aw, 8, 6));
     Edit10->SetText(rt::Str(g.alfawtDeg, 8, 6));
     Edit21->SetText(rt::Str(g.jn, 4, 3));
@@ -221,6 +217,12 @@ void TPagesDlg::ShowInputsInEdits() {
     ui::RadioButton* type = g.GearingType == 2 ? RadioButton4 : bevel ? RadioButton5 : RadioButton3;
     type->SetChecked(true);
     if (!bevel) UpdateWheelOrRackControls();
+}
+
+void TPagesDlg::ShowSumAndCoefficients() {
+    Edit6->SetText(rt::Str(G.xsum, 8, 6));
+    Edit7->SetText(rt::Str(G.x1, 8, 6));
+    Edit8->SetText(rt::Str(G.x2, 8, 6));
 }
 
 void TPagesDlg::ShowRackProfileFields() {

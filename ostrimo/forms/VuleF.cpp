@@ -257,9 +257,7 @@ void TVuleF::ResetBacklashToZero() {
     g.aw = g.awNoBacklash;
     if (g.RackMate) g.x2 = g.aw = 0;
     Edit2->SetText(Amc(g.xsum));
-    PagesDlg->Edit6->SetText(Amc(g.xsum));
-    PagesDlg->Edit7->SetText(Amc(g.x1));
-    PagesDlg->Edit8->SetText(Amc(g.x2));
+    PagesDlg->ShowSumAndCoefficients();
     Edit1->SetText(Amc(g.aw));
     PagesDlg->Edit9->SetText(Amc(g.aw));
     g.awBacklash = g.awZeroBacklash = g.aw;
