@@ -63,6 +63,16 @@ void ParseDmsAngle(double x) {
     G.AngleDecimal = static_cast<double>(negative ? -magnitude : magnitude);
 }
 
+bool ReadDmsAngle(double typed, double& degrees) {
+    const bool errorBefore = G.ErrorFlag;
+    G.ErrorFlag = false;
+    ParseDmsAngle(typed);
+    const bool read = !G.ErrorFlag;
+    G.ErrorFlag = errorBefore;
+    if (read) degrees = G.AngleDecimal;
+    return read;
+}
+
 void FormatDegMinSec(double angle, std::string& DegStr, std::string& MinStr, std::string& SecStr) {
     const Extended magnitude = std::fabs(static_cast<Extended>(angle));
     if (!(magnitude < 2147483648.0L)) {  // beyond whole degrees of an integer, or not a number

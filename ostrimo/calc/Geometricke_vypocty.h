@@ -66,6 +66,9 @@ double EvaluateRackBalancedSlidingEquation(double x);
 // betamMaxDeg, from Sigma, z1Bevel, z2Bevel, mn, b, beta, the basic rack and the AMC.
 // Nothing while z1Bevel or z2Bevel is 0.
 void ComputeBevelGearDimensions();
+// Its first step: the pitch cone angles delta1, delta2 from Sigma and the entered numbers
+// of teeth, and the outer cone distance Le.
+void ComputeBevelCones();
 // x of the point where the tooth trace (through the middle of the facewidth at the
 // mean inclination beta) meets the circle of the inner cone distance; 0 with ErrorFlag
 // when it does not meet it.

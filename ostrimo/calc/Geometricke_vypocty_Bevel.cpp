@@ -23,9 +23,7 @@ L g_trialAlfawt = 0;
 
 }  // namespace
 
-void ComputeBevelGearDimensions() {
-    ComputationScope computation;
-    if (G.z1Bevel == 0 || G.z2Bevel == 0) return;
+void ComputeBevelCones() {
     const L sigma = G.Sigma;
     const L ratio = static_cast<L>(G.z2Bevel) / G.z1Bevel;
     if (sigma <= kPiL / 2)
@@ -33,8 +31,13 @@ void ComputeBevelGearDimensions() {
     else
         G.delta1 = static_cast<double>(std::atan(std::sin(kPiL - sigma) / (ratio - std::cos(kPiL - sigma))));
     G.delta2 = G.Sigma - G.delta1;
-
     G.Le = static_cast<double>(G.z1Bevel * G.mn / (2 * std::sin(static_cast<L>(G.delta1))));
+}
+
+void ComputeBevelGearDimensions() {
+    ComputationScope computation;
+    if (G.z1Bevel == 0 || G.z2Bevel == 0) return;
+    ComputeBevelCones();
     G.bRatio = G.b / G.Le;
     const L Le = G.Le, b = G.b;
     G.betamMaxDeg = G.beta != 0 ? RadToDeg(static_cast<double>(ComputeCheckedArcSin((Le - b) / (Le - b / 2)))) : 80.0;

@@ -1,5 +1,6 @@
 #include "ostrimo/calc/Global.h"
 
+#include <cmath>
 #include <numbers>
 
 namespace ostrimo {
@@ -61,6 +62,22 @@ Extended ComputeCheckedArcSin(Extended x) { return gear::CheckedArcSin(x, Refuse
 
 double SnapProfileFactor(double factor) { return factor > 0.99996 && factor < 1.00004 ? 1.0 : factor; }
 
+double FullRoundedRootRadius(double alfan, double toolAddendum) {
+    return std::cos(alfan) * (std::numbers::pi / 4 - std::tan(alfan) * toolAddendum) / (1 - std::sin(alfan));
+}
+
+void SetDefaultRackTools() {
+    GlobalData& g = G;
+    g.ToolAddendumFactor1 = g.ToolAddendumFactor2 = 1.25;
+    g.ToolCrestRadiusFactor1 = g.ToolCrestRadiusFactor2 = 0.38;
+    g.ChamferHeightFactor1 = g.ChamferHeightFactor2 = 0.75;
+    g.ChamferAngle1 = g.ChamferAngle2 = static_cast<double>(kPi / 4);
+    g.ChamferAngleDeg1 = g.ChamferAngleDeg2 = 45.0;
+    g.ProtuberanceAngle1 = g.ProtuberanceAngle2 = 0.10564477962321676;  // 6.053 degrees
+    g.haP01 = g.haP02 = 0.75;
+    g.ProtuberanceSize1 = g.ProtuberanceSize2 = 0.05;
+}
+
 void SetDefaultGearData() {
     GlobalData& g = G;
 
@@ -72,15 +89,8 @@ void SetDefaultGearData() {
     g.RackFlankAddendum = g.RackFlankDepth = g.RackEffectiveAddendum = g.RackUsedDepth = 3.0;
 
     // rack tools; the rack addendum from the module held before the pair defaults
-    g.ToolAddendumFactor1 = g.ToolAddendumFactor2 = 1.25;
-    g.ToolCrestRadiusFactor1 = g.ToolCrestRadiusFactor2 = 0.38;
+    SetDefaultRackTools();
     g.ha2 = g.ToolAddendumFactor2 * g.mn;
-    g.ChamferHeightFactor1 = g.ChamferHeightFactor2 = 0.75;
-    g.ChamferAngle1 = g.ChamferAngle2 = static_cast<double>(kPi / 4);
-    g.ProtuberanceAngle1 = g.ProtuberanceAngle2 = 0.10564477962321676;  // 6.053 degrees
-    g.ChamferAngleDeg1 = g.ChamferAngleDeg2 = 45.0;
-    g.haP01 = g.haP02 = 0.75;
-    g.ProtuberanceSize1 = g.ProtuberanceSize2 = 0.05;
     g.ChamferShift1 = g.ChamferShift2 = 0;
     g.alfaKt1 = g.alfaKt2 = 0;
     g.dbK1 = g.dbK2 = 0;

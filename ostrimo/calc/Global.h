@@ -303,10 +303,17 @@ extern GlobalData G;
 
 // The default case for the current GearingType (external, internal or bevel).
 void SetDefaultGearData();
+// The default data of both rack tools (addendum, crest radius, chamfering edge and
+// protuberance); whether a tool has a chamfer or a protuberance is left as it is.
+void SetDefaultRackTools();
 
 // A profile factor ha* + c* - (1 - sin alfan) rho* strictly between 0.99996 and
 // 1.00004 is taken as exactly 1.0.
 double SnapProfileFactor(double factor);
+
+// The root rounding radius factor of a full rounded root, cut by a rack tool of addendum
+// factor toolAddendum (the mate's ha* + c*) and normal pressure angle alfan [rad].
+double FullRoundedRootRadius(double alfan, double toolAddendum);
 
 // Angle conversions with pi in extended precision.
 double DegToRad(double degrees);
@@ -351,6 +358,9 @@ public:
 // above 59 or seconds of 60 and more show their message and set ErrorFlag, changing
 // nothing else.  A negative angle is read by its magnitude with the sign in front.
 void ParseDmsAngle(double x);
+// ParseDmsAngle of a typed angle: true with degrees set to its decimal degrees, false
+// after the message of its minutes or seconds.  ErrorFlag is left as it was.
+bool ReadDmsAngle(double typed, double& degrees);
 // angle in decimal degrees -> whole degrees, whole minutes, seconds with 1 decimal;
 // also sets AngleDeg, AngleMin, AngleSec.  A negative angle gets one '-' in front of
 // the degrees.

@@ -3,10 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
-#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/Kontrolni_rozmery.h"
@@ -19,7 +17,6 @@ namespace ostrimo {
 
 namespace {
 
-using checks::Sqr;
 using Step = void (*)();
 
 // A step that runs only while no impossible value was met.
@@ -109,8 +106,6 @@ void RefuseResultsThatAreNotNumbers() {
         if (!std::isfinite(v)) return RefuseImpossibleGeometry();
 }
 
-double Degrees(double radians) { return radians * 180 / std::numbers::pi; }
-
 void AddVerdictValues(std::vector<double>& v) {
     const GlobalData& g = G;
     const bool rack = g.RackMate, internal = g.GearingType == 2;
@@ -139,7 +134,7 @@ void AddPairTableValues(std::vector<double>& v) {
         if (wheelShown) v.push_back(wheel);
     };
     v.insert(v.end(), {g.jn, g.mn, g.mt, g.betaDeg, g.betabDeg, g.alfatDeg,
-                       Degrees(g.BacklashByShifting ? g.alfawtBacklash : g.alfawt), g.k, g.b, g.b / g.mn,
+                       RadToDeg(g.BacklashByShifting ? g.alfawtBacklash : g.alfawt), g.k, g.b, g.b / g.mn,
                        g.epsilonalfa, g.epsilonbeta, g.epsilongamma, g.ContactLength1Pair, g.ContactLengthMin,
                        g.ContactLengthMax, g.pt, g.pbt, g.haP1, g.haP2, g.cP1, g.cP2, g.rofP1, g.rofP2, g.alfaP});
     if (!rack) v.insert(v.end(), {g.BacklashByShifting ? g.awBacklash : g.aw, g.ad, g.aw});
@@ -189,8 +184,7 @@ void AddPairTableValues(std::vector<double>& v) {
     pair(g.b / g.d1, g.b / g.d2, !rack);
     // test dimensions
     pair(g.W1, g.W2, !rack);
-    const double cosBetab = std::cos(g.betab);
-    pair(std::sqrt(Sqr(cosBetab * g.W1) + Sqr(g.db1)), std::sqrt(Sqr(cosBetab * g.W2) + Sqr(g.db2)), !rack);
+    pair(SpanContactDiameter(g.W1, g.db1), SpanContactDiameter(g.W2, g.db2), !rack);
     if (g.beta > 0) pair(g.MinFacewidthSpan1, g.MinFacewidthSpan2, !rack);
     if (g.ChordValid1) v.insert(v.end(), {g.sc1, g.hc1});
     if (g.ChordValid2) v.insert(v.end(), {g.sc2, g.hc2});
@@ -202,20 +196,20 @@ void AddPairTableValues(std::vector<double>& v) {
     pair(g.ToolCrestRadiusFactor1, g.ToolCrestRadiusFactor2, !internal);
     if (g.Chamfer1) v.insert(v.end(), {g.ChamferHeightFactor1, g.ChamferAngleDeg1});
     if (!internal && g.Chamfer2) v.insert(v.end(), {g.ChamferHeightFactor2, g.ChamferAngleDeg2});
-    if (g.Protuberance1) v.insert(v.end(), {Degrees(g.ProtuberanceAngle1), g.haP01, g.ProtuberanceSize1});
-    if (!internal && g.Protuberance2) v.insert(v.end(), {Degrees(g.ProtuberanceAngle2), g.haP02, g.ProtuberanceSize2});
+    if (g.Protuberance1) v.insert(v.end(), {RadToDeg(g.ProtuberanceAngle1), g.haP01, g.ProtuberanceSize1});
+    if (!internal && g.Protuberance2) v.insert(v.end(), {RadToDeg(g.ProtuberanceAngle2), g.haP02, g.ProtuberanceSize2});
     if (internal) v.insert(v.end(), {g.a0, g.x0, g.da0, g.sa0, g.roa0, g.rof0});
 }
 
 void AddBevelTableValues(std::vector<double>& v) {
     const GlobalData& g = G;
     const double middle = 1 - g.bRatio / 2;
-    v.insert(v.end(), {g.z2Bevel / g.z1Bevel, Degrees(g.Sigma), g.z1Bevel, g.z2Bevel, g.mn, g.mtm, g.betaDeg, g.b,
+    v.insert(v.end(), {g.z2Bevel / g.z1Bevel, RadToDeg(g.Sigma), g.z1Bevel, g.z2Bevel, g.mn, g.mtm, g.betaDeg, g.b,
                        g.Le, g.x1, g.x2, g.x1 * g.mn, g.x2 * g.mn, g.xsum, g.dfe1, g.dfe2, g.de1, g.de2, g.dae1,
                        g.dae2, g.de1 * middle, g.de2 * middle, g.dai1, g.dai2, g.sae1, g.sae2, g.sa1, g.sa2,
                        g.mn * g.hf1 / g.mtm, g.mn * g.hf2 / g.mtm, g.mn * g.ha1 / g.mtm, g.mn * g.ha2 / g.mtm,
-                       g.mn * g.h1 / g.mtm, g.mn * g.h2 / g.mtm, Degrees(g.deltaf1), Degrees(g.deltaf2),
-                       Degrees(g.delta1), Degrees(g.delta2), Degrees(g.deltaa1), Degrees(g.deltaa2), g.b / g.de1,
+                       g.mn * g.h1 / g.mtm, g.mn * g.h2 / g.mtm, RadToDeg(g.deltaf1), RadToDeg(g.deltaf2),
+                       RadToDeg(g.delta1), RadToDeg(g.delta2), RadToDeg(g.deltaa1), RadToDeg(g.deltaa2), g.b / g.de1,
                        g.b / g.de2, g.b / g.mn, g.bRatio, std::cos(g.delta1) * g.b, std::cos(g.delta2) * g.b, g.z1,
                        g.z2, g.d1, g.d2, g.alfawtDeg, g.SpecificSlidingRoot1, g.SpecificSlidingRoot2,
                        g.SpecificSlidingTip1, g.SpecificSlidingTip2, g.epsilonalfa, g.epsilonbeta, g.epsilongamma,

@@ -426,6 +426,8 @@ void ComputeChordRange2() {
 
 // ---------------------------------------------------------------- span measurement
 
+double SpanContactDiameter(double W, double db) { return std::sqrt(Sqr(std::cos(G.betab) * W) + Sqr(db)); }
+
 void ComputeSpanMeasurements() {
     GlobalData& g = G;
     const double cosAlfan = std::cos(g.alfan);

@@ -32,6 +32,9 @@ void ComputeChordRange2();
 // W1, W2 over zw1, zw2 teeth and the least facewidths W sin beta (0 while no number of
 // teeth can be spanned).
 void ComputeSpanMeasurements();
+// The diameter where a span measurement W touches the flanks of a gear of base diameter
+// db (a magnitude for an internal wheel).
+double SpanContactDiameter(double W, double db);
 // The admissible numbers of teeth spanned (contact between the start of the involute
 // and the effective tip), the proposed numbers, and zw1, zw2 when TestDimensionsActive.
 void ComputeSpanTeethRange();

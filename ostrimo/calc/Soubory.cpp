@@ -196,11 +196,9 @@ bool AcceptedByTheValidators(const GlobalData& g) {
         return false;
     if (!within(g.cP1, 0, quarter - g.haP1 + kRounding) || !within(g.cP2, 0, quarter - g.haP2 + kRounding))
         return false;
-    auto rootRadiusMax = [&](double toolAddendum) {
-        return std::cos(g.alfan) * (std::numbers::pi / 4 - std::tan(g.alfan) * toolAddendum) / (1 - std::sin(g.alfan));
-    };
-    if (!g.Protuberance1 && !(g.rofP1 <= rootRadiusMax(g.haP2 + g.cP2) + 0.0001)) return false;
-    if (!internal && !g.Protuberance2 && !(g.rofP2 <= rootRadiusMax(g.haP1 + g.cP1) + 0.0001)) return false;
+    auto rootRadiusMax = [&](double toolAddendum) { return FullRoundedRootRadius(g.alfan, toolAddendum) + 0.0001; };
+    if (!g.Protuberance1 && !(g.rofP1 <= rootRadiusMax(g.haP2 + g.cP2))) return false;
+    if (!internal && !g.Protuberance2 && !(g.rofP2 <= rootRadiusMax(g.haP1 + g.cP1))) return false;
     // Tip diameters (a rack's addendum); 0 is a diameter not computed yet.
     if (g.da1 < 0 || (g.TipDiameter1Given && !(g.da1 > 0))) return false;
     if (rack) {

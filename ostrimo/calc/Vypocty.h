@@ -14,6 +14,10 @@ namespace ostrimo {
 
 // ---------------------------------------------------------------- tips, clearance, interference
 
+// The sum of AMC of a pair of zSum teeth (z1 + z2; z0 + z2 for the manufacturing mesh) at
+// which the working transverse pressure angle becomes zero, at the transverse angle alfat.
+double CriticalAmcSum(double zSum);
+
 // External and bevel: PinionNoDepth (da1 <= db1; with a rack mate nothing more),
 // WheelNoDepth, TipsNotInContact, xsum0 and AmcSumBelowCritical.
 void CheckTipDiameters();

@@ -19,9 +19,6 @@ namespace {
 // Tooth positions of the radial assembling check.
 constexpr std::int32_t kMaxAssemblyPositions = 1000000;
 
-// The sum of AMC at which the working transverse pressure angle becomes zero.
-double CriticalAmcSum(double zSum) { return -Inv(G.alfat) * zSum / (2 * Tan(G.alfan)); }
-
 // Negative tip clearances: a tip below the mate's root circle.
 void FlagTipsBelowRoots() {
     GlobalData& g = G;
@@ -92,6 +89,8 @@ void AdjustTrochoidInvoluteStart(double& involuteStart, double& alfaFormStart, d
 }
 
 }  // namespace
+
+double CriticalAmcSum(double zSum) { return -Inv(G.alfat) * zSum / (2 * Tan(G.alfan)); }
 
 void CheckTipDiameters() {
     GlobalData& g = G;

@@ -275,6 +275,12 @@ ui::Edit* TPagesDlg::InputField(int code) const {
     return code >= 1 && code <= 21 ? fields[code - 1] : nullptr;
 }
 
+int TPagesDlg::InputFieldCode(const ui::Control* control) const {
+    for (int code = 1; code <= 21; ++code)
+        if (InputField(code) == control) return code;
+    return 0;
+}
+
 // ---------------------------------------------------------------- set-up
 
 void TPagesDlg::FormCreate() {
@@ -426,10 +432,7 @@ void TPagesDlg::FieldExit(int code) {
 
 void TPagesDlg::RefreshResultsWindow() {
     if (!CelniDlg->Visible()) return;
-    if (G.RackMate)
-        RecomputeRackPair();
-    else
-        RecomputeGearPair();
+    RecomputePair();
     if (!G.ErrorFlag) CelniDlg->PaintBox1Paint();
     G.ErrorFlag = false;
 }
@@ -453,9 +456,7 @@ void TPagesDlg::FormKeyPress(ui::KeyChar& key) {
     if (active != Edit4 && active != Edit7 && active != Edit8 && active != Edit9) CheckBox2->SetChecked(false);
     if (key == 13) {
         active = ActiveControl();
-        int code = 0;
-        for (int c = 1; c <= 21; ++c)
-            if (InputField(c) == active) code = c;
+        const int code = InputFieldCode(active);
         if (code == 21) G.BacklashValidatedByClick = true;
         refused_ = false;
         if (code != 0)

@@ -270,6 +270,8 @@ public:
 
     // The Inputs-page field of a code 1..21, nullptr for other codes.
     ui::Edit* InputField(int code) const;
+    // The code 1..21 of an Inputs-page field, 0 for any other control.
+    int InputFieldCode(const ui::Control* control) const;
 
     // ---- set-up and the hook (Celni.cpp)
     void FormCreate();
@@ -293,10 +295,14 @@ public:
     void ResetComputingInputs();
     void RecomputeRackPair();
     void RecomputeGearPair();
+    // The one of the two for the pair: the rack pair with a rack mate, else the gear pair.
+    void RecomputePair();
     void FocusFieldByCode();
     void InitInputsForGearingType();
     void ShowInputsInEdits();
     void ShowTipDiameters();
+    // xsum, x1 and x2 in their fields Edit6, Edit7, Edit8.
+    void ShowSumAndCoefficients();
     // The basic rack's fields Edit11..Edit17.
     void ShowRackProfileFields();
     void ShowCentreDistanceAndAngle();
@@ -345,6 +351,8 @@ public:
     // ---- angle display (CelniAngles.cpp)
     void ShowMainAnglesDms();
     void ShowMainAnglesDecimal();
+    // The one of the two that AngleFormatDMS chooses.
+    void ShowMainAngles();
     void ShowEstimatedAnglesDms();
     void ShowEstimatedAnglesDecimal();
 
@@ -459,6 +467,8 @@ private:
     bool CoreRefusedTheSum();
     void KeepPinionAmcWithoutBacklash();
     bool ComputingInputSelectable();
+    // No backlash, made by thinning both wheels alike (jn, xsumBacklash and the method).
+    void ClearBacklash();
     void ValidateProfileFactor(int code, double& value, double other, const std::string& message,
                                bool wheelRootFollows);
     bool LimitTypedRootRadius(ui::Edit* field, double& rof, double limit, const std::string& message);

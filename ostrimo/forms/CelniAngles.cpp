@@ -33,6 +33,37 @@ void SetProtuberanceLabel(ui::Label* label, const std::string& text) {
     if (label->Caption() != kNoSolution) label->SetCaption(text);
 }
 
+using AngleText = std::string (*)(double degrees);
+
+std::string DecimalText(double degrees) { return rt::Str(degrees, 6, 4); }
+std::string EstimatedDecimalText(double degrees) { return rt::Str(degrees, 6, 4) + kDegree; }
+std::string LimitPointDecimalText(double degrees) { return rt::Str(degrees, 4, 3); }
+
+// The angles of the main dialog, the tools dialog and the cutter dialog (its limit point
+// in a text of its own), in one display's texts.
+void SetMainAngleTexts(TPagesDlg& d, AngleText text, AngleText limitPoint) {
+    SetAngleField(d.Edit4, text(G.betaDeg));
+    SetAngleField(d.Edit10, text(G.alfawtDeg));
+    SetAngleField(d.Edit17, text(G.alfaP));
+    SetAngleField(d.Edit20, text(G.SigmaDeg));
+    SetAngleField(NastrojDlg->Edit4, text(G.ChamferAngleDeg1));
+    SetAngleField(NastrojDlg->Edit11, text(G.ChamferAngleDeg2));
+    SetProtuberanceLabel(NastrojDlg->Label35, text(RadToDeg(G.ProtuberanceAngle1)));
+    SetProtuberanceLabel(NastrojDlg->Label36, text(RadToDeg(G.ProtuberanceAngle2)));
+    FellowDlg->Label14->SetCaption(limitPoint(RadToDeg(G.alfaF0)));
+}
+
+// The estimated flank and helix angles of the three identification groups.
+void SetEstimatedAngleTexts(TPagesDlg& d, AngleText text) {
+    ui::Edit* const alfa[] = {d.Edit43, d.Edit47, d.Edit51};
+    ui::Edit* const beta[] = {d.Edit44, d.Edit48, d.Edit52};
+    for (int i = 1; i <= 3; ++i) {
+        SetAngleField(alfa[i - 1], text(RadToDeg(G.IdentAlfa[i])));
+        SetAngleField(beta[i - 1], text(RadToDeg(G.IdentBeta[i])));
+    }
+    if (G.IdentBeta[2] == -1.0) d.Edit48->SetText(kNoSolution);
+}
+
 }  // namespace
 
 KeepTypedAngle::KeepTypedAngle() { ++g_keepTypedAngle; }
@@ -46,15 +77,7 @@ void TPagesDlg::ShowMainAnglesDms() {
     for (ui::Label* l : {Label7, Label15, Label21, Label54, NastrojDlg->Label1, NastrojDlg->Label21, NastrojDlg->Label31,
                          NastrojDlg->Label33, FellowDlg->Label19})
         l->Hide();
-    SetAngleField(Edit4, MainAngleDmsText(G.betaDeg));
-    SetAngleField(Edit10, MainAngleDmsText(G.alfawtDeg));
-    SetAngleField(Edit17, MainAngleDmsText(G.alfaP));
-    SetAngleField(Edit20, MainAngleDmsText(G.SigmaDeg));
-    SetAngleField(NastrojDlg->Edit4, MainAngleDmsText(G.ChamferAngleDeg1));
-    SetAngleField(NastrojDlg->Edit11, MainAngleDmsText(G.ChamferAngleDeg2));
-    SetProtuberanceLabel(NastrojDlg->Label35, MainAngleDmsText(RadToDeg(G.ProtuberanceAngle1)));
-    SetProtuberanceLabel(NastrojDlg->Label36, MainAngleDmsText(RadToDeg(G.ProtuberanceAngle2)));
-    FellowDlg->Label14->SetCaption(MainAngleDmsText(RadToDeg(G.alfaF0)));
+    SetMainAngleTexts(*this, MainAngleDmsText, MainAngleDmsText);
 }
 
 void TPagesDlg::ShowMainAnglesDecimal() {
@@ -64,35 +87,17 @@ void TPagesDlg::ShowMainAnglesDecimal() {
     // the working angle's unit only beside its field, the shaft angle's only for bevel gears
     Label15->SetVisible(G.GearingType != 3);
     Label54->SetVisible(G.GearingType == 3);
-    SetAngleField(Edit4, rt::Str(G.betaDeg, 6, 4));
-    SetAngleField(Edit10, rt::Str(G.alfawtDeg, 6, 4));
-    SetAngleField(Edit17, rt::Str(G.alfaP, 6, 4));
-    SetAngleField(Edit20, rt::Str(G.SigmaDeg, 6, 4));
-    SetAngleField(NastrojDlg->Edit4, rt::Str(G.ChamferAngleDeg1, 6, 4));
-    SetAngleField(NastrojDlg->Edit11, rt::Str(G.ChamferAngleDeg2, 6, 4));
-    SetProtuberanceLabel(NastrojDlg->Label35, rt::Str(RadToDeg(G.ProtuberanceAngle1), 6, 4));
-    SetProtuberanceLabel(NastrojDlg->Label36, rt::Str(RadToDeg(G.ProtuberanceAngle2), 6, 4));
-    FellowDlg->Label14->SetCaption(rt::Str(RadToDeg(G.alfaF0), 4, 3));
+    SetMainAngleTexts(*this, DecimalText, LimitPointDecimalText);
 }
 
-void TPagesDlg::ShowEstimatedAnglesDms() {
-    ui::Edit* const alfa[] = {Edit43, Edit47, Edit51};
-    ui::Edit* const beta[] = {Edit44, Edit48, Edit52};
-    for (int i = 1; i <= 3; ++i) {
-        SetAngleField(alfa[i - 1], EstimatedAngleDmsText(RadToDeg(G.IdentAlfa[i])));
-        SetAngleField(beta[i - 1], EstimatedAngleDmsText(RadToDeg(G.IdentBeta[i])));
-    }
-    if (G.IdentBeta[2] == -1.0) Edit48->SetText(kNoSolution);
+void TPagesDlg::ShowMainAngles() {
+    if (G.AngleFormatDMS)
+        ShowMainAnglesDms();
+    else
+        ShowMainAnglesDecimal();
 }
 
-void TPagesDlg::ShowEstimatedAnglesDecimal() {
-    ui::Edit* const alfa[] = {Edit43, Edit47, Edit51};
-    ui::Edit* const beta[] = {Edit44, Edit48, Edit52};
-    for (int i = 1; i <= 3; ++i) {
-        SetAngleField(alfa[i - 1], rt::Str(RadToDeg(G.IdentAlfa[i]), 6, 4) + kDegree);
-        SetAngleField(beta[i - 1], rt::Str(RadToDeg(G.IdentBeta[i]), 6, 4) + kDegree);
-    }
-    if (G.IdentBeta[2] == -1.0) Edit48->SetText(kNoSolution);
-}
+void TPagesDlg::ShowEstimatedAnglesDms() { SetEstimatedAngleTexts(*this, EstimatedAngleDmsText); }
+void TPagesDlg::ShowEstimatedAnglesDecimal() { SetEstimatedAngleTexts(*this, EstimatedDecimalText); }
 
 }  // namespace ostrimo

@@ -65,10 +65,7 @@ void TPagesDlg::Button1Click() {
         SetActiveControl(Button5);
         return;
     }
-    if (G.RackMate)
-        RecomputeRackPair();
-    else
-        RecomputeGearPair();
+    RecomputePair();
     CelniDlg->Hide();
     ShowTipDiameters();
     if (G.ErrorFlag) FocusFieldByCode();
@@ -133,8 +130,6 @@ void TPagesDlg::Button4Click() {
         g.TestDimensionsOutdated = false;
         g.CentreDistanceGiven = false;
         CheckBox2->SetChecked(false);
-        CelniDlg->SetCaption(std::string(kResultsCaption) + " - " + name);
-        TabulkaDlg->SetCaption(std::string(kTableCaption) + " - " + name);
         // the bases the backlash methods return to: the file keeps the sum without backlash
         g.x1BeforeBacklash = g.x1;
         g.awNoBacklash = g.aw;
@@ -149,7 +144,7 @@ void TPagesDlg::Button4Click() {
         // the wheel-or-rack layout follows the pair read, also before any field was left
         UpdateObligatoryInputFlag();
         ShowInputsInEdits();
-        SetCaption("Gear Geometry Checking - " + name);
+        SetFileCaptions(*this, name);
         CheckBox1->SetChecked(g.RoundedRoot);
         if (g.RoundedRoot) EnableAll({Edit15, Edit16}, false);
         VuleF->ShowStoredMethod();
@@ -174,10 +169,7 @@ void TPagesDlg::Button4Click() {
         Repaint();
         g.ResetLayoutOnShow = false;
         g.DataFileLoaded = false;
-        if (g.RackMate)
-            RecomputeRackPair();
-        else
-            RecomputeGearPair();
+        RecomputePair();
         g.LoadingDataFile = false;
     } else {
         PageControl1->SetActivePage(TabSheet1);
@@ -223,10 +215,7 @@ void TPagesDlg::Button6Click() {
     g.x2 = g.xsumSearch - g.x1;
     KeepPinionAmcWithoutBacklash();
     g.AmcUndivided = false;
-    if (g.RackMate)
-        RecomputeRackPair();
-    else
-        RecomputeGearPair();
+    RecomputePair();
     ComputePairDimensions();
     SelectAmcSplitAsInput();
     if (g.NoCalcMessageShown) {
@@ -267,10 +256,7 @@ void TPagesDlg::Button9Click() {
 // "Tools"
 void TPagesDlg::Button10Click() {
     ComputationScope computation;
-    if (G.RackMate)
-        RecomputeRackPair();
-    else
-        RecomputeGearPair();
+    RecomputePair();
     CelniDlg->Hide();
     NastrojDlg->Show();
 }
@@ -295,9 +281,7 @@ void TPagesDlg::ShowHelpFor(int code) {
     unsigned context = HelpContextOfCode(code);
     if (PageControl1->ActivePage() == TabSheet2) context = G.GearingType == 1 && !G.RackMate ? 13 : 14;
     if (PageControl1->ActivePage() == TabSheet3) context = 15;
-    const bool shown = context != 0 ? ui::Help(kWindowsHelpFile, ui::HELP_CONTEXT, context)
-                                    : ui::Help(kWindowsHelpFile, ui::HELP_FINDER, 0);
-    if (!shown) ui::MessageBox("Help is missing.", kErrorCaption, ui::MB_OK);
+    ShowHelpTopic(context);
 }
 
 void TPagesDlg::HelpBtnClick() {
@@ -309,9 +293,7 @@ void TPagesDlg::HelpBtnClick() {
 void TPagesDlg::FormKeyUp(ui::Word& key) {
     if (key != ui::VK_F1) return;
     ui::Control* active = ActiveControl();
-    int code = 0;
-    for (int c = 1; c <= 21; ++c)
-        if (InputField(c) == active) code = c;
+    int code = InputFieldCode(active);
     if (active == Button2 || active == Button5 || active == Button6) code = 6;
     if (active == RadioButton1 || active == RadioButton2 || active == CheckBox1) code = 11;
     if (active == Button8) code = 18;
@@ -495,10 +477,7 @@ void TPagesDlg::RadioButton3Click() {
     // wheel's
     UpdateObligatoryInputFlag();
     InitInputsForGearingType();
-    if (g.AngleFormatDMS)
-        ShowMainAnglesDms();
-    else
-        ShowMainAnglesDecimal();
+    ShowMainAngles();
 }
 
 void TPagesDlg::RadioButton12Click() {
@@ -538,17 +517,10 @@ void TPagesDlg::ResetBacklashForIdentification() {
             g.x1 = g.xsum;
         else
             g.x2 = g.xsum - g.x1;
-        Edit6->SetText(rt::Str(g.xsum, 8, 6));
-        Edit7->SetText(rt::Str(g.x1, 8, 6));
-        Edit8->SetText(rt::Str(g.x2, 8, 6));
+        ShowSumAndCoefficients();
     }
     if (g.BacklashByShifting) ShowCentreDistanceAndAngle();
-    g.jn = 0;
-    g.xsumBacklash = 0;
-    g.BacklashByThinning = true;
-    g.BacklashByExtraAmc = g.BacklashByShifting = false;
-    g.ThinBothWheels = true;
-    g.ThinPinionOnly = g.ThinWheelOnly = false;
+    ClearBacklash();
     Edit21->SetText("0");
     g.BacklashMethodPending = true;
     VuleF->ShowStoredMethod();
@@ -576,10 +548,7 @@ void TPagesDlg::PrepareIdentificationPage() {
             g.IdentBeta[i] = g.beta;
             g.IdentX[i] = g.x2;
         }
-        if (g.RackMate)
-            RecomputeRackPair();
-        else
-            RecomputeGearPair();
+        RecomputePair();
         CelniDlg->Hide();
         const std::string teeth = rt::Str(static_cast<long long>(std::lround(g.z2)));
         for (ui::Label* l : {Label177, Label178, Label179}) l->SetCaption(teeth);

@@ -126,7 +126,7 @@ void TCelniDlg::OKBtnClick() { Hide(); }
 void TCelniDlg::Button1Click() { TabulkaDlg->ShowModal(); }
 
 void TCelniDlg::Button2Click() {
-    if (!ui::Help(kWindowsHelpFile, ui::HELP_CONTEXT, 9)) ui::MessageBox("Help is missing.", kErrorCaption, ui::MB_OK);
+    ShowHelpTopic(9);
 }
 
 void TCelniDlg::FormKeyUp(ui::Word& key) {

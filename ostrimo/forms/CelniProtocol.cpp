@@ -87,23 +87,10 @@ void TPagesDlg::ResetComputingInputs() {
         g.aw = InternalPairOfEqualTeeth() ? std::sin(g.alfat) * (g.x1 + g.x2) * g.mn : g.ad;
         g.awBacklash = g.awCheck = g.aw;
     }
-    // no backlash, made by thinning both wheels
-    g.jn = 0;
-    g.xsumBacklash = 0;
-    g.BacklashByThinning = true;
-    g.BacklashByExtraAmc = g.BacklashByShifting = false;
-    g.ThinBothWheels = true;
-    g.ThinPinionOnly = g.ThinWheelOnly = false;
+    ClearBacklash();
     g.TipDiameter1Given = g.TipDiameter2Given = false;
-    if (g.ObligatoryInputComplete) {
-        if (g.RackMate)
-            ComputeRackPairDimensions();
-        else
-            ComputeGearPairDimensions();
-    }
-    Edit6->SetText(rt::Str(g.xsum, 8, 6));
-    Edit7->SetText(rt::Str(g.x1, 8, 6));
-    Edit8->SetText(rt::Str(g.x2, 8, 6));
+    ComputePairDimensions();
+    ShowSumAndCoefficients();
     Edit9->SetText(rt::Str(g.aw, 8, 6));
     Edit21->SetText(rt::Str(g.jn, 4, 3));
     if (!bevel) {
@@ -116,6 +103,16 @@ void TPagesDlg::ResetComputingInputs() {
     CelniDlg->Hide();
     ShowTipDiameters();
     ResetWindowCaptions();
+}
+
+void TPagesDlg::ClearBacklash() {
+    GlobalData& g = G;
+    g.jn = 0;
+    g.xsumBacklash = 0;
+    g.BacklashByThinning = true;
+    g.BacklashByExtraAmc = g.BacklashByShifting = false;
+    g.ThinBothWheels = true;
+    g.ThinPinionOnly = g.ThinWheelOnly = false;
 }
 
 void TPagesDlg::RecomputeRackPair() {
@@ -154,6 +151,13 @@ void TPagesDlg::RecomputeGearPair() {
     G.ErrorFlag = true;
     G.FocusField = 8;
     CelniDlg->Hide();  // its verdicts belong to an earlier state
+}
+
+void TPagesDlg::RecomputePair() {
+    if (G.RackMate)
+        RecomputeRackPair();
+    else
+        RecomputeGearPair();
 }
 
 void TPagesDlg::FocusFieldByCode() {
@@ -199,9 +203,7 @@ void TPagesDlg::ShowInputsInEdits() {
     Edit3->SetText(rt::Str(bevel ? g.z2Bevel : g.z2, 4, 1));
     Edit4->SetText(rt::Str(g.betaDeg, 6, 4));
     Edit5->SetText(rt::Str(g.b, 5, 2));
-    Edit6->SetText(rt::Str(g.xsum, 8, 6));
-    Edit7->SetText(rt::Str(g.x1, 8, 6));
-    Edit8->SetText(rt::Str(g.x2, 8, 6));
+    ShowSumAndCoefficients();
     Edit9->SetText(rt::Str(g.aw, 8, 6));
     Edit10->SetText(rt::Str(g.alfawtDeg, 8, 6));
     Edit21->SetText(rt::Str(g.jn, 4, 3));
@@ -215,6 +217,12 @@ void TPagesDlg::ShowInputsInEdits() {
     ui::RadioButton* type = g.GearingType == 2 ? RadioButton4 : bevel ? RadioButton5 : RadioButton3;
     type->SetChecked(true);
     if (!bevel) UpdateWheelOrRackControls();
+}
+
+void TPagesDlg::ShowSumAndCoefficients() {
+    Edit6->SetText(rt::Str(G.xsum, 8, 6));
+    Edit7->SetText(rt::Str(G.x1, 8, 6));
+    Edit8->SetText(rt::Str(G.x2, 8, 6));
 }
 
 void TPagesDlg::ShowRackProfileFields() {
@@ -380,16 +388,8 @@ void TPagesDlg::DetectStandardRackProfile() {
 }
 
 void TPagesDlg::ComputeBevelConeAngles() {
-    GlobalData& g = G;
-    if (g.z1Bevel <= 0 || g.z2Bevel <= 0) return;  // no pair to set the cones by yet
-    const double ratio = g.z2Bevel / g.z1Bevel;
-    const double s = g.Sigma;
-    if (s <= kPi / 2)
-        g.delta1 = std::atan(std::sin(s) / (std::cos(s) + ratio));
-    else
-        g.delta1 = std::atan(std::sin(kPi - s) / (ratio - std::cos(kPi - s)));
-    g.delta2 = s - g.delta1;
-    g.Le = g.z1Bevel * g.mn / (2 * std::sin(g.delta1));
+    if (G.z1Bevel <= 0 || G.z2Bevel <= 0) return;  // no pair to set the cones by yet
+    ComputeBevelCones();
 }
 
 }  // namespace ostrimo

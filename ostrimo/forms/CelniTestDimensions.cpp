@@ -69,10 +69,7 @@ void TPagesDlg::TabSheet2Show() {
         ComputationScope computation;
         bool computed = true;
         if (g.TestDimensionsOutdated) {
-            if (g.RackMate)
-                RecomputeRackPair();
-            else
-                RecomputeGearPair();
+            RecomputePair();
             // a failed check has moved to the Inputs page, or leaves nothing to measure
             if (!TabSheet2->Showing()) return;
             CelniDlg->Hide();
@@ -131,9 +128,7 @@ void TPagesDlg::ShowTestDimensions() {
     Edit29->SetText(Num(g.W2));
     Label91->SetCaption(SpanRangeText(g.SpanTeethMin1, g.SpanTeethMax1, g.SpanTeethProposed1));
     Label92->SetCaption(SpanRangeText(g.SpanTeethMin2, g.SpanTeethMax2, g.SpanTeethProposed2));
-    const double cosBetab = std::cos(g.betab);
-    const double dM1 = std::sqrt(std::pow(g.W1 * cosBetab, 2) + std::pow(g.db1, 2));
-    const double dM2 = std::sqrt(std::pow(g.W2 * cosBetab, 2) + std::pow(g.db2, 2));
+    const double dM1 = SpanContactDiameter(g.W1, g.db1), dM2 = SpanContactDiameter(g.W2, g.db2);
     Label111->SetCaption("= " + rt::Str(dM1, 1, 3));
     Label112->SetCaption("= " + rt::Str(g.GearingType == 2 ? -dM2 : dM2, 1, 3));
     const std::pair<ui::Label*, double> facewidths[] = {{Label105, g.MinFacewidthSpan1}, {Label106, g.MinFacewidthSpan2}};

@@ -32,15 +32,8 @@ constexpr const char* kImpossibleProfile =
 // haPlusC (the mate's addendum plus the clearance at the mate's tip): the full rounded
 // root.  A limit that rounding alone makes negative is 0.
 double RootRadiusLimit(double haPlusC) {
-    const double an = G.alfan;
-    const double limit = std::cos(an) * (kPi / 4 - std::tan(an) * haPlusC) / (1 - std::sin(an));
+    const double limit = FullRoundedRootRadius(G.alfan, haPlusC);
     return limit < 0 && limit > -1e-12 ? 0.0 : limit;
-}
-
-// Critical sum of AMC: the working transverse pressure angle becomes 0.
-double CriticalAmcSum(double teeth) {
-    const double invAlfat = std::tan(G.alfat) - G.alfat;
-    return -(invAlfat * teeth / 2) / std::tan(G.alfan);
 }
 
 // The helix-angle limit in degrees: 80, or for bevel gearing with 0 < b <= Le and an
@@ -118,19 +111,11 @@ bool TPagesDlg::ParseInto(ui::Edit* field, double& value, const char* message) {
 // display is chosen (its format errors give the focus back and clear ErrorFlag).
 bool TPagesDlg::ParseAngle(ui::Edit* field, double& degrees, const char* formatMessage) {
     if (!ParseInto(field, degrees, formatMessage)) return false;
-    if (!G.AngleFormatDMS) return true;
-    const bool errorBefore = G.ErrorFlag;
+    if (!G.AngleFormatDMS || ReadDmsAngle(degrees, degrees)) return true;
+    refused_ = true;
+    SetActiveControl(field);
     G.ErrorFlag = false;
-    ParseDmsAngle(degrees);
-    if (G.ErrorFlag) {
-        refused_ = true;
-        SetActiveControl(field);
-        G.ErrorFlag = false;
-        return false;
-    }
-    G.ErrorFlag = errorBefore;
-    degrees = G.AngleDecimal;
-    return true;
+    return false;
 }
 
 void TPagesDlg::MarkInputsChanged() {

@@ -1,10 +1,10 @@
 #include "ostrimo/forms/FellowDlg.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/Kontrola_geometrie.h"
+#include "ostrimo/calc/Vypocty.h"
 #include "ostrimo/calc/Vypocty_Fellow.h"
 #include "ostrimo/forms/Celni.h"
 #include "ostrimo/forms/CelniDlg.h"
@@ -16,23 +16,6 @@ namespace ostrimo {
 TFellowDlg* FellowDlg = nullptr;
 
 namespace {
-
-constexpr double kPi = std::numbers::pi;
-
-double TransverseAngle() { return std::atan(std::tan(G.alfan) / std::cos(G.beta)); }
-
-// The critical sum x0 + x2 of the manufacturing mesh: its working angle becomes 0.
-double ManufacturingCriticalSum() {
-    const double at = TransverseAngle();
-    return -(G.z0 + G.z2) * (std::tan(at) - at) / (2 * std::tan(G.alfan));
-}
-
-// Pressure angle at the cutter's limit point for the profile factor of its tooth.
-void ComputeLimitPoint() {
-    const double at = TransverseAngle();
-    G.alfaF0 = std::atan(std::tan(at) - 4 * std::cos(G.beta) * (G.CutterFlankHeightFactor - G.x0) / (std::sin(2 * at) * G.z0));
-    G.dF0 = G.db0 / std::cos(G.alfaF0);
-}
 
 ui::Label* NewLabel(ui::Container* parent, const char* name, int x, int y, const std::string& caption) {
     return new ui::Label(parent, name, {x, y, 0, 0}, caption);
@@ -133,13 +116,6 @@ void TFellowDlg::ComputeFellowCutterGeometry() {
     GlobalData& g = G;
     ComputeFellowCutterDimensions();
     g.ToolFlankHeightFactor2 = SnapProfileFactor(g.haP1 + g.cP1 - (1 - std::sin(g.alfan)) * g.rofP2);
-    if (g.beta > 0) {  // the virtual spur cutter of a helical one
-        const double cosBetab = std::cos(g.betab);
-        g.zn0 = g.z0 / (cosBetab * cosBetab * std::cos(g.beta));
-        g.dn0 = g.mn * g.zn0;
-        g.dan0 = g.da0 - g.d0 + g.dn0;
-        g.dbn0 = std::cos(g.alfan) * g.dn0;
-    }
     ComputeCutterTipThickness();
 }
 
@@ -158,10 +134,7 @@ void TFellowDlg::ShowFellowCutterValues() {
     Label25->SetCaption(rt::Str(G.da0, 4, 2));
     Label30->SetCaption(rt::Str(G.sa0, 4, 2));
     Label35->SetCaption(rt::Str(G.CutterRoundingHeight, 4, 4));
-    if (G.AngleFormatDMS)
-        PagesDlg->ShowMainAnglesDms();
-    else
-        PagesDlg->ShowMainAnglesDecimal();
+    PagesDlg->ShowMainAngles();
 }
 
 void TFellowDlg::WarnFellowCutterDefects() {
@@ -242,7 +215,7 @@ bool TFellowDlg::ValidateFellowTeethNumber() {
     if (g.z0 <= 3) return Refuse("Teeth number for Fellow cutter must be greater than 3.", Edit1);
     if (g.z0 >= std::fabs(g.z2))
         return Refuse("Teeth number for Fellow cutter must be less than teeth number of wheel (at least about 1).", Edit1);
-    if (g.x0 + g.x2 - 0.00001 > ManufacturingCriticalSum())
+    if (g.x0 + g.x2 - 0.00001 > CriticalAmcSum(g.z0 + g.z2))
         return Refuse("Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater than critical - "
                       "negative manufacturing pressure angle.",
                       Edit1);
@@ -261,7 +234,7 @@ bool TFellowDlg::ValidateFellowAmc() {
     g.x0 = x;
     refused_[1] = true;
     if (g.x0 < -2 || g.x0 > 3) return Refuse("Addendum modification coefficient of Fellow cutter must be from -2 to 3.", Edit2);
-    const double xlim = ManufacturingCriticalSum();
+    const double xlim = CriticalAmcSum(g.z0 + g.z2);
     if (g.x0 + g.x2 - 0.00001 > xlim)
         return Refuse("Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater than critical (xlim=" +
                           rt::Str(xlim, 7, 4) + ") - negative manufacturing pressure angle.",
@@ -276,8 +249,7 @@ bool TFellowDlg::ValidateFellowRootRounding() {
     rt::Val(Edit3->Text(), g.rof0, code);
     g.ValCode = code;
     if (code != 0) return Refuse("Invalid format of the number.", Edit3);
-    const double an = g.alfan;
-    const double limit = std::cos(an) * (kPi / 4 - std::tan(an) * (g.haP2 + g.cP2)) / (1 - std::sin(an));
+    const double limit = FullRoundedRootRadius(g.alfan, g.haP2 + g.cP2);
     if (g.rof0 < 0 || g.rof0 > limit + 0.0001)
         return Refuse("Fellow cutter root rounding radius(proportion size) must be from 0 to " + rt::Str(limit, 6, 4),
                       Edit3);
@@ -359,9 +331,8 @@ void TFellowDlg::CheckBox1Click() {
         g.FellowMaxOperatingHeight = false;
         Edit3->SetReadOnly(false);
         g.rof0 = g.SavedRof0;
-        g.CutterFlankHeightFactor = SnapProfileFactor(g.haP2 + g.cP2 - (1 - std::sin(g.alfan)) * g.rof0);
-        ComputeLimitPoint();
     }
+    // the cutter's dimensions, with its limit point again once the option is off
     ShowFellowCutterValues();
     RefreshResults();
 }
@@ -405,10 +376,7 @@ void TFellowDlg::OKBtnClick() {
         case 10: PagesDlg->ApplyWorkingPressureAngle(); break;
         default: break;
     }
-    if (G.RackMate)
-        PagesDlg->RecomputeRackPair();
-    else
-        PagesDlg->RecomputeGearPair();
+    PagesDlg->RecomputePair();
     PagesDlg->ShowTipDiameters();
     G.ResetLayoutOnShow = false;
     RefreshResults();
@@ -421,12 +389,12 @@ void TFellowDlg::CancelBtnClick() {
 
 void TFellowDlg::HelpClick() {
     SkipFellowChecksHelp = false;
-    if (!ui::Help(kWindowsHelpFile, ui::HELP_CONTEXT, 7)) ui::MessageBox("Help is missing.", kErrorCaption, ui::MB_OK);
+    ShowHelpTopic(7);
 }
 
 void TFellowDlg::FormKeyUp(ui::Word& key) {
     if (key != ui::VK_F1) return;
-    if (!ui::Help(kWindowsHelpFile, ui::HELP_CONTEXT, 7)) ui::MessageBox("Help is missing.", kErrorCaption, ui::MB_OK);
+    ShowHelpTopic(7);
 }
 
 }  // namespace ostrimo

@@ -55,8 +55,8 @@ public:
     // The geometry check after a cutter change: on an error the main dialog's field of
     // the focus code gets the focus and the results window is hidden.  True without error.
     bool RecomputeAfterCutterChange();
-    // The cutter's dimensions: the calculation core's, with the wheel's profile factor,
-    // the virtual cutter of a helical one and the tooth thickness on the tip.
+    // The cutter's dimensions: the calculation core's, with the wheel's profile factor and
+    // the tooth thickness on the tip.
     void ComputeFellowCutterGeometry();
     void ShowFellowCutterValues();
     void WarnFellowCutterDefects();

@@ -1,6 +1,5 @@
 #include "ostrimo/forms/Kulaty.h"
 
-#include "ostrimo/calc/Global.h"
 #include "ostrimo/forms/Ostrimo.h"
 
 namespace ostrimo {
@@ -42,7 +41,7 @@ TForm2::TForm2() : Form("Form2") {
 
 void TForm2::FormKeyUp(ui::Word& key) {
     if (key != ui::VK_F1) return;
-    if (!ui::Help(kWindowsHelpFile, ui::HELP_CONTEXT, 3)) ui::MessageBox("Help is missing.", kErrorCaption, ui::MB_OK);
+    ShowHelpTopic(3);
 }
 
 }  // namespace ostrimo

@@ -22,7 +22,6 @@ constexpr double kPi = std::numbers::pi;
 constexpr const char* kDegreeUnit = "[ \xC2\xB0 ]";
 constexpr const char* kWarningCaption = "  Warning !";
 constexpr const char* kImpossibleProtuberance = "Impossible parameters of the protuberance";
-constexpr double kDefaultProtuberanceAngle = 0.10564477962321676;  // 6.053 degrees
 constexpr int kPictureWidth = 374, kPictureHeight = 110;
 
 // The data of one tool in the global data; tool 1 cuts the pinion, tool 2 the wheel.
@@ -276,20 +275,26 @@ void TNastrojDlg::EnableRackFields() {
     for (ui::Edit* e : {PagesDlg->Edit15, PagesDlg->Edit16}) e->SetEnabled(!G.RoundedRoot);
 }
 
+// A protuberance tool decides the root: "Rounded root" and the basic-rack fields are no inputs.
+void TNastrojDlg::DisableRackFields() {
+    PagesDlg->CheckBox1->SetEnabled(false);
+    for (int code = 11; code <= 16; ++code) PagesDlg->InputField(code)->SetEnabled(false);
+}
+
+// A tool with a chamfer or a protuberance makes the basic rack nonstandard.
+void TNastrojDlg::MarkRackNonstandard() {
+    if (!(G.Chamfer1 || G.Chamfer2 || G.Protuberance1 || G.Protuberance2)) return;
+    PagesDlg->RadioButton2->SetEnabled(true);
+    PagesDlg->RadioButton2->SetChecked(true);
+}
+
 void TNastrojDlg::SetDefaultTools() {
+    SetDefaultRackTools();
     for (int tool : {1, 2}) {
         ToolData d = Data(tool);
         tools_[tool].chamfer->SetChecked(false);
         tools_[tool].protuberance->SetChecked(false);
         d.chamfer = d.protuberance = false;
-        d.addendum = 1.25;
-        d.crest = 0.38;
-        d.chamferHeight = 0.75;
-        d.chamferAngle = kPi / 4;
-        d.chamferAngleDeg = 45;
-        d.protuberanceAngle = kDefaultProtuberanceAngle;
-        d.protuberanceHeight = 0.75;
-        d.protuberanceSize = 0.05;
         ShowToolFields(tool);
         ShowOptions(tool);
     }
@@ -311,17 +316,11 @@ void TNastrojDlg::ShowStoredTools() {
         if (d.protuberance)
             d.impossible = !(tool == 1 ? ComputeProtuberanceFlankShift1() : ComputeProtuberanceFlankShift2());
     }
-    if (G.Protuberance1 || G.Protuberance2) {
-        PagesDlg->CheckBox1->SetEnabled(false);
-        for (int code = 11; code <= 16; ++code) PagesDlg->InputField(code)->SetEnabled(false);
-    } else {
+    if (G.Protuberance1 || G.Protuberance2)
+        DisableRackFields();
+    else
         EnableRackFields();
-    }
-    // a tool option makes the rack nonstandard, as OK made it
-    if (G.Chamfer1 || G.Chamfer2 || G.Protuberance1 || G.Protuberance2) {
-        PagesDlg->RadioButton2->SetEnabled(true);
-        PagesDlg->RadioButton2->SetChecked(true);
-    }
+    MarkRackNonstandard();  // as OK made it
 }
 
 // ---------------------------------------------------------------- options
@@ -340,9 +339,7 @@ void TNastrojDlg::OptionClicked(int tool, bool protuberanceBox) {
     MarkOutdated();
     if (!protuberanceBox) return;
     if (box->Checked()) {
-        // the tool's protuberance decides the root: the basic rack's is not an input
-        PagesDlg->CheckBox1->SetEnabled(false);
-        for (int code = 11; code <= 16; ++code) PagesDlg->InputField(code)->SetEnabled(false);
+        DisableRackFields();
         ProtuberanceAngleFor(tool);
     } else {
         EnableRackFields();
@@ -424,7 +421,7 @@ bool TNastrojDlg::ValidateToolField(ui::Edit* field) {
             break;
         }
         case 1: {
-            const double limit = std::cos(an) * (kPi / 4 - std::tan(an) * d.addendum) / (1 - std::sin(an));
+            const double limit = FullRoundedRootRadius(an, d.addendum);
             const bool within = v >= 0 && v <= limit + 0.0001;
             if (!within) {
                 v = limit;
@@ -446,17 +443,9 @@ bool TNastrojDlg::ValidateToolField(ui::Edit* field) {
                               kWarningCaption);
             break;
         case 3: {
-            if (G.AngleFormatDMS) {
-                const bool errorBefore = G.ErrorFlag;
-                G.ErrorFlag = false;
-                ParseDmsAngle(v);
-                if (G.ErrorFlag) {
-                    G.ErrorFlag = errorBefore;
-                    SetActiveControl(field);
-                    return false;
-                }
-                G.ErrorFlag = errorBefore;
-                v = G.AngleDecimal;
+            if (G.AngleFormatDMS && !ReadDmsAngle(v, v)) {
+                SetActiveControl(field);
+                return false;
             }
             d.chamferAngle = DegToRad(v);
             if (!(d.chamferAngle >= an + 0.0000001 && d.chamferAngle <= 1.5707962267948966))
@@ -517,8 +506,7 @@ void TNastrojDlg::FormKeyUp(ui::Word& key) {
         SkipToolChecks = false;
         Close();
     } else if (key == ui::VK_F1) {
-        if (!ui::Help(kWindowsHelpFile, ui::HELP_CONTEXT, 3))
-            ui::MessageBox("Help is missing.", kErrorCaption, ui::MB_OK);
+        ShowHelpTopic(3);
     }
 }
 
@@ -544,10 +532,7 @@ void TNastrojDlg::OKBtnClick() {
             return;
         }
     }
-    if (G.Chamfer1 || G.Chamfer2 || G.Protuberance1 || G.Protuberance2) {
-        PagesDlg->RadioButton2->SetEnabled(true);
-        PagesDlg->RadioButton2->SetChecked(true);
-    }
+    MarkRackNonstandard();
     if (G.Protuberance1 || (G.Protuberance2 && !G.RackMate)) {
         ComputeProtuberanceUndercut();
         ComputePitchesAndFormDiameters();

@@ -99,6 +99,8 @@ private:
     void ShowToolFields(int tool);
     bool ProtuberanceAngleFor(int tool);
     void EnableRackFields();
+    void DisableRackFields();
+    void MarkRackNonstandard();
 
     std::array<ToolControls, 3> tools_;  // [1] pinion, [2] wheel
     bool enterValidated_ = false;        // Enter has just validated the focused field

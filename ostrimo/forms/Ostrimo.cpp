@@ -1,5 +1,6 @@
 #include "ostrimo/forms/Ostrimo.h"
 
+#include "ostrimo/calc/Global.h"
 #include "ostrimo/forms/Celni.h"
 #include "ostrimo/forms/CelniDlg.h"
 #include "ostrimo/forms/FellowDlg.h"
@@ -22,6 +23,12 @@ void CreateOstrimoWindows() {
     Form2 = ui::CreateForm<TForm2>();
     VuleF = ui::CreateForm<TVuleF>();
     NastrojDlg = ui::CreateForm<TNastrojDlg>();
+}
+
+void ShowHelpTopic(unsigned long context) {
+    const bool shown = context != 0 ? ui::Help(kWindowsHelpFile, ui::HELP_CONTEXT, context)
+                                    : ui::Help(kWindowsHelpFile, ui::HELP_FINDER, 0);
+    if (!shown) ui::MessageBox("Help is missing.", kErrorCaption, ui::MB_OK);
 }
 
 int RunOstrimo(int argc, char** argv) {

@@ -30,6 +30,10 @@ inline constexpr const char* kHelpFile = "Help_ostrimo.Hlp";
 // The name the windows pass to the help calls of their own.
 inline constexpr const char* kWindowsHelpFile = "help_ostrimo.hlp";
 
+// Opens the topic of a context number in the windows' help file (0: its finder); "Help is
+// missing." when the help cannot be shown.
+void ShowHelpTopic(unsigned long context);
+
 // Creates the eight windows once, the intro first.  Needs the application object.
 void CreateOstrimoWindows();
 

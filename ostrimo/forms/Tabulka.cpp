@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "ostrimo/calc/Global.h"
+#include "ostrimo/calc/Kontrolni_rozmery.h"
 #include "ostrimo/forms/Celni.h"
 #include "ostrimo/forms/Ostrimo.h"
 #include "runtime/FileNames.h"
@@ -130,21 +131,12 @@ void TTabulkaDlg::data3() {
 
 void TTabulkaDlg::CancelBtnClick() { Hide(); }
 
-void TTabulkaDlg::ShowHelp(unsigned command, unsigned long context) {
-    if (!ui::Help(kWindowsHelpFile, command, context)) ui::MessageBox("Help is missing.", kErrorCaption, ui::MB_OK);
-}
-
-void TTabulkaDlg::Button2Click() { ShowHelp(ui::HELP_FINDER, 0); }
+void TTabulkaDlg::Button2Click() { ShowHelpTopic(0); }
 
 void TTabulkaDlg::FormKeyUp(ui::Word& key) {
     if (key != ui::VK_F1) return;
     ui::Control* focused = ActiveControl();
-    if (focused == StringGrid1)
-        ShowHelp(ui::HELP_CONTEXT, 11);
-    else if (focused == Tisk || focused == Button1)
-        ShowHelp(ui::HELP_CONTEXT, 12);
-    else
-        ShowHelp(ui::HELP_FINDER, 0);
+    ShowHelpTopic(focused == StringGrid1 ? 11 : focused == Tisk || focused == Button1 ? 12 : 0);
 }
 
 // ---------------------------------------------------------------- painting
@@ -400,6 +392,8 @@ void TTabulkaDlg::Button1Click() {
     const GlobalData& g = G;
     const bool bevel = g.GearingType == 3, rack = g.RackMate;
     const std::string dash = "---";
+    // A rack's values that do not exist are dashed.
+    auto wheel = [&](const std::string& value) { return rack ? dash : value; };
     ui::Printer().Title = kPrintTitle;
     ui::PrinterTextFile prn;
     try {
@@ -434,8 +428,6 @@ void TTabulkaDlg::Button1Click() {
             prn.WriteLn(T(3) + "Tip cone angle" + T(3) + "deltaa" + T(2) + N4(RadToDeg(g.deltaa1)) + T(2) +
                         N4(RadToDeg(g.deltaa2)));
         } else {
-            // A rack's values that do not exist are dashed.
-            auto wheel = [&](const std::string& value) { return rack ? dash : value; };
             const bool pitchCircles = g.z1 != -g.z2;
             prn.WriteLn(T(3) + "Number of teeth" + T(2) + "z" + T(2) + N(g.z1, 2, 0) + T(4) + wheel(N(g.z2, 2, 0)));
             prn.WriteLn(T(3) + "Common facewidth" + T(2) + "b" + T(3) + N(g.b, 6, 3));
@@ -468,7 +460,6 @@ void TTabulkaDlg::Button1Click() {
         prn.WriteLn(T(3) + "Specific sliding at tip" + T(4) + N4(g.SpecificSlidingTip1) + T(2) +
                     N4(g.SpecificSlidingTip2));
         if (!bevel) {
-            auto wheel = [&](const std::string& value) { return rack ? dash : value; };
             prn.WriteLn();
             prn.WriteLn(T(3) + "Test dimensions");
             prn.WriteLn(T(3) + "Chord tooth thickness" + T(2) + "sc" + T(2) + N4(g.sc1) + T(3) + N4(g.sc2));

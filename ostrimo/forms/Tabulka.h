@@ -29,9 +29,6 @@ std::string TableUnit(int row);
 std::string TableValueText(int col, int row);
 // An angle in degrees as the table shows it while AngleFormatDMS is set: d° m'  s".
 std::string FormatTableAngleDms(double degrees);
-// The diameter where a span measurement W touches the flanks of a gear of base
-// diameter db.
-double SpanContactDiameter(double W, double db);
 // The prefix of a value text that ends at its column's anchor.
 std::string NumericPrefix(const std::string& text);
 
@@ -78,7 +75,6 @@ private:
     void DrawGlyphs(int row, const ui::Rect& rect);
     void PrintPages();
     void SavePageBitmaps();
-    void ShowHelp(unsigned command, unsigned long context);
 };
 
 extern TTabulkaDlg* TabulkaDlg;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "ostrimo/calc/Global.h"
+#include "ostrimo/calc/Kontrolni_rozmery.h"
 #include "ostrimo/forms/Tabulka.h"
 #include "runtime/NumText.h"
 
@@ -402,8 +403,6 @@ std::string BevelValue(int col, int row) {
 }
 
 }  // namespace
-
-double SpanContactDiameter(double W, double db) { return std::sqrt(std::pow(std::cos(G.betab) * W, 2) + db * db); }
 
 int TableRowCount() {
     switch (G.GearingType) {

@@ -5,6 +5,7 @@
 
 #include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/Global.h"
+#include "ostrimo/calc/Vypocty.h"
 #include "ostrimo/forms/Celni.h"
 #include "ostrimo/forms/Ostrimo.h"
 #include "ostrimo/forms/ToolPictures.h"
@@ -256,9 +257,7 @@ void TVuleF::ResetBacklashToZero() {
     g.aw = g.awNoBacklash;
     if (g.RackMate) g.x2 = g.aw = 0;
     Edit2->SetText(Amc(g.xsum));
-    PagesDlg->Edit6->SetText(Amc(g.xsum));
-    PagesDlg->Edit7->SetText(Amc(g.x1));
-    PagesDlg->Edit8->SetText(Amc(g.x2));
+    PagesDlg->ShowSumAndCoefficients();
     Edit1->SetText(Amc(g.aw));
     PagesDlg->Edit9->SetText(Amc(g.aw));
     g.awBacklash = g.awZeroBacklash = g.aw;
@@ -466,7 +465,7 @@ void TVuleF::Edit2Exit() {
     g.ValCode = code;
     if (code != 0) return Refuse("Invalid format of the number.", Edit2);
     g.alfat = TransverseAngle();
-    g.xsum0 = -(g.z1 + g.z2) * Inv(g.alfat) / (2 * std::tan(g.alfan));
+    g.xsum0 = CriticalAmcSum(g.z1 + g.z2);
     const bool internal = g.GearingType == 2;
     const std::string impossible = kImpossibleSum + rt::Str(g.xsum0, 8, 5) + ") ";
     if (!internal && g.xsum0 >= g.xsumBacklash) return Refuse(impossible.c_str(), Edit2);
@@ -565,7 +564,7 @@ void TVuleF::Button1Click() {
 
 void TVuleF::Button2Click() {
     SkipBacklashChecksCancel = false;
-    if (!ui::Help(kWindowsHelpFile, ui::HELP_CONTEXT, 6)) ui::MessageBox("Help is missing.", kErrorCaption, ui::MB_OK);
+    ShowHelpTopic(6);
 }
 
 void TVuleF::Button3Click() {
