@@ -146,7 +146,7 @@ void TPagesDlg::Button4Click() {
         ShowInputsInEdits();
         SetFileCaptions(*this, name);
         CheckBox1->SetChecked(g.RoundedRoot);
-        if (g.RoundedRoot) EnableAll({Edit15, Edit16}, false);
+        EnableAll({Edit15, Edit16}, !g.RoundedRoot);
         VuleF->ShowStoredMethod();
         if (!g.RackMate && g.GearingType != 3) {
             g.awZeroBacklash = g.aw;
@@ -347,6 +347,8 @@ void TPagesDlg::RadioButton1Click() {
 
 // "Rounded root": both gears with the full rounded root.
 void TPagesDlg::CheckBox1Click() {
+    // a data file being read keeps its own root radii, and Open sets the fields and captions
+    if (G.LoadingDataFile) return;
     ComputationScope computation;
     if (CheckBox1->Checked()) {
         G.RoundedRoot = true;

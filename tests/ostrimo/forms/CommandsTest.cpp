@@ -187,6 +187,20 @@ TEST_F(Commands, AnInternalPairWithItsCutterComesBackWhole) {
     EXPECT_TRUE(FellowDlg->Edit4->ReadOnly());
 }
 
+TEST_F(Commands, ARoundedRootComesBackWithItsFileNameAndAFileWithoutOneFreesTheRadii) {
+    Save(File("sharp.dat"));
+    ui::test::Click(D().CheckBox1);
+    ASSERT_TRUE(G.RoundedRoot);
+    RoundTrip(D().RadioButton4);
+    EXPECT_TRUE(D().CheckBox1->Checked());
+    EXPECT_FALSE(D().Edit15->Enabled());
+    Open(File("sharp.dat"));
+    EXPECT_FALSE(G.RoundedRoot);
+    EXPECT_FALSE(D().CheckBox1->Checked());
+    EXPECT_TRUE(D().Edit15->Enabled() && D().Edit16->Enabled());
+    EXPECT_EQ(D().Caption(), "Gear Geometry Checking - " + File("sharp.dat"));
+}
+
 TEST_F(Commands, ABevelPairAndARackMateComeBackWhole) {
     ui::test::Click(D().RadioButton5);
     Enter(D().Edit20, "80");
