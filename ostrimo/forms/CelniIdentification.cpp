@@ -456,13 +456,10 @@ void TPagesDlg::ValidateEstimatedAngle(bool flank) {
     double degrees = value;
     std::string shown;
     if (g.AngleFormatDMS) {
-        ParseDmsAngle(value);
-        if (g.ErrorFlag) {
-            SetActiveControl(field);
-            g.ErrorFlag = false;
-            return;
-        }
-        degrees = g.AngleDecimal;
+        // read on its own: a flag left by an earlier computation does not refuse the angle
+        const bool read = ReadDmsAngle(value, degrees);
+        g.ErrorFlag = false;
+        if (!read) return SetActiveControl(field);
         shown = EstimatedAngleDmsText(degrees);
     } else {
         shown = rt::Str(value, 6, 4) + kDegree;
