@@ -1,6 +1,5 @@
 // Start-up: the eight windows in their order, the intro's Enter, the never-opened option
 // window's help key, and the help file beside the program.
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -73,7 +72,7 @@ TEST_F(StartUp, OptionWindowHelpKeyReportsAMissingHelpFileAndStaysOpen) {
 }
 
 TEST(HelpFile, TheProgramsHelpNameFindsTheFileWithATopicPerContext) {
-    const std::string dir = (std::filesystem::path(__FILE__).parent_path() / "../../../ostrimo/forms").string();
+    const std::string dir = std::string(TEST_SOURCE_ROOT) + "/ostrimo/forms";
     const std::string html = ui::FindHelpHtml(kHelpFile, dir);
     ASSERT_FALSE(html.empty());
     EXPECT_EQ(ui::FindHelpHtml(kWindowsHelpFile, dir), html);
