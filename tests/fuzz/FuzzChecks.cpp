@@ -21,6 +21,7 @@
 #include "ostrimo/calc/Soubory.h"
 #include "runtime/Notice.h"
 #include "runtime/TextFile.h"
+#include "ScratchDir.h"
 
 namespace fuzz {
 
@@ -28,10 +29,11 @@ namespace {
 
 // ---------------------------------------------------------------- inputs
 
-// A scratch file of this process (the readers and the listings work on files).
+// A scratch file of this process (the readers and the listings work on files), in a folder of
+// its own that goes when the process ends.
 std::string ScratchFile(const char* name) {
-    return (std::filesystem::temp_directory_path() / ("gear-fuzz-" + std::to_string(::getpid()) + "-" + name))
-        .string();
+    static const test_support::ScratchDir dir("fuzz");
+    return dir.File(name);
 }
 
 void WriteFile(const std::string& path, const std::uint8_t* data, std::size_t size) {

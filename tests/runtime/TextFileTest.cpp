@@ -9,21 +9,12 @@
 #include "runtime/Cp1250.h"
 #include "runtime/Notice.h"
 #include "runtime/TextFile.h"
+#include "ScratchDir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-struct TempDir {
-    fs::path path;
-    TempDir() {
-        char templ[] = "/tmp/rt-textfile-XXXXXX";
-        path = ::mkdtemp(templ);
-    }
-    ~TempDir() {
-        ::chmod(path.c_str(), 0700);
-        fs::remove_all(path);
-    }
-};
+using TempDir = test_support::ScratchDir;
 
 std::string slurp(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);

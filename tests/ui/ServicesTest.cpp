@@ -1,6 +1,8 @@
 // Services: dialogs, printing, bitmap files, help and exit, recorded and in
 // production.
 #include "runtime/TextFile.h"
+#include "RequiredTool.h"
+#include "ScratchDir.h"
 #include "ui/TestHarness.h"
 
 #include <QApplication>
@@ -11,7 +13,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTimer>
@@ -146,13 +147,13 @@ void writeFile(const QString& path, const QByteArray& data) {
 }
 
 TEST(ProductionHelp, FindsTheHtmlFileAndOpensItAtTheContextAnchor) {
-    QTemporaryDir dir;
-    writeFile(dir.filePath("Help_Ostrimo.html"),
+    test_support::ScratchDir dir;
+    writeFile(QString::fromStdString(dir.File("Help_Ostrimo.html")),
               "<html><head><title>Ostrimo help</title></head><body><h1 id=\"contents\">Contents</h1>" +
                   QByteArray("<p>Topic text.</p>").repeated(200) + "<h2 id=\"9\">Results</h2><p>...</p></body></html>");
-    EXPECT_EQ(ui::FindHelpHtml("help_ostrimo.hlp", dir.path().toStdString()), dir.filePath("Help_Ostrimo.html").toStdString());
-    EXPECT_EQ(ui::FindHelpHtml("help_diz.hlp", dir.path().toStdString()), "");
-    ui::SetHelpDirectory(dir.path().toStdString());
+    EXPECT_EQ(ui::FindHelpHtml("help_ostrimo.hlp", dir.path.string()), dir.File("Help_Ostrimo.html"));
+    EXPECT_EQ(ui::FindHelpHtml("help_diz.hlp", dir.path.string()), "");
+    ui::SetHelpDirectory(dir.path.string());
     ui::Services& prod = ui::ProductionServices();
     EXPECT_TRUE(prod.Help("help_ostrimo.hlp", ui::HELP_CONTEXT, 9));
     QWidget* window = nullptr;
@@ -171,8 +172,6 @@ TEST(ProductionHelp, FindsTheHtmlFileAndOpensItAtTheContextAnchor) {
     ui::SetHelpDirectory("");
 }
 
-bool HasPdfToText() { return std::system("command -v pdftotext >/dev/null 2>&1") == 0; }
-
 // The text of a PDF file, as far as it lies on its pages.
 std::string PdfText(const QString& pdf) {
     std::string text;
@@ -185,8 +184,8 @@ std::string PdfText(const QString& pdf) {
 }
 
 TEST(ProductionPrinter, WritesAPdf) {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath("table.pdf");
+    test_support::ScratchDir dir;
+    const QString pdf = QString::fromStdString(dir.File("table.pdf"));
     QPrinter& printer = ui::ProductionPrinter();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
@@ -200,7 +199,7 @@ TEST(ProductionPrinter, WritesAPdf) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.read(4) == "%PDF");
     // A text file assigned to the printer prints on it too (quick print).
-    const QString text = dir.filePath("quick.pdf");
+    const QString text = QString::fromStdString(dir.File("quick.pdf"));
     printer.setOutputFileName(text);
     std::vector<std::string> lines(150, "\t\t\tNumber of teeth\t\tz\t\t20");
     lines[3] = "\t\t\tProfile addendum factor\t\thaP*\t\t  1.0000\t\t\t  1.0000 (wheel)";  // 113 columns
@@ -209,7 +208,7 @@ TEST(ProductionPrinter, WritesAPdf) {
     printer.setOutputFormat(QPrinter::NativeFormat);
     EXPECT_GT(QFile(text).size(), 1000);
     // the longest line, wider than the page at 10 points, is printed whole
-    if (!HasPdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    REQUIRE_TOOL("pdftotext");
     EXPECT_NE(PdfText(text).find("(wheel)"), std::string::npos);
 }
 
@@ -226,8 +225,8 @@ TEST(ProductionPrinter, DrawsAPartOfAControlAsText) {
     for (int r = 0; r < 10; ++r) grid->SetCell(1, r, "Row " + std::to_string(r));
     f.Show();
     grid->SetHeight(grid->FullHeight());
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath("part.pdf");
+    test_support::ScratchDir dir;
+    const QString pdf = QString::fromStdString(dir.File("part.pdf"));
     ui::ProductionPrinter().setOutputFileName(pdf);
     ui::Services* recording = ui::SetServices(nullptr);
     ui::Printer().BeginDoc();
@@ -241,7 +240,7 @@ TEST(ProductionPrinter, DrawsAPartOfAControlAsText) {
     const QByteArray content = file.readAll();
     EXPECT_TRUE(content.contains("/FontFile"));
     EXPECT_FALSE(content.contains("/Subtype /Image"));
-    if (!HasPdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    REQUIRE_TOOL("pdftotext");
     const std::string text = PdfText(pdf);
     EXPECT_NE(text.find("Row 2"), std::string::npos);
     EXPECT_NE(text.find("Row 3"), std::string::npos);
@@ -250,11 +249,11 @@ TEST(ProductionPrinter, DrawsAPartOfAControlAsText) {
 }
 
 TEST(ProductionBitmap, WritesABmpOfFourBitsPerPixel) {
-    QTemporaryDir dir;
+    test_support::ScratchDir dir;
     ui::Bitmap b(16, 4);
     b.PixelFormat = ui::PixelFormat::Bits4;
     b.SetMonochrome(true);
-    const std::string name = dir.filePath("TISK1.txt").toStdString();  // BMP whatever the extension
+    const std::string name = dir.File("TISK1.txt");  // BMP whatever the extension
     ui::ProductionServices().SaveBitmap(b.FileImage(), name);
     QFile f(QString::fromStdString(name));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -268,11 +267,11 @@ TEST(ProductionBitmap, WritesABmpOfFourBitsPerPixel) {
 TEST(ProductionDialogs, FileDialogReturnsTheChosenNameWithItsDefaultExtension) {
     ui::Form owner("Owner");
     owner.Show();
-    QTemporaryDir dir;
+    test_support::ScratchDir dir;
     ui::SaveDialog save;
     save.Filter = "Bitmap (*.BMP)|*.BMP";
     save.DefaultExt = "BMP";
-    save.FileName = dir.filePath("TISK1").toStdString();
+    save.FileName = dir.File("TISK1");
     QTimer::singleShot(0, [] {
         if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
             EXPECT_EQ(d->nameFilters(), QStringList{"Bitmap (*.BMP)"});
@@ -280,7 +279,7 @@ TEST(ProductionDialogs, FileDialogReturnsTheChosenNameWithItsDefaultExtension) {
         }
     });
     ASSERT_TRUE(ui::ProductionServices().ExecuteFileDialog(save));
-    EXPECT_EQ(save.FileName, dir.filePath("TISK1.BMP").toStdString());
+    EXPECT_EQ(save.FileName, dir.File("TISK1.BMP"));
     ui::test::ProcessEvents();
     EXPECT_EQ(QGuiApplication::focusWindow(), owner.windowHandle());
 }
@@ -300,8 +299,8 @@ TEST(ProductionDialogs, PrintDialogOffersBitmapFilesInsteadOfPaper) {
     EXPECT_TRUE(d.PrintToFile);
     EXPECT_EQ(d.Copies, 1);
     // "Print to File (PDF)" chosen in the dialog (without printers it is the only choice)
-    QTemporaryDir dir;
-    ui::ProductionPrinter().setOutputFileName(dir.filePath("table.pdf"));
+    test_support::ScratchDir dir;
+    ui::ProductionPrinter().setOutputFileName(QString::fromStdString(dir.File("table.pdf")));
     QTimer::singleShot(0, [] {
         if (auto* dlg = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) dlg->accept();
     });

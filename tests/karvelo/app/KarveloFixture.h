@@ -2,11 +2,8 @@
 // start-up: default case, results withdrawn, main window shown.
 #pragma once
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "karvelo/app/Havarie.h"
@@ -29,25 +26,12 @@
 #include "karvelo/forms/ZivotnostF.h"
 #include "karvelo/ProgramState.h"
 #include "runtime/NumText.h"
+#include "ScratchDir.h"
 #include "ui/TestHarness.h"
 
 namespace karvelo::test {
 
-// An empty directory of the test's own for the files it saves and loads, removed after the test.
-struct ScratchDir {
-    std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                 ("karvelo_app_" + std::to_string(::getpid()) + "_" +
-                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    ScratchDir() {
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-    }
-    ~ScratchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-    std::filesystem::path operator/(const std::string& name) const { return path / name; }
-};
+using test_support::ScratchDir;
 
 class KarveloTest : public ui::test::FormTest {
 protected:

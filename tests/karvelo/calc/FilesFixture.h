@@ -3,13 +3,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "CoreFixture.h"
+#include "ScratchDir.h"
 #include "karvelo/calc/Soubory.h"
 
 namespace karvelo::test {
@@ -20,13 +20,11 @@ class FilesTest : public CoreTest {
 protected:
     void SetUp() override {
         CoreTest::SetUp();
-        char templ[] = "/tmp/karvelo-files-XXXXXX";
-        dir = ::mkdtemp(templ);
+        scratch.emplace();
+        dir = scratch->path;
     }
     void TearDown() override {
-        std::error_code ec;
-        fs::permissions(dir, fs::perms::owner_all, ec);
-        fs::remove_all(dir, ec);
+        scratch.reset();
         CoreTest::TearDown();
     }
 
@@ -66,6 +64,7 @@ protected:
         return g;
     }
 
+    std::optional<test_support::ScratchDir> scratch;
     fs::path dir;
 };
 

@@ -4,10 +4,12 @@
 #include <fstream>
 #include <limits>
 #include <numbers>
+#include <optional>
 #include <sstream>
 #include <unistd.h>
 
 #include "CoreTest.h"
+#include "ScratchDir.h"
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/Soubory.h"
 #include "runtime/NumText.h"
@@ -64,11 +66,12 @@ class DataFileTest : public CoreTest {
 protected:
     void SetUp() override {
         CoreTest::SetUp();
-        path = ::testing::TempDir() + "ostrimo_case_" + std::to_string(::getpid()) + ".dat";
+        scratch.emplace();
+        path = scratch->File("case.dat");
     }
     void TearDown() override {
         CoreTest::TearDown();
-        ::unlink(path.c_str());
+        scratch.reset();
     }
 
     void Save() {
@@ -98,6 +101,7 @@ protected:
                   (rt::Notice{rt::Notice::Box, "Error or incompatibility in the input data file", "  Error !", rt::MB_OK}));
     }
 
+    std::optional<test_support::ScratchDir> scratch;
     std::string path;
 };
 

@@ -181,7 +181,8 @@ TEST_F(Backlash, ARackMateHasNoCentreDistanceButAShift) {
 }
 
 TEST_F(Backlash, ASwitchOfMethodAfterAnOpenReturnsToTheFilesCase) {
-    const std::string file = (std::filesystem::temp_directory_path() / "ostrimo_backlash_after_open.dat").string();
+    const ScratchDir dir;
+    const std::string file = dir.File("after_open.dat");
     Enter(D().Edit6, "0.4");
     ui::test::Click(D().Button2);
     Enter(D().Edit7, "0.1");
@@ -197,7 +198,6 @@ TEST_F(Backlash, ASwitchOfMethodAfterAnOpenReturnsToTheFilesCase) {
     G.xsumNoBacklash = G.x1BeforeBacklash = G.awNoBacklash = 9;  // another case's bases
     ui::test::QueueFileName(file);
     ui::test::Click(D().Button4);
-    std::filesystem::remove(file);
     G.BacklashMethodPending = false;
     OpenWith("0.2", [] {
         ui::test::Click(VuleF->RadioButton1);

@@ -18,18 +18,13 @@ class Commands : public OstrimoTest {
 protected:
     void SetUp() override {
         OstrimoTest::SetUp();
-        // one folder per test: ctest runs the tests in parallel processes
-        dir_ = fs::temp_directory_path() /
-               ("ostrimo_commands_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::create_directories(dir_);
         D().SaveDialog1.FileName = D().OpenDialog1.FileName = "*.dat";
     }
     void TearDown() override {
         rt::TextFile::FailWritesAfter(-1);
-        fs::remove_all(dir_);
         OstrimoTest::TearDown();
     }
-    std::string File(const std::string& name) const { return (dir_ / name).string(); }
+    std::string File(const std::string& name) const { return dir_.File(name); }
     static std::string Contents(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         std::stringstream s;
@@ -95,7 +90,7 @@ protected:
         EXPECT_EQ(CelniDlg->Caption(), std::string(kResultsCaption) + " - " + File("case.dat"));
         EXPECT_EQ(TabulkaDlg->Caption(), std::string(kTableCaption) + " - " + File("case.dat"));
     }
-    fs::path dir_;
+    ScratchDir dir_;
 };
 
 TEST_F(Commands, CompleteCheckShowsTheResultsOrNamesWhatIsMissing) {

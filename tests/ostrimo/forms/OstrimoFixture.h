@@ -1,9 +1,9 @@
-// Ostrimo's eight windows, created once for the test program through the program's own
-// start-up routine, and each test starting from a fresh start: the global data at its
-// start values, every control as created, the main dialog shown.
+// Ostrimo's eight windows, created anew for each test through the program's own start-up
+// routine, so that each test starts from a fresh start: the global data at its start values,
+// every window and control as created, the main dialog shown.
 #pragma once
 
-#include <map>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,21 +18,24 @@
 #include "ostrimo/forms/Uvod.h"
 #include "ostrimo/forms/VuleF.h"
 #include "runtime/NumText.h"
+#include "runtime/TextFile.h"
+#include "ScratchDir.h"
 #include "ui/TestHarness.h"
 
 namespace ostrimo::test {
 
-// What a control looked like when it was created.
-struct ControlState {
-    bool visible = true, enabled = true, readOnly = false, checked = false;
-    std::string text;
-};
+using test_support::ScratchDir;
 
 class OstrimoTest : public ui::test::FormTest {
 protected:
-    static std::map<ui::Control*, ControlState>& Created() {
-        static std::map<ui::Control*, ControlState> states;
-        return states;
+    // Ostrimo's eight windows deleted, the last created first.
+    static void DestroyOstrimoWindows() {
+        auto destroy = [](auto*& window) {
+            delete window;
+            window = nullptr;
+        };
+        destroy(NastrojDlg), destroy(VuleF), destroy(Form2), destroy(FellowDlg);
+        destroy(TabulkaDlg), destroy(CelniDlg), destroy(PagesDlg), destroy(Form1);
     }
     static void Walk(ui::Container* c, const std::function<void(ui::Control*)>& f) {
         for (ui::Control* child : c->Controls()) {
@@ -40,49 +43,16 @@ protected:
             if (auto* inner = dynamic_cast<ui::Container*>(child)) Walk(inner, f);
         }
     }
-    static void Record(ui::Control* c) {
-        ControlState s{c->Visible(), c->Enabled(), false, false, {}};
-        if (auto* e = dynamic_cast<ui::Edit*>(c)) s = {s.visible, s.enabled, e->ReadOnly(), false, e->Text()};
-        if (auto* l = dynamic_cast<ui::Label*>(c)) s.text = l->Caption();
-        if (auto* r = dynamic_cast<ui::RadioButton*>(c)) s = {s.visible, s.enabled, false, r->Checked(), r->Caption()};
-        if (auto* b = dynamic_cast<ui::CheckBox*>(c)) s = {s.visible, s.enabled, false, b->Checked(), b->Caption()};
-        Created()[c] = s;
-    }
-    static void Restore(ui::Control* c) {
-        const ControlState& s = Created().at(c);
-        c->SetVisible(s.visible);
-        c->SetEnabled(s.enabled);
-        if (auto* e = dynamic_cast<ui::Edit*>(c)) {
-            e->SetReadOnly(s.readOnly);
-            e->SetText(s.text);
-        }
-        if (auto* l = dynamic_cast<ui::Label*>(c)) l->SetCaption(s.text);
-        if (auto* r = dynamic_cast<ui::RadioButton*>(c)) {
-            r->SetCaption(s.text);
-            if (s.checked) r->SetChecked(true);
-        }
-        if (auto* b = dynamic_cast<ui::CheckBox*>(c)) b->SetChecked(s.checked);
-    }
 
     void SetUp() override {
-        if (!PagesDlg) {
-            CreateOstrimoWindows();
-            for (ui::Form* f : ui::App().Forms()) Walk(f, Record);
-        }
-        for (ui::Form* f : ui::App().Forms())
-            if (f->Visible()) f->Hide();
-        // no field is left focused, to be validated when its window is shown again
-        for (ui::Form* f : ui::App().Forms())
-            if (ui::Control* c = f->ActiveControl(); c && c != f && c->Enabled()) {
-                c->SetEnabled(false);
-                c->SetEnabled(true);
-            }
-        for (ui::Form* f : ui::App().Forms()) Walk(f, Restore);
-        PagesDlg->PageControl1->SetActivePage(PagesDlg->TabSheet1);
+        // the windows as the program creates them, from the data as the program starts
+        DestroyOstrimoWindows();
+        ui::test::Reset();
+        rt::TextFile::FailWritesAfter(-1);
         ResetGlobalData();
-        G.EditionCaption = kEditionLine;
         ClearValidationBypassFlags();
-        ui::App().OnMessage = nullptr;
+        CreateOstrimoWindows();
+        G.EditionCaption = kEditionLine;
         PagesDlg->Show();
         ui::test::Notices().Clear();
     }

@@ -5,7 +5,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -13,6 +12,7 @@
 
 #include "CheckedPair.h"
 #include "OstrimoFixture.h"
+#include "RequiredTool.h"
 
 namespace ostrimo::test {
 namespace {
@@ -22,10 +22,6 @@ using Cells = std::vector<std::string>;
 
 class TableWindow : public OstrimoTest {
 protected:
-    void TearDown() override {
-        TabulkaDlg->SetCaption(kTableCaption);
-        OstrimoTest::TearDown();
-    }
     static TTabulkaDlg& T() { return *TabulkaDlg; }
     static ui::StringGrid& Grid() { return *TabulkaDlg->StringGrid1; }
     // Shows the table modally, runs the script in it and goes back.
@@ -205,8 +201,8 @@ TEST_F(TableWindow, IntoAPdfFileEveryPageOfEveryCopyGoesIntoOneDocument) {
     ASSERT_EQ(ui::test::PrintedDocuments().size(), 1u);
     EXPECT_EQ(ui::test::PrintedDocuments()[0].Pages.size(), 4u);
     // Through the program's own print dialog and printer: a file of four pages.
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath("table.pdf");
+    test_support::ScratchDir dir;
+    const QString pdf = QString::fromStdString(dir.File("table.pdf"));
     ui::ProductionPrinter().setOutputFileName(pdf);
     T().PrintDialog1.Copies = 2;
     Open([] {
@@ -225,7 +221,7 @@ TEST_F(TableWindow, IntoAPdfFileEveryPageOfEveryCopyGoesIntoOneDocument) {
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromLatin1(file.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")), 4);
-    if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is not installed";
+    REQUIRE_TOOL("pdftotext");
     std::string text;
     if (FILE* p = popen(("pdftotext -layout " + pdf.toStdString() + " -").c_str(), "r")) {
         char buf[4096];
