@@ -20,6 +20,7 @@ namespace {
 constexpr double kTolerance = 1e-10;
 constexpr double kStartAngle = 0.15, kRestartDrop = 0.01, kLastAngle = 1.5, kFirstStep = 0.001;
 constexpr int kRestarts = 14;  // starts 0.15, 0.14, ..., 0.01: the angle must stay above 0
+constexpr double kSmallestStep = 1e-12;  // a step into the base circle shorter than this ends the search
 
 struct Gear {
     double h0, rho, x, z, d, db;
@@ -90,9 +91,21 @@ void ComputeInvoluteStartDiameter(int gear) {
             const double fLo = f(bracket.lo);
             const bool loBelow = g_point.belowBase;
             const double last = f(bracket.hi);
-            if (loBelow || g_point.belowBase) {
+            if (loBelow) {
                 t.result = belowBase;
                 return;
+            }
+            if (g_point.belowBase) {
+                // The trochoid enters the base circle within this step, and may cross the
+                // involute just before it: step on from lo with a shorter step.  Only when
+                // the step is down to nothing does it reach the base circle uncrossed.
+                if (bracket.halving || step < kSmallestStep) {
+                    t.result = belowBase;
+                    return;
+                }
+                step /= 5;
+                bracket.hi = bracket.lo + step;
+                continue;
             }
             if (std::isnan(fLo) || std::isnan(last)) break;
             if (std::fabs(last) < kTolerance) {

@@ -7,6 +7,11 @@ using namespace ostrimo::test;
 
 namespace {
 
+// A rack tool: module, flank angle, addendum and tip rounding factors.
+struct Rack {
+    double mn = 1, alfaDeg = 20, h0 = 1.25, rho = 0.38;
+};
+
 class Trochoid : public GeometryTest {
 protected:
     // Spur pinion of z teeth, AMC x, on the default tool (h0 1.25, rho 0.38, 20 degrees).
@@ -16,11 +21,11 @@ protected:
         G.x1 = x;
         ComputeGearPairDimensions();
     }
-    // The simulated cut of that pinion: the tip rounding's centre lies (h0 - rho) mn below
-    // the datum line, which is x mn off the rolling circle, and touches the straight flank;
-    // thinning reduces the reference thickness s of the involute only.
-    static double Simulated(double z, double x, double thinning = 0) {
-        const double mn = 1, a = Rad(20), h0 = 1.25, rho = 0.38, r = z * mn / 2;
+    // The simulated cut of a gear of z teeth, AMC x: the tip rounding's centre lies
+    // (h0 - rho) mn below the datum line, which is x mn off the rolling circle, and touches
+    // the straight flank; thinning reduces the reference thickness s of the involute only.
+    static double Simulated(double z, double x, double thinning = 0, const Rack& rack = {}) {
+        const double mn = rack.mn, a = Rad(rack.alfaDeg), h0 = rack.h0, rho = rack.rho, r = z * mn / 2;
         const ToolCircle tip{(kPi / 4 + (h0 - rho) * std::tan(a) + rho / std::cos(a)) * mn, r + (x - (h0 - rho)) * mn,
                              rho * mn};
         const double s = (kPi / 2 + 2 * x * std::tan(a)) * mn - thinning;
@@ -42,6 +47,40 @@ TEST_F(Trochoid, UndercutPinionsAgreeWithTheSimulatedCut) {
         EXPECT_FALSE(G.ErrorFlag);
     }
     EXPECT_TRUE(notices.notices.empty());
+}
+
+TEST_F(Trochoid, CrossingJustAboveTheBaseCircleIsFoundBeforeTheTrochoidEntersIt) {
+    // Spur pairs cut by one rack (tool addendum haP + cP), no backlash.  The fillet cuts
+    // the involute a few hundredths of a millimetre above the base circle, which the
+    // trochoid enters soon after: a scan step can reach past both at once.
+    struct Row {
+        double mn, alfaDeg, z1, z2, x1, x2, haP, cP, rho;
+        int gear;
+    };
+    for (const Row& c : {Row{29.276441, 15.657123, 10, 13, 0.907284, 0.778636, 1.191614, 0.261259, 0.233372, 2},
+                         Row{11.080024, 23.721017, 15, 133, -0.142669, 0.404556, 1.035046, 0.373204, 0.362023, 1},
+                         Row{38.282517, 22.231921, 16, 114, -0.268274, 0.441433, 1.018449, 0.244448, 0.375305, 1}}) {
+        SCOPED_TRACE("mn " + std::to_string(c.mn) + (c.gear == 1 ? " pinion" : " wheel"));
+        Defaults(1);
+        G.mn = c.mn;
+        G.alfaP = c.alfaDeg;
+        G.alfan = Rad(c.alfaDeg);
+        G.z1 = c.z1;
+        G.z2 = c.z2;
+        G.x1 = c.x1;
+        G.x2 = c.x2;
+        G.haP1 = G.haP2 = c.haP;
+        G.cP1 = G.cP2 = c.cP;
+        G.rofP1 = G.rofP2 = c.rho;
+        G.ToolAddendumFactor1 = G.ToolAddendumFactor2 = c.haP + c.cP;
+        ComputeGearPairDimensions();
+        const bool pinion = c.gear == 1;
+        pinion ? ComputeInvoluteStartDiameter1() : ComputeInvoluteStartDiameter2();
+        const double simulated = Simulated(pinion ? c.z1 : c.z2, pinion ? c.x1 : c.x2, 0,
+                                           {c.mn, c.alfaDeg, c.haP + c.cP, c.rho});
+        EXPECT_NEAR(pinion ? G.InvoluteStartDiameter1 : G.InvoluteStartDiameter2, simulated, 1e-7 * simulated);
+        EXPECT_FALSE(G.ErrorFlag);
+    }
 }
 
 TEST_F(Trochoid, WheelTwinWithThePinionsDataGivesTheSameDiameter) {
