@@ -1,6 +1,11 @@
 // The field protocol of the main dialog: the bypass of a press on a command, Enter, the
-// obligatory group, the focus routing and the refresh of the results window.
+// obligatory group, the focus routing, the refresh of the results window, and what the case
+// holds after a field was passed through or refused.
+#include <fstream>
+#include <sstream>
+
 #include "OstrimoFixture.h"
+#include "ostrimo/calc/Geometricke_vypocty.h"
 
 namespace ostrimo::test {
 namespace {
@@ -238,6 +243,98 @@ TEST_F(Protocol, AnExtraAmcBacklashSelectsTheSumAndFocusesDivide) {
     EXPECT_EQ(D().ActiveControl(), D().Button2);
     EXPECT_EQ(G.xsumNoBacklash, 0);
 }
+
+// ---------------------------------------------------------------- what the user typed is the case
+
+// A field, the gearing type that shows it, and a text its validator refuses.
+struct Refusal {
+    int code;
+    int gearing;
+    const char* refused;
+};
+
+void PrintTo(const Refusal& r, std::ostream* os) { *os << "field " << r.code << " gearing " << r.gearing; }
+
+class TypedIsTheCase : public OstrimoTest, public ::testing::WithParamInterface<Refusal> {
+protected:
+    std::string File(const std::string& name) const { return dir_.File(name); }
+    static std::string Contents(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    static void Save(const std::string& path) {
+        ui::test::QueueFileName(path);
+        ui::test::Click(D().Button3);
+    }
+    static void Open(const std::string& path) {
+        ui::test::QueueFileName(path);
+        ui::test::Click(D().Button4);
+    }
+    // A case whose values have more digits than their fields show, opened from its file.
+    void OpenCaseOfFullPrecision(int gearing) {
+        if (gearing != 1) SelectGearing(gearing);
+        GlobalData& g = G;
+        g.mn = 2.123456789;
+        g.b = 7.87654321;
+        if (gearing == 3) {
+            g.SigmaDeg = 87.6543219;
+            g.Sigma = DegToRad(g.SigmaDeg);
+        } else {
+            g.betaDeg = 12.3456789;
+            g.beta = DegToRad(g.betaDeg);
+        }
+        g.xsum = 0.5;
+        g.x1 = 0.312345678912;
+        g.x2 = g.xsum - g.x1;
+        D().UpdateObligatoryInputFlag();
+        ComputeWorkingCentreDistance();
+        D().ComputePairDimensions();
+        D().ShowInputsInEdits();
+        Save(File("made.dat"));
+        Open(File("made.dat"));
+        ASSERT_EQ(Messages(), std::vector<std::string>{});
+    }
+    ScratchDir dir_;
+};
+
+// Passing through a field keeps every digit; a refused value is not kept, so retyping the
+// field's text gives the case back as it was, and Save writes a file that Open takes.
+TEST_P(TypedIsTheCase, PassingThroughOrRetypingAfterARefusalChangesNothingSaved) {
+    const Refusal r = GetParam();
+    OpenCaseOfFullPrecision(r.gearing);
+    const std::string before = File("before.dat"), after = File("after.dat"), reopened = File("reopened.dat");
+    Save(before);
+    ui::Edit* field = D().InputField(r.code);
+    const std::string shown = field->Text();
+    ui::test::Click(field);
+    ui::test::Tab();
+    Enter(field, r.refused);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(D().ActiveControl(), field);
+    Enter(field, shown);
+    Save(after);
+    EXPECT_EQ(Messages().size(), 1u) << Messages().back();
+    EXPECT_EQ(Contents(after), Contents(before));
+    Open(after);
+    EXPECT_EQ(Messages().size(), 1u) << Messages().back();
+    EXPECT_EQ(field->Text(), shown);
+    Save(reopened);
+    EXPECT_EQ(Contents(reopened), Contents(before));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryField, TypedIsTheCase,
+    ::testing::Values(Refusal{1, 1, "0"}, Refusal{2, 1, "3"}, Refusal{3, 1, "3"}, Refusal{4, 1, "-5"},
+                      Refusal{5, 1, "0"}, Refusal{6, 1, "11"}, Refusal{7, 1, "9"}, Refusal{8, 1, "9"},
+                      Refusal{9, 1, "0"}, Refusal{10, 1, "0"}, Refusal{11, 1, "2"}, Refusal{12, 1, "2"},
+                      Refusal{13, 1, "2"}, Refusal{14, 1, "2"}, Refusal{15, 1, "1.2x"}, Refusal{16, 2, "2"},
+                      Refusal{17, 1, "0"}, Refusal{18, 1, "0"}, Refusal{19, 1, "0"}, Refusal{20, 3, "180"},
+                      Refusal{21, 1, "-0.1"}, Refusal{3, 2, "3"}, Refusal{4, 3, "90"}, Refusal{19, 2, "30"}),
+    [](const ::testing::TestParamInfo<Refusal>& info) {
+        return "Field" + std::to_string(info.param.code) + "Gearing" + std::to_string(info.param.gearing);
+    });
 
 }  // namespace
 }  // namespace ostrimo::test
