@@ -498,6 +498,11 @@ private:
         bool held = false;
     };
     UncheckedText unchecked_[22];
+    // The texts the Test dimensions page wrote into its fields: leaving a field that still
+    // shows its text changes nothing.  A refused field has none.
+    std::vector<std::pair<const ui::Edit*, std::string>> writtenTestTexts_;
+    void RememberWrittenTestTexts();
+    bool TestTextUnchanged(const ui::Edit* field) const;
     std::vector<ui::Control*> wheelTestCaptions_;  // captions of the wheel's span and ball fields
 };
 

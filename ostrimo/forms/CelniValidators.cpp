@@ -146,8 +146,21 @@ bool TPagesDlg::FieldChecksBypassed(int code) const {
 
 bool TPagesDlg::TextUnchanged(const ui::Edit* field) const { return field->Text() == G.OldText; }
 
+void TPagesDlg::RememberWrittenTestTexts() {
+    writtenTestTexts_.clear();
+    for (const ui::Edit* e : {Edit22, Edit23, Edit24, Edit25, Edit26, Edit28, Edit30, Edit32, Edit34, Edit35})
+        writtenTestTexts_.emplace_back(e, e->Text());
+}
+
+bool TPagesDlg::TestTextUnchanged(const ui::Edit* field) const {
+    for (const auto& [e, text] : writtenTestTexts_)
+        if (e == field) return field->Text() == text;
+    return false;
+}
+
 void TPagesDlg::Refuse(const std::string& message, ui::Edit* field) {
     refused_ = true;
+    std::erase_if(writtenTestTexts_, [field](const auto& written) { return written.first == field; });
     ui::MessageBox(message, kErrorCaption, ui::MB_OK);
     SetActiveControl(field);
 }
