@@ -30,6 +30,17 @@ void InputField(int code, const std::string& text) {
     PagesDlg->InputField(code)->SetText(text);
 }
 
+// No field of the Inputs page shows "+INF" or "NAN", and the centre distance and the tip
+// diameters show what they showed at the start.
+bool AllFieldsNumbersAsBefore(const std::string& centreDistance, const std::string& tip1, const std::string& tip2) {
+    for (int code = 1; code <= 21; ++code) {
+        const std::string text = PagesDlg->InputField(code)->Text();
+        if (text.find("INF") != std::string::npos || text.find("NAN") != std::string::npos) return false;
+    }
+    return PagesDlg->Edit9->Text() == centreDistance && PagesDlg->Edit18->Text() == tip1 &&
+           PagesDlg->Edit19->Text() == tip2;
+}
+
 struct Case {
     const char* name;
     int gearing;
@@ -59,7 +70,16 @@ const Case kCases[] = {
          G.mn = 2.5;
          InputField(1, "2.5000");
      }},
+    {"ModuleThatLeavesNoCentreDistanceRefused", 1, 1, Is("1e308"), Is(kImpossibleGeometry),
+     [] { return G.mn == 1 && AllFieldsNumbersAsBefore("30.000000", "22.00000", "42.00000"); }},
+    {"ModuleBeyondEveryNumberRefused", 1, 1, Is("1e999"), kInvalid,
+     [] { return G.mn == 1 && std::isfinite(G.aw) && AllFieldsNumbersAsBefore("30.000000", "22.00000", "42.00000"); }},
     {"PinionTeethThreeRefused", 1, 2, Is("3"), Is("Pinion teeth number must be greater than 3."), [] { return true; }},
+    {"PinionTeethNotWholeRefused", 1, 2, Is("17.5"), kInvalid, [] { return G.z1 == 20; }},
+    {"AnnularTeethNotWholeRefused", 2, 3, Is("-80.5"), kInvalid, [] { return G.z2 == -80; }},
+    {"AnnularTeethBeyondAMillionRefused", 2, 3, Is("1e9"), Is(kImpossibleGeometry),
+     [] { return G.z2 == -80 && PagesDlg->Edit9->Text() == "-30.00000"; }},
+    {"AnnularTeethOfAMillionAccepted", 2, 3, Is("1e6"), kAccepted, [] { return G.z2 == -1e6; }},
     {"PinionTeethAccepted", 1, 2, Is("25"), kAccepted, [] { return G.z1 == 25; }},
     {"WheelTeethNegativeMadePositive", 1, 3, Is("-30"), kAccepted,
      [] { return G.z2 == 30 && PagesDlg->Edit3->Text() == "30.000"; }},
