@@ -487,6 +487,11 @@ private:
     ui::Control* pressedBypassControl_ = nullptr;  // the control whose press set a flag
     bool* pressedBypassFlag_ = nullptr;
     bool refused_ = false;  // the last validator refused its field's value
+    // While ValidateField runs a validator, its refusal waits until the case is put back,
+    // so that the message never stands over a field showing the refused value's results.
+    bool holdRefusal_ = false;
+    std::string heldMessage_;
+    ui::Edit* heldField_ = nullptr;
     // The facewidth refused the helix angle it left beyond its limit: the facewidth stays,
     // and the helix angle field is checked on leaving even when its text did not change.
     bool refusedElsewhere_ = false;

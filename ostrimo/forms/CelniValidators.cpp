@@ -161,6 +161,11 @@ bool TPagesDlg::TestTextUnchanged(const ui::Edit* field) const {
 void TPagesDlg::Refuse(const std::string& message, ui::Edit* field) {
     refused_ = true;
     std::erase_if(writtenTestTexts_, [field](const auto& written) { return written.first == field; });
+    if (holdRefusal_) {
+        heldMessage_ = message;
+        heldField_ = field;
+        return;
+    }
     ui::MessageBox(message, kErrorCaption, ui::MB_OK);
     SetActiveControl(field);
 }
@@ -253,9 +258,12 @@ void TPagesDlg::ValidateField(int code) {
     ComputationScope computation;
     const GlobalData kept = G;
     const ShownTexts shown;
+    holdRefusal_ = true;
+    heldField_ = nullptr;
     RunValidator(code);
     const bool accepted = !refused_;
     if (accepted && !PairValuesFinite()) Refuse(kImpossibleGeometry, field);
+    holdRefusal_ = false;
     if (refusedElsewhere_) {
         recheckField_ = 4;
         return;
@@ -264,6 +272,7 @@ void TPagesDlg::ValidateField(int code) {
         G = kept;
         shown.RestoreAllBut(field);
         if (accepted) SelectLastComputingInput();  // what the accepted value's reset chose
+        if (heldField_) Refuse(heldMessage_, heldField_);
         return;
     }
     if (recheckField_ == code) recheckField_ = 0;

@@ -260,6 +260,22 @@ TEST_P(Validators, TypedAndLeftWithTab) {
 INSTANTIATE_TEST_SUITE_P(Inputs, Validators, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
+// The refusal of a value whose geometry is no number stands over the fields as they were.
+TEST_F(OstrimoTest, TheRefusalIsShownOverTheCaseAsItWas) {
+    struct Behind : rt::NoticeRecorder {
+        int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override {
+            shown.push_back(PagesDlg->Edit9->Text() + " " + PagesDlg->Edit18->Text());
+            return rt::NoticeRecorder::MessageBox(text, caption, flags);
+        }
+        std::vector<std::string> shown;
+    } behind;
+    rt::NoticeSink* harness = rt::SetNoticeSink(&behind);
+    Enter(D().Edit1, "1e308");
+    rt::SetNoticeSink(harness);
+    EXPECT_EQ(behind.Texts(), std::vector<std::string>{kImpossibleGeometry});
+    EXPECT_EQ(behind.shown, std::vector<std::string>{"30.000000 22.00000"});
+}
+
 // Leaving a field whose text did not change checks and resets nothing.
 TEST_F(OstrimoTest, AnUnchangedFieldResetsNothing) {
     Enter(D().Edit7, "0.3");
