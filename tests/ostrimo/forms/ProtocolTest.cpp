@@ -31,6 +31,19 @@ TEST_F(Protocol, APressOnABypassingCommandLeavesAHalfTypedFieldUnchecked) {
     EXPECT_FALSE(SkipInputChecksOpen || SkipInputChecksHelp || SkipInputChecksType || SkipComputingInputChecks);
 }
 
+// The text a bypassing press left unchecked is checked when the field is next left.
+TEST_F(Protocol, AHalfTypedFieldABypassLeftIsCheckedWhenNextLeft) {
+    ui::test::QueueFileCancel();
+    HalfTypeThenClick(D().Edit17, D().Button4);  // "&Open", cancelled
+    ASSERT_EQ(Messages(), std::vector<std::string>{});
+    ui::test::Click(D().Edit17);
+    ui::test::Tab();
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Normal rack flank angle must be from 0 to 50\xC2\xB0.\rIt must "
+                                                   "be given in decimal form."});
+    EXPECT_EQ(D().ActiveControl(), D().Edit17);
+    EXPECT_EQ(G.alfaP, 20);
+}
+
 TEST_F(Protocol, ACommandThatDoesNotBypassTheFieldLosesItsClick) {
     int clicks = 0;
     auto command = D().Button1->OnClick;
