@@ -1,9 +1,6 @@
 // The field protocol of the main dialog: the bypass of a press on a command, Enter, the
 // obligatory group, the focus routing, the refresh of the results window, and what the case
 // holds after a field was passed through or refused.
-#include <fstream>
-#include <sstream>
-
 #include "OstrimoFixture.h"
 #include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/Kontrolni_rozmery.h"
@@ -309,20 +306,6 @@ std::vector<Entry> Entries() {
 class TypedIsTheCase : public OstrimoTest, public ::testing::WithParamInterface<Entry> {
 protected:
     std::string File(const std::string& name) const { return dir_.File(name); }
-    static std::string Contents(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    static void Save(const std::string& path) {
-        ui::test::QueueFileName(path);
-        ui::test::Click(D().Button3);
-    }
-    static void Open(const std::string& path) {
-        ui::test::QueueFileName(path);
-        ui::test::Click(D().Button4);
-    }
     // A case whose values have more digits than their fields show, opened from its file.
     void OpenCaseOfFullPrecision(int gearing) {
         if (gearing != 1) SelectGearing(gearing);
