@@ -361,7 +361,10 @@ void TPagesDlg::ValidateTeethNumber1() {
 void TPagesDlg::ValidateTeethNumber2() {
     if (InputChecksBypassed()) return;
     const bool wasRack = G.RackMate;
-    if (Edit3->Text() == "Rack") return;
+    if (Edit3->Text() == "Rack") {
+        if (!G.RackMate) Refuse(kInvalidNumber, Edit3);  // a rack is a wheel of more than 5000 teeth
+        return;
+    }
     if (!G.RackMate) Edit10->SetEnabled(true);
     const bool internal = G.GearingType == 2;
     const bool bevel = G.GearingType == 3;

@@ -1,5 +1,6 @@
 #include "ostrimo/forms/Nastroj.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -378,8 +379,10 @@ bool TNastrojDlg::ValidateToolField(ui::Edit* field) {
     double* const values[] = {&d.addendum, &d.crest, &d.chamferHeight, &d.chamferAngleDeg, nullptr,
                               &d.protuberanceHeight, &d.protuberanceSize};
     double& v = *values[k];
-    // still the stored value as the dialog writes it: nothing is read back
-    if (field->Text() == (k == 3 ? ChamferAngleText(v) : Factor(v))) return true;
+    // still the stored value as the dialog writes it (the angle display may leave out the
+    // blank before one-digit degrees): nothing is read back
+    const auto unpadded = [](const std::string& s) { return s.substr(std::min(s.find_first_not_of(' '), s.size())); };
+    if (unpadded(field->Text()) == unpadded(k == 3 ? ChamferAngleText(v) : Factor(v))) return true;
     ComputationScope computation;
     const GlobalData kept = G;
     const std::string gear = d.gear;

@@ -89,6 +89,7 @@ const Case kCases[] = {
                 PagesDlg->Label51->Caption() == "Rack addendum                       h" &&
                 !PagesDlg->CheckBox2->Visible() && !PagesDlg->GroupBox10->Enabled();
      }},
+    {"WheelTeethTypedAsARackRefused", 1, 3, Is("Rack"), kInvalid, [] { return G.z2 == 40 && !G.RackMate; }},
     {"WheelTeeth5000IsAWheel", 1, 3, Is("5000"), kAccepted,
      [] { return !G.RackMate && PagesDlg->Edit3->Text() == "5000" && PagesDlg->Label177->Caption() == "5000"; }},
     {"WheelTeethThreeRefused", 1, 3, Is("3"), Is("Wheel teeth number must be greater than 3."), [] { return true; }},
