@@ -384,6 +384,10 @@ void TPagesDlg::MarkValidationBypassClick(ui::Message& msg, bool& handled) {
 
 void TPagesDlg::FieldEnter(int code) {
     G.OldText = InputField(code)->Text();
+    // still the text a bypassing press left unchecked: it is checked on leaving
+    UncheckedText& unchecked = unchecked_[code];
+    if (unchecked.held && unchecked.typed == G.OldText) G.OldText = unchecked.written;
+    unchecked.held = false;
     switch (code) {
         case 4: G.FocusField = 4; break;
         case 6:
@@ -410,9 +414,6 @@ void TPagesDlg::FieldEnter(int code) {
 void TPagesDlg::FieldExit(int code) {
     switch (code) {
         case 6:
-            ValidateField(6);
-            G.OldText = Edit6->Text();
-            return;
         case 9:
         case 10: ValidateField(code); return;
         case 21:

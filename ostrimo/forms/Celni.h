@@ -1,11 +1,15 @@
 // Unit Celni: Ostrimo's main dialog, a page control with the pages "Inputs  ", "Test
 // dimensions   " and "Identification   " above a panel of commands.
 //
-// The field protocol of the Inputs page: entering a field keeps its text (OldText);
-// leaving it, or pressing Enter in it, runs the field's validator, which parses the
-// text into the global data, checks its range (a refusal shows its message and gives the
-// focus back), and when the text changed resets what depends on it.  While the results
-// window is shown, an accepted exit recomputes the check and repaints it.  The
+// The field protocol of the Inputs page: entering a field keeps its text (OldText), the
+// text the program last wrote into it.  Leaving it, or pressing Enter in it, changes
+// nothing while the text is still that one: the stored value keeps its full precision.
+// Text the user edited goes to the field's validator, which parses it into the global
+// data, checks its range and resets what depends on the value.  A refusal shows its
+// message, gives the focus back and keeps nothing: the case and the other fields are as
+// before the entry, so retyping the earlier text brings back the earlier value.  A value
+// that leaves the pair's geometry without numbers is refused the same way.  While the
+// results window is shown, an accepted exit recomputes the check and repaints it.  The
 // application's message hook (MarkValidationBypassClick) sees a mouse press before the
 // focus moves: a press on certain commands sets a bypass flag, so the half-typed field
 // that the press leaves is not validated and the command runs.
@@ -272,6 +276,8 @@ public:
     ui::Edit* InputField(int code) const;
     // The code 1..21 of an Inputs-page field, 0 for any other control.
     int InputFieldCode(const ui::Control* control) const;
+    // The computing-input fields shown and enabled as the last computing input typed chooses.
+    void SelectLastComputingInput();
 
     // ---- set-up and the hook (Celni.cpp)
     void FormCreate();
@@ -453,7 +459,10 @@ private:
     // Validator helpers (CelniValidators.cpp).
     bool InputChecksBypassed() const;
     bool ComputingInputChecksBypassed() const;
+    // A press on a command silences the validator of the field code it leaves.
+    bool FieldChecksBypassed(int code) const;
     bool TextUnchanged(const ui::Edit* field) const;
+    void RunValidator(int code);
     void Refuse(const std::string& message, ui::Edit* field);
     void Warn(const std::string& message, ui::Edit* field);
     bool ParseInto(ui::Edit* field, double& value, const char* message = "Invalid format of the number.");
@@ -478,6 +487,27 @@ private:
     ui::Control* pressedBypassControl_ = nullptr;  // the control whose press set a flag
     bool* pressedBypassFlag_ = nullptr;
     bool refused_ = false;  // the last validator refused its field's value
+    // While ValidateField runs a validator, its refusal waits until the case is put back,
+    // so that the message never stands over a field showing the refused value's results.
+    bool holdRefusal_ = false;
+    std::string heldMessage_;
+    ui::Edit* heldField_ = nullptr;
+    // The facewidth refused the helix angle it left beyond its limit: the facewidth stays,
+    // and the helix angle field is checked on leaving even when its text did not change.
+    bool refusedElsewhere_ = false;
+    int recheckField_ = 0;
+    // Text typed into a field that a bypassing press left unchecked, with the text the
+    // program had written there: while the field still shows it, it is checked on leaving.
+    struct UncheckedText {
+        std::string written, typed;
+        bool held = false;
+    };
+    UncheckedText unchecked_[22];
+    // The texts the Test dimensions page wrote into its fields: leaving a field that still
+    // shows its text changes nothing.  A refused field has none.
+    std::vector<std::pair<const ui::Edit*, std::string>> writtenTestTexts_;
+    void RememberWrittenTestTexts();
+    bool TestTextUnchanged(const ui::Edit* field) const;
     std::vector<ui::Control*> wheelTestCaptions_;  // captions of the wheel's span and ball fields
 };
 

@@ -187,9 +187,8 @@ void TPagesDlg::InitInputsForGearingType() {
     RadioButton2->SetEnabled(false);
 }
 
-void TPagesDlg::ShowInputsInEdits() {
+void TPagesDlg::SelectLastComputingInput() {
     const GlobalData& g = G;
-    const bool bevel = g.GearingType == 3;
     EnableAllComputingInputs();
     switch (g.LastComputingInput) {
         case 6: SelectAmcSumAsInput(); break;
@@ -198,6 +197,12 @@ void TPagesDlg::ShowInputsInEdits() {
         default: break;
     }
     if (g.LastComputingInput == 7 || g.LastComputingInput == 8 || g.AmcDivided) SelectAmcSplitAsInput();
+}
+
+void TPagesDlg::ShowInputsInEdits() {
+    const GlobalData& g = G;
+    const bool bevel = g.GearingType == 3;
+    SelectLastComputingInput();
     Edit1->SetText(rt::Str(g.mn, 6, 4));
     Edit2->SetText(rt::Str(bevel ? g.z1Bevel : g.z1, 4, 1));
     Edit3->SetText(rt::Str(bevel ? g.z2Bevel : g.z2, 4, 1));

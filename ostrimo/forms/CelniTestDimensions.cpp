@@ -2,6 +2,7 @@
 // number of teeth and the measurement over balls of pinion and wheel.  The user's choice
 // of chord, teeth, ball or contact diameter is checked against the range the core
 // computes; a refusal names the limit and its reason and gives the field the focus back.
+// A field left with the text the page wrote into it changes nothing.
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -148,6 +149,7 @@ void TPagesDlg::ShowTestDimensions() {
     const bool balls1 = g.z1 != 4, balls2 = std::fabs(g.z2) != 4;
     for (ui::Edit* e : {Edit30, Edit34}) e->SetEnabled(balls1);
     for (ui::Edit* e : {Edit32, Edit35}) e->SetEnabled(balls2);
+    RememberWrittenTestTexts();
     TabSheet2->Repaint();
 }
 
@@ -231,6 +233,7 @@ void TPagesDlg::ValidateChord(int gear, bool height) {
     if (gear == 1 && !height && G.LoadingDataFile) return;
     ComputationScope computation;
     ui::Edit* field = gear == 1 ? (height ? Edit23 : Edit22) : (height ? Edit25 : Edit24);
+    if (TestTextUnchanged(field)) return;
     if ((gear == 1 ? RadioButton6 : RadioButton9)->Checked()) {
         ComputeConstantChord(gear);
         return AcceptTestDimensions();
@@ -267,6 +270,7 @@ void TPagesDlg::ValidateSpanTeeth(int gear) {
     if (TestDimensionChecksBypassed()) return;
     GlobalData& g = G;
     ui::Edit* field = gear == 1 ? Edit26 : Edit28;
+    if (TestTextUnchanged(field)) return;
     long long teeth = 0;
     int code = 0;
     rt::Val(field->Text(), teeth, code);
@@ -317,6 +321,7 @@ void TPagesDlg::ValidateBallDiameter(int gear) {
     if (TestDimensionChecksBypassed()) return;
     GlobalData& g = G;
     ui::Edit* field = gear == 1 ? Edit30 : Edit32;
+    if (TestTextUnchanged(field)) return;
     double& dt = gear == 1 ? g.dt1 : g.dt2;
     if (!ParseInto(field, dt, kInvalidNumber)) return;
     ComputationScope computation;
@@ -341,7 +346,7 @@ void TPagesDlg::ValidateBallDiameter2() { ValidateBallDiameter(2); }
 
 // The contact diameter typed instead of the ball: the ball that touches the flank there.
 void TPagesDlg::ValidateBallContactDiameter1() {
-    if (TestDimensionChecksBypassed()) return;
+    if (TestDimensionChecksBypassed() || TestTextUnchanged(Edit34)) return;
     GlobalData& g = G;
     if (!ParseInto(Edit34, g.dM1, kInvalidNumber)) return;
     ComputationScope computation;
@@ -388,7 +393,7 @@ bool TPagesDlg::ContactBallInRange(int gear) {
 // The wheel's contact diameter is typed as a magnitude; an internal wheel's is shown
 // negative like its other diameters.
 void TPagesDlg::ValidateBallContactDiameter2() {
-    if (TestDimensionChecksBypassed()) return;
+    if (TestDimensionChecksBypassed() || TestTextUnchanged(Edit35)) return;
     GlobalData& g = G;
     double typed = 0;
     if (!ParseInto(Edit35, typed, kInvalidNumber)) return;

@@ -1,7 +1,7 @@
 // The validators of the Inputs page, one per field.  Each parses its field into the
-// global data (a value refused by its range stays stored), checks the range of gear
-// geometry, and when the text changed resets what depends on the value.  A refusal shows
-// its message and gives the field the focus back.
+// global data, checks the range of gear geometry, and when the text changed resets what
+// depends on the value.  A refusal shows its message and gives the field the focus back;
+// ValidateField then puts the case back as it was before the entry.
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -14,6 +14,7 @@
 #include "ostrimo/forms/CelniDlg.h"
 #include "ostrimo/forms/FellowDlg.h"
 #include "ostrimo/forms/Nastroj.h"
+#include "ostrimo/forms/Tabulka.h"
 #include "ostrimo/forms/VuleF.h"
 #include "runtime/NumText.h"
 
@@ -75,6 +76,58 @@ void ClearFellowChoicesAndRoundedRoot() {
     PagesDlg->CheckBox1->SetChecked(false);
 }
 
+// A number of teeth is a whole number, and no more than the check can count tooth by tooth.
+constexpr double kMostTeeth = 1e6;
+
+bool WholeNumberOfTeeth(double z) { return std::isfinite(z) && z == std::trunc(z); }
+
+// The inputs of the pair and what the Inputs page derives from them (geometry, tip
+// diameters, centre distance, working angle): all must be numbers.
+bool PairValuesFinite() {
+    const GlobalData& g = G;
+    for (double v : {g.mn, g.z1, g.z2, g.z1Bevel, g.z2Bevel, g.b, g.betaDeg, g.beta, g.xsum, g.x1, g.x2, g.aw, g.ad,
+                     g.alfat, g.alfawt, g.alfawtDeg, g.jn, g.haP1, g.haP2, g.cP1, g.cP2, g.rofP1, g.rofP2, g.alfaP,
+                     g.alfan, g.SigmaDeg, g.d1, g.d2, g.db1, g.db2, g.df1, g.df2, g.da1, g.da2, g.ha1, g.ha2, g.hf1,
+                     g.hf2, g.k})
+        if (!std::isfinite(v)) return false;
+    if (g.GearingType != 3) return true;
+    for (double v : {g.Le, g.de1, g.de2, g.dae1, g.dae2, g.dfe1, g.dfe2})
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+// The texts a validation may rewrite besides its own field's: the Inputs page, the tools
+// and the cutter dialogs, the wheel's teeth and tip on the Identification page and the
+// window captions.  A refused entry puts them back.
+class ShownTexts {
+public:
+    ShownTexts() {
+        for (int code = 1; code <= 21; ++code) Keep(PagesDlg->InputField(code));
+        for (ui::Edit* e : {NastrojDlg->Edit1, NastrojDlg->Edit2, NastrojDlg->Edit3, NastrojDlg->Edit4,
+                            NastrojDlg->Edit5, NastrojDlg->Edit6, NastrojDlg->Edit7, NastrojDlg->Edit8,
+                            NastrojDlg->Edit9, NastrojDlg->Edit10, NastrojDlg->Edit11, NastrojDlg->Edit12,
+                            NastrojDlg->Edit13, NastrojDlg->Edit14, FellowDlg->Edit1, FellowDlg->Edit2,
+                            FellowDlg->Edit3, FellowDlg->Edit4})
+            Keep(e);
+        for (ui::Label* l : {PagesDlg->Label177, PagesDlg->Label178, PagesDlg->Label179, PagesDlg->Label181})
+            labels_.emplace_back(l, l->Caption());
+        for (ui::Form* f : std::initializer_list<ui::Form*>{PagesDlg, CelniDlg, TabulkaDlg})
+            captions_.emplace_back(f, f->Caption());
+    }
+    void RestoreAllBut(const ui::Edit* field) const {
+        for (const auto& [e, text] : edits_)
+            if (e != field) e->SetText(text);
+        for (const auto& [l, caption] : labels_) l->SetCaption(caption);
+        for (const auto& [f, caption] : captions_) f->SetCaption(caption);
+    }
+
+private:
+    void Keep(ui::Edit* e) { edits_.emplace_back(e, e->Text()); }
+    std::vector<std::pair<ui::Edit*, std::string>> edits_;
+    std::vector<std::pair<ui::Label*, std::string>> labels_;
+    std::vector<std::pair<ui::Form*, std::string>> captions_;
+};
+
 }  // namespace
 
 // ---------------------------------------------------------------- helpers
@@ -85,10 +138,34 @@ bool TPagesDlg::InputChecksBypassed() const {
 
 bool TPagesDlg::ComputingInputChecksBypassed() const { return InputChecksBypassed() || SkipComputingInputChecks; }
 
+bool TPagesDlg::FieldChecksBypassed(int code) const {
+    if (code >= 6 && code <= 10) return ComputingInputChecksBypassed();
+    if (code == 18 || code == 19) return InputChecksBypassed() || SkipTipDiameterChecks;
+    return InputChecksBypassed();
+}
+
 bool TPagesDlg::TextUnchanged(const ui::Edit* field) const { return field->Text() == G.OldText; }
+
+void TPagesDlg::RememberWrittenTestTexts() {
+    writtenTestTexts_.clear();
+    for (const ui::Edit* e : {Edit22, Edit23, Edit24, Edit25, Edit26, Edit28, Edit30, Edit32, Edit34, Edit35})
+        writtenTestTexts_.emplace_back(e, e->Text());
+}
+
+bool TPagesDlg::TestTextUnchanged(const ui::Edit* field) const {
+    for (const auto& [e, text] : writtenTestTexts_)
+        if (e == field) return field->Text() == text;
+    return false;
+}
 
 void TPagesDlg::Refuse(const std::string& message, ui::Edit* field) {
     refused_ = true;
+    std::erase_if(writtenTestTexts_, [field](const auto& written) { return written.first == field; });
+    if (holdRefusal_) {
+        heldMessage_ = message;
+        heldField_ = field;
+        return;
+    }
     ui::MessageBox(message, kErrorCaption, ui::MB_OK);
     SetActiveControl(field);
 }
@@ -163,13 +240,46 @@ void TPagesDlg::ShowMainAnglesIfDms() {
     if (G.AngleFormatDMS) ShowMainAnglesDms();
 }
 
+// Leaving a field (or Enter in it).  A text the program wrote there (OldText) changes
+// nothing, also a field left empty as it was entered (a tip diameter while only the sum
+// of AMC is known).  An edited text is validated as one step: accepted, it is the text the
+// value came from; refused, the case, the other fields and the captions are as they were.
 void TPagesDlg::ValidateField(int code) {
-    refused_ = false;
-    if (code < 1 || code > 21) return;
-    // A field left empty as it was entered (a tip diameter while only the sum of AMC is
-    // known) has nothing to validate.
-    if (InputField(code)->Text().empty() && G.OldText.empty()) return;
+    refused_ = refusedElsewhere_ = false;
+    ui::Edit* field = InputField(code);
+    if (!field) return;
+    UncheckedText& unchecked = unchecked_[code];
+    if (FieldChecksBypassed(code)) {
+        if (!TextUnchanged(field)) unchecked = {G.OldText, field->Text(), true};
+        return;
+    }
+    if (TextUnchanged(field) && recheckField_ != code) return;
+    unchecked.held = false;
     ComputationScope computation;
+    const GlobalData kept = G;
+    const ShownTexts shown;
+    holdRefusal_ = true;
+    heldField_ = nullptr;
+    RunValidator(code);
+    const bool accepted = !refused_;
+    if (accepted && !PairValuesFinite()) Refuse(kImpossibleGeometry, field);
+    holdRefusal_ = false;
+    if (refusedElsewhere_) {
+        recheckField_ = 4;
+        return;
+    }
+    if (refused_) {
+        G = kept;
+        shown.RestoreAllBut(field);
+        if (accepted) SelectLastComputingInput();  // what the accepted value's reset chose
+        if (heldField_) Refuse(heldMessage_, heldField_);
+        return;
+    }
+    if (recheckField_ == code) recheckField_ = 0;
+    G.OldText = field->Text();
+}
+
+void TPagesDlg::RunValidator(int code) {
     switch (code) {
         case 1: ValidateModule(); break;
         case 2: ValidateTeethNumber1(); break;
@@ -233,7 +343,9 @@ void TPagesDlg::ValidateTeethNumber1() {
     const bool bevel = G.GearingType == 3;
     double& z = bevel ? G.z1Bevel : G.z1;
     if (!ParseInto(Edit2, z)) return;
+    if (!WholeNumberOfTeeth(z)) return Refuse(kInvalidNumber, Edit2);
     if (!(z >= 4)) return Refuse("Pinion teeth number must be greater than 3.", Edit2);
+    if (z > kMostTeeth) return Refuse(kImpossibleGeometry, Edit2);
     if (bevel && G.z1 == 0) G.z1 = G.z1Bevel;  // the virtual number follows from the cones later
     UpdateObligatoryInputFlag();
     if (!TextUnchanged(Edit2)) {
@@ -249,12 +361,16 @@ void TPagesDlg::ValidateTeethNumber1() {
 void TPagesDlg::ValidateTeethNumber2() {
     if (InputChecksBypassed()) return;
     const bool wasRack = G.RackMate;
-    if (Edit3->Text() == "Rack") return;
+    if (Edit3->Text() == "Rack") {
+        if (!G.RackMate) Refuse(kInvalidNumber, Edit3);  // a rack is a wheel of more than 5000 teeth
+        return;
+    }
     if (!G.RackMate) Edit10->SetEnabled(true);
     const bool internal = G.GearingType == 2;
     const bool bevel = G.GearingType == 3;
     double& z = bevel ? G.z2Bevel : G.z2;
     if (!ParseInto(Edit3, z)) return;
+    if (!WholeNumberOfTeeth(z)) return Refuse(kInvalidNumber, Edit3);
     // The sign follows the gearing: an internal wheel's number of teeth is negative.
     if (!internal && z < 0) {
         z = -z;
@@ -265,6 +381,8 @@ void TPagesDlg::ValidateTeethNumber2() {
     }
     if (!internal && !(z >= 4)) return Refuse("Wheel teeth number must be greater than 3.", Edit3);
     if (internal && !(z <= -4)) return Refuse("Teeth number for the annular gear must be less than -3.", Edit3);
+    // an external wheel of more than 5000 teeth is a rack
+    if (std::fabs(z) > kMostTeeth && (internal || bevel)) return Refuse(kImpossibleGeometry, Edit3);
     if (bevel && G.z2 == 0) G.z2 = G.z2Bevel;
     if (internal && G.z0 >= std::fabs(G.z2)) {
         G.z0 = static_cast<std::int32_t>(std::fabs(G.z2)) - 1;
@@ -293,8 +411,15 @@ void TPagesDlg::ValidateTeethNumber2() {
 }
 
 void TPagesDlg::ValidateHelixAngle() {
-    if (InputChecksBypassed() || TextUnchanged(Edit4)) return;
+    if (InputChecksBypassed()) return;
     if (G.GearingType == 3) ComputeBevelConeAngles();
+    if (TextUnchanged(Edit4)) {
+        // the angle as it stands, against the limit a new facewidth set
+        const double limit = HelixAngleLimit(G.betaDeg);
+        if (!(G.betaDeg >= 0 && G.betaDeg <= limit)) return Refuse(HelixAngleMessage(rt::Str(limit, 6, 4)), Edit4);
+        G.FocusField = 4;
+        return;
+    }
     if (!ParseAngle(Edit4, G.betaDeg,
                     "Invalid input for the helix angle beta at reference cylinder. \rIt must be given in decimal form."))
         return;
@@ -332,7 +457,7 @@ void TPagesDlg::ValidateFacewidth() {
     const double limit = HelixAngleLimit(G.betaDeg);
     G.betamMaxDeg = limit;
     if (!(G.betaDeg >= 0 && G.betaDeg <= limit)) {
-        refused_ = true;
+        refused_ = refusedElsewhere_ = true;
         SetActiveControl(Edit4);
         ui::MessageBox(HelixAngleMessage(rt::Str(limit, 5, 3)), kErrorCaption, ui::MB_OK);
         return;

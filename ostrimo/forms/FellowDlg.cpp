@@ -209,9 +209,7 @@ bool TFellowDlg::ValidateFellowTeethNumber() {
     rt::Val(Edit1->Text(), z, code);
     g.ValCode = code;
     if (code != 0) return Refuse("Invalid format of the number.", Edit1);
-    if (z == g.z0 && !refused_[0]) return true;
     g.z0 = z;
-    refused_[0] = true;
     if (g.z0 <= 3) return Refuse("Teeth number for Fellow cutter must be greater than 3.", Edit1);
     if (g.z0 >= std::fabs(g.z2))
         return Refuse("Teeth number for Fellow cutter must be less than teeth number of wheel (at least about 1).", Edit1);
@@ -219,7 +217,6 @@ bool TFellowDlg::ValidateFellowTeethNumber() {
         return Refuse("Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater than critical - "
                       "negative manufacturing pressure angle.",
                       Edit1);
-    refused_[0] = false;
     return true;
 }
 
@@ -230,16 +227,13 @@ bool TFellowDlg::ValidateFellowAmc() {
     rt::Val(Edit2->Text(), x, code);
     g.ValCode = code;
     if (code != 0) return Refuse("Invalid format of the number.", Edit2);
-    if (x == g.x0 && !refused_[1]) return true;
     g.x0 = x;
-    refused_[1] = true;
     if (g.x0 < -2 || g.x0 > 3) return Refuse("Addendum modification coefficient of Fellow cutter must be from -2 to 3.", Edit2);
     const double xlim = CriticalAmcSum(g.z0 + g.z2);
     if (g.x0 + g.x2 - 0.00001 > xlim)
         return Refuse("Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater than critical (xlim=" +
                           rt::Str(xlim, 7, 4) + ") - negative manufacturing pressure angle.",
                       Edit2);
-    refused_[1] = false;
     return true;
 }
 
@@ -280,9 +274,24 @@ bool TFellowDlg::ValidateFellowTipRounding() {
     return true;
 }
 
+std::string TFellowDlg::ShownText(const ui::Edit* field) {
+    if (field == Edit1) return rt::Str(static_cast<long long>(G.z0));
+    return rt::Str(field == Edit2 ? G.x0 : field == Edit3 ? G.rof0 : G.roa0, 6, 4);
+}
+
+// A field that still shows the stored value as the dialog writes it changes nothing; a
+// refused value is not kept.
 bool TFellowDlg::ValidateField(ui::Edit* field) {
     if (SkipFellowChecksHelp || SkipFellowChecksCancel) return true;
+    if (field->Text() == ShownText(field)) return true;
     ComputationScope computation;
+    const GlobalData kept = G;
+    const bool accepted = ValidateTypedValue(field);
+    if (!accepted) G = kept;
+    return accepted;
+}
+
+bool TFellowDlg::ValidateTypedValue(ui::Edit* field) {
     if (field == Edit3) return ValidateFellowRootRounding();
     if (field == Edit4) return ValidateFellowTipRounding();
     const double z0 = G.z0, x0 = G.x0;

@@ -7,7 +7,7 @@
 // nothing while SkipFellowChecksHelp or SkipFellowChecksCancel is set.
 #pragma once
 
-#include <array>
+#include <string>
 
 #include "ui/Forms.h"
 
@@ -68,12 +68,14 @@ public:
     void ShowStoredOptions();
 
 private:
+    // The text the dialog writes for the stored value of one of its four fields.
+    std::string ShownText(const ui::Edit* field);
     bool ValidateField(ui::Edit* field);
+    bool ValidateTypedValue(ui::Edit* field);
     void RefreshResults();
     bool ChangeAccepted();
     bool Refuse(const std::string& message, ui::Edit* field);
 
-    std::array<bool, 2> refused_{};  // the last value of z0, x0 was refused
     bool silent_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "ostrimo/forms/Nastroj.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -137,8 +138,6 @@ TNastrojDlg::TNastrojDlg() : Form("NastrojDlg") {
         tools_[tool].chamfer->OnClick = [this, tool] { OptionClicked(tool, false); };
         tools_[tool].protuberance->OnClick = [this, tool] { OptionClicked(tool, true); };
     }
-    Edit4->OnEnter = [this] { Edit4Enter(); };
-    Edit11->OnEnter = [this] { Edit11Enter(); };
     Button1->OnClick = [this] { Button1Click(); };
     OKBtn->OnClick = [this] { OKBtnClick(); };
     OnCreate = [this] { FormCreate(); };
@@ -376,11 +375,20 @@ bool TNastrojDlg::ValidateToolField(ui::Edit* field) {
         for (int i = 0; i < 7; ++i)
             if (tools_[t].edits[i] == field) tool = t, k = i;
     if (tool == 0 || k == 4 || SkipToolChecks) return false;
-    if (k == 3 && field->Text() == G.OldText) return true;  // the angle as it was
-    ComputationScope computation;
     ToolData d = Data(tool);
+    double* const values[] = {&d.addendum, &d.crest, &d.chamferHeight, &d.chamferAngleDeg, nullptr,
+                              &d.protuberanceHeight, &d.protuberanceSize};
+    double& v = *values[k];
+    // still the stored value as the dialog writes it (the angle display may leave out the
+    // blank before one-digit degrees): nothing is read back
+    const auto unpadded = [](const std::string& s) { return s.substr(std::min(s.find_first_not_of(' '), s.size())); };
+    if (unpadded(field->Text()) == unpadded(k == 3 ? ChamferAngleText(v) : Factor(v))) return true;
+    ComputationScope computation;
+    const GlobalData kept = G;
     const std::string gear = d.gear;
+    // a refused value is not kept
     auto refuse = [&](const std::string& message, const char* caption) {
+        G = kept;
         ui::MessageBox(message, caption, ui::MB_OK);
         SetActiveControl(field);
         return false;
@@ -388,9 +396,6 @@ bool TNastrojDlg::ValidateToolField(ui::Edit* field) {
     auto recomputeAngle = [&] {
         if (!ProtuberanceAngleFor(tool)) ui::MessageBox(kImpossibleProtuberance, kErrorCaption, ui::MB_OK);
     };
-    double* const values[] = {&d.addendum, &d.crest, &d.chamferHeight, &d.chamferAngleDeg, nullptr,
-                              &d.protuberanceHeight, &d.protuberanceSize};
-    double& v = *values[k];
     int code = 0;
     rt::Val(field->Text(), v, code);
     G.ValCode = code;
@@ -429,10 +434,13 @@ bool TNastrojDlg::ValidateToolField(ui::Edit* field) {
             }
             d.rootRadius = v;
             PagesDlg->InputField(tool == 1 ? 15 : 16)->SetText(Factor(v));
-            if (!within)
-                return refuse("Crest rounding radius factor of a tool for the " + gear + " must be from 0 to " +
-                                  Factor(limit),
-                              kWarningCaption);
+            if (!within) {  // the limit taken instead, with a warning
+                ui::MessageBox("Crest rounding radius factor of a tool for the " + gear + " must be from 0 to " +
+                                   Factor(limit),
+                               kWarningCaption, ui::MB_OK);
+                SetActiveControl(field);
+                return false;
+            }
             if (d.protuberance) recomputeAngle();
             break;
         }
@@ -443,7 +451,8 @@ bool TNastrojDlg::ValidateToolField(ui::Edit* field) {
                               kWarningCaption);
             break;
         case 3: {
-            if (G.AngleFormatDMS && !ReadDmsAngle(v, v)) {
+            if (G.AngleFormatDMS && !ReadDmsAngle(v, v)) {  // its message is shown
+                G = kept;
                 SetActiveControl(field);
                 return false;
             }
@@ -453,7 +462,6 @@ bool TNastrojDlg::ValidateToolField(ui::Edit* field) {
                                   "\xC2\xB0 (alfan) to 90\xC2\xB0.",
                               kWarningCaption);
             if (G.AngleFormatDMS) field->SetText(MainAngleDmsText(v));
-            G.OldText = field->Text();
             break;
         }
         case 5:
@@ -497,9 +505,6 @@ void TNastrojDlg::FormKeyPress(ui::KeyChar& key) {
     auto* field = dynamic_cast<ui::Edit*>(ActiveControl());
     enterValidated_ = field && ValidateToolField(field);
 }
-
-void TNastrojDlg::Edit4Enter() { G.OldText = Edit4->Text(); }
-void TNastrojDlg::Edit11Enter() { G.OldText = Edit11->Text(); }
 
 void TNastrojDlg::FormKeyUp(ui::Word& key) {
     if (key == ui::VK_ESCAPE) {

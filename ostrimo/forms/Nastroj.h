@@ -62,12 +62,11 @@ public:
     void CheckBox3Click();
     void CheckBox4Click();
     // The validators of Edit1..Edit14 (Edit5 and Edit12 are computed: nothing); true
-    // when the value was accepted.
+    // when the value was accepted, or when the field still shows the stored value as the
+    // dialog writes it (then nothing changes).  A refused value is not kept.
     bool ValidateToolField(ui::Edit* field);
     void FieldExit(ui::Edit* field);
     void FormKeyPress(ui::KeyChar& key);
-    void Edit4Enter();
-    void Edit11Enter();
     void FormKeyUp(ui::Word& key);
     void Button1Click();
     void OKBtnClick();

@@ -124,9 +124,9 @@ TVuleF::TVuleF() : Form("VuleF") {
     RadioButton6->OnClick = [this] { RadioButton6Click(); };
     RadioButton7->OnClick = [this] { RadioButton7Click(); };
     RadioButton8->OnClick = [this] { RadioButton8Click(); };
-    Edit1->OnExit = [this] { Edit1Exit(); };
-    Edit2->OnExit = [this] { Edit2Exit(); };
-    Edit3->OnExit = [this] { Edit3Exit(); };
+    Edit1->OnExit = [this] { ValidateAsOneStep(&TVuleF::Edit1Exit); };
+    Edit2->OnExit = [this] { ValidateAsOneStep(&TVuleF::Edit2Exit); };
+    Edit3->OnExit = [this] { ValidateAsOneStep(&TVuleF::Edit3Exit); };
     for (ui::Edit* e : {Edit1, Edit2, Edit3}) e->OnKeyPress = [this, e](ui::KeyChar& key) { Edit1KeyPress(e, key); };
     Button1->OnClick = [this] { Button1Click(); };
     Button2->OnClick = [this] { Button2Click(); };
@@ -141,6 +141,7 @@ TVuleF::TVuleF() : Form("VuleF") {
 bool TVuleF::Bypassed() const { return SkipBacklashChecks || SkipBacklashChecksCancel; }
 
 void TVuleF::Refuse(const char* message, ui::Edit* field) {
+    refused_ = true;
     ui::MessageBox(message, kErrorCaption, ui::MB_OK);
     SetActiveControl(field);
 }
@@ -408,7 +409,15 @@ void TVuleF::RadioButton8Click() {
 // ---------------------------------------------------------------- fields
 //
 // A field that still shows the stored value (as rounded for the display) is left
-// alone: reading the rounded text back would shift the values derived from it.
+// alone: reading the rounded text back would shift the values derived from it.  A
+// refused value is not kept: the case is as it was before the field was left.
+
+void TVuleF::ValidateAsOneStep(void (TVuleF::*validator)()) {
+    const GlobalData kept = G;
+    refused_ = false;
+    (this->*validator)();
+    if (refused_) G = kept;
+}
 
 // Wheel shifting: the centre distance with backlash (a rack's shift) gives jn.  A distance
 // that gives no backlash within 0..mn is refused and nothing changes.
@@ -535,12 +544,7 @@ void TVuleF::Edit3Exit() {
 
 void TVuleF::Edit1KeyPress(ui::Edit* field, ui::KeyChar& key) {
     if (key != 13) return;
-    if (field == Edit1)
-        Edit1Exit();
-    else if (field == Edit2)
-        Edit2Exit();
-    else
-        Edit3Exit();
+    ValidateAsOneStep(field == Edit1 ? &TVuleF::Edit1Exit : field == Edit2 ? &TVuleF::Edit2Exit : &TVuleF::Edit3Exit);
 }
 
 // ---------------------------------------------------------------- keys and buttons
@@ -574,7 +578,7 @@ void TVuleF::Button3Click() {
         return;
     }
     if (G.BacklashByShifting) {
-        Edit1Exit();
+        ValidateAsOneStep(&TVuleF::Edit1Exit);
         if (ActiveControl() == Edit1) return;
     }
     ModalResult = ui::mrOk;

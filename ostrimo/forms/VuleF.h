@@ -87,8 +87,11 @@ private:
     bool Bypassed() const;
     void Refuse(const char* message, ui::Edit* field);
     bool RefuseBacklash(ui::Edit* field);
+    // Runs a field's validator; a value it refuses is not kept.
+    void ValidateAsOneStep(void (TVuleF::*validator)());
 
-    bool silent_ = false;  // the radios are being set from the stored method
+    bool silent_ = false;   // the radios are being set from the stored method
+    bool refused_ = false;  // the field's value was refused
 };
 
 extern TVuleF* VuleF;

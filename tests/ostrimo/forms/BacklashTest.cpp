@@ -126,6 +126,24 @@ TEST_F(Backlash, ShiftingTheWheelsGivesTheBacklashOfTheCentreDistance) {
     EXPECT_EQ(D().ActiveControl(), D().Edit7);
 }
 
+// A refused backlash or sum is not kept: retyping the field's text leaves the case as the
+// dialog had it.
+TEST_F(Backlash, ARefusedValueIsNotKept) {
+    OpenWith("0.1", [] {
+        ui::test::Click(VuleF->RadioButton2);
+        Type(VuleF->Edit3, "0.1");
+        const GlobalData kept = G;
+        for (const auto& [field, refused] : {std::pair{VuleF->Edit3, "-1"}, std::pair{VuleF->Edit2, "0.5"}}) {
+            const std::string shown = field->Text();
+            Type(field, refused);
+            Type(field, shown);
+        }
+        EXPECT_TRUE(G == kept);
+        ui::test::Click(VuleF->Button3);
+    });
+    EXPECT_EQ(Messages().size(), 2u);
+}
+
 TEST_F(Backlash, TheBacklashFieldTakesZeroToTheModuleAndEscKeepsTheComputingInputs) {
     ui::test::Click(D().Button2);  // divided: only the main dialog's Clear undoes it
     OpenWith("0.1", [] {

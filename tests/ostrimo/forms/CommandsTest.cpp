@@ -25,20 +25,6 @@ protected:
         OstrimoTest::TearDown();
     }
     std::string File(const std::string& name) const { return dir_.File(name); }
-    static std::string Contents(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    static void Save(const std::string& path) {
-        ui::test::QueueFileName(path);
-        ui::test::Click(D().Button3);
-    }
-    static void Open(const std::string& path) {
-        ui::test::QueueFileName(path);
-        ui::test::Click(D().Button4);
-    }
     // Every field and choice a user sees in the main dialog's Inputs page and the three
     // side dialogs.
     static std::vector<std::string> Shown() {

@@ -3,7 +3,9 @@
 // every window and control as created, the main dialog shown.
 #pragma once
 
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -97,6 +99,21 @@ protected:
     static void Enter(ui::Edit* field, const std::string& text) {
         ui::test::TypeInto(field, text);
         ui::test::Tab();
+    }
+    // "&Save" and "&Open" with the file chosen in their dialogs, and a file's bytes.
+    static void Save(const std::string& path) {
+        ui::test::QueueFileName(path);
+        ui::test::Click(D().Button3);
+    }
+    static void Open(const std::string& path) {
+        ui::test::QueueFileName(path);
+        ui::test::Click(D().Button4);
+    }
+    static std::string Contents(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
     }
     static TPagesDlg& D() { return *PagesDlg; }
 };

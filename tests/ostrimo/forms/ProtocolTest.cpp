@@ -1,6 +1,9 @@
 // The field protocol of the main dialog: the bypass of a press on a command, Enter, the
-// obligatory group, the focus routing and the refresh of the results window.
+// obligatory group, the focus routing, the refresh of the results window, and what the case
+// holds after a field was passed through or refused.
 #include "OstrimoFixture.h"
+#include "ostrimo/calc/Geometricke_vypocty.h"
+#include "ostrimo/calc/Kontrolni_rozmery.h"
 
 namespace ostrimo::test {
 namespace {
@@ -23,6 +26,19 @@ TEST_F(Protocol, APressOnABypassingCommandLeavesAHalfTypedFieldUnchecked) {
     EXPECT_EQ(G.mn, 1);
     // the flags did not outlive their clicks
     EXPECT_FALSE(SkipInputChecksOpen || SkipInputChecksHelp || SkipInputChecksType || SkipComputingInputChecks);
+}
+
+// The text a bypassing press left unchecked is checked when the field is next left.
+TEST_F(Protocol, AHalfTypedFieldABypassLeftIsCheckedWhenNextLeft) {
+    ui::test::QueueFileCancel();
+    HalfTypeThenClick(D().Edit17, D().Button4);  // "&Open", cancelled
+    ASSERT_EQ(Messages(), std::vector<std::string>{});
+    ui::test::Click(D().Edit17);
+    ui::test::Tab();
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Normal rack flank angle must be from 0 to 50\xC2\xB0.\rIt must "
+                                                   "be given in decimal form."});
+    EXPECT_EQ(D().ActiveControl(), D().Edit17);
+    EXPECT_EQ(G.alfaP, 20);
 }
 
 TEST_F(Protocol, ACommandThatDoesNotBypassTheFieldLosesItsClick) {
@@ -238,6 +254,127 @@ TEST_F(Protocol, AnExtraAmcBacklashSelectsTheSumAndFocusesDivide) {
     EXPECT_EQ(D().ActiveControl(), D().Button2);
     EXPECT_EQ(G.xsumNoBacklash, 0);
 }
+
+// ---------------------------------------------------------------- what the user typed is the case
+
+// A field, the gearing type that shows it, a text its validator refuses (none: the field is
+// only passed through), and how its window or page is brought up and put away.
+struct Entry {
+    std::string name;
+    int gearing;
+    std::function<ui::Edit*()> field;
+    std::string refused;
+    std::function<void()> open = [] {};
+    std::function<void()> close = [] {};
+};
+
+void PrintTo(const Entry& e, std::ostream* os) { *os << e.name; }
+
+std::vector<Entry> Entries() {
+    std::vector<Entry> entries;
+    const struct {
+        int gearing;
+        const char* refused;
+    } inputs[] = {{1, "0"}, {1, "3"},   {1, "3"},   {1, "-5"}, {1, "0"},    {1, "11"}, {1, "9"},
+                  {1, "9"}, {1, "0"},   {1, "0"},   {1, "2"},  {1, "2"},    {1, "2"},  {1, "2"},
+                  {1, "x"}, {2, "2"},   {1, "0"},   {1, "0"},  {1, "0"},    {3, "180"}, {1, "-0.1"}};
+    for (int code = 1; code <= 21; ++code) {
+        const auto& [gearing, refused] = inputs[code - 1];
+        entries.push_back({"Field" + std::to_string(code), gearing, [code] { return PagesDlg->InputField(code); },
+                           refused});
+    }
+    entries.push_back({"InternalWheelTeeth", 2, [] { return PagesDlg->Edit3; }, "3"});
+    entries.push_back({"BevelHelixAngle", 3, [] { return PagesDlg->Edit4; }, "90"});
+    entries.push_back({"InternalWheelTipDiameter", 2, [] { return PagesDlg->Edit19; }, "30"});
+    const auto tools = [] { ui::test::Click(PagesDlg->Button10); };
+    const auto toolsOk = [] { ui::test::Click(NastrojDlg->OKBtn); };
+    entries.push_back({"ToolAddendum", 1, [] { return NastrojDlg->Edit1; }, "0", tools, toolsOk});
+    entries.push_back({"ToolCrestRadius", 1, [] { return NastrojDlg->Edit2; }, "x", tools, toolsOk});
+    const auto cutter = [] { ui::test::Click(PagesDlg->Button9); };
+    const auto cutterBack = [] { ui::test::Click(FellowDlg->CancelBtn); };
+    entries.push_back({"CutterTeeth", 2, [] { return FellowDlg->Edit1; }, "3", cutter, cutterBack});
+    entries.push_back({"CutterAmc", 2, [] { return FellowDlg->Edit2; }, "4", cutter, cutterBack});
+    entries.push_back({"CutterRootRounding", 2, [] { return FellowDlg->Edit3; }, "-1", cutter, cutterBack});
+    entries.push_back({"CutterTipRounding", 2, [] { return FellowDlg->Edit4; }, "-1", cutter, cutterBack});
+    const auto testPage = [] { ui::test::ClickTab(PagesDlg->PageControl1, 1); };
+    const auto inputsPage = [] { ui::test::ClickTab(PagesDlg->PageControl1, 0); };
+    entries.push_back({"BallContactDiameter", 1, [] { return PagesDlg->Edit34; }, "", testPage, inputsPage});
+    entries.push_back({"BallDiameter", 1, [] { return PagesDlg->Edit30; }, "", testPage, inputsPage});
+    return entries;
+}
+
+class TypedIsTheCase : public OstrimoTest, public ::testing::WithParamInterface<Entry> {
+protected:
+    std::string File(const std::string& name) const { return dir_.File(name); }
+    // A case whose values have more digits than their fields show, opened from its file.
+    void OpenCaseOfFullPrecision(int gearing) {
+        if (gearing != 1) SelectGearing(gearing);
+        GlobalData& g = G;
+        g.mn = 2.123456789;
+        g.b = 7.87654321;
+        if (gearing == 3) {
+            g.SigmaDeg = 87.6543219;
+            g.Sigma = DegToRad(g.SigmaDeg);
+        } else {
+            g.betaDeg = 12.3456789;
+            g.beta = DegToRad(g.betaDeg);
+        }
+        g.xsum = 0.5;
+        g.x1 = 0.312345678912;
+        g.x2 = g.xsum - g.x1;
+        g.rofP1 = g.ToolCrestRadiusFactor1 = 0.345678912;
+        g.ToolAddendumFactor1 = g.haP2 + g.cP2;
+        g.x0 = 0.123456789;
+        g.rof0 = 0.2345678912;
+        g.roa0 = 0.1234567891;
+        D().UpdateObligatoryInputFlag();
+        ComputeWorkingCentreDistance();
+        D().ComputePairDimensions();
+        g.TestDimensionsActive = true;
+        g.dt1 = 1.723456789;
+        ComputeDimensionOverBalls1();
+        D().ShowInputsInEdits();
+        Save(File("made.dat"));
+        Open(File("made.dat"));
+        ASSERT_EQ(Messages(), std::vector<std::string>{});
+    }
+    ScratchDir dir_;
+};
+
+// Passing through a field keeps every digit; a refused value is not kept, so retyping the
+// field's text gives the case back as it was, and Save writes a file that Open takes.
+TEST_P(TypedIsTheCase, PassingThroughOrRetypingAfterARefusalChangesNothingSaved) {
+    const Entry& e = GetParam();
+    OpenCaseOfFullPrecision(e.gearing);
+    const std::string before = File("before.dat"), after = File("after.dat"), reopened = File("reopened.dat");
+    e.open();  // what showing the window or page computes comes before
+    e.close();
+    Save(before);
+    e.open();
+    ui::Edit* field = e.field();
+    const std::string shown = field->Text();
+    ui::test::Click(field);
+    ui::test::Tab();
+    if (!e.refused.empty()) {
+        Enter(field, e.refused);
+        ASSERT_EQ(Messages().size(), 1u);
+        EXPECT_EQ(field->OwnerForm()->ActiveControl(), field);
+        Enter(field, shown);
+    }
+    EXPECT_EQ(field->Text(), shown);
+    e.close();
+    Save(after);
+    const std::size_t messages = Messages().size();
+    EXPECT_EQ(messages, e.refused.empty() ? 0u : 1u) << Messages().back();
+    EXPECT_EQ(Contents(after), Contents(before));
+    Open(after);
+    EXPECT_EQ(Messages().size(), messages) << Messages().back();
+    Save(reopened);
+    EXPECT_EQ(Contents(reopened), Contents(before));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryField, TypedIsTheCase, ::testing::ValuesIn(Entries()),
+                         [](const ::testing::TestParamInfo<Entry>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace ostrimo::test

@@ -30,6 +30,17 @@ void InputField(int code, const std::string& text) {
     PagesDlg->InputField(code)->SetText(text);
 }
 
+// No field of the Inputs page shows "+INF" or "NAN", and the centre distance and the tip
+// diameters show what they showed at the start.
+bool AllFieldsNumbersAsBefore(const std::string& centreDistance, const std::string& tip1, const std::string& tip2) {
+    for (int code = 1; code <= 21; ++code) {
+        const std::string text = PagesDlg->InputField(code)->Text();
+        if (text.find("INF") != std::string::npos || text.find("NAN") != std::string::npos) return false;
+    }
+    return PagesDlg->Edit9->Text() == centreDistance && PagesDlg->Edit18->Text() == tip1 &&
+           PagesDlg->Edit19->Text() == tip2;
+}
+
 struct Case {
     const char* name;
     int gearing;
@@ -51,15 +62,24 @@ const Case kCases[] = {
     {"ModuleAcceptedResetsTheComputingInputs", 1, 1, Is("2"), kAccepted,
      [] { return G.mn == 2 && PagesDlg->Edit9->Text() == "60.000000" && G.FocusField == 1; }},
     {"ModuleBadNumberKeepsTheModule", 1, 1, Is("1.2x"), kInvalid, [] { return G.mn == 1; }},
-    {"ModuleZeroIsRefusedAndStored", 1, 1, Is("0"), Is("Normal module must be greater than 0."),
-     [] { return G.mn == 0; }},
+    {"ModuleZeroIsRefusedAndNotKept", 1, 1, Is("0"), Is("Normal module must be greater than 0."),
+     [] { return G.mn == 1 && PagesDlg->Edit1->Text() == "0"; }},
     {"ModuleHiddenTriggerShowsTheEdition", 1, 1, Is("wvw"), [] { return G.EditionCaption; },
      [] { return G.mn == 2.5 && PagesDlg->Edit1->Text() == "1"; },
      [] {
          G.mn = 2.5;
          InputField(1, "2.5000");
      }},
+    {"ModuleThatLeavesNoCentreDistanceRefused", 1, 1, Is("1e308"), Is(kImpossibleGeometry),
+     [] { return G.mn == 1 && AllFieldsNumbersAsBefore("30.000000", "22.00000", "42.00000"); }},
+    {"ModuleBeyondEveryNumberRefused", 1, 1, Is("1e999"), kInvalid,
+     [] { return G.mn == 1 && std::isfinite(G.aw) && AllFieldsNumbersAsBefore("30.000000", "22.00000", "42.00000"); }},
     {"PinionTeethThreeRefused", 1, 2, Is("3"), Is("Pinion teeth number must be greater than 3."), [] { return true; }},
+    {"PinionTeethNotWholeRefused", 1, 2, Is("17.5"), kInvalid, [] { return G.z1 == 20; }},
+    {"AnnularTeethNotWholeRefused", 2, 3, Is("-80.5"), kInvalid, [] { return G.z2 == -80; }},
+    {"AnnularTeethBeyondAMillionRefused", 2, 3, Is("1e9"), Is(kImpossibleGeometry),
+     [] { return G.z2 == -80 && PagesDlg->Edit9->Text() == "-30.00000"; }},
+    {"AnnularTeethOfAMillionAccepted", 2, 3, Is("1e6"), kAccepted, [] { return G.z2 == -1e6; }},
     {"PinionTeethAccepted", 1, 2, Is("25"), kAccepted, [] { return G.z1 == 25; }},
     {"WheelTeethNegativeMadePositive", 1, 3, Is("-30"), kAccepted,
      [] { return G.z2 == 30 && PagesDlg->Edit3->Text() == "30.000"; }},
@@ -69,6 +89,7 @@ const Case kCases[] = {
                 PagesDlg->Label51->Caption() == "Rack addendum                       h" &&
                 !PagesDlg->CheckBox2->Visible() && !PagesDlg->GroupBox10->Enabled();
      }},
+    {"WheelTeethTypedAsARackRefused", 1, 3, Is("Rack"), kInvalid, [] { return G.z2 == 40 && !G.RackMate; }},
     {"WheelTeeth5000IsAWheel", 1, 3, Is("5000"), kAccepted,
      [] { return !G.RackMate && PagesDlg->Edit3->Text() == "5000" && PagesDlg->Label177->Caption() == "5000"; }},
     {"WheelTeethThreeRefused", 1, 3, Is("3"), Is("Wheel teeth number must be greater than 3."), [] { return true; }},
@@ -125,7 +146,7 @@ const Case kCases[] = {
          return "Sum x0+x2 when manufacturing (Fellow) is greater than limiting (x0lim=" + rt::Str(Xlim(35 - 80), 7, 4) +
                 ") - negative manufacturing angle.";
      },
-     [] { return G.CutterAmcSumAboveCritical; }},
+     [] { return G.x2 == 0 && !G.CutterAmcSumAboveCritical; }},
     {"WheelAmcAccepted", 2, 8, Is("0.5"), kAccepted, [] { return G.x2 == 0.5 && G.FocusField == 8; }},
     {"CentreDistanceZeroRefused", 1, 9, Is("0"), Is("Working centre distance a must be greater than 0."),
      [] { return true; }},
@@ -133,7 +154,7 @@ const Case kCases[] = {
      [] { return true; }},
     {"CentreDistanceWithoutAPressureAngleRefused", 1, 9, Is("25"),
      Is("Working centre distance a is impossible for these gears - there is no working pressure angle."),
-     [] { return G.aw == 25 && !G.ErrorFlag; }},
+     [] { return G.aw == 30 && G.xsum == 0 && !G.ErrorFlag; }},
     {"CentreDistanceAccepted", 1, 9, Is("31"), kAccepted,
      [] { return G.xsum > 0 && PagesDlg->Edit6->Text() == rt::Str(G.xsum, 8, 6) && G.FocusField == 9; }},
     {"WorkingAngleZeroRefused", 1, 10, Is("0"), Is("Working transverse pressure angle must be greater than 0."),
@@ -185,7 +206,7 @@ const Case kCases[] = {
     {"AnnularTipDiameterPositiveRefused", 2, 19, Is("100"), Is("Wheel tip diameter must be negative."),
      [] { return true; }},
     {"RackAddendumAboveItsLimitRefused", 1, 19, Is("2.2"), Is("Rack addendum must be from 0 to 2.1579 mm"),
-     [] { return G.ha2 == 2.2; },
+     [] { return G.ha2 == 1; },
      [] {
          ui::test::TypeInto(PagesDlg->Edit3, "6000");
          ui::test::Tab();
@@ -240,7 +261,23 @@ TEST_P(Validators, TypedAndLeftWithTab) {
 INSTANTIATE_TEST_SUITE_P(Inputs, Validators, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
-// Leaving a field whose text did not change runs the range test and resets nothing.
+// The refusal of a value whose geometry is no number stands over the fields as they were.
+TEST_F(OstrimoTest, TheRefusalIsShownOverTheCaseAsItWas) {
+    struct Behind : rt::NoticeRecorder {
+        int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override {
+            shown.push_back(PagesDlg->Edit9->Text() + " " + PagesDlg->Edit18->Text());
+            return rt::NoticeRecorder::MessageBox(text, caption, flags);
+        }
+        std::vector<std::string> shown;
+    } behind;
+    rt::NoticeSink* harness = rt::SetNoticeSink(&behind);
+    Enter(D().Edit1, "1e308");
+    rt::SetNoticeSink(harness);
+    EXPECT_EQ(behind.Texts(), std::vector<std::string>{kImpossibleGeometry});
+    EXPECT_EQ(behind.shown, std::vector<std::string>{"30.000000 22.00000"});
+}
+
+// Leaving a field whose text did not change checks and resets nothing.
 TEST_F(OstrimoTest, AnUnchangedFieldResetsNothing) {
     Enter(D().Edit7, "0.3");
     ASSERT_EQ(G.x1, 0.3);
@@ -248,12 +285,11 @@ TEST_F(OstrimoTest, AnUnchangedFieldResetsNothing) {
     ui::test::Tab();
     EXPECT_EQ(G.x1, 0.3);
     EXPECT_EQ(D().Edit7->Text(), "0.3");
-    D().Edit1->SetText("0");  // the stored module is refused by the range test as it stands
-    G.mn = 1;
-    G.OldText = "0";
+    D().Edit1->SetText("0");  // what the program wrote is not read back, even where it would be refused
     ui::test::Click(D().Edit1);
     ui::test::Tab();
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Normal module must be greater than 0."});
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    EXPECT_EQ(G.mn, 1);
 }
 
 }  // namespace
