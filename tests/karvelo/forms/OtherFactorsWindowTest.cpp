@@ -31,8 +31,7 @@ protected:
         Notices().Clear();
     }
     void Put(int field, const std::string& text) {
-        ui::test::TypeInto(w.Edit(field), text);
-        if (text.empty()) w.Edit(field)->SetText("");
+        TypeOver(w.Edit(field), text);
         ui::test::Enter();
     }
     TSouc_F w;
@@ -221,7 +220,7 @@ TEST_F(OtherFactorsWindow, NotchOfAnInternalWheelIsHalfTheDiskAndRefusalsAreUndo
         ui::test::TypeInto(rog.Edit1, "1.6");
         ui::test::Enter();
         EXPECT_EQ(G.Rog2, 0.8);
-        rog.Edit1->SetText("");  // empty: nothing changes
+        TypeOver(rog.Edit1, "");  // empty: nothing changes
         ui::test::Enter();
         EXPECT_EQ(G.Rog2, 0.8);
         ui::test::TypeInto(rog.Edit1, "-1");
