@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "karvelo/calc/Global.h"
+#include "runtime/Notice.h"
 #include "runtime/NumText.h"
 
 namespace karvelo {
@@ -201,8 +202,26 @@ void InputWindow::RefuseNotFinite(const std::string& message) {
     Refuse(message);
 }
 
-bool InputWindow::AllFinite(std::initializer_list<double> values) {
-    return std::all_of(values.begin(), values.end(), [](double x) { return std::isfinite(x); });
+bool InputWindow::DeriveFinite(const std::function<void()>& derive, const std::function<bool()>& finite,
+                               const std::string& message) {
+    rt::NoticeRecorder held;
+    rt::NoticeSink* shown = rt::SetNoticeSink(&held);
+    struct Restore {
+        rt::NoticeSink* sink;
+        ~Restore() { rt::SetNoticeSink(sink); }
+    } restore{shown};
+    derive();
+    rt::SetNoticeSink(shown);
+    if (!finite()) {
+        RefuseNotFinite(message);
+        return false;
+    }
+    for (const rt::Notice& n : held.notices) switch (n.kind) {
+            case rt::Notice::Message: rt::ShowMessage(n.text); break;
+            case rt::Notice::Box: rt::MessageBox(n.text, n.caption, n.flags); break;
+            case rt::Notice::Beep: rt::MessageBeep(n.flags); break;
+        }
+    return true;
 }
 
 void InputWindow::FocusField(int n) {
@@ -290,6 +309,10 @@ void InputWindow::WindowHidden() {
 }
 
 // ---------------------------------------------------------------------------------------------
+
+bool AllFinite(std::initializer_list<double> values) {
+    return std::all_of(values.begin(), values.end(), [](double x) { return std::isfinite(x); });
+}
 
 double StoredStressRatio(double typed) { return typed == 0 ? 0.0 : -std::fabs(typed); }
 

@@ -76,9 +76,10 @@ inline constexpr const char* kNotApplicable = "  ---";
 //     leaving the field) the window repaints.  Only variables of the global data G are remembered
 //     (ReadNumber into a local variable is allowed and remembers nothing).  A validator refuses
 //     with the text the user typed still in its field: it writes the field only once accepted.
-//   - RefuseNotFinite(text): an entry from which the window's own derived values are not finite
-//     (AllFinite) is refused with the field's message and G is given back as the check found it,
-//     the entry included, before anything is shown: no field shows an infinite number.
+//   - DeriveFinite(derive, finite, text): an entry from which the window's own derived values are
+//     not finite is refused with the field's message, and G is given back as the check found it,
+//     the entry included (RefuseNotFinite), before anything is shown: no field shows an infinite
+//     number, and the notices the derivation raised on its way are not shown either.
 //
 // Writing fields: ShowNumber(n, x, w, d) writes Str(x:w:d), ShowFormatted(n, format, x)
 // FormatFloat(format, x).  FillField(n, text) is for the re-fill of a window's paint: it leaves
@@ -169,7 +170,10 @@ protected:
     void Refuse(const std::string& message, const std::string& caption);
     // Refuses the entry and gives every variable of G the value it had when the check began.
     void RefuseNotFinite(const std::string& message);
-    static bool AllFinite(std::initializer_list<double> values);
+    // Runs `derive` with the notices it raises held back.  Then, when `finite()` holds, shows them
+    // and returns true; otherwise refuses the entry with `message` (RefuseNotFinite).
+    bool DeriveFinite(const std::function<void()>& derive, const std::function<bool()>& finite,
+                      const std::string& message);
     // The running check has refused its entry.
     bool Refused() const { return refused_; }
     // Makes field n the window's active control.
@@ -233,6 +237,9 @@ private:
 };
 
 // ---------------------------------------------------------------------------------------------
+
+// Every value is a finite number.
+bool AllFinite(std::initializer_list<double> values);
 
 // The stress ratio as stored: -|typed|, and 0 for 0 (never -0).
 double StoredStressRatio(double typed);
