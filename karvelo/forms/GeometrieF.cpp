@@ -119,7 +119,9 @@ void TGeometrie_F::UpdateGeometryForm(const std::string& message) {
         ComputeGearDimensions();
         ComputeTipThickness();
     };
-    if (DeriveFinite(derive, GeometryFinite, message)) ShowGeometry();
+    if (!AcceptIfFinite(derive, GeometryFinite, message)) return;
+    derive();
+    ShowGeometry();
 }
 
 // A field that changes the tooth form: the tip diameters and the centre distance follow again.
@@ -131,7 +133,9 @@ void TGeometrie_F::StandardRecompute(const std::string& message) {
         ComputeGearDimensions();
         ComputeTipThickness();
     };
-    if (DeriveFinite(derive, GeometryFinite, message)) ShowGeometry();
+    if (!AcceptIfFinite(derive, GeometryFinite, message)) return;
+    derive();
+    ShowGeometry();
 }
 
 void TGeometrie_F::AfterCheck(int, FieldEvent) {

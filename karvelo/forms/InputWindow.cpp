@@ -202,26 +202,25 @@ void InputWindow::RefuseNotFinite(const std::string& message) {
     Refuse(message);
 }
 
-bool InputWindow::DeriveFinite(const std::function<void()>& derive, const std::function<bool()>& finite,
-                               const std::string& message) {
-    rt::NoticeRecorder held;
-    rt::NoticeSink* shown = rt::SetNoticeSink(&held);
-    struct Restore {
-        rt::NoticeSink* sink;
-        ~Restore() { rt::SetNoticeSink(sink); }
-    } restore{shown};
-    derive();
-    rt::SetNoticeSink(shown);
-    if (!finite()) {
-        RefuseNotFinite(message);
-        return false;
+bool InputWindow::AcceptIfFinite(const std::function<void()>& derive, const std::function<bool()>& finite,
+                                 const std::string& message) {
+    bool accepted = false;
+    {
+        const GlobalData entered = G;
+        rt::NoticeRecorder held;
+        struct Restore {
+            rt::NoticeSink* sink;
+            const GlobalData& data;
+            ~Restore() {
+                rt::SetNoticeSink(sink);
+                G = data;
+            }
+        } restore{rt::SetNoticeSink(&held), entered};
+        derive();
+        accepted = finite();
     }
-    for (const rt::Notice& n : held.notices) switch (n.kind) {
-            case rt::Notice::Message: rt::ShowMessage(n.text); break;
-            case rt::Notice::Box: rt::MessageBox(n.text, n.caption, n.flags); break;
-            case rt::Notice::Beep: rt::MessageBeep(n.flags); break;
-        }
-    return true;
+    if (!accepted) RefuseNotFinite(message);
+    return accepted;
 }
 
 void InputWindow::FocusField(int n) {

@@ -76,10 +76,10 @@ inline constexpr const char* kNotApplicable = "  ---";
 //     leaving the field) the window repaints.  Only variables of the global data G are remembered
 //     (ReadNumber into a local variable is allowed and remembers nothing).  A validator refuses
 //     with the text the user typed still in its field: it writes the field only once accepted.
-//   - DeriveFinite(derive, finite, text): an entry from which the window's own derived values are
-//     not finite is refused with the field's message, and G is given back as the check found it,
-//     the entry included (RefuseNotFinite), before anything is shown: no field shows an infinite
-//     number, and the notices the derivation raised on its way are not shown either.
+//   - AcceptIfFinite(derive, finite, text): an entry from which the window's own derived values
+//     are not finite is refused with the field's message, and G is given back as the check found
+//     it, the entry included (RefuseNotFinite), before anything is derived or shown: no field shows
+//     an infinite number, and no notice of the derivation is shown either.
 //
 // Writing fields: ShowNumber(n, x, w, d) writes Str(x:w:d), ShowFormatted(n, format, x)
 // FormatFloat(format, x).  FillField(n, text) is for the re-fill of a window's paint: it leaves
@@ -170,10 +170,11 @@ protected:
     void Refuse(const std::string& message, const std::string& caption);
     // Refuses the entry and gives every variable of G the value it had when the check began.
     void RefuseNotFinite(const std::string& message);
-    // Runs `derive` with the notices it raises held back.  Then, when `finite()` holds, shows them
-    // and returns true; otherwise refuses the entry with `message` (RefuseNotFinite).
-    bool DeriveFinite(const std::function<void()>& derive, const std::function<bool()>& finite,
-                      const std::string& message);
+    // Tries `derive` (what the window derives from the entry) with its notices held back and G
+    // given back afterwards: true when `finite()` held after it; otherwise the entry is refused
+    // with `message` (RefuseNotFinite).
+    bool AcceptIfFinite(const std::function<void()>& derive, const std::function<bool()>& finite,
+                        const std::string& message);
     // The running check has refused its entry.
     bool Refused() const { return refused_; }
     // Makes field n the window's active control.

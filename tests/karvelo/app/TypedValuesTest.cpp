@@ -194,6 +194,17 @@ TEST_F(TypedValues, ImpossibleNumbersAreRefusedAndTooWideResultsShowStars) {
     Click(Form1->Button1);
     EXPECT_EQ(G.z1, before.z1);
     EXPECT_EQ(G.z2, before.z2);
+    // A bearing span from which KHbeta by method C is not a number.
+    InMethodC([] {
+        const std::string KHbeta = KHbeta_C->Label1->Caption();
+        ui::test::TypeInto(KHbeta_C->EditField(2), "1e308");
+        ui::test::Tab();
+        EXPECT_EQ(Messages(), std::vector<std::string>{
+                                  "Distance l1 must be greater than one and at least 2x greater than the distance s1"});
+        EXPECT_EQ(KHbeta_C->Label1->Caption(), KHbeta);
+        ui::test::TypeInto(KHbeta_C->EditField(2), rt::Str(G.l1, 1, 1));
+        ui::test::Notices().Clear();
+    });
 
     // A contact endurance limit of 1e308 N/mm2 makes the pinion's permissible stresses and safety
     // factor numbers of twenty digits and more.
