@@ -181,6 +181,11 @@ TEST_F(OtherFactorsWindow, NotchRadiusFromTheDiskGoesIntoTheFieldOfItsHelpButton
     ui::test::QueueModal(&rog, [&](ui::Form&) {
         EXPECT_TRUE(rog.Edit1->Enabled());
         EXPECT_EQ(rog.ActiveControl(), rog.Edit1);
+        ui::test::TypeInto(rog.Edit1, "100");  // a disk too large for the tooth space
+        ui::test::Enter();
+        EXPECT_EQ(Notices().Texts(), std::vector<std::string>{"Invalid input"});
+        EXPECT_EQ(rog.Edit1->Text(), "100");  // refused as it was typed
+        Notices().Clear();
         ui::test::TypeInto(rog.Edit1, "2");
         ui::test::Enter();
         EXPECT_EQ(rog.Edit1->Text(), " 2.0");
