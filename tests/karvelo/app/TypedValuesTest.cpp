@@ -109,8 +109,10 @@ TEST_F(TypedValues, FieldsPassedThroughOrTypedBackKeepTheirValueInFull) {
         {"OilTemperature", InOtherFactors, [] { return Souc_F->Edit(5); }, &G.OilTemperature, 61.2345, "-1"},
         {"ra0g", InGrindingNotch, [] { return Rog_F->Edit1; }, &G.ra0g, 1.23456, "-1"},
         {"n1ekv", InServiceLife, [] { return Zivotnost_F->Field(5); }, &G.n1, 1165.88486625, "0"},
-        {"n1Level", InSpectrum, [] { return Spektrum_F->LevelField(TSpektrum_F::kSpeed, 1); }, &G.n1Level[1], 987.654321, "0"},
-        {"KHbetaLevel", InSpectrum, [] { return Spektrum_F->LevelField(TSpektrum_F::kKHbeta, 2); }, &G.KHbetaLevel[2], 1.0987654, "0.5"},
+        {"n1Level", InSpectrum, [] { return Spektrum_F->LevelField(TSpektrum_F::kSpeed, 1); }, &G.n1Level[1],
+         987.654321, "0"},
+        {"KHbetaLevel", InSpectrum, [] { return Spektrum_F->LevelField(TSpektrum_F::kKHbeta, 2); },
+         &G.KHbetaLevel[2], 1.0987654, "0.5"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -211,7 +213,8 @@ TEST_F(TypedValues, ImpossibleNumbersAreRefusedAndTooWideResultsShowStars) {
     InMaterials([] { ui::test::TypeInto(Materialy_F->Edit(1), "1e308"); });
     Click(Form1->Button8);
     EXPECT_TRUE(Messages().empty()) << Messages()[0];
-    for (const char* name : {"Label39", "Label97", "Label65", "Label74"}) EXPECT_EQ(Result(name)->Caption(), "***") << name;
+    for (const char* name : {"Label39", "Label97", "Label65", "Label74"})  // sHP1, SH1, sHP1ref, sHP1stat
+        EXPECT_EQ(Result(name)->Caption(), "***") << name;
     EXPECT_EQ(Result("Label44")->Caption(), rt::Str(G.SigmaHP2, 6, 1));  // the wheel's
     for (ui::ScrollBox* box : {Form1->ScrollBox1, Form1->ScrollBox2})
         for (ui::Control* c : box->Controls()) {
