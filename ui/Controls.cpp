@@ -116,6 +116,7 @@ void Label::refresh() {
 Edit::Edit(Container* parent, std::string name, Bounds b, std::string text)
     : QLineEdit(qtParent(parent)), Control(this, parent, std::move(name)) {
     setText(qs(text));
+    MarkUnedited();
     setContextMenuPolicy(Qt::NoContextMenu);
     place(this, b, 121, 21);
     SetColor(clWindow);
@@ -127,12 +128,17 @@ std::string Edit::Text() const { return text().toStdString(); }
 // The same text again changes nothing: a selection or caret the user has stays.
 void Edit::SetText(const std::string& text) {
     const QString t = qs(text);
+    written_ = t;
     if (t == QLineEdit::text()) return;
     setText(t);
     setCursorPosition(0);
 }
 
 void Edit::DeliverKey(QKeyEvent* e, KeyChar replacement) { Control::DeliverKey(e, replacement); }
+
+bool Edit::Unedited() const { return QLineEdit::text() == written_; }
+
+void Edit::MarkUnedited() { written_ = QLineEdit::text(); }
 
 // ---------------------------------------------------------------- Button
 

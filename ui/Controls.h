@@ -65,6 +65,15 @@ public:
     bool WantsChars() const override { return true; }
     void FocusedByKeyboard() override { selectAll(); }
     void DeliverKey(QKeyEvent* e, KeyChar replacement) override;
+
+    // The text the program last wrote (the created text, SetText, also of the same text again)
+    // told from what the user typed: Unedited() while the edit shows exactly that text, also
+    // when the user typed it again.  MarkUnedited() makes the text shown now count as written.
+    bool Unedited() const;
+    void MarkUnedited();
+
+private:
+    QString written_;
 };
 
 // What push buttons, check boxes and radio buttons share: a caption with an

@@ -2,6 +2,7 @@
 // wheel on the right (a quantity of the pair on the left or on both sides).  A cell is the
 // symbol, its subscript (9-px Arial, with a Greek letter set into it where the symbol needs
 // one), "=" and the value (13-px Arial).
+#include <cmath>
 #include <initializer_list>
 #include <optional>
 
@@ -147,8 +148,10 @@ ui::Label* Text(ui::ScrollBox* box, const std::string& name, int x, int y, const
     return l;
 }
 
-// Places of a cell's parts from its left edge.
-constexpr int kSubLeft = 11, kEqualsLeft = 54, kValueLeft = 65, kRightCell = 122;
+// Places of a cell's parts from its left edge; a value ends kValueGap before the cell to its right
+// and kBoxEdge before the right edge of its box.
+constexpr int kSubLeft = 11, kEqualsLeft = 54, kValueLeft = 65, kRightCell = 122, kCellLeft = 4;
+constexpr int kValueGap = 3, kBoxEdge = 4;
 
 void CreateCell(ui::ScrollBox* box, const Cell& c, int left, int top) {
     const ui::Color color = SideColor(c.side);
@@ -161,13 +164,21 @@ void CreateCell(ui::ScrollBox* box, const Cell& c, int left, int top) {
     Text(box, id, left + kValueLeft, top, c.placeholder, "Arial", 13, ui::clWindowText);
 }
 
+// f(cell, whether it is the right one of its row).
 template <class F>
 void ForEachCell(F f) {
     for (const auto* rows : {&BendingRows(), &ContactRows()})
         for (const Row& r : *rows) {
-            f(r.left);
-            if (r.right) f(*r.right);
+            f(r.left, false);
+            if (r.right) f(*r.right, true);
         }
+}
+
+// A value that is not a number, or whose text would run past the right edge of its place into
+// its neighbour, shows "***" rather than a cut number that would look valid.
+void ShowValue(ui::Label* label, double x, int width, int decimals, int right) {
+    label->SetCaption(std::isfinite(x) ? rt::Str(x, width, decimals) : "***");
+    if (label->Left() + label->Width() > right) label->SetCaption("***");
 }
 
 }  // namespace
@@ -175,8 +186,8 @@ void ForEachCell(F f) {
 void TForm1::CreateResultPanels() {
     for (auto [box, rows] : {std::pair{ScrollBox1, &BendingRows()}, std::pair{ScrollBox2, &ContactRows()}})
         for (const Row& r : *rows) {
-            CreateCell(box, r.left, 4, r.top);
-            if (r.right) CreateCell(box, *r.right, 4 + kRightCell, r.top);
+            CreateCell(box, r.left, kCellLeft, r.top);
+            if (r.right) CreateCell(box, *r.right, kCellLeft + kRightCell, r.top);
         }
 }
 
@@ -193,7 +204,7 @@ void TForm1::ShowResults() {
         label(name)->SetFontColor(failed ? ui::clRed : ui::clWindowText);
     };
 
-    ForEachCell([&](const Cell& c) {
+    ForEachCell([&](const Cell& c, bool) {
         if (c.subName) label(c.subName)->SetCaption(oneLoad ? c.sub : c.subEkv);
     });
 
@@ -226,7 +237,11 @@ void TForm1::ShowResults() {
         G.SigmaH2max = G.SigmaH2Level[last];
     }
 
-    ForEachCell([&](const Cell& c) { label(c.value)->SetCaption(rt::Str(G.*c.var, c.width, c.decimals)); });
+    ForEachCell([&](const Cell& c, bool rightCell) {
+        ui::Label* value = label(c.value);
+        const int right = rightCell ? value->Parent()->Width() - kBoxEdge : kCellLeft + kRightCell - kValueGap;
+        ShowValue(value, G.*c.var, c.width, c.decimals, right);
+    });
 
     // A safety factor means nothing where the stress reaches the static strength.
     const bool levels = !oneLoad && validLast;

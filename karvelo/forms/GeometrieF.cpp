@@ -22,6 +22,7 @@ constexpr double kRad = std::numbers::pi / 180;
 double Tan(double x) { return static_cast<double>(ComputeCheckedTan(x)); }
 double Inv(double x) { return Tan(x) - x; }
 double Cube(double x) { return x * x * x; }
+bool Whole(double teeth) { return teeth == std::trunc(teeth); }
 bool External() { return G.GearingType == 1; }
 
 // Smallest sum x1 + x2 of a mesh of z + zMate teeth: the working pressure angle becomes 0.
@@ -86,6 +87,10 @@ TGeometrie_F::TGeometrie_F() : InputWindow("Geometrie_F") {
 void TGeometrie_F::UpdateGeometryForm() {
     ComputeGearDimensions();
     ComputeTipThickness();
+    ShowGeometry();
+}
+
+void TGeometrie_F::ShowGeometry() {
     ShowNumber(6, G.x1, 6, 4);
     ShowNumber(7, G.x2, 6, 4);
     ShowNumber(15, G.da1, 7, 3);
@@ -95,12 +100,42 @@ void TGeometrie_F::UpdateGeometryForm() {
     ShowNumber(14, G.RofP2, 6, 4);
 }
 
+namespace {
+
+// The geometry the window shows and the pair is computed from is made of finite numbers.
+bool GeometryFinite() {
+    const GlobalData& g = G;
+    return AllFinite({g.zn1, g.zn2, g.u, g.alfat, g.alfawt, g.invAlfawt, g.xsum, g.xlim, g.x1, g.x2, g.a, g.ad,
+                      g.d1, g.d2, g.db1, g.db2, g.dw1, g.dw2, g.da1, g.da2, g.df1, g.df2, g.ha1, g.ha2, g.hf1, g.hf2,
+                      g.hFf1, g.hFf2, g.sa1, g.sa2, g.RofP1, g.RofP2, g.x0x2crit, g.a0, g.da0});
+}
+
+}  // namespace
+
+// The check's entry recomputes the gear dimensions; an entry from which they are not finite
+// numbers is refused with the field's message and the geometry stays as it was.
+void TGeometrie_F::UpdateGeometryForm(const std::string& message) {
+    auto derive = [] {
+        ComputeGearDimensions();
+        ComputeTipThickness();
+    };
+    if (!AcceptIfFinite(derive, GeometryFinite, message)) return;
+    derive();
+    ShowGeometry();
+}
+
 // A field that changes the tooth form: the tip diameters and the centre distance follow again.
-void TGeometrie_F::StandardRecompute() {
-    G.da1Given = false;
-    G.da2Given = false;
-    ComputeCentreDistanceFromShifts();
-    UpdateGeometryForm();
+void TGeometrie_F::StandardRecompute(const std::string& message) {
+    auto derive = [] {
+        G.da1Given = false;
+        G.da2Given = false;
+        ComputeCentreDistanceFromShifts();
+        ComputeGearDimensions();
+        ComputeTipThickness();
+    };
+    if (!AcceptIfFinite(derive, GeometryFinite, message)) return;
+    derive();
+    ShowGeometry();
 }
 
 void TGeometrie_F::AfterCheck(int, FieldEvent) {
@@ -150,16 +185,18 @@ void TGeometrie_F::Button3Click() {
 // ---- validators
 
 void TGeometrie_F::CheckInputZ1() {
+    const char* const message = "Invalid input of the number of teeth of the pinion z1";
     const double previous = G.z1;
-    if (!ReadNumber(G.z1) || G.z1 < 4) return Refuse("Invalid input of the number of teeth of the pinion z1");
+    if (!ReadNumber(G.z1) || G.z1 < 4 || !Whole(G.z1)) return Refuse(message);
     if (G.z1 == previous) return;
     G.zn1 = G.z1 / Cube(std::cos(G.beta));
     G.u = G.z2 / G.z1;
-    StandardRecompute();
+    StandardRecompute(message);
 }
 
 void TGeometrie_F::CheckInputZ2() {
-    if (!ReadNumber(G.z2) || G.z2 == 0) return Refuse("Invalid input of the number of teeth of the wheel z2");
+    const char* const message = "Invalid input of the number of teeth of the wheel z2";
+    if (!ReadNumber(G.z2) || G.z2 == 0 || !Whole(G.z2)) return Refuse(message);
     if (External()) {
         if (G.z2 < 4) return Refuse("Wheel teeth number must be greater than 3");
     } else {
@@ -181,7 +218,7 @@ void TGeometrie_F::CheckInputZ2() {
     }
     G.zn2 = G.z2 / Cube(std::cos(G.beta));
     G.u = G.z2 / G.z1;
-    StandardRecompute();
+    StandardRecompute(message);
 }
 
 // The hidden trigger shows the edition; the module stays as it was.
@@ -192,26 +229,28 @@ void TGeometrie_F::CheckInputMn() {
         FocusField(3);
         return;
     }
-    if (!ReadNumber(G.mn) || !(G.mn > 0)) return Refuse("Normal module must be greater than 0");
-    StandardRecompute();
-    if (Presnost_F) Presnost_F->Repaint();
+    const char* const message = "Normal module must be greater than 0";
+    if (!ReadNumber(G.mn) || !(G.mn > 0)) return Refuse(message);
+    StandardRecompute(message);
+    if (!Refused() && Presnost_F) Presnost_F->Repaint();
 }
 
 // A helix angle of 90 degrees or more has no pair (cos beta <= 0).
 void TGeometrie_F::CheckInputBeta() {
-    if (!ReadNumber(G.beta) || G.beta < 0 || G.beta >= 90)
-        return Refuse("Invalid input of the helix angle beta at reference cylinder. \rIt must be given in decimal form.");
+    const char* const message =
+        "Invalid input of the helix angle beta at reference cylinder. \rIt must be given in decimal form.";
+    if (!ReadNumber(G.beta) || G.beta < 0 || G.beta >= 90) return Refuse(message);
     G.beta *= kRad;
     G.zn1 = G.z1 / Cube(std::cos(G.beta));
     G.zn2 = G.z2 / Cube(std::cos(G.beta));
-    StandardRecompute();
+    StandardRecompute(message);
 }
 
 void TGeometrie_F::CheckInputAlfan() {
-    if (!ReadNumber(G.alfan) || G.alfan < 1 || G.alfan > 50)
-        return Refuse("Invalid input of the normal rack flank angle alfan   \rIt must be given in decimal form.");
+    const char* const message = "Invalid input of the normal rack flank angle alfan   \rIt must be given in decimal form.";
+    if (!ReadNumber(G.alfan) || G.alfan < 1 || G.alfan > 50) return Refuse(message);
     G.alfan *= kRad;
-    StandardRecompute();
+    StandardRecompute(message);
 }
 
 // x1 or x2.  With a given centre distance the shift sum stays and only its division changes.
@@ -219,15 +258,14 @@ void TGeometrie_F::CheckShift(double& x, double& other, const char* message) {
     if (!ReadNumber(x)) return Refuse(message);
     if (G.aGiven) {
         other = G.xsum - x;
-        UpdateGeometryForm();
-        return;
+        return UpdateGeometryForm(message);
     }
     G.xlim = CriticalShiftSum(G.z1, G.z2);
     const double sum = G.x1 + G.x2;
     if (External() ? sum <= G.xlim : sum >= G.xlim)
         return Refuse("Impossible sum of shifting coefficients x1+x2  (xlim = " + rt::Str(G.xlim, 8, 5) + ")");
     G.xsum = sum;
-    StandardRecompute();
+    StandardRecompute(message);
 }
 
 void TGeometrie_F::CheckInputX1() { CheckShift(G.x1, G.x2, "Invalid input of the shifting coefficient x1"); }
@@ -250,7 +288,8 @@ void TGeometrie_F::CheckInputA() {
         G.aGiven = false;
         return;
     }
-    if (!number || (External() ? entered < 0 : entered > 0)) return Refuse("Invalid input of the working centre distance a");
+    const char* const message = "Invalid input of the working centre distance a";
+    if (!number || (External() ? entered < 0 : entered > 0)) return Refuse(message);
     // The smallest centre distance: the shift sum at its limit.  A centre distance entered
     // before must not turn this into the reset to the reference centre distance.
     G.aGiven = false;
@@ -269,7 +308,7 @@ void TGeometrie_F::CheckInputA() {
     G.x2 = G.xsum / 2;
     G.da1Given = false;
     G.da2Given = false;
-    UpdateGeometryForm();
+    UpdateGeometryForm(message);
 }
 
 // Addendum and clearance factors of the basic racks.
@@ -277,7 +316,7 @@ void TGeometrie_F::CheckRackFactor(double& factor, const char* message) {
     if (!ReadNumber(factor) || factor < 0) return Refuse(message);
     G.da1Given = false;
     G.da2Given = false;
-    UpdateGeometryForm();
+    UpdateGeometryForm(message);
 }
 
 void TGeometrie_F::CheckInputHa1() { CheckRackFactor(G.haP1, "Invalid input of the pinion addendum (proportion height) ha1*"); }
@@ -286,17 +325,17 @@ void TGeometrie_F::CheckInputC1() { CheckRackFactor(G.caP1, "Invalid input of th
 void TGeometrie_F::CheckInputC2() { CheckRackFactor(G.caP2, "Invalid input of the wheel tip clearance (proportion height) c2*"); }
 
 void TGeometrie_F::CheckInputRof1() {
-    if (!ReadNumber(G.RofP1) || G.RofP1 < 0)
-        return Refuse("Invalid input of the pinion root rounding radius (proportion size) rof1*");
+    const char* const message = "Invalid input of the pinion root rounding radius (proportion size) rof1*";
+    if (!ReadNumber(G.RofP1) || G.RofP1 < 0) return Refuse(message);
     CheckRofLimit1();
-    UpdateGeometryForm();
+    UpdateGeometryForm(message);
 }
 
 void TGeometrie_F::CheckInputRof2() {
-    if (!ReadNumber(G.RofP2) || G.RofP2 < 0)
-        return Refuse("Invalid input of the wheel root rounding radius (proportion size) rof2*");
+    const char* const message = "Invalid input of the wheel root rounding radius (proportion size) rof2*";
+    if (!ReadNumber(G.RofP2) || G.RofP2 < 0) return Refuse(message);
     CheckRofLimit2();
-    UpdateGeometryForm();
+    UpdateGeometryForm(message);
 }
 
 // The largest root radius factor the basic rack allows.  A gear's root is cut to the mate's
@@ -337,14 +376,14 @@ void TGeometrie_F::CheckInputSpr2() {
 // The cutter and the internal wheel must still mesh in manufacturing.
 void TGeometrie_F::CheckCutterSum() {
     G.x0x2crit = CriticalShiftSum(G.z0, G.z2);
-    if (G.x0 + G.x2 - 0.00001 > G.x0x2crit)
-        return Refuse("Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater than critical",
-                      "  Error !");
-    StandardRecompute();
+    const char* const message =
+        "Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater than critical";
+    if (G.x0 + G.x2 - 0.00001 > G.x0x2crit) return Refuse(message, "  Error !");
+    StandardRecompute(message);
 }
 
 void TGeometrie_F::CheckInputZ0() {
-    if (!ReadNumber(G.z0)) return Refuse("Invalid number format, repeat the input", "  Error !");
+    if (!ReadNumber(G.z0) || !Whole(G.z0)) return Refuse("Invalid number format, repeat the input", "  Error !");
     if (G.z0 < 4) return Refuse("Teeth number for the Fellow cutter must be greater than 3", "  Error !");
     if (std::fabs(G.z2) <= G.z0)
         return Refuse("Teeth number for the Fellow cutter must be less than teeth number of wheel (at least about 1)",

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "karvelo/forms/InputWindow.h"
 
@@ -26,6 +27,7 @@ public:
     // Reruns the gear dimensions and the tip thickness and shows x1, x2, a, da1, da2 and the
     // root radius coefficients.
     void UpdateGeometryForm();
+    void ShowGeometry();
     void FormPaint();
     void Button1Click();
     void Button2Click();
@@ -59,7 +61,10 @@ protected:
     void AfterCheck(int n, FieldEvent how) override;
 
 private:
-    void StandardRecompute();
+    // What a check's entry recomputes; refused with the field's message when the geometry it
+    // gives is not finite.
+    void UpdateGeometryForm(const std::string& message);
+    void StandardRecompute(const std::string& message);
     void CheckShift(double& x, double& other, const char* message);
     void CheckRackFactor(double& factor, const char* message);
     void CheckRofLimit(double& rof, double haP, double caP, const char* gear);

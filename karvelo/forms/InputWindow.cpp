@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "karvelo/calc/Global.h"
+#include "runtime/Notice.h"
 #include "runtime/NumText.h"
 
 namespace karvelo {
@@ -91,23 +92,33 @@ void InputWindow::Dispatch(ui::Control* sender, FieldEvent how) {
     // A check that sends the focus to another field leaves its own field: no second check.
     if (!n || n == checking_) return;
     if (fields_[n].options.setsActiveEdit) G.ActiveEdit = static_cast<std::int16_t>(n);
-    CheckField(n);
+    ui::Edit* edit = fields_[n].edit;
+    if (edit->Unedited()) {
+        // Passed through: the value keeps its full precision.  After a refusal the text shown is
+        // the one before it again: so is the value, and the window shows what follows from it.
+        if (GiveBackRefusedValues(n)) Repaint();
+        return;
+    }
+    if (CheckField(n)) edit->MarkUnedited();  // the accepted text is what the case holds
     AfterCheck(n, how);
 }
 
-void InputWindow::CheckField(int n) {
+bool InputWindow::CheckField(int n) {
     const auto it = fields_.find(n);
-    if (it == fields_.end()) return;
+    if (it == fields_.end()) return false;
     const FieldEntry& field = it->second;
     const std::string text = field.edit->Text();
-    if (IsPlaceholder(text) || (field.options.skipWhenEmpty && text.empty())) return;
-    if (skipWhilePressed_ && PreviewPressed()) return;
+    if (IsPlaceholder(text) || (field.options.skipWhenEmpty && text.empty())) return false;
+    if (skipWhilePressed_ && PreviewPressed()) return false;
 
     // A validator may run another field's check (nested): keep the outer one's state.
+    const GlobalData before = G;
     const int outerField = std::exchange(checking_, n);
     const bool outerRefused = std::exchange(refused_, false);
+    const GlobalData* outerBefore = std::exchange(before_, &before);
     std::vector<Remembered> outerReads = std::exchange(reads_, {});
     if (field.validator) field.validator();
+    const bool accepted = !refused_;
     if (refused_) {
         std::vector<Remembered>& kept = refusals_[n];
         for (Remembered r : reads_) {
@@ -123,7 +134,9 @@ void InputWindow::CheckField(int n) {
     }
     checking_ = outerField;
     refused_ = outerRefused;
+    before_ = outerBefore;
     reads_ = std::move(outerReads);
+    return accepted;
 }
 
 std::string InputWindow::FieldText() const {
@@ -180,6 +193,36 @@ void InputWindow::Refuse(const std::string& message, const std::string& caption)
     FocusField(checking_);
 }
 
+void InputWindow::RefuseNotFinite(const std::string& message) {
+    if (before_) {
+        const int code = G.ValCode;
+        G = *before_;
+        G.ValCode = code;
+    }
+    Refuse(message);
+}
+
+bool InputWindow::AcceptIfFinite(const std::function<void()>& derive, const std::function<bool()>& finite,
+                                 const std::string& message) {
+    bool accepted = false;
+    {
+        const GlobalData entered = G;
+        rt::NoticeRecorder held;
+        struct Restore {
+            rt::NoticeSink* sink;
+            const GlobalData& data;
+            ~Restore() {
+                rt::SetNoticeSink(sink);
+                G = data;
+            }
+        } restore{rt::SetNoticeSink(&held), entered};
+        derive();
+        accepted = finite();
+    }
+    if (!accepted) RefuseNotFinite(message);
+    return accepted;
+}
+
 void InputWindow::FocusField(int n) {
     if (ui::Edit* edit = Field(n)) SetActiveControl(edit);
 }
@@ -232,15 +275,29 @@ bool InputWindow::PreviewPressed() const {
     return std::any_of(previews_.begin(), previews_.end(), [](const Preview& p) { return *p.flag; });
 }
 
+bool InputWindow::GiveBack(const std::vector<Remembered>& kept) {
+    bool restored = false;
+    for (const Remembered& r : kept) {
+        char* p = GlobalBytes() + r.offset;
+        if (BitsAt(p, r.size) != r.refused || r.before == r.refused) continue;  // changed since, or never
+        std::memcpy(p, &r.before, r.size);
+        restored = true;
+    }
+    return restored;
+}
+
+bool InputWindow::GiveBackRefusedValues(int n) {
+    const auto it = refusals_.find(n);
+    if (it == refusals_.end()) return false;
+    const bool restored = GiveBack(it->second);
+    refusals_.erase(it);
+    if (restored) ValuesRestored();
+    return restored;
+}
+
 void InputWindow::RestoreRefusedValues() {
     bool restored = false;
-    for (const auto& [n, kept] : refusals_)
-        for (const Remembered& r : kept) {
-            char* p = GlobalBytes() + r.offset;
-            if (BitsAt(p, r.size) != r.refused) continue;  // changed since: it is not the refused number
-            std::memcpy(p, &r.before, r.size);
-            restored = true;
-        }
+    for (const auto& [n, kept] : refusals_) restored = GiveBack(kept) || restored;
     refusals_.clear();
     if (restored) ValuesRestored();
 }
@@ -251,6 +308,10 @@ void InputWindow::WindowHidden() {
 }
 
 // ---------------------------------------------------------------------------------------------
+
+bool AllFinite(std::initializer_list<double> values) {
+    return std::all_of(values.begin(), values.end(), [](double x) { return std::isfinite(x); });
+}
 
 double StoredStressRatio(double typed) { return typed == 0 ? 0.0 : -std::fabs(typed); }
 

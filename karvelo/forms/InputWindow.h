@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -13,6 +14,8 @@
 #include "ui/Forms.h"
 
 namespace karvelo {
+
+struct GlobalData;
 
 // The program's help file, as the windows name it.
 inline constexpr const char* kHelpFile = "help_diz.hlp";
@@ -39,9 +42,14 @@ inline constexpr const char* kNotApplicable = "  ---";
 //     ActiveEdit), the validator, then the window's trailing step AfterCheck(n, FieldEvent::Exit).
 //   - OnKeyPress: Edit1KeyPress: Enter (13) does the same with FieldEvent::EnterKey; Enter never
 //     moves the focus.  Every other key goes on unchanged (FieldKey(n, key) sees it first).
-// The trailing step runs after every dispatch, also after a refusal or a skipped check.  A
-// validator that moves the focus to another field (FocusField) does not get its own field
+// A validator that moves the focus to another field (FocusField) does not get its own field
 // checked again by that field's exit.
+//
+// Only text the user edited is checked.  A field that shows exactly the text the program last
+// wrote into it (ui::Edit::Unedited: a display, a write-back, or a text accepted before) is
+// passed through: no validator, no trailing step, and its variables keep their full precision
+// however the display rounds them.  An accepted text counts as written from then on.  The
+// trailing step runs after every check, also after a refusal or a skipped check.
 //
 // A field is not checked (its validator does not run) while it shows a placeholder, while it is
 // empty and was registered with skipWhenEmpty, and, in a window that called
@@ -60,11 +68,18 @@ inline constexpr const char* kNotApplicable = "  ---";
 //     OK button; both clear the window's preview flags (the press that left the field gets no
 //     click) and make the field the active control again.
 //   - The protocol remembers, for every field, the value its variables had before a refused
-//     entry (the last accepted one).  When the window hides (Esc, an accelerator, OK, any close)
-//     every variable that still holds its refused number gets that value back, and then
-//     ValuesRestored() runs so that the window can recompute what it derived from the refused
-//     number.  Only variables of the global data G are remembered (ReadNumber into a local
-//     variable is allowed and remembers nothing).
+//     entry (the last accepted one).  The case never keeps a refused number behind a field that
+//     shows another text: when the user types the text the field had before the refused entry
+//     again and leaves, and when the window hides (Esc, an accelerator, OK, any close), every
+//     variable that still holds its refused number gets that value back in full, ValuesRestored()
+//     runs so that the window can recompute what it derived from the refused number, and (on
+//     leaving the field) the window repaints.  Only variables of the global data G are remembered
+//     (ReadNumber into a local variable is allowed and remembers nothing).  A validator refuses
+//     with the text the user typed still in its field: it writes the field only once accepted.
+//   - AcceptIfFinite(derive, finite, text): an entry from which the window's own derived values
+//     are not finite is refused with the field's message, and G is given back as the check found
+//     it, the entry included (RefuseNotFinite), before anything is derived or shown: no field shows
+//     an infinite number, and no notice of the derivation is shown either.
 //
 // Writing fields: ShowNumber(n, x, w, d) writes Str(x:w:d), ShowFormatted(n, format, x)
 // FormatFloat(format, x).  FillField(n, text) is for the re-fill of a window's paint: it leaves
@@ -110,8 +125,9 @@ public:
     ui::Edit* Field(int n) const;
     // The number of a field, 0 for any other control.
     int FieldNumber(const ui::Control* c) const;
-    // Runs the validator of field n now, with the protocol's bookkeeping (no trailing step).
-    void CheckField(int n);
+    // Runs the validator of field n now, with the protocol's bookkeeping (no trailing step);
+    // whether it ran and accepted the entry.
+    bool CheckField(int n);
 
     // Sets the flag of a listed control on a left press; clears it when the release falls
     // elsewhere.  Called by the window's preview routine with every message the hook hands it.
@@ -152,6 +168,13 @@ protected:
     bool ParseNumber(double& value) const;
     void Refuse(const std::string& message);
     void Refuse(const std::string& message, const std::string& caption);
+    // Refuses the entry and gives every variable of G the value it had when the check began.
+    void RefuseNotFinite(const std::string& message);
+    // Tries `derive` (what the window derives from the entry) with its notices held back and G
+    // given back afterwards: true when `finite()` held after it; otherwise the entry is refused
+    // with `message` (RefuseNotFinite).
+    bool AcceptIfFinite(const std::function<void()>& derive, const std::function<bool()>& finite,
+                        const std::string& message);
     // The running check has refused its entry.
     bool Refused() const { return refused_; }
     // Makes field n the window's active control.
@@ -198,6 +221,10 @@ private:
     void Dispatch(ui::Control* sender, FieldEvent how);
     void Remember(const void* var, std::size_t size);
     void Refusing();
+    // The variables of a refused entry that still hold their refused number get their value
+    // before it back; whether any did.
+    static bool GiveBack(const std::vector<Remembered>& kept);
+    bool GiveBackRefusedValues(int n);
 
     std::map<int, FieldEntry> fields_;
     std::vector<Preview> previews_;
@@ -205,11 +232,15 @@ private:
     bool skipWhilePressed_ = false;
     int checking_ = 0;
     bool refused_ = false;
+    const GlobalData* before_ = nullptr;          // G as the running check found it
     std::vector<Remembered> reads_;               // variables read by the running check
     std::map<int, std::vector<Remembered>> refusals_;  // per field: values before its refused entry
 };
 
 // ---------------------------------------------------------------------------------------------
+
+// Every value is a finite number.
+bool AllFinite(std::initializer_list<double> values);
 
 // The stress ratio as stored: -|typed|, and 0 for 0 (never -0).
 double StoredStressRatio(double typed);

@@ -516,22 +516,31 @@ void TKHbeta_C::CheckRatio() {
                       "It does not apply if suitable helix correction is used.");
 }
 
+// An entry from which KHbeta is not a number is refused with the field's message.
+bool TKHbeta_C::GivesKHbeta(const std::string& message) {
+    return AcceptIfFinite(ComputeMethodC, [] { return AllFinite({G.KHbeta}); }, message);
+}
+
 void TKHbeta_C::CheckInputS1() {
-    if (!ReadNumber(G.s1) || G.s1 < 0 || !(G.s1 < G.l1 / 2))
-        return Refuse("Distance s1 must not be negative one and at least 2x smaller than the distance l1");
+    const char* const message = "Distance s1 must not be negative one and at least 2x smaller than the distance l1";
+    if (!ReadNumber(G.s1) || G.s1 < 0 || !(G.s1 < G.l1 / 2)) return Refuse(message);
+    if (!GivesKHbeta(message)) return;
     ShowNumber(1, G.s1, 6, 1);
     CheckRatio();
 }
 
 void TKHbeta_C::CheckInputL1() {
-    if (!ReadNumber(G.l1) || !(G.l1 > 0) || !(G.l1 >= 2 * G.s1))
-        return Refuse("Distance l1 must be greater than one and at least 2x greater than the distance s1");
+    const char* const message = "Distance l1 must be greater than one and at least 2x greater than the distance s1";
+    if (!ReadNumber(G.l1) || !(G.l1 > 0) || !(G.l1 >= 2 * G.s1)) return Refuse(message);
+    if (!GivesKHbeta(message)) return;
     ShowNumber(2, G.l1, 6, 1);
     CheckRatio();
 }
 
 void TKHbeta_C::CheckInputDsh1() {
-    if (!ReadNumber(G.dsh1) || !(G.dsh1 > 0)) return Refuse("Outside shaft diameter dsh1 must be greater than 0");
+    const char* const message = "Outside shaft diameter dsh1 must be greater than 0";
+    if (!ReadNumber(G.dsh1) || !(G.dsh1 > 0)) return Refuse(message);
+    if (!GivesKHbeta(message)) return;
     ShowNumber(3, G.dsh1, 6, 1);
     if (G.dsh1 > G.df1)
         WarnAndGoToOk(std::string(33, ' ') + "Warning\r\r" +
@@ -543,8 +552,10 @@ void TKHbeta_C::CheckInputDsh1() {
 void TKHbeta_C::CheckInputModification() {
     const bool relief = G.HelixModification == 6;
     double& amount = relief ? G.cI : G.cbeta;
-    if (!ReadNumber(amount) || amount < 0) return Refuse("Value of the modification must be positive one.");
+    const char* const message = "Value of the modification must be positive one.";
+    if (!ReadNumber(amount) || amount < 0) return Refuse(message);
     (relief ? G.cIDirect : G.cbetaDirect) = true;
+    if (!GivesKHbeta(message)) return;
     ShowNumber(4, amount, 6, 1);
     if (amount != 0) return;
     G.cbeta = 0;
@@ -555,14 +566,16 @@ void TKHbeta_C::CheckInputModification() {
 }
 
 void TKHbeta_C::CheckInputBred() {
-    if (!ReadNumber(G.bred) || G.bred < 0 || G.bred > G.b1)
-        return Refuse("Size of bred must be positive one or at most equal to b1 (" + rt::Str(G.b1, 3, 1) + ")");
+    const std::string message = "Size of bred must be positive one or at most equal to b1 (" + rt::Str(G.b1, 3, 1) + ")";
+    if (!ReadNumber(G.bred) || G.bred < 0 || G.bred > G.b1) return Refuse(message);
+    if (!GivesKHbeta(message)) return;
     ShowNumber(5, G.bred, 6, 1);
 }
 
 void TKHbeta_C::CheckDeformation(double& value, bool& entered) {
     if (!ReadNumber(value)) return Refuse("Input error");
     entered = true;
+    if (!GivesKHbeta("Input error")) return;
     ShowNumber(CheckedField(), value, 3, 1);
 }
 

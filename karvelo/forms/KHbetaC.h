@@ -106,6 +106,7 @@ private:
     void ResetForVariant();
     void CheckRatio();
     void WarnAndGoToOk(const std::string& text);
+    bool GivesKHbeta(const std::string& message);
     void CheckDeformation(double& value, bool& entered);
     // Clicks on the window and its groups: the field being edited is checked first.
     void ClickActivate();

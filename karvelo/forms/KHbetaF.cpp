@@ -136,7 +136,12 @@ void TKHbeta_F::FormActivate() {
     // opened it, which then finishes the choice itself.
     const std::string key = showingWay_ ? std::string() : G.KHbetaMethod;
     if (key == "ISO_C") {
-        if (G.GearingType == 1 && !CheckBox5->Checked()) CheckBox5->SetChecked(true);
+        if (G.GearingType == 1) {
+            if (!CheckBox5->Checked()) CheckBox5->SetChecked(true);
+        } else {
+            // No method C for an internal pair: the factor shown is given directly.
+            CheckBox3->Checked() ? CheckBox3Click() : CheckBox3->SetChecked(true);
+        }
     } else if (key == "bcal") {
         if (!CheckBox2->Checked()) CheckBox2->SetChecked(true);
     } else if (key == "primo") {

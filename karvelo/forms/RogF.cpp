@@ -101,8 +101,8 @@ void TRog_F::CheckInputRa0g() {
     const bool number = ReadNumber(G.ra0g);
     if (FieldText().empty()) return;
     if (!number || G.ra0g < 0) return Refuse("Invalid input");
-    ShowNumber(1, G.ra0g, 4, 1);
     if (!ComputeNotchRadius()) return Refuse("Invalid input");
+    ShowNumber(1, G.ra0g, 4, 1);
     G.RogUsed = true;
 }
 

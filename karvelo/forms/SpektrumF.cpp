@@ -983,4 +983,11 @@ void TSpektrum_F::AfterCheck(int n, FieldEvent) {
     UpdateRatioButtons();
 }
 
+// A refused load or speed given back: the level forces and the ratio choices follow it again; the
+// factor columns stay, they were computed for it.
+void TSpektrum_F::ValuesRestored() {
+    if (G.LoadInputMethod == 2) ComputeLevelForces();
+    UpdateRatioButtons();
+}
+
 }  // namespace karvelo

@@ -159,6 +159,7 @@ public:
 
 protected:
     void AfterCheck(int n, FieldEvent how) override;
+    void ValuesRestored() override;
     void WindowHidden() override;
 
 private:

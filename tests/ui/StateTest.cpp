@@ -122,4 +122,25 @@ TEST_F(State, SettingTheSameTextKeepsTheSelection) {
     EXPECT_EQ(f.Edit1->Text(), "5");
 }
 
+// What the program wrote is told from what the user typed by the text alone: typed again, it is
+// the program's; the same text written again by the program makes the user's text the program's.
+TEST_F(State, AnEditKnowsWhetherItShowsTheTextTheProgramWrote) {
+    ui::Edit created(&f, "Created", {140, 100, 100, 21}, "Edit1");
+    EXPECT_TRUE(created.Unedited());
+    f.Edit1->SetText("1193.3");
+    EXPECT_TRUE(f.Edit1->Unedited());
+    ui::test::TypeInto(f.Edit1, "1193.4");
+    EXPECT_FALSE(f.Edit1->Unedited());
+    ui::test::TypeInto(f.Edit1, "1193.3");
+    EXPECT_TRUE(f.Edit1->Unedited());
+    ui::test::Type("2");
+    f.Edit1->MarkUnedited();
+    EXPECT_TRUE(f.Edit1->Unedited());
+    ui::test::Type("5");
+    EXPECT_FALSE(f.Edit1->Unedited());
+    f.Edit1->SetText("1193.325");  // the text it shows, written again
+    EXPECT_TRUE(f.Edit1->Unedited());
+    EXPECT_EQ(f.Edit1->Text(), "1193.325");
+}
+
 }  // namespace

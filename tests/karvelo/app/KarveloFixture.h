@@ -48,8 +48,7 @@ protected:
             if (f->Visible()) f->Hide();
     }
 
-    // Types `text` into the field and presses Enter, which checks it where it is typed; no other
-    // field is passed through (leaving a field stores the number it shows).
+    // Types `text` into the field and presses Enter, which checks it where it is typed.
     static void Put(ui::Edit* field, const std::string& text) {
         ui::test::TypeInto(field, text);
         ui::test::Enter();

@@ -2,6 +2,8 @@
 // reset after each test.
 #pragma once
 
+#include <string>
+
 #include "karvelo/ProgramState.h"
 #include "karvelo/calc/Geometrie.h"
 #include "karvelo/calc/Global.h"
@@ -24,5 +26,12 @@ protected:
         test::ResetProgramState();
     }
 };
+
+// Types a field's text over as the user does: clicks into it, selects it and types, and clears
+// it with Delete when the text is empty.
+inline void TypeOver(ui::Edit* edit, const std::string& text) {
+    ui::test::TypeInto(edit, text);
+    if (text.empty()) ui::test::Key(Qt::Key_Delete);
+}
 
 }  // namespace karvelo

@@ -79,16 +79,17 @@ protected:
     TTest_F w;
 };
 
-TEST_F(FieldProtocol, TabClickAndEnterEachCheckOnceAndEnterKeepsTheFocus) {
+TEST_F(FieldProtocol, EditedTextIsCheckedOnceByTabClickOrEnterAndEnterKeepsTheFocus) {
     ui::test::TypeInto(w.Field(1), "25");
     ui::test::Enter();
-    ui::test::Enter();
+    ui::test::Enter();  // the accepted text is the case's now: nothing to check
     EXPECT_EQ(w.ActiveControl(), w.Field(1));
+    ui::test::Type("0");
     ui::test::Tab();
+    ui::test::Type("4");
     ui::test::TypeInto(w.Field(3), "2.5");  // a click into another field
-    EXPECT_EQ(w.log, (std::vector<std::string>{"z1", "after 1 enter", "z1", "after 1 enter", "z1", "after 1 exit",
-                                               "beta", "after 2 exit"}));
-    EXPECT_EQ(G.z1, 25);
+    EXPECT_EQ(w.log, (std::vector<std::string>{"z1", "after 1 enter", "z1", "after 1 exit", "beta", "after 2 exit"}));
+    EXPECT_EQ(G.z1, 250);
     EXPECT_EQ(G.ActiveEdit, 3);
     // A stale field number (another window's) does not decide which field is checked.
     G.ActiveEdit = 1;
@@ -170,11 +171,12 @@ TEST_F(FieldProtocol, ListedPressSilencesTheChecksAndItsFlagEndsWithThePress) {
 }
 
 TEST_F(FieldProtocol, PlaceholdersAndAnOptionalEmptyFieldAreNotChecked) {
-    w.Field(1)->SetText(kNotApplicable);
+    TypeOver(w.Field(1), "  ---");
     ui::test::Tab();
-    w.Field(2)->SetText("Edit1");
+    TypeOver(w.Field(2), "Edit1");
     ui::test::Tab();
-    w.Field(3)->SetText("");
+    w.Field(3)->SetText("2.000");
+    TypeOver(w.Field(3), "");
     ui::test::Enter();
     EXPECT_EQ(w.log, (std::vector<std::string>{"after 1 exit", "after 2 exit", "after 3 enter"}));
 }

@@ -34,7 +34,7 @@ TEST_F(KHbetaWindow, ContactPatternLengthGivesKHbeta) {
         EXPECT_EQ(k.ActiveControl(), k.Edit1);
         for (const Case& c : cases) {
             SCOPED_TRACE(c.bcal);
-            k.Edit1->SetText(c.bcal);
+            TypeOver(k.Edit1, c.bcal);
             Enter();
             EXPECT_DOUBLE_EQ(G.KHbeta, c.KHbeta);
             EXPECT_EQ(G.KHbetaDirect, c.direct);

@@ -31,8 +31,7 @@ protected:
         Notices().Clear();
     }
     void Put(int field, const std::string& text) {
-        ui::test::TypeInto(w.Edit(field), text);
-        if (text.empty()) w.Edit(field)->SetText("");
+        TypeOver(w.Edit(field), text);
         ui::test::Enter();
     }
     TSouc_F w;
@@ -182,6 +181,11 @@ TEST_F(OtherFactorsWindow, NotchRadiusFromTheDiskGoesIntoTheFieldOfItsHelpButton
     ui::test::QueueModal(&rog, [&](ui::Form&) {
         EXPECT_TRUE(rog.Edit1->Enabled());
         EXPECT_EQ(rog.ActiveControl(), rog.Edit1);
+        ui::test::TypeInto(rog.Edit1, "100");  // a disk too large for the tooth space
+        ui::test::Enter();
+        EXPECT_EQ(Notices().Texts(), std::vector<std::string>{"Invalid input"});
+        EXPECT_EQ(rog.Edit1->Text(), "100");  // refused as it was typed
+        Notices().Clear();
         ui::test::TypeInto(rog.Edit1, "2");
         ui::test::Enter();
         EXPECT_EQ(rog.Edit1->Text(), " 2.0");
@@ -221,7 +225,7 @@ TEST_F(OtherFactorsWindow, NotchOfAnInternalWheelIsHalfTheDiskAndRefusalsAreUndo
         ui::test::TypeInto(rog.Edit1, "1.6");
         ui::test::Enter();
         EXPECT_EQ(G.Rog2, 0.8);
-        rog.Edit1->SetText("");  // empty: nothing changes
+        TypeOver(rog.Edit1, "");  // empty: nothing changes
         ui::test::Enter();
         EXPECT_EQ(G.Rog2, 0.8);
         ui::test::TypeInto(rog.Edit1, "-1");
