@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
+#include <numbers>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -69,11 +71,12 @@ void RandomCase(Random& r) {
     G.RackMate = rack;
     G.mn = std::round(std::exp(r.Uniform(std::log(0.5), std::log(25.0))) * 1e4) / 1e4;
     SetAngle(G.alfaP, G.alfan, r.Chance(0.6) ? 20.0 : std::round(r.Uniform(14.5, 28) * 1e3) / 1e3);
-    G.haP1 = G.haP2 = r.Chance(0.6) ? 1.0 : r.Uniform(0.8, 1.25);
     G.cP1 = G.cP2 = r.Chance(0.6) ? G.cP1 : r.Uniform(0.1, 0.4);
-    const double fullRoot = ostrimo::FullRoundedRootRadius(G.alfan, G.haP1 + G.cP1);
-    G.rofP1 = r.Uniform(0.05, std::min(0.45, fullRoot));
-    if (!internal) G.rofP2 = r.Uniform(0.05, std::min(0.45, fullRoot));
+    const double quarterPitch = std::numbers::pi / 4 / std::tan(G.alfan);  // addendum and clearance within it
+    G.haP1 = G.haP2 = std::min(r.Chance(0.6) ? 1.0 : r.Uniform(0.8, 1.25), quarterPitch - G.cP1);
+    const double fullRoot = std::min(0.45, ostrimo::FullRoundedRootRadius(G.alfan, G.haP1 + G.cP1));
+    G.rofP1 = r.Uniform(fullRoot / 4, fullRoot);
+    if (!internal) G.rofP2 = r.Uniform(fullRoot / 4, fullRoot);
     G.z1 = r.Whole(6, 50);
     if (internal)
         G.z2 = -r.Whole(static_cast<int>(G.z1) + 10, 160);
@@ -178,7 +181,8 @@ bool Same(const std::vector<double>& a, const std::vector<double>& b) {
 // The largest relative change of a number between two files of the same layout, and the
 // number of lines changed by more than 1e-10 of their value: far beyond what the rounding of
 // the inputs to the file's 12 decimals carries into the values computed from them.
-void CompareNumbers(const std::string& a, const std::string& b, double& largest, int& beyond, bool& layout) {
+void CompareNumbers(const std::string& a, const std::string& b, double& largest, int& largestLine, int& beyond,
+                    bool& layout) {
     const std::vector<std::string> x = Lines(a), y = Lines(b);
     if (x.size() != y.size()) {
         layout = false;
@@ -195,7 +199,10 @@ void CompareNumbers(const std::string& a, const std::string& b, double& largest,
         }
         const double scale = std::max({std::fabs(u), std::fabs(v), 1e-300});
         const double change = std::fabs(u - v) / scale;
-        largest = std::max(largest, change);
+        if (change > largest) {
+            largest = change;
+            largestLine = static_cast<int>(i) + 1;
+        }
         if (change > 1e-10) ++beyond;
     }
 }
@@ -214,8 +221,10 @@ int main(int argc, char** argv) {
     auto file = [&](const std::string& name, int i) { return (dir / (name + std::to_string(i) + ".dat")).string(); };
 
     int refusedChecks = 0, fatal = 0, boxes = 0, notOpened = 0;
+    std::map<std::string, int> texts;
     int history = 0, historyFiles = 0, resaved = 0, changedBeyond = 0, layout = 0;
     double largest = 0;
+    int largestCase = -1, largestLine = 0;
     for (int i = 0; i < cases; ++i) {
         notices.Clear();
         RandomCase(r);
@@ -224,6 +233,7 @@ int main(int argc, char** argv) {
             G.AmcSumBelowCritical || G.AmcSumAboveCritical || G.CutterAmcSumAboveCritical || G.WheelBaseAboveTip)
             ++fatal;
         if (!notices.notices.empty()) ++boxes;
+        for (const rt::Notice& n : notices.notices) ++texts[n.text];
         Save(file("first", i));
 
         StartState();
@@ -262,7 +272,10 @@ int main(int argc, char** argv) {
         }
         int beyond = 0;
         bool sameLayout = true;
-        CompareNumbers(Bytes(file("first", i)), Bytes(file("alone", i)), largest, beyond, sameLayout);
+        const double before = largest;
+        int line = 0;
+        CompareNumbers(Bytes(file("first", i)), Bytes(file("alone", i)), largest, line, beyond, sameLayout);
+        if (largest > before) largestCase = i, largestLine = line;
         if (beyond > 0 && ++changedBeyond <= 10 && shown) {
             std::printf("case %d: first file and re-saved file differ\n", i);
             ShowDifferentLines("re-saved", Bytes(file("first", i)), Bytes(file("alone", i)));
@@ -272,10 +285,11 @@ int main(int argc, char** argv) {
     fs::remove_all(dir);
     std::printf("cases %d (seed %llu): %d with a fatal verdict, %d refused by the check, %d with a box\n", cases, seed,
                 fatal, refusedChecks, boxes);
+    for (const auto& [text, count] : texts) std::printf("  %5d x \"%s\"\n", count, text.c_str());
     std::printf("not opened %d; shown values after another case differ %d; saved file after another case differs %d\n",
                 notOpened, history, historyFiles);
     std::printf("re-saved file not byte-identical %d; first file vs re-saved: %d files with a number changed by "
-                "more than 1e-10, %d of another layout, largest relative change %.3g\n",
-                resaved, changedBeyond, layout, largest);
+                "more than 1e-10, %d of another layout, largest relative change %.3g (case %d, line %d)\n",
+                resaved, changedBeyond, layout, largest, largestCase, largestLine);
     return 0;
 }

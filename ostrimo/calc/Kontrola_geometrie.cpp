@@ -30,6 +30,7 @@ void ResetVerdicts() {
     g.NoCalcMessageShown = true;
     g.UndercutPinion = g.UndercutWheel = false;
     g.InterferencePinionRoot = g.InterferenceWheelRoot = false;
+    g.PinionUndercutCutsInvolute = g.WheelUndercutCutsInvolute = false;
     g.PinionTipClearanceOk = g.WheelTipClearanceOk = true;
     g.PinionNoDepth = g.WheelNoDepth = g.WheelBaseAboveTip = g.TipsNotInContact = false;
     g.AmcSumBelowCritical = g.AmcSumAboveCritical = g.CutterAmcSumAboveCritical = false;

@@ -373,7 +373,8 @@ void ExternalChordRange(int gear) {
     T = std::max(T, tipLimit);
     g.ChordRangeToBase = false;
     // the chord across the corners of the effective tip, measured from the tip circle
-    (pinion ? g.ChordHeightMin1 : g.ChordHeightMin2) = Dlim / 2 * (1 - std::cos(tipLimit / Dlim)) + (da - Dlim) / 2;
+    // (1 - cos a) / 2 taken as sin^2(a / 2), which keeps its digits for the small angle of a tip
+    (pinion ? g.ChordHeightMin1 : g.ChordHeightMin2) = Dlim * Sqr(std::sin(tipLimit / (2 * Dlim))) + (da - Dlim) / 2;
     const double u = (pinion ? g.sInv1 : g.sInv2) / std::cos(HelixAt(gear, dInv));
     double& heightMax = pinion ? g.ChordHeightMax1 : g.ChordHeightMax2;
     double& chordMax = pinion ? g.ChordMax1 : g.ChordMax2;
