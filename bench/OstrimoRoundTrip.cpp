@@ -158,7 +158,10 @@ std::string Bytes(const std::string& path) {
 std::vector<std::string> Lines(const std::string& bytes) {
     std::vector<std::string> lines;
     std::istringstream in(bytes);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
     return lines;
 }
 

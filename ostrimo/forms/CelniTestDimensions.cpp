@@ -124,9 +124,13 @@ void TPagesDlg::ShowTestDimensions() {
     Edit24->SetText(g.ChordValid2 ? Num(g.sc2) : kOutOfRange);
     Edit25->SetText(g.ChordValid2 ? Num(g.hc2) : kOutOfRange);
 
-    Edit26->SetText(rt::Str(static_cast<long long>(g.zw1), 3));
+    // the teeth spanned belong to a span
+    const auto teeth = [](std::int16_t zw, double W) {
+        return Computed(W) ? rt::Str(static_cast<long long>(zw), 3) : std::string(kOutOfRange);
+    };
+    Edit26->SetText(teeth(g.zw1, g.W1));
     Edit27->SetText(Num(g.W1));
-    Edit28->SetText(rt::Str(static_cast<long long>(g.zw2), 3));
+    Edit28->SetText(teeth(g.zw2, g.W2));
     Edit29->SetText(Num(g.W2));
     Label91->SetCaption(SpanRangeText(g.SpanTeethMin1, g.SpanTeethMax1, g.SpanTeethProposed1));
     Label92->SetCaption(SpanRangeText(g.SpanTeethMin2, g.SpanTeethMax2, g.SpanTeethProposed2));

@@ -140,6 +140,16 @@ TEST_F(GeometryCheck, FatalVerdictEndsAfterTheClearanceCheck) {
     ASSERT_EQ(notices.Texts().size(), 1u);
     EXPECT_EQ(notices.Texts()[0], "Sum of Addendum Modification Coefficients x1+x2 is smaller than critical.");
     EXPECT_FALSE(Computed(g.pt));
+
+    // without the test dimensions, none of an earlier check remains
+    Defaults(1);
+    ComputeGeometryCheck();
+    ASSERT_TRUE(Computed(g.W1) && Computed(g.dt2));
+    g.TestDimensionsActive = false;
+    ComputeGeometryCheck();
+    EXPECT_TRUE(g.CheckComplete);
+    for (double v : {g.W1, g.W2, g.MinFacewidthSpan1, g.sc1, g.hc2, g.M1, g.dt2, g.dM1}) EXPECT_FALSE(Computed(v));
+    EXPECT_EQ(g.zw1, 0);
 }
 
 TEST_F(GeometryCheck, ChecksUseTheShiftedCentreDistance) {
