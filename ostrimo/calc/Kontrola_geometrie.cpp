@@ -52,11 +52,10 @@ void ForgetResults() {
           &g.MeshStartDiameter1, &g.MeshStartDiameter2, &g.MeshEndDiameter1, &g.MeshEndDiameter2,
           &g.ChamferDiameter1, &g.ChamferDiameter2, &g.sChamfer1, &g.sChamfer2, &g.sf1, &g.sf2, &g.sb1, &g.sb2,
           &g.sInv1, &g.sInv2, &g.sw1, &g.sw2, &g.s1, &g.s2, &g.sa1, &g.sa2, &g.sae1, &g.sae2, &g.dai1, &g.dai2,
-          &g.InvoluteLength1,
-          &g.InvoluteLength2, &g.OperatingInvoluteLength1, &g.OperatingInvoluteLength2, &g.SpecificSlidingRoot1,
-          &g.SpecificSlidingRoot2, &g.SpecificSlidingTip1, &g.SpecificSlidingTip2, &g.da1Limit, &g.da2Limit,
-          &g.RackAddendumLimit, &g.z1min, &g.x1min, &g.z2min, &g.x2min, &g.da2CutterLimit, &g.RackFlankDepth,
-          &g.RackUsedDepth})
+          &g.InvoluteLength1, &g.InvoluteLength2, &g.OperatingInvoluteLength1, &g.OperatingInvoluteLength2,
+          &g.SpecificSlidingRoot1, &g.SpecificSlidingRoot2, &g.SpecificSlidingTip1, &g.SpecificSlidingTip2,
+          &g.da1Limit, &g.da2Limit, &g.RackAddendumLimit, &g.z1min, &g.x1min, &g.z2min, &g.x2min,
+          &g.da2CutterLimit, &g.RackFlankDepth, &g.RackUsedDepth})
         *v = kNotComputed;
     ForgetTestDimensions();
     g.CheckComplete = false;
