@@ -6,13 +6,14 @@
 //
 //   ostrimo_roundtrip [cases] [seed] [shown]
 // With a third argument the first differing lines of the first pairs that differ are shown.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <numbers>
-#include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
