@@ -207,6 +207,7 @@ void ComputeRackPairDimensions() {
     G.betab = static_cast<double>(ComputeCheckedArcSin(std::sin(static_cast<L>(G.beta)) * std::cos(static_cast<L>(G.alfan))));
     G.d1 = static_cast<double>(G.mn * G.z1 / std::cos(static_cast<L>(G.beta)));
     G.db1 = static_cast<double>(G.d1 * std::cos(static_cast<L>(G.alfat)));
+    G.dw1 = G.d1;  // a pinion rolls on a rack with its reference circle, whatever its shift
     G.ha1 = (G.haP1 + G.x1) * G.mn;
     if (!G.TipDiameter2Given) G.ha2 = G.haP2 * G.mn;  // the rack addendum
     G.hf1 = (G.haP2 + G.cP2 - G.x1) * G.mn;

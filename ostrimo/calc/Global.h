@@ -61,7 +61,9 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 #include "karvelo/calc/GearMath.h"
@@ -70,6 +72,12 @@
 namespace ostrimo {
 
 using Extended = long double;
+
+// A result that the check did not compute for this case: its branch ended at a fatal verdict,
+// the test dimensions were not asked for, or no gear can have the value (a ball that fits no
+// tooth space).  The windows show it as not computed ("---"); the data file keeps it as 0.
+inline constexpr double kNotComputed = std::numeric_limits<double>::quiet_NaN();
+inline bool Computed(double v) { return !std::isnan(v); }
 
 // Caption of the core's error boxes.
 inline constexpr const char* kErrorCaption = "  Error !";
@@ -88,6 +96,7 @@ struct GlobalData {
     std::int32_t GearingType = 0;  // 1 external, 2 internal, 3 bevel; 0 while start-up defaults are set
     bool RackMate = false;         // the pinion meshes with a rack (external gearing only)
     bool ErrorFlag = false;        // an impossible value was met; later steps do not run
+    bool CheckComplete = false;    // the last check ran to its end: every result is this case's
     std::int16_t LastComputingInput = 0;  // 0 none, 6 AMC sum, 7 x1, 8 x2, 9 aw, 10 working angle
     bool AmcUndivided = false;     // only the sum (or aw, or the working angle) is known
     bool BacklashByThinning = false, BacklashByExtraAmc = false, BacklashByShifting = false;

@@ -30,6 +30,7 @@ void ResetVerdicts() {
     g.NoCalcMessageShown = true;
     g.UndercutPinion = g.UndercutWheel = false;
     g.InterferencePinionRoot = g.InterferenceWheelRoot = false;
+    g.PinionUndercutCutsInvolute = g.WheelUndercutCutsInvolute = false;
     g.PinionTipClearanceOk = g.WheelTipClearanceOk = true;
     g.PinionNoDepth = g.WheelNoDepth = g.WheelBaseAboveTip = g.TipsNotInContact = false;
     g.AmcSumBelowCritical = g.AmcSumAboveCritical = g.CutterAmcSumAboveCritical = false;
@@ -41,15 +42,35 @@ void ResetVerdicts() {
     g.TipCirclesOverlap = false;
 }
 
+// The results of the steps after the clearance check and the test dimensions: not computed
+// until a step of this check computes them, so that none is left from an earlier case.
+void ForgetResults() {
+    GlobalData& g = G;
+    for (double* v :
+         {&g.pt, &g.pbt, &g.zn1, &g.zn2, &g.epsilonalfa, &g.epsilonbeta, &g.epsilongamma, &g.ContactLength1Pair,
+          &g.ContactLengthMin, &g.ContactLengthMax, &g.InvoluteStartDiameter1, &g.InvoluteStartDiameter2,
+          &g.MeshStartDiameter1, &g.MeshStartDiameter2, &g.MeshEndDiameter1, &g.MeshEndDiameter2,
+          &g.ChamferDiameter1, &g.ChamferDiameter2, &g.sChamfer1, &g.sChamfer2, &g.sf1, &g.sf2, &g.sb1, &g.sb2,
+          &g.sInv1, &g.sInv2, &g.sw1, &g.sw2, &g.s1, &g.s2, &g.sa1, &g.sa2, &g.sae1, &g.sae2, &g.dai1, &g.dai2,
+          &g.InvoluteLength1, &g.InvoluteLength2, &g.OperatingInvoluteLength1, &g.OperatingInvoluteLength2,
+          &g.SpecificSlidingRoot1, &g.SpecificSlidingRoot2, &g.SpecificSlidingTip1, &g.SpecificSlidingTip2,
+          &g.da1Limit, &g.da2Limit, &g.RackAddendumLimit, &g.z1min, &g.x1min, &g.z2min, &g.x2min,
+          &g.da2CutterLimit, &g.RackFlankDepth, &g.RackUsedDepth})
+        *v = kNotComputed;
+    ForgetTestDimensions();
+    g.CheckComplete = false;
+}
+
 // The steps of each gearing type; a fatal verdict ends a branch after its clearance check.
-void CheckExternalPair() {
+// Each tells whether it ran to its end.
+bool CheckExternalPair() {
     GlobalData& g = G;
     const bool rack = g.RackMate;
     Guarded(CheckTipDiameters);
     Guarded(CheckTipClearance);
     if (g.WheelNoDepth || g.PinionNoDepth || g.PinionTipBelowWheelRoot || g.WheelTipBelowPinionRoot ||
         g.AmcSumBelowCritical)
-        return;
+        return false;
     Guarded(ComputePitchesAndFormDiameters);
     Guarded(rack ? ComputeChamferInvolutesRack : ComputeChamferInvolutes);
     if (g.Protuberance1 || g.Protuberance2) Guarded(ComputeProtuberanceResults);
@@ -64,9 +85,10 @@ void CheckExternalPair() {
     Guarded(ComputeVirtualTeethNumbers);
     Guarded(ComputeContactLineLengths);
     Guarded(ComputeTestDimensions);
+    return true;
 }
 
-void CheckInternalPair() {
+bool CheckInternalPair() {
     GlobalData& g = G;
     Guarded(CheckInternalGearing);
     Guarded(ComputeFellowCutterDimensions);
@@ -74,7 +96,7 @@ void CheckInternalPair() {
     Guarded(CheckTipClearance);
     if (g.WheelBaseAboveTip || g.WheelNoDepth || g.PinionNoDepth || g.PinionTipBelowWheelRoot ||
         g.WheelTipBelowPinionRoot || g.AmcSumAboveCritical || g.CutterAmcSumAboveCritical)
-        return;
+        return false;
     Guarded(ComputePitchesAndFormDiameters);
     ComputeChamferInvolutes();  // also after an impossible value
     Guarded(CheckInterferenceInternal);
@@ -85,25 +107,20 @@ void CheckInternalPair() {
     Guarded(ComputeVirtualTeethNumbers);
     Guarded(ComputeContactLineLengths);
     Guarded(ComputeTestDimensions);
+    return true;
 }
 
-void CheckBevelPair() {
+bool CheckBevelPair() {
     GlobalData& g = G;
     Guarded(CheckTipDiameters);
     Guarded(CheckBevelTipClearance);
-    if (g.PinionTipBelowWheelRoot || g.WheelTipBelowPinionRoot || g.AmcSumBelowCritical) return;
+    if (g.PinionTipBelowWheelRoot || g.WheelTipBelowPinionRoot || g.AmcSumBelowCritical) return false;
     Guarded(ComputePitchesAndFormDiameters);
     Guarded(CheckInterferenceBevel);
     Guarded(ComputeBevelActiveDiameters);
     Guarded(ComputeToothThicknesses);
     Guarded(ComputeSpecificSlidingsExternal);
-}
-
-// What the check shows must be numbers: inputs that no guard caught but that leave a shown value
-// undefined or infinite are refused like any impossible value.
-void RefuseResultsThatAreNotNumbers() {
-    for (double v : ShownGeometryValues())
-        if (!std::isfinite(v)) return RefuseImpossibleGeometry();
+    return true;
 }
 
 void AddVerdictValues(std::vector<double>& v) {
@@ -182,15 +199,6 @@ void AddPairTableValues(std::vector<double>& v) {
     pair(g.SpecificSlidingRoot1, g.SpecificSlidingRoot2);
     pair(g.SpecificSlidingTip1, g.SpecificSlidingTip2);
     pair(g.b / g.d1, g.b / g.d2, !rack);
-    // test dimensions
-    pair(g.W1, g.W2, !rack);
-    pair(SpanContactDiameter(g.W1, g.db1), SpanContactDiameter(g.W2, g.db2), !rack);
-    if (g.beta > 0) pair(g.MinFacewidthSpan1, g.MinFacewidthSpan2, !rack);
-    if (g.ChordValid1) v.insert(v.end(), {g.sc1, g.hc1});
-    if (g.ChordValid2) v.insert(v.end(), {g.sc2, g.hc2});
-    pair(g.M1, g.M2, !rack);
-    pair(g.dt1, g.dt2, !rack);
-    pair(g.dM1, g.dM2, !rack);
     // tools
     pair(g.ToolAddendumFactor1, g.ToolAddendumFactor2, !internal);
     pair(g.ToolCrestRadiusFactor1, g.ToolCrestRadiusFactor2, !internal);
@@ -199,6 +207,23 @@ void AddPairTableValues(std::vector<double>& v) {
     if (g.Protuberance1) v.insert(v.end(), {RadToDeg(g.ProtuberanceAngle1), g.haP01, g.ProtuberanceSize1});
     if (!internal && g.Protuberance2) v.insert(v.end(), {RadToDeg(g.ProtuberanceAngle2), g.haP02, g.ProtuberanceSize2});
     if (internal) v.insert(v.end(), {g.a0, g.x0, g.da0, g.sa0, g.roa0, g.rof0});
+}
+
+void AddTestDimensionValues(std::vector<double>& v) {
+    const GlobalData& g = G;
+    const bool wheel = !g.RackMate;
+    auto pair = [&](double pinion, double wheelValue) {
+        v.push_back(pinion);
+        if (wheel) v.push_back(wheelValue);
+    };
+    pair(g.W1, g.W2);
+    pair(SpanContactDiameter(g.W1, g.db1), SpanContactDiameter(g.W2, g.db2));
+    if (g.beta > 0) pair(g.MinFacewidthSpan1, g.MinFacewidthSpan2);
+    if (g.ChordValid1) v.insert(v.end(), {g.sc1, g.hc1});
+    if (g.ChordValid2) v.insert(v.end(), {g.sc2, g.hc2});
+    pair(g.M1, g.M2);
+    pair(g.dt1, g.dt2);
+    pair(g.dM1, g.dM2);
 }
 
 void AddBevelTableValues(std::vector<double>& v) {
@@ -220,6 +245,34 @@ void AddBevelTableValues(std::vector<double>& v) {
     if (g.UndercutWheel) v.insert(v.end(), {g.x2min * std::cos(g.delta2), g.z2min});
 }
 
+struct ShownValues {
+    std::vector<double> Results, TestDimensions;
+};
+
+ShownValues ShownValuesOfTheCheck() {
+    ShownValues shown;
+    if (G.GearingType == 3) {
+        AddBevelTableValues(shown.Results);
+    } else if (G.GearingType == 1 || G.GearingType == 2) {
+        AddVerdictValues(shown.Results);
+        AddPairTableValues(shown.Results);
+        AddTestDimensionValues(shown.TestDimensions);
+    }
+    return shown;
+}
+
+// What the check shows must be numbers: inputs that no guard caught but that leave a shown value
+// undefined or infinite are refused like any impossible value.  A value the check did not
+// compute is shown as such: the results of a check ended by a fatal verdict, and the test
+// dimensions that no gear can have.
+void RefuseResultsThatAreNotNumbers(bool complete) {
+    const ShownValues shown = ShownValuesOfTheCheck();
+    for (double v : shown.Results)
+        if (std::isinf(v) || (complete && !Computed(v))) return RefuseImpossibleGeometry();
+    for (double v : shown.TestDimensions)
+        if (std::isinf(v)) return RefuseImpossibleGeometry();
+}
+
 }  // namespace
 
 void ComputeGeometryCheck() {
@@ -227,29 +280,23 @@ void ComputeGeometryCheck() {
     GlobalData& g = G;
     ResetVerdicts();
     if (g.GearingType < 1 || g.GearingType > 3) return;
+    ForgetResults();
     if (g.LastComputingInput == 0) ComputeWorkingCentreDistance();
     // the working copies every check uses, from the working centre distance just found
     g.awCheck = g.BacklashByShifting ? g.awBacklash : g.aw;
     g.alfawtCheck = g.BacklashByShifting ? g.alfawtBacklash : g.alfawt;
-    if (g.GearingType == 1)
-        CheckExternalPair();
-    else if (g.GearingType == 2)
-        CheckInternalPair();
-    else
-        CheckBevelPair();
+    const bool complete = g.GearingType == 1   ? CheckExternalPair()
+                          : g.GearingType == 2 ? CheckInternalPair()
+                                               : CheckBevelPair();
     // Also after a fatal verdict: the verdict list shows its values.
-    if (!g.ErrorFlag) RefuseResultsThatAreNotNumbers();
+    if (!g.ErrorFlag) RefuseResultsThatAreNotNumbers(complete);
+    g.CheckComplete = complete && !g.ErrorFlag;
 }
 
 std::vector<double> ShownGeometryValues() {
-    std::vector<double> v;
-    if (G.GearingType == 3) {
-        AddBevelTableValues(v);
-    } else if (G.GearingType == 1 || G.GearingType == 2) {
-        AddVerdictValues(v);
-        AddPairTableValues(v);
-    }
-    return v;
+    ShownValues shown = ShownValuesOfTheCheck();
+    shown.Results.insert(shown.Results.end(), shown.TestDimensions.begin(), shown.TestDimensions.end());
+    return shown.Results;
 }
 
 void ComputeTestDimensions() {
@@ -267,22 +314,26 @@ void ComputeTestDimensions() {
 
     // contact on the working pitch circles, kept on the involutes
     g.dM1 = g.dw1;
-    g.dM2 = std::fabs(g.dw2);
-    if (internal && g.z1 == -g.z2) g.dM2 = std::fabs((g.da2 + g.InvoluteStartDiameter2) / 2);
     g.M1 = g.dM1 + 2 * g.mn;
-    g.M2 = internal ? g.dM2 - 2 * g.mn : g.dM2 + 2 * g.mn;
     if (g.dM1 > tip1 || g.dM1 < g.InvoluteStartDiameter1) g.dM1 = (tip1 + g.InvoluteStartDiameter1) / 2;
-    if (internal) {
-        const double inner = std::fabs(tip2), outer = std::fabs(g.InvoluteStartDiameter2);
-        if (g.dM2 < inner || g.dM2 > outer) g.dM2 = (inner + outer) / 2;
-    } else if (g.dM2 > tip2 || g.dM2 < g.InvoluteStartDiameter2) {
-        g.dM2 = (tip2 + g.InvoluteStartDiameter2) / 2;
+    if (wheelBalls) {
+        g.dM2 = std::fabs(g.dw2);
+        if (internal && g.z1 == -g.z2) g.dM2 = std::fabs((g.da2 + g.InvoluteStartDiameter2) / 2);
+        g.M2 = internal ? g.dM2 - 2 * g.mn : g.dM2 + 2 * g.mn;
+        if (internal) {
+            const double inner = std::fabs(tip2), outer = std::fabs(g.InvoluteStartDiameter2);
+            if (g.dM2 < inner || g.dM2 > outer) g.dM2 = (inner + outer) / 2;
+        } else if (g.dM2 > tip2 || g.dM2 < g.InvoluteStartDiameter2) {
+            g.dM2 = (tip2 + g.InvoluteStartDiameter2) / 2;
+        }
     }
 
-    ComputeBallDiameterRange1();
-    if (wheelBalls) ComputeBallDiameterRange2();
+    // The ball touching there, then the admissible balls: their lower limits read the ball of
+    // this contact, never one held from before.
     ComputeBallDiameterForContact1();
     if (wheelBalls) ComputeBallDiameterForContact2();
+    ComputeBallDiameterRange1();
+    if (wheelBalls) ComputeBallDiameterRange2();
     if (g.dt1 < g.dtMin1 || g.dt1 > g.dtMax1) {
         g.dt1 = (g.dtMin1 + g.dtMax1) / 2;
         ComputeDimensionOverBalls1();
@@ -291,6 +342,7 @@ void ComputeTestDimensions() {
         g.dt2 = (g.dtMin2 + g.dtMax2) / 2;
         ComputeDimensionOverBalls2();
     }
+    ForgetBallsThatFitNoSpace();
 
     ComputeSpanMeasurements();
 
@@ -300,6 +352,7 @@ void ComputeTestDimensions() {
     if (g.ChordOnReference2) ComputeReferenceChordalThickness2();
     if (g.ChordChosen1) ComputeConstantChord1();
     if (g.ChordChosen2) ComputeConstantChord2();
+    ComputeChordValidity();
 }
 
 }  // namespace ostrimo

@@ -11,17 +11,23 @@ namespace ostrimo {
 // distance when no computing input was given, then the steps of the gearing type,
 // each only while ErrorFlag is clear; a fatal verdict (no depth, a tip below the
 // mate's root, a sum of AMC beyond its critical value, an internal wheel's base above
-// its tip) ends it after the clearance check.  AmcUndivided is left as it is.
+// its tip) ends it after the clearance check.  The results of the later steps and the
+// test dimensions are kNotComputed until a step computes them, so that none is left
+// from an earlier case; CheckComplete tells that the branch ran to its end without
+// ErrorFlag.  AmcUndivided is left as it is.
 void ComputeGeometryCheck();
 
 // Every number the results window's verdict list (each where its line is shown) and the
 // dimensions table of the current gearing type show, as they show them (sums, ratios and
-// degrees included).  A check that ends without ErrorFlag leaves them all finite.
+// degrees included), the test dimensions last.  A check that ends without ErrorFlag
+// leaves none infinite, and none not computed but those of the steps a fatal verdict
+// ended and the test dimensions that no gear can have.
 std::vector<double> ShownGeometryValues();
 
 // The test dimensions of the finished geometry (only while TestDimensionsActive and
 // not SkipTestDimensions): spans, balls from contact on the working pitch circles
-// kept on the involute, and the chords of the chosen kind.
+// kept on the involute (the admissible range found for that ball; none where no ball
+// fits the tooth space), the chords of the chosen kind and the chord ranges.
 void ComputeTestDimensions();
 
 }  // namespace ostrimo

@@ -373,7 +373,8 @@ void ExternalChordRange(int gear) {
     T = std::max(T, tipLimit);
     g.ChordRangeToBase = false;
     // the chord across the corners of the effective tip, measured from the tip circle
-    (pinion ? g.ChordHeightMin1 : g.ChordHeightMin2) = Dlim / 2 * (1 - std::cos(tipLimit / Dlim)) + (da - Dlim) / 2;
+    // (1 - cos a) / 2 taken as sin^2(a / 2), which keeps its digits for the small angle of a tip
+    (pinion ? g.ChordHeightMin1 : g.ChordHeightMin2) = Dlim * Sqr(std::sin(tipLimit / (2 * Dlim))) + (da - Dlim) / 2;
     const double u = (pinion ? g.sInv1 : g.sInv2) / std::cos(HelixAt(gear, dInv));
     double& heightMax = pinion ? g.ChordHeightMax1 : g.ChordHeightMax2;
     double& chordMax = pinion ? g.ChordMax1 : g.ChordMax2;
@@ -424,6 +425,19 @@ void ComputeChordRange2() {
     g.ChordHeightMin2 = 0;
 }
 
+void ComputeChordValidity() {
+    GlobalData& g = G;
+    ComputeChordRange1();
+    ComputeChordRange2();
+    const auto inside = [](double sc, double hc, double scMin, double scMax, double hcMin, double hcMax) {
+        constexpr double kTolerance = 1e-5;
+        return sc >= scMin - kTolerance && sc <= scMax + kTolerance && hc >= hcMin - kTolerance &&
+               hc <= hcMax + kTolerance;
+    };
+    g.ChordValid1 = inside(g.sc1, g.hc1, g.ChordMin1, g.ChordMax1, g.ChordHeightMin1, g.ChordHeightMax1);
+    g.ChordValid2 = inside(g.sc2, g.hc2, g.ChordMin2, g.ChordMax2, g.ChordHeightMin2, g.ChordHeightMax2);
+}
+
 // ---------------------------------------------------------------- span measurement
 
 double SpanContactDiameter(double W, double db) { return std::sqrt(Sqr(std::cos(G.betab) * W) + Sqr(db)); }
@@ -437,13 +451,15 @@ void ComputeSpanMeasurements() {
     const auto span = [&](double z, double x, double k, int gear) {
         return g.mn * (cosAlfan * (z * invAlfat + kPi * (k - 0.5)) + 2 * x * sinAlfan) - SpanThinning(gear);
     };
-    g.W1 = g.zw1 > 0 ? span(g.z1, g.x1, g.zw1, 1) : 0;
-    if (g.RackMate || g.zw2 == 0)
-        g.W2 = 0;
+    // no teeth to span, or a span no gear can have: none
+    const auto measured = [](double W) { return W > 0 ? W : kNotComputed; };
+    g.W1 = g.zw1 > 0 ? measured(span(g.z1, g.x1, g.zw1, 1)) : kNotComputed;
+    if (g.RackMate || g.zw2 <= 0)
+        g.W2 = kNotComputed;
     else if (Annular())
-        g.W2 = -span(g.z2, g.x2, -g.zw2, 2);  // across the teeth enclosed, from inside
+        g.W2 = measured(-span(g.z2, g.x2, -g.zw2, 2));  // across the teeth enclosed, from inside
     else
-        g.W2 = span(g.z2, g.x2, g.zw2, 2);
+        g.W2 = measured(span(g.z2, g.x2, g.zw2, 2));
     g.MinFacewidthSpan1 = g.W1 * sinBeta;
     g.MinFacewidthSpan2 = g.W2 * sinBeta;
 }
@@ -563,6 +579,30 @@ void ComputeBallDiameterRange2() {
         return;
     }
     g.dtMax2 = BallDiameterTouching(2, Dlim);
+}
+
+void ForgetBallsThatFitNoSpace() {
+    GlobalData& g = G;
+    const auto forget = [](double dtMin, double dtMax, double& dt, double& M, double& dM) {
+        const bool fits = dtMax > 0 && dtMax >= dtMin && dt > 0 && std::isfinite(dt) && std::isfinite(M) &&
+                          std::isfinite(dM);
+        if (!fits) dt = M = dM = kNotComputed;
+    };
+    forget(g.dtMin1, g.dtMax1, g.dt1, g.M1, g.dM1);
+    if (!g.RackMate) forget(g.dtMin2, g.dtMax2, g.dt2, g.M2, g.dM2);
+}
+
+void ForgetTestDimensions() {
+    GlobalData& g = G;
+    for (double* v : {&g.W1, &g.W2, &g.MinFacewidthSpan1, &g.MinFacewidthSpan2, &g.sc1, &g.sc2, &g.hc1, &g.hc2,
+                      &g.ChordMin1, &g.ChordMin2, &g.ChordMax1, &g.ChordMax2, &g.ChordHeightMin1,
+                      &g.ChordHeightMin2, &g.ChordHeightMax1, &g.ChordHeightMax2, &g.M1, &g.M2, &g.dt1, &g.dt2,
+                      &g.dM1, &g.dM2, &g.dtMin1, &g.dtMax1, &g.dtMin2, &g.dtMax2})
+        *v = kNotComputed;
+    g.zw1 = g.zw2 = 0;
+    g.SpanTeethMin1 = g.SpanTeethMax1 = g.SpanTeethMin2 = g.SpanTeethMax2 = 0;
+    g.SpanTeethProposed1 = g.SpanTeethProposed2 = 0;
+    g.ChordValid1 = g.ChordValid2 = false;
 }
 
 void ComputeDimensionOverBalls1() {

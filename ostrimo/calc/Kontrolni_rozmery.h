@@ -29,8 +29,11 @@ void ComputeChordThicknessForHeight2();
 // limit is the base circle rather than the start of the involute).
 void ComputeChordRange1();
 void ComputeChordRange2();
-// W1, W2 over zw1, zw2 teeth and the least facewidths W sin beta (0 while no number of
-// teeth can be spanned).
+// The chord ranges of both gears and ChordValid1, 2: the chord and its height lie within
+// the gear's range (1e-5 allowed).
+void ComputeChordValidity();
+// W1, W2 over zw1, zw2 teeth and the least facewidths W sin beta; not computed while no
+// number of teeth is spanned, and for a span that is no length.
 void ComputeSpanMeasurements();
 // The diameter where a span measurement W touches the flanks of a gear of base diameter
 // db (a magnitude for an internal wheel).
@@ -50,5 +53,10 @@ void ComputeBallDiameterRange2();
 // dM and M for the ball diameter dt.
 void ComputeDimensionOverBalls1();
 void ComputeDimensionOverBalls2();
+// dt, M and dM of a gear not computed when no ball fits its tooth space: the admissible
+// range is empty or has no positive ball, or the ball found is none.
+void ForgetBallsThatFitNoSpace();
+// Every test dimension not computed: no teeth spanned, no range, no valid chord.
+void ForgetTestDimensions();
 
 }  // namespace ostrimo

@@ -64,6 +64,8 @@ private:
     std::int32_t Integer() { return Number<std::int32_t>(); }
     std::int16_t ShortInteger() { return Number<std::int16_t>(); }
     bool Flag() { return Line() == "1"; }
+    // The file's last line, which a file may lack: read as empty.
+    std::string LastLine() { return DataFile.Eof() ? std::string() : DataFile.ReadLn(); }
     void Skip(int lines) {
         for (int i = 0; i < lines; ++i) Line();
     }
@@ -171,13 +173,14 @@ void CaseReader::Read() {
         *v = Real();
     g.ChamferAngleDeg1 = RadToDeg(g.ChamferAngle1);
     g.ChamferAngleDeg2 = RadToDeg(g.ChamferAngle2);
-    if (g.BacklashByThinning) g.ThinByRegrinding = Line() != "1";
+    if (g.BacklashByThinning) g.ThinByRegrinding = LastLine() != "1";
 }
 
 // The values the main dialog's validators would refuse, and values the case cannot hold at
-// all.  Values a computation may have set (the tip diameters that were not given, the sum of
-// AMC, the coefficients, the centre distance and the working angle that were not the last
-// computing input) are held to their sign only, since the program saves them as computed.
+// all.  Values a computation may have set (the sum of AMC, the coefficients, the centre
+// distance and the working angle that were not the last computing input) are held to their
+// sign only, and the tip diameters that were not given not at all: the program saves them as
+// it computed them, and computes them again when the file is opened.
 bool AcceptedByTheValidators(const GlobalData& g) {
     constexpr double kRounding = 1e-9;  // the file keeps 12 decimals
     const bool internal = g.GearingType == 2, bevel = g.GearingType == 3, rack = g.RackMate;
@@ -199,12 +202,11 @@ bool AcceptedByTheValidators(const GlobalData& g) {
     auto rootRadiusMax = [&](double toolAddendum) { return FullRoundedRootRadius(g.alfan, toolAddendum) + 0.0001; };
     if (!g.Protuberance1 && !(g.rofP1 <= rootRadiusMax(g.haP2 + g.cP2))) return false;
     if (!internal && !g.Protuberance2 && !(g.rofP2 <= rootRadiusMax(g.haP1 + g.cP1))) return false;
-    // Tip diameters (a rack's addendum); 0 is a diameter not computed yet.
-    if (g.da1 < 0 || (g.TipDiameter1Given && !(g.da1 > 0))) return false;
+    // Tip diameters typed (a rack's addendum)
+    if (g.TipDiameter1Given && !(g.da1 > 0)) return false;
     if (rack) {
         if (!within(g.ha2, 0, g.mn * quarter + kRounding)) return false;
-    } else if (internal ? g.da2 > 0 || (g.TipDiameter2Given && !(g.da2 < 0))
-                        : g.da2 < 0 || (g.TipDiameter2Given && !(g.da2 > 0))) {
+    } else if (g.TipDiameter2Given && (internal ? !(g.da2 < 0) : !(g.da2 > 0))) {
         return false;
     }
     switch (g.LastComputingInput) {

@@ -24,13 +24,14 @@ inline constexpr const char* kDataFileError = "Error or incompatibility in the i
 void WriteGeometryDataFile();
 
 // Reads a case from DataFile into a copy of the global data and commits it only when
-// the whole file was read: then DataFileLoaded is set and the result is true.  A file
-// that ends early, a number that does not parse, a gearing type outside 1..4, a
+// the whole file was read: then DataFileLoaded is set and the result is true.  The last
+// line, the thinning technology, may be missing: it reads as empty (ThinByRegrinding set).
+// A file that ends before it, a number that does not parse, a gearing type outside 1..4, a
 // LastComputingInput outside 0..10, a thinning choice other than 1, 2, 3, or a value
 // that the main dialog's validators refuse (module, numbers of teeth, helix angle,
-// facewidth, basic rack, flank angle, tip diameters, backlash, shaft angle, the typed
-// computing input) shows "Error or incompatibility in the input data file" and leaves
-// the global data as it was (false).
+// facewidth, basic rack, flank angle, typed tip diameters, backlash, shaft angle, the
+// typed computing input) shows "Error or incompatibility in the input data file" and
+// leaves the global data as it was (false).
 bool ReadGeometryDataFile();
 
 // Shows the data-file error box when ValCode is non-zero.

@@ -63,7 +63,15 @@ void ComputeCutterCentreDistance() {
     ComputationScope computation;
     G.InvAlfat = static_cast<double>(Inv(G.alfat));
     G.InvAlfawt0 = static_cast<double>(G.InvAlfat + 2 * Tan(G.alfan) * (G.x0 + G.x2) / (G.z0 + G.z2));
-    if (G.InvAlfawt0 <= 0) return;
+    if (G.InvAlfawt0 <= 0) {
+        // Beyond the critical sum of the manufacturing mesh the cutter is taken at that limit,
+        // pressure angle 0, so that nothing of an earlier cutter remains; the check refuses
+        // such a cutter.
+        G.alfawt0 = 0;
+        G.a0 = static_cast<double>((G.z0 + G.z2) * G.mn * std::cos(static_cast<L>(G.alfat)) /
+                                   (2 * std::cos(static_cast<L>(G.beta))));
+        return;
+    }
     G.ManufacturingMode = true;
     const double xsum0 = G.xsum0;
     InvertInvoluteChecked(G.alfawt0, G.InvAlfawt0);

@@ -401,6 +401,8 @@ public:
     void ShowTestDimensions();
     // The chord ranges of both gears and whether each chord lies within its range.
     void UpdateChordValidity();
+    // The chord radios of both gears from the chord flags of the case.
+    void ShowChordChoice();
     void RadioButton6Click();  // the pinion's chord choice (RadioButton6..8)
     void RadioButton9Click();  // the wheel's chord choice (RadioButton9..11)
     void ValidateChordThickness1();
@@ -441,6 +443,7 @@ private:
     void CreateTestDimensionsPage();
     void CreateIdentificationPage();
     bool TestDimensionChecksBypassed() const;
+    bool TestDimensionsComputed() const;
     void AcceptTestDimensions();
     void ChordChosen(int gear);
     void ValidateChord(int gear, bool height);

@@ -158,12 +158,7 @@ void TPagesDlg::Button4Click() {
         }
         if (g.GearingType == 2) FellowDlg->ShowStoredOptions();
         NastrojDlg->ShowStoredTools();
-        RadioButton6->SetChecked(g.ChordConstant1);
-        RadioButton7->SetChecked(g.ChordOnReference1);
-        RadioButton8->SetChecked(g.ChordChosen1);
-        RadioButton9->SetChecked(g.ChordConstant2);
-        RadioButton10->SetChecked(g.ChordOnReference2);
-        RadioButton11->SetChecked(g.ChordChosen2);
+        ShowChordChoice();
         g.TestDimensionsOutdated = false;
         PageControl1->SetActivePage(TabSheet1);
         Repaint();
@@ -427,6 +422,7 @@ void TPagesDlg::RadioButton3Click() {
     if (!g.DataFileLoaded) {
         SetDefaultGearData();
         ShowInputsInEdits();
+        ShowChordChoice();  // the defaults' constant chords
         SkipInputChecksType = false;
     }
     g.DataFileLoaded = false;
@@ -562,6 +558,10 @@ void TPagesDlg::PrepareIdentificationPage() {
         if (g.RackMate) {
             g.IdentMeasuredChord = g.mn * std::numbers::pi / 2;
             g.IdentMeasuredHeight = g.ha2;
+        } else if (!TestDimensionsComputed()) {
+            // a pair the check did not finish has no tooth to measure
+            g.IdentMeasuredChord = g.IdentMeasuredHeight = kNotComputed;
+            for (ui::Edit* e : {Edit38, Edit39, Edit40, Edit41}) e->SetText("---");
         } else {
             g.sc2 = (g.sa2 + g.sInv2) / 2;
             ComputeChordHeightForThickness2();
@@ -582,8 +582,9 @@ void TPagesDlg::PrepareIdentificationPage() {
             Edit40->SetText(rt::Str(g.dt2, 1, 4));
             Edit41->SetText(rt::Str(g.M2, 1, 4));
         }
-        Edit36->SetText(rt::Str(g.IdentMeasuredChord, 1, 4));
-        Edit37->SetText(rt::Str(g.IdentMeasuredHeight, 1, 4));
+        const auto measured = [](double v) { return Computed(v) ? rt::Str(v, 1, 4) : "---"; };
+        Edit36->SetText(measured(g.IdentMeasuredChord));
+        Edit37->SetText(measured(g.IdentMeasuredHeight));
         kept.RestoreTo(g);
         g.CheckOutdated = false;
     }

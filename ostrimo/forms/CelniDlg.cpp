@@ -22,9 +22,11 @@ constexpr int kMaxNumberLength = 14;
 constexpr int kWarningIndent = 11;
 constexpr int kButtonStripHeight = 40;
 
-// A number of a verdict in the W:D format.  One that does not fit its 14 characters,
-// or is not finite, shows "***" rather than a cut number that would look valid.
+// A number of a verdict in the W:D format.  One not computed for this case shows "---",
+// one that does not fit its 14 characters, or is infinite, "***" rather than a cut number
+// that would look valid.
 std::string Num(double x, int w, int d) {
+    if (!Computed(x)) return "---";
     if (!std::isfinite(x)) return "***";
     std::string s = rt::Str(x, w, d);
     return s.size() > kMaxNumberLength ? "***" : s;

@@ -21,7 +21,8 @@ constexpr const char* kInvalidNumber = "Invalid format of the number.";
 constexpr const char* kOutOfRange = "    ---";
 constexpr const char* kNoFit = "Reason - a ball does not fit into spacewidth.";
 
-std::string Num(double v) { return rt::Str(v, 1, 4); }
+// A value of the page; one not computed for this case shows as a chord outside its range.
+std::string Num(double v) { return Computed(v) ? rt::Str(v, 1, 4) : kOutOfRange; }
 std::string Whole(long long v) { return rt::Str(v); }
 
 // "Measured over 2 to 5 teeth (3)"
@@ -60,6 +61,10 @@ bool TPagesDlg::TestDimensionChecksBypassed() const {
 
 // ---------------------------------------------------------------- page entry and display
 
+// The test dimensions are those of the pair in front of the user: its last check ran to its
+// end.  A check ended by a fatal verdict or refused leaves nothing to measure.
+bool TPagesDlg::TestDimensionsComputed() const { return G.CheckComplete && !G.ErrorFlag; }
+
 void TPagesDlg::TabSheet2Show() {
     GlobalData& g = G;
     if (g.LoadingDataFile) return;
@@ -68,15 +73,13 @@ void TPagesDlg::TabSheet2Show() {
     g.CheckOutdated = true;
     if (g.ObligatoryInputComplete) {
         ComputationScope computation;
-        bool computed = true;
         if (g.TestDimensionsOutdated) {
             RecomputePair();
             // a failed check has moved to the Inputs page, or leaves nothing to measure
             if (!TabSheet2->Showing()) return;
             CelniDlg->Hide();
             ShowTipDiameters();
-            computed = !g.ErrorFlag;
-            if (computed) {
+            if (TestDimensionsComputed()) {
                 if (RadioButton6->Checked()) ComputeConstantChord1();
                 if (RadioButton7->Checked()) ComputeReferenceChordalThickness1();
                 if (RadioButton9->Checked()) ComputeConstantChord2();
@@ -93,14 +96,14 @@ void TPagesDlg::TabSheet2Show() {
                 ComputeSpanMeasurements();
             }
         }
-        if (computed) {
+        if (TestDimensionsComputed()) {
             // the ranges for the labels; the numbers of teeth chosen stay with their spans
             const auto zw1 = g.zw1, zw2 = g.zw2;
             ComputeSpanTeethRange();
             g.zw1 = zw1;
             g.zw2 = zw2;
-            ShowTestDimensions();
         }
+        ShowTestDimensions();
     }
     for (ui::Control* c : {Button1, Button3, Button4, Button9}) c->SetEnabled(false);
     GroupBox12->Hide();
@@ -109,32 +112,36 @@ void TPagesDlg::TabSheet2Show() {
 
 void TPagesDlg::UpdateChordValidity() {
     ComputationScope computation;
-    ComputeChordRange1();
-    ComputeChordRange2();
-    G.ChordValid1 = ChordOf(1).Inside(1e-5);
-    G.ChordValid2 = ChordOf(2).Inside(1e-5);
+    ComputeChordValidity();
 }
 
 void TPagesDlg::ShowTestDimensions() {
     GlobalData& g = G;
     UpdateChordValidity();
+    // nothing to measure on a pair the check did not finish
+    for (ui::Control* group : {GroupBox6, GroupBox7, GroupBox8}) group->SetEnabled(TestDimensionsComputed());
     Edit22->SetText(g.ChordValid1 ? Num(g.sc1) : kOutOfRange);
     Edit23->SetText(g.ChordValid1 ? Num(g.hc1) : kOutOfRange);
     Edit24->SetText(g.ChordValid2 ? Num(g.sc2) : kOutOfRange);
     Edit25->SetText(g.ChordValid2 ? Num(g.hc2) : kOutOfRange);
 
-    Edit26->SetText(rt::Str(static_cast<long long>(g.zw1), 3));
+    // the teeth spanned belong to a span
+    const auto teeth = [](std::int16_t zw, double W) {
+        return Computed(W) ? rt::Str(static_cast<long long>(zw), 3) : std::string(kOutOfRange);
+    };
+    Edit26->SetText(teeth(g.zw1, g.W1));
     Edit27->SetText(Num(g.W1));
-    Edit28->SetText(rt::Str(static_cast<long long>(g.zw2), 3));
+    Edit28->SetText(teeth(g.zw2, g.W2));
     Edit29->SetText(Num(g.W2));
     Label91->SetCaption(SpanRangeText(g.SpanTeethMin1, g.SpanTeethMax1, g.SpanTeethProposed1));
     Label92->SetCaption(SpanRangeText(g.SpanTeethMin2, g.SpanTeethMax2, g.SpanTeethProposed2));
     const double dM1 = SpanContactDiameter(g.W1, g.db1), dM2 = SpanContactDiameter(g.W2, g.db2);
-    Label111->SetCaption("= " + rt::Str(dM1, 1, 3));
-    Label112->SetCaption("= " + rt::Str(g.GearingType == 2 ? -dM2 : dM2, 1, 3));
+    const auto diameter = [](double d) { return Computed(d) ? rt::Str(d, 1, 3) : "---"; };
+    Label111->SetCaption("= " + diameter(dM1));
+    Label112->SetCaption("= " + diameter(g.GearingType == 2 ? -dM2 : dM2));
     const std::pair<ui::Label*, double> facewidths[] = {{Label105, g.MinFacewidthSpan1}, {Label106, g.MinFacewidthSpan2}};
     for (const auto& [label, least] : facewidths) {
-        label->SetCaption(rt::Str(least, 1, 3));
+        label->SetCaption(diameter(least));
         const ui::Color colour = least > g.b ? ui::clRed : ui::clBlack;
         const bool pinion = label == Label105;
         for (ui::Label* l : {label, pinion ? Label101 : Label102, pinion ? Label103 : Label104}) l->SetFontColor(colour);
@@ -146,7 +153,8 @@ void TPagesDlg::ShowTestDimensions() {
     Edit32->SetText(Num(g.dt2));
     Edit33->SetText(Num(g.M2));
     Edit35->SetText(Num(g.GearingType == 2 ? -std::fabs(g.dM2) : g.dM2));  // internal diameters are negative
-    const bool balls1 = g.z1 != 4, balls2 = std::fabs(g.z2) != 4;
+    // no ball for a gear of four teeth, nor for one whose tooth space no ball fits
+    const bool balls1 = g.z1 != 4 && Computed(g.dt1), balls2 = std::fabs(g.z2) != 4 && Computed(g.dt2);
     for (ui::Edit* e : {Edit30, Edit34}) e->SetEnabled(balls1);
     for (ui::Edit* e : {Edit32, Edit35}) e->SetEnabled(balls2);
     RememberWrittenTestTexts();
@@ -183,6 +191,16 @@ void TPagesDlg::ChordChosen(int gear) {
         ComputeReferenceChord(gear);
     ShowTestDimensions();
     for (ui::Edit* e : fields) e->SetReadOnly(true);
+}
+
+void TPagesDlg::ShowChordChoice() {
+    const GlobalData& g = G;
+    RadioButton6->SetChecked(g.ChordConstant1);
+    RadioButton7->SetChecked(g.ChordOnReference1);
+    RadioButton8->SetChecked(g.ChordChosen1);
+    RadioButton9->SetChecked(g.ChordConstant2);
+    RadioButton10->SetChecked(g.ChordOnReference2);
+    RadioButton11->SetChecked(g.ChordChosen2);
 }
 
 void TPagesDlg::RadioButton6Click() { ChordChosen(1); }

@@ -197,9 +197,11 @@ const RowDef* Row(int row) {
 
 // ---- value texts
 
-// A number with w places and d decimals; one that does not fit 15 characters, or is
-// not finite, shows "***" rather than a cut number that would look valid.
+// A number with w places and d decimals; one not computed for this case shows "---", one
+// that does not fit 15 characters, or is infinite, "***" rather than a cut number that would
+// look valid.
 std::string Num(double x, int w = 8, int d = 5) {
+    if (!Computed(x)) return kDash;
     if (!std::isfinite(x)) return "***";
     std::string s = rt::Str(x, w, d);
     return s.size() > kMaxValueLength ? "***" : s;
@@ -223,6 +225,12 @@ std::string BacklashCaption() {
 
 std::string ExternalValue(int col, int row) {
     const GlobalData& g = G;
+    // an internal wheel's measuring diameters, magnitudes in the core, are shown negative
+    const auto negative = [&](double magnitude) {
+        std::string text = Num(magnitude);
+        if (g.GearingType == 2 && Computed(magnitude)) text.insert(0, 1, '-');
+        return text;
+    };
     const bool rack = g.RackMate, internal = g.GearingType == 2, external = !internal;
     const bool pitchCircles = g.z1 != -g.z2;  // false for an internal pair of equal teeth
     const double aw = g.BacklashByShifting ? g.awBacklash : g.aw;
@@ -306,16 +314,14 @@ std::string ExternalValue(int col, int row) {
         case 51: return common(Num(g.pt));
         case 52: return common(Num(g.pbt));
         case 54: return gear(Num(g.W1), Num(g.W2));
-        case 55:
-            return gear(Num(SpanContactDiameter(g.W1, g.db1)),
-                        (internal ? "-" : "") + Num(SpanContactDiameter(g.W2, g.db2)));
-        case 56: return gear(Whole(g.zw1), Whole(g.zw2));
+        case 55: return gear(Num(SpanContactDiameter(g.W1, g.db1)), negative(SpanContactDiameter(g.W2, g.db2)));
+        case 56: return gear(If(Computed(g.W1), Whole(g.zw1)), If(Computed(g.W2), Whole(g.zw2)));
         case 57: return pair(If(g.beta > 0, Num(g.MinFacewidthSpan1, 6, 3)), If(g.beta > 0 && !rack, Num(g.MinFacewidthSpan2, 6, 3)));
         case 58: return pair(If(g.ChordValid1, Num(g.sc1)), If(g.ChordValid2, Num(g.sc2)));
         case 59: return pair(If(g.ChordValid1, Num(g.hc1)), If(g.ChordValid2, Num(g.hc2)));
         case 60: return gear(Num(g.M1), Num(g.M2));
         case 61: return gear(Num(g.dt1), Num(g.dt2));
-        case 62: return gear(Num(g.dM1), (internal ? "-" : "") + Num(g.dM2));
+        case 62: return gear(Num(g.dM1), negative(g.dM2));
         case 64: return pair(Num(g.haP1), Num(g.haP2));
         case 65: return pair(Num(g.cP1), Num(g.cP2));
         case 66: return pair(Num(g.rofP1), Num(g.rofP2));

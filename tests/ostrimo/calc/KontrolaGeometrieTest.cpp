@@ -125,8 +125,10 @@ TEST_F(GeometryCheck, FatalVerdictEndsAfterTheClearanceCheck) {
     g.da1 = 18;  // below the base circle 18.79
     ComputeGeometryCheck();
     EXPECT_TRUE(g.PinionNoDepth);
-    EXPECT_EQ(g.pt, 0);  // step 4 and later did not run
-    EXPECT_EQ(g.epsilonalfa, 0);
+    EXPECT_FALSE(g.CheckComplete);
+    // step 4 and later did not run: their results and the test dimensions are not computed
+    for (double v : {g.pt, g.epsilonalfa, g.epsilongamma, g.sa1, g.SpecificSlidingTip2, g.W1, g.dt1, g.sc2})
+        EXPECT_FALSE(Computed(v));
     EXPECT_EQ(g.zw1, 0);
 
     // a sum of AMC below its critical value: refused by the working centre distance
@@ -137,7 +139,17 @@ TEST_F(GeometryCheck, FatalVerdictEndsAfterTheClearanceCheck) {
     EXPECT_FALSE(g.NoCalcMessageShown);
     ASSERT_EQ(notices.Texts().size(), 1u);
     EXPECT_EQ(notices.Texts()[0], "Sum of Addendum Modification Coefficients x1+x2 is smaller than critical.");
-    EXPECT_EQ(g.pt, 0);
+    EXPECT_FALSE(Computed(g.pt));
+
+    // without the test dimensions, none of an earlier check remains
+    Defaults(1);
+    ComputeGeometryCheck();
+    ASSERT_TRUE(Computed(g.W1) && Computed(g.dt2));
+    g.TestDimensionsActive = false;
+    ComputeGeometryCheck();
+    EXPECT_TRUE(g.CheckComplete);
+    for (double v : {g.W1, g.W2, g.MinFacewidthSpan1, g.sc1, g.hc2, g.M1, g.dt2, g.dM1}) EXPECT_FALSE(Computed(v));
+    EXPECT_EQ(g.zw1, 0);
 }
 
 TEST_F(GeometryCheck, ChecksUseTheShiftedCentreDistance) {
@@ -226,7 +238,8 @@ TEST_F(GeometryCheck, RackMateRoad) {
     // hand: (1 / sin 20 + 5.71823 - 3.42020) / (pi cos 20) = 1.76882
     EXPECT_NEAR(g.epsilonalfa, 1.76882, 5e-6);
     EXPECT_EQ(g.zw2, 0);
-    EXPECT_EQ(g.W2, 0);
+    EXPECT_FALSE(Computed(g.W2));  // a rack has no span, no balls
+    EXPECT_FALSE(Computed(g.dt2) || Computed(g.M2) || Computed(g.dM2));
     EXPECT_EQ(g.SpanTeethMax2, 0);
     EXPECT_NEAR(g.sa2, kPi / 2 - 2 * std::tan(Rad(20)), 1e-12);
 

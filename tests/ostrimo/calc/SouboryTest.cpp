@@ -424,15 +424,39 @@ TEST_F(DataFileTest, ReadsLinesEndedByLineFeedOnly) {
     EXPECT_EQ(G, ExpectedAfterOpen(saved, before));
 }
 
-TEST_F(DataFileTest, TruncatedFileIsRefusedAtEveryLength) {
-    Defaults(2);  // with the cutter group
+// A file without its last line, the thinning technology, reads that line as empty; a file
+// cut anywhere else is refused whole.
+TEST_F(DataFileTest, TruncatedFileIsRefusedAtEveryLengthButWithoutItsLastLine) {
+    Defaults(2);  // with the cutter group, thinned with a widened cutter
     G.z2 = -80;
+    ASSERT_TRUE(G.BacklashByThinning && !G.ThinByRegrinding);
     Save();
+    const GlobalData saved = G;
     const std::vector<std::string> lines = SplitLines(ReadBytes(path));
+    ASSERT_EQ(lines.back(), "1");
     Defaults(1);
     G.x1 = 0.25;
-    for (size_t n = 0; n < lines.size(); ++n)
+    for (size_t n = 0; n + 1 < lines.size(); ++n)
         ExpectRefused(JoinLines({lines.begin(), lines.begin() + static_cast<long>(n)}), std::to_string(n) + " lines");
+    WriteBytes(path, JoinLines({lines.begin(), lines.end() - 1}));
+    const GlobalData before = G;
+    ASSERT_TRUE(Open());
+    GlobalData expected = ExpectedAfterOpen(saved, before);
+    expected.ThinByRegrinding = true;
+    EXPECT_EQ(G, expected);
+}
+
+// A tip diameter the program computed is saved as computed, whatever its sign, and opens again.
+TEST_F(DataFileTest, ComputedTipDiametersOpenWhateverTheirSign) {
+    Defaults(2);
+    G.z2 = -71;
+    G.da1 = -76.35;
+    G.da2 = 12;
+    Save();
+    Defaults(1);
+    ASSERT_TRUE(Open());
+    EXPECT_EQ(G.da1, -76.35);
+    EXPECT_EQ(G.da2, 12);
 }
 
 TEST_F(DataFileTest, MalformedItemsAreRefused) {
@@ -523,8 +547,8 @@ TEST_F(DataFileTest, ValuesTheInputsPageRefusesAreRefused) {
         {1, "negative tip clearance", [] { G.cP2 = -0.1; }},
         {1, "backlash above the module", [] { G.jn = 1.5; }},
         {3, "shaft angle 180", [] { G.SigmaDeg = 180; }},
-        {1, "negative tip diameter", [] { G.da1 = -50; }},
-        {2, "positive annular tip diameter", [] { G.da2 = 50; }},
+        {1, "typed negative tip diameter", [] { G.da1 = -50, G.TipDiameter1Given = true; }},
+        {2, "typed positive annular tip diameter", [] { G.da2 = 50, G.TipDiameter2Given = true; }},
         {4, "rack addendum above its limit", [] { G.ha2 = 3; }},
         {1, "typed sum of AMC -1e308", [] { G.mn = 1e15, G.xsum = -1e308, G.LastComputingInput = 6; }},
         {1, "typed x1 of 8.5", [] { G.x1 = 8.5, G.LastComputingInput = 7; }},

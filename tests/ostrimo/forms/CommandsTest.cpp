@@ -1,12 +1,15 @@
 // The main dialog's commands: the complete check, the division of the AMC, Save and Open
 // with the side dialogs' states, the gearing type and basic rack switches, the pages and
 // the help keys.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "CheckedPair.h"
 #include "OstrimoFixture.h"
 #include "ostrimo/calc/Geometricke_vypocty.h"
+#include "ostrimo/calc/Soubory.h"
 #include "runtime/TextFile.h"
 
 namespace ostrimo::test {
@@ -258,6 +261,97 @@ TEST_F(Commands, AFailedSaveKeepsTheEarlierFileAndTheCaptions) {
     EXPECT_EQ(Caption(0), kErrorCaption);
     EXPECT_EQ(Contents(File("case.dat")), saved);
     EXPECT_EQ(D().Caption(), caption);
+}
+
+// The case the inputs make, checked and saved as the program saves it.
+void WriteCheckedCase(const std::string& path, int gearingType, const std::function<void()>& inputs) {
+    CheckPair(gearingType, inputs);
+    DataFile.Assign(path);
+    DataFile.Rewrite();
+    WriteGeometryDataFile();
+    DataFile.Close();
+}
+
+// The lines of the results window.
+std::vector<std::string> Verdicts() {
+    std::vector<std::string> lines;
+    CelniDlg->LayOutVerdicts();
+    for (int slot = 1; slot <= CelniDlg->VerdictCount; ++slot)
+        if (CelniDlg->VerdictTable[std::size_t(slot)].Shown) lines.push_back(CelniDlg->VerdictTable[std::size_t(slot)].Text);
+    return lines;
+}
+
+// Everything the results window and the dimensions table show of the case open.
+std::vector<std::string> ShownResults() {
+    std::vector<std::string> shown = Verdicts();
+    const bool constantChords = PagesDlg->RadioButton6->Checked() && PagesDlg->RadioButton9->Checked();
+    for (int row = 2; row < TableRowCount(); ++row)
+        shown.push_back(TableCaption(row, constantChords) + " | " + TableValueText(2, row) + " | " +
+                        TableValueText(3, row) + " | " + TableValueText(4, row));
+    return shown;
+}
+
+// A file shows the same results whether it is opened first or after another case; what the
+// check did not reach (after a fatal verdict) shows as not computed.
+TEST_F(Commands, AFileShowsTheSameResultsWhateverWasOpenBefore) {
+    const auto pointedPinion = [] {  // the tooth comes to a point below its tip: no ball fits
+        G.z1 = 7, G.x1 = 1.3725, G.mn = 1.8288, G.z2 = 104, G.x2 = -0.2967, G.xsum = G.x1 + G.x2;
+        G.alfaP = 16.33, G.alfan = DegToRad(16.33), G.betaDeg = 2.88, G.beta = DegToRad(2.88);
+        G.haP1 = G.haP2 = 1.217, G.cP1 = G.cP2 = 0.346, G.rofP1 = G.rofP2 = 0.207;
+    };
+    const auto pinionWithoutDepth = [] { G.TipDiameter1Given = true, G.da1 = 18; };  // base circle 18.79
+    const auto annularPinionWithoutDepth = [] { InternalPair(), G.TipDiameter1Given = true, G.da1 = 28; };
+    const auto ballsOfTheWheel = [] {
+        G.z1 = 19, G.z2 = 111, G.mn = 8, G.betaDeg = 14.5, G.beta = DegToRad(14.5), G.x1 = G.x2 = -0.4, G.xsum = -0.8;
+    };
+    WriteCheckedCase(File("a.dat"), 1, [] { HelicalPair(), G.Chamfer1 = true; });
+    const struct {
+        const char* name;
+        int gearingType;
+        std::function<void()> inputs;
+    } files[] = {{"fatal.dat", 1, pinionWithoutDepth},  {"annular.dat", 2, annularPinionWithoutDepth},
+                 {"pointed.dat", 1, pointedPinion},     {"balls.dat", 1, ballsOfTheWheel},
+                 {"rack.dat", 1, [] { RackPair(), G.z2 = 6000; }}};
+    for (const auto& f : files) WriteCheckedCase(File(f.name), f.gearingType, f.inputs);
+    const auto restart = [this] {
+        OstrimoTest::TearDown();
+        OstrimoTest::SetUp();
+    };
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.name);
+        restart();
+        Open(File(f.name));
+        ui::test::Click(D().Button1);
+        const std::vector<std::string> alone = ShownResults();
+        restart();
+        Open(File("a.dat"));
+        ui::test::Click(D().Button1);
+        Open(File(f.name));
+        ui::test::Click(D().Button1);
+        EXPECT_EQ(ShownResults(), alone);
+        EXPECT_EQ(Messages(), std::vector<std::string>{});
+    }
+    // the contact ratio and the balls of the pinion without depth were not computed
+    restart();
+    Open(File("fatal.dat"));
+    ui::test::Click(D().Button1);
+    EXPECT_EQ(TableValueText(3, 47), "---");
+    EXPECT_EQ(TableValueText(2, 61), "---");
+    EXPECT_EQ(Verdicts(), (std::vector<std::string>{" ! Gears are not in contact, gap between tips = 0.0000",
+                                                    " ! Pinion does not exist, it has zero tooth depth"}));
+}
+
+// Open, check and Save of a file the program wrote after a check gives the same file: the
+// balls of the wheel do not depend on the ball held before the check.
+TEST_F(Commands, AFileSavedAfterACheckReopensChecksAndResavesByteIdentical) {
+    WriteCheckedCase(File("first.dat"), 1, [] {
+        G.z1 = 19, G.z2 = 111, G.mn = 8, G.betaDeg = 14.5, G.beta = DegToRad(14.5), G.x1 = G.x2 = -0.4, G.xsum = -0.8;
+    });
+    Open(File("first.dat"));
+    ui::test::Click(D().Button1);
+    Save(File("again.dat"));
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    EXPECT_EQ(Contents(File("again.dat")), Contents(File("first.dat")));
 }
 
 TEST_F(Commands, GearingTypesLoadTheirDefaultsAndLayout) {

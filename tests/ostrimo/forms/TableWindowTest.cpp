@@ -108,9 +108,11 @@ TEST_F(TableWindow, CaptionsAndValuesThatFollowTheData) {
     EXPECT_EQ(TableCaption(59, false), "Height above the chord");
     EXPECT_EQ(TableValueText(2, 57), " 4.362");  // with a helix angle
     G.W1 = 1e12;  // numbers that do not fit
-    G.M1 = std::numeric_limits<double>::quiet_NaN();
+    G.M1 = std::numeric_limits<double>::infinity();
+    G.dt1 = kNotComputed;
     EXPECT_EQ(TableValueText(2, 54), "***");
     EXPECT_EQ(TableValueText(2, 60), "***");
+    EXPECT_EQ(TableValueText(2, 61), "---");
     CheckPair(2, InternalPair);
     G.z1 = 36;  // equal teeth: no pitch circles
     EXPECT_EQ(TableValueText(4, 22), "---");
@@ -296,7 +298,7 @@ TEST_F(TableWindow, QuickPrint) {
     EXPECT_EQ(rack[6], "\t\t\t\t\t\t\t\t- /data/rack.dat");
     EXPECT_EQ(rack[8], "\t\t\t\t\t\t\t\t\tPinion\t\t\t  Rack");
     EXPECT_EQ(rack[14], "\t\t\tNumber of teeth\t\tz\t\t20\t\t\t\t---");
-    EXPECT_EQ(rack.back(), "\t\t\tBall diameter       \t\tdt\t\t  1.9964\t\t\t---");
+    EXPECT_EQ(rack.back(), "\t\t\tBall diameter       \t\tdt\t\t  1.7244\t\t\t---");  // on its pitch circle, as above
     EXPECT_EQ(rack.size(), lines.size() - 2);  // no centre distances
 }
 

@@ -1,9 +1,12 @@
 // The Test dimensions page: the chord choices, the teeth spanned, the ball and contact
 // diameters, each accepted within its range and refused outside it with its reason.
 #include <cmath>
+#include <fstream>
 
+#include "CheckedPair.h"
 #include "OstrimoFixture.h"
 #include "ostrimo/calc/Kontrolni_rozmery.h"
+#include "ostrimo/calc/Soubory.h"
 
 namespace ostrimo::test {
 namespace {
@@ -186,6 +189,65 @@ TEST_F(TestDimensions, BallsWithinTheirRangeAndTheReasonsOutsideIt) {
     EXPECT_EQ(Typed(D().Edit32, "1.4"),
               One("Choose the ball diameter greater than its minimum possible diameter dt2min= " + Num(G.dtMin2) +
                   "\r\rReason - a ball sinks above the tip diameter."));
+}
+
+// A new gearing type brings its defaults' constant chords to the radios as well: the radios,
+// the chord computed, the table's caption and the flags saved agree.
+TEST_F(TestDimensions, ANewGearingTypeShowsTheConstantChordsItComputes) {
+    OpenPage();
+    ui::test::Click(D().RadioButton7);
+    ui::test::Click(D().RadioButton10);
+    ASSERT_TRUE(G.ChordOnReference1 && G.ChordOnReference2);
+    ui::test::ClickTab(D().PageControl1, 0);
+    ui::test::Click(D().RadioButton4);  // "Internal"
+    ui::test::Click(D().Button1);
+    EXPECT_TRUE(D().RadioButton6->Checked() && D().RadioButton9->Checked());
+    EXPECT_TRUE(G.ChordConstant1 && G.ChordConstant2 && !G.ChordOnReference1 && !G.ChordOnReference2);
+    std::string caption;
+    ui::test::QueueModal(TabulkaDlg, [&](ui::Form&) {
+        caption = TabulkaDlg->StringGrid1->Cell(0, 58);
+        ui::test::Click(TabulkaDlg->CancelBtn);
+    });
+    ui::test::Click(CelniDlg->Button1);
+    EXPECT_EQ(caption, "Constant chord");
+    EXPECT_EQ(TableValueText(2, 58), rt::Str(G.s1 * std::pow(std::cos(G.alfan), 2), 8, 5));
+    OpenPage();
+    EXPECT_EQ(D().Edit22->Text(), Num(G.sc1));
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+}
+
+// A pinion whose tooth comes to a point below its tip: no ball fits its tooth space, so the
+// page and the table show the balls as not computed, and the file keeps none.
+TEST_F(TestDimensions, NoBallFitsAPointedTooth) {
+    ScratchDir dir;
+    CheckPair(1, [] {
+        G.z1 = 7, G.x1 = 1.3725, G.mn = 1.8288, G.z2 = 104, G.x2 = -0.2967, G.xsum = G.x1 + G.x2;
+        G.alfaP = 16.33, G.alfan = DegToRad(16.33), G.betaDeg = 2.88, G.beta = DegToRad(2.88);
+        G.haP1 = G.haP2 = 1.217, G.cP1 = G.cP2 = 0.346, G.rofP1 = G.rofP2 = 0.207;
+    });
+    ASSERT_TRUE(G.PinionTipTooThin);
+    DataFile.Assign(dir.File("pointed.dat"));
+    DataFile.Rewrite();
+    WriteGeometryDataFile();
+    DataFile.Close();
+    ResetGlobalData();
+    ui::test::QueueFileName(dir.File("pointed.dat"));
+    ui::test::Click(D().Button4);
+    OpenPage();
+    for (ui::Edit* e : {D().Edit30, D().Edit31, D().Edit34}) EXPECT_EQ(e->Text(), "    ---") << e->Name();
+    EXPECT_FALSE(D().Edit30->Enabled() || D().Edit34->Enabled());
+    EXPECT_EQ(D().Edit27->Text(), Num(G.W1));  // a span over one tooth, touching on the involute
+    EXPECT_TRUE(D().Edit32->Enabled());
+    for (int row : {60, 61, 62}) EXPECT_EQ(TableValueText(2, row), "---") << row;
+    ui::test::ClickTab(D().PageControl1, 0);
+    ui::test::QueueFileName(dir.File("again.dat"));
+    ui::test::Click(D().Button3);
+    std::ifstream saved(dir.File("again.dat"));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(saved, line);) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 83u);
+    for (int i : {56, 58, 60}) EXPECT_EQ(lines[std::size_t(i)], "0.000000000000\r") << i;  // dt1, M1, dM1
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
 }
 
 }  // namespace
