@@ -137,7 +137,7 @@ public:
         } else {
             browser_->scrollToAnchor(anchor);
         }
-        show();
+        ShowAsSecondary(this, dialogParent());
         Application::Raise(this);
         activateWindow();
     }
