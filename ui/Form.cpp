@@ -17,6 +17,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <optional>
 
@@ -99,13 +100,29 @@ bool overAnotherWindow(const QWidget* w, const Form* owner) {
     return std::any_of(all.begin(), all.end(), [&](const Rect& r) { return r.Left == at.x() && r.Top == at.y(); });
 }
 
+// What a window shows: the screen rectangles of its shown controls that hold no others
+// (fields, buttons, texts, pictures).
+void collectContents(const Container* box, std::vector<Rect>& out) {
+    for (Control* c : box->Controls()) {
+        const QWidget* w = c->Widget();
+        if (!w->isVisible()) continue;
+        if (auto* sub = dynamic_cast<const Container*>(c))
+            collectContents(sub, out);
+        else
+            out.push_back(toRect(QRect(w->mapToGlobal(QPoint(0, 0)), w->size())));
+    }
+}
+
 void placeBeside(QWidget* w, const Form* owner) {
     if (!owner) return;
     const QRect screen = screenArea(w, owner);
     if (screen.isEmpty()) return;
-    std::vector<Rect> owners;
-    for (const Form* o = owner; o; o = o->Owner())
-        if (o->isVisible()) owners.push_back(toRect(outerRect(o)));
+    std::vector<Placed> owners;
+    for (const Form* o = owner; o; o = o->Owner()) {
+        if (!o->isVisible()) continue;
+        owners.push_back({toRect(outerRect(o)), {}});
+        collectContents(o, owners.back().Contents);
+    }
     const QRect frame = outerRect(w);
     const Rect r = PlaceBeside(owners, otherWindows(w, owner), frame.width(), frame.height(), toRect(screen));
     w->setGeometry(w->geometry().translated(r.Left - frame.left(), r.Top - frame.top()));
@@ -157,7 +174,7 @@ void ShowAsSecondary(QWidget* w, Form* owner) {
     w->show();
 }
 
-Rect PlaceBeside(const std::vector<Rect>& owners, const std::vector<Rect>& others, int width, int height,
+Rect PlaceBeside(const std::vector<Placed>& owners, const std::vector<Rect>& others, int width, int height,
                  const Rect& screen) {
     const auto clampTo = [](int v, int lo, int hi) { return std::max(lo, std::min(v, hi)); };
     const auto overlap = [](const Rect& a, const Rect& b) {
@@ -170,39 +187,41 @@ Rect PlaceBeside(const std::vector<Rect>& owners, const std::vector<Rect>& other
     std::vector<Point> tries;
     std::vector<int> xs{screen.Left, screen.Right - width}, ys{screen.Top, screen.Bottom - height};
     if (!owners.empty()) {
-        const Rect& o = owners.front();
+        const Rect& o = owners.front().Frame;
         tries = {{o.Right, o.Top}, {o.Left, o.Bottom}, {o.Left - width, o.Top}, {o.Left, o.Top - height}};
     }
-    for (const auto* list : {&owners, &others}) {
-        for (const Rect& r : *list) {
-            xs.insert(xs.end(), {r.Left - width, r.Right, r.Left, r.Right - width});
-            ys.insert(ys.end(), {r.Top - height, r.Bottom, r.Top, r.Bottom - height});
-        }
+    std::vector<Rect> frames;
+    for (const Placed& o : owners) frames.push_back(o.Frame);
+    frames.insert(frames.end(), others.begin(), others.end());
+    for (const Rect& r : frames) {
+        xs.insert(xs.end(), {r.Left - width, r.Right, r.Left, r.Right - width});
+        ys.insert(ys.end(), {r.Top - height, r.Bottom, r.Top, r.Bottom - height});
     }
     for (int x : xs)
         for (int y : ys) tries.push_back({x, y});
 
-    struct Cost {
-        long long owner = 0, owners = 0, others = 0, distance = 0;
-        auto operator<=>(const Cost&) const = default;
-    };
+    // Hidden of the owner's contents, of the owner, of its owners' contents, of its owners,
+    // of the other windows; then the distance from the owner.
+    using Cost = std::array<long long, 6>;
     std::optional<Cost> best;
     Rect bestRect{};
     for (const Point& p : tries) {
         const int x = clampTo(p.X, screen.Left, screen.Right - width);
         const int y = clampTo(p.Y, screen.Top, screen.Bottom - height);
         const Rect r{x, y, x + width, y + height};
-        bool coincides = false;
-        for (const auto* list : {&owners, &others})
-            for (const Rect& o : *list) coincides = coincides || (o.Left == x && o.Top == y);
-        Cost c;
-        for (std::size_t i = 0; i < owners.size(); ++i) (i == 0 ? c.owner : c.owners) += overlap(r, owners[i]);
-        for (const Rect& o : others) c.others += overlap(r, o);
-        if (!owners.empty()) {
-            const Rect& o = owners.front();
-            c.distance = std::max({0, r.Left - o.Right, o.Left - r.Right}) + std::max({0, r.Top - o.Bottom, o.Top - r.Bottom});
+        Cost c{};
+        for (std::size_t i = 0; i < owners.size(); ++i) {
+            for (const Rect& content : owners[i].Contents) c[i == 0 ? 0 : 2] += overlap(r, content);
+            c[i == 0 ? 1 : 3] += overlap(r, owners[i].Frame);
         }
-        if (coincides) c.owner = std::numeric_limits<long long>::max();  // only when every place does
+        for (const Rect& o : others) c[4] += overlap(r, o);
+        if (!owners.empty()) {
+            const Rect& o = owners.front().Frame;
+            c[5] = std::max({0, r.Left - o.Right, o.Left - r.Right}) + std::max({0, r.Top - o.Bottom, o.Top - r.Bottom});
+        }
+        // Exactly over another window only when every place is.
+        if (std::any_of(frames.begin(), frames.end(), [&](const Rect& f) { return f.Left == x && f.Top == y; }))
+            c[0] = std::numeric_limits<long long>::max();
         if (!best || c < *best) {
             best = c;
             bestRect = r;

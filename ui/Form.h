@@ -38,12 +38,19 @@ namespace ui {
 inline constexpr int FrameWidth = 8;
 inline constexpr int FrameHeight = 27;
 
+// A window beside which another opens: its frame and the screen rectangles of what it
+// shows (fields, buttons, texts, pictures).
+struct Placed {
+    Rect Frame;
+    std::vector<Rect> Contents;
+};
+
 // Where a secondary window of the given outer size opens, inside the screen: the place
-// that hides least of its owner, then of the owner's own owners, then of the other open
-// windows, and of those the nearest to the owner (right of it, below, left, above first);
-// never exactly over another window.  owners: the owner's frame first, then its owners';
-// others: the frames of the other open windows.
-Rect PlaceBeside(const std::vector<Rect>& owners, const std::vector<Rect>& others, int width, int height,
+// that hides least of what its owner shows, then of the owner, then of what the owner's
+// own owners show, of those owners, of the other open windows, and of those the nearest
+// to the owner (right of it, below, left, above first); never exactly over another
+// window.  owners: the owner first, then its owners; others: the other open windows.
+Rect PlaceBeside(const std::vector<Placed>& owners, const std::vector<Rect>& others, int width, int height,
                  const Rect& screen);
 
 class Form;

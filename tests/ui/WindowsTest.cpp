@@ -47,21 +47,27 @@ TEST(Owner, IsTheFormThatShowsItAndItsWindowIsTransientForTheOwners) {
 // Frames on a 1280 x 1024 screen, the main window at 0,0 766 x 621 unless given.
 TEST(Owner, PlaceBesideHidesLeastOfTheOwnerThenOfItsOwnersThenOfTheOtherWindows) {
     const ui::Rect screen{0, 0, 1280, 1024}, main{0, 0, 766, 621};
+    const ui::Placed mainWindow{main, {}};
+    // A main dialog centred on the screen, its fields down to 20 px above its lower edge.
+    const ui::Placed dialog{{300, 248, 979, 776}, {{310, 280, 969, 756}}};
     const struct {
-        std::vector<ui::Rect> owners, others;
+        std::vector<ui::Placed> owners;
+        std::vector<ui::Rect> others;
         int width, height;
         ui::Point at;
     } cases[] = {
-        {{main}, {}, 300, 200, {766, 0}},                      // right of it
-        {{main}, {}, 781, 220, {0, 621}},                      // too wide for the right: below
-        {{main}, {}, 703, 412, {577, 612}},                    // no room: the least of the owner
-        {{{500, 300, 1280, 1024}}, {}, 300, 200, {200, 300}},  // left of it
-        {{{0, 500, 1280, 1024}}, {}, 300, 200, {0, 300}},      // above it
+        {{mainWindow}, {}, 300, 200, {766, 0}},                     // right of it
+        {{mainWindow}, {}, 781, 220, {0, 621}},                     // too wide for the right: below
+        {{mainWindow}, {}, 703, 412, {577, 612}},                   // no room: the least of the owner
+        {{{{500, 300, 1280, 1024}, {}}}, {}, 300, 200, {200, 300}},  // left of it
+        {{{{0, 500, 1280, 1024}, {}}}, {}, 300, 200, {0, 300}},      // above it
+        // No room beside the dialog: over a corner of it, away from its fields.
+        {{dialog}, {}, 368, 355, {912, 0}},
         // Owned by a window right of the main one: under it, over a corner of the main one.
-        {{{766, 0, 1214, 273}, main}, {}, 724, 513, {556, 511}},
+        {{{{766, 0, 1214, 273}, {}}, mainWindow}, {}, 724, 513, {556, 511}},
         // Never exactly over another window, and over as little of it as the owner allows.
-        {{main}, {{0, 621, 781, 1024}}, 608, 399, {672, 621}},
-        {{main}, {{766, 0, 1280, 300}}, 300, 200, {0, 621}},
+        {{mainWindow}, {{0, 621, 781, 1024}}, 608, 399, {672, 621}},
+        {{mainWindow}, {{766, 0, 1280, 300}}, 300, 200, {0, 621}},
     };
     for (const auto& c : cases) {
         const ui::Rect r = ui::PlaceBeside(c.owners, c.others, c.width, c.height, screen);
