@@ -326,7 +326,9 @@ void Form::doShow(bool) {
     const bool firstShowing = !placed_;
     placed_ = true;
     placeByPosition_ = Position == ui::Position::ScreenCenter ||
-                       (Position == ui::Position::BesideOwner && (firstShowing || overAnotherWindow(this, owner_)));
+                       (Position == ui::Position::BesideOwner &&
+                        (firstShowing || owner_ != lastOwner_ || overAnotherWindow(this, owner_)));
+    lastOwner_ = owner_;
     wantedPos_ = geometry().topLeft();
     place();
     const QSize designed = size();

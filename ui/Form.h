@@ -26,6 +26,7 @@
 #include "ui/MouseControl.h"
 
 #include <QMargins>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -199,6 +200,7 @@ private:
     QPoint wantedPos_;
     QMargins placedWith_;
     Form* owner_ = nullptr;
+    QPointer<Form> lastOwner_;  // the owner of the last showing
     int modalLevel_ = 0;
     int maxClientWidth_ = 0;
 };

@@ -94,6 +94,14 @@ TEST(Owner, FormBesideItsOwnerIsPlacedOnItsFirstShowingWithItsFrameOnTheScreen) 
     beside.Show();
     EXPECT_EQ(beside.Left(), 30);
     EXPECT_EQ(beside.Top(), 40);
+    // Shown by another form, it opens beside that one.
+    beside.Hide();
+    Window other("Other");
+    other.SetBounds(20, 30, 300, 200);  // over the place it was left
+    other.Show();
+    beside.Show();
+    EXPECT_EQ(beside.Owner(), &other);
+    EXPECT_FALSE(beside.frameGeometry().intersects(other.frameGeometry()));
     // A given position is the client area's; only the frame is kept on the screen.
     given.SetBounds(300, 0, 300, 200);
     given.Show();
