@@ -309,7 +309,11 @@ void Form::applyWindowFlags() {
         if (BorderIcons & biHelp) f |= Qt::WindowContextHelpButtonHint;
     }
     f = ownedType(f, owner_ != nullptr);
-    if (windowFlags() != f) setWindowFlags(f);
+    if (windowFlags() == f) return;
+    // New flags move a window by its frame; it keeps its client area where it was.
+    const QRect client = geometry();
+    setWindowFlags(f);
+    setGeometry(client);
 }
 
 void Form::doShow(bool) {
