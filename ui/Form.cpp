@@ -507,10 +507,12 @@ void Form::SurfaceChanged() {
 }
 
 void Form::WindowExposed() {
-    // The window manager's frame is known once the window is on the screen.
+    // The window manager's frame is known once the window is on the screen; a title bar
+    // or left edge of another size than assumed places it again (a lower edge that the
+    // manager changes while it frames the window moves nothing).
     if (const QMargins m = drawnFrame(this); frameUnchecked_ && !m.isNull()) {
         frameUnchecked_ = false;
-        if (m != placedWith_) place();
+        if (m.left() != placedWith_.left() || m.top() != placedWith_.top()) place();
     }
     if (awaitingFirstExpose_) {
         awaitingFirstExpose_ = false;  // the showing painted it
