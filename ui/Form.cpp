@@ -63,6 +63,20 @@ QMargins frameMargins(const QWidget* w) {
 
 QRect outerRect(const QWidget* w) { return w->geometry().marginsAdded(frameMargins(w)); }
 
+// A drawn frame whose title bar or left edge differs from the one a window was placed by
+// (a lower edge that the manager changes while it frames the window moves nothing).
+bool frameDiffers(const QMargins& drawn, const QMargins& placedBy) {
+    return !drawn.isNull() && (drawn.left() != placedBy.left() || drawn.top() != placedBy.top());
+}
+
+// New window flags move a window by its frame: it keeps its client area where it was.
+void setFlagsKeepingPlace(QWidget* w, Qt::WindowFlags f) {
+    if (w->windowFlags() == f) return;
+    const QRect client = w->geometry();
+    w->setWindowFlags(f);
+    w->setGeometry(client);
+}
+
 QRect screenArea(const QWidget* w, const Form* owner) {
     QScreen* s = owner && owner->screen() ? owner->screen() : w->screen();
     if (!s) s = QGuiApplication::primaryScreen();
@@ -165,8 +179,7 @@ void fitBesideOwner(QWidget* w, const Form* owner) {
 void ShowAsSecondary(QWidget* w, Form* owner) {
     if (w->isVisible()) return;
     const bool first = !w->testAttribute(Qt::WA_Moved);
-    const Qt::WindowFlags f = ownedType((w->windowFlags() & ~Qt::WindowType_Mask) | Qt::Window, owner != nullptr);
-    if (w->windowFlags() != f) w->setWindowFlags(f);
+    setFlagsKeepingPlace(w, ownedType((w->windowFlags() & ~Qt::WindowType_Mask) | Qt::Window, owner != nullptr));
     makeTransient(w, owner);
     if (first) fitBesideOwner(w, owner);
     if (first || overAnotherWindow(w, owner)) placeBeside(w, owner);
@@ -308,12 +321,7 @@ void Form::applyWindowFlags() {
         }
         if (BorderIcons & biHelp) f |= Qt::WindowContextHelpButtonHint;
     }
-    f = ownedType(f, owner_ != nullptr);
-    if (windowFlags() == f) return;
-    // New flags move a window by its frame; it keeps its client area where it was.
-    const QRect client = geometry();
-    setWindowFlags(f);
-    setGeometry(client);
+    setFlagsKeepingPlace(this, ownedType(f, owner_ != nullptr));
 }
 
 void Form::doShow(bool) {
@@ -339,7 +347,7 @@ void Form::doShow(bool) {
     awaitingFirstExpose_ = true;
     frameUnchecked_ = true;
     QWidget::show();
-    if (const QMargins m = drawnFrame(this); !m.isNull() && m != placedWith_) place();
+    if (frameDiffers(drawnFrame(this), placedWith_)) place();
     applySizeLimits();
     UpdateSheetShowing();
     QPointer<Form> self(this);
@@ -507,12 +515,10 @@ void Form::SurfaceChanged() {
 }
 
 void Form::WindowExposed() {
-    // The window manager's frame is known once the window is on the screen; a title bar
-    // or left edge of another size than assumed places it again (a lower edge that the
-    // manager changes while it frames the window moves nothing).
+    // The window manager's frame is known once the window is on the screen.
     if (const QMargins m = drawnFrame(this); frameUnchecked_ && !m.isNull()) {
         frameUnchecked_ = false;
-        if (m.left() != placedWith_.left() || m.top() != placedWith_.top()) place();
+        if (frameDiffers(m, placedWith_)) place();
     }
     if (awaitingFirstExpose_) {
         awaitingFirstExpose_ = false;  // the showing painted it
