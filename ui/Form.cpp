@@ -8,7 +8,7 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -17,6 +17,9 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <array>
+#include <limits>
+#include <optional>
 
 namespace ui {
 
@@ -38,27 +41,206 @@ bool usable(const Control* c, const Form* f) {
     return c == f;
 }
 
-QRect frameOf(const Form* f) { return QRect(f->Left(), f->Top(), f->Width(), f->Height()); }
+Rect toRect(const QRect& r) { return {r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
+
+// The frame the window system gives a window (null while it is not known, as before a
+// window manager has framed it).
+QMargins drawnFrame(const QWidget* w) {
+    const QWindow* h = w->windowHandle();
+    return h && h->handle() ? h->frameMargins() : QMargins();
+}
+
+// The frame around a window's client area: its own once drawn, else the one drawn around
+// another open window (the window manager frames them alike), else the nominal one.
+QMargins frameMargins(const QWidget* w) {
+    if (w->windowFlags() & Qt::FramelessWindowHint) return {};
+    if (const QMargins m = drawnFrame(w); !m.isNull()) return m;
+    for (const Form* f : App().Forms())
+        if (f != w && !(f->windowFlags() & Qt::FramelessWindowHint))
+            if (const QMargins m = drawnFrame(f); !m.isNull()) return m;
+    return {FrameWidth / 2, FrameHeight - FrameWidth / 2, FrameWidth / 2, FrameWidth / 2};
+}
+
+QRect outerRect(const QWidget* w) { return w->geometry().marginsAdded(frameMargins(w)); }
+
+// A drawn frame whose title bar or left edge differs from the one a window was placed by
+// (a lower edge that the manager changes while it frames the window moves nothing).
+bool frameDiffers(const QMargins& drawn, const QMargins& placedBy) {
+    return !drawn.isNull() && (drawn.left() != placedBy.left() || drawn.top() != placedBy.top());
+}
+
+// New window flags move a window by its frame: it keeps its client area where it was.
+void setFlagsKeepingPlace(QWidget* w, Qt::WindowFlags f) {
+    if (w->windowFlags() == f) return;
+    const QRect client = w->geometry();
+    w->setWindowFlags(f);
+    w->setGeometry(client);
+}
+
+QRect screenArea(const QWidget* w, const Form* owner) {
+    QScreen* s = owner && owner->screen() ? owner->screen() : w->screen();
+    if (!s) s = QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect();
+}
+
+// Moves a window's client area so that the frame lies on the screen (its top-left corner
+// when it is larger than the screen).
+void keepFrameOnScreen(QWidget* w, const QRect& screen) {
+    if (screen.isEmpty()) return;
+    const QRect frame = outerRect(w);
+    const int x = std::max(screen.left(), std::min(frame.left(), screen.right() + 1 - frame.width()));
+    const int y = std::max(screen.top(), std::min(frame.top(), screen.bottom() + 1 - frame.height()));
+    if (x != frame.left() || y != frame.top()) w->setGeometry(w->geometry().translated(x - frame.left(), y - frame.top()));
+}
+
+// The open windows of the program (forms, the help window) other than w and its owners.
+std::vector<Rect> otherWindows(const QWidget* w, const Form* owner) {
+    std::vector<Rect> out;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = top->windowType();
+        if (top == w || !top->isVisible() || (type != Qt::Window && type != Qt::Dialog && type != Qt::Tool)) continue;
+        bool chain = false;
+        for (const Form* o = owner; o && !chain; o = o->Owner()) chain = o == top;
+        if (!chain) out.push_back(toRect(outerRect(top)));
+    }
+    return out;
+}
+
+bool overAnotherWindow(const QWidget* w, const Form* owner) {
+    const QPoint at = outerRect(w).topLeft();
+    std::vector<Rect> all = otherWindows(w, owner);
+    for (const Form* o = owner; o; o = o->Owner())
+        if (o->isVisible()) all.push_back(toRect(outerRect(o)));
+    return std::any_of(all.begin(), all.end(), [&](const Rect& r) { return r.Left == at.x() && r.Top == at.y(); });
+}
+
+// What a window shows: the screen rectangles of its shown controls that hold no others
+// (fields, buttons, texts, pictures).
+void collectContents(const Container* box, std::vector<Rect>& out) {
+    for (Control* c : box->Controls()) {
+        const QWidget* w = c->Widget();
+        if (!w->isVisible()) continue;
+        if (auto* sub = dynamic_cast<const Container*>(c))
+            collectContents(sub, out);
+        else
+            out.push_back(toRect(QRect(w->mapToGlobal(QPoint(0, 0)), w->size())));
+    }
+}
+
+void placeBeside(QWidget* w, const Form* owner) {
+    if (!owner) return;
+    const QRect screen = screenArea(w, owner);
+    if (screen.isEmpty()) return;
+    std::vector<Placed> owners;
+    for (const Form* o = owner; o; o = o->Owner()) {
+        if (!o->isVisible()) continue;
+        owners.push_back({toRect(outerRect(o)), {}});
+        collectContents(o, owners.back().Contents);
+    }
+    const QRect frame = outerRect(w);
+    const Rect r = PlaceBeside(owners, otherWindows(w, owner), frame.width(), frame.height(), toRect(screen));
+    w->setGeometry(w->geometry().translated(r.Left - frame.left(), r.Top - frame.top()));
+}
+
+// Window flags of a secondary window: a dialog, which the X server sees as transient for
+// its owner (a plain window never is).
+Qt::WindowFlags ownedType(Qt::WindowFlags f, bool owned) {
+    if (!owned || (f & Qt::WindowType_Mask) != Qt::Window) return f;
+    return (f & ~Qt::WindowType_Mask) | Qt::Dialog;
+}
+
+void makeTransient(QWidget* w, const Form* owner) {
+    (void)w->winId();  // creates the window
+    if (QWindow* h = w->windowHandle()) h->setTransientParent(owner ? owner->windowHandle() : nullptr);
+}
+
+// A window the layer sizes itself (the help window) that would hide part of its owner is
+// made as small as the largest room beside the owner, when that leaves it half its size.
+void fitBesideOwner(QWidget* w, const Form* owner) {
+    if (!owner) return;
+    const QRect screen = screenArea(w, owner), o = outerRect(owner), frame = outerRect(w);
+    const QRect rooms[] = {QRect(QPoint(o.right() + 1, screen.top()), screen.bottomRight()),
+                           QRect(QPoint(screen.left(), o.bottom() + 1), screen.bottomRight()),
+                           QRect(screen.topLeft(), QPoint(o.left() - 1, screen.bottom())),
+                           QRect(screen.topLeft(), QPoint(screen.right(), o.top() - 1))};
+    QSize best(0, 0);
+    for (const QRect& room : rooms) {
+        if (room.width() >= frame.width() && room.height() >= frame.height()) return;
+        const QSize fit = frame.size().boundedTo(room.size());
+        if (2 * fit.width() >= frame.width() && 2 * fit.height() >= frame.height() &&
+            fit.width() * fit.height() > best.width() * best.height())
+            best = fit;
+    }
+    if (!best.isEmpty()) w->resize(w->size() - (frame.size() - best));
+}
 
 }  // namespace
 
-Rect PlaceBeside(const Rect& owner, int width, int height, const Rect& screen) {
+void ShowAsSecondary(QWidget* w, Form* owner) {
+    if (w->isVisible()) return;
+    const bool first = !w->testAttribute(Qt::WA_Moved);
+    setFlagsKeepingPlace(w, ownedType((w->windowFlags() & ~Qt::WindowType_Mask) | Qt::Window, owner != nullptr));
+    makeTransient(w, owner);
+    if (first) fitBesideOwner(w, owner);
+    if (first || overAnotherWindow(w, owner)) placeBeside(w, owner);
+    keepFrameOnScreen(w, screenArea(w, owner));
+    w->show();
+}
+
+Rect PlaceBeside(const std::vector<Placed>& owners, const std::vector<Rect>& others, int width, int height,
+                 const Rect& screen) {
     const auto clampTo = [](int v, int lo, int hi) { return std::max(lo, std::min(v, hi)); };
-    const Point tries[] = {{owner.Right, owner.Top}, {owner.Left, owner.Bottom}, {owner.Left - width, owner.Top},
-                           {owner.Left, owner.Top - height}};
-    Rect best{};
-    long long bestOverlap = -1;
+    const auto overlap = [](const Rect& a, const Rect& b) {
+        const long long w = std::max(0, std::min(a.Right, b.Right) - std::max(a.Left, b.Left));
+        const long long h = std::max(0, std::min(a.Bottom, b.Bottom) - std::max(a.Top, b.Top));
+        return w * h;
+    };
+    // The four sides of the owner first (they win ties), then every place that lines up
+    // with an edge of the screen or of an open window.
+    std::vector<Point> tries;
+    std::vector<int> xs{screen.Left, screen.Right - width}, ys{screen.Top, screen.Bottom - height};
+    if (!owners.empty()) {
+        const Rect& o = owners.front().Frame;
+        tries = {{o.Right, o.Top}, {o.Left, o.Bottom}, {o.Left - width, o.Top}, {o.Left, o.Top - height}};
+    }
+    std::vector<Rect> frames;
+    for (const Placed& o : owners) frames.push_back(o.Frame);
+    frames.insert(frames.end(), others.begin(), others.end());
+    for (const Rect& r : frames) {
+        xs.insert(xs.end(), {r.Left - width, r.Right, r.Left, r.Right - width});
+        ys.insert(ys.end(), {r.Top - height, r.Bottom, r.Top, r.Bottom - height});
+    }
+    for (int x : xs)
+        for (int y : ys) tries.push_back({x, y});
+
+    // Hidden of the owner's contents, of the owner, of its owners' contents, of its owners,
+    // of the other windows; then the distance from the owner.
+    using Cost = std::array<long long, 6>;
+    std::optional<Cost> best;
+    Rect bestRect{};
     for (const Point& p : tries) {
         const int x = clampTo(p.X, screen.Left, screen.Right - width);
         const int y = clampTo(p.Y, screen.Top, screen.Bottom - height);
-        const long long w = std::max(0, std::min(x + width, owner.Right) - std::max(x, owner.Left));
-        const long long h = std::max(0, std::min(y + height, owner.Bottom) - std::max(y, owner.Top));
-        if (bestOverlap < 0 || w * h < bestOverlap) {
-            bestOverlap = w * h;
-            best = {x, y, x + width, y + height};
+        const Rect r{x, y, x + width, y + height};
+        Cost c{};
+        for (std::size_t i = 0; i < owners.size(); ++i) {
+            for (const Rect& content : owners[i].Contents) c[i == 0 ? 0 : 2] += overlap(r, content);
+            c[i == 0 ? 1 : 3] += overlap(r, owners[i].Frame);
+        }
+        for (const Rect& o : others) c[4] += overlap(r, o);
+        if (!owners.empty()) {
+            const Rect& o = owners.front().Frame;
+            c[5] = std::max({0, r.Left - o.Right, o.Left - r.Right}) + std::max({0, r.Top - o.Bottom, o.Top - r.Bottom});
+        }
+        // Exactly over another window only when every place is.
+        if (std::any_of(frames.begin(), frames.end(), [&](const Rect& f) { return f.Left == x && f.Top == y; }))
+            c[0] = std::numeric_limits<long long>::max();
+        if (!best || c < *best) {
+            best = c;
+            bestRect = r;
         }
     }
-    return best;
+    return bestRect;
 }
 
 Form::Form(const std::string& name) : MouseControl(nullptr, name) {
@@ -75,13 +257,13 @@ Form::~Form() {
     if (Application* a = dynamic_cast<Application*>(QCoreApplication::instance())) a->FormDestroyed(this);
 }
 
-int Form::Left() const { return QWidget::pos().x(); }
-int Form::Top() const { return QWidget::pos().y(); }
+int Form::Left() const { return QWidget::geometry().x(); }
+int Form::Top() const { return QWidget::geometry().y(); }
 int Form::Width() const { return QWidget::width() + FrameWidth; }
 int Form::Height() const { return QWidget::height() + FrameHeight; }
 
 void Form::SetBounds(int left, int top, int width, int height) {
-    move(left, top);
+    setGeometry(QRect(QPoint(left, top), QWidget::size()));
     SetClientSize(width - FrameWidth, height - FrameHeight);
 }
 
@@ -139,7 +321,7 @@ void Form::applyWindowFlags() {
         }
         if (BorderIcons & biHelp) f |= Qt::WindowContextHelpButtonHint;
     }
-    if (windowFlags() != f) setWindowFlags(f);
+    setFlagsKeepingPlace(this, ownedType(f, owner_ != nullptr));
 }
 
 void Form::doShow(bool) {
@@ -150,21 +332,22 @@ void Form::doShow(bool) {
     }
     if (OnShow) OnShow();
     if (isVisible()) return;
-    applyWindowFlags();
     takeOwner();
+    applyWindowFlags();
+    makeTransient(this, owner_);
     const bool firstShowing = !placed_;
     placed_ = true;
-    if (Position == ui::Position::ScreenCenter) {
-        if (QScreen* s = QGuiApplication::primaryScreen()) {
-            const QRect a = s->availableGeometry();
-            move(a.left() + (a.width() - Width()) / 2, a.top() + (a.height() - Height()) / 2);
-        }
-    } else if (Position == ui::Position::BesideOwner && firstShowing) {
-        placeBesideOwner();
-    }
+    placeByPosition_ = Position == ui::Position::ScreenCenter ||
+                       (Position == ui::Position::BesideOwner &&
+                        (firstShowing || owner_ != lastOwner_ || overAnotherWindow(this, owner_)));
+    lastOwner_ = owner_;
+    wantedPos_ = geometry().topLeft();
+    place();
     const QSize designed = size();
     awaitingFirstExpose_ = true;
+    frameUnchecked_ = true;
     QWidget::show();
+    if (frameDiffers(drawnFrame(this), placedWith_)) place();
     applySizeLimits();
     UpdateSheetShowing();
     QPointer<Form> self(this);
@@ -172,21 +355,33 @@ void Form::doShow(bool) {
     if (self && isVisible()) {
         runPaint();
         // A form that sizes itself in its first paint is placed by the size it took.
-        if (self && isVisible() && Position == ui::Position::BesideOwner && firstShowing && size() != designed)
-            placeBesideOwner();
+        if (self && isVisible() && Position == ui::Position::BesideOwner && firstShowing && size() != designed) place();
         if (self) QWidget::update();
     }
 }
 
+// Places the form for the showing under way (centred, beside its owner, or at the position
+// it was given), its frame on the screen, by the frame known so far.
+void Form::place() {
+    setGeometry(QRect(wantedPos_, QWidget::size()));
+    const QRect screen = screenArea(this, owner_);
+    if (placeByPosition_ && Position == ui::Position::ScreenCenter && !screen.isEmpty())
+        setGeometry(geometry().translated(screen.center() - outerRect(this).center()));
+    else if (placeByPosition_ && Position == ui::Position::BesideOwner)
+        placeBeside(this, owner_);
+    keepFrameOnScreen(this, screen);
+    placedWith_ = frameMargins(this);
+}
+
 void Form::doHide() {
     if (!isVisible()) return;
-    const QRect covered = frameOf(this);
+    const QRect covered = outerRect(this);
     QWidget::hide();
     UpdateSheetShowing();
     if (OnHide) OnHide();
     // The forms it covered are painted again.
     for (Form* f : App().Forms())
-        if (f != this && f->isVisible() && frameOf(f).intersects(covered)) f->RequestPaint();
+        if (f != this && f->isVisible() && outerRect(f).intersects(covered)) f->RequestPaint();
     App().FormHidden(this);
 }
 
@@ -206,17 +401,6 @@ void Form::takeOwner() {
         }
     }
     owner_ = candidate;
-    create();
-    if (QWindow* w = windowHandle()) w->setTransientParent(owner_ ? owner_->windowHandle() : nullptr);
-}
-
-void Form::placeBesideOwner() {
-    if (!owner_) return;
-    QScreen* s = owner_->screen() ? owner_->screen() : QGuiApplication::primaryScreen();
-    if (!s) return;
-    const QRect a = s->availableGeometry();
-    const Rect r = PlaceBeside(owner_->BoundsRect(), Width(), Height(), Rect{a.left(), a.top(), a.right() + 1, a.bottom() + 1});
-    move(r.Left, r.Top);
 }
 
 void Form::OwnerGone(const Form* f) {
@@ -331,6 +515,11 @@ void Form::SurfaceChanged() {
 }
 
 void Form::WindowExposed() {
+    // The window manager's frame is known once the window is on the screen.
+    if (const QMargins m = drawnFrame(this); frameUnchecked_ && !m.isNull()) {
+        frameUnchecked_ = false;
+        if (frameDiffers(m, placedWith_)) place();
+    }
     if (awaitingFirstExpose_) {
         awaitingFirstExpose_ = false;  // the showing painted it
         return;

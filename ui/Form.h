@@ -25,10 +25,13 @@
 #include "ui/Control.h"
 #include "ui/MouseControl.h"
 
+#include <QMargins>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace ui {
 
@@ -36,17 +39,36 @@ namespace ui {
 inline constexpr int FrameWidth = 8;
 inline constexpr int FrameHeight = 27;
 
-// Where a form of the given size covers as little of its owner's frame as the screen
-// allows: right of it, below it, left of it or above it (the first of equal ones),
-// each moved into the screen.
-Rect PlaceBeside(const Rect& owner, int width, int height, const Rect& screen);
+// A window beside which another opens: its frame and the screen rectangles of what it
+// shows (fields, buttons, texts, pictures).
+struct Placed {
+    Rect Frame;
+    std::vector<Rect> Contents;
+};
+
+// Where a secondary window of the given outer size opens, inside the screen: the place
+// that hides least of what its owner shows, then of the owner, then of what the owner's
+// own owners show, of those owners, of the other open windows, and of those the nearest
+// to the owner (right of it, below, left, above first); never exactly over another
+// window.  owners: the owner first, then its owners; others: the other open windows.
+Rect PlaceBeside(const std::vector<Placed>& owners, const std::vector<Rect>& others, int width, int height,
+                 const Rect& screen);
+
+class Form;
+
+// Shows a window of the layer that is not a form (the help window) as a secondary window
+// of owner: transient for it, beside it on its first showing (made smaller, down to half
+// its size, where that hides nothing of the owner) and whenever it would open exactly over
+// another window, its frame on the screen.
+void ShowAsSecondary(QWidget* w, Form* owner);
 
 class Form : public MouseControl<QWidget, Container> {
 public:
     explicit Form(const std::string& name = "Form1");
     ~Form() override;
 
-    // Outer size and screen position of the frame.
+    // Outer size (client area and nominal frame); screen position of the client area.
+    // A position is kept as given unless the frame would leave the screen.
     int Left() const override;
     int Top() const override;
     int Width() const override;
@@ -158,7 +180,7 @@ private:
     void syncQtFocus();
     void showFocusCues();
     void takeOwner();
-    void placeBesideOwner();
+    void place();
     Control* accelTarget(char16_t ch) const;
     class Button* defaultButton(bool cancel) const;
 
@@ -173,7 +195,12 @@ private:
     bool paintRequested_ = false;
     bool awaitingFirstExpose_ = false;
     bool placed_ = false;
+    bool frameUnchecked_ = false;
+    bool placeByPosition_ = false;
+    QPoint wantedPos_;
+    QMargins placedWith_;
     Form* owner_ = nullptr;
+    QPointer<Form> lastOwner_;  // the owner of the last showing
     int modalLevel_ = 0;
     int maxClientWidth_ = 0;
 };

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
@@ -23,6 +24,7 @@
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -36,6 +38,9 @@ namespace ui {
 namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// Wide enough for a name beside the size, type and date of a file.
+constexpr int kFileDialogWidth = 780;
 
 Form* dialogParent() {
     if (!QCoreApplication::instance()) return nullptr;
@@ -137,7 +142,7 @@ public:
         } else {
             browser_->scrollToAnchor(anchor);
         }
-        show();
+        ShowAsSecondary(this, dialogParent());
         Application::Raise(this);
         activateWindow();
     }
@@ -262,6 +267,14 @@ public:
         if (!dir.empty()) dlg.setDirectory(qs(dir));
         const std::string name = rt::ExtractFileName(d.FileName);
         if (!name.empty() && name.find_first_of("*?") == std::string::npos) dlg.selectFile(qs(name));
+        // The detail columns (size, type, date) as wide as what they show; the name takes the rest.
+        if (auto* view = dlg.findChild<QTreeView*>("treeView")) {
+            QHeaderView* header = view->header();
+            header->setStretchLastSection(false);
+            header->setSectionResizeMode(QHeaderView::ResizeToContents);
+            header->setSectionResizeMode(0, QHeaderView::Stretch);
+            dlg.resize(std::max(dlg.width(), kFileDialogWidth), dlg.height());
+        }
         for (;;) {
             if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
             const std::string chosen = dlg.selectedFiles().front().toStdString();

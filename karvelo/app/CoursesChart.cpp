@@ -137,12 +137,19 @@ private:
         Text(349, 375, Subscript("Flim1", "Hlim1", "Flim2", "Hlim2"), Courier(10, caseColour_));
     }
 
-    // One legend line: symbol, subscript and "=" value.
+    // One legend line: symbol, subscript and "=" value, dx pixels right of its place.
     void LegendItem(int sx, int sy, const std::string& symbol, const ui::Font& symbolFont, int bx, int by,
-                    const std::string& subscript, int vx, int vy, const std::string& value) {
-        Text(sx, sy, symbol, symbolFont);
-        Text(bx, by, subscript, Courier(10, caseColour_));
-        Text(vx, vy, "=" + value, Courier(12, ui::clBlack));
+                    const std::string& subscript, int vx, int vy, const std::string& value, int dx = 0) {
+        Text(sx + dx, sy, symbol, symbolFont);
+        Text(bx + dx, by, subscript, Courier(10, caseColour_));
+        Text(vx + dx, vy, "=" + value, Courier(12, ui::clBlack));
+    }
+
+    // Width of a legend value ("=" and the value) in the monospaced font of size 12: every
+    // character 0.6 of the font height, rounded up as the screen fonts are.
+    static int ValueWidth(const std::string& value) {
+        const int advance = (Courier(12, ui::clBlack).PixelSize * 6 + 9) / 10;
+        return int(value.size() + 1) * advance;
     }
 
     void DrawCoursesLegend() {
@@ -153,42 +160,59 @@ private:
 
         const double equivalent = force ? PickCase(case_, g_.FtFe1, g_.FtHe1, g_.FtFe2, g_.FtHe2)
                                         : PickCase(case_, g_.TFe1, g_.THe1, g_.TFe2, g_.THe2);
-        if (g_.LoadInputMethod == 1)
-            LegendItem(298, 9, load, Courier(14, caseColour_), 312, 16, "jm", 342, 10, rt::Str(equivalent, 1, 1) + unit);
+        const std::string loadValue = rt::Str(equivalent, 1, 1) + unit;
+        const bool permissible = g_.LoadInputMethod > 1 && g_.CalcMethodics > 2;
+        const std::string permissibleValue =
+            rt::Str(force ? PickCase(case_, g_.FtFP1, g_.FtHP1, g_.FtFP2, g_.FtHP2)
+                          : PickCase(case_, g_.TFP1, g_.THP1, g_.TFP2, g_.THP2), 1, 1) + unit;
+
+        const bool stresses = g_.CalcMethodics > 2;
+        const bool one = g_.LoadInputMethod == 1;
+        const std::string rightValues[2] = {
+            stresses ? stressText(one ? PickCase(case_, g_.SigmaF1, g_.SigmaH1, g_.SigmaF2, g_.SigmaH2)
+                                      : PickCase(case_, g_.SigmaF1ekv, g_.SigmaH1ekv, g_.SigmaF2ekv, g_.SigmaH2ekv))
+                     : FormatCoursesValue(PickCase(case_, g_.NFe1, g_.NHe1, g_.NFe2, g_.NHe2), g_.LargeNumberFormat),
+            stresses ? stressText(PickCase(case_, g_.Sigmafpb1ref, g_.SigmaHP1ref, g_.Sigmafpb2ref, g_.SigmaHP2ref))
+                     : rt::Str(PickCase(case_, g_.KAF1, g_.KAH1, g_.KAF2, g_.KAH2), 1, 3)};
+
+        // Long loads push the stresses (or the cycles) right, as far as the chart allows, so
+        // that a unit never runs into the symbol beside it.
+        constexpr int kGap = 8;
+        const int leftEnd = 342 + std::max(ValueWidth(loadValue), permissible ? ValueWidth(permissibleValue) : 0);
+        const int rightStart = stresses ? 474 : 491;
+        const int valueLeft = stresses ? 540 : 532;
+        const int rightEnd = valueLeft + std::max(ValueWidth(rightValues[0]), ValueWidth(rightValues[1]));
+        const int dx = std::max(0, std::min(leftEnd + kGap - rightStart, picture_.Width - 2 - rightEnd));
+
+        if (one)
+            LegendItem(298, 9, load, Courier(14, caseColour_), 312, 16, "jm", 342, 10, loadValue);
         else if (force)
             LegendItem(298, 9, load, Courier(14, caseColour_), 310, 16, Subscript("tFe1", "tHe1", "tFe2", "tHe2"), 342,
-                       10, rt::Str(equivalent, 1, 1) + unit);
+                       10, loadValue);
         else
             LegendItem(298, 9, load, Courier(14, caseColour_), 312, 16, Subscript("Fe1", "He1", "Fe2", "He2"), 342,
-                       10, rt::Str(equivalent, 1, 1) + unit);
+                       10, loadValue);
 
-        if (g_.LoadInputMethod > 1 && g_.CalcMethodics > 2) {
+        if (permissible) {
             if (force)
                 LegendItem(275, 39, "F", Courier(14, caseColour_), 285, 46,
-                           Subscript("tFPref1", "tHPref1", "tFPref2", "tHPref2"), 342, 40,
-                           rt::Str(PickCase(case_, g_.FtFP1, g_.FtHP1, g_.FtFP2, g_.FtHP2), 1, 1) + unit);
+                           Subscript("tFPref1", "tHPref1", "tFPref2", "tHPref2"), 342, 40, permissibleValue);
             else
                 LegendItem(279, 39, "T", Courier(14, caseColour_), 291, 46,
-                           Subscript("FPref1", "HPref1", "FPref2", "HPref2"), 342, 40,
-                           rt::Str(PickCase(case_, g_.TFP1, g_.THP1, g_.TFP2, g_.THP2), 1, 1) + unit);
+                           Subscript("FPref1", "HPref1", "FPref2", "HPref2"), 342, 40, permissibleValue);
         }
 
-        if (g_.CalcMethodics > 2) {
-            const bool one = g_.LoadInputMethod == 1;
-            const double stress = one ? PickCase(case_, g_.SigmaF1, g_.SigmaH1, g_.SigmaF2, g_.SigmaH2)
-                                      : PickCase(case_, g_.SigmaF1ekv, g_.SigmaH1ekv, g_.SigmaF2ekv, g_.SigmaH2ekv);
+        if (stresses) {
             LegendItem(491, 2, "s", Symbol(16, caseColour_), 507, 18,
                        one ? Subscript("F1", "H1", "F2", "H2") : Subscript("Fe1", "He1", "Fe2", "He2"), 540, 10,
-                       stressText(stress));
+                       rightValues[0], dx);
             LegendItem(474, 30, "s", Symbol(16, caseColour_), 489, 46, Subscript("FPref1", "HPref1", "FPref2", "HPref2"),
-                       540, 40,
-                       stressText(PickCase(case_, g_.Sigmafpb1ref, g_.SigmaHP1ref, g_.Sigmafpb2ref, g_.SigmaHP2ref)));
+                       540, 40, rightValues[1], dx);
         } else {
             LegendItem(491, 10, "N", Courier(14, caseColour_), 505, 16, Subscript("Fe1", "He1", "Fe2", "He2"), 532, 10,
-                       FormatCoursesValue(PickCase(case_, g_.NFe1, g_.NHe1, g_.NFe2, g_.NHe2), g_.LargeNumberFormat));
-            LegendItem(496, 38, "K", Courier(14, caseColour_), 510, 46, "A", 532, 40,
-                       rt::Str(PickCase(case_, g_.KAF1, g_.KAH1, g_.KAF2, g_.KAH2), 1, 3));
-            if (g_.LoadInputMethod == 1) Text(507, 18, Subscript("F1", "H1", "F2", "H2"), Courier(10, caseColour_));
+                       rightValues[0], dx);
+            LegendItem(496, 38, "K", Courier(14, caseColour_), 510, 46, "A", 532, 40, rightValues[1], dx);
+            if (one) Text(507 + dx, 18, Subscript("F1", "H1", "F2", "H2"), Courier(10, caseColour_));
         }
     }
 

@@ -185,12 +185,13 @@ TRozmery_F::TRozmery_F() : InputWindow("Rozmery_F") {
     CB3 = new ui::CheckBox(this, "CB3", {12, 200, 182, 17}, "ISO method for calcul. of  m ");
     new ui::Label(this, "Label12", {168, 206, 0, 0}, "red");
 
+    // J1 above J2, each field wide enough for a wheel of a few metres (13 characters).
     auto* inertia = new ui::GroupBox(this, "GroupBox2", {8, 226, 292, 74}, "Moment of inertia");
-    CheckBox5 = new ui::CheckBox(inertia, "CheckBox5", {8, 20, 120, 17}, "Direct input of");
-    (new ui::Label(inertia, "Label13", {8, 47, 70, 16}, "J1 [kg mm2]"))->SetFontColor(ui::clBlue);
-    AddField(12, inertia, {80, 43, 56, 21}, check(12));
-    (new ui::Label(inertia, "Label14", {152, 47, 70, 16}, "J2 [kg mm2]"))->SetFontColor(ui::clGreen);
-    AddField(13, inertia, {224, 43, 56, 21}, check(13));
+    CheckBox5 = new ui::CheckBox(inertia, "CheckBox5", {8, 20, 110, 17}, "Direct input of");
+    (new ui::Label(inertia, "Label13", {122, 22, 70, 16}, "J1 [kg mm2]"))->SetFontColor(ui::clBlue);
+    AddField(12, inertia, {194, 18, 90, 21}, check(12));
+    (new ui::Label(inertia, "Label14", {122, 48, 70, 16}, "J2 [kg mm2]"))->SetFontColor(ui::clGreen);
+    AddField(13, inertia, {194, 44, 90, 21}, check(13));
 
     auto* stiffness = new ui::GroupBox(this, "GroupBox3", {8, 306, 292, 50}, "Tooth stiffness per unit  (1 pair)");
     CheckBox6 = new ui::CheckBox(stiffness, "CheckBox6", {8, 22, 130, 17}, "Direct input of  c'");

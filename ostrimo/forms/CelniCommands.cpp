@@ -165,6 +165,8 @@ void TPagesDlg::Button4Click() {
         g.ResetLayoutOnShow = false;
         g.DataFileLoaded = false;
         RecomputePair();
+        // an internal pair of equal tooth numbers works at 90 degrees, as its wheel field left it
+        if (-g.z2 == g.z1) Edit10->SetEnabled(false);
         g.LoadingDataFile = false;
     } else {
         PageControl1->SetActivePage(TabSheet1);

@@ -84,6 +84,9 @@ void TTabulkaDlg::FormShow() {
     } else if (G.GearingType == 3) {
         data3();
     }
+    // Every opening starts at the top of the table.
+    StringGrid1->SetRow(StringGrid1->FixedRows());
+    StringGrid1->SetTopRow(StringGrid1->FixedRows());
 }
 
 // The data file's name from the caption "Dimensions Table - <full name>".

@@ -9,13 +9,19 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QTreeView>
 
 namespace {
 
@@ -282,6 +288,55 @@ TEST(ProductionDialogs, FileDialogReturnsTheChosenNameWithItsDefaultExtension) {
     EXPECT_EQ(save.FileName, dir.File("TISK1.BMP"));
     ui::test::ProcessEvents();
     EXPECT_EQ(QGuiApplication::focusWindow(), owner.windowHandle());
+}
+
+// The size, type and date of a file are shown whole, also where an earlier dialog left its
+// columns narrow; the name takes the rest of the row.
+TEST(ProductionDialogs, FileDialogShowsTheDetailsOfAFileWhole) {
+    test_support::ScratchDir dir;
+    // The dialogs keep their column widths among Qt's settings: here in the scratch folder.
+    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QString::fromStdString(dir.path.string()));
+    const auto settingsBack = qScopeGuard([] {
+        for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope,
+                               QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    });
+    writeFile(QString::fromStdString(dir.File("A rather long name of a gear pair case.PEV")), QByteArray(2240, 'x'));
+    ui::OpenDialog open;
+    open.Filter = "Data files (*.pev *.PEV)|*.pev;*.PEV";
+    open.InitialDir = dir.path.string();
+    // Runs the dialog; once the folder is read (in the background), answer(view) and cancel.
+    const auto run = [&](const std::function<void(QTreeView*)>& answer) {
+        int polls = 0;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* view = d ? d->findChild<QTreeView*>("treeView") : nullptr;
+            if (!view || (view->model()->rowCount(view->rootIndex()) == 0 && ++polls < 250)) return;
+            answer(view);
+            d->reject();
+        });
+        poll.start(20);
+        EXPECT_FALSE(ui::ProductionServices().ExecuteFileDialog(open));
+    };
+    run([](QTreeView* view) {
+        for (int c = 1; c <= 3; ++c) view->header()->resizeSection(c, 20);
+    });
+    std::vector<int> cut;
+    int rows = 0;
+    run([&](QTreeView* view) {
+        rows = view->model()->rowCount(view->rootIndex());
+        QHeaderView* header = view->header();
+        for (int c = 1; c <= 3; ++c) {
+            const int caption = QFontMetrics(header->font()).horizontalAdvance(
+                view->model()->headerData(c, Qt::Horizontal).toString());
+            const int content = static_cast<QAbstractItemView*>(view)->sizeHintForColumn(c);
+            if (header->sectionSize(c) < std::max(caption, content)) cut.push_back(c);
+        }
+    });
+    EXPECT_EQ(rows, 1);
+    EXPECT_EQ(cut, std::vector<int>{});
 }
 
 TEST(ProductionDialogs, PrintDialogOffersBitmapFilesInsteadOfPaper) {

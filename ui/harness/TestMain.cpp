@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,6 +19,15 @@ class ResetBeforeEachTest : public ::testing::EmptyTestEventListener {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The test screen is the 1280 x 1024 screen the programs are laid out for (the platform
+    // reads its description once, while the application starts).
+    QFile screen(QDir::tempPath() + "/ui-tests-screen-" + QString::number(getpid()) + ".json");
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && screen.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        screen.write(R"({"screens": [{"name": "OffscreenScreen", "x": 0, "y": 0, "width": 1280, "height": 1024,)"
+                     R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        screen.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen.fileName().toUtf8());
+    }
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         const QByteArray dir = QDir::tempPath().toUtf8() + "/ui-tests-" + QByteArray::number(unsigned(getuid()));
         mkdir(dir.constData(), 0700);
@@ -25,6 +35,7 @@ int main(int argc, char** argv) {
     }
     ::testing::InitGoogleTest(&argc, argv);
     ui::Application app(argc, argv, ui::Application::Mode::Test);
+    if (screen.exists()) screen.remove();
     ui::test::InstallRecordingServices();
     ::testing::UnitTest::GetInstance()->listeners().Append(new ResetBeforeEachTest);
     return RUN_ALL_TESTS();

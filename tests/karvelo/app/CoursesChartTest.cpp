@@ -2,6 +2,8 @@
 #include <cmath>
 #include <limits>
 
+#include <QFontMetrics>
+
 #include "ChartFixture.h"
 
 namespace karvelo::test {
@@ -353,6 +355,36 @@ TEST(CoursesChart, LegendOfASpectrumWithForcesAndWithTorques) {
     EXPECT_EQ(TextsAt(p, 489, 46), std::vector<std::string>{"HPref2"});
     EXPECT_EQ(TextsAt(p, 540, 40), std::vector<std::string>{"=1500.0 [MPa]"});
     EXPECT_EQ(FindText(p, "T", 298, 9)->Font.Color, kGreen);
+}
+
+// Long loads push the stresses right so that no unit runs into the sigma beside it, and the
+// stresses stay inside the chart (widths of the fonts on the screen).
+TEST(CoursesChart, LegendUnitsKeepClearOfTheSymbolsBesideThem) {
+    ChartCase c;
+    c.g.StressCase = "PD";
+    c.g.LoadAsForce = false;
+    c.g.THe1 = 98765.43;
+    c.g.THP1 = 123456.78;
+    c.g.SigmaH1ekv = 1234.56;
+    c.g.SigmaHP1ref = 1411.2;
+    const ChartPicture p = c.Picture();
+    const auto end = [](const ChartText& t) {
+        return t.At.X + QFontMetrics(ui::ToQFont(t.Font)).horizontalAdvance(QString::fromStdString(t.Text));
+    };
+    std::vector<ChartText> loads, sigmas, stresses;
+    for (const ChartText& t : ItemsOf<ChartText>(p)) {
+        if (t.At.Y > 60) continue;
+        if (t.At.X == 342) loads.push_back(t);
+        if (t.Text == "s" && t.At.X > 342) sigmas.push_back(t);
+        if (t.Text.find("[MPa]") != std::string::npos) stresses.push_back(t);
+    }
+    ASSERT_EQ(loads.size(), 2u);
+    ASSERT_EQ(sigmas.size(), 2u);
+    ASSERT_EQ(stresses.size(), 2u);
+    EXPECT_EQ(loads[1].Text, "=123456.8 [Nm]");
+    for (const ChartText& load : loads)
+        for (const ChartText& sigma : sigmas) EXPECT_LT(end(load), sigma.At.X) << load.Text;
+    for (const ChartText& stress : stresses) EXPECT_LE(end(stress), p.Width) << stress.Text;
 }
 
 TEST(CoursesChart, AxisTextsByCaseAndSpectrum) {

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include <QFontMetrics>
+#include <QStyle>
+
 #include "InputWindowFixture.h"
 #include "karvelo/calc/Rozmery.h"
 #include "karvelo/forms/RozmeryF.h"
@@ -192,6 +195,20 @@ TEST_F(DimensionsWindow, ActivationShowsTheBoxesAsTheDataSays) {
     EXPECT_TRUE(w.CheckBox5->Enabled());
     EXPECT_TRUE(w.CheckBox5->Checked());
     EXPECT_TRUE(w.Field(12)->Enabled());
+}
+
+// The moments of inertia of a wheel of a few metres fit their fields at the window's font.
+TEST_F(DimensionsWindow, InertiaOfALargeWheelFitsItsField) {
+    Open();
+    G.J1 = 39902687.45, G.J2 = 6165123456.78;
+    w.Repaint();
+    for (int n : {12, 13}) {
+        ui::Edit* e = w.Field(n);
+        ASSERT_EQ(e->Text(), n == 12 ? "39902687.45" : "6165123456.78");
+        const int frame = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e);
+        const int room = e->width() - 2 * frame - 2 * 2;  // the line edit's own margin of 2
+        EXPECT_LE(QFontMetrics(e->font()).horizontalAdvance(QString::fromStdString(e->Text())), room) << n;
+    }
 }
 
 TEST_F(DimensionsWindow, OkClosesOnlyWithBodiesThatFitAndPositiveRims) {

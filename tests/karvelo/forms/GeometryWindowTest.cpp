@@ -263,8 +263,7 @@ TEST_F(GeometryWindow, ModulesOpensTheTableBesideOnlyAfterTheFieldIsAccepted) {
     ui::test::Click(w.Button3);
     EXPECT_EQ(G.z1, 21);
     EXPECT_TRUE(table.Visible());
-    EXPECT_FALSE(QRect(w.Left(), w.Top(), w.Width(), w.Height())
-                     .intersects(QRect(table.Left(), table.Top(), table.Width(), table.Height())))
+    EXPECT_FALSE(w.frameGeometry().intersects(table.frameGeometry()))
         << w.Left() << "," << w.Top() << " " << table.Left() << "," << table.Top();
     EXPECT_EQ(ui::test::Notices().Texts().size(), 1u);
     // Leaving the window with a refused number in a field: one message, one check.

@@ -171,6 +171,21 @@ TEST_F(Commands, AnInternalPairWithItsCutterComesBackWhole) {
     EXPECT_TRUE(FellowDlg->Edit4->ReadOnly());
 }
 
+// An internal pair of equal tooth numbers works at 90 degrees: its working pressure angle
+// is no input, before Save and after Open alike.
+TEST_F(Commands, AnInternalPairOfEqualToothNumbersOpensWithItsWorkingAngleFixed) {
+    ui::test::Click(D().RadioButton4);
+    Enter(D().Edit3, "-20");
+    ASSERT_FALSE(D().Edit10->Enabled());
+    Save(File("equal.dat"));
+    ui::test::Click(D().RadioButton3);
+    Open(File("equal.dat"));
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    EXPECT_EQ(G.z2, -20);
+    EXPECT_FALSE(D().Edit10->Enabled());
+    EXPECT_TRUE(D().Edit9->Enabled());
+}
+
 TEST_F(Commands, ARoundedRootComesBackWithItsFileNameAndAFileWithoutOneFreesTheRadii) {
     Save(File("sharp.dat"));
     ui::test::Click(D().CheckBox1);

@@ -120,6 +120,18 @@ TEST_F(TableWindow, CaptionsAndValuesThatFollowTheData) {
     Open([] { EXPECT_EQ(Grid().Cell(0, 0), "pair1.dat"); });
 }
 
+TEST_F(TableWindow, EveryOpeningStartsAtTheTop) {
+    CheckPair(1, HelicalPair);
+    Open([] {
+        ui::test::Key(Qt::Key_End);
+        EXPECT_GT(Grid().TopRow(), 40);
+    });
+    Open([] {
+        EXPECT_EQ(Grid().TopRow(), 1);
+        EXPECT_EQ(Grid().Row(), 1);
+    });
+}
+
 TEST_F(TableWindow, AnglesInDegreesMinutesSecondsAndTheirAnchor) {
     EXPECT_EQ(FormatTableAngleDms(29.99999), "30" + kDeg + " 0'  0\"");
     EXPECT_EQ(FormatTableAngleDms(12.3456), "12" + kDeg + " 20'  44.2\"");
