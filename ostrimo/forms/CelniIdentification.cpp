@@ -388,6 +388,11 @@ void TPagesDlg::IdentifyFromSpan() {
     g.ErrorFlag = false;
     double value = 0, at = TransverseAngle(a, w.beta);
     bool computed = true;
+    // a value that gives a wheel whose flanks the span touches (a root not found is 0)
+    const auto spanned = [&](int parameter, double v) {
+        IdentifiedWheel wheel = WheelOf(2, parameter, v);
+        return Exists(wheel) && SpanTouchesInvolute(wheel, w.W);
+    };
     switch (unknown) {
         case kModule:
             value = w.W / (cosA * (w.k + w.s * w.z * Inv(at)) + w.s * 2 * w.x * sinA);
@@ -444,11 +449,11 @@ void TPagesDlg::IdentifyFromSpan() {
                 }
             }
             computed = results > 0;
-            if (results >= 2) {
+            if (results >= 2 && spanned(kFlankAngle, second)) {
                 Label183->SetCaption("2. result       = " + rt::Str(RadToDeg(second), 1, 3) + kDegree);
                 for (ui::Label* l : {Label183, Label184, Label185}) l->Show();
             }
-            if (results == 3) {
+            if (results == 3 && spanned(kFlankAngle, third)) {
                 Label188->SetCaption("3. result       = " + rt::Str(RadToDeg(third), 1, 3) + kDegree);
                 for (ui::Label* l : {Label186, Label187, Label188}) l->Show();
             }
@@ -456,8 +461,7 @@ void TPagesDlg::IdentifyFromSpan() {
         }
         default: return ShowEstimatedAngles();
     }
-    IdentifiedWheel wheel = WheelOf(2, unknown, value);
-    const bool found = computed && !g.ErrorFlag && Exists(wheel) && SpanTouchesInvolute(wheel, w.W);
+    const bool found = computed && !g.ErrorFlag && spanned(unknown, value);
     if (found && unknown != kFlankAngle) g.IdentAlfaT[2] = at;
     g.ErrorFlag = false;
     TakeIdentified(2, unknown, value, found);

@@ -350,6 +350,7 @@ TEST_P(NoWheel, AFarMeasurementIsNoSolutionAndLeavesNothingBehind) {
                 ui::test::Notices().Clear();
                 Type(measurement.field, far);
                 EXPECT_EQ(result->Text(), "No solution");
+                EXPECT_FALSE(D().Label183->Visible() || D().Label188->Visible());  // no other flank angle
                 const auto& notices = ui::test::Notices().notices;
                 EXPECT_EQ(std::count_if(notices.begin(), notices.end(),
                                         [](const rt::Notice& n) { return n.kind == rt::Notice::Beep; }),
@@ -371,6 +372,7 @@ TEST_P(NoWheel, AFarMeasurementIsNoSolutionAndLeavesNothingBehind) {
 
 INSTANTIATE_TEST_SUITE_P(Pairs, NoWheel,
                          ::testing::Values(Pair{"ExternalHelical", 1, 19, 47, 2, 15, -0.2, 0.2},
+                                           Pair{"ExternalSpur", 1, 20, 40, 1, 0, 0, 0},
                                            Pair{"InternalSpur", 2, 20, -80, 1, 0, 0, 0},
                                            Pair{"LargeInternal", 2, 24, -90, 40, 0, 0.3, 0.2}),
                          [](const auto& info) { return std::string(info.param.what); });
