@@ -4,8 +4,9 @@
 // height hc below the tip, group 2 the span W over zw teeth, group 3 the dimension over
 // (between) balls M for the ball dt.  A result that describes no wheel (a module not
 // positive, an angle beyond a right angle, a tooth thinner than nothing at the tip, the
-// measuring contact off the involute) is not taken: the unknown's field shows "No
-// solution" with a beep and every estimate keeps its value.
+// measuring contact off the involute or with no space beside it, balls that do not stand
+// out of the tip circle) is not taken: the unknown's field shows "No solution" with a
+// beep and every estimate keeps its value.
 #include <algorithm>
 #include <cmath>
 #include <numbers>
