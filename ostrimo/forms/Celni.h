@@ -456,6 +456,9 @@ private:
     void ChooseUnknown(int group);
     void RunIdentificationGroup(int group);
     void SolveIdentification(int group, int unknown, int n, int set);
+    void BeginIdentification(int group);
+    void TakeIdentified(int group, int unknown, double value, bool found);
+    void ForgetUnsolvedIdentifications();
     void ValidateEstimatedAngle(bool flank);
     void ShowEstimatedAngles();
 
@@ -506,12 +509,16 @@ private:
         bool held = false;
     };
     UncheckedText unchecked_[22];
+    UncheckedText identUnchecked_[18];  // the Identification page's fields 36..53
     // The texts the Test dimensions page wrote into its fields: leaving a field that still
     // shows its text changes nothing.  A refused field has none.
     std::vector<std::pair<const ui::Edit*, std::string>> writtenTestTexts_;
     void RememberWrittenTestTexts();
     bool TestTextUnchanged(const ui::Edit* field) const;
     std::vector<ui::Control*> wheelTestCaptions_;  // captions of the wheel's span and ball fields
+    // Per identification group, the number of the field that shows "No solution" (0: none).
+    int identUnsolved_[4] = {};
+    bool identQuiet_ = false;  // a group run again on entering a field does not beep
 };
 
 extern TPagesDlg* PagesDlg;

@@ -61,7 +61,6 @@ void SetEstimatedAngleTexts(TPagesDlg& d, AngleText text) {
         SetAngleField(alfa[i - 1], text(RadToDeg(G.IdentAlfa[i])));
         SetAngleField(beta[i - 1], text(RadToDeg(G.IdentBeta[i])));
     }
-    if (G.IdentBeta[2] == -1.0) d.Edit48->SetText(kNoSolution);
 }
 
 }  // namespace

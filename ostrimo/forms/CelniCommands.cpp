@@ -548,6 +548,7 @@ void TPagesDlg::PrepareIdentificationPage() {
             g.IdentBeta[i] = g.beta;
             g.IdentX[i] = g.x2;
         }
+        ForgetUnsolvedIdentifications();
         RecomputePair();
         CelniDlg->Hide();
         const std::string teeth = rt::Str(static_cast<long long>(std::lround(g.z2)));

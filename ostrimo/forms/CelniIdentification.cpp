@@ -2,7 +2,11 @@
 // flank angle, helix angle or addendum modification coefficient) from a measured test
 // dimension, the other three given as estimates.  Group 1 solves the chord sc at the
 // height hc below the tip, group 2 the span W over zw teeth, group 3 the dimension over
-// (between) balls M for the ball dt.
+// (between) balls M for the ball dt.  A result that describes no wheel (a module not
+// positive, an angle beyond a right angle, a tooth thinner than nothing at the tip, the
+// measuring contact off the involute or with no space beside it, balls that do not stand
+// out of the tip circle) is not taken: the unknown's field shows "No solution" with a
+// beep and every estimate keeps its value.
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -20,6 +24,7 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr const char* kDegree = "\xC2\xB0";
 constexpr const char* kInvalidNumber = "Invalid format of the number";
+constexpr const char* kNoSolution = "No solution";
 constexpr double kMaxEstimatedAngle = 0.9599310885968813;  // 55 degrees
 constexpr double kMinFlankAngle = 0.017278759594743863;    // 0.99 degrees
 constexpr int kModule = 0, kFlankAngle = 1, kHelixAngle = 2, kAmc = 3;
@@ -59,6 +64,69 @@ double TransverseAngle(double alfa, double beta) { return std::atan(std::tan(alf
 void SignOf(double v, int& sign) {
     if (v < 0) sign = -1;
     if (v > 0) sign = 1;
+}
+
+// ---------------------------------------------------------------- the wheel identified
+
+// The measured wheel as a group's parameters describe it, the unknown's value in place of
+// its estimate; teeth and tip diameter as magnitudes.
+struct IdentifiedWheel {
+    bool internal;
+    double z, da, mn, alfa, beta, x;
+    double alfaT = 0, db = 0, betab = 0;  // set by Exists
+
+    // Half the angle of a tooth on the diameter D (at or above the base circle): an
+    // external gear's teeth narrow outwards, an internal wheel's inwards.
+    double HalfToothAngle(double D) const {
+        const double s = internal ? -1 : 1;
+        return (kPi / 2 + 2 * x * std::tan(alfa)) / z + s * (Inv(alfaT) - Inv(std::acos(std::min(1.0, db / D))));
+    }
+};
+
+IdentifiedWheel WheelOf(int group, int unknown, double value) {
+    const GlobalData& g = G;
+    IdentifiedWheel w{g.GearingType == 2,    std::fabs(g.z2),     std::fabs(g.da2), g.IdentMn[group],
+                      g.IdentAlfa[group], g.IdentBeta[group], g.IdentX[group]};
+    double* const parameters[] = {&w.mn, &w.alfa, &w.beta, &w.x};
+    *parameters[unknown] = value;
+    return w;
+}
+
+// A positive module, flank and helix angles short of a right angle, and a tooth of
+// positive thickness at the tip: an external gear's involute reaches its tip circle, an
+// internal wheel's starts at its base circle when its tip circle lies inside that.
+bool Exists(IdentifiedWheel& w) {
+    const double right = kPi / 2;
+    if (!(w.mn > 0 && std::isfinite(w.mn) && w.alfa > 0 && w.alfa < right && std::fabs(w.beta) < right &&
+          std::isfinite(w.x)))
+        return false;
+    w.alfaT = TransverseAngle(w.alfa, w.beta);
+    w.db = w.z * w.mn * std::cos(w.alfaT) / std::cos(w.beta);
+    w.betab = std::atan(std::tan(w.beta) * std::cos(w.alfaT));
+    if (!w.internal && !(w.db < w.da)) return false;
+    return w.HalfToothAngle(std::max(w.da, w.db)) > 0;
+}
+
+// A flank touched on the diameter D: on the involute, within the tooth (inside an
+// external gear's tip circle, outside an internal wheel's), and with a space beside it.
+bool TouchesInvolute(const IdentifiedWheel& w, double D) {
+    return D >= w.db && (w.internal ? D >= w.da : D <= w.da) && w.HalfToothAngle(D) < kPi / w.z;
+}
+
+// The span's anvils touch the flanks W cos(betab) / 2 on either side of the point where
+// their plane touches the base cylinder.
+bool SpanTouchesInvolute(const IdentifiedWheel& w, double W) {
+    return TouchesInvolute(w, std::hypot(w.db, W * std::cos(w.betab)));
+}
+
+// Balls whose centres lie on the circle D (pressure angle alfaM there) stand out of the
+// tip circle, and each touches the flank dt/2 from its centre along the flank's normal, a
+// tangent of the base circle: nearer the base circle on an external gear, farther from
+// it in an internal wheel's space.
+bool BallsTouchInvolute(const IdentifiedWheel& w, double D, double alfaM, double dt) {
+    if (!(w.internal ? D - dt < w.da : D + dt > w.da) || !(alfaM > 0 && alfaM < kPi / 2)) return false;
+    const double roll = w.db / 2 * std::tan(alfaM) + (w.internal ? 1 : -1) * std::cos(w.betab) * dt / 2;
+    return roll >= 0 && TouchesInvolute(w, 2 * std::hypot(roll, w.db / 2));
 }
 
 constexpr int kMaxHalvings = 200;
@@ -137,16 +205,31 @@ std::string NormalizeEstimatedAngleText(const std::string& text) {
 
 // ---------------------------------------------------------------- enter and exit
 
+// The text the field shows on entry: leaving it unchanged changes nothing.
 void TPagesDlg::Edit36Enter(int number) {
-    if (RadioGroup2->ItemIndex() == kFlankAngle) IdentifyFromSpan();
+    if (RadioGroup2->ItemIndex() == kFlankAngle) {
+        // the span's results shown again, without beeping once more for none
+        identQuiet_ = true;
+        IdentifyFromSpan();
+        identQuiet_ = false;
+    }
     IdentActiveField = number;
-    if (number == 43 || number == 44 || number == 47 || number == 48 || number == 51 || number == 52)
-        G.OldText = IdentificationField(number)->Text();
+    ui::Edit* field = IdentificationField(number);
+    if (!field) return;
+    G.OldText = field->Text();
+    // still the text a bypassing press left unchecked: it is checked on leaving
+    UncheckedText& unchecked = identUnchecked_[number - 36];
+    if (unchecked.held && unchecked.typed == G.OldText) G.OldText = unchecked.written;
+    unchecked.held = false;
 }
 
 void TPagesDlg::Edit42Exit() {
-    if (SkipInputChecks || SkipInputChecksHelp || SkipInputChecksType || SkipIdentificationChecks) return;
     ui::Edit* field = IdentificationField(IdentActiveField);
+    if (SkipInputChecks || SkipInputChecksHelp || SkipInputChecksType || SkipIdentificationChecks) {
+        if (field && field->Text() != G.OldText)
+            identUnchecked_[IdentActiveField - 36] = {G.OldText, field->Text(), true};
+        return;
+    }
     // a field the user cannot change (the group's unknown, a spur gear's helix, a rack's
     // AMC) holds a result, not an input
     if (!field || field->ReadOnly()) return;
@@ -179,8 +262,6 @@ void TPagesDlg::ChooseUnknown(int group) {
     edits[unknown]->SetReadOnly(true);
     // the choice set back runs this handler again, which computes
     if ((unknown == kHelixAngle && spur) || (unknown == kAmc && rack)) return choice->SetItemIndex(kModule);
-    // a helix angle that group 2 did not find is no estimate: the pair's again
-    if (group == 2 && unknown != kHelixAngle && G.IdentBeta[2] == -1.0) G.IdentBeta[2] = G.beta;
     RunIdentificationGroup(group);
 }
 
@@ -199,6 +280,38 @@ void TPagesDlg::ShowEstimatedAngles() {
         ShowEstimatedAnglesDms();
     else
         ShowEstimatedAnglesDecimal();
+    // an angle not found keeps saying so
+    for (int group = 1; group <= 3; ++group)
+        if (identUnsolved_[group] != 0) IdentificationField(identUnsolved_[group])->SetText(kNoSolution);
+}
+
+// A group computes afresh: the field that said "No solution" shows its estimate again
+// (an angle's by the redisplay that ends the computation).
+void TPagesDlg::BeginIdentification(int group) {
+    const int number = identUnsolved_[group];
+    if (number == 0) return;
+    identUnsolved_[group] = 0;
+    const int parameter = (number - 42) % 4;
+    if (parameter == kModule || parameter == kAmc)
+        IdentificationField(number)->SetText(ResultText(parameter, Estimates(parameter)[group]));
+}
+
+// The unknown's value taken when it was found, else its field shows "No solution" with a
+// beep and the estimates stay as they are.
+void TPagesDlg::TakeIdentified(int group, int unknown, double value, bool found) {
+    ui::Edit* field = IdentificationField(38 + 4 * group + unknown);
+    if (found) {
+        Estimates(unknown)[group] = value;
+        field->SetText(ResultText(unknown, value));
+        return;
+    }
+    identUnsolved_[group] = 38 + 4 * group + unknown;
+    field->SetText(kNoSolution);
+    if (!identQuiet_) ui::MessageBeep();
+}
+
+void TPagesDlg::ForgetUnsolvedIdentifications() {
+    for (int& number : identUnsolved_) number = 0;
 }
 
 // ---------------------------------------------------------------- group 1: chord
@@ -209,6 +322,7 @@ void TPagesDlg::IdentifyFromConstantChord() {
     const int unknown = RadioGroup1->ItemIndex();
     if (unknown < 0) return;
     ComputationScope computation;
+    BeginIdentification(1);
     const double sc = g.IdentMeasuredChord, hc = g.IdentMeasuredHeight;
     Array1<double, 3>& x = g.NewtonUnknowns.x;
     x[1] = std::atan(sc / (2 * std::cos(g.IdentBeta[1])) / std::fabs(hc - g.da2 / 2));  // half the chord's angle
@@ -218,38 +332,43 @@ void TPagesDlg::IdentifyFromConstantChord() {
     SolveIdentification(1, unknown, 3, (g.GearingType == 1 ? 11 : 19) + unknown);
 }
 
-// The group's Newton set solved for its unknown, the last of n unknowns.  A solve that
-// does not converge beeps; the chord's unknown then keeps its value, the balls' shows
-// where the solve stopped.  A value the guarded functions refused is not shown.
+// The group's Newton set solved for its unknown, the last of n unknowns: found when the
+// solve converged without a refused argument on a wheel whose flank the chord's ends
+// (x2, the measuring circle) or the balls (x1, the pressure angle at their centres) touch.
 void TPagesDlg::SolveIdentification(int group, int unknown, int n, int set) {
     GlobalData& g = G;
     Array1<double, 3>& x = g.NewtonUnknowns.x;
     SolveGeometryNewtonSystem(n, set, x);
-    if (g.NewtonNotConverged) ui::MessageBeep();
-    if (!g.ErrorFlag && !(g.NewtonNotConverged && group == 1)) {
-        Estimates(unknown)[group] = x[n];
-        IdentificationField(38 + 4 * group + unknown)->SetText(ResultText(unknown, x[n]));
-    }
+    IdentifiedWheel w = WheelOf(group, unknown, x[n]);
+    const bool found = !g.ErrorFlag && !g.NewtonNotConverged && Exists(w) &&
+                       (group == 1 ? TouchesInvolute(w, x[2])
+                                   : BallsTouchInvolute(w, g.IdentBallDimension, x[1], g.IdentBallDiameter));
     g.ErrorFlag = false;
+    TakeIdentified(group, unknown, x[n], found);
     ShowEstimatedAngles();
 }
 
-// The rack's chord at the height hc below its tip: s = pi m / 2 - 2 (ha - hc) tan a.
+// The rack's chord at the height hc below its tip: s = pi m / 2 - 2 (ha - hc) tan a.  A
+// rack exists with a positive module, a flank angle short of a right angle and a tooth
+// of positive thickness sc - 2 hc tan a at its tip.
 void TPagesDlg::SolveConstantChordDirect() {
     GlobalData& g = G;
     ComputationScope computation;
+    BeginIdentification(1);
     const double sc = g.IdentMeasuredChord, hc = g.IdentMeasuredHeight, ha = g.ha2;
+    const int unknown = RadioGroup1->ItemIndex();
+    double mn = g.IdentMn[1], alfa = g.IdentAlfa[1];
     g.ErrorFlag = false;
-    if (RadioGroup1->ItemIndex() == kModule) {
-        const double t = static_cast<double>(ComputeCheckedTan(g.IdentAlfa[1]));
-        if (!g.ErrorFlag) {
-            g.IdentMn[1] = (2 * t * (ha - hc) + sc) * 2 / kPi;
-            Edit42->SetText(ResultText(kModule, g.IdentMn[1]));
-        }
-    } else if (RadioGroup1->ItemIndex() == kFlankAngle) {
-        const double side = kPi / 2 * g.IdentMn[1] - sc;
-        g.IdentAlfa[1] = ha - hc != 0 && side != 0 ? std::atan(side / (2 * (ha - hc))) : g.alfan;
-        Edit43->SetText(ResultText(kFlankAngle, g.IdentAlfa[1]));
+    if (unknown == kModule) {
+        mn = (2 * static_cast<double>(ComputeCheckedTan(alfa)) * (ha - hc) + sc) * 2 / kPi;
+    } else if (unknown == kFlankAngle) {
+        const double side = kPi / 2 * mn - sc;
+        alfa = ha - hc != 0 && side != 0 ? std::atan(side / (2 * (ha - hc))) : g.alfan;
+    }
+    if (unknown == kModule || unknown == kFlankAngle) {
+        const bool found = !g.ErrorFlag && mn > 0 && std::isfinite(mn) && alfa > 0 && alfa < kPi / 2 &&
+                           sc - 2 * hc * std::tan(alfa) > 0;
+        TakeIdentified(1, unknown, unknown == kModule ? mn : alfa, found);
     }
     g.ErrorFlag = false;
     ShowEstimatedAngles();
@@ -260,43 +379,40 @@ void TPagesDlg::SolveConstantChordDirect() {
 void TPagesDlg::IdentifyFromSpan() {
     GlobalData& g = G;
     if (g.RackMate) return;
+    const int unknown = RadioGroup2->ItemIndex();
     ComputationScope computation;
+    BeginIdentification(2);
     for (ui::Label* l : {Label183, Label184, Label185, Label186, Label187, Label188}) l->Hide();
     const SpanForm w = SpanOfGroup2();
     const double a = g.IdentAlfa[2];
     const double cosA = std::cos(a), sinA = std::sin(a);
     g.ErrorFlag = false;
-    switch (RadioGroup2->ItemIndex()) {
-        case kModule: {
-            g.IdentAlfaT[2] = TransverseAngle(a, w.beta);
-            g.IdentMn[2] = w.W / (cosA * (w.k + w.s * w.z * Inv(g.IdentAlfaT[2])) + w.s * 2 * w.x * sinA);
-            Edit46->SetText(ResultText(kModule, g.IdentMn[2]));
+    double value = 0, at = TransverseAngle(a, w.beta);
+    bool computed = true;
+    // a value that gives a wheel whose flanks the span touches (a root not found is 0)
+    const auto spanned = [&](int parameter, double v) {
+        IdentifiedWheel wheel = WheelOf(2, parameter, v);
+        return Exists(wheel) && SpanTouchesInvolute(wheel, w.W);
+    };
+    switch (unknown) {
+        case kModule:
+            value = w.W / (cosA * (w.k + w.s * w.z * Inv(at)) + w.s * 2 * w.x * sinA);
             break;
-        }
-        case kAmc: {
-            g.IdentAlfaT[2] = TransverseAngle(a, w.beta);
-            g.IdentX[2] = (w.W / w.mn - cosA * (w.k + w.s * w.z * Inv(g.IdentAlfaT[2]))) / (w.s * 2 * sinA);
-            Edit49->SetText(ResultText(kAmc, g.IdentX[2]));
+        case kAmc:
+            value = (w.W / w.mn - cosA * (w.k + w.s * w.z * Inv(at))) / (w.s * 2 * sinA);
             break;
-        }
         case kHelixAngle: {
             // inv(at) from the span; the helix angle from tan(at) = tan(a) / cos(beta)
             const double t = (w.W / w.mn - w.s * 2 * w.x * sinA - cosA * w.k) / (w.s * w.z * cosA);
-            if (t > 0) {
-                double at = 0;
-                InvertInvoluteChecked(at, t);
-                g.IdentAlfaT[2] = at;
-                if (at <= a - 1e-11) {
-                    g.IdentBeta[2] = -1.0;
-                } else if (std::fabs(at - a) < 1e-11) {
-                    g.IdentBeta[2] = 0;
-                } else {
-                    g.IdentBeta[2] = static_cast<double>(ComputeCheckedArcCos(std::tan(a) / std::tan(at)));
-                    Edit48->SetText(ResultText(kHelixAngle, g.IdentBeta[2]));
-                }
-            } else if (t < 0) {
-                g.IdentBeta[2] = -1.0;
+            if (t == 0) return ShowEstimatedAngles();
+            value = -1;  // none below the normal flank angle
+            if (t > 0 && InvertInvoluteChecked(at, t)) {
+                if (std::fabs(at - a) < 1e-11)
+                    value = 0;
+                else if (at > a - 1e-11)
+                    value = static_cast<double>(ComputeCheckedArcCos(std::tan(a) / std::tan(at)));
             }
+            computed = value >= 0;
             break;
         }
         case kFlankAngle: {
@@ -305,27 +421,27 @@ void TPagesDlg::IdentifyFromSpan() {
             const auto residual = [](double u) { return EvaluateSpanResidual(u); };
             IdentSpanExtremum = FindRootUpward(slope, 1e-6);
             const double aE = IdentSpanExtremum;
-            double first = g.IdentAlfa[2], second = 0, third = 0;
+            double second = 0, third = 0;
             int results = 0;
             if (aE < 1e-8) {
-                first = FindRootUpward(residual, 1e-6);
+                value = FindRootUpward(residual, 1e-6);
                 results = 1;
             } else if (aE > 1e-8) {
                 const double RE = EvaluateSpanResidual(aE);
                 const double R0 = w.mn * w.k - w.W;
                 if (RE < 0 && R0 < 0) {
-                    first = FindRootUpward(residual, aE + 1e-5);
+                    value = FindRootUpward(residual, aE + 1e-5);
                     results = 1;
                 } else if (RE < 0 && R0 > 0) {
                     second = FindRootUpward(residual, aE);
-                    first = FindRootDownward(residual, aE, 1e-5);
+                    value = FindRootDownward(residual, aE, 1e-5);
                     results = 2;
                 } else if (RE > 0) {
                     g.IdentSpanExtremum2 = FindRootUpward(slope, aE + 1e-5);
                     // without a second extremum the roots lie on both sides of the first
                     const double from = g.IdentSpanExtremum2 > 0 ? g.IdentSpanExtremum2 : aE;
                     second = FindRootUpward(residual, from);
-                    first = FindRootDownward(residual, from, 1e-5);
+                    value = FindRootDownward(residual, from, 1e-5);
                     results = 2;
                     if (R0 < 0) {
                         third = FindRootUpward(residual, 0);
@@ -333,20 +449,23 @@ void TPagesDlg::IdentifyFromSpan() {
                     }
                 }
             }
-            if (results > 0) g.IdentAlfa[2] = first;
-            if (results >= 2) {
+            computed = results > 0;
+            if (results >= 2 && spanned(kFlankAngle, second)) {
                 Label183->SetCaption("2. result       = " + rt::Str(RadToDeg(second), 1, 3) + kDegree);
                 for (ui::Label* l : {Label183, Label184, Label185}) l->Show();
             }
-            if (results == 3) {
+            if (results == 3 && spanned(kFlankAngle, third)) {
                 Label188->SetCaption("3. result       = " + rt::Str(RadToDeg(third), 1, 3) + kDegree);
                 for (ui::Label* l : {Label186, Label187, Label188}) l->Show();
             }
             break;
         }
-        default: break;
+        default: return ShowEstimatedAngles();
     }
+    const bool found = computed && !g.ErrorFlag && spanned(unknown, value);
+    if (found && unknown != kFlankAngle) g.IdentAlfaT[2] = at;
     g.ErrorFlag = false;
+    TakeIdentified(2, unknown, value, found);
     ShowEstimatedAngles();
 }
 
@@ -358,44 +477,45 @@ void TPagesDlg::IdentifyFromBallDimension() {
     const int unknown = RadioGroup3->ItemIndex();
     if (unknown < 0) return;
     ComputationScope computation;
+    BeginIdentification(3);
     g.ErrorFlag = false;
-    const double at = TransverseAngle(g.IdentAlfa[3], g.IdentBeta[3]);
-    const double db = g.z2 * g.IdentMn[3] / std::cos(g.IdentBeta[3]) * std::cos(at);
-    Array1<double, 3>& x = g.NewtonUnknowns.x;
-    x[1] = static_cast<double>(ComputeCheckedArcCos(db / g.da2));  // pressure angle at the tip circle
     // the circle through the ball centres
     const double dt = g.IdentBallDiameter, M = g.IdentMeasuredOverBalls;
     double centres = g.GearingType == 2 ? M + dt : M - dt;
     const long long z = std::llround(std::fabs(g.z2));
     if (z % 2 != 0) centres /= std::cos(kPi / (2 * std::fabs(g.z2)));
     g.IdentBallDimension = centres;
+    // start: the pressure angle at the tip circle, or at the ball centres where the tip
+    // circle lies inside the base circle (an internal wheel's may)
+    const double at = TransverseAngle(g.IdentAlfa[3], g.IdentBeta[3]);
+    const double db = std::fabs(g.z2 * g.IdentMn[3] / std::cos(g.IdentBeta[3]) * std::cos(at));
+    Array1<double, 3>& x = g.NewtonUnknowns.x;
+    const double tip = std::fabs(g.da2);
+    x[1] = static_cast<double>(ComputeCheckedArcCos(db < tip ? db / tip : db / centres));
     x[2] = Estimates(unknown)[3];
     SolveIdentification(3, unknown, 2, 15 + unknown);
 }
 
 // ---------------------------------------------------------------- validators
 
+// A measured value or an estimate typed: stored only when accepted, then its group runs.
+// A text left as it was entered changes nothing.
 void TPagesDlg::ValidateMeasuredValues() {
     GlobalData& g = G;
     const int n = IdentActiveField;
     ui::Edit* field = IdentificationField(n);
+    if (field->Text() == g.OldText) return;
     double value = 0;
     int code = 0;
+    long long teeth = 0;
     if (n == 38) {
-        long long teeth = 0;
         rt::Val(field->Text(), teeth, code);
-        if (code == 0) {
-            value = static_cast<double>(teeth);
-            g.IdentSpanTeeth = static_cast<std::uint16_t>(std::clamp(teeth, 0LL, 65535LL));
-        }
+        value = static_cast<double>(teeth);
     } else {
         rt::Val(field->Text(), value, code);
     }
     g.ValCode = code;
     if (code != 0) return Refuse(kInvalidNumber, field);
-    double* const stored[] = {&g.IdentMeasuredChord, &g.IdentMeasuredHeight, nullptr,
-                              &g.IdentMeasuredSpan,  &g.IdentBallDiameter,   &g.IdentMeasuredOverBalls};
-    if (stored[n - 36]) *stored[n - 36] = value;
     if (n == 38 ? value < 1 : !(value > 0)) return Refuse("Parametr must be greater than 0 ", field);
     if (n == 36 && kPi * g.IdentMn[1] < value && RadioGroup1->ItemIndex() != kModule)
         return Refuse("Impossibly big measured thickness", Edit36);
@@ -405,6 +525,11 @@ void TPagesDlg::ValidateMeasuredValues() {
     if (n == 39 && std::fabs(g.IdentMn[2] * g.z2 / std::cos(g.IdentBeta[2])) < value &&
         RadioGroup2->ItemIndex() != kHelixAngle)
         return Refuse("Impossibly big span measurement", Edit39);
+    double* const stored[] = {&g.IdentMeasuredChord, &g.IdentMeasuredHeight, nullptr,
+                              &g.IdentMeasuredSpan,  &g.IdentBallDiameter,   &g.IdentMeasuredOverBalls};
+    if (stored[n - 36]) *stored[n - 36] = value;
+    if (n == 38) g.IdentSpanTeeth = static_cast<std::uint16_t>(std::clamp(teeth, 0LL, 65535LL));
+    g.OldText = field->Text();
     RunIdentificationGroup(n <= 37 ? 1 : n <= 39 ? 2 : 3);
 }
 
@@ -417,18 +542,26 @@ int GroupOfEstimate(int number) { return (number - 42) / 4 + 1; }
 void TPagesDlg::ValidateEstimatedModule() {
     const int group = GroupOfEstimate(IdentActiveField);
     ui::Edit* field = IdentificationField(IdentActiveField);
-    if (!ParseInto(field, G.IdentMn[group], kInvalidNumber)) return;
-    if (!(G.IdentMn[group] > 0)) return Refuse("Normal module must be greater than 0 ", field);
+    if (field->Text() == G.OldText) return;
+    double mn = 0;
+    if (!ParseInto(field, mn, kInvalidNumber)) return;
+    if (!(mn > 0)) return Refuse("Normal module must be greater than 0 ", field);
+    G.IdentMn[group] = mn;
+    G.OldText = field->Text();
     RunIdentificationGroup(group);
 }
 
 void TPagesDlg::ValidateEstimatedAmc() {
     const int group = GroupOfEstimate(IdentActiveField);
     ui::Edit* field = IdentificationField(IdentActiveField);
-    if (!ParseInto(field, G.IdentX[group], kInvalidNumber)) return;
+    if (field->Text() == G.OldText) return;
+    double x = 0;
+    if (!ParseInto(field, x, kInvalidNumber)) return;
     const double lower = G.GearingType == 1 ? -1.5 : -10;
-    if (!(G.IdentX[group] >= lower && G.IdentX[group] <= 3))
+    if (!(x >= lower && x <= 3))
         return Refuse("Addendum Modification Coefficient must lay from " + rt::Str(lower, 1, 0) + " to 3", field);
+    G.IdentX[group] = x;
+    G.OldText = field->Text();
     RunIdentificationGroup(group);
 }
 

@@ -1,5 +1,6 @@
 // The Identification page: each group recovers a known parameter of the measured wheel
 // from the test dimensions computed for it; the choice of the unknown; the validators.
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -42,6 +43,14 @@ protected:
     static Array1<double, 3>& Estimates(int unknown) {
         Array1<double, 3>* arrays[] = {&G.IdentMn, &G.IdentAlfa, &G.IdentBeta, &G.IdentX};
         return *arrays[unknown];
+    }
+    // The measured values and the estimates of the three groups, as the page holds them.
+    static std::vector<double> IdentificationState() {
+        std::vector<double> v{G.IdentMeasuredChord, G.IdentMeasuredHeight,     G.IdentMeasuredSpan,
+                              G.IdentBallDiameter,  G.IdentMeasuredOverBalls, double(G.IdentSpanTeeth)};
+        for (int k = 0; k < 4; ++k)
+            for (int i = 1; i <= 3; ++i) v.push_back(Estimates(k)[i]);
+        return v;
     }
 };
 
@@ -124,9 +133,12 @@ TEST_F(Identification, ANewtonSolveThatDoesNotConvergeBeepsAndChangesNothing) {
     ui::test::Click(D().RadioGroup1->Item(0));
     EXPECT_TRUE(G.NewtonNotConverged);
     EXPECT_EQ(G.IdentMn[1], 2.2);
-    EXPECT_EQ(D().Edit42->Text(), "2.200");
+    EXPECT_EQ(D().Edit42->Text(), "No solution");
     ASSERT_FALSE(ui::test::Notices().notices.empty());
     EXPECT_EQ(ui::test::Notices().notices.back().kind, rt::Notice::Beep);
+    // another unknown: the module's field shows its estimate again
+    ui::test::Click(D().RadioGroup1->Item(3));
+    EXPECT_EQ(D().Edit42->Text(), "2.200");
 }
 
 TEST_F(Identification, TheChoiceOfTheUnknownFollowsTheGearing) {
@@ -201,6 +213,14 @@ TEST_F(Identification, ValidatorsRefuseWithTheirMessages) {
         {D().Edit49, "3.1", "Addendum Modification Coefficient must lay from -2 to 3", D().Edit49},
     };
     D().RadioGroup2->SetItemIndex(0);  // the AMC of group 2 editable
+    // passing through a field changes nothing: the ball dimension keeps its precision
+    const std::vector<double> entered = IdentificationState();
+    for (ui::Edit* field : {D().Edit41, D().Edit42, D().Edit49}) {
+        ui::test::Click(field);
+        ui::test::Tab();
+    }
+    EXPECT_EQ(IdentificationState(), entered);
+    // a refused value is not kept, and the text shown before brings nothing back to check
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         ui::test::Notices().Clear();
@@ -209,8 +229,10 @@ TEST_F(Identification, ValidatorsRefuseWithTheirMessages) {
         ui::test::Tab();
         EXPECT_EQ(Messages(), std::vector<std::string>{c.message});
         EXPECT_EQ(D().ActiveControl(), c.focus);
+        EXPECT_EQ(IdentificationState(), entered);
         c.field->SetText(shown);
         ui::test::Tab();
+        EXPECT_EQ(IdentificationState(), entered);
     }
     // accepted at their limits: half the teeth spanned, 0.99 degrees, -1.5
     D().RadioGroup2->SetItemIndex(1);  // the span's module stays as it is
@@ -251,15 +273,20 @@ TEST_F(Identification, TheStartPairIsMeasuredAtOnce) {
 TEST_F(Identification, AHelixAngleThatNoSpanGivesIsNoEstimate) {
     EnterPair({"", 1, 19, 47, 2, 15, -0.2, 0.2});
     ui::test::Click(D().RadioGroup2->Item(2));
-    EXPECT_NEAR(G.IdentBeta[2], DegToRad(15), 1e-8);
+    const double found = G.IdentBeta[2];
+    EXPECT_NEAR(found, DegToRad(15), 1e-8);
     EXPECT_EQ(D().Edit48->Text(), "15.0000\xC2\xB0");
-    // a span below the spur gear's: the transverse angle below the normal one
+    // a span below the spur gear's: the transverse angle below the normal one; the helix
+    // angle keeps its estimate, also through the angles' redisplay
     Enter(D().Edit39, "39");
-    EXPECT_EQ(G.IdentBeta[2], -1.0);
+    EXPECT_EQ(G.IdentBeta[2], found);
     EXPECT_EQ(D().Edit48->Text(), "No solution");
-    // the module from the span again takes the pair's helix angle
+    Enter(D().Edit47, "20.5");
+    EXPECT_EQ(D().Edit48->Text(), "No solution");
+    Enter(D().Edit47, "20");
+    // the module from the span takes that estimate
     ui::test::Click(D().RadioGroup2->Item(0));
-    EXPECT_EQ(G.IdentBeta[2], G.beta);
+    EXPECT_EQ(G.IdentBeta[2], found);
     EXPECT_EQ(D().Edit48->Text(), "15.0000\xC2\xB0");
     EXPECT_FALSE(D().Edit48->ReadOnly());
     // entering the page again keeps the unknown's field read-only
@@ -279,6 +306,76 @@ TEST_F(Identification, RootSearchesEndOnAJump) {
     EXPECT_NEAR(FindRootDownward(line, 1.2, 1e-5), 0.5, 1e-11);
     EXPECT_EQ(FindRootUpward(line, 0.6), 0);  // none above the start
 }
+
+
+class NoWheel : public Identification, public ::testing::WithParamInterface<Pair> {};
+
+// Measured values far from the wheel's, from which no wheel follows: the unknown's field
+// says "No solution" with one beep and every estimate stays; the wheel's own measurement
+// then gives what it gave before.
+TEST_P(NoWheel, AFarMeasurementIsNoSolutionAndLeavesNothingBehind) {
+    const Pair& p = GetParam();
+    EnterPair(p);
+    if (p.mn == 40) {
+        // a large planetary stage's ring, measured between 80 mm balls
+        G.dt2 = 80;
+        ComputeDimensionOverBalls2();
+        Type(D().Edit40, 80);
+        Type(D().Edit41, G.M2);
+    }
+    const double chord = G.IdentMeasuredChord, W = G.IdentMeasuredSpan, M = G.IdentMeasuredOverBalls;
+    const struct {
+        ui::Edit* field;
+        double measured;
+        std::vector<double> far;
+    } groups[] = {
+        {D().Edit36, chord, {0.01 * chord}},
+        {D().Edit39, W, {0.5 * W, 0.8 * W}},
+        {D().Edit41, M, {0.5 * M, 0.8 * M, 1.5 * M, 1e308}},
+    };
+    for (int group = 1; group <= 3; ++group) {
+        const auto& measurement = groups[group - 1];
+        for (int unknown : {0, 1, 2, 3}) {
+            if (unknown == 2 && p.betaDeg == 0) continue;
+            SCOPED_TRACE("group " + std::to_string(group) + " unknown " + std::to_string(unknown));
+            ui::test::Notices().Clear();
+            ui::test::Click(Choice(group)->Item(unknown));
+            ui::Edit* result = D().IdentificationField(38 + 4 * group + unknown);
+            const double found = Estimates(unknown)[group];
+            const std::string shown = result->Text();
+            ASSERT_EQ(ui::test::Notices().notices.size(), 0u);
+            for (double far : measurement.far) {
+                SCOPED_TRACE(far);
+                const std::vector<double> before = IdentificationState();
+                ui::test::Notices().Clear();
+                Type(measurement.field, far);
+                EXPECT_EQ(result->Text(), "No solution");
+                EXPECT_FALSE(D().Label183->Visible() || D().Label188->Visible());  // no other flank angle
+                const auto& notices = ui::test::Notices().notices;
+                EXPECT_EQ(std::count_if(notices.begin(), notices.end(),
+                                        [](const rt::Notice& n) { return n.kind == rt::Notice::Beep; }),
+                          1);
+                std::vector<double> after = IdentificationState();
+                const int typed = group == 1 ? 0 : group == 2 ? 2 : 4;
+                EXPECT_NEAR(after[typed], far, 1e-9 * far);
+                after[typed] = before[typed];
+                EXPECT_EQ(after, before);
+            }
+            ui::test::Notices().Clear();
+            Type(measurement.field, measurement.measured);
+            EXPECT_NEAR(Estimates(unknown)[group], found, 1e-9 * std::max(1.0, std::fabs(found)));
+            EXPECT_EQ(result->Text(), shown);
+            EXPECT_EQ(Messages(), std::vector<std::string>{});
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pairs, NoWheel,
+                         ::testing::Values(Pair{"ExternalHelical", 1, 19, 47, 2, 15, -0.2, 0.2},
+                                           Pair{"ExternalSpur", 1, 20, 40, 1, 0, 0, 0},
+                                           Pair{"InternalSpur", 2, 20, -80, 1, 0, 0, 0},
+                                           Pair{"LargeInternal", 2, 24, -90, 40, 0, 0.3, 0.2}),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace
 }  // namespace ostrimo::test
