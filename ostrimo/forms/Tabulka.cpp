@@ -227,6 +227,13 @@ public:
         grid.SetFixedRows(0);
         grid.SetFixedCols(0);
         grid.SetGridLineWidth(2);
+        // The picture ends with the line after the last column: that column gives up the
+        // width of the grid's border, which the picture takes on the left.
+        const int last = grid.ColCount() - 1;
+        lastColWidth_ = grid.ColWidth(last);
+        int right = kGridBorder;
+        for (int c = 0; c <= last; ++c) right += grid.ColWidth(c) + grid.GridLineWidth();
+        grid.SetColWidth(last, lastColWidth_ - std::max(0, right - Width()));
         grid.SetColor(ui::clWhite);
         // The cell painter draws every cell itself; the grid's own text under it would
         // be printed too.
@@ -243,6 +250,7 @@ public:
         grid_.SetFixedCols(1);
         grid_.SetFixedRows(1);
         grid_.SetGridLineWidth(1);
+        grid_.SetColWidth(grid_.ColCount() - 1, lastColWidth_);
     }
     PrintLayout(const PrintLayout&) = delete;
     PrintLayout& operator=(const PrintLayout&) = delete;
@@ -252,7 +260,8 @@ public:
 
 private:
     ui::StringGrid& grid_;
-    int height_ = 0;
+    static constexpr int kGridBorder = 2;
+    int height_ = 0, lastColWidth_ = 0;
     std::string title_, fileName_;
     ui::Color color_ = ui::clWindow;
 };

@@ -37,6 +37,12 @@ protected:
         return {Grid().Cell(0, row), Grid().Cell(1, row), TableValueText(2, row), TableValueText(3, row),
                 TableValueText(4, row)};
     }
+    // The share of inked pixels in column x between rows top and bottom of a picture.
+    static double InkShare(const QImage& picture, int x, int top, int bottom) {
+        int inked = 0;
+        for (int y = top; y < bottom; ++y) inked += qGray(picture.pixel(x, y)) < 250;
+        return double(inked) / (bottom - top);
+    }
     // The box of the ink on a printed page.
     static ui::Rect Ink(const QImage& page) {
         const QImage img = page.convertToFormat(QImage::Format_RGB32);
@@ -185,6 +191,8 @@ TEST_F(TableWindow, PrintedPagesOnPaper) {
             EXPECT_NEAR(ink.Top, want.Top, 2);
             EXPECT_NEAR(ink.Right, want.Right, 3);
             EXPECT_NEAR(ink.Bottom, want.Bottom, 3);
+            // the line closing the wheel column runs down the whole table
+            EXPECT_GT(InkShare(docs[i].Pages[0], ink.Right - 2, ink.Top + 2, ink.Bottom - 2), 0.95);
         }
     }
     EXPECT_EQ(Grid().FixedRows(), 1);  // the window's grid again
@@ -243,7 +251,12 @@ TEST_F(TableWindow, PagesSavedAsBitmapFiles) {
         ASSERT_EQ(files.size(), type == 3 ? 1u : 2u);
         EXPECT_EQ(files[0].FileName, "/out/TISK1.BMP");
         EXPECT_EQ(files[0].Image.size(), QSize(600, type == 3 ? 1087 : 1274));
-        for (const auto& f : files) EXPECT_EQ(f.Image.colorCount(), 2);  // 4 bits per pixel, black and white
+        for (const auto& f : files) {
+            EXPECT_EQ(f.Image.colorCount(), 2);  // 4 bits per pixel, black and white
+            // the table's right border: the line after the wheel column, on the picture's edge
+            EXPECT_GT(InkShare(f.Image, 598, 2, f.Image.height() - 30), 0.95);
+            EXPECT_GT(InkShare(f.Image, 599, 2, f.Image.height() - 30), 0.95);
+        }
         if (type == 3) continue;
         EXPECT_EQ(files[1].FileName, "/out/TISK1_2.BMP");
         EXPECT_EQ(files[1].Image.size(), QSize(600, type == 2 ? 773 : 581));
