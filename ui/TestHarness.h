@@ -90,6 +90,8 @@ std::vector<PrintedText>& PrintedTexts();
 void SetPageSize(int width, int height);
 // The test printer refuses to start (rt::FileError), as a missing printer does.
 void SetPrinterFails(bool fails);
+// The file the test printer stands for writing ("" paper, the default); nothing is written.
+void SetPrinterFile(const std::string& fileName);
 
 struct SavedBitmap {
     std::string FileName;
@@ -98,6 +100,8 @@ struct SavedBitmap {
 std::vector<SavedBitmap>& SavedBitmaps();
 // Bitmap saves fail with rt::FileError from now on.
 void SetBitmapSaveFails(bool fails);
+// Bitmap saves also write their files, through the production writer.
+void WriteBitmapFiles(bool on);
 
 // Codes passed to ui::Halt (in tests Halt returns).
 std::vector<int>& Exits();
