@@ -150,7 +150,7 @@ void Esc();
 void F1();
 // Alt + letter (an accelerator).
 void Alt(char letter);
-// Characters (ASCII) typed to the active form's focused control.
+// Characters (UTF-8) typed to the active form's focused control.
 void Type(const std::string& text);
 // Clicks into the edit (the exit/enter chain runs), selects its text and types.
 void TypeInto(Edit* edit, const std::string& text);

@@ -180,6 +180,8 @@ TEST(Cp1250, RoundTripsCentralEuropeanTextAndReplacesTheRest) {
     EXPECT_EQ(rt::Utf8ToCp1250("σ"), "?");       // outside the code page
     EXPECT_EQ(rt::Utf8ToCp1250("a\xC3"), "a?");  // malformed tail
     EXPECT_EQ(rt::Cp1250ToUtf8("\x81"), "\xEF\xBF\xBD");
+    EXPECT_EQ(rt::FirstOutsideCp1250("čí° σ €"), "σ");
+    EXPECT_EQ(rt::FirstOutsideCp1250("čí°€ ?"), "");
 }
 
 TEST(Notice, DefaultRecorderAnswersWithoutBlocking) {

@@ -323,10 +323,13 @@ void Alt(char letter) {
 }
 
 void Type(const std::string& text) {
-    for (char ch : text) {
+    for (QChar ch : QString::fromStdString(text)) {
         QWindow* w = windowOf(activeForm());
         if (!w) return;
-        QTest::keyClick(w, ch);
+        if (ch.unicode() < 0x80)
+            QTest::keyClick(w, char(ch.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
 }
 
