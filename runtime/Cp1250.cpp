@@ -45,6 +45,27 @@ char fromCodePoint(char32_t c) {
     return '?';
 }
 
+// The code point of the UTF-8 sequence at i and its length (a malformed byte: kMalformed, 1).
+constexpr char32_t kMalformed = 0xFFFFFFFF;
+char32_t decodeAt(const std::string& s, std::size_t i, std::size_t& len) {
+    const unsigned char b = static_cast<unsigned char>(s[i]);
+    len = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+    if (len == 0 || i + len > s.size()) {
+        len = 1;
+        return kMalformed;
+    }
+    char32_t c = len == 1 ? b : len == 2 ? (b & 0x1F) : len == 3 ? (b & 0x0F) : (b & 0x07);
+    for (std::size_t k = 1; k < len; ++k) {
+        const unsigned char cb = static_cast<unsigned char>(s[i + k]);
+        if ((cb & 0xC0) != 0x80) {
+            len = 1;
+            return kMalformed;
+        }
+        c = (c << 6) | (cb & 0x3F);
+    }
+    return c;
+}
+
 }  // namespace
 
 std::string Cp1250ToUtf8(const std::string& bytes) {
@@ -56,31 +77,19 @@ std::string Cp1250ToUtf8(const std::string& bytes) {
 
 std::string Utf8ToCp1250(const std::string& utf8) {
     std::string out;
-    size_t i = 0, n = utf8.size();
-    while (i < n) {
-        unsigned char b = static_cast<unsigned char>(utf8[i]);
-        int len = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
-        if (len == 0 || i + len > n) {
-            out.push_back('?');
-            ++i;
-            continue;
-        }
-        char32_t c = len == 1 ? b : len == 2 ? (b & 0x1F) : len == 3 ? (b & 0x0F) : (b & 0x07);
-        bool ok = true;
-        for (int k = 1; k < len; ++k) {
-            unsigned char cb = static_cast<unsigned char>(utf8[i + k]);
-            if ((cb & 0xC0) != 0x80) ok = false;
-            c = (c << 6) | (cb & 0x3F);
-        }
-        if (!ok) {
-            out.push_back('?');
-            ++i;
-            continue;
-        }
-        out.push_back(fromCodePoint(c));
-        i += len;
+    for (std::size_t i = 0, len = 0; i < utf8.size(); i += len) {
+        const char32_t c = decodeAt(utf8, i, len);
+        out.push_back(c == kMalformed ? '?' : fromCodePoint(c));
     }
     return out;
+}
+
+std::string FirstOutsideCp1250(const std::string& utf8) {
+    for (std::size_t i = 0, len = 0; i < utf8.size(); i += len) {
+        const char32_t c = decodeAt(utf8, i, len);
+        if (c == kMalformed || (c != '?' && fromCodePoint(c) == '?')) return utf8.substr(i, len);
+    }
+    return {};
 }
 
 }  // namespace rt

@@ -25,6 +25,16 @@ mode_t newFileMode(const std::string& target) {
     ::umask(mask);
     return 0666 & ~mask;
 }
+
+// The test hook: false when this step is to fail.
+bool stepSucceeds() {
+    if (g_failAfter == 0) {
+        errno = EIO;
+        return false;
+    }
+    if (g_failAfter > 0) --g_failAfter;
+    return true;
+}
 }  // namespace
 
 void TextFile::FailWritesAfter(int count) { g_failAfter = count; }
@@ -67,8 +77,7 @@ void TextFile::Rewrite() {
 
 void TextFile::put(const std::string& s) {
     requireMode(Mode::Writing);
-    if (g_failAfter == 0) throw FileError("Write error on " + name_);
-    if (g_failAfter > 0) --g_failAfter;
+    if (!stepSucceeds()) throw FileError("Write error on " + name_);
     if (!s.empty() && std::fwrite(s.data(), 1, s.size(), out_) != s.size())
         throw FileError(errnoText("Write error on", name_));
 }
@@ -93,7 +102,7 @@ void TextFile::Close() {
         return;
     }
     if (mode_ != Mode::Writing) return;
-    bool ok = std::fflush(out_) == 0 && ::fsync(::fileno(out_)) == 0;
+    bool ok = stepSucceeds() && std::fflush(out_) == 0 && ::fsync(::fileno(out_)) == 0;
     ok = (std::fclose(out_) == 0) && ok;
     out_ = nullptr;
     if (ok) ok = ::rename(tempName_.c_str(), name_.c_str()) == 0;

@@ -50,8 +50,8 @@ public:
     // 1-based number of the line last read.
     int LineNumber() const { return static_cast<int>(pos_); }
 
-    // Test hook: every writer fails (FileError) on the WriteLn/Write after `count`
-    // successful ones; a negative count switches the failure off.
+    // Test hook: every writer fails (FileError) on the Write/WriteLn or the Close (its
+    // final flush) after `count` successful ones; a negative count switches it off.
     static void FailWritesAfter(int count);
 
 private:

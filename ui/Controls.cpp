@@ -1,4 +1,5 @@
 #include "ui/Controls.h"
+#include "runtime/Cp1250.h"
 
 #include "ui/Form.h"
 #include "ui/Internal.h"
@@ -123,11 +124,16 @@ Edit::Edit(Container* parent, std::string name, Bounds b, std::string text)
     ApplyFont();
 }
 
-std::string Edit::Text() const { return text().toStdString(); }
+std::string Edit::Text() const {
+    const std::string shown = text().toStdString();
+    return codePage_ ? rt::Utf8ToCp1250(shown) : shown;
+}
+
+std::string Edit::CharacterOutsideCodePage() const { return rt::FirstOutsideCp1250(text().toStdString()); }
 
 // The same text again changes nothing: a selection or caret the user has stays.
 void Edit::SetText(const std::string& text) {
-    const QString t = qs(text);
+    const QString t = qs(codePage_ ? rt::Cp1250ToUtf8(text) : text);
     written_ = t;
     if (t == QLineEdit::text()) return;
     setText(t);

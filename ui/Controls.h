@@ -58,6 +58,11 @@ public:
     Edit(Container* parent, std::string name, Bounds b = {}, std::string text = {});
     std::string Text() const;
     void SetText(const std::string& text);
+    // A field whose text goes into the 8-bit files: Text() and SetText() hold the text in
+    // the files' code page (runtime/Cp1250.h), and the field shows it decoded.
+    void SetCodePageText(bool on) { codePage_ = on; }
+    // The first character the field shows that the code page lacks, "" when none.
+    std::string CharacterOutsideCodePage() const;
     bool ReadOnly() const { return isReadOnly(); }
     void SetReadOnly(bool on) { setReadOnly(on); }
     void SelectAll() { selectAll(); }
@@ -74,6 +79,7 @@ public:
 
 private:
     QString written_;
+    bool codePage_ = false;
 };
 
 // What push buttons, check boxes and radio buttons share: a caption with an

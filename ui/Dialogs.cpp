@@ -22,6 +22,8 @@ PrinterDevice& Printer() {
 
 int PrinterDevice::PageWidth() { return CurrentServices().Printer().PageWidth(); }
 int PrinterDevice::PageHeight() { return CurrentServices().Printer().PageHeight(); }
+std::string PrinterDevice::OutputFileName() { return CurrentServices().Printer().OutputFileName(); }
+std::string PrinterDevice::PrinterName() { return CurrentServices().Printer().PrinterName(); }
 
 void PrinterDevice::BeginDoc() {
     if (painter_) throw rt::FileError("Printing in progress");

@@ -104,6 +104,9 @@ public:
     void EndDoc();
     void Abort();
     bool Printing() const { return painter_ != nullptr; }
+    // The file the printer writes, "" when it prints on paper; the printer's name.
+    std::string OutputFileName();
+    std::string PrinterName();
     ui::Canvas& Canvas() { return canvas_; }
 
 private:

@@ -8,6 +8,7 @@
 #include "ui/Internal.h"
 #include "ui/Services.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScopeGuard>
@@ -166,37 +168,110 @@ private:
 
 std::string g_helpDir;
 
+// Writes a whole file through the program's one file writer (rt::TextFile: a temporary beside
+// the target, renamed over it once every write and the close succeeded), in pieces; a failure
+// leaves the earlier file as it was.
+void writeWholeFile(const std::string& fileName, const QByteArray& bytes) {
+    constexpr qsizetype kPiece = 64 * 1024;
+    rt::TextFile file;
+    try {
+        file.Assign(fileName);
+        file.Rewrite();
+        for (qsizetype at = 0; at < bytes.size(); at += kPiece)
+            file.Write(std::string(bytes.constData() + at, std::size_t(std::min(kPiece, bytes.size() - at))));
+        file.Close();
+    } catch (const rt::FileError&) {
+        throw rt::FileError("The file " + fileName + " can not be written.");
+    }
+}
+
+const char* const kNoPrinter = "The printer is not available.";
+
+QPrinter*& printerSlot() {
+    static QPrinter* printer = nullptr;
+    return printer;
+}
+
+// A printer that failed to start stays active for Qt and refuses every later setting (the
+// print dialog's choice of a PDF file among them): the next print gets a new one.
+[[noreturn]] void printerNotAvailable() {
+    delete printerSlot();
+    printerSlot() = nullptr;
+    throw rt::FileError(kNoPrinter);
+}
+
+// What a document is drawn on: the printer, or, when the printer writes a PDF file, a PDF
+// drawn in memory with the printer's page and resolution, whose bytes go into the file once
+// the document is complete.
+class Document {
+public:
+    explicit Document(const std::string& title) {
+        QPrinter& pr = ProductionPrinter();
+        pr.setDocName(qs(title));
+        if (pr.outputFormat() != QPrinter::PdfFormat || pr.outputFileName().isEmpty()) return;
+        fileName_ = pr.outputFileName().toStdString();
+        buffer_.setBuffer(&bytes_);
+        buffer_.open(QIODevice::WriteOnly);
+        pdf_ = std::make_unique<QPdfWriter>(&buffer_);
+        pdf_->setPdfVersion(pr.pdfVersion());
+        pdf_->setPageLayout(pr.pageLayout());
+        pdf_->setResolution(pr.resolution());
+        pdf_->setTitle(qs(title));
+        pdf_->setCreator(pr.creator());
+    }
+    bool IsFile() const { return pdf_ != nullptr; }
+    QPagedPaintDevice& Device() { return pdf_ ? static_cast<QPagedPaintDevice&>(*pdf_) : ProductionPrinter(); }
+    // After the painter has ended: the PDF file written.
+    void Finish() {
+        if (pdf_) writeWholeFile(fileName_, bytes_);
+    }
+
+private:
+    std::string fileName_;
+    QByteArray bytes_;
+    QBuffer buffer_;
+    std::unique_ptr<QPdfWriter> pdf_;
+};
+
 class QtPrinterBackend : public PrinterBackend {
 public:
     int PageWidth() override { return ProductionPrinter().width(); }
     int PageHeight() override { return ProductionPrinter().height(); }
 
     QPainter* BeginDoc(const std::string& title) override {
-        QPrinter& p = ProductionPrinter();
-        p.setDocName(qs(title));
+        Abort();
+        doc_ = std::make_unique<Document>(title);
         painter_ = std::make_unique<QPainter>();
-        if (!painter_->begin(&p)) {
+        if (!painter_->begin(&doc_->Device())) {
+            const bool printer = !doc_->IsFile();
             painter_.reset();
-            throw rt::FileError("The printer is not available.");
+            doc_.reset();
+            if (printer) printerNotAvailable();
+            throw rt::FileError(kNoPrinter);
         }
         return painter_.get();
     }
     QPainter* NewPage() override {
-        if (!painter_ || !ProductionPrinter().newPage()) throw rt::FileError("The printer is not available.");
+        if (!painter_ || !doc_->Device().newPage()) throw rt::FileError(kNoPrinter);
         return painter_.get();
     }
     void EndDoc() override {
-        if (painter_) painter_->end();
+        if (!painter_) return;
+        const bool ended = painter_->end();
         painter_.reset();
+        const std::unique_ptr<Document> doc = std::move(doc_);
+        if (!ended) throw rt::FileError(kNoPrinter);
+        doc->Finish();
     }
     void Abort() override {
-        ProductionPrinter().abort();
+        if (doc_ && !doc_->IsFile()) ProductionPrinter().abort();
         if (painter_ && painter_->isActive()) painter_->end();
         painter_.reset();
+        doc_.reset();
     }
     void PrintText(const std::string& title, const std::vector<std::string>& lines) override {
-        QPrinter& pr = ProductionPrinter();
-        pr.setDocName(qs(title));
+        Document doc(title);
+        QPagedPaintDevice& dev = doc.Device();
         // Tabs stop every eight columns.
         std::vector<QString> expanded;
         qsizetype columns = 1;
@@ -212,33 +287,43 @@ public:
             expanded.push_back(line);
         }
         QPainter p;
-        if (!p.begin(&pr)) throw rt::FileError("The printer is not available.");
+        if (!p.begin(&dev)) {
+            if (!doc.IsFile()) printerNotAvailable();
+            throw rt::FileError(kNoPrinter);
+        }
         // 10 points, smaller where the longest line would run off the page
         QFont font("Liberation Mono");
-        int pixels = std::max(8, pr.logicalDpiY() * 10 / 72);
+        int pixels = std::max(8, dev.logicalDpiY() * 10 / 72);
         font.setPixelSize(pixels);
-        const auto lineWidth = [&] { return QFontMetrics(font, &pr).horizontalAdvance('0') * columns; };
-        if (lineWidth() > pr.width()) {
-            pixels = std::max(4, int(pixels * double(pr.width()) / double(lineWidth())));
+        const auto lineWidth = [&] { return QFontMetrics(font, &dev).horizontalAdvance('0') * columns; };
+        if (lineWidth() > dev.width()) {
+            pixels = std::max(4, int(pixels * double(dev.width()) / double(lineWidth())));
             font.setPixelSize(pixels);
-            while (lineWidth() > pr.width() && pixels > 4) font.setPixelSize(--pixels);
+            while (lineWidth() > dev.width() && pixels > 4) font.setPixelSize(--pixels);
         }
         p.setFont(font);
-        const QFontMetrics fm(font, &pr);
+        const QFontMetrics fm(font, &dev);
         const int lineHeight = fm.lineSpacing();
         int y = fm.ascent();
         for (const QString& line : expanded) {
-            if (y > pr.height()) {
-                if (!pr.newPage()) throw rt::FileError("The printer is not available.");
+            if (y > dev.height()) {
+                if (!dev.newPage()) throw rt::FileError(kNoPrinter);
                 y = fm.ascent();
             }
             p.drawText(0, y, line);
             y += lineHeight;
         }
-        p.end();
+        if (!p.end()) throw rt::FileError(kNoPrinter);
+        doc.Finish();
     }
+    std::string OutputFileName() override {
+        const QPrinter& pr = ProductionPrinter();
+        return pr.outputFormat() == QPrinter::PdfFormat ? pr.outputFileName().toStdString() : std::string();
+    }
+    std::string PrinterName() override { return ProductionPrinter().printerName().toStdString(); }
 
 private:
+    std::unique_ptr<Document> doc_;
     std::unique_ptr<QPainter> painter_;
 };
 
@@ -313,6 +398,16 @@ public:
             layout->addWidget(toBitmaps);
             layout->addStretch();
             dlg.setOptionTabs({tab});
+            // Bitmap files instead: the printer, and the file it would write, are out of play
+            // (so the dialog does not ask whether to overwrite that file).
+            QWidget* printerPart = nullptr;
+            for (QWidget* w : dlg.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (w->inherits("QUnixPrintWidget")) printerPart = w;
+            if (printerPart) {
+                printerPart->setEnabled(!d.PrintToFile);
+                QObject::connect(toBitmaps, &QCheckBox::toggled, printerPart,
+                                 [printerPart](bool on) { printerPart->setEnabled(!on); });
+            }
         }
         if (dlg.exec() != QDialog::Accepted) return false;
         d.Copies = std::max(1, pr.copyCount());
@@ -341,7 +436,11 @@ public:
     }
 
     void SaveBitmap(const QImage& image, const std::string& fileName) override {
-        if (image.isNull() || !image.save(qs(fileName), "BMP")) throw rt::FileError("The file " + fileName + " can not be written.");
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "BMP"))
+            throw rt::FileError("The file " + fileName + " can not be written.");
+        writeWholeFile(fileName, bytes);
     }
 
     void Exit(int code) override {
@@ -366,11 +465,6 @@ std::string lower(std::string s) {
 QtServices& qtServices() {
     static QtServices services;
     return services;
-}
-
-QPrinter*& printerSlot() {
-    static QPrinter* printer = nullptr;
-    return printer;
 }
 
 }  // namespace

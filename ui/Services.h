@@ -37,6 +37,10 @@ public:
     virtual void Abort() = 0;
     // A text file assigned to the printer: the lines as written, tabs included.
     virtual void PrintText(const std::string& title, const std::vector<std::string>& lines) = 0;
+    // The file the printer writes (a PDF file chosen in the print dialog), "" when it prints
+    // on paper; the printer's name.
+    virtual std::string OutputFileName() = 0;
+    virtual std::string PrinterName() = 0;
 };
 
 class Services {
@@ -49,7 +53,8 @@ public:
     virtual PrinterBackend& Printer() = 0;
     // The original help call: file as the program names it, HELP_ command, context.
     virtual bool Help(const std::string& file, unsigned command, unsigned long data) = 0;
-    // Writes the image as a BMP file; raises rt::FileError on failure.
+    // Writes the image as a BMP file; raises rt::FileError on failure, which leaves an
+    // earlier file of that name as it was.
     virtual void SaveBitmap(const QImage& image, const std::string& fileName) = 0;
     // Ends the program at once.
     virtual void Exit(int code) = 0;

@@ -90,6 +90,8 @@ std::vector<PrintedText>& PrintedTexts();
 void SetPageSize(int width, int height);
 // The test printer refuses to start (rt::FileError), as a missing printer does.
 void SetPrinterFails(bool fails);
+// The file the test printer stands for writing ("" paper, the default); nothing is written.
+void SetPrinterFile(const std::string& fileName);
 
 struct SavedBitmap {
     std::string FileName;
@@ -98,6 +100,8 @@ struct SavedBitmap {
 std::vector<SavedBitmap>& SavedBitmaps();
 // Bitmap saves fail with rt::FileError from now on.
 void SetBitmapSaveFails(bool fails);
+// Bitmap saves also write their files, through the production writer.
+void WriteBitmapFiles(bool on);
 
 // Codes passed to ui::Halt (in tests Halt returns).
 std::vector<int>& Exits();
@@ -146,7 +150,7 @@ void Esc();
 void F1();
 // Alt + letter (an accelerator).
 void Alt(char letter);
-// Characters (ASCII) typed to the active form's focused control.
+// Characters (UTF-8) typed to the active form's focused control.
 void Type(const std::string& text);
 // Clicks into the edit (the exit/enter chain runs), selects its text and types.
 void TypeInto(Edit* edit, const std::string& text);

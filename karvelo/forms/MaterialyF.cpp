@@ -392,9 +392,11 @@ void TMaterialy_F::BuildGear(GearControls& g, int left) {
 
     const int remTop = qualityTop + 34;
     label("LabelRem" + ix, {kLeftColumn, remTop + 3, kLabelWidth, 16}, "Rem.");
-    AddField(kDesignationField[p], box, {kLeftColumn + kLabelWidth, remTop, 2 * kEditWidth + 180, 21},
-             [this, p] { CheckInputDesignation(p); })
-        ->SetFont(plain);
+    ui::Edit* designation = AddField(kDesignationField[p], box,
+                                     {kLeftColumn + kLabelWidth, remTop, 2 * kEditWidth + 180, 21},
+                                     [this, p] { CheckInputDesignation(p); });
+    designation->SetFont(plain);
+    designation->SetCodePageText(true);  // stored as the data file and listings hold it
 }
 
 // ---- handlers
@@ -696,6 +698,11 @@ void TMaterialy_F::CheckInputQF(bool pinion) {
     if (!number || !(m.qF > 0)) Refuse("Invalid input");
 }
 
-void TMaterialy_F::CheckInputDesignation(bool pinion) { MaterialOfGear(pinion).Designation = FieldText(); }
+// The designation goes into the data file and the listings, which hold one byte a character.
+void TMaterialy_F::CheckInputDesignation(bool pinion) {
+    if (const std::string c = Field(CheckedField())->CharacterOutsideCodePage(); !c.empty())
+        return Refuse("The character " + c + " can not be saved in the data file.");
+    MaterialOfGear(pinion).Designation = FieldText();
+}
 
 }  // namespace karvelo

@@ -1,6 +1,7 @@
 #include "ostrimo/forms/Tabulka.h"
 
 #include <cmath>
+#include <filesystem>
 #include <memory>
 
 #include "ostrimo/calc/Global.h"
@@ -21,6 +22,7 @@ const char* const kTableCaption = "Dimensions Table";
 namespace {
 
 const char* const kPrintTitle = "Gear Geometry Checking";
+const char* const kQuickPrintCaption = "Quick print";
 const char* const kNoTitle = "          Title";
 constexpr int kColumnWidths[5] = {240, 50, 100, 100, 100};
 
@@ -230,6 +232,13 @@ public:
         grid.SetFixedRows(0);
         grid.SetFixedCols(0);
         grid.SetGridLineWidth(2);
+        // The picture ends with the line after the last column: that column gives up the
+        // width of the grid's border, which the picture takes on the left.
+        const int last = grid.ColCount() - 1;
+        lastColWidth_ = grid.ColWidth(last);
+        int right = kGridBorder;
+        for (int c = 0; c <= last; ++c) right += grid.ColWidth(c) + grid.GridLineWidth();
+        grid.SetColWidth(last, lastColWidth_ - std::max(0, right - Width()));
         grid.SetColor(ui::clWhite);
         // The cell painter draws every cell itself; the grid's own text under it would
         // be printed too.
@@ -246,6 +255,7 @@ public:
         grid_.SetFixedCols(1);
         grid_.SetFixedRows(1);
         grid_.SetGridLineWidth(1);
+        grid_.SetColWidth(grid_.ColCount() - 1, lastColWidth_);
     }
     PrintLayout(const PrintLayout&) = delete;
     PrintLayout& operator=(const PrintLayout&) = delete;
@@ -255,7 +265,8 @@ public:
 
 private:
     ui::StringGrid& grid_;
-    int height_ = 0;
+    static constexpr int kGridBorder = 2;
+    int height_ = 0, lastColWidth_ = 0;
     std::string title_, fileName_;
     ui::Color color_ = ui::clWindow;
 };
@@ -398,6 +409,14 @@ void TTabulkaDlg::Button1Click() {
     // A rack's values that do not exist are dashed.
     auto wheel = [&](const std::string& value) { return rack ? dash : value; };
     ui::Printer().Title = kPrintTitle;
+    // A file the printer writes (a PDF chosen in the print dialog) is replaced only when the
+    // user says so.
+    const std::string file = ui::Printer().OutputFileName();
+    std::error_code error;
+    if (!file.empty() && std::filesystem::exists(file, error) &&
+        ui::MessageBox(file + "\rThis file already exists.\rDo you want to replace it?", kQuickPrintCaption,
+                       ui::MB_YESNO | ui::MB_ICONQUESTION) != rt::IDYES)
+        return;
     ui::PrinterTextFile prn;
     try {
         prn.Rewrite();
@@ -477,6 +496,9 @@ void TTabulkaDlg::Button1Click() {
             prn.WriteLn(T(3) + "Ball diameter       " + T(2) + "dt" + T(2) + N4(g.dt1) + T(3) + wheel(N4(g.dt2)));
         }
         prn.Close();
+        ui::MessageBox(file.empty() ? "The table was sent to the printer " + ui::Printer().PrinterName() + "."
+                                    : "The table was printed into the file " + file + ".",
+                       kQuickPrintCaption, ui::MB_OK | ui::MB_ICONINFORMATION);
     } catch (const rt::FileError& e) {
         ui::MessageBox(e.what(), kErrorCaption, ui::MB_OK);
     }

@@ -84,17 +84,24 @@ TEST(TextFile, FailedWriteLeavesThePreviousFileByteIdentical) {
     const std::string old = "old contents\r\nline 2\r\n";
     spit(target, old);
 
+    // A failure at every step: each of the three writes, then the close (its final flush).
     rt::TextFile f;
     f.Assign(target.string());
-    f.Rewrite();
-    rt::TextFile::FailWritesAfter(2);
-    f.WriteLn("new 1");
-    f.WriteLn("new 2");
-    EXPECT_THROW(f.WriteLn("new 3"), rt::FileError);
-    rt::TextFile::FailWritesAfter(-1);
-    f.Abandon();
-    EXPECT_EQ(slurp(target), old);
-    EXPECT_EQ(entries(dir.path), 1u);
+    for (int step = 0; step <= 3; ++step) {
+        rt::TextFile::FailWritesAfter(step);
+        EXPECT_THROW(
+            {
+                f.Rewrite();
+                for (const char* line : {"new 1", "new 2", "new 3"}) f.WriteLn(line);
+                f.Close();
+            },
+            rt::FileError)
+            << step;
+        rt::TextFile::FailWritesAfter(-1);
+        f.Abandon();
+        EXPECT_EQ(slurp(target), old);
+        EXPECT_EQ(entries(dir.path), 1u);
+    }
 
     // A writer destroyed without Close() commits nothing either.
     {
@@ -173,6 +180,8 @@ TEST(Cp1250, RoundTripsCentralEuropeanTextAndReplacesTheRest) {
     EXPECT_EQ(rt::Utf8ToCp1250("σ"), "?");       // outside the code page
     EXPECT_EQ(rt::Utf8ToCp1250("a\xC3"), "a?");  // malformed tail
     EXPECT_EQ(rt::Cp1250ToUtf8("\x81"), "\xEF\xBF\xBD");
+    EXPECT_EQ(rt::FirstOutsideCp1250("čí° σ €"), "σ");
+    EXPECT_EQ(rt::FirstOutsideCp1250("čí°€ ?"), "");
 }
 
 TEST(Notice, DefaultRecorderAnswersWithoutBlocking) {

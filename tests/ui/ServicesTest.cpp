@@ -7,14 +7,19 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QSettings>
@@ -218,6 +223,58 @@ TEST(ProductionPrinter, WritesAPdf) {
     EXPECT_NE(PdfText(text).find("(wheel)"), std::string::npos);
 }
 
+// A PDF goes into its file whole or not at all: a write failing at any step of it (each
+// piece, the close) is reported and keeps the earlier file.
+TEST(ProductionPrinter, AFailedPdfKeepsTheEarlierFile) {
+    test_support::ScratchDir dir;
+    const std::string pdf = dir.File("quick.pdf");
+    writeFile(QString::fromStdString(pdf), "earlier");
+    QPrinter& printer = ui::ProductionPrinter();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf));
+    const std::vector<std::string> lines(300, "\t\t\tNumber of teeth\t\tz\t\t20");
+    int step = 0;
+    for (; step < 20; ++step) {
+        rt::TextFile::FailWritesAfter(step);
+        try {
+            ui::ProductionServices().Printer().PrintText("Gear Geometry Checking", lines);
+            break;
+        } catch (const rt::FileError& e) {
+            EXPECT_EQ(e.what(), "The file " + pdf + " can not be written.");
+        }
+        rt::TextFile::FailWritesAfter(-1);
+        QFile f(QString::fromStdString(pdf));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), "earlier") << step;
+        EXPECT_EQ(QDir(QString::fromStdString(dir.path.string())).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+    rt::TextFile::FailWritesAfter(-1);
+    printer.setOutputFileName(QString());
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    EXPECT_GE(step, 2);  // a piece and the close at least
+    QFile f(QString::fromStdString(pdf));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.read(4) == "%PDF");
+}
+
+// Without a printer a print fails with its message; a PDF file chosen afterwards is still
+// taken and written (Qt keeps a printer that failed to start active, refusing new settings).
+TEST(ProductionPrinter, AfterAMissingPrinterAPdfFileCanStillBeChosen) {
+    if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
+    ui::PrinterBackend& p = ui::ProductionServices().Printer();
+    ui::ProductionPrinter().setOutputFileName(QString());
+    EXPECT_THROW(p.PrintText("Gear Geometry Checking", {"DIMENSIONS TABLE"}), rt::FileError);
+    EXPECT_THROW(p.BeginDoc("Gear Geometry Checking"), rt::FileError);
+    test_support::ScratchDir dir;
+    const QString pdf = QString::fromStdString(dir.File("table.pdf"));
+    ui::ProductionPrinter().setOutputFileName(pdf);
+    EXPECT_EQ(ui::ProductionPrinter().outputFileName(), pdf);
+    p.PrintText("Gear Geometry Checking", {"DIMENSIONS TABLE"});
+    ui::ProductionPrinter().setOutputFileName(QString());
+    ui::ProductionPrinter().setOutputFormat(QPrinter::NativeFormat);
+    EXPECT_TRUE(QFile::exists(pdf));
+}
+
 // On a PDF page a control is drawn as text, not as a picture, and only the part asked
 // for (a grid of 10 rows of 24 pixels: rows 2 and 3).
 TEST(ProductionPrinter, DrawsAPartOfAControlAsText) {
@@ -339,18 +396,35 @@ TEST(ProductionDialogs, FileDialogShowsTheDetailsOfAFileWhole) {
     EXPECT_EQ(cut, std::vector<int>{});
 }
 
+// Bitmap files chosen: the printer's PDF file, which already exists, is not written, so the
+// dialog does not ask whether to overwrite it.
 TEST(ProductionDialogs, PrintDialogOffersBitmapFilesInsteadOfPaper) {
+    test_support::ScratchDir earlier;
+    writeFile(QString::fromStdString(earlier.File("earlier.pdf")), "%PDF earlier");
+    ui::ProductionPrinter().setOutputFileName(QString::fromStdString(earlier.File("earlier.pdf")));
     ui::PrintDialog d;
     d.Options = ui::poPrintToFile;
-    QTimer::singleShot(0, [] {
+    QStringList questions;
+    QTimer decline;  // any question the dialog asks, counted and declined
+    QObject::connect(&decline, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            questions << box->text();
+            box->reject();
+        }
+    });
+    decline.start(10);
+    QTimer::singleShot(0, [&] {
         if (auto* dlg = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
             auto* box = dlg->findChild<QCheckBox*>("PrintToFile");
             EXPECT_NE(box, nullptr);
             if (box) box->setChecked(true);
-            dlg->accept();
+            dlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();  // as the user does
+            if (dlg->isVisible()) dlg->accept();
         }
     });
     ASSERT_TRUE(ui::ProductionServices().ExecutePrintDialog(d));
+    decline.stop();
+    EXPECT_TRUE(questions.isEmpty()) << questions.join(" / ").toStdString();
     EXPECT_TRUE(d.PrintToFile);
     EXPECT_EQ(d.Copies, 1);
     // "Print to File (PDF)" chosen in the dialog (without printers it is the only choice)

@@ -32,8 +32,10 @@ struct State {
     std::vector<PrintedText> texts;
     int pageWidth = 1169, pageHeight = 1686;
     bool printerFails = false;
+    std::string printerFile;
     std::vector<SavedBitmap> bitmaps;
     bool bitmapFails = false;
+    bool bitmapFilesWritten = false;
     std::vector<int> exits;
     std::map<const Form*, std::deque<ModalScript>> modal;
     std::vector<ModalShow> modalShows;
@@ -72,6 +74,8 @@ public:
         if (state().printerFails) throw rt::FileError("The printer is not available.");
         state().texts.push_back({title, lines});
     }
+    std::string OutputFileName() override { return state().printerFile; }
+    std::string PrinterName() override { return "Test printer"; }
 
 private:
     void startPage() {
@@ -151,6 +155,7 @@ public:
 
     void SaveBitmap(const QImage& image, const std::string& fileName) override {
         if (state().bitmapFails) throw rt::FileError("The file " + fileName + " can not be written.");
+        if (state().bitmapFilesWritten) ProductionServices().SaveBitmap(image, fileName);
         state().bitmaps.push_back({fileName, image});
     }
 
@@ -213,8 +218,10 @@ void SetPageSize(int width, int height) {
     state().pageHeight = height;
 }
 void SetPrinterFails(bool fails) { state().printerFails = fails; }
+void SetPrinterFile(const std::string& fileName) { state().printerFile = fileName; }
 std::vector<SavedBitmap>& SavedBitmaps() { return state().bitmaps; }
 void SetBitmapSaveFails(bool fails) { state().bitmapFails = fails; }
+void WriteBitmapFiles(bool on) { state().bitmapFilesWritten = on; }
 std::vector<int>& Exits() { return state().exits; }
 
 void QueueModalResult(Form* form, int result) { state().modal[form].push_back({result, {}}); }
@@ -316,10 +323,13 @@ void Alt(char letter) {
 }
 
 void Type(const std::string& text) {
-    for (char ch : text) {
+    for (QChar ch : QString::fromStdString(text)) {
         QWindow* w = windowOf(activeForm());
         if (!w) return;
-        QTest::keyClick(w, ch);
+        if (ch.unicode() < 0x80)
+            QTest::keyClick(w, char(ch.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
 }
 
@@ -355,8 +365,10 @@ void Reset() {
     s.pageWidth = 1169;
     s.pageHeight = 1686;
     s.printerFails = false;
+    s.printerFile.clear();
     s.bitmaps.clear();
     s.bitmapFails = false;
+    s.bitmapFilesWritten = false;
     s.exits.clear();
     s.modal.clear();
     s.modalShows.clear();

@@ -1,10 +1,14 @@
 // The material class defaults and life-factor curves, the materials window and the built-in
 // material table.
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "InputWindowFixture.h"
+#include "ScratchDir.h"
+#include "karvelo/calc/Soubory.h"
 #include "karvelo/forms/Materialy.h"
 #include "karvelo/forms/MaterialyF.h"
 
@@ -447,6 +451,43 @@ TEST_F(MaterialsWindow, TableMouseTakesTheRowUnderTheReleaseEscChangesNothing) {
         ui::test::Click(w.Button5);
     });
     EXPECT_EQ(w.ShowModal(), ui::mrCancel);
+}
+
+// The designation goes into the data file and the listing, which hold one byte a character
+// (code page 1250: č E8, í ED, ° B0).  The field shows it decoded, passing through it changes
+// nothing, a typed designation is stored in the same bytes, and a character the files cannot
+// hold is refused.
+TEST_F(MaterialsWindow, DesignationIsStoredInTheFilesCodePage) {
+    test_support::ScratchDir dir;
+    auto slurp = [](const std::string& name) {
+        std::ifstream in(name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string stored = "tvrzen\xED \xE8. 14 220, 60\xB0";
+    G.MatDesignation1 = stored;
+    SaveCase(dir.File("stored"), "t", "d");
+    G.MatDesignation1 = "14 220";
+    LoadCase(dir.File("stored.PEV"));
+    ASSERT_EQ(G.MatDesignation1, stored);
+    w.Repaint();
+    ui::Edit* field = w.Edit(33);  // the pinion's "Rem."
+    EXPECT_EQ(field->text(), QString::fromUtf8("tvrzení č. 14 220, 60°"));
+    ui::test::Click(field);
+    ui::test::Tab();
+    EXPECT_EQ(G.MatDesignation1, stored);
+
+    Put(33, "čí°");
+    EXPECT_EQ(G.MatDesignation1, "\xE8\xED\xB0");
+    const CaseFileNames typed = SaveCase(dir.File("typed"), "t", "d");
+    for (const std::string& file : {typed.data, typed.listing}) {
+        EXPECT_NE(slurp(file).find("\xE8\xED\xB0"), std::string::npos) << file;
+        EXPECT_EQ(slurp(file).find("\xC4\x8D"), std::string::npos) << file;  // no UTF-8 č
+    }
+
+    Put(33, "σ 14 220");
+    EXPECT_EQ(Notices().Texts(), std::vector<std::string>{"The character σ can not be saved in the data file."});
+    EXPECT_EQ(G.MatDesignation1, "\xE8\xED\xB0");
+    EXPECT_EQ(w.ActiveControl(), field);
 }
 
 TEST_F(MaterialsWindow, OkWaitsForTheYieldLimitEscKeepsNoRefusedNumber) {

@@ -8,6 +8,9 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <limits>
 
 #include "CheckedPair.h"
@@ -16,6 +19,8 @@
 
 namespace ostrimo::test {
 namespace {
+
+namespace fs = std::filesystem;
 
 const std::string kDeg = "\xC2\xB0";
 using Cells = std::vector<std::string>;
@@ -36,6 +41,12 @@ protected:
     static Cells Row(int row) {
         return {Grid().Cell(0, row), Grid().Cell(1, row), TableValueText(2, row), TableValueText(3, row),
                 TableValueText(4, row)};
+    }
+    // The share of inked pixels in column x between rows top and bottom of a picture.
+    static double InkShare(const QImage& picture, int x, int top, int bottom) {
+        int inked = 0;
+        for (int y = top; y < bottom; ++y) inked += qGray(picture.pixel(x, y)) < 250;
+        return double(inked) / (bottom - top);
     }
     // The box of the ink on a printed page.
     static ui::Rect Ink(const QImage& page) {
@@ -199,6 +210,8 @@ TEST_F(TableWindow, PrintedPagesOnPaper) {
             EXPECT_NEAR(ink.Top, want.Top, 2);
             EXPECT_NEAR(ink.Right, want.Right, 3);
             EXPECT_NEAR(ink.Bottom, want.Bottom, 3);
+            // the line closing the wheel column runs down the whole table
+            EXPECT_GT(InkShare(docs[i].Pages[0], ink.Right - 2, ink.Top + 2, ink.Bottom - 2), 0.95);
         }
     }
     EXPECT_EQ(Grid().FixedRows(), 1);  // the window's grid again
@@ -257,7 +270,12 @@ TEST_F(TableWindow, PagesSavedAsBitmapFiles) {
         ASSERT_EQ(files.size(), type == 3 ? 1u : 2u);
         EXPECT_EQ(files[0].FileName, "/out/TISK1.BMP");
         EXPECT_EQ(files[0].Image.size(), QSize(600, type == 3 ? 1087 : 1274));
-        for (const auto& f : files) EXPECT_EQ(f.Image.colorCount(), 2);  // 4 bits per pixel, black and white
+        for (const auto& f : files) {
+            EXPECT_EQ(f.Image.colorCount(), 2);  // 4 bits per pixel, black and white
+            // the table's right border: the line after the wheel column, on the picture's edge
+            EXPECT_GT(InkShare(f.Image, 598, 2, f.Image.height() - 30), 0.95);
+            EXPECT_GT(InkShare(f.Image, 599, 2, f.Image.height() - 30), 0.95);
+        }
         if (type == 3) continue;
         EXPECT_EQ(files[1].FileName, "/out/TISK1_2.BMP");
         EXPECT_EQ(files[1].Image.size(), QSize(600, type == 2 ? 773 : 581));
@@ -273,6 +291,79 @@ TEST_F(TableWindow, PagesSavedAsBitmapFiles) {
     EXPECT_EQ(Messages(), std::vector<std::string>{"The printer is not available."});
     EXPECT_EQ(Grid().FixedRows(), 1);
     EXPECT_EQ(Grid().Cell(0, 0), "          Title");
+}
+
+// A write failing at every step of an export (each piece of either file, and its close) is
+// reported, and leaves the file being written as it was; the pages written before it are
+// whole.  No temporary file stays behind.
+TEST_F(TableWindow, AFailedExportKeepsTheEarlierBitmapFiles) {
+    ScratchDir dir;
+    const std::string page1 = dir.File("TISK1.BMP"), page2 = dir.File("TISK1_2.BMP");
+    auto slurp = [](const std::string& name) {
+        std::ifstream in(name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const auto entries = [&] { return std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()); };
+    CheckPair(1);
+    ui::test::WriteBitmapFiles(true);
+    auto exportPages = [&](int failAfter) {
+        std::ofstream(page1, std::ios::binary) << "old page 1";
+        std::ofstream(page2, std::ios::binary) << "old page 2";
+        ui::test::Notices().Clear();
+        ui::test::QueuePrintDialog({true, 1, true});
+        ui::test::QueueFileName(dir.File("TISK1"));
+        rt::TextFile::FailWritesAfter(failAfter);
+        Open([] { ui::test::Click(T().Tisk); });
+        rt::TextFile::FailWritesAfter(-1);
+    };
+    exportPages(-1);
+    ASSERT_TRUE(Messages().empty());
+    const std::string new1 = slurp(page1), new2 = slurp(page2);
+    ASSERT_TRUE(new1.starts_with("BM") && new2.starts_with("BM"));
+    // each file: its 64 KiB pieces and its close
+    const auto steps = [](const std::string& file) { return int((file.size() + 65535) / 65536) + 1; };
+    const int total = steps(new1) + steps(new2);
+    for (int step = 0; step < total; ++step) {
+        SCOPED_TRACE(step);
+        exportPages(step);
+        const bool inFirst = step < steps(new1);
+        EXPECT_EQ(Messages(), std::vector<std::string>{"The file " + (inFirst ? page1 : page2) + " can not be written."});
+        EXPECT_EQ(slurp(page1), inFirst ? "old page 1" : new1);
+        EXPECT_EQ(slurp(page2), "old page 2");
+        EXPECT_EQ(entries(), 2);
+        EXPECT_FALSE(T().PrintRendering);
+    }
+    exportPages(total);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(slurp(page1), new1);
+    EXPECT_EQ(slurp(page2), new2);
+}
+
+// Quick print into the printer's file (a PDF chosen in the print dialog) replaces an earlier
+// file only when the user says so, and says where the table went.
+TEST_F(TableWindow, QuickPrintAsksBeforeReplacingAFileAndSaysWhereItWent) {
+    CheckPair(1);
+    ScratchDir dir;
+    const std::string pdf = dir.File("table.pdf");
+    std::ofstream(pdf) << "earlier print";
+    ui::test::SetPrinterFile(pdf);
+    ui::test::Notices().answers.push_back(rt::IDNO);
+    Open([] { ui::test::Click(T().Button1); });
+    EXPECT_EQ(Messages(), std::vector<std::string>{pdf + "\rThis file already exists.\rDo you want to replace it?"});
+    EXPECT_EQ(ui::test::Notices().notices.at(0).flags, ui::MB_YESNO | ui::MB_ICONQUESTION);
+    EXPECT_TRUE(ui::test::PrintedTexts().empty());
+
+    ui::test::Notices().Clear();
+    ui::test::Notices().answers.push_back(rt::IDYES);
+    Open([] { ui::test::Click(T().Button1); });
+    EXPECT_EQ(ui::test::PrintedTexts().size(), 1u);
+    EXPECT_EQ(Messages().back(), "The table was printed into the file " + pdf + ".");
+
+    ui::test::Notices().Clear();
+    ui::test::SetPrinterFile("");
+    Open([] { ui::test::Click(T().Button1); });
+    EXPECT_EQ(Messages(), std::vector<std::string>{"The table was sent to the printer Test printer."});
+    EXPECT_EQ(ui::test::PrintedTexts().size(), 2u);
 }
 
 TEST_F(TableWindow, QuickPrint) {
