@@ -20,10 +20,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QScopeGuard>
 #include <QScrollBar>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeView>
@@ -351,14 +348,6 @@ TEST(ProductionDialogs, FileDialogReturnsTheChosenNameWithItsDefaultExtension) {
 // columns narrow; the name takes the rest of the row.
 TEST(ProductionDialogs, FileDialogShowsTheDetailsOfAFileWhole) {
     test_support::ScratchDir dir;
-    // The dialogs keep their column widths among Qt's settings: here in the scratch folder.
-    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
-        QSettings::setPath(format, QSettings::UserScope, QString::fromStdString(dir.path.string()));
-    const auto settingsBack = qScopeGuard([] {
-        for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
-            QSettings::setPath(format, QSettings::UserScope,
-                               QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    });
     writeFile(QString::fromStdString(dir.File("A rather long name of a gear pair case.PEV")), QByteArray(2240, 'x'));
     ui::OpenDialog open;
     open.Filter = "Data files (*.pev *.PEV)|*.pev;*.PEV";

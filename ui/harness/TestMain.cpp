@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,6 +34,9 @@ int main(int argc, char** argv) {
         mkdir(dir.constData(), 0700);
         qputenv("XDG_RUNTIME_DIR", dir);
     }
+    // Qt's own settings (the file dialogs' column widths) in a folder of this process, not the user's.
+    const QTemporaryDir config(QDir::tempPath() + "/ui-tests-config-XXXXXX");
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     ::testing::InitGoogleTest(&argc, argv);
     ui::Application app(argc, argv, ui::Application::Mode::Test);
     if (screen.exists()) screen.remove();
