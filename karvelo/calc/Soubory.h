@@ -67,9 +67,10 @@ CaseFileNames SaveCase(const std::string& chosenName, const std::string& time, c
 // refresh and the spectrum window are the command's.
 void LoadCase(const std::string& fileName);
 
-// The recomputation that follows Load data (also when the open dialog was cancelled): derived
-// geometry, alfawt, virtual numbers of teeth, gear ratio, tooth depths, rim limits, effective face
-// widths, the reference loads of the spectrum ratio modes, and LoadedFromFile := 1.
+// The recomputation that follows Load data (also when the open dialog was cancelled): alfawt from
+// the centre distance, the derived geometry and tip thicknesses with it, virtual numbers of teeth,
+// gear ratio, tooth depths, rim limits, effective face widths, the reference loads of the spectrum
+// ratio modes, and LoadedFromFile := 1.
 void RefreshLoadedCase();
 
 // ---- The data file
