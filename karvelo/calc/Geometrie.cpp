@@ -123,7 +123,7 @@ void ComputeCutterWheelCentreDistance() {
     g.dw0 = g.dw2c * g.z0 / g.z2;
 }
 
-bool CutterMeshes() { return G.GearingType != 2 || G.invAlfaw0 > 0; }
+bool CutterMeshes() { return G.GearingType != 2 || (G.invAlfaw0 > 0 && std::isfinite(G.invAlfaw0)); }
 
 void ComputeCutterGeometry() {
     GlobalData& g = G;

@@ -30,8 +30,8 @@ void ComputeWorkingPressureAngle();
 // Internal wheel and its cutter: invAlfat, invAlfaw0, alfaw0, a0, dw2c, dw0.  A cutter that
 // cannot mesh with the wheel (invAlfaw0 <= 0) gets alfaw0 = 0; CutterMeshes tells it.
 void ComputeCutterWheelCentreDistance();
-// False for an internal wheel whose cutter cannot mesh with it (x0 + x2 beyond the critical sum),
-// by the invAlfaw0 of the last ComputeGearDimensions.
+// False for an internal wheel whose cutter cannot mesh with it (x0 + x2 beyond the critical sum,
+// or as many teeth as the wheel), by the invAlfaw0 of the last ComputeGearDimensions.
 bool CutterMeshes();
 
 // The pinion-type cutter of an internal wheel: alfat, d0, db0, haP0, alfaa0, d0alfa, da0, then

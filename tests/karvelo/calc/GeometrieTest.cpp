@@ -158,6 +158,9 @@ TEST_F(GeometrieTest, CutterMeshIsNotTestedAgainstThePairsCriticalSum) {
     EXPECT_DOUBLE_EQ(G.a0, (25 - 40) * 4 / 2.0 * std::cos(G.alfat));
     EXPECT_DOUBLE_EQ(G.dw0, G.dw2c * 25 / -40);
     EXPECT_FALSE(CutterMeshes());
+    G.z0 = 40, G.x0 = 0.1;  // as many teeth as the wheel: no mesh either
+    ComputeCutterWheelCentreDistance();
+    EXPECT_FALSE(CutterMeshes());
 }
 
 TEST_F(GeometrieTest, InverseInvoluteWithoutRootBelowTheLimitGivesZero) {
