@@ -294,8 +294,8 @@ struct CaseOutcome {
     std::string listing, data, resultsListing;
 };
 
-// Four cases a designer switches between.  Each starts from the program as it starts and holds
-// inputs that its file does not (a protuberance, a cutter, a pinion not shrink fitted).
+// Four cases a designer switches between, each entered from the program as it starts; two hold
+// inputs that their file does not (a protuberance, a pinion not shrink fitted, a cutter).
 struct HistoryCase {
     const char* name;
     void (*enter)();
