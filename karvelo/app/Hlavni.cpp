@@ -156,6 +156,11 @@ void TForm1::ClearResults() {
     Button16->Hide();
     if (Platnost_F && Platnost_F->Visible()) Platnost_F->Hide();
     Panel1->Hide();
+    RefreshDamagesWindow();
+}
+
+void TForm1::RefreshDamagesWindow() {
+    if (Prubehy_jednF) Prubehy_jednF->ShowLastCalculation();
 }
 
 // ---- input commands
@@ -164,6 +169,7 @@ void TForm1::ClearResults() {
 void TForm1::OpenInputWindow(ui::Form* window) {
     ClearResults();
     window->ShowModal();
+    RefreshDamagesWindow();
 }
 
 void TForm1::Button1Click() { OpenInputWindow(Geometrie_F); }
@@ -174,6 +180,7 @@ void TForm1::Button3Click() {
     ClearResults();
     ComputeEffectiveFaceWidths();
     Zatizeni_F->ShowModal();
+    RefreshDamagesWindow();
 }
 
 void TForm1::Button4Click() { OpenInputWindow(Rozmery_F); }
@@ -183,12 +190,14 @@ void TForm1::Button5Click() {
     CheckAccuracyRange("fpb+ffalfa");
     if (G.KHbetaMethod == "ISO_C") CheckAccuracyRange("fHbeta");
     Presnost_F->ShowModal();
+    RefreshDamagesWindow();
 }
 
 void TForm1::Button6Click() {
     ClearResults();
     KHbeta_F->Button3->Hide();
     KHbeta_F->ShowModal();
+    RefreshDamagesWindow();
 }
 
 void TForm1::Button7Click() { OpenInputWindow(Souc_F); }
@@ -232,6 +241,7 @@ void TForm1::RadioButton2Click() {
     G.KHbetaDirect = true;
     G.KHbeta = 1.3;
     k.Edit2->SetText(rt::Str(G.KHbeta, 5, 1));
+    RefreshDamagesWindow();
     // The defaults are method B and the Haibach hypothesis: the window shows them at once.
     RequestPaint();
 }
@@ -349,6 +359,7 @@ void TForm1::Button8Click() {
     }
     // Also after a stopped calculation: the counters belong to the spectrum as entered.
     if (AnyStaticOverload()) Havarie_->Show();
+    RefreshDamagesWindow();
 }
 
 // ---- result views, help, end

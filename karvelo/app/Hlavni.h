@@ -100,6 +100,8 @@ private:
     void OpenInputWindow(ui::Form* window);
     void ShowPanelControls(bool visible);
     void RefreshAfterLoad();
+    // The damages window, when open, shows the results of the last calculation again.
+    void RefreshDamagesWindow();
     void OpenHelp();
 };
 

@@ -71,6 +71,7 @@ void TForm1::Button10Click() {
         RefreshLoadedCase();
     }
     RefreshAfterLoad();
+    RefreshDamagesWindow();
 }
 
 // The windows that show the loaded case; a spectrum case opens the spectrum window.

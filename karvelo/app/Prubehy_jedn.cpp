@@ -109,6 +109,12 @@ void TPrubehy_jednF::FormActivate() {
     PickCase(CaseFromCode(G.StressCase), RadioButton4, RadioButton5, RadioButton6, RadioButton7)->SetChecked(true);
 }
 
+void TPrubehy_jednF::ShowLastCalculation() {
+    if (!Visible()) return;
+    FormActivate();
+    Repaint();
+}
+
 DamageLevelTexts TPrubehy_jednF::BuildDamageLevelTexts(int j) {
     const DamageCase c = DamageCaseOf(G);
     const int levels = ShownLevels();

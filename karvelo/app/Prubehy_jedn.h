@@ -51,6 +51,10 @@ public:
 
     void FormActivate();
     void FormPaint();
+    // While the window is open: its rows and caption again from the global data, as an
+    // activation and a paint give them.  The main window calls it when a calculation ends,
+    // results are withdrawn and a case is loaded, so that the window shows the last calculation.
+    void ShowLastCalculation();
     void RadioButton4Click() { SelectCase(RadioButton4, "PO"); }
     void RadioButton5Click() { SelectCase(RadioButton5, "PD"); }
     void RadioButton6Click() { SelectCase(RadioButton6, "KO"); }

@@ -28,6 +28,8 @@ double Involute(double x) { return Tan(x) - x; }
 // Transverse pressure angle of the basic rack profile.
 double TransversePressureAngle() { return std::atan(Tan(G.alfan) / std::cos(G.beta)); }
 
+double ReferenceCentreDistance() { return (G.z1 + G.z2) * G.mn / (2 * std::cos(G.beta)); }
+
 }  // namespace
 
 void SolveInverseInvolute(double& alpha, double target, bool checkCriticalSum) {
@@ -102,16 +104,26 @@ void ComputeCentreDistanceFromShifts() {
     g.aGiven = false;
 }
 
+void ComputeWorkingPressureAngle() {
+    GlobalData& g = G;
+    g.alfat = TransversePressureAngle();
+    g.ad = ReferenceCentreDistance();
+    g.alfawt = static_cast<double>(ComputeCheckedArcCos(std::cos(static_cast<Extended>(g.alfat)) * g.ad / g.a));
+}
+
 void ComputeCutterWheelCentreDistance() {
     GlobalData& g = G;
     g.invAlfat = Involute(g.alfat);
     g.invAlfaw0 = Tan(g.alfan) * 2 * (g.x0 + g.x2) / (g.z0 + g.z2) + g.invAlfat;
-    if (!(g.invAlfaw0 > 0)) return;  // no mesh (also when the teeth numbers give no value)
+    // A cutter that cannot mesh with the wheel (invAlfaw0 <= 0) has no root, so alfaw0 is 0 as
+    // for any mesh without one: the values below stay this case's (the calculation refuses it).
     SolveInverseInvolute(g.alfaw0, g.invAlfaw0, false);
     g.a0 = (g.z0 + g.z2) * g.mn / (2 * std::cos(g.beta)) * std::cos(g.alfat) / std::cos(g.alfaw0);
     g.dw2c = std::cos(g.alfat) * g.d2 / std::cos(g.alfaw0);
     g.dw0 = g.dw2c * g.z0 / g.z2;
 }
+
+bool CutterMeshes() { return G.GearingType != 2 || (G.invAlfaw0 > 0 && std::isfinite(G.invAlfaw0)); }
 
 void ComputeCutterGeometry() {
     GlobalData& g = G;
@@ -131,7 +143,7 @@ void ComputeGearDimensions() {
     const double cosBeta = std::cos(g.beta);
     g.alfat = TransversePressureAngle();
     g.betab = static_cast<double>(ComputeCheckedArcSin(std::sin(g.beta) * std::cos(g.alfan)));
-    g.ad = (g.z1 + g.z2) * g.mn / (2 * cosBeta);
+    g.ad = ReferenceCentreDistance();
     g.d1 = g.mn * g.z1 / cosBeta;
     g.d2 = g.mn * g.z2 / cosBeta;
     g.db1 = g.d1 * std::cos(g.alfat);

@@ -24,8 +24,15 @@ void SolveInverseInvolute(double& alpha, double target, bool checkCriticalSum = 
 // to the reference centre distance with x1 = x2 = 0, shown in the window.  Clears aGiven.
 void ComputeCentreDistanceFromShifts();
 
-// Internal wheel and its cutter: invAlfat, invAlfaw0, alfaw0, a0, dw2c, dw0.
+// alfat, ad, and alfawt from the working centre distance a (a data file stores a, not alfawt).
+void ComputeWorkingPressureAngle();
+
+// Internal wheel and its cutter: invAlfat, invAlfaw0, alfaw0, a0, dw2c, dw0.  A cutter that
+// cannot mesh with the wheel (invAlfaw0 <= 0) gets alfaw0 = 0; CutterMeshes tells it.
 void ComputeCutterWheelCentreDistance();
+// False for an internal wheel whose cutter cannot mesh with it (x0 + x2 beyond the critical sum,
+// or as many teeth as the wheel), by the invAlfaw0 of the last ComputeGearDimensions.
+bool CutterMeshes();
 
 // The pinion-type cutter of an internal wheel: alfat, d0, db0, haP0, alfaa0, d0alfa, da0, then
 // its mesh with the wheel; sets CutterTipAngleNegative when alfaa0 < 0.

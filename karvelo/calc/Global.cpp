@@ -1,6 +1,7 @@
 #include "karvelo/calc/Global.h"
 
 #include <cmath>
+#include <initializer_list>
 
 namespace karvelo {
 
@@ -109,6 +110,13 @@ void ComputeAllowableDeviations() {
     g.fHbeta2 = g.fHbeta2Measured ? RoundTolerance(ComputeHelixSlopeTolerance(g.IT2, g.d2, g.b)) : g.fHbeta2act;
 }
 
+void SetUnstoredInputs(GlobalData& g) {
+    g.z0 = 25;
+    g.x0 = 0;
+    g.Protub1 = g.Protub2 = 0;
+    g.PinionShrinkFitted = true;
+}
+
 void SetDefaultInputs() {
     GlobalData& g = G;
     // Number texts always use '.' as the decimal separator (runtime/NumText), nothing to set.
@@ -141,8 +149,7 @@ void SetDefaultInputs() {
     g.x2 = 0;
     g.xsum = 0;
     g.xlim = 0;
-    g.z0 = 25;
-    g.x0 = 0;
+    SetUnstoredInputs(g);
     g.x0x2crit = 0;
     if (g.GearingType == 2) {
         g.RofP2 = 0;
@@ -272,7 +279,6 @@ void SetDefaultInputs() {
     g.NL1h = g.NL2h = 1000;
     g.OilTemperature = 170;
     g.OilViscosity = 98.53;
-    g.Protub1 = g.Protub2 = 0;
     g.YF2 = 1;
     g.YSg1 = g.YSg2 = 1;
     g.YB1 = g.YB2 = 1;
@@ -373,7 +379,6 @@ void SetDefaultInputs() {
     g.PittingAllowed1 = g.PittingAllowed2 = false;
     g.LifeFormActive = false;
     g.LifeValid = false;
-    g.PinionShrinkFitted = true;
     g.SpectrumLevelsShown = true;
 
     // Last: the per-level factor columns, the hypothesis and the damage flags
@@ -393,6 +398,12 @@ void ComputeLevelFactorProducts(GlobalData& g, int levels) {
 void SetSpectrumLoadUnit(GlobalData& g, bool forces) {
     g.SpectrumForces = forces;
     g.SpectrumTorques = !forces;
+}
+
+void SetEquivalentLoadFactorsToOne(GlobalData& g) {
+    for (double* k : {&g.KH, &g.KF, &g.KHekv, &g.KFekv, &g.Kv, &g.KvEkv, &g.KA, &g.KHbeta, &g.KHalfa, &g.KFbeta,
+                      &g.KFalfa, &g.KHbetaEkv, &g.KHalfaEkv, &g.KFbetaEkv, &g.KFalfaEkv})
+        *k = 1;
 }
 
 }  // namespace karvelo

@@ -688,6 +688,10 @@ extern GlobalData G;
 // The one text file through which the data file and the listings are written and read.
 extern rt::TextFile CaseFile;
 
+// The inputs a data file does not hold, at their built-in values: the pinion-type cutter of an
+// internal wheel (z0 25, x0 0), the protuberances (0) and the shrink fit of the pinion (True).
+void SetUnstoredInputs(GlobalData& g);
+
 // Sets every input of a case to its built-in value (the example case: external spur pair 20/40,
 // module 4, case-hardened steel, one load of 62500 N at 1000 rev/min).  Only assigns.
 void SetDefaultInputs();
@@ -697,6 +701,9 @@ void SetDefaultInputs();
 void ComputeLevelFactorProducts(GlobalData& g, int levels);
 // The absolute spectrum loads are held as tangential forces, else as torques.
 void SetSpectrumLoadUnit(GlobalData& g, bool forces);
+// Directly given equivalent loads carry their load factors: KA, the load factors and their
+// equivalent values all 1 (those entered directly are set afterwards).
+void SetEquivalentLoadFactorsToOne(GlobalData& g);
 
 // Guarded trigonometry: an impossible argument (tan of pi/2, arccos or arcsin outside -1..1 or
 // NaN) shows "Invalid argument for ..., impossible gearing parameters" in a box captioned

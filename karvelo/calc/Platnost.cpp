@@ -270,7 +270,10 @@ void MarkRestrictions(const KvTerms& single) {
     mark(15, !g.cDirect && g.beta > Deg(45));
     mark(16, !g.cDirect && (g.x1 < g.x2 || g.x1 + g.x2 < -0.5 || g.x1 + g.x2 > 2));
     mark(17, g.beta > Deg(25));
-    if (g.LoadInputMethod != 2 && !g.KvDirect) MarkKvSlots(single);
+    // The dynamic factor slots judge a Kv computed for this case; equivalent loads given directly
+    // take their own Kv (no resonance speed of theirs is known).
+    const bool kvComputed = g.LoadInputMethod == 1 || (g.LoadInputMethod == 3 && g.CalcMethodics < 3);
+    if (kvComputed && !g.KvDirect) MarkKvSlots(single);
     mark(35, g.LoadInputMethod != 2 && !g.KHalfaDirect && g.KHalfa > g.epsalfa);
     mark(36, g.LoadInputMethod != 2 && !g.KFalfaDirect && g.KFalfa > g.epsalfa);
 }

@@ -74,8 +74,10 @@ void LoadCase(const std::string& fileName) {
 
 void RefreshLoadedCase() {
     GlobalData& g = G;
+    // The working diameters need the working pressure angle of the stored centre distance.
+    ComputeWorkingPressureAngle();
     ComputeGearDimensions();
-    g.alfawt = static_cast<double>(ComputeCheckedArcCos(std::cos(static_cast<Extended>(g.alfat)) * g.ad / g.a));
+    ComputeTipThickness();
     const Extended cosBeta = std::cos(static_cast<Extended>(g.beta));
     const Extended cosBeta3 = cosBeta * cosBeta * cosBeta;
     g.zn2 = static_cast<double>(g.z2 / cosBeta3);

@@ -67,9 +67,10 @@ CaseFileNames SaveCase(const std::string& chosenName, const std::string& time, c
 // refresh and the spectrum window are the command's.
 void LoadCase(const std::string& fileName);
 
-// The recomputation that follows Load data (also when the open dialog was cancelled): derived
-// geometry, alfawt, virtual numbers of teeth, gear ratio, tooth depths, rim limits, effective face
-// widths, the reference loads of the spectrum ratio modes, and LoadedFromFile := 1.
+// The recomputation that follows Load data (also when the open dialog was cancelled): alfawt from
+// the centre distance, the derived geometry and tip thicknesses with it, virtual numbers of teeth,
+// gear ratio, tooth depths, rim limits, effective face widths, the reference loads of the spectrum
+// ratio modes, and LoadedFromFile := 1.
 void RefreshLoadedCase();
 
 // ---- The data file
@@ -80,10 +81,12 @@ void RefreshLoadedCase();
 std::vector<std::string> ComposeDataFile();
 // ComposeDataFile written to `out` (open for writing).
 void WriteDataFile(rt::TextFile& out);
-// Reads a data file from `in` (open for reading, at its start) into `g`, item by item.  Throws
-// rt::FileError at the first fault: a missing line, a line that does not parse, a row with a
-// wrong number of values, a selector or count out of range.  On a throw `g` is partly
-// overwritten: read into a copy (LoadCase does).
+// Reads a data file from `in` (open for reading, at its start) into `g`, item by item.  The inputs
+// the file does not hold take their built-in values (SetUnstoredInputs), and directly given
+// equivalent loads the load factors 1 (SetEquivalentLoadFactorsToOne) unless the file gives them,
+// whatever case `g` held before.  Throws rt::FileError at the first fault: a missing line, a line
+// that does not parse, a row with a wrong number of values, a selector or count out of range.  On
+// a throw `g` is partly overwritten: read into a copy (LoadCase does).
 void ReadDataFile(rt::TextFile& in, GlobalData& g);
 
 // ---- The listings

@@ -351,6 +351,9 @@ void WalkSections(Io& io, GlobalData& g) {
             for (double* x : {&load, &g.n1, &life1, &life2, &g.R1, &g.R2, &g.KA}) io.Number(*x);
             break;
         case 3:
+            // No KA line: the given equivalent loads hold it.  Their factors are 1 unless the file
+            // gives them (service-life row, directly given factors).
+            if (reading) SetEquivalentLoadFactorsToOne(g);
             for (double* x : {&g.n1, &life1, &life2, &g.R1, &g.R2}) io.Number(*x);
             break;
         default:
@@ -470,6 +473,8 @@ void ReadDataFile(rt::TextFile& in, GlobalData& g) {
     DataReader reader(in);
     in.ReadLn();  // the header, whatever it says
     reader.FlagLine(g);
+    // Inputs the file does not hold are the built-in ones, not those of the case open before.
+    SetUnstoredInputs(g);
     WalkSections(reader, g);
     CutShortStrings(g);
 }

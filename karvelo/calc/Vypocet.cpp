@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "karvelo/calc/Epsilon.h"
+#include "karvelo/calc/Geometrie.h"
 #include "karvelo/calc/Global.h"
 #include "karvelo/calc/KHbeta_vyp.h"
 #include "karvelo/calc/Platnost.h"
@@ -498,6 +499,13 @@ void RunCalculation() {
         ~EndOfRun() { G.CalculationRunning = false; }
     } endOfRun;
 
+    if (!CutterMeshes()) {
+        // The internal wheel cannot be generated: it has no root diameter.
+        rt::ShowMessage("Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater than critical");
+        g.ResumeCalculation = false;
+        win::ShowGeometryForm();
+        return;
+    }
     CheckRootAndRimValidity();
     if (!g.ResumeCalculation) return;
 

@@ -7,7 +7,8 @@
 
 namespace karvelo {
 
-// The whole calculation of one case: body and rim checks, forces, contact ratios (a total contact
+// The whole calculation of one case: an internal wheel its cutter cannot generate stops and
+// opens the geometry window; body and rim checks, forces, contact ratios (a total contact
 // ratio below 1 stops and opens the geometry window), stiffness, Kv, KHbeta, KHalfa, the contact
 // and tooth-root stresses with their permissible stresses and safety factors, the per-level
 // factors of a spectrum with computed level factors, the validity restrictions, and the main

@@ -64,6 +64,7 @@ void ComputeKvMethodCLevel(int Level) {
         return;
     }
     if (!CheckCommonFaceWidth()) return;
+    ComputeContactRatios();  // the overlap ratio of this pair, as method B takes its stiffness
     g.v = PitchLineVelocity(g.n1Level[Level]);
     StoreKv(Level, ComputeKvMethodCFor(g.v, g.FtLevel[Level] / g.b));
     if (g.CalculationRunning) CheckKvValidityAtLevel(Level);

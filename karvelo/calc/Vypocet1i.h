@@ -11,7 +11,7 @@ void ComputeKFbetaLevels();
 // KHbetaLevel[Level] by method C for the level force (the dynamic factor is not recomputed), then
 // the whole KFbeta column.  With KHbeta entered only the KFbeta column is refreshed.
 void ComputeKHbetaLevel(int Level);
-// KvLevel[Level] by method C at the level's speed and force.
+// KvLevel[Level] by method C at the level's speed and force, with the pair's contact ratios.
 void ComputeKvMethodCLevel(int Level);
 // Cv1 .. Cv7, Bp, Bf, Bk for the level's force and running-in allowances.
 void ComputeKvCoefficientsLevel(int Level);

@@ -52,6 +52,11 @@ std::string F(double x, int w, int d) { return rt::Str(x, w, d); }
 // A body dimension of 0 does not apply.
 std::string Body(double x) { return x == 0 ? std::string(kNotApplicable) : F(x, 5, 1); }
 
+// The common and the bending face widths.
+std::string FaceWidthsText() {
+    return "b = " + F(G.b, 1, 2) + "     bF1 = " + F(G.bF1, 1, 2) + "     bF2 = " + F(G.bF2, 1, 2);
+}
+
 std::string NoFit(const GearBodyFields& g) {
     return "All does not fit to the " + g.name + " root diameter df" + g.index + ".";
 }
@@ -272,7 +277,7 @@ void TRozmery_F::FormActivate() {
     CB1->SetChecked(G.FullPinion);
     CB2->SetChecked(G.FullWheel);
     ComputeEffectiveFaceWidths();
-    FaceWidthLabel->SetCaption("b = " + F(G.b, 1, 2) + "     bF1 = " + F(G.bF1, 1, 2) + "     bF2 = " + F(G.bF2, 1, 2));
+    FaceWidthLabel->SetCaption(FaceWidthsText());
     CB3->SetChecked(G.mredISO);
     CheckBox5->SetEnabled(!G.mredISO);
     CheckBox5->SetChecked(G.JDirect);
@@ -348,6 +353,7 @@ void TRozmery_F::ValuesRestored() { Recompute(); }
 void TRozmery_F::CheckFaceWidth(double& b) {
     if (!ReadNumber(b) || !(b > 0)) return Refuse("Invalid input");
     ComputeEffectiveFaceWidths();
+    FaceWidthLabel->SetCaption(FaceWidthsText());
 }
 
 void TRozmery_F::CheckWebWidth(const GearBodyFields& g) {
@@ -401,6 +407,7 @@ void TRozmery_F::CheckInputDb() {
     if (!ReadNumber(G.db)) return Refuse("Invalid input");
     if (G.db >= G.b1 || -G.db >= G.b2) return Refuse("Gears are out.");
     ComputeEffectiveFaceWidths();
+    FaceWidthLabel->SetCaption(FaceWidthsText());
 }
 
 void TRozmery_F::CheckInputJ1() { CheckPositive(G.J1); }

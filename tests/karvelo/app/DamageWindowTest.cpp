@@ -1,4 +1,5 @@
-// The window "Damage on individual stress levels".
+// The window "Damage on individual stress levels", alone and left open beside the main window.
+#include "KarveloFixture.h"
 #include "karvelo/ProgramState.h"
 #include "karvelo/app/Prubehy_jedn.h"
 #include "ui/TestHarness.h"
@@ -197,6 +198,54 @@ TEST_F(DamageWindow, LevelCountOutsideTheTableShowsNoRows) {
     G.LoadInputMethod = 2;
     win.Show();
     EXPECT_TRUE(win.DamageText[20]->Visible());
+}
+
+// Left open, the window shows the last calculation: its rows and caption follow each calculation,
+// each withdrawal of the results and each loaded case.
+class DamagesLeftOpen : public KarveloTest {
+protected:
+    static void CalculateSpectrumOfThreeLevels() {
+        G.LoadInputMethod = 2;
+        G.CalcMethodics = 3;
+        G.HypothesisHaibach = false;
+        G.LevelCount = 3;
+        ui::test::Click(Form1->Button8);
+        ASSERT_TRUE(G.ResumeCalculation);
+    }
+    static int RowsShown() {
+        int rows = 0;
+        for (int r = 1; r <= TPrubehy_jednF::kRows; ++r) rows += Prubehy_jednF->DamageText[r]->Visible();
+        return rows;
+    }
+    ScratchDir dir;
+};
+
+TEST_F(DamagesLeftOpen, FollowsEachCalculationWithdrawalAndLoad) {
+    const TPrubehy_jednF& w = *Prubehy_jednF;
+    ui::test::Click(Form1->Button8);  // the one-load case of the start (Haibach), saved for later
+    ui::test::QueueFileName(dir.File("one"));
+    ui::test::Click(Form1->Button9);
+
+    CalculateSpectrumOfThreeLevels();
+    ui::test::Click(Form1->Button15);
+    EXPECT_EQ(RowsShown(), 3);
+    EXPECT_EQ(w.Caption(), "Damage on individual stress levels - Miner");
+
+    ui::test::QueueFileName(dir.File("one.PEV"));
+    ui::test::Click(Form1->Button10);
+    EXPECT_EQ(RowsShown(), 1);
+    EXPECT_EQ(w.Caption(), "Damage on individual stress levels - Haibach");
+    ui::test::Click(Form1->Button8);
+    ASSERT_TRUE(G.ResumeCalculation);
+    EXPECT_EQ(w.StressText[1]->Caption(), rt::Str(G.SigmaF1, 1, 1));
+    EXPECT_EQ(w.DamageText[1]->Caption(), rt::Str(G.SigmaFP1Level[1], 1, 6));
+
+    ui::test::Click(Form1->RadioButton5);  // Miner: the results are withdrawn
+    EXPECT_EQ(w.Caption(), "Damage on individual stress levels - Miner");
+    CalculateSpectrumOfThreeLevels();
+    EXPECT_EQ(RowsShown(), 3);
+    EXPECT_EQ(w.StressText[1]->Caption(), rt::Str(G.SigmaF1Level[3], 1, 1));
+    EXPECT_TRUE(w.Visible());
 }
 
 }  // namespace

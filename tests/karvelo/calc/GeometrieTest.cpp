@@ -147,13 +147,20 @@ TEST_F(GeometrieTest, CutterMeshIsNotTestedAgainstThePairsCriticalSum) {
     ComputeGearDimensions();
     EXPECT_TRUE(notices.notices.empty());
     EXPECT_EQ(G.df2, df2);  // the cutter mesh is independent of x1
-    // A cutter mesh without a positive involute stops before solving: alfaw0 stays.
-    const double alfaw0 = G.alfaw0;
+    // A cutter mesh without a positive involute has no root: alfaw0 is 0, and the centre distance
+    // and rolling diameters are those of alfaw0 = 0, not those of the mesh before.
+    EXPECT_TRUE(CutterMeshes());
     G.x0 = 2.5;
     G.x2 = 0;  // inv alfaw0 = 2 tan alfan (x0 + x2) / (z0 + z2) + inv alfat < 0
     ComputeCutterWheelCentreDistance();
     EXPECT_LT(G.invAlfaw0, 0);
-    EXPECT_EQ(G.alfaw0, alfaw0);
+    EXPECT_EQ(G.alfaw0, 0);
+    EXPECT_DOUBLE_EQ(G.a0, (25 - 40) * 4 / 2.0 * std::cos(G.alfat));
+    EXPECT_DOUBLE_EQ(G.dw0, G.dw2c * 25 / -40);
+    EXPECT_FALSE(CutterMeshes());
+    G.z0 = 40, G.x0 = 0.1;  // as many teeth as the wheel: no mesh either
+    ComputeCutterWheelCentreDistance();
+    EXPECT_FALSE(CutterMeshes());
 }
 
 TEST_F(GeometrieTest, InverseInvoluteWithoutRootBelowTheLimitGivesZero) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <numbers>
 
 #include "CalculationRoad.h"
 #include "FilesFixture.h"
@@ -281,6 +282,174 @@ TEST_F(SaveLoadTest, ACaseCalculatesTheSameAgainAndFromItsFile) {
     LoadCase(Path("again.PEV"));
     ASSERT_TRUE(CalculateCase());
     EXPECT_EQ(Changed(loaded), std::vector<std::string>{});
+}
+
+// What a loaded and calculated case shows: its derived geometry after the load, whether it
+// calculated, its notices, its results (bits) and the three files of its Save data.
+struct CaseOutcome {
+    std::vector<double> geometry;
+    bool calculated = false;
+    std::vector<std::string> notices;
+    std::vector<NamedResult> results;
+    std::string listing, data, resultsListing;
+};
+
+// Four cases a designer switches between, each entered from the program as it starts; two hold
+// inputs that their file does not (a protuberance, a pinion not shrink fitted, a cutter).
+struct HistoryCase {
+    const char* name;
+    void (*enter)();
+};
+
+void OneLoadWithKA() {
+    GlobalData& g = G;
+    g.KA = 1.75;
+    g.x1 = 0.4, g.x2 = 0.1, g.xsum = 0.5;
+    g.Protub1 = 0.02;
+    g.PinionShrinkFitted = false;
+    g.KvDirect = false;
+}
+
+// Miner at one third of the one-load case's resonance speed (set by the test), Kv of its own.
+double gEquivalentSpeed = 1000;
+void EquivalentLoadsGiven() {
+    GlobalData& g = G;
+    g.LoadInputMethod = 3;
+    g.CalcMethodics = 3;
+    g.HypothesisHaibach = false;
+    g.LoadAsForce = true;
+    SetEquivalentLoadFactorsToOne(g);
+    g.KHbetaDirect = g.KHalfaDirect = g.KFalfaDirect = g.KFbetaDirect = true;
+    g.KvDirect = false;
+    g.FtFe1 = 40000, g.FtHe1 = 45000, g.FtFe2 = 38000, g.FtHe2 = 42000;
+    g.n1 = gEquivalentSpeed;
+}
+
+// KHbeta by method C on a thin shaft, where the shrink fit counts; a cutter of the user's own.
+void InternalPair() {
+    GlobalData& g = G;
+    g.GearingType = 2;
+    SetDefaultInputs();
+    g.x1 = 0.2, g.x2 = 0.1, g.xsum = 0.3;
+    g.RofP2 = 0.3;
+    g.z0 = 30, g.x0 = 0.05;
+    g.KHbetaMethod = "ISO_C";
+    g.KHbetaDirect = false;
+    g.dsh1 = 60;
+}
+
+// x0 + x2 = 0.2 above the cutter's critical sum 0.16 (x1 + x2 below the pair's 0.58): the wheel
+// cannot be cut.
+void InternalPairCutterCannotMesh() {
+    GlobalData& g = G;
+    g.GearingType = 2;
+    SetDefaultInputs();
+    g.z1 = 12, g.z2 = -30, g.mn = 2, g.alfan = 25 * std::numbers::pi / 180;
+    g.x1 = 0, g.x2 = 0.2, g.xsum = 0.2;
+}
+
+const HistoryCase kHistoryCases[] = {
+    {"one load with KA 1.75", OneLoadWithKA},
+    {"equivalent loads given", EquivalentLoadsGiven},
+    {"internal pair", InternalPair},
+    {"internal pair whose cutter cannot mesh", InternalPairCutterCannotMesh},
+};
+
+class CaseHistoryTest : public test::FilesTest {
+protected:
+    // The program as it starts.
+    void Start() {
+        test::ResetProgramState();
+        notices.Clear();
+        Defaults(1);
+        Derive();
+    }
+    // The case entered in the windows after a start.
+    void Enter(const HistoryCase& c) {
+        Start();
+        c.enter();
+        Derive();
+    }
+    std::string FileOf(const HistoryCase& c) const {
+        return Path("case" + std::to_string(&c - kHistoryCases) + ".PEV");
+    }
+    CaseOutcome Calculate() {
+        CaseOutcome o;
+        o.calculated = CalculateCase();
+        o.notices = notices.Texts();
+        notices.Clear();
+        if (!o.calculated) return o;
+        o.results = ShownResults();
+        SaveCase(Path("out"), "t", "d");
+        o.listing = Slurp(Path("out.VST"));
+        o.data = Slurp(Path("out.PEV"));
+        o.resultsListing = Slurp(Path("out.VYS"));
+        return o;
+    }
+    CaseOutcome LoadAndCalculate(const HistoryCase& c) {
+        LoadCase(FileOf(c));
+        const GlobalData& g = G;
+        std::vector<double> geometry{g.alfawt, g.dw1, g.dw2, g.sa1, g.sa2, g.da1, g.da2};
+        if (g.GearingType == 2) geometry.insert(geometry.end(), {g.a0, g.dw2c, g.dw0});
+        CaseOutcome o = Calculate();
+        o.geometry = geometry;
+        return o;
+    }
+};
+
+void ExpectSame(const CaseOutcome& alone, const CaseOutcome& after, const std::string& what) {
+    ASSERT_EQ(after.geometry.size(), alone.geometry.size()) << what;
+    EXPECT_EQ(std::memcmp(after.geometry.data(), alone.geometry.data(), alone.geometry.size() * sizeof(double)), 0)
+        << what << ": alfawt, dw1, dw2, sa1, sa2, da1, da2 (a0, dw2c, dw0)";
+    EXPECT_EQ(after.calculated, alone.calculated) << what;
+    EXPECT_EQ(after.notices, alone.notices) << what;
+    ASSERT_EQ(after.results.size(), alone.results.size()) << what;
+    for (size_t i = 0; i < alone.results.size(); ++i)
+        EXPECT_EQ(std::memcmp(&after.results[i].value, &alone.results[i].value, sizeof(double)), 0)
+            << what << ": " << alone.results[i].what << " " << alone.results[i].value << " / "
+            << after.results[i].value;
+    EXPECT_EQ(after.listing, alone.listing) << what;
+    EXPECT_EQ(after.data, alone.data) << what;
+    EXPECT_EQ(after.resultsListing, alone.resultsListing) << what;
+}
+
+// Each case read from its file after another case was entered and calculated gives what it gives
+// read after a fresh start: derived geometry, results, validity report, listings and data file.
+// A case the calculation refuses is refused the same way in memory and after a load.
+TEST_F(CaseHistoryTest, ACaseReadAfterAnotherGivesWhatItGivesAlone) {
+    Enter(kHistoryCases[0]);
+    ASSERT_TRUE(CalculateCase());
+    gEquivalentSpeed = G.nE1 / 3;  // the resonance ratio 0.33 of the validity report
+    for (const HistoryCase& c : kHistoryCases) {
+        Enter(c);
+        SaveCase(FileOf(c), "t", "d");
+    }
+    std::vector<CaseOutcome> alone;
+    for (const HistoryCase& c : kHistoryCases) {
+        Enter(c);
+        const CaseOutcome inMemory = Calculate();
+        Start();
+        alone.push_back(LoadAndCalculate(c));
+        EXPECT_EQ(alone.back().calculated, inMemory.calculated) << c.name;
+        EXPECT_EQ(alone.back().notices, inMemory.notices) << c.name;
+    }
+    // Directly given equivalent loads work with KA and the load factors 1.
+    EXPECT_EQ(alone[1].results[0].what, "The load factor KF");
+    EXPECT_EQ(alone[1].results[0].value, 1);
+    EXPECT_FALSE(alone[3].calculated);
+    EXPECT_EQ(alone[3].notices, std::vector<std::string>{
+                                    "Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater "
+                                    "than critical"});
+
+    for (size_t b = 0; b < std::size(kHistoryCases); ++b)
+        for (const HistoryCase& a : kHistoryCases) {
+            if (&a == &kHistoryCases[b]) continue;
+            Enter(a);
+            CalculateCase();
+            notices.Clear();
+            ExpectSame(alone[b], LoadAndCalculate(kHistoryCases[b]),
+                       std::string(kHistoryCases[b].name) + " after " + a.name);
+        }
 }
 
 }  // namespace

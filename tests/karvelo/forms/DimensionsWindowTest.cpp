@@ -102,6 +102,17 @@ TEST_F(DimensionsWindow, FieldsStoreGoodValuesAndRefuseBadOnesWithTheirTexts) {
     }
 }
 
+TEST_F(DimensionsWindow, FaceWidthLineFollowsEachAcceptedWidthAndOffset) {
+    Open();
+    EXPECT_EQ(w.FaceWidthLabel->Caption(), "b = 60.00     bF1 = 60.00     bF2 = 60.00");
+    Put(1, "360");  // the wheel lies within the pinion: bF1 = b2 + mn
+    EXPECT_EQ(w.FaceWidthLabel->Caption(), "b = 60.00     bF1 = 64.00     bF2 = 60.00");
+    Put(2, "360");
+    EXPECT_EQ(w.FaceWidthLabel->Caption(), "b = 360.00     bF1 = 360.00     bF2 = 360.00");
+    Put(11, "10");
+    EXPECT_EQ(w.FaceWidthLabel->Caption(), "b = 350.00     bF1 = 354.00     bF2 = 354.00");
+}
+
 TEST_F(DimensionsWindow, EscGivesARefusedRimItsValueBackAndTheInertiaFollows) {
     Open();
     w.Hide();
