@@ -117,6 +117,21 @@ void SetUnstoredInputs(GlobalData& g) {
     g.PinionShrinkFitted = true;
 }
 
+bool FitCutterToInternalWheel(GlobalData& g) {
+    const double z = std::fabs(g.z2);
+    if (z > g.z0) return false;
+    if (z < 50) g.z0 = 30;
+    if (z < 45) g.z0 = 25;
+    if (z < 40) g.z0 = 23;
+    if (z < 35) g.z0 = 20;
+    if (z < 30) g.z0 = 18;
+    if (z < 25) g.z0 = 15;
+    if (z < 20) g.z0 = 13;
+    if (z < 18) g.z0 = 10;
+    if (z < 15) g.z0 = z - 2;
+    return true;
+}
+
 void SetDefaultInputs() {
     GlobalData& g = G;
     // Number texts always use '.' as the decimal separator (runtime/NumText), nothing to set.

@@ -692,6 +692,10 @@ extern rt::TextFile CaseFile;
 // internal wheel (z0 25, x0 0), the protuberances (0) and the shrink fit of the pinion (True).
 void SetUnstoredInputs(GlobalData& g);
 
+// The pinion-type cutter of an internal wheel of |z2| teeth when the cutter z0 is not smaller than
+// the wheel: a smaller one by the size of the wheel.  Returns whether z0 changed.
+bool FitCutterToInternalWheel(GlobalData& g);
+
 // Sets every input of a case to its built-in value (the example case: external spur pair 20/40,
 // module 4, case-hardened steel, one load of 62500 N at 1000 rev/min).  Only assigns.
 void SetDefaultInputs();

@@ -476,6 +476,8 @@ void ReadDataFile(rt::TextFile& in, GlobalData& g) {
     // Inputs the file does not hold are the built-in ones, not those of the case open before.
     SetUnstoredInputs(g);
     WalkSections(reader, g);
+    // the built-in cutter made smaller for a small internal wheel, as entering its teeth does
+    if (g.GearingType == 2) FitCutterToInternalWheel(g);
     CutShortStrings(g);
 }
 

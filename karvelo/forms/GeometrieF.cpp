@@ -201,20 +201,7 @@ void TGeometrie_F::CheckInputZ2() {
         if (G.z2 < 4) return Refuse("Wheel teeth number must be greater than 3");
     } else {
         if (G.z2 > -4) return Refuse("Teeth number for the annular gear must be less than -3");
-        // A cutter at least as large as the wheel: a smaller one by the size of the wheel.
-        const double z = std::fabs(G.z2);
-        if (z <= G.z0) {
-            if (z < 50) G.z0 = 30;
-            if (z < 45) G.z0 = 25;
-            if (z < 40) G.z0 = 23;
-            if (z < 35) G.z0 = 20;
-            if (z < 30) G.z0 = 18;
-            if (z < 25) G.z0 = 15;
-            if (z < 20) G.z0 = 13;
-            if (z < 18) G.z0 = 10;
-            if (z < 15) G.z0 = z - 2;
-            ShowNumber(19, G.z0, 1, 0);
-        }
+        if (FitCutterToInternalWheel(G)) ShowNumber(19, G.z0, 1, 0);
     }
     G.zn2 = G.z2 / Cube(std::cos(G.beta));
     G.u = G.z2 / G.z1;

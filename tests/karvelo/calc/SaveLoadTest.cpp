@@ -199,6 +199,20 @@ TEST_F(SaveLoadTest, MissingOrUnreadableFileIsRefused) {
     EXPECT_TRUE(G == before);
 }
 
+// The file holds no cutter: a small internal wheel reads with the cutter its teeth give, as
+// entering them does, whatever cutter the case before had.
+TEST_F(SaveLoadTest, ASmallInternalWheelReadsWithTheCutterItsTeethGive) {
+    Defaults(2);
+    G.z2 = -20;
+    Derive();
+    SaveCase(Path("small"), "t", "d");
+    for (double before : {25.0, 10.0, 60.0}) {
+        G.z0 = before;
+        LoadCase(Path("small.PEV"));
+        EXPECT_EQ(G.z0, 15) << before;
+    }
+}
+
 TEST_F(SaveLoadTest, LoadRecomputesTheDerivedValues) {
     Defaults(2);
     Derive();
