@@ -440,9 +440,9 @@ void TPagesDlg::RefreshResultsWindow() {
 
 void TPagesDlg::GroupBox1Exit() {
     CheckObligatoryInput();
-    if (G.GearingType != 2 && G.GearingType != 3) return;
-    const double z1 = G.GearingType == 3 ? G.z1Bevel : G.z1;
-    const double z2 = G.GearingType == 3 ? G.z2Bevel : G.z2;
+    if (G.GearingType != kInternalGearing && G.GearingType != kBevelGearing) return;
+    const double z1 = G.GearingType == kBevelGearing ? G.z1Bevel : G.z1;
+    const double z2 = G.GearingType == kBevelGearing ? G.z2Bevel : G.z2;
     if (std::fabs(z2) < z1) {
         CelniDlg->Hide();
         ui::MessageBox("Pinion teeth number must be less (or equal) than teeth number of wheel.", kErrorCaption,

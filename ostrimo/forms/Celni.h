@@ -48,6 +48,9 @@ extern bool SkipBacklashChecksCancel;   // backlash dialog "Help"
 extern bool SkipToolChecks;             // tools dialog "Clear"
 void ClearValidationBypassFlags();
 
+// The unknown each identification group solves for: the items of its radio choice.
+inline constexpr int kIdentModule = 0, kIdentFlankAngle = 1, kIdentHelixAngle = 2, kIdentAmc = 3;
+
 // The main dialog's caption (edition, "Gear Geometry Checking", year), set by FormShow.
 extern std::string MainDialogTitle;
 extern const char* const kMainDialogTitle;

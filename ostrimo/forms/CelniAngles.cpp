@@ -84,8 +84,8 @@ void TPagesDlg::ShowMainAnglesDecimal() {
                          NastrojDlg->Label33, FellowDlg->Label19})
         l->Show();
     // the working angle's unit only beside its field, the shaft angle's only for bevel gears
-    Label15->SetVisible(G.GearingType != 3);
-    Label54->SetVisible(G.GearingType == 3);
+    Label15->SetVisible(G.GearingType != kBevelGearing);
+    Label54->SetVisible(G.GearingType == kBevelGearing);
     SetMainAngleTexts(*this, DecimalText, LimitPointDecimalText);
 }
 

@@ -90,7 +90,7 @@ void TPagesDlg::Button3Click() {
     {
         ComputationScope computation;
         CheckObligatoryInput();
-        if (G.LastComputingInput == 0) ComputeWorkingCentreDistance();
+        if (G.LastComputingInput == kNoComputingInput) ComputeWorkingCentreDistance();
         ComputePairDimensions();
     }
     if (SaveDialog1.Execute()) {
@@ -134,13 +134,16 @@ void TPagesDlg::Button4Click() {
         g.x1BeforeBacklash = g.x1;
         g.awNoBacklash = g.aw;
         if (!g.BacklashByExtraAmc) g.xsumNoBacklash = g.xsum;
-        if (g.GearingType == 3)
+        if (g.GearingType == kBevelGearing)
             ComputeBevelGearDimensions();
         else
             ComputePairDimensions();
         for (ui::RadioButton* r : {RadioButton3, RadioButton4, RadioButton5}) r->SetFontStyle(0u);
-        (g.GearingType == 2 ? RadioButton4 : g.GearingType == 3 ? RadioButton5 : RadioButton3)->SetFontStyle(ui::fsBold);
-        if (g.GearingType != 3) ShowAll({Edit21, Label24, Label25, Label26}, true);
+        (g.GearingType == kInternalGearing ? RadioButton4
+         : g.GearingType == kBevelGearing  ? RadioButton5
+                                           : RadioButton3)
+            ->SetFontStyle(ui::fsBold);
+        if (g.GearingType != kBevelGearing) ShowAll({Edit21, Label24, Label25, Label26}, true);
         // the wheel-or-rack layout follows the pair read, also before any field was left
         UpdateObligatoryInputFlag();
         ShowInputsInEdits();
@@ -148,7 +151,7 @@ void TPagesDlg::Button4Click() {
         CheckBox1->SetChecked(g.RoundedRoot);
         EnableAll({Edit15, Edit16}, !g.RoundedRoot);
         VuleF->ShowStoredMethod();
-        if (!g.RackMate && g.GearingType != 3) {
+        if (!g.RackMate && g.GearingType != kBevelGearing) {
             g.awZeroBacklash = g.aw;
             VuleF->ComputeZeroBacklashCentreDistance(g.BacklashByExtraAmc ? g.xsumBacklash : g.xsum);
         }
@@ -156,7 +159,7 @@ void TPagesDlg::Button4Click() {
             Edit10->SetText(rt::Str(RadToDeg(g.alfawtBacklash), 8, 6));
             Edit9->SetText(rt::Str(g.awBacklash, 8, 6));
         }
-        if (g.GearingType == 2) FellowDlg->ShowStoredOptions();
+        if (g.GearingType == kInternalGearing) FellowDlg->ShowStoredOptions();
         NastrojDlg->ShowStoredTools();
         ShowChordChoice();
         g.TestDimensionsOutdated = false;
@@ -276,7 +279,7 @@ unsigned HelpContextOfCode(int code) {
 // The help of a field code: the page shown wins over the field; none opens the finder.
 void TPagesDlg::ShowHelpFor(int code) {
     unsigned context = HelpContextOfCode(code);
-    if (PageControl1->ActivePage() == TabSheet2) context = G.GearingType == 1 && !G.RackMate ? 13 : 14;
+    if (PageControl1->ActivePage() == TabSheet2) context = G.GearingType == kExternalGearing && !G.RackMate ? 13 : 14;
     if (PageControl1->ActivePage() == TabSheet3) context = 15;
     ShowHelpTopic(context);
 }
@@ -316,13 +319,13 @@ void TPagesDlg::RadioButton1Click() {
     g.alfan = DegToRad(20);
     if (otherAngle) ResetComputingInputs();
     g.rofP1 = 0.38;
-    if (g.GearingType != 2) g.rofP2 = 0.38;
-    if (g.GearingType == 3) {
+    if (g.GearingType != kInternalGearing) g.rofP2 = 0.38;
+    if (g.GearingType == kBevelGearing) {
         g.cP1 = g.cP2 = 0.2;
         g.rofP1 = g.rofP2 = 0.3;
         g.rofP1max = g.rofP2max = 0.4979;  // full rounding of ha* + c* = 1.2 at 20 degrees
     }
-    if (g.GearingType == 2) {
+    if (g.GearingType == kInternalGearing) {
         FellowDlg->CheckBox2->SetChecked(false);
         g.rof0 = 0.38;
         g.rofP2 = 0;
@@ -350,8 +353,8 @@ void TPagesDlg::CheckBox1Click() {
     if (CheckBox1->Checked()) {
         G.RoundedRoot = true;
         LimitRootRadius1();
-        if (G.GearingType != 2) LimitRootRadius2();
-        if (G.GearingType == 2) {
+        if (G.GearingType != kInternalGearing) LimitRootRadius2();
+        if (G.GearingType == kInternalGearing) {
             G.FellowFullyRoundedTip = true;
             FellowDlg->CheckBox2->SetChecked(true);
         }
@@ -368,7 +371,7 @@ void TPagesDlg::CheckBox1Click() {
 
 // The working centre distance as an input: the helix angle follows from it.
 void TPagesDlg::CheckBox2Click() {
-    const bool bevel = G.GearingType == 3;
+    const bool bevel = G.GearingType == kBevelGearing;
     if (CheckBox2->Checked()) {
         ComputationScope computation;
         G.CentreDistanceGiven = true;
@@ -398,8 +401,10 @@ void TPagesDlg::RadioButton3Click() {
     g.ResetLayoutOnShow = true;
     g.TestDimensionsOutdated = true;
     g.CheckOutdated = true;
-    const int type = RadioButton4->Checked() ? 2 : RadioButton5->Checked() ? 3 : 1;
-    const bool bevel = type == 3, internal = type == 2;
+    const int type = RadioButton4->Checked()   ? kInternalGearing
+                     : RadioButton5->Checked() ? kBevelGearing
+                                               : kExternalGearing;
+    const bool bevel = type == kBevelGearing, internal = type == kInternalGearing;
     auto centreDistanceChoice = [&] {
         CheckBox2->SetChecked(false);
         ShowAll({CheckBox2, Label189}, !bevel);
@@ -612,7 +617,9 @@ void TPagesDlg::PageControl1DrawTab(int tabIndex, const ui::Rect& rect, bool act
     if (!page) return;
     ui::Canvas& canvas = PageControl1->Canvas();
     canvas.Font.Style = active ? ui::fsBold : ui::fsItalic;
-    canvas.Font.Color = G.GearingType == 2 ? ui::clBlue : G.GearingType == 3 ? ui::clPurple : ui::clRed;
+    canvas.Font.Color = G.GearingType == kInternalGearing ? ui::clBlue
+                        : G.GearingType == kBevelGearing  ? ui::clPurple
+                                                          : ui::clRed;
     canvas.Brush.Style = ui::BrushStyle::Clear;  // on the tab's own face
     canvas.TextOut(rect.Left + 6, rect.Top + 3, page->Caption());
 }

@@ -352,9 +352,9 @@ void TCelniDlg::MeasureVerdictLine() {
 
 void TCelniDlg::LayOutVerdicts() {
     switch (G.GearingType) {
-        case 1: BuildVerdictsExternal(); break;
-        case 2: BuildVerdictsInternal(); break;
-        case 3: BuildVerdictsBevel(); break;
+        case kExternalGearing: BuildVerdictsExternal(); break;
+        case kInternalGearing: BuildVerdictsInternal(); break;
+        case kBevelGearing: BuildVerdictsBevel(); break;
         default: ClearVerdicts(0, 1); break;
     }
     // Measure: errors bold, warnings regular.

@@ -199,7 +199,7 @@ void TPagesDlg::CreateIdentificationPage() {
         }
         *choices[i] = new ui::RadioGroup(groups[i], "RadioGroup" + std::to_string(i + 1), {138, 153, 34, 121}, "",
                                          {"", "", "", ""});
-        (*choices[i])->SetItemIndex(3);
+        (*choices[i])->SetItemIndex(kIdentAmc);
         for (std::size_t k = 0; k < calculate.size(); ++k) {
             auto* letter = NewLabel(groups[i], "Label" + std::to_string(214 + 9 * i + int(k)), 182,
                                     160 + 12 * int(k), calculate.substr(k, 1));
@@ -236,7 +236,7 @@ ui::Edit* TPagesDlg::IdentificationField(int number) const {
 }
 
 void TPagesDlg::ShowExplanatoryPictures() {
-    const bool internal = G.GearingType == 2;
+    const bool internal = G.GearingType == kInternalGearing;
     for (ui::Image* i : {Image1, Image2, Image3, Image7, Image8, Image9}) i->SetVisible(!internal);
     for (ui::Image* i : {Image4, Image5, Image6, Image10, Image11, Image12}) i->SetVisible(internal);
 }

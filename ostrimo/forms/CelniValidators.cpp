@@ -40,12 +40,12 @@ double RootRadiusLimit(double haPlusC) {
 // The helix-angle limit in degrees: 80, or for bevel gearing with 0 < b <= Le and an
 // inclined tooth the one that keeps the tooth trace within the facewidth.
 double HelixAngleLimit(double betaDeg) {
-    if (G.GearingType != 3 || betaDeg == 0 || !(G.b > 0 && G.b <= G.Le)) return 80.0;
+    if (G.GearingType != kBevelGearing || betaDeg == 0 || !(G.b > 0 && G.b <= G.Le)) return 80.0;
     return RadToDeg(std::asin((G.Le - G.b) / (G.Le - G.b / 2)));
 }
 
 std::string HelixAngleMessage(const std::string& limit) {
-    if (G.GearingType == 3)
+    if (G.GearingType == kBevelGearing)
         return "Teeth inclination angle at mean of the facewidth must be from 0 to " + limit + "\xC2\xB0.";
     return "Helix angle at reference cylinder \xC3\x9F must lay from 0 to " + limit + "\xC2\xB0.";
 }
@@ -90,7 +90,7 @@ bool PairValuesFinite() {
                      g.alfan, g.SigmaDeg, g.d1, g.d2, g.db1, g.db2, g.df1, g.df2, g.da1, g.da2, g.ha1, g.ha2, g.hf1,
                      g.hf2, g.k})
         if (!std::isfinite(v)) return false;
-    if (g.GearingType != 3) return true;
+    if (g.GearingType != kBevelGearing) return true;
     for (double v : {g.Le, g.de1, g.de2, g.dae1, g.dae2, g.dfe1, g.dfe2})
         if (!std::isfinite(v)) return false;
     return true;
@@ -224,7 +224,7 @@ void TPagesDlg::ClearTipDiametersNotGiven() {
 // The test of a sum of AMC against its critical value; the message names it.
 bool TPagesDlg::AmcSumBeyondCritical(double sum, const char* message, ui::Edit* field) {
     G.xsum0 = CriticalAmcSum(G.z1 + G.z2);
-    const bool beyond = G.GearingType == 2 ? sum >= G.xsum0 + 0.00001 : G.xsum0 - 0.00001 >= sum;
+    const bool beyond = G.GearingType == kInternalGearing ? sum >= G.xsum0 + 0.00001 : G.xsum0 - 0.00001 >= sum;
     if (beyond) Refuse(message + rt::Str(G.xsum0, 8, 5) + ")", field);
     return beyond;
 }
@@ -340,7 +340,7 @@ void TPagesDlg::ValidateModule() {
 
 void TPagesDlg::ValidateTeethNumber1() {
     if (InputChecksBypassed()) return;
-    const bool bevel = G.GearingType == 3;
+    const bool bevel = G.GearingType == kBevelGearing;
     double& z = bevel ? G.z1Bevel : G.z1;
     if (!ParseInto(Edit2, z)) return;
     if (!WholeNumberOfTeeth(z)) return Refuse(kInvalidNumber, Edit2);
@@ -366,8 +366,8 @@ void TPagesDlg::ValidateTeethNumber2() {
         return;
     }
     if (!G.RackMate) Edit10->SetEnabled(true);
-    const bool internal = G.GearingType == 2;
-    const bool bevel = G.GearingType == 3;
+    const bool internal = G.GearingType == kInternalGearing;
+    const bool bevel = G.GearingType == kBevelGearing;
     double& z = bevel ? G.z2Bevel : G.z2;
     if (!ParseInto(Edit3, z)) return;
     if (!WholeNumberOfTeeth(z)) return Refuse(kInvalidNumber, Edit3);
@@ -389,7 +389,7 @@ void TPagesDlg::ValidateTeethNumber2() {
         ClearFellowChoicesAndRoundedRoot();
     }
     UpdateObligatoryInputFlag();
-    G.RackMate = G.GearingType == 1 && G.z2 > 5000;
+    G.RackMate = G.GearingType == kExternalGearing && G.z2 > 5000;
     if (G.RackMate) Edit3->SetText("Rack");
     if (G.RackMate != wasRack) {
         UpdateWheelOrRackControls();
@@ -412,7 +412,7 @@ void TPagesDlg::ValidateTeethNumber2() {
 
 void TPagesDlg::ValidateHelixAngle() {
     if (InputChecksBypassed()) return;
-    if (G.GearingType == 3) ComputeBevelConeAngles();
+    if (G.GearingType == kBevelGearing) ComputeBevelConeAngles();
     if (TextUnchanged(Edit4)) {
         // the angle as it stands, against the limit a new facewidth set
         const double limit = HelixAngleLimit(G.betaDeg);
@@ -440,14 +440,14 @@ void TPagesDlg::ValidateHelixAngle() {
     G.alfat = std::atan(std::tan(G.alfan) / std::cos(G.beta));
     G.betab = static_cast<double>(ComputeCheckedArcSin(std::cos(G.alfan) * std::sin(G.beta)));
     MarkInputsChanged();
-    if (G.GearingType == 2) ClearFellowChoicesAndRoundedRoot();
+    if (G.GearingType == kInternalGearing) ClearFellowChoicesAndRoundedRoot();
     G.FocusField = 4;
 }
 
 void TPagesDlg::ValidateFacewidth() {
     if (InputChecksBypassed()) return;
     if (!ParseInto(Edit5, G.b)) return;
-    const bool bevel = G.GearingType == 3;
+    const bool bevel = G.GearingType == kBevelGearing;
     if (bevel) ComputeBevelConeAngles();
     if (!(G.b > 0)) return Refuse("Facewidth must be greater than 0.", Edit5);
     if (bevel && G.b > G.Le)
@@ -476,7 +476,7 @@ void TPagesDlg::ValidateFacewidth() {
 void TPagesDlg::ValidateAmcSum() {
     if (ComputingInputChecksBypassed()) return;
     G.AmcUndivided = true;
-    G.LastComputingInput = 6;
+    G.LastComputingInput = kXsumInput;
     if (!ParseInto(Edit6, G.xsum)) return;
     if (AmcSumBeyondCritical(G.xsum, "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = ", Edit6))
         return;
@@ -492,7 +492,7 @@ void TPagesDlg::ValidateAmcSum() {
 }
 
 void TPagesDlg::ApplyAmcSum() {
-    if (G.GearingType == 3) ComputeBevelGearDimensions();
+    if (G.GearingType == kBevelGearing) ComputeBevelGearDimensions();
     ComputeWorkingCentreDistance();
     ResetWindowCaptions();
     if (CoreRefusedTheSum()) return;
@@ -505,7 +505,7 @@ void TPagesDlg::ApplyAmcSum() {
 
 void TPagesDlg::ValidateAmc1() {
     if (ComputingInputChecksBypassed()) return;
-    G.LastComputingInput = 7;
+    G.LastComputingInput = kX1Input;
     if (!ParseInto(Edit7, G.x1)) return;
     if (!G.AmcUndivided &&
         AmcSumBeyondCritical(G.x1 + G.x2, "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = ", Edit7))
@@ -517,16 +517,16 @@ void TPagesDlg::ValidateAmc1() {
 
 void TPagesDlg::ValidateAmc2() {
     if (ComputingInputChecksBypassed()) return;
-    G.LastComputingInput = 8;
+    G.LastComputingInput = kX2Input;
     if (!ParseInto(Edit8, G.x2)) return;
-    const char* sumMessage = G.GearingType == 2
+    const char* sumMessage = G.GearingType == kInternalGearing
                                  ? "Impossible sum of Addendum Modificatin Coefficients x1+x2  (xlim = "
                                  : "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = ";
     if (!G.AmcUndivided && AmcSumBeyondCritical(G.x1 + G.x2, sumMessage, Edit8)) return;
     G.AmcUndivided = false;
     if (G.x2 < -15 || G.x2 > 8) return Refuse("Wheel Addendum Modification Coefficient x2 must be from -15 to 8", Edit8);
     G.xsum0Cutter = CriticalAmcSum(G.z0 + G.z2);
-    if (G.GearingType == 2 && G.x0 + G.x2 - 0.00001 > G.xsum0Cutter) {
+    if (G.GearingType == kInternalGearing && G.x0 + G.x2 - 0.00001 > G.xsum0Cutter) {
         G.CutterAmcSumAboveCritical = true;
         return Refuse("Sum x0+x2 when manufacturing (Fellow) is greater than limiting (x0lim=" +
                           rt::Str(G.xsum0Cutter, 7, 4) + ") - negative manufacturing angle.",
@@ -554,7 +554,7 @@ void TPagesDlg::AcceptAmc(int code) {
         G.OldText = field->Text();
         MarkInputsChanged();
     }
-    if (G.GearingType == 3) ComputeBevelGearDimensions();
+    if (G.GearingType == kBevelGearing) ComputeBevelGearDimensions();
     if (pinion && G.RackMate)
         ComputeRackPairDimensions();
     else
@@ -592,10 +592,12 @@ void TPagesDlg::ShowAmcResults() {
 void TPagesDlg::ValidateWorkingCentreDistance() {
     if (ComputingInputChecksBypassed()) return;
     G.AmcUndivided = true;
-    G.LastComputingInput = 9;
+    G.LastComputingInput = kAwInput;
     if (!ParseInto(Edit9, G.aw)) return;
-    if (G.GearingType == 2 && !(G.aw < 0)) return Refuse("Working centre distance a must be negative.", Edit9);
-    if (G.GearingType != 2 && !(G.aw > 0)) return Refuse("Working centre distance a must be greater than 0.", Edit9);
+    if (G.GearingType == kInternalGearing && !(G.aw < 0))
+        return Refuse("Working centre distance a must be negative.", Edit9);
+    if (G.GearingType != kInternalGearing && !(G.aw > 0))
+        return Refuse("Working centre distance a must be greater than 0.", Edit9);
     UpdateObligatoryInputFlag();
     if (G.CentreDistanceGiven) {
         // the helix angle follows from the centre distance
@@ -645,7 +647,7 @@ void TPagesDlg::ApplyWorkingCentreDistance() {
 void TPagesDlg::ValidateWorkingPressureAngle() {
     if (ComputingInputChecksBypassed() || TextUnchanged(Edit10)) return;
     G.AmcUndivided = true;
-    G.LastComputingInput = 10;
+    G.LastComputingInput = kAlfawtInput;
     if (!ParseAngle(Edit10, G.alfawtDeg,
                     "Invalid input for the working transverse pressure angle. \rIt must be given in decimal form."))
         return;
@@ -661,7 +663,7 @@ void TPagesDlg::ValidateWorkingPressureAngle() {
 }
 
 void TPagesDlg::ApplyWorkingPressureAngle() {
-    if (G.GearingType == 3) ComputeBevelGearDimensions();
+    if (G.GearingType == kBevelGearing) ComputeBevelGearDimensions();
     ComputeAmcSumFromPressureAngle();
     ResetWindowCaptions();
     ClearTipDiametersNotGiven();
@@ -685,7 +687,7 @@ void TPagesDlg::ValidateProfileFactor(int code, double& value, double other, con
     UpdateObligatoryInputFlag();
     if (!TextUnchanged(field)) {
         if (wheelRootFollows) {
-            if (G.GearingType == 2)
+            if (G.GearingType == kInternalGearing)
                 LimitRootRadiusFellow2();
             else
                 LimitRootRadius2();
@@ -748,7 +750,7 @@ void TPagesDlg::ValidateRootRadiusFactor2() {
     if (InputChecksBypassed()) return;
     if (!ParseInto(Edit16, G.rofP2)) return;
     const std::string message = "Wheel root rounding radius (proportion size) must be from 0 to ";
-    if (G.GearingType == 2) {
+    if (G.GearingType == kInternalGearing) {
         // The internal wheel's root is rounded by the tip of the shaper cutter.
         const double limit = FellowRootRadiusLimit();
         const std::string text = message + rt::Str(limit, 6, 4) + " (full rounded root)";
@@ -826,7 +828,7 @@ void TPagesDlg::ValidateRackFlankAngle() {
     G.haP1 = std::min(G.haP1, room - G.cP1);
     G.haP2 = std::min(G.haP2, room - G.cP2);
     LimitRootRadius1();
-    if (G.GearingType == 2)
+    if (G.GearingType == kInternalGearing)
         LimitRootRadiusFellow2();
     else
         LimitRootRadius2();
@@ -865,7 +867,7 @@ void TPagesDlg::ValidateTipDiameter2() {
         const double limit = G.mn * (kPi / 4) / std::tan(G.alfan);
         if (!(G.ha2 >= 0 && G.ha2 <= limit))
             return Refuse("Rack addendum must be from 0 to " + rt::Str(limit, 6, 4) + " mm", Edit19);
-    } else if (G.GearingType == 2) {
+    } else if (G.GearingType == kInternalGearing) {
         if (!(G.da2 < 0)) return Refuse("Wheel tip diameter must be negative.", Edit19);
     } else if (!(G.da2 > 0)) {
         return Refuse("Wheel tip diameter must be greater than 0.", Edit19);

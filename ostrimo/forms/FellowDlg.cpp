@@ -379,10 +379,10 @@ void TFellowDlg::OKBtnClick() {
         return;
     }
     switch (G.LastComputingInput) {
-        case 0:
-        case 6: PagesDlg->ApplyAmcSum(); break;
-        case 9: PagesDlg->ApplyWorkingCentreDistance(); break;
-        case 10: PagesDlg->ApplyWorkingPressureAngle(); break;
+        case kNoComputingInput:
+        case kXsumInput: PagesDlg->ApplyAmcSum(); break;
+        case kAwInput: PagesDlg->ApplyWorkingCentreDistance(); break;
+        case kAlfawtInput: PagesDlg->ApplyWorkingPressureAngle(); break;
         default: break;
     }
     PagesDlg->RecomputePair();

@@ -475,7 +475,7 @@ void TVuleF::Edit2Exit() {
     if (code != 0) return Refuse("Invalid format of the number.", Edit2);
     g.alfat = TransverseAngle();
     g.xsum0 = CriticalAmcSum(g.z1 + g.z2);
-    const bool internal = g.GearingType == 2;
+    const bool internal = g.GearingType == kInternalGearing;
     const std::string impossible = kImpossibleSum + rt::Str(g.xsum0, 8, 5) + ") ";
     if (!internal && g.xsum0 >= g.xsumBacklash) return Refuse(impossible.c_str(), Edit2);
     if (!internal && g.xsumBacklash > g.xsum) {
@@ -584,11 +584,11 @@ void TVuleF::Button3Click() {
     ModalResult = ui::mrOk;
     if (G.BacklashByExtraAmc) {
         G.AmcUndivided = true;
-        G.LastComputingInput = 6;
+        G.LastComputingInput = kXsumInput;
     }
     if (G.BacklashByShifting) {
         G.AmcUndivided = true;
-        G.LastComputingInput = 7;
+        G.LastComputingInput = kX1Input;
         G.AmcDivided = true;
     }
     G.TestDimensionsOutdated = true;

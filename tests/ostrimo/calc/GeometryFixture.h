@@ -33,7 +33,7 @@ inline double TransverseAngle(double an, double beta) { return std::atan(std::ta
 
 class GeometryTest : public CoreTest {
 protected:
-    // The default case of a gearing type (1 external, 2 internal, 3 bevel).
+    // The default case of a gearing type.
     static void Defaults(int gearingType) {
         G.GearingType = gearingType;
         SetDefaultGearData();
