@@ -3,6 +3,7 @@
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/forms/Celni.h"
 #include "ostrimo/forms/FellowDlg.h"
+#include "ostrimo/forms/Labels.h"
 #include "ostrimo/forms/Nastroj.h"
 #include "runtime/NumText.h"
 
@@ -10,7 +11,6 @@ namespace ostrimo {
 
 namespace {
 
-constexpr const char* kDegree = "\xC2\xB0";
 constexpr const char* kNoSolution = "No solution";
 
 int g_keepTypedAngle = 0;

@@ -9,20 +9,20 @@
 // beep and every estimate keeps its value.
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/NEWTON.h"
 #include "ostrimo/forms/Celni.h"
+#include "ostrimo/forms/Labels.h"
 #include "runtime/NumText.h"
 
 namespace ostrimo {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-constexpr const char* kDegree = "\xC2\xB0";
+using checks::kPi;
 constexpr const char* kInvalidNumber = "Invalid format of the number";
 constexpr const char* kNoSolution = "No solution";
 constexpr double kMaxEstimatedAngle = 0.9599310885968813;  // 55 degrees

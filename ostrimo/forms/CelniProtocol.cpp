@@ -3,8 +3,8 @@
 // changed, the recomputation of the check, the focus routing, the computing-input
 // selection and the display of the inputs.
 #include <cmath>
-#include <numbers>
 
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/Kontrola_geometrie.h"
@@ -17,7 +17,7 @@ namespace ostrimo {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
+using checks::kPi;
 
 bool InternalPairOfEqualTeeth() { return -G.z2 == G.z1; }
 

@@ -4,8 +4,8 @@
 // ValidateField then puts the case back as it was before the entry.
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/Vypocty.h"
@@ -22,7 +22,7 @@ namespace ostrimo {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
+using checks::kPi;
 constexpr const char* kWarningCaption = "  Warning !";
 constexpr const char* kInfoCaption = "  Info !";
 constexpr const char* kInvalidNumber = "Invalid format of the number.";

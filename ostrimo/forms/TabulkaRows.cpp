@@ -4,6 +4,7 @@
 
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/Kontrolni_rozmery.h"
+#include "ostrimo/forms/Labels.h"
 #include "ostrimo/forms/Tabulka.h"
 #include "runtime/NumText.h"
 
@@ -11,7 +12,6 @@ namespace ostrimo {
 
 namespace {
 
-constexpr const char* kDegree = "\xC2\xB0";
 constexpr std::size_t kMaxValueLength = 15;
 const std::string kDash = "---";
 

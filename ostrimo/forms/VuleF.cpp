@@ -1,8 +1,8 @@
 #include "ostrimo/forms/VuleF.h"
 
 #include <cmath>
-#include <numbers>
 
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/Vypocty.h"
@@ -17,7 +17,7 @@ TVuleF* VuleF = nullptr;
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
+using checks::kPi;
 constexpr const char* kImpossibleSum = "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = ";
 
 double Inv(double a) { return std::tan(a) - a; }

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <cmath>
-#include <numbers>
 
 #include "CoreTest.h"
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/Global.h"
 
 namespace pair_fixture {
@@ -14,7 +14,7 @@ using ostrimo::G;
 using ostrimo::kExternalGearing;
 using ostrimo::kInternalGearing;
 
-inline constexpr double kPi = std::numbers::pi;
+using ostrimo::checks::kPi;
 inline double Rad(double deg) { return deg * kPi / 180; }
 inline double Inv(double a) { return std::tan(a) - a; }
 // The angle whose involute is t (Newton on tan a - a).

@@ -3,16 +3,16 @@
 // teeth, the zero-backlash base after an Open, Esc and Help.
 #include <cmath>
 #include <filesystem>
-#include <numbers>
 
 #include "OstrimoFixture.h"
+#include "ostrimo/calc/CheckNumerics.h"
 
 namespace ostrimo::test {
 namespace {
 
 using Backlash = OstrimoTest;
 
-constexpr double kPi = std::numbers::pi;
+using checks::kPi;
 
 // Types the backlash into the main dialog; the dialog opens and runs the script.
 void OpenWith(const std::string& jn, std::function<void()> script) {

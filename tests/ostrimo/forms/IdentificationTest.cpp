@@ -2,15 +2,15 @@
 // from the test dimensions computed for it; the choice of the unknown; the validators.
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "OstrimoFixture.h"
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/Kontrolni_rozmery.h"
 
 namespace ostrimo::test {
 namespace {
 
-constexpr double kPi = std::numbers::pi;
+using checks::kPi;
 
 struct Pair {
     const char* what;

@@ -16,13 +16,14 @@
 #include "CheckedPair.h"
 #include "OstrimoFixture.h"
 #include "RequiredTool.h"
+#include "ostrimo/forms/Labels.h"
 
 namespace ostrimo::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kDeg = "\xC2\xB0";
+const std::string kDeg = kDegree;  // for joining texts
 using Cells = std::vector<std::string>;
 
 class TableWindow : public OstrimoTest {

@@ -2,15 +2,15 @@
 // Tab, the message (none when accepted), and what is stored, shown and reset.
 #include <cmath>
 #include <functional>
-#include <numbers>
 
 #include "OstrimoFixture.h"
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/Vypocty_Fellow.h"
 
 namespace ostrimo::test {
 namespace {
 
-constexpr double kPi = std::numbers::pi;
+using checks::kPi;
 
 // Critical sum of AMC of the current pair.
 double Xlim(double teeth) {
