@@ -371,7 +371,7 @@ void TPagesDlg::FieldEnter(int code) {
     switch (code) {
         case 4: G.FocusField = 4; break;
         case 6:
-            CelniDlg->Hide();
+            HideResultsWindow();
             SelectAmcSumAsInput();
             break;
         case 7:
@@ -379,12 +379,12 @@ void TPagesDlg::FieldEnter(int code) {
             if (!G.AmcDivided) SelectAmcSplitAsInput();
             break;
         case 9:
-            CelniDlg->Hide();
+            HideResultsWindow();
             G.FocusField = 9;
             SelectCentreDistanceAsInput();
             break;
         case 10:
-            CelniDlg->Hide();
+            HideResultsWindow();
             SelectPressureAngleAsInput();
             break;
         default: break;
@@ -399,7 +399,7 @@ void TPagesDlg::FieldExit(int code) {
         case 21:
             if (!G.BacklashValidatedByClick) ValidateField(21);
             G.BacklashValidatedByClick = false;
-            CelniDlg->Hide();
+            HideResultsWindow();
             return;
         default: {
             // A refused value is not recomputed: the field has the focus back and its
@@ -412,10 +412,14 @@ void TPagesDlg::FieldExit(int code) {
 }
 
 void TPagesDlg::RefreshResultsWindow() {
-    if (!CelniDlg->Visible()) return;
+    if (!CelniDlg || !CelniDlg->Visible()) return;
     RecomputePair();
     if (!G.ErrorFlag) CelniDlg->PaintBox1Paint();
     G.ErrorFlag = false;
+}
+
+void TPagesDlg::HideResultsWindow() {
+    if (CelniDlg) CelniDlg->Hide();
 }
 
 void TPagesDlg::GroupBox1Exit() {
@@ -424,7 +428,7 @@ void TPagesDlg::GroupBox1Exit() {
     const double z1 = G.GearingType == kBevelGearing ? G.z1Bevel : G.z1;
     const double z2 = G.GearingType == kBevelGearing ? G.z2Bevel : G.z2;
     if (std::fabs(z2) < z1) {
-        CelniDlg->Hide();
+        HideResultsWindow();
         ui::MessageBox("Pinion teeth number must be less (or equal) than teeth number of wheel.", kErrorCaption,
                        ui::MB_OK);
         G.ValCode = 1;
@@ -450,8 +454,8 @@ void TPagesDlg::FormKeyPress(ui::KeyChar& key) {
         }
     }
     KeepTypedAngle typing;
-    if (G.Protuberance1) NastrojDlg->ComputeProtuberanceAngle1();
-    if (G.Protuberance2) NastrojDlg->ComputeProtuberanceAngle2();
+    if (G.Protuberance1 && NastrojDlg) NastrojDlg->ComputeProtuberanceAngle1();
+    if (G.Protuberance2 && NastrojDlg) NastrojDlg->ComputeProtuberanceAngle2();
 }
 
 void TPagesDlg::FormClick() {

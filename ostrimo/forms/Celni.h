@@ -14,6 +14,11 @@
 // focus moves: a press on certain commands sets a bypass flag, so the half-typed field
 // that the press leaves is not validated and the command runs.
 //
+// Other windows it calls: the results window (CelniDlg: shown, hidden, repainted, its
+// caption), the dimensions table (TabulkaDlg: the data file's name), the backlash dialog
+// (VuleF, modal) and the tools and cutter dialogs (NastrojDlg, FellowDlg), whose fields
+// follow the basic rack, the angles and the root radii.  An absent one is passed over.
+//
 // Where the later pieces plug in:
 // - commands (CelniCommands.cpp): Button1Click ... Button10Click, HelpBtnClick,
 //   RadioButton1Click, RadioButton3Click, CheckBox1Click, CheckBox2Click, the page
@@ -296,6 +301,8 @@ public:
     // The refresh step: while the results window is shown, recompute the check and
     // repaint it unless the check failed; ErrorFlag is then cleared.
     void RefreshResultsWindow();
+    // The results window hidden: its verdicts belong to an earlier state.
+    void HideResultsWindow();
 
     // ---- operations of the field protocol (CelniProtocol.cpp)
     void UpdateObligatoryInputFlag();

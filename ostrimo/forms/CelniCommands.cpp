@@ -34,9 +34,9 @@ void EnableAll(std::initializer_list<ui::Control*> controls, bool enabled) {
 
 // The three captions that name the data file of the case.
 void SetFileCaptions(TPagesDlg& dialog, const std::string& fileName) {
-    CelniDlg->SetCaption(std::string(kResultsCaption) + " - " + fileName);
+    if (CelniDlg) CelniDlg->SetCaption(std::string(kResultsCaption) + " - " + fileName);
     dialog.SetCaption("Gear Geometry Checking - " + fileName);
-    TabulkaDlg->SetCaption(std::string(kTableCaption) + " - " + fileName);
+    if (TabulkaDlg) TabulkaDlg->SetDataFileName(fileName);
 }
 
 // The test dimensions that the identification page's own computations overwrite.
@@ -66,10 +66,10 @@ void TPagesDlg::Button1Click() {
         return;
     }
     RecomputePair();
-    CelniDlg->Hide();
+    HideResultsWindow();
     ShowTipDiameters();
     if (G.ErrorFlag) FocusFieldByCode();
-    if (!G.ErrorFlag) CelniDlg->Show();
+    if (!G.ErrorFlag && CelniDlg) CelniDlg->Show();
 }
 
 // "Divide AMC"
@@ -111,7 +111,7 @@ void TPagesDlg::Button3Click() {
 // "&Open"
 void TPagesDlg::Button4Click() {
     if (OpenDialog1.Execute()) {
-        CelniDlg->Hide();
+        HideResultsWindow();
         try {
             DataFile.Assign(OpenDialog1.FileName);
             DataFile.Reset();
@@ -192,7 +192,7 @@ void TPagesDlg::Button5Click() {
     G.BacklashByThinning = true;
     G.ThinBothWheels = true;
     G.ThinPinionOnly = G.ThinWheelOnly = false;
-    VuleF->RadioButton4->SetChecked(true);
+    if (VuleF) VuleF->RadioButton4->SetChecked(true);
     G.BacklashMethodPending = true;
 }
 
@@ -250,15 +250,15 @@ void TPagesDlg::Button8Click() {
 // "Fellow"
 void TPagesDlg::Button9Click() {
     SkipFellowChecksHelp = false;
-    FellowDlg->Show();
+    if (FellowDlg) FellowDlg->Show();
 }
 
 // "Tools"
 void TPagesDlg::Button10Click() {
     ComputationScope computation;
     RecomputePair();
-    CelniDlg->Hide();
-    NastrojDlg->Show();
+    HideResultsWindow();
+    if (NastrojDlg) NastrojDlg->Show();
 }
 
 // ---------------------------------------------------------------- help
@@ -308,7 +308,7 @@ void TPagesDlg::RadioButton1Click() {
     if (!RadioButton1->Checked() || G.LoadingDataFile) return;
     ComputationScope computation;
     GlobalData& g = G;
-    NastrojDlg->SetDefaultTools();
+    if (NastrojDlg) NastrojDlg->SetDefaultTools();
     g.haP1 = g.haP2 = 1;
     g.cP1 = g.cP2 = 0.25;
     g.ha1 = g.haP1 * g.mn;
@@ -326,13 +326,13 @@ void TPagesDlg::RadioButton1Click() {
         g.rofP1max = g.rofP2max = 0.4979;  // full rounding of ha* + c* = 1.2 at 20 degrees
     }
     if (g.GearingType == kInternalGearing) {
-        FellowDlg->CheckBox2->SetChecked(false);
+        if (FellowDlg) FellowDlg->CheckBox2->SetChecked(false);
         g.rof0 = 0.38;
         g.rofP2 = 0;
         g.roa0 = 0;
         g.x0 = 0;
         g.FellowFullyRoundedTip = false;
-        FellowDlg->ShowInputs();
+        if (FellowDlg) FellowDlg->ShowInputs();
     }
     ShowRackProfileFields();
     ShowMainAnglesIfDms();
@@ -356,7 +356,7 @@ void TPagesDlg::CheckBox1Click() {
         if (G.GearingType != kInternalGearing) LimitRootRadius2();
         if (G.GearingType == kInternalGearing) {
             G.FellowFullyRoundedTip = true;
-            FellowDlg->CheckBox2->SetChecked(true);
+            if (FellowDlg) FellowDlg->CheckBox2->SetChecked(true);
         }
         EnableAll({Edit15, Edit16}, false);
     } else {
@@ -411,7 +411,7 @@ void TPagesDlg::RadioButton3Click() {
     };
     centreDistanceChoice();
     if (!g.LoadingDataFile) ResetWindowCaptions();
-    CelniDlg->Hide();
+    HideResultsWindow();
 
     g.GearingType = type;
     for (ui::RadioButton* r : {RadioButton3, RadioButton4, RadioButton5})
@@ -458,7 +458,7 @@ void TPagesDlg::RadioButton3Click() {
     Button9->SetVisible(internal);
     Button10->SetVisible(!bevel);
     if (!internal) Edit16->SetEnabled(true);
-    NastrojDlg->GroupBox2->SetVisible(!internal);
+    if (NastrojDlg) NastrojDlg->GroupBox2->SetVisible(!internal);
 
     if (g.LoadingDataFile) return;
     g.rofP2 = internal ? 0 : 0.38;
@@ -528,7 +528,7 @@ void TPagesDlg::ResetBacklashForIdentification() {
     ClearBacklash();
     Edit21->SetText("0");
     g.BacklashMethodPending = true;
-    VuleF->ShowStoredMethod();
+    if (VuleF) VuleF->ShowStoredMethod();
 }
 
 void TPagesDlg::TabSheet3Exit() {
@@ -555,7 +555,7 @@ void TPagesDlg::PrepareIdentificationPage() {
         }
         ForgetUnsolvedIdentifications();
         RecomputePair();
-        CelniDlg->Hide();
+        HideResultsWindow();
         const std::string teeth = rt::Str(static_cast<long long>(std::lround(g.z2)));
         for (ui::Label* l : {Label177, Label178, Label179}) l->SetCaption(teeth);
         Label181->SetCaption(rt::Str(g.da2, 1, 3));

@@ -125,7 +125,9 @@ void TCelniDlg::PaintBox1Paint() {
 
 void TCelniDlg::OKBtnClick() { Hide(); }
 
-void TCelniDlg::Button1Click() { TabulkaDlg->ShowModal(); }
+void TCelniDlg::Button1Click() {
+    if (TabulkaDlg) TabulkaDlg->ShowModal();
+}
 
 void TCelniDlg::Button2Click() {
     ShowHelpTopic(9);

@@ -44,7 +44,7 @@ void TPagesDlg::UpdateObligatoryInputFlag() {
         G.ObligatoryInputComplete = G.mn != 0 && G.z1Bevel != 0 && G.z2Bevel != 0 && G.b != 0;
     else
         G.ObligatoryInputComplete = G.mn != 0 && G.z1 != 0 && G.z2 != 0 && G.b != 0;
-    CelniDlg->Hide();
+    HideResultsWindow();
 }
 
 void TPagesDlg::CheckObligatoryInput() {
@@ -64,9 +64,9 @@ void TPagesDlg::CheckObligatoryInput() {
 }
 
 void TPagesDlg::ResetWindowCaptions() {
-    CelniDlg->SetCaption(kResultsCaption);
+    if (CelniDlg) CelniDlg->SetCaption(kResultsCaption);
     SetCaption(MainDialogTitle);
-    TabulkaDlg->SetCaption(kTableCaption);
+    if (TabulkaDlg) TabulkaDlg->SetDataFileName("");
 }
 
 void TPagesDlg::ResetComputingInputs() {
@@ -100,7 +100,7 @@ void TPagesDlg::ResetComputingInputs() {
         Edit19->SetText(rt::Str(g.RackMate ? g.ha2 : g.da2, 7, 5));
     }
     EnableAllComputingInputs();
-    CelniDlg->Hide();
+    HideResultsWindow();
     ShowTipDiameters();
     ResetWindowCaptions();
 }
@@ -141,7 +141,7 @@ void TPagesDlg::RecomputeGearPair() {
     } else {
         if (G.ErrorFlag) {
             FocusFieldByCode();
-            if (G.ErrorFlag) CelniDlg->Hide();
+            if (G.ErrorFlag) HideResultsWindow();
         }
         return;
     }
@@ -150,7 +150,7 @@ void TPagesDlg::RecomputeGearPair() {
     G.NoCalcMessageShown = true;
     G.ErrorFlag = true;
     G.FocusField = 8;
-    CelniDlg->Hide();  // its verdicts belong to an earlier state
+    HideResultsWindow();  // its verdicts belong to an earlier state
 }
 
 void TPagesDlg::RecomputePair() {

@@ -77,7 +77,7 @@ void TPagesDlg::TabSheet2Show() {
             RecomputePair();
             // a failed check has moved to the Inputs page, or leaves nothing to measure
             if (!TabSheet2->Showing()) return;
-            CelniDlg->Hide();
+            HideResultsWindow();
             ShowTipDiameters();
             if (TestDimensionsComputed()) {
                 if (RadioButton6->Checked()) ComputeConstantChord1();

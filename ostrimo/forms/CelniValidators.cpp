@@ -14,6 +14,7 @@
 #include "ostrimo/forms/CelniDlg.h"
 #include "ostrimo/forms/FellowDlg.h"
 #include "ostrimo/forms/Nastroj.h"
+#include "ostrimo/forms/Ostrimo.h"
 #include "ostrimo/forms/Tabulka.h"
 #include "ostrimo/forms/VuleF.h"
 #include "runtime/NumText.h"
@@ -67,12 +68,14 @@ void LimitFellowRootRounding() {
     if (G.rof0 > limit) G.rof0 = limit;
     if (G.rof0 < 0) G.rof0 = 0;
     if (G.rof0 < 0.38 && limit > 0.38) G.rof0 = 0.38;
-    FellowDlg->Edit3->SetText(rt::Str(G.rof0, 6, 4));
+    SetTextIn(FellowDlg, &TFellowDlg::Edit3, rt::Str(G.rof0, 6, 4));
 }
 
 void ClearFellowChoicesAndRoundedRoot() {
-    FellowDlg->CheckBox1->SetChecked(false);
-    FellowDlg->CheckBox2->SetChecked(false);
+    if (FellowDlg) {
+        FellowDlg->CheckBox1->SetChecked(false);
+        FellowDlg->CheckBox2->SetChecked(false);
+    }
     PagesDlg->CheckBox1->SetChecked(false);
 }
 
@@ -103,12 +106,14 @@ class ShownTexts {
 public:
     ShownTexts() {
         for (int code = 1; code <= 21; ++code) Keep(PagesDlg->InputField(code));
-        for (ui::Edit* e : {NastrojDlg->Edit1, NastrojDlg->Edit2, NastrojDlg->Edit3, NastrojDlg->Edit4,
-                            NastrojDlg->Edit5, NastrojDlg->Edit6, NastrojDlg->Edit7, NastrojDlg->Edit8,
-                            NastrojDlg->Edit9, NastrojDlg->Edit10, NastrojDlg->Edit11, NastrojDlg->Edit12,
-                            NastrojDlg->Edit13, NastrojDlg->Edit14, FellowDlg->Edit1, FellowDlg->Edit2,
-                            FellowDlg->Edit3, FellowDlg->Edit4})
-            Keep(e);
+        if (NastrojDlg)
+            for (ui::Edit* e : {NastrojDlg->Edit1, NastrojDlg->Edit2, NastrojDlg->Edit3, NastrojDlg->Edit4,
+                                NastrojDlg->Edit5, NastrojDlg->Edit6, NastrojDlg->Edit7, NastrojDlg->Edit8,
+                                NastrojDlg->Edit9, NastrojDlg->Edit10, NastrojDlg->Edit11, NastrojDlg->Edit12,
+                                NastrojDlg->Edit13, NastrojDlg->Edit14})
+                Keep(e);
+        if (FellowDlg)
+            for (ui::Edit* e : {FellowDlg->Edit1, FellowDlg->Edit2, FellowDlg->Edit3, FellowDlg->Edit4}) Keep(e);
         for (ui::Label* l : {PagesDlg->Label177, PagesDlg->Label178, PagesDlg->Label179, PagesDlg->Label181})
             labels_.emplace_back(l, l->Caption());
         for (ui::Form* f : std::initializer_list<ui::Form*>{PagesDlg, CelniDlg, TabulkaDlg})
@@ -741,7 +746,7 @@ void TPagesDlg::ValidateRootRadiusFactor1() {
                              "Pinion root rounding radius (proportion size) must be from 0 to " +
                                  rt::Str(G.rofP1max, 6, 4) + "\r");
     G.ToolCrestRadiusFactor1 = G.rofP1;
-    NastrojDlg->Edit2->SetText(rt::Str(G.rofP1, 6, 4));
+    SetTextIn(NastrojDlg, &TNastrojDlg::Edit2, rt::Str(G.rofP1, 6, 4));
     RootRadiusChanged(Edit15);
     G.FocusField = 15;
 }
@@ -763,13 +768,13 @@ void TPagesDlg::ValidateRootRadiusFactor2() {
         }
         G.roa0 = G.rofP2;
         ComputeCutterTipRoundingDiameters();
-        FellowDlg->Edit4->SetText(rt::Str(G.roa0, 6, 4));
+        SetTextIn(FellowDlg, &TFellowDlg::Edit4, rt::Str(G.roa0, 6, 4));
     } else {
         G.rofP2max = RootRadiusLimit(G.haP1 + G.cP1);
         if (!G.Protuberance2)
             LimitTypedRootRadius(Edit16, G.rofP2, G.rofP2max, message + rt::Str(G.rofP2max, 6, 4) + "\r");
         G.ToolCrestRadiusFactor2 = G.rofP2;
-        NastrojDlg->Edit9->SetText(rt::Str(G.rofP2, 6, 4));
+        SetTextIn(NastrojDlg, &TNastrojDlg::Edit9, rt::Str(G.rofP2, 6, 4));
     }
     RootRadiusChanged(Edit16);
     G.FocusField = 16;
@@ -792,7 +797,7 @@ void TPagesDlg::LimitRootRadius1() {
     if (G.rofP1 > G.rofP1max || G.RoundedRoot || G.rofP1 < 0) G.rofP1 = G.rofP1max;
     Edit15->SetText(rt::Str(G.rofP1, 6, 4));
     G.ToolCrestRadiusFactor1 = G.rofP1;
-    NastrojDlg->Edit2->SetText(rt::Str(G.rofP1, 6, 4));
+    SetTextIn(NastrojDlg, &TNastrojDlg::Edit2, rt::Str(G.rofP1, 6, 4));
     LimitFellowRootRounding();
 }
 
@@ -801,7 +806,7 @@ void TPagesDlg::LimitRootRadius2() {
     if (G.rofP2 > G.rofP2max || G.RoundedRoot || G.rofP2 < 0) G.rofP2 = G.rofP2max;
     Edit16->SetText(rt::Str(G.rofP2, 6, 4));
     G.ToolCrestRadiusFactor2 = G.rofP2;
-    NastrojDlg->Edit9->SetText(rt::Str(G.rofP2, 6, 4));
+    SetTextIn(NastrojDlg, &TNastrojDlg::Edit9, rt::Str(G.rofP2, 6, 4));
 }
 
 void TPagesDlg::LimitRootRadiusFellow2() {
@@ -810,7 +815,7 @@ void TPagesDlg::LimitRootRadiusFellow2() {
     if (G.rofP2 < 0) G.rofP2 = 0;
     Edit16->SetText(rt::Str(G.rofP2, 6, 4));
     G.roa0 = G.rofP2;  // the cutter's tip rounds the wheel's root
-    FellowDlg->Edit4->SetText(rt::Str(G.roa0, 6, 4));
+    SetTextIn(FellowDlg, &TFellowDlg::Edit4, rt::Str(G.roa0, 6, 4));
     LimitFellowRootRounding();
 }
 
@@ -913,7 +918,7 @@ void TPagesDlg::ValidateBacklash() {
         if (G.jn < 1e-7) Button5Click();
     }
     G.FocusField = 21;
-    CelniDlg->Hide();
+    HideResultsWindow();
     if (G.jn > 1e-7) {
         if (G.BacklashMethodPending) {  // the base without backlash
             G.awNoBacklash = G.aw;
@@ -921,7 +926,7 @@ void TPagesDlg::ValidateBacklash() {
             G.x1BeforeBacklash = G.x1;
         }
         G.BacklashMethodPending = false;
-        VuleF->ShowModal();
+        if (VuleF) VuleF->ShowModal();
         Show();
         if (G.BacklashByExtraAmc) {
             SelectAmcSumAsInput();

@@ -121,7 +121,7 @@ void TFellowDlg::ShowFellowCutterValues() {
     Label25->SetCaption(rt::Str(G.da0, 4, 2));
     Label30->SetCaption(rt::Str(G.sa0, 4, 2));
     Label35->SetCaption(rt::Str(G.CutterRoundingHeight, 4, 4));
-    PagesDlg->ShowMainAngles();
+    if (PagesDlg) PagesDlg->ShowMainAngles();
 }
 
 void TFellowDlg::WarnFellowCutterDefects() {
@@ -134,15 +134,15 @@ bool TFellowDlg::RecomputeAfterCutterChange() {
     ComputationScope computation;
     ComputeGeometryCheck();
     if (G.ErrorFlag) {
-        PagesDlg->FocusFieldByCode();
-        if (G.ErrorFlag) CelniDlg->Hide();
+        if (PagesDlg) PagesDlg->FocusFieldByCode();
+        if (G.ErrorFlag && CelniDlg) CelniDlg->Hide();
     }
     return !G.ErrorFlag;
 }
 
 // While the results window is shown it follows the cutter.
 void TFellowDlg::RefreshResults() {
-    if (CelniDlg->Visible() && RecomputeAfterCutterChange()) CelniDlg->PaintBox1Paint();
+    if (CelniDlg && CelniDlg->Visible() && RecomputeAfterCutterChange()) CelniDlg->PaintBox1Paint();
     G.ErrorFlag = false;
 }
 
@@ -256,8 +256,10 @@ bool TFellowDlg::ValidateFellowTipRounding() {
     ChangeAccepted();
     // the cutter's tip rounds the wheel's root
     g.rofP2 = g.roa0;
-    PagesDlg->DetectStandardRackProfile();
-    PagesDlg->Edit16->SetText(rt::Str(g.roa0, 6, 4));
+    if (PagesDlg) {
+        PagesDlg->DetectStandardRackProfile();
+        PagesDlg->Edit16->SetText(rt::Str(g.roa0, 6, 4));
+    }
     return true;
 }
 
@@ -294,7 +296,7 @@ bool TFellowDlg::ValidateTypedValue(ui::Edit* field) {
     ComputeCutterTipRoundingDiameters();
     ChangeAccepted();
     ComputeGeometryCheck();
-    if (G.ObligatoryInputComplete) PagesDlg->ShowTipDiameters();
+    if (G.ObligatoryInputComplete && PagesDlg) PagesDlg->ShowTipDiameters();
     return true;
 }
 
@@ -365,15 +367,17 @@ void TFellowDlg::OKBtnClick() {
         ui::MessageBox("Dividing of Addendum Modification Coefficient has not done yet.", kErrorCaption, ui::MB_OK);
         return;
     }
-    switch (G.LastComputingInput) {
-        case kNoComputingInput:
-        case kXsumInput: PagesDlg->ApplyAmcSum(); break;
-        case kAwInput: PagesDlg->ApplyWorkingCentreDistance(); break;
-        case kAlfawtInput: PagesDlg->ApplyWorkingPressureAngle(); break;
-        default: break;
+    if (PagesDlg) {
+        switch (G.LastComputingInput) {
+            case kNoComputingInput:
+            case kXsumInput: PagesDlg->ApplyAmcSum(); break;
+            case kAwInput: PagesDlg->ApplyWorkingCentreDistance(); break;
+            case kAlfawtInput: PagesDlg->ApplyWorkingPressureAngle(); break;
+            default: break;
+        }
+        PagesDlg->RecomputePair();
+        PagesDlg->ShowTipDiameters();
     }
-    PagesDlg->RecomputePair();
-    PagesDlg->ShowTipDiameters();
     G.ResetLayoutOnShow = false;
     RefreshResults();
 }

@@ -94,7 +94,7 @@ bool ComputeToolProtuberanceAngle(double h0, double rho, double hp, double pr, d
     }
     stored = angle;
     label->SetCaption(rt::Str(RadToDeg(angle), 7, 4));
-    if (G.AngleFormatDMS) PagesDlg->ShowMainAnglesDms();
+    if (G.AngleFormatDMS && PagesDlg) PagesDlg->ShowMainAnglesDms();
     return true;
 }
 
@@ -267,7 +267,7 @@ void TNastrojDlg::ShowToolFields(int tool) {
 // The main dialog's "Rounded root" and basic-rack fields, which a protuberance tool
 // decides, are free again once neither tool has one.
 void TNastrojDlg::EnableRackFields() {
-    if (G.Protuberance1 || G.Protuberance2) return;
+    if (G.Protuberance1 || G.Protuberance2 || !PagesDlg) return;
     PagesDlg->CheckBox1->SetEnabled(true);
     for (ui::Edit* e : {PagesDlg->Edit11, PagesDlg->Edit12, PagesDlg->Edit13, PagesDlg->Edit14}) e->SetEnabled(true);
     for (ui::Edit* e : {PagesDlg->Edit15, PagesDlg->Edit16}) e->SetEnabled(!G.RoundedRoot);
@@ -275,13 +275,14 @@ void TNastrojDlg::EnableRackFields() {
 
 // A protuberance tool decides the root: "Rounded root" and the basic-rack fields are no inputs.
 void TNastrojDlg::DisableRackFields() {
+    if (!PagesDlg) return;
     PagesDlg->CheckBox1->SetEnabled(false);
     for (int code = 11; code <= 16; ++code) PagesDlg->InputField(code)->SetEnabled(false);
 }
 
 // A tool with a chamfer or a protuberance makes the basic rack nonstandard.
 void TNastrojDlg::MarkRackNonstandard() {
-    if (!(G.Chamfer1 || G.Chamfer2 || G.Protuberance1 || G.Protuberance2)) return;
+    if (!(G.Chamfer1 || G.Chamfer2 || G.Protuberance1 || G.Protuberance2) || !PagesDlg) return;
     PagesDlg->RadioButton2->SetEnabled(true);
     PagesDlg->RadioButton2->SetChecked(true);
 }
@@ -409,14 +410,16 @@ bool TNastrojDlg::ValidateToolField(ui::Edit* field) {
                 return refuse(text + Factor(limit), kErrorCaption);
             }
             d.mateAddendum = v - d.mateClearance;
-            PagesDlg->InputField(tool == 1 ? 12 : 11)->SetText(Factor(d.mateAddendum));
-            if (tool == 1)
-                PagesDlg->LimitRootRadius1();
-            else
-                PagesDlg->LimitRootRadius2();
+            if (PagesDlg) {
+                PagesDlg->InputField(tool == 1 ? 12 : 11)->SetText(Factor(d.mateAddendum));
+                if (tool == 1)
+                    PagesDlg->LimitRootRadius1();
+                else
+                    PagesDlg->LimitRootRadius2();
+            }
             if (d.protuberance) {
                 recomputeAngle();
-            } else {
+            } else if (PagesDlg) {
                 PagesDlg->ResetWindowCaptions();
                 PagesDlg->ComputePairDimensions();
                 PagesDlg->ShowTipDiameters();
@@ -432,7 +435,7 @@ bool TNastrojDlg::ValidateToolField(ui::Edit* field) {
                 field->SetText(Factor(limit));
             }
             d.rootRadius = v;
-            PagesDlg->InputField(tool == 1 ? 15 : 16)->SetText(Factor(v));
+            if (PagesDlg) PagesDlg->InputField(tool == 1 ? 15 : 16)->SetText(Factor(v));
             if (!within) {  // the limit taken instead, with a warning
                 ui::MessageBox("Crest rounding radius factor of a tool for the " + gear + " must be from 0 to " +
                                    Factor(limit),
@@ -521,10 +524,12 @@ void TNastrojDlg::Button1Click() {
     SetDefaultTools();
     Label35->SetCaption("");
     Label36->SetCaption("");
-    PagesDlg->RadioButton2->SetChecked(false);
-    PagesDlg->RadioButton2->SetEnabled(false);
-    PagesDlg->CheckBox1->SetEnabled(true);
-    for (int code = 11; code <= 16; ++code) PagesDlg->InputField(code)->SetEnabled(true);
+    if (PagesDlg) {
+        PagesDlg->RadioButton2->SetChecked(false);
+        PagesDlg->RadioButton2->SetEnabled(false);
+        PagesDlg->CheckBox1->SetEnabled(true);
+        for (int code = 11; code <= 16; ++code) PagesDlg->InputField(code)->SetEnabled(true);
+    }
     G.CheckOutdated = true;
 }
 

@@ -81,7 +81,10 @@ void TTabulkaDlg::FormShow() {
     for (int c = 0; c < 5; ++c) StringGrid1->SetColWidth(c, kColumnWidths[c]);
     if (G.GearingType == kExternalGearing || G.GearingType == kInternalGearing) {
         // the chords of the last check, also when the Test dimensions page was not shown
-        PagesDlg->UpdateChordValidity();
+        {
+            ComputationScope computation;
+            ComputeChordValidity();
+        }
         data1();
     } else if (G.GearingType == kBevelGearing) {
         data3();
@@ -91,11 +94,12 @@ void TTabulkaDlg::FormShow() {
     StringGrid1->SetTopRow(StringGrid1->FixedRows());
 }
 
-// The data file's name from the caption "Dimensions Table - <full name>".
-std::string TTabulkaDlg::TitleFileName() const {
-    const std::string caption = Caption();
-    return caption.size() > 18 ? rt::ExtractFileName(caption.substr(18)) : std::string();
+void TTabulkaDlg::SetDataFileName(const std::string& fileName) {
+    dataFileName_ = fileName;
+    SetCaption(fileName.empty() ? std::string(kTableCaption) : std::string(kTableCaption) + " - " + fileName);
 }
+
+std::string TTabulkaDlg::TitleFileName() const { return rt::ExtractFileName(dataFileName_); }
 
 void TTabulkaDlg::WriteTitleAndHeaders(const char* wheelHeader) {
     ui::StringGrid& g = *StringGrid1;
@@ -113,7 +117,9 @@ void TTabulkaDlg::data1() {
     WriteTitleAndHeaders(G.RackMate ? "      RACK" : "      WHEEL");
     g.SetCell(2, 1, "      External");
     g.SetCell(4, 1, G.GearingType == kInternalGearing ? "        Internal" : "      External");
-    const bool constantChords = PagesDlg->RadioButton6->Checked() && PagesDlg->RadioButton9->Checked();
+    // the chord rows name the main dialog's choice: constant chords, as it starts, without it
+    const bool constantChords =
+        !PagesDlg || (PagesDlg->RadioButton6->Checked() && PagesDlg->RadioButton9->Checked());
     const int last = G.GearingType == kInternalGearing ? 83 : 76;
     for (int row = 1; row <= last; ++row) {
         g.SetCell(0, row, TableCaption(row, constantChords));
@@ -424,8 +430,7 @@ void TTabulkaDlg::Button1Click() {
         prn.Rewrite();
         for (int i = 0; i < 5; ++i) prn.WriteLn();
         prn.WriteLn(T(8) + "DIMENSIONS TABLE");
-        const std::string caption = Caption();
-        prn.WriteLn(T(8) + (caption.size() > 17 ? caption.substr(17) : std::string()));
+        prn.WriteLn(T(8) + (dataFileName_.empty() ? std::string() : "- " + dataFileName_));
         prn.WriteLn();
         prn.WriteLn(T(9) + "Pinion" + T(3) + (rack ? "  Rack" : "  Wheel"));
         prn.WriteLn(T(3) + "Type of gearing" + T(6) +

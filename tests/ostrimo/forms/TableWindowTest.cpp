@@ -128,7 +128,8 @@ TEST_F(TableWindow, CaptionsAndValuesThatFollowTheData) {
     CheckPair(kInternalGearing, InternalPair);
     G.z1 = 36;  // equal teeth: no pitch circles
     EXPECT_EQ(TableValueText(4, 22), "---");
-    T().SetCaption("Dimensions Table - /data/gears/pair1.dat");
+    T().SetDataFileName("/data/gears/pair1.dat");
+    EXPECT_EQ(T().Caption(), "Dimensions Table - /data/gears/pair1.dat");
     Open([] { EXPECT_EQ(Grid().Cell(0, 0), "pair1.dat"); });
 }
 
@@ -398,7 +399,7 @@ TEST_F(TableWindow, QuickPrint) {
     EXPECT_EQ(ui::test::PrintedTexts()[0].Title, "Gear Geometry Checking");
 
     CheckPair(kExternalGearing, RackPair);
-    T().SetCaption("Dimensions Table - /data/rack.dat");
+    T().SetDataFileName("/data/rack.dat");
     Open([] { ui::test::Click(T().Button1); });
     const auto& rack = ui::test::PrintedTexts().at(1).Lines;
     EXPECT_EQ(rack[6], "\t\t\t\t\t\t\t\t- /data/rack.dat");
