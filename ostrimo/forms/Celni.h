@@ -19,15 +19,17 @@
 // (VuleF, modal) and the tools and cutter dialogs (NastrojDlg, FellowDlg), whose fields
 // follow the basic rack, the angles and the root radii.  An absent one is passed over.
 //
-// Where the later pieces plug in:
-// - commands (CelniCommands.cpp): Button1Click ... Button10Click, HelpBtnClick,
+// The class is defined across these files:
+// - Celni.cpp: the Inputs page and the command panel laid out, FormCreate, FormShow, the
+//   bypass hook and the field protocol's enter, exit and key handlers;
+// - CelniProtocol.cpp, CelniValidators.cpp, CelniAngles.cpp: the protocol's routines, the
+//   21 validators of the Inputs page, the decimal and degrees-minutes-seconds angles;
+// - CelniCommands.cpp: the commands Button1Click ... Button10Click, HelpBtnClick,
 //   RadioButton1Click, RadioButton3Click, CheckBox1Click, CheckBox2Click, the page
 //   handlers TabSheet1Enter, TabSheet3Enter, TabSheet3Exit, PrepareIdentificationPage,
 //   FormKeyUp (help keys);
-// - Test dimensions page (CelniTestDimensions.cpp) and Identification page
-//   (CelniIdentification.cpp), both laid out in CelniPages.cpp;
-// - results window and table: CelniDlg.h, Tabulka.h; the side dialogs: FellowDlg.h,
-//   VuleF.h, Nastroj.h.
+// - CelniPages.cpp: the Test dimensions and Identification pages laid out;
+//   CelniTestDimensions.cpp and CelniIdentification.cpp: their handlers and computations.
 #pragma once
 
 #include <functional>
