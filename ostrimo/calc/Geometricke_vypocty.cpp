@@ -86,7 +86,7 @@ bool InvertInvoluteChecked(double& alpha, double target) {
         return false;
     }
     if (!G.SkipCriticalSumCheck && !G.ManufacturingMode) {
-        if (G.GearingType == 2) {
+        if (G.GearingType == kInternalGearing) {
             if (G.x1 + G.x2 - 1e-5 > G.xsum0) {
                 G.AmcSumAboveCritical = true;
                 Refuse(kSumAboveCritical);
@@ -136,7 +136,7 @@ double FindDiameterForInvoluteDifference(double a, double b, double c) {
 void ComputeWorkingCentreDistance() {
     ComputationScope computation;
     if (G.RackMate) return;
-    const bool bevel = G.GearingType == 3;
+    const bool bevel = G.GearingType == kBevelGearing;
     // The bevel option computes aw alone and is itself run from the bevel dimensions,
     // so the shortcut for backlash by shifting (the pair dimensions) is not taken there.
     if (G.BacklashByShifting && !bevel) {
@@ -144,7 +144,7 @@ void ComputeWorkingCentreDistance() {
         return;
     }
     ComputeTransverseAngle();
-    const double s = G.BacklashByExtraAmc || G.LastComputingInput == 6 ? G.xsum : G.x1 + G.x2;
+    const double s = G.BacklashByExtraAmc || G.LastComputingInput == kXsumInput ? G.xsum : G.x1 + G.x2;
     if (InternalPairOfEqualTeeth()) {
         if (!G.BacklashByExtraAmc) G.aw = static_cast<double>(std::sin(static_cast<L>(G.alfat)) * G.mn * s);
         G.alfawt = static_cast<double>(kPiL / 2);
@@ -166,7 +166,7 @@ void ComputeAmcSumFromCentreDistance() {
     ComputationScope computation;
     if (G.RackMate) return;
     ComputeTransverseAngle();
-    if (G.GearingType == 3) G.alfat = G.alfan;  // InvAlfat keeps the transverse value
+    if (G.GearingType == kBevelGearing) G.alfat = G.alfan;  // InvAlfat keeps the transverse value
     if (InternalPairOfEqualTeeth()) {
         G.xsum = static_cast<double>((G.aw / G.mn) / std::sin(static_cast<L>(G.alfat)));
         G.alfawt = static_cast<double>(kPiL / 2);
@@ -189,7 +189,7 @@ void ComputeAmcSumFromCentreDistance() {
 void ComputeAmcSumFromPressureAngle() {
     ComputationScope computation;
     if (G.RackMate) return;
-    const bool bevel = G.GearingType == 3;
+    const bool bevel = G.GearingType == kBevelGearing;
     ComputeTransverseAngle();
     if (bevel) G.alfat = G.alfan;
     G.InvAlfat = static_cast<double>(Inv(G.alfat));
@@ -234,7 +234,7 @@ void ComputeTipDiametersFromRoots() {
 
 void ComputeGearPairDimensions() {
     ComputationScope computation;
-    if (G.GearingType == 3 && G.z1Bevel != 0 && G.z2Bevel != 0) {
+    if (G.GearingType == kBevelGearing && G.z1Bevel != 0 && G.z2Bevel != 0) {
         ComputeBevelGearDimensions();
         if (G.Le != 0 && G.b != 0)
             G.betamMaxDeg = RadToDeg(static_cast<double>(ComputeCheckedArcSin((static_cast<L>(G.Le) - G.b) / (G.Le - G.b / 2))));
@@ -279,7 +279,7 @@ void ComputeGearPairDimensions() {
     G.df2 = G.d2 - 2 * G.hf2;
     ComputeToolFlankHeights();
 
-    if (G.GearingType == 2) {  // the internal wheel's root is cut by the shaper cutter
+    if (G.GearingType == kInternalGearing) {  // the internal wheel's root is cut by the shaper cutter
         ComputeFellowCutterDimensions();
         G.df2 = 2 * G.a0 - G.da0;
     }

@@ -104,7 +104,7 @@ double NotANumber() { return std::numeric_limits<double>::quiet_NaN(); }
 
 double EvaluateBalancedSlidingEquation(double x) {
     g_insideDomain = false;
-    if (G.GearingType == 2) {
+    if (G.GearingType == kInternalGearing) {
         G.x2 = G.xsumSearch - x;
         ComputeCutterCentreDistance();
         G.df2 = 2 * G.a0 - G.da0;
@@ -154,11 +154,11 @@ void BalanceSpecificSlidings() {
         return;
     }
     const L u = static_cast<L>(G.z2) / G.z1;
-    if (G.GearingType == 2) {
+    if (G.GearingType == kInternalGearing) {
         K1 = u * u;
         K2 = u * u - 1;
     } else {
-        const L m = G.GearingType == 3 ? G.mtm * std::cos(static_cast<L>(G.beta)) : G.mn;
+        const L m = G.GearingType == kBevelGearing ? G.mtm * std::cos(static_cast<L>(G.beta)) : G.mn;
         const L tanAlfan = Tan(G.alfan);
         const L cosBeta = std::cos(static_cast<L>(G.beta));
         const L twoCosBeta = 2 * cosBeta;

@@ -124,14 +124,14 @@ void SetDefaultGearData() {
     g.Sigma = static_cast<double>(kPi / 2);
     g.SigmaDeg = 90.0;
 
-    if (g.GearingType == 2) g.rofP2 = 0;
-    if (g.GearingType == 3) {
+    if (g.GearingType == kInternalGearing) g.rofP2 = 0;
+    if (g.GearingType == kBevelGearing) {
         g.cP1 = g.cP2 = 0.2;
         g.rofP1 = g.rofP2 = 0.3;
     }
 
     // selectors and flags
-    g.LastComputingInput = 0;
+    g.LastComputingInput = kNoComputingInput;
     g.ValCode = 0;
     g.ErrorFlag = false;
     g.NoCalcMessageShown = true;
@@ -182,9 +182,9 @@ bool g_finalized = false;
 void InitializeGeometryGlobalUnit() {
     if (g_initialized) return;
     g_initialized = true;
-    G.GearingType = 0;
+    G.GearingType = kGearingUnset;
     SetDefaultGearData();
-    G.GearingType = 1;
+    G.GearingType = kExternalGearing;
 }
 
 void FinalizeGeometryGlobalUnit() {

@@ -91,13 +91,36 @@ struct TNewtonUnknowns {
 
 using NewtonMatrix = Array1<Array1<double, 3>, 3>;  // [row][column], both 1..3
 
+// Values of GlobalData::GearingType; they are also the first number of a data file, where
+// an external pinion meshing with a rack is written as kRackMateType.
+inline constexpr std::int32_t kGearingUnset = 0;  // while the start-up defaults are set
+inline constexpr std::int32_t kExternalGearing = 1;
+inline constexpr std::int32_t kInternalGearing = 2;
+inline constexpr std::int32_t kBevelGearing = 3;
+inline constexpr std::int32_t kRackMateType = 4;
+
+// Values of GlobalData::LastComputingInput: the input from which the working centre distance
+// is computed (they are the codes of those input fields).
+inline constexpr std::int16_t kNoComputingInput = 0;  // x1 and x2 as entered
+inline constexpr std::int16_t kXsumInput = 6;         // the sum of AMC
+inline constexpr std::int16_t kX1Input = 7;
+inline constexpr std::int16_t kX2Input = 8;
+inline constexpr std::int16_t kAwInput = 9;       // the working centre distance
+inline constexpr std::int16_t kAlfawtInput = 10;  // the working transverse pressure angle
+
+// Values of GlobalData::BallRangeState: the lower limit that the ball dt breaks.
+inline constexpr std::int32_t kBallWithinLimits = 0;
+inline constexpr std::int32_t kBallSinksUnderTip = 1;  // above the tip circle of an annular wheel
+inline constexpr std::int32_t kBallIntoRoot = 2;
+inline constexpr std::int32_t kBallBelowInvolute = 3;  // it touches below the start of the involute
+
 struct GlobalData {
     // ---- selectors and program-wide flags
-    std::int32_t GearingType = 0;  // 1 external, 2 internal, 3 bevel; 0 while start-up defaults are set
+    std::int32_t GearingType = kGearingUnset;  // kExternalGearing, kInternalGearing, kBevelGearing
     bool RackMate = false;         // the pinion meshes with a rack (external gearing only)
     bool ErrorFlag = false;        // an impossible value was met; later steps do not run
     bool CheckComplete = false;    // the last check ran to its end: every result is this case's
-    std::int16_t LastComputingInput = 0;  // 0 none, 6 AMC sum, 7 x1, 8 x2, 9 aw, 10 working angle
+    std::int16_t LastComputingInput = kNoComputingInput;  // kXsumInput ... kAlfawtInput
     bool AmcUndivided = false;     // only the sum (or aw, or the working angle) is known
     bool BacklashByThinning = false, BacklashByExtraAmc = false, BacklashByShifting = false;
     bool ThinBothWheels = false, ThinPinionOnly = false, ThinWheelOnly = false;
@@ -216,7 +239,7 @@ struct GlobalData {
     double dtMin1 = 0, dtMax1 = 0, dtMin2 = 0, dtMax2 = 0;
     double TipLimitDiameter1 = 0, TipLimitDiameter2 = 0;
     double BallTipLimit1 = 0, BallTipLimit2 = 0;
-    std::int32_t BallRangeState = 0;  // lower ball limit broken: 1 tip, 2 root, 3 start of the involute
+    std::int32_t BallRangeState = kBallWithinLimits;  // the lower ball limit broken (kBall...)
     double BallCentreAngle = 0;
     double RackChordHeightFactor = 1.0;
     bool ChordConstant1 = false, ChordConstant2 = false;
@@ -328,7 +351,7 @@ double FullRoundedRootRadius(double alfan, double toolAddendum);
 double DegToRad(double degrees);
 double RadToDeg(double radians);
 
-// The unit's start (defaults with GearingType 0, then external gearing) and end;
+// The unit's start (defaults with kGearingUnset, then external gearing) and end;
 // each acts once.  Program start runs the initialization before main.
 void InitializeGeometryGlobalUnit();
 void FinalizeGeometryGlobalUnit();

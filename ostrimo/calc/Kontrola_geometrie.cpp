@@ -125,7 +125,7 @@ bool CheckBevelPair() {
 
 void AddVerdictValues(std::vector<double>& v) {
     const GlobalData& g = G;
-    const bool rack = g.RackMate, internal = g.GearingType == 2;
+    const bool rack = g.RackMate, internal = g.GearingType == kInternalGearing;
     const double aw = g.BacklashByShifting ? g.awBacklash : g.aw;
     const double clearance1 = aw - (g.df2 + g.da1) / 2, clearance2 = aw - (g.df1 + g.da2) / 2;
     v.push_back(g.epsilongamma);
@@ -144,7 +144,7 @@ void AddVerdictValues(std::vector<double>& v) {
 
 void AddPairTableValues(std::vector<double>& v) {
     const GlobalData& g = G;
-    const bool rack = g.RackMate, internal = g.GearingType == 2;
+    const bool rack = g.RackMate, internal = g.GearingType == kInternalGearing;
     const bool pitch = g.z1 != -g.z2;  // equal internal numbers of teeth have no pitch circles
     auto pair = [&](double pinion, double wheel, bool wheelShown = true) {
         v.push_back(pinion);
@@ -251,9 +251,9 @@ struct ShownValues {
 
 ShownValues ShownValuesOfTheCheck() {
     ShownValues shown;
-    if (G.GearingType == 3) {
+    if (G.GearingType == kBevelGearing) {
         AddBevelTableValues(shown.Results);
-    } else if (G.GearingType == 1 || G.GearingType == 2) {
+    } else if (G.GearingType == kExternalGearing || G.GearingType == kInternalGearing) {
         AddVerdictValues(shown.Results);
         AddPairTableValues(shown.Results);
         AddTestDimensionValues(shown.TestDimensions);
@@ -279,15 +279,15 @@ void ComputeGeometryCheck() {
     ComputationScope computation;
     GlobalData& g = G;
     ResetVerdicts();
-    if (g.GearingType < 1 || g.GearingType > 3) return;
+    if (g.GearingType < kExternalGearing || g.GearingType > kBevelGearing) return;
     ForgetResults();
-    if (g.LastComputingInput == 0) ComputeWorkingCentreDistance();
+    if (g.LastComputingInput == kNoComputingInput) ComputeWorkingCentreDistance();
     // the working copies every check uses, from the working centre distance just found
     g.awCheck = g.BacklashByShifting ? g.awBacklash : g.aw;
     g.alfawtCheck = g.BacklashByShifting ? g.alfawtBacklash : g.alfawt;
-    const bool complete = g.GearingType == 1   ? CheckExternalPair()
-                          : g.GearingType == 2 ? CheckInternalPair()
-                                               : CheckBevelPair();
+    const bool complete = g.GearingType == kExternalGearing   ? CheckExternalPair()
+                          : g.GearingType == kInternalGearing ? CheckInternalPair()
+                                                              : CheckBevelPair();
     // Also after a fatal verdict: the verdict list shows its values.
     if (!g.ErrorFlag) RefuseResultsThatAreNotNumbers(complete);
     g.CheckComplete = complete && !g.ErrorFlag;
@@ -302,7 +302,7 @@ std::vector<double> ShownGeometryValues() {
 void ComputeTestDimensions() {
     GlobalData& g = G;
     if (!g.TestDimensionsActive || g.SkipTestDimensions) return;
-    const bool internal = g.GearingType == 2;
+    const bool internal = g.GearingType == kInternalGearing;
     const bool wheelBalls = !g.RackMate;  // a rack has no measurement over balls
     ComputeSpanTeethRange();
 

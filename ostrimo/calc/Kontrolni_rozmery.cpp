@@ -18,7 +18,7 @@ using namespace checks;
 
 namespace {
 
-bool Annular() { return G.GearingType == 2; }
+bool Annular() { return G.GearingType == kInternalGearing; }
 
 // Effective tip diameter of a gear: the tip, or the chamfer diameter below it.  A gear
 // without a chamfer gets its chamfer diameter set to the tip diameter first.  For the
@@ -176,22 +176,22 @@ double BallReachingTip(double db, double sb, double z, double da) {
     return high;
 }
 
-// The lower ball limits of a gear beside the start of the involute (dtMin, state 3): a
-// ball reaching into the root (state 2, by the ball's own dimension over balls), and a
-// ball sinking under the tip circle (state 1), which raises the minimum when it is the
-// larger.  The state names the limit the ball dt breaks.
+// The lower ball limits of a gear beside the start of the involute (dtMin,
+// kBallBelowInvolute): a ball reaching into the root (kBallIntoRoot, by the ball's own
+// dimension over balls), and a ball sinking under the tip circle (kBallSinksUnderTip), which
+// raises the minimum when it is the larger.  The state names the limit the ball dt breaks.
 void LowerBallLimits(double db, double sb, double dt, double z, double da, double df, double& dtMin) {
     GlobalData& g = G;
     const double M = OverBallsOf(db, sb, dt, z);
     const bool intoRoot = db < 0 ? -(M + 2 * dt) < df : M - 2 * dt < df;
     if (intoRoot) {
-        g.BallRangeState = 2;
+        g.BallRangeState = kBallIntoRoot;
         dtMin = std::max(dtMin, std::fabs(M - std::fabs(df)) / 2);
     }
     const double tip = BallReachingTip(db, sb, z, da);
     if (tip > dtMin) {
         dtMin = tip;
-        if (dt < tip) g.BallRangeState = 1;
+        if (dt < tip) g.BallRangeState = kBallSinksUnderTip;
     }
 }
 
@@ -548,9 +548,9 @@ void ComputeBallDiameterForContact2() {
 void ComputeBallDiameterRange1() {
     ComputationScope computation;  // each refused argument shown once
     GlobalData& g = G;
-    g.BallRangeState = 0;
+    g.BallRangeState = kBallWithinLimits;
     g.dtMin1 = BallDiameterTouching(1, g.InvoluteStartDiameter1);
-    if (g.dtMin1 > g.dt1) g.BallRangeState = 3;
+    if (g.dtMin1 > g.dt1) g.BallRangeState = kBallBelowInvolute;
     LowerBallLimits(g.db1, g.sb1, g.dt1, g.z1, g.da1, g.df1, g.dtMin1);
     const double Dlim = EffectiveTip(1);
     g.BallTipLimit1 = Dlim;
@@ -565,10 +565,10 @@ void ComputeBallDiameterRange1() {
 void ComputeBallDiameterRange2() {
     ComputationScope computation;  // each refused argument shown once
     GlobalData& g = G;
-    g.BallRangeState = 0;
+    g.BallRangeState = kBallWithinLimits;
     if (g.RackMate) return;
     g.dtMin2 = BallDiameterTouching(2, std::fabs(g.InvoluteStartDiameter2));
-    if (g.dtMin2 > g.dt2) g.BallRangeState = 3;
+    if (g.dtMin2 > g.dt2) g.BallRangeState = kBallBelowInvolute;
     // the annular wheel's M is the dimension between the balls: into its root is beyond it
     LowerBallLimits(g.db2, g.sb2, g.dt2, g.z2, g.da2, g.df2, g.dtMin2);
     const double Dlim = std::fabs(EffectiveTip(2));

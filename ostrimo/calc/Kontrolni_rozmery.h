@@ -44,10 +44,9 @@ void ComputeSpanTeethRange();
 // dt and M for the ball that touches the flank on the contact diameter dM.
 void ComputeBallDiameterForContact1();
 void ComputeBallDiameterForContact2();
-// dtMin, dtMax, BallTipLimit and BallRangeState: 0, or the lower limit that the ball dt
-// breaks: 1 it sinks under the tip circle (above it, annular wheel), 2 it reaches into
-// the root, 3 it touches below the start of the involute.  dtMin is the largest of the
-// limits (the root one only while the ball dt reaches into the root).
+// dtMin, dtMax, BallTipLimit and BallRangeState: kBallWithinLimits, or the lower limit that
+// the ball dt breaks (kBallSinksUnderTip, kBallIntoRoot, kBallBelowInvolute).  dtMin is the
+// largest of the limits (the root one only while the ball dt reaches into the root).
 void ComputeBallDiameterRange1();
 void ComputeBallDiameterRange2();
 // dM and M for the ball diameter dt.

@@ -101,8 +101,8 @@ void ComputeProtuberanceUndercut() {
     ComputeFlankLimits(pinion);
     ComputeFlankLimits(wheel);
     if (G.Protuberance1) ComputeFlankEndDiameter(pinion);
-    if (G.Protuberance2 && G.GearingType == 1) ComputeFlankEndDiameter(wheel);
-    if (G.GearingType == 2) G.ProtuberanceUndercut2 = false;
+    if (G.Protuberance2 && G.GearingType == kExternalGearing) ComputeFlankEndDiameter(wheel);
+    if (G.GearingType == kInternalGearing) G.ProtuberanceUndercut2 = false;
     if (G.RackMate) G.ProtuberanceUndercut2 = true;  // the rack is not solved
 
     G.ProtuberanceFlankActive = true;

@@ -18,7 +18,6 @@ namespace {
 const char* const kSeparator = "---------------------------";  // 27 hyphens
 const char* const kTestDimensionsTitle = "Test dimensions -";
 const char* const kToolsTitle = "Tools -";
-constexpr std::int32_t kRackMateType = 4;
 
 void ShowDataFileErrorBox() { rt::MessageBox(kDataFileError, kErrorCaption, rt::MB_OK); }
 
@@ -76,9 +75,9 @@ private:
 void CaseReader::Read() {
     GlobalData& g = g_;
     const std::int32_t type = Integer();
-    if (type < 1 || type > kRackMateType) throw Malformed{};
+    if (type < kExternalGearing || type > kRackMateType) throw Malformed{};
     g.RackMate = type == kRackMateType;
-    g.GearingType = g.RackMate ? 1 : type;
+    g.GearingType = g.RackMate ? kExternalGearing : type;
 
     g.BacklashByExtraAmc = Flag();
     g.BacklashByShifting = Flag();
@@ -93,7 +92,7 @@ void CaseReader::Read() {
     g.mn = Real();
     g.z1 = Real();
     g.z2 = Real();
-    if (g.GearingType == 3) {
+    if (g.GearingType == kBevelGearing) {
         g.z1Bevel = g.z1;
         g.z2Bevel = g.z2;
     }
@@ -126,7 +125,7 @@ void CaseReader::Read() {
     g.alfan = DegToRad(g.alfaP);
     g.da1 = Real();
     (g.RackMate ? g.ha2 : g.da2) = Real();
-    if (g.GearingType == 2) {
+    if (g.GearingType == kInternalGearing) {
         g.z0 = Integer();
         g.x0 = Real();
         g.rof0 = Real();
@@ -139,10 +138,10 @@ void CaseReader::Read() {
     g.AmcUndivided = Flag();
     g.BacklashCreated = Flag();
     const std::int32_t lastInput = Integer();
-    if (lastInput < 0 || lastInput > 10) throw Malformed{};
+    if (lastInput < kNoComputingInput || lastInput > kAlfawtInput) throw Malformed{};
     g.LastComputingInput = static_cast<std::int16_t>(lastInput);
     g.RoundedRoot = Flag();
-    if (g.GearingType == 3) {
+    if (g.GearingType == kBevelGearing) {
         g.SigmaDeg = Real();
         g.Sigma = DegToRad(g.SigmaDeg);
     }
@@ -183,7 +182,7 @@ void CaseReader::Read() {
 // it computed them, and computes them again when the file is opened.
 bool AcceptedByTheValidators(const GlobalData& g) {
     constexpr double kRounding = 1e-9;  // the file keeps 12 decimals
-    const bool internal = g.GearingType == 2, bevel = g.GearingType == 3, rack = g.RackMate;
+    const bool internal = g.GearingType == kInternalGearing, bevel = g.GearingType == kBevelGearing, rack = g.RackMate;
     auto within = [](double x, double low, double high) { return x >= low && x <= high; };
     if (!(g.mn > 0) || !(g.b > 0)) return false;
     if (!(g.z1 >= 4)) return false;
@@ -210,12 +209,12 @@ bool AcceptedByTheValidators(const GlobalData& g) {
         return false;
     }
     switch (g.LastComputingInput) {
-        case 0:
-        case 6: return within(g.xsum, -15, 10);
-        case 7: return within(g.x1, -15, 8);
-        case 8: return within(g.x2, -15, 8);
-        case 9: return bevel || rack || (internal ? g.aw < 0 : g.aw > 0);
-        case 10: return g.alfawtDeg > 0;
+        case kNoComputingInput:
+        case kXsumInput: return within(g.xsum, -15, 10);
+        case kX1Input: return within(g.x1, -15, 8);
+        case kX2Input: return within(g.x2, -15, 8);
+        case kAwInput: return bevel || rack || (internal ? g.aw < 0 : g.aw > 0);
+        case kAlfawtInput: return g.alfawtDeg > 0;
         default: return true;
     }
 }
@@ -233,8 +232,8 @@ void WriteGeometryDataFile() {
     WriteFlag(G.BacklashByThinning);
     if (G.BacklashByThinning) DataFile.WriteLn(ThinningChoice());
     WriteReal(G.mn);
-    WriteReal(G.GearingType == 3 ? G.z1Bevel : G.z1);
-    WriteReal(G.GearingType == 3 ? G.z2Bevel : G.z2);
+    WriteReal(G.GearingType == kBevelGearing ? G.z1Bevel : G.z1);
+    WriteReal(G.GearingType == kBevelGearing ? G.z2Bevel : G.z2);
     WriteReal(G.betaDeg);
     for (double v : {G.b, G.xsum, G.x1, G.x2, G.aw}) WriteReal(v);
     if (G.BacklashByShifting) {
@@ -248,7 +247,7 @@ void WriteGeometryDataFile() {
     WriteReal(G.alfawtDeg);
     for (double v : {G.jn, G.k, G.haP1, G.haP2, G.cP1, G.cP2, G.rofP1, G.rofP2, G.alfaP, G.da1}) WriteReal(v);
     WriteReal(G.RackMate ? G.ha2 : G.da2);
-    if (G.GearingType == 2) {
+    if (G.GearingType == kInternalGearing) {
         WriteInteger(G.z0);
         for (double v : {G.x0, G.rof0, G.roa0}) WriteReal(v);
         WriteFlag(G.FellowMaxOperatingHeight);
@@ -257,7 +256,7 @@ void WriteGeometryDataFile() {
     for (bool f : {G.TipDiameter1Given, G.TipDiameter2Given, G.AmcUndivided, G.BacklashCreated}) WriteFlag(f);
     WriteInteger(G.LastComputingInput);
     WriteFlag(G.RoundedRoot);
-    if (G.GearingType == 3) WriteReal(G.SigmaDeg);
+    if (G.GearingType == kBevelGearing) WriteReal(G.SigmaDeg);
 
     DataFile.WriteLn(kSeparator);
     DataFile.WriteLn(kTestDimensionsTitle);
@@ -285,7 +284,7 @@ void WriteGeometryDataFile() {
     G.beta = DegToRad(G.betaDeg);
     G.alfawt = DegToRad(G.alfawtDeg);
     G.alfan = DegToRad(G.alfaP);
-    if (G.GearingType == 3) G.Sigma = DegToRad(G.SigmaDeg);
+    if (G.GearingType == kBevelGearing) G.Sigma = DegToRad(G.SigmaDeg);
 }
 
 bool ReadGeometryDataFile() {

@@ -17,7 +17,7 @@ extern rt::TextFile DataFile;
 
 inline constexpr const char* kDataFileError = "Error or incompatibility in the input data file";
 
-// Writes the case to DataFile.  A rack-mate case is written as gearing type 4; a
+// Writes the case to DataFile.  A rack-mate case is written as kRackMateType; a
 // non-finite value is written as 0.  Afterwards beta, alfawt, alfan (and Sigma for a
 // bevel pair) are set again from the degree values just written.  Input and output
 // failures raise rt::FileError.

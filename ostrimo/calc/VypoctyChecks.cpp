@@ -99,7 +99,8 @@ void CheckTipDiameters() {
     if (g.da2 <= g.db2) g.WheelNoDepth = true;
     if ((g.da1 + g.da2) / 2 <= g.awCheck) g.TipsNotInContact = true;
     g.xsum0 = CriticalAmcSum(g.z1 + g.z2);
-    if ((g.GearingType == 1 || g.GearingType == 3) && g.x1 + g.x2 <= g.xsum0 - 1e-5) g.AmcSumBelowCritical = true;
+    if ((g.GearingType == kExternalGearing || g.GearingType == kBevelGearing) && g.x1 + g.x2 <= g.xsum0 - 1e-5)
+        g.AmcSumBelowCritical = true;
 }
 
 void CheckTipClearance() {
@@ -121,8 +122,8 @@ void CheckBevelTipClearance() {
 void ComputePitchesAndFormDiameters() {
     ComputationScope computation;  // each refused argument shown once
     GlobalData& g = G;
-    const bool bevel = g.GearingType == 3;
-    const bool internal = g.GearingType == 2;
+    const bool bevel = g.GearingType == kBevelGearing;
+    const bool internal = g.GearingType == kInternalGearing;
     const bool externalWheel = !internal && !g.RackMate;
     const double m = bevel ? g.mtm : g.mn;  // module of the tool heights
 

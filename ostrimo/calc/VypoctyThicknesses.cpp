@@ -14,11 +14,11 @@ using namespace checks;
 
 namespace {
 
-bool Internal() { return G.GearingType == 2; }
+bool Internal() { return G.GearingType == kInternalGearing; }
 
 // The wheel is cut by a rack tool whose chamfering edge applies (an internal wheel is
 // cut by the shaper cutter, a rack mate has its own chamfer).
-bool WheelRackToolChamfer() { return G.Chamfer2 && G.GearingType != 2 && !G.RackMate; }
+bool WheelRackToolChamfer() { return G.Chamfer2 && G.GearingType != kInternalGearing && !G.RackMate; }
 
 // Thickness on diameter dy of an involute of base diameter db, number of teeth z,
 // shift x with flank angle tan tanFlank, transverse flank angle alfa.
@@ -256,7 +256,7 @@ void ComputeProtuberanceResults() {
     ComputePitchesAndFormDiameters();
     if (g.ErrorFlag) return;
     if (g.Protuberance1) ProtuberanceInvoluteStart(1);
-    if (g.Protuberance2 && g.GearingType != 2 && !g.RackMate) ProtuberanceInvoluteStart(2);
+    if (g.Protuberance2 && g.GearingType != kInternalGearing && !g.RackMate) ProtuberanceInvoluteStart(2);
 }
 
 namespace {
@@ -378,7 +378,7 @@ void ComputeToothThicknesses() {
     ComputationScope computation;  // each refused argument shown once
     ComputeGearThicknesses(1);
     if (!G.RackMate) ComputeGearThicknesses(2);
-    if (G.GearingType == 3) ComputeBevelTipThicknesses();
+    if (G.GearingType == kBevelGearing) ComputeBevelTipThicknesses();
 }
 
 void ComputeRackToothThickness() {

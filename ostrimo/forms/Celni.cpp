@@ -6,6 +6,7 @@
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/forms/CelniDlg.h"
 #include "ostrimo/forms/FellowDlg.h"
+#include "ostrimo/forms/Labels.h"
 #include "ostrimo/forms/Nastroj.h"
 #include "ostrimo/forms/VuleF.h"
 
@@ -37,27 +38,6 @@ std::string MainDialogTitle;
 const char* const kMainDialogTitle = "OSTRIMO edition 1   -   Gear Geometry Checking   (2025)";
 
 namespace {
-
-constexpr const char* kDegreeUnit = "[ \xC2\xB0 ]";
-
-ui::Label* NewLabel(ui::Container* parent, const char* name, int x, int y, const std::string& caption) {
-    return new ui::Label(parent, name, {x, y, 0, 0}, caption);
-}
-
-// A small index written after a caption label (subscript, or superscript when raised).
-ui::Label* NewIndex(ui::Container* parent, const char* name, const ui::Label* after, const std::string& text,
-                    bool raised = false) {
-    auto* l = new ui::Label(parent, name, {after->Left() + after->Width(), after->Top() + (raised ? -3 : 5), 0, 0}, text);
-    l->SetFontPixels(9);
-    return l;
-}
-
-// A Greek letter written in the Symbol font after a caption label.
-ui::Label* NewSymbol(ui::Container* parent, const char* name, const ui::Label* after, const std::string& letter) {
-    auto* l = new ui::Label(parent, name, {after->Left() + after->Width(), after->Top(), 0, 0}, letter);
-    l->SetFontName("Symbol");
-    return l;
-}
 
 ui::Edit* NewEdit(ui::Container* parent, const char* name, int y, int x = 196) {
     return new ui::Edit(parent, name, {x, y, 74, 21});
@@ -141,53 +121,53 @@ void TPagesDlg::CreateInputsPage() {
 
     GroupBox1 = new ui::GroupBox(page, "GroupBox1", {6, 2, 318, 140}, "&Obligatory input :");
     ui::GroupBox* g = GroupBox1;
-    Label1 = NewLabel(g, "Label1", 8, 21, "Normal module                  m");
+    Label1 = new ui::Label(g, "Label1", {8, 21, 0, 0}, "Normal module                  m");
     Label2 = NewIndex(g, "Label2", Label1, "n");
     Edit1 = NewEdit(g, "Edit1", 18);
-    Label3 = NewLabel(g, "Label3", 276, 21, "[mm]");
-    Label4 = NewLabel(g, "Label4", 8, 45, "Number of teeth of pinion    z");
+    Label3 = new ui::Label(g, "Label3", {276, 21, 0, 0}, "[mm]");
+    Label4 = new ui::Label(g, "Label4", {8, 45, 0, 0}, "Number of teeth of pinion    z");
     Label5 = NewIndex(g, "Label5", Label4, "1");
     Edit2 = NewEdit(g, "Edit2", 42);
-    Label6 = NewLabel(g, "Label6", 8, 69, "Number of teeth of wheel    z");
+    Label6 = new ui::Label(g, "Label6", {8, 69, 0, 0}, "Number of teeth of wheel    z");
     Label8 = NewIndex(g, "Label8", Label6, "2");
     Edit3 = NewEdit(g, "Edit3", 66);
-    Label9 = NewLabel(g, "Label9", 8, 93, "Helix angle at ref. cylinder   \xC3\x9F");
+    Label9 = new ui::Label(g, "Label9", {8, 93, 0, 0}, "Helix angle at ref. cylinder   \xC3\x9F");
     Edit4 = NewEdit(g, "Edit4", 90);
-    Label7 = NewLabel(g, "Label7", 276, 93, kDegreeUnit);
-    Label10 = NewLabel(g, "Label10", 8, 117, "Common facewidth             b");
+    Label7 = new ui::Label(g, "Label7", {276, 93, 0, 0}, kDegreeUnit);
+    Label10 = new ui::Label(g, "Label10", {8, 117, 0, 0}, "Common facewidth             b");
     Edit5 = NewEdit(g, "Edit5", 114);
-    Label11 = NewLabel(g, "Label11", 276, 117, "[mm]");
+    Label11 = new ui::Label(g, "Label11", {276, 117, 0, 0}, "[mm]");
 
     GroupBox2 = new ui::GroupBox(page, "GroupBox2", {6, 146, 318, 222}, "&Computing input :");
     g = GroupBox2;
-    Label12 = NewLabel(g, "Label12", 8, 21, "Sum of AMC                    x");
+    Label12 = new ui::Label(g, "Label12", {8, 21, 0, 0}, "Sum of AMC                    x");
     Label13 = NewSymbol(g, "Label13", Label12, "S");
     Label13->SetFontPixels(9);
     Label13->SetTop(Label12->Top() + 5);
     Edit6 = NewEdit(g, "Edit6", 18);
-    Label14 = NewLabel(g, "Label14", 8, 45, "Pinion AMC                      x");
+    Label14 = new ui::Label(g, "Label14", {8, 45, 0, 0}, "Pinion AMC                      x");
     Label16 = NewIndex(g, "Label16", Label14, "1");
     Edit7 = NewEdit(g, "Edit7", 42);
-    Label17 = NewLabel(g, "Label17", 8, 69, "Wheel AMC                      x");
+    Label17 = new ui::Label(g, "Label17", {8, 69, 0, 0}, "Wheel AMC                      x");
     Label18 = NewIndex(g, "Label18", Label17, "2");
     Edit8 = NewEdit(g, "Edit8", 66);
-    Label19 = NewLabel(g, "Label19", 8, 93, "Working centre distance    a");
+    Label19 = new ui::Label(g, "Label19", {8, 93, 0, 0}, "Working centre distance    a");
     Label20 = NewIndex(g, "Label20", Label19, "w");
     Edit9 = NewEdit(g, "Edit9", 90);
-    Label22 = NewLabel(g, "Label22", 276, 93, "[mm]");
+    Label22 = new ui::Label(g, "Label22", {276, 93, 0, 0}, "[mm]");
     CheckBox2 = new ui::CheckBox(g, "CheckBox2", {276, 111, 15, 17}, "CheckBox2");
-    Label189 = NewLabel(g, "Label189", 294, 112, "\xC3\x9F");
-    Label23 = NewLabel(g, "Label23", 8, 137, "Working pressure angle");
+    Label189 = new ui::Label(g, "Label189", {294, 112, 0, 0}, "\xC3\x9F");
+    Label23 = new ui::Label(g, "Label23", {8, 137, 0, 0}, "Working pressure angle");
     Edit10 = NewEdit(g, "Edit10", 134);
-    Label15 = NewLabel(g, "Label15", 276, 137, kDegreeUnit);
-    Label52 = NewLabel(g, "Label52", 8, 93, "Gearing shafts angle");
+    Label15 = new ui::Label(g, "Label15", {276, 137, 0, 0}, kDegreeUnit);
+    Label52 = new ui::Label(g, "Label52", {8, 93, 0, 0}, "Gearing shafts angle");
     Label53 = NewSymbol(g, "Label53", Label52, "  S");
     Edit20 = NewEdit(g, "Edit20", 90);
-    Label54 = NewLabel(g, "Label54", 276, 93, kDegreeUnit);
-    Label24 = NewLabel(g, "Label24", 8, 161, "Normal backlash               j");
+    Label54 = new ui::Label(g, "Label54", {276, 93, 0, 0}, kDegreeUnit);
+    Label24 = new ui::Label(g, "Label24", {8, 161, 0, 0}, "Normal backlash               j");
     Label25 = NewIndex(g, "Label25", Label24, "n");
     Edit21 = NewEdit(g, "Edit21", 158);
-    Label26 = NewLabel(g, "Label26", 276, 161, "[mm]");
+    Label26 = new ui::Label(g, "Label26", {276, 161, 0, 0}, "[mm]");
     Button5 = new ui::Button(g, "Button5", {8, 189, 70, 25}, "Clear");
     Button2 = new ui::Button(g, "Button2", {86, 189, 96, 25}, "Divide AMC");
     Button6 = new ui::Button(g, "Button6", {190, 189, 120, 25}, "Bal. spec.slidings");
@@ -219,7 +199,7 @@ void TPagesDlg::CreateInputsPage() {
     };
     int y = 64;
     for (const RackRow& r : rows) {
-        r.caption = NewLabel(g, r.names[0], 8, y + 3, r.text);
+        r.caption = new ui::Label(g, r.names[0], {8, y + 3, 0, 0}, r.text);
         const ui::Label* after = r.caption;
         if (r.rho) {
             // rho, then its index below and the star above
@@ -235,22 +215,22 @@ void TPagesDlg::CreateInputsPage() {
         r.edit = NewEdit(g, r.names[3], y, 206);
         y += 24;
     }
-    Label45 = NewLabel(g, "Label45", 8, y + 3, "Normal flank angle");
+    Label45 = new ui::Label(g, "Label45", {8, y + 3, 0, 0}, "Normal flank angle");
     Label46 = NewSymbol(g, "Label46", Label45, "  a");
     Label47 = NewIndex(g, "Label47", Label46, "P");
     Edit17 = NewEdit(g, "Edit17", y, 206);
-    Label21 = NewLabel(g, "Label21", 286, y + 3, kDegreeUnit);
+    Label21 = new ui::Label(g, "Label21", {286, y + 3, 0, 0}, kDegreeUnit);
 
     GroupBox4 = new ui::GroupBox(page, "GroupBox4", {332, 246, 318, 122}, "O&ptional input :");
     g = GroupBox4;
-    Label48 = NewLabel(g, "Label48", 8, 21, "Pinion tip diameter                   d");
+    Label48 = new ui::Label(g, "Label48", {8, 21, 0, 0}, "Pinion tip diameter                   d");
     Label49 = NewIndex(g, "Label49", Label48, "a1");
     Edit18 = NewEdit(g, "Edit18", 18, 206);
-    Label50 = NewLabel(g, "Label50", 286, 21, "[mm]");
-    Label51 = NewLabel(g, "Label51", 8, 45, "Wheel tip diameter                   d");
+    Label50 = new ui::Label(g, "Label50", {286, 21, 0, 0}, "[mm]");
+    Label51 = new ui::Label(g, "Label51", {8, 45, 0, 0}, "Wheel tip diameter                   d");
     Label55 = NewIndex(g, "Label55", Label51, "a2");
     Edit19 = NewEdit(g, "Edit19", 42, 206);
-    Label56 = NewLabel(g, "Label56", 286, 45, "[mm]");
+    Label56 = new ui::Label(g, "Label56", {286, 45, 0, 0}, "[mm]");
     Button8 = new ui::Button(g, "Button8", {8, 82, 170, 25}, "Calculating tip diameters");
 }
 
@@ -391,7 +371,7 @@ void TPagesDlg::FieldEnter(int code) {
     switch (code) {
         case 4: G.FocusField = 4; break;
         case 6:
-            CelniDlg->Hide();
+            HideResultsWindow();
             SelectAmcSumAsInput();
             break;
         case 7:
@@ -399,12 +379,12 @@ void TPagesDlg::FieldEnter(int code) {
             if (!G.AmcDivided) SelectAmcSplitAsInput();
             break;
         case 9:
-            CelniDlg->Hide();
+            HideResultsWindow();
             G.FocusField = 9;
             SelectCentreDistanceAsInput();
             break;
         case 10:
-            CelniDlg->Hide();
+            HideResultsWindow();
             SelectPressureAngleAsInput();
             break;
         default: break;
@@ -419,7 +399,7 @@ void TPagesDlg::FieldExit(int code) {
         case 21:
             if (!G.BacklashValidatedByClick) ValidateField(21);
             G.BacklashValidatedByClick = false;
-            CelniDlg->Hide();
+            HideResultsWindow();
             return;
         default: {
             // A refused value is not recomputed: the field has the focus back and its
@@ -432,19 +412,23 @@ void TPagesDlg::FieldExit(int code) {
 }
 
 void TPagesDlg::RefreshResultsWindow() {
-    if (!CelniDlg->Visible()) return;
+    if (!CelniDlg || !CelniDlg->Visible()) return;
     RecomputePair();
     if (!G.ErrorFlag) CelniDlg->PaintBox1Paint();
     G.ErrorFlag = false;
 }
 
+void TPagesDlg::HideResultsWindow() {
+    if (CelniDlg) CelniDlg->Hide();
+}
+
 void TPagesDlg::GroupBox1Exit() {
     CheckObligatoryInput();
-    if (G.GearingType != 2 && G.GearingType != 3) return;
-    const double z1 = G.GearingType == 3 ? G.z1Bevel : G.z1;
-    const double z2 = G.GearingType == 3 ? G.z2Bevel : G.z2;
+    if (G.GearingType != kInternalGearing && G.GearingType != kBevelGearing) return;
+    const double z1 = G.GearingType == kBevelGearing ? G.z1Bevel : G.z1;
+    const double z2 = G.GearingType == kBevelGearing ? G.z2Bevel : G.z2;
     if (std::fabs(z2) < z1) {
-        CelniDlg->Hide();
+        HideResultsWindow();
         ui::MessageBox("Pinion teeth number must be less (or equal) than teeth number of wheel.", kErrorCaption,
                        ui::MB_OK);
         G.ValCode = 1;
@@ -470,8 +454,8 @@ void TPagesDlg::FormKeyPress(ui::KeyChar& key) {
         }
     }
     KeepTypedAngle typing;
-    if (G.Protuberance1) NastrojDlg->ComputeProtuberanceAngle1();
-    if (G.Protuberance2) NastrojDlg->ComputeProtuberanceAngle2();
+    if (G.Protuberance1 && NastrojDlg) NastrojDlg->ComputeProtuberanceAngle1();
+    if (G.Protuberance2 && NastrojDlg) NastrojDlg->ComputeProtuberanceAngle2();
 }
 
 void TPagesDlg::FormClick() {

@@ -14,15 +14,22 @@
 // focus moves: a press on certain commands sets a bypass flag, so the half-typed field
 // that the press leaves is not validated and the command runs.
 //
-// Where the later pieces plug in:
-// - commands (CelniCommands.cpp): Button1Click ... Button10Click, HelpBtnClick,
+// Other windows it calls: the results window (CelniDlg: shown, hidden, repainted, its
+// caption), the dimensions table (TabulkaDlg: the data file's name), the backlash dialog
+// (VuleF, modal) and the tools and cutter dialogs (NastrojDlg, FellowDlg), whose fields
+// follow the basic rack, the angles and the root radii.  An absent one is passed over.
+//
+// The class is defined across these files:
+// - Celni.cpp: the Inputs page and the command panel laid out, FormCreate, FormShow, the
+//   bypass hook and the field protocol's enter, exit and key handlers;
+// - CelniProtocol.cpp, CelniValidators.cpp, CelniAngles.cpp: the protocol's routines, the
+//   21 validators of the Inputs page, the decimal and degrees-minutes-seconds angles;
+// - CelniCommands.cpp: the commands Button1Click ... Button10Click, HelpBtnClick,
 //   RadioButton1Click, RadioButton3Click, CheckBox1Click, CheckBox2Click, the page
 //   handlers TabSheet1Enter, TabSheet3Enter, TabSheet3Exit, PrepareIdentificationPage,
 //   FormKeyUp (help keys);
-// - Test dimensions page (CelniTestDimensions.cpp) and Identification page
-//   (CelniIdentification.cpp), both laid out in CelniPages.cpp;
-// - results window and table: CelniDlg.h, Tabulka.h; the side dialogs: FellowDlg.h,
-//   VuleF.h, Nastroj.h.
+// - CelniPages.cpp: the Test dimensions and Identification pages laid out;
+//   CelniTestDimensions.cpp and CelniIdentification.cpp: their handlers and computations.
 #pragma once
 
 #include <functional>
@@ -47,6 +54,9 @@ extern bool SkipBacklashChecks;         // backlash dialog "Esc"
 extern bool SkipBacklashChecksCancel;   // backlash dialog "Help"
 extern bool SkipToolChecks;             // tools dialog "Clear"
 void ClearValidationBypassFlags();
+
+// The unknown each identification group solves for: the items of its radio choice.
+inline constexpr int kIdentModule = 0, kIdentFlankAngle = 1, kIdentHelixAngle = 2, kIdentAmc = 3;
 
 // The main dialog's caption (edition, "Gear Geometry Checking", year), set by FormShow.
 extern std::string MainDialogTitle;
@@ -293,6 +303,8 @@ public:
     // The refresh step: while the results window is shown, recompute the check and
     // repaint it unless the check failed; ErrorFlag is then cleared.
     void RefreshResultsWindow();
+    // The results window hidden: its verdicts belong to an earlier state.
+    void HideResultsWindow();
 
     // ---- operations of the field protocol (CelniProtocol.cpp)
     void UpdateObligatoryInputFlag();

@@ -3,6 +3,7 @@
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/forms/Celni.h"
 #include "ostrimo/forms/FellowDlg.h"
+#include "ostrimo/forms/Labels.h"
 #include "ostrimo/forms/Nastroj.h"
 #include "runtime/NumText.h"
 
@@ -10,7 +11,6 @@ namespace ostrimo {
 
 namespace {
 
-constexpr const char* kDegree = "\xC2\xB0";
 constexpr const char* kNoSolution = "No solution";
 
 int g_keepTypedAngle = 0;
@@ -40,17 +40,27 @@ std::string EstimatedDecimalText(double degrees) { return rt::Str(degrees, 6, 4)
 std::string LimitPointDecimalText(double degrees) { return rt::Str(degrees, 4, 3); }
 
 // The angles of the main dialog, the tools dialog and the cutter dialog (its limit point
-// in a text of its own), in one display's texts.
+// in a text of its own), in one display's texts; an absent dialog is passed over.
 void SetMainAngleTexts(TPagesDlg& d, AngleText text, AngleText limitPoint) {
     SetAngleField(d.Edit4, text(G.betaDeg));
     SetAngleField(d.Edit10, text(G.alfawtDeg));
     SetAngleField(d.Edit17, text(G.alfaP));
     SetAngleField(d.Edit20, text(G.SigmaDeg));
-    SetAngleField(NastrojDlg->Edit4, text(G.ChamferAngleDeg1));
-    SetAngleField(NastrojDlg->Edit11, text(G.ChamferAngleDeg2));
-    SetProtuberanceLabel(NastrojDlg->Label35, text(RadToDeg(G.ProtuberanceAngle1)));
-    SetProtuberanceLabel(NastrojDlg->Label36, text(RadToDeg(G.ProtuberanceAngle2)));
-    FellowDlg->Label14->SetCaption(limitPoint(RadToDeg(G.alfaF0)));
+    if (NastrojDlg) {
+        SetAngleField(NastrojDlg->Edit4, text(G.ChamferAngleDeg1));
+        SetAngleField(NastrojDlg->Edit11, text(G.ChamferAngleDeg2));
+        SetProtuberanceLabel(NastrojDlg->Label35, text(RadToDeg(G.ProtuberanceAngle1)));
+        SetProtuberanceLabel(NastrojDlg->Label36, text(RadToDeg(G.ProtuberanceAngle2)));
+    }
+    if (FellowDlg) FellowDlg->Label14->SetCaption(limitPoint(RadToDeg(G.alfaF0)));
+}
+
+// The degree units beside the angles of the tools and cutter dialogs that are there.
+std::vector<ui::Label*> PartnerDegreeUnits() {
+    std::vector<ui::Label*> units;
+    if (NastrojDlg) units = {NastrojDlg->Label1, NastrojDlg->Label21, NastrojDlg->Label31, NastrojDlg->Label33};
+    if (FellowDlg) units.push_back(FellowDlg->Label19);
+    return units;
 }
 
 // The estimated flank and helix angles of the three identification groups.
@@ -73,19 +83,17 @@ std::string MainAngleDmsText(double degrees) { return DmsText(degrees, " "); }
 std::string EstimatedAngleDmsText(double degrees) { return DmsText(degrees, ""); }
 
 void TPagesDlg::ShowMainAnglesDms() {
-    for (ui::Label* l : {Label7, Label15, Label21, Label54, NastrojDlg->Label1, NastrojDlg->Label21, NastrojDlg->Label31,
-                         NastrojDlg->Label33, FellowDlg->Label19})
-        l->Hide();
+    for (ui::Label* l : {Label7, Label15, Label21, Label54}) l->Hide();
+    for (ui::Label* l : PartnerDegreeUnits()) l->Hide();
     SetMainAngleTexts(*this, MainAngleDmsText, MainAngleDmsText);
 }
 
 void TPagesDlg::ShowMainAnglesDecimal() {
-    for (ui::Label* l : {Label7, Label21, NastrojDlg->Label1, NastrojDlg->Label21, NastrojDlg->Label31,
-                         NastrojDlg->Label33, FellowDlg->Label19})
-        l->Show();
+    for (ui::Label* l : {Label7, Label21}) l->Show();
+    for (ui::Label* l : PartnerDegreeUnits()) l->Show();
     // the working angle's unit only beside its field, the shaft angle's only for bevel gears
-    Label15->SetVisible(G.GearingType != 3);
-    Label54->SetVisible(G.GearingType == 3);
+    Label15->SetVisible(G.GearingType != kBevelGearing);
+    Label54->SetVisible(G.GearingType == kBevelGearing);
     SetMainAngleTexts(*this, DecimalText, LimitPointDecimalText);
 }
 

@@ -34,9 +34,9 @@ void EnableAll(std::initializer_list<ui::Control*> controls, bool enabled) {
 
 // The three captions that name the data file of the case.
 void SetFileCaptions(TPagesDlg& dialog, const std::string& fileName) {
-    CelniDlg->SetCaption(std::string(kResultsCaption) + " - " + fileName);
+    if (CelniDlg) CelniDlg->SetCaption(std::string(kResultsCaption) + " - " + fileName);
     dialog.SetCaption("Gear Geometry Checking - " + fileName);
-    TabulkaDlg->SetCaption(std::string(kTableCaption) + " - " + fileName);
+    if (TabulkaDlg) TabulkaDlg->SetDataFileName(fileName);
 }
 
 // The test dimensions that the identification page's own computations overwrite.
@@ -66,10 +66,10 @@ void TPagesDlg::Button1Click() {
         return;
     }
     RecomputePair();
-    CelniDlg->Hide();
+    HideResultsWindow();
     ShowTipDiameters();
     if (G.ErrorFlag) FocusFieldByCode();
-    if (!G.ErrorFlag) CelniDlg->Show();
+    if (!G.ErrorFlag && CelniDlg) CelniDlg->Show();
 }
 
 // "Divide AMC"
@@ -90,7 +90,7 @@ void TPagesDlg::Button3Click() {
     {
         ComputationScope computation;
         CheckObligatoryInput();
-        if (G.LastComputingInput == 0) ComputeWorkingCentreDistance();
+        if (G.LastComputingInput == kNoComputingInput) ComputeWorkingCentreDistance();
         ComputePairDimensions();
     }
     if (SaveDialog1.Execute()) {
@@ -111,7 +111,7 @@ void TPagesDlg::Button3Click() {
 // "&Open"
 void TPagesDlg::Button4Click() {
     if (OpenDialog1.Execute()) {
-        CelniDlg->Hide();
+        HideResultsWindow();
         try {
             DataFile.Assign(OpenDialog1.FileName);
             DataFile.Reset();
@@ -134,13 +134,16 @@ void TPagesDlg::Button4Click() {
         g.x1BeforeBacklash = g.x1;
         g.awNoBacklash = g.aw;
         if (!g.BacklashByExtraAmc) g.xsumNoBacklash = g.xsum;
-        if (g.GearingType == 3)
+        if (g.GearingType == kBevelGearing)
             ComputeBevelGearDimensions();
         else
             ComputePairDimensions();
         for (ui::RadioButton* r : {RadioButton3, RadioButton4, RadioButton5}) r->SetFontStyle(0u);
-        (g.GearingType == 2 ? RadioButton4 : g.GearingType == 3 ? RadioButton5 : RadioButton3)->SetFontStyle(ui::fsBold);
-        if (g.GearingType != 3) ShowAll({Edit21, Label24, Label25, Label26}, true);
+        (g.GearingType == kInternalGearing ? RadioButton4
+         : g.GearingType == kBevelGearing  ? RadioButton5
+                                           : RadioButton3)
+            ->SetFontStyle(ui::fsBold);
+        if (g.GearingType != kBevelGearing) ShowAll({Edit21, Label24, Label25, Label26}, true);
         // the wheel-or-rack layout follows the pair read, also before any field was left
         UpdateObligatoryInputFlag();
         ShowInputsInEdits();
@@ -148,7 +151,7 @@ void TPagesDlg::Button4Click() {
         CheckBox1->SetChecked(g.RoundedRoot);
         EnableAll({Edit15, Edit16}, !g.RoundedRoot);
         VuleF->ShowStoredMethod();
-        if (!g.RackMate && g.GearingType != 3) {
+        if (!g.RackMate && g.GearingType != kBevelGearing) {
             g.awZeroBacklash = g.aw;
             VuleF->ComputeZeroBacklashCentreDistance(g.BacklashByExtraAmc ? g.xsumBacklash : g.xsum);
         }
@@ -156,7 +159,7 @@ void TPagesDlg::Button4Click() {
             Edit10->SetText(rt::Str(RadToDeg(g.alfawtBacklash), 8, 6));
             Edit9->SetText(rt::Str(g.awBacklash, 8, 6));
         }
-        if (g.GearingType == 2) FellowDlg->ShowStoredOptions();
+        if (g.GearingType == kInternalGearing) FellowDlg->ShowStoredOptions();
         NastrojDlg->ShowStoredTools();
         ShowChordChoice();
         g.TestDimensionsOutdated = false;
@@ -189,7 +192,7 @@ void TPagesDlg::Button5Click() {
     G.BacklashByThinning = true;
     G.ThinBothWheels = true;
     G.ThinPinionOnly = G.ThinWheelOnly = false;
-    VuleF->RadioButton4->SetChecked(true);
+    if (VuleF) VuleF->RadioButton4->SetChecked(true);
     G.BacklashMethodPending = true;
 }
 
@@ -247,15 +250,15 @@ void TPagesDlg::Button8Click() {
 // "Fellow"
 void TPagesDlg::Button9Click() {
     SkipFellowChecksHelp = false;
-    FellowDlg->Show();
+    if (FellowDlg) FellowDlg->Show();
 }
 
 // "Tools"
 void TPagesDlg::Button10Click() {
     ComputationScope computation;
     RecomputePair();
-    CelniDlg->Hide();
-    NastrojDlg->Show();
+    HideResultsWindow();
+    if (NastrojDlg) NastrojDlg->Show();
 }
 
 // ---------------------------------------------------------------- help
@@ -276,7 +279,7 @@ unsigned HelpContextOfCode(int code) {
 // The help of a field code: the page shown wins over the field; none opens the finder.
 void TPagesDlg::ShowHelpFor(int code) {
     unsigned context = HelpContextOfCode(code);
-    if (PageControl1->ActivePage() == TabSheet2) context = G.GearingType == 1 && !G.RackMate ? 13 : 14;
+    if (PageControl1->ActivePage() == TabSheet2) context = G.GearingType == kExternalGearing && !G.RackMate ? 13 : 14;
     if (PageControl1->ActivePage() == TabSheet3) context = 15;
     ShowHelpTopic(context);
 }
@@ -305,7 +308,7 @@ void TPagesDlg::RadioButton1Click() {
     if (!RadioButton1->Checked() || G.LoadingDataFile) return;
     ComputationScope computation;
     GlobalData& g = G;
-    NastrojDlg->SetDefaultTools();
+    if (NastrojDlg) NastrojDlg->SetDefaultTools();
     g.haP1 = g.haP2 = 1;
     g.cP1 = g.cP2 = 0.25;
     g.ha1 = g.haP1 * g.mn;
@@ -316,20 +319,20 @@ void TPagesDlg::RadioButton1Click() {
     g.alfan = DegToRad(20);
     if (otherAngle) ResetComputingInputs();
     g.rofP1 = 0.38;
-    if (g.GearingType != 2) g.rofP2 = 0.38;
-    if (g.GearingType == 3) {
+    if (g.GearingType != kInternalGearing) g.rofP2 = 0.38;
+    if (g.GearingType == kBevelGearing) {
         g.cP1 = g.cP2 = 0.2;
         g.rofP1 = g.rofP2 = 0.3;
         g.rofP1max = g.rofP2max = 0.4979;  // full rounding of ha* + c* = 1.2 at 20 degrees
     }
-    if (g.GearingType == 2) {
-        FellowDlg->CheckBox2->SetChecked(false);
+    if (g.GearingType == kInternalGearing) {
+        if (FellowDlg) FellowDlg->CheckBox2->SetChecked(false);
         g.rof0 = 0.38;
         g.rofP2 = 0;
         g.roa0 = 0;
         g.x0 = 0;
         g.FellowFullyRoundedTip = false;
-        FellowDlg->ShowInputs();
+        if (FellowDlg) FellowDlg->ShowInputs();
     }
     ShowRackProfileFields();
     ShowMainAnglesIfDms();
@@ -350,10 +353,10 @@ void TPagesDlg::CheckBox1Click() {
     if (CheckBox1->Checked()) {
         G.RoundedRoot = true;
         LimitRootRadius1();
-        if (G.GearingType != 2) LimitRootRadius2();
-        if (G.GearingType == 2) {
+        if (G.GearingType != kInternalGearing) LimitRootRadius2();
+        if (G.GearingType == kInternalGearing) {
             G.FellowFullyRoundedTip = true;
-            FellowDlg->CheckBox2->SetChecked(true);
+            if (FellowDlg) FellowDlg->CheckBox2->SetChecked(true);
         }
         EnableAll({Edit15, Edit16}, false);
     } else {
@@ -368,7 +371,7 @@ void TPagesDlg::CheckBox1Click() {
 
 // The working centre distance as an input: the helix angle follows from it.
 void TPagesDlg::CheckBox2Click() {
-    const bool bevel = G.GearingType == 3;
+    const bool bevel = G.GearingType == kBevelGearing;
     if (CheckBox2->Checked()) {
         ComputationScope computation;
         G.CentreDistanceGiven = true;
@@ -398,15 +401,17 @@ void TPagesDlg::RadioButton3Click() {
     g.ResetLayoutOnShow = true;
     g.TestDimensionsOutdated = true;
     g.CheckOutdated = true;
-    const int type = RadioButton4->Checked() ? 2 : RadioButton5->Checked() ? 3 : 1;
-    const bool bevel = type == 3, internal = type == 2;
+    const int type = RadioButton4->Checked()   ? kInternalGearing
+                     : RadioButton5->Checked() ? kBevelGearing
+                                               : kExternalGearing;
+    const bool bevel = type == kBevelGearing, internal = type == kInternalGearing;
     auto centreDistanceChoice = [&] {
         CheckBox2->SetChecked(false);
         ShowAll({CheckBox2, Label189}, !bevel);
     };
     centreDistanceChoice();
     if (!g.LoadingDataFile) ResetWindowCaptions();
-    CelniDlg->Hide();
+    HideResultsWindow();
 
     g.GearingType = type;
     for (ui::RadioButton* r : {RadioButton3, RadioButton4, RadioButton5})
@@ -453,7 +458,7 @@ void TPagesDlg::RadioButton3Click() {
     Button9->SetVisible(internal);
     Button10->SetVisible(!bevel);
     if (!internal) Edit16->SetEnabled(true);
-    NastrojDlg->GroupBox2->SetVisible(!internal);
+    if (NastrojDlg) NastrojDlg->GroupBox2->SetVisible(!internal);
 
     if (g.LoadingDataFile) return;
     g.rofP2 = internal ? 0 : 0.38;
@@ -523,7 +528,7 @@ void TPagesDlg::ResetBacklashForIdentification() {
     ClearBacklash();
     Edit21->SetText("0");
     g.BacklashMethodPending = true;
-    VuleF->ShowStoredMethod();
+    if (VuleF) VuleF->ShowStoredMethod();
 }
 
 void TPagesDlg::TabSheet3Exit() {
@@ -550,7 +555,7 @@ void TPagesDlg::PrepareIdentificationPage() {
         }
         ForgetUnsolvedIdentifications();
         RecomputePair();
-        CelniDlg->Hide();
+        HideResultsWindow();
         const std::string teeth = rt::Str(static_cast<long long>(std::lround(g.z2)));
         for (ui::Label* l : {Label177, Label178, Label179}) l->SetCaption(teeth);
         Label181->SetCaption(rt::Str(g.da2, 1, 3));
@@ -612,7 +617,9 @@ void TPagesDlg::PageControl1DrawTab(int tabIndex, const ui::Rect& rect, bool act
     if (!page) return;
     ui::Canvas& canvas = PageControl1->Canvas();
     canvas.Font.Style = active ? ui::fsBold : ui::fsItalic;
-    canvas.Font.Color = G.GearingType == 2 ? ui::clBlue : G.GearingType == 3 ? ui::clPurple : ui::clRed;
+    canvas.Font.Color = G.GearingType == kInternalGearing ? ui::clBlue
+                        : G.GearingType == kBevelGearing  ? ui::clPurple
+                                                          : ui::clRed;
     canvas.Brush.Style = ui::BrushStyle::Clear;  // on the tab's own face
     canvas.TextOut(rect.Left + 6, rect.Top + 3, page->Caption());
 }

@@ -125,7 +125,9 @@ void TCelniDlg::PaintBox1Paint() {
 
 void TCelniDlg::OKBtnClick() { Hide(); }
 
-void TCelniDlg::Button1Click() { TabulkaDlg->ShowModal(); }
+void TCelniDlg::Button1Click() {
+    if (TabulkaDlg) TabulkaDlg->ShowModal();
+}
 
 void TCelniDlg::Button2Click() {
     ShowHelpTopic(9);
@@ -352,9 +354,9 @@ void TCelniDlg::MeasureVerdictLine() {
 
 void TCelniDlg::LayOutVerdicts() {
     switch (G.GearingType) {
-        case 1: BuildVerdictsExternal(); break;
-        case 2: BuildVerdictsInternal(); break;
-        case 3: BuildVerdictsBevel(); break;
+        case kExternalGearing: BuildVerdictsExternal(); break;
+        case kInternalGearing: BuildVerdictsInternal(); break;
+        case kBevelGearing: BuildVerdictsBevel(); break;
         default: ClearVerdicts(0, 1); break;
     }
     // Measure: errors bold, warnings regular.

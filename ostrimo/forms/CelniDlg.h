@@ -6,7 +6,8 @@
 // green.  Each verdict is a slot of VerdictTable, built from the global data with its
 // numbers written in and the Greek letters and subscripts that go over its blanks.
 // Laying out (build, measure, size the window) happens outside painting; the paint box
-// only draws what the last layout built, so the window always fits what is drawn.
+// only draws what the last layout built, so the window always fits what is drawn.  Its
+// "&Dimensions Table" button opens the dimensions table (TabulkaDlg), when there is one.
 #pragma once
 
 #include <array>

@@ -9,25 +9,24 @@
 // beep and every estimate keeps its value.
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/NEWTON.h"
 #include "ostrimo/forms/Celni.h"
+#include "ostrimo/forms/Labels.h"
 #include "runtime/NumText.h"
 
 namespace ostrimo {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-constexpr const char* kDegree = "\xC2\xB0";
+using checks::kPi;
 constexpr const char* kInvalidNumber = "Invalid format of the number";
 constexpr const char* kNoSolution = "No solution";
 constexpr double kMaxEstimatedAngle = 0.9599310885968813;  // 55 degrees
 constexpr double kMinFlankAngle = 0.017278759594743863;    // 0.99 degrees
-constexpr int kModule = 0, kFlankAngle = 1, kHelixAngle = 2, kAmc = 3;
 
 // The estimate arrays in the order of the radio items.
 Array1<double, 3>& Estimates(int unknown) {
@@ -38,8 +37,8 @@ Array1<double, 3>& Estimates(int unknown) {
 
 // A group's result as its field shows it before the angles are redisplayed.
 std::string ResultText(int unknown, double value) {
-    if (unknown == kModule) return rt::Str(value, 1, 3);
-    if (unknown == kAmc) return rt::Str(value, 1, 4);
+    if (unknown == kIdentModule) return rt::Str(value, 1, 3);
+    if (unknown == kIdentAmc) return rt::Str(value, 1, 4);
     return rt::Str(RadToDeg(value), 1, 3);
 }
 
@@ -53,7 +52,7 @@ struct SpanForm {
 
 SpanForm SpanOfGroup2() {
     const GlobalData& g = G;
-    const bool internal = g.GearingType == 2;
+    const bool internal = g.GearingType == kInternalGearing;
     const double zw = g.IdentSpanTeeth;
     return {g.IdentMn[2], g.IdentBeta[2], g.IdentX[2],  g.z2, (internal ? zw + 0.5 : zw - 0.5) * kPi,
             internal ? -1.0 : 1.0, g.IdentMeasuredSpan};
@@ -85,8 +84,8 @@ struct IdentifiedWheel {
 
 IdentifiedWheel WheelOf(int group, int unknown, double value) {
     const GlobalData& g = G;
-    IdentifiedWheel w{g.GearingType == 2,    std::fabs(g.z2),     std::fabs(g.da2), g.IdentMn[group],
-                      g.IdentAlfa[group], g.IdentBeta[group], g.IdentX[group]};
+    IdentifiedWheel w{g.GearingType == kInternalGearing, std::fabs(g.z2),    std::fabs(g.da2), g.IdentMn[group],
+                      g.IdentAlfa[group],                g.IdentBeta[group], g.IdentX[group]};
     double* const parameters[] = {&w.mn, &w.alfa, &w.beta, &w.x};
     *parameters[unknown] = value;
     return w;
@@ -207,7 +206,7 @@ std::string NormalizeEstimatedAngleText(const std::string& text) {
 
 // The text the field shows on entry: leaving it unchanged changes nothing.
 void TPagesDlg::Edit36Enter(int number) {
-    if (RadioGroup2->ItemIndex() == kFlankAngle) {
+    if (RadioGroup2->ItemIndex() == kIdentFlankAngle) {
         // the span's results shown again, without beeping once more for none
         identQuiet_ = true;
         IdentifyFromSpan();
@@ -236,9 +235,9 @@ void TPagesDlg::Edit42Exit() {
     const int n = IdentActiveField;
     if (n <= 41) return ValidateMeasuredValues();
     switch ((n - 42) % 4) {
-        case kModule: return ValidateEstimatedModule();
-        case kFlankAngle: return ValidateEstimatedFlankAngle();
-        case kHelixAngle: return ValidateEstimatedHelixAngle();
+        case kIdentModule: return ValidateEstimatedModule();
+        case kIdentFlankAngle: return ValidateEstimatedFlankAngle();
+        case kIdentHelixAngle: return ValidateEstimatedHelixAngle();
         default: return ValidateEstimatedAmc();
     }
 }
@@ -254,14 +253,15 @@ void TPagesDlg::ChooseUnknown(int group) {
         edits[k]->SetReadOnly(false);
     }
     const bool spur = G.beta > -1e-5 && G.beta < 1e-5;
-    if (spur) edits[kHelixAngle]->SetReadOnly(true);
+    if (spur) edits[kIdentHelixAngle]->SetReadOnly(true);
     const bool rack = group == 1 && G.RackMate;
-    if (rack) edits[kAmc]->SetReadOnly(true);
+    if (rack) edits[kIdentAmc]->SetReadOnly(true);
     const int unknown = choice->ItemIndex();
     if (unknown < 0) return;
     edits[unknown]->SetReadOnly(true);
     // the choice set back runs this handler again, which computes
-    if ((unknown == kHelixAngle && spur) || (unknown == kAmc && rack)) return choice->SetItemIndex(kModule);
+    if ((unknown == kIdentHelixAngle && spur) || (unknown == kIdentAmc && rack))
+        return choice->SetItemIndex(kIdentModule);
     RunIdentificationGroup(group);
 }
 
@@ -292,7 +292,7 @@ void TPagesDlg::BeginIdentification(int group) {
     if (number == 0) return;
     identUnsolved_[group] = 0;
     const int parameter = (number - 42) % 4;
-    if (parameter == kModule || parameter == kAmc)
+    if (parameter == kIdentModule || parameter == kIdentAmc)
         IdentificationField(number)->SetText(ResultText(parameter, Estimates(parameter)[group]));
 }
 
@@ -329,7 +329,7 @@ void TPagesDlg::IdentifyFromConstantChord() {
     x[2] = std::fabs(2 * hc - g.da2);                                                      // the measuring circle
     x[3] = Estimates(unknown)[1];
     g.ErrorFlag = false;
-    SolveIdentification(1, unknown, 3, (g.GearingType == 1 ? 11 : 19) + unknown);
+    SolveIdentification(1, unknown, 3, (g.GearingType == kExternalGearing ? 11 : 19) + unknown);
 }
 
 // The group's Newton set solved for its unknown, the last of n unknowns: found when the
@@ -359,16 +359,16 @@ void TPagesDlg::SolveConstantChordDirect() {
     const int unknown = RadioGroup1->ItemIndex();
     double mn = g.IdentMn[1], alfa = g.IdentAlfa[1];
     g.ErrorFlag = false;
-    if (unknown == kModule) {
+    if (unknown == kIdentModule) {
         mn = (2 * static_cast<double>(ComputeCheckedTan(alfa)) * (ha - hc) + sc) * 2 / kPi;
-    } else if (unknown == kFlankAngle) {
+    } else if (unknown == kIdentFlankAngle) {
         const double side = kPi / 2 * mn - sc;
         alfa = ha - hc != 0 && side != 0 ? std::atan(side / (2 * (ha - hc))) : g.alfan;
     }
-    if (unknown == kModule || unknown == kFlankAngle) {
+    if (unknown == kIdentModule || unknown == kIdentFlankAngle) {
         const bool found = !g.ErrorFlag && mn > 0 && std::isfinite(mn) && alfa > 0 && alfa < kPi / 2 &&
                            sc - 2 * hc * std::tan(alfa) > 0;
-        TakeIdentified(1, unknown, unknown == kModule ? mn : alfa, found);
+        TakeIdentified(1, unknown, unknown == kIdentModule ? mn : alfa, found);
     }
     g.ErrorFlag = false;
     ShowEstimatedAngles();
@@ -395,13 +395,13 @@ void TPagesDlg::IdentifyFromSpan() {
         return Exists(wheel) && SpanTouchesInvolute(wheel, w.W);
     };
     switch (unknown) {
-        case kModule:
+        case kIdentModule:
             value = w.W / (cosA * (w.k + w.s * w.z * Inv(at)) + w.s * 2 * w.x * sinA);
             break;
-        case kAmc:
+        case kIdentAmc:
             value = (w.W / w.mn - cosA * (w.k + w.s * w.z * Inv(at))) / (w.s * 2 * sinA);
             break;
-        case kHelixAngle: {
+        case kIdentHelixAngle: {
             // inv(at) from the span; the helix angle from tan(at) = tan(a) / cos(beta)
             const double t = (w.W / w.mn - w.s * 2 * w.x * sinA - cosA * w.k) / (w.s * w.z * cosA);
             if (t == 0) return ShowEstimatedAngles();
@@ -415,7 +415,7 @@ void TPagesDlg::IdentifyFromSpan() {
             computed = value >= 0;
             break;
         }
-        case kFlankAngle: {
+        case kIdentFlankAngle: {
             // W(a) need not be monotonic: the range is cut at its extrema
             const auto slope = [](double u) { return EvaluateSpanSlope(u); };
             const auto residual = [](double u) { return EvaluateSpanResidual(u); };
@@ -450,11 +450,11 @@ void TPagesDlg::IdentifyFromSpan() {
                 }
             }
             computed = results > 0;
-            if (results >= 2 && spanned(kFlankAngle, second)) {
+            if (results >= 2 && spanned(kIdentFlankAngle, second)) {
                 Label183->SetCaption("2. result       = " + rt::Str(RadToDeg(second), 1, 3) + kDegree);
                 for (ui::Label* l : {Label183, Label184, Label185}) l->Show();
             }
-            if (results == 3 && spanned(kFlankAngle, third)) {
+            if (results == 3 && spanned(kIdentFlankAngle, third)) {
                 Label188->SetCaption("3. result       = " + rt::Str(RadToDeg(third), 1, 3) + kDegree);
                 for (ui::Label* l : {Label186, Label187, Label188}) l->Show();
             }
@@ -463,7 +463,7 @@ void TPagesDlg::IdentifyFromSpan() {
         default: return ShowEstimatedAngles();
     }
     const bool found = computed && !g.ErrorFlag && spanned(unknown, value);
-    if (found && unknown != kFlankAngle) g.IdentAlfaT[2] = at;
+    if (found && unknown != kIdentFlankAngle) g.IdentAlfaT[2] = at;
     g.ErrorFlag = false;
     TakeIdentified(2, unknown, value, found);
     ShowEstimatedAngles();
@@ -481,7 +481,7 @@ void TPagesDlg::IdentifyFromBallDimension() {
     g.ErrorFlag = false;
     // the circle through the ball centres
     const double dt = g.IdentBallDiameter, M = g.IdentMeasuredOverBalls;
-    double centres = g.GearingType == 2 ? M + dt : M - dt;
+    double centres = g.GearingType == kInternalGearing ? M + dt : M - dt;
     const long long z = std::llround(std::fabs(g.z2));
     if (z % 2 != 0) centres /= std::cos(kPi / (2 * std::fabs(g.z2)));
     g.IdentBallDimension = centres;
@@ -517,13 +517,13 @@ void TPagesDlg::ValidateMeasuredValues() {
     g.ValCode = code;
     if (code != 0) return Refuse(kInvalidNumber, field);
     if (n == 38 ? value < 1 : !(value > 0)) return Refuse("Parametr must be greater than 0 ", field);
-    if (n == 36 && kPi * g.IdentMn[1] < value && RadioGroup1->ItemIndex() != kModule)
+    if (n == 36 && kPi * g.IdentMn[1] < value && RadioGroup1->ItemIndex() != kIdentModule)
         return Refuse("Impossibly big measured thickness", Edit36);
-    if (n == 37 && 3.2 * g.IdentMn[1] < value && RadioGroup1->ItemIndex() != kModule)
+    if (n == 37 && 3.2 * g.IdentMn[1] < value && RadioGroup1->ItemIndex() != kIdentModule)
         return Refuse("Impossibly big measured height", Edit37);
     if (n == 38 && value > std::fabs(g.z2) / 2) return Refuse("Impossibly big number of teeth for measuring", Edit38);
     if (n == 39 && std::fabs(g.IdentMn[2] * g.z2 / std::cos(g.IdentBeta[2])) < value &&
-        RadioGroup2->ItemIndex() != kHelixAngle)
+        RadioGroup2->ItemIndex() != kIdentHelixAngle)
         return Refuse("Impossibly big span measurement", Edit39);
     double* const stored[] = {&g.IdentMeasuredChord, &g.IdentMeasuredHeight, nullptr,
                               &g.IdentMeasuredSpan,  &g.IdentBallDiameter,   &g.IdentMeasuredOverBalls};
@@ -557,7 +557,7 @@ void TPagesDlg::ValidateEstimatedAmc() {
     if (field->Text() == G.OldText) return;
     double x = 0;
     if (!ParseInto(field, x, kInvalidNumber)) return;
-    const double lower = G.GearingType == 1 ? -1.5 : -10;
+    const double lower = G.GearingType == kExternalGearing ? -1.5 : -10;
     if (!(x >= lower && x <= 3))
         return Refuse("Addendum Modification Coefficient must lay from " + rt::Str(lower, 1, 0) + " to 3", field);
     G.IdentX[group] = x;

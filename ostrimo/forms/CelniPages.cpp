@@ -2,15 +2,12 @@
 // pictures of the gearing type, and the Enter key on their fields.
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/forms/Celni.h"
+#include "ostrimo/forms/Labels.h"
 #include "ostrimo/forms/TestPictures.h"
 
 namespace ostrimo {
 
 namespace {
-
-ui::Label* NewLabel(ui::Container* parent, const std::string& name, int x, int y, const std::string& caption) {
-    return new ui::Label(parent, name, {x, y, 0, 0}, caption);
-}
 
 // A caption with its index written small after it (the index label is named after the
 // caption with an "i").
@@ -20,8 +17,7 @@ ui::Label* NewCaption(ui::Container* parent, const std::string& name, int x, int
     if (symbol) l->SetFontName("Symbol");
     if (keep) keep->push_back(l);
     if (!index.empty()) {
-        auto* i = new ui::Label(parent, name + "i", {l->Left() + l->Width(), y + 5, 0, 0}, index);
-        i->SetFontPixels(9);
+        ui::Label* i = NewIndex(parent, name + "i", l, index);
         if (keep) keep->push_back(i);
     }
     return l;
@@ -52,8 +48,8 @@ constexpr int kPinionEdits = 196, kWheelEdits = 462;
 void TPagesDlg::CreateTestDimensionsPage() {
     ui::TabSheet* page = TabSheet2;
     std::vector<ui::Control*>& wheel = wheelTestCaptions_;
-    Label89 = NewLabel(page, "Label89", 110, 3, "Pinion");
-    Label90 = NewLabel(page, "Label90", 376, 3, "Wheel");
+    Label89 = new ui::Label(page, "Label89", {110, 3, 0, 0}, "Pinion");
+    Label90 = new ui::Label(page, "Label90", {376, 3, 0, 0}, "Wheel");
     for (ui::Label* l : {Label89, Label90}) l->SetFontStyle(ui::fsBold);
 
     GroupBox6 = new ui::GroupBox(page, "GroupBox6", {6, 20, 643, 90}, "Chordal tooth thickness");
@@ -85,27 +81,25 @@ void TPagesDlg::CreateTestDimensionsPage() {
     Edit26 = NewEdit(g, "Edit26", kPinionEdits, 18, 40);
     NewCaption(g, "Label98", 8, 46, "Span  W", "1");
     Edit27 = NewEdit(g, "Edit27", kPinionEdits, 42);
-    Label91 = NewLabel(g, "Label91", 8, 68, "");
+    Label91 = new ui::Label(g, "Label91", {8, 68, 0, 0}, "");
     Label107 = NewCaption(g, "Label107", 8, 88, "Measuring diameter  d", "M1");
-    Label111 = NewLabel(g, "Label111", 150, 88, "");
-    Label101 = NewLabel(g, "Label101", 8, 108, "Min. facewidth  b");  // the index follows the b
-    Label103 = new ui::Label(g, "Label103", {Label101->Left() + Label101->Width(), 113, 0, 0}, "min");
+    Label111 = new ui::Label(g, "Label111", {150, 88, 0, 0}, "");
+    Label101 = new ui::Label(g, "Label101", {8, 108, 0, 0}, "Min. facewidth  b");  // the index follows the b
+    Label103 = NewIndex(g, "Label103", Label101, "min");
     Label101->SetCaption("Min. facewidth  b        =");
-    Label103->SetFontPixels(9);
-    Label105 = NewLabel(g, "Label105", 150, 108, "");
+    Label105 = new ui::Label(g, "Label105", {150, 108, 0, 0}, "");
     NewCaption(g, "Label99", kWheelColumn, 22, "Measured number of teeth  z", "w2", false, &wheel);
     Edit28 = NewEdit(g, "Edit28", kWheelEdits, 18, 40);
     NewCaption(g, "Label100", kWheelColumn, 46, "Span  W", "2", false, &wheel);
     Edit29 = NewEdit(g, "Edit29", kWheelEdits, 42);
-    Label92 = NewLabel(g, "Label92", kWheelColumn, 68, "");
+    Label92 = new ui::Label(g, "Label92", {kWheelColumn, 68, 0, 0}, "");
     wheel.push_back(Label92);
     Label108 = NewCaption(g, "Label108", kWheelColumn, 88, "Measuring diameter  d", "M2", false, &wheel);
-    Label112 = NewLabel(g, "Label112", kWheelColumn + 142, 88, "");
-    Label102 = NewLabel(g, "Label102", kWheelColumn, 108, "Min. facewidth  b");
-    Label104 = new ui::Label(g, "Label104", {Label102->Left() + Label102->Width(), 113, 0, 0}, "min");
+    Label112 = new ui::Label(g, "Label112", {kWheelColumn + 142, 88, 0, 0}, "");
+    Label102 = new ui::Label(g, "Label102", {kWheelColumn, 108, 0, 0}, "Min. facewidth  b");
+    Label104 = NewIndex(g, "Label104", Label102, "min");
     Label102->SetCaption("Min. facewidth  b        =");
-    Label104->SetFontPixels(9);
-    Label106 = NewLabel(g, "Label106", kWheelColumn + 142, 108, "");
+    Label106 = new ui::Label(g, "Label106", {kWheelColumn + 142, 108, 0, 0}, "");
     Image2 = NewPicture(g, "Image2", {548, 12, 88, 112}, TestPicture::Span, false);
     Image5 = NewPicture(g, "Image5", {548, 12, 88, 112}, TestPicture::Span, true);
 
@@ -150,15 +144,16 @@ void TPagesDlg::CreateIdentificationPage() {
     ui::Label** measuredFor[] = {&Label174, &Label175, &Label176};
     ui::Label** wheelTeeth[] = {&Label177, &Label178, &Label179};
     for (int i = 0; i < 3; ++i) {
-        *measuredFor[i] = NewLabel(groups[i], "Label" + std::to_string(174 + i), 8, 20, "Measured for wheel z =");
-        *wheelTeeth[i] = NewLabel(groups[i], "Label" + std::to_string(177 + i), 150, 20, "");
-        NewLabel(groups[i], "Label" + std::to_string(190 + i), 8, 64, "Measured :");
-        NewLabel(groups[i], "Label" + std::to_string(193 + i), 8, 144, "Estimated :");
+        *measuredFor[i] =
+            new ui::Label(groups[i], "Label" + std::to_string(174 + i), {8, 20, 0, 0}, "Measured for wheel z =");
+        *wheelTeeth[i] = new ui::Label(groups[i], "Label" + std::to_string(177 + i), {150, 20, 0, 0}, "");
+        new ui::Label(groups[i], "Label" + std::to_string(190 + i), {8, 64, 0, 0}, "Measured :");
+        new ui::Label(groups[i], "Label" + std::to_string(193 + i), {8, 144, 0, 0}, "Estimated :");
     }
-    Label180 = NewLabel(GroupBox9, "Label180", 8, 40, "d   =");
+    Label180 = new ui::Label(GroupBox9, "Label180", {8, 40, 0, 0}, "d   =");
     Label182 = new ui::Label(GroupBox9, "Label182", {15, 45, 0, 0}, "a");
     Label182->SetFontPixels(9);
-    Label181 = NewLabel(GroupBox9, "Label181", 44, 40, "");
+    Label181 = new ui::Label(GroupBox9, "Label181", {44, 40, 0, 0}, "");
 
     // measured values
     NewCaption(GroupBox9, "Label196", 16, 88, "s", "c");
@@ -199,19 +194,19 @@ void TPagesDlg::CreateIdentificationPage() {
         }
         *choices[i] = new ui::RadioGroup(groups[i], "RadioGroup" + std::to_string(i + 1), {138, 153, 34, 121}, "",
                                          {"", "", "", ""});
-        (*choices[i])->SetItemIndex(3);
+        (*choices[i])->SetItemIndex(kIdentAmc);
         for (std::size_t k = 0; k < calculate.size(); ++k) {
-            auto* letter = NewLabel(groups[i], "Label" + std::to_string(214 + 9 * i + int(k)), 182,
-                                    160 + 12 * int(k), calculate.substr(k, 1));
+            auto* letter = new ui::Label(groups[i], "Label" + std::to_string(214 + 9 * i + int(k)),
+                                         {182, 160 + 12 * int(k), 0, 0}, calculate.substr(k, 1));
             letter->SetFontStyle(ui::fsBold);
         }
     }
 
     // further results of the span group's flank angle: "2. result" alfaP "= ..."
-    Label183 = NewLabel(GroupBox10, "Label183", 8, 290, "2. result ");  // the symbol follows
+    Label183 = new ui::Label(GroupBox10, "Label183", {8, 290, 0, 0}, "2. result ");  // the symbol follows
     const int symbol = Label183->Left() + Label183->Width();
     Label183->SetCaption("2. result       =  ");
-    Label188 = NewLabel(GroupBox10, "Label188", 8, 312, "3. result       =  ");
+    Label188 = new ui::Label(GroupBox10, "Label188", {8, 312, 0, 0}, "3. result       =  ");
     Label184 = new ui::Label(GroupBox10, "Label184", {symbol, 290, 0, 0}, "a");
     Label185 = new ui::Label(GroupBox10, "Label185", {symbol + 8, 295, 0, 0}, "P");
     Label186 = new ui::Label(GroupBox10, "Label186", {symbol, 312, 0, 0}, "a");
@@ -236,7 +231,7 @@ ui::Edit* TPagesDlg::IdentificationField(int number) const {
 }
 
 void TPagesDlg::ShowExplanatoryPictures() {
-    const bool internal = G.GearingType == 2;
+    const bool internal = G.GearingType == kInternalGearing;
     for (ui::Image* i : {Image1, Image2, Image3, Image7, Image8, Image9}) i->SetVisible(!internal);
     for (ui::Image* i : {Image4, Image5, Image6, Image10, Image11, Image12}) i->SetVisible(internal);
 }

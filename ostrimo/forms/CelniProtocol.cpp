@@ -3,8 +3,8 @@
 // changed, the recomputation of the check, the focus routing, the computing-input
 // selection and the display of the inputs.
 #include <cmath>
-#include <numbers>
 
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/Kontrola_geometrie.h"
@@ -17,19 +17,19 @@ namespace ostrimo {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
+using checks::kPi;
 
 bool InternalPairOfEqualTeeth() { return -G.z2 == G.z1; }
 
 // Transverse pressure angle at the reference cylinder (bevel: the normal one).
 double TransverseAngle() {
-    if (G.GearingType == 3) return G.alfan;
+    if (G.GearingType == kBevelGearing) return G.alfan;
     return std::atan(std::tan(G.alfan) / std::cos(G.beta));
 }
 
 // Reference centre distance (bevel: of the virtual pair at the mean module).
 double ReferenceCentreDistance() {
-    if (G.GearingType == 3) return (G.z1 + G.z2) * G.mn / 2;
+    if (G.GearingType == kBevelGearing) return (G.z1 + G.z2) * G.mn / 2;
     return (G.z1 + G.z2) * G.mn / (2 * std::cos(G.beta));
 }
 
@@ -40,11 +40,11 @@ void ShowControls(std::initializer_list<ui::Control*> controls, bool visible) {
 }  // namespace
 
 void TPagesDlg::UpdateObligatoryInputFlag() {
-    if (G.GearingType == 3)
+    if (G.GearingType == kBevelGearing)
         G.ObligatoryInputComplete = G.mn != 0 && G.z1Bevel != 0 && G.z2Bevel != 0 && G.b != 0;
     else
         G.ObligatoryInputComplete = G.mn != 0 && G.z1 != 0 && G.z2 != 0 && G.b != 0;
-    CelniDlg->Hide();
+    HideResultsWindow();
 }
 
 void TPagesDlg::CheckObligatoryInput() {
@@ -57,25 +57,25 @@ void TPagesDlg::CheckObligatoryInput() {
     if (G.ObligatoryInputComplete) return;
     ui::MessageBox("Some obligatory input is missing.", kErrorCaption, ui::MB_OK);
     // the first of the numbers the completeness was judged on that is missing
-    const bool bevel = G.GearingType == 3;
+    const bool bevel = G.GearingType == kBevelGearing;
     const double z1 = bevel ? G.z1Bevel : G.z1;
     const double z2 = bevel ? G.z2Bevel : G.z2;
     SetActiveControl(G.mn == 0 ? Edit1 : z1 == 0 ? Edit2 : z2 == 0 ? Edit3 : Edit5);
 }
 
 void TPagesDlg::ResetWindowCaptions() {
-    CelniDlg->SetCaption(kResultsCaption);
+    if (CelniDlg) CelniDlg->SetCaption(kResultsCaption);
     SetCaption(MainDialogTitle);
-    TabulkaDlg->SetCaption(kTableCaption);
+    if (TabulkaDlg) TabulkaDlg->SetDataFileName("");
 }
 
 void TPagesDlg::ResetComputingInputs() {
     if (G.RackMate && ActiveControl() == Edit7) return;
     ComputationScope computation;
     GlobalData& g = G;
-    const bool bevel = g.GearingType == 3;
+    const bool bevel = g.GearingType == kBevelGearing;
     g.AmcDivided = false;
-    g.LastComputingInput = 0;
+    g.LastComputingInput = kNoComputingInput;
     g.AmcUndivided = false;
     g.alfat = TransverseAngle();
     if (!g.CentreDistanceGiven) g.alfawt = InternalPairOfEqualTeeth() ? kPi / 2 : g.alfat;
@@ -100,7 +100,7 @@ void TPagesDlg::ResetComputingInputs() {
         Edit19->SetText(rt::Str(g.RackMate ? g.ha2 : g.da2, 7, 5));
     }
     EnableAllComputingInputs();
-    CelniDlg->Hide();
+    HideResultsWindow();
     ShowTipDiameters();
     ResetWindowCaptions();
 }
@@ -124,7 +124,7 @@ void TPagesDlg::RecomputeRackPair() {
 void TPagesDlg::RecomputeGearPair() {
     if (!G.ObligatoryInputComplete) return;
     ComputationScope computation;
-    if (G.GearingType == 3) ComputeBevelGearDimensions();
+    if (G.GearingType == kBevelGearing) ComputeBevelGearDimensions();
     // The check finds the working centre distance itself when no computing input was
     // given, so a sum beyond its critical value is reported once.
     ComputeGeometryCheck();
@@ -141,7 +141,7 @@ void TPagesDlg::RecomputeGearPair() {
     } else {
         if (G.ErrorFlag) {
             FocusFieldByCode();
-            if (G.ErrorFlag) CelniDlg->Hide();
+            if (G.ErrorFlag) HideResultsWindow();
         }
         return;
     }
@@ -150,7 +150,7 @@ void TPagesDlg::RecomputeGearPair() {
     G.NoCalcMessageShown = true;
     G.ErrorFlag = true;
     G.FocusField = 8;
-    CelniDlg->Hide();  // its verdicts belong to an earlier state
+    HideResultsWindow();  // its verdicts belong to an earlier state
 }
 
 void TPagesDlg::RecomputePair() {
@@ -191,17 +191,17 @@ void TPagesDlg::SelectLastComputingInput() {
     const GlobalData& g = G;
     EnableAllComputingInputs();
     switch (g.LastComputingInput) {
-        case 6: SelectAmcSumAsInput(); break;
-        case 9: SelectCentreDistanceAsInput(); break;
-        case 10: SelectPressureAngleAsInput(); break;
+        case kXsumInput: SelectAmcSumAsInput(); break;
+        case kAwInput: SelectCentreDistanceAsInput(); break;
+        case kAlfawtInput: SelectPressureAngleAsInput(); break;
         default: break;
     }
-    if (g.LastComputingInput == 7 || g.LastComputingInput == 8 || g.AmcDivided) SelectAmcSplitAsInput();
+    if (g.LastComputingInput == kX1Input || g.LastComputingInput == kX2Input || g.AmcDivided) SelectAmcSplitAsInput();
 }
 
 void TPagesDlg::ShowInputsInEdits() {
     const GlobalData& g = G;
-    const bool bevel = g.GearingType == 3;
+    const bool bevel = g.GearingType == kBevelGearing;
     SelectLastComputingInput();
     Edit1->SetText(rt::Str(g.mn, 6, 4));
     Edit2->SetText(rt::Str(bevel ? g.z1Bevel : g.z1, 4, 1));
@@ -219,7 +219,7 @@ void TPagesDlg::ShowInputsInEdits() {
     ShowMainAnglesIfDms();
     ShowTipDiameters();
     DetectStandardRackProfile();
-    ui::RadioButton* type = g.GearingType == 2 ? RadioButton4 : bevel ? RadioButton5 : RadioButton3;
+    ui::RadioButton* type = g.GearingType == kInternalGearing ? RadioButton4 : bevel ? RadioButton5 : RadioButton3;
     type->SetChecked(true);
     if (!bevel) UpdateWheelOrRackControls();
 }
@@ -311,7 +311,7 @@ void TPagesDlg::EnableAllComputingInputs() {
         e->Show();
         e->SetEnabled(true);
     }
-    const bool bevel = G.GearingType == 3;
+    const bool bevel = G.GearingType == kBevelGearing;
     for (ui::Edit* e : {Edit9, Edit10}) {
         e->SetVisible(!bevel);
         e->SetEnabled(true);
@@ -341,7 +341,7 @@ void TPagesDlg::UpdateWheelOrRackControls() {
         Edit40->SetText("----");
         Edit41->SetText("-----");
         Edit45->SetText("-----");
-        RadioGroup1->SetItemIndex(0);
+        RadioGroup1->SetItemIndex(kIdentModule);
         for (ui::Control* c : measuredFor) c->Hide();
         Label181->Hide();
         for (ui::Control* c : wheelTestCaptions_) c->Hide();
@@ -352,7 +352,7 @@ void TPagesDlg::UpdateWheelOrRackControls() {
     }
     G.CheckOutdated = true;
     PrepareIdentificationPage();
-    RadioGroup1->SetItemIndex(3);
+    RadioGroup1->SetItemIndex(kIdentAmc);
     GroupBox10->SetEnabled(true);
     GroupBox11->SetEnabled(true);
     for (ui::Control* c : wheelSpanAndBalls) c->Show();
@@ -374,7 +374,7 @@ void TPagesDlg::UpdateWheelOrRackControls() {
 
 void TPagesDlg::DetectStandardRackProfile() {
     const GlobalData& g = G;
-    const bool bevel = g.GearingType == 3;
+    const bool bevel = g.GearingType == kBevelGearing;
     const double cLow = bevel ? 0.1999999 : 0.2499999;
     const double cHigh = bevel ? 0.2000001 : 0.2500001;
     const double rofHigh = bevel ? 0.3000001 : 0.3800001;

@@ -77,7 +77,7 @@ void TPagesDlg::TabSheet2Show() {
             RecomputePair();
             // a failed check has moved to the Inputs page, or leaves nothing to measure
             if (!TabSheet2->Showing()) return;
-            CelniDlg->Hide();
+            HideResultsWindow();
             ShowTipDiameters();
             if (TestDimensionsComputed()) {
                 if (RadioButton6->Checked()) ComputeConstantChord1();
@@ -138,7 +138,7 @@ void TPagesDlg::ShowTestDimensions() {
     const double dM1 = SpanContactDiameter(g.W1, g.db1), dM2 = SpanContactDiameter(g.W2, g.db2);
     const auto diameter = [](double d) { return Computed(d) ? rt::Str(d, 1, 3) : "---"; };
     Label111->SetCaption("= " + diameter(dM1));
-    Label112->SetCaption("= " + diameter(g.GearingType == 2 ? -dM2 : dM2));
+    Label112->SetCaption("= " + diameter(g.GearingType == kInternalGearing ? -dM2 : dM2));
     const std::pair<ui::Label*, double> facewidths[] = {{Label105, g.MinFacewidthSpan1}, {Label106, g.MinFacewidthSpan2}};
     for (const auto& [label, least] : facewidths) {
         label->SetCaption(diameter(least));
@@ -152,7 +152,8 @@ void TPagesDlg::ShowTestDimensions() {
     Edit34->SetText(Num(g.dM1));
     Edit32->SetText(Num(g.dt2));
     Edit33->SetText(Num(g.M2));
-    Edit35->SetText(Num(g.GearingType == 2 ? -std::fabs(g.dM2) : g.dM2));  // internal diameters are negative
+    // internal diameters are negative
+    Edit35->SetText(Num(g.GearingType == kInternalGearing ? -std::fabs(g.dM2) : g.dM2));
     // no ball for a gear of four teeth, nor for one whose tooth space no ball fits
     const bool balls1 = g.z1 != 4 && Computed(g.dt1), balls2 = std::fabs(g.z2) != 4 && Computed(g.dt2);
     for (ui::Edit* e : {Edit30, Edit34}) e->SetEnabled(balls1);
@@ -321,13 +322,13 @@ void TPagesDlg::RefuseBall(ui::Edit* field, int gear, const std::string& message
 }
 
 std::string TPagesDlg::BallReasonText(int gear) const {
-    const bool internalWheel = gear == 2 && G.GearingType == 2;
+    const bool internalWheel = gear == 2 && G.GearingType == kInternalGearing;
     switch (G.BallRangeState) {
-        case 1:
+        case kBallSinksUnderTip:
             return internalWheel ? "Reason - a ball sinks above the tip diameter."
                                  : "Reason - a ball sinks under the tip diameter.";
-        case 2: return "Reason - a ball interferences the fillet.";
-        case 3:
+        case kBallIntoRoot: return "Reason - a ball interferences the fillet.";
+        case kBallBelowInvolute:
             if (gear == 1) return "Reason - a ball touches a tooth under beginning of a pinion involute dL1.";
             return internalWheel ? "Reason - a ball touches a tooth above beginning of a wheel involute dL2."
                                  : "Reason - a ball touches a tooth under beginning of a wheel involute dL2.";
@@ -346,7 +347,7 @@ void TPagesDlg::ValidateBallDiameter(int gear) {
     gear == 1 ? ComputeBallDiameterRange1() : ComputeBallDiameterRange2();
     const std::string n = Index(gear);
     const double least = gear == 1 ? g.dtMin1 : g.dtMin2, most = gear == 1 ? g.dtMax1 : g.dtMax2;
-    if (least - 1e-5 > dt && g.BallRangeState != 0) {
+    if (least - 1e-5 > dt && g.BallRangeState != kBallWithinLimits) {
         return RefuseBall(field, gear, "Choose the ball diameter greater than its minimum possible diameter dt" + n +
                                     "min= " + Num(least) + "\r\r" + BallReasonText(gear));
     }
@@ -419,7 +420,7 @@ void TPagesDlg::ValidateBallContactDiameter2() {
     g.dM2 = std::fabs(typed);
     ComputeBallDiameterForContact2();
     ComputeBallDiameterRange2();
-    const bool internal = g.GearingType == 2;
+    const bool internal = g.GearingType == kInternalGearing;
     const double dM = internal ? -g.dM2 : g.dM2;  // signed as the wheel's diameters
     const double dL = g.InvoluteStartDiameter2;
     if (dM < dL)

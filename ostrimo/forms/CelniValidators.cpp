@@ -4,8 +4,8 @@
 // ValidateField then puts the case back as it was before the entry.
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/Vypocty.h"
@@ -14,6 +14,7 @@
 #include "ostrimo/forms/CelniDlg.h"
 #include "ostrimo/forms/FellowDlg.h"
 #include "ostrimo/forms/Nastroj.h"
+#include "ostrimo/forms/Ostrimo.h"
 #include "ostrimo/forms/Tabulka.h"
 #include "ostrimo/forms/VuleF.h"
 #include "runtime/NumText.h"
@@ -22,7 +23,7 @@ namespace ostrimo {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
+using checks::kPi;
 constexpr const char* kWarningCaption = "  Warning !";
 constexpr const char* kInfoCaption = "  Info !";
 constexpr const char* kInvalidNumber = "Invalid format of the number.";
@@ -40,12 +41,12 @@ double RootRadiusLimit(double haPlusC) {
 // The helix-angle limit in degrees: 80, or for bevel gearing with 0 < b <= Le and an
 // inclined tooth the one that keeps the tooth trace within the facewidth.
 double HelixAngleLimit(double betaDeg) {
-    if (G.GearingType != 3 || betaDeg == 0 || !(G.b > 0 && G.b <= G.Le)) return 80.0;
+    if (G.GearingType != kBevelGearing || betaDeg == 0 || !(G.b > 0 && G.b <= G.Le)) return 80.0;
     return RadToDeg(std::asin((G.Le - G.b) / (G.Le - G.b / 2)));
 }
 
 std::string HelixAngleMessage(const std::string& limit) {
-    if (G.GearingType == 3)
+    if (G.GearingType == kBevelGearing)
         return "Teeth inclination angle at mean of the facewidth must be from 0 to " + limit + "\xC2\xB0.";
     return "Helix angle at reference cylinder \xC3\x9F must lay from 0 to " + limit + "\xC2\xB0.";
 }
@@ -67,12 +68,14 @@ void LimitFellowRootRounding() {
     if (G.rof0 > limit) G.rof0 = limit;
     if (G.rof0 < 0) G.rof0 = 0;
     if (G.rof0 < 0.38 && limit > 0.38) G.rof0 = 0.38;
-    FellowDlg->Edit3->SetText(rt::Str(G.rof0, 6, 4));
+    SetTextIn(FellowDlg, &TFellowDlg::Edit3, rt::Str(G.rof0, 6, 4));
 }
 
 void ClearFellowChoicesAndRoundedRoot() {
-    FellowDlg->CheckBox1->SetChecked(false);
-    FellowDlg->CheckBox2->SetChecked(false);
+    if (FellowDlg) {
+        FellowDlg->CheckBox1->SetChecked(false);
+        FellowDlg->CheckBox2->SetChecked(false);
+    }
     PagesDlg->CheckBox1->SetChecked(false);
 }
 
@@ -90,7 +93,7 @@ bool PairValuesFinite() {
                      g.alfan, g.SigmaDeg, g.d1, g.d2, g.db1, g.db2, g.df1, g.df2, g.da1, g.da2, g.ha1, g.ha2, g.hf1,
                      g.hf2, g.k})
         if (!std::isfinite(v)) return false;
-    if (g.GearingType != 3) return true;
+    if (g.GearingType != kBevelGearing) return true;
     for (double v : {g.Le, g.de1, g.de2, g.dae1, g.dae2, g.dfe1, g.dfe2})
         if (!std::isfinite(v)) return false;
     return true;
@@ -103,12 +106,14 @@ class ShownTexts {
 public:
     ShownTexts() {
         for (int code = 1; code <= 21; ++code) Keep(PagesDlg->InputField(code));
-        for (ui::Edit* e : {NastrojDlg->Edit1, NastrojDlg->Edit2, NastrojDlg->Edit3, NastrojDlg->Edit4,
-                            NastrojDlg->Edit5, NastrojDlg->Edit6, NastrojDlg->Edit7, NastrojDlg->Edit8,
-                            NastrojDlg->Edit9, NastrojDlg->Edit10, NastrojDlg->Edit11, NastrojDlg->Edit12,
-                            NastrojDlg->Edit13, NastrojDlg->Edit14, FellowDlg->Edit1, FellowDlg->Edit2,
-                            FellowDlg->Edit3, FellowDlg->Edit4})
-            Keep(e);
+        if (NastrojDlg)
+            for (ui::Edit* e : {NastrojDlg->Edit1, NastrojDlg->Edit2, NastrojDlg->Edit3, NastrojDlg->Edit4,
+                                NastrojDlg->Edit5, NastrojDlg->Edit6, NastrojDlg->Edit7, NastrojDlg->Edit8,
+                                NastrojDlg->Edit9, NastrojDlg->Edit10, NastrojDlg->Edit11, NastrojDlg->Edit12,
+                                NastrojDlg->Edit13, NastrojDlg->Edit14})
+                Keep(e);
+        if (FellowDlg)
+            for (ui::Edit* e : {FellowDlg->Edit1, FellowDlg->Edit2, FellowDlg->Edit3, FellowDlg->Edit4}) Keep(e);
         for (ui::Label* l : {PagesDlg->Label177, PagesDlg->Label178, PagesDlg->Label179, PagesDlg->Label181})
             labels_.emplace_back(l, l->Caption());
         for (ui::Form* f : std::initializer_list<ui::Form*>{PagesDlg, CelniDlg, TabulkaDlg})
@@ -224,7 +229,7 @@ void TPagesDlg::ClearTipDiametersNotGiven() {
 // The test of a sum of AMC against its critical value; the message names it.
 bool TPagesDlg::AmcSumBeyondCritical(double sum, const char* message, ui::Edit* field) {
     G.xsum0 = CriticalAmcSum(G.z1 + G.z2);
-    const bool beyond = G.GearingType == 2 ? sum >= G.xsum0 + 0.00001 : G.xsum0 - 0.00001 >= sum;
+    const bool beyond = G.GearingType == kInternalGearing ? sum >= G.xsum0 + 0.00001 : G.xsum0 - 0.00001 >= sum;
     if (beyond) Refuse(message + rt::Str(G.xsum0, 8, 5) + ")", field);
     return beyond;
 }
@@ -340,7 +345,7 @@ void TPagesDlg::ValidateModule() {
 
 void TPagesDlg::ValidateTeethNumber1() {
     if (InputChecksBypassed()) return;
-    const bool bevel = G.GearingType == 3;
+    const bool bevel = G.GearingType == kBevelGearing;
     double& z = bevel ? G.z1Bevel : G.z1;
     if (!ParseInto(Edit2, z)) return;
     if (!WholeNumberOfTeeth(z)) return Refuse(kInvalidNumber, Edit2);
@@ -366,8 +371,8 @@ void TPagesDlg::ValidateTeethNumber2() {
         return;
     }
     if (!G.RackMate) Edit10->SetEnabled(true);
-    const bool internal = G.GearingType == 2;
-    const bool bevel = G.GearingType == 3;
+    const bool internal = G.GearingType == kInternalGearing;
+    const bool bevel = G.GearingType == kBevelGearing;
     double& z = bevel ? G.z2Bevel : G.z2;
     if (!ParseInto(Edit3, z)) return;
     if (!WholeNumberOfTeeth(z)) return Refuse(kInvalidNumber, Edit3);
@@ -389,7 +394,7 @@ void TPagesDlg::ValidateTeethNumber2() {
         ClearFellowChoicesAndRoundedRoot();
     }
     UpdateObligatoryInputFlag();
-    G.RackMate = G.GearingType == 1 && G.z2 > 5000;
+    G.RackMate = G.GearingType == kExternalGearing && G.z2 > 5000;
     if (G.RackMate) Edit3->SetText("Rack");
     if (G.RackMate != wasRack) {
         UpdateWheelOrRackControls();
@@ -412,7 +417,7 @@ void TPagesDlg::ValidateTeethNumber2() {
 
 void TPagesDlg::ValidateHelixAngle() {
     if (InputChecksBypassed()) return;
-    if (G.GearingType == 3) ComputeBevelConeAngles();
+    if (G.GearingType == kBevelGearing) ComputeBevelConeAngles();
     if (TextUnchanged(Edit4)) {
         // the angle as it stands, against the limit a new facewidth set
         const double limit = HelixAngleLimit(G.betaDeg);
@@ -440,14 +445,14 @@ void TPagesDlg::ValidateHelixAngle() {
     G.alfat = std::atan(std::tan(G.alfan) / std::cos(G.beta));
     G.betab = static_cast<double>(ComputeCheckedArcSin(std::cos(G.alfan) * std::sin(G.beta)));
     MarkInputsChanged();
-    if (G.GearingType == 2) ClearFellowChoicesAndRoundedRoot();
+    if (G.GearingType == kInternalGearing) ClearFellowChoicesAndRoundedRoot();
     G.FocusField = 4;
 }
 
 void TPagesDlg::ValidateFacewidth() {
     if (InputChecksBypassed()) return;
     if (!ParseInto(Edit5, G.b)) return;
-    const bool bevel = G.GearingType == 3;
+    const bool bevel = G.GearingType == kBevelGearing;
     if (bevel) ComputeBevelConeAngles();
     if (!(G.b > 0)) return Refuse("Facewidth must be greater than 0.", Edit5);
     if (bevel && G.b > G.Le)
@@ -476,7 +481,7 @@ void TPagesDlg::ValidateFacewidth() {
 void TPagesDlg::ValidateAmcSum() {
     if (ComputingInputChecksBypassed()) return;
     G.AmcUndivided = true;
-    G.LastComputingInput = 6;
+    G.LastComputingInput = kXsumInput;
     if (!ParseInto(Edit6, G.xsum)) return;
     if (AmcSumBeyondCritical(G.xsum, "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = ", Edit6))
         return;
@@ -492,7 +497,7 @@ void TPagesDlg::ValidateAmcSum() {
 }
 
 void TPagesDlg::ApplyAmcSum() {
-    if (G.GearingType == 3) ComputeBevelGearDimensions();
+    if (G.GearingType == kBevelGearing) ComputeBevelGearDimensions();
     ComputeWorkingCentreDistance();
     ResetWindowCaptions();
     if (CoreRefusedTheSum()) return;
@@ -505,7 +510,7 @@ void TPagesDlg::ApplyAmcSum() {
 
 void TPagesDlg::ValidateAmc1() {
     if (ComputingInputChecksBypassed()) return;
-    G.LastComputingInput = 7;
+    G.LastComputingInput = kX1Input;
     if (!ParseInto(Edit7, G.x1)) return;
     if (!G.AmcUndivided &&
         AmcSumBeyondCritical(G.x1 + G.x2, "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = ", Edit7))
@@ -517,16 +522,16 @@ void TPagesDlg::ValidateAmc1() {
 
 void TPagesDlg::ValidateAmc2() {
     if (ComputingInputChecksBypassed()) return;
-    G.LastComputingInput = 8;
+    G.LastComputingInput = kX2Input;
     if (!ParseInto(Edit8, G.x2)) return;
-    const char* sumMessage = G.GearingType == 2
+    const char* sumMessage = G.GearingType == kInternalGearing
                                  ? "Impossible sum of Addendum Modificatin Coefficients x1+x2  (xlim = "
                                  : "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = ";
     if (!G.AmcUndivided && AmcSumBeyondCritical(G.x1 + G.x2, sumMessage, Edit8)) return;
     G.AmcUndivided = false;
     if (G.x2 < -15 || G.x2 > 8) return Refuse("Wheel Addendum Modification Coefficient x2 must be from -15 to 8", Edit8);
     G.xsum0Cutter = CriticalAmcSum(G.z0 + G.z2);
-    if (G.GearingType == 2 && G.x0 + G.x2 - 0.00001 > G.xsum0Cutter) {
+    if (G.GearingType == kInternalGearing && G.x0 + G.x2 - 0.00001 > G.xsum0Cutter) {
         G.CutterAmcSumAboveCritical = true;
         return Refuse("Sum x0+x2 when manufacturing (Fellow) is greater than limiting (x0lim=" +
                           rt::Str(G.xsum0Cutter, 7, 4) + ") - negative manufacturing angle.",
@@ -554,7 +559,7 @@ void TPagesDlg::AcceptAmc(int code) {
         G.OldText = field->Text();
         MarkInputsChanged();
     }
-    if (G.GearingType == 3) ComputeBevelGearDimensions();
+    if (G.GearingType == kBevelGearing) ComputeBevelGearDimensions();
     if (pinion && G.RackMate)
         ComputeRackPairDimensions();
     else
@@ -592,10 +597,12 @@ void TPagesDlg::ShowAmcResults() {
 void TPagesDlg::ValidateWorkingCentreDistance() {
     if (ComputingInputChecksBypassed()) return;
     G.AmcUndivided = true;
-    G.LastComputingInput = 9;
+    G.LastComputingInput = kAwInput;
     if (!ParseInto(Edit9, G.aw)) return;
-    if (G.GearingType == 2 && !(G.aw < 0)) return Refuse("Working centre distance a must be negative.", Edit9);
-    if (G.GearingType != 2 && !(G.aw > 0)) return Refuse("Working centre distance a must be greater than 0.", Edit9);
+    if (G.GearingType == kInternalGearing && !(G.aw < 0))
+        return Refuse("Working centre distance a must be negative.", Edit9);
+    if (G.GearingType != kInternalGearing && !(G.aw > 0))
+        return Refuse("Working centre distance a must be greater than 0.", Edit9);
     UpdateObligatoryInputFlag();
     if (G.CentreDistanceGiven) {
         // the helix angle follows from the centre distance
@@ -645,7 +652,7 @@ void TPagesDlg::ApplyWorkingCentreDistance() {
 void TPagesDlg::ValidateWorkingPressureAngle() {
     if (ComputingInputChecksBypassed() || TextUnchanged(Edit10)) return;
     G.AmcUndivided = true;
-    G.LastComputingInput = 10;
+    G.LastComputingInput = kAlfawtInput;
     if (!ParseAngle(Edit10, G.alfawtDeg,
                     "Invalid input for the working transverse pressure angle. \rIt must be given in decimal form."))
         return;
@@ -661,7 +668,7 @@ void TPagesDlg::ValidateWorkingPressureAngle() {
 }
 
 void TPagesDlg::ApplyWorkingPressureAngle() {
-    if (G.GearingType == 3) ComputeBevelGearDimensions();
+    if (G.GearingType == kBevelGearing) ComputeBevelGearDimensions();
     ComputeAmcSumFromPressureAngle();
     ResetWindowCaptions();
     ClearTipDiametersNotGiven();
@@ -685,7 +692,7 @@ void TPagesDlg::ValidateProfileFactor(int code, double& value, double other, con
     UpdateObligatoryInputFlag();
     if (!TextUnchanged(field)) {
         if (wheelRootFollows) {
-            if (G.GearingType == 2)
+            if (G.GearingType == kInternalGearing)
                 LimitRootRadiusFellow2();
             else
                 LimitRootRadius2();
@@ -739,7 +746,7 @@ void TPagesDlg::ValidateRootRadiusFactor1() {
                              "Pinion root rounding radius (proportion size) must be from 0 to " +
                                  rt::Str(G.rofP1max, 6, 4) + "\r");
     G.ToolCrestRadiusFactor1 = G.rofP1;
-    NastrojDlg->Edit2->SetText(rt::Str(G.rofP1, 6, 4));
+    SetTextIn(NastrojDlg, &TNastrojDlg::Edit2, rt::Str(G.rofP1, 6, 4));
     RootRadiusChanged(Edit15);
     G.FocusField = 15;
 }
@@ -748,7 +755,7 @@ void TPagesDlg::ValidateRootRadiusFactor2() {
     if (InputChecksBypassed()) return;
     if (!ParseInto(Edit16, G.rofP2)) return;
     const std::string message = "Wheel root rounding radius (proportion size) must be from 0 to ";
-    if (G.GearingType == 2) {
+    if (G.GearingType == kInternalGearing) {
         // The internal wheel's root is rounded by the tip of the shaper cutter.
         const double limit = FellowRootRadiusLimit();
         const std::string text = message + rt::Str(limit, 6, 4) + " (full rounded root)";
@@ -761,13 +768,13 @@ void TPagesDlg::ValidateRootRadiusFactor2() {
         }
         G.roa0 = G.rofP2;
         ComputeCutterTipRoundingDiameters();
-        FellowDlg->Edit4->SetText(rt::Str(G.roa0, 6, 4));
+        SetTextIn(FellowDlg, &TFellowDlg::Edit4, rt::Str(G.roa0, 6, 4));
     } else {
         G.rofP2max = RootRadiusLimit(G.haP1 + G.cP1);
         if (!G.Protuberance2)
             LimitTypedRootRadius(Edit16, G.rofP2, G.rofP2max, message + rt::Str(G.rofP2max, 6, 4) + "\r");
         G.ToolCrestRadiusFactor2 = G.rofP2;
-        NastrojDlg->Edit9->SetText(rt::Str(G.rofP2, 6, 4));
+        SetTextIn(NastrojDlg, &TNastrojDlg::Edit9, rt::Str(G.rofP2, 6, 4));
     }
     RootRadiusChanged(Edit16);
     G.FocusField = 16;
@@ -790,7 +797,7 @@ void TPagesDlg::LimitRootRadius1() {
     if (G.rofP1 > G.rofP1max || G.RoundedRoot || G.rofP1 < 0) G.rofP1 = G.rofP1max;
     Edit15->SetText(rt::Str(G.rofP1, 6, 4));
     G.ToolCrestRadiusFactor1 = G.rofP1;
-    NastrojDlg->Edit2->SetText(rt::Str(G.rofP1, 6, 4));
+    SetTextIn(NastrojDlg, &TNastrojDlg::Edit2, rt::Str(G.rofP1, 6, 4));
     LimitFellowRootRounding();
 }
 
@@ -799,7 +806,7 @@ void TPagesDlg::LimitRootRadius2() {
     if (G.rofP2 > G.rofP2max || G.RoundedRoot || G.rofP2 < 0) G.rofP2 = G.rofP2max;
     Edit16->SetText(rt::Str(G.rofP2, 6, 4));
     G.ToolCrestRadiusFactor2 = G.rofP2;
-    NastrojDlg->Edit9->SetText(rt::Str(G.rofP2, 6, 4));
+    SetTextIn(NastrojDlg, &TNastrojDlg::Edit9, rt::Str(G.rofP2, 6, 4));
 }
 
 void TPagesDlg::LimitRootRadiusFellow2() {
@@ -808,7 +815,7 @@ void TPagesDlg::LimitRootRadiusFellow2() {
     if (G.rofP2 < 0) G.rofP2 = 0;
     Edit16->SetText(rt::Str(G.rofP2, 6, 4));
     G.roa0 = G.rofP2;  // the cutter's tip rounds the wheel's root
-    FellowDlg->Edit4->SetText(rt::Str(G.roa0, 6, 4));
+    SetTextIn(FellowDlg, &TFellowDlg::Edit4, rt::Str(G.roa0, 6, 4));
     LimitFellowRootRounding();
 }
 
@@ -826,7 +833,7 @@ void TPagesDlg::ValidateRackFlankAngle() {
     G.haP1 = std::min(G.haP1, room - G.cP1);
     G.haP2 = std::min(G.haP2, room - G.cP2);
     LimitRootRadius1();
-    if (G.GearingType == 2)
+    if (G.GearingType == kInternalGearing)
         LimitRootRadiusFellow2();
     else
         LimitRootRadius2();
@@ -865,7 +872,7 @@ void TPagesDlg::ValidateTipDiameter2() {
         const double limit = G.mn * (kPi / 4) / std::tan(G.alfan);
         if (!(G.ha2 >= 0 && G.ha2 <= limit))
             return Refuse("Rack addendum must be from 0 to " + rt::Str(limit, 6, 4) + " mm", Edit19);
-    } else if (G.GearingType == 2) {
+    } else if (G.GearingType == kInternalGearing) {
         if (!(G.da2 < 0)) return Refuse("Wheel tip diameter must be negative.", Edit19);
     } else if (!(G.da2 > 0)) {
         return Refuse("Wheel tip diameter must be greater than 0.", Edit19);
@@ -911,7 +918,7 @@ void TPagesDlg::ValidateBacklash() {
         if (G.jn < 1e-7) Button5Click();
     }
     G.FocusField = 21;
-    CelniDlg->Hide();
+    HideResultsWindow();
     if (G.jn > 1e-7) {
         if (G.BacklashMethodPending) {  // the base without backlash
             G.awNoBacklash = G.aw;
@@ -919,7 +926,7 @@ void TPagesDlg::ValidateBacklash() {
             G.x1BeforeBacklash = G.x1;
         }
         G.BacklashMethodPending = false;
-        VuleF->ShowModal();
+        if (VuleF) VuleF->ShowModal();
         Show();
         if (G.BacklashByExtraAmc) {
             SelectAmcSumAsInput();

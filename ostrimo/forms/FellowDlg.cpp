@@ -8,26 +8,13 @@
 #include "ostrimo/calc/Vypocty_Fellow.h"
 #include "ostrimo/forms/Celni.h"
 #include "ostrimo/forms/CelniDlg.h"
+#include "ostrimo/forms/Labels.h"
 #include "ostrimo/forms/Ostrimo.h"
 #include "runtime/NumText.h"
 
 namespace ostrimo {
 
 TFellowDlg* FellowDlg = nullptr;
-
-namespace {
-
-ui::Label* NewLabel(ui::Container* parent, const char* name, int x, int y, const std::string& caption) {
-    return new ui::Label(parent, name, {x, y, 0, 0}, caption);
-}
-
-// A small index after a caption label.
-void NewIndex(ui::Container* parent, const char* name, const ui::Label* after, const std::string& text) {
-    auto* l = new ui::Label(parent, name, {after->Left() + after->Width(), after->Top() + 5, 0, 0}, text);
-    l->SetFontPixels(9);
-}
-
-}  // namespace
 
 TFellowDlg::TFellowDlg() : Form("FellowDlg") {
     BorderStyle = ui::BorderStyle::Dialog;
@@ -52,19 +39,19 @@ TFellowDlg::TFellowDlg() : Form("FellowDlg") {
     };
     int y = 12;
     for (const Row& r : rows) {
-        NewLabel(this, r.names[0], 12, y + 3, r.caption);
-        ui::Label* symbol = NewLabel(this, r.names[1], 196, y + 3, r.symbol);
+        new ui::Label(this, r.names[0], {12, y + 3, 0, 0}, r.caption);
+        ui::Label* symbol = new ui::Label(this, r.names[1], {196, y + 3, 0, 0}, r.symbol);
         if (r.greek) symbol->SetFontName("Symbol");
         NewIndex(this, r.names[2], symbol, r.index);
         *r.edit = new ui::Edit(this, r.editName, {234, y, 70, 21});
         y += 26;
     }
-    Label13 = NewLabel(this, "Label13", 12, 124, "Angle");
-    ui::Label* alpha = NewLabel(this, "Label16", 196, 124, "a");
+    Label13 = new ui::Label(this, "Label13", {12, 124, 0, 0}, "Angle");
+    ui::Label* alpha = new ui::Label(this, "Label16", {196, 124, 0, 0}, "a");
     alpha->SetFontName("Symbol");
     NewIndex(this, "Label17", alpha, "L0");
-    Label14 = NewLabel(this, "Label14", 238, 124, "");
-    Label19 = NewLabel(this, "Label19", 300, 124, "[\xC2\xB0] ");
+    Label14 = new ui::Label(this, "Label14", {238, 124, 0, 0}, "");
+    Label19 = new ui::Label(this, "Label19", {300, 124, 0, 0}, "[\xC2\xB0] ");
     struct Value {
         const char* caption;
         const char* names[4];
@@ -80,17 +67,17 @@ TFellowDlg::TFellowDlg() : Form("FellowDlg") {
     for (const Value& v : values) {
         // the index follows the letter: the caption is laid out up to it first
         std::string caption = v.caption;
-        ui::Label* label = NewLabel(this, v.names[0], 12, v.y, caption.substr(0, caption.find_last_not_of(" =") + 1));
-        auto* index = new ui::Label(this, v.names[1], {label->Left() + label->Width(), v.y + 5, 0, 0}, v.index);
-        index->SetFontPixels(9);
+        const std::string letter = caption.substr(0, caption.find_last_not_of(" =") + 1);
+        ui::Label* label = new ui::Label(this, v.names[0], {12, v.y, 0, 0}, letter);
+        NewIndex(this, v.names[1], label, v.index);
         label->SetCaption(caption);
-        *v.value = NewLabel(this, v.names[2], 238, v.y, "");
-        NewLabel(this, v.names[3], 300, v.y, "[mm]");
+        *v.value = new ui::Label(this, v.names[2], {238, v.y, 0, 0}, "");
+        new ui::Label(this, v.names[3], {300, v.y, 0, 0}, "[mm]");
     }
-    NewLabel(this, "Label33", 12, 212, "c");
-    NewLabel(this, "Label34", 20, 212, " =");
-    Label35 = NewLabel(this, "Label35", 238, 212, "");
-    NewLabel(this, "Label36", 300, 212, "[mm]");
+    new ui::Label(this, "Label33", {12, 212, 0, 0}, "c");
+    new ui::Label(this, "Label34", {20, 212, 0, 0}, " =");
+    Label35 = new ui::Label(this, "Label35", {238, 212, 0, 0}, "");
+    new ui::Label(this, "Label36", {300, 212, 0, 0}, "[mm]");
     CheckBox1 = new ui::CheckBox(this, "CheckBox1", {12, 238, 330, 17}, "Max. operating height of the tool tooth");
     CheckBox2 = new ui::CheckBox(this, "CheckBox2", {12, 260, 330, 17}, "Fully rounded tip");
     OKBtn = new ui::Button(this, "OKBtn", {24, 292, 75, 25}, "&OK");
@@ -134,7 +121,7 @@ void TFellowDlg::ShowFellowCutterValues() {
     Label25->SetCaption(rt::Str(G.da0, 4, 2));
     Label30->SetCaption(rt::Str(G.sa0, 4, 2));
     Label35->SetCaption(rt::Str(G.CutterRoundingHeight, 4, 4));
-    PagesDlg->ShowMainAngles();
+    if (PagesDlg) PagesDlg->ShowMainAngles();
 }
 
 void TFellowDlg::WarnFellowCutterDefects() {
@@ -147,15 +134,15 @@ bool TFellowDlg::RecomputeAfterCutterChange() {
     ComputationScope computation;
     ComputeGeometryCheck();
     if (G.ErrorFlag) {
-        PagesDlg->FocusFieldByCode();
-        if (G.ErrorFlag) CelniDlg->Hide();
+        if (PagesDlg) PagesDlg->FocusFieldByCode();
+        if (G.ErrorFlag && CelniDlg) CelniDlg->Hide();
     }
     return !G.ErrorFlag;
 }
 
 // While the results window is shown it follows the cutter.
 void TFellowDlg::RefreshResults() {
-    if (CelniDlg->Visible() && RecomputeAfterCutterChange()) CelniDlg->PaintBox1Paint();
+    if (CelniDlg && CelniDlg->Visible() && RecomputeAfterCutterChange()) CelniDlg->PaintBox1Paint();
     G.ErrorFlag = false;
 }
 
@@ -269,8 +256,10 @@ bool TFellowDlg::ValidateFellowTipRounding() {
     ChangeAccepted();
     // the cutter's tip rounds the wheel's root
     g.rofP2 = g.roa0;
-    PagesDlg->DetectStandardRackProfile();
-    PagesDlg->Edit16->SetText(rt::Str(g.roa0, 6, 4));
+    if (PagesDlg) {
+        PagesDlg->DetectStandardRackProfile();
+        PagesDlg->Edit16->SetText(rt::Str(g.roa0, 6, 4));
+    }
     return true;
 }
 
@@ -307,7 +296,7 @@ bool TFellowDlg::ValidateTypedValue(ui::Edit* field) {
     ComputeCutterTipRoundingDiameters();
     ChangeAccepted();
     ComputeGeometryCheck();
-    if (G.ObligatoryInputComplete) PagesDlg->ShowTipDiameters();
+    if (G.ObligatoryInputComplete && PagesDlg) PagesDlg->ShowTipDiameters();
     return true;
 }
 
@@ -378,15 +367,17 @@ void TFellowDlg::OKBtnClick() {
         ui::MessageBox("Dividing of Addendum Modification Coefficient has not done yet.", kErrorCaption, ui::MB_OK);
         return;
     }
-    switch (G.LastComputingInput) {
-        case 0:
-        case 6: PagesDlg->ApplyAmcSum(); break;
-        case 9: PagesDlg->ApplyWorkingCentreDistance(); break;
-        case 10: PagesDlg->ApplyWorkingPressureAngle(); break;
-        default: break;
+    if (PagesDlg) {
+        switch (G.LastComputingInput) {
+            case kNoComputingInput:
+            case kXsumInput: PagesDlg->ApplyAmcSum(); break;
+            case kAwInput: PagesDlg->ApplyWorkingCentreDistance(); break;
+            case kAlfawtInput: PagesDlg->ApplyWorkingPressureAngle(); break;
+            default: break;
+        }
+        PagesDlg->RecomputePair();
+        PagesDlg->ShowTipDiameters();
     }
-    PagesDlg->RecomputePair();
-    PagesDlg->ShowTipDiameters();
     G.ResetLayoutOnShow = false;
     RefreshResults();
 }

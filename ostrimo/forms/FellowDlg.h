@@ -5,6 +5,10 @@
 // thickness on the tip, and the height of the tip rounding.  After an accepted change it
 // runs the geometry check again while the results window is shown.  The validators do
 // nothing while SkipFellowChecksHelp or SkipFellowChecksCancel is set.
+//
+// Other windows it calls: the main dialog (PagesDlg) shows the cutter's angles and the
+// wheel's root rounding, and on OK applies the computing input and recomputes the pair;
+// the results window (CelniDlg) is repainted or hidden.  An absent one is passed over.
 #pragma once
 
 #include <string>

@@ -5,10 +5,12 @@
 #include <numbers>
 #include <string>
 
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/Vypocty.h"
 #include "ostrimo/calc/Protub.h"
 #include "ostrimo/forms/Celni.h"
+#include "ostrimo/forms/Labels.h"
 #include "ostrimo/forms/Ostrimo.h"
 #include "ostrimo/forms/ToolPictures.h"
 #include "runtime/NumText.h"
@@ -19,8 +21,7 @@ TNastrojDlg* NastrojDlg = nullptr;
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-constexpr const char* kDegreeUnit = "[ \xC2\xB0 ]";
+using checks::kPi;
 constexpr const char* kWarningCaption = "  Warning !";
 constexpr const char* kImpossibleProtuberance = "Impossible parameters of the protuberance";
 constexpr int kPictureWidth = 374, kPictureHeight = 110;
@@ -93,17 +94,13 @@ bool ComputeToolProtuberanceAngle(double h0, double rho, double hp, double pr, d
     }
     stored = angle;
     label->SetCaption(rt::Str(RadToDeg(angle), 7, 4));
-    if (G.AngleFormatDMS) PagesDlg->ShowMainAnglesDms();
+    if (G.AngleFormatDMS && PagesDlg) PagesDlg->ShowMainAnglesDms();
     return true;
 }
 
 void MarkOutdated() {
     G.TestDimensionsOutdated = true;
     G.CheckOutdated = true;
-}
-
-ui::Label* NewLabel(ui::Container* parent, const std::string& name, int x, int y, const std::string& caption) {
-    return new ui::Label(parent, name, {x, y, 0, 0}, caption);
 }
 
 }  // namespace
@@ -181,12 +178,11 @@ void TNastrojDlg::CreateTool(ui::GroupBox* g, int tool) {
     int i = 0;
     for (const Row& r : rows) {
         std::vector<ui::Control*> row;
-        row.push_back(NewLabel(g, label(captions, wheelCaptions, i), 8, r.y + 3, r.caption));
+        row.push_back(new ui::Label(g, label(captions, wheelCaptions, i), {8, r.y + 3, 0, 0}, r.caption));
         const std::string symbolName = label(symbols, wheelSymbols, i);
-        ui::Label* symbol = NewLabel(g, symbolName, 196, r.y + 3, r.symbol);
+        ui::Label* symbol = new ui::Label(g, symbolName, {196, r.y + 3, 0, 0}, r.symbol);
         if (r.greek) symbol->SetFontName("Symbol");
-        auto* index = new ui::Label(g, symbolName + "i", {symbol->Left() + symbol->Width(), r.y + 8, 0, 0}, r.index);
-        index->SetFontPixels(9);
+        ui::Label* index = NewIndex(g, symbolName + "i", symbol, r.index);
         row.insert(row.end(), {symbol, index});
         if (r.star) {
             auto* star = new ui::Label(g, symbolName + "s", {index->Left() + index->Width(), r.y, 0, 0}, "*");
@@ -197,20 +193,23 @@ void TNastrojDlg::CreateTool(ui::GroupBox* g, int tool) {
         t.edits[r.edit] = e;
         if (r.edit == 3) {
             row.push_back(e);
-            (pinion ? Label1 : Label31) = NewLabel(g, pinion ? "Label1" : "Label31", 332, r.y + 3, kDegreeUnit);
+            (pinion ? Label1 : Label31) =
+                new ui::Label(g, pinion ? "Label1" : "Label31", {332, r.y + 3, 0, 0}, kDegreeUnit);
             row.push_back(pinion ? Label1 : Label31);
         } else if (r.edit == 4) {
             // computed: the label shows the angle where the field would stand
             e->SetReadOnly(true);
             e->SetTabStop(false);
             e->Hide();
-            t.angle = NewLabel(g, pinion ? "Label35" : "Label36", 266, r.y + 3, "");
+            t.angle = new ui::Label(g, pinion ? "Label35" : "Label36", {266, r.y + 3, 0, 0}, "");
             row.push_back(t.angle);
-            (pinion ? Label21 : Label33) = NewLabel(g, pinion ? "Label21" : "Label33", 332, r.y + 3, kDegreeUnit);
+            (pinion ? Label21 : Label33) =
+                new ui::Label(g, pinion ? "Label21" : "Label33", {332, r.y + 3, 0, 0}, kDegreeUnit);
             row.push_back(pinion ? Label21 : Label33);
         } else {
             row.push_back(e);
-            if (r.edit == 6) row.push_back(NewLabel(g, pinion ? "Label16" : "Label40", 332, r.y + 3, "[mm]"));
+            if (r.edit == 6)
+                row.push_back(new ui::Label(g, pinion ? "Label16" : "Label40", {332, r.y + 3, 0, 0}, "[mm]"));
         }
         if (r.edit == 2 || r.edit == 3) t.chamferRows.insert(t.chamferRows.end(), row.begin(), row.end());
         if (r.edit >= 4) t.protuberanceRows.insert(t.protuberanceRows.end(), row.begin(), row.end());
@@ -268,7 +267,7 @@ void TNastrojDlg::ShowToolFields(int tool) {
 // The main dialog's "Rounded root" and basic-rack fields, which a protuberance tool
 // decides, are free again once neither tool has one.
 void TNastrojDlg::EnableRackFields() {
-    if (G.Protuberance1 || G.Protuberance2) return;
+    if (G.Protuberance1 || G.Protuberance2 || !PagesDlg) return;
     PagesDlg->CheckBox1->SetEnabled(true);
     for (ui::Edit* e : {PagesDlg->Edit11, PagesDlg->Edit12, PagesDlg->Edit13, PagesDlg->Edit14}) e->SetEnabled(true);
     for (ui::Edit* e : {PagesDlg->Edit15, PagesDlg->Edit16}) e->SetEnabled(!G.RoundedRoot);
@@ -276,13 +275,14 @@ void TNastrojDlg::EnableRackFields() {
 
 // A protuberance tool decides the root: "Rounded root" and the basic-rack fields are no inputs.
 void TNastrojDlg::DisableRackFields() {
+    if (!PagesDlg) return;
     PagesDlg->CheckBox1->SetEnabled(false);
     for (int code = 11; code <= 16; ++code) PagesDlg->InputField(code)->SetEnabled(false);
 }
 
 // A tool with a chamfer or a protuberance makes the basic rack nonstandard.
 void TNastrojDlg::MarkRackNonstandard() {
-    if (!(G.Chamfer1 || G.Chamfer2 || G.Protuberance1 || G.Protuberance2)) return;
+    if (!(G.Chamfer1 || G.Chamfer2 || G.Protuberance1 || G.Protuberance2) || !PagesDlg) return;
     PagesDlg->RadioButton2->SetEnabled(true);
     PagesDlg->RadioButton2->SetChecked(true);
 }
@@ -410,14 +410,16 @@ bool TNastrojDlg::ValidateToolField(ui::Edit* field) {
                 return refuse(text + Factor(limit), kErrorCaption);
             }
             d.mateAddendum = v - d.mateClearance;
-            PagesDlg->InputField(tool == 1 ? 12 : 11)->SetText(Factor(d.mateAddendum));
-            if (tool == 1)
-                PagesDlg->LimitRootRadius1();
-            else
-                PagesDlg->LimitRootRadius2();
+            if (PagesDlg) {
+                PagesDlg->InputField(tool == 1 ? 12 : 11)->SetText(Factor(d.mateAddendum));
+                if (tool == 1)
+                    PagesDlg->LimitRootRadius1();
+                else
+                    PagesDlg->LimitRootRadius2();
+            }
             if (d.protuberance) {
                 recomputeAngle();
-            } else {
+            } else if (PagesDlg) {
                 PagesDlg->ResetWindowCaptions();
                 PagesDlg->ComputePairDimensions();
                 PagesDlg->ShowTipDiameters();
@@ -433,7 +435,7 @@ bool TNastrojDlg::ValidateToolField(ui::Edit* field) {
                 field->SetText(Factor(limit));
             }
             d.rootRadius = v;
-            PagesDlg->InputField(tool == 1 ? 15 : 16)->SetText(Factor(v));
+            if (PagesDlg) PagesDlg->InputField(tool == 1 ? 15 : 16)->SetText(Factor(v));
             if (!within) {  // the limit taken instead, with a warning
                 ui::MessageBox("Crest rounding radius factor of a tool for the " + gear + " must be from 0 to " +
                                    Factor(limit),
@@ -522,10 +524,12 @@ void TNastrojDlg::Button1Click() {
     SetDefaultTools();
     Label35->SetCaption("");
     Label36->SetCaption("");
-    PagesDlg->RadioButton2->SetChecked(false);
-    PagesDlg->RadioButton2->SetEnabled(false);
-    PagesDlg->CheckBox1->SetEnabled(true);
-    for (int code = 11; code <= 16; ++code) PagesDlg->InputField(code)->SetEnabled(true);
+    if (PagesDlg) {
+        PagesDlg->RadioButton2->SetChecked(false);
+        PagesDlg->RadioButton2->SetEnabled(false);
+        PagesDlg->CheckBox1->SetEnabled(true);
+        for (int code = 11; code <= 16; ++code) PagesDlg->InputField(code)->SetEnabled(true);
+    }
     G.CheckOutdated = true;
 }
 

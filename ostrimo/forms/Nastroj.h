@@ -5,6 +5,10 @@
 // four pictures shows the tool's combination.  OK runs the protuberance undercut of the
 // gears whose tool has a protuberance.  The validators do nothing while SkipToolChecks
 // is set.
+//
+// Other windows it calls: the main dialog (PagesDlg) takes the mate's addendum and the
+// root radius a tool sets, recomputes the pair, and has its basic-rack fields enabled or
+// disabled by the tools' protuberances.  Without it the dialog changes only the case.
 #pragma once
 
 #include <array>

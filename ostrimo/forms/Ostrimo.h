@@ -21,9 +21,24 @@
 //   Kulaty     TForm2       Form2       full rounded root options (never opened)
 //   VuleF      TVuleF       VuleF       methods of backlash creating (modal)
 //   Nastroj    TNastrojDlg  NastrojDlg  rack tools of pinion and wheel
+//
+// The windows reach each other through these program-wide pointers, which
+// CreateOstrimoWindows sets.  A window used without another (a test of one window) finds
+// that one's pointer null: each call to another window passes over an absent one, and the
+// window does only its own part.  Each window's header names the windows it calls.
 #pragma once
 
+#include <string>
+
+#include "ui/Forms.h"
+
 namespace ostrimo {
+
+// The text of a field of another window, written only while that window is there.
+template <class Window>
+void SetTextIn(Window* window, ui::Edit* Window::*field, const std::string& text) {
+    if (window) (window->*field)->SetText(text);
+}
 
 // The help file the windows name; its HTML form lies beside the program.
 inline constexpr const char* kHelpFile = "Help_ostrimo.Hlp";

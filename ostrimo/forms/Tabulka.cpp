@@ -30,7 +30,7 @@ constexpr int kColumnWidths[5] = {240, 50, 100, 100, 100};
 // repeats the header row.  Heights in pixels of the whole-table picture.
 constexpr int kSplitY = 1274;
 constexpr int kHeaderHeight = 27;
-int SecondPageHeight() { return G.GearingType == 2 ? 773 : 581; }
+int SecondPageHeight() { return G.GearingType == kInternalGearing ? 773 : 581; }
 
 }  // namespace
 
@@ -79,11 +79,14 @@ void TTabulkaDlg::FormShow() {
     PrintRendering = false;
     SetActiveControl(StringGrid1);
     for (int c = 0; c < 5; ++c) StringGrid1->SetColWidth(c, kColumnWidths[c]);
-    if (G.GearingType == 1 || G.GearingType == 2) {
+    if (G.GearingType == kExternalGearing || G.GearingType == kInternalGearing) {
         // the chords of the last check, also when the Test dimensions page was not shown
-        PagesDlg->UpdateChordValidity();
+        {
+            ComputationScope computation;
+            ComputeChordValidity();
+        }
         data1();
-    } else if (G.GearingType == 3) {
+    } else if (G.GearingType == kBevelGearing) {
         data3();
     }
     // Every opening starts at the top of the table.
@@ -91,11 +94,12 @@ void TTabulkaDlg::FormShow() {
     StringGrid1->SetTopRow(StringGrid1->FixedRows());
 }
 
-// The data file's name from the caption "Dimensions Table - <full name>".
-std::string TTabulkaDlg::TitleFileName() const {
-    const std::string caption = Caption();
-    return caption.size() > 18 ? rt::ExtractFileName(caption.substr(18)) : std::string();
+void TTabulkaDlg::SetDataFileName(const std::string& fileName) {
+    dataFileName_ = fileName;
+    SetCaption(fileName.empty() ? std::string(kTableCaption) : std::string(kTableCaption) + " - " + fileName);
 }
+
+std::string TTabulkaDlg::TitleFileName() const { return rt::ExtractFileName(dataFileName_); }
 
 void TTabulkaDlg::WriteTitleAndHeaders(const char* wheelHeader) {
     ui::StringGrid& g = *StringGrid1;
@@ -112,9 +116,11 @@ void TTabulkaDlg::data1() {
     for (int row = 7; row <= 73; ++row) g.SetCell(1, row, "");
     WriteTitleAndHeaders(G.RackMate ? "      RACK" : "      WHEEL");
     g.SetCell(2, 1, "      External");
-    g.SetCell(4, 1, G.GearingType == 2 ? "        Internal" : "      External");
-    const bool constantChords = PagesDlg->RadioButton6->Checked() && PagesDlg->RadioButton9->Checked();
-    const int last = G.GearingType == 2 ? 83 : 76;
+    g.SetCell(4, 1, G.GearingType == kInternalGearing ? "        Internal" : "      External");
+    // the chord rows name the main dialog's choice: constant chords, as it starts, without it
+    const bool constantChords =
+        !PagesDlg || (PagesDlg->RadioButton6->Checked() && PagesDlg->RadioButton9->Checked());
+    const int last = G.GearingType == kInternalGearing ? 83 : 76;
     for (int row = 1; row <= last; ++row) {
         g.SetCell(0, row, TableCaption(row, constantChords));
         g.SetCell(1, row, TableUnit(row));
@@ -176,7 +182,7 @@ void TTabulkaDlg::StringGrid1DrawCell(int col, int row, const ui::Rect& rect, un
     // Symbols and values are drawn over what the cell shows.
     c.Brush.Style = ui::BrushStyle::Clear;
     if (col == 0) DrawGlyphs(row, rect);
-    if (col == 3 && G.GearingType != 3 && (row == 14 || row == 15)) {
+    if (col == 3 && G.GearingType != kBevelGearing && (row == 14 || row == 15)) {
         c.Font.Name = "Symbol";
         c.TextOut(410, rect.Top + 3, "S =");
         c.Font.Name = StringGrid1->Font().Name;
@@ -227,7 +233,7 @@ public:
         color_ = grid.Color();
         int height = 2;
         for (int r = 0; r < grid.RowCount(); ++r) height += grid.RowHeight(r) + 2;
-        height += G.GearingType == 3 ? 4 : 3;
+        height += G.GearingType == kBevelGearing ? 4 : 3;
         grid.SetHeight(height);
         grid.SetFixedRows(0);
         grid.SetFixedCols(0);
@@ -283,7 +289,9 @@ struct PageGeometry {
           W(pageWidth),
           H(pageHeight) {}
     // Height of a picture of h pixels; the bevel table uses its own reference height.
-    int HeightOf(int h) const { return rt::RoundInt<int>(h * 2.25 * H / (G.GearingType == 3 ? 2700 : 3130)); }
+    int HeightOf(int h) const {
+        return rt::RoundInt<int>(h * 2.25 * H / (G.GearingType == kBevelGearing ? 2700 : 3130));
+    }
     ui::Rect Target(int h) const { return {Left, Top, Left + Width, Top + HeightOf(h)}; }
 };
 
@@ -341,7 +349,7 @@ void TTabulkaDlg::PrintPages() {
     };
     const int width = layout.Width();
     for (int copy = 0; copy < std::max(1, PrintDialog1.Copies); ++copy) {
-        if (G.GearingType == 3) {
+        if (G.GearingType == kBevelGearing) {
             startPage();
             printer.Canvas().DrawControl(page.Target(layout.Height()), *StringGrid1, {0, 0, width, layout.Height()});
             endPage();
@@ -384,7 +392,7 @@ void TTabulkaDlg::SavePageBitmaps() {
     page2.Canvas().CopyRect({0, kHeaderHeight, width, page2.Height()}, whole->Canvas(),
                             {0, kSplitY, width, kSplitY + page2.Height() - kHeaderHeight});
     if (!SaveDialog1.Execute()) return;
-    if (G.GearingType == 3) {
+    if (G.GearingType == kBevelGearing) {
         SaveMonochrome(*whole, SaveDialog1.FileName);
         return;
     }
@@ -404,7 +412,7 @@ std::string N4(double x) { return Computed(x) ? rt::Str(x, 8, 4) : "---"; }  // 
 
 void TTabulkaDlg::Button1Click() {
     const GlobalData& g = G;
-    const bool bevel = g.GearingType == 3, rack = g.RackMate;
+    const bool bevel = g.GearingType == kBevelGearing, rack = g.RackMate;
     const std::string dash = "---";
     // A rack's values that do not exist are dashed.
     auto wheel = [&](const std::string& value) { return rack ? dash : value; };
@@ -422,12 +430,11 @@ void TTabulkaDlg::Button1Click() {
         prn.Rewrite();
         for (int i = 0; i < 5; ++i) prn.WriteLn();
         prn.WriteLn(T(8) + "DIMENSIONS TABLE");
-        const std::string caption = Caption();
-        prn.WriteLn(T(8) + (caption.size() > 17 ? caption.substr(17) : std::string()));
+        prn.WriteLn(T(8) + (dataFileName_.empty() ? std::string() : "- " + dataFileName_));
         prn.WriteLn();
         prn.WriteLn(T(9) + "Pinion" + T(3) + (rack ? "  Rack" : "  Wheel"));
         prn.WriteLn(T(3) + "Type of gearing" + T(6) +
-                    (bevel ? " Bevel" : g.GearingType == 2 ? " Internal" : " External"));
+                    (bevel ? " Bevel" : g.GearingType == kInternalGearing ? " Internal" : " External"));
         prn.WriteLn(T(3) + "Profile addendum factor" + T(2) + "haP*" + T(2) + N4(g.haP1) + T(2) + N4(g.haP2));
         prn.WriteLn(T(3) + "Profile tip clearance factor" + T(1) + "cP*" + T(2) + N4(g.cP1) + T(2) + N4(g.cP2));
         prn.WriteLn(T(3) + "Profile root round.radius fact." + T(1) + "rofP*" + T(2) + N4(g.rofP1) + T(2) +

@@ -4,6 +4,8 @@
 // captions, units and headers; values and symbols are painted from the global data
 // whenever a cell is drawn, numbers aligned on their decimal point.  The table prints
 // to a printer or a PDF file, saves its pages as bitmap files, and quick-prints as text.
+// The chord rows are named after the main dialog's chord choice (PagesDlg; constant
+// chords without it).
 #pragma once
 
 #include <string>
@@ -69,7 +71,13 @@ public:
     void TiskClick();
     void Button1Click();
 
+    // The data file of the case (full name), "" for none: the caption is "Dimensions Table -
+    // <name>", the table's title and the quick print name the file.
+    void SetDataFileName(const std::string& fileName);
+
 private:
+    std::string dataFileName_;
+    // The data file's name without its folder, "" for none.
     std::string TitleFileName() const;
     void WriteTitleAndHeaders(const char* wheelHeader);
     void DrawGlyphs(int row, const ui::Rect& rect);

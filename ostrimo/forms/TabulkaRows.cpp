@@ -4,6 +4,7 @@
 
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/Kontrolni_rozmery.h"
+#include "ostrimo/forms/Labels.h"
 #include "ostrimo/forms/Tabulka.h"
 #include "runtime/NumText.h"
 
@@ -11,7 +12,6 @@ namespace ostrimo {
 
 namespace {
 
-constexpr const char* kDegree = "\xC2\xB0";
 constexpr std::size_t kMaxValueLength = 15;
 const std::string kDash = "---";
 
@@ -182,9 +182,9 @@ const std::vector<RowDef>& BevelRows() {
 
 const std::vector<RowDef>* Rows() {
     switch (G.GearingType) {
-        case 1:
-        case 2: return &ExternalRows();
-        case 3: return &BevelRows();
+        case kExternalGearing:
+        case kInternalGearing: return &ExternalRows();
+        case kBevelGearing: return &BevelRows();
         default: return nullptr;
     }
 }
@@ -228,10 +228,10 @@ std::string ExternalValue(int col, int row) {
     // an internal wheel's measuring diameters, magnitudes in the core, are shown negative
     const auto negative = [&](double magnitude) {
         std::string text = Num(magnitude);
-        if (g.GearingType == 2 && Computed(magnitude)) text.insert(0, 1, '-');
+        if (g.GearingType == kInternalGearing && Computed(magnitude)) text.insert(0, 1, '-');
         return text;
     };
-    const bool rack = g.RackMate, internal = g.GearingType == 2, external = !internal;
+    const bool rack = g.RackMate, internal = g.GearingType == kInternalGearing, external = !internal;
     const bool pitchCircles = g.z1 != -g.z2;  // false for an internal pair of equal teeth
     const double aw = g.BacklashByShifting ? g.awBacklash : g.aw;
     // Columns: 2 pinion, 3 common, 4 wheel or rack.
@@ -412,9 +412,9 @@ std::string BevelValue(int col, int row) {
 
 int TableRowCount() {
     switch (G.GearingType) {
-        case 1: return 77;
-        case 2: return 85;
-        case 3: return 45;
+        case kExternalGearing: return 77;
+        case kInternalGearing: return 85;
+        case kBevelGearing: return 45;
         default: return 0;
     }
 }
@@ -422,11 +422,11 @@ int TableRowCount() {
 std::string TableCaption(int row, bool constantChords) {
     const RowDef* def = Row(row);
     if (!def) return "";
-    if (G.GearingType != 3) {
+    if (G.GearingType != kBevelGearing) {
         if (row == 2) return BacklashCaption();
         if (row == 58) return constantChords ? "Constant chord" : "Normal chordal tooth thickness";
         if (row == 59) return constantChords ? "Height above the constant chord" : "Height above the chord";
-        if (row == 76) return G.GearingType == 2 ? "              FELLOW CUTTER" : "";
+        if (row == 76) return G.GearingType == kInternalGearing ? "              FELLOW CUTTER" : "";
     }
     return def->Caption;
 }
@@ -450,7 +450,7 @@ const std::vector<TableGlyph>& TableGlyphs(int row) {
 
 std::string TableValueText(int col, int row) {
     if (col < 2 || col > 4 || row < 2 || row >= TableRowCount()) return "";
-    return G.GearingType == 3 ? BevelValue(col, row) : ExternalValue(col, row);
+    return G.GearingType == kBevelGearing ? BevelValue(col, row) : ExternalValue(col, row);
 }
 
 std::string FormatTableAngleDms(double degrees) {

@@ -1,17 +1,17 @@
 #include "ostrimo/forms/TestPictures.h"
 
 #include <cmath>
-#include <numbers>
 #include <string>
 #include <vector>
 
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ui/Forms.h"
 
 namespace ostrimo {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
+using checks::kPi;
 
 void Polyline(ui::Canvas& c, const std::vector<ui::Point>& points) {
     if (points.empty()) return;

@@ -49,7 +49,7 @@ void TForm1::FormCreate() { G.EditionCaption = kEditionLine; }
 
 void TForm1::Button1Click() {
     Hide();
-    PagesDlg->ShowModal();
+    if (PagesDlg) PagesDlg->ShowModal();
     Close();
 }
 

@@ -1,6 +1,6 @@
 // Unit Uvod: the intro window.  It names the program and what it does; its one button
-// "Enter" opens the main dialog modally, and when that dialog is gone the intro closes,
-// which ends the program (the intro is the main window).
+// "Enter" opens the main dialog (PagesDlg) modally, and when that dialog is gone the intro
+// closes, which ends the program (the intro is the main window).
 #pragma once
 
 #include "ui/Forms.h"

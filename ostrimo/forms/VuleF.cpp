@@ -1,8 +1,8 @@
 #include "ostrimo/forms/VuleF.h"
 
 #include <cmath>
-#include <numbers>
 
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/Vypocty.h"
@@ -17,7 +17,7 @@ TVuleF* VuleF = nullptr;
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
+using checks::kPi;
 constexpr const char* kImpossibleSum = "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = ";
 
 double Inv(double a) { return std::tan(a) - a; }
@@ -54,9 +54,9 @@ double SumWithBacklash() {
 
 // A radio set by the stored method runs its handler once: checking it runs it, an
 // already checked one runs it directly.
-void CheckAndRun(ui::RadioButton* radio, void (TVuleF::*handler)()) {
+void CheckAndRun(TVuleF& dialog, ui::RadioButton* radio, void (TVuleF::*handler)()) {
     if (radio->Checked())
-        (VuleF->*handler)();
+        (dialog.*handler)();
     else
         radio->SetChecked(true);
 }
@@ -166,8 +166,8 @@ void TVuleF::ApplyRightAngleRule() {
 // The main dialog's working pressure angle field and alfawtDeg.
 void TVuleF::ShowWorkingAngle(double alfawt) {
     G.alfawtDeg = RadToDeg(alfawt);
-    PagesDlg->Edit10->SetText(rt::Str(G.alfawtDeg, 8, 6));
-    if (G.AngleFormatDMS) PagesDlg->ShowMainAnglesDms();
+    SetTextIn(PagesDlg, &TPagesDlg::Edit10, rt::Str(G.alfawtDeg, 8, 6));
+    if (G.AngleFormatDMS && PagesDlg) PagesDlg->ShowMainAnglesDms();
 }
 
 // What each method shows: the thinning choices under direct input, the sum under extra
@@ -250,7 +250,7 @@ void TVuleF::ResetBacklashToZero() {
     g.ThinningAllowance1 = g.ThinningAllowance2 = 0;
     g.jn = 0;
     Edit3->SetText(Backlash(0));
-    PagesDlg->Edit21->SetText(Backlash(0));
+    SetTextIn(PagesDlg, &TPagesDlg::Edit21, Backlash(0));
     g.xsumBacklash = 0;
     g.xsum = g.xsumNoBacklash;
     g.x1 = g.x1BeforeBacklash;
@@ -258,9 +258,9 @@ void TVuleF::ResetBacklashToZero() {
     g.aw = g.awNoBacklash;
     if (g.RackMate) g.x2 = g.aw = 0;
     Edit2->SetText(Amc(g.xsum));
-    PagesDlg->ShowSumAndCoefficients();
+    if (PagesDlg) PagesDlg->ShowSumAndCoefficients();
     Edit1->SetText(Amc(g.aw));
-    PagesDlg->Edit9->SetText(Amc(g.aw));
+    SetTextIn(PagesDlg, &TPagesDlg::Edit9, Amc(g.aw));
     g.awBacklash = g.awZeroBacklash = g.aw;
     ComputeZeroBacklashCentreDistance(g.xsum);
     Label6->SetCaption(Amc(g.awZeroBacklash));
@@ -288,25 +288,25 @@ void TVuleF::FormShow() {
     Image2->SetVisible(G.ThinByRegrinding);
     GlobalData& g = G;
     if (g.BacklashByExtraAmc) {
-        CheckAndRun(RadioButton2, &TVuleF::RadioButton2Click);
+        CheckAndRun(*this, RadioButton2, &TVuleF::RadioButton2Click);
         ComputeWorkingCentreDistance();
         ComputeZeroBacklashCentreDistance(g.xsumBacklash);
         Edit2->SetText(Amc(g.xsumBacklash));
-        PagesDlg->Edit6->SetText(Amc(g.xsumBacklash));
+        SetTextIn(PagesDlg, &TPagesDlg::Edit6, Amc(g.xsumBacklash));
         Edit1->SetText(Amc(g.aw));
     } else if (g.BacklashByShifting) {
         // the backlash just typed decides the centre distance
         const double typed = g.jn;
-        CheckAndRun(RadioButton3, &TVuleF::RadioButton3Click);
+        CheckAndRun(*this, RadioButton3, &TVuleF::RadioButton3Click);
         g.jn = typed;
         ComputeCentreDistanceFromBacklash();
         ComputeZeroBacklashCentreDistance(g.xsum);
         Edit2->SetText(Amc(g.xsum));
-        PagesDlg->Edit6->SetText(Amc(g.xsum));
+        SetTextIn(PagesDlg, &TPagesDlg::Edit6, Amc(g.xsum));
         Edit1->SetText(Amc(g.awBacklash));
-        PagesDlg->Edit9->SetText(Amc(g.awBacklash));
+        SetTextIn(PagesDlg, &TPagesDlg::Edit9, Amc(g.awBacklash));
     } else {
-        CheckAndRun(RadioButton1, &TVuleF::RadioButton1Click);
+        CheckAndRun(*this, RadioButton1, &TVuleF::RadioButton1Click);
         ComputeZeroBacklashCentreDistance(g.xsum);
         Edit1->SetText(Amc(g.aw));
         Edit2->SetText(Amc(g.xsum));
@@ -347,8 +347,8 @@ void TVuleF::RadioButton2Click() {
     ShowMethodLayout();
     G.xsumBacklash = SumWithBacklash();
     Edit2->SetText(Amc(G.xsumBacklash));
-    PagesDlg->Edit6->SetText(Amc(G.xsumBacklash));
-    PagesDlg->Edit9->SetText(Amc(G.aw));
+    SetTextIn(PagesDlg, &TPagesDlg::Edit6, Amc(G.xsumBacklash));
+    SetTextIn(PagesDlg, &TPagesDlg::Edit9, Amc(G.aw));
     ComputeZeroBacklashCentreDistance(G.xsumBacklash);
     Label6->SetCaption(Amc(G.awZeroBacklash));
     ApplyRightAngleRule();
@@ -454,14 +454,14 @@ void TVuleF::Edit1Exit() {
     }
     g.ErrorFlag = errorBefore;
     Edit3->SetText(Backlash(g.jn));
-    PagesDlg->Edit21->SetText(Backlash(g.jn));
-    PagesDlg->Edit9->SetText(Amc(g.awBacklash));
+    SetTextIn(PagesDlg, &TPagesDlg::Edit21, Backlash(g.jn));
+    SetTextIn(PagesDlg, &TPagesDlg::Edit9, Amc(g.awBacklash));
     ShowWorkingAngle(g.alfawtBacklash);
     if (!g.RackMate) {
         ComputeZeroBacklashCentreDistance(g.xsum);
         Label6->SetCaption(Amc(g.awZeroBacklash));
     }
-    PagesDlg->Repaint();
+    if (PagesDlg) PagesDlg->Repaint();
 }
 
 // Extra AMC: the reduced sum gives jn at the constant centre distance.
@@ -475,7 +475,7 @@ void TVuleF::Edit2Exit() {
     if (code != 0) return Refuse("Invalid format of the number.", Edit2);
     g.alfat = TransverseAngle();
     g.xsum0 = CriticalAmcSum(g.z1 + g.z2);
-    const bool internal = g.GearingType == 2;
+    const bool internal = g.GearingType == kInternalGearing;
     const std::string impossible = kImpossibleSum + rt::Str(g.xsum0, 8, 5) + ") ";
     if (!internal && g.xsum0 >= g.xsumBacklash) return Refuse(impossible.c_str(), Edit2);
     if (!internal && g.xsumBacklash > g.xsum) {
@@ -499,8 +499,8 @@ void TVuleF::Edit2Exit() {
         return;
     }
     Edit3->SetText(Backlash(g.jn));
-    PagesDlg->Edit21->SetText(Backlash(g.jn));
-    PagesDlg->Edit6->SetText(Amc(g.xsumBacklash));
+    SetTextIn(PagesDlg, &TPagesDlg::Edit21, Backlash(g.jn));
+    SetTextIn(PagesDlg, &TPagesDlg::Edit6, Amc(g.xsumBacklash));
     ComputeZeroBacklashCentreDistance(g.xsumBacklash);
     Label6->SetCaption(Amc(g.awZeroBacklash));
     g.AmcDivided = true;
@@ -523,9 +523,9 @@ void TVuleF::Edit3Exit() {
             g.x1 = g.xsumBacklash;
             g.x2 = 0;
             g.AmcDivided = false;
-            PagesDlg->Edit7->SetText(Amc(g.x1));
+            SetTextIn(PagesDlg, &TPagesDlg::Edit7, Amc(g.x1));
         } else {
-            PagesDlg->Edit6->SetText(Amc(g.xsumBacklash));
+            SetTextIn(PagesDlg, &TPagesDlg::Edit6, Amc(g.xsumBacklash));
             Edit1->SetText(Amc(g.aw));
             ComputeZeroBacklashCentreDistance(g.xsumBacklash);
             Label6->SetCaption(Amc(g.awZeroBacklash));
@@ -534,12 +534,12 @@ void TVuleF::Edit3Exit() {
         ComputeCentreDistanceFromBacklash();
         Edit2->SetText(Amc(g.xsum));
         Edit1->SetText(Amc(g.awBacklash));
-        PagesDlg->Edit9->SetText(Amc(g.awBacklash));
+        SetTextIn(PagesDlg, &TPagesDlg::Edit9, Amc(g.awBacklash));
         ComputeZeroBacklashCentreDistance(g.xsum);
         Label6->SetCaption(Amc(g.awZeroBacklash));
         ShowWorkingAngle(g.alfawtBacklash);
     }
-    PagesDlg->Edit21->SetText(Backlash(g.jn));
+    SetTextIn(PagesDlg, &TPagesDlg::Edit21, Backlash(g.jn));
 }
 
 void TVuleF::Edit1KeyPress(ui::Edit* field, ui::KeyChar& key) {
@@ -553,7 +553,7 @@ void TVuleF::FormKeyUp(ui::Word& key) {
     if (key == ui::VK_ESCAPE) {
         Close();
         SkipBacklashChecks = false;
-        PagesDlg->Button5Click();
+        if (PagesDlg) PagesDlg->Button5Click();
     } else if (key == ui::VK_F1) {
         Button2Click();
     }
@@ -584,11 +584,11 @@ void TVuleF::Button3Click() {
     ModalResult = ui::mrOk;
     if (G.BacklashByExtraAmc) {
         G.AmcUndivided = true;
-        G.LastComputingInput = 6;
+        G.LastComputingInput = kXsumInput;
     }
     if (G.BacklashByShifting) {
         G.AmcUndivided = true;
-        G.LastComputingInput = 7;
+        G.LastComputingInput = kX1Input;
         G.AmcDivided = true;
     }
     G.TestDimensionsOutdated = true;

@@ -3,8 +3,8 @@
 // pinion or of the wheel, by a widened cutter or by regrinding the involute), by an extra
 // AMC that reduces the sum at a constant centre distance, or by shifting the wheels apart
 // at constant AMCs.  The dialog keeps the main dialog's computing-input fields in step
-// with the chosen method.  Its validators skip every check while SkipBacklashChecks or
-// SkipBacklashChecksCancel is set.
+// with the chosen method (PagesDlg; without it, only the case changes).  Its validators
+// skip every check while SkipBacklashChecks or SkipBacklashChecksCancel is set.
 #pragma once
 
 #include "ui/Forms.h"

@@ -14,15 +14,15 @@ class BalancedSlidings : public GeometryTest {
 protected:
     // A pair of the gearing type with the sum entered, its working centre distance
     // computed (bevel: the teeth as entered, the bevel dimensions), the sum kept for the search.
-    static void PairWithSum(double z1, double z2, double sum, int gearingType = 1) {
+    static void PairWithSum(double z1, double z2, double sum, int gearingType = kExternalGearing) {
         Defaults(gearingType);
-        (gearingType == 3 ? G.z1Bevel : G.z1) = z1;
-        (gearingType == 3 ? G.z2Bevel : G.z2) = z2;
+        (gearingType == kBevelGearing ? G.z1Bevel : G.z1) = z1;
+        (gearingType == kBevelGearing ? G.z2Bevel : G.z2) = z2;
         G.xsum = sum;
         G.x1 = sum / 2;
         G.x2 = sum / 2;
-        G.LastComputingInput = 6;
-        if (gearingType == 3)
+        G.LastComputingInput = kXsumInput;
+        if (gearingType == kBevelGearing)
             ComputeGearPairDimensions();
         else
             ComputeWorkingCentreDistance();
@@ -117,7 +117,7 @@ TEST_F(BalancedSlidings, WithoutCentreDistanceThereIsNoSolution) {
 }
 
 TEST_F(BalancedSlidings, BevelPairUsesTheMeanNormalModule) {
-    PairWithSum(15, 45, 0.3, 3);
+    PairWithSum(15, 45, 0.3, kBevelGearing);
     BalanceSpecificSlidings();
     ASSERT_FALSE(G.ErrorFlag);
     G.x2 = 0.3 - G.x1;
@@ -127,7 +127,7 @@ TEST_F(BalancedSlidings, BevelPairUsesTheMeanNormalModule) {
 }
 
 TEST_F(BalancedSlidings, InternalPairHasEqualTipSlidings) {
-    PairWithSum(20, -60, 0.2, 2);
+    PairWithSum(20, -60, 0.2, kInternalGearing);
     BalanceSpecificSlidings();
     ASSERT_FALSE(G.ErrorFlag);
     EXPECT_TRUE(notices.notices.empty());
@@ -140,7 +140,7 @@ TEST_F(BalancedSlidings, InternalPairHasEqualTipSlidings) {
 }
 
 TEST_F(BalancedSlidings, RackMateBalancesThePinionTipAgainstTheRackTip) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.RackMate = true;
     G.z1 = 14;
     ComputeRackPairDimensions();

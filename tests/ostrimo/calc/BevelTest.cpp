@@ -13,7 +13,7 @@ class Bevel : public GeometryTest {
 protected:
     // Straight bevel pair z 20/40, shaft angle 90 degrees, outer module 1, facewidth 10.
     static void BevelPair() {
-        Defaults(3);
+        Defaults(kBevelGearing);
         G.z1Bevel = 20;
         G.z2Bevel = 40;
     }
@@ -78,7 +78,7 @@ TEST_F(Bevel, PairDimensionsRunTheBevelAndItsHelixLimit) {
 
     // without the teeth entered the pair is not a bevel pair yet
     G = GlobalData{};
-    Defaults(3);
+    Defaults(kBevelGearing);
     ComputeBevelGearDimensions();
     EXPECT_EQ(G.Le, 0);
 }
@@ -137,7 +137,7 @@ TEST_F(Bevel, TraceMeetsTheInnerEndBelowTheFirstScanStep) {
 // ---------------------------------------------------------------- helix angle for a centre distance
 
 TEST_F(Bevel, HelixAngleForTheCentreDistanceOfAHelicalPair) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.mn = 3;
     G.z1 = 19;
     G.z2 = 42;
@@ -164,7 +164,7 @@ TEST_F(Bevel, HelixAngleForTheCentreDistanceOfAHelicalPair) {
 }
 
 TEST_F(Bevel, NoHelixAngleForAnImpossibleCentreDistance) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.x1 = 0.5;
     G.aw = 29;  // below the spur pair's 30.47: no helix angle shortens it
     double found = 0.3;
@@ -178,7 +178,7 @@ TEST_F(Bevel, HelixSearchDoesNotInheritThePreviousSearch) {
     // z 20/40, sum -0.5: an aw below the base circles (28.19) admits no working angle at
     // any helix angle.  Searched from a defined start it has no solution, also right
     // after a search that ended on a large working angle.
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.x1 = -0.5;
     G.aw = 28;
     double alone = 1;
@@ -187,7 +187,7 @@ TEST_F(Bevel, HelixSearchDoesNotInheritThePreviousSearch) {
 
     G = GlobalData{};
     notices.Clear();
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.x1 = 2;
     G.aw = 34;
     double earlier = 0;

@@ -11,7 +11,7 @@ class FellowCutter : public GeometryTest {
 protected:
     // Internal default pair z 20/-40 with the default cutter z0 = 35.
     static void InternalPair() {
-        Defaults(2);
+        Defaults(kInternalGearing);
         G.z2 = -40;
     }
     // Textbook thickness on the diameter D of a gear with z teeth, AMC x, reference d,

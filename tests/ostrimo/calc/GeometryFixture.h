@@ -5,16 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 #include <string>
 #include <vector>
 
 #include "CoreTest.h"
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/Global.h"
 
 namespace ostrimo::test {
 
-inline constexpr double kPi = std::numbers::pi;
+using checks::kPi;
 inline double Rad(double deg) { return deg * kPi / 180; }
 inline double Inv(double a) { return std::tan(a) - a; }
 
@@ -33,7 +33,7 @@ inline double TransverseAngle(double an, double beta) { return std::atan(std::ta
 
 class GeometryTest : public CoreTest {
 protected:
-    // The default case of a gearing type (1 external, 2 internal, 3 bevel).
+    // The default case of a gearing type.
     static void Defaults(int gearingType) {
         G.GearingType = gearingType;
         SetDefaultGearData();

@@ -29,7 +29,7 @@ void DefaultsFor(int gearingType) {
 
 TEST(Defaults, ProgramStartHoldsTheExternalDefaultCase) {
     const GlobalData& g = g_startup;
-    EXPECT_EQ(g.GearingType, 1);
+    EXPECT_EQ(g.GearingType, kExternalGearing);
     EXPECT_FALSE(g.RackMate);
     EXPECT_EQ(g.mn, 1.0);
     EXPECT_EQ(g.z1, 20.0);
@@ -55,28 +55,28 @@ TEST(Defaults, ProgramStartHoldsTheExternalDefaultCase) {
 }
 
 TEST(Defaults, StartUpIsTheExternalCaseSetWithGearingTypeZero) {
-    DefaultsFor(0);
-    G.GearingType = 1;
+    DefaultsFor(kGearingUnset);
+    G.GearingType = kExternalGearing;
     EXPECT_EQ(G, g_startup);
     InitializeGeometryGlobalUnit();  // already run at start-up: does nothing now
     EXPECT_EQ(G, g_startup);
 }
 
 TEST(Defaults, EachGearingTypeTakesItsBasicRack) {
-    DefaultsFor(1);
+    DefaultsFor(kExternalGearing);
     EXPECT_EQ(G.rofP1, 0.38);
     EXPECT_EQ(G.rofP2, 0.38);
     EXPECT_EQ(G.cP1, 0.25);
     EXPECT_EQ(G.cP2, 0.25);
 
-    DefaultsFor(2);
-    EXPECT_EQ(G.GearingType, 2);
+    DefaultsFor(kInternalGearing);
+    EXPECT_EQ(G.GearingType, kInternalGearing);
     EXPECT_EQ(G.rofP1, 0.38);
     EXPECT_EQ(G.rofP2, 0.0);
     EXPECT_EQ(G.cP2, 0.25);
     EXPECT_EQ(G.z2, 40.0);  // the windows then give the internal wheel its own teeth
 
-    DefaultsFor(3);
+    DefaultsFor(kBevelGearing);
     EXPECT_EQ(G.cP1, 0.2);
     EXPECT_EQ(G.cP2, 0.2);
     EXPECT_EQ(G.rofP1, 0.3);
@@ -86,7 +86,7 @@ TEST(Defaults, EachGearingTypeTakesItsBasicRack) {
 }
 
 TEST(Defaults, ToolsCutterAndBevelDefaults) {
-    DefaultsFor(1);
+    DefaultsFor(kExternalGearing);
     EXPECT_EQ(G.ToolAddendumFactor1, 1.25);
     EXPECT_EQ(G.ToolCrestRadiusFactor2, 0.38);
     EXPECT_EQ(G.ChamferHeightFactor1, 0.75);
@@ -105,7 +105,7 @@ TEST(Defaults, ToolsCutterAndBevelDefaults) {
 
 TEST(Defaults, RackAddendumTakesTheModuleHeldBeforeTheReset) {
     G = GlobalData{};
-    G.GearingType = 1;
+    G.GearingType = kExternalGearing;
     G.mn = 4;
     SetDefaultGearData();
     EXPECT_EQ(G.ha2, 5.0);  // 1.25 * 4
@@ -113,14 +113,14 @@ TEST(Defaults, RackAddendumTakesTheModuleHeldBeforeTheReset) {
 }
 
 TEST(Defaults, ResetClearsTheCaseStateAndSelectsThinningOfBothWheels) {
-    DefaultsFor(1);
+    DefaultsFor(kExternalGearing);
     G.ErrorFlag = G.RackMate = G.UndercutPinion = G.TipInterference = G.AmcSumBelowCritical = true;
     G.PinionTipClearanceOk = false;
     G.BacklashByShifting = true;
     G.BacklashByThinning = false;
     G.ThinWheelOnly = true;
     G.ThinBothWheels = false;
-    G.LastComputingInput = 9;
+    G.LastComputingInput = kAwInput;
     G.ValCode = 3;
     G.TipDiameter1Given = G.Chamfer1 = G.Protuberance2 = G.FellowFullyRoundedTip = true;
     G.beta = 0.3;
@@ -137,7 +137,7 @@ TEST(Defaults, ResetClearsTheCaseStateAndSelectsThinningOfBothWheels) {
     EXPECT_FALSE(G.BacklashByShifting);
     EXPECT_TRUE(G.ThinBothWheels);
     EXPECT_FALSE(G.ThinWheelOnly);
-    EXPECT_EQ(G.LastComputingInput, 0);
+    EXPECT_EQ(G.LastComputingInput, kNoComputingInput);
     EXPECT_EQ(G.ValCode, 0);
     EXPECT_FALSE(G.TipDiameter1Given);
     EXPECT_FALSE(G.Chamfer1);

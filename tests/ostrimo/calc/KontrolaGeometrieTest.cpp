@@ -24,7 +24,7 @@ protected:
     // An internal pair as the windows enter it: the wheel's teeth negative, a cutter of
     // 20 teeth that leaves the wheel tips whole, a wheel tip given -38.6.
     static void InternalInputs() {
-        Defaults(2);
+        Defaults(kInternalGearing);
         G.z2 = -40;
         G.z0 = 20;
         G.TipDiameter2Given = true;
@@ -42,7 +42,7 @@ protected:
 };
 
 TEST_F(GeometryCheck, DefaultPairEndToEnd) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     ComputeGeometryCheck();
     const auto& g = G;
     EXPECT_FALSE(g.ErrorFlag);
@@ -92,7 +92,7 @@ TEST_F(GeometryCheck, DefaultPairEndToEnd) {
 }
 
 TEST_F(GeometryCheck, TestDimensionsOfAHelicalPairWithOddTeeth) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     auto& g = G;
     g.z1 = 21;
     g.z2 = 47;
@@ -119,7 +119,7 @@ TEST_F(GeometryCheck, TestDimensionsOfAHelicalPairWithOddTeeth) {
 }
 
 TEST_F(GeometryCheck, FatalVerdictEndsAfterTheClearanceCheck) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     auto& g = G;
     g.TipDiameter1Given = true;
     g.da1 = 18;  // below the base circle 18.79
@@ -132,7 +132,7 @@ TEST_F(GeometryCheck, FatalVerdictEndsAfterTheClearanceCheck) {
     EXPECT_EQ(g.zw1, 0);
 
     // a sum of AMC below its critical value: refused by the working centre distance
-    Defaults(1);
+    Defaults(kExternalGearing);
     g.x1 = g.x2 = -0.7;  // hand: xsum0 = -1.2285
     ComputeGeometryCheck();
     EXPECT_TRUE(g.AmcSumBelowCritical);
@@ -142,7 +142,7 @@ TEST_F(GeometryCheck, FatalVerdictEndsAfterTheClearanceCheck) {
     EXPECT_FALSE(Computed(g.pt));
 
     // without the test dimensions, none of an earlier check remains
-    Defaults(1);
+    Defaults(kExternalGearing);
     ComputeGeometryCheck();
     ASSERT_TRUE(Computed(g.W1) && Computed(g.dt2));
     g.TestDimensionsActive = false;
@@ -153,7 +153,7 @@ TEST_F(GeometryCheck, FatalVerdictEndsAfterTheClearanceCheck) {
 }
 
 TEST_F(GeometryCheck, ChecksUseTheShiftedCentreDistance) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     auto& g = G;
     ComputeGeometryCheck();
     ASSERT_TRUE(g.PinionTipClearanceOk);
@@ -173,7 +173,7 @@ TEST_F(GeometryCheck, ChecksUseTheShiftedCentreDistance) {
 TEST_F(GeometryCheck, ChosenVerdicts) {
     auto& g = G;
     // undercut: 10 teeth, no shift; the involute starts where the tip trochoid cuts it
-    Defaults(1);
+    Defaults(kExternalGearing);
     g.z1 = 10;
     ComputeGeometryCheck();
     EXPECT_TRUE(g.UndercutPinion);
@@ -191,7 +191,7 @@ TEST_F(GeometryCheck, ChosenVerdicts) {
     // interference: a wheel tip given 0.4 mm larger reaches below the pinion's form
     // circle (hand: from the pinion's tangent point 9.9186 - 9.8097 = 0.1089 against
     // the form circle's 0.1539)
-    Defaults(1);
+    Defaults(kExternalGearing);
     g.z1 = 18;
     g.TipDiameter2Given = true;
     g.da2 = 42.4;
@@ -201,7 +201,7 @@ TEST_F(GeometryCheck, ChosenVerdicts) {
     EXPECT_FALSE(g.WheelTipClearanceOk);  // the larger tip also eats the clearance
 
     // tip too thin: x1 = 1 with the tip given without shortening
-    Defaults(1);
+    Defaults(kExternalGearing);
     g.x1 = 1.0;
     g.TipDiameter1Given = true;
     g.da1 = 24;
@@ -210,7 +210,7 @@ TEST_F(GeometryCheck, ChosenVerdicts) {
     EXPECT_NEAR(g.sa1, Thickness(24, 20, 1.0, g.db1), 1e-9);
 
     // tip clearance: a pinion tip 0.02 larger leaves 0.24 mn
-    Defaults(1);
+    Defaults(kExternalGearing);
     g.TipDiameter1Given = true;
     g.da1 = 22.02;
     ComputeGeometryCheck();
@@ -228,7 +228,7 @@ TEST_F(GeometryCheck, ChosenVerdicts) {
 }
 
 TEST_F(GeometryCheck, RackMateRoad) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     auto& g = G;
     g.RackMate = true;
     ComputeRackPairDimensions();
@@ -277,7 +277,7 @@ TEST_F(GeometryCheck, InternalRoad) {
 
     // the default cutter of 35 teeth trims the tips of this wheel and its standard tip
     // interferes with the pinion root
-    Defaults(2);
+    Defaults(kInternalGearing);
     g.z2 = -40;
     ComputeGeometryCheck();
     EXPECT_TRUE(g.CutterTruncatesWheelTips);
@@ -286,7 +286,7 @@ TEST_F(GeometryCheck, InternalRoad) {
 }
 
 TEST_F(GeometryCheck, BevelRoad) {
-    Defaults(3);
+    Defaults(kBevelGearing);
     auto& g = G;
     g.z1Bevel = 20;
     g.z2Bevel = 40;
@@ -309,7 +309,7 @@ TEST_F(GeometryCheck, BevelRoad) {
 }
 
 TEST_F(GeometryCheck, ChamferAndProtuberanceTools) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     auto& g = G;
     g.Chamfer1 = true;
     ComputeGeometryCheck();
@@ -329,7 +329,7 @@ TEST_F(GeometryCheck, ChamferAndProtuberanceTools) {
     // a protuberance (the default tool: 6.053 degrees from 0.75 mn below the datum):
     // its flank's involute stays outside the tooth's, the involute starts at the form
     // diameter of the protuberance tip's trochoid, above the plain tool's form circle
-    Defaults(1);
+    Defaults(kExternalGearing);
     g.Protuberance1 = true;
     ASSERT_TRUE(ComputeProtuberanceFlankShift1());
     ComputeGeometryCheck();
@@ -346,7 +346,7 @@ TEST_F(GeometryCheck, ChamferAndProtuberanceTools) {
     EXPECT_TRUE(g.PinionUndercutCutsInvolute);
     EXPECT_FALSE(g.InterferencePinionRoot);
     // a protuberance that starts at the end of the straight flank changes nothing
-    Defaults(1);
+    Defaults(kExternalGearing);
     g.Protuberance1 = true;
     g.haP01 = 1.0;
     ASSERT_TRUE(ComputeProtuberanceFlankShift1());
@@ -356,9 +356,9 @@ TEST_F(GeometryCheck, ChamferAndProtuberanceTools) {
 }
 
 TEST_F(GeometryCheck, OtherGearingTypeOnlyResetsTheFlags) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     auto& g = G;
-    g.GearingType = 4;
+    g.GearingType = kBevelGearing + 1;
     g.ErrorFlag = true;
     g.UndercutPinion = true;
     g.AmcUndivided = true;
@@ -373,7 +373,7 @@ TEST_F(GeometryCheck, OtherGearingTypeOnlyResetsTheFlags) {
 }
 
 TEST_F(GeometryCheck, ResultsThatAreNotNumbersAreRefused) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     auto& g = G;
     g.betaDeg = 10;
     g.beta = Rad(10);
@@ -401,7 +401,7 @@ TEST_F(GeometryCheck, EveryShownValueMustBeANumber) {
     };
     for (const Case& c : cases) {
         G = GlobalData{};
-        Defaults(1);
+        Defaults(kExternalGearing);
         G.TestDimensionsActive = true;
         c.set();
         notices.Clear();
@@ -412,10 +412,10 @@ TEST_F(GeometryCheck, EveryShownValueMustBeANumber) {
             << c.what;
     }
     // The default pair shows nothing but numbers, whatever its type.
-    for (int type : {1, 2, 3}) {
+    for (int type : {kExternalGearing, kInternalGearing, kBevelGearing}) {
         G = GlobalData{};
-        if (type == 2) InternalInputs(); else Defaults(type);
-        if (type == 3) G.z1Bevel = 20, G.z2Bevel = 30;
+        if (type == kInternalGearing) InternalInputs(); else Defaults(type);
+        if (type == kBevelGearing) G.z1Bevel = 20, G.z2Bevel = 30;
         ComputeGearPairDimensions();
         ComputeGeometryCheck();
         EXPECT_FALSE(G.ErrorFlag) << type;

@@ -19,7 +19,7 @@ protected:
     static void Prepare() {
         ComputePitchesAndFormDiameters();
         ComputeChamferInvolutes();
-        if (G.GearingType == 2) CheckInterferenceInternal();
+        if (G.GearingType == kInternalGearing) CheckInterferenceInternal();
         ComputeToothThicknesses();
     }
 
@@ -288,14 +288,14 @@ TEST_F(TestDimensions, BallRangeFromTheInvoluteStartToTheTip) {
     g.dM1 = g.d1;
     ComputeBallDiameterForContact1();
     const double dt = g.dt1, M = g.M1;
-    g.BallRangeState = 3;  // left by an earlier range
+    g.BallRangeState = kBallBelowInvolute;  // left by an earlier range
     ComputeBallDiameterRange1();
     // the current ball is kept; the upper limit is the ball touching at the tip
     EXPECT_EQ(g.dt1, dt);
     EXPECT_EQ(g.M1, M);
     EXPECT_LT(g.dtMin1, dt);
     EXPECT_GT(g.dtMax1, dt);
-    EXPECT_EQ(g.BallRangeState, 0);
+    EXPECT_EQ(g.BallRangeState, kBallWithinLimits);
     EXPECT_EQ(g.BallTipLimit1, 22);
     // the lower limit: the larger of the ball touching at the form circle and the ball
     // whose dimension over balls is the tip diameter (smaller ones sink under the tip)
@@ -318,13 +318,14 @@ TEST_F(TestDimensions, BallRangeStateNamesTheLimitTheBallBreaks) {
         double dt;
         int state;
     } const cases[] = {
-        {"a usual ball", {}, false, 1, 1.8, 0},
-        {"sinks under the tip", {}, false, 1, 1.4, 1},
-        {"wheel: sinks under the tip", {}, false, 2, 1.0, 1},
-        {"annular wheel: sinks above the tip", {.z2 = -80}, true, 2, 1.4, 1},
-        {"annular wheel: a usual ball", {.z2 = -80}, true, 2, 1.8, 0},
-        {"touches below the involute (undercut pinion)", {.z1 = 7, .z2 = 40, .x1 = -0.3}, false, 1, 1.0, 3},
-        {"reaches into the root", {.z1 = 6, .z2 = 100, .x1 = 1.4}, false, 1, 0.1, 2},
+        {"a usual ball", {}, false, 1, 1.8, kBallWithinLimits},
+        {"sinks under the tip", {}, false, 1, 1.4, kBallSinksUnderTip},
+        {"wheel: sinks under the tip", {}, false, 2, 1.0, kBallSinksUnderTip},
+        {"annular wheel: sinks above the tip", {.z2 = -80}, true, 2, 1.4, kBallSinksUnderTip},
+        {"annular wheel: a usual ball", {.z2 = -80}, true, 2, 1.8, kBallWithinLimits},
+        {"touches below the involute (undercut pinion)", {.z1 = 7, .z2 = 40, .x1 = -0.3}, false, 1, 1.0,
+         kBallBelowInvolute},
+        {"reaches into the root", {.z1 = 6, .z2 = 100, .x1 = 1.4}, false, 1, 0.1, kBallIntoRoot},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -335,14 +336,15 @@ TEST_F(TestDimensions, BallRangeStateNamesTheLimitTheBallBreaks) {
         Prepare();
         auto& g = G;
         (c.gear == 1 ? g.dt1 : g.dt2) = c.dt;
-        g.BallRangeState = c.state == 0 ? 1 : 0;  // a stale state is not kept
+        // a stale state is not kept
+        g.BallRangeState = c.state == kBallWithinLimits ? kBallSinksUnderTip : kBallWithinLimits;
         c.gear == 1 ? ComputeBallDiameterRange1() : ComputeBallDiameterRange2();
         EXPECT_EQ(g.BallRangeState, c.state);
         const double dtMin = c.gear == 1 ? g.dtMin1 : g.dtMin2;
-        if (c.state != 0) {
+        if (c.state != kBallWithinLimits) {
             EXPECT_GT(dtMin, c.dt);
         }
-        if (c.state != 1) continue;
+        if (c.state != kBallSinksUnderTip) continue;
         // the minimum is the ball standing just out of the tip circle
         (c.gear == 1 ? g.dt1 : g.dt2) = dtMin;
         c.gear == 1 ? ComputeDimensionOverBalls1() : ComputeDimensionOverBalls2();

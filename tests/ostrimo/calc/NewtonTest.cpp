@@ -3,16 +3,16 @@
 #include <cmath>
 #include <functional>
 #include <map>
-#include <numbers>
 
 #include "CoreTest.h"
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/NEWTON.h"
 
 using namespace ostrimo;
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
+using checks::kPi;
 double Rad(double deg) { return deg * kPi / 180; }
 double Inv(double a) { return std::tan(a) - a; }
 

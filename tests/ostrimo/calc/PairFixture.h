@@ -3,16 +3,18 @@
 #pragma once
 
 #include <cmath>
-#include <numbers>
 
 #include "CoreTest.h"
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/Global.h"
 
 namespace pair_fixture {
 
 using ostrimo::G;
+using ostrimo::kExternalGearing;
+using ostrimo::kInternalGearing;
 
-inline constexpr double kPi = std::numbers::pi;
+using ostrimo::checks::kPi;
 inline double Rad(double deg) { return deg * kPi / 180; }
 inline double Inv(double a) { return std::tan(a) - a; }
 // The angle whose involute is t (Newton on tan a - a).
@@ -65,7 +67,7 @@ inline void SetPairCommon(const Pair& p) {
 // External pair: tips a clearance c* mn off the mate's root circle.
 inline void SetExternalPair(const Pair& p = {}) {
     auto& g = G;
-    g.GearingType = 1;
+    g.GearingType = kExternalGearing;
     ostrimo::SetDefaultGearData();
     SetPairCommon(p);
     g.ha2 = (g.haP2 + g.x2 - g.k) * g.mn;
@@ -80,7 +82,7 @@ inline void SetExternalPair(const Pair& p = {}) {
 // Pinion with a rack mate: rack addendum haP2 mn, dedendum (haP1 + cP1) mn.
 inline void SetRackPair(const Pair& p = {}) {
     auto& g = G;
-    g.GearingType = 1;
+    g.GearingType = kExternalGearing;
     ostrimo::SetDefaultGearData();
     SetPairCommon(p);
     g.RackMate = true;
@@ -96,7 +98,7 @@ inline void SetRackPair(const Pair& p = {}) {
 // manufacturing mesh, the cutter's involute start and the wheel root from the cutter.
 inline void SetInternalPair(const Pair& p = {.z2 = -40}, int z0 = 35) {
     auto& g = G;
-    g.GearingType = 2;
+    g.GearingType = kInternalGearing;
     ostrimo::SetDefaultGearData();
     g.z0 = z0;
     SetPairCommon(p);

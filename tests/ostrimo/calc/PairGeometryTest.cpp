@@ -16,7 +16,7 @@ class PairGeometry : public GeometryTest {
 protected:
     // z 19/42, mn 3, beta 15 degrees, x1 0.3, x2 0.15, sum entered.
     static void HelicalPair() {
-        Defaults(1);
+        Defaults(kExternalGearing);
         G.mn = 3;
         G.z1 = 19;
         G.z2 = 42;
@@ -24,7 +24,7 @@ protected:
         G.x1 = 0.3;
         G.x2 = 0.15;
         G.xsum = 0.45;
-        G.LastComputingInput = 6;
+        G.LastComputingInput = kXsumInput;
     }
     // Critical sum -inv(at) (z1 + z2) / (2 tan an), from the textbook relation.
     static double CriticalSum() {
@@ -36,7 +36,7 @@ protected:
 }  // namespace
 
 TEST_F(PairGeometry, DefaultPairDimensionsAndCentreDistance) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     ComputeWorkingCentreDistance();
     // z 20/40, mn 1, 20 degrees, no shift: everything on the reference circles
     EXPECT_NEAR(G.alfawt, Rad(20), 1e-10);
@@ -125,7 +125,7 @@ TEST_F(PairGeometry, CentreDistanceBelowTheBaseCirclesLeavesThePairUntouched) {
 }
 
 TEST_F(PairGeometry, CriticalSumRefusedJustBelowAcceptedJustAbove) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     const double xsum0 = CriticalSum();
     G.x1 = xsum0 - 2e-5;
     G.alfawt = 0.3;
@@ -138,7 +138,7 @@ TEST_F(PairGeometry, CriticalSumRefusedJustBelowAcceptedJustAbove) {
 
     // within the tolerance of the test: accepted; the sum is at its critical value
     notices.Clear();
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.x1 = xsum0 - 0.5e-5;
     ComputeWorkingCentreDistance();
     EXPECT_TRUE(notices.notices.empty());
@@ -148,7 +148,7 @@ TEST_F(PairGeometry, CriticalSumRefusedJustBelowAcceptedJustAbove) {
     EXPECT_NEAR(G.aw, 30 * std::cos(Rad(20)), 1e-12);  // the sum of the base radii
 
     // just above: a small working angle whose involute meets the target
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.x1 = xsum0 + 1e-4;
     ComputeWorkingCentreDistance();
     const double target = Inv(Rad(20)) + 2 * std::tan(Rad(20)) * G.x1 / 60;
@@ -158,7 +158,7 @@ TEST_F(PairGeometry, CriticalSumRefusedJustBelowAcceptedJustAbove) {
 }
 
 TEST_F(PairGeometry, InternalAndManufacturingCriticalSums) {
-    Defaults(2);
+    Defaults(kInternalGearing);
     G.z2 = -40;
     const double xsum0 = CriticalSum();  // positive for an internal pair
     ASSERT_GT(xsum0, 0);
@@ -191,7 +191,7 @@ TEST_F(PairGeometry, InternalAndManufacturingCriticalSums) {
 }
 
 TEST_F(PairGeometry, InvolutePastItsRangeIsFlagged) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     double alpha = 0.5;
     EXPECT_FALSE(InvertInvoluteChecked(alpha, 20));  // inv 1.5 rad = 12.6: no root is searched above
     EXPECT_EQ(alpha, 0);
@@ -204,7 +204,7 @@ TEST_F(PairGeometry, InvolutePastItsRangeIsFlagged) {
 }
 
 TEST_F(PairGeometry, InternalPairOfEqualTeethWorksAtNinetyDegrees) {
-    Defaults(2);
+    Defaults(kInternalGearing);
     G.z1 = 40;
     G.z2 = -40;
     G.x1 = 0.3;
@@ -225,7 +225,7 @@ TEST_F(PairGeometry, InternalPairOfEqualTeethWorksAtNinetyDegrees) {
 }
 
 TEST_F(PairGeometry, RackMateDimensions) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.RackMate = true;
     G.x1 = 0.2;
     ComputeRackPairDimensions();
@@ -251,7 +251,7 @@ TEST_F(PairGeometry, RackMateDimensions) {
 
 TEST_F(PairGeometry, BacklashMethodsChooseTheSumAndTheTips) {
     // extra AMC: the sum with the backlash, the tips and k from the sum without it
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.BacklashByThinning = false;
     G.BacklashByExtraAmc = true;
     G.x1 = 0.25;
@@ -267,7 +267,7 @@ TEST_F(PairGeometry, BacklashMethodsChooseTheSumAndTheTips) {
     EXPECT_NEAR(G.da1, 2 * (G.aw - 0.25 - 0.05) - G.df2, 1e-12);
 
     // shifting: only the pair dimensions, with the backlash pair's working angle
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.BacklashByThinning = false;
     G.BacklashByShifting = true;
     G.aw = 30.1;
@@ -282,7 +282,7 @@ TEST_F(PairGeometry, BacklashMethodsChooseTheSumAndTheTips) {
 }
 
 TEST_F(PairGeometry, DiameterForAnInvoluteDifference) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     // the involute of base diameter 18 is inv_a ahead of that of 18.8 at the diameter 21
     auto involuteAt = [](double db, double d) { return Inv(std::acos(db / d)); };
     const double c = involuteAt(18, 21) - involuteAt(18.8, 21);

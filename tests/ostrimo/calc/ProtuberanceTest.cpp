@@ -14,7 +14,7 @@ protected:
     // Pinion z/x on the default protuberance tool (6.053 degrees from 0.75 mn below the
     // datum line, addendum 1.25, crest radius 0.38), the wheel on the same tool.
     static void ToolPair(double z1, double x1) {
-        Defaults(1);
+        Defaults(kExternalGearing);
         G.z1 = z1;
         G.x1 = x1;
         G.Protuberance1 = G.Protuberance2 = true;
@@ -126,7 +126,7 @@ TEST_F(Protuberance, FlankFactorSnapsStrictlyInsideTheBand) {
 
 TEST_F(Protuberance, WheelOfAnInternalPairOrARackIsNotSolved) {
     ToolPair(20, 0);
-    G.GearingType = 2;
+    G.GearingType = kInternalGearing;
     G.z2 = -40;
     G.ProtuberanceUndercutDiameter2 = 7;
     ComputeProtuberanceUndercut();
@@ -206,7 +206,7 @@ TEST_F(Protuberance, FormDiameterSearchThatCannotEndStops) {
 }
 
 TEST_F(Protuberance, RackProtuberanceHeightTakesTheRacksShareOfRegrinding) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.RackMate = true;
     const double K = (std::tan(Rad(20)) - std::tan(G.ProtuberanceAngle2)) * std::cos(Rad(20));
     ComputeRackProtuberanceHeight();

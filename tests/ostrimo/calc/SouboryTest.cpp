@@ -109,7 +109,7 @@ protected:
 // item of the file as kept at 12 decimals, the radians of the degree values, nothing else.
 GlobalData ExpectedAfterOpen(const GlobalData& saved, const GlobalData& before) {
     GlobalData e = before;
-    const bool bevel = saved.GearingType == 3;
+    const bool bevel = saved.GearingType == kBevelGearing;
     e.GearingType = saved.GearingType;
     e.RackMate = saved.RackMate;
     e.BacklashByExtraAmc = saved.BacklashByExtraAmc;
@@ -155,7 +155,7 @@ GlobalData ExpectedAfterOpen(const GlobalData& saved, const GlobalData& before) 
         e.xsumBacklash = Kept(saved.xsumBacklash);
         e.xsumNoBacklash = Kept(saved.xsumNoBacklash);
     }
-    if (saved.GearingType == 2) {
+    if (saved.GearingType == kInternalGearing) {
         e.z0 = saved.z0;
         e.x0 = Kept(saved.x0);
         e.rof0 = Kept(saved.rof0);
@@ -183,19 +183,19 @@ GlobalData ExpectedAfterOpen(const GlobalData& saved, const GlobalData& before) 
     return e;
 }
 
-// The case as the main dialog's gearing-type radio leaves it (type 4: a rack mate).
+// The case as the main dialog's gearing-type radio leaves it (kRackMateType: a rack mate).
 void WindowDefaults(int type) {
     G.aw = 30;
-    if (type == 2) G.z2 = -80, G.aw = -30;
-    if (type == 3) G.z1Bevel = 20, G.z2Bevel = 30;
-    if (type == 4) G.RackMate = true, G.z2 = 5001, G.ha2 = 1.25;
+    if (type == kInternalGearing) G.z2 = -80, G.aw = -30;
+    if (type == kBevelGearing) G.z1Bevel = 20, G.z2Bevel = 30;
+    if (type == kRackMateType) G.RackMate = true, G.z2 = 5001, G.ha2 = 1.25;
     G.da1 = 22;
-    G.da2 = type == 2 ? -78 : 42;
+    G.da2 = type == kInternalGearing ? -78 : 42;
 }
 
 // A state unlike the saved ones, to read into.
 void OtherState() {
-    Defaults(3);
+    Defaults(kBevelGearing);
     G.mn = 7;
     G.z1 = G.z2 = G.da2 = G.ha2 = 55;
     G.RackMate = true;
@@ -208,7 +208,7 @@ void OtherState() {
 }  // namespace
 
 TEST_F(DataFileTest, DefaultExternalCaseIsWrittenByteForByte) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     Save();
     const std::vector<std::string> expected = {
         "1", "0", "0", "1", "1",  // type, extra AMC, shifting, thinning; both wheels thinned
@@ -237,7 +237,7 @@ TEST_F(DataFileTest, DefaultExternalCaseIsWrittenByteForByte) {
 }
 
 TEST_F(DataFileTest, ExternalHelicalCaseRoundTrips) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.betaDeg = 12.5;
     G.x1 = 0.3;
     G.x2 = -0.1;
@@ -250,7 +250,7 @@ TEST_F(DataFileTest, ExternalHelicalCaseRoundTrips) {
     G.ThinBothWheels = false;
     G.ThinPinionOnly = true;
     G.ThinByRegrinding = true;
-    G.LastComputingInput = 7;
+    G.LastComputingInput = kX1Input;
     G.ChordConstant2 = false;
     G.ChordChosen2 = true;
     G.sc1 = 1.5707963267948966;
@@ -277,7 +277,7 @@ TEST_F(DataFileTest, ExternalHelicalCaseRoundTrips) {
 }
 
 TEST_F(DataFileTest, InternalCaseAddsTheCutterLines) {
-    Defaults(2);
+    Defaults(kInternalGearing);
     G.z2 = -80;
     G.aw = -30;
     G.da2 = -78.5;
@@ -299,7 +299,7 @@ TEST_F(DataFileTest, InternalCaseAddsTheCutterLines) {
 }
 
 TEST_F(DataFileTest, BevelCaseKeepsTheEnteredTeethAndTheShaftAngle) {
-    Defaults(3);
+    Defaults(kBevelGearing);
     G.z1Bevel = 20;
     G.z2Bevel = 30;
     G.z1 = 22.36;  // virtual numbers: not saved
@@ -313,7 +313,7 @@ TEST_F(DataFileTest, BevelCaseKeepsTheEnteredTeethAndTheShaftAngle) {
     EXPECT_EQ(lines.size(), 84u);
     EXPECT_EQ(lines[6], "20.000000000000");
     EXPECT_EQ(lines[32], "75.000000000000");
-    Defaults(1);
+    Defaults(kExternalGearing);
     const GlobalData before = G;
     ASSERT_TRUE(Open());
     EXPECT_EQ(G, ExpectedAfterOpen(saved, before));
@@ -322,29 +322,29 @@ TEST_F(DataFileTest, BevelCaseKeepsTheEnteredTeethAndTheShaftAngle) {
 }
 
 TEST_F(DataFileTest, RackMateIsSavedAsTypeFourWithTheRackAddendum) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.RackMate = true;
     G.z2 = 5001;  // a wheel above 5000 teeth is a rack
     G.ha2 = 1.2;
     G.da2 = 99;
     Save();
     const GlobalData saved = G;
-    EXPECT_EQ(G.GearingType, 1);
+    EXPECT_EQ(G.GearingType, kExternalGearing);
     const std::vector<std::string> lines = SplitLines(ReadBytes(path));
     EXPECT_EQ(lines[0], "4");
     EXPECT_EQ(lines[25], "1.200000000000");
-    Defaults(1);
+    Defaults(kExternalGearing);
     const GlobalData before = G;
     ASSERT_TRUE(Open());
     EXPECT_EQ(G, ExpectedAfterOpen(saved, before));
     EXPECT_TRUE(G.RackMate);
-    EXPECT_EQ(G.GearingType, 1);
+    EXPECT_EQ(G.GearingType, kExternalGearing);
     EXPECT_EQ(G.ha2, 1.2);
     EXPECT_EQ(G.da2, 42);  // not in the file
 }
 
 TEST_F(DataFileTest, BacklashByShiftingAndByExtraAmcRoundTrip) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.BacklashByThinning = false;
     G.BacklashByShifting = true;
     G.awBacklash = 30.05;
@@ -361,7 +361,7 @@ TEST_F(DataFileTest, BacklashByShiftingAndByExtraAmcRoundTrip) {
     EXPECT_EQ(G, ExpectedAfterOpen(saved, before));
     EXPECT_NEAR(G.alfawtBacklash, DegToRad(20.4567), 1e-14);
 
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.BacklashByThinning = false;
     G.BacklashByExtraAmc = true;
     G.xsumBacklash = -0.1459;
@@ -378,7 +378,7 @@ TEST_F(DataFileTest, BacklashByShiftingAndByExtraAmcRoundTrip) {
 }
 
 TEST_F(DataFileTest, ThinningOfTheWheelWithAWidenedCutterRoundTrips) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.ThinBothWheels = false;
     G.ThinWheelOnly = true;
     G.jn = 0.08;
@@ -396,7 +396,7 @@ TEST_F(DataFileTest, ThinningOfTheWheelWithAWidenedCutterRoundTrips) {
 }
 
 TEST_F(DataFileTest, WriterKeepsTheFileReadable) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.ThinPinionOnly = true;  // two thinning options set: still exactly one line
     G.W1 = std::numeric_limits<double>::quiet_NaN();
     G.M2 = -std::numeric_limits<double>::infinity();
@@ -413,12 +413,12 @@ TEST_F(DataFileTest, WriterKeepsTheFileReadable) {
 }
 
 TEST_F(DataFileTest, ReadsLinesEndedByLineFeedOnly) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.betaDeg = 8;
     Save();
     const GlobalData saved = G;
     WriteBytes(path, JoinLines(SplitLines(ReadBytes(path)), "\n"));
-    Defaults(1);
+    Defaults(kExternalGearing);
     const GlobalData before = G;
     ASSERT_TRUE(Open());
     EXPECT_EQ(G, ExpectedAfterOpen(saved, before));
@@ -427,14 +427,14 @@ TEST_F(DataFileTest, ReadsLinesEndedByLineFeedOnly) {
 // A file without its last line, the thinning technology, reads that line as empty; a file
 // cut anywhere else is refused whole.
 TEST_F(DataFileTest, TruncatedFileIsRefusedAtEveryLengthButWithoutItsLastLine) {
-    Defaults(2);  // with the cutter group, thinned with a widened cutter
+    Defaults(kInternalGearing);  // with the cutter group, thinned with a widened cutter
     G.z2 = -80;
     ASSERT_TRUE(G.BacklashByThinning && !G.ThinByRegrinding);
     Save();
     const GlobalData saved = G;
     const std::vector<std::string> lines = SplitLines(ReadBytes(path));
     ASSERT_EQ(lines.back(), "1");
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.x1 = 0.25;
     for (size_t n = 0; n + 1 < lines.size(); ++n)
         ExpectRefused(JoinLines({lines.begin(), lines.begin() + static_cast<long>(n)}), std::to_string(n) + " lines");
@@ -448,19 +448,19 @@ TEST_F(DataFileTest, TruncatedFileIsRefusedAtEveryLengthButWithoutItsLastLine) {
 
 // A tip diameter the program computed is saved as computed, whatever its sign, and opens again.
 TEST_F(DataFileTest, ComputedTipDiametersOpenWhateverTheirSign) {
-    Defaults(2);
+    Defaults(kInternalGearing);
     G.z2 = -71;
     G.da1 = -76.35;
     G.da2 = 12;
     Save();
-    Defaults(1);
+    Defaults(kExternalGearing);
     ASSERT_TRUE(Open());
     EXPECT_EQ(G.da1, -76.35);
     EXPECT_EQ(G.da2, 12);
 }
 
 TEST_F(DataFileTest, MalformedItemsAreRefused) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     Save();
     const std::vector<std::string> good = SplitLines(ReadBytes(path));
     auto with = [&](size_t index, const std::string& text) {
@@ -468,7 +468,7 @@ TEST_F(DataFileTest, MalformedItemsAreRefused) {
         lines[index] = text;
         return JoinLines(lines);
     };
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.mn = 3;
     ExpectRefused(with(0, "0"), "gearing type 0");
     ExpectRefused(with(0, "5"), "gearing type 5");
@@ -484,14 +484,14 @@ TEST_F(DataFileTest, MalformedItemsAreRefused) {
     ExpectRefused(with(52, "3.0"), "teeth spanned not whole");
     ExpectRefused(with(52, "40000"), "teeth spanned out of range");
 
-    Defaults(3);
+    Defaults(kBevelGearing);
     Save();
     std::vector<std::string> bevel = SplitLines(ReadBytes(path));
     bevel[32] = "ninety";
-    Defaults(1);
+    Defaults(kExternalGearing);
     ExpectRefused(JoinLines(bevel), "shaft angle");
 
-    Defaults(2);
+    Defaults(kInternalGearing);
     Save();
     std::vector<std::string> internal = SplitLines(ReadBytes(path));
     internal[26] = "35.5";
@@ -499,7 +499,7 @@ TEST_F(DataFileTest, MalformedItemsAreRefused) {
 }
 
 TEST_F(DataFileTest, AcceptsWhatTheNumberParserAllows) {
-    Defaults(1);
+    Defaults(kExternalGearing);
     G.aw = 30;
     Save();
     std::vector<std::string> lines = SplitLines(ReadBytes(path));
@@ -512,7 +512,7 @@ TEST_F(DataFileTest, AcceptsWhatTheNumberParserAllows) {
     ASSERT_TRUE(Open());
     EXPECT_EQ(G.mn, 2);
     EXPECT_EQ(G.betaDeg, 15);
-    EXPECT_EQ(G.LastComputingInput, 9);
+    EXPECT_EQ(G.LastComputingInput, kAwInput);
     EXPECT_FALSE(G.TipDiameter1Given);
 }
 
@@ -529,43 +529,45 @@ TEST_F(DataFileTest, ErrorBoxFollowsValCode) {
 // files of every gearing type open.
 TEST_F(DataFileTest, ValuesTheInputsPageRefusesAreRefused) {
     struct Case {
-        int type;  // 4: rack mate
+        int type;  // a gearing type or kRackMateType
         const char* what;
         void (*edit)();
     };
     const Case cases[] = {
-        {1, "tool root radius 1e200", [] { G.rofP1 = 1e200; }},
-        {1, "flank angle 0", [] { G.alfaP = 0; }},
-        {1, "flank angle 50.0001", [] { G.alfaP = 50.0001; }},
-        {1, "module 0", [] { G.mn = 0; }},
-        {1, "pinion of 3 teeth", [] { G.z1 = 3; }},
-        {2, "annular gear of -3 teeth", [] { G.z2 = -3; }},
-        {4, "rack of 5000 teeth", [] { G.z2 = 5000; }},
-        {1, "helix angle 90", [] { G.betaDeg = 90; }},
-        {1, "facewidth 0", [] { G.b = 0; }},
-        {1, "addendum above its limit", [] { G.haP1 = 2; }},
-        {1, "negative tip clearance", [] { G.cP2 = -0.1; }},
-        {1, "backlash above the module", [] { G.jn = 1.5; }},
-        {3, "shaft angle 180", [] { G.SigmaDeg = 180; }},
-        {1, "typed negative tip diameter", [] { G.da1 = -50, G.TipDiameter1Given = true; }},
-        {2, "typed positive annular tip diameter", [] { G.da2 = 50, G.TipDiameter2Given = true; }},
-        {4, "rack addendum above its limit", [] { G.ha2 = 3; }},
-        {1, "typed sum of AMC -1e308", [] { G.mn = 1e15, G.xsum = -1e308, G.LastComputingInput = 6; }},
-        {1, "typed x1 of 8.5", [] { G.x1 = 8.5, G.LastComputingInput = 7; }},
-        {2, "typed positive annular centre distance", [] { G.aw = 30, G.LastComputingInput = 9; }},
+        {kExternalGearing, "tool root radius 1e200", [] { G.rofP1 = 1e200; }},
+        {kExternalGearing, "flank angle 0", [] { G.alfaP = 0; }},
+        {kExternalGearing, "flank angle 50.0001", [] { G.alfaP = 50.0001; }},
+        {kExternalGearing, "module 0", [] { G.mn = 0; }},
+        {kExternalGearing, "pinion of 3 teeth", [] { G.z1 = 3; }},
+        {kInternalGearing, "annular gear of -3 teeth", [] { G.z2 = -3; }},
+        {kRackMateType, "rack of 5000 teeth", [] { G.z2 = 5000; }},
+        {kExternalGearing, "helix angle 90", [] { G.betaDeg = 90; }},
+        {kExternalGearing, "facewidth 0", [] { G.b = 0; }},
+        {kExternalGearing, "addendum above its limit", [] { G.haP1 = 2; }},
+        {kExternalGearing, "negative tip clearance", [] { G.cP2 = -0.1; }},
+        {kExternalGearing, "backlash above the module", [] { G.jn = 1.5; }},
+        {kBevelGearing, "shaft angle 180", [] { G.SigmaDeg = 180; }},
+        {kExternalGearing, "typed negative tip diameter", [] { G.da1 = -50, G.TipDiameter1Given = true; }},
+        {kInternalGearing, "typed positive annular tip diameter", [] { G.da2 = 50, G.TipDiameter2Given = true; }},
+        {kRackMateType, "rack addendum above its limit", [] { G.ha2 = 3; }},
+        {kExternalGearing, "typed sum of AMC -1e308",
+         [] { G.mn = 1e15, G.xsum = -1e308, G.LastComputingInput = kXsumInput; }},
+        {kExternalGearing, "typed x1 of 8.5", [] { G.x1 = 8.5, G.LastComputingInput = kX1Input; }},
+        {kInternalGearing, "typed positive annular centre distance",
+         [] { G.aw = 30, G.LastComputingInput = kAwInput; }},
     };
     for (const Case& c : cases) {
-        Defaults(c.type == 4 ? 1 : c.type);
+        Defaults(c.type == kRackMateType ? kExternalGearing : c.type);
         WindowDefaults(c.type);
         Save();
-        Defaults(1);
+        Defaults(kExternalGearing);
         G.x1 = 0.25;
         ASSERT_TRUE(Open()) << c.what;  // the case before the edit
-        Defaults(c.type == 4 ? 1 : c.type);
+        Defaults(c.type == kRackMateType ? kExternalGearing : c.type);
         WindowDefaults(c.type);
         c.edit();
         Save();
-        Defaults(1);
+        Defaults(kExternalGearing);
         G.x1 = 0.25;
         ExpectRefused(ReadBytes(path), c.what);
     }

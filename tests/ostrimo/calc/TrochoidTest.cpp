@@ -16,7 +16,7 @@ class Trochoid : public GeometryTest {
 protected:
     // Spur pinion of z teeth, AMC x, on the default tool (h0 1.25, rho 0.38, 20 degrees).
     static void Pinion(double z, double x) {
-        Defaults(1);
+        Defaults(kExternalGearing);
         G.z1 = z;
         G.x1 = x;
         ComputeGearPairDimensions();
@@ -61,7 +61,7 @@ TEST_F(Trochoid, CrossingJustAboveTheBaseCircleIsFoundBeforeTheTrochoidEntersIt)
                          Row{11.080024, 23.721017, 15, 133, -0.142669, 0.404556, 1.035046, 0.373204, 0.362023, 1},
                          Row{38.282517, 22.231921, 16, 114, -0.268274, 0.441433, 1.018449, 0.244448, 0.375305, 1}}) {
         SCOPED_TRACE("mn " + std::to_string(c.mn) + (c.gear == 1 ? " pinion" : " wheel"));
-        Defaults(1);
+        Defaults(kExternalGearing);
         G.mn = c.mn;
         G.alfaP = c.alfaDeg;
         G.alfan = Rad(c.alfaDeg);

@@ -227,7 +227,7 @@ TEST_F(Vypocty, TipClearanceLimitsAndTipsBelowTheRoot) {
 
     // bevel: the factors against 0.199 mtm
     SetExternalPair();
-    g.GearingType = 3;
+    g.GearingType = kBevelGearing;
     g.mtm = 1;
     g.cP1 = 0.1991;
     g.cP2 = 0.1989;

@@ -59,7 +59,7 @@ TEST_F(AngleDisplay, SwitchingRewritesEveryAngleAndKeepsTheValues) {
 }
 
 TEST_F(AngleDisplay, BevelGearingKeepsTheWorkingAngleUnitHidden) {
-    SelectGearing(3);
+    SelectGearing(kBevelGearing);
     ui::test::Click(D().RadioButton13);
     ui::test::Click(D().RadioButton12);
     EXPECT_TRUE(D().Label7->Visible());

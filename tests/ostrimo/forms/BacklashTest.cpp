@@ -3,16 +3,16 @@
 // teeth, the zero-backlash base after an Open, Esc and Help.
 #include <cmath>
 #include <filesystem>
-#include <numbers>
 
 #include "OstrimoFixture.h"
+#include "ostrimo/calc/CheckNumerics.h"
 
 namespace ostrimo::test {
 namespace {
 
 using Backlash = OstrimoTest;
 
-constexpr double kPi = std::numbers::pi;
+using checks::kPi;
 
 // Types the backlash into the main dialog; the dialog opens and runs the script.
 void OpenWith(const std::string& jn, std::function<void()> script) {
@@ -60,7 +60,7 @@ TEST_F(Backlash, AnExtraAmcMakesTheBacklashAtTheSameCentreDistance) {
     EXPECT_EQ(D().Edit21->Text(), rt::Str(G.jn, 4, 3));
     EXPECT_EQ(D().Edit6->Text(), "-0.200000");
     EXPECT_TRUE(G.AmcUndivided);
-    EXPECT_EQ(G.LastComputingInput, 6);
+    EXPECT_EQ(G.LastComputingInput, kXsumInput);
     EXPECT_EQ(D().ActiveControl(), D().Button2);
     // divided afterwards: the wheel takes the extra AMC, the pinion's is the same without
     ui::test::Click(D().Button2);
@@ -121,7 +121,7 @@ TEST_F(Backlash, ShiftingTheWheelsGivesTheBacklashOfTheCentreDistance) {
     EXPECT_EQ(G.awBacklash, 30.1);
     EXPECT_EQ(D().Edit9->Text(), "30.100000");
     EXPECT_EQ(D().Edit21->Text(), rt::Str(G.jn, 4, 3));
-    EXPECT_EQ(G.LastComputingInput, 7);
+    EXPECT_EQ(G.LastComputingInput, kX1Input);
     EXPECT_TRUE(G.AmcDivided);
     EXPECT_EQ(D().ActiveControl(), D().Edit7);
 }
@@ -166,7 +166,7 @@ TEST_F(Backlash, TheBacklashFieldTakesZeroToTheModuleAndEscKeepsTheComputingInpu
 }
 
 TEST_F(Backlash, EqualInternalTeethWorkAtARightAngleUnderEveryMethod) {
-    SelectGearing(2);
+    SelectGearing(kInternalGearing);
     G.z2 = -20;
     D().InitInputsForGearingType();
     OpenWith("0.1", [] {

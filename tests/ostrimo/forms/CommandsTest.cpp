@@ -105,7 +105,7 @@ TEST_F(Commands, CompleteCheckShowsTheResultsOrNamesWhatIsMissing) {
 TEST_F(Commands, CompleteCheckFocusesTheFieldOfItsError) {
     G.x1 = G.x2 = -1.5;  // the sum lies below its critical value
     G.xsum = -3;
-    G.LastComputingInput = 8;
+    G.LastComputingInput = kX2Input;
     ui::test::Click(D().Button1);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].rfind("Sum of Addendum Modification Coefficients x1+x2 is less than critical", 0), 0u);
@@ -219,7 +219,7 @@ TEST_F(Commands, ARackMateOpenedWhileInternalIsChosenStaysARackMate) {
     ui::test::Click(D().RadioButton4);
     Open(File("rack.dat"));
     EXPECT_TRUE(G.RackMate);
-    EXPECT_EQ(G.GearingType, 1);
+    EXPECT_EQ(G.GearingType, kExternalGearing);
     EXPECT_GT(G.z2, 5000);
     EXPECT_TRUE(D().RadioButton3->Checked());
 }
@@ -319,14 +319,16 @@ TEST_F(Commands, AFileShowsTheSameResultsWhateverWasOpenBefore) {
     const auto ballsOfTheWheel = [] {
         G.z1 = 19, G.z2 = 111, G.mn = 8, G.betaDeg = 14.5, G.beta = DegToRad(14.5), G.x1 = G.x2 = -0.4, G.xsum = -0.8;
     };
-    WriteCheckedCase(File("a.dat"), 1, [] { HelicalPair(), G.Chamfer1 = true; });
+    WriteCheckedCase(File("a.dat"), kExternalGearing, [] { HelicalPair(), G.Chamfer1 = true; });
     const struct {
         const char* name;
         int gearingType;
         std::function<void()> inputs;
-    } files[] = {{"fatal.dat", 1, pinionWithoutDepth},  {"annular.dat", 2, annularPinionWithoutDepth},
-                 {"pointed.dat", 1, pointedPinion},     {"balls.dat", 1, ballsOfTheWheel},
-                 {"rack.dat", 1, [] { RackPair(), G.z2 = 6000; }}};
+    } files[] = {{"fatal.dat", kExternalGearing, pinionWithoutDepth},
+                 {"annular.dat", kInternalGearing, annularPinionWithoutDepth},
+                 {"pointed.dat", kExternalGearing, pointedPinion},
+                 {"balls.dat", kExternalGearing, ballsOfTheWheel},
+                 {"rack.dat", kExternalGearing, [] { RackPair(), G.z2 = 6000; }}};
     for (const auto& f : files) WriteCheckedCase(File(f.name), f.gearingType, f.inputs);
     const auto restart = [this] {
         OstrimoTest::TearDown();
@@ -359,7 +361,7 @@ TEST_F(Commands, AFileShowsTheSameResultsWhateverWasOpenBefore) {
 // Open, check and Save of a file the program wrote after a check gives the same file: the
 // balls of the wheel do not depend on the ball held before the check.
 TEST_F(Commands, AFileSavedAfterACheckReopensChecksAndResavesByteIdentical) {
-    WriteCheckedCase(File("first.dat"), 1, [] {
+    WriteCheckedCase(File("first.dat"), kExternalGearing, [] {
         G.z1 = 19, G.z2 = 111, G.mn = 8, G.betaDeg = 14.5, G.beta = DegToRad(14.5), G.x1 = G.x2 = -0.4, G.xsum = -0.8;
     });
     Open(File("first.dat"));
@@ -371,7 +373,7 @@ TEST_F(Commands, AFileSavedAfterACheckReopensChecksAndResavesByteIdentical) {
 
 TEST_F(Commands, GearingTypesLoadTheirDefaultsAndLayout) {
     ui::test::Click(D().RadioButton4);
-    EXPECT_EQ(G.GearingType, 2);
+    EXPECT_EQ(G.GearingType, kInternalGearing);
     EXPECT_EQ(G.z2, -80);
     EXPECT_NEAR(G.aw, -30, 1e-9);  // the check computes it again
     EXPECT_TRUE(D().Button9->Visible() && D().Button10->Visible());

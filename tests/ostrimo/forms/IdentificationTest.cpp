@@ -2,15 +2,15 @@
 // from the test dimensions computed for it; the choice of the unknown; the validators.
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "OstrimoFixture.h"
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/Kontrolni_rozmery.h"
 
 namespace ostrimo::test {
 namespace {
 
-constexpr double kPi = std::numbers::pi;
+using checks::kPi;
 
 struct Pair {
     const char* what;
@@ -24,7 +24,7 @@ class Identification : public OstrimoTest {
 protected:
     // The pair typed on the Inputs page, then the Identification page by its tab.
     static void EnterPair(const Pair& p) {
-        if (p.gearing == 2) ui::test::Click(D().RadioButton4);
+        if (p.gearing == kInternalGearing) ui::test::Click(D().RadioButton4);
         Enter(D().Edit1, rt::Str(p.mn, 1, 3));
         Enter(D().Edit2, rt::Str(p.z1, 1, 0));
         Enter(D().Edit3, rt::Str(p.z2, 1, 0));
@@ -61,7 +61,7 @@ void ChordOnCircle(double D, double& sc, double& hc) {
     const double at = std::atan(std::tan(G.alfan) / std::cos(G.beta));
     const double db = z * G.mn * std::cos(at) / std::cos(G.beta);
     const auto inv = [](double u) { return std::tan(u) - u; };
-    const double sign = G.GearingType == 2 ? -1 : 1;  // the internal tooth widens outwards
+    const double sign = G.GearingType == kInternalGearing ? -1 : 1;  // the internal tooth widens outwards
     const double psi = (2 * G.x2 * std::tan(G.alfan) + kPi / 2) / z + sign * inv(at);
     const double psiD = psi - sign * inv(std::acos(db / D)), psiA = psi - sign * inv(std::acos(db / da));
     sc = D * std::sin(psiD) * std::cos(std::atan(D * std::sin(G.beta) / (z * G.mn)));
@@ -80,7 +80,7 @@ TEST_P(RoundTrip, EachGroupRecoversTheKnownParameter) {
     // the chord of the constant-chord thickness and its height (an internal wheel's from
     // its involute tip, not from the corners that the cutter chamfers)
     double sc = 0, hc = 0;
-    if (p.gearing == 1) {
+    if (p.gearing == kExternalGearing) {
         ComputeConstantChord2();
         ComputeChordHeightForThickness2();
         sc = G.sc2, hc = G.hc2;
@@ -93,18 +93,20 @@ TEST_P(RoundTrip, EachGroupRecoversTheKnownParameter) {
     Type(D().Edit39, W);
     Type(D().Edit40, dt);
     Type(D().Edit41, M);
-    ui::test::Click(D().RadioGroup1->Item(3));  // the focus off the fields
+    ui::test::Click(D().RadioGroup1->Item(kIdentAmc));  // the focus off the fields
     ui::test::Notices().Clear();
     const double start[] = {1.02, DegToRad(1), DegToRad(1), 0.1};
     for (int group = 1; group <= 3; ++group) {
-        for (int unknown : {0, 1, 2, 3}) {
+        for (int unknown : {kIdentModule, kIdentFlankAngle, kIdentHelixAngle, kIdentAmc}) {
             SCOPED_TRACE("group " + std::to_string(group) + " unknown " + std::to_string(unknown));
-            if (unknown == 2 && p.betaDeg == 0) continue;
+            if (unknown == kIdentHelixAngle && p.betaDeg == 0) continue;
             for (int k = 0; k < 4; ++k) Estimates(k)[group] = known[k];
             if (Choice(group)->ItemIndex() == unknown) Choice(group)->SetItemIndex((unknown + 1) % 4);
-            Estimates(unknown)[group] = unknown == 0 ? known[0] * start[0] : known[unknown] + start[unknown];
+            Estimates(unknown)[group] =
+                unknown == kIdentModule ? known[0] * start[0] : known[unknown] + start[unknown];
             ui::test::Click(Choice(group)->Item(unknown));
-            EXPECT_NEAR(Estimates(unknown)[group], known[unknown], unknown == 1 || unknown == 2 ? 1e-8 : 1e-6);
+            const bool angle = unknown == kIdentFlankAngle || unknown == kIdentHelixAngle;
+            EXPECT_NEAR(Estimates(unknown)[group], known[unknown], angle ? 1e-8 : 1e-6);
             EXPECT_TRUE(D().IdentificationField(38 + 4 * group + unknown)->ReadOnly());
         }
     }
@@ -112,66 +114,66 @@ TEST_P(RoundTrip, EachGroupRecoversTheKnownParameter) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pairs, RoundTrip,
-                         ::testing::Values(Pair{"ExternalSpur", 1, 20, 40, 1, 0, 0.5, 0.5},
-                                           Pair{"ExternalHelical", 1, 19, 47, 2, 15, -0.2, 0.2},
-                                           Pair{"InternalHelical", 2, 20, -61, 1.5, 10, 0.1, 0.1}),
+                         ::testing::Values(Pair{"ExternalSpur", kExternalGearing, 20, 40, 1, 0, 0.5, 0.5},
+                                           Pair{"ExternalHelical", kExternalGearing, 19, 47, 2, 15, -0.2, 0.2},
+                                           Pair{"InternalHelical", kInternalGearing, 20, -61, 1.5, 10, 0.1, 0.1}),
                          [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(Identification, ANewtonSolveThatDoesNotConvergeBeepsAndChangesNothing) {
-    EnterPair({"", 1, 19, 47, 2, 15, -0.2, 0.2});
+    EnterPair({"", kExternalGearing, 19, 47, 2, 15, -0.2, 0.2});
     // a flag left by an earlier solve does not count
     G.NewtonNotConverged = true;
-    ui::test::Click(D().RadioGroup1->Item(0));
+    ui::test::Click(D().RadioGroup1->Item(kIdentModule));
     EXPECT_NEAR(G.IdentMn[1], 2, 1e-3);  // from the chord as shown, to 4 decimals
     EXPECT_EQ(ui::test::Notices().notices.size(), 0u);
     // a start far from the module: the solve gives up
-    ui::test::Click(D().RadioGroup1->Item(3));
+    ui::test::Click(D().RadioGroup1->Item(kIdentAmc));
     G.IdentX[1] = 0.2;
     G.IdentMn[1] = 2.2;
     D().Edit42->SetText("2.200");
     ui::test::Notices().Clear();
-    ui::test::Click(D().RadioGroup1->Item(0));
+    ui::test::Click(D().RadioGroup1->Item(kIdentModule));
     EXPECT_TRUE(G.NewtonNotConverged);
     EXPECT_EQ(G.IdentMn[1], 2.2);
     EXPECT_EQ(D().Edit42->Text(), "No solution");
     ASSERT_FALSE(ui::test::Notices().notices.empty());
     EXPECT_EQ(ui::test::Notices().notices.back().kind, rt::Notice::Beep);
     // another unknown: the module's field shows its estimate again
-    ui::test::Click(D().RadioGroup1->Item(3));
+    ui::test::Click(D().RadioGroup1->Item(kIdentAmc));
     EXPECT_EQ(D().Edit42->Text(), "2.200");
 }
 
 TEST_F(Identification, TheChoiceOfTheUnknownFollowsTheGearing) {
-    EnterPair({"", 1, 20, 40, 1, 0, 0, 0});
+    EnterPair({"", kExternalGearing, 20, 40, 1, 0, 0, 0});
     // spur gearing: no helix angle to find, its fields read-only
-    ui::test::Click(D().RadioGroup2->Item(2));
-    EXPECT_EQ(D().RadioGroup2->ItemIndex(), 0);
+    ui::test::Click(D().RadioGroup2->Item(kIdentHelixAngle));
+    EXPECT_EQ(D().RadioGroup2->ItemIndex(), kIdentModule);
     EXPECT_TRUE(D().Edit44->ReadOnly() && D().Edit48->ReadOnly() && D().Edit52->ReadOnly());
     EXPECT_TRUE(D().Edit46->ReadOnly());
     EXPECT_FALSE(D().Edit49->ReadOnly());
     // the flank angle from the span: 20 degrees, and a second result beside it
-    ui::test::Click(D().RadioGroup2->Item(1));
+    ui::test::Click(D().RadioGroup2->Item(kIdentFlankAngle));
     EXPECT_EQ(D().Edit47->Text(), "20.0000\xC2\xB0");
     EXPECT_TRUE(D().Label183->Visible() && D().Label184->Visible() && D().Label185->Visible());
     EXPECT_FALSE(D().Label188->Visible());
     EXPECT_EQ(D().Label183->Caption(), "2. result       = 20.498\xC2\xB0");
-    ui::test::Click(D().RadioGroup3->Item(1));
+    ui::test::Click(D().RadioGroup3->Item(kIdentFlankAngle));
     EXPECT_FALSE(D().Label183->Visible());
 
     // a rack: group 1 by its closed forms, module and flank angle only
     ui::test::ClickTab(D().PageControl1, 0);
     Enter(D().Edit3, "6000");
     ui::test::ClickTab(D().PageControl1, 2);
-    EXPECT_EQ(D().RadioGroup1->ItemIndex(), 0);
+    EXPECT_EQ(D().RadioGroup1->ItemIndex(), kIdentModule);
     EXPECT_EQ(D().Edit45->Text(), "-----");
     EXPECT_FALSE(D().GroupBox10->Enabled() || D().GroupBox11->Enabled());
     EXPECT_FALSE(D().Label181->Visible() || D().Label180->Visible());
     EXPECT_EQ(D().Label174->Caption(), "Rack  ");
     Enter(D().Edit36, rt::Str(kPi / 2 * 1.25, 1, 12));  // the reference line of a module 1.25 rack
     EXPECT_EQ(D().Edit42->Text(), "1.250");
-    ui::test::Click(D().RadioGroup1->Item(3));
-    EXPECT_EQ(D().RadioGroup1->ItemIndex(), 0);
-    ui::test::Click(D().RadioGroup1->Item(1));
+    ui::test::Click(D().RadioGroup1->Item(kIdentAmc));
+    EXPECT_EQ(D().RadioGroup1->ItemIndex(), kIdentModule);
+    ui::test::Click(D().RadioGroup1->Item(kIdentFlankAngle));
     // the chord of a module 1 rack 0.2 below its reference line: alfa from tan a = 0.1 / 0.2
     Enter(D().Edit42, "1");
     Enter(D().Edit37, rt::Str(G.ha2 + 0.2, 1, 12));
@@ -183,14 +185,14 @@ TEST_F(Identification, TheChoiceOfTheUnknownFollowsTheGearing) {
     ui::test::ClickTab(D().PageControl1, 0);
     Enter(D().Edit3, "40");
     ui::test::ClickTab(D().PageControl1, 2);
-    EXPECT_EQ(D().RadioGroup1->ItemIndex(), 3);
+    EXPECT_EQ(D().RadioGroup1->ItemIndex(), kIdentAmc);
     EXPECT_TRUE(D().Label181->Visible() && D().Label180->Visible());
     EXPECT_EQ(D().Label180->Caption(), "d   =");
     EXPECT_EQ(D().Label181->Caption(), "42.000");
 }
 
 TEST_F(Identification, ValidatorsRefuseWithTheirMessages) {
-    EnterPair({"", 1, 19, 47, 2, 15, -0.2, 0.2});
+    EnterPair({"", kExternalGearing, 19, 47, 2, 15, -0.2, 0.2});
     struct Case {
         ui::Edit* field;
         const char* text;
@@ -212,7 +214,7 @@ TEST_F(Identification, ValidatorsRefuseWithTheirMessages) {
         {D().Edit49, "-1.6", "Addendum Modification Coefficient must lay from -2 to 3", D().Edit49},
         {D().Edit49, "3.1", "Addendum Modification Coefficient must lay from -2 to 3", D().Edit49},
     };
-    D().RadioGroup2->SetItemIndex(0);  // the AMC of group 2 editable
+    D().RadioGroup2->SetItemIndex(kIdentModule);  // the AMC of group 2 editable
     // passing through a field changes nothing: the ball dimension keeps its precision
     const std::vector<double> entered = IdentificationState();
     for (ui::Edit* field : {D().Edit41, D().Edit42, D().Edit49}) {
@@ -235,7 +237,7 @@ TEST_F(Identification, ValidatorsRefuseWithTheirMessages) {
         EXPECT_EQ(IdentificationState(), entered);
     }
     // accepted at their limits: half the teeth spanned, 0.99 degrees, -1.5
-    D().RadioGroup2->SetItemIndex(1);  // the span's module stays as it is
+    D().RadioGroup2->SetItemIndex(kIdentFlankAngle);  // the span's module stays as it is
     ui::test::Notices().Clear();
     for (const auto& [field, text] : {std::pair{D().Edit38, "23"}, {D().Edit43, "0.99"}, {D().Edit49, "-1.5"}}) {
         ui::test::TypeInto(field, text);
@@ -271,8 +273,8 @@ TEST_F(Identification, TheStartPairIsMeasuredAtOnce) {
 }
 
 TEST_F(Identification, AHelixAngleThatNoSpanGivesIsNoEstimate) {
-    EnterPair({"", 1, 19, 47, 2, 15, -0.2, 0.2});
-    ui::test::Click(D().RadioGroup2->Item(2));
+    EnterPair({"", kExternalGearing, 19, 47, 2, 15, -0.2, 0.2});
+    ui::test::Click(D().RadioGroup2->Item(kIdentHelixAngle));
     const double found = G.IdentBeta[2];
     EXPECT_NEAR(found, DegToRad(15), 1e-8);
     EXPECT_EQ(D().Edit48->Text(), "15.0000\xC2\xB0");
@@ -285,12 +287,12 @@ TEST_F(Identification, AHelixAngleThatNoSpanGivesIsNoEstimate) {
     EXPECT_EQ(D().Edit48->Text(), "No solution");
     Enter(D().Edit47, "20");
     // the module from the span takes that estimate
-    ui::test::Click(D().RadioGroup2->Item(0));
+    ui::test::Click(D().RadioGroup2->Item(kIdentModule));
     EXPECT_EQ(G.IdentBeta[2], found);
     EXPECT_EQ(D().Edit48->Text(), "15.0000\xC2\xB0");
     EXPECT_FALSE(D().Edit48->ReadOnly());
     // entering the page again keeps the unknown's field read-only
-    ui::test::Click(D().RadioGroup2->Item(2));
+    ui::test::Click(D().RadioGroup2->Item(kIdentHelixAngle));
     ui::test::ClickTab(D().PageControl1, 0);
     ui::test::ClickTab(D().PageControl1, 2);
     EXPECT_TRUE(D().Edit48->ReadOnly());
@@ -335,8 +337,8 @@ TEST_P(NoWheel, AFarMeasurementIsNoSolutionAndLeavesNothingBehind) {
     };
     for (int group = 1; group <= 3; ++group) {
         const auto& measurement = groups[group - 1];
-        for (int unknown : {0, 1, 2, 3}) {
-            if (unknown == 2 && p.betaDeg == 0) continue;
+        for (int unknown : {kIdentModule, kIdentFlankAngle, kIdentHelixAngle, kIdentAmc}) {
+            if (unknown == kIdentHelixAngle && p.betaDeg == 0) continue;
             SCOPED_TRACE("group " + std::to_string(group) + " unknown " + std::to_string(unknown));
             ui::test::Notices().Clear();
             ui::test::Click(Choice(group)->Item(unknown));
@@ -371,10 +373,10 @@ TEST_P(NoWheel, AFarMeasurementIsNoSolutionAndLeavesNothingBehind) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pairs, NoWheel,
-                         ::testing::Values(Pair{"ExternalHelical", 1, 19, 47, 2, 15, -0.2, 0.2},
-                                           Pair{"ExternalSpur", 1, 20, 40, 1, 0, 0, 0},
-                                           Pair{"InternalSpur", 2, 20, -80, 1, 0, 0, 0},
-                                           Pair{"LargeInternal", 2, 24, -90, 40, 0, 0.3, 0.2}),
+                         ::testing::Values(Pair{"ExternalHelical", kExternalGearing, 19, 47, 2, 15, -0.2, 0.2},
+                                           Pair{"ExternalSpur", kExternalGearing, 20, 40, 1, 0, 0, 0},
+                                           Pair{"InternalSpur", kInternalGearing, 20, -80, 1, 0, 0, 0},
+                                           Pair{"LargeInternal", kInternalGearing, 24, -90, 40, 0, 0.3, 0.2}),
                          [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace

@@ -71,7 +71,7 @@ protected:
     static void ResetGlobalData() {
         G = GlobalData{};
         SetDefaultGearData();
-        G.GearingType = 1;
+        G.GearingType = kExternalGearing;
     }
     // The start state of another gearing type, as the gearing-type radio leaves it.
     static void SelectGearing(int type) {
@@ -79,10 +79,10 @@ protected:
         SetDefaultGearData();
         G.mn = 1;
         G.z1 = 20;
-        G.z2 = type == 2 ? -80 : 40;
+        G.z2 = type == kInternalGearing ? -80 : 40;
         G.b = 10;
-        G.aw = type == 2 ? -30 : 30;
-        if (type == 3) {
+        G.aw = type == kInternalGearing ? -30 : 30;
+        if (type == kBevelGearing) {
             G.z1Bevel = 20;
             G.z2Bevel = 30;
         }

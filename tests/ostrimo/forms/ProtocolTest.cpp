@@ -119,7 +119,7 @@ TEST_F(Protocol, EnterValidatesAndKeepsTheFocus) {
 }
 
 TEST_F(Protocol, LeavingTheObligatoryGroupChecksThePinionAgainstTheAnnularWheel) {
-    SelectGearing(2);
+    SelectGearing(kInternalGearing);
     G.z1 = 90;
     D().Edit2->SetText("90.0");
     Enter(D().Edit5, "0");  // the field's own refusal comes first and keeps the group
@@ -218,11 +218,11 @@ TEST_F(ResultsRefresh, AChangedInputWithdrawsTheResults) {
 }
 
 TEST_F(ResultsRefresh, ACriticalSumIsReportedOnceAndWithdrawsTheResults) {
-    for (int computingInput : {7, 0}) {
+    for (std::int16_t computingInput : {kX1Input, kNoComputingInput}) {
         ShowResults();
         G.x1 = -3;
         G.x2 = 0;
-        G.LastComputingInput = static_cast<std::int16_t>(computingInput);
+        G.LastComputingInput = computingInput;
         ui::test::Notices().Clear();
         ui::test::Tab();
         EXPECT_EQ(Messages().size(), 1u) << computingInput;
@@ -236,7 +236,7 @@ TEST_F(ResultsRefresh, ACriticalSumIsReportedOnceAndWithdrawsTheResults) {
 TEST_F(ResultsRefresh, TheWindowsOwnCriticalSumMessageCarriesTheLimit) {
     ShowResults();
     G.x1 = -3;
-    G.LastComputingInput = 7;
+    G.LastComputingInput = kX1Input;
     ui::test::Tab();
     EXPECT_EQ(Messages(), std::vector<std::string>{"Sum of Addendum Modification Coefficients x1+x2 is less than critical "
                                                    "(xlim = " + rt::Str(G.xsum0, 7, 4) + ") - negative pressure angle."});
@@ -272,34 +272,35 @@ void PrintTo(const Entry& e, std::ostream* os) { *os << e.name; }
 
 std::vector<Entry> Entries() {
     std::vector<Entry> entries;
-    const struct {
-        int gearing;
-        const char* refused;
-    } inputs[] = {{1, "0"}, {1, "3"},   {1, "3"},   {1, "-5"}, {1, "0"},    {1, "11"}, {1, "9"},
-                  {1, "9"}, {1, "0"},   {1, "0"},   {1, "2"},  {1, "2"},    {1, "2"},  {1, "2"},
-                  {1, "x"}, {2, "2"},   {1, "0"},   {1, "0"},  {1, "0"},    {3, "180"}, {1, "-0.1"}};
+    // the input fields by their codes; fields 16 and 20 are typed on internal and bevel gearing
+    const char* const refusedTexts[] = {"0", "3", "3", "-5", "0", "11", "9", "9", "0", "0", "2",
+                                        "2", "2", "2", "x",  "2", "0",  "0", "0", "180", "-0.1"};
     for (int code = 1; code <= 21; ++code) {
-        const auto& [gearing, refused] = inputs[code - 1];
+        const int gearing = code == 16 ? kInternalGearing : code == 20 ? kBevelGearing : kExternalGearing;
+        const char* const refused = refusedTexts[code - 1];
         entries.push_back({"Field" + std::to_string(code), gearing, [code] { return PagesDlg->InputField(code); },
                            refused});
     }
-    entries.push_back({"InternalWheelTeeth", 2, [] { return PagesDlg->Edit3; }, "3"});
-    entries.push_back({"BevelHelixAngle", 3, [] { return PagesDlg->Edit4; }, "90"});
-    entries.push_back({"InternalWheelTipDiameter", 2, [] { return PagesDlg->Edit19; }, "30"});
+    entries.push_back({"InternalWheelTeeth", kInternalGearing, [] { return PagesDlg->Edit3; }, "3"});
+    entries.push_back({"BevelHelixAngle", kBevelGearing, [] { return PagesDlg->Edit4; }, "90"});
+    entries.push_back({"InternalWheelTipDiameter", kInternalGearing, [] { return PagesDlg->Edit19; }, "30"});
     const auto tools = [] { ui::test::Click(PagesDlg->Button10); };
     const auto toolsOk = [] { ui::test::Click(NastrojDlg->OKBtn); };
-    entries.push_back({"ToolAddendum", 1, [] { return NastrojDlg->Edit1; }, "0", tools, toolsOk});
-    entries.push_back({"ToolCrestRadius", 1, [] { return NastrojDlg->Edit2; }, "x", tools, toolsOk});
+    entries.push_back({"ToolAddendum", kExternalGearing, [] { return NastrojDlg->Edit1; }, "0", tools, toolsOk});
+    entries.push_back({"ToolCrestRadius", kExternalGearing, [] { return NastrojDlg->Edit2; }, "x", tools, toolsOk});
     const auto cutter = [] { ui::test::Click(PagesDlg->Button9); };
     const auto cutterBack = [] { ui::test::Click(FellowDlg->CancelBtn); };
-    entries.push_back({"CutterTeeth", 2, [] { return FellowDlg->Edit1; }, "3", cutter, cutterBack});
-    entries.push_back({"CutterAmc", 2, [] { return FellowDlg->Edit2; }, "4", cutter, cutterBack});
-    entries.push_back({"CutterRootRounding", 2, [] { return FellowDlg->Edit3; }, "-1", cutter, cutterBack});
-    entries.push_back({"CutterTipRounding", 2, [] { return FellowDlg->Edit4; }, "-1", cutter, cutterBack});
+    entries.push_back({"CutterTeeth", kInternalGearing, [] { return FellowDlg->Edit1; }, "3", cutter, cutterBack});
+    entries.push_back({"CutterAmc", kInternalGearing, [] { return FellowDlg->Edit2; }, "4", cutter, cutterBack});
+    entries.push_back(
+        {"CutterRootRounding", kInternalGearing, [] { return FellowDlg->Edit3; }, "-1", cutter, cutterBack});
+    entries.push_back(
+        {"CutterTipRounding", kInternalGearing, [] { return FellowDlg->Edit4; }, "-1", cutter, cutterBack});
     const auto testPage = [] { ui::test::ClickTab(PagesDlg->PageControl1, 1); };
     const auto inputsPage = [] { ui::test::ClickTab(PagesDlg->PageControl1, 0); };
-    entries.push_back({"BallContactDiameter", 1, [] { return PagesDlg->Edit34; }, "", testPage, inputsPage});
-    entries.push_back({"BallDiameter", 1, [] { return PagesDlg->Edit30; }, "", testPage, inputsPage});
+    entries.push_back(
+        {"BallContactDiameter", kExternalGearing, [] { return PagesDlg->Edit34; }, "", testPage, inputsPage});
+    entries.push_back({"BallDiameter", kExternalGearing, [] { return PagesDlg->Edit30; }, "", testPage, inputsPage});
     return entries;
 }
 
@@ -308,11 +309,11 @@ protected:
     std::string File(const std::string& name) const { return dir_.File(name); }
     // A case whose values have more digits than their fields show, opened from its file.
     void OpenCaseOfFullPrecision(int gearing) {
-        if (gearing != 1) SelectGearing(gearing);
+        if (gearing != kExternalGearing) SelectGearing(gearing);
         GlobalData& g = G;
         g.mn = 2.123456789;
         g.b = 7.87654321;
-        if (gearing == 3) {
+        if (gearing == kBevelGearing) {
             g.SigmaDeg = 87.6543219;
             g.Sigma = DegToRad(g.SigmaDeg);
         } else {

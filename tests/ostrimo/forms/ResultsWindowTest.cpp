@@ -42,9 +42,9 @@ TEST_F(ResultsWindow, ListsOfCheckedPairs) {
         std::function<void()> inputs;
         Lines lines;
     } cases[] = {
-        {1, nullptr, {{21, "Dangerously high value of specific sliding at pinion root -   -4.258"}}},
-        {1, HelicalPair, {}},
-        {1,
+        {kExternalGearing, nullptr, {{21, "Dangerously high value of specific sliding at pinion root -   -4.258"}}},
+        {kExternalGearing, HelicalPair, {}},
+        {kExternalGearing,
          SmallPinionPair,
          {{6, " ! Inoperative gearing - total contact ratio     = 0.9587"},
           {9, " ! Tooth thickness on the pinion tip cylinder is less than 0.25 * module - s    = 0.22127 (<0.25000)"},
@@ -54,14 +54,14 @@ TEST_F(ResultsWindow, ListsOfCheckedPairs) {
           {16, "Wheel is undercut, limiting number of teeth z          = 17.10,  limiting AMC x         = 0.47360"},
           {21, "Dangerously high value of specific sliding at pinion root -   -9.721"},
           {23, "Dangerously high value of specific sliding at wheel root -   -6.096"}}},
-        {2,
+        {kInternalGearing,
          InternalPair,
          {{8, " ! Interference with pinion root, limiting wheel tip diameter d         = -34.44117"},
           {10, " ! Interference between the tips"},
           {12, " ! Truncating of wheel tips by Fellow cutter tips, limiting wheel tip diameter d         = -34.44117"},
           {17, "Assembling interference (radial fitting to the tooth space of annular gear)"},
           {18, "Assembling interference (radial fitting to the tooth of annular gear)"}}},
-        {3,
+        {kBevelGearing,
          [] {
              BevelPair();
              G.b = 40;  // longer than the cone distance
@@ -69,7 +69,7 @@ TEST_F(ResultsWindow, ListsOfCheckedPairs) {
          {{11, " ! Impossible gears shape, facewidth b is greater than cone distance L  = 22.4"},
           {21, "Dangerously high value of specific sliding at pinion root -   -3.062"},
           {25, "Recommended facewidth for this bevel gear is from 5.6 to 7.8 [mm]"}}},
-        {1, RackPair, {{21, "Dangerously high value of specific sliding at pinion root -   -5.890"}}},
+        {kExternalGearing, RackPair, {{21, "Dangerously high value of specific sliding at pinion root -   -5.890"}}},
     };
     for (const auto& c : cases) {
         CheckPair(c.gearingType, c.inputs);
@@ -93,7 +93,7 @@ TEST_F(ResultsWindow, ErrorsRedWarningsIndentedBlackPerfectGreen) {
     };
     const auto red = [](QColor c) { return c.red() > 200 && c.green() < 60; };
     const auto black = [](QColor c) { return c.red() + c.green() + c.blue() < 100; };
-    CheckPair(1, SmallPinionPair);
+    CheckPair(kExternalGearing, SmallPinionPair);
     W().Show();
     const QImage list = W().PaintBox1->Picture();
     EXPECT_GT(count(list, 0, red), 50);  // an error
@@ -103,7 +103,7 @@ TEST_F(ResultsWindow, ErrorsRedWarningsIndentedBlackPerfectGreen) {
     EXPECT_EQ(count(list, 4, red), 0);
     EXPECT_GE(firstInk(list, 4), 11);
 
-    CheckPair(1, HelicalPair);
+    CheckPair(kExternalGearing, HelicalPair);
     ui::test::Click(W().Panel1, QPoint(2, 2));  // laid out again
     const int width = TextWidth(kNoVerdictLine, ui::fsBold);
     // the short line leaves the window as wide as its buttons need
@@ -116,7 +116,7 @@ TEST_F(ResultsWindow, ErrorsRedWarningsIndentedBlackPerfectGreen) {
 }
 
 TEST_F(ResultsWindow, GreekLettersAndSubscriptsFollowTheirLetters) {
-    CheckPair(1, SmallPinionPair);
+    CheckPair(kExternalGearing, SmallPinionPair);
     W().PaintBox1Paint();
     const int eps = TextWidth(" ! Inoperative gearing - total contact ratio ", ui::fsBold);
     EXPECT_EQ(W().VerdictTable[6].Glyphs,
@@ -129,7 +129,7 @@ TEST_F(ResultsWindow, GreekLettersAndSubscriptsFollowTheirLetters) {
 }
 
 TEST_F(ResultsWindow, BoundariesOfTheVerdicts) {
-    CheckPair(1, HelicalPair);
+    CheckPair(kExternalGearing, HelicalPair);
     for (auto [eps, slot] : {std::pair{1.2, 13}, {1.4, 14}, {1.0, 13}, {0.999, 6}})  {
         G.epsilongamma = eps;
         ASSERT_EQ(Shown().size(), 1u) << eps;
@@ -148,7 +148,7 @@ TEST_F(ResultsWindow, BoundariesOfTheVerdicts) {
 }
 
 TEST_F(ResultsWindow, DashesWithoutContactAndStarsForNumbersThatDoNotFit) {
-    CheckPair(1, SmallPinionPair);
+    CheckPair(kExternalGearing, SmallPinionPair);
     G.epsilonalfa = 0;
     G.InterferencePinionRoot = G.InterferenceWheelRoot = true;
     for (int slot : {7, 8, 11, 12, 21, 23}) EXPECT_EQ(Line(slot).substr(Line(slot).size() - 3), "---") << slot;
@@ -159,13 +159,13 @@ TEST_F(ResultsWindow, DashesWithoutContactAndStarsForNumbersThatDoNotFit) {
     EXPECT_EQ(Line(21), "Dangerously high value of specific sliding at pinion root -   ***");
     EXPECT_EQ(Line(22), "Dangerously high value of specific sliding at pinion tip diameter -   ***");
     EXPECT_EQ(Line(6), " ! Inoperative gearing - total contact ratio     = ***");
-    CheckPair(2, InternalPair);
+    CheckPair(kInternalGearing, InternalPair);
     G.epsilonalfa = -1;
     EXPECT_EQ(Line(8), " ! Interference with pinion root, limiting wheel tip diameter d         = ---");
 }
 
 TEST_F(ResultsWindow, ShaperCutterAndBevelLines) {
-    CheckPair(2, InternalPair);
+    CheckPair(kInternalGearing, InternalPair);
     G.z0 = 35;  // one tooth less than the wheel: as the cutter dialog allows
     G.sa0 = -0.2;
     G.alfaF0 = -0.01;
@@ -175,7 +175,7 @@ TEST_F(ResultsWindow, ShaperCutterAndBevelLines) {
     G.z0 = 36;
     EXPECT_EQ(Line(6), " ! Teeth number for Fellow cutter must be less than teeth number of wheel (at least about 1)");
 
-    CheckPair(3, BevelPair);
+    CheckPair(kBevelGearing, BevelPair);
     G.TipsNotInContact = true;  // tips apart: not in contact, not below the root
     G.aw += 5;
     EXPECT_NE(Line(1), "");
@@ -189,7 +189,7 @@ TEST_F(ResultsWindow, ShaperCutterAndBevelLines) {
 }
 
 TEST_F(ResultsWindow, ButtonsAndHelp) {
-    CheckPair(1);
+    CheckPair(kExternalGearing);
     W().Show();
     EXPECT_EQ(W().ActiveControl(), W().Button1);
     ui::test::QueueModalResult(TabulkaDlg, ui::mrCancel);

@@ -1,8 +1,10 @@
 // Start-up: the eight windows in their order, the intro's Enter, the never-opened option
-// window's help key, and the help file beside the program.
+// window's help key, each side window without the others, and the help file beside the
+// program.
 #include <fstream>
 #include <sstream>
 
+#include "CheckedPair.h"
 #include "OstrimoFixture.h"
 
 namespace ostrimo::test {
@@ -69,6 +71,83 @@ TEST_F(StartUp, OptionWindowHelpKeyReportsAMissingHelpFileAndStaysOpen) {
     EXPECT_TRUE(Form2->Visible());
     ui::test::Click(Form2->Label9);  // a label checks its radio button
     EXPECT_TRUE(Form2->RadioButton3->Checked());
+}
+
+// A window used without the others: what it would show or run in an absent window is
+// passed over, and its own part is done.
+TEST_F(StartUp, EachSideWindowWorksWithoutTheOthers) {
+    const auto keepOnly = [](ui::Form* keep) {
+        ui::App().OnMessage = nullptr;  // the main dialog's press hook goes with it
+        const auto drop = [keep](auto*& window) {
+            if (window == keep) return;
+            delete window;
+            window = nullptr;
+        };
+        drop(NastrojDlg), drop(VuleF), drop(Form2), drop(FellowDlg);
+        drop(TabulkaDlg), drop(CelniDlg), drop(PagesDlg), drop(Form1);
+    };
+    const struct {
+        const char* name;
+        std::function<ui::Form*()> prepare;  // the case, then the window kept
+        std::function<bool()> used;
+    } cases[] = {
+        {"tools", [] { return NastrojDlg; },
+         [] {
+             NastrojDlg->Show();
+             Enter(NastrojDlg->Edit1, "1.3");
+             ui::test::Click(NastrojDlg->CheckBox2);
+             ui::test::Click(NastrojDlg->OKBtn);
+             return G.ToolAddendumFactor1 == 1.3 && G.haP2 == 1.05 && G.Protuberance1 && !NastrojDlg->Visible();
+         }},
+        {"cutter",
+         [] {
+             SelectGearing(kInternalGearing);
+             return FellowDlg;
+         },
+         [] {
+             FellowDlg->Show();
+             Enter(FellowDlg->Edit1, "30");
+             ui::test::Click(FellowDlg->OKBtn);
+             return G.z0 == 30 && !FellowDlg->Visible();
+         }},
+        {"backlash", [] { return VuleF; },
+         [] {
+             VuleF->Show();
+             ui::test::Click(VuleF->RadioButton2);
+             return G.BacklashByExtraAmc && VuleF->Edit2->Enabled();
+         }},
+        {"results",
+         [] {
+             CheckPair(kExternalGearing);
+             return CelniDlg;
+         },
+         [] {
+             CelniDlg->Show();
+             ui::test::Click(CelniDlg->Button1);  // no table to open
+             return CelniDlg->Visible() && ui::test::ModalShows().empty();
+         }},
+        {"table",
+         [] {
+             CheckPair(kExternalGearing);
+             return TabulkaDlg;
+         },
+         [] {
+             int rows = 0;
+             ui::test::QueueModal(TabulkaDlg, [&](ui::Form& f) {
+                 rows = TabulkaDlg->StringGrid1->RowCount();
+                 f.Close();
+             });
+             TabulkaDlg->ShowModal();
+             return rows == TableRowCount() && TabulkaDlg->StringGrid1->Cell(0, 3) == TableCaption(3, true);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        OstrimoTest::TearDown();  // all eight windows anew
+        OstrimoTest::SetUp();
+        keepOnly(c.prepare());
+        EXPECT_TRUE(c.used());
+    }
 }
 
 TEST(HelpFile, TheProgramsHelpNameFindsTheFileWithATopicPerContext) {

@@ -16,13 +16,14 @@
 #include "CheckedPair.h"
 #include "OstrimoFixture.h"
 #include "RequiredTool.h"
+#include "ostrimo/forms/Labels.h"
 
 namespace ostrimo::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kDeg = "\xC2\xB0";
+const std::string kDeg = kDegree;  // for joining texts
 using Cells = std::vector<std::string>;
 
 class TableWindow : public OstrimoTest {
@@ -71,7 +72,7 @@ TEST_F(TableWindow, RowsOfCheckedPairs) {
         Cells headers;  // (2,0) (4,0) (2,1) (4,1)
         std::vector<std::pair<int, Cells>> expected;
     } cases[] = {
-        {1, nullptr, 77, {"     PINION", "      WHEEL", "      External", "      External"},
+        {kExternalGearing, nullptr, 77, {"     PINION", "      WHEEL", "      External", "      External"},
          {{0, {"          Title", "Dimens.", "", "", ""}},
           {2, {"Normal backlash", "[mm]", "", "0.0000", ""}},
           {3, {"Number of teeth", "[-]", "20", "", "40"}},
@@ -82,18 +83,18 @@ TEST_F(TableWindow, RowsOfCheckedPairs) {
           {57, {"Min. facewidth for measuring", "[mm]", "---", "", "---"}},  // spur
           {58, {"Constant chord", "[mm]", " 1.38705", "", " 1.38705"}},  // pi/2 cos^2 20
           {76, {"", "", "", "", ""}}}},
-        {2, InternalPair, 85, {"     PINION", "      WHEEL", "      External", "        Internal"},
+        {kInternalGearing, InternalPair, 85, {"     PINION", "      WHEEL", "      External", "        Internal"},
          {{3, {"Number of teeth", "[-]", "30", "", "-36"}},
           {55, {"Measuring diameter", "[mm]", "30.17182", "", "-37.74461"}},
           {69, {"Addendum factor", "[-]", " 1.25000", "", "---"}},
           {76, {"              FELLOW CUTTER", "", "", "", ""}},
           {77, {"Number of teeth of Fellow cutter", "[-]", "---", "", "20"}}}},
-        {1, RackPair, 77, {"     PINION", "      RACK", "      External", "      External"},
+        {kExternalGearing, RackPair, 77, {"     PINION", "      RACK", "      External", "      External"},
          {{3, {"Number of teeth", "[-]", "20", "", "---"}},
           {14, {"AMC (with no backlash)", "[-]", " 0.00000", " 0.00000", "0"}},
           {37, {"Tooth depth", "[mm]", " 2.25000", "", " 2.25000"}},  // the rack's own
           {43, {"Factor b/d", "[-]", " 0.500", "", "0"}}}},
-        {3, BevelPair, 45, {"     PINION", "      WHEEL", "        Bevel", "         Bevel"},
+        {kBevelGearing, BevelPair, 45, {"     PINION", "      WHEEL", "        Bevel", "         Bevel"},
          {{2, {"Gear ratio", "[-]", "", " 2.000", ""}},
           {3, {"Gearing shafts angle", "[" + kDeg + "]", "", "90.00000", ""}},
           {9, {"Cone distance", "[mm]", "", "22.361", ""}},  // 10 / sin atan 0.5
@@ -110,7 +111,7 @@ TEST_F(TableWindow, RowsOfCheckedPairs) {
 }
 
 TEST_F(TableWindow, CaptionsAndValuesThatFollowTheData) {
-    CheckPair(1, HelicalPair);
+    CheckPair(kExternalGearing, HelicalPair);
     G.jn = 0.1;
     G.BacklashByShifting = true;
     EXPECT_EQ(TableCaption(2, true), "Backlash by wheels shifting");
@@ -124,15 +125,16 @@ TEST_F(TableWindow, CaptionsAndValuesThatFollowTheData) {
     EXPECT_EQ(TableValueText(2, 54), "***");
     EXPECT_EQ(TableValueText(2, 60), "***");
     EXPECT_EQ(TableValueText(2, 61), "---");
-    CheckPair(2, InternalPair);
+    CheckPair(kInternalGearing, InternalPair);
     G.z1 = 36;  // equal teeth: no pitch circles
     EXPECT_EQ(TableValueText(4, 22), "---");
-    T().SetCaption("Dimensions Table - /data/gears/pair1.dat");
+    T().SetDataFileName("/data/gears/pair1.dat");
+    EXPECT_EQ(T().Caption(), "Dimensions Table - /data/gears/pair1.dat");
     Open([] { EXPECT_EQ(Grid().Cell(0, 0), "pair1.dat"); });
 }
 
 TEST_F(TableWindow, EveryOpeningStartsAtTheTop) {
-    CheckPair(1, HelicalPair);
+    CheckPair(kExternalGearing, HelicalPair);
     Open([] {
         ui::test::Key(Qt::Key_End);
         EXPECT_GT(Grid().TopRow(), 40);
@@ -150,7 +152,7 @@ TEST_F(TableWindow, AnglesInDegreesMinutesSecondsAndTheirAnchor) {
     EXPECT_EQ(NumericPrefix("20" + kDeg + " 30'  15.0\""), "20" + kDeg + " 30'");
     EXPECT_EQ(NumericPrefix("12.34567"), "12");
     EXPECT_EQ(NumericPrefix("---"), "--");
-    CheckPair(1);
+    CheckPair(kExternalGearing);
     G.AngleFormatDMS = true;
     Open([] { EXPECT_EQ(Row(67), (Cells{"Profile normal flank angle", "", "", "20" + kDeg + " 0'  0\"", ""})); });
     G.AngleFormatDMS = false;
@@ -190,14 +192,16 @@ TEST_F(TableWindow, PrintedPagesOnPaper) {
         int gearingType, width, height, copies;
         std::vector<ui::Rect> pages;
     } cases[] = {
-        {1, 2338, 3372, 2, {{190, 150, 2290, 3238}, {190, 150, 2290, 1558}}},
-        {1, 1169, 1686, 1, {{95, 75, 1145, 1619}, {95, 75, 1145, 779}}},
-        {2, 2338, 3372, 1, {{190, 150, 2290, 3238}, {190, 150, 2290, 2024}}},
-        {3, 2338, 3372, 2, {{190, 150, 2290, 3197}}},  // 3204, less the grid's last 2 px
+        {kExternalGearing, 2338, 3372, 2, {{190, 150, 2290, 3238}, {190, 150, 2290, 1558}}},
+        {kExternalGearing, 1169, 1686, 1, {{95, 75, 1145, 1619}, {95, 75, 1145, 779}}},
+        {kInternalGearing, 2338, 3372, 1, {{190, 150, 2290, 3238}, {190, 150, 2290, 2024}}},
+        {kBevelGearing, 2338, 3372, 2, {{190, 150, 2290, 3197}}},  // 3204, less the grid's last 2 px
     };
     for (const auto& c : cases) {
         ui::test::PrintedDocuments().clear();
-        CheckPair(c.gearingType, c.gearingType == 2 ? InternalPair : c.gearingType == 3 ? BevelPair : nullptr);
+        CheckPair(c.gearingType, c.gearingType == kInternalGearing ? InternalPair
+                                 : c.gearingType == kBevelGearing  ? BevelPair
+                                                                   : nullptr);
         ui::test::SetPageSize(c.width, c.height);
         ui::test::QueuePrintDialog({true, c.copies, false});
         Open([] { ui::test::Click(T().Tisk); });
@@ -222,7 +226,7 @@ TEST_F(TableWindow, PrintedPagesOnPaper) {
 }
 
 TEST_F(TableWindow, IntoAPdfFileEveryPageOfEveryCopyGoesIntoOneDocument) {
-    CheckPair(1);
+    CheckPair(kExternalGearing);
     ui::test::QueuePrintDialog({true, 2, false, true});
     Open([] { ui::test::Click(T().Tisk); });
     ASSERT_EQ(ui::test::PrintedDocuments().size(), 1u);
@@ -260,25 +264,25 @@ TEST_F(TableWindow, IntoAPdfFileEveryPageOfEveryCopyGoesIntoOneDocument) {
 }
 
 TEST_F(TableWindow, PagesSavedAsBitmapFiles) {
-    for (int type : {1, 2, 3}) {
+    for (int type : {kExternalGearing, kInternalGearing, kBevelGearing}) {
         ui::test::SavedBitmaps().clear();
-        CheckPair(type, type == 2 ? InternalPair : type == 3 ? BevelPair : nullptr);
+        CheckPair(type, type == kInternalGearing ? InternalPair : type == kBevelGearing ? BevelPair : nullptr);
         ui::test::QueuePrintDialog({true, 1, true});
         ui::test::QueueFileName("/out/TISK1");
         Open([] { ui::test::Click(T().Tisk); });
         const auto& files = ui::test::SavedBitmaps();
-        ASSERT_EQ(files.size(), type == 3 ? 1u : 2u);
+        ASSERT_EQ(files.size(), type == kBevelGearing ? 1u : 2u);
         EXPECT_EQ(files[0].FileName, "/out/TISK1.BMP");
-        EXPECT_EQ(files[0].Image.size(), QSize(600, type == 3 ? 1087 : 1274));
+        EXPECT_EQ(files[0].Image.size(), QSize(600, type == kBevelGearing ? 1087 : 1274));
         for (const auto& f : files) {
             EXPECT_EQ(f.Image.colorCount(), 2);  // 4 bits per pixel, black and white
             // the table's right border: the line after the wheel column, on the picture's edge
             EXPECT_GT(InkShare(f.Image, 598, 2, f.Image.height() - 30), 0.95);
             EXPECT_GT(InkShare(f.Image, 599, 2, f.Image.height() - 30), 0.95);
         }
-        if (type == 3) continue;
+        if (type == kBevelGearing) continue;
         EXPECT_EQ(files[1].FileName, "/out/TISK1_2.BMP");
-        EXPECT_EQ(files[1].Image.size(), QSize(600, type == 2 ? 773 : 581));
+        EXPECT_EQ(files[1].Image.size(), QSize(600, type == kInternalGearing ? 773 : 581));
         EXPECT_EQ(files[1].Image.copy(0, 0, 600, 27), files[0].Image.copy(0, 0, 600, 27));
     }
     EXPECT_TRUE(ui::test::PrintedDocuments().empty());
@@ -304,7 +308,7 @@ TEST_F(TableWindow, AFailedExportKeepsTheEarlierBitmapFiles) {
         return std::string(std::istreambuf_iterator<char>(in), {});
     };
     const auto entries = [&] { return std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()); };
-    CheckPair(1);
+    CheckPair(kExternalGearing);
     ui::test::WriteBitmapFiles(true);
     auto exportPages = [&](int failAfter) {
         std::ofstream(page1, std::ios::binary) << "old page 1";
@@ -342,7 +346,7 @@ TEST_F(TableWindow, AFailedExportKeepsTheEarlierBitmapFiles) {
 // Quick print into the printer's file (a PDF chosen in the print dialog) replaces an earlier
 // file only when the user says so, and says where the table went.
 TEST_F(TableWindow, QuickPrintAsksBeforeReplacingAFileAndSaysWhereItWent) {
-    CheckPair(1);
+    CheckPair(kExternalGearing);
     ScratchDir dir;
     const std::string pdf = dir.File("table.pdf");
     std::ofstream(pdf) << "earlier print";
@@ -367,7 +371,7 @@ TEST_F(TableWindow, QuickPrintAsksBeforeReplacingAFileAndSaysWhereItWent) {
 }
 
 TEST_F(TableWindow, QuickPrint) {
-    CheckPair(1);
+    CheckPair(kExternalGearing);
     Open([] { ui::test::Click(T().Button1); });
     const std::vector<std::string> lines = ui::test::PrintedTexts().at(0).Lines;
     const std::vector<std::pair<std::size_t, std::string>> expected = {
@@ -394,8 +398,8 @@ TEST_F(TableWindow, QuickPrint) {
     for (const auto& [i, line] : expected) EXPECT_EQ(lines[i], line) << i;
     EXPECT_EQ(ui::test::PrintedTexts()[0].Title, "Gear Geometry Checking");
 
-    CheckPair(1, RackPair);
-    T().SetCaption("Dimensions Table - /data/rack.dat");
+    CheckPair(kExternalGearing, RackPair);
+    T().SetDataFileName("/data/rack.dat");
     Open([] { ui::test::Click(T().Button1); });
     const auto& rack = ui::test::PrintedTexts().at(1).Lines;
     EXPECT_EQ(rack[6], "\t\t\t\t\t\t\t\t- /data/rack.dat");

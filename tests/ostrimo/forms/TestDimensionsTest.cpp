@@ -220,7 +220,7 @@ TEST_F(TestDimensions, ANewGearingTypeShowsTheConstantChordsItComputes) {
 // page and the table show the balls as not computed, and the file keeps none.
 TEST_F(TestDimensions, NoBallFitsAPointedTooth) {
     ScratchDir dir;
-    CheckPair(1, [] {
+    CheckPair(kExternalGearing, [] {
         G.z1 = 7, G.x1 = 1.3725, G.mn = 1.8288, G.z2 = 104, G.x2 = -0.2967, G.xsum = G.x1 + G.x2;
         G.alfaP = 16.33, G.alfan = DegToRad(16.33), G.betaDeg = 2.88, G.beta = DegToRad(2.88);
         G.haP1 = G.haP2 = 1.217, G.cP1 = G.cP2 = 0.346, G.rofP1 = G.rofP2 = 0.207;

@@ -2,15 +2,15 @@
 // Tab, the message (none when accepted), and what is stored, shown and reset.
 #include <cmath>
 #include <functional>
-#include <numbers>
 
 #include "OstrimoFixture.h"
+#include "ostrimo/calc/CheckNumerics.h"
 #include "ostrimo/calc/Vypocty_Fellow.h"
 
 namespace ostrimo::test {
 namespace {
 
-constexpr double kPi = std::numbers::pi;
+using checks::kPi;
 
 // Critical sum of AMC of the current pair.
 double Xlim(double teeth) {
@@ -59,55 +59,60 @@ const auto kAccepted = Is("");
 const auto kInvalid = Is("Invalid format of the number.");
 
 const Case kCases[] = {
-    {"ModuleAcceptedResetsTheComputingInputs", 1, 1, Is("2"), kAccepted,
+    {"ModuleAcceptedResetsTheComputingInputs", kExternalGearing, 1, Is("2"), kAccepted,
      [] { return G.mn == 2 && PagesDlg->Edit9->Text() == "60.000000" && G.FocusField == 1; }},
-    {"ModuleBadNumberKeepsTheModule", 1, 1, Is("1.2x"), kInvalid, [] { return G.mn == 1; }},
-    {"ModuleZeroIsRefusedAndNotKept", 1, 1, Is("0"), Is("Normal module must be greater than 0."),
+    {"ModuleBadNumberKeepsTheModule", kExternalGearing, 1, Is("1.2x"), kInvalid, [] { return G.mn == 1; }},
+    {"ModuleZeroIsRefusedAndNotKept", kExternalGearing, 1, Is("0"), Is("Normal module must be greater than 0."),
      [] { return G.mn == 1 && PagesDlg->Edit1->Text() == "0"; }},
-    {"ModuleHiddenTriggerShowsTheEdition", 1, 1, Is("wvw"), [] { return G.EditionCaption; },
+    {"ModuleHiddenTriggerShowsTheEdition", kExternalGearing, 1, Is("wvw"), [] { return G.EditionCaption; },
      [] { return G.mn == 2.5 && PagesDlg->Edit1->Text() == "1"; },
      [] {
          G.mn = 2.5;
          InputField(1, "2.5000");
      }},
-    {"ModuleThatLeavesNoCentreDistanceRefused", 1, 1, Is("1e308"), Is(kImpossibleGeometry),
+    {"ModuleThatLeavesNoCentreDistanceRefused", kExternalGearing, 1, Is("1e308"), Is(kImpossibleGeometry),
      [] { return G.mn == 1 && AllFieldsNumbersAsBefore("30.000000", "22.00000", "42.00000"); }},
-    {"ModuleBeyondEveryNumberRefused", 1, 1, Is("1e999"), kInvalid,
+    {"ModuleBeyondEveryNumberRefused", kExternalGearing, 1, Is("1e999"), kInvalid,
      [] { return G.mn == 1 && std::isfinite(G.aw) && AllFieldsNumbersAsBefore("30.000000", "22.00000", "42.00000"); }},
-    {"PinionTeethThreeRefused", 1, 2, Is("3"), Is("Pinion teeth number must be greater than 3."), [] { return true; }},
-    {"PinionTeethNotWholeRefused", 1, 2, Is("17.5"), kInvalid, [] { return G.z1 == 20; }},
-    {"AnnularTeethNotWholeRefused", 2, 3, Is("-80.5"), kInvalid, [] { return G.z2 == -80; }},
-    {"AnnularTeethBeyondAMillionRefused", 2, 3, Is("1e9"), Is(kImpossibleGeometry),
+    {"PinionTeethThreeRefused", kExternalGearing, 2, Is("3"), Is("Pinion teeth number must be greater than 3."),
+     [] { return true; }},
+    {"PinionTeethNotWholeRefused", kExternalGearing, 2, Is("17.5"), kInvalid, [] { return G.z1 == 20; }},
+    {"AnnularTeethNotWholeRefused", kInternalGearing, 3, Is("-80.5"), kInvalid, [] { return G.z2 == -80; }},
+    {"AnnularTeethBeyondAMillionRefused", kInternalGearing, 3, Is("1e9"), Is(kImpossibleGeometry),
      [] { return G.z2 == -80 && PagesDlg->Edit9->Text() == "-30.00000"; }},
-    {"AnnularTeethOfAMillionAccepted", 2, 3, Is("1e6"), kAccepted, [] { return G.z2 == -1e6; }},
-    {"PinionTeethAccepted", 1, 2, Is("25"), kAccepted, [] { return G.z1 == 25; }},
-    {"WheelTeethNegativeMadePositive", 1, 3, Is("-30"), kAccepted,
+    {"AnnularTeethOfAMillionAccepted", kInternalGearing, 3, Is("1e6"), kAccepted, [] { return G.z2 == -1e6; }},
+    {"PinionTeethAccepted", kExternalGearing, 2, Is("25"), kAccepted, [] { return G.z1 == 25; }},
+    {"WheelTeethNegativeMadePositive", kExternalGearing, 3, Is("-30"), kAccepted,
      [] { return G.z2 == 30 && PagesDlg->Edit3->Text() == "30.000"; }},
-    {"WheelTeethAbove5000IsARack", 1, 3, Is("5001"), kAccepted,
+    {"WheelTeethAbove5000IsARack", kExternalGearing, 3, Is("5001"), kAccepted,
      [] {
          return G.RackMate && PagesDlg->Edit3->Text() == "Rack" && !PagesDlg->Edit6->Visible() &&
                 PagesDlg->Label51->Caption() == "Rack addendum                       h" &&
                 !PagesDlg->CheckBox2->Visible() && !PagesDlg->GroupBox10->Enabled();
      }},
-    {"WheelTeethTypedAsARackRefused", 1, 3, Is("Rack"), kInvalid, [] { return G.z2 == 40 && !G.RackMate; }},
-    {"WheelTeeth5000IsAWheel", 1, 3, Is("5000"), kAccepted,
+    {"WheelTeethTypedAsARackRefused", kExternalGearing, 3, Is("Rack"), kInvalid,
+     [] { return G.z2 == 40 && !G.RackMate; }},
+    {"WheelTeeth5000IsAWheel", kExternalGearing, 3, Is("5000"), kAccepted,
      [] { return !G.RackMate && PagesDlg->Edit3->Text() == "5000" && PagesDlg->Label177->Caption() == "5000"; }},
-    {"WheelTeethThreeRefused", 1, 3, Is("3"), Is("Wheel teeth number must be greater than 3."), [] { return true; }},
-    {"AnnularTeethPositiveMadeNegative", 2, 3, Is("30"), kAccepted,
-     [] { return G.z2 == -30 && PagesDlg->Edit3->Text() == "-30.00"; }},
-    {"AnnularTeethMinusThreeRefused", 2, 3, Is("-3"), Is("Teeth number for the annular gear must be less than -3."),
+    {"WheelTeethThreeRefused", kExternalGearing, 3, Is("3"), Is("Wheel teeth number must be greater than 3."),
      [] { return true; }},
-    {"HelixAngleAccepted", 1, 4, Is("15"), kAccepted,
+    {"AnnularTeethPositiveMadeNegative", kInternalGearing, 3, Is("30"), kAccepted,
+     [] { return G.z2 == -30 && PagesDlg->Edit3->Text() == "-30.00"; }},
+    {"AnnularTeethMinusThreeRefused", kInternalGearing, 3, Is("-3"),
+     Is("Teeth number for the annular gear must be less than -3."),
+     [] { return true; }},
+    {"HelixAngleAccepted", kExternalGearing, 4, Is("15"), kAccepted,
      [] { return G.beta == DegToRad(15) && G.FocusField == 4 && G.alfat > G.alfan; }},
-    {"HelixAngleAboveLimitRefused", 1, 4, Is("81"),
+    {"HelixAngleAboveLimitRefused", kExternalGearing, 4, Is("81"),
      Is("Helix angle at reference cylinder \xC3\x9F must lay from 0 to 80.0000\xC2\xB0."), [] { return true; }},
-    {"HelixAngleBadNumber", 1, 4, Is("1..5"),
+    {"HelixAngleBadNumber", kExternalGearing, 4, Is("1..5"),
      Is("Invalid input for the helix angle beta at reference cylinder. \rIt must be given in decimal form."),
      [] { return true; }},
-    {"FacewidthZeroRefused", 1, 5, Is("0"), Is("Facewidth must be greater than 0."), [] { return true; }},
-    {"BevelFacewidthBeyondTheConeDistance", 3, 5, Is("20"),
+    {"FacewidthZeroRefused", kExternalGearing, 5, Is("0"), Is("Facewidth must be greater than 0."),
+     [] { return true; }},
+    {"BevelFacewidthBeyondTheConeDistance", kBevelGearing, 5, Is("20"),
      Is("Facewidth b is greater than the cone distance Le=18.028."), [] { return true; }},
-    {"BevelFacewidthLeavesTheHelixAngleBeyondItsLimit", 3, 5, Is("12"),
+    {"BevelFacewidthLeavesTheHelixAngleBeyondItsLimit", kBevelGearing, 5, Is("12"),
      [] {
          const double limit = RadToDeg(std::asin((G.Le - 12) / (G.Le - 6)));
          return "Teeth inclination angle at mean of the facewidth must be from 0 to " + rt::Str(limit, 5, 3) +
@@ -120,66 +125,72 @@ const Case kCases[] = {
          InputField(4, "40.0000");
      },
      4},
-    {"SumAtTheCriticalValueRefused", 1, 6, [] { return Below(Xlim(60), 0.00001); },
+    {"SumAtTheCriticalValueRefused", kExternalGearing, 6, [] { return Below(Xlim(60), 0.00001); },
      [] { return "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = " + rt::Str(Xlim(60), 8, 5) + ")"; },
      [] { return true; }},
-    {"SumJustAboveTheCriticalValueAccepted", 1, 6, [] { return Below(Xlim(60), 0.0000099); }, kAccepted,
-     [] { return G.AmcUndivided && G.LastComputingInput == 6 && PagesDlg->Edit18->Text().empty(); }},
-    {"SumMinus15Accepted", 1, 6, Is("-15"), kAccepted, [] { return G.xsum == -15; }, BigPair},
-    {"Sum10Accepted", 1, 6, Is("10"), kAccepted, [] { return G.xsum == 10 && G.aw > G.ad; }, BigPair},
-    {"SumAbove10Refused", 1, 6, Is("10.0001"),
+    {"SumJustAboveTheCriticalValueAccepted", kExternalGearing, 6, [] { return Below(Xlim(60), 0.0000099); }, kAccepted,
+     [] { return G.AmcUndivided && G.LastComputingInput == kXsumInput && PagesDlg->Edit18->Text().empty(); }},
+    {"SumMinus15Accepted", kExternalGearing, 6, Is("-15"), kAccepted, [] { return G.xsum == -15; }, BigPair},
+    {"Sum10Accepted", kExternalGearing, 6, Is("10"), kAccepted, [] { return G.xsum == 10 && G.aw > G.ad; }, BigPair},
+    {"SumAbove10Refused", kExternalGearing, 6, Is("10.0001"),
      Is("Sum of Addendum Modification Coefficients x1+x2 must be from -15 to 10"), [] { return true; }, BigPair},
-    {"InternalSumAboveTheCriticalValueRefused", 2, 6, [] { return Above(Xlim(-60), 0.00001); },
+    {"InternalSumAboveTheCriticalValueRefused", kInternalGearing, 6, [] { return Above(Xlim(-60), 0.00001); },
      [] { return "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = " + rt::Str(Xlim(-60), 8, 5) + ")"; },
      [] { return true; }},
-    {"InternalSumBelowTheCriticalValueAccepted", 2, 6, Is("1.2"), kAccepted, [] { return G.xsum == 1.2 && G.aw < 0; }},
-    {"PinionAmc8Accepted", 1, 7, Is("8"), kAccepted,
+    {"InternalSumBelowTheCriticalValueAccepted", kInternalGearing, 6, Is("1.2"), kAccepted,
+     [] { return G.xsum == 1.2 && G.aw < 0; }},
+    {"PinionAmc8Accepted", kExternalGearing, 7, Is("8"), kAccepted,
      [] { return G.x1 == 8 && G.xsum == 8 && PagesDlg->Edit6->Text() == "8.000000" && G.FocusField == 7; }},
-    {"PinionAmcAbove8Refused", 1, 7, Is("8.0001"), Is("Pinion Addendum Modification Coefficient x1 must be from -15 to 8"),
+    {"PinionAmcAbove8Refused", kExternalGearing, 7, Is("8.0001"),
+     Is("Pinion Addendum Modification Coefficient x1 must be from -15 to 8"),
      [] { return true; }},
-    {"PinionAmcMinus15Accepted", 1, 7, Is("-15"), kAccepted, [] { return G.x1 == -15; }, BigPair},
-    {"PinionAmcBelowTheCriticalSumRefused", 1, 7, Is("-2"),
+    {"PinionAmcMinus15Accepted", kExternalGearing, 7, Is("-15"), kAccepted, [] { return G.x1 == -15; }, BigPair},
+    {"PinionAmcBelowTheCriticalSumRefused", kExternalGearing, 7, Is("-2"),
      [] { return "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = " + rt::Str(Xlim(60), 8, 5) + ")"; },
      [] { return true; }},
-    {"WheelAmcBeyondTheCutterLimitRefused", 2, 8, Is("0.95"),
+    {"WheelAmcBeyondTheCutterLimitRefused", kInternalGearing, 8, Is("0.95"),
      [] {
          return "Sum x0+x2 when manufacturing (Fellow) is greater than limiting (x0lim=" + rt::Str(Xlim(35 - 80), 7, 4) +
                 ") - negative manufacturing angle.";
      },
      [] { return G.x2 == 0 && !G.CutterAmcSumAboveCritical; }},
-    {"WheelAmcAccepted", 2, 8, Is("0.5"), kAccepted, [] { return G.x2 == 0.5 && G.FocusField == 8; }},
-    {"CentreDistanceZeroRefused", 1, 9, Is("0"), Is("Working centre distance a must be greater than 0."),
+    {"WheelAmcAccepted", kInternalGearing, 8, Is("0.5"), kAccepted, [] { return G.x2 == 0.5 && G.FocusField == 8; }},
+    {"CentreDistanceZeroRefused", kExternalGearing, 9, Is("0"), Is("Working centre distance a must be greater than 0."),
      [] { return true; }},
-    {"InternalCentreDistancePositiveRefused", 2, 9, Is("30"), Is("Working centre distance a must be negative."),
+    {"InternalCentreDistancePositiveRefused", kInternalGearing, 9, Is("30"),
+     Is("Working centre distance a must be negative."),
      [] { return true; }},
-    {"CentreDistanceWithoutAPressureAngleRefused", 1, 9, Is("25"),
+    {"CentreDistanceWithoutAPressureAngleRefused", kExternalGearing, 9, Is("25"),
      Is("Working centre distance a is impossible for these gears - there is no working pressure angle."),
      [] { return G.aw == 30 && G.xsum == 0 && !G.ErrorFlag; }},
-    {"CentreDistanceAccepted", 1, 9, Is("31"), kAccepted,
+    {"CentreDistanceAccepted", kExternalGearing, 9, Is("31"), kAccepted,
      [] { return G.xsum > 0 && PagesDlg->Edit6->Text() == rt::Str(G.xsum, 8, 6) && G.FocusField == 9; }},
-    {"WorkingAngleZeroRefused", 1, 10, Is("0"), Is("Working transverse pressure angle must be greater than 0."),
+    {"WorkingAngleZeroRefused", kExternalGearing, 10, Is("0"),
+     Is("Working transverse pressure angle must be greater than 0."),
      [] { return true; }},
-    {"WorkingAngle90Refused", 1, 10, Is("90"), Is("Working transverse pressure angle must be less than 90\xC2\xB0."),
+    {"WorkingAngle90Refused", kExternalGearing, 10, Is("90"),
+     Is("Working transverse pressure angle must be less than 90\xC2\xB0."),
      [] { return true; }},
-    {"WorkingAngleAccepted", 1, 10, Is("25"), kAccepted,
+    {"WorkingAngleAccepted", kExternalGearing, 10, Is("25"), kAccepted,
      [] { return G.xsum > 0 && G.aw > 30 && PagesDlg->Edit9->Text() == rt::Str(G.aw, 8, 6) && G.FocusField == 10; }},
-    {"AddendumFactorAboveItsLimitRefused", 1, 11, Is("2"),
+    {"AddendumFactorAboveItsLimitRefused", kExternalGearing, 11, Is("2"),
      Is("Pinion addendum (proportion height) ha1* must be from 0 to 1.9079"), [] { return true; }},
-    {"AddendumFactorAcceptedMakesTheRackNonstandard", 1, 11, Is("1.2"), kAccepted,
+    {"AddendumFactorAcceptedMakesTheRackNonstandard", kExternalGearing, 11, Is("1.2"), kAccepted,
      [] { return G.haP1 == 1.2 && !G.StandardRackProfile && PagesDlg->RadioButton2->Checked(); }},
-    {"TipClearanceAboveItsLimitRefused", 1, 14, Is("1.2"),
+    {"TipClearanceAboveItsLimitRefused", kExternalGearing, 14, Is("1.2"),
      Is("Wheel tip clearance (proportion height) c2* must be from 0 to 1.1579"), [] { return true; }},
-    {"RootRadiusAboveItsLimitReplaced", 1, 15, Is("0.5"), Is("Pinion root rounding radius (proportion size) must be from 0 to 0.4719\r"),
+    {"RootRadiusAboveItsLimitReplaced", kExternalGearing, 15, Is("0.5"),
+     Is("Pinion root rounding radius (proportion size) must be from 0 to 0.4719\r"),
      [] {
          return G.rofP1 == G.rofP1max && PagesDlg->Edit15->Text() == "0.4719" && NastrojDlg->Edit2->Text() == "0.4719" &&
                 ui::test::Notices().notices[0].caption == "  Warning !";
      }},
-    {"RootRadiusJustAboveItsLimitKept", 1, 15, [] { return rt::Str(0.47194, 1, 5); }, kAccepted,
+    {"RootRadiusJustAboveItsLimitKept", kExternalGearing, 15, [] { return rt::Str(0.47194, 1, 5); }, kAccepted,
      [] { return G.rofP1 == 0.47194 && G.ToolCrestRadiusFactor1 == 0.47194; }},
-    {"NegativeRootRadiusBecomesZero", 1, 15, Is("-0.1"),
+    {"NegativeRootRadiusBecomesZero", kExternalGearing, 15, Is("-0.1"),
      Is("Pinion root rounding radius (proportion size) must be from 0 to 0.4719\r"),
      [] { return G.rofP1 == 0 && PagesDlg->Edit15->Text() == "0.0000"; }},
-    {"InternalRootRadiusBeyondTheCutterRoundingRefused", 2, 16, Is("2"),
+    {"InternalRootRadiusBeyondTheCutterRoundingRefused", kInternalGearing, 16, Is("2"),
      [] {
          ComputeFellowCutterDimensions();
          ComputeMaxCutterTipRounding();
@@ -187,45 +198,49 @@ const Case kCases[] = {
                 " (full rounded root)";
      },
      [] { return true; }},
-    {"FlankAngle50Accepted", 1, 17, Is("50"), kAccepted,
+    {"FlankAngle50Accepted", kExternalGearing, 17, Is("50"), kAccepted,
      [] {
          const double room = kPi / 4 / std::tan(DegToRad(50));
          return std::fabs(G.haP1 - (room - 0.25)) < 1e-12 && PagesDlg->Edit11->Text() == rt::Str(G.haP1, 6, 4) &&
                 !G.StandardRackProfile && G.rofP1 >= 0;
      }},
-    {"FlankAngleZeroRefused", 1, 17, Is("0"),
+    {"FlankAngleZeroRefused", kExternalGearing, 17, Is("0"),
      Is("Normal rack flank angle must be from 0 to 50\xC2\xB0.\rIt must be given in decimal form."), [] { return true; }},
-    {"FlankAngleAbove50Refused", 1, 17, Is("50.0001"),
+    {"FlankAngleAbove50Refused", kExternalGearing, 17, Is("50.0001"),
      Is("Normal rack flank angle must be from 0 to 50\xC2\xB0.\rIt must be given in decimal form."), [] { return true; }},
-    {"FlankAngleChangeSwitchesTheToolOptionsOff", 1, 17, Is("25"), kAccepted,
+    {"FlankAngleChangeSwitchesTheToolOptionsOff", kExternalGearing, 17, Is("25"), kAccepted,
      [] { return G.haP1 == 1 && !G.Protuberance1 && !G.Chamfer2 && G.alfan == DegToRad(25) && G.FocusField == 17; },
      [] { G.Protuberance1 = G.Chamfer2 = true; }},
-    {"PinionTipDiameterZeroRefused", 1, 18, Is("0"), Is("Pinion tip diameter must be greater than 0."),
+    {"PinionTipDiameterZeroRefused", kExternalGearing, 18, Is("0"), Is("Pinion tip diameter must be greater than 0."),
      [] { return true; }},
-    {"PinionTipDiameterGiven", 1, 18, Is("23"), kAccepted, [] { return G.da1 == 23 && G.TipDiameter1Given; }},
-    {"AnnularTipDiameterPositiveRefused", 2, 19, Is("100"), Is("Wheel tip diameter must be negative."),
+    {"PinionTipDiameterGiven", kExternalGearing, 18, Is("23"), kAccepted,
+     [] { return G.da1 == 23 && G.TipDiameter1Given; }},
+    {"AnnularTipDiameterPositiveRefused", kInternalGearing, 19, Is("100"), Is("Wheel tip diameter must be negative."),
      [] { return true; }},
-    {"RackAddendumAboveItsLimitRefused", 1, 19, Is("2.2"), Is("Rack addendum must be from 0 to 2.1579 mm"),
+    {"RackAddendumAboveItsLimitRefused", kExternalGearing, 19, Is("2.2"),
+     Is("Rack addendum must be from 0 to 2.1579 mm"),
      [] { return G.ha2 == 1; },
      [] {
          ui::test::TypeInto(PagesDlg->Edit3, "6000");
          ui::test::Tab();
      }},
-    {"ShaftAngle180Refused", 3, 20, Is("180"),
+    {"ShaftAngle180Refused", kBevelGearing, 20, Is("180"),
      Is("Gearing shafts angle must be greater than 0 and less than 180\xC2\xB0."), [] { return true; }},
-    {"ShaftAngleZeroRefused", 3, 20, Is("0"),
+    {"ShaftAngleZeroRefused", kBevelGearing, 20, Is("0"),
      Is("Gearing shafts angle must be greater than 0 and less than 180\xC2\xB0."), [] { return true; }},
-    {"ShaftAngleAccepted", 3, 20, Is("90.5"), kAccepted, [] { return G.Sigma == DegToRad(90.5); }},
-    {"BacklashEqualToTheModuleAccepted", 1, 21, Is("1"), kAccepted,
+    {"ShaftAngleAccepted", kBevelGearing, 20, Is("90.5"), kAccepted, [] { return G.Sigma == DegToRad(90.5); }},
+    {"BacklashEqualToTheModuleAccepted", kExternalGearing, 21, Is("1"), kAccepted,
      [] {
          return G.jn == 1 && G.FocusField == 21 && !G.BacklashMethodPending && G.awNoBacklash == 30 &&
                 ui::test::ModalShows().size() == 1;
      },
      [] { ui::test::QueueModalResult(VuleF, ui::mrOk); }},
-    {"BacklashAboveTheModuleRefused", 1, 21, Is("1.0001"), Is("Backlash must be smaller than normal module."),
+    {"BacklashAboveTheModuleRefused", kExternalGearing, 21, Is("1.0001"),
+     Is("Backlash must be smaller than normal module."),
      [] { return true; }},
-    {"NegativeBacklashRefused", 1, 21, Is("-0.1"), Is("Backlash must be positive."), [] { return true; }},
-    {"ZeroBacklashRunsClear", 1, 21, Is("0"), kAccepted,
+    {"NegativeBacklashRefused", kExternalGearing, 21, Is("-0.1"), Is("Backlash must be positive."),
+     [] { return true; }},
+    {"ZeroBacklashRunsClear", kExternalGearing, 21, Is("0"), kAccepted,
      [] { return G.BacklashMethodPending && VuleF->RadioButton4->Checked() && G.ThinBothWheels; },
      [] {
          G.jn = 0.5;
@@ -242,7 +257,7 @@ class Validators : public OstrimoTest, public ::testing::WithParamInterface<Case
 
 TEST_P(Validators, TypedAndLeftWithTab) {
     const Case& c = GetParam();
-    if (c.gearing != 1) SelectGearing(c.gearing);
+    if (c.gearing != kExternalGearing) SelectGearing(c.gearing);
     if (c.before) c.before();
     ui::test::Notices().Clear();
     ui::Edit* field = D().InputField(c.code);
