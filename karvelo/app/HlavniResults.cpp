@@ -198,7 +198,7 @@ ui::Label* TForm1::ResultLabel(const std::string& name) const {
 }
 
 void TForm1::ShowResults() {
-    const bool oneLoad = G.LoadInputMethod == 1;
+    const bool oneLoad = G.LoadInputMethod == kOneLevelLoading;
     auto label = [this](const char* name) { return ResultLabel(name); };
     auto mark = [&](const char* name, bool failed) {
         label(name)->SetFontColor(failed ? ui::clRed : ui::clWindowText);
@@ -230,7 +230,7 @@ void TForm1::ShowResults() {
     G.SigmaH2max = G.SigmaH2;
     const int last = G.LevelCount;
     const bool validLast = last >= 1 && last <= kMaxLevels;
-    if (((G.LoadInputMethod == 2 && G.CalcMethodics > 2) || G.LifeValid) && validLast) {
+    if (((G.LoadInputMethod == kMultilevelLoading && G.CalcMethodics >= kMethodicsMiner) || G.LifeValid) && validLast) {
         G.SigmaF1max = G.SigmaF1Level[last];
         G.SigmaF2max = G.SigmaF2Level[last];
         G.SigmaH1max = G.SigmaH1Level[last];

@@ -105,7 +105,7 @@ void TPrubehy_jednF::FormActivate() {
     for (int r = 1; r <= kRows; ++r)
         for (ui::Label* l : {RowNumber[r], CyclesText[r], CumulativeText[r], StressText[r], DamageText[r]}) l->Show();
     // A single load is stored as level 1.
-    if (G.LoadInputMethod != 2) G.LevelCount = 1;
+    if (G.LoadInputMethod != kMultilevelLoading) G.LevelCount = 1;
     PickCase(CaseFromCode(G.StressCase), RadioButton4, RadioButton5, RadioButton6, RadioButton7)->SetChecked(true);
 }
 

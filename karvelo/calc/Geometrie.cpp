@@ -38,7 +38,7 @@ void SolveInverseInvolute(double& alpha, double target, bool checkCriticalSum) {
         g.xlim = -(g.z1 + g.z2) * Involute(g.alfat) / (2 * Tan(g.alfan));
         const std::string xlimText = rt::Str(g.xlim, 7, 5).substr(0, 10);
         const double sum = g.x1 + g.x2;
-        const bool refused = g.GearingType == 2 ? sum >= g.xlim : sum <= g.xlim;
+        const bool refused = g.GearingType == kInternalPair ? sum >= g.xlim : sum <= g.xlim;
         if (refused) {
             rt::ShowMessage(kNoSolution + xlimText);
             return;
@@ -123,7 +123,7 @@ void ComputeCutterWheelCentreDistance() {
     g.dw0 = g.dw2c * g.z0 / g.z2;
 }
 
-bool CutterMeshes() { return G.GearingType != 2 || (G.invAlfaw0 > 0 && std::isfinite(G.invAlfaw0)); }
+bool CutterMeshes() { return G.GearingType != kInternalPair || (G.invAlfaw0 > 0 && std::isfinite(G.invAlfaw0)); }
 
 void ComputeCutterGeometry() {
     GlobalData& g = G;
@@ -164,11 +164,11 @@ void ComputeGearDimensions() {
 
     const double rootRounding = 1 - std::sin(g.alfan);
     g.hFfP1 = g.haP2 + g.caP2 - rootRounding * g.RofP1;
-    g.hFfP2 = g.GearingType == 2 ? g.haP1 + g.caP1 : g.haP1 + g.caP1 - rootRounding * g.RofP2;
+    g.hFfP2 = g.GearingType == kInternalPair ? g.haP1 + g.caP1 : g.haP1 + g.caP1 - rootRounding * g.RofP2;
     g.hFf1 = g.hFfP1 * g.mn;
     g.hFf2 = g.hFfP2 * g.mn;
 
-    if (g.GearingType == 2) {
+    if (g.GearingType == kInternalPair) {
         // The root of an internal wheel is cut by its pinion-type cutter.
         ComputeCutterGeometry();
         g.df2 = 2 * g.a0 - g.da0;
@@ -197,7 +197,7 @@ void ComputeToothDepthsAndRimLimits(double tip1, double tip2) {
     g.ht1 = (tip1 - g.df1) / 2;
     g.sRmin1 = g.ht1 / 2;
     g.ht2 = (tip2 - g.df2) / 2;
-    g.sRmin2 = g.GearingType == 1 ? g.ht2 / 2 : 1.75 * g.mn;
+    g.sRmin2 = g.GearingType == kExternalPair ? g.ht2 / 2 : 1.75 * g.mn;
 }
 
 }  // namespace karvelo

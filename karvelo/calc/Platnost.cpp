@@ -34,7 +34,7 @@ double NormalWorkingPressureAngle() {
     return std::atan(std::tan(g.alfawt) * std::cos(betaw));
 }
 
-bool SpectrumWithLevelFactors() { return G.LoadInputMethod == 2 && !G.SpectrumLevelsShown; }
+bool SpectrumWithLevelFactors() { return G.LoadInputMethod == kMultilevelLoading && !G.SpectrumLevelsShown; }
 
 // Slot text followed by its reference line and the separator (without a reference, by the
 // separator only).
@@ -92,7 +92,7 @@ void MarkKvSlots(const KvTerms& t) {
 
 void ComposeMessages(const KvTerms& single) {
     const GlobalData& g = G;
-    const bool spectrum = g.LoadInputMethod == 2;
+    const bool spectrum = g.LoadInputMethod == kMultilevelLoading;
     const std::string S = spectrum ? "(some one) " : "";
     const std::string I = spectrum ? "(i)" : "";
     const std::string P = spectrum ? "(in spectrum inputs)" : "(window Other factors)";
@@ -126,7 +126,7 @@ void ComposeMessages(const KvTerms& single) {
         "Insufficient pinion rim thickness - formulae in ISO 6336 are not applicable.\rsR1 <= ht1/2 (" + Num(g.sR1) +
             " < " + Num(g.ht1 / 2) + ")",
         kRef3Page1);
-    if (g.GearingType != 2)
+    if (g.GearingType != kInternalPair)
         Put(8, 4,
             "Insufficient wheel rim thickness - formulae in ISO 6336 are not applicable.\rsR2 <= ht2/2 (" +
                 Num(g.sR2) + " < " + Num(g.ht2 / 2) + ")",
@@ -250,7 +250,7 @@ void MarkRestrictions(const KvTerms& single) {
     auto mark = [&](int slot, bool holds) {
         if (holds) g.ValidityKinds[slot] = 1;
     };
-    const bool external = g.GearingType != 2;
+    const bool external = g.GearingType != kInternalPair;
     const double alfawn = NormalWorkingPressureAngle();
 
     mark(1, g.epsalfan >= 2.5);
@@ -272,10 +272,11 @@ void MarkRestrictions(const KvTerms& single) {
     mark(17, g.beta > Deg(25));
     // The dynamic factor slots judge a Kv computed for this case; equivalent loads given directly
     // take their own Kv (no resonance speed of theirs is known).
-    const bool kvComputed = g.LoadInputMethod == 1 || (g.LoadInputMethod == 3 && g.CalcMethodics < 3);
+    const bool kvComputed = g.LoadInputMethod == kOneLevelLoading ||
+                            (g.LoadInputMethod == kDirectEquivalentLoad && g.CalcMethodics < kMethodicsMiner);
     if (kvComputed && !g.KvDirect) MarkKvSlots(single);
-    mark(35, g.LoadInputMethod != 2 && !g.KHalfaDirect && g.KHalfa > g.epsalfa);
-    mark(36, g.LoadInputMethod != 2 && !g.KFalfaDirect && g.KFalfa > g.epsalfa);
+    mark(35, g.LoadInputMethod != kMultilevelLoading && !g.KHalfaDirect && g.KHalfa > g.epsalfa);
+    mark(36, g.LoadInputMethod != kMultilevelLoading && !g.KFalfaDirect && g.KFalfa > g.epsalfa);
 }
 
 }  // namespace

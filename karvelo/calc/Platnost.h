@@ -21,7 +21,7 @@ void CheckStandardBasicRack();
 void CheckValidityRestrictions();
 
 // Marks the dynamic-factor slots 20-30 for the speed and force of spectrum level `Level`
-// (1..20).  Only for a spectrum with computed level factors (LoadInputMethod = 2 and
+// (1..20).  Only for a spectrum with computed level factors (LoadInputMethod = kMultilevelLoading and
 // SpectrumLevelsShown clear).
 void CheckKvValidityAtLevel(int Level);
 

@@ -85,9 +85,9 @@ bool IsOneOfClasses(const std::string& code, std::initializer_list<const char*> 
 
 void DetermineWorkingCycles(bool bending, double& N1, double& N2) {
     GlobalData& g = G;
-    if (g.LoadInputMethod == 2) {
+    if (g.LoadInputMethod == kMultilevelLoading) {
         // The approximate methodics give their equivalent cycles, Miner and Haibach theirs.
-        if (g.CalcMethodics < 3) {
+        if (g.CalcMethodics < kMethodicsMiner) {
             N1 = bending ? g.NFe1 : g.NHe1;
             N2 = bending ? g.NFe2 : g.NHe2;
         } else {
@@ -105,7 +105,7 @@ void DetermineWorkingCycles(bool bending, double& N1, double& N2) {
 }
 
 double PermissibleBeyondEndurance(double reference, double Nlim, double N) {
-    if (G.CalcMethodics != 4) return reference;
+    if (G.CalcMethodics != kMethodicsHaibach) return reference;
     using Ext = long double;
     const double tailExponent = static_cast<double>(std::log(Ext{Nlim} / kHaibachEnd) / std::log(0.85L));
     // An endurance limit at or beyond the tail's end leaves no tail.
@@ -278,7 +278,7 @@ void ComputePermissibleContactStress() {
                        N2);
     // A spectrum whose largest level reaches the static limit is judged at the static limit.
     const int n = g.LevelCount;
-    if (g.LoadInputMethod == 2 && n >= 1 && n <= kMaxLevels) {
+    if (g.LoadInputMethod == kMultilevelLoading && n >= 1 && n <= kMaxLevels) {
         if (g.SigmaH1Level[n] >= g.SigmaHP1stat) g.SigmaHP1 = g.SigmaHP1stat;
         if (g.SigmaH2Level[n] >= g.SigmaHP2stat) g.SigmaHP2 = g.SigmaHP2stat;
     }

@@ -234,7 +234,7 @@ void ComputePermissibleBendingStress() {
     FollowBendingCurve(N2, g.Sigmafpb2stat, g.Sigmafpb2ref, g.NFlim2, g.qF2, g.NFstat2, g.SigmaFP2, g.YN2);
     // A spectrum whose largest level reaches the static limit is judged at the static limit.
     const int n = g.LevelCount;
-    if (g.LoadInputMethod == 2 && n >= 1 && n <= kMaxLevels) {
+    if (g.LoadInputMethod == kMultilevelLoading && n >= 1 && n <= kMaxLevels) {
         if (g.SigmaF1Level[n] >= g.Sigmafpb1stat) g.SigmaFP1 = g.Sigmafpb1stat;
         if (g.SigmaF2Level[n] >= g.Sigmafpb2stat) g.SigmaFP2 = g.Sigmafpb2stat;
     }

@@ -88,7 +88,7 @@ void ComputeSinglePairFactor1() {
 void ComputeSinglePairFactor2() {
     GlobalData& g = G;
     if (g.ZDDirect) return;
-    if (g.GearingType == 2) {
+    if (g.GearingType == kInternalPair) {
         g.M2 = 1;
         g.ZD = 1;
         return;

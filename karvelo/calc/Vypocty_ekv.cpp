@@ -432,7 +432,7 @@ void ComputeApproximateEquivalentLoads() {
         g.CaseNLim = cases[c].nlim;
         g.CaseExponent = cases[c].exponent;
         if (c == 2) ConvertCyclesPinionToWheel();  // the wheel cases count wheel cycles
-        if (g.CalcMethodics == 1 && g.LevelCount > 1 && g.CaseNLim > g.NLevel1[g.LevelCount])
+        if (g.CalcMethodics == kMethodicsFigA3 && g.LevelCount > 1 && g.CaseNLim > g.NLevel1[g.LevelCount])
             ComputeEquivalentLoadFigA3();
         else
             ComputeEquivalentLoadEqA2();
@@ -629,7 +629,7 @@ void ComputePermissibleForcesIterated() { FactorsIterated(ComputeForcesFromRefer
 
 void ComputeEquivalentLoads() {
     GlobalData& g = G;
-    if (g.LoadInputMethod == 3) return;
+    if (g.LoadInputMethod == kDirectEquivalentLoad) return;
     g.ResumeCalculation = true;
     ComputeEffectiveFaceWidths();
     if (!CheckLevelCount() || !CheckCommonFaceWidth()) return;
@@ -661,8 +661,8 @@ void ComputeEquivalentLoads() {
         if (c == 2) ConvertCyclesPinionToWheel();  // the wheel cases count wheel cycles
         ComputeLevelStressesForCase();
         cases[c].levelStress = g.CyclesLevel;
-        if (g.CalcMethodics == 3) ComputeEquivalentStressMiner();
-        if (g.CalcMethodics == 4) ComputeEquivalentStressHaibach();
+        if (g.CalcMethodics == kMethodicsMiner) ComputeEquivalentStressMiner();
+        if (g.CalcMethodics == kMethodicsHaibach) ComputeEquivalentStressHaibach();
         cases[c].equivalent = g.CaseEquivalent;
         cases[c].cycles = g.CaseEquivalentCycles;
     }

@@ -87,7 +87,7 @@ Extended CyclesToFailure(const LifeCase& c, double s, double x) {
 }
 
 // Under Miner a level below the reference stress does no damage.
-bool Damages(const LifeCase& c, double s) { return !(G.CalcMethodics == 3 && s < c.sref); }
+bool Damages(const LifeCase& c, double s) { return !(G.CalcMethodics == kMethodicsMiner && s < c.sref); }
 
 Extended DamageMargin(const LifeCase& c, const CaseLevels& lv, double x) {
     double d = 0;
@@ -179,7 +179,8 @@ void SolveServiceLife(LifeCaseId id) {
     const LifeCase c = Case(id);
     const CaseLevels lv = Levels(c);
     const LevelValues failure = FailureAtRequiredSafety(c, lv);
-    const SearchLimits limits = g.CalcMethodics == 3 ? SearchLimits{10, 25000, 1e-6} : SearchLimits{1e4, 2.5e9, 1e-6};
+    const SearchLimits limits =
+        g.CalcMethodics == kMethodicsMiner ? SearchLimits{10, 25000, 1e-6} : SearchLimits{1e4, 2.5e9, 1e-6};
     c.damage = 0;
     double x = 0;
     if (!FindRoot([&](double r) { return LifeDamageMargin(c, lv, failure, r); }, limits, x)) {

@@ -23,7 +23,7 @@ double Tan(double x) { return static_cast<double>(ComputeCheckedTan(x)); }
 double Inv(double x) { return Tan(x) - x; }
 double Cube(double x) { return x * x * x; }
 bool Whole(double teeth) { return teeth == std::trunc(teeth); }
-bool External() { return G.GearingType == 1; }
+bool External() { return G.GearingType == kExternalPair; }
 
 // Smallest sum x1 + x2 of a mesh of z + zMate teeth: the working pressure angle becomes 0.
 double CriticalShiftSum(double z, double zMate) { return -(z + zMate) / 2 * Inv(G.alfat) / Tan(G.alfan); }

@@ -151,10 +151,10 @@ void TZivotnost_F::FormActivate() {
         Button4->SetEnabled(true);
     }
     if (!g.LifeValid) ClearServiceLifeResults();
-    g.LoadInputMethod = 2;
+    g.LoadInputMethod = kMultilevelLoading;
     if (Zatizeni_F) Zatizeni_F->Panel2->Hide();
-    const bool miner = g.CalcMethodics == 2 || g.CalcMethodics == 3;
-    g.CalcMethodics = miner ? 3 : 4;
+    const bool miner = g.CalcMethodics == kMethodicsEqA2 || g.CalcMethodics == kMethodicsMiner;
+    g.CalcMethodics = miner ? kMethodicsMiner : kMethodicsHaibach;
     CheckBox1->SetChecked(miner);
     CheckBox2->SetChecked(!miner);
     (g.LifeFromSafety ? RadioButton1 : RadioButton2)->SetChecked(true);
@@ -173,7 +173,7 @@ void TZivotnost_F::FormPaint() {
     FillField(5, rt::Str(g.n1, 5, 1));
     FillField(6, StressRatioText(g.R1, 4));
     FillField(7, StressRatioText(g.R2, 4));
-    if (g.CalcMethodics == 3 || g.CalcMethodics == 4) SetCaption(CalculationCaption());
+    if (g.CalcMethodics == kMethodicsMiner || g.CalcMethodics == kMethodicsHaibach) SetCaption(CalculationCaption());
 
     const bool cycles = g.SpectrumInCycles;
     RequiredHeading->SetCaption(cycles ? "Required service life in cycles" : "Required service life in hours");
@@ -197,7 +197,7 @@ std::string TZivotnost_F::FormatServiceLifeValue(double x) {
 
 std::string TZivotnost_F::CalculationCaption() {
     return std::string("Calculation of ") + (G.LifeFromSafety ? "service life" : "safety factor") +
-           (G.CalcMethodics == 3 ? " by Miner's hypothesis" : " by Haibach's hypothesis");
+           (G.CalcMethodics == kMethodicsMiner ? " by Miner's hypothesis" : " by Haibach's hypothesis");
 }
 
 void TZivotnost_F::FieldEntered(int) {
@@ -277,8 +277,8 @@ void TZivotnost_F::ChooseHypothesis(bool haibach) {
     ui::CheckBox* chosen = haibach ? CheckBox2 : CheckBox1;
     if (g.HypothesisHaibach == haibach || !chosen->Checked()) return;
     (haibach ? CheckBox1 : CheckBox2)->SetChecked(false);
-    g.LoadInputMethod = 2;
-    g.CalcMethodics = haibach ? 4 : 3;
+    g.LoadInputMethod = kMultilevelLoading;
+    g.CalcMethodics = haibach ? kMethodicsHaibach : kMethodicsMiner;
     g.KA = 1;
     g.HypothesisHaibach = haibach;
     if (g.LoadedFromFile == 0) g.LifeValid = false;
