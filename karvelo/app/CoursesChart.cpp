@@ -5,6 +5,7 @@
 
 #include "karvelo/app/Prubehy_jedn.h"
 #include "karvelo/app/StressCases.h"
+#include "karvelo/calc/MaterialClasses.h"
 #include "runtime/NumText.h"
 #include "runtime/Rounding.h"
 #include "ui/Canvas.h"
@@ -250,7 +251,7 @@ private:
         if (yStatic) DrawTickY({kOriginX, *yStatic});
         picture_.Items.push_back(ChartClip{kCurveClip});
         if (PittingCurve()) {
-            const OptPoint pitting = At(1e7, curve_.CurvePittingKneeStress);
+            const OptPoint pitting = At(kPittingKneeCycles, curve_.CurvePittingKneeStress);
             Line(staticEnd, pitting);
             Line(pitting, knee);
         } else {

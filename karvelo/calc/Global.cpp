@@ -3,6 +3,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "karvelo/calc/MaterialClasses.h"
+
 namespace karvelo {
 
 GlobalData G;
@@ -229,7 +231,7 @@ void SetDefaultInputs() {
     g.ZN1 = g.ZN2 = 1;
 
     // Selectors
-    g.MaterialClass1 = g.MaterialClass2 = 6;
+    g.MaterialClass1 = g.MaterialClass2 = kCaseHardenedClass;
     g.IT1 = g.IT2 = 8;
     g.LevelCount = 5;
     g.CalcMethodics = kMethodicsHaibach;

@@ -294,8 +294,7 @@ void CheckValidityRestrictions() {
     GlobalData& g = G;
     const bool keepLevelMarks = SpectrumWithLevelFactors();
     for (int slot = 1; slot <= kValiditySlots; ++slot) {
-        const bool levelSlot = (slot >= 20 && slot <= 30) || slot == 35 || slot == 36;
-        if (!(keepLevelMarks && levelSlot)) g.ValidityKinds[slot] = 0;
+        if (!(keepLevelMarks && IsLevelValiditySlot(slot))) g.ValidityKinds[slot] = 0;
         g.ValidityCodes[slot] = 0;
         g.ValidityMessages[slot].clear();
     }
@@ -305,6 +304,13 @@ void CheckValidityRestrictions() {
     g.ValidityCount = 0;
     for (int slot = 1; slot <= 36; ++slot)
         if (g.ValidityKinds[slot] != 0) ++g.ValidityCount;
+}
+
+bool IsLevelValiditySlot(int slot) { return (slot >= 20 && slot <= 30) || slot == 35 || slot == 36; }
+
+void ClearLevelValidityMarks() {
+    for (int slot = 1; slot <= kValiditySlots; ++slot)
+        if (IsLevelValiditySlot(slot)) G.ValidityKinds[slot] = 0;
 }
 
 void CheckKvValidityAtLevel(int Level) {

@@ -5,6 +5,7 @@
 #include <numbers>
 #include <string>
 
+#include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/calc/Soubory.h"
 #include "runtime/NumText.h"
 
@@ -99,14 +100,9 @@ void WriteServiceLife(rt::TextFile& out, bool inputListing) {
 // ---- Input listing
 
 const char* MaterialClassName(int materialClass) {
-    static const char* const names[] = {
-        "Wrought normalized low carbon steels", "Black malleable cast iron", "Nodular cast iron (perlitic)",
-        "Nodular cast iron (ferritic)", "Grey cast iron", "Through-hardened carbon steel", "Case-hardened steel",
-        "Flame or induction hardened steel", "Nitrided nitriding steel", "Nitrided through-hardening steel",
-        "Nitrocarburized through-hardening steel", "Other material",
-    };
-    // A class outside the table is never stored by the materials window.
-    return materialClass >= 0 && materialClass <= 11 ? names[materialClass] : "Unknown material class";
+    // A class outside the list is never stored by the materials window.
+    if (materialClass < 0 || materialClass >= kListedMaterialClasses) return "Unknown material class";
+    return kMaterialClassTable[std::size_t(materialClass)].description;
 }
 
 void WriteGeometry(rt::TextFile& out) {
@@ -136,8 +132,8 @@ void WriteMaterials(rt::TextFile& out) {
     if (g.PittingAllowed1) out.WriteLn(" Certain degree of pinion pitting is permissible");
     if (g.PittingAllowed2) out.WriteLn(" Certain degree of wheel pitting is permissible");
     // "Other material" has no quality grade; the data file written next stores it empty.
-    if (g.MaterialClass1 == 11) g.QualityGrade1.clear();
-    if (g.MaterialClass2 == 11) g.QualityGrade2.clear();
+    if (g.MaterialClass1 == kOtherMaterialClass) g.QualityGrade1.clear();
+    if (g.MaterialClass2 == kOtherMaterialClass) g.QualityGrade2.clear();
     const std::string form1 = g.MaterialForm1 == "wrought" ? "Wrought" : "Cast";
     const std::string form2 = g.MaterialForm2 == "wrought" ? "Wrought" : "Cast";
     out.WriteLn(" " + form1 + " " + g.QualityGrade1 + Blanks(18) + form2 + " " + g.QualityGrade2);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/calc/Soubory.h"
 #include "runtime/NumText.h"
 #include "runtime/Rounding.h"
@@ -338,8 +339,8 @@ void WalkSections(Io& io, GlobalData& g) {
     io.Text(g.MatDesignation1);
     io.Text(g.MatDesignation2);
     for (ShortString* s : {&g.MaterialForm1, &g.MaterialForm2, &g.HardnessUnit1, &g.HardnessUnit2}) io.Text(*s);
-    if (g.MaterialCode1 != "0") io.Text(g.QualityGrade1);
-    if (g.MaterialCode2 != "0") io.Text(g.QualityGrade2);
+    if (g.MaterialCode1 != kOtherMaterial) io.Text(g.QualityGrade1);
+    if (g.MaterialCode2 != kOtherMaterial) io.Text(g.QualityGrade2);
 
     // G. Loading
     double& load = g.LoadAsForce ? g.Ftjm : g.Tjm;

@@ -12,6 +12,7 @@
 #include "karvelo/calc/Geometrie.h"
 #include "karvelo/calc/Global.h"
 #include "karvelo/calc/KHbeta_vyp.h"
+#include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/calc/Platnost.h"
 #include "karvelo/calc/Pripustna_napeti_dotyk.h"
 #include "karvelo/calc/Pripustna_napeti_ohyb.h"
@@ -46,7 +47,7 @@ struct ContactCurve {
 double ContactDamage(double n, double s, const ContactCurve& c, bool haibach) {
     if (!(s > 0)) return 0;
     if (c.pitting) {
-        if (s >= c.knee) return LineDamage(n, s, c.knee, c.q, 1e7);
+        if (s >= c.knee) return LineDamage(n, s, c.knee, c.q, kPittingKneeCycles);
         if (s >= c.ref) return LineDamage(n, s, c.ref, c.qKnee, c.Nlim);
     } else if (s >= c.ref) {
         return LineDamage(n, s, c.ref, c.q, c.Nlim);
@@ -558,8 +559,7 @@ void RunCalculation() {
     if (g.LoadInputMethod == kMultilevelLoading && !g.SpectrumLevelsShown) {
         if (!CheckLevelCount()) return;
         // The level routines mark the dynamic and transverse factor restrictions afresh.
-        for (int slot = 20; slot <= 30; ++slot) g.ValidityKinds[slot] = 0;
-        g.ValidityKinds[35] = g.ValidityKinds[36] = 0;
+        ClearLevelValidityMarks();
         for (int i = 1; i <= g.LevelCount; ++i) {
             if (g.MethodC)
                 ComputeKvMethodCLevel(i);

@@ -7,6 +7,7 @@
 
 #include "karvelo/calc/Epsilon.h"
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/calc/Rozmery.h"
 #include "karvelo/calc/WindowHooks.h"
 #include "runtime/Notice.h"
@@ -260,9 +261,9 @@ void CheckAccuracyRange(const std::string& Kind) {
 // ---- Running-in allowances
 
 RunningInGroup RunningInGroupOf(const std::string& code) {
-    if (code == "St" || code == "V" || code == "GGGp" || code == "GGGb" || code == "GTS") return RunningInGroup::A;
-    if (code == "GG" || code == "GGGf") return RunningInGroup::B;
-    if (code == "Eh" || code == "IF" || code == "NT" || code == "NV" || code == "NVc") return RunningInGroup::C;
+    if (IsOneOfClasses(code, kStructuralAndThroughHardened)) return RunningInGroup::A;
+    if (IsOneOfClasses(code, kGreyAndFerriticCastIron)) return RunningInGroup::B;
+    if (IsOneOfClasses(code, kSurfaceHardenedAndNitrided)) return RunningInGroup::C;
     return RunningInGroup::None;
 }
 

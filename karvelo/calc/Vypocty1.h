@@ -49,8 +49,9 @@ void ComputeKHalpha();
 
 // ---- Shared with the per-level twins
 
-// Running-in groups of the material classes: A "St", "V", "GGGp", "GGGb", "GTS"; B "GG", "GGGf";
-// C "Eh", "IF", "NT", "NV", "NVc".  Another class has no running-in allowance.
+// Running-in groups of the material classes: A kStructuralAndThroughHardened, B
+// kGreyAndFerriticCastIron, C kSurfaceHardenedAndNitrided.  Another class has no running-in
+// allowance.
 enum class RunningInGroup { None, A, B, C };
 RunningInGroup RunningInGroupOf(const std::string& materialCode);
 // Constants of a running-in allowance by group: y = factorA D / SigmaHlim (A), factorB D (B),

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "karvelo/calc/Epsilon.h"
+#include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocet1i.h"
 #include "karvelo/calc/Vypocty1.h"
@@ -82,7 +83,7 @@ Extended CyclesToFailure(const LifeCase& c, double s, double x) {
     if (!(r > 0)) return 1e20;  // no stress: practically no damage
     if (!c.pitting) return c.nlim / std::pow(r, static_cast<Extended>(r >= 1 ? c.q : c.q_));
     const double e = r >= 1 ? (s > c.sk ? c.q : c.pk) : c.q_;
-    if (s > c.sk) return 1e7 / std::pow(r / 1.3L, static_cast<Extended>(e));
+    if (s > c.sk) return kPittingKneeCycles / std::pow(r / 1.3L, static_cast<Extended>(e));
     return c.nlim / std::pow(r, static_cast<Extended>(e));
 }
 

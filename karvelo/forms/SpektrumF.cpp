@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "karvelo/calc/Platnost.h"
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocet1i.h"
 #include "karvelo/forms/KHbetaF.h"
@@ -654,7 +655,7 @@ void TSpektrum_F::Button6Click() {
     g.SpectrumLevelsShown = false;
     g.KHbetaMethod = "ISO_C";
     g.LevelFactorsStale = false;
-    for (int slot = 20; slot <= 30; ++slot) g.ValidityKinds[slot] = 0;
+    ClearLevelValidityMarks();
     const int p = Levels();
     for (int j = 1; j <= p; ++j) {
         if (g.MethodC)
@@ -662,7 +663,6 @@ void TSpektrum_F::Button6Click() {
         else
             ComputeKvMethodBLevel(j);
     }
-    g.ValidityKinds[35] = g.ValidityKinds[36] = 0;
     for (int j = 1; j <= p; ++j) ComputeKHbetaLevel(j);
     for (int j = 1; j <= p; ++j) ComputeKHalphaLevel(j);
     ComputeLevelFactorProducts(G, Levels());

@@ -292,6 +292,30 @@ TEST_F(BendingStressTest, SurfaceSizeAndMeanStressFactors) {
     EXPECT_DOUBLE_EQ(G.YNT1stat, 1200.0 / 430 / 2);
 }
 
+// The static life factors of pinion and wheel by class, the bainitic nodular cast iron a data file
+// may name included; a code that names no class leaves them.
+TEST_F(BendingStressTest, StaticLifeFactorsByClass) {
+    struct Row {
+        const char* code;
+        double ZNT, YNT;
+    };
+    for (const Row& r : {Row{"St", 1.6, 2.5}, Row{"V", 1.6, 2.5}, Row{"GGGp", 1.6, 2.5}, Row{"GGGb", 1.6, 2.5},
+                         Row{"GTS", 1.6, 2.5}, Row{"Eh", 1.6, 2.5}, Row{"IF", 1.6, 2.5}, Row{"GG", 1.3, 1.6},
+                         Row{"GGGf", 1.3, 1.6}, Row{"NT", 1.3, 1.6}, Row{"NV", 1.3, 1.6}, Row{"NVc", 1.1, 1.1},
+                         Row{"gggp", 0.7, 0.9}}) {
+        SCOPED_TRACE(r.code);
+        G.MaterialCode1 = G.MaterialCode2 = r.code;
+        G.ZNT1stat = G.ZNT2stat = 0.7;
+        G.YNT1stat = G.YNT2stat = 0.9;
+        SetStaticLifeFactorsZNT();
+        SetStaticLifeFactorsYNT();
+        EXPECT_EQ(G.ZNT1stat, r.ZNT);
+        EXPECT_EQ(G.ZNT2stat, r.ZNT);
+        EXPECT_EQ(G.YNT1stat, r.YNT);
+        EXPECT_EQ(G.YNT2stat, r.YNT);
+    }
+}
+
 TEST_F(BendingStressTest, StaticNotAboveReferenceStops) {
     BendingCase();
     G.MaterialCode2 = "cast";
