@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <map>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "ui/Forms.h"
@@ -182,7 +183,7 @@ protected:
     // A variable of G that the running check derives from its entry before the entry is refused:
     // it gets its value back with the field's own variables when the window hides while the entry
     // stays refused.  Call it before the variable is changed.
-    void DerivedFromEntry(double& var) { Remember(&var, sizeof var); }
+    void DerivedFromEntry(double& var) { Remember(var); }
     // The validator of a stress ratio field, R1 (gear 1) or R2 (gear 2): R stored and checked by
     // AcceptStressRatio, written back by StressRatioText.
     void CheckInputStressRatio(int gear);
@@ -206,20 +207,24 @@ private:
         Validator validator;
         FieldOptions options;
     };
-    // A variable of G read by a check: where it lies and its value before the read.
-    struct Remembered {
-        std::size_t offset = 0;
-        std::size_t size = 0;
-        std::uint64_t before = 0;
-        std::uint64_t refused = 0;
+    // A variable of G read by a check: the variable, its value before the read and, once the entry
+    // is refused, the refused value it holds.
+    template <class T>
+    struct Kept {
+        T* var;
+        T before;
+        T refused{};
     };
+    using Remembered = std::variant<Kept<double>, Kept<std::int16_t>>;
     struct Preview {
         ui::Control* control;
         bool* flag;
     };
     static constexpr std::size_t kNone = std::size_t(-1);
     void Dispatch(ui::Control* sender, FieldEvent how);
-    void Remember(const void* var, std::size_t size);
+    void Remember(double& var);
+    void Remember(std::int16_t& var);
+    void Remember(const Remembered& kept);
     void Refusing();
     // The variables of a refused entry that still hold their refused number get their value
     // before it back; whether any did.
