@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <map>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -26,6 +27,20 @@ void ShowHelpTopic(unsigned long context);
 
 // F1 (virtual key 112) released in an input window: help at the window's topic.
 void HelpKeyUp(ui::Word key, unsigned long context);
+
+// A window's re-entrancy flag, set while the guard lives and given its value before back when it
+// ends (also on an early return, and so that a nested guard leaves the outer one's flag set).
+class ScopedFlag {
+public:
+    explicit ScopedFlag(bool& flag) : flag_(flag), outer_(std::exchange(flag, true)) {}
+    ~ScopedFlag() { flag_ = outer_; }
+    ScopedFlag(const ScopedFlag&) = delete;
+    ScopedFlag& operator=(const ScopedFlag&) = delete;
+
+private:
+    bool& flag_;
+    bool outer_;
+};
 
 // The placeholders a number field may show instead of a number: the design text "Edit1" and
 // "  ---" for a quantity that does not apply.  A field showing one is not checked.

@@ -331,9 +331,10 @@ void TKHbeta_C::Recompute() {
 // No KHbeta is computed from a number that was refused and is still being corrected.
 void TKHbeta_C::ShowKHbetaMethodC() {
     if (HoldsRefusedValue() || computing_) return;
-    computing_ = true;
-    ComputeMethodC();
-    computing_ = false;
+    {
+        const ScopedFlag computing(computing_);
+        ComputeMethodC();
+    }
     Label1->SetCaption("K       = " + rt::Str(G.KHbeta, 1, 3));
     Label4->SetCaption(G.ContactInfluence);
 }
@@ -362,25 +363,26 @@ void TKHbeta_C::FormActivate() {
     if (computing_ || showingStoredCase_) return;
     const bool oneLevel = G.LoadInputMethod == kOneLevelLoading;
     for (ui::Label* label : {Label1, Label2, Label3}) label->SetVisible(oneLevel);
-    showingStoredCase_ = true;
-    const std::string& variant = G.KHbetaCalcVariant;
-    ui::RadioButton* radio = variant == "c" ? RadioButton3 : variant == "b" ? RadioButton2 : RadioButton1;
-    if (!radio->Checked()) radio->SetChecked(true);
-    auto checkLetter = [](auto& group, const std::string& letter) {
-        for (std::size_t k = 0; k < group.size(); ++k)
-            if (letter == kLetters[k] && !group[k]->Checked()) group[k]->SetChecked(true);
-    };
-    checkLetter(Arrangements, G.KHbetaCase);
-    checkLetter(Positions, G.KHbetaCase2);
-    // The box of the stored modification; kCentralCrowningAsStored shows as central crowning.
-    const int m = G.HelixModification == kCentralCrowningAsStored ? kCentralCrowning : G.HelixModification;
-    const auto* box = std::find(std::begin(kModificationOfBox), std::end(kModificationOfBox), m);
-    if (box != std::end(kModificationOfBox)) {
-        ui::CheckBox* shown = Modifications[std::size_t(box - std::begin(kModificationOfBox))];
-        if (!shown->Checked()) shown->SetChecked(true);
+    {
+        const ScopedFlag showing(showingStoredCase_);
+        const std::string& variant = G.KHbetaCalcVariant;
+        ui::RadioButton* radio = variant == "c" ? RadioButton3 : variant == "b" ? RadioButton2 : RadioButton1;
+        if (!radio->Checked()) radio->SetChecked(true);
+        auto checkLetter = [](auto& group, const std::string& letter) {
+            for (std::size_t k = 0; k < group.size(); ++k)
+                if (letter == kLetters[k] && !group[k]->Checked()) group[k]->SetChecked(true);
+        };
+        checkLetter(Arrangements, G.KHbetaCase);
+        checkLetter(Positions, G.KHbetaCase2);
+        // The box of the stored modification; kCentralCrowningAsStored shows as central crowning.
+        const int m = G.HelixModification == kCentralCrowningAsStored ? kCentralCrowning : G.HelixModification;
+        const auto* box = std::find(std::begin(kModificationOfBox), std::end(kModificationOfBox), m);
+        if (box != std::end(kModificationOfBox)) {
+            ui::CheckBox* shown = Modifications[std::size_t(box - std::begin(kModificationOfBox))];
+            if (!shown->Checked()) shown->SetChecked(true);
+        }
+        ApplyShrinkFitRule();
     }
-    ApplyShrinkFitRule();
-    showingStoredCase_ = false;
     FillField(1, rt::Str(G.s1, 1, 1));
     FillField(2, rt::Str(G.l1, 1, 1));
     FillField(3, rt::Str(G.dsh1, 1, 1));

@@ -1,7 +1,6 @@
 #include "karvelo/forms/KHbetaF.h"
 
 #include <string>
-#include <utility>
 
 #include "karvelo/calc/Global.h"
 #include "karvelo/forms/KHbetaC.h"
@@ -106,12 +105,7 @@ void TKHbeta_F::UncheckOthers(ui::CheckBox* chosen) {
 
 void TKHbeta_F::ShowWayWindow(ui::Form* window) {
     if (!window) return;
-    const bool outer = std::exchange(showingWay_, true);
-    struct Restore {
-        bool& flag;
-        bool value;
-        ~Restore() { flag = value; }
-    } restore{showingWay_, outer};
+    const ScopedFlag showingWay(showingWay_);
     window->ShowModal();
 }
 

@@ -389,9 +389,10 @@ void TMaterialy_F::PaintGear(GearControls& c) {
     const bool pitting = PittingOffered(code);
     c.pitting->SetVisible(pitting);
     for (ui::Label* l : c.pittingLabel) l->SetVisible(pitting);
-    syncing_ = true;
-    c.pitting->SetChecked(m.PittingAllowed);
-    syncing_ = false;
+    {
+        const ScopedFlag syncing(syncing_);
+        c.pitting->SetChecked(m.PittingAllowed);
+    }
 
     for (int offset : {10, 11, 12, 13}) Field(FieldNumberOf(p, offset))->SetEnabled(other);
     c.brinell->SetEnabled(other);
@@ -404,14 +405,13 @@ void TMaterialy_F::PaintGear(GearControls& c) {
 }
 
 void TMaterialy_F::ShowQualityGrade() {
-    syncing_ = true;
+    const ScopedFlag syncing(syncing_);
     for (GearControls* c : {&pinion_, &wheel_}) {
         const std::string& q = MaterialOfGear(c->pinion).Quality;
         c->ml->SetChecked(q == "ML" || q == "ML, MQ");
         c->mq->SetChecked(q == "MQ" || q == "ML, MQ" || q == "MQ, ME");
         c->me->SetChecked(q == "ME" || q == "MQ, ME");
     }
-    syncing_ = false;
 }
 
 void TMaterialy_F::ComboBox1Enter() { G.MaterialForPinion = true; }
@@ -504,11 +504,12 @@ void TMaterialy_F::CheckFormRadio(GearControls& c) {
 // ML and ME exclude each other; the quality text follows the boxes; no box at all means ML.
 void TMaterialy_F::QualityClick(GearControls& c, ui::CheckBox* box) {
     if (syncing_) return;
-    syncing_ = true;
-    if (box == c.ml && c.ml->Checked() && c.me->Checked()) c.ml->SetChecked(false);
-    if (box == c.me && c.me->Checked() && c.ml->Checked()) c.me->SetChecked(false);
-    if (!c.ml->Checked() && !c.mq->Checked() && !c.me->Checked()) c.ml->SetChecked(true);
-    syncing_ = false;
+    {
+        const ScopedFlag syncing(syncing_);
+        if (box == c.ml && c.ml->Checked() && c.me->Checked()) c.ml->SetChecked(false);
+        if (box == c.me && c.me->Checked() && c.ml->Checked()) c.me->SetChecked(false);
+        if (!c.ml->Checked() && !c.mq->Checked() && !c.me->Checked()) c.ml->SetChecked(true);
+    }
     std::string& quality = MaterialOfGear(c.pinion).Quality;
     if (c.ml->Checked()) quality = c.mq->Checked() ? "ML, MQ" : "ML";
     else if (c.me->Checked()) quality = c.mq->Checked() ? "MQ, ME" : "ME";
