@@ -28,8 +28,8 @@ using Extended = gear::Extended;
 
 using rt::Array1;
 
-// A short string of the original: at most 255 characters.  Text composed into one is cut with
-// ToShortString where the original cut it.
+// A short string: at most 255 characters.  Text read into one from a data file is cut to that
+// length with ToShortString.
 using ShortString = std::string;
 inline ShortString ToShortString(std::string s) {
     if (s.size() > 255) s.resize(255);
