@@ -66,6 +66,10 @@ ui::Edit* InputWindow::AddField(int n, ui::Container* parent, ui::Bounds bounds,
     return edit;
 }
 
+ui::Label* InputWindow::AddLabel(ui::Container* parent, int x, int y, const std::string& caption) {
+    return new ui::Label(parent, "Label" + std::to_string(++labelsAdded_), {x, y}, caption);
+}
+
 ui::Edit* InputWindow::Field(int n) const {
     const auto it = fields_.find(n);
     return it == fields_.end() ? nullptr : it->second.edit;

@@ -166,6 +166,8 @@ protected:
     void AddField(int n, ui::Edit* edit, Validator validator, FieldOptions options = {});
     ui::Edit* AddField(int n, ui::Container* parent, ui::Bounds bounds, Validator validator,
                        FieldOptions options = {});
+    // A label at (x, y) in parent, named "Label<k>" by the order in which the window adds them.
+    ui::Label* AddLabel(ui::Container* parent, int x, int y, const std::string& caption);
 
     // ---- hooks of the window
     virtual void FieldEntered(int /*n*/) {}
@@ -247,6 +249,7 @@ private:
     bool GiveBackRefusedValues(int n);
 
     std::map<int, FieldEntry> fields_;
+    int labelsAdded_ = 0;
     std::vector<Preview> previews_;
     std::size_t pressed_ = kNone;  // the preview whose press is not released yet
     bool skipWhilePressed_ = false;

@@ -90,10 +90,6 @@ TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
     BorderIcons = 0;
     BorderStyle = ui::BorderStyle::Single;
     KeyPreview = true;
-    int labelNo = 0;
-    auto label = [&](ui::Container* parent, int x, int y, const std::string& caption) {
-        return new ui::Label(parent, "Label" + std::to_string(++labelNo), {x, y, 0, 0}, caption);
-    };
     auto plainPanel = [](ui::Container* parent, const std::string& name, ui::Bounds b) {
         auto* p = new ui::Panel(parent, name, b);
         p->SetBevelOuter(ui::BevelCut::None);
@@ -102,7 +98,7 @@ TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
     // A field row: caption, edit and, where given, a unit or help button to the right.
     constexpr int kEditLeft = 118, kEditWidth = 86;
     auto field = [&](ui::Container* parent, int n, int y, const std::string& caption, std::function<void()> check) {
-        label(parent, 10, y + 3, caption);
+        AddLabel(parent, 10, y + 3, caption);
         return AddField(n, parent, {kEditLeft, y, kEditWidth, 21}, std::move(check));
     };
     auto help = [&](ui::Container* parent, const std::string& name, int y) {
@@ -120,8 +116,8 @@ TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
 
     // ---- one level
     Panel2 = new ui::Panel(this, "Panel2", {8, 96, 624, 222});
-    loadLabels_[0] = label(Panel2, 10, 13, "T1  [N·m]");
-    loadLabels_[1] = label(Panel2, 10, 13, "Ft1  [N]");
+    loadLabels_[0] = AddLabel(Panel2, 10, 13, "T1  [N·m]");
+    loadLabels_[1] = AddLabel(Panel2, 10, 13, "Ft1  [N]");
     AddField(1, Panel2, {kEditLeft, 10, kEditWidth, 21}, [this] { CheckInputNominalLoad(); });
     field(Panel2, 2, 38, "n1  [rev/min]", [this] { CheckInputSpeed(); });
     field(Panel2, 3, 66, "NL1", [this] { CheckInputLife(true); });
@@ -146,24 +142,24 @@ TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
     Button10 = help(Panel1, "Button10", 38);
     field(Panel1, 20, 66, "R2", [this] { CheckInputStressRatio(2); });
     Button11 = help(Panel1, "Button11", 66);
-    LabelKA = label(Panel1, 10, 100, "K   = ");
-    label(Panel1, 18, 106, "A")->SetFontPixels(9);
+    LabelKA = AddLabel(Panel1, 10, 100, "K   = ");
+    AddLabel(Panel1, 18, 106, "A")->SetFontPixels(9);
     RadioButton11 = new ui::RadioButton(Panel1, "RadioButton11", {10, 140, 200, 17}, "Tangential forces Ft ");
     RadioButton12 = new ui::RadioButton(Panel1, "RadioButton12", {10, 162, 200, 17}, "Torque moments T");
 
     Panel4 = new ui::Panel(this, "Panel4", {316, 96, 316, 222});
-    headingLabels_[0] = label(Panel4, 10, 10, "Equivalent loads  [N·m]");
-    headingLabels_[1] = label(Panel4, 10, 10, "Equivalent loads  [N]");
+    headingLabels_[0] = AddLabel(Panel4, 10, 10, "Equivalent loads  [N·m]");
+    headingLabels_[1] = AddLabel(Panel4, 10, 10, "Equivalent loads  [N]");
     const char* const cases[4] = {"Fe1", "He1", "Fe2", "He2"};
     for (int k = 0; k < 4; ++k) {
         const int y = 40 + 26 * k;
-        symbolLabels_[0][k] = label(Panel4, 10, y, std::string("T") + cases[k] + " =");
-        symbolLabels_[1][k] = label(Panel4, 10, y, std::string("Ft") + cases[k] + " =");
-        EquivalentLoadLabels[k] = label(Panel4, 70, y, "0");
-        stressColumn_[k] = label(Panel4, 170, y, std::string("σ") + cases[k] + " =");
-        EquivalentStressLabels[k] = label(Panel4, 226, y, "0");
+        symbolLabels_[0][k] = AddLabel(Panel4, 10, y, std::string("T") + cases[k] + " =");
+        symbolLabels_[1][k] = AddLabel(Panel4, 10, y, std::string("Ft") + cases[k] + " =");
+        EquivalentLoadLabels[k] = AddLabel(Panel4, 70, y, "0");
+        stressColumn_[k] = AddLabel(Panel4, 170, y, std::string("σ") + cases[k] + " =");
+        EquivalentStressLabels[k] = AddLabel(Panel4, 226, y, "0");
     }
-    stressColumn_[4] = label(Panel4, 226, 10, "[MPa]");
+    stressColumn_[4] = AddLabel(Panel4, 226, 10, "[MPa]");
     for (int k = 0; k < 4; ++k) stressColumn_[5 + k] = EquivalentStressLabels[k];
 
     // ---- equivalent loads given
@@ -175,8 +171,8 @@ TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
     Button5 = help(Panel3, "Button5", 94);
     field(Panel3, 13, 122, "R2", [this] { CheckInputStressRatio(2); });
     Button6 = help(Panel3, "Button6", 122);
-    label(Panel3, 10, 152, "K    = 1");
-    label(Panel3, 18, 158, "A")->SetFontPixels(9);
+    AddLabel(Panel3, 10, 152, "K    = 1");
+    AddLabel(Panel3, 18, 158, "A")->SetFontPixels(9);
     auto* cycles3 = plainPanel(Panel3, "Panel8", {6, 174, 140, 44});
     RadioButton6 = new ui::RadioButton(cycles3, "RadioButton6", {4, 2, 130, 17}, "Cycles");
     RadioButton9 = new ui::RadioButton(cycles3, "RadioButton9", {4, 22, 130, 17}, "Hours");
@@ -186,24 +182,24 @@ TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
     const std::pair<ui::Container*, int> unitRows[4] = {{Panel2, 66}, {Panel2, 94}, {Panel3, 38}, {Panel3, 66}};
     for (int i = 0; i < 4; ++i) {
         const auto [panel, y] = unitRows[i];
-        unitLabels_[i][0] = label(panel, kEditLeft + kEditWidth + 6, y + 3, "[cycles]");
-        unitLabels_[i][1] = label(panel, kEditLeft + kEditWidth + 6, y + 3, "[hours]");
+        unitLabels_[i][0] = AddLabel(panel, kEditLeft + kEditWidth + 6, y + 3, "[cycles]");
+        unitLabels_[i][1] = AddLabel(panel, kEditLeft + kEditWidth + 6, y + 3, "[hours]");
     }
 
     Panel5 = new ui::Panel(this, "Panel5", {316, 96, 316, 222});
-    label(Panel5, 10, 10, "Equivalent loads");
+    AddLabel(Panel5, 10, 10, "Equivalent loads");
     for (int k = 0; k < 4; ++k) {
         const int y = 40 + 28 * k;
-        givenLabels_[0][k] = label(Panel5, 10, y + 3, std::string("T") + cases[k] + "  [N·m]");
-        givenLabels_[1][k] = label(Panel5, 10, y + 3, std::string("Ft") + cases[k] + "  [N]");
+        givenLabels_[0][k] = AddLabel(Panel5, 10, y + 3, std::string("T") + cases[k] + "  [N·m]");
+        givenLabels_[1][k] = AddLabel(Panel5, 10, y + 3, std::string("Ft") + cases[k] + "  [N]");
         AddField(22 + k, Panel5, {130, y, 90, 21}, [this, k] { CheckInputEquivalentLoad(k); });
     }
 
-    LabelCalculating = label(this, 10, 328, "It is calculating");
+    LabelCalculating = AddLabel(this, 10, 328, "It is calculating");
     const char* const warnings[4] = {"*", "Strength limit", "is", "exceeded !"};
     const int warningLeft[4] = {330, 342, 420, 436};
     for (int i = 0; i < 4; ++i) {
-        WarningLabels[i] = label(this, warningLeft[i], 328, warnings[i]);
+        WarningLabels[i] = AddLabel(this, warningLeft[i], 328, warnings[i]);
         WarningLabels[i]->SetFontColor(ui::clRed);
     }
     Button4 = new ui::Button(this, "Button4", {8, 352, 89, 25}, "Draw");
