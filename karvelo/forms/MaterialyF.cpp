@@ -583,24 +583,24 @@ void TMaterialy_F::CheckInputNy(bool pinion) {
     if (!ReadNumber(Ny) || !(Ny > 0) || !(Ny <= 1)) Refuse("Invalid input");
 }
 
-void TMaterialy_F::CheckInputNHlim(bool pinion) {
-    GearMaterial m = MaterialOfGear(pinion);
-    CheckInputPositive(m.NHlim);
+void TMaterialy_F::CheckEnduranceCycles(double& Nlim, double& Nstat, double staticFactor, double exponent,
+                                        double& tailExponent) {
+    CheckInputPositive(Nlim);
     if (Refused()) return;
-    m.NLstatH = m.NHlim / std::pow(m.ZNTstat, m.qH);
-    m.qH_ = HaibachExponent(m.NHlim);
-    ShowFormatted(CheckedField(), G.ExpFormat1, m.NHlim);
+    Nstat = Nlim / std::pow(staticFactor, exponent);
+    tailExponent = HaibachExponent(Nlim);
+    ShowFormatted(CheckedField(), G.ExpFormat1, Nlim);
     repaintAfter_ = true;
 }
 
+void TMaterialy_F::CheckInputNHlim(bool pinion) {
+    const GearMaterial m = MaterialOfGear(pinion);
+    CheckEnduranceCycles(m.NHlim, m.NLstatH, m.ZNTstat, m.qH, m.qH_);
+}
+
 void TMaterialy_F::CheckInputNFlim(bool pinion) {
-    GearMaterial m = MaterialOfGear(pinion);
-    CheckInputPositive(m.NFlim);
-    if (Refused()) return;
-    m.NLstatF = m.NFlim / std::pow(m.YNTstat, m.qF);
-    m.qF_ = HaibachExponent(m.NFlim);
-    ShowFormatted(CheckedField(), G.ExpFormat1, m.NFlim);
-    repaintAfter_ = true;
+    const GearMaterial m = MaterialOfGear(pinion);
+    CheckEnduranceCycles(m.NFlim, m.NLstatF, m.YNTstat, m.qF, m.qF_);
 }
 
 // The static end follows the exponent also while the exponent is refused; it gets its value back

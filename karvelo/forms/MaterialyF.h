@@ -146,6 +146,10 @@ private:
 
     // "Other material": YNTstat from the entry just stored; refused when it gives no factor above 1.
     void UpdateOtherMaterialYNT(bool pinion);
+    // The cycles at an endurance limit, checked: the curve's static end (from its static factor and
+    // exponent) and its Haibach exponent follow them.
+    void CheckEnduranceCycles(double& Nlim, double& Nstat, double staticFactor, double exponent,
+                              double& tailExponent);
 
     GearControls pinion_{}, wheel_{};
     bool syncing_ = false;       // the window sets its boxes from the data: their rules do not run
