@@ -12,12 +12,6 @@ double xUndercut1 = 0, xUndercut2 = 0;
 double alfaU1 = 0, alfaU2 = 0;
 double daLimited1 = 0, daLimited2 = 0;
 
-namespace {
-
-double Tan(double x) { return static_cast<double>(ComputeCheckedTan(x)); }
-
-}  // namespace
-
 void ComputeUndercutDiameters() {
     GlobalData& g = G;
     const double rootRounding = 1 - std::sin(g.alfan);

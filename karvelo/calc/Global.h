@@ -746,6 +746,10 @@ void SetEquivalentLoadFactorsToOne(GlobalData& g);
 Extended ComputeCheckedTan(Extended x);
 Extended ComputeCheckedArcCos(Extended x);
 Extended ComputeCheckedArcSin(Extended x);
+// ComputeCheckedTan of a double angle, as a double.
+inline double Tan(double x) { return static_cast<double>(ComputeCheckedTan(x)); }
+// x squared.
+inline double Sq(double x) { return x * x; }
 
 // x rounded to n decimals, halves upwards: trunc(x 10^n + 0.5) / 10^n, formed in extended precision.
 double RoundToDigits(std::int32_t n, double x);

@@ -20,8 +20,6 @@ struct Body {
     }
 };
 
-double Sq(double x) { return x * x; }
-
 // Teeth, rim, web and hub of a gear of an external pair.
 Body ExternalGearBody(double da, double df, double sR, double sd, double dh, double b, double bs, double rho) {
     Body body;

@@ -34,7 +34,6 @@ constexpr double kSectionTolerance = 1e-7;
 // more than this is no gear.
 constexpr long kMaxScanSteps = 1000000;
 
-double Tan(double x) { return static_cast<double>(ComputeCheckedTan(x)); }
 double ArcCos(double x) { return static_cast<double>(ComputeCheckedArcCos(x)); }
 
 // Stops the calculation: the message, then the other-factors window for a direct entry.

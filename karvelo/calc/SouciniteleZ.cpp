@@ -11,8 +11,6 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-double Tan(double x) { return static_cast<double>(ComputeCheckedTan(x)); }
-
 // tan(alfawt) / sqrt(product), or 1 when the product is not positive.
 double RatioOverRoot(double product) {
     return product > 0 ? Tan(G.alfawt) / std::sqrt(product) : 1.0;

@@ -18,8 +18,6 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-double Sq(double x) { return x * x; }
-
 // Largest helix angle of ISO 1328-1, formed as the degree inputs are stored.
 const double kMaxHelixAngle = 45 * std::numbers::pi / 180;
 
