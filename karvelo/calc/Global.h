@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <numbers>
 #include <stdexcept>
 #include <string>
 
@@ -35,6 +36,8 @@ inline ShortString ToShortString(std::string s) {
     if (s.size() > 255) s.resize(255);
     return s;
 }
+
+inline constexpr double kPi = std::numbers::pi;
 
 inline constexpr int kMaxLevels = 20;
 inline constexpr int kValiditySlots = 50;

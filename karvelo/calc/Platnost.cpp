@@ -14,7 +14,6 @@ bool StandardBasicRack = false;
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 const std::string kSeparator(40, '_');
 constexpr const char* kRef1Page1 = "See  ISO 6336/1 page 1.";
 constexpr const char* kRef3Page1 = "See  ISO 6336/3 page 1.";

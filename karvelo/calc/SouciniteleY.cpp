@@ -17,7 +17,6 @@ ToothFormValues ToothForm;
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 const double kSqrt3 = std::sqrt(3.0);
 
 // Scan and bisection limits.  A bracket that has not converged after this many halvings holds

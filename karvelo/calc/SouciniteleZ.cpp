@@ -9,8 +9,6 @@ namespace karvelo {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-
 // tan(alfawt) / sqrt(product), or 1 when the product is not positive.
 double RatioOverRoot(double product) {
     return product > 0 ? Tan(G.alfawt) / std::sqrt(product) : 1.0;

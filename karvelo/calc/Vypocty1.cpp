@@ -16,8 +16,6 @@ namespace karvelo {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-
 // Largest helix angle of ISO 1328-1, formed as the degree inputs are stored.
 const double kMaxHelixAngle = 45 * std::numbers::pi / 180;
 

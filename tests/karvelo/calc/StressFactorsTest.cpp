@@ -10,7 +10,6 @@
 namespace karvelo::test {
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 constexpr double Deg(double d) { return d * kPi / 180; }
 
 class StressFactorsTest : public CoreTest {
