@@ -6,6 +6,7 @@
 #include "CalculationRoad.h"
 #include "FilesFixture.h"
 #include "GoldenListing.h"
+#include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/calc/Pripustna_napeti_dotyk.h"
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocet1i.h"
@@ -182,7 +183,7 @@ void ListingTest::SpectrumCase() {
     g.n1 = 1000;
     g.SigmaF1 = 260.5;  // the equivalent stresses
     g.SigmaH1 = 1390.25;
-    g.MaterialClass2 = 11;
+    g.MaterialClass2 = kOtherMaterialClass;
     g.MaterialForm2 = "cast";
     g.HardnessUnit2 = "HWB";
     g.Re2 = 0;
