@@ -120,7 +120,7 @@ TEST_F(KHbetaWindow, PickedArrangementBecomesTheDirectInputAndOkRefusesBelowOne)
         EXPECT_TRUE(k.CheckBox3->Checked());
         EXPECT_FALSE(k.CheckBox4->Checked());
         Click(k.CheckBox4);
-        EXPECT_EQ(G.ArrangementNo, 7);
+        EXPECT_EQ(G.ArrangementNo, kArrangements);  // the last one
         EXPECT_NEAR(G.KHbeta, 0.998744, 1e-12);
         EXPECT_EQ(k.Edit2->Text(), "0.999");
         Click(k.Button1);
