@@ -5,6 +5,7 @@
 
 #include "karvelo/app/Prubehy_jedn.h"
 #include "karvelo/app/StressCases.h"
+#include "karvelo/calc/MaterialClasses.h"
 #include "runtime/NumText.h"
 #include "runtime/Rounding.h"
 #include "ui/Canvas.h"
@@ -66,13 +67,13 @@ public:
         if (scale_.Valid) {
             DrawCyclesAxis();
             DrawLoadAxis();
-            if (g_.CalcMethodics > 2) DrawCurve();
-            if (g_.CalcMethodics < 3) {
+            if (g_.CalcMethodics >= kMethodicsMiner) DrawCurve();
+            if (g_.CalcMethodics < kMethodicsMiner) {
                 const double last = levels_ > 0 ? curve_.CurveLevelStress[levels_] : 0;
                 Line(Pt(kKneeX, scale_.Y(last)), ui::Point{kKneeX, kDropY}, ui::clBlack, 1, ui::PenStyle::Dot);
             }
             if (g_.CaseEquivalent > 0) DrawEquivalentPoint();
-            if (g_.CalcMethodics > 2) DrawHypothesisLine();
+            if (g_.CalcMethodics >= kMethodicsMiner) DrawHypothesisLine();
             if (shown_ != SpectrumShown::Cumulative) DrawSpectrum(false);
             if (shown_ != SpectrumShown::Class) DrawSpectrum(true);
         }
@@ -119,7 +120,7 @@ private:
     }
 
     void DrawAxisTexts() {
-        const bool approximate = g_.CalcMethodics <= 2;
+        const bool approximate = g_.CalcMethodics < kMethodicsMiner;
         Text(590, 376, "log", Courier(12, ui::clBlack));
         const char* cycles = shown_ == SpectrumShown::Class ? "n" : shown_ == SpectrumShown::Cumulative ? "N" : "n,N";
         Text(628, 376, cycles, Courier(12, caseColour_));
@@ -161,13 +162,13 @@ private:
         const double equivalent = force ? PickCase(case_, g_.FtFe1, g_.FtHe1, g_.FtFe2, g_.FtHe2)
                                         : PickCase(case_, g_.TFe1, g_.THe1, g_.TFe2, g_.THe2);
         const std::string loadValue = rt::Str(equivalent, 1, 1) + unit;
-        const bool permissible = g_.LoadInputMethod > 1 && g_.CalcMethodics > 2;
+        const bool permissible = g_.LoadInputMethod > kOneLevelLoading && g_.CalcMethodics >= kMethodicsMiner;
         const std::string permissibleValue =
             rt::Str(force ? PickCase(case_, g_.FtFP1, g_.FtHP1, g_.FtFP2, g_.FtHP2)
                           : PickCase(case_, g_.TFP1, g_.THP1, g_.TFP2, g_.THP2), 1, 1) + unit;
 
-        const bool stresses = g_.CalcMethodics > 2;
-        const bool one = g_.LoadInputMethod == 1;
+        const bool stresses = g_.CalcMethodics >= kMethodicsMiner;
+        const bool one = g_.LoadInputMethod == kOneLevelLoading;
         const std::string rightValues[2] = {
             stresses ? stressText(one ? PickCase(case_, g_.SigmaF1, g_.SigmaH1, g_.SigmaF2, g_.SigmaH2)
                                       : PickCase(case_, g_.SigmaF1ekv, g_.SigmaH1ekv, g_.SigmaF2ekv, g_.SigmaH2ekv))
@@ -250,7 +251,7 @@ private:
         if (yStatic) DrawTickY({kOriginX, *yStatic});
         picture_.Items.push_back(ChartClip{kCurveClip});
         if (PittingCurve()) {
-            const OptPoint pitting = At(1e7, curve_.CurvePittingKneeStress);
+            const OptPoint pitting = At(kPittingKneeCycles, curve_.CurvePittingKneeStress);
             Line(staticEnd, pitting);
             Line(pitting, knee);
         } else {
@@ -278,20 +279,21 @@ private:
         const bool wheel = IsWheelCase(case_);
         ui::Color colour = caseColour_;
         double cycles = 0, stress = 0;
-        if (g_.CalcMethodics > 2) {
+        if (g_.CalcMethodics >= kMethodicsMiner) {
             cycles = PickCase(case_, g_.NF1ekv, g_.NH1ekv, g_.NF2ekv, g_.NH2ekv);
             stress = PickCase(case_, g_.SigmaF1ekv, g_.SigmaH1ekv, g_.SigmaF2ekv, g_.SigmaH2ekv);
         }
-        if (g_.LoadInputMethod != 2) {
+        if (g_.LoadInputMethod != kMultilevelLoading) {
             cycles = wheel ? g_.NL2 : g_.NL1;
             stress = g_.CaseEquivalent;
         }
-        if (g_.CalcMethodics < 3) {
+        if (g_.CalcMethodics < kMethodicsMiner) {
             cycles = PickCase(case_, g_.NFe1, g_.NHe1, g_.NFe2, g_.NHe2);
             stress = g_.LoadAsForce ? PickCase(case_, g_.FtFe1, g_.FtHe1, g_.FtFe2, g_.FtHe2)
                                     : PickCase(case_, g_.TFe1, g_.THe1, g_.TFe2, g_.THe2);
         }
-        if (g_.CalcMethodics > 2 && !(PickCase(case_, g_.SF1, g_.SH1, g_.SF2, g_.SH2) > 1)) colour = kFailureColour;
+        if (g_.CalcMethodics >= kMethodicsMiner && !(PickCase(case_, g_.SF1, g_.SH1, g_.SF2, g_.SH2) > 1))
+            colour = kFailureColour;
         if (!(stress > 0 && cycles > 0)) return;
         const OptPoint p = At(cycles, stress);
         if (!p) return;
@@ -303,7 +305,7 @@ private:
     // ---- the spectrum
     // Red for a level above the static strength or above the S-N curve (Miner and Haibach only).
     ui::Color LevelColour(double stress, double cycles) const {
-        if (g_.CalcMethodics <= 2) return caseColour_;
+        if (g_.CalcMethodics < kMethodicsMiner) return caseColour_;
         const double exponent = stress >= curve_.CurveLimitStress ? curve_.CurveExponent : curve_.CurveExponentHaibach;
         const double curveStress =
             curve_.CurveLimitStress * std::pow(curve_.CurveKneeCycles / cycles, 1.0 / exponent);
@@ -321,7 +323,7 @@ private:
     }
 
     void DrawSpectrum(bool cumulative) {
-        if (g_.LoadInputMethod != 2 || levels_ < 1) return;
+        if (g_.LoadInputMethod != kMultilevelLoading || levels_ < 1) return;
         if (cumulative && !(curve_.CurveLevelStress[1] > 0)) return;
         const TLevelArray cycles = LevelCycles(cumulative);
         std::vector<ui::Point> points;
@@ -346,27 +348,29 @@ private:
         std::string caption;
         const int method = g_.LoadInputMethod;
         switch (g_.CalcMethodics) {
-            case 1:
+            case kMethodicsFigA3:
                 caption = "Approximate calculation of an equivalent load and a factor Ka by ISO 6336/6 - fig. A.3";
                 break;
-            case 2:
+            case kMethodicsEqA2:
                 caption = "Approximate calculation of an equivalent load and a factor Ka by ISO 6336/6 - equation A.2";
                 break;
-            case 3:
-                if (method == 1) caption = "Calculation by Miner";
-                if (method == 2) caption = "Precise calculation of an equivalent load and stress by Miner";
+            case kMethodicsMiner:
+                if (method == kOneLevelLoading) caption = "Calculation by Miner";
+                if (method == kMultilevelLoading)
+                    caption = "Precise calculation of an equivalent load and stress by Miner";
                 break;
-            case 4:
-                if (method == 1) caption = "Calculation by Haibach";
-                if (method == 2) caption = "Precise calculation of an equivalent load and stress by Haibach";
+            case kMethodicsHaibach:
+                if (method == kOneLevelLoading) caption = "Calculation by Haibach";
+                if (method == kMultilevelLoading)
+                    caption = "Precise calculation of an equivalent load and stress by Haibach";
                 break;
             default: break;
         }
-        if (method == 3) caption = "Direct input of an equivalent load";
+        if (method == kDirectEquivalentLoad) caption = "Direct input of an equivalent load";
         if (g_.LifeFormActive) {
             const std::string what = g_.LifeFromSafety ? "of service life" : "of a safety factor";
-            if (g_.CalcMethodics == 3) caption = "Calculation " + what + " by Miner's hypothesis";
-            if (g_.CalcMethodics == 4) caption = "Calculation " + what + " by Haibach's hypothesis";
+            if (g_.CalcMethodics == kMethodicsMiner) caption = "Calculation " + what + " by Miner's hypothesis";
+            if (g_.CalcMethodics == kMethodicsHaibach) caption = "Calculation " + what + " by Haibach's hypothesis";
         }
         return caption;
     }

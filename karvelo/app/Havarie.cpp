@@ -6,25 +6,19 @@ namespace karvelo {
 
 THavarie_* Havarie_ = nullptr;
 
-namespace {
-ui::Label* RedLabel(ui::Container* parent, const char* name, int left, int top, const char* caption, int px) {
-    auto* l = new ui::Label(parent, name, {left, top, 0, 0}, caption);
-    l->SetFont(ui::Font{"MS Sans Serif", px, ui::fsBold, ui::clRed});
-    return l;
-}
-}  // namespace
-
 THavarie_::THavarie_() : Form("Havarie_") {
     SetCaption("Damages");
     BorderStyle = ui::BorderStyle::Dialog;
     BorderIcons = 0;
     SetBounds(554, 351, 372 + ui::FrameWidth, 194 + ui::FrameHeight);
     Bevel1 = new ui::Bevel(this, "Bevel1", {10, 6, 353, 148});
-    Label5 = RedLabel(this, "Label5", 143, 18, "Warning !", 16);
-    Label1 = RedLabel(this, "Label1", 22, 46, "Bending strength limit of the pinion is exceeded", 13);
-    Label2 = RedLabel(this, "Label2", 22, 70, "Contact strength limit of the pinion is exceeded", 13);
-    Label3 = RedLabel(this, "Label3", 22, 95, "Bending strength limit of the wheel is exceeded", 13);
-    Label4 = RedLabel(this, "Label4", 22, 120, "Contact strength limit of the wheel is exceeded", 13);
+    Label5 = new ui::Label(this, "Label5", {143, 18}, "Warning !");
+    Label1 = new ui::Label(this, "Label1", {22, 46}, "Bending strength limit of the pinion is exceeded");
+    Label2 = new ui::Label(this, "Label2", {22, 70}, "Contact strength limit of the pinion is exceeded");
+    Label3 = new ui::Label(this, "Label3", {22, 95}, "Bending strength limit of the wheel is exceeded");
+    Label4 = new ui::Label(this, "Label4", {22, 120}, "Contact strength limit of the wheel is exceeded");
+    for (ui::Label* l : {Label5, Label1, Label2, Label3, Label4})
+        l->SetFont(ui::Font{"MS Sans Serif", l == Label5 ? 16 : 13, ui::fsBold, ui::clRed});
     OKBtn = new ui::Button(this, "OKBtn", {144, 160, 75, 25}, "OK");
     OKBtn->Default = true;
     OKBtn->ModalResult = ui::mrOk;

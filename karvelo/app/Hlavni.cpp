@@ -121,7 +121,7 @@ TForm1::TForm1() : Form("Form1") {
 void TForm1::FormCreate() {
     G.EditionText = kEditionText;
     ui::App().OnMessage = [this](ui::Message& msg, bool& handled) { RouteApplicationMessage(msg, handled); };
-    G.GearingType = 1;
+    G.GearingType = kExternalPair;
     SetDefaultInputs();
     ComputeCentreDistanceFromShifts();
     ComputeGearDimensions();
@@ -208,7 +208,7 @@ void TForm1::Button13Click() { OpenInputWindow(Zivotnost_F); }
 
 void TForm1::RadioButton2Click() {
     if (RadioButton2->Checked()) {
-        G.GearingType = 2;
+        G.GearingType = kInternalPair;
         G.RofP2 = 0;
         G.z2 = -40;
         G.a = -7.5;
@@ -222,7 +222,7 @@ void TForm1::RadioButton2Click() {
         ComputeCentreDistanceFromShifts();
         Geometrie_F->UpdateGeometryForm();
     } else {
-        G.GearingType = 1;
+        G.GearingType = kExternalPair;
     }
     Zatizeni_F->RadioButton3->SetChecked(true);
     ClearResults();
@@ -231,7 +231,7 @@ void TForm1::RadioButton2Click() {
     ComputeGearDimensions();
 
     TKHbeta_F& k = *KHbeta_F;
-    k.CheckBox5->SetEnabled(G.GearingType == 1);
+    k.CheckBox5->SetEnabled(G.GearingType == kExternalPair);
     k.Edit1->SetEnabled(false);
     k.Edit2->SetEnabled(true);
     k.Label2->SetCaption("");
@@ -251,7 +251,7 @@ void TForm1::RadioButton3Click() {
     ClearResults();
     G.MethodC = false;
     SetCaption(kCaptionMethodB);
-    (G.GearingType == 1 ? RadioButton1 : RadioButton2)->SetChecked(true);
+    (G.GearingType == kExternalPair ? RadioButton1 : RadioButton2)->SetChecked(true);
     G.KHbetaMethod = "primo";
     G.KHbetaDirect = true;
     if (Rozmery_F->CB1->Checked()) Rozmery_F->Edit1->SetEnabled(false);
@@ -263,7 +263,7 @@ void TForm1::RadioButton4Click() {
     ClearResults();
     G.MethodC = true;
     SetCaption(kCaptionMethodC);
-    G.LoadInputMethod = 1;
+    G.LoadInputMethod = kOneLevelLoading;
     G.KHbetaMethod = std::string("ISO_C");
     G.KHbetaCalcVariant = std::string("a");
     G.KHbetaDirect = false;
@@ -275,7 +275,7 @@ void TForm1::RadioButton4Click() {
 void TForm1::RadioButton5Click() {
     if (!G.HypothesisHaibach) return;
     if (RadioButton5->Checked()) {
-        G.CalcMethodics = 3;
+        G.CalcMethodics = kMethodicsMiner;
         G.HypothesisHaibach = false;
     }
     if (!G.LifeFormActive) ClearResults();
@@ -284,7 +284,7 @@ void TForm1::RadioButton5Click() {
 void TForm1::RadioButton6Click() {
     if (G.HypothesisHaibach) return;
     if (RadioButton6->Checked()) {
-        G.CalcMethodics = 4;
+        G.CalcMethodics = kMethodicsHaibach;
         G.HypothesisHaibach = true;
     }
     if (!G.LifeFormActive) ClearResults();
@@ -317,10 +317,10 @@ void TForm1::CheckLoadInputs() {
     G.LoadingInputComplete = true;
     const char* missing = nullptr;
     switch (G.LoadInputMethod) {
-        case 1:
+        case kOneLevelLoading:
             if (G.Ftjm == 0 && G.Tjm == 0) missing = "Not specified load input.";
             break;
-        case 2:
+        case kMultilevelLoading:
             if (!AllLevelsPositive(G.SpectrumY))
                 missing = "Not entered all the load inputs of the spectrum.";
             else if (G.HypothesisHaibach && G.LoadAsForce && !AllPositive({G.FtFe1, G.FtFe2, G.FtHe1, G.FtHe2}))
@@ -330,7 +330,7 @@ void TForm1::CheckLoadInputs() {
             else if (!AllLevelsPositive(G.SpectrumX))
                 missing = "Not entered all the cycle inputs of the spectrum.";
             break;
-        case 3:
+        case kDirectEquivalentLoad:
             if (G.LoadAsForce && !AllPositive({G.FtFe1, G.FtFe2, G.FtHe1, G.FtHe2}))
                 missing = "Not entered all the forces.";
             else if (!G.LoadAsForce && !AllPositive({G.TFe1, G.TFe2, G.THe1, G.THe2}))
@@ -366,7 +366,7 @@ void TForm1::Button8Click() {
 
 void TForm1::Button14Click() {
     ApproximateMethodicsAsOneLoad();
-    if (G.LoadInputMethod == 2)
+    if (G.LoadInputMethod == kMultilevelLoading)
         ComputeEquivalentLoads();
     else
         PrepareCoursesData();

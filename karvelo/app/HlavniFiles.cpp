@@ -31,10 +31,12 @@ void ShowFileError(const std::string& text, const std::string& caption) {
 
 const char* SpectrumCaption(int methodics) {
     switch (methodics) {
-        case 1: return "Approximate calculation of the equivalent load and the factor Ka by ISO 6336/6 - fig. A.3";
-        case 2: return "Approximate calculation of the equivalent load and the factor Ka by ISO 6336/6 - equation A.2";
-        case 3: return "Exact calculation of the equivalent load and the stress by Mainer";
-        case 4: return "Exact calculation of the equivalent load and the stress by Haibach";
+        case kMethodicsFigA3:
+            return "Approximate calculation of the equivalent load and the factor Ka by ISO 6336/6 - fig. A.3";
+        case kMethodicsEqA2:
+            return "Approximate calculation of the equivalent load and the factor Ka by ISO 6336/6 - equation A.2";
+        case kMethodicsMiner: return "Exact calculation of the equivalent load and the stress by Mainer";
+        case kMethodicsHaibach: return "Exact calculation of the equivalent load and the stress by Haibach";
         default: return nullptr;
     }
 }
@@ -99,7 +101,7 @@ void TForm1::RefreshAfterLoad() {
         else
             KHbeta_F->CheckBox2->SetChecked(true);
     }
-    if (G.LoadInputMethod == 2) {
+    if (G.LoadInputMethod == kMultilevelLoading) {
         if (const char* caption = SpectrumCaption(G.CalcMethodics)) s.SetCaption(caption);
         s.ShowModal();
     } else {

@@ -139,15 +139,6 @@ ui::Color SideColor(Side side) {
     }
 }
 
-ui::Label* Text(ui::ScrollBox* box, const std::string& name, int x, int y, const std::string& caption,
-                const char* font, int px, ui::Color color) {
-    auto* l = new ui::Label(box, name, {x, y, 0, 0}, caption);
-    l->SetFontName(font);
-    l->SetFontPixels(px);
-    l->SetFontColor(color);
-    return l;
-}
-
 // Places of a cell's parts from its left edge; a value ends kValueGap before the cell to its right
 // and kBoxEdge before the right edge of its box.
 constexpr int kSubLeft = 11, kEqualsLeft = 54, kValueLeft = 65, kRightCell = 122, kCellLeft = 4;
@@ -155,13 +146,19 @@ constexpr int kValueGap = 3, kBoxEdge = 4;
 
 void CreateCell(ui::ScrollBox* box, const Cell& c, int left, int top) {
     const ui::Color color = SideColor(c.side);
+    const unsigned style = box->Font().Style;
     const std::string id = c.value;
-    Text(box, "Sym" + id, left, top, c.symbol, c.greek ? "Symbol" : "Arial", 13, color);
-    if (c.greekSub) Text(box, "GreekSub" + id, left + kSubLeft + c.greekX, top + 6, c.greekSub, "Symbol", 10, color);
+    (new ui::Label(box, "Sym" + id, {left, top}, c.symbol))
+        ->SetFont(ui::Font{c.greek ? "Symbol" : "Arial", 13, style, color});
+    if (c.greekSub)
+        (new ui::Label(box, "GreekSub" + id, {left + kSubLeft + c.greekX, top + 6}, c.greekSub))
+            ->SetFont(ui::Font{"Symbol", 10, style, color});
     if (*c.sub || c.subName)
-        Text(box, c.subName ? c.subName : "Sub" + id, left + kSubLeft + c.subX, top + 7, c.sub, "Arial", 9, color);
-    Text(box, "Eq" + id, left + kEqualsLeft, top, "=", "Arial", 13, ui::clBlack);
-    Text(box, id, left + kValueLeft, top, c.placeholder, "Arial", 13, ui::clWindowText);
+        (new ui::Label(box, c.subName ? c.subName : "Sub" + id, {left + kSubLeft + c.subX, top + 7}, c.sub))
+            ->SetFont(ui::Font{"Arial", 9, style, color});
+    (new ui::Label(box, "Eq" + id, {left + kEqualsLeft, top}, "="))->SetFont(ui::Font{"Arial", 13, style, ui::clBlack});
+    (new ui::Label(box, id, {left + kValueLeft, top}, c.placeholder))
+        ->SetFont(ui::Font{"Arial", 13, style, ui::clWindowText});
 }
 
 // f(cell, whether it is the right one of its row).
@@ -198,7 +195,7 @@ ui::Label* TForm1::ResultLabel(const std::string& name) const {
 }
 
 void TForm1::ShowResults() {
-    const bool oneLoad = G.LoadInputMethod == 1;
+    const bool oneLoad = G.LoadInputMethod == kOneLevelLoading;
     auto label = [this](const char* name) { return ResultLabel(name); };
     auto mark = [&](const char* name, bool failed) {
         label(name)->SetFontColor(failed ? ui::clRed : ui::clWindowText);
@@ -230,7 +227,7 @@ void TForm1::ShowResults() {
     G.SigmaH2max = G.SigmaH2;
     const int last = G.LevelCount;
     const bool validLast = last >= 1 && last <= kMaxLevels;
-    if (((G.LoadInputMethod == 2 && G.CalcMethodics > 2) || G.LifeValid) && validLast) {
+    if (((G.LoadInputMethod == kMultilevelLoading && G.CalcMethodics >= kMethodicsMiner) || G.LifeValid) && validLast) {
         G.SigmaF1max = G.SigmaF1Level[last];
         G.SigmaF2max = G.SigmaF2Level[last];
         G.SigmaH1max = G.SigmaH1Level[last];

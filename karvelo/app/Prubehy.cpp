@@ -22,7 +22,7 @@ CoursesMainWindowLinks& CoursesMainWindow() {
 
 void PrepareCoursesData() {
     GlobalData& g = G;
-    if (g.LoadInputMethod == 1) {
+    if (g.LoadInputMethod == kOneLevelLoading) {
         if (g.LoadAsForce) {
             g.FtFe1 = g.Ftjm;
             g.TFe1 = g.Ftjm * g.d1 / 2000;
@@ -65,7 +65,7 @@ void FillCoursesCase() {
 // The chart's inputs recomputed from the current data.
 void RecomputeCoursesInputs() {
     GlobalData& g = G;
-    if (g.LoadInputMethod != 2) {
+    if (g.LoadInputMethod != kMultilevelLoading) {
         g.ResumeCalculation = true;
         ComputeContactStress();
         if (g.ResumeCalculation) ComputeBendingStress();
@@ -76,7 +76,7 @@ void RecomputeCoursesInputs() {
     if (!SpectrumIsComputable()) return;
     ConvertSpectrumUnits();
     BuildClassAndCumulativeSpectra();
-    if (g.CalcMethodics != 3 && g.CalcMethodics != 4) return;
+    if (g.CalcMethodics != kMethodicsMiner && g.CalcMethodics != kMethodicsHaibach) return;
     if (!g.LifeFormActive) {
         ComputeEquivalentLoads();
         return;
@@ -95,9 +95,9 @@ void RecomputeCoursesInputs() {
 void LoadCoursesCase() {
     GlobalData& g = G;
     // The computations come first, so that the chart shows the level stresses they leave.
-    if (g.CalcMethodics >= 3) RecomputeCoursesInputs();
+    if (g.CalcMethodics >= kMethodicsMiner) RecomputeCoursesInputs();
     FillCoursesCase();
-    if (g.CalcMethodics < 3) {
+    if (g.CalcMethodics < kMethodicsMiner) {
         // The approximate methodics chart the loads themselves.
         const int n = std::clamp<int>(g.LevelCount, 0, kMaxLevels);
         CoursesData.CurveStaticStress = g.SpectrumY[1];
@@ -157,10 +157,11 @@ void TPrubehy_F::FormCreate() {
 
 void TPrubehy_F::FormActivate() {
     const GlobalData& g = G;
-    Panel2->SetVisible(g.LoadInputMethod == 2);
+    Panel2->SetVisible(g.LoadInputMethod == kMultilevelLoading);
     // The approximate methodics keep their methodics: no hypothesis is chosen for them.
-    if (g.CalcMethodics >= 3) (g.CalcMethodics == 3 ? RadioButton9 : RadioButton8)->SetChecked(true);
-    Panel3->SetVisible(g.CalcMethodics >= 3);
+    if (g.CalcMethodics >= kMethodicsMiner)
+        (g.CalcMethodics == kMethodicsMiner ? RadioButton9 : RadioButton8)->SetChecked(true);
+    Panel3->SetVisible(g.CalcMethodics >= kMethodicsMiner);
     LoadCoursesCase();
     PickCase(CaseFromCode(G.StressCase), RadioButton4, RadioButton5, RadioButton6, RadioButton7)->SetChecked(true);
     Repaint();
@@ -197,7 +198,7 @@ void TPrubehy_F::SelectHypothesis(ui::RadioButton* button, bool haibach) {
     GlobalData& g = G;
     if (g.HypothesisHaibach == haibach) return;
     if (button->Checked()) {
-        g.CalcMethodics = haibach ? 4 : 3;
+        g.CalcMethodics = haibach ? kMethodicsHaibach : kMethodicsMiner;
         g.HypothesisHaibach = haibach;
     }
     const CoursesMainWindowLinks& main = CoursesMainWindow();

@@ -38,12 +38,6 @@ DamageCase DamageCaseOf(const GlobalData& g) {
 // The rows in use; the count is kept within the table.
 int ShownLevels() { return std::clamp<int>(G.LevelCount, 0, kMaxLevels); }
 
-ui::Label* BoldLabel(ui::Container* parent, const std::string& name, int left, int top, const std::string& caption) {
-    auto* l = new ui::Label(parent, name, {left, top, 0, 0}, caption);
-    l->SetFontStyle(ui::fsBold);
-    return l;
-}
-
 constexpr int kValueLefts[4] = {81, 190, 299, 408};
 
 }  // namespace
@@ -54,23 +48,28 @@ TPrubehy_jednF::TPrubehy_jednF() : Form("Prubehy_jednF") {
     Position = ui::Position::BesideOwner;  // beside the results it details
     KeyPreview = true;
 
-    Label1 = BoldLabel(this, "Label1", 4, 27, "Level");
-    Label2 = BoldLabel(this, "Label2", 94, 27,
-                       "n                        N                      Stress               Damage ");
+    Label1 = new ui::Label(this, "Label1", {4, 27}, "Level");
+    Label2 = new ui::Label(this, "Label2", {94, 27},
+                           "n                        N                      Stress               Damage ");
+    for (ui::Label* l : {Label1, Label2}) l->SetFontStyle(ui::fsBold);
     for (int r = 1; r <= kRows; ++r) {
         const std::string n = std::to_string(r);
         const int top = 54 + 20 * (r - 1);
-        RowNumber[r] = BoldLabel(this, "RowNumber" + n, 22, top, n);
+        RowNumber[r] = new ui::Label(this, "RowNumber" + n, {22, top}, n);
+        RowNumber[r]->SetFontStyle(ui::fsBold);
         CyclesText[r] = new ui::Label(this, "CyclesText" + n, {kValueLefts[0], top - 1, 0, 0});
         CumulativeText[r] = new ui::Label(this, "CumulativeText" + n, {kValueLefts[1], top - 1, 0, 0});
         StressText[r] = new ui::Label(this, "StressText" + n, {kValueLefts[2], top - 1, 0, 0});
         DamageText[r] = new ui::Label(this, "DamageText" + n, {kValueLefts[3], top - 1, 0, 0});
     }
-    TotalRow[0] = BoldLabel(this, "TotalSign", 22, 470, "S");
+    TotalRow[0] = new ui::Label(this, "TotalSign", {22, 470}, "S");
     TotalRow[0]->SetFontName("Symbol");
     for (int k = 1; k <= 4; ++k)
-        TotalRow[k] = BoldLabel(this, "TotalText" + std::to_string(k), kValueLefts[k - 1], 470, "");
-    for (ui::Label* l : TotalRow) l->Hide();
+        TotalRow[k] = new ui::Label(this, "TotalText" + std::to_string(k), {kValueLefts[k - 1], 470});
+    for (ui::Label* l : TotalRow) {
+        l->SetFontStyle(ui::fsBold);
+        l->Hide();
+    }
 
     Panel1 = new ui::Panel(this, "Panel1", {485, 8, 272, 118});
     RadioButton4 = new ui::RadioButton(Panel1, "RadioButton4", {12, 12, 120, 20}, "Pinion bending");
@@ -78,11 +77,12 @@ TPrubehy_jednF::TPrubehy_jednF() : Form("Prubehy_jednF") {
     RadioButton5 = new ui::RadioButton(Panel1, "RadioButton5", {12, 42, 120, 20}, "Pinion contact");
     RadioButton7 = new ui::RadioButton(Panel1, "RadioButton7", {140, 42, 120, 20}, "Wheel contact");
     RadioButton4->SetChecked(true);
-    Label109 = BoldLabel(Panel1, "Label109", 12, 80, "S");
+    Label109 = new ui::Label(Panel1, "Label109", {12, 80}, "S");
     Label109->SetFontName("Symbol");
     Label109->SetFontPixels(16);
-    Label110 = BoldLabel(Panel1, "Label110", 26, 82, "of damages = ");
-    Label111 = BoldLabel(Panel1, "Label111", 120, 82, "");
+    Label110 = new ui::Label(Panel1, "Label110", {26, 82}, "of damages = ");
+    Label111 = new ui::Label(Panel1, "Label111", {120, 82});
+    for (ui::Label* l : {Label109, Label110, Label111}) l->SetFontStyle(ui::fsBold);
     Button1 = new ui::Button(this, "Button1", {572, 140, 98, 30}, "Back");
     Button2 = new ui::Button(this, "Button2", {676, 140, 75, 30}, "Graph");
     Button2->Hide();
@@ -105,7 +105,7 @@ void TPrubehy_jednF::FormActivate() {
     for (int r = 1; r <= kRows; ++r)
         for (ui::Label* l : {RowNumber[r], CyclesText[r], CumulativeText[r], StressText[r], DamageText[r]}) l->Show();
     // A single load is stored as level 1.
-    if (G.LoadInputMethod != 2) G.LevelCount = 1;
+    if (G.LoadInputMethod != kMultilevelLoading) G.LevelCount = 1;
     PickCase(CaseFromCode(G.StressCase), RadioButton4, RadioButton5, RadioButton6, RadioButton7)->SetChecked(true);
 }
 

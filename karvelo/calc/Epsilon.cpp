@@ -12,12 +12,6 @@ double xUndercut1 = 0, xUndercut2 = 0;
 double alfaU1 = 0, alfaU2 = 0;
 double daLimited1 = 0, daLimited2 = 0;
 
-namespace {
-
-double Tan(double x) { return static_cast<double>(ComputeCheckedTan(x)); }
-
-}  // namespace
-
 void ComputeUndercutDiameters() {
     GlobalData& g = G;
     const double rootRounding = 1 - std::sin(g.alfan);
@@ -30,7 +24,7 @@ void ComputeUndercutDiameters() {
     xUndercut1 = g.hFf1 / g.mn - sin2 * g.z1 / (2 * std::cos(g.beta));
     xUndercut2 = g.hFf2 / g.mn - sin2 * g.z2 / (2 * std::cos(g.beta));
     g.Undercut1 = xUndercut1 > g.x1;
-    g.Undercut2 = g.GearingType != 2 && xUndercut2 > g.x2;  // an internal wheel is never undercut
+    g.Undercut2 = g.GearingType != kInternalPair && xUndercut2 > g.x2;  // an internal wheel is never undercut
 
     if (g.Undercut1) {
         SetUndercutStartValues(xUndercut1 - g.x1);
@@ -71,7 +65,7 @@ void ComputeContactRatios() {
     const double transversePitch = std::numbers::pi * g.mn * std::cos(g.alfat) / std::cos(g.beta);
     const double path = g.a * std::sin(g.alfawt);
     bool contact;
-    if (g.GearingType != 2) {
+    if (g.GearingType != kInternalPair) {
         g.dNa1 = daLimited1;
         g.dNa2 = daLimited2;
         contact = g.dNa1 >= g.db1 && g.dNa2 >= g.db2;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/SouciniteleY.h"
 #include "karvelo/calc/WindowHooks.h"
 #include "runtime/Notice.h"
 #include "runtime/NumText.h"
@@ -21,10 +22,6 @@ constexpr double kScanLimit = 1.5;   // rad
 constexpr double kTolerance = 1e-11;
 constexpr int kMaxPasses = 1000;     // the bisection needs about 35 passes
 
-double Tan(double x) { return static_cast<double>(ComputeCheckedTan(x)); }
-
-double Involute(double x) { return Tan(x) - x; }
-
 // Transverse pressure angle of the basic rack profile.
 double TransversePressureAngle() { return std::atan(Tan(G.alfan) / std::cos(G.beta)); }
 
@@ -35,10 +32,10 @@ double ReferenceCentreDistance() { return (G.z1 + G.z2) * G.mn / (2 * std::cos(G
 void SolveInverseInvolute(double& alpha, double target, bool checkCriticalSum) {
     GlobalData& g = G;
     if (checkCriticalSum) {
-        g.xlim = -(g.z1 + g.z2) * Involute(g.alfat) / (2 * Tan(g.alfan));
+        g.xlim = -(g.z1 + g.z2) * ComputeInvolute(g.alfat) / (2 * Tan(g.alfan));
         const std::string xlimText = rt::Str(g.xlim, 7, 5).substr(0, 10);
         const double sum = g.x1 + g.x2;
-        const bool refused = g.GearingType == 2 ? sum >= g.xlim : sum <= g.xlim;
+        const bool refused = g.GearingType == kInternalPair ? sum >= g.xlim : sum <= g.xlim;
         if (refused) {
             rt::ShowMessage(kNoSolution + xlimText);
             return;
@@ -96,7 +93,7 @@ void ComputeCentreDistanceFromShifts() {
         win::SetGeometryFieldText(8, rt::Str(g.a, 7, 3));
     } else {
         g.alfat = TransversePressureAngle();
-        g.invAlfat = Involute(g.alfat);
+        g.invAlfat = ComputeInvolute(g.alfat);
         g.invAlfawt = Tan(g.alfan) * 2 * g.xsum / (g.z1 + g.z2) + g.invAlfat;
         SolveInverseInvolute(g.alfawt, g.invAlfawt);
         g.a = (g.z1 + g.z2) * g.mn / (2 * std::cos(g.beta)) * std::cos(g.alfat) / std::cos(g.alfawt);
@@ -113,7 +110,7 @@ void ComputeWorkingPressureAngle() {
 
 void ComputeCutterWheelCentreDistance() {
     GlobalData& g = G;
-    g.invAlfat = Involute(g.alfat);
+    g.invAlfat = ComputeInvolute(g.alfat);
     g.invAlfaw0 = Tan(g.alfan) * 2 * (g.x0 + g.x2) / (g.z0 + g.z2) + g.invAlfat;
     // A cutter that cannot mesh with the wheel (invAlfaw0 <= 0) has no root, so alfaw0 is 0 as
     // for any mesh without one: the values below stay this case's (the calculation refuses it).
@@ -123,7 +120,7 @@ void ComputeCutterWheelCentreDistance() {
     g.dw0 = g.dw2c * g.z0 / g.z2;
 }
 
-bool CutterMeshes() { return G.GearingType != 2 || (G.invAlfaw0 > 0 && std::isfinite(G.invAlfaw0)); }
+bool CutterMeshes() { return G.GearingType != kInternalPair || (G.invAlfaw0 > 0 && std::isfinite(G.invAlfaw0)); }
 
 void ComputeCutterGeometry() {
     GlobalData& g = G;
@@ -164,11 +161,11 @@ void ComputeGearDimensions() {
 
     const double rootRounding = 1 - std::sin(g.alfan);
     g.hFfP1 = g.haP2 + g.caP2 - rootRounding * g.RofP1;
-    g.hFfP2 = g.GearingType == 2 ? g.haP1 + g.caP1 : g.haP1 + g.caP1 - rootRounding * g.RofP2;
+    g.hFfP2 = g.GearingType == kInternalPair ? g.haP1 + g.caP1 : g.haP1 + g.caP1 - rootRounding * g.RofP2;
     g.hFf1 = g.hFfP1 * g.mn;
     g.hFf2 = g.hFfP2 * g.mn;
 
-    if (g.GearingType == 2) {
+    if (g.GearingType == kInternalPair) {
         // The root of an internal wheel is cut by its pinion-type cutter.
         ComputeCutterGeometry();
         g.df2 = 2 * g.a0 - g.da0;
@@ -181,12 +178,12 @@ void ComputeGearDimensions() {
 
 void ComputeTipThickness() {
     GlobalData& g = G;
-    const double invAlfat = Involute(g.alfat);
+    const double invAlfat = ComputeInvolute(g.alfat);
     auto tipThickness = [&](double x, double d, double db, double da) {
         const double st = (std::numbers::pi / 2 + 2 * x * Tan(g.alfan)) * g.mn / std::cos(g.beta);
         const double alfaa = static_cast<double>(ComputeCheckedArcCos(db / da));
         const double betaa = std::atan(Tan(g.beta) * da / d);
-        return da * (st / d + invAlfat - Involute(alfaa)) * std::cos(betaa);
+        return da * (st / d + invAlfat - ComputeInvolute(alfaa)) * std::cos(betaa);
     };
     g.sa1 = tipThickness(g.x1, g.d1, g.db1, g.da1);
     g.sa2 = tipThickness(g.x2, g.d2, g.db2, g.da2);
@@ -197,7 +194,7 @@ void ComputeToothDepthsAndRimLimits(double tip1, double tip2) {
     g.ht1 = (tip1 - g.df1) / 2;
     g.sRmin1 = g.ht1 / 2;
     g.ht2 = (tip2 - g.df2) / 2;
-    g.sRmin2 = g.GearingType == 1 ? g.ht2 / 2 : 1.75 * g.mn;
+    g.sRmin2 = g.GearingType == kExternalPair ? g.ht2 / 2 : 1.75 * g.mn;
 }
 
 }  // namespace karvelo

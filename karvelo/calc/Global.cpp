@@ -3,6 +3,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "karvelo/calc/MaterialClasses.h"
+
 namespace karvelo {
 
 GlobalData G;
@@ -166,7 +168,7 @@ void SetDefaultInputs() {
     g.xlim = 0;
     SetUnstoredInputs(g);
     g.x0x2crit = 0;
-    if (g.GearingType == 2) {
+    if (g.GearingType == kInternalPair) {
         g.RofP2 = 0;
         g.z2 = -40;
         g.a = -7.5;
@@ -229,10 +231,10 @@ void SetDefaultInputs() {
     g.ZN1 = g.ZN2 = 1;
 
     // Selectors
-    g.MaterialClass1 = g.MaterialClass2 = 6;
+    g.MaterialClass1 = g.MaterialClass2 = kCaseHardenedClass;
     g.IT1 = g.IT2 = 8;
     g.LevelCount = 5;
-    g.CalcMethodics = 4;
+    g.CalcMethodics = kMethodicsHaibach;
 
     // Flags
     g.da1Given = g.da2Given = false;
@@ -373,9 +375,9 @@ void SetDefaultInputs() {
     g.MatName1 = g.MatName2 = "Case hardened steel"s;
 
     // Further selectors and flags
-    g.LoadInputMethod = 1;
-    g.ArrangementNo = 0;
-    g.HelixModification = 1;
+    g.LoadInputMethod = kOneLevelLoading;
+    g.ArrangementNo = kNoArrangement;
+    g.HelixModification = kNoHelixModification;
     g.ViscosityGiven = false;
     g.YSg1Direct = g.YSg2Direct = false;
     g.YdrelT1refDirect = g.YdrelT2refDirect = false;

@@ -7,7 +7,7 @@
 // - lengths mm, stresses MPa, forces N, torques N.m, speeds rev/min, velocities m/s, deviations and
 //   roughnesses um, angles rad (the windows show degrees), stiffness N/(mm.um), moments of inertia
 //   kg.mm2, densities kg/m3;
-// - an internal pair (GearingType = 2) stores z2, da2 and a negative; routines that need a
+// - an internal pair (GearingType = kInternalPair) stores z2, da2 and a negative; routines that need a
 //   magnitude take the absolute value;
 // - arrays are 1-based; a spectrum array has 20 elements of which the first LevelCount are used;
 // - everything starts zero, empty or False; SetDefaultInputs gives the built-in case.
@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <numbers>
 #include <stdexcept>
 #include <string>
 
@@ -28,16 +29,52 @@ using Extended = gear::Extended;
 
 using rt::Array1;
 
-// A short string of the original: at most 255 characters.  Text composed into one is cut with
-// ToShortString where the original cut it.
+// A short string: at most 255 characters.  Text read into one from a data file is cut to that
+// length with ToShortString.
 using ShortString = std::string;
 inline ShortString ToShortString(std::string s) {
     if (s.size() > 255) s.resize(255);
     return s;
 }
 
+inline constexpr double kPi = std::numbers::pi;
+
 inline constexpr int kMaxLevels = 20;
 inline constexpr int kValiditySlots = 50;
+
+// ---- Values of the Int16 selectors of GlobalData (the data file holds these digits)
+
+// GearingType
+inline constexpr std::int16_t kExternalPair = 1;
+inline constexpr std::int16_t kInternalPair = 2;  // z2, da2 and a stored negative
+
+// LoadInputMethod
+inline constexpr std::int16_t kOneLevelLoading = 1;       // "One level loading (static)"
+inline constexpr std::int16_t kMultilevelLoading = 2;     // "Multilevel loading (spectrum)"
+inline constexpr std::int16_t kDirectEquivalentLoad = 3;  // "Direct input of equivalent load"
+
+// CalcMethodics: how the equivalent load of a spectrum is found
+inline constexpr std::int16_t kNoMethodics = 0;       // a zeroed case, before any is chosen
+inline constexpr std::int16_t kMethodicsFigA3 = 1;    // approximate equivalent load and KA by ISO 6336-6 figure A.3
+inline constexpr std::int16_t kMethodicsEqA2 = 2;     // approximate, by ISO 6336-6 equation A.2
+inline constexpr std::int16_t kMethodicsMiner = 3;    // equivalent load and stress by Miner's damage sum
+inline constexpr std::int16_t kMethodicsHaibach = 4;  // by Haibach (the S-N curve falls on below its knee)
+
+// HelixModification (ISO 6336-1 table 8)
+inline constexpr std::int16_t kNoHelixModification = 1;
+inline constexpr std::int16_t kCentralCrowning = 2;
+inline constexpr std::int16_t kCentralCrowningAsStored = 3;  // shown as central crowning; B1, B2 kept as they are
+inline constexpr std::int16_t kHelixCorrection = 4;
+inline constexpr std::int16_t kHelixCorrectionAndCrowning = 5;
+inline constexpr std::int16_t kEndRelief = 6;
+
+// ArrangementNo: the kinematic arrangement 1..kArrangements of the arrangement picture, or none
+inline constexpr std::int16_t kNoArrangement = 0;
+inline constexpr std::int16_t kArrangements = 7;
+
+// HelpPage: the gear of the grinding-notch help
+inline constexpr std::int16_t kHelpPagePinion = 1;
+inline constexpr std::int16_t kHelpPageWheel = 2;
 
 // One value per load-spectrum level; elements 1..LevelCount are in use.
 using TLevelArray = Array1<double, kMaxLevels>;
@@ -249,17 +286,15 @@ struct GlobalData : TSpectrumLevels, TMaterialStrings, TValidityList {
     // ---- Selectors and counters
     // error position returned by the decimal conversion in the input validators (0 = number accepted)
     std::int32_t ValCode{};
-    std::int16_t GearingType{};  // 1 external gear pair, 2 internal gear pair
+    std::int16_t GearingType{};  // kExternalPair or kInternalPair
     std::int16_t ActiveEdit{};  // number of the edit field that has the focus in the current input window
     std::int16_t MaterialClass1{};  // material class of the pinion (index into the material list)
     std::int16_t MaterialClass2{};  // material class of the wheel
     std::int16_t IT1{};  // accuracy grade of the pinion (ISO 1328-1)
     std::int16_t IT2{};  // accuracy grade of the wheel (ISO 1328-1)
     std::int16_t LevelCount{};  // number of load-spectrum levels in use (1..20)
-    // equivalent-load methodics of a spectrum: 1 approximate equivalent load and KA by ISO 6336-6 figure A.3, 2 by
-    // equation A.2, 3 equivalent load and stress by Miner, 4 by Haibach
-    std::int16_t CalcMethodics{};
-    std::int16_t HelpPage{};  // which help text the other-factors window opened last
+    std::int16_t CalcMethodics{};  // equivalent-load methodics of a spectrum: kMethodicsFigA3 .. kMethodicsHaibach
+    std::int16_t HelpPage{};  // which help text the other-factors window opened last: kHelpPagePinion, kHelpPageWheel
 
     // ---- Work strings
     ShortString StrBuf1{};  // work buffer for number-to-text and text-to-number conversions
@@ -488,11 +523,10 @@ struct GlobalData : TSpectrumLevels, TMaterialStrings, TValidityList {
     std::string MatName2{};  // material description of the wheel
 
     // ---- Counters, selectors and further flags
-    // method of load input: 1 "One level loading (static)", 2 "Multilevel loading (spectrum)", 3 "Direct input of
-    // equivalent load"
+    // method of load input: kOneLevelLoading, kMultilevelLoading or kDirectEquivalentLoad
     std::int16_t LoadInputMethod{};
-    std::int16_t ArrangementNo{};  // kinematic arrangement picked in the arrangement picture, 0 = none
-    std::int16_t HelixModification{};  // kind of helix modification (ISO 6336-1 table 8)
+    std::int16_t ArrangementNo{};  // kinematic arrangement picked in the arrangement picture, kNoArrangement = none
+    std::int16_t HelixModification{};  // kind of helix modification: kNoHelixModification .. kEndRelief
     // selects which of the two oil viscosities is entered: True the one at 50 degrees C (OilViscosity), False the one
     // at 40 degrees C (OilTemperature)
     bool ViscosityGiven{};
@@ -715,6 +749,10 @@ void SetEquivalentLoadFactorsToOne(GlobalData& g);
 Extended ComputeCheckedTan(Extended x);
 Extended ComputeCheckedArcCos(Extended x);
 Extended ComputeCheckedArcSin(Extended x);
+// ComputeCheckedTan of a double angle, as a double.
+inline double Tan(double x) { return static_cast<double>(ComputeCheckedTan(x)); }
+// x squared.
+inline double Sq(double x) { return x * x; }
 
 // x rounded to n decimals, halves upwards: trunc(x 10^n + 0.5) / 10^n, formed in extended precision.
 double RoundToDigits(std::int32_t n, double x);

@@ -20,7 +20,8 @@ double ShaftDeflectionRatio(double Kprime) {
 
 void ComputeHelixRunningInAllowance(int Level) {
     GlobalData& g = G;
-    const double n = g.LoadInputMethod == 2 && Level >= 1 && Level <= kMaxLevels ? g.n1Level[Level] : g.n1;
+    const bool level = g.LoadInputMethod == kMultilevelLoading && Level >= 1 && Level <= kMaxLevels;
+    const double n = level ? g.n1Level[Level] : g.n1;
     g.v = PitchLineVelocity(n);
     g.ybeta1 = ComputeRunningInAllowance(g.MaterialCode1, g.Fbx, g.SigmaHlim1, g.v, kHelixRunningIn);
     g.ybeta2 = ComputeRunningInAllowance(g.MaterialCode2, g.Fbx, g.SigmaHlim2, g.v, kHelixRunningIn);
@@ -45,14 +46,14 @@ void DeterminePinionOffsetConstant() {
     if (pattern == "d") g.ContactInfluence = T < 0.7 ? "compensatory" : "additive";
 
     switch (g.HelixModification) {
-        case 1: g.B1 = 1, g.B2 = 1; break;
-        case 2: g.B1 = 1, g.B2 = 0.5; break;
-        case 4: g.B1 = 0.1, g.B2 = 1; break;
-        case 5: g.B1 = 0.1, g.B2 = 0.5; break;
-        case 6: g.B1 = 0.7, g.B2 = 0.7; break;
-        default: break;  // 3 keeps the factors
+        case kNoHelixModification: g.B1 = 1, g.B2 = 1; break;
+        case kCentralCrowning: g.B1 = 1, g.B2 = 0.5; break;
+        case kHelixCorrection: g.B1 = 0.1, g.B2 = 1; break;
+        case kHelixCorrectionAndCrowning: g.B1 = 0.1, g.B2 = 0.5; break;
+        case kEndRelief: g.B1 = 0.7, g.B2 = 0.7; break;
+        default: break;  // kCentralCrowningAsStored keeps the factors
     }
-    if (g.HelixModification == 2) {
+    if (g.HelixModification == kCentralCrowning) {
         // An entered fma stands; it decides B1 as the computed one would.
         if (!g.fmaDirect) g.fma = std::sqrt(g.fHbeta1 * g.fHbeta1 + g.fHbeta2 * g.fHbeta2);
         g.B1 = 1.2 * g.fma >= g.cbeta ? 1 : 0.5;
@@ -97,7 +98,7 @@ void ComputeKHbeta() {
     CheckAccuracyRange("fHbeta");
     SetHelixSlopeDeviations();
     DeterminePinionOffsetConstant();
-    if ((g.LoadInputMethod == 1 || g.CalcMethodics < 3) && !g.KvDirect) {
+    if ((g.LoadInputMethod == kOneLevelLoading || g.CalcMethodics < kMethodicsMiner) && !g.KvDirect) {
         if (g.MethodC)
             ComputeKvMethodC();
         else

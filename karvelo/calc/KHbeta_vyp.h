@@ -8,9 +8,9 @@
 namespace karvelo {
 
 // v, ybeta1, ybeta2, ybeta from Fbx.  Level 1..20 takes the speed n1Level[Level] of a spectrum
-// (LoadInputMethod 2); any other Level (the single load passes 22) takes n1.
+// (kMultilevelLoading); any other Level (the single load passes 22) takes n1.
 void ComputeHelixRunningInAllowance(int Level);
-// Kprime, ContactInfluence, B1, B2 and, for HelixModification 2, fma (unless fmaDirect).
+// Kprime, ContactInfluence, B1, B2 and, for kCentralCrowning, fma (unless fmaDirect).
 void DeterminePinionOffsetConstant();
 // KHbeta of the single load (and Kv first, by the selected method, for one load or the
 // approximate spectrum methodics unless Kv is entered).

@@ -14,7 +14,6 @@ bool StandardBasicRack = false;
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 const std::string kSeparator(40, '_');
 constexpr const char* kRef1Page1 = "See  ISO 6336/1 page 1.";
 constexpr const char* kRef3Page1 = "See  ISO 6336/3 page 1.";
@@ -34,7 +33,7 @@ double NormalWorkingPressureAngle() {
     return std::atan(std::tan(g.alfawt) * std::cos(betaw));
 }
 
-bool SpectrumWithLevelFactors() { return G.LoadInputMethod == 2 && !G.SpectrumLevelsShown; }
+bool SpectrumWithLevelFactors() { return G.LoadInputMethod == kMultilevelLoading && !G.SpectrumLevelsShown; }
 
 // Slot text followed by its reference line and the separator (without a reference, by the
 // separator only).
@@ -92,7 +91,7 @@ void MarkKvSlots(const KvTerms& t) {
 
 void ComposeMessages(const KvTerms& single) {
     const GlobalData& g = G;
-    const bool spectrum = g.LoadInputMethod == 2;
+    const bool spectrum = g.LoadInputMethod == kMultilevelLoading;
     const std::string S = spectrum ? "(some one) " : "";
     const std::string I = spectrum ? "(i)" : "";
     const std::string P = spectrum ? "(in spectrum inputs)" : "(window Other factors)";
@@ -126,7 +125,7 @@ void ComposeMessages(const KvTerms& single) {
         "Insufficient pinion rim thickness - formulae in ISO 6336 are not applicable.\rsR1 <= ht1/2 (" + Num(g.sR1) +
             " < " + Num(g.ht1 / 2) + ")",
         kRef3Page1);
-    if (g.GearingType != 2)
+    if (g.GearingType != kInternalPair)
         Put(8, 4,
             "Insufficient wheel rim thickness - formulae in ISO 6336 are not applicable.\rsR2 <= ht2/2 (" +
                 Num(g.sR2) + " < " + Num(g.ht2 / 2) + ")",
@@ -250,7 +249,7 @@ void MarkRestrictions(const KvTerms& single) {
     auto mark = [&](int slot, bool holds) {
         if (holds) g.ValidityKinds[slot] = 1;
     };
-    const bool external = g.GearingType != 2;
+    const bool external = g.GearingType != kInternalPair;
     const double alfawn = NormalWorkingPressureAngle();
 
     mark(1, g.epsalfan >= 2.5);
@@ -272,10 +271,11 @@ void MarkRestrictions(const KvTerms& single) {
     mark(17, g.beta > Deg(25));
     // The dynamic factor slots judge a Kv computed for this case; equivalent loads given directly
     // take their own Kv (no resonance speed of theirs is known).
-    const bool kvComputed = g.LoadInputMethod == 1 || (g.LoadInputMethod == 3 && g.CalcMethodics < 3);
+    const bool kvComputed = g.LoadInputMethod == kOneLevelLoading ||
+                            (g.LoadInputMethod == kDirectEquivalentLoad && g.CalcMethodics < kMethodicsMiner);
     if (kvComputed && !g.KvDirect) MarkKvSlots(single);
-    mark(35, g.LoadInputMethod != 2 && !g.KHalfaDirect && g.KHalfa > g.epsalfa);
-    mark(36, g.LoadInputMethod != 2 && !g.KFalfaDirect && g.KFalfa > g.epsalfa);
+    mark(35, g.LoadInputMethod != kMultilevelLoading && !g.KHalfaDirect && g.KHalfa > g.epsalfa);
+    mark(36, g.LoadInputMethod != kMultilevelLoading && !g.KFalfaDirect && g.KFalfa > g.epsalfa);
 }
 
 }  // namespace
@@ -293,8 +293,7 @@ void CheckValidityRestrictions() {
     GlobalData& g = G;
     const bool keepLevelMarks = SpectrumWithLevelFactors();
     for (int slot = 1; slot <= kValiditySlots; ++slot) {
-        const bool levelSlot = (slot >= 20 && slot <= 30) || slot == 35 || slot == 36;
-        if (!(keepLevelMarks && levelSlot)) g.ValidityKinds[slot] = 0;
+        if (!(keepLevelMarks && IsLevelValiditySlot(slot))) g.ValidityKinds[slot] = 0;
         g.ValidityCodes[slot] = 0;
         g.ValidityMessages[slot].clear();
     }
@@ -304,6 +303,13 @@ void CheckValidityRestrictions() {
     g.ValidityCount = 0;
     for (int slot = 1; slot <= 36; ++slot)
         if (g.ValidityKinds[slot] != 0) ++g.ValidityCount;
+}
+
+bool IsLevelValiditySlot(int slot) { return (slot >= 20 && slot <= 30) || slot == 35 || slot == 36; }
+
+void ClearLevelValidityMarks() {
+    for (int slot = 1; slot <= kValiditySlots; ++slot)
+        if (IsLevelValiditySlot(slot)) G.ValidityKinds[slot] = 0;
 }
 
 void CheckKvValidityAtLevel(int Level) {

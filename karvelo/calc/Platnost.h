@@ -16,12 +16,18 @@ namespace karvelo {
 extern bool StandardBasicRack;
 void CheckStandardBasicRack();
 
-// Fills the whole validity list.  For a spectrum with computed level factors the marks of slots
-// 20-30 and 35-36 made while the levels were evaluated are kept.
+// Fills the whole validity list.  For a spectrum with computed level factors the marks of the
+// level slots made while the levels were evaluated are kept.
 void CheckValidityRestrictions();
 
+// The level slots: the slots that the evaluation of spectrum levels marks, 20-30 (Kv) and 35-36
+// (KHalfa, KFalfa).
+bool IsLevelValiditySlot(int slot);
+// Clears the marks of the level slots, so that the levels evaluated next mark them afresh.
+void ClearLevelValidityMarks();
+
 // Marks the dynamic-factor slots 20-30 for the speed and force of spectrum level `Level`
-// (1..20).  Only for a spectrum with computed level factors (LoadInputMethod = 2 and
+// (1..20).  Only for a spectrum with computed level factors (LoadInputMethod = kMultilevelLoading and
 // SpectrumLevelsShown clear).
 void CheckKvValidityAtLevel(int Level);
 

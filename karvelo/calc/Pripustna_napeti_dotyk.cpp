@@ -4,6 +4,7 @@
 #include <string>
 
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/calc/Vypocty1.h"
 #include "runtime/Notice.h"
 
@@ -21,11 +22,6 @@ struct WeakerMaterialRecord {
     double N = 0;      // required cycles
 };
 WeakerMaterialRecord Weaker;
-
-// Knee of the S-N curve of a gear whose flanks may show some pitting [cycles].
-constexpr double kPittingKnee = 1e7;
-// The Haibach tail falls to 0.85 of the reference stress at this number of cycles.
-constexpr double kHaibachEnd = 1e10;
 
 void Clamp(double& x, double low, double high) {
     if (x < low) x = low;
@@ -50,7 +46,7 @@ void FollowContactCurve(ContactCurve c, double N) {
     c.NHstat = static_cast<double>(c.NHlim * std::pow(Ext{c.SigmaHPref} / c.SigmaHPstat, Ext{c.qH}));
     if (c.pitting) {
         c.SigmaHPknee = (c.SigmaHPref + c.SigmaHPstat) / 2;
-        c.NHstat = static_cast<double>(kPittingKnee * std::pow(Ext{c.SigmaHPknee} / c.SigmaHPstat, Ext{c.qH}));
+        c.NHstat = static_cast<double>(kPittingKneeCycles * std::pow(Ext{c.SigmaHPknee} / c.SigmaHPstat, Ext{c.qH}));
     }
     Ext sigma;
     if (N <= c.NHstat) {
@@ -58,8 +54,8 @@ void FollowContactCurve(ContactCurve c, double N) {
     } else if (N >= c.NHlim) {
         sigma = PermissibleBeyondEndurance(c.SigmaHPref, c.NHlim, N);
     } else if (c.pitting) {
-        if (N <= kPittingKnee)
-            sigma = c.SigmaHPknee * std::pow(Ext{kPittingKnee} / N, 1 / Ext{c.qH});
+        if (N <= kPittingKneeCycles)
+            sigma = c.SigmaHPknee * std::pow(Ext{kPittingKneeCycles} / N, 1 / Ext{c.qH});
         else
             sigma = c.SigmaHPref * std::pow(Ext{c.NHlim} / N, 1 / Ext{c.qHknee});
     } else {
@@ -77,17 +73,11 @@ bool DirectFactorsPositive(std::span<const DirectFactor> factors) {
     return true;
 }
 
-bool IsOneOfClasses(const std::string& code, std::initializer_list<const char*> codes) {
-    for (const char* c : codes)
-        if (code == c) return true;
-    return false;
-}
-
 void DetermineWorkingCycles(bool bending, double& N1, double& N2) {
     GlobalData& g = G;
-    if (g.LoadInputMethod == 2) {
+    if (g.LoadInputMethod == kMultilevelLoading) {
         // The approximate methodics give their equivalent cycles, Miner and Haibach theirs.
-        if (g.CalcMethodics < 3) {
+        if (g.CalcMethodics < kMethodicsMiner) {
             N1 = bending ? g.NFe1 : g.NHe1;
             N2 = bending ? g.NFe2 : g.NHe2;
         } else {
@@ -105,9 +95,10 @@ void DetermineWorkingCycles(bool bending, double& N1, double& N2) {
 }
 
 double PermissibleBeyondEndurance(double reference, double Nlim, double N) {
-    if (G.CalcMethodics != 4) return reference;
+    if (G.CalcMethodics != kMethodicsHaibach) return reference;
     using Ext = long double;
-    const double tailExponent = static_cast<double>(std::log(Ext{Nlim} / kHaibachEnd) / std::log(0.85L));
+    const double tailExponent =
+        static_cast<double>(std::log(Ext{Nlim} / kHaibachTailEnd) / std::log(kHaibachTailFall));
     // An endurance limit at or beyond the tail's end leaves no tail.
     if (!(tailExponent > 0)) return reference;
     return static_cast<double>(reference * std::pow(Ext{Nlim} / N, 1 / Ext{tailExponent}));
@@ -134,9 +125,7 @@ void SelectWeakerMaterialData() {
 void SetStaticLifeFactorsZNT() {
     GlobalData& g = G;
     for (auto [code, ZNT] : {std::pair{&g.MaterialCode1, &g.ZNT1stat}, std::pair{&g.MaterialCode2, &g.ZNT2stat}}) {
-        if (IsOneOfClasses(*code, {"St", "V", "GGGp", "GGGb", "GTS", "Eh", "IF"})) *ZNT = 1.6;
-        if (IsOneOfClasses(*code, {"GG", "GGGf", "NT", "NV"})) *ZNT = 1.3;
-        if (*code == "NVc") *ZNT = 1.1;
+        if (const double classZNT = MaterialClassOf(*code).ZNTstat; classZNT > 0) *ZNT = classZNT;
     }
 }
 
@@ -197,9 +186,9 @@ void ComputeWorkHardeningFactorZW() {
         const double H2 = CommonHardness(g.HV2, g.HardnessUnit2);
         if (H1 >= H2) {
             const std::string& pinion = g.MaterialCode1;
-            if (IsOneOfClasses(pinion, {"GTS", "GGGp", "GGGb", "GGGf", "GG"})) {
+            if (IsOneOfClasses(pinion, kCastIron)) {
                 // a cast pinion does not work-harden the wheel
-            } else if (IsOneOfClasses(pinion, {"Eh", "IF", "NT", "NV", "NVc"})) {
+            } else if (IsOneOfClasses(pinion, kSurfaceHardenedAndNitrided)) {
                 // Surface hardened pinion against a through hardened wheel.
                 if (g.ViscosityGiven) g.OilTemperature = std::nearbyint(1.82411 * g.OilViscosity - 9.3480569);
                 const double RzH = g.RzH1 * std::pow(10 / g.rhored, 0.33) * std::pow(g.RzH1 / g.RzH2, 0.66) /
@@ -278,7 +267,7 @@ void ComputePermissibleContactStress() {
                        N2);
     // A spectrum whose largest level reaches the static limit is judged at the static limit.
     const int n = g.LevelCount;
-    if (g.LoadInputMethod == 2 && n >= 1 && n <= kMaxLevels) {
+    if (g.LoadInputMethod == kMultilevelLoading && n >= 1 && n <= kMaxLevels) {
         if (g.SigmaH1Level[n] >= g.SigmaHP1stat) g.SigmaHP1 = g.SigmaHP1stat;
         if (g.SigmaH2Level[n] >= g.SigmaHP2stat) g.SigmaHP2 = g.SigmaHP2stat;
     }

@@ -5,9 +5,7 @@
 // permissible pitting and of the Haibach tail below the endurance limit.
 #pragma once
 
-#include <initializer_list>
 #include <span>
-#include <string>
 
 namespace karvelo {
 
@@ -33,7 +31,7 @@ void ComputeWorkHardeningFactorZW();
 // (for contact or, with `bending`, for bending), else the required cycles NL1, NL2 (first converted
 // from the life NL1h when lives are given in hours).
 void DetermineWorkingCycles(bool bending, double& N1, double& N2);
-// Permissible stress at N >= Nlim cycles: the reference stress, or by Haibach (methodics 4) the
+// Permissible stress at N >= Nlim cycles: the reference stress, or by kMethodicsHaibach the
 // tail that falls to 0.85 of it at 1e10 cycles.  The tail's exponent ln(Nlim/1e10)/ln(0.85) is
 // the curve's own: the case's Haibach exponents (qH_1 .. qF_2, entered with the material and used
 // by the damage sums) are left as they are, so that a calculation depends on the case alone.
@@ -47,9 +45,6 @@ struct DirectFactor {
 // False, after the stop "<what> can not be calculated from these input data.", when a factor that
 // is given is not greater than 0.
 bool DirectFactorsPositive(std::span<const DirectFactor> factors);
-// True when the material class code is one of `codes` (compared exactly).
-bool IsOneOfClasses(const std::string& code, std::initializer_list<const char*> codes);
-
 // A life factor for N cycles between its static value (up to Nstat cycles) and its reference
 // value (from Nlim cycles), interpolated on a log-log scale.
 double InterpolateLifeFactor(double N, double Nlim, double Nstat, double reference, double statical);

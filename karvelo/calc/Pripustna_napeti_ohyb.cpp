@@ -2,8 +2,10 @@
 
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/calc/Pripustna_napeti_dotyk.h"
 #include "karvelo/calc/Vypocty1.h"
 #include "runtime/Notice.h"
@@ -25,14 +27,17 @@ void InterpolateBendingFactor(double ref1, double stat1, double& actual1, double
     actual2 = InterpolateLifeFactor(g.NL2, g.NFlim2, g.NLstatF2, ref2, stat2);
 }
 
+// Through-hardened steel, perlitic and bainitic nodular and black malleable cast iron: rho' by the
+// yield limit.
+constexpr std::string_view kSlipLayerByYield[] = {"V", "GTS", "GGGp", "GGGb"};
+
 void SetSlipLayer(double& rho, const std::string& code, double Rm, double Re) {
     if (code == "GG") rho = 0.3153 - 0.0000193333 * Rm;
     if (code == "GGGf") rho = 0.3095;
     if (code == "St") rho = 0.1997 - 0.000388 * Re;
-    if (IsOneOfClasses(code, {"NT", "NVc", "NV"})) rho = 0.1005;
-    if (IsOneOfClasses(code, {"V", "GTS", "GGGp", "GGGb"}))
-        rho = Re <= 650 ? 0.0716 - 0.000087 * Re : 0.0264 - 0.000025 * Re;
-    if (IsOneOfClasses(code, {"Eh", "IF"})) rho = 0.003;
+    if (IsOneOfClasses(code, kNitrided)) rho = 0.1005;
+    if (IsOneOfClasses(code, kSlipLayerByYield)) rho = Re <= 650 ? 0.0716 - 0.000087 * Re : 0.0264 - 0.000025 * Re;
+    if (IsOneOfClasses(code, kSurfaceHardened)) rho = 0.003;
     // The linear fits fall below zero for high yield limits; the layer vanishes there.
     if (rho < 0) rho = 0;
 }
@@ -47,10 +52,14 @@ struct NotchGear {
     double& stat;
 };
 
+// Classes whose static notch sensitivity follows the 0.2 % proof stress ("St" only above Re 650 MPa,
+// below it the yield point).
+constexpr std::string_view kNotchByProofStress[] = {"St", "V", "GGGp", "GGGb"};
+
 // Static notch sensitivity factor; false when it needs a yield limit that is not given.
 bool StaticNotchSensitivity(const NotchGear& n, double& value) {
     const bool yieldPoint = n.code == "St" && n.Re <= 650;
-    const bool proofStress = IsOneOfClasses(n.code, {"St", "V", "GGGp", "GGGb"}) && !yieldPoint;
+    const bool proofStress = IsOneOfClasses(n.code, kNotchByProofStress) && !yieldPoint;
     if (yieldPoint || proofStress) {
         if (!(n.Re > 0)) {
             const std::string i = std::to_string(n.index);
@@ -68,10 +77,10 @@ bool StaticNotchSensitivity(const NotchGear& n, double& value) {
         if (!StopUnlessFinite(value, "The relative notch sensitivity factor YdrelT" + std::to_string(n.index) + "stat"))
             return false;
     }
-    if (IsOneOfClasses(n.code, {"Eh", "IF"})) value = 0.44 * n.YS + 0.12;
-    if (IsOneOfClasses(n.code, {"NT", "NV", "NVc"})) value = 0.2 * n.YS + 0.6;
+    if (IsOneOfClasses(n.code, kSurfaceHardened)) value = 0.44 * n.YS + 0.12;
+    if (IsOneOfClasses(n.code, kNitrided)) value = 0.2 * n.YS + 0.6;
     if (n.code == "GTS") value = 0.075 * n.YS + 0.85;
-    if (IsOneOfClasses(n.code, {"GG", "GGGf"})) value = 1.0;
+    if (IsOneOfClasses(n.code, kGreyAndFerriticCastIron)) value = 1.0;
     return true;
 }
 
@@ -81,9 +90,15 @@ bool NotchSensitivity(const NotchGear& n) {
     return n.statDirect || StaticNotchSensitivity(n, n.stat);
 }
 
+// The groups of the relative surface factor besides "St": through-hardened steel, perlitic and
+// bainitic nodular cast iron and the surface-hardened steels; the other cast irons and the nitrided
+// steels.
+constexpr std::string_view kSurfaceFactorFirst[] = {"V", "GGGp", "GGGb", "Eh", "IF"};
+constexpr std::string_view kSurfaceFactorThird[] = {"GG", "GGGf", "NT", "NV", "NVc", "GTS"};
+
 double SurfaceFactor(const std::string& code, double Rz, double current) {
-    const bool first = IsOneOfClasses(code, {"V", "GGGp", "GGGb", "Eh", "IF"});
-    const bool third = IsOneOfClasses(code, {"GG", "GGGf", "NT", "NV", "NVc", "GTS"});
+    const bool first = IsOneOfClasses(code, kSurfaceFactorFirst);
+    const bool third = IsOneOfClasses(code, kSurfaceFactorThird);
     if (Rz < 1) {
         if (first) return 1.12;
         if (code == "St") return 1.07;
@@ -98,9 +113,9 @@ double SurfaceFactor(const std::string& code, double Rz, double current) {
 
 double SizeFactor(const std::string& code, double mn, double current) {
     if (mn <= 5) return 1.0;
-    if (IsOneOfClasses(code, {"St", "GGGp", "GGGb", "V", "GTS"})) return mn < 30 ? 1.03 - 0.006 * mn : 0.85;
-    if (IsOneOfClasses(code, {"Eh", "IF", "NT", "NV", "NVc"})) return mn < 25 ? 1.05 - 0.01 * mn : 0.8;
-    if (IsOneOfClasses(code, {"GG", "GGGf"})) return mn < 25 ? 1.075 - 0.015 * mn : 0.7;
+    if (IsOneOfClasses(code, kStructuralAndThroughHardened)) return mn < 30 ? 1.03 - 0.006 * mn : 0.85;
+    if (IsOneOfClasses(code, kSurfaceHardenedAndNitrided)) return mn < 25 ? 1.05 - 0.01 * mn : 0.8;
+    if (IsOneOfClasses(code, kGreyAndFerriticCastIron)) return mn < 25 ? 1.075 - 0.015 * mn : 0.7;
     return current;
 }
 
@@ -109,7 +124,7 @@ void MeanStress(const std::string& code, const std::string& form, double YS, dou
     Mref = 0.3, Mstat = 0.5;
     if (code == "Eh") Mref = 0.8 - 0.15 * YS, Mstat = 0.7;
     if (code == "IF") Mref = 0.4, Mstat = 0.6;
-    if (IsOneOfClasses(code, {"NT", "NV", "NVc"})) Mref = 0.3, Mstat = 0.3;
+    if (IsOneOfClasses(code, kNitrided)) Mref = 0.3, Mstat = 0.3;
     if (form == "cast") Mref = 0.4, Mstat = 0.6;
     if (!refDirect) YMref = 1 / (1 - (1 - Mref) * R / (1 + Mref));
     if (!statDirect) YMstat = 1 / (1 - (1 - Mstat) * R / (1 + Mstat));
@@ -139,10 +154,8 @@ double SlipLayerThickness(int gear) { return gear == 1 ? SlipLayer1 : SlipLayer2
 void SetStaticLifeFactorsYNT() {
     GlobalData& g = G;
     auto set = [](const std::string& code, double& YNT, double Rm, double SigmaFlim, double YST) {
-        if (IsOneOfClasses(code, {"St", "V", "GGGp", "GGGb", "GTS", "Eh", "IF"})) YNT = 2.5;
-        if (IsOneOfClasses(code, {"NT", "NV", "GG", "GGGf"})) YNT = 1.6;
-        if (code == "NVc") YNT = 1.1;
-        if (code == "0") YNT = Rm / SigmaFlim / YST;
+        if (const double classYNT = MaterialClassOf(code).YNTstat; classYNT > 0) YNT = classYNT;
+        if (code == kOtherMaterial) YNT = Rm / SigmaFlim / YST;
     };
     set(g.MaterialCode1, g.YNT1stat, g.Rm1, g.SigmaFlim1, g.YST1);
     set(g.MaterialCode2, g.YNT2stat, g.Rm2, g.SigmaFlim2, g.YST2);
@@ -234,7 +247,7 @@ void ComputePermissibleBendingStress() {
     FollowBendingCurve(N2, g.Sigmafpb2stat, g.Sigmafpb2ref, g.NFlim2, g.qF2, g.NFstat2, g.SigmaFP2, g.YN2);
     // A spectrum whose largest level reaches the static limit is judged at the static limit.
     const int n = g.LevelCount;
-    if (g.LoadInputMethod == 2 && n >= 1 && n <= kMaxLevels) {
+    if (g.LoadInputMethod == kMultilevelLoading && n >= 1 && n <= kMaxLevels) {
         if (g.SigmaF1Level[n] >= g.Sigmafpb1stat) g.SigmaFP1 = g.Sigmafpb1stat;
         if (g.SigmaF2Level[n] >= g.Sigmafpb2stat) g.SigmaFP2 = g.Sigmafpb2stat;
     }

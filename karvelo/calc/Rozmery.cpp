@@ -20,8 +20,6 @@ struct Body {
     }
 };
 
-double Sq(double x) { return x * x; }
-
 // Teeth, rim, web and hub of a gear of an external pair.
 Body ExternalGearBody(double da, double df, double sR, double sd, double dh, double b, double bs, double rho) {
     Body body;
@@ -43,7 +41,7 @@ void ComputeGearMassAndInertia() {
     g.J1 = pinion.inertia;
 
     Body wheel;
-    if (g.GearingType == 2) {
+    if (g.GearingType == kInternalPair) {
         // Internal wheel: the teeth inside the root circle and the rim outside it (diameters negative).
         wheel.AddRing(Sq(g.df2), Sq((g.df2 + g.da2) / 2), g.b2, g.ro_steel2);
         wheel.AddRing(Sq(g.df2 - 2 * g.sR2), Sq(g.df2), g.b2, g.ro_steel2);

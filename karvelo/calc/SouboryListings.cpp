@@ -5,6 +5,7 @@
 #include <numbers>
 #include <string>
 
+#include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/calc/Soubory.h"
 #include "runtime/NumText.h"
 
@@ -99,14 +100,9 @@ void WriteServiceLife(rt::TextFile& out, bool inputListing) {
 // ---- Input listing
 
 const char* MaterialClassName(int materialClass) {
-    static const char* const names[] = {
-        "Wrought normalized low carbon steels", "Black malleable cast iron", "Nodular cast iron (perlitic)",
-        "Nodular cast iron (ferritic)", "Grey cast iron", "Through-hardened carbon steel", "Case-hardened steel",
-        "Flame or induction hardened steel", "Nitrided nitriding steel", "Nitrided through-hardening steel",
-        "Nitrocarburized through-hardening steel", "Other material",
-    };
-    // A class outside the table is never stored by the materials window.
-    return materialClass >= 0 && materialClass <= 11 ? names[materialClass] : "Unknown material class";
+    // A class outside the list is never stored by the materials window.
+    if (materialClass < 0 || materialClass >= kListedMaterialClasses) return "Unknown material class";
+    return kMaterialClassTable[std::size_t(materialClass)].description;
 }
 
 void WriteGeometry(rt::TextFile& out) {
@@ -136,8 +132,8 @@ void WriteMaterials(rt::TextFile& out) {
     if (g.PittingAllowed1) out.WriteLn(" Certain degree of pinion pitting is permissible");
     if (g.PittingAllowed2) out.WriteLn(" Certain degree of wheel pitting is permissible");
     // "Other material" has no quality grade; the data file written next stores it empty.
-    if (g.MaterialClass1 == 11) g.QualityGrade1.clear();
-    if (g.MaterialClass2 == 11) g.QualityGrade2.clear();
+    if (g.MaterialClass1 == kOtherMaterialClass) g.QualityGrade1.clear();
+    if (g.MaterialClass2 == kOtherMaterialClass) g.QualityGrade2.clear();
     const std::string form1 = g.MaterialForm1 == "wrought" ? "Wrought" : "Cast";
     const std::string form2 = g.MaterialForm2 == "wrought" ? "Wrought" : "Cast";
     out.WriteLn(" " + form1 + " " + g.QualityGrade1 + Blanks(18) + form2 + " " + g.QualityGrade2);
@@ -180,7 +176,7 @@ void WriteMaterials(rt::TextFile& out) {
 
 void WriteDimensions(rt::TextFile& out) {
     const GlobalData& g = G;
-    const bool external = g.GearingType == 1;
+    const bool external = g.GearingType == kExternalPair;
     out.WriteLn(" Dimensions of the pinion and the wheel -[mm]");
     out.WriteLn(Dashes(46));
     // Rim, web and hub of an internal wheel are not listed.
@@ -304,8 +300,9 @@ void WriteLoading(rt::TextFile& out) {
     static const char* const methods[] = {"One level loading (static)", "Multilevel loading (spectrum)",
                                           "Direct input of equivalent load"};
     const int method = g.LoadInputMethod;
-    out.WriteLn(std::string(" Method of load input - ") + (method >= 1 && method <= 3 ? methods[method - 1] : ""));
-    if (method == 2) {
+    const bool known = method >= kOneLevelLoading && method <= kDirectEquivalentLoad;
+    out.WriteLn(std::string(" Method of load input - ") + (known ? methods[method - kOneLevelLoading] : ""));
+    if (method == kMultilevelLoading) {
         static const char* const methodics[] = {
             "Approximate calculation of an equivalent load and a factor Ka by ISO 6336/6 - fig. A.3",
             "Approximate calculation of an equivalent load and a factor Ka by ISO 6336/6 - equation A.2",
@@ -313,8 +310,9 @@ void WriteLoading(rt::TextFile& out) {
             "Precise calculation of an equivalent load and stress by Haibach",
         };
         out.WriteLn(" Used calculation methodics - ");
-        out.WriteLn(std::string("  ") +
-                    (g.CalcMethodics >= 1 && g.CalcMethodics <= 4 ? methodics[g.CalcMethodics - 1] : ""));
+        const int m = g.CalcMethodics;
+        const bool known = m >= kMethodicsFigA3 && m <= kMethodicsHaibach;
+        out.WriteLn(std::string("  ") + (known ? methodics[m - kMethodicsFigA3] : ""));
     }
     out.WriteLn(std::string(" calculation of safety factor - ") +
                 (g.HypothesisHaibach ? "determined by Haibach's hypothesis" : "determined by Miner's hypothesis"));
@@ -343,7 +341,7 @@ void WriteLoading(rt::TextFile& out) {
     };
     const std::string n1 = Fixed(g.n1, 4, 0) + "[rev/min]";
     switch (method) {
-        case 1:
+        case kOneLevelLoading:
             if (g.LoadAsForce)
                 out.WriteLn(" Ftjm= " + Fixed(g.Ftjm, 6, 1) + "[N]       n1= " + n1);
             else
@@ -352,11 +350,11 @@ void WriteLoading(rt::TextFile& out) {
             out.WriteLn(Pair(" R1= ", Fixed(g.R1, 5, 3), 13, "R2= ", Fixed(g.R2, 5, 3)));
             out.WriteLn(" KA= " + Fixed(g.KA, 5, 3));
             break;
-        case 2:
+        case kMultilevelLoading:
             out.WriteLn(Pair(" KA= ", Fixed(g.KA, 5, 3), 13, "n1ekv= ", n1));
             out.WriteLn(Pair(" R1= ", Fixed(g.R1, 5, 3), 12, "R2= ", Fixed(g.R2, 5, 3)));
             break;
-        case 3:
+        case kDirectEquivalentLoad:
             out.WriteLn(Pair(" KA= ", Fixed(g.KA, 5, 3), 13, "n1= ", n1));
             lifeLine(false);
             out.WriteLn(Pair(" R1= ", Fixed(g.R1, 5, 3), 13, "R2= ", Fixed(g.R2, 5, 3)));
@@ -367,7 +365,7 @@ void WriteLoading(rt::TextFile& out) {
 
 void WriteLevelFactors(rt::TextFile& out) {
     const GlobalData& g = G;
-    if (g.LoadInputMethod == 2) {
+    if (g.LoadInputMethod == kMultilevelLoading) {
         out.WriteLn(std::string(" Factors on individual levels") +
                     (g.SpectrumLevelsShown ? " - direct input" : " - determined by calculation"));
         out.WriteLn(" Level    KHbeta    KHalfa    KFalfa      Kv      KFbeta");
@@ -386,7 +384,7 @@ void WriteLevelFactors(rt::TextFile& out) {
 void WriteFaceLoadFactor(rt::TextFile& out) {
     const GlobalData& g = G;
     // With per-level factors given, the table above stands for the face load factor.
-    const bool ownSection = g.LoadInputMethod != 2 || !g.SpectrumLevelsShown;
+    const bool ownSection = g.LoadInputMethod != kMultilevelLoading || !g.SpectrumLevelsShown;
     if (ownSection) {
         out.WriteLn(" Factor KHbeta");
         out.WriteLn(Dashes(15));
@@ -415,13 +413,14 @@ void WriteFaceLoadFactor(rt::TextFile& out) {
                                                 "helix correction + central crowning",
                                                 "end relief"};
             const int m = g.HelixModification;
-            // A modification outside 1..6 is never stored by the KHbeta window: no name, no size.
-            const bool known = m >= 1 && m <= 6;
+            // A modification the KHbeta window never stores: no name, no size.
+            const bool known = m >= kNoHelixModification && m <= kEndRelief;
             out.WriteLn("   (Calculation for the gear pair with well designed end-relief )");
-            out.WriteLn(std::string(" Helix modification (ISO 6336 - 1,tab.8) - ") + (known ? names[m - 1] : ""));
-            if (known && m != 1 && m != 4) {
+            out.WriteLn(std::string(" Helix modification (ISO 6336 - 1,tab.8) - ") +
+                        (known ? names[m - kNoHelixModification] : ""));
+            if (known && m != kNoHelixModification && m != kHelixCorrection) {
                 out.WriteLn("  Size of the  modification -");
-                if (m == 6)
+                if (m == kEndRelief)
                     out.WriteLn("      cI(II) = " + Fixed(g.cI, 5, 3) + " [" + kMicro + "m]" + "     bred = " +
                                 Fixed(g.bred, 5, 3) + " [mm]");
                 else
@@ -459,13 +458,13 @@ void WriteOptionalFactors(rt::TextFile& out) {
     const GlobalData& g = G;
     out.WriteLn(" Optional input data and factors");
     out.WriteLn(Dashes(33));
-    if (g.LoadInputMethod != 2 || !g.SpectrumLevelsShown) {
+    if (g.LoadInputMethod != kMultilevelLoading || !g.SpectrumLevelsShown) {
         OptionalPair(out, g.KHbetaDirect, " KHbeta= ", g.KHbeta, 14, g.KFbetaDirect, "         KFbeta= ", g.KFbeta);
         OptionalPair(out, g.KFalfaDirect, " KFalfa= ", g.KFalfa, 14, g.KHalfaDirect, "         KHalfa= ", g.KHalfa);
         // Kv is written without a line end: the next line continues it.
         if (g.KvDirect)
             out.Write(" KFv= " + Fixed(g.Kv, 5, 3));
-        else if (g.LoadInputMethod == 2)
+        else if (g.LoadInputMethod == kMultilevelLoading)
             out.Write(Blanks(11));
     }
     OptionalPair(out, g.YF1Direct, " YF1= ", g.YF1, 12, g.YF2Direct, "           YF2= ", g.YF2);
@@ -524,7 +523,7 @@ void WriteOtherFactorsHeading(rt::TextFile& out) {
 
 void WriteBending(rt::TextFile& out) {
     const GlobalData& g = G;
-    const bool oneLevel = g.LoadInputMethod == 1;
+    const bool oneLevel = g.LoadInputMethod == kOneLevelLoading;
     WriteBlockHeading(out, "BENDING  ");
     ResultPair(out, oneLevel, "SigmaF1", "SigmaF2", g.SigmaF1, g.SigmaF2, 6, 1, 14);
     ResultPair(out, oneLevel, "Sigmafpb1", "Sigmafpb2", g.SigmaFP1, g.SigmaFP2, 6, 1, 13);
@@ -548,7 +547,7 @@ void WriteBending(rt::TextFile& out) {
 
 void WriteContact(rt::TextFile& out) {
     const GlobalData& g = G;
-    const bool oneLevel = g.LoadInputMethod == 1;
+    const bool oneLevel = g.LoadInputMethod == kOneLevelLoading;
     WriteBlockHeading(out, "CONTACT");
     ResultPair(out, oneLevel, "SigmaH1", "SigmaH2", g.SigmaH1, g.SigmaH2, 6, 1, 14);
     ResultPair(out, oneLevel, "SigmaHP1", "SigmaHP2", g.SigmaHP1, g.SigmaHP2, 6, 1, 13);
@@ -600,7 +599,7 @@ void WriteInputListing(rt::TextFile& out, const ListingStamp& stamp) {
     out.WriteLn(" Input data for a gears load capacity calculation by ISO 6336");
     out.WriteLn(Dashes(61));
     WriteStamp(out, stamp);
-    out.WriteLn(std::string("Gearing - ") + (g.GearingType == 1 ? "External" : "Internal"));
+    out.WriteLn(std::string("Gearing - ") + (g.GearingType == kExternalPair ? "External" : "Internal"));
     out.WriteLn(g.MethodC ? "Calculation method - ISO 6336 - C " : "Calculation method - ISO 6336 - B ");
     out.WriteLn();
     WriteGeometry(out);

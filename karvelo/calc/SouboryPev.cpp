@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/calc/Soubory.h"
 #include "runtime/NumText.h"
 #include "runtime/Rounding.h"
@@ -142,12 +143,12 @@ struct Range {
     const char* what;
     bool Holds(long long v) const { return v >= low && v <= high; }
 };
-constexpr Range kGearingTypes{1, 2, "gearing type"};
-constexpr Range kLoadInputMethods{1, 3, "method of load input"};
-constexpr Range kCalcMethodics{1, 4, "calculation methodics"};
+constexpr Range kGearingTypes{kExternalPair, kInternalPair, "gearing type"};
+constexpr Range kLoadInputMethods{kOneLevelLoading, kDirectEquivalentLoad, "method of load input"};
+constexpr Range kCalcMethodics{kMethodicsFigA3, kMethodicsHaibach, "calculation methodics"};
 constexpr Range kLevelCounts{1, kMaxLevels, "number of levels"};
 constexpr Range kAccuracyGrades{1, 11, "accuracy grade"};
-constexpr Range kHelixModifications{1, 6, "helix modification"};
+constexpr Range kHelixModifications{kNoHelixModification, kEndRelief, "helix modification"};
 
 // The data file stores KHbeta (and sets position 31) when KHbeta was entered directly or the
 // method is "primo", the one method under which a reader takes KHbeta as entered.
@@ -155,7 +156,7 @@ bool StoresKHbeta(const GlobalData& g) { return g.KHbetaDirect || g.KHbetaMethod
 
 // Section I and the last-level stresses of section H have one row per level of a spectrum and
 // one otherwise, whatever LevelCount a one-level case still holds (the reader sets it to 1).
-int StoredLevels(const GlobalData& g) { return g.LoadInputMethod == 2 ? g.LevelCount : 1; }
+int StoredLevels(const GlobalData& g) { return g.LoadInputMethod == kMultilevelLoading ? g.LevelCount : 1; }
 
 std::string OutOfRange(long long v, const Range& range) {
     return std::string(range.what) + " " + std::to_string(v) + " outside " + std::to_string(range.low) + ".." +
@@ -338,26 +339,26 @@ void WalkSections(Io& io, GlobalData& g) {
     io.Text(g.MatDesignation1);
     io.Text(g.MatDesignation2);
     for (ShortString* s : {&g.MaterialForm1, &g.MaterialForm2, &g.HardnessUnit1, &g.HardnessUnit2}) io.Text(*s);
-    if (g.MaterialCode1 != "0") io.Text(g.QualityGrade1);
-    if (g.MaterialCode2 != "0") io.Text(g.QualityGrade2);
+    if (g.MaterialCode1 != kOtherMaterial) io.Text(g.QualityGrade1);
+    if (g.MaterialCode2 != kOtherMaterial) io.Text(g.QualityGrade2);
 
     // G. Loading
     double& load = g.LoadAsForce ? g.Ftjm : g.Tjm;
     double& life1 = g.SpectrumInCycles ? g.NL1 : g.NL1h;
     double& life2 = g.SpectrumInCycles ? g.NL2 : g.NL2h;
-    if (reading && g.LoadInputMethod != 2) g.LevelCount = 1;
+    if (reading && g.LoadInputMethod != kMultilevelLoading) g.LevelCount = 1;
     switch (g.LoadInputMethod) {
-        case 1:
+        case kOneLevelLoading:
             for (double* x : {&load, &g.n1, &life1, &life2, &g.R1, &g.R2, &g.KA}) io.Number(*x);
             break;
-        case 3:
+        case kDirectEquivalentLoad:
             // No KA line: the given equivalent loads hold it.  Their factors are 1 unless the file
             // gives them (service-life row, directly given factors).
             if (reading) SetEquivalentLoadFactorsToOne(g);
             for (double* x : {&g.n1, &life1, &life2, &g.R1, &g.R2}) io.Number(*x);
             break;
         default:
-            if (g.CalcMethodics == 1 || g.CalcMethodics == 2) io.Number(load);
+            if (g.CalcMethodics == kMethodicsFigA3 || g.CalcMethodics == kMethodicsEqA2) io.Number(load);
             for (double* x : {&g.n1, &g.R1, &g.R2, &g.KA}) io.Number(*x);
             io.Count(g.LevelCount, kLevelCounts);
             for (int i = 1; i <= g.LevelCount; ++i) io.Row({&g.SpectrumY[i], &g.SpectrumX[i], &g.n1Level[i]});
@@ -367,15 +368,16 @@ void WalkSections(Io& io, GlobalData& g) {
     const int levels = StoredLevels(g);
 
     // H. Equivalent loads and related values
-    if (g.LoadInputMethod > 1) {
+    if (g.LoadInputMethod > kOneLevelLoading) {
         if (g.LoadAsForce)
             for (double* x : {&g.FtFe1, &g.FtHe1, &g.FtFe2, &g.FtHe2}) io.Number(*x);
         else
             for (double* x : {&g.TFe1, &g.THe1, &g.TFe2, &g.THe2}) io.Number(*x);
     }
-    if (g.LoadInputMethod == 2 && (g.CalcMethodics == 3 || g.CalcMethodics == 4))
+    const bool byDamage = g.CalcMethodics == kMethodicsMiner || g.CalcMethodics == kMethodicsHaibach;
+    if (g.LoadInputMethod == kMultilevelLoading && byDamage)
         for (double* x : {&g.SigmaF1ekv, &g.SigmaH1ekv, &g.SigmaF2ekv, &g.SigmaH2ekv}) io.Number(*x);
-    if ((g.LoadInputMethod == 2 && g.CalcMethodics > 2) || g.LifeValid)
+    if ((g.LoadInputMethod == kMultilevelLoading && g.CalcMethodics >= kMethodicsMiner) || g.LifeValid)
         for (TLevelArray* column : {&g.SigmaF1Level, &g.SigmaH1Level, &g.SigmaF2Level, &g.SigmaH2Level})
             io.Number((*column)[levels]);
     if (g.SpectrumRatioToMax || g.SpectrumRatioMaxTo) io.Number(g.LoadAsForce ? g.Ftmax : g.Tmax);
@@ -434,7 +436,7 @@ void WalkSections(Io& io, GlobalData& g) {
     }
 
     // N. Per-level factors
-    if (g.LoadInputMethod == 2 && g.SpectrumLevelsShown && g.LevelCount >= 1) {
+    if (g.LoadInputMethod == kMultilevelLoading && g.SpectrumLevelsShown && g.LevelCount >= 1) {
         for (int i = 1; i <= g.LevelCount; ++i)
             io.Row({&g.KHbetaLevel[i], &g.KHalfaLevel[i], &g.KFalfaLevel[i], &g.KvLevel[i], &g.KFbetaLevel[i]});
         if (reading) ComputeLevelFactorProducts(g, g.LevelCount);
@@ -477,7 +479,7 @@ void ReadDataFile(rt::TextFile& in, GlobalData& g) {
     SetUnstoredInputs(g);
     WalkSections(reader, g);
     // the built-in cutter made smaller for a small internal wheel, as entering its teeth does
-    if (g.GearingType == 2) FitCutterToInternalWheel(g);
+    if (g.GearingType == kInternalPair) FitCutterToInternalWheel(g);
     CutShortStrings(g);
 }
 

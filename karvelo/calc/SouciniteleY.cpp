@@ -17,7 +17,6 @@ ToothFormValues ToothForm;
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 const double kSqrt3 = std::sqrt(3.0);
 
 // Scan and bisection limits.  A bracket that has not converged after this many halvings holds
@@ -34,7 +33,6 @@ constexpr double kSectionTolerance = 1e-7;
 // more than this is no gear.
 constexpr long kMaxScanSteps = 1000000;
 
-double Tan(double x) { return static_cast<double>(ComputeCheckedTan(x)); }
 double ArcCos(double x) { return static_cast<double>(ComputeCheckedArcCos(x)); }
 
 // Stops the calculation: the message, then the other-factors window for a direct entry.
@@ -371,7 +369,7 @@ void ComputeToothFormFactor1() {
 
 void ComputeToothFormFactor2() {
     GlobalData& g = G;
-    const bool internal = g.GearingType == 2;
+    const bool internal = g.GearingType == kInternalPair;
     if (!ComputeToothFormFactor({false, g.zn2, g.x2, g.z2, g.d2, g.dNa2, g.Protub2, g.RofP2, g.haP1 + g.caP1,
                                  internal, g.YF2Direct, g.sFn2, g.hFe2, g.rhoF2, g.dn2, g.YF2}))
         return;
@@ -422,7 +420,7 @@ void ComputeRimFactorYB() {
     g.ht1 = (g.dNa1 - g.df1) / 2;
     const double ratio1 = g.sR1 / g.ht1;
     if (ratio1 > 0.5 && ratio1 < 1.2) g.YB1 = 1.6 * std::log(2.242 * g.ht1 / g.sR1);
-    if (g.GearingType != 2) {
+    if (g.GearingType != kInternalPair) {
         g.ht2 = (g.dNa2 - g.df2) / 2;
         const double ratio2 = g.sR2 / g.ht2;
         if (ratio2 > 0.5 && ratio2 < 1.2) g.YB2 = 1.6 * std::log(2.242 * g.ht2 / g.sR2);

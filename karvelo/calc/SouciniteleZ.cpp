@@ -9,10 +9,6 @@ namespace karvelo {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-
-double Tan(double x) { return static_cast<double>(ComputeCheckedTan(x)); }
-
 // tan(alfawt) / sqrt(product), or 1 when the product is not positive.
 double RatioOverRoot(double product) {
     return product > 0 ? Tan(G.alfawt) / std::sqrt(product) : 1.0;
@@ -88,7 +84,7 @@ void ComputeSinglePairFactor1() {
 void ComputeSinglePairFactor2() {
     GlobalData& g = G;
     if (g.ZDDirect) return;
-    if (g.GearingType == 2) {
+    if (g.GearingType == kInternalPair) {
         g.M2 = 1;
         g.ZD = 1;
         return;

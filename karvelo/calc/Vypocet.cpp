@@ -12,6 +12,7 @@
 #include "karvelo/calc/Geometrie.h"
 #include "karvelo/calc/Global.h"
 #include "karvelo/calc/KHbeta_vyp.h"
+#include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/calc/Platnost.h"
 #include "karvelo/calc/Pripustna_napeti_dotyk.h"
 #include "karvelo/calc/Pripustna_napeti_ohyb.h"
@@ -46,7 +47,7 @@ struct ContactCurve {
 double ContactDamage(double n, double s, const ContactCurve& c, bool haibach) {
     if (!(s > 0)) return 0;
     if (c.pitting) {
-        if (s >= c.knee) return LineDamage(n, s, c.knee, c.q, 1e7);
+        if (s >= c.knee) return LineDamage(n, s, c.knee, c.q, kPittingKneeCycles);
         if (s >= c.ref) return LineDamage(n, s, c.ref, c.qKnee, c.Nlim);
     } else if (s >= c.ref) {
         return LineDamage(n, s, c.ref, c.q, c.Nlim);
@@ -56,9 +57,9 @@ double ContactDamage(double n, double s, const ContactCurve& c, bool haibach) {
 
 // Equivalent loads (a spectrum by Miner or Haibach, or given equivalent loads) use the load
 // factors that belong to them.
-bool EquivalentLoadFactors() { return G.LoadInputMethod > 1 && G.CalcMethodics > 2; }
+bool EquivalentLoadFactors() { return G.LoadInputMethod > kOneLevelLoading && G.CalcMethodics >= kMethodicsMiner; }
 // One load and the approximate spectrum methodics use the single force for both gears.
-bool SingleLoadStresses() { return G.LoadInputMethod == 1 || G.CalcMethodics < 3; }
+bool SingleLoadStresses() { return G.LoadInputMethod == kOneLevelLoading || G.CalcMethodics < kMethodicsMiner; }
 
 double BendingDamage(double n, double s, double ref, double q, double qBelow, double Nlim, bool haibach) {
     if (s >= ref) return LineDamage(n, s, ref, q, Nlim);
@@ -93,7 +94,7 @@ bool AllFinite(std::initializer_list<std::pair<const char*, double>> results) {
 // The equivalent loads of a spectrum and what belongs to them.
 bool SpectrumResultsFinite() {
     const GlobalData& g = G;
-    if (g.CalcMethodics == 1 || g.CalcMethodics == 2) {
+    if (g.CalcMethodics == kMethodicsFigA3 || g.CalcMethodics == kMethodicsEqA2) {
         const bool f = g.LoadAsForce;
         return AllFinite({
             {f ? "The equivalent force FtFe1" : "The equivalent torque TFe1", f ? g.FtFe1 : g.TFe1},
@@ -152,7 +153,7 @@ bool ServiceLifeResultsFinite() {
 bool PitchLineVelocitiesFinite() {
     const GlobalData& g = G;
     if (!StopUnlessFinite(PitchLineVelocity(g.n1), "The pitch line velocity v")) return false;
-    if (g.LoadInputMethod == 2 && LevelCountInRange())
+    if (g.LoadInputMethod == kMultilevelLoading && LevelCountInRange())
         for (int i = 1; i <= g.LevelCount; ++i)
             if (!StopUnlessFinite(PitchLineVelocity(g.n1Level[i]), "The pitch line velocity v")) return false;
     return true;
@@ -174,7 +175,8 @@ bool ValidityMessagesHoldNumbers() {
 // gets the safety factor of the service-life search for no damage.
 void NoFailureWithoutEquivalentLoad(double equivalentForce, double& safety) {
     const GlobalData& g = G;
-    if (g.LoadInputMethod == 2 && g.CalcMethodics > 2 && equivalentForce == 0) safety = kNoFailureSafetyFactor;
+    if (g.LoadInputMethod == kMultilevelLoading && g.CalcMethodics >= kMethodicsMiner && equivalentForce == 0)
+        safety = kNoFailureSafetyFactor;
 }
 
 // The shown results as they are collected: a variable of G, or a value formed from others.
@@ -200,7 +202,7 @@ std::vector<NamedResult> ShownResults() {
     ResultList list;
     const int last = g.LevelCount;
     const bool levels = LevelCountInRange();
-    const bool spectrumByDamage = g.LoadInputMethod == 2 && g.CalcMethodics > 2;
+    const bool spectrumByDamage = g.LoadInputMethod == kMultilevelLoading && g.CalcMethodics >= kMethodicsMiner;
 
     // The factors of the main window's panels come first, so that a stop names the origin
     // rather than the stress that follows from it.
@@ -287,7 +289,7 @@ std::vector<NamedResult> ShownResults() {
         list.Add("The component deflection fsh", g.fsh);
         list.Add("The manufacturing misalignment fma", g.fma);
     }
-    if (g.LoadInputMethod == 2 && levels) {
+    if (g.LoadInputMethod == kMultilevelLoading && levels) {
         // The ratio modes list each level's load against the reference load.
         const double reference = g.LoadAsForce ? (g.SpectrumRatioToMin ? g.Ftmin : g.Ftmax)
                                                : (g.SpectrumRatioToMin ? g.Tmin : g.Tmax);
@@ -309,7 +311,7 @@ std::vector<NamedResult> ShownResults() {
         list.Add("The equivalent face load factor KFbeta", g.KFbetaEkv);
     }
     // The data file stores the equivalent loads and stresses.
-    if (g.LoadInputMethod > 1) {
+    if (g.LoadInputMethod > kOneLevelLoading) {
         const bool f = g.LoadAsForce;
         list.Pair(f ? "The equivalent force" : "The equivalent torque", f ? "FtFe" : "TFe", f ? g.FtFe1 : g.TFe1,
              f ? g.FtFe2 : g.TFe2);
@@ -334,8 +336,9 @@ double SafetyFactor(double permissible, double stress) { return stress > 0 ? per
 void DetectStaticOverloads() {
     GlobalData& g = G;
     g.StaticF1Exceeded = g.StaticH1Exceeded = g.StaticF2Exceeded = g.StaticH2Exceeded = false;
-    const bool spectrumByDamage = g.LoadInputMethod == 2 && g.CalcMethodics > 2;
-    if (g.LoadInputMethod == 1 || g.LoadInputMethod == 3 || (g.LoadInputMethod == 2 && g.CalcMethodics < 3)) {
+    const bool spectrumByDamage = g.LoadInputMethod == kMultilevelLoading && g.CalcMethodics >= kMethodicsMiner;
+    if (g.LoadInputMethod == kOneLevelLoading || g.LoadInputMethod == kDirectEquivalentLoad ||
+        (g.LoadInputMethod == kMultilevelLoading && g.CalcMethodics < kMethodicsMiner)) {
         g.StaticF1Exceeded = g.SigmaF1 > g.Sigmafpb1stat;
         g.StaticH1Exceeded = g.SigmaH1 > g.SigmaHP1stat;
         g.StaticF2Exceeded = g.SigmaF2 > g.Sigmafpb2stat;
@@ -405,7 +408,7 @@ void ComputeContactStress() {
     g.SigmaH1 = std::sqrt(g.KH) * g.ZB * g.SigmaH01;
     g.SigmaH2 = std::sqrt(g.KH) * g.ZD * g.SigmaH02;
     ComputePermissibleContactStress();
-    if (g.LoadInputMethod != 2) StoreSingleContactLevel();
+    if (g.LoadInputMethod != kMultilevelLoading) StoreSingleContactLevel();
     DetectStaticOverloads();
     g.SH1 = SafetyFactor(g.SigmaHP1, g.SigmaH1);
     g.SH2 = SafetyFactor(g.SigmaHP2, g.SigmaH2);
@@ -449,7 +452,7 @@ void ComputeBendingStress() {
     g.SigmaF1 = g.SigmaF01 * g.KF;
     g.SigmaF2 = g.SigmaF02 * g.KF;
     ComputePermissibleBendingStress();
-    if (g.LoadInputMethod != 2) StoreSingleBendingLevel();
+    if (g.LoadInputMethod != kMultilevelLoading) StoreSingleBendingLevel();
     DetectStaticOverloads();
     g.SF1 = SafetyFactor(g.SigmaFP1, g.SigmaF1);
     g.SF2 = SafetyFactor(g.SigmaFP2, g.SigmaF2);
@@ -465,7 +468,7 @@ void CheckRootAndRimValidity() {
         return StopForDimensions("All does not fit to the pinion root diameter df1, dimensions must be adjusted.");
     g.sR1BelowMin = g.sR1 < g.sRmin1;
     if (g.sR1 <= 0) return StopForDimensions("Negative size of sr1 must be changed.");
-    if (g.GearingType == 1 && !g.FullWheel && !(g.df2 - 2 * (g.sR2 + g.sd2) + 0.1 >= g.dh2))
+    if (g.GearingType == kExternalPair && !g.FullWheel && !(g.df2 - 2 * (g.sR2 + g.sd2) + 0.1 >= g.dh2))
         return StopForDimensions("All does not fit to the wheel root diameter df2, dimensions must be adjusted.");
     g.sR2BelowMin = g.sR2 < g.sRmin2;
     if (g.sR2 <= 0) return StopForDimensions("Negative size of sr2 must be changed.");
@@ -477,13 +480,13 @@ void CheckRootAndRimValidity() {
                      "must be greater than 0.5\r\r                 Present ratio sr1 / ht1 = ",
                      g.sR1 / g.ht1, 0.5))
         return;
-    if (g.GearingType == 1) {
+    if (g.GearingType == kExternalPair) {
         g.ht2 = (g.dNa2 - g.df2) / 2;
         if (g.ht2 > 0)
             AskAboutRim("Calculation by ISO is invalid - size of sr2 in insufficient.\r\r              Ratio sr2 / "
                         "ht2 must be greater than 0.5\r\r                 Present ratio sr2 / ht2 = ",
                         g.sR2 / g.ht2, 0.5);
-    } else if (g.GearingType == 2) {
+    } else if (g.GearingType == kInternalPair) {
         AskAboutRim("Calculation by ISO is invalid - rim thickness sr2 is insufficient\r\r              Ratio sr2 / "
                     "mn must be greater than 1.75\r\r                 Present ratio sr2 / mn = ",
                     g.sR2 / g.mn, 1.75);
@@ -532,7 +535,7 @@ void RunCalculation() {
 
     ComputeToothStiffness();
     ComputeContactZFactors();
-    const bool singleLoadFactors = g.LoadInputMethod == 1 || g.CalcMethodics < 3;
+    const bool singleLoadFactors = g.LoadInputMethod == kOneLevelLoading || g.CalcMethodics < kMethodicsMiner;
     if (singleLoadFactors && !g.KvDirect) {
         if (g.MethodC)
             ComputeKvMethodC();
@@ -553,11 +556,10 @@ void RunCalculation() {
     ComputeBendingStress();
     if (!g.ResumeCalculation) return;
 
-    if (g.LoadInputMethod == 2 && !g.SpectrumLevelsShown) {
+    if (g.LoadInputMethod == kMultilevelLoading && !g.SpectrumLevelsShown) {
         if (!CheckLevelCount()) return;
         // The level routines mark the dynamic and transverse factor restrictions afresh.
-        for (int slot = 20; slot <= 30; ++slot) g.ValidityKinds[slot] = 0;
-        g.ValidityKinds[35] = g.ValidityKinds[36] = 0;
+        ClearLevelValidityMarks();
         for (int i = 1; i <= g.LevelCount; ++i) {
             if (g.MethodC)
                 ComputeKvMethodCLevel(i);
@@ -577,15 +579,15 @@ void RunCalculation() {
 
 void ApproximateMethodicsAsOneLoad() {
     GlobalData& g = G;
-    if (g.CalcMethodics == 1) {
-        g.LoadInputMethod = 1;
+    if (g.CalcMethodics == kMethodicsFigA3) {
+        g.LoadInputMethod = kOneLevelLoading;
         g.HypothesisHaibach = true;
-        g.CalcMethodics = 4;
+        g.CalcMethodics = kMethodicsHaibach;
     }
-    if (g.CalcMethodics == 2) {
-        g.LoadInputMethod = 1;
+    if (g.CalcMethodics == kMethodicsEqA2) {
+        g.LoadInputMethod = kOneLevelLoading;
         g.HypothesisHaibach = false;
-        g.CalcMethodics = 3;
+        g.CalcMethodics = kMethodicsMiner;
     }
 }
 
@@ -599,7 +601,7 @@ void PrepareSpectrumLevels() {
 bool CalculateCase() {
     GlobalData& g = G;
     ApproximateMethodicsAsOneLoad();
-    if (g.LoadInputMethod == 2) {
+    if (g.LoadInputMethod == kMultilevelLoading) {
         PrepareSpectrumLevels();
         EvaluateSpectrum();
         if (!g.ResumeCalculation) return false;
@@ -620,8 +622,8 @@ void EvaluateSpectrum() {
     }
     ConvertSpectrumUnits();
     BuildClassAndCumulativeSpectra();
-    const bool damageMethodics = g.CalcMethodics == 3 || g.CalcMethodics == 4;
-    if (g.CalcMethodics == 1 || g.CalcMethodics == 2) ComputeApproximateEquivalentLoads();
+    const bool damageMethodics = g.CalcMethodics == kMethodicsMiner || g.CalcMethodics == kMethodicsHaibach;
+    if (g.CalcMethodics == kMethodicsFigA3 || g.CalcMethodics == kMethodicsEqA2) ComputeApproximateEquivalentLoads();
     if (damageMethodics) ComputeEquivalentLoads();
     if (!g.ResumeCalculation || !SpectrumResultsFinite()) return;
     if (g.LifeFormActive && damageMethodics) {

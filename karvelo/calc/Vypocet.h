@@ -16,8 +16,8 @@ namespace karvelo {
 // True afterwards when the case was calculated; CalculationRunning is False on every return.
 void RunCalculation();
 
-// The approximate spectrum methodics are calculated as one load by a hypothesis: methodics 1 as
-// Haibach (4), then methodics 2 as Miner (3), with LoadInputMethod 1.
+// The approximate spectrum methodics are calculated as one load by a hypothesis: kMethodicsFigA3
+// as kMethodicsHaibach, kMethodicsEqA2 as kMethodicsMiner, with kOneLevelLoading.
 void ApproximateMethodicsAsOneLoad();
 
 // What a spectrum needs before its evaluation: the permissible contact stress, the per-level
@@ -57,7 +57,7 @@ void ComputeBendingStress();
 // results, also the stresses of the largest level.
 void DetectStaticOverloads();
 
-// One load or given equivalent loads (LoadInputMethod not 2) as a spectrum of one level:
+// One load or given equivalent loads (not kMultilevelLoading) as a spectrum of one level:
 // LevelCount = 1, the stresses and required cycles of pinion and wheel as level 1, and the
 // damage NL / N of that level on the S-N curve (Haibach below the endurance limit, none there
 // by Miner; with permissible pitting the contact curve through the knee at 1e7 cycles).

@@ -1,4 +1,4 @@
-// Unit Vypocet1i: the load factors of each level of a load spectrum (LoadInputMethod 2).  They
+// Unit Vypocet1i: the load factors of each level of a load spectrum (kMultilevelLoading).  They
 // follow the single-load routines with the level's tangential force FtLevel[Level] (without KA)
 // and pinion speed n1Level[Level], and write the level columns KHbetaLevel, KFbetaLevel, KvLevel,
 // KHalfaLevel, KFalfaLevel.  A level whose force is below 0.001 N gets the factors 1.

@@ -7,6 +7,7 @@
 
 #include "karvelo/calc/Epsilon.h"
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/calc/Rozmery.h"
 #include "karvelo/calc/WindowHooks.h"
 #include "runtime/Notice.h"
@@ -15,21 +16,19 @@ namespace karvelo {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-
-double Sq(double x) { return x * x; }
-
 // Largest helix angle of ISO 1328-1, formed as the degree inputs are stored.
 const double kMaxHelixAngle = 45 * std::numbers::pi / 180;
 
 bool SingleLoadMode() {
     const GlobalData& g = G;
-    return g.LoadInputMethod == 1 || (g.LoadInputMethod == 2 && (g.CalcMethodics == 1 || g.CalcMethodics == 2));
+    const bool approximate = g.CalcMethodics == kMethodicsFigA3 || g.CalcMethodics == kMethodicsEqA2;
+    return g.LoadInputMethod == kOneLevelLoading || (g.LoadInputMethod == kMultilevelLoading && approximate);
 }
 
 bool EquivalentLoadMode() {
     const GlobalData& g = G;
-    return (g.LoadInputMethod == 2 && (g.CalcMethodics == 3 || g.CalcMethodics == 4)) || g.LoadInputMethod == 3;
+    const bool byDamage = g.CalcMethodics == kMethodicsMiner || g.CalcMethodics == kMethodicsHaibach;
+    return (g.LoadInputMethod == kMultilevelLoading && byDamage) || g.LoadInputMethod == kDirectEquivalentLoad;
 }
 
 // The member of the pair with the larger absolute value; the wheel's on a tie.
@@ -50,7 +49,7 @@ double ToothFlexibility() {
     const GlobalData& g = G;
     const double pinionPart = 0.04723 + 0.15551 / g.zn1 - (0.11654 / g.zn1 + 0.00635) * g.x1;
     const double squares = 0.00529 * g.x1 * g.x1 + 0.00182 * g.x2 * g.x2;
-    if (g.GearingType == 2) return pinionPart - 0.00193 * g.x2 + squares;
+    if (g.GearingType == kInternalPair) return pinionPart - 0.00193 * g.x2 + squares;
     return pinionPart + 0.25791 / g.zn2 - (0.24188 / g.zn2 + 0.00193) * g.x2 + squares;
 }
 
@@ -116,7 +115,7 @@ void ComputeForcesFromTorques() {
         // A case without a load of its own is computed with a large nominal force, except a case
         // of a spectrum whose levels do no damage: it keeps no load.
         for (double* f : {&g.FtF, &g.Ft}) if (*f == 0) *f = 125000;
-        if (g.LoadInputMethod != 2)
+        if (g.LoadInputMethod != kMultilevelLoading)
             for (double* f : {&g.FtFe1Used, &g.FtFe2Used, &g.FtHe1Used, &g.FtHe2Used})
                 if (*f == 0) *f = 125000;
         g.Ftjm = std::max(g.FtF, g.Ft);
@@ -258,9 +257,9 @@ void CheckAccuracyRange(const std::string& Kind) {
 // ---- Running-in allowances
 
 RunningInGroup RunningInGroupOf(const std::string& code) {
-    if (code == "St" || code == "V" || code == "GGGp" || code == "GGGb" || code == "GTS") return RunningInGroup::A;
-    if (code == "GG" || code == "GGGf") return RunningInGroup::B;
-    if (code == "Eh" || code == "IF" || code == "NT" || code == "NV" || code == "NVc") return RunningInGroup::C;
+    if (IsOneOfClasses(code, kStructuralAndThroughHardened)) return RunningInGroup::A;
+    if (IsOneOfClasses(code, kGreyAndFerriticCastIron)) return RunningInGroup::B;
+    if (IsOneOfClasses(code, kSurfaceHardenedAndNitrided)) return RunningInGroup::C;
     return RunningInGroup::None;
 }
 
@@ -293,7 +292,7 @@ double ComputeRunningInAllowance(const std::string& materialCode, double deviati
 
 void ComputeTransverseRunningInAllowance(const std::string& Kind, int Level) {
     GlobalData& g = G;
-    const double n = g.LoadInputMethod == 2 ? g.n1Level[Level] : g.n1;
+    const double n = g.LoadInputMethod == kMultilevelLoading ? g.n1Level[Level] : g.n1;
     g.v = PitchLineVelocity(n);
     ComputeAllowableDeviations();
     CheckAccuracyRange("fpb+ffalfa");
@@ -460,7 +459,7 @@ void ComputeKHalpha() {
     if (!g.KFalfaDirect) g.KFalfa = 1;
     if (!g.KHalfaDirect) g.KHalfa = 1;
     // A spectrum takes its transverse factors per level.
-    if (g.LoadInputMethod != 1) return;
+    if (g.LoadInputMethod != kOneLevelLoading) return;
     if (g.KHalfaDirect && g.KFalfaDirect) return;
     double KHa = 1, KFa = 1;
     ComputeTransverseFactorValues(q, KHa, KFa);

@@ -29,7 +29,7 @@ void ComputeReducedMass();
 // the accuracy window on the field of that deviation.
 void CheckAccuracyRange(const std::string& Kind);
 // Kind "Roztec" (pitch) or "Profil" (profile form); Level 1..20 gives the speed n1Level[Level] of a
-// spectrum (LoadInputMethod 2).  Sets v, fpbmax or ffalfamax, yalfa1, yalfa2, yalfa.
+// spectrum (kMultilevelLoading).  Sets v, fpbmax or ffalfamax, yalfa1, yalfa2, yalfa.
 void ComputeTransverseRunningInAllowance(const std::string& Kind, int Level);
 // Cv1 .. Cv7, Bp, Bf, Bk for the single load.
 void ComputeKvCoefficients();
@@ -49,8 +49,9 @@ void ComputeKHalpha();
 
 // ---- Shared with the per-level twins
 
-// Running-in groups of the material classes: A "St", "V", "GGGp", "GGGb", "GTS"; B "GG", "GGGf";
-// C "Eh", "IF", "NT", "NV", "NVc".  Another class has no running-in allowance.
+// Running-in groups of the material classes: A kStructuralAndThroughHardened, B
+// kGreyAndFerriticCastIron, C kSurfaceHardenedAndNitrided.  Another class has no running-in
+// allowance.
 enum class RunningInGroup { None, A, B, C };
 RunningInGroup RunningInGroupOf(const std::string& materialCode);
 // Constants of a running-in allowance by group: y = factorA D / SigmaHlim (A), factorB D (B),
@@ -92,7 +93,7 @@ void StopCalculation(const std::string& text);
 bool CheckCommonFaceWidth();
 
 // Cv1 .. Cv7, Bp, Bf, Bk for the load per unit width w [N/mm] and the running-in allowances of
-// spectrum level `level` (its speed counts only for LoadInputMethod 2).
+// spectrum level `level` (its speed counts only for kMultilevelLoading).
 void ComputeKvCoefficientsFor(double w, int level);
 // Method B at pinion speed n [1/min] and load per unit width w [N/mm]: mred, the stiffnesses, the
 // coefficients (level as above), nE1, NS, Nupper; returns Kv before the floor at 1.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "karvelo/calc/Epsilon.h"
+#include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocet1i.h"
 #include "karvelo/calc/Vypocty1.h"
@@ -413,7 +414,7 @@ void ComputeApproximateEquivalentLoads() {
     g.KA = 0;
     // Contact stress grows with the square root of the load: the load exponent of the pitting
     // curve (life factor 1.6 at 6e5 cycles, 1.0 at 1e9) is half its stress exponent.
-    g.PittingLoadExponent = std::log(1e9 / 6e5) / std::log(1.6) / 2;
+    g.PittingLoadExponent = std::log(kPittingEnduranceCycles / kPittingStaticCycles) / std::log(1.6) / 2;
     work.NominalLoad = g.LoadAsForce ? g.Ftjm : g.Tjm;
     struct Case {
         double nlim, exponent;
@@ -432,7 +433,7 @@ void ComputeApproximateEquivalentLoads() {
         g.CaseNLim = cases[c].nlim;
         g.CaseExponent = cases[c].exponent;
         if (c == 2) ConvertCyclesPinionToWheel();  // the wheel cases count wheel cycles
-        if (g.CalcMethodics == 1 && g.LevelCount > 1 && g.CaseNLim > g.NLevel1[g.LevelCount])
+        if (g.CalcMethodics == kMethodicsFigA3 && g.LevelCount > 1 && g.CaseNLim > g.NLevel1[g.LevelCount])
             ComputeEquivalentLoadFigA3();
         else
             ComputeEquivalentLoadEqA2();
@@ -467,7 +468,7 @@ void ComputeEquivalentStressMiner() {
         m = 1;
         for (int i = 1; i <= n; ++i) {
             if (s[i] >= c.sk) {
-                d[i] = LevelDamage(g.NLevel1[i], s[i], c.sk, p, 1e7);
+                d[i] = LevelDamage(g.NLevel1[i], s[i], c.sk, p, kPittingKneeCycles);
             } else if (s[i] >= slim) {
                 d[i] = LevelDamage(g.NLevel1[i], s[i], slim, c.pk, nl);
             } else {
@@ -487,7 +488,7 @@ void ComputeEquivalentStressMiner() {
     const double cycles = g.NLevel2[m];
     g.CaseEquivalent = StressForDamage(slim, nl, p, cycles);
     if (c.pitting) {
-        g.CaseEquivalent = StressForDamage(c.sk, 1e7, p, cycles);
+        g.CaseEquivalent = StressForDamage(c.sk, kPittingKneeCycles, p, cycles);
         if (g.CaseEquivalent < c.sk) g.CaseEquivalent = StressForDamage(slim, nl, c.pk, cycles);
     }
     g.CaseEquivalentCycles = cycles;
@@ -506,7 +507,7 @@ void ComputeEquivalentStressHaibach() {
     if (c.pitting) {
         for (int i = 1; i <= n; ++i) {
             if (s[i] >= c.sk)
-                d[i] = LevelDamage(g.NLevel1[i], s[i], c.sk, p, 1e7);
+                d[i] = LevelDamage(g.NLevel1[i], s[i], c.sk, p, kPittingKneeCycles);
             else
                 d[i] = LevelDamage(g.NLevel1[i], s[i], slim, s[i] >= slim ? c.pk : p2, nl);
         }
@@ -522,7 +523,7 @@ void ComputeEquivalentStressHaibach() {
         const bool belowKnee = total / static_cast<Extended>(g.DamageSum) > nl;
         g.CaseEquivalent = StressForDamage(slim, nl, belowKnee ? p2 : p, total);
         if (c.pitting) {
-            g.CaseEquivalent = StressForDamage(c.sk, 1e7, p, total);
+            g.CaseEquivalent = StressForDamage(c.sk, kPittingKneeCycles, p, total);
             if (g.CaseEquivalent < c.sk) g.CaseEquivalent = StressForDamage(slim, nl, c.pk, total);
             if (g.CaseEquivalent < slim) g.CaseEquivalent = StressForDamage(slim, nl, p2, total);
         }
@@ -629,7 +630,7 @@ void ComputePermissibleForcesIterated() { FactorsIterated(ComputeForcesFromRefer
 
 void ComputeEquivalentLoads() {
     GlobalData& g = G;
-    if (g.LoadInputMethod == 3) return;
+    if (g.LoadInputMethod == kDirectEquivalentLoad) return;
     g.ResumeCalculation = true;
     ComputeEffectiveFaceWidths();
     if (!CheckLevelCount() || !CheckCommonFaceWidth()) return;
@@ -661,8 +662,8 @@ void ComputeEquivalentLoads() {
         if (c == 2) ConvertCyclesPinionToWheel();  // the wheel cases count wheel cycles
         ComputeLevelStressesForCase();
         cases[c].levelStress = g.CyclesLevel;
-        if (g.CalcMethodics == 3) ComputeEquivalentStressMiner();
-        if (g.CalcMethodics == 4) ComputeEquivalentStressHaibach();
+        if (g.CalcMethodics == kMethodicsMiner) ComputeEquivalentStressMiner();
+        if (g.CalcMethodics == kMethodicsHaibach) ComputeEquivalentStressHaibach();
         cases[c].equivalent = g.CaseEquivalent;
         cases[c].cycles = g.CaseEquivalentCycles;
     }

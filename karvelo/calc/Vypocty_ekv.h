@@ -34,8 +34,8 @@ void ComputeEquivalentLoadEqA2();
 void ComputeEquivalentLoadFigA3();
 // The crossing step of the figure A.3 walk at the walk's current level.
 void InterpolateSpectrumCrossing();
-// The four cases (pinion bending, pinion contact, wheel bending, wheel contact) by CalcMethodics
-// 1 (figure A.3) or 2 (equation A.2): FtFe1 .. or TFe1 .., NFe1 .., KAF1 .. and KA, the largest.
+// The four cases (pinion bending, pinion contact, wheel bending, wheel contact) by
+// kMethodicsFigA3 or kMethodicsEqA2: FtFe1 .. or TFe1 .., NFe1 .., KAF1 .. and KA, the largest.
 void ComputeApproximateEquivalentLoads();
 
 // Work data of the approximate methods, kept for inspection.
@@ -89,7 +89,7 @@ void ComputePermissibleForcesGivenFactors();
 // Factors recomputed at the forces (level 1 as scratch) until the force sum settles within 1 N.
 void ComputeEquivalentForcesIterated();
 void ComputePermissibleForcesIterated();
-// The four cases by Miner (CalcMethodics 3) or Haibach (4): level stresses, equivalent stresses,
+// The four cases by kMethodicsMiner or kMethodicsHaibach: level stresses, equivalent stresses,
 // equivalent factors, forces and torques, permissible factors, forces and torques.
 void ComputeEquivalentLoads();
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "karvelo/calc/Epsilon.h"
+#include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocet1i.h"
 #include "karvelo/calc/Vypocty1.h"
@@ -82,12 +83,12 @@ Extended CyclesToFailure(const LifeCase& c, double s, double x) {
     if (!(r > 0)) return 1e20;  // no stress: practically no damage
     if (!c.pitting) return c.nlim / std::pow(r, static_cast<Extended>(r >= 1 ? c.q : c.q_));
     const double e = r >= 1 ? (s > c.sk ? c.q : c.pk) : c.q_;
-    if (s > c.sk) return 1e7 / std::pow(r / 1.3L, static_cast<Extended>(e));
+    if (s > c.sk) return kPittingKneeCycles / std::pow(r / 1.3L, static_cast<Extended>(e));
     return c.nlim / std::pow(r, static_cast<Extended>(e));
 }
 
 // Under Miner a level below the reference stress does no damage.
-bool Damages(const LifeCase& c, double s) { return !(G.CalcMethodics == 3 && s < c.sref); }
+bool Damages(const LifeCase& c, double s) { return !(G.CalcMethodics == kMethodicsMiner && s < c.sref); }
 
 Extended DamageMargin(const LifeCase& c, const CaseLevels& lv, double x) {
     double d = 0;
@@ -179,7 +180,8 @@ void SolveServiceLife(LifeCaseId id) {
     const LifeCase c = Case(id);
     const CaseLevels lv = Levels(c);
     const LevelValues failure = FailureAtRequiredSafety(c, lv);
-    const SearchLimits limits = g.CalcMethodics == 3 ? SearchLimits{10, 25000, 1e-6} : SearchLimits{1e4, 2.5e9, 1e-6};
+    const SearchLimits limits =
+        g.CalcMethodics == kMethodicsMiner ? SearchLimits{10, 25000, 1e-6} : SearchLimits{1e4, 2.5e9, 1e-6};
     c.damage = 0;
     double x = 0;
     if (!FindRoot([&](double r) { return LifeDamageMargin(c, lv, failure, r); }, limits, x)) {

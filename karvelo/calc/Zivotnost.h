@@ -1,5 +1,5 @@
 // Unit Zivotnost: damage sums, safety factors and service life of a load spectrum evaluated by
-// Miner (CalcMethodics 3) or Haibach (4).
+// Miner or Haibach (kMethodicsMiner, kMethodicsHaibach).
 //
 // A damage sum D = sum n_i / N_i runs over the levels (ascending load order, pinion class cycles
 // NLevel1, times z1/|z2| for the wheel); N_i is read from the S-N curve of the case at the level

@@ -6,6 +6,7 @@
 
 #include "karvelo/calc/Geometrie.h"
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/SouciniteleY.h"
 #include "karvelo/forms/Moduly.h"
 #include "karvelo/forms/PresnostF.h"
 #include "karvelo/forms/RozmeryF.h"
@@ -19,14 +20,12 @@ namespace {
 
 constexpr double kRad = std::numbers::pi / 180;
 
-double Tan(double x) { return static_cast<double>(ComputeCheckedTan(x)); }
-double Inv(double x) { return Tan(x) - x; }
 double Cube(double x) { return x * x * x; }
 bool Whole(double teeth) { return teeth == std::trunc(teeth); }
-bool External() { return G.GearingType == 1; }
+bool External() { return G.GearingType == kExternalPair; }
 
 // Smallest sum x1 + x2 of a mesh of z + zMate teeth: the working pressure angle becomes 0.
-double CriticalShiftSum(double z, double zMate) { return -(z + zMate) / 2 * Inv(G.alfat) / Tan(G.alfan); }
+double CriticalShiftSum(double z, double zMate) { return -(z + zMate) / 2 * ComputeInvolute(G.alfat) / Tan(G.alfan); }
 
 // Place of a field: its column (0 pinion, 1 wheel, 2 the pair and the cutter) and row.
 struct Place {
@@ -289,7 +288,7 @@ void TGeometrie_F::CheckInputA() {
     G.aGiven = true;
     const double ad = (G.z1 + G.z2) * G.mn / (2 * std::cos(G.beta));
     G.alfawt = static_cast<double>(ComputeCheckedArcCos(std::cos(G.alfat) * ad / G.a));
-    G.invAlfawt = Inv(G.alfawt);
+    G.invAlfawt = ComputeInvolute(G.alfawt);
     G.xsum = (G.invAlfawt - G.invAlfat) * (G.z1 + G.z2) / (2 * Tan(G.alfan));
     G.x1 = G.xsum / 2;
     G.x2 = G.xsum / 2;

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <type_traits>
 #include <utility>
+#include <variant>
 
 #include "karvelo/calc/Global.h"
 #include "runtime/Notice.h"
@@ -27,14 +29,24 @@ bool IsPlaceholder(const std::string& text) { return text == "Edit1" || text == 
 
 namespace {
 
-// The bytes of a variable, for comparing and restoring it whatever its type.
-std::uint64_t BitsAt(const char* p, std::size_t size) {
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, p, size);
-    return bits;
+// The same bits (a refused NaN or -0 is told from another NaN or 0).
+template <class T>
+bool SameBits(const T& a, const T& b) {
+    return std::memcmp(&a, &b, sizeof(T)) == 0;
 }
 
-char* GlobalBytes() { return reinterpret_cast<char*>(&G); }
+template <class K>
+const void* VariableOf(const K& kept) {
+    return std::visit([](const auto& k) -> const void* { return k.var; }, kept);
+}
+
+// Only variables of G are remembered.
+bool WithinGlobalData(const void* var, std::size_t size) {
+    const auto* p = static_cast<const char*>(var);
+    const auto* begin = reinterpret_cast<const char*>(&G);
+    const std::less<const char*> before;
+    return !before(p, begin) && before(p + size - 1, begin + sizeof(GlobalData));
+}
 
 }  // namespace
 
@@ -52,6 +64,10 @@ ui::Edit* InputWindow::AddField(int n, ui::Container* parent, ui::Bounds bounds,
     auto* edit = new ui::Edit(parent, "Edit" + std::to_string(n), bounds);
     AddField(n, edit, std::move(validator), options);
     return edit;
+}
+
+ui::Label* InputWindow::AddLabel(ui::Container* parent, int x, int y, const std::string& caption) {
+    return new ui::Label(parent, "Label" + std::to_string(++labelsAdded_), {x, y}, caption);
 }
 
 ui::Edit* InputWindow::Field(int n) const {
@@ -122,12 +138,15 @@ bool InputWindow::CheckField(int n) {
     if (refused_) {
         std::vector<Remembered>& kept = refusals_[n];
         for (Remembered r : reads_) {
-            r.refused = BitsAt(GlobalBytes() + r.offset, r.size);
-            auto same = std::find_if(kept.begin(), kept.end(), [&](const Remembered& k) { return k.offset == r.offset; });
-            if (same == kept.end())
+            std::visit([](auto& k) { k.refused = *k.var; }, r);
+            auto same = std::find_if(kept.begin(), kept.end(),
+                                     [&](const Remembered& k) { return VariableOf(k) == VariableOf(r); });
+            if (same == kept.end()) {
                 kept.push_back(r);
-            else
-                same->refused = r.refused;  // refused again: the value before the first refusal stays
+            } else {
+                // Refused again: the value before the first refusal stays.
+                std::visit([&](auto& k) { k.refused = std::get<std::decay_t<decltype(k)>>(r).refused; }, *same);
+            }
         }
     } else {
         refusals_.erase(n);
@@ -144,17 +163,16 @@ std::string InputWindow::FieldText() const {
     return edit ? edit->Text() : std::string();
 }
 
-void InputWindow::Remember(const void* var, std::size_t size) {
-    if (!checking_) return;
-    const auto* p = static_cast<const char*>(var);
-    const char* begin = GlobalBytes();
-    const std::less<const char*> before;
-    if (before(p, begin) || !before(p + size - 1, begin + sizeof(GlobalData))) return;  // not a global
-    reads_.push_back({std::size_t(p - begin), size, BitsAt(p, size), 0});
+void InputWindow::Remember(double& var) { Remember(Kept<double>{&var, var}); }
+void InputWindow::Remember(std::int16_t& var) { Remember(Kept<std::int16_t>{&var, var}); }
+
+void InputWindow::Remember(const Remembered& kept) {
+    const std::size_t size = std::visit([](const auto& k) { return sizeof *k.var; }, kept);
+    if (checking_ && WithinGlobalData(VariableOf(kept), size)) reads_.push_back(kept);
 }
 
 bool InputWindow::ReadNumber(double& var) {
-    Remember(&var, sizeof var);
+    Remember(var);
     int code = 0;
     rt::Val(FieldText(), var, code);
     G.ValCode = code;
@@ -162,7 +180,7 @@ bool InputWindow::ReadNumber(double& var) {
 }
 
 bool InputWindow::ReadNumber(std::int16_t& var) {
-    Remember(&var, sizeof var);
+    Remember(var);
     int code = 0;
     rt::Val(FieldText(), var, code);
     G.ValCode = code;
@@ -277,12 +295,14 @@ bool InputWindow::PreviewPressed() const {
 
 bool InputWindow::GiveBack(const std::vector<Remembered>& kept) {
     bool restored = false;
-    for (const Remembered& r : kept) {
-        char* p = GlobalBytes() + r.offset;
-        if (BitsAt(p, r.size) != r.refused || r.before == r.refused) continue;  // changed since, or never
-        std::memcpy(p, &r.before, r.size);
-        restored = true;
-    }
+    for (const Remembered& r : kept)
+        std::visit(
+            [&](const auto& k) {
+                if (!SameBits(*k.var, k.refused) || SameBits(k.before, k.refused)) return;  // changed since, or never
+                *k.var = k.before;
+                restored = true;
+            },
+            r);
     return restored;
 }
 

@@ -9,6 +9,8 @@
 #include <initializer_list>
 #include <map>
 #include <string>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "ui/Forms.h"
@@ -25,6 +27,20 @@ void ShowHelpTopic(unsigned long context);
 
 // F1 (virtual key 112) released in an input window: help at the window's topic.
 void HelpKeyUp(ui::Word key, unsigned long context);
+
+// A window's re-entrancy flag, set while the guard lives and given its value before back when it
+// ends (also on an early return, and so that a nested guard leaves the outer one's flag set).
+class ScopedFlag {
+public:
+    explicit ScopedFlag(bool& flag) : flag_(flag), outer_(std::exchange(flag, true)) {}
+    ~ScopedFlag() { flag_ = outer_; }
+    ScopedFlag(const ScopedFlag&) = delete;
+    ScopedFlag& operator=(const ScopedFlag&) = delete;
+
+private:
+    bool& flag_;
+    bool outer_;
+};
 
 // The placeholders a number field may show instead of a number: the design text "Edit1" and
 // "  ---" for a quantity that does not apply.  A field showing one is not checked.
@@ -150,6 +166,8 @@ protected:
     void AddField(int n, ui::Edit* edit, Validator validator, FieldOptions options = {});
     ui::Edit* AddField(int n, ui::Container* parent, ui::Bounds bounds, Validator validator,
                        FieldOptions options = {});
+    // A label at (x, y) in parent, named "Label<k>" by the order in which the window adds them.
+    ui::Label* AddLabel(ui::Container* parent, int x, int y, const std::string& caption);
 
     // ---- hooks of the window
     virtual void FieldEntered(int /*n*/) {}
@@ -182,7 +200,7 @@ protected:
     // A variable of G that the running check derives from its entry before the entry is refused:
     // it gets its value back with the field's own variables when the window hides while the entry
     // stays refused.  Call it before the variable is changed.
-    void DerivedFromEntry(double& var) { Remember(&var, sizeof var); }
+    void DerivedFromEntry(double& var) { Remember(var); }
     // The validator of a stress ratio field, R1 (gear 1) or R2 (gear 2): R stored and checked by
     // AcceptStressRatio, written back by StressRatioText.
     void CheckInputStressRatio(int gear);
@@ -206,20 +224,24 @@ private:
         Validator validator;
         FieldOptions options;
     };
-    // A variable of G read by a check: where it lies and its value before the read.
-    struct Remembered {
-        std::size_t offset = 0;
-        std::size_t size = 0;
-        std::uint64_t before = 0;
-        std::uint64_t refused = 0;
+    // A variable of G read by a check: the variable, its value before the read and, once the entry
+    // is refused, the refused value it holds.
+    template <class T>
+    struct Kept {
+        T* var;
+        T before;
+        T refused{};
     };
+    using Remembered = std::variant<Kept<double>, Kept<std::int16_t>>;
     struct Preview {
         ui::Control* control;
         bool* flag;
     };
     static constexpr std::size_t kNone = std::size_t(-1);
     void Dispatch(ui::Control* sender, FieldEvent how);
-    void Remember(const void* var, std::size_t size);
+    void Remember(double& var);
+    void Remember(std::int16_t& var);
+    void Remember(const Remembered& kept);
     void Refusing();
     // The variables of a refused entry that still hold their refused number get their value
     // before it back; whether any did.
@@ -227,6 +249,7 @@ private:
     bool GiveBackRefusedValues(int n);
 
     std::map<int, FieldEntry> fields_;
+    int labelsAdded_ = 0;
     std::vector<Preview> previews_;
     std::size_t pressed_ = kNone;  // the preview whose press is not released yet
     bool skipWhilePressed_ = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 
 #include "karvelo/calc/Global.h"
@@ -18,7 +19,8 @@ namespace {
 
 constexpr const char* kLetters[6] = {"a", "b", "c", "d", "e", "f"};
 // HelixModification of the boxes None, Central crowning, End relief, Helix correction, both.
-constexpr std::int16_t kModificationOfBox[5] = {1, 2, 6, 4, 5};
+constexpr std::int16_t kModificationOfBox[5] = {kNoHelixModification, kCentralCrowning, kEndRelief, kHelixCorrection,
+                                                kHelixCorrectionAndCrowning};
 constexpr int kPictureWidth = 212, kPictureHeight = 118;
 
 // ---- pictures
@@ -141,7 +143,7 @@ std::string Amount(double x) { return rt::Str(x, 1, 1); }
 // contact pattern combination: KHbeta per level comes with the calculation, and the single load's
 // formula would divide by a load of 0.
 void ComputeMethodC() {
-    if (G.LoadInputMethod == 1 && G.Ftjm > 0) {
+    if (G.LoadInputMethod == kOneLevelLoading && G.Ftjm > 0) {
         ComputeKHbeta();
     } else {
         SetHelixSlopeDeviations();
@@ -278,8 +280,9 @@ void TKHbeta_C::ChooseInGroup(std::span<ui::CheckBox* const> group, ui::CheckBox
 void TKHbeta_C::ShowModificationFields() {
     const bool shown = G.KHbetaCalcVariant != "b";
     const int m = G.HelixModification;
-    ShowField(4, shown && (m == 2 || m == 3 || m == 5 || m == 6));
-    ShowField(5, shown && m == 6);
+    const bool crowned = m == kCentralCrowning || m == kCentralCrowningAsStored || m == kHelixCorrectionAndCrowning;
+    ShowField(4, shown && (crowned || m == kEndRelief));
+    ShowField(5, shown && m == kEndRelief);
 }
 
 // A shrink fit stiffens the pinion only when the shaft is thin enough; a full pinion counts as
@@ -306,7 +309,7 @@ void TKHbeta_C::SetDefaultAmounts() {
 }
 
 void TKHbeta_C::ShowAmounts() {
-    FillField(4, Amount(G.HelixModification == 6 ? G.cI : G.cbeta));
+    FillField(4, Amount(G.HelixModification == kEndRelief ? G.cI : G.cbeta));
     FillField(5, Amount(G.bred));
 }
 
@@ -328,9 +331,10 @@ void TKHbeta_C::Recompute() {
 // No KHbeta is computed from a number that was refused and is still being corrected.
 void TKHbeta_C::ShowKHbetaMethodC() {
     if (HoldsRefusedValue() || computing_) return;
-    computing_ = true;
-    ComputeMethodC();
-    computing_ = false;
+    {
+        const ScopedFlag computing(computing_);
+        ComputeMethodC();
+    }
     Label1->SetCaption("K       = " + rt::Str(G.KHbeta, 1, 3));
     Label4->SetCaption(G.ContactInfluence);
 }
@@ -357,23 +361,28 @@ void TKHbeta_C::FormCreate() {
 // (the accuracy window) activates this one once more: that activation does nothing.
 void TKHbeta_C::FormActivate() {
     if (computing_ || showingStoredCase_) return;
-    const bool oneLevel = G.LoadInputMethod == 1;
+    const bool oneLevel = G.LoadInputMethod == kOneLevelLoading;
     for (ui::Label* label : {Label1, Label2, Label3}) label->SetVisible(oneLevel);
-    showingStoredCase_ = true;
-    const std::string& variant = G.KHbetaCalcVariant;
-    ui::RadioButton* radio = variant == "c" ? RadioButton3 : variant == "b" ? RadioButton2 : RadioButton1;
-    if (!radio->Checked()) radio->SetChecked(true);
-    auto checkLetter = [](auto& group, const std::string& letter) {
-        for (std::size_t k = 0; k < group.size(); ++k)
-            if (letter == kLetters[k] && !group[k]->Checked()) group[k]->SetChecked(true);
-    };
-    checkLetter(Arrangements, G.KHbetaCase);
-    checkLetter(Positions, G.KHbetaCase2);
-    const int m = G.HelixModification;
-    const int box = m == 1 ? 0 : m == 2 || m == 3 ? 1 : m == 4 ? 3 : m == 5 ? 4 : m == 6 ? 2 : -1;
-    if (box >= 0 && !Modifications[box]->Checked()) Modifications[box]->SetChecked(true);
-    ApplyShrinkFitRule();
-    showingStoredCase_ = false;
+    {
+        const ScopedFlag showing(showingStoredCase_);
+        const std::string& variant = G.KHbetaCalcVariant;
+        ui::RadioButton* radio = variant == "c" ? RadioButton3 : variant == "b" ? RadioButton2 : RadioButton1;
+        if (!radio->Checked()) radio->SetChecked(true);
+        auto checkLetter = [](auto& group, const std::string& letter) {
+            for (std::size_t k = 0; k < group.size(); ++k)
+                if (letter == kLetters[k] && !group[k]->Checked()) group[k]->SetChecked(true);
+        };
+        checkLetter(Arrangements, G.KHbetaCase);
+        checkLetter(Positions, G.KHbetaCase2);
+        // The box of the stored modification; kCentralCrowningAsStored shows as central crowning.
+        const int m = G.HelixModification == kCentralCrowningAsStored ? kCentralCrowning : G.HelixModification;
+        const auto* box = std::find(std::begin(kModificationOfBox), std::end(kModificationOfBox), m);
+        if (box != std::end(kModificationOfBox)) {
+            ui::CheckBox* shown = Modifications[std::size_t(box - std::begin(kModificationOfBox))];
+            if (!shown->Checked()) shown->SetChecked(true);
+        }
+        ApplyShrinkFitRule();
+    }
     FillField(1, rt::Str(G.s1, 1, 1));
     FillField(2, rt::Str(G.l1, 1, 1));
     FillField(3, rt::Str(G.dsh1, 1, 1));
@@ -443,7 +452,7 @@ void TKHbeta_C::ModificationClick(int k) {
     ChooseInGroup(Modifications, box);
     G.HelixModification = kModificationOfBox[k - 1];
     ShowModificationFields();
-    if (Field(4)->Visible()) ShowNumber(4, G.HelixModification == 6 ? G.cI : G.cbeta, 1, 1);
+    if (Field(4)->Visible()) ShowNumber(4, G.HelixModification == kEndRelief ? G.cI : G.cbeta, 1, 1);
     modificationShown_ = G.HelixModification;
     PaintBox3->Repaint();
     Recompute();
@@ -550,7 +559,7 @@ void TKHbeta_C::CheckInputDsh1() {
 
 // The amount of end relief is cI, of crowning cbeta; an amount of 0 means no modification.
 void TKHbeta_C::CheckInputModification() {
-    const bool relief = G.HelixModification == 6;
+    const bool relief = G.HelixModification == kEndRelief;
     double& amount = relief ? G.cI : G.cbeta;
     const char* const message = "Value of the modification must be positive one.";
     if (!ReadNumber(amount) || amount < 0) return Refuse(message);

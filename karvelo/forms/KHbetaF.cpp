@@ -1,7 +1,6 @@
 #include "karvelo/forms/KHbetaF.h"
 
 #include <string>
-#include <utility>
 
 #include "karvelo/calc/Global.h"
 #include "karvelo/forms/KHbetaC.h"
@@ -86,7 +85,7 @@ TKHbeta_F::TKHbeta_F() : InputWindow("KHbeta_F") {
 
 // Method C in force for a spectrum or equivalent loads: no one KHbeta to show.
 bool TKHbeta_F::MethodCPerLevel() const {
-    return G.KHbetaMethod == "ISO_C" && G.LoadInputMethod > 1 && CheckBox5->Checked();
+    return G.KHbetaMethod == "ISO_C" && G.LoadInputMethod > kOneLevelLoading && CheckBox5->Checked();
 }
 
 void TKHbeta_F::PreviewKHbetaMouseDown(const ui::Message& msg) { PreviewMouse(msg); }
@@ -106,12 +105,7 @@ void TKHbeta_F::UncheckOthers(ui::CheckBox* chosen) {
 
 void TKHbeta_F::ShowWayWindow(ui::Form* window) {
     if (!window) return;
-    const bool outer = std::exchange(showingWay_, true);
-    struct Restore {
-        bool& flag;
-        bool value;
-        ~Restore() { flag = value; }
-    } restore{showingWay_, outer};
+    const ScopedFlag showingWay(showingWay_);
     window->ShowModal();
 }
 
@@ -136,7 +130,7 @@ void TKHbeta_F::FormActivate() {
     // opened it, which then finishes the choice itself.
     const std::string key = showingWay_ ? std::string() : G.KHbetaMethod;
     if (key == "ISO_C") {
-        if (G.GearingType == 1) {
+        if (G.GearingType == kExternalPair) {
             if (!CheckBox5->Checked()) CheckBox5->SetChecked(true);
         } else {
             // No method C for an internal pair: the factor shown is given directly.
@@ -234,9 +228,10 @@ void TKHbeta_F::CheckBox4Click() {
     Edit2->SetEnabled(false);
     UncheckOthers(CheckBox4);
     ShowWayWindow(Pudorysne_schema);
-    Label2->SetCaption(G.ArrangementNo == 0 ? std::string() : "  " + rt::Str(static_cast<long long>(G.ArrangementNo)));
+    Label2->SetCaption(G.ArrangementNo == kNoArrangement ? std::string()
+                                                         : "  " + rt::Str(static_cast<long long>(G.ArrangementNo)));
     ResetKHbetaToOne();
-    if (G.ArrangementNo == 0) G.KHbeta = saved;
+    if (G.ArrangementNo == kNoArrangement) G.KHbeta = saved;
     G.ControlPressed5 = false;
     Edit2->SetText(KHbetaText());
     G.KHbetaDirect = true;
@@ -256,7 +251,7 @@ void TKHbeta_F::CheckBox5Click() {
         Label2->SetCaption("");
         ShowWayWindow(KHbeta_C);
         // Per spectrum level KHbeta has no one value to show.
-        if (G.KHbetaMethod != "ISO_C" || G.LoadInputMethod < 2) {
+        if (G.KHbetaMethod != "ISO_C" || G.LoadInputMethod < kMultilevelLoading) {
             Edit2->SetText(KHbetaText());
         } else {
             Edit2->SetText("");

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/forms/MaterialyF.h"
 #include "runtime/NumText.h"
 
@@ -64,13 +65,13 @@ const std::array<RowTexts, TMaterialova_tabulka::kRows> kRowTexts = {{
 // Rows of a class and what they write.
 struct RowGroup {
     int first, last;
-    int listIndex;  // entry of the material list, which gives the class code and description
+    std::string_view code;  // the class, which gives the list entry and the description
     double E;
 };
 constexpr RowGroup kRowGroups[] = {
-    {1, 2, 0, 206000},   {3, 4, 0, 202000},    {5, 6, 1, 173000},    {7, 8, 2, 173000},
-    {9, 10, 4, 118000},  {11, 16, 5, 206000},  {17, 20, 5, 202000},  {21, 23, 6, 206000},
-    {24, 26, 7, 206000}, {27, 29, 8, 206000},  {30, 32, 9, 206000},  {33, 35, 10, 206000},
+    {1, 2, "St", 206000},   {3, 4, "St", 202000},    {5, 6, "GTS", 173000},  {7, 8, "GGGp", 173000},
+    {9, 10, "GG", 118000},  {11, 16, "V", 206000},   {17, 20, "V", 202000},  {21, 23, "Eh", 206000},
+    {24, 26, "IF", 206000}, {27, 29, "NT", 206000},  {30, 32, "NV", 206000}, {33, 35, "NVc", 206000},
 };
 
 bool OneOf(int r, std::initializer_list<int> rows) { return std::find(rows.begin(), rows.end(), r) != rows.end(); }
@@ -248,7 +249,8 @@ void TMaterialova_tabulka::ApplyMaterialTableRow(int r) {
     m.HVcore = number(7);
     const RowGroup& group = *std::find_if(std::begin(kRowGroups), std::end(kRowGroups),
                                           [r](const RowGroup& g) { return Within(r, g.first, g.last); });
-    const MaterialClassEntry& cls = kMaterialClassList[std::size_t(group.listIndex)];
+    const MaterialClass& cls = MaterialClassOf(group.code);
+    const int listIndex = MaterialClassIndex(group.code);
     m.E = group.E;
     m.Code = cls.code;
     m.Name = cls.description;
@@ -258,18 +260,18 @@ void TMaterialova_tabulka::ApplyMaterialTableRow(int r) {
         m.Rm = 3.424 * m.HVcore - 67.076;
     } else {
         // A surface-hardened material: Rm from its bending endurance limit, Rm = YNTstat sigmaFlim YST.
-        m.Rm = ClassYNTstat(m.Code) * m.SigmaFlim * m.YST;
+        m.Rm = cls.YNTstat * m.SigmaFlim * m.YST;
         m.HVcore = std::trunc(m.Rm + 67.076) / 3.424;
     }
     m.Rm = std::trunc(m.Rm);
     m.Form = MaterialForm(r);
     m.Quality = QualityGrade(r);
     m.HardnessUnit = r <= 10 ? "HWB" : "HV";
-    m.Class = static_cast<std::int16_t>(group.listIndex);
-    if (Materialy_F) (G.MaterialForPinion ? Materialy_F->ComboBox1 : Materialy_F->ComboBox2)->SetItemIndex(group.listIndex);
-    m.NFlim = 3000000;
-    m.NHlim = ClassContactEndurance(m.Code);
-    m.ro = ClassDensity(m.Code);
+    m.Class = static_cast<std::int16_t>(listIndex);
+    if (Materialy_F) (G.MaterialForPinion ? Materialy_F->ComboBox1 : Materialy_F->ComboBox2)->SetItemIndex(listIndex);
+    m.NFlim = kBendingEnduranceCycles;
+    m.NHlim = cls.NHlim;
+    m.ro = cls.density;
     ModalResult = ui::mrOk;
 }
 

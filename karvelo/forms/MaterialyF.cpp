@@ -1,11 +1,12 @@
 #include "karvelo/forms/MaterialyF.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
-#include "karvelo/calc/Pripustna_napeti_dotyk.h"
 #include "karvelo/forms/Materialy.h"
 #include "runtime/NumText.h"
 
@@ -15,27 +16,6 @@ TMaterialy_F* Materialy_F = nullptr;
 
 // ---------------------------------------------------------------------------------------------
 // Material classes
-
-const std::array<MaterialClassEntry, kMaterialClasses> kMaterialClassList = {{
-    {"Wrought normalized low carbon steelsl", "St", "Wrought normalized low carbon steels"},
-    {"Black malleable cast iron", "GTS", "Black malleable cast iron"},
-    {"Nodular cast iron (perlitic, bainitic)", "GGGp", "Nodular cast iron (perlitic)"},
-    {"Nodular cast iron (ferrtic)", "GGGf", "Nodular cast iron (ferritic)"},
-    {"Grey cast iron", "GG", "Grey cast iron"},
-    {"Through-hardened carbon steel", "V", "Through-hardened carbon steel"},
-    {"Case-hardened steel", "Eh", "Case-hardened steel"},
-    {"Flame or induction hardened steel", "IF", "Flame or induction hardened steel"},
-    {"Nitrided nitriding steel", "NT", "Nitrided nitriding steel"},
-    {"Nitrided through-hardening steel", "NV", "Nitrided through-hardening steel"},
-    {"Nitrocarburized through-hardening steel", "NVc", "Nitrocarburized through-hardening steel"},
-    {"Other material", "0", "Other material"},
-}};
-
-int MaterialClassIndex(const std::string& code) {
-    for (int i = 0; i < kMaterialClasses; ++i)
-        if (code == kMaterialClassList[std::size_t(i)].code) return i;
-    return -1;
-}
 
 GearMaterial MaterialOfGear(bool pinion) {
     GlobalData& g = G;
@@ -55,89 +35,37 @@ GearMaterial MaterialOfGear(bool pinion) {
 
 namespace {
 
-// Classes whose curves have the long static range of ISO 6336-2/-3: contact endurance at 5e7
-// cycles, static factors 1.6 and 2.5.
-bool HardenedOrStructural(const std::string& code) {
-    return IsOneOfClasses(code, {"St", "V", "GGGp", "GGGb", "GTS", "Eh", "IF"});
+// Permissible pitting may be chosen for the classes with the long contact curve.
+bool PittingOffered(const std::string& code) {
+    return IsOneOfClasses(code, kStructuralAndThroughHardened) || IsOneOfClasses(code, kSurfaceHardened);
 }
-// Classes whose contact endurance lies at 2e6 cycles.
-bool ShortContactCurve(const std::string& code) { return IsOneOfClasses(code, {"GG", "GGGf", "NT", "NV", "NVc"}); }
-// Classes whose bending curve is static up to 1e4 cycles (else 1e3).
-bool LongBendingStatic(const std::string& code) { return IsOneOfClasses(code, {"St", "V", "GGGp", "GGGb", "GTS"}); }
-
-// Cycles at the endurance limits and the fall of the Haibach tail below it.
-constexpr double kBendingEndurance = 3e6;
-constexpr double kHaibachEnd = 1e10, kHaibachFall = 0.85;
-// Pitting permitted: contact endurance, static end and the knee of the curve [cycles].
-constexpr double kPittingEndurance = 1e9, kPittingStatic = 600000, kPittingKnee = 1e7;
-constexpr double kContactStatic = 100000;
-
-double BendingStaticCycles(const std::string& code) { return LongBendingStatic(code) ? 10000 : 1000; }
-double HaibachExponent(double Nlim) { return std::log(Nlim / kHaibachEnd) / std::log(kHaibachFall); }
-double PittingKneeExponent(double NHlim) { return std::log(NHlim / kPittingKnee) / std::log(1.3); }
-
-// Typical values of a class.
-struct ClassDefaults {
-    const char* code;
-    double SigmaHlim, SigmaFlim, HV, HVcore, E, Rm;
-    const char* form;
-    const char* unit;
-    const char* quality;
-};
-constexpr ClassDefaults kClassDefaults[] = {
-    {"St", 300, 119, 110, 110, 206000, 367, "wrought", "HWB", "ML, MQ"},
-    {"GTS", 328, 123, 135, 135, 173000, 452, "cast", "HWB", "ML, MQ"},
-    {"GGGp", 462, 180, 175, 175, 173000, 589, "cast", "HWB", "ML, MQ"},
-    {"GGGf", 462, 180, 175, 175, 173000, 589, "cast", "HWB", "ML, MQ"},
-    {"GG", 287, 46, 150, 150, 118000, 504, "cast", "HWB", "ML, MQ"},
-    {"V", 413, 137, 135, 115, 206000, 326, "wrought", "HV", "ML"},
-    {"Eh", 1300, 312, 600, 247, 206000, 780, "wrought", "HV", "ML"},
-    {"IF", 961, 224, 485, 183, 206000, 560, "wrought", "HV", "ML"},
-    {"NT", 1125, 270, 650, 146, 206000, 432, "wrought", "HV", "ML"},
-    {"NV", 788, 258, 450, 140, 206000, 412, "wrought", "HV", "ML"},
-    {"NVc", 650, 224, 300, 91, 206000, 246, "wrought", "HV", "ML"},
-};
-
 // The classes whose yield limit must be given.
-bool NeedsYieldLimit(const std::string& code) { return IsOneOfClasses(code, {"St", "V", "GGGp", "GGGb", "GTS"}); }
+bool NeedsYieldLimit(const std::string& code) { return IsOneOfClasses(code, kStructuralAndThroughHardened); }
+// The classes made wrought or cast, whose form the user picks.
+constexpr std::string_view kWroughtOrCast[] = {"IF", "St", "V"};
+
+double HaibachExponent(double Nlim) {
+    return std::log(Nlim / kHaibachTailEnd) / std::log(static_cast<double>(kHaibachTailFall));
+}
+double PittingKneeExponent(double NHlim) { return std::log(NHlim / kPittingKneeCycles) / std::log(1.3); }
 
 }  // namespace
-
-double ClassContactEndurance(const std::string& code) {
-    if (HardenedOrStructural(code)) return 5e7;
-    if (ShortContactCurve(code)) return 2e6;
-    return 0;
-}
-
-double ClassYNTstat(const std::string& code) {
-    if (HardenedOrStructural(code)) return 2.5;
-    if (IsOneOfClasses(code, {"NT", "NV", "GG", "GGGf"})) return 1.6;
-    if (code == "NVc") return 1.1;
-    return 0;
-}
-
-double ClassDensity(const std::string& code) {
-    if (code == "GTS") return 7400;
-    if (IsOneOfClasses(code, {"GGGp", "GGGb", "GGGf"})) return 7150;
-    if (code == "GG") return 7200;
-    return 7830;
-}
 
 void SetMaterialClassDefaults() {
     GlobalData& g = G;
     GearMaterial m = CurrentGearMaterial();
-    for (const ClassDefaults& d : kClassDefaults) {
-        if (m.Code != d.code) continue;
-        m.SigmaHlim = d.SigmaHlim;
-        m.SigmaFlim = d.SigmaFlim;
-        m.HV = d.HV;
-        m.HVcore = d.HVcore;
-        m.E = d.E;
-        m.Rm = d.Rm;
+    const MaterialClass& cls = MaterialClassOf(m.Code);
+    if (const std::optional<TypicalMaterial>& t = cls.typical) {
+        m.SigmaHlim = t->SigmaHlim;
+        m.SigmaFlim = t->SigmaFlim;
+        m.HV = t->HV;
+        m.HVcore = t->HVcore;
+        m.E = t->E;
+        m.Rm = t->Rm;
         m.Re = 0;
-        m.Form = d.form;
-        m.HardnessUnit = d.unit;
-        m.Quality = d.quality;
+        m.Form = t->form;
+        m.HardnessUnit = t->hardnessUnit;
+        m.Quality = t->quality;
     }
     m.Ny = 0.3;
     m.Designation.clear();
@@ -145,7 +73,7 @@ void SetMaterialClassDefaults() {
     g.ViscosityGiven = false;
     g.OilTemperature = 170;
     g.OilViscosity = 98.53;
-    m.ro = ClassDensity(m.Code);
+    m.ro = cls.density;
     g.ZLrefDirect = g.ZVrefDirect = g.ZRrefDirect = g.ZW2statDirect = g.ZW2refDirect = false;
     m.YdrelTstatDirect = m.YdrelTrefDirect = m.YRrelTrefDirect = m.YXrefDirect = false;
     g.ZLref = g.ZVref = g.ZRref = g.ZW2ref = g.ZW2stat = 1;
@@ -161,20 +89,18 @@ bool OtherMaterialYNT(const GearMaterial& m, double& YNTstat) {
 
 void SetLifeFactorCurves() {
     GearMaterial m = CurrentGearMaterial();
-    const std::string& code = m.Code;
-    m.NFlim = kBendingEndurance;
-    m.NLstatF = BendingStaticCycles(code);
-    if (const double NHlim = ClassContactEndurance(code); NHlim > 0) {
-        m.NHlim = NHlim;
-        m.NLstatH = kContactStatic;
+    const MaterialClass& cls = MaterialClassOf(m.Code);
+    m.NFlim = kBendingEnduranceCycles;
+    m.NLstatF = cls.NFstat;
+    if (cls.NHlim > 0) {
+        m.NHlim = cls.NHlim;
+        m.NLstatH = kContactStaticCycles;
     }
-    if (HardenedOrStructural(code)) m.ZNTstat = 1.6;
-    if (IsOneOfClasses(code, {"GG", "GGGf", "NT", "NV"})) m.ZNTstat = 1.3;
-    if (code == "NVc") m.ZNTstat = 1.1;
-    if (const double YNTstat = ClassYNTstat(code); YNTstat > 0) m.YNTstat = YNTstat;
+    if (cls.ZNTstat > 0) m.ZNTstat = cls.ZNTstat;
+    if (cls.YNTstat > 0) m.YNTstat = cls.YNTstat;
     // "Other material": the static factor from the strength; without one above 1 the factor keeps
     // its value.
-    if (code == "0") OtherMaterialYNT(m, m.YNTstat);
+    if (m.Code == kOtherMaterial) OtherMaterialYNT(m, m.YNTstat);
     m.qH = std::log(m.NHlim / m.NLstatH) / std::log(m.ZNTstat);
     m.qF = std::log(m.NFlim / m.NLstatF) / std::log(m.YNTstat);
     m.qH_ = HaibachExponent(m.NHlim);
@@ -186,10 +112,11 @@ void DeriveUnstoredMaterialData() {
         GearMaterial m = MaterialOfGear(pinion);
         // The list entry of the class, which the listings name.
         if (const int index = MaterialClassIndex(m.Code); index >= 0) m.Class = static_cast<std::int16_t>(index);
-        m.NLstatF = BendingStaticCycles(m.Code);
-        if (ClassContactEndurance(m.Code) > 0) m.NLstatH = kContactStatic;
+        const MaterialClass& cls = MaterialClassOf(m.Code);
+        m.NLstatF = cls.NFstat;
+        if (cls.NHlim > 0) m.NLstatH = kContactStaticCycles;
         if (m.PittingAllowed) {
-            m.NLstatH = kPittingStatic;
+            m.NLstatH = kPittingStaticCycles;
             m.qHknee = PittingKneeExponent(m.NHlim);
         }
     }
@@ -314,7 +241,7 @@ void TMaterialy_F::BuildGear(GearControls& g, int left) {
     };
 
     std::vector<std::string> entries;
-    for (const MaterialClassEntry& e : kMaterialClassList) entries.push_back(e.entry);
+    for (int i = 0; i < kListedMaterialClasses; ++i) entries.push_back(kMaterialClassTable[std::size_t(i)].entry);
     g.list = new ui::ComboBox(box, p ? "ComboBox1" : "ComboBox2", {kLeftColumn, 22, 270, 21}, entries);
     g.list->SetFont(plain);
     ui::Button* iso = new ui::Button(box, p ? "Button1" : "Button2", {kRightColumn + 110, 20, 96, 25},
@@ -402,15 +329,15 @@ void TMaterialy_F::BuildGear(GearControls& g, int left) {
 // ---- handlers
 
 void TMaterialy_F::FormCreate() {
-    ComboBox1->SetItemIndex(6);
-    ComboBox2->SetItemIndex(6);
+    ComboBox1->SetItemIndex(kCaseHardenedClass);
+    ComboBox2->SetItemIndex(kCaseHardenedClass);
     RadioButton1->SetChecked(true);
     for (int n : {11, 12, 13, 14, 27, 28, 29, 30}) Field(n)->SetEnabled(false);
     for (ui::RadioButton* r : {RadioButton5, RadioButton6, RadioButton7, RadioButton8}) r->SetEnabled(false);
     GlobalData& g = G;
     g.ZNT1stat = g.ZNT2stat = 1.6;
     g.YNT1stat = g.YNT2stat = 2.5;
-    g.NLstatH1 = g.NLstatH2 = kContactStatic;
+    g.NLstatH1 = g.NLstatH2 = kContactStaticCycles;
     g.NLstatF1 = g.NLstatF2 = 1000;
     g.MatDesignation1 = g.MatDesignation2 = "14 220";
 }
@@ -448,7 +375,8 @@ void TMaterialy_F::PaintGear(GearControls& c) {
     FillField(kDesignationField[p], m.Designation);
 
     const std::string& code = m.Code;
-    const bool yield = NeedsYieldLimit(code) || code == "0";
+    const bool other = code == kOtherMaterial;
+    const bool yield = NeedsYieldLimit(code) || other;
     Field(FieldNumberOf(p, 5))->SetVisible(yield);
     for (ui::Label* l : c.yieldLabels) l->SetVisible(yield);
     if (const int index = MaterialClassIndex(code); index >= 0) c.list->SetItemIndex(index);
@@ -458,33 +386,32 @@ void TMaterialy_F::PaintGear(GearControls& c) {
     ShowHardnessScale(c, brinell);
     CheckFormRadio(c);
 
-    const bool pitting = HardenedOrStructural(code);
+    const bool pitting = PittingOffered(code);
     c.pitting->SetVisible(pitting);
     for (ui::Label* l : c.pittingLabel) l->SetVisible(pitting);
-    syncing_ = true;
-    c.pitting->SetChecked(m.PittingAllowed);
-    syncing_ = false;
+    {
+        const ScopedFlag syncing(syncing_);
+        c.pitting->SetChecked(m.PittingAllowed);
+    }
 
-    const bool other = code == "0";
     for (int offset : {10, 11, 12, 13}) Field(FieldNumberOf(p, offset))->SetEnabled(other);
     c.brinell->SetEnabled(other);
     c.vickers->SetEnabled(other);
     for (ui::CheckBox* q : {c.ml, c.mq, c.me}) q->SetVisible(!other);
     for (ui::Label* l : c.qualityLabel) l->SetVisible(!other);
-    const bool formFree = other || IsOneOfClasses(code, {"IF", "St", "V"});
+    const bool formFree = other || IsOneOfClasses(code, kWroughtOrCast);
     c.wrought->SetEnabled(formFree);
     c.cast->SetEnabled(formFree);
 }
 
 void TMaterialy_F::ShowQualityGrade() {
-    syncing_ = true;
+    const ScopedFlag syncing(syncing_);
     for (GearControls* c : {&pinion_, &wheel_}) {
         const std::string& q = MaterialOfGear(c->pinion).Quality;
         c->ml->SetChecked(q == "ML" || q == "ML, MQ");
         c->mq->SetChecked(q == "MQ" || q == "ML, MQ" || q == "MQ, ME");
         c->me->SetChecked(q == "ME" || q == "MQ, ME");
     }
-    syncing_ = false;
 }
 
 void TMaterialy_F::ComboBox1Enter() { G.MaterialForPinion = true; }
@@ -495,10 +422,11 @@ void TMaterialy_F::ComboBox1Exit(ui::ComboBox* list) {
     GearMaterial m = CurrentGearMaterial();
     // The pinion's empty entry names no class: the gear keeps its class and reloads it.
     const int index = list->ItemIndex();
-    if (index >= 0 && index < kMaterialClasses) {
+    if (index >= 0 && index < kListedMaterialClasses) {
+        const MaterialClass& cls = kMaterialClassTable[std::size_t(index)];
         m.Class = static_cast<std::int16_t>(index);
-        m.Code = kMaterialClassList[std::size_t(index)].code;
-        m.Name = kMaterialClassList[std::size_t(index)].description;
+        m.Code = cls.code;
+        m.Name = cls.description;
     }
     SetMaterialClassDefaults();
     SetLifeFactorCurves();
@@ -576,11 +504,12 @@ void TMaterialy_F::CheckFormRadio(GearControls& c) {
 // ML and ME exclude each other; the quality text follows the boxes; no box at all means ML.
 void TMaterialy_F::QualityClick(GearControls& c, ui::CheckBox* box) {
     if (syncing_) return;
-    syncing_ = true;
-    if (box == c.ml && c.ml->Checked() && c.me->Checked()) c.ml->SetChecked(false);
-    if (box == c.me && c.me->Checked() && c.ml->Checked()) c.me->SetChecked(false);
-    if (!c.ml->Checked() && !c.mq->Checked() && !c.me->Checked()) c.ml->SetChecked(true);
-    syncing_ = false;
+    {
+        const ScopedFlag syncing(syncing_);
+        if (box == c.ml && c.ml->Checked() && c.me->Checked()) c.ml->SetChecked(false);
+        if (box == c.me && c.me->Checked() && c.ml->Checked()) c.me->SetChecked(false);
+        if (!c.ml->Checked() && !c.mq->Checked() && !c.me->Checked()) c.ml->SetChecked(true);
+    }
     std::string& quality = MaterialOfGear(c.pinion).Quality;
     if (c.ml->Checked()) quality = c.mq->Checked() ? "ML, MQ" : "ML";
     else if (c.me->Checked()) quality = c.mq->Checked() ? "MQ, ME" : "ME";
@@ -592,12 +521,12 @@ void TMaterialy_F::PittingClick(GearControls& c) {
     GearMaterial m = MaterialOfGear(c.pinion);
     m.PittingAllowed = c.pitting->Checked();
     if (m.PittingAllowed) {
-        m.NHlim = kPittingEndurance;
-        m.NLstatH = kPittingStatic;
+        m.NHlim = kPittingEnduranceCycles;
+        m.NLstatH = kPittingStaticCycles;
         m.qHknee = PittingKneeExponent(m.NHlim);
     } else {
-        m.NHlim = 5e7;
-        m.NLstatH = kContactStatic;
+        m.NHlim = kLongNHlim;
+        m.NLstatH = kContactStaticCycles;
         m.qH = std::log(m.NHlim / m.NLstatH) / std::log(m.ZNTstat);
     }
     m.qH_ = HaibachExponent(m.NHlim);
@@ -621,7 +550,7 @@ void TMaterialy_F::CheckInputRo(bool pinion) { CheckInputPositive(MaterialOfGear
 
 void TMaterialy_F::UpdateOtherMaterialYNT(bool pinion) {
     GearMaterial m = MaterialOfGear(pinion);
-    if (m.Code == "0" && !OtherMaterialYNT(m, m.YNTstat)) Refuse("Invalid input");
+    if (m.Code == kOtherMaterial && !OtherMaterialYNT(m, m.YNTstat)) Refuse("Invalid input");
 }
 
 void TMaterialy_F::CheckInputSigmaFlim(bool pinion) {
@@ -654,24 +583,24 @@ void TMaterialy_F::CheckInputNy(bool pinion) {
     if (!ReadNumber(Ny) || !(Ny > 0) || !(Ny <= 1)) Refuse("Invalid input");
 }
 
-void TMaterialy_F::CheckInputNHlim(bool pinion) {
-    GearMaterial m = MaterialOfGear(pinion);
-    CheckInputPositive(m.NHlim);
+void TMaterialy_F::CheckEnduranceCycles(double& Nlim, double& Nstat, double staticFactor, double exponent,
+                                        double& tailExponent) {
+    CheckInputPositive(Nlim);
     if (Refused()) return;
-    m.NLstatH = m.NHlim / std::pow(m.ZNTstat, m.qH);
-    m.qH_ = HaibachExponent(m.NHlim);
-    ShowFormatted(CheckedField(), G.ExpFormat1, m.NHlim);
+    Nstat = Nlim / std::pow(staticFactor, exponent);
+    tailExponent = HaibachExponent(Nlim);
+    ShowFormatted(CheckedField(), G.ExpFormat1, Nlim);
     repaintAfter_ = true;
 }
 
+void TMaterialy_F::CheckInputNHlim(bool pinion) {
+    const GearMaterial m = MaterialOfGear(pinion);
+    CheckEnduranceCycles(m.NHlim, m.NLstatH, m.ZNTstat, m.qH, m.qH_);
+}
+
 void TMaterialy_F::CheckInputNFlim(bool pinion) {
-    GearMaterial m = MaterialOfGear(pinion);
-    CheckInputPositive(m.NFlim);
-    if (Refused()) return;
-    m.NLstatF = m.NFlim / std::pow(m.YNTstat, m.qF);
-    m.qF_ = HaibachExponent(m.NFlim);
-    ShowFormatted(CheckedField(), G.ExpFormat1, m.NFlim);
-    repaintAfter_ = true;
+    const GearMaterial m = MaterialOfGear(pinion);
+    CheckEnduranceCycles(m.NFlim, m.NLstatF, m.YNTstat, m.qF, m.qF_);
 }
 
 // The static end follows the exponent also while the exponent is refused; it gets its value back

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/forms/InputWindow.h"
 
 namespace karvelo {
@@ -30,27 +31,12 @@ GearMaterial MaterialOfGear(bool pinion);
 // The gear the class routines and the material table act on (MaterialForPinion).
 inline GearMaterial CurrentGearMaterial() { return MaterialOfGear(G.MaterialForPinion); }
 
-// The entries of the material lists: the text shown, the class code and the description written
-// to the gear.  Index 11 is "Other material" (code "0"); the pinion's list has a 13th, empty entry.
-struct MaterialClassEntry {
-    const char* entry;
-    const char* code;
-    const char* description;
-};
-inline constexpr int kMaterialClasses = 12;
-extern const std::array<MaterialClassEntry, kMaterialClasses> kMaterialClassList;
-// The list index of a class code, -1 for a code that no entry gives.
-int MaterialClassIndex(const std::string& code);
+// The material lists hold the listed classes of kMaterialClassTable in its order; the pinion's list
+// has a 13th, empty entry.
 
-// Cycles at the contact endurance limit of a class: 5e7 or 2e6; 0 for a code without one.
-double ClassContactEndurance(const std::string& code);
-// The static life factor for bending YNTstat of a class: 2.5, 1.6 or 1.1; 0 for a code without one.
-double ClassYNTstat(const std::string& code);
 // YNTstat of "Other material", Rm / (SigmaFlim YST): false, and YNTstat unchanged, when that is
 // not a factor above 1.
 bool OtherMaterialYNT(const GearMaterial& m, double& YNTstat);
-// Density of the class [kg/m3].
-double ClassDensity(const std::string& code);
 
 // The typical values of the current gear's class, and the reset of the lubrication and of the
 // reference factors given directly.
@@ -160,6 +146,10 @@ private:
 
     // "Other material": YNTstat from the entry just stored; refused when it gives no factor above 1.
     void UpdateOtherMaterialYNT(bool pinion);
+    // The cycles at an endurance limit, checked: the curve's static end (from its static factor and
+    // exponent) and its Haibach exponent follow them.
+    void CheckEnduranceCycles(double& Nlim, double& Nstat, double staticFactor, double exponent,
+                              double& tailExponent);
 
     GearControls pinion_{}, wheel_{};
     bool syncing_ = false;       // the window sets its boxes from the data: their rules do not run

@@ -14,7 +14,7 @@ TRog_F* Rog_F = nullptr;
 
 namespace {
 
-bool ForPinion() { return G.HelpPage != 2; }
+bool ForPinion() { return G.HelpPage != kHelpPageWheel; }
 
 }  // namespace
 
@@ -116,7 +116,7 @@ bool TRog_F::ComputeNotchRadius() {
     } else {
         ComputeToothFormFactor2();
     }
-    if (!pinion && g.GearingType == 2) {
+    if (!pinion && g.GearingType == kInternalPair) {
         radius = g.ra0g / 2;
     } else {
         // G: distance of the disk's edge centre from the root line, in modules.

@@ -1,7 +1,7 @@
 // Unit RogF: the radius of a grinding notch in the tooth root of the pinion or the wheel,
 // computed from the edge radius of the grinding disk; caption "Radius and maximum depth of
 // grinding notch in the  tooth root".  Opened by the "Help" buttons of the other-factors window,
-// which name the gear in HelpPage (1 pinion, 2 wheel) and receive the radius in their field.
+// which name the gear in HelpPage (kHelpPagePinion, kHelpPageWheel) and receive the radius in their field.
 #pragma once
 
 #include <vector>

@@ -46,7 +46,7 @@ GearBodyFields Wheel() {
             4,    6,     8,     10,    "wheel", "2"};
 }
 
-bool External() { return G.GearingType == 1; }
+bool External() { return G.GearingType == kExternalPair; }
 
 std::string F(double x, int w, int d) { return rt::Str(x, w, d); }
 // A body dimension of 0 does not apply.

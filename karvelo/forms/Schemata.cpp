@@ -195,16 +195,16 @@ void ComputeKHbetaFromArrangement() {
     struct Coefficients {
         double k1, k2;
     };
-    static constexpr Coefficients kHardened[7] = {
+    static constexpr Coefficients kHardened[kArrangements] = {
         {0.95, 0.25},      {0.2475, 0.8125}, {0.2438, 0.1406}, {0.1613, 0.1093},
         {0.0779, 0.1076},  {0.0271, 0.0893}, {0, 0.0625},
     };
-    static constexpr Coefficients kSofter[7] = {
+    static constexpr Coefficients kSofter[kArrangements] = {
         {0.385, 0.125},    {0.2064, 0.1607}, {0.1325, 0.0312}, {0.0385, 0.0535},
         {0.0191, 0.0468},  {0.0037, 0.0424}, {-0.0136, 0.0366},
     };
     GlobalData& g = G;
-    if (g.ArrangementNo < 1 || g.ArrangementNo > 7) return;
+    if (g.ArrangementNo <= kNoArrangement || g.ArrangementNo > kArrangements) return;
     const double b = std::min(g.b1, g.b2);
     const double x = b * std::cos(g.beta) / (g.z1 * g.mn);  // b / d1
     const bool hardened = std::min(g.HV1, g.HV2) > 350;

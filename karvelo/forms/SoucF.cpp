@@ -159,7 +159,7 @@ unsigned long TSouc_F::HelpContext() { return G.ActiveEdit >= 1 && G.ActiveEdit 
 
 void TSouc_F::FormCreate() {
     SetActiveControl(Field(1));
-    G.HelpPage = 1;
+    G.HelpPage = kHelpPagePinion;
 }
 
 void TSouc_F::FormActivate() {
@@ -199,8 +199,8 @@ void TSouc_F::Button2Click() { ShowHelpTopic(HelpContext()); }
 // window for their gear.
 void TSouc_F::Button3Click() {
     const ui::Control* focused = FocusedControl();
-    if (focused == Button3 || focused == Button5) G.HelpPage = 1;
-    if (focused == Button4 || focused == Button6) G.HelpPage = 2;
+    if (focused == Button3 || focused == Button5) G.HelpPage = kHelpPagePinion;
+    if (focused == Button4 || focused == Button6) G.HelpPage = kHelpPageWheel;
     if (Rog_F) Rog_F->ShowModal();
 }
 

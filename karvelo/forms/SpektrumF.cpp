@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "karvelo/calc/Platnost.h"
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocet1i.h"
 #include "karvelo/forms/KHbetaF.h"
@@ -32,7 +33,7 @@ void ShowLives(bool cycles) {
 
 // The mean pinion speed over the whole life of a spectrum.
 void UpdateMeanSpeed() {
-    if (G.LoadInputMethod != 2) return;
+    if (G.LoadInputMethod != kMultilevelLoading) return;
     if (G.NL1h > 0) G.n1 = G.NL1 / G.NL1h / 60;
     if (Zatizeni_F) Zatizeni_F->ShowSpeed();
 }
@@ -68,7 +69,7 @@ void ConvertHoursToCycles() {
     const int p = Levels();
     const double z = WheelCyclesPerPinionCycle();
     if (!g.SpectrumInCycles) {
-        if (g.LoadInputMethod != 2) {
+        if (g.LoadInputMethod != kMultilevelLoading) {
             g.NL1 = g.NL1h * 60 * g.n1;
         } else {
             if (g.SpectrumXMode) ToPerLevel(p);
@@ -88,7 +89,7 @@ void ConvertCyclesToHours() {
     const int p = Levels();
     const double z = WheelCyclesPerPinionCycle();
     if (g.SpectrumInCycles) {
-        if (g.LoadInputMethod != 2) {
+        if (g.LoadInputMethod != kMultilevelLoading) {
             g.NL1h = g.n1 > 0 ? g.NL1 / 60 / g.n1 : 0;
         } else {
             if (g.SpectrumXMode) ToPerLevel(p);
@@ -314,7 +315,7 @@ void TSpektrum_F::HideSpectrumRows() {
 }
 
 void TSpektrum_F::ShowSpectrumRows() {
-    if (G.LoadInputMethod == 2) {
+    if (G.LoadInputMethod == kMultilevelLoading) {
         Button5->Show();
         Button6->Show();
     }
@@ -404,7 +405,7 @@ void TSpektrum_F::ShowTimeHeaders() {
 
 void TSpektrum_F::ShowReferenceLoadCaptions() {
     const bool forces = G.LoadAsForce;
-    const bool nominal = G.CalcMethodics == 1 || G.CalcMethodics == 2;
+    const bool nominal = G.CalcMethodics == kMethodicsFigA3 || G.CalcMethodics == kMethodicsEqA2;
     for (ui::Control* c : std::initializer_list<ui::Control*>{Edit42, labels_[47], labels_[75], labels_[48], labels_[49]})
         c->SetVisible(nominal);
     labels_[47]->SetCaption(forces ? "Nominal force" : "Nominal moment");
@@ -413,7 +414,7 @@ void TSpektrum_F::ShowReferenceLoadCaptions() {
     labels_[49]->SetCaption(forces ? "[N]" : "[N·m]");
 
     const LoadMode mode = CurrentLoadMode();
-    const bool reference = mode != LoadMode::Absolute && G.CalcMethodics != 0;
+    const bool reference = mode != LoadMode::Absolute && G.CalcMethodics != kNoMethodics;
     for (ui::Control* c : std::initializer_list<ui::Control*>{Edit43, labels_[50], labels_[51], labels_[52], labels_[53]})
         c->SetVisible(reference);
     const bool minimal = mode == LoadMode::LevelToMin;
@@ -552,7 +553,7 @@ void TSpektrum_F::SwitchToRatioMode(LoadMode mode) {
     ApplyLoadModeControls(mode);
     ShowLoadHeaders();
     ShowReferenceLoadCaptions();
-    if (G.LoadInputMethod == 2) ComputeLevelForces();
+    if (G.LoadInputMethod == kMultilevelLoading) ComputeLevelForces();
     Repaint();
 }
 
@@ -572,7 +573,7 @@ void TSpektrum_F::RadioButton3Click() {
     ShowLoadHeaders();
     ApplyLoadModeControls(LoadMode::Absolute);
     ShowReferenceLoadCaptions();
-    if (G.LoadInputMethod == 2) ComputeLevelForces();
+    if (G.LoadInputMethod == kMultilevelLoading) ComputeLevelForces();
     Repaint();
 }
 
@@ -654,7 +655,7 @@ void TSpektrum_F::Button6Click() {
     g.SpectrumLevelsShown = false;
     g.KHbetaMethod = "ISO_C";
     g.LevelFactorsStale = false;
-    for (int slot = 20; slot <= 30; ++slot) g.ValidityKinds[slot] = 0;
+    ClearLevelValidityMarks();
     const int p = Levels();
     for (int j = 1; j <= p; ++j) {
         if (g.MethodC)
@@ -662,7 +663,6 @@ void TSpektrum_F::Button6Click() {
         else
             ComputeKvMethodBLevel(j);
     }
-    g.ValidityKinds[35] = g.ValidityKinds[36] = 0;
     for (int j = 1; j <= p; ++j) ComputeKHbetaLevel(j);
     for (int j = 1; j <= p; ++j) ComputeKHalphaLevel(j);
     ComputeLevelFactorProducts(G, Levels());
@@ -727,7 +727,7 @@ void TSpektrum_F::FormActivate() {
     const LoadMode mode = CurrentLoadMode();
     if (mode != LoadMode::Absolute && !holdsRatios_) ToRatios(mode, ReferenceOf(mode == LoadMode::LevelToMin));
 
-    const bool wide = G.LoadInputMethod == 2 && G.CalcMethodics > 2;
+    const bool wide = G.LoadInputMethod == kMultilevelLoading && G.CalcMethodics >= kMethodicsMiner;
     SetWidth(wide ? kWideWidth : kNarrowWidth);
     GroupBox1->SetWidth(wide ? kWideTable : kNarrowTable);
     SetFactorColumnsReachable(wide);
@@ -750,7 +750,7 @@ void TSpektrum_F::FormActivate() {
     HideSpectrumRows();
     ShowSpectrumRows();
     FillSpectrumTable();
-    if (G.LoadInputMethod != 2) G.LevelFactorsStale = true;
+    if (G.LoadInputMethod != kMultilevelLoading) G.LevelFactorsStale = true;
     ShowReferenceLoadCaptions();
     if (!G.SpectrumLevelsShown) {
         ComputeLevelForces();
@@ -760,9 +760,10 @@ void TSpektrum_F::FormActivate() {
 
 void TSpektrum_F::FormPaint() {
     FillSpectrumTable();
-    if (G.LoadInputMethod == 2) FillFactorColumns();
+    if (G.LoadInputMethod == kMultilevelLoading) FillFactorColumns();
     FillField(1, rt::Str(static_cast<long long>(G.LevelCount), 3));
-    if (G.CalcMethodics == 1 || G.CalcMethodics == 2) FillField(42, rt::Str(G.LoadAsForce ? G.Ftjm : G.Tjm, 7, 1));
+    if (G.CalcMethodics == kMethodicsFigA3 || G.CalcMethodics == kMethodicsEqA2)
+        FillField(42, rt::Str(G.LoadAsForce ? G.Ftjm : G.Tjm, 7, 1));
     FillField(43, rt::Str(ReferenceOf(CurrentLoadMode() == LoadMode::LevelToMin), 7, 1));
     PaintBox1->Repaint();
 }
@@ -807,11 +808,12 @@ void TSpektrum_F::Button2Click() {
             ui::ShowMessage("Incomplet input - some inputs are equal zero");
             return FocusField(kCycles + 1);
         }
-    if (g.LoadInputMethod == 2 && g.CalcMethodics > 2 && Field(kKHbeta + 1)->Text().empty()) {
+    const bool byDamage = g.LoadInputMethod == kMultilevelLoading && g.CalcMethodics >= kMethodicsMiner;
+    if (byDamage && Field(kKHbeta + 1)->Text().empty()) {
         ui::ShowMessage("Incomplet input - enter or compute factors");
         return SetActiveControl(Button6);
     }
-    if ((g.CalcMethodics == 1 || g.CalcMethodics == 2) && g.Ftjm == 0 && g.Tjm == 0) {
+    if ((g.CalcMethodics == kMethodicsFigA3 || g.CalcMethodics == kMethodicsEqA2) && g.Ftjm == 0 && g.Tjm == 0) {
         ui::ShowMessage("Incomplet input - nominal moment (force) is missing");
         return FocusField(42);
     }
@@ -821,9 +823,10 @@ void TSpektrum_F::Button2Click() {
     ModalResult = ui::mrOk;
     ToLoads();
     if (!g.KFbetaDirect) ComputeKFbetaLevels();
-    if (g.LoadInputMethod == 2) ComputeLevelFactorProducts(g, Levels());
+    if (g.LoadInputMethod == kMultilevelLoading) ComputeLevelFactorProducts(g, Levels());
     EvaluateSpectrum();
-    if (g.LoadInputMethod == 2 && g.LevelCount == 1 && Zatizeni_F) Zatizeni_F->RadioButton3->SetChecked(true);
+    if (g.LoadInputMethod == kMultilevelLoading && g.LevelCount == 1 && Zatizeni_F)
+        Zatizeni_F->RadioButton3->SetChecked(true);
     if (Zatizeni_F) Zatizeni_F->Repaint();
     if (Zivotnost_F) Zivotnost_F->Repaint();
 }
@@ -939,7 +942,8 @@ void TSpektrum_F::CheckInputLevelLoad() {
 void TSpektrum_F::CheckInputSpectrumNominalLoad() {
     double load = 0;
     if (!ParseNumber(load) || !(load > 0)) return Refuse("Invalid input");
-    if (G.CalcMethodics == 1 || G.CalcMethodics == 2) (G.LoadAsForce ? G.Ftjm : G.Tjm) = load;
+    if (G.CalcMethodics == kMethodicsFigA3 || G.CalcMethodics == kMethodicsEqA2)
+        (G.LoadAsForce ? G.Ftjm : G.Tjm) = load;
 }
 
 void TSpektrum_F::CheckInputSpectrumReferenceLoad() {
@@ -976,7 +980,7 @@ void TSpektrum_F::CheckInputLevelSpeed() {
 }
 
 void TSpektrum_F::AfterCheck(int n, FieldEvent) {
-    if (G.LoadInputMethod == 2) ComputeLevelForces();
+    if (G.LoadInputMethod == kMultilevelLoading) ComputeLevelForces();
     const bool load = n > kLoad && n <= kLoad + kMaxLevels;
     const bool speed = n > kSpeed && n <= kSpeed + kMaxLevels;
     if (load || n == 43 || speed) ClearFactorColumns();
@@ -986,7 +990,7 @@ void TSpektrum_F::AfterCheck(int n, FieldEvent) {
 // A refused load or speed given back: the level forces and the ratio choices follow it again; the
 // factor columns stay, they were computed for it.
 void TSpektrum_F::ValuesRestored() {
-    if (G.LoadInputMethod == 2) ComputeLevelForces();
+    if (G.LoadInputMethod == kMultilevelLoading) ComputeLevelForces();
     UpdateRatioButtons();
 }
 

@@ -63,7 +63,7 @@ void ConvertLoads(bool toForces) {
     convert(&GlobalData::Ftjm, &GlobalData::Tjm);
     convert(&GlobalData::Ftmax, &GlobalData::Tmax);
     convert(&GlobalData::Ftmin, &GlobalData::Tmin);
-    if (g.LoadInputMethod >= 2)
+    if (g.LoadInputMethod >= kMultilevelLoading)
         for (const EquivalentLoad& e : kEquivalentLoads) convert(e.force, e.torque);
 }
 }  // namespace
@@ -90,10 +90,6 @@ TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
     BorderIcons = 0;
     BorderStyle = ui::BorderStyle::Single;
     KeyPreview = true;
-    int labelNo = 0;
-    auto label = [&](ui::Container* parent, int x, int y, const std::string& caption) {
-        return new ui::Label(parent, "Label" + std::to_string(++labelNo), {x, y, 0, 0}, caption);
-    };
     auto plainPanel = [](ui::Container* parent, const std::string& name, ui::Bounds b) {
         auto* p = new ui::Panel(parent, name, b);
         p->SetBevelOuter(ui::BevelCut::None);
@@ -102,7 +98,7 @@ TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
     // A field row: caption, edit and, where given, a unit or help button to the right.
     constexpr int kEditLeft = 118, kEditWidth = 86;
     auto field = [&](ui::Container* parent, int n, int y, const std::string& caption, std::function<void()> check) {
-        label(parent, 10, y + 3, caption);
+        AddLabel(parent, 10, y + 3, caption);
         return AddField(n, parent, {kEditLeft, y, kEditWidth, 21}, std::move(check));
     };
     auto help = [&](ui::Container* parent, const std::string& name, int y) {
@@ -120,8 +116,8 @@ TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
 
     // ---- one level
     Panel2 = new ui::Panel(this, "Panel2", {8, 96, 624, 222});
-    loadLabels_[0] = label(Panel2, 10, 13, "T1  [N·m]");
-    loadLabels_[1] = label(Panel2, 10, 13, "Ft1  [N]");
+    loadLabels_[0] = AddLabel(Panel2, 10, 13, "T1  [N·m]");
+    loadLabels_[1] = AddLabel(Panel2, 10, 13, "Ft1  [N]");
     AddField(1, Panel2, {kEditLeft, 10, kEditWidth, 21}, [this] { CheckInputNominalLoad(); });
     field(Panel2, 2, 38, "n1  [rev/min]", [this] { CheckInputSpeed(); });
     field(Panel2, 3, 66, "NL1", [this] { CheckInputLife(true); });
@@ -146,24 +142,24 @@ TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
     Button10 = help(Panel1, "Button10", 38);
     field(Panel1, 20, 66, "R2", [this] { CheckInputStressRatio(2); });
     Button11 = help(Panel1, "Button11", 66);
-    LabelKA = label(Panel1, 10, 100, "K   = ");
-    label(Panel1, 18, 106, "A")->SetFontPixels(9);
+    LabelKA = AddLabel(Panel1, 10, 100, "K   = ");
+    AddLabel(Panel1, 18, 106, "A")->SetFontPixels(9);
     RadioButton11 = new ui::RadioButton(Panel1, "RadioButton11", {10, 140, 200, 17}, "Tangential forces Ft ");
     RadioButton12 = new ui::RadioButton(Panel1, "RadioButton12", {10, 162, 200, 17}, "Torque moments T");
 
     Panel4 = new ui::Panel(this, "Panel4", {316, 96, 316, 222});
-    headingLabels_[0] = label(Panel4, 10, 10, "Equivalent loads  [N·m]");
-    headingLabels_[1] = label(Panel4, 10, 10, "Equivalent loads  [N]");
+    headingLabels_[0] = AddLabel(Panel4, 10, 10, "Equivalent loads  [N·m]");
+    headingLabels_[1] = AddLabel(Panel4, 10, 10, "Equivalent loads  [N]");
     const char* const cases[4] = {"Fe1", "He1", "Fe2", "He2"};
     for (int k = 0; k < 4; ++k) {
         const int y = 40 + 26 * k;
-        symbolLabels_[0][k] = label(Panel4, 10, y, std::string("T") + cases[k] + " =");
-        symbolLabels_[1][k] = label(Panel4, 10, y, std::string("Ft") + cases[k] + " =");
-        EquivalentLoadLabels[k] = label(Panel4, 70, y, "0");
-        stressColumn_[k] = label(Panel4, 170, y, std::string("σ") + cases[k] + " =");
-        EquivalentStressLabels[k] = label(Panel4, 226, y, "0");
+        symbolLabels_[0][k] = AddLabel(Panel4, 10, y, std::string("T") + cases[k] + " =");
+        symbolLabels_[1][k] = AddLabel(Panel4, 10, y, std::string("Ft") + cases[k] + " =");
+        EquivalentLoadLabels[k] = AddLabel(Panel4, 70, y, "0");
+        stressColumn_[k] = AddLabel(Panel4, 170, y, std::string("σ") + cases[k] + " =");
+        EquivalentStressLabels[k] = AddLabel(Panel4, 226, y, "0");
     }
-    stressColumn_[4] = label(Panel4, 226, 10, "[MPa]");
+    stressColumn_[4] = AddLabel(Panel4, 226, 10, "[MPa]");
     for (int k = 0; k < 4; ++k) stressColumn_[5 + k] = EquivalentStressLabels[k];
 
     // ---- equivalent loads given
@@ -175,8 +171,8 @@ TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
     Button5 = help(Panel3, "Button5", 94);
     field(Panel3, 13, 122, "R2", [this] { CheckInputStressRatio(2); });
     Button6 = help(Panel3, "Button6", 122);
-    label(Panel3, 10, 152, "K    = 1");
-    label(Panel3, 18, 158, "A")->SetFontPixels(9);
+    AddLabel(Panel3, 10, 152, "K    = 1");
+    AddLabel(Panel3, 18, 158, "A")->SetFontPixels(9);
     auto* cycles3 = plainPanel(Panel3, "Panel8", {6, 174, 140, 44});
     RadioButton6 = new ui::RadioButton(cycles3, "RadioButton6", {4, 2, 130, 17}, "Cycles");
     RadioButton9 = new ui::RadioButton(cycles3, "RadioButton9", {4, 22, 130, 17}, "Hours");
@@ -186,24 +182,24 @@ TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
     const std::pair<ui::Container*, int> unitRows[4] = {{Panel2, 66}, {Panel2, 94}, {Panel3, 38}, {Panel3, 66}};
     for (int i = 0; i < 4; ++i) {
         const auto [panel, y] = unitRows[i];
-        unitLabels_[i][0] = label(panel, kEditLeft + kEditWidth + 6, y + 3, "[cycles]");
-        unitLabels_[i][1] = label(panel, kEditLeft + kEditWidth + 6, y + 3, "[hours]");
+        unitLabels_[i][0] = AddLabel(panel, kEditLeft + kEditWidth + 6, y + 3, "[cycles]");
+        unitLabels_[i][1] = AddLabel(panel, kEditLeft + kEditWidth + 6, y + 3, "[hours]");
     }
 
     Panel5 = new ui::Panel(this, "Panel5", {316, 96, 316, 222});
-    label(Panel5, 10, 10, "Equivalent loads");
+    AddLabel(Panel5, 10, 10, "Equivalent loads");
     for (int k = 0; k < 4; ++k) {
         const int y = 40 + 28 * k;
-        givenLabels_[0][k] = label(Panel5, 10, y + 3, std::string("T") + cases[k] + "  [N·m]");
-        givenLabels_[1][k] = label(Panel5, 10, y + 3, std::string("Ft") + cases[k] + "  [N]");
+        givenLabels_[0][k] = AddLabel(Panel5, 10, y + 3, std::string("T") + cases[k] + "  [N·m]");
+        givenLabels_[1][k] = AddLabel(Panel5, 10, y + 3, std::string("Ft") + cases[k] + "  [N]");
         AddField(22 + k, Panel5, {130, y, 90, 21}, [this, k] { CheckInputEquivalentLoad(k); });
     }
 
-    LabelCalculating = label(this, 10, 328, "It is calculating");
+    LabelCalculating = AddLabel(this, 10, 328, "It is calculating");
     const char* const warnings[4] = {"*", "Strength limit", "is", "exceeded !"};
     const int warningLeft[4] = {330, 342, 420, 436};
     for (int i = 0; i < 4; ++i) {
-        WarningLabels[i] = label(this, warningLeft[i], 328, warnings[i]);
+        WarningLabels[i] = AddLabel(this, warningLeft[i], 328, warnings[i]);
         WarningLabels[i]->SetFontColor(ui::clRed);
     }
     Button4 = new ui::Button(this, "Button4", {8, 352, 89, 25}, "Draw");
@@ -231,7 +227,8 @@ TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
     RadioButton11->OnClick = [this] { RadioButton11Click(); };
     RadioButton12->OnClick = [this] { RadioButton12Click(); };
     ui::CheckBox* boxes[4] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4};
-    for (int K = 1; K <= 4; ++K) boxes[K - 1]->OnClick = [this, K] { CheckBoxClick(K); };
+    for (int K = kMethodicsFigA3; K <= kMethodicsHaibach; ++K)
+        boxes[K - kMethodicsFigA3]->OnClick = [this, K] { CheckBoxClick(K); };
     for (ui::Button* b : {Button1, Button2, Button5, Button6, Button10, Button11}) b->OnClick = [this] { Button11Click(); };
     Button3->OnClick = [this] { Button13Click(); };
     Button12->OnClick = [this] { Button12Click(); };
@@ -247,8 +244,8 @@ TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
 void TZatizeni_F::FormCreate() {
     G.LoadAsForce = false;
     G.SpectrumInCycles = true;
-    G.LoadInputMethod = 1;
-    G.CalcMethodics = 4;
+    G.LoadInputMethod = kOneLevelLoading;
+    G.CalcMethodics = kMethodicsHaibach;
     ShowModePanels();
     for (auto& pair : unitLabels_) pair[1]->Hide();
     for (ui::Label* l : symbolLabels_[1]) l->Hide();
@@ -266,15 +263,16 @@ void TZatizeni_F::FormCreate() {
 
 void TZatizeni_F::ShowModePanels() {
     const int mode = G.LoadInputMethod;
-    Panel2->SetVisible(mode == 1);
-    Panel1->SetVisible(mode == 2);
-    Panel4->SetVisible(mode == 2);
-    LabelCalculating->SetVisible(mode == 2);
-    Panel3->SetVisible(mode == 3);
-    Panel5->SetVisible(mode == 3);
-    for (ui::CheckBox* box : {CheckBox1, CheckBox2, CheckBox3, CheckBox4}) box->SetVisible(mode != 3);
-    CheckBox1->SetEnabled(mode == 2);
-    CheckBox2->SetEnabled(mode == 2);
+    const bool spectrum = mode == kMultilevelLoading, direct = mode == kDirectEquivalentLoad;
+    Panel2->SetVisible(mode == kOneLevelLoading);
+    Panel1->SetVisible(spectrum);
+    Panel4->SetVisible(spectrum);
+    LabelCalculating->SetVisible(spectrum);
+    Panel3->SetVisible(direct);
+    Panel5->SetVisible(direct);
+    for (ui::CheckBox* box : {CheckBox1, CheckBox2, CheckBox3, CheckBox4}) box->SetVisible(!direct);
+    CheckBox1->SetEnabled(spectrum);
+    CheckBox2->SetEnabled(spectrum);
 }
 
 // The activation re-checks the mode and the methodics, whose handlers zero the equivalent
@@ -290,15 +288,16 @@ void TZatizeni_F::FormActivate() {
     }
     const double stresses[4] = {g.SigmaF1ekv, g.SigmaH1ekv, g.SigmaF2ekv, g.SigmaH2ekv};
     switch (g.LoadInputMethod) {
-        case 2: RadioButton4->SetChecked(true); break;
-        case 3: RadioButton5->SetChecked(true); break;
+        case kMultilevelLoading: RadioButton4->SetChecked(true); break;
+        case kDirectEquivalentLoad: RadioButton5->SetChecked(true); break;
         default: RadioButton3->SetChecked(true); break;
     }
     ShowModePanels();
-    ui::CheckBox* boxes[4] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4};
-    if (g.CalcMethodics >= 1 && g.CalcMethodics <= 4) boxes[g.CalcMethodics - 1]->SetChecked(true);
+    ui::CheckBox* boxes[4] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4};  // by methodics
+    const int m = g.CalcMethodics;
+    if (m >= kMethodicsFigA3 && m <= kMethodicsHaibach) boxes[m - kMethodicsFigA3]->SetChecked(true);
     SyncLoadingRadioButtons();
-    if (g.LifeFormActive || g.LoadInputMethod == 2 || g.LoadInputMethod == 3) {
+    if (g.LifeFormActive || g.LoadInputMethod == kMultilevelLoading || g.LoadInputMethod == kDirectEquivalentLoad) {
         for (int k = 0; k < 4; ++k) {
             g.*kEquivalentLoads[k].force = loads[k];
             g.*kEquivalentLoads[k].torque = loads[4 + k];
@@ -313,7 +312,7 @@ void TZatizeni_F::FormPaint() {
     GlobalData& g = G;
     CountLevelsOverStaticLimit();
     const bool over = AnyStaticOverload();
-    for (ui::Label* l : WarningLabels) l->SetVisible(g.LoadInputMethod == 2 && over);
+    for (ui::Label* l : WarningLabels) l->SetVisible(g.LoadInputMethod == kMultilevelLoading && over);
 
     const int unit = g.LoadAsForce ? 1 : 0;
     FillField(1, rt::Str(g.LoadAsForce ? g.Ftjm : g.Tjm, 5, 1));
@@ -346,7 +345,7 @@ void TZatizeni_F::FormPaint() {
     FillField(7, rt::Str(g.KA, 5, 3));
     LabelKA->SetCaption("K   = " + rt::Str(g.KA, 5, 3));
 
-    const bool oneLevel = g.LoadInputMethod == 1;
+    const bool oneLevel = g.LoadInputMethod == kOneLevelLoading;
     CheckBox3->SetCaption(oneLevel ? "Calculation by Miner" : "Equivalent load and stress - Miner");
     CheckBox4->SetCaption(oneLevel ? "Calculation by Haibach" : "Equivalent load and stress - Haibach");
 }
@@ -354,11 +353,11 @@ void TZatizeni_F::FormPaint() {
 void TZatizeni_F::FormKeyUp(ui::Word key) { HelpKeyUp(key, HelpContext()); }
 
 unsigned long TZatizeni_F::HelpContext() const {
-    if (G.LoadInputMethod == 1) return 42;
+    if (G.LoadInputMethod == kOneLevelLoading) return 42;
     switch (G.CalcMethodics) {
-        case 1: return 43;
-        case 2: return 45;
-        case 3: return 46;
+        case kMethodicsFigA3: return 43;
+        case kMethodicsEqA2: return 45;
+        case kMethodicsMiner: return 46;
         default: return 41;
     }
 }
@@ -369,7 +368,7 @@ unsigned long TZatizeni_F::HelpContext() const {
 void TZatizeni_F::RadioButton3Click() {
     GlobalData& g = G;
     const int previous = g.LoadInputMethod;
-    if ((previous == 2 && g.CalcMethodics >= 3) || previous == 3) {
+    if ((previous == kMultilevelLoading && g.CalcMethodics >= kMethodicsMiner) || previous == kDirectEquivalentLoad) {
         g.Ftjm = 0;
         g.Tjm = 0;
         if (g.LoadAsForce)
@@ -389,11 +388,11 @@ void TZatizeni_F::RadioButton3Click() {
         g.KF = g.KFbeta * g.KFalfa * g.Kv;
     }
     g.LevelCount = 1;
-    g.LoadInputMethod = 1;
+    g.LoadInputMethod = kOneLevelLoading;
     // The one-level methodics: Miner stays Miner, all else is Haibach (through the box's handler
     // also when the box shows a choice the data no longer has).
-    const int methodics = g.CalcMethodics == 3 ? 3 : 4;
-    ui::CheckBox* box = methodics == 3 ? CheckBox3 : CheckBox4;
+    const int methodics = g.CalcMethodics == kMethodicsMiner ? kMethodicsMiner : kMethodicsHaibach;
+    ui::CheckBox* box = methodics == kMethodicsMiner ? CheckBox3 : CheckBox4;
     if (box->Checked() && g.CalcMethodics != methodics)
         CheckBoxClick(methodics);
     else
@@ -410,7 +409,7 @@ void TZatizeni_F::RadioButton3Click() {
 // their fields Edit23 and Edit24 set them.
 void TZatizeni_F::RadioButton4Click() {
     GlobalData& g = G;
-    g.LoadInputMethod = 2;
+    g.LoadInputMethod = kMultilevelLoading;
     for (const EquivalentLoad& e : kEquivalentLoads)
         if (!(g.*e.given)) g.*e.force = g.*e.torque = 0;
     ShowModePanels();
@@ -423,9 +422,9 @@ void TZatizeni_F::RadioButton4Click() {
 
 void TZatizeni_F::RadioButton5Click() {
     GlobalData& g = G;
-    g.LoadInputMethod = 3;
-    if (g.CalcMethodics == 1) g.CalcMethodics = 4;
-    if (g.CalcMethodics == 2) g.CalcMethodics = 3;
+    g.LoadInputMethod = kDirectEquivalentLoad;
+    if (g.CalcMethodics == kMethodicsFigA3) g.CalcMethodics = kMethodicsHaibach;
+    if (g.CalcMethodics == kMethodicsEqA2) g.CalcMethodics = kMethodicsMiner;
     ComputeForcesFromTorques();
     for (double* k : {&g.KH, &g.KF, &g.KHekv, &g.KFekv, &g.Kv, &g.KvEkv, &g.KA, &g.KHbeta, &g.KHalfa, &g.KFbeta,
                       &g.KFalfa, &g.KHbetaEkv, &g.KHalfaEkv, &g.KFbetaEkv, &g.KFalfaEkv})
@@ -478,20 +477,20 @@ void TZatizeni_F::RadioButton12Click() {
 
 void TZatizeni_F::CheckBoxClick(int K) {
     GlobalData& g = G;
-    ui::CheckBox* boxes[4] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4};
-    if (K <= 2) g.LifeValid = false;
+    ui::CheckBox* boxes[4] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4};  // by methodics
+    if (K <= kMethodicsEqA2) g.LifeValid = false;
     if (g.CalcMethodics != K) {
         ZeroEquivalentLoads();
         ZeroEquivalentStresses();
     }
-    if (!boxes[K - 1]->Checked()) return;
+    if (!boxes[K - kMethodicsFigA3]->Checked()) return;
     g.CalcMethodics = static_cast<std::int16_t>(K);
-    g.HypothesisHaibach = K == 1 || K == 4;
-    if (K >= 3 && g.LoadInputMethod == 2) g.KA = 1;
+    g.HypothesisHaibach = K == kMethodicsFigA3 || K == kMethodicsHaibach;
+    if (K >= kMethodicsMiner && g.LoadInputMethod == kMultilevelLoading) g.KA = 1;
     Panel1->SetEnabled(true);
     Button12->SetEnabled(true);
-    for (int other = 1; other <= 4; ++other)
-        if (other != K) boxes[other - 1]->SetChecked(false);
+    for (int other = kMethodicsFigA3; other <= kMethodicsHaibach; ++other)
+        if (other != K) boxes[other - kMethodicsFigA3]->SetChecked(false);
     ClearEquivalentLoadsGiven();
     SyncLoadingRadioButtons();
     g.EquivalentStressesCurrent = false;
@@ -518,15 +517,19 @@ void TZatizeni_F::Button12Click() {
     Button4->SetEnabled(true);
     if (!Spektrum_F) return;
     switch (g.CalcMethodics) {
-        case 1:
+        case kMethodicsFigA3:
             Spektrum_F->SetCaption("Approximate calculation of an equivalent load and a factor Ka by ISO 6336/6 - fig. A.3");
             break;
-        case 2:
+        case kMethodicsEqA2:
             Spektrum_F->SetCaption(
                 "Approximate calculation of an equivalent load and a factor Ka by ISO 6336/6 - equation A.2");
             break;
-        case 3: Spektrum_F->SetCaption("Precise calculation of an equivalent load and stress by Miner"); break;
-        case 4: Spektrum_F->SetCaption("Precise calculation of an equivalent load and stress by Haibach"); break;
+        case kMethodicsMiner:
+            Spektrum_F->SetCaption("Precise calculation of an equivalent load and stress by Miner");
+            break;
+        case kMethodicsHaibach:
+            Spektrum_F->SetCaption("Precise calculation of an equivalent load and stress by Haibach");
+            break;
         default: break;
     }
     Spektrum_F->ShowModal();
@@ -537,14 +540,14 @@ void TZatizeni_F::Button4Click() {
     CheckLoadingComplete();
     if (!g.LoadingInputComplete) return;
     ComputeForcesFromTorques();
-    if (g.CalcMethodics == 1 || g.CalcMethodics == 2) ComputeEffectiveFaceWidths();
-    if (g.LoadInputMethod != 2) {
+    if (g.CalcMethodics == kMethodicsFigA3 || g.CalcMethodics == kMethodicsEqA2) ComputeEffectiveFaceWidths();
+    if (g.LoadInputMethod != kMultilevelLoading) {
         ComputeContactRatios();
         ComputeContactStress();
         ComputeBendingStress();
     }
-    if (g.CalcMethodics == 4) {
-        if (g.LoadInputMethod == 2)
+    if (g.CalcMethodics == kMethodicsHaibach) {
+        if (g.LoadInputMethod == kMultilevelLoading)
             ComputeEquivalentLoads();
         else if (MainWindow().PrepareCoursesData)
             MainWindow().PrepareCoursesData();
@@ -559,7 +562,7 @@ void TZatizeni_F::Button14Click() {
     CheckLoadingComplete();
     if (!g.LoadingInputComplete) return;
     ComputeForcesFromTorques();
-    if (g.LoadInputMethod == 3) ComputeEquivalentLoads();
+    if (g.LoadInputMethod == kDirectEquivalentLoad) ComputeEquivalentLoads();
     ModalResult = ui::mrOk;
 }
 
@@ -568,12 +571,12 @@ void TZatizeni_F::Button14Click() {
 
 void TZatizeni_F::ShowEquivalentStresses() {
     GlobalData& g = G;
-    const bool shown = g.CalcMethodics > 2;
+    const bool shown = g.CalcMethodics >= kMethodicsMiner;
     for (ui::Label* l : stressColumn_) l->SetVisible(shown);
     if (!g.EquivalentStressesCurrent && !g.LifeFormActive) {
         ZeroEquivalentStresses();
         for (const EquivalentLoad& e : kEquivalentLoads)
-            if (!(g.LoadInputMethod == 3 && g.*e.given)) g.*e.force = g.*e.torque = 0;
+            if (!(g.LoadInputMethod == kDirectEquivalentLoad && g.*e.given)) g.*e.force = g.*e.torque = 0;
         for (int k = 0; k < 4; ++k) {
             EquivalentStressLabels[k]->SetCaption("0");
             EquivalentLoadLabels[k]->SetCaption(rt::Str(LoadOf(kEquivalentLoads[k]), 1, 0));
@@ -599,7 +602,7 @@ void TZatizeni_F::CheckLoadingComplete() {
         return false;
     };
     switch (g.LoadInputMethod) {
-        case 1:
+        case kOneLevelLoading:
             if (g.Ftjm == 0 && g.Tjm == 0)
                 return fail("Incomplet input - nominal torque moment (force) is  missing.", Field(1));
             if ((g.SpectrumInCycles ? g.NL1 : g.NL1h) <= 0)
@@ -607,7 +610,7 @@ void TZatizeni_F::CheckLoadingComplete() {
             if ((g.SpectrumInCycles ? g.NL2 : g.NL2h) <= 0)
                 return fail("Incomplet input - wheel cycles (hours) are missing.", Field(4));
             return;
-        case 2:
+        case kMultilevelLoading:
             if (anyLevel(g.SpectrumY)) return fail("Some moments (forces) are missing.", Button12);
             if (g.HypothesisHaibach && g.LoadAsForce && std::min({g.FtFe1, g.FtFe2, g.FtHe1, g.FtHe2}) <= 0)
                 return fail("All the equivalent forces are not calculated - enter spectrum.", Button12);
@@ -615,7 +618,7 @@ void TZatizeni_F::CheckLoadingComplete() {
                 return fail("All the equivalent torque moments are not calculated - enter spectrum.", Button12);
             if (anyLevel(g.SpectrumX)) return fail("All cycles of the spectrum are not yet entered.", Button12);
             return;
-        case 3:
+        case kDirectEquivalentLoad:
             for (const EquivalentLoad& e : kEquivalentLoads)
                 if (LoadOf(e) <= 0) return fail("All forces of the spectrum are not yet entered.", Field(22));
             return;
@@ -632,7 +635,7 @@ void TZatizeni_F::SyncLoadingRadioButtons() {
         for (ui::RadioButton* r : {RadioButton1, RadioButton6}) r->SetChecked(true);
     else
         for (ui::RadioButton* r : {RadioButton2, RadioButton9}) r->SetChecked(true);
-    Button12->SetEnabled(G.LoadInputMethod == 2);
+    Button12->SetEnabled(G.LoadInputMethod == kMultilevelLoading);
 }
 
 void TZatizeni_F::ShowLives(bool cycles) {
@@ -649,7 +652,7 @@ void TZatizeni_F::ClearEquivalentLoadFields() {
 }
 
 void TZatizeni_F::MarkLoadedEquivalentLoads() {
-    if (G.LoadInputMethod != 3) return;
+    if (G.LoadInputMethod != kDirectEquivalentLoad) return;
     for (const EquivalentLoad& e : kEquivalentLoads) G.*e.given = LoadOf(e) > 0;
 }
 

@@ -29,10 +29,6 @@ TZivotnost_F::TZivotnost_F() : InputWindow("Zivotnost_F") {
     BorderIcons = 0;
     BorderStyle = ui::BorderStyle::Single;
     KeyPreview = true;
-    int labelNo = 0;
-    auto label = [&](ui::Container* parent, int x, int y, const std::string& caption) {
-        return new ui::Label(parent, "Label" + std::to_string(++labelNo), {x, y, 0, 0}, caption);
-    };
     const char* const cases[4] = {"Pinion bending", "Pinion contact", "Wheel bending", "Wheel contact"};
     const char* const symbols[4] = {"SF1", "SH1", "SF2", "SH2"};
 
@@ -44,36 +40,36 @@ TZivotnost_F::TZivotnost_F() : InputWindow("Zivotnost_F") {
     CheckBox2 = new ui::CheckBox(this, "CheckBox2", {440, 30, 140, 17}, "Haibach");
 
     Panel1 = new ui::Panel(this, "Panel1", {12, 56, 280, 140});
-    label(Panel1, 8, 6, "Enter required safety factor");
+    AddLabel(Panel1, 8, 6, "Enter required safety factor");
     for (int k = 0; k < 4; ++k) {
         const int y = 30 + 26 * k;
-        label(Panel1, 8, y + 3, cases[k]);
-        label(Panel1, 120, y + 3, symbols[k]);
+        AddLabel(Panel1, 8, y + 3, cases[k]);
+        AddLabel(Panel1, 120, y + 3, symbols[k]);
         AddField(k + 1, Panel1, {160, y, 80, 21}, [this, k] {
             if (!ReadNumber(*kSafety[k]) || !(*kSafety[k] > 0)) Refuse("Invalid input");
         });
     }
     Panel3 = new ui::Panel(this, "Panel3", {12, 56, 280, 140});
-    RequiredHeading = label(Panel3, 8, 6, "Required service life in cycles");
-    label(Panel3, 8, 22, "(given by the spectrum)");
+    RequiredHeading = AddLabel(Panel3, 8, 6, "Required service life in cycles");
+    AddLabel(Panel3, 8, 22, "(given by the spectrum)");
     const char* const gears[2] = {"Pinion", "Wheel"};
     for (int i = 0; i < 2; ++i) {
-        label(Panel3, 8, 56 + 26 * i, gears[i]);
-        RequiredLifeLabels[i] = label(Panel3, 120, 56 + 26 * i, "0");
+        AddLabel(Panel3, 8, 56 + 26 * i, gears[i]);
+        RequiredLifeLabels[i] = AddLabel(Panel3, 120, 56 + 26 * i, "0");
     }
 
     Panel4 = new ui::Panel(this, "Panel4", {304, 56, 284, 140});
-    LifeHeading = label(Panel4, 8, 6, "Calculated service live in cycles");
+    LifeHeading = AddLabel(Panel4, 8, 6, "Calculated service live in cycles");
     Panel2 = new ui::Panel(this, "Panel2", {304, 56, 284, 140});
-    label(Panel2, 8, 6, "Calculated safety factor");
-    label(Panel2, 8, 22, "(for given spectrum)");
+    AddLabel(Panel2, 8, 6, "Calculated safety factor");
+    AddLabel(Panel2, 8, 22, "(for given spectrum)");
     for (int k = 0; k < 4; ++k) {
         const int y = 44 + 22 * k;
-        label(Panel4, 8, y, cases[k]);
-        LifeLabels[k] = label(Panel4, 140, y, "0");
-        label(Panel2, 8, y, cases[k]);
-        label(Panel2, 120, y, std::string(symbols[k]) + " =");
-        SafetyLabels[k] = label(Panel2, 170, y, "0");
+        AddLabel(Panel4, 8, y, cases[k]);
+        LifeLabels[k] = AddLabel(Panel4, 140, y, "0");
+        AddLabel(Panel2, 8, y, cases[k]);
+        AddLabel(Panel2, 120, y, std::string(symbols[k]) + " =");
+        SafetyLabels[k] = AddLabel(Panel2, 170, y, "0");
     }
 
     auto* units = new ui::Panel(this, "Panel5", {12, 204, 180, 44});
@@ -81,19 +77,19 @@ TZivotnost_F::TZivotnost_F() : InputWindow("Zivotnost_F") {
     RadioButton3 = new ui::RadioButton(units, "RadioButton3", {4, 2, 170, 17}, "Cycles");
     RadioButton4 = new ui::RadioButton(units, "RadioButton4", {4, 22, 170, 17}, "Hours");
 
-    label(this, 12, 262, "n1ekv  [rev/min]");
+    AddLabel(this, 12, 262, "n1ekv  [rev/min]");
     AddField(5, this, {130, 258, 80, 21}, [this] {
         const double previous = G.n1;
         if (!ReadNumber(G.n1) || !(G.n1 > 0)) return Refuse("Invalid input");
         if (G.n1 != previous) G.LevelFactorsStale = true;
     });
-    label(this, 12, 288, "R1");
+    AddLabel(this, 12, 288, "R1");
     AddField(6, this, {130, 284, 80, 21}, [this] { CheckInputStressRatio(1); });
-    label(this, 12, 314, "R2");
+    AddLabel(this, 12, 314, "R2");
     AddField(7, this, {130, 310, 80, 21}, [this] { CheckInputStressRatio(2); });
     Button3 = new ui::Button(this, "Button3", {216, 297, 50, 21}, "Help");
-    label(this, 12, 344, "K    = 1");
-    label(this, 20, 350, "A")->SetFontPixels(9);
+    AddLabel(this, 12, 344, "K    = 1");
+    AddLabel(this, 20, 350, "A")->SetFontPixels(9);
 
     Label68 = new ui::Label(this, "Label68", {310, 206, 0, 0}, ">>>");
     Label68->SetFontPixels(32);
@@ -105,7 +101,7 @@ TZivotnost_F::TZivotnost_F() : InputWindow("Zivotnost_F") {
     const char* const warnings[4] = {"*", "Strength", "limit", "is exceeded !"};
     const int warningLeft[4] = {304, 316, 366, 396};
     for (int i = 0; i < 4; ++i) {
-        WarningLabels[i] = label(this, warningLeft[i], 344, warnings[i]);
+        WarningLabels[i] = AddLabel(this, warningLeft[i], 344, warnings[i]);
         WarningLabels[i]->SetFontColor(ui::clRed);
     }
 
@@ -151,10 +147,10 @@ void TZivotnost_F::FormActivate() {
         Button4->SetEnabled(true);
     }
     if (!g.LifeValid) ClearServiceLifeResults();
-    g.LoadInputMethod = 2;
+    g.LoadInputMethod = kMultilevelLoading;
     if (Zatizeni_F) Zatizeni_F->Panel2->Hide();
-    const bool miner = g.CalcMethodics == 2 || g.CalcMethodics == 3;
-    g.CalcMethodics = miner ? 3 : 4;
+    const bool miner = g.CalcMethodics == kMethodicsEqA2 || g.CalcMethodics == kMethodicsMiner;
+    g.CalcMethodics = miner ? kMethodicsMiner : kMethodicsHaibach;
     CheckBox1->SetChecked(miner);
     CheckBox2->SetChecked(!miner);
     (g.LifeFromSafety ? RadioButton1 : RadioButton2)->SetChecked(true);
@@ -173,7 +169,7 @@ void TZivotnost_F::FormPaint() {
     FillField(5, rt::Str(g.n1, 5, 1));
     FillField(6, StressRatioText(g.R1, 4));
     FillField(7, StressRatioText(g.R2, 4));
-    if (g.CalcMethodics == 3 || g.CalcMethodics == 4) SetCaption(CalculationCaption());
+    if (g.CalcMethodics == kMethodicsMiner || g.CalcMethodics == kMethodicsHaibach) SetCaption(CalculationCaption());
 
     const bool cycles = g.SpectrumInCycles;
     RequiredHeading->SetCaption(cycles ? "Required service life in cycles" : "Required service life in hours");
@@ -197,7 +193,7 @@ std::string TZivotnost_F::FormatServiceLifeValue(double x) {
 
 std::string TZivotnost_F::CalculationCaption() {
     return std::string("Calculation of ") + (G.LifeFromSafety ? "service life" : "safety factor") +
-           (G.CalcMethodics == 3 ? " by Miner's hypothesis" : " by Haibach's hypothesis");
+           (G.CalcMethodics == kMethodicsMiner ? " by Miner's hypothesis" : " by Haibach's hypothesis");
 }
 
 void TZivotnost_F::FieldEntered(int) {
@@ -277,8 +273,8 @@ void TZivotnost_F::ChooseHypothesis(bool haibach) {
     ui::CheckBox* chosen = haibach ? CheckBox2 : CheckBox1;
     if (g.HypothesisHaibach == haibach || !chosen->Checked()) return;
     (haibach ? CheckBox1 : CheckBox2)->SetChecked(false);
-    g.LoadInputMethod = 2;
-    g.CalcMethodics = haibach ? 4 : 3;
+    g.LoadInputMethod = kMultilevelLoading;
+    g.CalcMethodics = haibach ? kMethodicsHaibach : kMethodicsMiner;
     g.KA = 1;
     g.HypothesisHaibach = haibach;
     if (g.LoadedFromFile == 0) g.LifeValid = false;

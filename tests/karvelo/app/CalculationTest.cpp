@@ -115,15 +115,16 @@ TEST_F(Calculation, TotalContactRatioBelowOneOpensTheGeometry) {
 }
 
 TEST_F(Calculation, ApproximateMethodicsAreCalculatedAsOneLoad) {
-    for (auto [methodics, haibach, after] : {std::tuple{1, true, 4}, std::tuple{2, false, 3}}) {
+    for (auto [methodics, haibach, after] :
+         {std::tuple{kMethodicsFigA3, true, kMethodicsHaibach}, std::tuple{kMethodicsEqA2, false, kMethodicsMiner}}) {
         SCOPED_TRACE(methodics);
         G = GlobalData{};
         Form1->FormCreate();
-        G.LoadInputMethod = 2;
-        G.CalcMethodics = static_cast<std::int16_t>(methodics);
+        G.LoadInputMethod = kMultilevelLoading;
+        G.CalcMethodics = methodics;
         G.HypothesisHaibach = false;  // the equivalent loads are not needed then
         Click(Form1->Button8);
-        EXPECT_EQ(G.LoadInputMethod, 1);
+        EXPECT_EQ(G.LoadInputMethod, kOneLevelLoading);
         EXPECT_EQ(G.CalcMethodics, after);
         EXPECT_EQ(G.HypothesisHaibach, haibach);
         EXPECT_TRUE(G.ResumeCalculation);
@@ -140,13 +141,13 @@ namespace {
 class SpectrumCalculation : public KarveloTest {};
 
 TEST_F(SpectrumCalculation, MinerShowsTheEquivalentLoadResultsAndTheLargestLevel) {
-    G.LoadInputMethod = 2;
-    G.CalcMethodics = 3;
+    G.LoadInputMethod = kMultilevelLoading;
+    G.CalcMethodics = kMethodicsMiner;
     G.HypothesisHaibach = false;
     ui::test::Click(Form1->Button8);
     for (const auto& n : ui::test::Notices().Texts()) ADD_FAILURE() << n;
     ASSERT_TRUE(G.ResumeCalculation);
-    EXPECT_EQ(G.LoadInputMethod, 2);
+    EXPECT_EQ(G.LoadInputMethod, kMultilevelLoading);
     EXPECT_EQ(Form1->ResultLabel("Label3")->Caption(), "F1ekv");
     EXPECT_EQ(Form1->ResultLabel("Label147")->Caption(), "H    ekv");
     EXPECT_DOUBLE_EQ(G.SigmaF1max, G.SigmaF1Level[G.LevelCount]);
@@ -157,8 +158,8 @@ TEST_F(SpectrumCalculation, MinerShowsTheEquivalentLoadResultsAndTheLargestLevel
 
 // The refusal stops the command: no calculation with the equivalent loads of the spectrum before.
 TEST_F(SpectrumCalculation, ARefusedSpectrumIsNotCalculated) {
-    G.LoadInputMethod = 2;
-    G.CalcMethodics = 3;
+    G.LoadInputMethod = kMultilevelLoading;
+    G.CalcMethodics = kMethodicsMiner;
     G.HypothesisHaibach = false;
     ui::test::Click(Form1->Button8);
     ASSERT_TRUE(G.ResumeCalculation);

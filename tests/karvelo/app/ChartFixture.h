@@ -23,8 +23,8 @@ struct ChartCase {
     ChartCase() {
         g.LargeNumberFormat = "#.###E+0;";
         g.StressCase = "PO";
-        g.CalcMethodics = 3;
-        g.LoadInputMethod = 2;
+        g.CalcMethodics = kMethodicsMiner;
+        g.LoadInputMethod = kMultilevelLoading;
         g.HypothesisHaibach = false;
         g.LoadAsForce = true;
         g.LevelCount = 3;

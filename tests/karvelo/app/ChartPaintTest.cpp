@@ -39,7 +39,7 @@ TEST(CoursesPaint, AxesCurveAndHypothesisLines) {
     EXPECT_TRUE(Is(img, 485, 95, ui::clPurple));
 
     c.g.HypothesisHaibach = true;
-    c.g.CalcMethodics = 4;
+    c.g.CalcMethodics = kMethodicsHaibach;
     img = Paint(c);
     EXPECT_TRUE(Is(img, 485, 95, ui::clBlack));
     // From (350, 95) to (620, 169): at x = 485 the line is at y = 132.
@@ -69,7 +69,7 @@ TEST(CoursesPaint, ClipKeepsTheCurveDrawingsAboveTheCyclesAxis) {
     EXPECT_EQ(Count(img, 315, 351, 315, 355, ui::clBlue), 0);
 
     // The approximate methodics set no clip: the drop reaches below the axis.
-    c.g.CalcMethodics = 2;
+    c.g.CalcMethodics = kMethodicsEqA2;
     c.g.NFe1 = 2e5;
     c.g.FtFe1 = 400;
     img = Paint(c);

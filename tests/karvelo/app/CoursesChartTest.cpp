@@ -123,7 +123,7 @@ TEST(CoursesChart, MinerCurveIsClippedAndContinuesHorizontallyInPurple) {
 TEST(CoursesChart, HaibachContinuationFallsWithTheHaibachExponent) {
     ChartCase c;
     c.g.HypothesisHaibach = true;
-    c.g.CalcMethodics = 4;
+    c.g.CalcMethodics = kMethodicsHaibach;
     // N_end = 10^(570 / 50), S_end = 500 (1e6 / N_end)^(1/11) = 161.46 MPa, y = 350 - round(1.20806 * 150) = 169.
     EXPECT_EQ(LinesOf(c.Picture(), ui::clPurple), (std::vector<ChartLine>{{{350, 95}, {620, 169}, ui::clPurple, 2}}));
     // No Haibach exponent, no end point.
@@ -245,7 +245,7 @@ TEST(CoursesChart, WheelCasesReferTheCyclesToTheWheel) {
 
 TEST(CoursesChart, ApproximateMethodicsDrawLoadsWithoutTheCurve) {
     ChartCase c;
-    c.g.CalcMethodics = 2;
+    c.g.CalcMethodics = kMethodicsEqA2;
     c.g.NFe1 = 1e5;
     c.g.FtFe1 = 400;  // the equivalent load at x(1e5) = 300, y(400) = 110
     c.g.KAF1 = 1.23456;
@@ -284,8 +284,8 @@ TEST(CoursesChart, ApproximateMethodicsDrawLoadsWithoutTheCurve) {
 
 TEST(CoursesChart, OneLoadShowsThePointAtTheRequiredCyclesAndNoSpectrum) {
     ChartCase c;
-    c.g.LoadInputMethod = 1;
-    c.g.CalcMethodics = 4;
+    c.g.LoadInputMethod = kOneLevelLoading;
+    c.g.CalcMethodics = kMethodicsHaibach;
     c.g.HypothesisHaibach = true;
     c.g.NL1 = 1e7;          // x = 400
     c.g.NL2 = 1e4;          // x = 250
@@ -309,7 +309,7 @@ TEST(CoursesChart, OneLoadShowsThePointAtTheRequiredCyclesAndNoSpectrum) {
     EXPECT_EQ(TextsAt(p, 540, 10), std::vector<std::string>{"=380.0 [MPa]"});
 
     // One load with an approximate methodics writes the one-load subscript as well.
-    c.g.CalcMethodics = 1;
+    c.g.CalcMethodics = kMethodicsFigA3;
     EXPECT_EQ(TextsAt(c.Picture(), 507, 18), std::vector<std::string>{"F2"});
 }
 
@@ -410,26 +410,29 @@ TEST(CoursesChart, AxisTextsByCaseAndSpectrum) {
 
 TEST(CoursesChart, CaptionByMethodicsLoadInputAndServiceLife) {
     ChartCase c;
-    const auto caption = [&](int methodics, int input) {
-        c.g.CalcMethodics = static_cast<std::int16_t>(methodics);
-        c.g.LoadInputMethod = static_cast<std::int16_t>(input);
+    const auto caption = [&](std::int16_t methodics, std::int16_t input) {
+        c.g.CalcMethodics = methodics;
+        c.g.LoadInputMethod = input;
         return c.Picture().Caption;
     };
-    EXPECT_EQ(caption(1, 2), "Approximate calculation of an equivalent load and a factor Ka by ISO 6336/6 - fig. A.3");
-    EXPECT_EQ(caption(2, 2),
+    EXPECT_EQ(caption(kMethodicsFigA3, kMultilevelLoading),
+              "Approximate calculation of an equivalent load and a factor Ka by ISO 6336/6 - fig. A.3");
+    EXPECT_EQ(caption(kMethodicsEqA2, kMultilevelLoading),
               "Approximate calculation of an equivalent load and a factor Ka by ISO 6336/6 - equation A.2");
-    EXPECT_EQ(caption(3, 1), "Calculation by Miner");
-    EXPECT_EQ(caption(3, 2), "Precise calculation of an equivalent load and stress by Miner");
-    EXPECT_EQ(caption(4, 1), "Calculation by Haibach");
-    EXPECT_EQ(caption(4, 2), "Precise calculation of an equivalent load and stress by Haibach");
-    EXPECT_EQ(caption(4, 3), "Direct input of an equivalent load");
-    EXPECT_EQ(caption(0, 1), "");  // none: the caption stays
+    EXPECT_EQ(caption(kMethodicsMiner, kOneLevelLoading), "Calculation by Miner");
+    EXPECT_EQ(caption(kMethodicsMiner, kMultilevelLoading),
+              "Precise calculation of an equivalent load and stress by Miner");
+    EXPECT_EQ(caption(kMethodicsHaibach, kOneLevelLoading), "Calculation by Haibach");
+    EXPECT_EQ(caption(kMethodicsHaibach, kMultilevelLoading),
+              "Precise calculation of an equivalent load and stress by Haibach");
+    EXPECT_EQ(caption(kMethodicsHaibach, kDirectEquivalentLoad), "Direct input of an equivalent load");
+    EXPECT_EQ(caption(kNoMethodics, kOneLevelLoading), "");  // none: the caption stays
     c.g.LifeFormActive = true;
     c.g.LifeFromSafety = true;
-    EXPECT_EQ(caption(3, 2), "Calculation of service life by Miner's hypothesis");
+    EXPECT_EQ(caption(kMethodicsMiner, kMultilevelLoading), "Calculation of service life by Miner's hypothesis");
     c.g.LifeFromSafety = false;
-    EXPECT_EQ(caption(4, 2), "Calculation of a safety factor by Haibach's hypothesis");
-    EXPECT_EQ(caption(2, 2),
+    EXPECT_EQ(caption(kMethodicsHaibach, kMultilevelLoading), "Calculation of a safety factor by Haibach's hypothesis");
+    EXPECT_EQ(caption(kMethodicsEqA2, kMultilevelLoading),
               "Approximate calculation of an equivalent load and a factor Ka by ISO 6336/6 - equation A.2");
 }
 

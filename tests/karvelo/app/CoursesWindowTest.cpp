@@ -17,7 +17,7 @@ class CoursesWindow : public ui::test::FormTest {
 protected:
     void SetUp() override {
         ResetProgramState();
-        G.GearingType = 1;
+        G.GearingType = kExternalPair;
         SetDefaultInputs();
         G.xsum = G.x1 + G.x2;
         ComputeCentreDistanceFromShifts();
@@ -33,15 +33,15 @@ protected:
     }
     // The default five-level spectrum calculated by the methodics, as the Calculation command
     // runs it; Miner and Haibach then get their equivalent loads as "Draw results" does.
-    void CalculateSpectrum(int methodics) {
-        G.LoadInputMethod = 2;
-        G.CalcMethodics = static_cast<std::int16_t>(methodics);
-        G.HypothesisHaibach = methodics != 3;
+    void CalculateSpectrum(std::int16_t methodics) {
+        G.LoadInputMethod = kMultilevelLoading;
+        G.CalcMethodics = methodics;
+        G.HypothesisHaibach = methodics != kMethodicsMiner;
         for (int i = 1; i <= 5; ++i) G.n1Level[i] = G.n1;
         PrepareSpectrumLevels();
         EvaluateSpectrum();
         ASSERT_TRUE(G.ResumeCalculation);
-        if (methodics >= 3) {
+        if (methodics >= kMethodicsMiner) {
             RunCalculation();
             ASSERT_TRUE(G.ResumeCalculation);
             ComputeEquivalentLoads();
@@ -60,7 +60,7 @@ protected:
 };
 
 TEST_F(CoursesWindow, ActivationLoadsTheCaseOfASpectrumByHaibach) {
-    CalculateSpectrum(4);
+    CalculateSpectrum(kMethodicsHaibach);
     G.StressCase = "KD";
     win.Show();
     EXPECT_TRUE(win.Panel2->Visible());
@@ -79,7 +79,7 @@ TEST_F(CoursesWindow, ActivationLoadsTheCaseOfASpectrumByHaibach) {
     EXPECT_EQ(d.CurvePittingKneeStress, G.SigmaHP2knee);
     for (int i = 1; i <= 5; ++i) EXPECT_EQ(d.CurveLevelStress[i], G.SigmaH2Level[i]) << i;
     EXPECT_GT(d.CurveLevelStress[5], d.CurveLevelStress[1]);  // ascending loads
-    EXPECT_EQ(G.CalcMethodics, 4);
+    EXPECT_EQ(G.CalcMethodics, kMethodicsHaibach);
     EXPECT_EQ(cleared, 0);
     Chart();
     EXPECT_EQ(win.Caption(), "Precise calculation of an equivalent load and stress by Haibach");
@@ -87,7 +87,7 @@ TEST_F(CoursesWindow, ActivationLoadsTheCaseOfASpectrumByHaibach) {
 }
 
 TEST_F(CoursesWindow, PaintingLeavesTheDataAsItWas) {
-    CalculateSpectrum(4);
+    CalculateSpectrum(kMethodicsHaibach);
     win.Show();
     for (const char* code : {"PO", "PD", "KO", "KD"}) {
         G.StressCase = code;
@@ -109,7 +109,7 @@ TEST_F(CoursesWindow, PaintingLeavesTheDataAsItWas) {
 }
 
 TEST_F(CoursesWindow, CaseButtonsSwitchTheCaseAndTheClipIsReleasedBetweenPaints) {
-    CalculateSpectrum(3);
+    CalculateSpectrum(kMethodicsMiner);
     G.StressCase = "PO";
     win.Show();
     EXPECT_TRUE(win.RadioButton9->Checked());
@@ -131,7 +131,7 @@ TEST_F(CoursesWindow, CaseButtonsSwitchTheCaseAndTheClipIsReleasedBetweenPaints)
 }
 
 TEST_F(CoursesWindow, ChartOfTheDefaultSpectrumHasItsCurveAndLevels) {
-    CalculateSpectrum(3);
+    CalculateSpectrum(kMethodicsMiner);
     G.StressCase = "PO";
     win.Show();
     ui::test::Click(win.RadioButton3);
@@ -155,16 +155,16 @@ TEST_F(CoursesWindow, ChartOfTheDefaultSpectrumHasItsCurveAndLevels) {
 }
 
 TEST_F(CoursesWindow, ApproximateMethodicsKeepTheirMethodicsAndChartTheLoads) {
-    CalculateSpectrum(1);
+    CalculateSpectrum(kMethodicsFigA3);
     // The chart was last shown by Miner, so its "Miner" button is the checked one.
-    G.CalcMethodics = 3;
+    G.CalcMethodics = kMethodicsMiner;
     G.HypothesisHaibach = false;
     win.Show();
     ASSERT_TRUE(win.RadioButton9->Checked());
     win.Hide();
-    G.CalcMethodics = 1;
+    G.CalcMethodics = kMethodicsFigA3;
     win.Show();
-    EXPECT_EQ(G.CalcMethodics, 1);
+    EXPECT_EQ(G.CalcMethodics, kMethodicsFigA3);
     EXPECT_FALSE(G.HypothesisHaibach);
     EXPECT_FALSE(win.Panel3->Visible());
     EXPECT_EQ(cleared, 0);
@@ -175,8 +175,8 @@ TEST_F(CoursesWindow, ApproximateMethodicsKeepTheirMethodicsAndChartTheLoads) {
 }
 
 TEST_F(CoursesWindow, OneLoadBecomesEveryEquivalentLoad) {
-    G.LoadInputMethod = 1;
-    G.CalcMethodics = 4;
+    G.LoadInputMethod = kOneLevelLoading;
+    G.CalcMethodics = kMethodicsHaibach;
     G.HypothesisHaibach = true;
     G.StressCase = "PD";
     RunCalculation();
@@ -203,10 +203,10 @@ TEST_F(CoursesWindow, OneLoadBecomesEveryEquivalentLoad) {
 }
 
 TEST_F(CoursesWindow, HaibachInTheChartWithdrawsTheMainResultsUnlessTheServiceLifeWindowIsOpen) {
-    CalculateSpectrum(3);
+    CalculateSpectrum(kMethodicsMiner);
     win.Show();
     ui::test::Click(win.RadioButton8);
-    EXPECT_EQ(G.CalcMethodics, 4);
+    EXPECT_EQ(G.CalcMethodics, kMethodicsHaibach);
     EXPECT_TRUE(G.HypothesisHaibach);
     EXPECT_EQ(cleared, 1);
     EXPECT_EQ(mainRepaints, 1);
@@ -219,7 +219,7 @@ TEST_F(CoursesWindow, HaibachInTheChartWithdrawsTheMainResultsUnlessTheServiceLi
     G.LifeValid = false;
     DefaultWindowRecorder().Clear();
     ui::test::Click(win.RadioButton9);
-    EXPECT_EQ(G.CalcMethodics, 3);
+    EXPECT_EQ(G.CalcMethodics, kMethodicsMiner);
     EXPECT_FALSE(G.HypothesisHaibach);
     EXPECT_EQ(cleared, 1);
     EXPECT_EQ(mainRepaints, 2);
@@ -231,7 +231,7 @@ TEST_F(CoursesWindow, HaibachInTheChartWithdrawsTheMainResultsUnlessTheServiceLi
 }
 
 TEST_F(CoursesWindow, BackMarksTheEquivalentStressesCurrentEscDoesNot) {
-    CalculateSpectrum(4);
+    CalculateSpectrum(kMethodicsHaibach);
     G.EquivalentStressesCurrent = false;
     win.Show();
     ui::test::Esc();
@@ -244,7 +244,7 @@ TEST_F(CoursesWindow, BackMarksTheEquivalentStressesCurrentEscDoesNot) {
 }
 
 TEST_F(CoursesWindow, ShownModallyFromTheMainWindowAndClosedByBack) {
-    CalculateSpectrum(4);
+    CalculateSpectrum(kMethodicsHaibach);
     ui::test::QueueModal(&win, [](ui::Form& f) {
         auto& w = static_cast<TPrubehy_F&>(f);
         EXPECT_TRUE(w.Panel2->Visible());
@@ -255,7 +255,7 @@ TEST_F(CoursesWindow, ShownModallyFromTheMainWindowAndClosedByBack) {
 }
 
 TEST_F(CoursesWindow, ASpectrumThatCannotBeEvaluatedIsChartedAsItIs) {
-    CalculateSpectrum(4);
+    CalculateSpectrum(kMethodicsHaibach);
     G.n1Level[3] = 0;  // no speed: no working form
     const TLevelArray cycles = G.NLevel1;
     win.Show();

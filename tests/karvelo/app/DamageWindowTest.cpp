@@ -13,7 +13,7 @@ protected:
         ResetProgramState();
         G.LargeNumberFormat = "#.###E+0;";
         G.StressCase = "PO";
-        G.LoadInputMethod = 2;
+        G.LoadInputMethod = kMultilevelLoading;
         G.HypothesisHaibach = true;
         G.Sigmafpb1stat = 1000;
         G.SigmaHP1stat = 2000;
@@ -121,7 +121,7 @@ TEST_F(DamageWindow, CountsInTheirFormats) {
 }
 
 TEST_F(DamageWindow, OneLoadShowsOneRowOfItsCase) {
-    G.LoadInputMethod = 1;
+    G.LoadInputMethod = kOneLevelLoading;
     G.LevelCount = 5;
     G.StressCase = "KD";
     G.HypothesisHaibach = false;
@@ -136,7 +136,7 @@ TEST_F(DamageWindow, OneLoadShowsOneRowOfItsCase) {
     EXPECT_EQ(win.Caption(), "Damage on individual stress levels - Miner");
     // Direct equivalent loads are one level too.
     win.Hide();
-    G.LoadInputMethod = 3;
+    G.LoadInputMethod = kDirectEquivalentLoad;
     G.LevelCount = 4;
     win.Show();
     EXPECT_EQ(G.LevelCount, 1);
@@ -195,7 +195,7 @@ TEST_F(DamageWindow, LevelCountOutsideTheTableShowsNoRows) {
     EXPECT_EQ(win.Label111->Caption(), " 0.0000");
     win.Hide();
     G.LevelCount = 25;  // kept within the 20 rows
-    G.LoadInputMethod = 2;
+    G.LoadInputMethod = kMultilevelLoading;
     win.Show();
     EXPECT_TRUE(win.DamageText[20]->Visible());
 }
@@ -205,8 +205,8 @@ TEST_F(DamageWindow, LevelCountOutsideTheTableShowsNoRows) {
 class DamagesLeftOpen : public KarveloTest {
 protected:
     static void CalculateSpectrumOfThreeLevels() {
-        G.LoadInputMethod = 2;
-        G.CalcMethodics = 3;
+        G.LoadInputMethod = kMultilevelLoading;
+        G.CalcMethodics = kMethodicsMiner;
         G.HypothesisHaibach = false;
         G.LevelCount = 3;
         ui::test::Click(Form1->Button8);

@@ -46,7 +46,7 @@ TEST_F(InputWindowsEndToEnd, PairEnteredThroughTheWindowsCalculatesAsTheSameData
 
     // The same inputs straight into the data, the geometry derived by the core.
     G = GlobalData{};
-    G.GearingType = 1;
+    G.GearingType = kExternalPair;
     SetDefaultInputs();
     G.z1 = 23, G.z2 = 71, G.mn = 3, G.beta = 12 * std::numbers::pi / 180;
     G.x1 = 0.2, G.x2 = 0.1, G.xsum = G.x1 + G.x2;

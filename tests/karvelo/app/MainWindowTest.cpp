@@ -22,8 +22,8 @@ TEST_F(MainWindow, StartsWithResultsWithdrawnAndTheDefaultChoices) {
     EXPECT_FALSE(Form1->Button11->Enabled());
     EXPECT_FALSE(Form1->Label501->Visible());
     EXPECT_EQ(G.EditionText.size(), 22u);
-    EXPECT_EQ(G.GearingType, 1);
-    EXPECT_EQ(G.LoadInputMethod, 1);
+    EXPECT_EQ(G.GearingType, kExternalPair);
+    EXPECT_EQ(G.LoadInputMethod, kOneLevelLoading);
     EXPECT_EQ(Form1->Width(), 766);
     EXPECT_EQ(Form1->Height(), 621);
     EXPECT_TRUE(Form1->KeyPreview);
@@ -58,7 +58,7 @@ TEST_F(MainWindow, MissingLoadInputsAreNamedAndTheFocusGoesToLoad) {
         {"one load without force and torque", [] { G.Ftjm = G.Tjm = 0; }, "Not specified load input."},
         {"spectrum with a zero load (and missing cycles)",
          [] {
-             G.LoadInputMethod = 2;
+             G.LoadInputMethod = kMultilevelLoading;
              G.LevelCount = 5;
              G.SpectrumY[4] = 0;
              G.SpectrumX[2] = 0;
@@ -66,7 +66,7 @@ TEST_F(MainWindow, MissingLoadInputsAreNamedAndTheFocusGoesToLoad) {
          "Not entered all the load inputs of the spectrum."},
         {"Haibach without equivalent forces",
          [] {
-             G.LoadInputMethod = 2;
+             G.LoadInputMethod = kMultilevelLoading;
              G.LoadAsForce = true;
              G.FtFe1 = G.FtFe2 = G.FtHe1 = 1000;
              G.FtHe2 = 0;
@@ -74,27 +74,27 @@ TEST_F(MainWindow, MissingLoadInputsAreNamedAndTheFocusGoesToLoad) {
          "All the equivalent forces are not counted - enter spectrum."},
         {"Haibach without equivalent torques",
          [] {
-             G.LoadInputMethod = 2;
+             G.LoadInputMethod = kMultilevelLoading;
              G.LoadAsForce = false;
          },
          "All the equivalent torque moments are not counted - enter spectrum."},
         {"Miner with missing cycles",
          [] {
-             G.LoadInputMethod = 2;
+             G.LoadInputMethod = kMultilevelLoading;
              G.HypothesisHaibach = false;
              G.SpectrumX[3] = -1;
          },
          "Not entered all the cycle inputs of the spectrum."},
         {"equivalent forces missing",
          [] {
-             G.LoadInputMethod = 3;
+             G.LoadInputMethod = kDirectEquivalentLoad;
              G.LoadAsForce = true;
              G.FtFe1 = G.FtFe2 = G.FtHe2 = 1000;
          },
          "Not entered all the forces."},
         {"equivalent torques missing",
          [] {
-             G.LoadInputMethod = 3;
+             G.LoadInputMethod = kDirectEquivalentLoad;
              G.LoadAsForce = false;
              G.TFe1 = G.TFe2 = G.THe1 = 100;
          },
@@ -117,7 +117,7 @@ TEST_F(MainWindow, MissingLoadInputsAreNamedAndTheFocusGoesToLoad) {
 }
 
 TEST_F(MainWindow, SpectrumByMinerNeedsNoEquivalentLoadsToBeComplete) {
-    G.LoadInputMethod = 2;
+    G.LoadInputMethod = kMultilevelLoading;
     G.HypothesisHaibach = false;
     G.LevelCount = 5;
     Form1->CheckLoadInputs();
@@ -127,16 +127,16 @@ TEST_F(MainWindow, SpectrumByMinerNeedsNoEquivalentLoadsToBeComplete) {
 
 TEST_F(MainWindow, InternalGearingResetsTheCaseToItsDefaultsAndTheKHbetaWindowToDirectInput) {
     ShowResultsAsCalculated();
-    G.LoadInputMethod = 2;
+    G.LoadInputMethod = kMultilevelLoading;
     Zatizeni_F->RadioButton4->SetChecked(true);
     G.KHbeta = 1.7;
     KHbeta_F->Edit1->SetEnabled(true);
     KHbeta_F->Label2->SetCaption("  3");
     Click(Form1->RadioButton2);
-    EXPECT_EQ(G.GearingType, 2);
+    EXPECT_EQ(G.GearingType, kInternalPair);
     EXPECT_LT(G.z2, 0);  // the internal example case
     EXPECT_LT(G.a, 0);
-    EXPECT_EQ(G.LoadInputMethod, 1);
+    EXPECT_EQ(G.LoadInputMethod, kOneLevelLoading);
     EXPECT_TRUE(Zatizeni_F->RadioButton3->Checked());
     EXPECT_TRUE(Withdrawn());
     EXPECT_FALSE(KHbeta_F->CheckBox5->Enabled());
@@ -150,19 +150,19 @@ TEST_F(MainWindow, InternalGearingResetsTheCaseToItsDefaultsAndTheKHbetaWindowTo
     EXPECT_EQ(KHbeta_F->Edit2->Text(), "  1.3");
 
     Click(Form1->RadioButton1);
-    EXPECT_EQ(G.GearingType, 1);
+    EXPECT_EQ(G.GearingType, kExternalPair);
     EXPECT_GT(G.z2, 0);
     EXPECT_TRUE(KHbeta_F->CheckBox5->Enabled());
 }
 
 TEST_F(MainWindow, MethodCSelectsOneLevelLoadingAndKHbetaByMethodC) {
     ShowResultsAsCalculated();
-    G.LoadInputMethod = 2;
+    G.LoadInputMethod = kMultilevelLoading;
     Rozmery_F->Edit1->SetEnabled(false);
     Click(Form1->RadioButton4);
     EXPECT_TRUE(G.MethodC);
     EXPECT_EQ(Form1->Caption(), kCaptionMethodC);
-    EXPECT_EQ(G.LoadInputMethod, 1);
+    EXPECT_EQ(G.LoadInputMethod, kOneLevelLoading);
     EXPECT_EQ(G.KHbetaMethod, "ISO_C");
     EXPECT_EQ(G.KHbetaCalcVariant, "a");
     EXPECT_FALSE(G.KHbetaDirect);
@@ -192,26 +192,26 @@ TEST_F(MainWindow, MethodCSelectsOneLevelLoadingAndKHbetaByMethodC) {
 TEST_F(MainWindow, HypothesisChoiceWithdrawsResultsUnlessTheServiceLifeWindowIsOpen) {
     ShowResultsAsCalculated();
     Click(Form1->RadioButton5);
-    EXPECT_EQ(G.CalcMethodics, 3);
+    EXPECT_EQ(G.CalcMethodics, kMethodicsMiner);
     EXPECT_FALSE(G.HypothesisHaibach);
     EXPECT_TRUE(Withdrawn());
 
     ShowResultsAsCalculated();
     G.LifeFormActive = true;
     Click(Form1->RadioButton6);
-    EXPECT_EQ(G.CalcMethodics, 4);
+    EXPECT_EQ(G.CalcMethodics, kMethodicsHaibach);
     EXPECT_TRUE(G.HypothesisHaibach);
     EXPECT_TRUE(Form1->Button14->Visible());
 }
 
 TEST_F(MainWindow, PaintBringsTheRadioButtonsIntoLineWithTheData) {
     G.HypothesisHaibach = false;
-    G.CalcMethodics = 3;
+    G.CalcMethodics = kMethodicsMiner;
     G.MethodC = true;
     Form1->Repaint();
     EXPECT_TRUE(Form1->RadioButton5->Checked());
     EXPECT_TRUE(Form1->RadioButton4->Checked());
-    EXPECT_EQ(G.CalcMethodics, 3);  // the handlers found the data set
+    EXPECT_EQ(G.CalcMethodics, kMethodicsMiner);  // the handlers found the data set
     EXPECT_EQ(Form1->Caption(), kCaptionMethodC);  // and the caption follows the method
 }
 

@@ -11,8 +11,8 @@ protected:
     // The default spectrum calculated by the Calculation command, first by Miner (which needs
     // no equivalent loads beforehand), then by Haibach when asked.
     static void CalculateDefaultSpectrum(bool haibach) {
-        G.LoadInputMethod = 2;
-        G.CalcMethodics = 3;
+        G.LoadInputMethod = kMultilevelLoading;
+        G.CalcMethodics = kMethodicsMiner;
         G.HypothesisHaibach = false;
         Form1->Repaint();
         Click(Form1->Button8);
@@ -23,7 +23,7 @@ protected:
         for (const std::string& text : ui::test::Notices().Texts())
             ADD_FAILURE() << text;
         ASSERT_TRUE(G.ResumeCalculation);
-        ASSERT_EQ(G.CalcMethodics, haibach ? 4 : 3);
+        ASSERT_EQ(G.CalcMethodics, haibach ? kMethodicsHaibach : kMethodicsMiner);
         ui::test::Notices().Clear();
     }
 };
@@ -37,7 +37,7 @@ TEST_F(ResultViews, DrawResultsChartsTheSpectrumAndMinerThereWithdrawsTheResults
         Prubehy_F->PaintBox1->Picture();
         EXPECT_EQ(Prubehy_F->Caption(), "Precise calculation of an equivalent load and stress by Haibach");
         Click(Prubehy_F->RadioButton9);
-        EXPECT_EQ(G.CalcMethodics, 3);
+        EXPECT_EQ(G.CalcMethodics, kMethodicsMiner);
         EXPECT_FALSE(Form1->Button14->Visible());  // the main window's results are withdrawn
         EXPECT_TRUE(Form1->RadioButton5->Checked());  // and its hypothesis follows
         Click(Prubehy_F->Button1);

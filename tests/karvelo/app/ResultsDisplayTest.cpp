@@ -94,10 +94,10 @@ TEST_F(ResultsDisplay, StressAtTheStaticLimitReplacesTheSafetyFactorForOneLoad) 
 }
 
 TEST_F(ResultsDisplay, EquivalentLoadsSwitchTheSubscriptsAndJudgeByTheLastLevel) {
-    for (int method : {2, 3}) {
+    for (std::int16_t method : {kMultilevelLoading, kDirectEquivalentLoad}) {
         SCOPED_TRACE(method);
-        G.LoadInputMethod = static_cast<std::int16_t>(method);
-        G.CalcMethodics = 3;
+        G.LoadInputMethod = method;
+        G.CalcMethodics = kMethodicsMiner;
         G.LevelCount = 4;
         G.SigmaF1Level[4] = 2500;  // above the static limit
         G.SigmaH2Level[4] = 1111;
@@ -115,13 +115,13 @@ TEST_F(ResultsDisplay, EquivalentLoadsSwitchTheSubscriptsAndJudgeByTheLastLevel)
     }
     // By Miner or Haibach the maximum stresses are those of the largest level.
     EXPECT_DOUBLE_EQ(G.SigmaF1max, 300);  // method 3 takes the level only with current life results
-    G.LoadInputMethod = 2;
+    G.LoadInputMethod = kMultilevelLoading;
     Form1->ShowResults();
     EXPECT_DOUBLE_EQ(G.SigmaF1max, 2500);
     EXPECT_DOUBLE_EQ(G.SigmaH2max, 1111);
     EXPECT_EQ(Text("Label110"), "1111.0");
 
-    G.LoadInputMethod = 1;
+    G.LoadInputMethod = kOneLevelLoading;
     Form1->ShowResults();
     EXPECT_EQ(Text("Label3"), "F1");
     EXPECT_EQ(Text("Label129"), "F");

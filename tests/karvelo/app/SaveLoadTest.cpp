@@ -126,8 +126,8 @@ TEST_F(SaveLoad, LoadBringsBackTheCaseAndItsMethodAndHypothesis) {
 }
 
 TEST_F(SaveLoad, SpectrumCaseOpensTheSpectrumWindowAlsoWhenTheDialogIsCancelled) {
-    G.LoadInputMethod = 2;
-    G.CalcMethodics = 3;
+    G.LoadInputMethod = kMultilevelLoading;
+    G.CalcMethodics = kMethodicsMiner;
     G.HypothesisHaibach = false;
     G.LoadAsForce = false;
     CalculateAndSave(Path("spectrum"));
@@ -143,8 +143,8 @@ TEST_F(SaveLoad, SpectrumCaseOpensTheSpectrumWindowAlsoWhenTheDialogIsCancelled)
         Click(Spektrum_F->Button2);
     });
     Click(Form1->Button10);
-    EXPECT_EQ(G.LoadInputMethod, 2);
-    EXPECT_EQ(G.CalcMethodics, 3);
+    EXPECT_EQ(G.LoadInputMethod, kMultilevelLoading);
+    EXPECT_EQ(G.CalcMethodics, kMethodicsMiner);
 
     ui::test::QueueFileCancel();
     ui::test::QueueModalResult(Spektrum_F, ui::mrOk);

@@ -48,8 +48,8 @@ TEST_F(SpectrumEntry, TenLevelsThroughTheWindowsCalculateSaveAndLoadBack) {
     // gives them, then Calculation.
     {
         GlobalData& g = G;
-        g.LoadInputMethod = 2;
-        g.CalcMethodics = 4;
+        g.LoadInputMethod = kMultilevelLoading;
+        g.CalcMethodics = kMethodicsHaibach;
         g.HypothesisHaibach = true;
         g.LevelCount = kLevels;
         Extended hours = 0;

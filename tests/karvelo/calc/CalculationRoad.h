@@ -10,8 +10,8 @@ namespace karvelo::test {
 // computed (method C).
 inline void HaibachSpectrumWithComputedFactors() {
     GlobalData& g = G;
-    g.LoadInputMethod = 2;
-    g.CalcMethodics = 4;
+    g.LoadInputMethod = kMultilevelLoading;
+    g.CalcMethodics = kMethodicsHaibach;
     g.SpectrumLevelsShown = false;
     g.KHbetaDirect = false;
     g.KHbetaMethod = "ISO_C";

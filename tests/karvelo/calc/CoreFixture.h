@@ -21,9 +21,9 @@ protected:
         rt::SetNoticeSink(previous_);
         ResetProgramState();
     }
-    // The default case of the gearing type (1 external, 2 internal), inputs only.
-    static void Defaults(int gearingType) {
-        G.GearingType = static_cast<std::int16_t>(gearingType);
+    // The default case of the gearing type (kExternalPair, kInternalPair), inputs only.
+    static void Defaults(std::int16_t gearingType) {
+        G.GearingType = gearingType;
         SetDefaultInputs();
     }
     // The derived geometry, as the main window and the geometry window run it.

@@ -14,7 +14,7 @@ using DataFileTest = test::FilesTest;
 std::string R(double x) { return rt::StrReal(x); }
 
 TEST_F(DataFileTest, DefaultCaseLayout) {
-    Defaults(1);
+    Defaults(kExternalPair);
     Derive();
     const GlobalData& g = G;
     // Line by line from the file's section tables (one load, Haibach, KHbeta given, no life data).
@@ -41,9 +41,9 @@ TEST_F(DataFileTest, DefaultCaseLayout) {
 }
 
 TEST_F(DataFileTest, SpectrumSectionsInOrder) {
-    Defaults(1);
-    G.LoadInputMethod = 2;
-    G.CalcMethodics = 3;
+    Defaults(kExternalPair);
+    G.LoadInputMethod = kMultilevelLoading;
+    G.CalcMethodics = kMethodicsMiner;
     G.HypothesisHaibach = false;
     G.LoadAsForce = true;
     G.SpectrumRatioToMin = true;
@@ -84,7 +84,7 @@ TEST_F(DataFileTest, SpectrumSectionsInOrder) {
 }
 
 TEST_F(DataFileTest, OneValueFormats) {
-    Defaults(1);
+    Defaults(kExternalPair);
     G.KHbetaMethod = "bcal";
     G.KHbetaDirect = true;
     // Hand-derived: Str(bcal:4:1).
@@ -117,7 +117,7 @@ void Apply(const Case& c) {
     SetDefaultInputs();
     G.LoadInputMethod = static_cast<std::int16_t>(c.method);
     G.CalcMethodics = static_cast<std::int16_t>(c.methodics);
-    G.HypothesisHaibach = c.methodics != 3;
+    G.HypothesisHaibach = c.methodics != kMethodicsMiner;
     G.LevelCount = static_cast<std::int16_t>(c.levels);
     G.LoadAsForce = c.force;
     G.SpectrumInCycles = c.cycles;
@@ -128,13 +128,13 @@ void Apply(const Case& c) {
     G.KHbetaMethod = c.khbeta;
     G.KHbetaDirect = std::string(c.khbeta) == "primo";
     G.KHbetaCalcVariant = c.variant;
-    G.HelixModification = 6;
+    G.HelixModification = kEndRelief;
     G.SpectrumXMode = c.xmode;
     G.SpectrumAbsolute = !c.ratioToMin;
     G.SpectrumRatioToMin = c.ratioToMin;
     G.ViscosityGiven = c.viscosity;
     G.fpr2Measured = G.fHbeta1Measured = c.measured;
-    G.SpectrumLevelsShown = c.method == 2;
+    G.SpectrumLevelsShown = c.method == kMultilevelLoading;
     G.cDirect = G.JDirect = G.YF2Direct = G.ZLrefDirect = G.YM2statDirect = true;
     G.ViscosityGiven = c.viscosity;
     G.OilViscosity = 98;  // a pair the reader derives one of the other from (to whole mm^2/s)
@@ -177,7 +177,7 @@ void Apply(const Case& c) {
     G.YM2stat = 0.75;
     // What the reader derives must already hold, for the values to compare.
     G.NL1h = G.NL2h = 1500.5;
-    if (c.method != 2) G.LevelCount = 1;
+    if (c.method != kMultilevelLoading) G.LevelCount = 1;
 }
 
 class DataFileRoundTrip : public test::FilesTest, public ::testing::WithParamInterface<Case> {};
@@ -203,10 +203,10 @@ TEST_P(DataFileRoundTrip, WriteReadWriteIsByteIdentical) {
         EXPECT_PRED2(near, G.*m, saved.*m);
     // Stored one of each pair, by its flag.
     EXPECT_PRED2(near, G.fpr2act, saved.fpr2Measured ? 0.0 : saved.fpr2act);
-    if (!saved.SpectrumInCycles && saved.LoadInputMethod != 2) {
+    if (!saved.SpectrumInCycles && saved.LoadInputMethod != kMultilevelLoading) {
         EXPECT_PRED2(near, G.NL1h, saved.NL1h);
     }
-    if (saved.LoadInputMethod == 2)
+    if (saved.LoadInputMethod == kMultilevelLoading)
         for (int i = 1; i <= n; ++i) {
             EXPECT_PRED2(near, G.SpectrumY[i], saved.SpectrumY[i]);
             EXPECT_PRED2(near, G.n1Level[i], saved.n1Level[i]);
@@ -244,8 +244,8 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- What the reader derives
 
 TEST_F(DataFileTest, RequiredLivesFromTheSpectrum) {
-    Defaults(2);
-    G.LoadInputMethod = 2;
+    Defaults(kInternalPair);
+    G.LoadInputMethod = kMultilevelLoading;
     G.LevelCount = 3;
     G.SpectrumXMode = false;  // class values
     G.SpectrumX[1] = 1000;
@@ -272,7 +272,7 @@ TEST_F(DataFileTest, RequiredLivesFromTheSpectrum) {
 }
 
 TEST_F(DataFileTest, OtherViscosityToWholeValues) {
-    Defaults(1);
+    Defaults(kExternalPair);
     G.ViscosityGiven = true;
     G.OilViscosity = 98.53;
     EXPECT_EQ(ReadBytes(DataFileBytes()).OilTemperature, 170);
@@ -282,13 +282,13 @@ TEST_F(DataFileTest, OtherViscosityToWholeValues) {
 }
 
 TEST_F(DataFileTest, OneLevelCaseHasOneLevel) {
-    Defaults(1);
+    Defaults(kExternalPair);
     G.LevelCount = 1;
     const std::string bytes = DataFileBytes();
     G.LevelCount = 7;
     EXPECT_EQ(ReadBytes(bytes).LevelCount, 1);
     // A method-3 case saved with service life after a 5-level case in memory reads back whole.
-    G.LoadInputMethod = 3;
+    G.LoadInputMethod = kDirectEquivalentLoad;
     G.LifeValid = true;
     G.LevelCount = 1;
     G.KvEkv = 1.25;
@@ -302,7 +302,7 @@ TEST_F(DataFileTest, OneLevelCaseHasOneLevel) {
 }
 
 TEST_F(DataFileTest, KHbetaGivenOnlyForTheWordPrimo) {
-    Defaults(1);
+    Defaults(kExternalPair);
     G.KHbeta = 1.35;
     std::vector<std::string> lines = ComposeDataFile();
     auto method = std::find(lines.begin(), lines.end(), "primo");
@@ -325,7 +325,7 @@ TEST_F(DataFileTest, KHbetaGivenOnlyForTheWordPrimo) {
 }
 
 TEST_F(DataFileTest, KHbetaFromTheContactPatternKeepsLaterValues) {
-    Defaults(1);
+    Defaults(kExternalPair);
     G.KHbetaMethod = "bcal";
     G.KHbetaDirect = true;  // as the KHbeta window leaves it
     G.bcal = 40;
@@ -345,7 +345,7 @@ TEST_F(DataFileTest, KHbetaFromTheContactPatternKeepsLaterValues) {
 }
 
 TEST_F(DataFileTest, KHbetaStoredWhenTheMethodIsPrimo) {
-    Defaults(1);
+    Defaults(kExternalPair);
     G.KHbetaDirect = false;  // KHbeta field emptied: 1.0, computed
     const std::string first = DataFileBytes();
     EXPECT_EQ(ComposeDataFile()[1][30], '1');
@@ -358,7 +358,7 @@ TEST_F(DataFileTest, KHbetaStoredWhenTheMethodIsPrimo) {
 }
 
 TEST_F(DataFileTest, QualityGradeAbsentForMaterialCodeZero) {
-    Defaults(1);
+    Defaults(kExternalPair);
     for (auto [code, stored] : {std::pair{"0", false}, {"00", true}, {"", true}}) {
         G.MaterialCode1 = code;
         G.QualityGrade1 = "MQ";
@@ -374,7 +374,7 @@ TEST_F(DataFileTest, QualityGradeAbsentForMaterialCodeZero) {
 // ---- Tolerances kept for older files
 
 TEST_F(DataFileTest, ToleratesWhatOlderFilesMayHold) {
-    Defaults(1);
+    Defaults(kExternalPair);
     const std::vector<std::string> lines = ComposeDataFile();
     const GlobalData expected = ReadBytes(Join(lines));
 
@@ -397,7 +397,7 @@ TEST_F(DataFileTest, ToleratesWhatOlderFilesMayHold) {
 }
 
 TEST_F(DataFileTest, ShortFlagLineClearsTheMissingFlags) {
-    Defaults(1);
+    Defaults(kExternalPair);
     // A case whose every flag is clear.
     G.HypothesisHaibach = G.KHbetaDirect = G.mredISO = G.SpectrumLevelsShown = false;
     G.FullPinion = G.SpectrumInCycles = G.SpectrumXMode = G.SpectrumAbsolute = false;

@@ -14,7 +14,7 @@ namespace {
 
 class DriverTest : public CoreTest {
 protected:
-    void Case(int gearingType) {
+    void Case(std::int16_t gearingType) {
         Defaults(gearingType);
         Derive();
         notices.Clear();
@@ -52,7 +52,7 @@ protected:
 //   YdrelT 0.991837 and 0.995184, YRrelT 0.956738: Sigmafpbref 816.0786 and 818.8324;
 //   SigmaFP = ref (3e6 / NL)^(1/49.9125): 768.5388 and 781.9158; SF1 0.996467, SF2 1.073043.
 TEST_F(DriverTest, DefaultCaseByMethodBMatchesTheHandDerivation) {
-    Case(1);
+    Case(kExternalPair);
     RunCalculation();
     EXPECT_TRUE(G.ResumeCalculation);
     EXPECT_FALSE(G.CalculationRunning);
@@ -108,7 +108,7 @@ TEST_F(DriverTest, DefaultCaseByMethodBMatchesTheHandDerivation) {
 // Kv = 1.0945806 (hand-derived); the stresses scale with sqrt(Kv) and Kv.  No restriction of
 // method C applies, so the button shown by the method B run is hidden again.
 TEST_F(DriverTest, MethodCGivesItsOwnKvAndHidesTheValidityButtonAgain) {
-    Case(1);
+    Case(kExternalPair);
     RunCalculation();
     G.MethodC = true;
     RunCalculation();
@@ -130,7 +130,7 @@ TEST_F(DriverTest, MethodCGivesItsOwnKvAndHidesTheValidityButtonAgain) {
 // YS1 2.114350 (the pinion's load point falls with the larger contact ratio), YF2 0.853915 from the
 // cutter-tip trochoid; SigmaF02 = Ft / (b mn) YF2 YS2 = 444.7474.
 TEST_F(DriverTest, InternalPairWithEnteredStressCorrectionFactor) {
-    Case(2);
+    Case(kInternalPair);
     G.YS2Direct = true;
     G.YS2 = 2.0;
     RunCalculation();
@@ -158,7 +158,7 @@ TEST_F(DriverTest, SmallTotalContactRatioStopsWithTheGeometryWindow) {
         const double roll = 2 * (epsalfa * pbt + G.a * std::sin(G.alfawt)) - std::sqrt(G.da2 * G.da2 - G.db2 * G.db2);
         return std::sqrt(roll * roll + G.db1 * G.db1);
     };
-    Case(1);
+    Case(kExternalPair);
     G.da1Given = true;
     G.da1 = tipFor(0.999);
     G.SigmaH1 = 123;
@@ -168,7 +168,7 @@ TEST_F(DriverTest, SmallTotalContactRatioStopsWithTheGeometryWindow) {
     ExpectStopped({"ShowGeometryForm"});
     EXPECT_EQ(G.SigmaH1, 123);  // nothing after the test ran
 
-    Case(1);
+    Case(kExternalPair);
     G.da1Given = true;
     G.da1 = tipFor(1.001);
     RunCalculation();
@@ -197,7 +197,7 @@ TEST_F(DriverTest, BodyAndRimStopsOpenTheDimensionsWindow) {
         ExpectStopped({"ShowDimensionsForm"});
     }
     // A full pinion skips its body test; the tolerance of 0.1 mm admits a hub 0.1 mm too big.
-    Case(1);
+    Case(kExternalPair);
     G.FullPinion = true;
     G.dh1 = 500;
     G.dh2 = 40.1;
@@ -206,7 +206,7 @@ TEST_F(DriverTest, BodyAndRimStopsOpenTheDimensionsWindow) {
 }
 
 TEST_F(DriverTest, ThinRimAsksAndNewEntryStops) {
-    Case(1);
+    Case(kExternalPair);
     G.sR1 = 4.4;  // ht1 = 9: sr1 / ht1 = 0.489
     DefaultWindowRecorder().resumeAnswers = {false};
     RunCalculation();
@@ -217,14 +217,14 @@ TEST_F(DriverTest, ThinRimAsksAndNewEntryStops) {
     EXPECT_TRUE(notices.notices.empty());
 
     // "Resume" goes on to the end.
-    Case(1);
+    Case(kExternalPair);
     G.sR1 = 4.4;
     RunCalculation();
     EXPECT_TRUE(G.ResumeCalculation);
     EXPECT_EQ(Windows(), (std::vector<std::string>{"AskResumeOrNewEntry", "SetValidityButtonVisible"}));
 
     // Internal wheel: only sr2 / mn counts; 1.75 asks, 1.76 passes.
-    Case(2);
+    Case(kInternalPair);
     G.YS2Direct = true;
     G.sR2 = 7;
     DefaultWindowRecorder().resumeAnswers = {false};
@@ -232,7 +232,7 @@ TEST_F(DriverTest, ThinRimAsksAndNewEntryStops) {
     ExpectStopped({"AskResumeOrNewEntry", "ShowDimensionsForm"});
     EXPECT_TRUE(DefaultWindowRecorder().requests[0].text.ends_with(
         "Ratio sr2 / mn must be greater than 1.75\r\r                 Present ratio sr2 / mn =  1.75"));
-    Case(2);
+    Case(kInternalPair);
     G.YS2Direct = true;
     G.sR2 = 7.04;
     RunCalculation();
@@ -241,14 +241,14 @@ TEST_F(DriverTest, ThinRimAsksAndNewEntryStops) {
 }
 
 TEST_F(DriverTest, RootFactorStopsOpenTheOtherFactorsWindow) {
-    Case(2);  // qs2 = 17.7 of the sharp-cut internal wheel
+    Case(kInternalPair);  // qs2 = 17.7 of the sharp-cut internal wheel
     RunCalculation();
     ASSERT_EQ(notices.Texts().size(), 1u);
     EXPECT_TRUE(notices.Texts()[0].starts_with("For the term qs (0.5*sFn/roFn) must be valid 1 <= qs < 8"));
     ExpectStopped({"ShowOtherFactorsForm"});
     EXPECT_EQ(G.ValidityCount, 0);  // the validity check did not run
 
-    Case(1);
+    Case(kExternalPair);
     G.Rog1 = 1;
     G.tg1 = 5;
     RunCalculation();
@@ -258,7 +258,7 @@ TEST_F(DriverTest, RootFactorStopsOpenTheOtherFactorsWindow) {
 }
 
 TEST_F(DriverTest, NoLoadStopsBeforeAnyLoadFactor) {
-    Case(1);
+    Case(kExternalPair);
     G.LoadAsForce = true;
     G.Ftjm = 0;  // a torque is given but forces are the input
     G.Kv = 7;
@@ -267,7 +267,7 @@ TEST_F(DriverTest, NoLoadStopsBeforeAnyLoadFactor) {
     ExpectStopped({});
     EXPECT_EQ(G.Kv, 7);
 
-    Case(1);
+    Case(kExternalPair);
     G.Tjm = 0;
     G.Ftjm = 0;
     RunCalculation();
@@ -277,7 +277,7 @@ TEST_F(DriverTest, NoLoadStopsBeforeAnyLoadFactor) {
 
 TEST_F(DriverTest, LargeVirtualContactRatioWarnsAndGoesOn) {
     // Deep teeth (haP = 1.5) on a 40/80 pair of module 2: epsalfan = 2.544.
-    Case(1);
+    Case(kExternalPair);
     G.z1 = 40;
     G.z2 = 80;
     G.mn = 2;
@@ -295,7 +295,7 @@ TEST_F(DriverTest, LargeVirtualContactRatioWarnsAndGoesOn) {
 }
 
 TEST_F(DriverTest, EnteredAndEquivalentFactorsAreNotRecomputed) {
-    Case(1);
+    Case(kExternalPair);
     G.KHbeta = 1.3;  // "primo": as entered
     RunCalculation();
     EXPECT_EQ(G.KHbeta, 1.3);
@@ -305,9 +305,9 @@ TEST_F(DriverTest, EnteredAndEquivalentFactorsAreNotRecomputed) {
     EXPECT_NE(G.KHbeta, 1.3);
 
     // Given equivalent loads: the equivalent factors stand for Kv, KHbeta, KHalfa.
-    Case(1);
-    G.LoadInputMethod = 3;
-    G.CalcMethodics = 3;
+    Case(kExternalPair);
+    G.LoadInputMethod = kDirectEquivalentLoad;
+    G.CalcMethodics = kMethodicsMiner;
     G.LoadAsForce = true;
     G.FtFe1 = G.FtHe1 = G.FtFe2 = G.FtHe2 = 50000;
     G.Kv = 1.7;
@@ -322,7 +322,7 @@ TEST_F(DriverTest, EnteredAndEquivalentFactorsAreNotRecomputed) {
 }
 
 TEST_F(DriverTest, KeyResultThatIsNotANumberStops) {
-    Case(1);
+    Case(kExternalPair);
     G.YF1Direct = true;
     G.YF1 = std::numeric_limits<double>::infinity();
     RunCalculation();
@@ -354,7 +354,7 @@ TEST_F(DriverTest, DegenerateInputsStopAtTheirOrigin) {
          "The pressure angle alfan can not be calculated from these input data."},
     };
     for (const Origin& o : origins) {
-        Case(1);
+        Case(kExternalPair);
         o.set();
         RunCalculation();
         EXPECT_EQ(notices.Texts(), std::vector<std::string>{o.message}) << o.name;
@@ -363,9 +363,9 @@ TEST_F(DriverTest, DegenerateInputsStopAtTheirOrigin) {
 
     // A two-level Miner spectrum whose faces do not overlap (b = 60 - 430): its level stresses
     // would be square roots of negative numbers.
-    Case(1);
-    G.LoadInputMethod = 2;
-    G.CalcMethodics = 3;
+    Case(kExternalPair);
+    G.LoadInputMethod = kMultilevelLoading;
+    G.CalcMethodics = kMethodicsMiner;
     G.HypothesisHaibach = false;
     G.LevelCount = 2;
     for (int i = 1; i <= 2; ++i) G.n1Level[i] = G.n1;
@@ -377,9 +377,9 @@ TEST_F(DriverTest, DegenerateInputsStopAtTheirOrigin) {
 }
 
 TEST_F(DriverTest, SpectrumLevelsGetTheirFactorsAndFreshValidityMarks) {
-    Case(1);
-    G.LoadInputMethod = 2;
-    G.CalcMethodics = 3;
+    Case(kExternalPair);
+    G.LoadInputMethod = kMultilevelLoading;
+    G.CalcMethodics = kMethodicsMiner;
     G.SpectrumLevelsShown = false;
     G.LoadAsForce = true;
     G.FtFe1 = G.FtHe1 = G.FtFe2 = G.FtHe2 = 50000;
@@ -408,7 +408,7 @@ TEST_F(DriverTest, SpectrumLevelsGetTheirFactorsAndFreshValidityMarks) {
 }
 
 TEST_F(DriverTest, ACalculationRepeatsExactly) {
-    Case(1);
+    Case(kExternalPair);
     RunCalculation();
     const GlobalData first = G;
     RunCalculation();
@@ -416,15 +416,15 @@ TEST_F(DriverTest, ACalculationRepeatsExactly) {
 }
 
 TEST_F(DriverTest, EvaluateSpectrumMakesTheServiceLifeCurrentInTheLifeWindow) {
-    Case(1);
-    G.LoadInputMethod = 2;
-    G.CalcMethodics = 1;
+    Case(kExternalPair);
+    G.LoadInputMethod = kMultilevelLoading;
+    G.CalcMethodics = kMethodicsFigA3;
     G.LifeFormActive = true;
     for (int i = 1; i <= G.LevelCount; ++i) G.n1Level[i] = G.n1;
     EvaluateSpectrum();
     EXPECT_FALSE(G.LifeValid);
     EXPECT_TRUE(Windows().empty());
-    G.CalcMethodics = 4;
+    G.CalcMethodics = kMethodicsHaibach;
     EvaluateSpectrum();
     EXPECT_TRUE(G.LifeValid);
     // The service-life driver enables the button, and so does the spectrum evaluation.

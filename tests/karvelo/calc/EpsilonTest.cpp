@@ -20,14 +20,14 @@ double Deg(double d) { return d * std::numbers::pi / 180; }
 class EpsilonTest : public test::CoreTest {
 protected:
     // The default case of the gearing type with its derived geometry, as after start-up.
-    static void Case(int gearingType) {
+    static void Case(std::int16_t gearingType) {
         Defaults(gearingType);
         Derive();
     }
 };
 
 TEST_F(EpsilonTest, DefaultExternalPair) {
-    Case(1);
+    Case(kExternalPair);
     ComputeContactRatios();
     // By hand (ISO 6336-2): ((sqrt(da1^2 - db1^2) + sqrt(da2^2 - db2^2)) / 2 - a sin alfawt) / (pi mn cos alfat)
     EXPECT_NEAR(G.epsalfa, 1.6351859635714618, 1e-9);
@@ -42,7 +42,7 @@ TEST_F(EpsilonTest, DefaultExternalPair) {
 }
 
 TEST_F(EpsilonTest, HelicalPairAddsTheOverlapRatio) {
-    Defaults(1);
+    Defaults(kExternalPair);
     G.beta = Deg(15);
     G.x1 = 0.3;
     G.x2 = -0.1;
@@ -61,7 +61,7 @@ TEST_F(EpsilonTest, HelicalPairAddsTheOverlapRatio) {
 }
 
 TEST_F(EpsilonTest, DefaultInternalPair) {
-    Case(2);
+    Case(kInternalPair);
     ComputeContactRatios();
     // By hand: ((sqrt(da1^2 - db1^2) - sqrt(da2^2 - db2^2)) / 2 + |a| sin alfawt) / (pi mn cos alfat), da2 = -152
     EXPECT_NEAR(G.epsalfa, 2.150020220507378, 1e-9);
@@ -75,7 +75,7 @@ TEST_F(EpsilonTest, DefaultInternalPair) {
 }
 
 TEST_F(EpsilonTest, UndercutBoundaryMatchesTheToolTipTrochoid) {
-    Defaults(1);
+    Defaults(kExternalPair);
     G.z1 = 12;
     Derive();
     ComputeContactRatios();
@@ -106,7 +106,7 @@ TEST_F(EpsilonTest, UndercutBoundaryMatchesTheToolTipTrochoid) {
 }
 
 TEST_F(EpsilonTest, ShiftedSmallPinionAndUndercutWheelOfAnExternalPair) {
-    Defaults(1);
+    Defaults(kExternalPair);
     G.z1 = 10;
     G.x1 = 0.1;
     Derive();
@@ -126,7 +126,7 @@ TEST_F(EpsilonTest, ShiftedSmallPinionAndUndercutWheelOfAnExternalPair) {
 }
 
 TEST_F(EpsilonTest, UndercutTestIsStrict) {
-    Case(1);
+    Case(kExternalPair);
     G.z1 = 12;
     ComputeGearDimensions();
     ComputeUndercutDiameters();
@@ -142,7 +142,7 @@ TEST_F(EpsilonTest, UndercutTestIsStrict) {
 }
 
 TEST_F(EpsilonTest, TipInsideTheBaseCircleLeavesNoStaleContactRatio) {
-    Defaults(1);
+    Defaults(kExternalPair);
     G.beta = Deg(30);
     G.b = 100;  // overlap ratio alone would exceed 1
     Derive();
@@ -158,7 +158,7 @@ TEST_F(EpsilonTest, TipInsideTheBaseCircleLeavesNoStaleContactRatio) {
     EXPECT_TRUE(notices.notices.empty());
 
     // Internal pair: the wheel's tip measured by magnitude.
-    Case(2);
+    Case(kInternalPair);
     G.da2 = G.db2 + 0.1;  // |da2| < |db2|
     ComputeContactRatios();
     EXPECT_EQ(G.epsgama, 0);
@@ -187,7 +187,7 @@ TEST_F(EpsilonTest, SingularMatrixIsReported) {
 }
 
 TEST_F(EpsilonTest, DivergingIterationStopsTheCalculation) {
-    Case(1);
+    Case(kExternalPair);
     G.z1 = 12;
     ComputeGearDimensions();
     G.db1 = 0;  // the equations have no finite value

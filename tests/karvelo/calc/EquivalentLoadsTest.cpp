@@ -14,12 +14,12 @@ namespace {
 class EquivalentLoadsTest : public test::CoreTest {
 protected:
     // The default case as a spectrum of its five levels at the pinion speed.
-    static void DefaultSpectrum(int methodics) {
-        Defaults(1);
+    static void DefaultSpectrum(std::int16_t methodics) {
+        Defaults(kExternalPair);
         Derive();
-        G.LoadInputMethod = 2;
-        G.CalcMethodics = static_cast<std::int16_t>(methodics);
-        G.HypothesisHaibach = methodics == 4;
+        G.LoadInputMethod = kMultilevelLoading;
+        G.CalcMethodics = methodics;
+        G.HypothesisHaibach = methodics == kMethodicsHaibach;
         for (int i = 1; i <= 5; ++i) G.n1Level[i] = G.n1;
         ConvertSpectrumUnits();
         BuildClassAndCumulativeSpectra();
@@ -81,7 +81,7 @@ TEST_F(EquivalentLoadsTest, GivenFactorsAreInterpolatedAtTheEquivalentStresses) 
 }
 
 TEST_F(EquivalentLoadsTest, IteratedFactorsSettleAndLeaveLevelOneAsItWas) {
-    DefaultSpectrum(4);
+    DefaultSpectrum(kMethodicsHaibach);
     ComputeContactRatios();
     // Stresses and factors of the default pair, as the stress routines would leave them.
     G.YF1 = 2.8;
@@ -125,7 +125,7 @@ TEST_F(EquivalentLoadsTest, IteratedFactorsSettleAndLeaveLevelOneAsItWas) {
 }
 
 TEST_F(EquivalentLoadsTest, UnitFactorsGiveForcesFromTheStressesAlone) {
-    for (int methodics : {3, 4}) {
+    for (std::int16_t methodics : {kMethodicsMiner, kMethodicsHaibach}) {
         DefaultSpectrum(methodics);
         ASSERT_TRUE(G.SpectrumLevelsShown);  // default: entered per-level factors, all 1
         ComputeEquivalentLoads();
@@ -150,7 +150,7 @@ TEST_F(EquivalentLoadsTest, UnitFactorsGiveForcesFromTheStressesAlone) {
 }
 
 TEST_F(EquivalentLoadsTest, OneLevelSpectrumHasTheLevelLoad) {
-    DefaultSpectrum(4);
+    DefaultSpectrum(kMethodicsHaibach);
     G.LevelCount = 1;
     G.SpectrumY[1] = 1500;  // N.m
     G.SpectrumX[1] = 1e5;
@@ -166,8 +166,8 @@ TEST_F(EquivalentLoadsTest, OneLevelSpectrumHasTheLevelLoad) {
 }
 
 TEST_F(EquivalentLoadsTest, DirectEquivalentLoadsAreLeftAlone) {
-    DefaultSpectrum(4);
-    G.LoadInputMethod = 3;
+    DefaultSpectrum(kMethodicsHaibach);
+    G.LoadInputMethod = kDirectEquivalentLoad;
     const GlobalData before = G;
     ComputeEquivalentLoads();
     EXPECT_TRUE(G == before);

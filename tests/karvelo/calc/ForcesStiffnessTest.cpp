@@ -31,8 +31,8 @@ TEST_F(ForcesTest, SingleLoadFromTorqueAndMissingLoad) {
 
 TEST_F(ForcesTest, EquivalentForcesTakeTheLargerAndReplaceZero) {
     DefaultCase();
-    G.LoadInputMethod = 2;
-    G.CalcMethodics = 3;
+    G.LoadInputMethod = kMultilevelLoading;
+    G.CalcMethodics = kMethodicsMiner;
     G.TFe1 = 1000, G.THe1 = 2000, G.TFe2 = 1000, G.THe2 = 0;
     ComputeForcesFromTorques();
     EXPECT_DOUBLE_EQ(G.FtFe1, 25000);
@@ -42,7 +42,7 @@ TEST_F(ForcesTest, EquivalentForcesTakeTheLargerAndReplaceZero) {
     EXPECT_EQ(G.FtHe2Used, 0);  // a spectrum case without damage keeps no load
     EXPECT_DOUBLE_EQ(G.Ftjm, 50000);
 
-    G.LoadInputMethod = 3;
+    G.LoadInputMethod = kDirectEquivalentLoad;
     G.LoadAsForce = true;
     G.FtFe1 = G.FtHe1 = G.FtFe2 = G.FtHe2 = 0;
     ComputeForcesFromTorques();
@@ -140,7 +140,7 @@ TEST_F(StiffnessTest, ReducedMassOfExternalAndInternalPairs) {
     // Derived by hand from ISO 6336-1: full pinion, wheel ring q2 = (150 - 110)/159, u = 2.
     EXPECT_NEAR(G.mred, 0.01694022698484504, 1e-15);
 
-    DefaultCase(2);
+    DefaultCase(kInternalPair);
     const double dm1 = (G.df1 + G.da1) / 2;
     const double pinionOnly = (std::numbers::pi / 8) * std::pow(dm1 / G.db1, 2) * dm1 * dm1 * 7830e-9;
     ComputeReducedMass();

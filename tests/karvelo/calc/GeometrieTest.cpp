@@ -24,7 +24,7 @@ double Inv(double x) { return std::tan(x) - x; }
 using GeometrieTest = test::CoreTest;
 
 TEST_F(GeometrieTest, DefaultExternalPair) {
-    Defaults(1);
+    Defaults(kExternalPair);
     Derive();
     // Reference values by hand (ISO 21771): z 20/40, mn 4, alfan 20 deg, x = 0.
     EXPECT_NEAR(Inv(G.alfawt), Inv(G.alfat), 1e-11);
@@ -56,7 +56,7 @@ TEST_F(GeometrieTest, DefaultExternalPair) {
 }
 
 TEST_F(GeometrieTest, HelicalPairWithProfileShift) {
-    Defaults(1);
+    Defaults(kExternalPair);
     G.beta = Deg(15);
     G.x1 = 0.3;
     G.x2 = -0.1;
@@ -81,7 +81,7 @@ TEST_F(GeometrieTest, HelicalPairWithProfileShift) {
 }
 
 TEST_F(GeometrieTest, DefaultInternalPairTakesTheWheelRootFromTheCutter) {
-    Defaults(2);
+    Defaults(kInternalPair);
     Derive();
     // By hand: ad = (20 - 40) 4 / 2 = -40; cutter z0 = 25: d0 = 100, da0 = 2 mn (z0/2 + haP1 + caP1) = 110,
     // a0 = (25 - 40) 4 / 2 = -30, so df2 = 2 a0 - da0 = -170 (|df2| = d2 + 2.5 mn).
@@ -106,7 +106,7 @@ TEST_F(GeometrieTest, DefaultInternalPairTakesTheWheelRootFromTheCutter) {
 }
 
 TEST_F(GeometrieTest, CriticalSumOfShiftsIsRefusedWithTheLimitShown) {
-    Defaults(1);
+    Defaults(kExternalPair);
     Derive();
     const double alfawt = G.alfawt;
     G.x1 = G.xlim;  // x1 + x2 exactly xlim
@@ -125,7 +125,7 @@ TEST_F(GeometrieTest, CriticalSumOfShiftsIsRefusedWithTheLimitShown) {
     EXPECT_TRUE(notices.notices.empty());
 
     // Internal pair: a sum at or above xlim = 20 inv(alfat) / (2 tan alfan) = 0.40949 is refused.
-    Defaults(2);
+    Defaults(kInternalPair);
     Derive();
     notices.Clear();
     G.x1 = G.xlim;
@@ -139,7 +139,7 @@ TEST_F(GeometrieTest, CriticalSumOfShiftsIsRefusedWithTheLimitShown) {
 }
 
 TEST_F(GeometrieTest, CutterMeshIsNotTestedAgainstThePairsCriticalSum) {
-    Defaults(2);
+    Defaults(kInternalPair);
     Derive();
     const double df2 = G.df2;
     G.x1 = 1.0;  // the pair's sum is above its critical sum
@@ -164,7 +164,7 @@ TEST_F(GeometrieTest, CutterMeshIsNotTestedAgainstThePairsCriticalSum) {
 }
 
 TEST_F(GeometrieTest, InverseInvoluteWithoutRootBelowTheLimitGivesZero) {
-    Defaults(1);
+    Defaults(kExternalPair);
     Derive();
     double alpha = 1;
     SolveInverseInvolute(alpha, Inv(1.55), false);
@@ -177,7 +177,7 @@ TEST_F(GeometrieTest, InverseInvoluteWithoutRootBelowTheLimitGivesZero) {
 }
 
 TEST_F(GeometrieTest, GivenTipDiameterStaysWhileTheRestFollows) {
-    Defaults(1);
+    Defaults(kExternalPair);
     Derive();
     G.da1Given = true;
     G.da1 = 87;
@@ -191,7 +191,7 @@ TEST_F(GeometrieTest, GivenTipDiameterStaysWhileTheRestFollows) {
 }
 
 TEST_F(GeometrieTest, PinionDedendumFollowsTheWheelsRack) {
-    Defaults(1);
+    Defaults(kExternalPair);
     Derive();
     G.haP1 = 1.2;
     G.caP1 = 0.4;
@@ -205,7 +205,7 @@ TEST_F(GeometrieTest, PinionDedendumFollowsTheWheelsRack) {
 }
 
 TEST_F(GeometrieTest, CentreDistanceFieldResetsToTheReferenceDistance) {
-    Defaults(1);
+    Defaults(kExternalPair);
     G.x1 = 0.5;
     G.x2 = 0.25;
     G.a = 123.4;
@@ -230,7 +230,7 @@ TEST_F(GeometrieTest, CentreDistanceFieldResetsToTheReferenceDistance) {
 }
 
 TEST_F(GeometrieTest, TipBelowTheBaseCircleIsReportedAndTheRoutineGoesOn) {
-    Defaults(1);
+    Defaults(kExternalPair);
     Derive();
     G.da1 = 70;  // below db1 = 75.18
     ComputeTipThickness();

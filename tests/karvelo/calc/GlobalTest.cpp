@@ -56,7 +56,7 @@ TEST(ShortStringTest, CutsAt255) {
 }
 
 TEST_F(GlobalTest, DefaultsDescribeTheExampleCase) {
-    Defaults(1);
+    Defaults(kExternalPair);
     EXPECT_EQ(G.z1, 20);
     EXPECT_EQ(G.z2, 40);
     EXPECT_EQ(G.mn, 4);
@@ -90,7 +90,7 @@ TEST_F(GlobalTest, DefaultsDescribeTheExampleCase) {
 }
 
 TEST_F(GlobalTest, InternalDefaultsAreNegativeAndTheRatioFollows) {
-    Defaults(2);
+    Defaults(kInternalPair);
     EXPECT_EQ(G.z2, -40);
     EXPECT_EQ(G.da2, -38);
     EXPECT_EQ(G.a, -7.5);

@@ -168,7 +168,7 @@ TEST_F(KvTest, RunningInAllowances) {
     EXPECT_EQ(G.ffalfamax, 20);
     EXPECT_DOUBLE_EQ(G.yalfa, 1.5);
     // A spectrum takes the level's speed.
-    G.LoadInputMethod = 2;
+    G.LoadInputMethod = kMultilevelLoading;
     G.n1Level[3] = 3000;
     ComputeTransverseRunningInAllowance("Profil", 3);
     EXPECT_DOUBLE_EQ(G.v, std::numbers::pi * 80 * 3000 / 60000);

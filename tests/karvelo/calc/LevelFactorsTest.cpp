@@ -27,7 +27,7 @@ protected:
             G.n1Level[i] = i == 4 ? 2 * G.n1 : G.n1;
         }
     }
-    static void AsSpectrum() { G.LoadInputMethod = 2, G.CalcMethodics = 3; }
+    static void AsSpectrum() { G.LoadInputMethod = kMultilevelLoading, G.CalcMethodics = kMethodicsMiner; }
 };
 
 TEST_F(LevelFactorsTest, LevelEqualToTheSingleLoadGetsItsFactors) {

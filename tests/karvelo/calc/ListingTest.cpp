@@ -6,6 +6,7 @@
 #include "CalculationRoad.h"
 #include "FilesFixture.h"
 #include "GoldenListing.h"
+#include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/calc/Pripustna_napeti_dotyk.h"
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocet1i.h"
@@ -115,7 +116,7 @@ TEST_F(ListingTest, FormatListingNumber) {
 // listings are golden files written through the main window.)
 TEST_F(ListingTest, CalculatedCasesReadBackToTheSameDataFile) {
     for (bool spectrum : {false, true}) {
-        Defaults(1);
+        Defaults(kExternalPair);
         Derive();
         if (spectrum) {
             test::HaibachSpectrumWithComputedFactors();
@@ -132,12 +133,12 @@ TEST_F(ListingTest, CalculatedCasesReadBackToTheSameDataFile) {
 
 // A 12-level force spectrum by Miner, with service life in hours and most optional inputs.
 void ListingTest::SpectrumCase() {
-    Defaults(1);
+    Defaults(kExternalPair);
     Derive();
     OneLoadResults();
     GlobalData& g = G;
-    g.LoadInputMethod = 2;
-    g.CalcMethodics = 3;
+    g.LoadInputMethod = kMultilevelLoading;
+    g.CalcMethodics = kMethodicsMiner;
     g.HypothesisHaibach = false;
     g.LoadAsForce = true;
     g.SpectrumAbsolute = false;
@@ -165,7 +166,7 @@ void ListingTest::SpectrumCase() {
     g.KHbetaDirect = false;
     g.KHbetaMethod = "ISO_C";
     g.KHbetaCalcVariant = "b";
-    g.HelixModification = 6;
+    g.HelixModification = kEndRelief;
     g.cI = 12.5;
     g.bred = 48;
     g.LifeValid = true;
@@ -182,7 +183,7 @@ void ListingTest::SpectrumCase() {
     g.n1 = 1000;
     g.SigmaF1 = 260.5;  // the equivalent stresses
     g.SigmaH1 = 1390.25;
-    g.MaterialClass2 = 11;
+    g.MaterialClass2 = kOtherMaterialClass;
     g.MaterialForm2 = "cast";
     g.HardnessUnit2 = "HWB";
     g.Re2 = 0;
@@ -216,7 +217,7 @@ TEST_F(ListingTest, SpectrumCaseGolden) {
 }
 
 TEST_F(ListingTest, InternalGearingListsThePinionHalves) {
-    Defaults(2);
+    Defaults(kInternalPair);
     Derive();
     std::vector<std::string> vst = Vst();
     EXPECT_TRUE(Has(vst, "Gearing - Internal"));
@@ -227,7 +228,7 @@ TEST_F(ListingTest, InternalGearingListsThePinionHalves) {
 }
 
 TEST_F(ListingTest, ActualDeviationsBlock) {
-    Defaults(1);
+    Defaults(kExternalPair);
     // Only the wheel's pitch deviation measured: twelve blanks hold the pinion's place.
     G.fpr2Measured = false;
     G.fpr2act = 8;
@@ -258,8 +259,8 @@ TEST_F(ListingTest, ActualDeviationsBlock) {
 }
 
 TEST_F(ListingTest, SpectrumWithoutDirectFactors) {
-    Defaults(1);
-    G.LoadInputMethod = 2;
+    Defaults(kExternalPair);
+    G.LoadInputMethod = kMultilevelLoading;
     G.SpectrumLevelsShown = false;
     G.KHbetaDirect = false;
     G.KHbetaMethod = "ISO_C";
@@ -285,16 +286,16 @@ TEST_F(ListingTest, SpectrumWithoutDirectFactors) {
 }
 
 TEST_F(ListingTest, HelixModifications) {
-    Defaults(1);
+    Defaults(kExternalPair);
     G.KHbetaMethod = "ISO_C";
     G.KHbetaCalcVariant = "b";
     G.cbeta = 7;
-    for (int m : {1, 4}) {
-        G.HelixModification = static_cast<std::int16_t>(m);
+    for (std::int16_t m : {kNoHelixModification, kHelixCorrection}) {
+        G.HelixModification = m;
         std::vector<std::string> vst = Vst();
         EXPECT_FALSE(Has(vst, "  Size of the  modification -")) << m;
     }
-    G.HelixModification = 5;
+    G.HelixModification = kHelixCorrectionAndCrowning;
     std::vector<std::string> vst = Vst();
     size_t at = IndexOf(vst, " Helix modification (ISO 6336 - 1,tab.8) - helix correction + central crowning");
     ASSERT_LT(at + 2, vst.size());
@@ -303,7 +304,7 @@ TEST_F(ListingTest, HelixModifications) {
 }
 
 TEST_F(ListingTest, ResultsWithoutServiceLifeGoStraightToBending) {
-    Defaults(1);
+    Defaults(kExternalPair);
     OneLoadResults();
     std::vector<std::string> vys = Vys();
     ASSERT_GE(vys.size(), 10u);
@@ -313,8 +314,8 @@ TEST_F(ListingTest, ResultsWithoutServiceLifeGoStraightToBending) {
 }
 
 TEST_F(ListingTest, ServiceLifeInHoursForAnInternalPair) {
-    Defaults(2);
-    G.LoadInputMethod = 2;
+    Defaults(kInternalPair);
+    G.LoadInputMethod = kMultilevelLoading;
     G.LifeValid = true;
     G.LifeFromSafety = true;
     G.SpectrumInCycles = false;
@@ -347,7 +348,7 @@ TEST_F(ListingTest, ServiceLifeInHoursForAnInternalPair) {
 }
 
 TEST_F(ListingTest, ValidityBlock) {
-    Defaults(1);
+    Defaults(kExternalPair);
     G.ValidityCount = 3;
     for (int slot : {2, 9, 30}) {
         G.ValidityKinds[slot] = 1;

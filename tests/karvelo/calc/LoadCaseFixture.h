@@ -11,7 +11,7 @@ namespace karvelo::test {
 
 class LoadCaseTest : public CoreTest {
 protected:
-    static void DefaultCase(int gearingType = 1) {
+    static void DefaultCase(std::int16_t gearingType = kExternalPair) {
         Defaults(gearingType);
         Derive();
         ComputeEffectiveFaceWidths();

@@ -106,8 +106,8 @@ TEST_F(KHbetaTest, GreyCastIronHelixAllowanceCap) {
     EXPECT_NEAR(G.KHbeta, 1.716154, 5e-7);
 
     const double Fm = G.Fm;
-    G.LoadInputMethod = 2;
-    G.CalcMethodics = 3;
+    G.LoadInputMethod = kMultilevelLoading;
+    G.CalcMethodics = kMethodicsMiner;
     G.LevelCount = 1;
     G.FtLevel[1] = Fm;
     G.n1Level[1] = 1500;
@@ -143,7 +143,7 @@ TEST_F(KHbetaTest, HelixModificationFactors) {
     MethodCCase();
     SetHelixSlopeDeviations();
     G.cbeta = 10;
-    G.HelixModification = 2;  // crowning: B1 = 1 when 1.2 fma >= cbeta
+    G.HelixModification = kCentralCrowning;  // crowning: B1 = 1 when 1.2 fma >= cbeta
     DeterminePinionOffsetConstant();
     EXPECT_EQ(G.fma, 29);
     EXPECT_EQ(G.B1, 1);
@@ -156,12 +156,12 @@ TEST_F(KHbetaTest, HelixModificationFactors) {
     EXPECT_EQ(G.B1, 0.5);
     ComputeKHbeta();
     EXPECT_EQ(G.fma, 5);
-    G.HelixModification = 3;  // keeps the factors
+    G.HelixModification = kCentralCrowningAsStored;  // keeps the factors
     G.B1 = 0.3, G.B2 = 0.2;
     DeterminePinionOffsetConstant();
     EXPECT_EQ(G.B1, 0.3);
     EXPECT_EQ(G.B2, 0.2);
-    G.HelixModification = 6;
+    G.HelixModification = kEndRelief;
     DeterminePinionOffsetConstant();
     EXPECT_EQ(G.B1, 0.7);
     EXPECT_EQ(G.B2, 0.7);
@@ -192,7 +192,7 @@ TEST_F(KHbetaTest, KFbetaExponent) {
 class KHalphaTest : public test::LoadCaseTest {
 protected:
     // Zepsilon as the contact stress computes it for a spur pair, Kv 1.1 and KHbeta 1.3 given.
-    static void TransverseCase(int gearingType, double Ftjm) {
+    static void TransverseCase(std::int16_t gearingType, double Ftjm) {
         DefaultCase(gearingType);
         ComputeToothStiffness();
         G.Zepsilon = std::sqrt((4 - G.epsalfa) / 3);
@@ -216,7 +216,7 @@ TEST_F(KHalphaTest, DefaultPairAndItsLimits) {
         {5000, 1.2685986947677144, 1.4111071067380887},
     };
     for (const Case& c : cases) {
-        TransverseCase(1, c.Ftjm);
+        TransverseCase(kExternalPair, c.Ftjm);
         G.fpbmax = 0;  // nothing stale is read: the deviation comes from this call
         ComputeKHalpha();
         EXPECT_NEAR(G.KHalfa, c.KHalfa, 1e-12) << c.Ftjm;
@@ -225,13 +225,13 @@ TEST_F(KHalphaTest, DefaultPairAndItsLimits) {
 }
 
 TEST_F(KHalphaTest, LargeTotalContactRatioAndPitchDeviation) {
-    TransverseCase(2, 20000);  // internal pair, epsgama = 2.15: 0.9 + 0.4 sqrt(2 (eg - 1)/eg) q
+    TransverseCase(kInternalPair, 20000);  // internal pair, epsgama = 2.15: 0.9 + 0.4 sqrt(2 (eg - 1)/eg) q
     ComputeKHalpha();
     EXPECT_NEAR(G.KHalfa, 1.334957765339031, 1e-12);
     EXPECT_NEAR(G.KFalfa, 1.334957765339031, 1e-12);
 
     // A measured pitch deviation larger than the profile ones: "Roztec", D = fpbmax.
-    TransverseCase(1, 20000);
+    TransverseCase(kExternalPair, 20000);
     G.fpr2Measured = false;
     G.fpr2act = 30;
     ComputeKHalpha();
@@ -241,7 +241,7 @@ TEST_F(KHalphaTest, LargeTotalContactRatioAndPitchDeviation) {
 }
 
 TEST_F(KHalphaTest, EnteredFactorsAndSpectrum) {
-    TransverseCase(1, 10000);
+    TransverseCase(kExternalPair, 10000);
     G.KHalfaDirect = true;
     G.KHalfa = 1.7;
     ComputeKHalpha();
@@ -249,14 +249,14 @@ TEST_F(KHalphaTest, EnteredFactorsAndSpectrum) {
     EXPECT_NEAR(G.KFalfa, 1.223732942536469, 1e-12);
 
     G.KHalfaDirect = false;
-    G.LoadInputMethod = 3;  // a spectrum or equivalent loads: the single-load factors are 1
+    G.LoadInputMethod = kDirectEquivalentLoad;  // a spectrum or equivalent loads: the single-load factors are 1
     ComputeKHalpha();
     EXPECT_EQ(G.KHalfa, 1);
     EXPECT_EQ(G.KFalfa, 1);
 }
 
 TEST_F(KHalphaTest, NonOverlappingFacesStop) {
-    TransverseCase(1, 10000);
+    TransverseCase(kExternalPair, 10000);
     G.b = 0;
     ComputeKHalpha();
     EXPECT_FALSE(G.ResumeCalculation);

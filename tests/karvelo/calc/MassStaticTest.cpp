@@ -18,7 +18,7 @@ const double kSteel60 = 7830 * 60 * std::numbers::pi / 4 * 1e-9;
 
 class MassTest : public test::CoreTest {
 protected:
-    static void Case(int gearingType) {
+    static void Case(std::int16_t gearingType) {
         Defaults(gearingType);
         Derive();
         // Exact diameters, as a user would enter them, so the reference values are exact.
@@ -29,7 +29,7 @@ protected:
 };
 
 TEST_F(MassTest, DefaultPairByRings) {
-    Case(1);
+    Case(kExternalPair);
     ComputeGearMassAndInertia();
     // By hand.  Pinion (df1 - 2 sR1 = 0, no hub): teeth ring 79/70 and a solid disc 70, i.e.
     // J = rho b (pi/4) 1e-9 (79^4 - 70^4 + 70^4) / 8.
@@ -42,7 +42,7 @@ TEST_F(MassTest, DefaultPairByRings) {
 }
 
 TEST_F(MassTest, WideWebEnlargesOnlyTheHub) {
-    Case(1);
+    Case(kExternalPair);
     G.sR1 = 10;
     G.sd1 = 5;
     G.dh1 = 20;  // hub 30/20, web 50/30
@@ -63,7 +63,7 @@ TEST_F(MassTest, WideWebEnlargesOnlyTheHub) {
 }
 
 TEST_F(MassTest, InternalWheelIsTeethAndRimOnly) {
-    Case(2);
+    Case(kInternalPair);
     ASSERT_EQ(G.df2, -170);
     ASSERT_EQ(G.da2, -152);
     ComputeGearMassAndInertia();
@@ -84,7 +84,7 @@ class StaticOverloadTest : public test::CoreTest {
 protected:
     void SetUp() override {
         CoreTest::SetUp();
-        G.LoadInputMethod = 1;
+        G.LoadInputMethod = kOneLevelLoading;
         G.LevelCount = 1;
         G.Sigmafpb1stat = 900;
         G.SigmaHP1stat = 2500;
@@ -105,15 +105,15 @@ TEST_F(StaticOverloadTest, OneLoadComparesItsStressesStrictly) {
     EXPECT_TRUE(G.StaticF2Exceeded);
     EXPECT_FALSE(G.StaticH2Exceeded);  // cleared first
 
-    G.LoadInputMethod = 3;
+    G.LoadInputMethod = kDirectEquivalentLoad;
     G.SigmaF1 = 901;
     DetectStaticOverloads();
     EXPECT_TRUE(G.StaticF1Exceeded);
 }
 
 TEST_F(StaticOverloadTest, SpectrumByDamageLooksAtTheLargestLevel) {
-    G.LoadInputMethod = 2;
-    G.CalcMethodics = 4;
+    G.LoadInputMethod = kMultilevelLoading;
+    G.CalcMethodics = kMethodicsHaibach;
     G.LevelCount = 20;
     G.SigmaF1 = 5000;  // the case's own stresses do not count here
     G.SigmaH2Level[20] = 2451;
@@ -122,7 +122,7 @@ TEST_F(StaticOverloadTest, SpectrumByDamageLooksAtTheLargestLevel) {
     EXPECT_FALSE(G.StaticF1Exceeded);
     EXPECT_TRUE(G.StaticH2Exceeded);
 
-    G.CalcMethodics = 2;  // approximate methodics: the case's stresses
+    G.CalcMethodics = kMethodicsEqA2;  // approximate methodics: the case's stresses
     DetectStaticOverloads();
     EXPECT_TRUE(G.StaticF1Exceeded);
     EXPECT_FALSE(G.StaticH2Exceeded);

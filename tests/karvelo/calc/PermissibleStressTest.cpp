@@ -61,14 +61,14 @@ TEST_F(ContactStressTest, SnCurveRanges) {
     G.NL1 = 1e4;  // below the static end
     ComputePermissibleContactStress();
     EXPECT_EQ(G.SigmaHP1, G.SigmaHP1stat);
-    G.CalcMethodics = 3;
+    G.CalcMethodics = kMethodicsMiner;
     G.NL1 = G.NHlim1;  // at the endurance limit, no Haibach tail
     ComputePermissibleContactStress();
     EXPECT_EQ(G.SigmaHP1, G.SigmaHP1ref);
     EXPECT_EQ(G.ZN1, 1);
 
     // Endurance limits at or beyond 1e10 cycles leave no tail instead of 0 or infinite stresses.
-    G.CalcMethodics = 4;
+    G.CalcMethodics = kMethodicsHaibach;
     G.NHlim1 = 1e10, G.NL1 = 2e10;
     G.NHlim2 = 2e10, G.NL2 = 3e10;
     ComputePermissibleContactStress();
@@ -105,16 +105,16 @@ TEST_F(ContactStressTest, PermissiblePitting) {
 
 TEST_F(ContactStressTest, SpectrumCycles) {
     DefaultCase();
-    G.LoadInputMethod = 2;
+    G.LoadInputMethod = kMultilevelLoading;
     G.LevelCount = 3;
     // The approximate methodics work with their equivalent cycles, not the Miner/Haibach ones.
-    G.CalcMethodics = 1;
+    G.CalcMethodics = kMethodicsFigA3;
     G.NHe1 = 1e4, G.NH1ekv = 1e9;
     G.NHe2 = 1e9, G.NH2ekv = 1e4;
     ComputePermissibleContactStress();
     EXPECT_EQ(G.SigmaHP1, G.SigmaHP1stat);
     EXPECT_EQ(G.SigmaHP2, G.SigmaHP2ref);
-    G.CalcMethodics = 3;
+    G.CalcMethodics = kMethodicsMiner;
     ComputePermissibleContactStress();
     EXPECT_EQ(G.SigmaHP1, G.SigmaHP1ref);
     EXPECT_EQ(G.SigmaHP2, G.SigmaHP2stat);
@@ -206,19 +206,19 @@ TEST_F(BendingStressTest, DefaultCase) {
     ComputePermissibleBendingStress();
     EXPECT_NEAR(G.SigmaFP1, 1208.3832419985374, 1e-9);
     G.NL1 = G.NFlim1;
-    G.CalcMethodics = 3;
+    G.CalcMethodics = kMethodicsMiner;
     ComputePermissibleBendingStress();
     EXPECT_EQ(G.YN1, 1);
     G.NL1 = 400;
     ComputePermissibleBendingStress();
     EXPECT_EQ(G.SigmaFP1, G.Sigmafpb1stat);
-    G.CalcMethodics = 4;
+    G.CalcMethodics = kMethodicsHaibach;
     G.NFlim1 = 1e10, G.NL1 = 2e10;  // no tail beyond 1e10 cycles
     ComputePermissibleBendingStress();
     EXPECT_EQ(G.SigmaFP1, G.Sigmafpb1ref);
 
-    G.LoadInputMethod = 2;
-    G.CalcMethodics = 2;
+    G.LoadInputMethod = kMultilevelLoading;
+    G.CalcMethodics = kMethodicsEqA2;
     G.NFe1 = 100, G.NF1ekv = 1e9;
     ComputePermissibleBendingStress();
     EXPECT_EQ(G.SigmaFP1, G.Sigmafpb1stat);
@@ -290,6 +290,30 @@ TEST_F(BendingStressTest, SurfaceSizeAndMeanStressFactors) {
     G.MaterialCode1 = "0";  // class "0": Rm / SigmaFlim / YST
     SetStaticLifeFactorsYNT();
     EXPECT_DOUBLE_EQ(G.YNT1stat, 1200.0 / 430 / 2);
+}
+
+// The static life factors of pinion and wheel by class, the bainitic nodular cast iron a data file
+// may name included; a code that names no class leaves them.
+TEST_F(BendingStressTest, StaticLifeFactorsByClass) {
+    struct Row {
+        const char* code;
+        double ZNT, YNT;
+    };
+    for (const Row& r : {Row{"St", 1.6, 2.5}, Row{"V", 1.6, 2.5}, Row{"GGGp", 1.6, 2.5}, Row{"GGGb", 1.6, 2.5},
+                         Row{"GTS", 1.6, 2.5}, Row{"Eh", 1.6, 2.5}, Row{"IF", 1.6, 2.5}, Row{"GG", 1.3, 1.6},
+                         Row{"GGGf", 1.3, 1.6}, Row{"NT", 1.3, 1.6}, Row{"NV", 1.3, 1.6}, Row{"NVc", 1.1, 1.1},
+                         Row{"gggp", 0.7, 0.9}}) {
+        SCOPED_TRACE(r.code);
+        G.MaterialCode1 = G.MaterialCode2 = r.code;
+        G.ZNT1stat = G.ZNT2stat = 0.7;
+        G.YNT1stat = G.YNT2stat = 0.9;
+        SetStaticLifeFactorsZNT();
+        SetStaticLifeFactorsYNT();
+        EXPECT_EQ(G.ZNT1stat, r.ZNT);
+        EXPECT_EQ(G.ZNT2stat, r.ZNT);
+        EXPECT_EQ(G.YNT1stat, r.YNT);
+        EXPECT_EQ(G.YNT2stat, r.YNT);
+    }
 }
 
 TEST_F(BendingStressTest, StaticNotAboveReferenceStops) {

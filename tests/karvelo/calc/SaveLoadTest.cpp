@@ -30,7 +30,7 @@ TEST(CaseFileNamesTest, ReplaceTheExtensionOfTheLastComponent) {
 }
 
 TEST_F(SaveLoadTest, SavesThreeFilesAndLeavesTheChosenOneAlone) {
-    Defaults(1);
+    Defaults(kExternalPair);
     Derive();
     Spit(Path("notes.txt"), "keep me");
     CaseFileNames names = SaveCase(Path("notes.txt"), "12:00:00", "1.1.2024");
@@ -49,7 +49,7 @@ TEST_F(SaveLoadTest, SavesThreeFilesAndLeavesTheChosenOneAlone) {
 }
 
 TEST_F(SaveLoadTest, LongPathsAreNotCut) {
-    Defaults(1);
+    Defaults(kExternalPair);
     std::string deep = dir.string();
     while (deep.size() < 300) deep += "/" + std::string(60, 'd');
     test::fs::create_directories(deep);
@@ -59,7 +59,7 @@ TEST_F(SaveLoadTest, LongPathsAreNotCut) {
 }
 
 TEST_F(SaveLoadTest, FailureOnTheDataFileKeepsTheOldOne) {
-    Defaults(1);
+    Defaults(kExternalPair);
     Spit(Path("case.PEV"), "old data");
     Spit(Path("case.VYS"), "old results");
     SaveCase(Path("first"), "t", "d");  // how many writes the input listing takes, at most
@@ -83,22 +83,22 @@ TEST_F(SaveLoadTest, FailureOnTheDataFileKeepsTheOldOne) {
 }
 
 TEST_F(SaveLoadTest, NonFiniteValueRefusedBeforeAnyFileChanges) {
-    Defaults(1);
-    G.LoadInputMethod = 2;
-    G.CalcMethodics = 3;
+    Defaults(kExternalPair);
+    G.LoadInputMethod = kMultilevelLoading;
+    G.CalcMethodics = kMethodicsMiner;
     G.SigmaF1ekv = std::numeric_limits<double>::quiet_NaN();
     EXPECT_THROW(SaveCase(Path("case"), "t", "d"), CaseFileError);
     EXPECT_EQ(Entries(dir), 0u);
     // Not stored in this case: saved, and the results listing spells it.
-    G.LoadInputMethod = 1;
+    G.LoadInputMethod = kOneLevelLoading;
     G.SigmaF1 = std::numeric_limits<double>::infinity();
     SaveCase(Path("case"), "t", "d");
     EXPECT_NE(Slurp(Path("case.VYS")).find(" SigmaF1=   +INF"), std::string::npos);
 }
 
 TEST_F(SaveLoadTest, CaseThatWouldNotLoadIsNotSaved) {
-    Defaults(1);
-    G.LoadInputMethod = 2;
+    Defaults(kExternalPair);
+    G.LoadInputMethod = kMultilevelLoading;
     for (int levels : {0, 21}) {
         G.LevelCount = static_cast<std::int16_t>(levels);
         EXPECT_THROW(SaveCase(Path("case"), "t", "d"), CaseFileError) << levels;
@@ -110,7 +110,7 @@ TEST_F(SaveLoadTest, CaseThatWouldNotLoadIsNotSaved) {
 }
 
 TEST_F(SaveLoadTest, UnwritablePlaceReportsTheSaveBox) {
-    Defaults(1);
+    Defaults(kExternalPair);
     EXPECT_THROW(SaveCase(Path("no/such/dir/case"), "t", "d"), CaseFileError);
     EXPECT_THROW(SaveCase(Path("dir/"), "t", "d"), CaseFileError);
 }
@@ -121,9 +121,9 @@ class LoadRefusal : public test::FilesTest, public ::testing::WithParamInterface
 protected:
     // The saved default spectrum case with one line changed by `edit`.
     static std::string Edited(const std::string& what) {
-        G.GearingType = 1;
+        G.GearingType = kExternalPair;
         SetDefaultInputs();
-        G.LoadInputMethod = 2;
+        G.LoadInputMethod = kMultilevelLoading;
         G.LevelCount = 3;
         G.KHbetaMethod = "ISO_C";
         G.KHbetaDirect = false;
@@ -159,7 +159,7 @@ protected:
 
 TEST_P(LoadRefusal, LeavesTheCaseInMemoryAsItWas) {
     Spit(Path("bad.PEV"), Edited(GetParam()));
-    Defaults(1);
+    Defaults(kExternalPair);
     Derive();
     G.Ftjm = 1234;
     const GlobalData before = G;
@@ -192,7 +192,7 @@ INSTANTIATE_TEST_SUITE_P(Files, LoadRefusal,
                          });
 
 TEST_F(SaveLoadTest, MissingOrUnreadableFileIsRefused) {
-    Defaults(1);
+    Defaults(kExternalPair);
     const GlobalData before = G;
     EXPECT_THROW(LoadCase(Path("none.PEV")), CaseFileError);
     EXPECT_THROW(LoadCase(dir.string()), CaseFileError);
@@ -202,7 +202,7 @@ TEST_F(SaveLoadTest, MissingOrUnreadableFileIsRefused) {
 // The file holds no cutter: a small internal wheel reads with the cutter its teeth give, as
 // entering them does, whatever cutter the case before had.
 TEST_F(SaveLoadTest, ASmallInternalWheelReadsWithTheCutterItsTeethGive) {
-    Defaults(2);
+    Defaults(kInternalPair);
     G.z2 = -20;
     Derive();
     SaveCase(Path("small"), "t", "d");
@@ -214,9 +214,9 @@ TEST_F(SaveLoadTest, ASmallInternalWheelReadsWithTheCutterItsTeethGive) {
 }
 
 TEST_F(SaveLoadTest, LoadRecomputesTheDerivedValues) {
-    Defaults(2);
+    Defaults(kInternalPair);
     Derive();
-    G.LoadInputMethod = 2;
+    G.LoadInputMethod = kMultilevelLoading;
     G.SpectrumAbsolute = false;
     G.SpectrumRatioToMax = true;
     G.SpectrumRatioToMin = true;
@@ -226,14 +226,14 @@ TEST_F(SaveLoadTest, LoadRecomputesTheDerivedValues) {
     const GlobalData saved = G;
 
     G = GlobalData{};
-    Defaults(1);
+    Defaults(kExternalPair);
     Derive();
     G.b = G.bFmin = 0;
     LoadCase(Path("internal.PEV"));
     EXPECT_EQ(G.b, 60);  // b1 = b2 = 60, no offset
     EXPECT_EQ(G.bFmin, 60);
     EXPECT_EQ(G.LoadedFromFile, 1);
-    EXPECT_EQ(G.GearingType, 2);
+    EXPECT_EQ(G.GearingType, kInternalPair);
     EXPECT_DOUBLE_EQ(G.sRmin2, 1.75 * G.mn);
     EXPECT_DOUBLE_EQ(G.ht1, (G.da1 - G.df1) * 0.5);
     EXPECT_DOUBLE_EQ(G.sRmin1, 0.5 * G.ht1);
@@ -263,7 +263,7 @@ std::vector<std::string> Changed(const std::vector<NamedResult>& before) {
 // read back from its data file after another case, it gives the same bits.
 TEST_F(SaveLoadTest, ACaseCalculatesTheSameAgainAndFromItsFile) {
     auto spectrum = [] {
-        Defaults(1);
+        Defaults(kExternalPair);
         Derive();
         test::HaibachSpectrumWithComputedFactors();
         G.KHbetaCalcVariant = "c";  // the listing prints the deformation components
@@ -282,12 +282,12 @@ TEST_F(SaveLoadTest, ACaseCalculatesTheSameAgainAndFromItsFile) {
 
     // Read back in a fresh program, and again after the one-load case was calculated.
     G = GlobalData{};
-    Defaults(1);
+    Defaults(kExternalPair);
     LoadCase(Path("case.PEV"));
     ASSERT_TRUE(CalculateCase());
     const std::vector<NamedResult> loaded = ShownResults();
     SaveCase(Path("again"), "t", "d");
-    Defaults(1);
+    Defaults(kExternalPair);
     Derive();
     ASSERT_TRUE(CalculateCase());
     LoadCase(Path("case.PEV"));
@@ -328,8 +328,8 @@ void OneLoadWithKA() {
 double gEquivalentSpeed = 1000;
 void EquivalentLoadsGiven() {
     GlobalData& g = G;
-    g.LoadInputMethod = 3;
-    g.CalcMethodics = 3;
+    g.LoadInputMethod = kDirectEquivalentLoad;
+    g.CalcMethodics = kMethodicsMiner;
     g.HypothesisHaibach = false;
     g.LoadAsForce = true;
     SetEquivalentLoadFactorsToOne(g);
@@ -342,7 +342,7 @@ void EquivalentLoadsGiven() {
 // KHbeta by method C on a thin shaft, where the shrink fit counts; a cutter of the user's own.
 void InternalPair() {
     GlobalData& g = G;
-    g.GearingType = 2;
+    g.GearingType = kInternalPair;
     SetDefaultInputs();
     g.x1 = 0.2, g.x2 = 0.1, g.xsum = 0.3;
     g.RofP2 = 0.3;
@@ -356,7 +356,7 @@ void InternalPair() {
 // cannot be cut.
 void InternalPairCutterCannotMesh() {
     GlobalData& g = G;
-    g.GearingType = 2;
+    g.GearingType = kInternalPair;
     SetDefaultInputs();
     g.z1 = 12, g.z2 = -30, g.mn = 2, g.alfan = 25 * std::numbers::pi / 180;
     g.x1 = 0, g.x2 = 0.2, g.xsum = 0.2;
@@ -375,7 +375,7 @@ protected:
     void Start() {
         test::ResetProgramState();
         notices.Clear();
-        Defaults(1);
+        Defaults(kExternalPair);
         Derive();
     }
     // The case entered in the windows after a start.
@@ -404,7 +404,7 @@ protected:
         LoadCase(FileOf(c));
         const GlobalData& g = G;
         std::vector<double> geometry{g.alfawt, g.dw1, g.dw2, g.sa1, g.sa2, g.da1, g.da2};
-        if (g.GearingType == 2) geometry.insert(geometry.end(), {g.a0, g.dw2c, g.dw0});
+        if (g.GearingType == kInternalPair) geometry.insert(geometry.end(), {g.a0, g.dw2c, g.dw0});
         CaseOutcome o = Calculate();
         o.geometry = geometry;
         return o;

@@ -24,7 +24,7 @@ protected:
         G.mn = G.bF1 = G.bF2 = G.b = G.d1 = G.u = 1;
         G.YF1 = G.YF2 = G.YSg1 = G.YSg2 = G.Ybeta = G.YB1 = G.YB2 = G.YDT = 1;
         G.ZB = G.ZD = G.ZE = G.ZH = G.Zepsilon = G.Zbeta = 1;
-        G.CalcMethodics = 4;
+        G.CalcMethodics = kMethodicsHaibach;
         for (int g : {1, 2}) {
             (g == 1 ? G.Sigmafpb1ref : G.Sigmafpb2ref) = 300;
             (g == 1 ? G.NFlim1 : G.NFlim2) = 3e6;
@@ -84,8 +84,8 @@ TEST_F(ServiceLifeTest, SafetyFactorOfOneLevelByHand) {
 }
 
 TEST_F(ServiceLifeTest, LifeForTheFoundSafetyFactorIsTheEnteredSpectrum) {
-    for (int methodics : {3, 4}) {
-        G.CalcMethodics = static_cast<std::int16_t>(methodics);
+    for (std::int16_t methodics : {kMethodicsMiner, kMethodicsHaibach}) {
+        G.CalcMethodics = methodics;
         Levels({320, 450, 600}, {1e5, 2e4, 1e3});
         G.n1Level[1] = 1500;  // speeds in entry order: the largest load first
         G.n1Level[3] = 500;
@@ -111,7 +111,7 @@ TEST_F(ServiceLifeTest, LifeForTheFoundSafetyFactorIsTheEnteredSpectrum) {
 
 TEST_F(ServiceLifeTest, NoDamageGivesTheCaps) {
     // Miner, every level below the reference stress: no margin is ever used.
-    G.CalcMethodics = 3;
+    G.CalcMethodics = kMethodicsMiner;
     Levels({200, 280}, {1e6, 1e5});
     EXPECT_EQ(ComputeDamageMarginF1(7.5), 1);
     SolveSafetyFactorF1();
@@ -122,7 +122,7 @@ TEST_F(ServiceLifeTest, NoDamageGivesTheCaps) {
     EXPECT_EQ(G.LifeHoursF1, 123);  // hours are left as they were
 
     // A root above 24.9 is not reached by the 0.1 steps: the cap; one below it is found.
-    G.CalcMethodics = 4;
+    G.CalcMethodics = kMethodicsHaibach;
     const double r = std::pow(30.0, 1 / qF);  // scaled stress ratio at D = 1 for 1e5 cycles
     Levels({300 * r / 24.95}, {1e5});
     G.NFstat1 = 1e9;  // the static limit would apply, but not to the cap

@@ -19,12 +19,12 @@ namespace {
 class SpectrumRoadTest : public test::CoreTest {
 protected:
     // The default case switched to its five-level spectrum at the pinion speed.
-    void DefaultSpectrum(int methodics) {
-        Defaults(1);
+    void DefaultSpectrum(std::int16_t methodics) {
+        Defaults(kExternalPair);
         Derive();
-        G.LoadInputMethod = 2;
-        G.CalcMethodics = static_cast<std::int16_t>(methodics);
-        G.HypothesisHaibach = methodics != 3;
+        G.LoadInputMethod = kMultilevelLoading;
+        G.CalcMethodics = methodics;
+        G.HypothesisHaibach = methodics != kMethodicsMiner;
         for (int i = 1; i <= 5; ++i) G.n1Level[i] = G.n1;
         notices.Clear();
         DefaultWindowRecorder().Clear();
@@ -44,7 +44,7 @@ protected:
 
 TEST_F(SpectrumRoadTest, DefaultSpectrumCalculatesByEveryMethodics) {
     for (bool levelFactorsGiven : {true, false}) {
-        for (int methodics = 1; methodics <= 4; ++methodics) {
+        for (std::int16_t methodics : {kMethodicsFigA3, kMethodicsEqA2, kMethodicsMiner, kMethodicsHaibach}) {
             DefaultSpectrum(methodics);
             G.SpectrumLevelsShown = levelFactorsGiven;
             for (int pass = 0; pass < 2; ++pass) {  // the second pass uses the level factors of the first
@@ -58,7 +58,7 @@ TEST_F(SpectrumRoadTest, DefaultSpectrumCalculatesByEveryMethodics) {
             EXPECT_TRUE(notices.notices.empty()) << methodics;
             EXPECT_TRUE(OnlyNonModalRequests()) << methodics;
             EXPECT_EQ(G.LevelCount, 5);
-            if (methodics <= 2) {
+            if (methodics < kMethodicsMiner) {
                 EXPECT_GT(G.KA, 1) << methodics;
             } else {
                 EXPECT_GT(G.FtFe1, 0) << methodics;
@@ -72,7 +72,7 @@ TEST_F(SpectrumRoadTest, DefaultSpectrumCalculatesByEveryMethodics) {
 }
 
 TEST_F(SpectrumRoadTest, ServiceLifeDriverSolvesTheWindowsChoice) {
-    DefaultSpectrum(4);
+    DefaultSpectrum(kMethodicsHaibach);
     for (int i = 1; i <= 5; ++i) G.SpectrumY[i] /= 3;  // bending wholly on the S-N curve
     EvaluateAsTheMainWindowDoes();
     RunCalculation();
@@ -119,7 +119,7 @@ TEST_F(SpectrumRoadTest, ServiceLifeDriverSolvesTheWindowsChoice) {
 }
 
 TEST_F(SpectrumRoadTest, EvaluationInTheOpenLifeWindowMakesTheLifeCurrent) {
-    DefaultSpectrum(3);
+    DefaultSpectrum(kMethodicsMiner);
     G.LifeFormActive = true;
     G.LifeInHours = true;
     G.SF1life = 0;
@@ -131,7 +131,7 @@ TEST_F(SpectrumRoadTest, EvaluationInTheOpenLifeWindowMakesTheLifeCurrent) {
 }
 
 TEST_F(SpectrumRoadTest, SpectrumWithoutDamageHasNoEquivalentLoad) {
-    DefaultSpectrum(3);
+    DefaultSpectrum(kMethodicsMiner);
     for (int i = 1; i <= 5; ++i) G.SpectrumY[i] /= 100;  // every level far below the knees (Miner)
     EvaluateAsTheMainWindowDoes();
     EXPECT_EQ(G.SigmaF1ekv, 0);
@@ -159,7 +159,7 @@ TEST_F(SpectrumRoadTest, SpectrumThatCannotBeEvaluatedStops) {
     const std::string refused =
         "The load spectrum can not be evaluated: the load, the cycles (hours) and the speed of every level must be "
         "greater than 0, and cumulated cycles (hours) must grow from level to level.";
-    DefaultSpectrum(4);
+    DefaultSpectrum(kMethodicsHaibach);
     G.n1Level[3] = 0;
     const double tfe1 = G.TFe1;
     EvaluateSpectrum();
@@ -168,7 +168,7 @@ TEST_F(SpectrumRoadTest, SpectrumThatCannotBeEvaluatedStops) {
     EXPECT_EQ(G.TFe1, tfe1);
 
     notices.Clear();
-    DefaultSpectrum(2);
+    DefaultSpectrum(kMethodicsEqA2);
     G.Tjm = 0;  // no nominal load for the application factors
     EvaluateSpectrum();
     EXPECT_FALSE(G.ResumeCalculation);
@@ -178,7 +178,7 @@ TEST_F(SpectrumRoadTest, SpectrumThatCannotBeEvaluatedStops) {
     // More levels than the table holds: the evaluation, the service life and the calculation stop.
     for (int count : {0, 21}) {
         notices.Clear();
-        DefaultSpectrum(4);
+        DefaultSpectrum(kMethodicsHaibach);
         G.LevelCount = static_cast<std::int16_t>(count);
         EvaluateSpectrum();
         ComputeServiceLife();

@@ -14,9 +14,9 @@ class SpectrumTest : public test::CoreTest {
 protected:
     // The default five-level spectrum: torques 7000 .. 800 N.m, cumulative cycles 3000 .. 200000.
     static void DefaultSpectrum() {
-        Defaults(1);
+        Defaults(kExternalPair);
         Derive();
-        G.LoadInputMethod = 2;
+        G.LoadInputMethod = kMultilevelLoading;
         for (int i = 1; i <= 5; ++i) G.n1Level[i] = G.n1;
     }
     static void Prepare() {
@@ -103,7 +103,7 @@ TEST_F(SpectrumTest, WorkingFormIsInAscendingLoadOrderWithBothWheelTotals) {
 
 TEST_F(SpectrumTest, DefaultSpectrumByEquationA2) {
     DefaultSpectrum();
-    G.CalcMethodics = 2;
+    G.CalcMethodics = kMethodicsEqA2;
     Prepare();
     ComputeApproximateEquivalentLoads();
     // By hand, equation A.2 over the whole spectrum (200000 cycles, below both endurance cycle
@@ -167,7 +167,7 @@ TEST_F(SpectrumTest, EquationA2CutsTheSpectrumAtTheEnduranceCycles) {
 
 TEST_F(SpectrumTest, FigureA3CarriesTheCyclesDownTheSlope) {
     DefaultSpectrum();
-    G.CalcMethodics = 1;
+    G.CalcMethodics = kMethodicsFigA3;
     Prepare();
     ComputeApproximateEquivalentLoads();
     // By hand (walk from the largest load, D = (L[i]/L[i-1])^p C[i], C[i-1] = D + n[i-1], log-log
@@ -207,7 +207,7 @@ TEST_F(SpectrumTest, FigureA3WithoutCrossingAndItsFallbacks) {
     EXPECT_NEAR(G.CaseEquivalent, eqA2, 1e-9);
 
     // Methodics 1 takes equation A.2 for one level and when the largest load alone reaches NL.
-    G.CalcMethodics = 1;
+    G.CalcMethodics = kMethodicsFigA3;
     G.NFlim1 = 3000;  // = the largest load's cycles: not more reference cycles than it has
     ComputeApproximateEquivalentLoads();
     EXPECT_NEAR(G.TFe1, 7000, 1e-9);

@@ -10,13 +10,12 @@
 namespace karvelo::test {
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 constexpr double Deg(double d) { return d * kPi / 180; }
 
 class StressFactorsTest : public CoreTest {
 protected:
     // The default case of the gearing type with its geometry and contact ratios.
-    void Case(int gearingType) {
+    void Case(std::int16_t gearingType) {
         Defaults(gearingType);
         Derive();
         ComputeContactRatios();
@@ -31,7 +30,7 @@ protected:
 // (2 pi 0.91)), ZH = sqrt(2 / tan 20deg) / cos 20deg, Zepsilon = sqrt((4 - epsalfa) / 3), and the
 // single pair factors M1 = 1.062339 (ZB), M2 = 0.973966 (ZD floored at 1).
 TEST_F(StressFactorsTest, DefaultPairZFactorsMatchTheHandDerivation) {
-    Case(1);
+    Case(kExternalPair);
     ComputeSinglePairFactor1();
     ComputeSinglePairFactor2();
     ComputeHelixFactorZbeta();
@@ -48,7 +47,7 @@ TEST_F(StressFactorsTest, DefaultPairZFactorsMatchTheHandDerivation) {
 }
 
 TEST_F(StressFactorsTest, ZepsilonFollowsTheOverlapAndContactRatioBranches) {
-    Case(1);
+    Case(kExternalPair);
     struct Row {
         double epsalfa, epsbeta, expected;
     };
@@ -72,7 +71,7 @@ TEST_F(StressFactorsTest, ZepsilonFollowsTheOverlapAndContactRatioBranches) {
 }
 
 TEST_F(StressFactorsTest, SinglePairFactorsOfHelicalInternalAndEnteredCases) {
-    Case(1);
+    Case(kExternalPair);
     G.beta = Deg(15);
     G.epsbeta = 1.2;
     ComputeSinglePairFactor1();
@@ -92,7 +91,7 @@ TEST_F(StressFactorsTest, SinglePairFactorsOfHelicalInternalAndEnteredCases) {
     EXPECT_EQ(G.ZB, 1.3);
     EXPECT_EQ(G.ZD, 1.2);
 
-    Case(2);
+    Case(kInternalPair);
     G.M2 = 0.5;
     ComputeSinglePairFactor2();
     EXPECT_EQ(G.M2, 1.0);
@@ -102,7 +101,7 @@ TEST_F(StressFactorsTest, SinglePairFactorsOfHelicalInternalAndEnteredCases) {
 // A pinion tip just beyond the inner point of single contact: P = tan(alfawt) / sqrt((R1 -
 // epsalfa 2 pi / z1) R2) exceeds k M1 (k = 2 for epsalfa < 2), and P takes the place of M1.
 TEST_F(StressFactorsTest, InnerPointFactorReplacesM1BeyondItsLimit) {
-    Case(1);
+    Case(kExternalPair);
     const double R1 = 0.48, R2 = 0.5;
     G.da1 = G.db1 * std::sqrt(1 + R1 * R1);
     G.da2 = G.db2 * std::sqrt(1 + R2 * R2);
@@ -118,7 +117,7 @@ TEST_F(StressFactorsTest, InnerPointFactorReplacesM1BeyondItsLimit) {
 // critical-section equation by bisection, then sFn, rhoF, den, alfaFen, hFe, YF, qs and YS).
 // The code solves Teta to |f| < 1e-6, which moves the values by a few 1e-6.
 TEST_F(StressFactorsTest, DefaultPairYFactorsMatchTheHandDerivation) {
-    Case(1);
+    Case(kExternalPair);
     ComputeHelixFactorYbeta();
     ComputeToothFormFactor1();
     EXPECT_NEAR(G.Teta, 0.8059094, 2e-6);
@@ -163,7 +162,7 @@ TEST_F(StressFactorsTest, DefaultPairYFactorsMatchTheHandDerivation) {
 // between the wheel's tip and root circles).  The small fillet gives qs2 = 17.66, outside
 // 1 <= qs < 8.
 TEST_F(StressFactorsTest, InternalWheelSectionFromTheCutterTipTrochoid) {
-    Case(2);
+    Case(kInternalPair);
     EXPECT_NEAR(G.epsalfa, 2.1500202, 1e-6);
     ComputeToothFormFactor2();
     EXPECT_NEAR(G.sFn2, 11.405697, 1e-5);
@@ -187,7 +186,7 @@ TEST_F(StressFactorsTest, InternalWheelSectionFromTheCutterTipTrochoid) {
 }
 
 TEST_F(StressFactorsTest, InternalSectionSearchEndsAtAPoleOfTheTrochoidEquation) {
-    Case(2);
+    Case(kInternalPair);
     // Without a cutter mesh the pole of the equation comes first in the scan; the bisection on it
     // must give up, and the section falls back to the root circle.
     G.dw0 = 0;
@@ -201,7 +200,7 @@ TEST_F(StressFactorsTest, InternalSectionSearchEndsAtAPoleOfTheTrochoidEquation)
 // a step of 0.001 no longer moves it) or is not a number: the search stops with its message.
 TEST_F(StressFactorsTest, InternalSectionSearchThatCannotEndStops) {
     for (double x0 : {-1e15, std::nan("")}) {
-        Case(2);
+        Case(kInternalPair);
         G.da0 = 100, G.db0 = 90, G.dw0 = 110;  // the cutter's pitch circle outside its tip
         G.x0 = x0;
         G.ResumeCalculation = true;
@@ -213,7 +212,7 @@ TEST_F(StressFactorsTest, InternalSectionSearchThatCannotEndStops) {
 }
 
 TEST_F(StressFactorsTest, StressCorrectionAcceptsQsFromOneAndRefusesEight) {
-    Case(1);
+    Case(kExternalPair);
     G.sFn1 = 8;
     G.hFe1 = 4;  // L = 2, k = 1 / (1.21 + 1.15)
     G.rhoF1 = 4;  // qs = 1
@@ -235,7 +234,7 @@ TEST_F(StressFactorsTest, StressCorrectionAcceptsQsFromOneAndRefusesEight) {
 }
 
 TEST_F(StressFactorsTest, TetaWithoutRootStopsAndAsksForYF) {
-    Case(1);
+    Case(kExternalPair);
     ToothForm.G = 0;
     ToothForm.H = 5;  // f(x) = -5 - x has no root in the scan range
     G.MaterialForPinion = false;
@@ -282,7 +281,7 @@ TEST_F(StressFactorsTest, UnreachableFormulaDomainsStopNamingTheFactor) {
         EXPECT_EQ(Windows(), std::vector<std::string>{"ShowOtherFactorsForm"}) << r.what;
     }
     // tg / rog = 4 is still inside the formula (the validity list reports it).
-    Case(1);
+    Case(kExternalPair);
     G.YS1 = 2;
     G.Rog1 = 1;
     G.tg1 = 4;
@@ -292,7 +291,7 @@ TEST_F(StressFactorsTest, UnreachableFormulaDomainsStopNamingTheFactor) {
 }
 
 TEST_F(StressFactorsTest, EnteredFormFactorKeepsItsValueButTheSectionIsComputed) {
-    Case(1);
+    Case(kExternalPair);
     G.YF1Direct = true;
     G.YF1 = 1.7;
     ComputeToothFormFactor1();
@@ -302,7 +301,7 @@ TEST_F(StressFactorsTest, EnteredFormFactorKeepsItsValueButTheSectionIsComputed)
 }
 
 TEST_F(StressFactorsTest, HelixRimAndDeepToothFactors) {
-    Case(1);
+    Case(kExternalPair);
     G.epsbeta = 1.2;
     G.beta = Deg(35);
     ComputeHelixFactorYbeta();
@@ -319,7 +318,7 @@ TEST_F(StressFactorsTest, HelixRimAndDeepToothFactors) {
         ComputeRimFactorYB();
         EXPECT_NEAR(G.YB1, expected, 1e-7) << sR1;
     }
-    Case(2);  // internal wheel: 1.75 < sR2 / mn < 3.5, hand values 1.15 ln(8.324 / 2)
+    Case(kInternalPair);  // internal wheel: 1.75 < sR2 / mn < 3.5, hand values 1.15 ln(8.324 / 2)
     for (const auto& [sR2, expected] : {std::pair{7.0, 1.0}, {14.0, 1.0}, {8.0, 1.6398951}}) {
         G.sR2 = sR2;
         ComputeRimFactorYB();

@@ -11,7 +11,7 @@ class StressTest : public CoreTest {
 protected:
     void SetUp() override {
         CoreTest::SetUp();
-        Defaults(1);
+        Defaults(kExternalPair);
         // The S-N curves of the default steel: reference stresses 1500 (contact) and 500 (bending),
         // knees at 5e7 and 3e6 cycles; required cycles 6e7 (pinion) and 3e7 (wheel).
         G.SigmaHP1ref = G.SigmaHP2ref = 1500;
@@ -23,7 +23,7 @@ protected:
 // s = 1600: 6e7 / (5e7 (1500/1600)^13.222469) = 2.817022; s = 1400 by Haibach:
 // 6e7 / (5e7 (1500/1400)^32.601229) = 0.126574, by Miner 0.
 TEST_F(StressTest, SingleContactLevelDamageByMinerAndHaibach) {
-    G.LoadInputMethod = 1;
+    G.LoadInputMethod = kOneLevelLoading;
     G.LevelCount = 5;
     G.SigmaH1 = 1600;
     G.SigmaH2 = 1400;

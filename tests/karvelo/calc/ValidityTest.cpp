@@ -18,7 +18,7 @@ class ValidityTest : public CoreTest {
 protected:
     // The default case as a finished one-load calculation by method B leaves it: geometry,
     // contact ratios, tooth depths, notch parameters, and a resonance speed far from n1.
-    void Case(int gearingType) {
+    void Case(std::int16_t gearingType) {
         Defaults(gearingType);
         Derive();
         ComputeContactRatios();
@@ -41,7 +41,7 @@ protected:
 // Pitch line velocity v = pi 80 1000 / 60000 = 4.18879 m/s; V = v 20 / 100 sqrt(4 / 5) = 0.749,
 // below 3: the default case violates only the velocity scope of Kv by method B.
 TEST_F(ValidityTest, DefaultCaseViolatesOnlyTheVelocityScopeOfMethodB) {
-    Case(1);
+    Case(kExternalPair);
     CheckValidityRestrictions();
     EXPECT_EQ(Marked(), std::vector<int>{20});
     EXPECT_EQ(G.ValidityCount, 1);
@@ -55,9 +55,9 @@ TEST_F(ValidityTest, DefaultCaseViolatesOnlyTheVelocityScopeOfMethodB) {
 }
 
 TEST_F(ValidityTest, EveryCodeIsTheLineCountOfItsMessage) {
-    for (int method = 1; method <= 2; ++method) {
-        Case(1);
-        G.LoadInputMethod = static_cast<std::int16_t>(method);
+    for (std::int16_t method : {kOneLevelLoading, kMultilevelLoading}) {
+        Case(kExternalPair);
+        G.LoadInputMethod = method;
         G.SpectrumLevelsShown = false;
         CheckValidityRestrictions();
         for (int k = 1; k <= kValiditySlots; ++k) {
@@ -81,7 +81,7 @@ TEST_F(ValidityTest, EveryCodeIsTheLineCountOfItsMessage) {
 }
 
 TEST_F(ValidityTest, HelixAngleLimitsAreStrict) {
-    Case(1);
+    Case(kExternalPair);
     G.beta = Deg(25);
     CheckValidityRestrictions();
     EXPECT_EQ(G.ValidityKinds[4], 0);
@@ -101,7 +101,7 @@ TEST_F(ValidityTest, HelixAngleLimitsAreStrict) {
 }
 
 TEST_F(ValidityTest, ResonanceRatiosMarkTheirSlots) {
-    Case(1);
+    Case(kExternalPair);
     struct Row {
         double n1;               // with nE1 = 100: N = n1 / 100
         std::vector<int> slots;  // besides the velocity slot 20
@@ -126,7 +126,7 @@ TEST_F(ValidityTest, ResonanceRatiosMarkTheirSlots) {
 }
 
 TEST_F(ValidityTest, RootFactorAndStiffnessSlots) {
-    Case(1);
+    Case(kExternalPair);
     G.RofP1 = 0;
     G.qs2 = 8;
     G.Rog1 = 0.5;
@@ -158,7 +158,7 @@ TEST_F(ValidityTest, RootFactorAndStiffnessSlots) {
 }
 
 TEST_F(ValidityTest, InternalPairUsesTheModuleRimRuleAndNoWheelRootSlots) {
-    Case(2);  // rofP2 = 0 by default
+    Case(kInternalPair);  // rofP2 = 0 by default
     G.qs2 = 17.7;
     G.Rog2 = 1;
     G.tg2 = 5;
@@ -172,7 +172,7 @@ TEST_F(ValidityTest, InternalPairUsesTheModuleRimRuleAndNoWheelRootSlots) {
 }
 
 TEST_F(ValidityTest, MethodCScopeAndTheStandardBasicRack) {
-    Case(1);
+    Case(kExternalPair);
     G.MethodC = true;
     CheckStandardBasicRack();
     EXPECT_TRUE(StandardBasicRack);
@@ -201,8 +201,8 @@ TEST_F(ValidityTest, MethodCScopeAndTheStandardBasicRack) {
 }
 
 TEST_F(ValidityTest, SpectrumKeepsTheLevelMarksOfTheDynamicFactors) {
-    Case(1);
-    G.LoadInputMethod = 2;
+    Case(kExternalPair);
+    G.LoadInputMethod = kMultilevelLoading;
     G.SpectrumLevelsShown = false;
     G.n1Level[1] = 1000;
     G.n1Level[2] = 2500;  // N = 0.5 at level 2

@@ -289,7 +289,7 @@ TEST_F(DimensionsWindow, InternalPairShowsItsPictureAndOnlyTheWheelsRim) {
     EXPECT_FALSE(w.Image2->Showing());
     EXPECT_TRUE(w.CB2->Showing());
     w.Hide();
-    G.GearingType = 2;
+    G.GearingType = kInternalPair;
     SetDefaultInputs();
     ComputeCentreDistanceFromShifts();
     ComputeGearDimensions();

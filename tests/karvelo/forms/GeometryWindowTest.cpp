@@ -24,10 +24,10 @@ protected:
         InputWindows::TearDown();
     }
     // The default case (internal: the main window's internal defaults) in a freshly shown window.
-    void Open(int gearingType = 1) {
+    void Open(std::int16_t gearingType = kExternalPair) {
         w.Hide();
         G = GlobalData{};
-        G.GearingType = static_cast<std::int16_t>(gearingType);
+        G.GearingType = gearingType;
         SetDefaultInputs();
         ComputeCentreDistanceFromShifts();
         ComputeGearDimensions();
@@ -76,7 +76,7 @@ TEST_F(GeometryWindow, EveryFieldStoresAGoodValueAndShowsItInItsFormat) {
         double stored;
     } cutter[] = {{19, "30", &G.z0, 30}, {20, "-2", &G.x0, -2}, {20, "0.3", &G.x0, 0.3}};
     for (const Cutter& c : cutter) {
-        Open(2);
+        Open(kInternalPair);
         Put(c.field, c.typed);
         EXPECT_EQ(*c.var, c.stored) << c.typed;
         EXPECT_TRUE(ui::test::Notices().Texts().empty()) << c.typed;
@@ -149,7 +149,7 @@ TEST_F(GeometryWindow, InternalPairChoosesACutterSmallerThanTheWheel) {
         double z2, z0Before, z0After;
     } rows[] = {{-40, 45, 25}, {-12, 25, 10}, {-60, 70, 70}, {-4, 25, 2}, {-50, 60, 60}, {-49, 60, 30}};
     for (const Row& r : rows) {
-        Open(2);
+        Open(kInternalPair);
         EXPECT_TRUE(w.Field(19)->Showing());
         EXPECT_TRUE(w.FieldLabel(20)->Showing());
         G.z0 = r.z0Before;
@@ -158,13 +158,13 @@ TEST_F(GeometryWindow, InternalPairChoosesACutterSmallerThanTheWheel) {
         EXPECT_EQ(w.Field(19)->Text(), rt::Str(r.z0After, 1, 0));
     }
     // The manufacturing mesh of cutter and wheel: x0 + x2 up to the critical sum.
-    Open(2);
+    Open(kInternalPair);
     const double critical = -(G.z0 + G.z2) / 2 * (std::tan(G.alfat) - G.alfat) / std::tan(G.alfan);
     Put(20, rt::Str(critical + 0.1, 0, 4));
     EXPECT_EQ(ui::test::Notices().Texts(), std::vector<std::string>{"Sum of Addendum Modification Coefficients "
                                                                     "(manufacturing) x0+x2 is greater than critical"});
     EXPECT_DOUBLE_EQ(G.x0x2crit, critical);
-    Open(2);
+    Open(kInternalPair);
     Put(20, rt::Str(critical - 0.01, 0, 4));
     EXPECT_TRUE(ui::test::Notices().Texts().empty());
 }
@@ -304,7 +304,7 @@ TEST_F(GeometryWindow, GeometryPaintShowsTheCutterOnlyForAnInternalPairAndOkSets
     EXPECT_EQ(w.ShowModal(), ui::mrOk);
     EXPECT_FALSE(G.LifeValid);
     EXPECT_DOUBLE_EQ(G.sRmin1, (G.da1 - G.df1) / 4);
-    G.GearingType = 2;
+    G.GearingType = kInternalPair;
     ui::test::QueueModal(&w, [&](ui::Form&) {
         EXPECT_TRUE(w.EditField(19)->Showing());
         ui::test::Click(w.Button1);

@@ -16,7 +16,7 @@ class InputWindows : public ui::test::FormTest {
 protected:
     void SetUp() override {
         test::ResetProgramState();
-        G.GearingType = 1;
+        G.GearingType = kExternalPair;
         SetDefaultInputs();
         ComputeCentreDistanceFromShifts();
         ComputeGearDimensions();

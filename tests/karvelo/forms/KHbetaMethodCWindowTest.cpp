@@ -27,7 +27,8 @@ protected:
 TEST_F(MethodCWindow, KHbetaShownIsTheCoresForEachVariantAndHelixModification) {
     const GlobalData start = G;
     ui::RadioButton* variants[3] = {w.RadioButton1, w.RadioButton2, w.RadioButton3};
-    const std::int16_t modificationOfBox[5] = {1, 2, 6, 4, 5};
+    const std::int16_t modificationOfBox[5] = {kNoHelixModification, kCentralCrowning, kEndRelief, kHelixCorrection,
+                                               kHelixCorrectionAndCrowning};
     for (int v = 0; v < 3; ++v)
         for (int m = 0; m < 5; ++m) {
             SCOPED_TRACE(std::to_string(v) + " " + std::to_string(m));
@@ -48,7 +49,7 @@ TEST_F(MethodCWindow, KHbetaShownIsTheCoresForEachVariantAndHelixModification) {
             // The same inputs set directly.
             G = start;
             G.KHbetaCalcVariant = std::string(1, char('a' + v));
-            G.HelixModification = v == 1 ? std::int16_t(1) : modificationOfBox[m];
+            G.HelixModification = v == 1 ? kNoHelixModification : modificationOfBox[m];
             G.cbeta = G.cI = RoundTolerance(ComputeHelixSlopeTolerance(G.IT1, G.d1, G.b));
             G.bred = 0.7 * G.b1;
             if (v == 2) {
@@ -122,7 +123,7 @@ TEST_F(MethodCWindow, FieldsRefuseTheirRangesAndWarnOfTheOffsetAndTheShaft) {
         TypeInto(w.EditField(4), "0");  // no modification
         Enter();
         EXPECT_TRUE(w.Modifications[0]->Checked());
-        EXPECT_EQ(G.HelixModification, 1);
+        EXPECT_EQ(G.HelixModification, kNoHelixModification);
         EXPECT_FALSE(w.EditField(4)->Visible());
         EXPECT_FALSE(G.cIDirect);
 
@@ -196,7 +197,7 @@ TEST_F(MethodCWindow, OpeningKeepsTheStoredCaseAndAClickBesideTheFieldsTakesTheT
     });
     // A case with crowning of an entered amount, as a data file gives it.
     G.KHbetaCalcVariant = "a";
-    G.HelixModification = 2;
+    G.HelixModification = kCentralCrowning;
     G.cbeta = 25;
     G.cbetaDirect = true;
     Run([&] {

@@ -120,7 +120,7 @@ TEST_F(KHbetaWindow, PickedArrangementBecomesTheDirectInputAndOkRefusesBelowOne)
         EXPECT_TRUE(k.CheckBox3->Checked());
         EXPECT_FALSE(k.CheckBox4->Checked());
         Click(k.CheckBox4);
-        EXPECT_EQ(G.ArrangementNo, 7);
+        EXPECT_EQ(G.ArrangementNo, kArrangements);  // the last one
         EXPECT_NEAR(G.KHbeta, 0.998744, 1e-12);
         EXPECT_EQ(k.Edit2->Text(), "0.999");
         Click(k.Button1);
@@ -173,7 +173,7 @@ TEST_F(KHbetaWindow, MethodCOpensItsWindowAndAStoredKeyReopensItForAnExternalPai
     });
     // A stored "ISO_C" (a loaded case) opens the method C window when this one activates.
     G.KHbetaMethod = "ISO_C";
-    G.LoadInputMethod = 2;
+    G.LoadInputMethod = kMultilevelLoading;
     G.Ftjm = 0;
     const double KHbeta = G.KHbeta;
     ui::test::QueueModal(&methodC, [&](ui::Form&) {
@@ -192,7 +192,7 @@ TEST_F(KHbetaWindow, MethodCOpensItsWindowAndAStoredKeyReopensItForAnExternalPai
     // Not for an internal pair: no method C there, the factor stays a direct input.
     k.CheckBox3->SetChecked(true);
     G.KHbetaMethod = "ISO_C";
-    G.GearingType = 2;
+    G.GearingType = kInternalPair;
     Run([&] {
         EXPECT_FALSE(k.CheckBox5->Checked());
         EXPECT_EQ(k.Edit2->Text(), rt::Str(G.KHbeta, 5, 3));

@@ -29,14 +29,14 @@ TEST_F(LoadingWindow, OneLevelAfterASpectrumByHaibachTakesTheLargestEquivalentLo
         SetEquivalentTorques();
         G.EquivLoadGiven2 = true;
         Click(load.RadioButton3);
-        EXPECT_EQ(G.LoadInputMethod, 1);
+        EXPECT_EQ(G.LoadInputMethod, kOneLevelLoading);
         EXPECT_EQ(G.LevelCount, 1);
         EXPECT_DOUBLE_EQ(G.Tjm, 2600);
         EXPECT_DOUBLE_EQ(G.Ftjm, 0);
         EXPECT_DOUBLE_EQ(G.FtHe1Used, 26000);
         EXPECT_DOUBLE_EQ(G.KH, 1.2 * 1.1 * 1.05);
         EXPECT_DOUBLE_EQ(G.KF, 1.15 * 1.0 * 1.05);
-        EXPECT_EQ(G.CalcMethodics, 4);
+        EXPECT_EQ(G.CalcMethodics, kMethodicsHaibach);
         EXPECT_FALSE(G.EquivLoadGiven2);
         EXPECT_FALSE(load.CheckBox1->Enabled());
         EXPECT_EQ(load.CheckBox4->Caption(), "Calculation by Haibach");
@@ -48,10 +48,10 @@ TEST_F(LoadingWindow, OneLevelAfterASpectrumByHaibachTakesTheLargestEquivalentLo
 TEST_F(LoadingWindow, MethodicsActAsOneChoiceAndOneLevelTurnsTheApproximateOnesIntoHaibach) {
     bool mainRepainted = false;
     MainWindow().RepaintMainWindow = [&] { mainRepainted = true; };
-    G.LoadInputMethod = 2;
+    G.LoadInputMethod = kMultilevelLoading;
     InLoad([&] {
         Click(load.CheckBox2);
-        EXPECT_EQ(G.CalcMethodics, 2);
+        EXPECT_EQ(G.CalcMethodics, kMethodicsEqA2);
         EXPECT_FALSE(G.HypothesisHaibach);
         EXPECT_FALSE(load.CheckBox4->Checked());
         EXPECT_TRUE(mainRepainted);
@@ -60,11 +60,11 @@ TEST_F(LoadingWindow, MethodicsActAsOneChoiceAndOneLevelTurnsTheApproximateOnesI
         G.TFe1 = 3000;
         Click(load.RadioButton3);
         EXPECT_DOUBLE_EQ(G.Tjm, 2500);  // an approximate methodics keeps its nominal load
-        EXPECT_EQ(G.CalcMethodics, 4);
+        EXPECT_EQ(G.CalcMethodics, kMethodicsHaibach);
         EXPECT_TRUE(G.HypothesisHaibach);
         EXPECT_DOUBLE_EQ(G.TFe1, 0);
         Click(load.RadioButton5);  // direct input: Haibach stays, the factors are 1
-        EXPECT_EQ(G.CalcMethodics, 4);
+        EXPECT_EQ(G.CalcMethodics, kMethodicsHaibach);
         EXPECT_TRUE(G.KvDirect);
         EXPECT_FALSE(load.CheckBox3->Visible());
         Click(load.Button14);  // no loads: refused
@@ -73,23 +73,25 @@ TEST_F(LoadingWindow, MethodicsActAsOneChoiceAndOneLevelTurnsTheApproximateOnesI
         for (int n = 22; n <= 25; ++n) Put(load.Field(n), "1000");
         Click(load.Button14);
     });
-    G.LoadInputMethod = 2;
-    G.CalcMethodics = 2;
+    G.LoadInputMethod = kMultilevelLoading;
+    G.CalcMethodics = kMethodicsEqA2;
     InLoad([&] {
         Click(load.RadioButton5);  // eq. A2 becomes Miner
         for (int n = 22; n <= 25; ++n) Put(load.Field(n), "1000");
         Click(load.Button14);
     });
-    EXPECT_EQ(G.CalcMethodics, 3);
+    EXPECT_EQ(G.CalcMethodics, kMethodicsMiner);
 }
 
 TEST_F(LoadingWindow, StressRatiosAndKAAreCheckedOnEveryPanel) {
     struct Panel {
-        int mode, r1, r2;
+        std::int16_t mode;
+        int r1, r2;
     };
-    for (const Panel& p : {Panel{1, 5, 6}, Panel{2, 19, 20}, Panel{3, 12, 13}}) {
+    for (const Panel& p : {Panel{kOneLevelLoading, 5, 6}, Panel{kMultilevelLoading, 19, 20},
+                           Panel{kDirectEquivalentLoad, 12, 13}}) {
         SCOPED_TRACE(p.mode);
-        G.LoadInputMethod = static_cast<std::int16_t>(p.mode);
+        G.LoadInputMethod = p.mode;
         InLoad([&] {
             ui::test::Notices().Clear();
             Put(load.Field(p.r1), "0.8");
@@ -122,7 +124,7 @@ TEST_F(LoadingWindow, StressRatiosAndKAAreCheckedOnEveryPanel) {
 }
 
 TEST_F(LoadingWindow, UnitSwitchesConvertEveryLoadAndBackAgain) {
-    G.LoadInputMethod = 3;
+    G.LoadInputMethod = kDirectEquivalentLoad;
     SetEquivalentTorques();
     G.EquivLoadGiven1 = G.EquivLoadGiven2 = G.EquivLoadGiven3 = G.EquivLoadGiven4 = true;
     G.Tjm = 480, G.Tmax = 300, G.Tmin = 40;
@@ -148,7 +150,7 @@ TEST_F(LoadingWindow, UnitSwitchesConvertEveryLoadAndBackAgain) {
 // Another input window makes the shown equivalents out of date; typed ones stay, and one level
 // takes the largest of them.
 TEST_F(LoadingWindow, TypedEquivalentLoadsSurviveAVisitToAnotherWindow) {
-    G.LoadInputMethod = 3;
+    G.LoadInputMethod = kDirectEquivalentLoad;
     InLoad([&] {
         for (int n = 22; n <= 25; ++n) Put(load.Field(n), std::to_string(100 * n));
         Click(load.Button14);
@@ -187,14 +189,14 @@ TEST_F(LoadingWindow, OkChecksTheLoadOfEachMode) {
     EXPECT_EQ(G.NL1h, 1000);
 
     // A spectrum by Miner needs no equivalent loads; by Haibach they must be calculated.
-    G.LoadInputMethod = 2;
-    G.CalcMethodics = 3;
+    G.LoadInputMethod = kMultilevelLoading;
+    G.CalcMethodics = kMethodicsMiner;
     G.LevelCount = 2;
     G.SpectrumY[1] = 2000, G.SpectrumY[2] = 1000;
     G.SpectrumX[1] = 1e5, G.SpectrumX[2] = 1e6;
     InLoad([&] { Click(load.Button14); });
     EXPECT_EQ(ui::test::ModalShows().back().Result, ui::mrOk);
-    G.CalcMethodics = 4;
+    G.CalcMethodics = kMethodicsHaibach;
     ui::test::Notices().Clear();
     InLoad([&] {
         Click(load.Button14);
@@ -208,8 +210,8 @@ TEST_F(LoadingWindow, EnterSpectrumAndDraw) {
     std::vector<std::string> links;
     MainWindow().PrepareCoursesData = [&] { links.push_back("prepare"); };
     MainWindow().ShowCoursesWindow = [&] { links.push_back("show"); };
-    G.LoadInputMethod = 2;
-    G.CalcMethodics = 3;
+    G.LoadInputMethod = kMultilevelLoading;
+    G.CalcMethodics = kMethodicsMiner;
     InLoad([&] {
         EXPECT_FALSE(load.Button4->Enabled());
         ui::test::QueueModal(&spectrum, [&](ui::Form& f) {
@@ -228,7 +230,7 @@ TEST_F(LoadingWindow, EnterSpectrumAndDraw) {
         for (int n = 22; n <= 25; ++n) Put(load.Field(n), "1000");
         EXPECT_FALSE(load.CheckBox4->Visible());
         links.clear();
-        G.CalcMethodics = 4;
+        G.CalcMethodics = kMethodicsHaibach;
         Click(load.Button4);
         EXPECT_EQ(links, (std::vector<std::string>{"prepare", "show"}));
         Click(load.Button14);
@@ -270,21 +272,21 @@ TEST_F(LoadingWindow, StaticOverloadsShowTheWarningAndMarkTheirStresses) {
     EXPECT_EQ(G.StaticOverloadCountH1, 0);
     EXPECT_EQ(G.StaticOverloadCountF2, 0);
     EXPECT_EQ(G.StaticOverloadCountH2, 1);
-    G.LoadInputMethod = 2;
+    G.LoadInputMethod = kMultilevelLoading;
     load.Show();
     EXPECT_TRUE(load.WarningLabels[3]->Visible());
     EXPECT_EQ(load.EquivalentStressLabels[0]->Caption(), "  0.0 *");
     EXPECT_EQ(load.EquivalentStressLabels[0]->Font().Color, ui::clRed);
     EXPECT_EQ(load.EquivalentStressLabels[1]->Font().Color, ui::clBlack);
-    G.LoadInputMethod = 1;
+    G.LoadInputMethod = kOneLevelLoading;
     load.Repaint();
     EXPECT_FALSE(load.WarningLabels[0]->Visible());
 }
 
 TEST_F(LoadingWindow, HelpKeyOpensTheTopicOfTheMethodicsAndAFailedCallShowsError) {
     load.Show();
-    G.LoadInputMethod = 2;
-    G.CalcMethodics = 3;
+    G.LoadInputMethod = kMultilevelLoading;
+    G.CalcMethodics = kMethodicsMiner;
     ui::test::SetHelpResult(false);
     ui::test::F1();
     ASSERT_EQ(ui::test::HelpCalls().size(), 1u);
@@ -292,7 +294,7 @@ TEST_F(LoadingWindow, HelpKeyOpensTheTopicOfTheMethodicsAndAFailedCallShowsError
     EXPECT_EQ(ui::test::HelpCalls()[0].File, "help_diz.hlp");
     EXPECT_EQ(ui::test::HelpCalls()[0].Command, ui::HELP_CONTEXT);
     EXPECT_EQ(Messages(), std::vector<std::string>{"Error"});
-    G.LoadInputMethod = 1;
+    G.LoadInputMethod = kOneLevelLoading;
     EXPECT_EQ(load.HelpContext(), 42u);
 }
 

@@ -199,7 +199,7 @@ TEST_F(MaterialsWindow, APickReloadsTheClassATabThroughTheListDoesNot) {
     ui::test::Key(Qt::Key_Down);  // the next entry by the keyboard: "IF"
     EXPECT_EQ(G.MaterialCode2, "IF");
     EXPECT_EQ(G.MatName2, "Flame or induction hardened steel");
-    EXPECT_EQ(G.MaterialClass2, 7);
+    EXPECT_EQ(G.MaterialClass2, MaterialClassIndex("IF"));
     EXPECT_EQ(G.SigmaHlim2, 961);
     EXPECT_TRUE(w.RadioButton3->Enabled());  // the form of "IF" may be chosen
 
@@ -213,7 +213,7 @@ TEST_F(MaterialsWindow, APickReloadsTheClassATabThroughTheListDoesNot) {
 
     Put(1, "280");
     Pick(w.ComboBox1, 12);  // the empty entry: the class is kept and reloaded
-    EXPECT_EQ(G.MaterialClass1, 0);
+    EXPECT_EQ(G.MaterialClass1, MaterialClassIndex("St"));
     EXPECT_EQ(G.MaterialCode1, "St");
     EXPECT_EQ(G.SigmaHlim1, 300);
     EXPECT_EQ(w.ComboBox1->ItemIndex(), 0);

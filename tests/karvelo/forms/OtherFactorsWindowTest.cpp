@@ -194,7 +194,7 @@ TEST_F(OtherFactorsWindow, NotchRadiusFromTheDiskGoesIntoTheFieldOfItsHelpButton
         ui::test::Click(rog.Button1);
     });
     ui::test::Click(w.Button5);
-    EXPECT_EQ(G.HelpPage, 1);
+    EXPECT_EQ(G.HelpPage, kHelpPagePinion);
     EXPECT_NEAR(G.Rog1, 2.5860, 5e-5);
     EXPECT_TRUE(G.RogUsed);
     EXPECT_EQ(w.Edit(3)->Text(), "2.586");
@@ -209,18 +209,18 @@ TEST_F(OtherFactorsWindow, NotchRadiusFromTheDiskGoesIntoTheFieldOfItsHelpButton
         ui::test::Click(rog.Button2);
     });
     ui::test::Click(w.Button6);
-    EXPECT_EQ(G.HelpPage, 2);
+    EXPECT_EQ(G.HelpPage, kHelpPageWheel);
     EXPECT_EQ(G.Rog2, 0.7);
 }
 
 TEST_F(OtherFactorsWindow, NotchOfAnInternalWheelIsHalfTheDiskAndRefusalsAreUndoneOnEsc) {
     G = GlobalData{};
-    G.GearingType = 2;
+    G.GearingType = kInternalPair;
     SetDefaultInputs();
     ComputeCentreDistanceFromShifts();
     ComputeGearDimensions();
     G.tg2 = 0.3;
-    G.HelpPage = 2;
+    G.HelpPage = kHelpPageWheel;
     ui::test::QueueModal(&rog, [&](ui::Form&) {
         ui::test::TypeInto(rog.Edit1, "1.6");
         ui::test::Enter();

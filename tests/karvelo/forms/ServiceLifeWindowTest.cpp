@@ -21,12 +21,12 @@ TEST_F(ServiceLifeWindow, LifeOrSafetyByMinerOrHaibachThroughTheSpectrumWindow) 
             SCOPED_TRACE(std::string(haibach ? "Haibach" : "Miner") + (lifeFromSafety ? ", life" : ", safety"));
             InLife([&] {
                 EXPECT_TRUE(G.LifeFormActive);
-                EXPECT_EQ(G.LoadInputMethod, 2);
+                EXPECT_EQ(G.LoadInputMethod, kMultilevelLoading);
                 Click(lifeFromSafety ? life.RadioButton1 : life.RadioButton2);
                 EXPECT_EQ(life.Panel1->Visible(), lifeFromSafety);
                 EXPECT_EQ(life.Panel2->Visible(), !lifeFromSafety);
                 if (G.HypothesisHaibach != haibach) Click(haibach ? life.CheckBox2 : life.CheckBox1);
-                EXPECT_EQ(G.CalcMethodics, haibach ? 4 : 3);
+                EXPECT_EQ(G.CalcMethodics, haibach ? kMethodicsHaibach : kMethodicsMiner);
                 if (lifeFromSafety) Put(life.Field(2), "1.2");
                 EXPECT_FALSE(life.Button4->Enabled());
                 ui::test::QueueModal(&spectrum, [&](ui::Form& f) {
@@ -109,7 +109,7 @@ TEST_F(ServiceLifeWindow, LivesShowInfinityAndTheWheelHoursByTheToothRatio) {
 }
 
 TEST_F(ServiceLifeWindow, ChoosingTheHypothesisAlreadySetChangesNothing) {
-    G.CalcMethodics = 3;
+    G.CalcMethodics = kMethodicsMiner;
     G.HypothesisHaibach = false;
     G.LifeValid = true;
     G.LoadedFromFile = 1;
@@ -117,10 +117,10 @@ TEST_F(ServiceLifeWindow, ChoosingTheHypothesisAlreadySetChangesNothing) {
         EXPECT_TRUE(life.CheckBox1->Checked());
         Click(life.CheckBox1);
         EXPECT_TRUE(G.LifeValid);
-        EXPECT_EQ(G.CalcMethodics, 3);
+        EXPECT_EQ(G.CalcMethodics, kMethodicsMiner);
         G.KA = 1.5;
         Click(life.CheckBox2);
-        EXPECT_EQ(G.CalcMethodics, 4);
+        EXPECT_EQ(G.CalcMethodics, kMethodicsHaibach);
         EXPECT_TRUE(G.HypothesisHaibach);
         EXPECT_EQ(G.KA, 1);
         EXPECT_FALSE(life.CheckBox1->Checked());

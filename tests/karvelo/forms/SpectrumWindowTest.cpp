@@ -15,8 +15,8 @@ class SpectrumWindow : public LoadWindows {
 protected:
     void SetUp() override {
         LoadWindows::SetUp();
-        G.LoadInputMethod = 2;
-        G.CalcMethodics = 4;
+        G.LoadInputMethod = kMultilevelLoading;
+        G.CalcMethodics = kMethodicsHaibach;
         G.HypothesisHaibach = true;
     }
     // Loads and cumulated cycles of levels 1..n, typed as the user does.
@@ -57,7 +57,7 @@ TEST_F(SpectrumWindow, CreationLeavesTheSampleSpectrumAsTorquesAndShowsItsRows) 
         EXPECT_EQ(spectrum.Width(), 996);  // Haibach: the factor columns in view
         Click(spectrum.Button4);
     });
-    G.LoadInputMethod = 1;
+    G.LoadInputMethod = kOneLevelLoading;
     InSpectrum([&] {
         EXPECT_EQ(spectrum.Width(), 636);
         EXPECT_FALSE(spectrum.Button6->Visible());
@@ -307,7 +307,7 @@ TEST_F(SpectrumWindow, OkRefusesInTheOrderOfItsChecks) {
         {"4000, 3999", [] { G.SpectrumY[2] = 3999; }, ""},
         {"nominal missing",
          [] {
-             G.CalcMethodics = 2;
+             G.CalcMethodics = kMethodicsEqA2;
              G.Ftjm = G.Tjm = 0;
          },
          "Incomplet input - nominal moment (force) is missing"},
@@ -353,7 +353,7 @@ TEST_F(SpectrumWindow, OneLevelSwitchesTheLoadingWindowToOneLevelLoading) {
         EXPECT_EQ(G.KvLevel[1], 1);
         Click(spectrum.Button2);
     });
-    EXPECT_EQ(G.LoadInputMethod, 1);
+    EXPECT_EQ(G.LoadInputMethod, kOneLevelLoading);
     EXPECT_TRUE(load.RadioButton3->Checked());
 }
 
