@@ -34,6 +34,18 @@ void WriteGeometryDataFile();
 // leaves the global data as it was (false).
 bool ReadGeometryDataFile();
 
+// The case takes the values its data file keeps: each value the writer writes, as the
+// reader reads it back (reals to 12 decimals, angles through their degrees), with the
+// bases the backlash methods return to.  Save runs it before it computes what it writes,
+// so that a file reopens to the results it was saved with.
+void KeepDataFileValues();
+
+// What the values of a data file give before the check, as Open computes them after
+// reading and Save from the values it keeps: the protuberance flank shifts, the sum of
+// AMC, the working centre distance and the working pressure angle from the one given
+// last (as its validator computed them) and the pair's dimensions.
+void ComputeFromDataFileValues();
+
 // Shows the data-file error box when ValCode is non-zero.
 void ShowDataFileError();
 
