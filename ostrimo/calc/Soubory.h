@@ -24,7 +24,9 @@ inline constexpr const char* kDataFileError = "Error or incompatibility in the i
 void WriteGeometryDataFile();
 
 // Reads a case from DataFile into a copy of the global data and commits it only when
-// the whole file was read: then DataFileLoaded is set and the result is true.  The last
+// the whole file was read: then DataFileLoaded is set and the result is true.  The bases
+// the backlash methods return to follow from the values read (x1BeforeBacklash from x1,
+// awNoBacklash from aw, xsumNoBacklash from xsum unless the file holds it).  The last
 // line, the thinning technology, may be missing: it reads as empty (ThinByRegrinding set).
 // A file that ends before it, a number that does not parse, a gearing type outside 1..4, a
 // LastComputingInput outside 0..10, a thinning choice other than 1, 2, 3, or a value
