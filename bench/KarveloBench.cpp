@@ -27,7 +27,7 @@ void Prepare() {
     hooks.AskResumeOrNewEntry = [](const std::string&) { G.ResumeCalculation = true; };
     InstallWindowHooks(hooks);
     G = GlobalData{};
-    G.GearingType = 1;
+    G.GearingType = kExternalPair;
     SetDefaultInputs();
     G.xsum = G.x1 + G.x2;
     ComputeCentreDistanceFromShifts();
@@ -47,8 +47,8 @@ void OneLoad(benchmark::State& state) {
 // Miner with given equivalent loads and 20 levels whose Kv and KHalfa are computed per level.
 void Spectrum20(benchmark::State& state) {
     Prepare();
-    G.LoadInputMethod = 2;
-    G.CalcMethodics = 3;
+    G.LoadInputMethod = kMultilevelLoading;
+    G.CalcMethodics = kMethodicsMiner;
     G.SpectrumLevelsShown = false;
     G.LoadAsForce = true;
     G.FtFe1 = G.FtHe1 = G.FtFe2 = G.FtHe2 = 50000;

@@ -201,6 +201,15 @@ void ComputeAmcSumFromPressureAngle() {
     ComputeGearPairDimensions();
 }
 
+void ComputeFromLastComputingInput() {
+    if (G.RackMate) return;
+    switch (G.LastComputingInput) {
+        case kAwInput: ComputeAmcSumFromCentreDistance(); break;
+        case kAlfawtInput: ComputeAmcSumFromPressureAngle(); break;
+        default: ComputeWorkingCentreDistance(); break;
+    }
+}
+
 void ComputeRackPairDimensions() {
     ComputationScope computation;
     ComputeTransverseAngle();

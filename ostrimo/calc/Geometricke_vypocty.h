@@ -37,6 +37,11 @@ void ComputeWorkingCentreDistance();
 void ComputeAmcSumFromCentreDistance();
 // aw and xsum from the entered alfawt, then all pair dimensions.
 void ComputeAmcSumFromPressureAngle();
+// The members of the triangle that were computed, from the one given last
+// (LastComputingInput) as its validator computed them: from the working centre distance
+// (9), the working pressure angle (10), else from the sum of AMC by the backlash method.
+// Nothing with a rack mate.
+void ComputeFromLastComputingInput();
 // Pinion with a rack mate: pinion and rack dimensions.
 void ComputeRackPairDimensions();
 // Gear pair: d, db, dw, k, addenda, dedenda, roots, tool flank heights, tips (internal:

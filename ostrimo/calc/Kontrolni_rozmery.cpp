@@ -10,6 +10,7 @@
 #include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/NEWTON.h"
 #include "ostrimo/calc/Vypocty.h"
+#include "runtime/NumText.h"
 #include "runtime/Rounding.h"
 
 namespace ostrimo {
@@ -615,6 +616,67 @@ void ComputeDimensionOverBalls2() {
     if (g.RackMate) return;
     const double noLimit = std::numeric_limits<double>::infinity();
     OverBallsForDiameter(g.db2, g.sb2, g.dt2, g.z2, Annular() ? noLimit : g.BallTipLimit2, g.dM2, g.M2);
+}
+
+// ---------------------------------------------------------------- choices of the case
+
+namespace {
+
+// Two values a data file keeps alike (12 decimals).
+bool KeptAlike(double a, double b) { return rt::Str(a, 14, 12) == rt::Str(b, 14, 12); }
+
+// The ball dt of a gear, where its range admits it as the page admits a ball typed; else
+// the check's ball and range stay.
+void TakeBall(int gear, double dt) {
+    GlobalData& g = G;
+    double& held = gear == 1 ? g.dt1 : g.dt2;
+    if (!Computed(held) || !(dt > 0) || KeptAlike(dt, held)) return;
+    const double checked = held;
+    const auto range = [gear] { gear == 1 ? ComputeBallDiameterRange1() : ComputeBallDiameterRange2(); };
+    held = dt;
+    range();
+    const double least = gear == 1 ? g.dtMin1 : g.dtMin2, most = gear == 1 ? g.dtMax1 : g.dtMax2;
+    if ((least - 1e-5 > dt && g.BallRangeState != kBallWithinLimits) || dt > most + 1e-5) {
+        held = checked;
+        range();
+        return;
+    }
+    gear == 1 ? ComputeDimensionOverBalls1() : ComputeDimensionOverBalls2();
+}
+
+// The chosen chord of a gear within its range, with its height; false when the check's
+// chord was not in question.
+bool TakeChord(int gear, double sc) {
+    GlobalData& g = G;
+    double& held = gear == 1 ? g.sc1 : g.sc2;
+    if (!(gear == 1 ? g.ChordChosen1 : g.ChordChosen2) || !Computed(held) || !Computed(sc) || KeptAlike(sc, held))
+        return false;
+    gear == 1 ? ComputeChordRange1() : ComputeChordRange2();
+    if (sc >= (gear == 1 ? g.ChordMin1 : g.ChordMin2) && sc <= (gear == 1 ? g.ChordMax1 : g.ChordMax2)) {
+        held = sc;
+        gear == 1 ? ComputeChordHeightForThickness1() : ComputeChordHeightForThickness2();
+    }
+    return true;
+}
+
+}  // namespace
+
+void TakeTestDimensionChoices(const TestDimensionChoices& chosen) {
+    GlobalData& g = G;
+    if (!g.CheckComplete) return;
+    const bool wheel = !g.RackMate;
+    const auto admitted = [](std::int16_t zw, std::int16_t least, std::int16_t most) {
+        return zw > 0 && zw >= least && zw <= most;
+    };
+    bool spans = false;
+    if (chosen.zw1 != g.zw1 && admitted(chosen.zw1, g.SpanTeethMin1, g.SpanTeethMax1)) g.zw1 = chosen.zw1, spans = true;
+    if (wheel && chosen.zw2 != g.zw2 && admitted(chosen.zw2, g.SpanTeethMin2, g.SpanTeethMax2))
+        g.zw2 = chosen.zw2, spans = true;
+    if (spans) ComputeSpanMeasurements();
+    TakeBall(1, chosen.dt1);
+    if (wheel) TakeBall(2, chosen.dt2);
+    const bool chord1 = TakeChord(1, chosen.sc1), chord2 = TakeChord(2, chosen.sc2);
+    if (chord1 || chord2) ComputeChordValidity();
 }
 
 }  // namespace ostrimo

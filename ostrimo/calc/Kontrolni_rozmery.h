@@ -10,6 +10,10 @@
 // its negative diameters; its ball contact diameter dM2 is a magnitude.
 #pragma once
 
+#include <cstdint>
+
+#include "ostrimo/calc/Global.h"
+
 namespace ostrimo {
 
 // sc, hc: the constant chord s cos^2 alfan and its height below the tip.
@@ -57,5 +61,18 @@ void ComputeDimensionOverBalls2();
 void ForgetBallsThatFitNoSpace();
 // Every test dimension not computed: no teeth spanned, no range, no valid chord.
 void ForgetTestDimensions();
+
+// What the user chose on the Test dimensions page, as the case holds it (or its data file).
+struct TestDimensionChoices {
+    std::int16_t zw1, zw2;  // teeth spanned
+    double dt1, dt2;        // balls
+    double sc1, sc2;        // chords ("Choose chord or height")
+    static TestDimensionChoices Of(const GlobalData& g) { return {g.zw1, g.zw2, g.dt1, g.dt2, g.sc1, g.sc2}; }
+};
+// After a check that ran to its end: the numbers of teeth spanned, the balls and the
+// chosen chords of `chosen` that differ from the check's own as a data file keeps them,
+// each where the Test dimensions page admits it typed, with the spans, dimensions over
+// balls and chord heights they give.
+void TakeTestDimensionChoices(const TestDimensionChoices& chosen);
 
 }  // namespace ostrimo

@@ -4,8 +4,11 @@
 #include <numbers>
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/Global.h"
+#include "ostrimo/calc/Protub.h"
 #include "runtime/NumText.h"
 #include "runtime/Notice.h"
 
@@ -23,9 +26,18 @@ void ShowDataFileErrorBox() { rt::MessageBox(kDataFileError, kErrorCaption, rt::
 
 // ---------------------------------------------------------------- writer
 
-void WriteReal(double v) { DataFile.WriteLn(rt::Str(std::isfinite(v) ? v : 0.0, 14, 12)); }
-void WriteFlag(bool f) { DataFile.WriteLn(f ? "1" : "0"); }
-void WriteInteger(long long i) { DataFile.WriteLn(rt::Str(i)); }
+// Where the writer's lines go: the data file, or the lines the case keeps (KeepDataFileValues).
+std::vector<std::string>* g_keptLines = nullptr;
+
+void WriteLine(const std::string& line) {
+    if (g_keptLines)
+        g_keptLines->push_back(line);
+    else
+        DataFile.WriteLn(line);
+}
+void WriteReal(double v) { WriteLine(rt::Str(std::isfinite(v) ? v : 0.0, 14, 12)); }
+void WriteFlag(bool f) { WriteLine(f ? "1" : "0"); }
+void WriteInteger(long long i) { WriteLine(rt::Str(i)); }
 
 // Exactly one line for the thinned gears, whatever the three options hold.
 const char* ThinningChoice() {
@@ -41,14 +53,15 @@ struct Malformed {};
 
 class CaseReader {
 public:
-    explicit CaseReader(GlobalData& g) : g_(g) {}
+    CaseReader(GlobalData& g, const std::vector<std::string>& lines) : g_(g), lines_(lines) {}
 
     void Read();
 
 private:
+    bool End() const { return next_ >= lines_.size(); }
     std::string Line() {
-        if (DataFile.Eof()) throw Malformed{};  // the file ends early
-        return DataFile.ReadLn();
+        if (End()) throw Malformed{};  // the file ends early
+        return lines_[next_++];
     }
     // A number of type T (rt::Val's syntax: leading blanks, nothing after the number).
     template <typename T>
@@ -64,12 +77,14 @@ private:
     std::int16_t ShortInteger() { return Number<std::int16_t>(); }
     bool Flag() { return Line() == "1"; }
     // The file's last line, which a file may lack: read as empty.
-    std::string LastLine() { return DataFile.Eof() ? std::string() : DataFile.ReadLn(); }
+    std::string LastLine() { return End() ? std::string() : Line(); }
     void Skip(int lines) {
         for (int i = 0; i < lines; ++i) Line();
     }
 
     GlobalData& g_;
+    const std::vector<std::string>& lines_;
+    std::size_t next_ = 0;
 };
 
 void CaseReader::Read() {
@@ -173,6 +188,11 @@ void CaseReader::Read() {
     g.ChamferAngleDeg1 = RadToDeg(g.ChamferAngle1);
     g.ChamferAngleDeg2 = RadToDeg(g.ChamferAngle2);
     if (g.BacklashByThinning) g.ThinByRegrinding = LastLine() != "1";
+
+    // the bases the backlash methods return to: the file keeps the sum without backlash
+    g.x1BeforeBacklash = g.x1;
+    g.awNoBacklash = g.aw;
+    if (!g.BacklashByExtraAmc) g.xsumNoBacklash = g.xsum;
 }
 
 // The values the main dialog's validators would refuse, and values the case cannot hold at
@@ -225,12 +245,15 @@ void ShowDataFileError() {
     if (G.ValCode != 0) ShowDataFileErrorBox();
 }
 
-void WriteGeometryDataFile() {
+namespace {
+
+// The lines of the case, to the file or to the lines the case keeps.
+void WriteCaseLines() {
     WriteInteger(G.RackMate ? kRackMateType : G.GearingType);
     WriteFlag(G.BacklashByExtraAmc);
     WriteFlag(G.BacklashByShifting);
     WriteFlag(G.BacklashByThinning);
-    if (G.BacklashByThinning) DataFile.WriteLn(ThinningChoice());
+    if (G.BacklashByThinning) WriteLine(ThinningChoice());
     WriteReal(G.mn);
     WriteReal(G.GearingType == kBevelGearing ? G.z1Bevel : G.z1);
     WriteReal(G.GearingType == kBevelGearing ? G.z2Bevel : G.z2);
@@ -258,8 +281,8 @@ void WriteGeometryDataFile() {
     WriteFlag(G.RoundedRoot);
     if (G.GearingType == kBevelGearing) WriteReal(G.SigmaDeg);
 
-    DataFile.WriteLn(kSeparator);
-    DataFile.WriteLn(kTestDimensionsTitle);
+    WriteLine(kSeparator);
+    WriteLine(kTestDimensionsTitle);
     for (bool f : {G.ChordConstant1, G.ChordConstant2, G.ChordOnReference1, G.ChordOnReference2, G.ChordChosen1,
                    G.ChordChosen2})
         WriteFlag(f);
@@ -270,15 +293,21 @@ void WriteGeometryDataFile() {
     WriteInteger(G.zw2);
     for (double v : {G.W1, G.W2, G.dt1, G.dt2, G.M1, G.M2, G.dM1, G.dM2}) WriteReal(v);
 
-    DataFile.WriteLn(kSeparator);
-    DataFile.WriteLn(kToolsTitle);
+    WriteLine(kSeparator);
+    WriteLine(kToolsTitle);
     for (bool f : {G.Chamfer1, G.Chamfer2, G.Protuberance1, G.Protuberance2}) WriteFlag(f);
     for (double v : {G.ToolAddendumFactor1, G.ToolAddendumFactor2, G.ToolCrestRadiusFactor1,
                      G.ToolCrestRadiusFactor2, G.ChamferHeightFactor1, G.ChamferHeightFactor2, G.ChamferAngle1,
                      G.ChamferAngle2, G.ProtuberanceAngle1, G.ProtuberanceAngle2, G.haP01, G.haP02,
                      G.ProtuberanceSize1, G.ProtuberanceSize2})
         WriteReal(v);
-    if (G.BacklashByThinning) DataFile.WriteLn(G.ThinByRegrinding ? "0" : "1");
+    if (G.BacklashByThinning) WriteLine(G.ThinByRegrinding ? "0" : "1");
+}
+
+}  // namespace
+
+void WriteGeometryDataFile() {
+    WriteCaseLines();
 
     // the radians agree with the degrees just saved
     G.beta = DegToRad(G.betaDeg);
@@ -287,10 +316,38 @@ void WriteGeometryDataFile() {
     if (G.GearingType == kBevelGearing) G.Sigma = DegToRad(G.SigmaDeg);
 }
 
+void KeepDataFileValues() {
+    std::vector<std::string> lines;
+    g_keptLines = &lines;
+    WriteCaseLines();
+    g_keptLines = nullptr;
+    GlobalData kept = G;
+    try {
+        CaseReader(kept, lines).Read();
+    } catch (const Malformed&) {
+        return;  // the writer's own lines always read back
+    }
+    G = std::move(kept);
+}
+
+void ComputeFromDataFileValues() {
+    GlobalData& g = G;
+    if (g.Protuberance1) g.ProtuberanceImpossible1 = !ComputeProtuberanceFlankShift1();
+    if (g.Protuberance2) g.ProtuberanceImpossible2 = !ComputeProtuberanceFlankShift2();
+    if (g.GearingType == kBevelGearing) ComputeBevelGearDimensions();
+    ComputeFromLastComputingInput();
+    if (!g.RackMate) return ComputeGearPairDimensions();
+    ComputeRackPairDimensions();
+    g.alfawt = g.alfat;  // a pinion meshes with its rack at the transverse pressure angle
+    g.alfawtDeg = RadToDeg(g.alfawt);
+}
+
 bool ReadGeometryDataFile() {
+    std::vector<std::string> lines;
+    while (!DataFile.Eof()) lines.push_back(DataFile.ReadLn());
     GlobalData read = G;
     try {
-        CaseReader(read).Read();
+        CaseReader(read, lines).Read();
         if (!AcceptedByTheValidators(read)) throw Malformed{};
     } catch (const Malformed&) {
         ShowDataFileErrorBox();

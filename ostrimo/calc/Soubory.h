@@ -24,7 +24,9 @@ inline constexpr const char* kDataFileError = "Error or incompatibility in the i
 void WriteGeometryDataFile();
 
 // Reads a case from DataFile into a copy of the global data and commits it only when
-// the whole file was read: then DataFileLoaded is set and the result is true.  The last
+// the whole file was read: then DataFileLoaded is set and the result is true.  The bases
+// the backlash methods return to follow from the values read (x1BeforeBacklash from x1,
+// awNoBacklash from aw, xsumNoBacklash from xsum unless the file holds it).  The last
 // line, the thinning technology, may be missing: it reads as empty (ThinByRegrinding set).
 // A file that ends before it, a number that does not parse, a gearing type outside 1..4, a
 // LastComputingInput outside 0..10, a thinning choice other than 1, 2, 3, or a value
@@ -33,6 +35,18 @@ void WriteGeometryDataFile();
 // typed computing input) shows "Error or incompatibility in the input data file" and
 // leaves the global data as it was (false).
 bool ReadGeometryDataFile();
+
+// The case takes the values its data file keeps: each value the writer writes, as the
+// reader reads it back (reals to 12 decimals, angles through their degrees), with the
+// bases the backlash methods return to.  Save runs it before it computes what it writes,
+// so that a file reopens to the results it was saved with.
+void KeepDataFileValues();
+
+// What the values of a data file give before the check, as Open computes them after
+// reading and Save from the values it keeps: the protuberance flank shifts, the sum of
+// AMC, the working centre distance and the working pressure angle from the one given
+// last (as its validator computed them) and the pair's dimensions.
+void ComputeFromDataFileValues();
 
 // Shows the data-file error box when ValCode is non-zero.
 void ShowDataFileError();

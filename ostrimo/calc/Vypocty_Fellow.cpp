@@ -84,7 +84,7 @@ void ComputeCutterCentreDistance() {
 void ComputeCutterTipThickness() {
     ComputationScope computation;
     L s;
-    if (G.CutterTipRadius <= 0) {
+    if (G.roa0 <= 0) {  // the tip rounding of this cutter, whatever an earlier search left
         const L aa0 = ComputeCheckedArcCos(static_cast<L>(G.db0) / G.da0);
         s = G.da0 * (ReferenceThicknessAngle() + Inv(G.alfat) - Inv(aa0));
     } else {

@@ -13,7 +13,8 @@ void ComputeFellowCutterDimensions();
 // InvAlfawt0, and when it is positive alfawt0 (inverse involute in ManufacturingMode)
 // and a0.
 void ComputeCutterCentreDistance();
-// sa0, the normal tooth thickness on the cutter tip (0 for a fully rounded tip).
+// sa0, the normal tooth thickness on the cutter tip, with its tip rounding roa0 (0 for a
+// fully rounded tip).
 void ComputeCutterTipThickness();
 // CutterReducedTipDiameter, alfaReduced0, CutterRoundingStartDiameter and
 // CutterRoundingHeight of the tip rounding roa0.

@@ -52,6 +52,16 @@ struct KeptTestDimensions {
     }
 };
 
+// What Open computes from the values a data file holds, and Save from the values it writes,
+// so that a file reopens to the results it was saved with: the pair from the computing
+// input given last, the complete check, then the test dimensions chosen (none when an
+// input changed since they were).
+void RecomputeAsTheFileGives(TPagesDlg& dialog, const TestDimensionChoices* chosen) {
+    ComputeFromDataFileValues();
+    dialog.RecomputePair();
+    if (chosen) TakeTestDimensionChoices(*chosen);
+}
+
 }  // namespace
 
 // "COMPLE&X  CHECKING"
@@ -92,6 +102,12 @@ void TPagesDlg::Button3Click() {
         CheckObligatoryInput();
         if (G.LastComputingInput == kNoComputingInput) ComputeWorkingCentreDistance();
         ComputePairDimensions();
+        if (G.ObligatoryInputComplete) {
+            // the case continues with the values the file keeps, computed as Open computes them
+            KeepDataFileValues();
+            const TestDimensionChoices chosen = TestDimensionChoices::Of(G);
+            RecomputeAsTheFileGives(*this, G.TestDimensionsOutdated ? nullptr : &chosen);
+        }
     }
     if (SaveDialog1.Execute()) {
         try {
@@ -125,19 +141,13 @@ void TPagesDlg::Button4Click() {
     GlobalData& g = G;
     if (g.DataFileLoaded) {
         ComputationScope computation;
+        const TestDimensionChoices chosen = TestDimensionChoices::Of(g);  // as the file holds them
         const std::string& name = OpenDialog1.FileName;
         g.LoadingDataFile = true;
         g.TestDimensionsOutdated = false;
         g.CentreDistanceGiven = false;
         CheckBox2->SetChecked(false);
-        // the bases the backlash methods return to: the file keeps the sum without backlash
-        g.x1BeforeBacklash = g.x1;
-        g.awNoBacklash = g.aw;
-        if (!g.BacklashByExtraAmc) g.xsumNoBacklash = g.xsum;
-        if (g.GearingType == kBevelGearing)
-            ComputeBevelGearDimensions();
-        else
-            ComputePairDimensions();
+        ComputeFromDataFileValues();
         for (ui::RadioButton* r : {RadioButton3, RadioButton4, RadioButton5}) r->SetFontStyle(0u);
         (g.GearingType == kInternalGearing ? RadioButton4
          : g.GearingType == kBevelGearing  ? RadioButton5
@@ -167,7 +177,7 @@ void TPagesDlg::Button4Click() {
         Repaint();
         g.ResetLayoutOnShow = false;
         g.DataFileLoaded = false;
-        RecomputePair();
+        RecomputeAsTheFileGives(*this, &chosen);
         // an internal pair of equal tooth numbers works at 90 degrees, as its wheel field left it
         if (-g.z2 == g.z1) Edit10->SetEnabled(false);
         g.LoadingDataFile = false;

@@ -173,9 +173,9 @@ const FieldTable<KD>& KarveloFields() {
         t.Integer("LevelCount", g.LevelCount);
         t.Integer("IT1", g.IT1, 1, 11);
         t.Integer("IT2", g.IT2, 1, 11);
-        t.Integer("LoadInputMethod", g.LoadInputMethod, 1, 3);
-        t.Integer("CalcMethodics", g.CalcMethodics, 1, 4);
-        t.Integer("HelixModification", g.HelixModification, 1, 6);
+        t.Integer("LoadInputMethod", g.LoadInputMethod, kv::kOneLevelLoading, 3);
+        t.Integer("CalcMethodics", g.CalcMethodics, kv::kMethodicsFigA3, 4);
+        t.Integer("HelixModification", g.HelixModification, kv::kNoHelixModification, 6);
         t.Integer("MaterialClass1", g.MaterialClass1, 0, 12);
         t.Integer("MaterialClass2", g.MaterialClass2, 0, 12);
         const std::vector<std::string> classes = {"St", "V",  "GGGp", "GGGb", "GTS", "Eh", "IF",
@@ -323,16 +323,16 @@ const FieldTable<OD>& OstrimoFields() {
     return table;
 }
 
-// The case as the main dialog's gearing-type radio leaves it (type 4: a rack mate).
+// The case as the main dialog's gearing-type radio leaves it (or a rack mate, by its file type).
 void OstrimoStart(int type) {
     os::G = OD{};
-    os::G.GearingType = type == 4 ? 1 : type;
+    os::G.GearingType = type == os::kRackMateType ? os::kExternalGearing : type;
     os::SetDefaultGearData();
     OD& g = os::G;
     g.aw = 30;
-    if (type == 2) g.z2 = -80, g.aw = -30;
-    if (type == 3) g.z1Bevel = 20, g.z2Bevel = 30;
-    if (type == 4) g.RackMate = true, g.z2 = 5001, g.ha2 = 1.25;
+    if (type == os::kInternalGearing) g.z2 = -80, g.aw = -30;
+    if (type == os::kBevelGearing) g.z1Bevel = 20, g.z2Bevel = 30;
+    if (type == os::kRackMateType) g.RackMate = true, g.z2 = 5001, g.ha2 = 1.25;
     rt::DefaultNoticeRecorder().Clear();
 }
 
@@ -340,7 +340,7 @@ void OstrimoStart(int type) {
 // A check that ends without the error flag must show only numbers.
 std::string CheckedOstrimoCaseHolds() {
     OD& g = os::G;
-    if (g.GearingType == 3)
+    if (g.GearingType == os::kBevelGearing)
         os::ComputeBevelGearDimensions();
     else if (g.RackMate)
         os::ComputeRackPairDimensions();
@@ -360,7 +360,7 @@ std::string CheckedOstrimoCaseHolds() {
 
 std::string CheckKarveloReader(const std::uint8_t* data, std::size_t size) {
     static const std::string path = ScratchFile("case.PEV");
-    KarveloStart(1);
+    KarveloStart(kv::kExternalPair);
     const KD before = kv::G;
     WriteFile(path, data, size);
     try {
@@ -378,7 +378,7 @@ std::string CheckKarveloReader(const std::uint8_t* data, std::size_t size) {
 
 std::string CheckOstrimoReader(const std::uint8_t* data, std::size_t size) {
     static const std::string path = ScratchFile("case.dat");
-    OstrimoStart(1);
+    OstrimoStart(os::kExternalGearing);
     const OD before = os::G;
     WriteFile(path, data, size);
     os::DataFile.Assign(path);
@@ -391,7 +391,7 @@ std::string CheckOstrimoReader(const std::uint8_t* data, std::size_t size) {
 }
 
 std::string CheckKarveloCalculation(const std::uint8_t* data, std::size_t size) {
-    KarveloStart(size > 0 && (data[0] & 1) ? 2 : 1);
+    KarveloStart(size > 0 && (data[0] & 1) ? kv::kInternalPair : kv::kExternalPair);
     KarveloFields().Apply(data, size);
     // the windows derive the geometry after every accepted field
     kv::G.xsum = kv::G.x1 + kv::G.x2;
@@ -401,7 +401,7 @@ std::string CheckKarveloCalculation(const std::uint8_t* data, std::size_t size) 
 }
 
 std::string CheckOstrimoCalculation(const std::uint8_t* data, std::size_t size) {
-    OstrimoStart(size > 0 ? 1 + data[0] % 4 : 1);
+    OstrimoStart(size > 0 ? os::kExternalGearing + data[0] % 4 : os::kExternalGearing);  // the four file types
     OstrimoFields().Apply(data, size);
     // the validators keep the radians with the degrees, the reader the bevel's teeth as entered
     OD& g = os::G;
@@ -411,7 +411,7 @@ std::string CheckOstrimoCalculation(const std::uint8_t* data, std::size_t size) 
     g.Sigma = os::DegToRad(g.SigmaDeg);
     g.ChamferAngleDeg1 = os::RadToDeg(g.ChamferAngle1);
     g.ChamferAngleDeg2 = os::RadToDeg(g.ChamferAngle2);
-    if (g.GearingType == 3) g.z1 = g.z1Bevel, g.z2 = g.z2Bevel;
+    if (g.GearingType == os::kBevelGearing) g.z1 = g.z1Bevel, g.z2 = g.z2Bevel;
     return CheckedOstrimoCaseHolds();
 }
 

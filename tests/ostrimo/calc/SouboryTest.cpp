@@ -106,7 +106,8 @@ protected:
 };
 
 // What the reader must make of a case `saved` read into the state `before`: every
-// item of the file as kept at 12 decimals, the radians of the degree values, nothing else.
+// item of the file as kept at 12 decimals, the radians of the degree values, the bases of
+// the backlash methods, nothing else.
 GlobalData ExpectedAfterOpen(const GlobalData& saved, const GlobalData& before) {
     GlobalData e = before;
     const bool bevel = saved.GearingType == kBevelGearing;
@@ -178,6 +179,9 @@ GlobalData ExpectedAfterOpen(const GlobalData& saved, const GlobalData& before) 
     e.alfan = DegToRad(e.alfaP);
     e.ChamferAngleDeg1 = RadToDeg(e.ChamferAngle1);
     e.ChamferAngleDeg2 = RadToDeg(e.ChamferAngle2);
+    e.x1BeforeBacklash = e.x1;  // the bases the backlash methods return to
+    e.awNoBacklash = e.aw;
+    if (!saved.BacklashByExtraAmc) e.xsumNoBacklash = e.xsum;
     e.ValCode = 0;
     e.DataFileLoaded = true;
     return e;
