@@ -102,14 +102,15 @@ void TPagesDlg::Button3Click() {
         CheckObligatoryInput();
         if (G.LastComputingInput == kNoComputingInput) ComputeWorkingCentreDistance();
         ComputePairDimensions();
+    }
+    if (SaveDialog1.Execute()) {
         if (G.ObligatoryInputComplete) {
             // the case continues with the values the file keeps, computed as Open computes them
+            ComputationScope computation;
             KeepDataFileValues();
             const TestDimensionChoices chosen = TestDimensionChoices::Of(G);
             RecomputeAsTheFileGives(*this, G.TestDimensionsOutdated ? nullptr : &chosen);
         }
-    }
-    if (SaveDialog1.Execute()) {
         try {
             DataFile.Assign(SaveDialog1.FileName);
             DataFile.Rewrite();
@@ -160,17 +161,17 @@ void TPagesDlg::Button4Click() {
         SetFileCaptions(*this, name);
         CheckBox1->SetChecked(g.RoundedRoot);
         EnableAll({Edit15, Edit16}, !g.RoundedRoot);
-        VuleF->ShowStoredMethod();
+        if (VuleF) VuleF->ShowStoredMethod();
         if (!g.RackMate && g.GearingType != kBevelGearing) {
             g.awZeroBacklash = g.aw;
-            VuleF->ComputeZeroBacklashCentreDistance(g.BacklashByExtraAmc ? g.xsumBacklash : g.xsum);
+            if (VuleF) VuleF->ComputeZeroBacklashCentreDistance(g.BacklashByExtraAmc ? g.xsumBacklash : g.xsum);
         }
         if (g.BacklashByShifting) {
             Edit10->SetText(rt::Str(RadToDeg(g.alfawtBacklash), 8, 6));
             Edit9->SetText(rt::Str(g.awBacklash, 8, 6));
         }
-        if (g.GearingType == kInternalGearing) FellowDlg->ShowStoredOptions();
-        NastrojDlg->ShowStoredTools();
+        if (g.GearingType == kInternalGearing && FellowDlg) FellowDlg->ShowStoredOptions();
+        if (NastrojDlg) NastrojDlg->ShowStoredTools();
         ShowChordChoice();
         g.TestDimensionsOutdated = false;
         PageControl1->SetActivePage(TabSheet1);
