@@ -371,6 +371,7 @@ void Form::place() {
         placeBeside(this, owner_);
     keepFrameOnScreen(this, screen);
     placedWith_ = frameMargins(this);
+    placedAt_ = geometry().topLeft();
 }
 
 void Form::doHide() {
@@ -518,7 +519,10 @@ void Form::WindowExposed() {
     // The window manager's frame is known once the window is on the screen.
     if (const QMargins m = drawnFrame(this); frameUnchecked_ && !m.isNull()) {
         frameUnchecked_ = false;
-        if (frameDiffers(m, placedWith_)) place();
+        if (frameDiffers(m, placedWith_))
+            place();
+        else if (geometry().topLeft() != placedAt_)
+            move(placedAt_);  // a place given while the manager framed the window, which it lost
     }
     if (awaitingFirstExpose_) {
         awaitingFirstExpose_ = false;  // the showing painted it

@@ -199,6 +199,7 @@ private:
     bool placeByPosition_ = false;
     QPoint wantedPos_;
     QMargins placedWith_;
+    QPoint placedAt_;  // where the last placing put the client area
     Form* owner_ = nullptr;
     QPointer<Form> lastOwner_;  // the owner of the last showing
     int modalLevel_ = 0;
