@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QStyleFactory>
@@ -199,6 +200,11 @@ Application::Application(int& argc, char** argv, Mode mode)
     std::setlocale(LC_ALL, "C");
     QLocale::setDefault(QLocale::c());
     setStyle(QStyleFactory::create("Fusion"));
+    // No pixmap cache: the style would keep its drawings of buttons, combo boxes and headers
+    // there under each widget's palette, every dialog's widgets have new palettes, and the
+    // cache keeps the keys of evicted drawings, so each file, print or message dialog opened
+    // made the program larger for good.  Drawing them again costs nothing noticeable.
+    QPixmapCache::setCacheLimit(0);
     setPalette(layerPalette());
     setFont(ToQFont(ui::Font{}));
     router_ = new Router(this);
