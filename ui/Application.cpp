@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QStyleFactory>
@@ -36,7 +37,7 @@ public:
     bool eventFilter(QObject* obj, QEvent* e) override {
         if (e->type() == QEvent::Expose && obj->isWindowType()) {
             if (static_cast<QWindow*>(obj)->isExposed())
-                if (Form* f = app_->FormOfWindow(obj)) f->WindowExposed();
+                if (Form* f = app_->FormOfWindow(obj)) Guarded([&] { f->WindowExposed(); });
             return false;
         }
         switch (e->type()) {
@@ -52,7 +53,11 @@ public:
         }
         if (!obj->isWindowType()) return false;
         Form* f = app_->FormOfWindow(obj);
-        return f && app_->Dispatch(f, e);
+        if (!f) return false;
+        // An input whose handling threw is used up: Qt does not act on it any more.
+        bool handled = true;
+        Guarded([&] { handled = app_->Dispatch(f, e); });
+        return handled;
     }
 
 private:
@@ -195,6 +200,11 @@ Application::Application(int& argc, char** argv, Mode mode)
     std::setlocale(LC_ALL, "C");
     QLocale::setDefault(QLocale::c());
     setStyle(QStyleFactory::create("Fusion"));
+    // No pixmap cache: the style would keep its drawings of buttons, combo boxes and headers
+    // there under each widget's palette, every dialog's widgets have new palettes, and the
+    // cache keeps the keys of evicted drawings, so each file, print or message dialog opened
+    // made the program larger for good.  Drawing them again costs nothing noticeable.
+    QPixmapCache::setCacheLimit(0);
     setPalette(layerPalette());
     setFont(ToQFont(ui::Font{}));
     router_ = new Router(this);
@@ -210,7 +220,7 @@ Application::~Application() {
 }
 
 int Application::Run() {
-    if (mainForm_) guarded([this] { mainForm_->Show(); });
+    if (mainForm_) Guarded([this] { mainForm_->Show(); });
     if (terminated_) return 0;
     return exec();
 }
@@ -320,24 +330,27 @@ void Application::FlushPaints() {
 bool Application::event(QEvent* e) {
     if (e->type() == kFlushPaints) {
         flushPosted_ = false;
-        FlushPaints();
+        Guarded([this] { FlushPaints(); });
         return true;
     }
     return QApplication::event(e);
 }
 
-template <class Action>
-void Application::guarded(Action action) {
+void ReportEscapedException(const std::exception_ptr& e) noexcept {
+    std::string what = "unknown exception";
     try {
-        action();
-    } catch (const std::exception& e) {
-        reportException(e.what());
+        std::rethrow_exception(e);
+    } catch (const std::exception& x) {
+        what = x.what();
     } catch (...) {
-        reportException("unknown exception");
     }
+    if (g_app)
+        g_app->ReportException(what);
+    else
+        std::fprintf(stderr, "%s\n", what.c_str());
 }
 
-void Application::reportException(const std::string& what) {
+void Application::ReportException(const std::string& what) {
     if (reporting_ > 0) {
         // An error while the box of another one is up: no second box.
         std::fprintf(stderr, "%s\n", what.c_str());
@@ -346,15 +359,14 @@ void Application::reportException(const std::string& what) {
     ++reporting_;
     const auto done = qScopeGuard([this] { --reporting_; });
     const std::string caption = Title.empty() ? applicationName().toStdString() : Title;
-    guarded([&] { rt::MessageBox(InternalErrorMessage(what), caption, rt::MB_OK | rt::MB_ICONERROR); });
+    Guarded([&] { rt::MessageBox(InternalErrorMessage(what), caption, rt::MB_OK | rt::MB_ICONERROR); });
 }
 
 bool Application::notify(QObject* receiver, QEvent* e) {
     const bool input = isInput(e->type()) && receiver->isWindowType();
-    bool result = false;
-    guarded([&] { result = QApplication::notify(receiver, e); });
+    const bool result = QApplication::notify(receiver, e);
     // One paint per form for all that the input event changed.
-    if (input) guarded([this] { FlushPaints(); });
+    if (input) Guarded([this] { FlushPaints(); });
     return result;
 }
 

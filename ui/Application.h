@@ -8,7 +8,8 @@
 // Without a display a production Application does not start: the program says so in
 // its own words (and how to run it under a virtual display) and ends with
 // NoDisplayExitCode.  An exception that escapes a handler does not end the program: it
-// is reported in a message box and the program goes on.
+// is caught where Qt called the layer (ui::Guarded), before it reaches Qt's own code,
+// reported in a message box, and the program goes on.
 #pragma once
 
 #include "ui/Form.h"
@@ -51,8 +52,7 @@ public:
     Application(int& argc, char** argv, Mode mode = Mode::Production);
     ~Application() override;
 
-    // Every event passes here: an exception that escapes its handling is reported and
-    // the program goes on; after each input event the requested paints run.
+    // Every event passes here: after each input event the requested paints run.
     bool notify(QObject* receiver, QEvent* e) override;
 
     Mode RunMode() const { return mode_; }
@@ -97,6 +97,9 @@ public:
     void PaintRequested();
     Form* FormOfWindow(const QObject* window) const;
     bool Dispatch(Form* f, QEvent* e);
+    // The error box of an exception that escaped a handler (ui::Guarded); while one is
+    // up, a further error goes to stderr only.
+    void ReportException(const std::string& what);
 
 protected:
     bool event(QEvent* e) override;
@@ -104,9 +107,6 @@ protected:
 private:
     bool mousePress(Form* f, QMouseEvent* e, bool dbl);
     bool hook(Control* target, int msg, int x, int y, Word key);
-    template <class Action>
-    void guarded(Action action);
-    void reportException(const std::string& what);
 
     Mode mode_;
     std::vector<Form*> forms_;

@@ -233,25 +233,29 @@ void Control::DeliverKey(QKeyEvent* e, KeyChar replacement) {
 
 void Control::FireMouseDown(QMouseEvent* e) {
     pressedInside_ = e->button() == Qt::LeftButton;
-    if (OnMouseDown) {
-        const QPoint p = e->position().toPoint();
-        OnMouseDown(buttonOf(e->button()), shiftOf(e->modifiers(), e->buttons()), p.x(), p.y());
-    }
+    if (!OnMouseDown) return;
+    const QPoint p = e->position().toPoint();
+    Guarded([&] { OnMouseDown(buttonOf(e->button()), shiftOf(e->modifiers(), e->buttons()), p.x(), p.y()); });
 }
 
 void Control::FireMouseUp(QMouseEvent* e, bool clickIfInside) {
     const QPoint p = e->position().toPoint();
     const bool wasPressed = pressedInside_ && e->button() == Qt::LeftButton;
     if (e->button() == Qt::LeftButton) pressedInside_ = false;
-    if (OnMouseUp) OnMouseUp(buttonOf(e->button()), shiftOf(e->modifiers(), e->buttons()), p.x(), p.y());
-    if (clickIfInside && wasPressed && widget_->rect().contains(p)) Click();
+    Guarded([&] {
+        if (OnMouseUp) OnMouseUp(buttonOf(e->button()), shiftOf(e->modifiers(), e->buttons()), p.x(), p.y());
+        if (clickIfInside && wasPressed && widget_->rect().contains(p)) Click();
+    });
 }
 
 void Control::FireMouseMove(QMouseEvent* e) {
-    if (OnMouseMove) {
-        const QPoint p = e->position().toPoint();
-        OnMouseMove(shiftOf(e->modifiers(), e->buttons()), p.x(), p.y());
-    }
+    if (!OnMouseMove) return;
+    const QPoint p = e->position().toPoint();
+    Guarded([&] { OnMouseMove(shiftOf(e->modifiers(), e->buttons()), p.x(), p.y()); });
+}
+
+void Control::FireDblClick() {
+    if (OnDblClick) Guarded([this] { OnDblClick(); });
 }
 
 // ---------------------------------------------------------------- Container

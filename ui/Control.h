@@ -143,10 +143,12 @@ protected:
     bool TakeFocusForAccelerator();
     static bool IsSpacePress(const QKeyEvent* e, KeyChar replacement);
     // Mouse events for controls that handle the mouse themselves: OnMouseDown, then
-    // OnMouseUp and (released inside after a press inside) OnClick.
+    // OnMouseUp and (released inside after a press inside) OnClick; OnDblClick.  Called
+    // from Qt's mouse events, they end there an exception of the handlers (ui::Guarded).
     void FireMouseDown(QMouseEvent* e);
     void FireMouseUp(QMouseEvent* e, bool clickIfInside);
     void FireMouseMove(QMouseEvent* e);
+    void FireDblClick();
 
 private:
     void fontChanged();

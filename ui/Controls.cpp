@@ -154,7 +154,7 @@ Button::Button(Container* parent, std::string name, Bounds b, std::string captio
     setDefault(false);
     place(this, b, 75, 25);
     ApplyFont();
-    QObject::connect(this, &QPushButton::clicked, [this] { Click(); });
+    QObject::connect(this, &QPushButton::clicked, [this] { Guarded([this] { Click(); }); });
 }
 
 void Button::Click() {
@@ -168,7 +168,7 @@ CheckBox::CheckBox(Container* parent, std::string name, Bounds b, std::string ca
     : ButtonControl(parent, std::move(name), std::move(caption)) {
     place(this, b, 97, 17);
     ApplyFont();
-    QObject::connect(this, &QCheckBox::clicked, [this] { Click(); });
+    QObject::connect(this, &QCheckBox::clicked, [this] { Guarded([this] { Click(); }); });
 }
 
 void CheckBox::SetChecked(bool on) {
@@ -192,7 +192,7 @@ RadioButton::RadioButton(Container* parent, std::string name, Bounds b, std::str
     place(this, b, 113, 17);
     ApplyFont();
     QObject::connect(this, &QRadioButton::clicked, [this] {
-        if (!wasChecked_) Click();
+        if (!wasChecked_) Guarded([this] { Click(); });
     });
 }
 
@@ -488,8 +488,10 @@ ComboBox::ComboBox(Container* parent, std::string name, Bounds b, std::vector<st
     place(this, b, 145, 21);
     ApplyFont();
     QObject::connect(this, &QComboBox::activated, [this](int) {
-        Click();
-        if (OnChange) OnChange();
+        Guarded([this] {
+            Click();
+            if (OnChange) OnChange();
+        });
     });
 }
 
@@ -566,7 +568,7 @@ void PaintBox::runOnPaint() {
 }
 
 void PaintBox::paintEvent(QPaintEvent*) {
-    runOnPaint();
+    Guarded([this] { runOnPaint(); });
     QPainter p(this);
     p.drawImage(0, 0, buffer_);
 }

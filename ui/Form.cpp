@@ -787,7 +787,7 @@ void Form::HandleKeyRelease(QKeyEvent* e) {
 
 void Form::closeEvent(QCloseEvent* e) {
     e->ignore();
-    if (!App().IsBlocked(this)) Close();
+    if (!App().IsBlocked(this)) Guarded([this] { Close(); });
 }
 
 bool Form::event(QEvent* e) {

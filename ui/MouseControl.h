@@ -20,9 +20,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override { this->FireMouseDown(e); }
     void mouseReleaseEvent(QMouseEvent* e) override { this->FireMouseUp(e, true); }
     void mouseMoveEvent(QMouseEvent* e) override { this->FireMouseMove(e); }
-    void mouseDoubleClickEvent(QMouseEvent*) override {
-        if (this->OnDblClick) this->OnDblClick();
-    }
+    void mouseDoubleClickEvent(QMouseEvent*) override { this->FireDblClick(); }
 };
 
 }  // namespace ui

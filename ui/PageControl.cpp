@@ -1,6 +1,7 @@
 #include "ui/PageControl.h"
 
 #include "ui/Form.h"
+#include "ui/Internal.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -44,19 +45,22 @@ protected:
             p.drawControl(QStyle::CE_TabBarTabShape, opt);
         }
         owner_->drawPainter_ = &p;
-        int visibleIndex = 0;
-        for (int i = 0; i < count(); ++i) {
-            if (!isTabVisible(i)) continue;
-            const QRect r = tabRect(i);
-            ui::Canvas& c = owner_->canvas_;
-            c.Font = owner_->Font();
-            c.Brush.Color = clBtnFace;
-            c.Brush.Style = BrushStyle::Solid;
-            c.Pen = {};
-            c.ResetClip();
-            owner_->OnDrawTab(visibleIndex, Rect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}, i == currentIndex());
-            ++visibleIndex;
-        }
+        // A tab handler that throws ends this paint.
+        Guarded([&] {
+            int visibleIndex = 0;
+            for (int i = 0; i < count(); ++i) {
+                if (!isTabVisible(i)) continue;
+                const QRect r = tabRect(i);
+                ui::Canvas& c = owner_->canvas_;
+                c.Font = owner_->Font();
+                c.Brush.Color = clBtnFace;
+                c.Brush.Style = BrushStyle::Solid;
+                c.Pen = {};
+                c.ResetClip();
+                owner_->OnDrawTab(visibleIndex, Rect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}, i == currentIndex());
+                ++visibleIndex;
+            }
+        });
         owner_->drawPainter_ = nullptr;
     }
 

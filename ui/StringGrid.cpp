@@ -1,5 +1,7 @@
 #include "ui/StringGrid.h"
 
+#include "ui/Internal.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -300,6 +302,13 @@ void StringGrid::Repaint() {
 void StringGrid::paintEvent(QPaintEvent*) {
     QPainter p(viewport());
     painter_ = &p;
+    // A cell handler that throws ends this paint; the next one draws the grid whole.
+    Guarded([&] { paintCells(p); });
+    canvas_.ResetClip();
+    painter_ = nullptr;
+}
+
+void StringGrid::paintCells(QPainter& p) {
     const ui::Font font = Font();
     p.fillRect(viewport()->rect(), ToQColor(Color()));
     const std::vector<int> cols = shownCols(), rows = shownRows();
@@ -370,25 +379,23 @@ void StringGrid::paintEvent(QPaintEvent*) {
         }
         y += RowHeight(r) + lineAfterRow(r);
     }
-    canvas_.ResetClip();
-    painter_ = nullptr;
 }
 
 void StringGrid::mousePressEvent(QMouseEvent* e) {
-    const QPoint pos = e->position().toPoint();
-    if (e->button() == Qt::LeftButton) {
-        int c, r;
-        MouseToCell(pos.x(), pos.y(), c, r);
-        if (c >= fixedCols_ && r >= fixedRows_) moveTo(c, r, true);
-    }
-    FireMouseDown(e);
+    Guarded([&] {
+        const QPoint pos = e->position().toPoint();
+        if (e->button() == Qt::LeftButton) {
+            int c, r;
+            MouseToCell(pos.x(), pos.y(), c, r);
+            if (c >= fixedCols_ && r >= fixedRows_) moveTo(c, r, true);
+        }
+        FireMouseDown(e);
+    });
 }
 
 void StringGrid::mouseReleaseEvent(QMouseEvent* e) { FireMouseUp(e, false); }
 void StringGrid::mouseMoveEvent(QMouseEvent* e) { FireMouseMove(e); }
-void StringGrid::mouseDoubleClickEvent(QMouseEvent*) {
-    if (OnDblClick) OnDblClick();
-}
+void StringGrid::mouseDoubleClickEvent(QMouseEvent*) { FireDblClick(); }
 
 void StringGrid::DeliverKey(QKeyEvent* e, KeyChar) {
     if (e->type() != QEvent::KeyPress) return;

@@ -88,6 +88,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+    void paintCells(QPainter& p);
     void resizeEvent(QResizeEvent* e) override;
     void scrollContentsBy(int dx, int dy) override;
     void mousePressEvent(QMouseEvent* e) override;
