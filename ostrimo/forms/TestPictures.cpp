@@ -180,8 +180,6 @@ void DrawBalls(ui::Canvas& c, bool internal, int w, int h) {
 QImage TestDimensionPicture(TestPicture kind, bool internal, int width, int height) {
     ui::Bitmap bitmap(width, height);
     ui::Canvas& c = bitmap.Canvas();
-    c.Brush.Color = ui::clWhite;
-    c.FillRect({0, 0, width, height});
     c.Brush.Style = ui::BrushStyle::Clear;
     c.Font = ui::Font{"Arial", 11, 0, ui::clBlack};
     switch (kind) {

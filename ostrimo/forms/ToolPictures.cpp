@@ -45,8 +45,6 @@ QImage Finished(ui::Bitmap& bitmap) {
 QImage RackToolPicture(bool chamfer, bool protuberance, int width, int height) {
     ui::Bitmap bitmap(width, height);
     ui::Canvas& c = bitmap.Canvas();
-    c.Brush.Color = ui::clWhite;
-    c.FillRect({0, 0, width, height});
     const int axis = width / 2;
     const int top = 8, tip = height - 10, depth = tip - top;
     const int rootHalf = depth * 7 / 10, tipHalf = depth / 4;
@@ -91,8 +89,6 @@ QImage RackToolPicture(bool chamfer, bool protuberance, int width, int height) {
 QImage ThinningPicture(bool regrinding, int width, int height) {
     ui::Bitmap bitmap(width, height);
     ui::Canvas& c = bitmap.Canvas();
-    c.Brush.Color = ui::clWhite;
-    c.FillRect({0, 0, width, height});
     const int axis = width / 2, top = 6, bottom = height - 6, depth = bottom - top;
     c.Pen.Width = 2;
     if (!regrinding) {
