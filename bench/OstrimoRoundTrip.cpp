@@ -129,7 +129,9 @@ Gearing StartRandomGearing(Random& r, double bevels) {
     const double kind = r.Uniform(0, 1);
     const Gearing type{kind < 0.2, kind >= 0.2 && kind < 0.35, kind >= 0.35 && kind < 0.35 + bevels};
     StartState();
-    G.GearingType = type.internal ? ostrimo::kInternalGearing : type.bevel ? ostrimo::kBevelGearing : ostrimo::kExternalGearing;
+    G.GearingType = type.internal ? ostrimo::kInternalGearing
+                    : type.bevel  ? ostrimo::kBevelGearing
+                                  : ostrimo::kExternalGearing;
     ostrimo::SetDefaultGearData();
     return type;
 }
@@ -529,20 +531,22 @@ int main(int argc, char** argv) {
         if (Bytes(file("alone", i)) != Bytes(file("after", i))) {
             ++historyFiles;
             if (historyFiles <= 10) std::printf("case %d: saved file differs after case %d\n", i, i - 1);
-            if (historyFiles <= 10 && shown) ShowDifferentLines("after", Bytes(file("alone", i)), Bytes(file("after", i)));
+            if (historyFiles <= 10 && shown)
+                ShowDifferentLines("after", Bytes(file("alone", i)), Bytes(file("after", i)));
         }
         if (Bytes(file("first", i)) != Bytes(file("alone", i))) {
             ++firstResaved;
             if (firstResaved <= 10 && shown) {
-                std::printf("case %d: first file re-saved differs (type %d, rack %d, last input %d)\n", i, G.GearingType,
-                            G.RackMate, G.LastComputingInput);
+                std::printf("case %d: first file re-saved differs (type %d, rack %d, last input %d)\n", i,
+                            G.GearingType, G.RackMate, G.LastComputingInput);
                 ShowDifferentLines("re-saved", Bytes(file("first", i)), Bytes(file("alone", i)));
             }
         }
         if (Bytes(file("alone", i)) != Bytes(file("again", i))) {
             ++secondResaved;
             if (secondResaved <= 10) std::printf("case %d: second file re-saved differs\n", i);
-            if (secondResaved <= 10 && shown) ShowDifferentLines("again", Bytes(file("alone", i)), Bytes(file("again", i)));
+            if (secondResaved <= 10 && shown)
+                ShowDifferentLines("again", Bytes(file("alone", i)), Bytes(file("again", i)));
         }
         int beyond = 0;
         bool sameLayout = true;
@@ -554,16 +558,18 @@ int main(int argc, char** argv) {
         if (!sameLayout) ++layout;
     }
     fs::remove_all(dir);
-    std::printf("%s pairs %d (seed %llu): %d entered (%d refused while typed), %d with a fatal verdict, %d refused by "
-                "the check, %d with a box\n",
-                typed ? "typed" : "full-precision", cases, seed, entered, refusedEntries, fatal, refusedChecks, boxes);
+    std::printf(
+        "%s pairs %d (seed %llu): %d entered (%d refused while typed), %d with a fatal verdict, %d refused by "
+        "the check, %d with a box\n",
+        typed ? "typed" : "full-precision", cases, seed, entered, refusedEntries, fatal, refusedChecks, boxes);
     for (const auto& [text, count] : texts) std::printf("  %5d x \"%s\"\n", count, text.c_str());
     std::printf("not opened %d; shown values after another pair differ %d; saved file after another pair differs %d\n",
                 notOpened, history, historyFiles);
     std::printf("first file re-saved not byte-identical %d of %d; second file re-saved not byte-identical %d\n",
                 firstResaved, entered - notOpened, secondResaved);
-    std::printf("first file vs re-saved: %d files with a number changed by more than 1e-10, %d of another layout, "
-                "largest relative change %.3g (case %d, line %d)\n",
-                changedBeyond, layout, largest, largestCase, largestLine);
+    std::printf(
+        "first file vs re-saved: %d files with a number changed by more than 1e-10, %d of another layout, "
+        "largest relative change %.3g (case %d, line %d)\n",
+        changedBeyond, layout, largest, largestCase, largestLine);
     return 0;
 }

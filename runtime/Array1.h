@@ -36,8 +36,7 @@ public:
 
 private:
     static std::size_t Offset(int i) {
-        if (i < 1 || i > N)
-            throw std::out_of_range("index " + std::to_string(i) + " outside 1.." + std::to_string(N));
+        if (i < 1 || i > N) throw std::out_of_range("index " + std::to_string(i) + " outside 1.." + std::to_string(N));
         return static_cast<std::size_t>(i - 1);
     }
     std::array<T, N> items_{};

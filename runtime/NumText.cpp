@@ -105,10 +105,10 @@ std::string nonFinite(double x) {
 struct Picture {
     // literal text before, between and after the number, kept in order
     std::string prefix, suffix;
-    int intZeros = 0;      // '0' placeholders before the point
-    int intPlaces = 0;     // all placeholders before the point
-    int decZeros = 0;      // '0' placeholders after the point (leading run)
-    int decPlaces = 0;     // all placeholders after the point
+    int intZeros = 0;   // '0' placeholders before the point
+    int intPlaces = 0;  // all placeholders before the point
+    int decZeros = 0;   // '0' placeholders after the point (leading run)
+    int decPlaces = 0;  // all placeholders after the point
     bool hasPoint = false;
     bool scientific = false;
     char expChar = 'E';

@@ -28,8 +28,12 @@ T ToInteger(double whole) {
 }
 
 template <typename T = std::int64_t>
-T RoundInt(double x) { return ToInteger<T>(Round(x)); }
+T RoundInt(double x) {
+    return ToInteger<T>(Round(x));
+}
 template <typename T = std::int64_t>
-T TruncInt(double x) { return ToInteger<T>(Trunc(x)); }
+T TruncInt(double x) {
+    return ToInteger<T>(Trunc(x));
+}
 
 }  // namespace rt

@@ -163,14 +163,13 @@ std::vector<double> TextFile::ReadNumbers(int n) {
         double v = 0;
         int code = 0;
         Val(line.substr(i, j - i), v, code);
-        if (code != 0)
-            throw FileError("Invalid number in line " + std::to_string(pos_) + " of " + name_);
+        if (code != 0) throw FileError("Invalid number in line " + std::to_string(pos_) + " of " + name_);
         values.push_back(v);
         i = j;
     }
     if (static_cast<int>(values.size()) != n)
-        throw FileError("Line " + std::to_string(pos_) + " of " + name_ + " holds " +
-                        std::to_string(values.size()) + " numbers instead of " + std::to_string(n));
+        throw FileError("Line " + std::to_string(pos_) + " of " + name_ + " holds " + std::to_string(values.size()) +
+                        " numbers instead of " + std::to_string(n));
     return values;
 }
 

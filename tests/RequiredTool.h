@@ -22,10 +22,10 @@ inline bool UnderCi() {
 }  // namespace test_support
 
 // Ends the test when `command` is missing: a failure under CI, a skip elsewhere.
-#define REQUIRE_TOOL(command)                                                              \
-    do {                                                                                   \
-        if (!test_support::HasTool(command)) {                                             \
-            if (test_support::UnderCi()) FAIL() << (command) << " is not installed";       \
-            GTEST_SKIP() << (command) << " is not installed";                              \
-        }                                                                                  \
+#define REQUIRE_TOOL(command)                                                        \
+    do {                                                                             \
+        if (!test_support::HasTool(command)) {                                       \
+            if (test_support::UnderCi()) FAIL() << (command) << " is not installed"; \
+            GTEST_SKIP() << (command) << " is not installed";                        \
+        }                                                                            \
     } while (0)

@@ -128,9 +128,10 @@ void replayHeldMessages(QtMessageHandler handler) {
 void startupMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg && text.contains("platform plugin")) {
         const std::string platform = environment("QT_QPA_PLATFORM");
-        const std::string reason = platform.find("wayland") != std::string::npos
-                                       ? "the Wayland display \"" + environment("WAYLAND_DISPLAY") + "\" can not be opened"
-                                       : "the display \"" + environment("DISPLAY") + "\" can not be opened";
+        const std::string reason =
+            platform.find("wayland") != std::string::npos
+                ? "the Wayland display \"" + environment("WAYLAND_DISPLAY") + "\" can not be opened"
+                : "the display \"" + environment("DISPLAY") + "\" can not be opened";
         std::fprintf(stderr, "%s\n", NoDisplayMessage(g_command, reason).c_str());
         std::fflush(nullptr);
         std::_Exit(NoDisplayExitCode);
@@ -148,7 +149,8 @@ void startupMessages(QtMsgType type, const QMessageLogContext& context, const QS
 int& checkDisplay(int& argc, char** argv, Application::Mode mode) {
     if (mode != Application::Mode::Production) return argc;
     g_command = argc > 0 && argv[0] ? argv[0] : "the program";
-    const std::string reason = MissingDisplay(requestedPlatform(argc, argv), environment("DISPLAY"), environment("WAYLAND_DISPLAY"));
+    const std::string reason =
+        MissingDisplay(requestedPlatform(argc, argv), environment("DISPLAY"), environment("WAYLAND_DISPLAY"));
     if (!reason.empty()) {
         std::fprintf(stderr, "%s\n", NoDisplayMessage(g_command, reason).c_str());
         std::fflush(nullptr);
@@ -175,7 +177,8 @@ std::string NoDisplayMessage(const std::string& command, const std::string& reas
     const std::string name = slash == std::string::npos ? command : command.substr(slash + 1);
     return name + " needs a graphical display for its windows, and " + reason +
            ".\nStart it in a desktop session, or, on a computer without a screen, under a virtual display:\n"
-           "    xvfb-run -a " + command;
+           "    xvfb-run -a " +
+           command;
 }
 
 std::string InternalErrorMessage(const std::string& what) {
@@ -243,7 +246,8 @@ void Application::FormDestroyed(Form* f) {
     auto drop = [f](std::vector<Form*>& v) { v.erase(std::remove(v.begin(), v.end(), f), v.end()); };
     drop(forms_);
     drop(history_);
-    modal_.erase(std::remove_if(modal_.begin(), modal_.end(), [f](const ModalLevel& l) { return l.form == f; }), modal_.end());
+    modal_.erase(std::remove_if(modal_.begin(), modal_.end(), [f](const ModalLevel& l) { return l.form == f; }),
+                 modal_.end());
     for (auto& level : modal_) level.blocked.erase(f);
     for (auto it = keyDown_.begin(); it != keyDown_.end();) it = it->second == f ? keyDown_.erase(it) : std::next(it);
     if (active_ == f) active_ = nullptr;
@@ -519,7 +523,9 @@ bool Application::Dispatch(Form* f, QEvent* e) {
             }
             Control* target = windowedTarget(controlAt(f, p), f);
             const QPoint local = target == f ? p : target->Widget()->mapFrom(f, p);
-            const int msg = me->button() == Qt::RightButton ? WM_RBUTTONUP : me->button() == Qt::MiddleButton ? WM_MBUTTONUP : WM_LBUTTONUP;
+            const int msg = me->button() == Qt::RightButton    ? WM_RBUTTONUP
+                            : me->button() == Qt::MiddleButton ? WM_MBUTTONUP
+                                                               : WM_LBUTTONUP;
             return hook(target, msg, local.x(), local.y(), 0);
         }
         case QEvent::MouseMove:
@@ -538,7 +544,8 @@ bool Application::Dispatch(Form* f, QEvent* e) {
             keyDown_[ke->key()] = f;
             Control* c = f->FocusedControl();
             const Word vk = virtualKeyOf(ke);
-            if (hook(c, (ke->modifiers() & Qt::AltModifier) ? WM_SYSKEYDOWN : WM_KEYDOWN, 0, 0, vk) || !form) return true;
+            if (hook(c, (ke->modifiers() & Qt::AltModifier) ? WM_SYSKEYDOWN : WM_KEYDOWN, 0, 0, vk) || !form)
+                return true;
             f->HandleKeyPress(ke);
             return true;
         }
@@ -554,7 +561,8 @@ bool Application::Dispatch(Form* f, QEvent* e) {
             if (down != f || active_ != f || IsBlocked(f)) return true;
             QPointer<Form> form(f);
             const Word vk = virtualKeyOf(ke);
-            if (hook(f->FocusedControl(), (ke->modifiers() & Qt::AltModifier) ? WM_SYSKEYUP : WM_KEYUP, 0, 0, vk) || !form)
+            if (hook(f->FocusedControl(), (ke->modifiers() & Qt::AltModifier) ? WM_SYSKEYUP : WM_KEYUP, 0, 0, vk) ||
+                !form)
                 return true;
             f->HandleKeyRelease(ke);
             return true;

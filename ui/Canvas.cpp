@@ -357,7 +357,8 @@ void Bitmap::SetMonochrome(bool on) {
     const QRgb white = qRgb(255, 255, 255), black = qRgb(0, 0, 0);
     for (int y = 0; y < image_.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        for (int x = 0; x < image_.width(); ++x) line[x] = (qRgb(qRed(line[x]), qGreen(line[x]), qBlue(line[x])) == white) ? white : black;
+        for (int x = 0; x < image_.width(); ++x)
+            line[x] = (qRgb(qRed(line[x]), qGreen(line[x]), qBlue(line[x])) == white) ? white : black;
     }
 }
 
@@ -381,10 +382,10 @@ QImage Bitmap::FileImage() const {
             if (monochrome_)
                 table = {qRgb(0, 0, 0), qRgb(255, 255, 255)};
             else
-                table = {qRgb(0, 0, 0),       qRgb(128, 0, 0),     qRgb(0, 128, 0),   qRgb(128, 128, 0),
-                         qRgb(0, 0, 128),     qRgb(128, 0, 128),   qRgb(0, 128, 128), qRgb(192, 192, 192),
-                         qRgb(128, 128, 128), qRgb(255, 0, 0),     qRgb(0, 255, 0),   qRgb(255, 255, 0),
-                         qRgb(0, 0, 255),     qRgb(255, 0, 255),   qRgb(0, 255, 255), qRgb(255, 255, 255)};
+                table = {qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+                         qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+                         qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+                         qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
             return img.convertToFormat(QImage::Format_Indexed8, table, Qt::ThresholdDither);
         }
         case ui::PixelFormat::Bits8: return img.convertToFormat(QImage::Format_Indexed8);

@@ -73,7 +73,9 @@ void Label::SetWordWrap(bool on) {
 }
 
 void Label::SetAlignment(ui::Alignment a) {
-    Qt::Alignment h = a == ui::Alignment::Right ? Qt::AlignRight : a == ui::Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft;
+    Qt::Alignment h = a == ui::Alignment::Right    ? Qt::AlignRight
+                      : a == ui::Alignment::Center ? Qt::AlignHCenter
+                                                   : Qt::AlignLeft;
     setAlignment(h | Qt::AlignTop);
 }
 
@@ -110,7 +112,6 @@ void Label::refresh() {
     }
     if (Visible()) NotifyFormSurface();
 }
-
 
 // ---------------------------------------------------------------- Edit
 
@@ -266,7 +267,6 @@ void GroupBox::paintEvent(QPaintEvent*) {
     p.drawText(label.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
 }
 
-
 // ---------------------------------------------------------------- RadioGroup
 
 // An item of a radio group: a tab stop while checked (or first of an unchecked group);
@@ -358,8 +358,7 @@ void RadioGroup::step(const RadioButton* from, int by) {
 
 // ---------------------------------------------------------------- Panel
 
-Panel::Panel(Container* parent, std::string name, Bounds b)
-    : MouseControl(parent, std::move(name)) {
+Panel::Panel(Container* parent, std::string name, Bounds b) : MouseControl(parent, std::move(name)) {
     setFrameShape(QFrame::NoFrame);
     place(this, b, 185, 41);
     ApplyFont();
@@ -393,10 +392,10 @@ void Panel::paintEvent(QPaintEvent*) {
     }
 }
 
-
 // ---------------------------------------------------------------- Bevel
 
-Bevel::Bevel(Container* parent, std::string name, Bounds b) : QWidget(qtParent(parent)), Control(this, parent, std::move(name)) {
+Bevel::Bevel(Container* parent, std::string name, Bounds b)
+    : QWidget(qtParent(parent)), Control(this, parent, std::move(name)) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     place(this, b, 50, 50);
 }
@@ -469,8 +468,8 @@ void ScrollBox::ChildChanged(Control*) {
 bool ScrollBox::eventFilter(QObject* watched, QEvent* e) {
     if (watched == content_ && e->type() == QEvent::ChildAdded) {
         if (auto* w = qobject_cast<QWidget*>(static_cast<QChildEvent*>(e)->child())) w->installEventFilter(this);
-    } else if (watched != content_ && (e->type() == QEvent::Move || e->type() == QEvent::Resize || e->type() == QEvent::Show ||
-                                       e->type() == QEvent::Hide)) {
+    } else if (watched != content_ && (e->type() == QEvent::Move || e->type() == QEvent::Resize ||
+                                       e->type() == QEvent::Show || e->type() == QEvent::Hide)) {
         ChildChanged(nullptr);
     }
     return QScrollArea::eventFilter(watched, e);
@@ -590,7 +589,6 @@ QImage PaintBox::Picture() {
     return buffer_;
 }
 
-
 // ---------------------------------------------------------------- Image
 
 Image::Image(Container* parent, std::string name, Bounds b) : MouseControl(parent, std::move(name)) {
@@ -644,6 +642,5 @@ void Image::paintEvent(QPaintEvent*) {
     else
         p.drawImage(0, 0, shown_);
 }
-
 
 }  // namespace ui

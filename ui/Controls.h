@@ -88,7 +88,9 @@ template <class QtButton>
 class ButtonControl : public QtButton, public Control {
 public:
     ButtonControl(Container* parent, std::string name, std::string caption)
-        : QtButton(parent ? parent->ClientWidget() : nullptr), Control(this, parent, std::move(name)), caption_(std::move(caption)) {
+        : QtButton(parent ? parent->ClientWidget() : nullptr),
+          Control(this, parent, std::move(name)),
+          caption_(std::move(caption)) {
         QtButton::setText(QString::fromStdString(caption_));
     }
     const std::string& Caption() const { return caption_; }

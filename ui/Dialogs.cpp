@@ -9,7 +9,9 @@ namespace ui {
 
 void Halt(int code) { CurrentServices().Exit(code); }
 
-bool Help(const std::string& file, unsigned command, unsigned long data) { return CurrentServices().Help(file, command, data); }
+bool Help(const std::string& file, unsigned command, unsigned long data) {
+    return CurrentServices().Help(file, command, data);
+}
 
 bool FileDialog::Execute() { return CurrentServices().ExecuteFileDialog(*this); }
 

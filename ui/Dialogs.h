@@ -41,8 +41,13 @@ bool Help(const std::string& file, unsigned command, unsigned long data = 0);
 
 // File dialog options.
 enum : unsigned {
-    ofOverwritePrompt = 1, ofHideReadOnly = 2, ofPathMustExist = 4, ofFileMustExist = 8, ofCreatePrompt = 16,
-    ofEnableSizing = 32, ofNoChangeDir = 64,
+    ofOverwritePrompt = 1,
+    ofHideReadOnly = 2,
+    ofPathMustExist = 4,
+    ofFileMustExist = 8,
+    ofCreatePrompt = 16,
+    ofEnableSizing = 32,
+    ofNoChangeDir = 64,
 };
 
 class FileDialog {
@@ -51,8 +56,8 @@ public:
     explicit FileDialog(Kind kind) : kind_(kind) {}
     virtual ~FileDialog() = default;
 
-    std::string FileName;    // proposed before Execute, chosen after; kept between calls
-    std::string Filter;      // original form: "Bitmap (*.BMP)|*.BMP"
+    std::string FileName;  // proposed before Execute, chosen after; kept between calls
+    std::string Filter;    // original form: "Bitmap (*.BMP)|*.BMP"
     int FilterIndex = 1;
     std::string DefaultExt;  // without or with dot: "BMP", ".pev"
     std::string Title;

@@ -90,7 +90,8 @@ void keepFrameOnScreen(QWidget* w, const QRect& screen) {
     const QRect frame = outerRect(w);
     const int x = std::max(screen.left(), std::min(frame.left(), screen.right() + 1 - frame.width()));
     const int y = std::max(screen.top(), std::min(frame.top(), screen.bottom() + 1 - frame.height()));
-    if (x != frame.left() || y != frame.top()) w->setGeometry(w->geometry().translated(x - frame.left(), y - frame.top()));
+    if (x != frame.left() || y != frame.top())
+        w->setGeometry(w->geometry().translated(x - frame.left(), y - frame.top()));
 }
 
 // The open windows of the program (forms, the help window) other than w and its owners.
@@ -230,7 +231,8 @@ Rect PlaceBeside(const std::vector<Placed>& owners, const std::vector<Rect>& oth
         for (const Rect& o : others) c[4] += overlap(r, o);
         if (!owners.empty()) {
             const Rect& o = owners.front().Frame;
-            c[5] = std::max({0, r.Left - o.Right, o.Left - r.Right}) + std::max({0, r.Top - o.Bottom, o.Top - r.Bottom});
+            c[5] =
+                std::max({0, r.Left - o.Right, o.Left - r.Right}) + std::max({0, r.Top - o.Bottom, o.Top - r.Bottom});
         }
         // Exactly over another window only when every place is.
         if (std::any_of(frames.begin(), frames.end(), [&](const Rect& f) { return f.Left == x && f.Top == y; }))

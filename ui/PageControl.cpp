@@ -57,7 +57,8 @@ protected:
                 c.Brush.Style = BrushStyle::Solid;
                 c.Pen = {};
                 c.ResetClip();
-                owner_->OnDrawTab(visibleIndex, Rect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}, i == currentIndex());
+                owner_->OnDrawTab(visibleIndex, Rect{r.left(), r.top(), r.right() + 1, r.bottom() + 1},
+                                  i == currentIndex());
                 ++visibleIndex;
             }
         });
@@ -129,11 +130,12 @@ void TabSheet::CheckShowing() {
     }
 }
 
-
 // ---------------------------------------------------------------- PageControl
 
 PageControl::PageControl(Container* parent, std::string name, Bounds b)
-    : QWidget(parent ? parent->ClientWidget() : nullptr), Container(this, parent, std::move(name)), tabs_(new Tabs(this)) {
+    : QWidget(parent ? parent->ClientWidget() : nullptr),
+      Container(this, parent, std::move(name)),
+      tabs_(new Tabs(this)) {
     SetBounds(b.Left, b.Top, b.Width > 0 ? b.Width : 289, b.Height > 0 ? b.Height : 193);
     ApplyFont();
 }
@@ -230,7 +232,8 @@ void PageControl::changeActivePage(TabSheet* page) {
         page->raise();
         page->QWidget::show();
         if (f) f->UpdateSheetShowing();
-        if (f && old && f->ActiveControl() == old) f->SetActiveControl(page->CanFocus() ? static_cast<Control*>(page) : this);
+        if (f && old && f->ActiveControl() == old)
+            f->SetActiveControl(page->CanFocus() ? static_cast<Control*>(page) : this);
     }
     active_ = page;
     {

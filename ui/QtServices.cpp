@@ -83,13 +83,17 @@ int showBox(const std::string& text, const std::string& caption, unsigned flags)
     switch (flags & 0xF) {
         case rt::MB_OKCANCEL: choices = {{QMessageBox::Ok, rt::IDOK}, {QMessageBox::Cancel, rt::IDCANCEL}}; break;
         case rt::MB_ABORTRETRYIGNORE:
-            choices = {{QMessageBox::Abort, rt::IDABORT}, {QMessageBox::Retry, rt::IDRETRY}, {QMessageBox::Ignore, rt::IDIGNORE}};
+            choices = {{QMessageBox::Abort, rt::IDABORT},
+                       {QMessageBox::Retry, rt::IDRETRY},
+                       {QMessageBox::Ignore, rt::IDIGNORE}};
             break;
         case rt::MB_YESNOCANCEL:
             choices = {{QMessageBox::Yes, rt::IDYES}, {QMessageBox::No, rt::IDNO}, {QMessageBox::Cancel, rt::IDCANCEL}};
             break;
         case rt::MB_YESNO: choices = {{QMessageBox::Yes, rt::IDYES}, {QMessageBox::No, rt::IDNO}}; break;
-        case rt::MB_RETRYCANCEL: choices = {{QMessageBox::Retry, rt::IDRETRY}, {QMessageBox::Cancel, rt::IDCANCEL}}; break;
+        case rt::MB_RETRYCANCEL:
+            choices = {{QMessageBox::Retry, rt::IDRETRY}, {QMessageBox::Cancel, rt::IDCANCEL}};
+            break;
         default: choices = {{QMessageBox::Ok, rt::IDOK}}; break;
     }
     QMessageBox::StandardButtons set;
@@ -109,7 +113,8 @@ class QtNotices : public rt::NoticeSink {
 public:
     void ShowMessage(const std::string& text) override {
         std::string caption = QCoreApplication::instance() ? App().Title : std::string();
-        if (caption.empty() && QCoreApplication::instance()) caption = QCoreApplication::applicationName().toStdString();
+        if (caption.empty() && QCoreApplication::instance())
+            caption = QCoreApplication::applicationName().toStdString();
         showBox(text, caption, rt::MB_OK);
     }
     int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override {

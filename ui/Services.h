@@ -29,7 +29,7 @@ class PrintDialog;
 class PrinterBackend {
 public:
     virtual ~PrinterBackend() = default;
-    virtual int PageWidth() = 0;   // printable area in device pixels
+    virtual int PageWidth() = 0;  // printable area in device pixels
     virtual int PageHeight() = 0;
     virtual QPainter* BeginDoc(const std::string& title) = 0;
     virtual QPainter* NewPage() = 0;

@@ -328,14 +328,16 @@ void StringGrid::paintCells(QPainter& p) {
     for (int c : cols) {
         if (x >= w) break;
         x += ColWidth(c);
-        if (const int lw = lineAfterCol(c)) p.fillRect(QRect(x, 0, lw, bottom), ToQColor(c < fixedCols_ ? clBlack : clSilver));
+        if (const int lw = lineAfterCol(c))
+            p.fillRect(QRect(x, 0, lw, bottom), ToQColor(c < fixedCols_ ? clBlack : clSilver));
         x += lineAfterCol(c);
     }
     int y = 0;
     for (int r : rows) {
         if (y >= h) break;
         y += RowHeight(r);
-        if (const int lw = lineAfterRow(r)) p.fillRect(QRect(0, y, right, lw), ToQColor(r < fixedRows_ ? clBlack : clSilver));
+        if (const int lw = lineAfterRow(r))
+            p.fillRect(QRect(0, y, right, lw), ToQColor(r < fixedRows_ ? clBlack : clSilver));
         y += lineAfterRow(r);
     }
     // Cells; where the painting is clipped (a part of the grid drawn on a printer

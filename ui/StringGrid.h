@@ -24,8 +24,15 @@ namespace ui {
 
 // Options.
 enum : unsigned {
-    goFixedVertLine = 1, goFixedHorzLine = 2, goVertLine = 4, goHorzLine = 8, goRangeSelect = 16,
-    goDrawFocusSelected = 32, goRowSelect = 64, goThumbTracking = 128, goTabs = 256,
+    goFixedVertLine = 1,
+    goFixedHorzLine = 2,
+    goVertLine = 4,
+    goHorzLine = 8,
+    goRangeSelect = 16,
+    goDrawFocusSelected = 32,
+    goRowSelect = 64,
+    goThumbTracking = 128,
+    goTabs = 256,
 };
 // Draw state of a cell.
 enum : unsigned { gdSelected = 1, gdFocused = 2, gdFixed = 4 };

@@ -16,14 +16,12 @@ namespace ui {
 
 using Color = std::uint32_t;
 
-constexpr Color RGB(int r, int g, int b) {
-    return Color(r & 0xFF) | (Color(g & 0xFF) << 8) | (Color(b & 0xFF) << 16);
-}
+constexpr Color RGB(int r, int g, int b) { return Color(r & 0xFF) | (Color(g & 0xFF) << 8) | (Color(b & 0xFF) << 16); }
 
 inline constexpr Color clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000, clOlive = 0x008080,
                        clNavy = 0x800000, clPurple = 0x800080, clTeal = 0x808000, clGray = 0x808080,
-                       clSilver = 0xC0C0C0, clRed = 0x0000FF, clLime = 0x00FF00, clYellow = 0x00FFFF,
-                       clBlue = 0xFF0000, clFuchsia = 0xFF00FF, clAqua = 0xFFFF00, clWhite = 0xFFFFFF;
+                       clSilver = 0xC0C0C0, clRed = 0x0000FF, clLime = 0x00FF00, clYellow = 0x00FFFF, clBlue = 0xFF0000,
+                       clFuchsia = 0xFF00FF, clAqua = 0xFFFF00, clWhite = 0xFFFFFF;
 // System colours (resolved by ToQColor to the layer's fixed values).
 inline constexpr Color clWindow = 0xFF000005, clWindowFrame = 0xFF000006, clWindowText = 0xFF000008,
                        clHighlight = 0xFF00000D, clHighlightText = 0xFF00000E, clBtnFace = 0xFF00000F,
@@ -66,9 +64,12 @@ struct Font {
     unsigned Style = 0;
     ui::Color Color = clWindowText;
 
-    int Size() const;                  // points
-    Font& SetSize(int points);         // PixelSize = round(points * 96 / 72)
-    Font& SetPixels(int px) { PixelSize = px; return *this; }
+    int Size() const;           // points
+    Font& SetSize(int points);  // PixelSize = round(points * 96 / 72)
+    Font& SetPixels(int px) {
+        PixelSize = px;
+        return *this;
+    }
     bool operator==(const Font&) const = default;
 };
 
@@ -102,20 +103,55 @@ enum class MouseButton { Left, Right, Middle };
 // Virtual key codes as the windows compare them (OnKeyDown/OnKeyUp).
 using Word = std::uint16_t;
 enum : Word {
-    VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16, VK_CONTROL = 17, VK_MENU = 18, VK_ESCAPE = 27,
-    VK_SPACE = 32, VK_PRIOR = 33, VK_NEXT = 34, VK_END = 35, VK_HOME = 36, VK_LEFT = 37, VK_UP = 38,
-    VK_RIGHT = 39, VK_DOWN = 40, VK_INSERT = 45, VK_DELETE = 46, VK_NUMPAD0 = 96, VK_F1 = 112, VK_F2 = 113,
-    VK_F3 = 114, VK_F4 = 115, VK_F5 = 116, VK_F6 = 117, VK_F7 = 118, VK_F8 = 119, VK_F9 = 120, VK_F10 = 121,
-    VK_F11 = 122, VK_F12 = 123,
+    VK_BACK = 8,
+    VK_TAB = 9,
+    VK_RETURN = 13,
+    VK_SHIFT = 16,
+    VK_CONTROL = 17,
+    VK_MENU = 18,
+    VK_ESCAPE = 27,
+    VK_SPACE = 32,
+    VK_PRIOR = 33,
+    VK_NEXT = 34,
+    VK_END = 35,
+    VK_HOME = 36,
+    VK_LEFT = 37,
+    VK_UP = 38,
+    VK_RIGHT = 39,
+    VK_DOWN = 40,
+    VK_INSERT = 45,
+    VK_DELETE = 46,
+    VK_NUMPAD0 = 96,
+    VK_F1 = 112,
+    VK_F2 = 113,
+    VK_F3 = 114,
+    VK_F4 = 115,
+    VK_F5 = 116,
+    VK_F6 = 117,
+    VK_F7 = 118,
+    VK_F8 = 119,
+    VK_F9 = 120,
+    VK_F10 = 121,
+    VK_F11 = 122,
+    VK_F12 = 123,
 };
 // Characters as OnKeyPress sees them (13 Enter, 27 Esc, 8 Backspace); 0 cancels the key.
 using KeyChar = char16_t;
 
 // Window message numbers the application hook sees.
 enum : int {
-    WM_KEYDOWN = 256, WM_KEYUP = 257, WM_SYSKEYDOWN = 260, WM_SYSKEYUP = 261, WM_LBUTTONDOWN = 513,
-    WM_LBUTTONUP = 514, WM_LBUTTONDBLCLK = 515, WM_RBUTTONDOWN = 516, WM_RBUTTONUP = 517,
-    WM_RBUTTONDBLCLK = 518, WM_MBUTTONDOWN = 519, WM_MBUTTONUP = 520,
+    WM_KEYDOWN = 256,
+    WM_KEYUP = 257,
+    WM_SYSKEYDOWN = 260,
+    WM_SYSKEYUP = 261,
+    WM_LBUTTONDOWN = 513,
+    WM_LBUTTONUP = 514,
+    WM_LBUTTONDBLCLK = 515,
+    WM_RBUTTONDOWN = 516,
+    WM_RBUTTONUP = 517,
+    WM_RBUTTONDBLCLK = 518,
+    WM_MBUTTONDOWN = 519,
+    WM_MBUTTONUP = 520,
 };
 
 // Form appearance.
@@ -136,8 +172,15 @@ enum class BrushStyle { Solid, Clear };
 
 // Word-wrapped text flags (the original DrawText flags).
 enum : unsigned {
-    DT_LEFT = 0, DT_CENTER = 1, DT_RIGHT = 2, DT_VCENTER = 4, DT_BOTTOM = 8, DT_WORDBREAK = 0x10,
-    DT_SINGLELINE = 0x20, DT_NOCLIP = 0x100, DT_CALCRECT = 0x400,
+    DT_LEFT = 0,
+    DT_CENTER = 1,
+    DT_RIGHT = 2,
+    DT_VCENTER = 4,
+    DT_BOTTOM = 8,
+    DT_WORDBREAK = 0x10,
+    DT_SINGLELINE = 0x20,
+    DT_NOCLIP = 0x100,
+    DT_CALCRECT = 0x400,
 };
 
 // Panel and bevel edges.

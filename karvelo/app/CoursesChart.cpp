@@ -19,8 +19,8 @@ using OptPoint = std::optional<ui::Point>;
 constexpr int kOriginX = 50;   // the load axis, also lg N = 0
 constexpr int kOriginY = 350;  // the cycles axis, also lg S = 1
 constexpr int kKneeX = 350;
-constexpr int kEndX = 620;     // end of the endurance and hypothesis lines
-constexpr int kDropY = 355;    // dotted drops end below the cycles axis
+constexpr int kEndX = 620;   // end of the endurance and hypothesis lines
+constexpr int kDropY = 355;  // dotted drops end below the cycles axis
 constexpr ui::Rect kCurveClip{50, 10, 682, 350};
 // Coordinates farther out than this are not drawn (they could not be seen and would not fit).
 constexpr double kFarCoordinate = 1e6;
@@ -54,8 +54,13 @@ OptPoint Pt(std::optional<int> x, std::optional<int> y) {
 class CoursesDrawing {
 public:
     CoursesDrawing(const GlobalData& g, const CoursesChartData& curve, SpectrumShown shown)
-        : g_(g), curve_(curve), shown_(shown), case_(CaseFromCode(g.StressCase)), caseColour_(CaseColour(case_)),
-          scale_(ComputeLogScale(curve)), levels_(std::clamp<int>(g.LevelCount, 0, kMaxLevels)) {}
+        : g_(g),
+          curve_(curve),
+          shown_(shown),
+          case_(CaseFromCode(g.StressCase)),
+          caseColour_(CaseColour(case_)),
+          scale_(ComputeLogScale(curve)),
+          levels_(std::clamp<int>(g.LevelCount, 0, kMaxLevels)) {}
 
     ChartPicture Build() {
         DrawAxisTexts();
@@ -88,8 +93,8 @@ private:
         if (from && to && !(*from == *to)) picture_.Items.push_back(ChartLine{*from, *to, colour, width, style});
     }
     void Circle(const ui::Point& centre, int radius, ui::Color colour, int width) {
-        picture_.Items.push_back(ChartEllipse{
-            {centre.X - radius, centre.Y - radius, centre.X + radius, centre.Y + radius}, colour, width});
+        picture_.Items.push_back(
+            ChartEllipse{{centre.X - radius, centre.Y - radius, centre.X + radius, centre.Y + radius}, colour, width});
     }
     void Text(int x, int y, const std::string& text, const ui::Font& font) {
         picture_.Items.push_back(ChartText{{x, y}, text, font});
@@ -163,9 +168,10 @@ private:
                                         : PickCase(case_, g_.TFe1, g_.THe1, g_.TFe2, g_.THe2);
         const std::string loadValue = rt::Str(equivalent, 1, 1) + unit;
         const bool permissible = g_.LoadInputMethod > kOneLevelLoading && g_.CalcMethodics >= kMethodicsMiner;
-        const std::string permissibleValue =
-            rt::Str(force ? PickCase(case_, g_.FtFP1, g_.FtHP1, g_.FtFP2, g_.FtHP2)
-                          : PickCase(case_, g_.TFP1, g_.THP1, g_.TFP2, g_.THP2), 1, 1) + unit;
+        const std::string permissibleValue = rt::Str(force ? PickCase(case_, g_.FtFP1, g_.FtHP1, g_.FtFP2, g_.FtHP2)
+                                                           : PickCase(case_, g_.TFP1, g_.THP1, g_.TFP2, g_.THP2),
+                                                     1, 1) +
+                                             unit;
 
         const bool stresses = g_.CalcMethodics >= kMethodicsMiner;
         const bool one = g_.LoadInputMethod == kOneLevelLoading;
@@ -191,8 +197,8 @@ private:
             LegendItem(298, 9, load, Courier(14, caseColour_), 310, 16, Subscript("tFe1", "tHe1", "tFe2", "tHe2"), 342,
                        10, loadValue);
         else
-            LegendItem(298, 9, load, Courier(14, caseColour_), 312, 16, Subscript("Fe1", "He1", "Fe2", "He2"), 342,
-                       10, loadValue);
+            LegendItem(298, 9, load, Courier(14, caseColour_), 312, 16, Subscript("Fe1", "He1", "Fe2", "He2"), 342, 10,
+                       loadValue);
 
         if (permissible) {
             if (force)
@@ -207,8 +213,8 @@ private:
             LegendItem(491, 2, "s", Symbol(16, caseColour_), 507, 18,
                        one ? Subscript("F1", "H1", "F2", "H2") : Subscript("Fe1", "He1", "Fe2", "He2"), 540, 10,
                        rightValues[0], dx);
-            LegendItem(474, 30, "s", Symbol(16, caseColour_), 489, 46, Subscript("FPref1", "HPref1", "FPref2", "HPref2"),
-                       540, 40, rightValues[1], dx);
+            LegendItem(474, 30, "s", Symbol(16, caseColour_), 489, 46,
+                       Subscript("FPref1", "HPref1", "FPref2", "HPref2"), 540, 40, rightValues[1], dx);
         } else {
             LegendItem(491, 10, "N", Courier(14, caseColour_), 505, 16, Subscript("Fe1", "He1", "Fe2", "He2"), 532, 10,
                        rightValues[0], dx);
@@ -307,8 +313,7 @@ private:
     ui::Color LevelColour(double stress, double cycles) const {
         if (g_.CalcMethodics < kMethodicsMiner) return caseColour_;
         const double exponent = stress >= curve_.CurveLimitStress ? curve_.CurveExponent : curve_.CurveExponentHaibach;
-        const double curveStress =
-            curve_.CurveLimitStress * std::pow(curve_.CurveKneeCycles / cycles, 1.0 / exponent);
+        const double curveStress = curve_.CurveLimitStress * std::pow(curve_.CurveKneeCycles / cycles, 1.0 / exponent);
         return stress > curve_.CurveStaticStress || stress / curveStress > 1 ? kFailureColour : caseColour_;
     }
 
@@ -407,9 +412,7 @@ CoursesScale ComputeLogScale(const CoursesChartData& curve) {
     return s;
 }
 
-std::string FormatCoursesValue(double x, const std::string& largeFormat) {
-    return FormatDamageValue(x, largeFormat);
-}
+std::string FormatCoursesValue(double x, const std::string& largeFormat) { return FormatDamageValue(x, largeFormat); }
 
 ChartPicture BuildCoursesPicture(const GlobalData& g, const CoursesChartData& curve, SpectrumShown shown) {
     return CoursesDrawing(g, curve, shown).Build();

@@ -33,7 +33,7 @@ struct CoursesChartData {
     double CurveExponentHaibach = 0;  // Haibach exponent below the knee
     double CurveStaticCycles = 0;     // cycles up to which the strength is static
     double CurvePittingKneeStress = 1000.0;  // contact stress at 1e7 cycles with pitting permissible
-    TLevelArray CurveLevelStress{};   // level stresses (loads), ascending, 1..LevelCount
+    TLevelArray CurveLevelStress{};          // level stresses (loads), ascending, 1..LevelCount
 };
 
 // Which spectrum the chart shows (the window's spectrum radio buttons).

@@ -31,27 +31,27 @@ public:
     ui::GroupBox* GroupBox3;        // "Hypothesis"
     ui::RadioButton* RadioButton5;  // "Miner"
     ui::RadioButton* RadioButton6;  // "Haibach"
-    ui::Button* Button1;   // "Geometry"
-    ui::Button* Button2;   // "Materials"
-    ui::Button* Button4;   // "Dimensions"
-    ui::Button* Button5;   // "Accuracy"
-    ui::Button* Button6;   // "KHß"
-    ui::Button* Button7;   // "Other factors"
-    ui::Button* Button3;   // "Load"
-    ui::Panel* Panel1;     // silver frame behind "Service life" while its results are valid
-    ui::Button* Button13;  // "Service life"
-    ui::Button* Button8;   // "Calculation"
-    ui::Button* Button14;  // "Draw results"
-    ui::Button* Button15;  // "Damages"
-    ui::Button* Button9;   // "Save data"
-    ui::Button* Button10;  // "Load data"
-    ui::Button* Button11;  // "Help" (never enabled; F1 opens the help)
-    ui::Button* Button12;  // "End"
-    ui::Label* Label4;     // "BENDING"
-    ui::Label* Label5;     // "CONTACT"
-    ui::Button* Button16;  // "Validity restrictions"
-    ui::ScrollBox* ScrollBox1;  // bending results
-    ui::ScrollBox* ScrollBox2;  // contact results
+    ui::Button* Button1;            // "Geometry"
+    ui::Button* Button2;            // "Materials"
+    ui::Button* Button4;            // "Dimensions"
+    ui::Button* Button5;            // "Accuracy"
+    ui::Button* Button6;            // "KHß"
+    ui::Button* Button7;            // "Other factors"
+    ui::Button* Button3;            // "Load"
+    ui::Panel* Panel1;              // silver frame behind "Service life" while its results are valid
+    ui::Button* Button13;           // "Service life"
+    ui::Button* Button8;            // "Calculation"
+    ui::Button* Button14;           // "Draw results"
+    ui::Button* Button15;           // "Damages"
+    ui::Button* Button9;            // "Save data"
+    ui::Button* Button10;           // "Load data"
+    ui::Button* Button11;           // "Help" (never enabled; F1 opens the help)
+    ui::Button* Button12;           // "End"
+    ui::Label* Label4;              // "BENDING"
+    ui::Label* Label5;              // "CONTACT"
+    ui::Button* Button16;           // "Validity restrictions"
+    ui::ScrollBox* ScrollBox1;      // bending results
+    ui::ScrollBox* ScrollBox2;      // contact results
     ui::Label* Label501;
     ui::Label* Label502;
     ui::SaveDialog SaveDialog1;

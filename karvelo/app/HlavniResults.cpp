@@ -17,7 +17,7 @@ namespace {
 enum class Side { Pinion, Wheel, Pair };
 
 struct Cell {
-    const char* symbol;    // the letter; Greek (Symbol font) when `greek`
+    const char* symbol;  // the letter; Greek (Symbol font) when `greek`
     bool greek;
     const char* sub;       // subscript of one load
     const char* subEkv;    // subscript of equivalent loads, nullptr when it does not switch
@@ -43,8 +43,7 @@ constexpr Side P = Side::Pinion, W = Side::Wheel, X = Side::Pair;
 
 // Plain cells: symbol and subscript only.
 Cell C(const char* symbol, bool greek, const char* sub, const char* value, double GD::*var, int w, int d, Side side) {
-    return {symbol, greek, sub, nullptr, nullptr, nullptr, 0, 0, value, var, w, d, side,
-            w == 6 ? "1000.0" : "1.000"};
+    return {symbol, greek, sub, nullptr, nullptr, nullptr, 0, 0, value, var, w, d, side, w == 6 ? "1000.0" : "1.000"};
 }
 // Cells whose subscript switches to the equivalent-load wording.
 Cell S(const char* symbol, bool greek, const char* sub, const char* subEkv, const char* subName, const char* value,
@@ -66,35 +65,35 @@ Cell Gk(Cell c, const char* greekSub, int greekX, int subX) {
 const std::vector<Row>& BendingRows() {
     static const std::vector<Row> rows = {
         {3, S("s", true, "F1", "F1ekv", "Label3", "Label9", &GD::SigmaF1, 6, 1, P),
-            S("s", true, "F2", "F2ekv", "Label12", "Label14", &GD::SigmaF2, 6, 1, W)},
+         S("s", true, "F2", "F2ekv", "Label12", "Label14", &GD::SigmaF2, 6, 1, W)},
         {28, S("s", true, "FP1", "FP1ekv", "Label27", "Label29", &GD::SigmaFP1, 6, 1, P),
-             S("s", true, "FP2", "FP2ekv", "Label32", "Label34", &GD::SigmaFP2, 6, 1, W)},
+         S("s", true, "FP2", "FP2ekv", "Label32", "Label34", &GD::SigmaFP2, 6, 1, W)},
         {57, S("S", false, "F1", "F1ekv", "Label87", "Label89", &GD::SF1, 5, 3, P),
-             S("S", false, "F2", "F2ekv", "Label91", "Label93", &GD::SF2, 5, 3, W)},
+         S("S", false, "F2", "F2ekv", "Label91", "Label93", &GD::SF2, 5, 3, W)},
         {79, C("s", true, "FP1 ref", "Label255", &GD::Sigmafpb1ref, 6, 1, P),
-             C("s", true, "FP2 ref", "Label260", &GD::Sigmafpb2ref, 6, 1, W)},
+         C("s", true, "FP2 ref", "Label260", &GD::Sigmafpb2ref, 6, 1, W)},
         {104, C("s", true, "FP1stat", "Label264", &GD::Sigmafpb1stat, 6, 1, P),
-              C("s", true, "FP2 stat", "Label276", &GD::Sigmafpb2stat, 6, 1, W)},
+         C("s", true, "FP2 stat", "Label276", &GD::Sigmafpb2stat, 6, 1, W)},
         {131, C("s", true, "F1max", "Label269", &GD::SigmaF1max, 6, 1, P),
-              C("s", true, "F2max", "Label273", &GD::SigmaF2max, 6, 1, W)},
+         C("s", true, "F2max", "Label273", &GD::SigmaF2max, 6, 1, W)},
         {180, S("K", false, "F", "Fekv", "Label121", "Label123", &GD::KF, 5, 3, X),
-              S("K", false, "V", "V ekv", "Label125", "Label127", &GD::Kv, 5, 3, X)},
+         S("K", false, "V", "V ekv", "Label125", "Label127", &GD::Kv, 5, 3, X)},
         {205, Gk(S("K", false, "F", "F    ekv", "Label129", "Label131", &GD::KFalfa, 5, 3, X), "a", 7, 0),
-              Gk(S("K", false, "F", "F   ekv", "Label133", "Label135", &GD::KFbeta, 5, 3, X), "b", 7, 0)},
+         Gk(S("K", false, "F", "F   ekv", "Label133", "Label135", &GD::KFbeta, 5, 3, X), "b", 7, 0)},
         {230, Gk(C("e", true, "", "Label10", &GD::epsalfa, 5, 3, X), "a", 0, 0),
-              Gk(C("e", true, "", "Label46", &GD::epsbeta, 5, 3, X), "b", 0, 0)},
+         Gk(C("e", true, "", "Label46", &GD::epsbeta, 5, 3, X), "b", 0, 0)},
         {257, C("Y", false, "DT", "Label159", &GD::YDT, 5, 3, X),
-              Gk(C("Y", false, "", "Label163", &GD::Ybeta, 5, 3, X), "b", 0, 0)},
+         Gk(C("Y", false, "", "Label163", &GD::Ybeta, 5, 3, X), "b", 0, 0)},
         {282, C("Y", false, "F1", "Label195", &GD::YF1, 5, 3, P), C("Y", false, "F2", "Label199", &GD::YF2, 5, 3, W)},
         {307, C("Y", false, "S1", "Label203", &GD::YS1, 5, 3, P), C("Y", false, "S2", "Label207", &GD::YS2, 5, 3, W)},
         {332, C("Y", false, "Sg1", "Label211", &GD::YSg1, 5, 3, P),
-              C("Y", false, "Sg2", "Label215", &GD::YSg2, 5, 3, W)},
+         C("Y", false, "Sg2", "Label215", &GD::YSg2, 5, 3, W)},
         {357, C("Y", false, "B1", "Label187", &GD::YB1, 5, 3, P), C("Y", false, "B2", "Label191", &GD::YB2, 5, 3, W)},
         {405, C("Y", false, "N1", "Label219", &GD::YN1, 5, 3, P), C("Y", false, "N2", "Label223", &GD::YN2, 5, 3, W)},
         {430, Gk(C("Y", false, "rel T1", "Label242", &GD::YdrelT1, 5, 3, P), "d", 0, 7),
-              Gk(C("Y", false, "rel T2", "Label245", &GD::YdrelT2, 5, 3, W), "d", 0, 7)},
+         Gk(C("Y", false, "rel T2", "Label245", &GD::YdrelT2, 5, 3, W), "d", 0, 7)},
         {455, C("Y", false, "R rel T1", "Label85", &GD::YRrelT1, 5, 3, P),
-              C("Y", false, "R rel T2", "Label236", &GD::YRrelT2, 5, 3, W)},
+         C("Y", false, "R rel T2", "Label236", &GD::YRrelT2, 5, 3, W)},
         {480, C("Y", false, "X1", "Label227", &GD::YX1, 5, 3, P), C("Y", false, "X2", "Label231", &GD::YX2, 5, 3, W)},
     };
     return rows;
@@ -103,24 +102,24 @@ const std::vector<Row>& BendingRows() {
 const std::vector<Row>& ContactRows() {
     static const std::vector<Row> rows = {
         {3, S("s", true, "H1", "H1ekv", "Label17", "Label19", &GD::SigmaH1, 6, 1, P),
-            S("s", true, "H2", "H2ekv", "Label22", "Label24", &GD::SigmaH2, 6, 1, W)},
+         S("s", true, "H2", "H2ekv", "Label22", "Label24", &GD::SigmaH2, 6, 1, W)},
         {28, S("s", true, "HP1", "HP1ekv", "Label37", "Label39", &GD::SigmaHP1, 6, 1, P),
-             S("s", true, "HP2", "HP2ekv", "Label42", "Label44", &GD::SigmaHP2, 6, 1, W)},
+         S("s", true, "HP2", "HP2ekv", "Label42", "Label44", &GD::SigmaHP2, 6, 1, W)},
         {57, S("S", false, "H1", "H1ekv", "Label95", "Label97", &GD::SH1, 5, 3, P),
-             S("S", false, "H2", "H2ekv", "Label99", "Label101", &GD::SH2, 5, 3, W)},
+         S("S", false, "H2", "H2ekv", "Label99", "Label101", &GD::SH2, 5, 3, W)},
         {79, C("s", true, "HP1 ref", "Label65", &GD::SigmaHP1ref, 6, 1, P),
-             C("s", true, "HP2 ref", "Label70", &GD::SigmaHP2ref, 6, 1, W)},
+         C("s", true, "HP2 ref", "Label70", &GD::SigmaHP2ref, 6, 1, W)},
         {105, C("s", true, "HP1stat", "Label74", &GD::SigmaHP1stat, 6, 1, P),
-              C("s", true, "HP2 stat", "Label82", &GD::SigmaHP2stat, 6, 1, W)},
+         C("s", true, "HP2 stat", "Label82", &GD::SigmaHP2stat, 6, 1, W)},
         {131, C("s", true, "H1max", "Label105", &GD::SigmaH1max, 6, 1, P),
-              C("s", true, "H2max", "Label110", &GD::SigmaH2max, 6, 1, W)},
+         C("s", true, "H2max", "Label110", &GD::SigmaH2max, 6, 1, W)},
         {180, S("K", false, "H", "H ekv", "Label139", "Label141", &GD::KH, 5, 3, X),
-              S("K", false, "V", "V ekv", "Label143", "Label145", &GD::Kv, 5, 3, X)},
+         S("K", false, "V", "V ekv", "Label143", "Label145", &GD::Kv, 5, 3, X)},
         {205, Gk(S("K", false, "H", "H    ekv", "Label147", "Label149", &GD::KHalfa, 5, 3, X), "a", 8, 0),
-              Gk(S("K", false, "H", "H   ekv", "Label151", "Label153", &GD::KHbeta, 5, 3, X), "b", 8, 0)},
+         Gk(S("K", false, "H", "H   ekv", "Label151", "Label153", &GD::KHbeta, 5, 3, X), "b", 8, 0)},
         {230, C("K", false, "A", "Label235", &GD::KA, 5, 3, X), std::nullopt},
         {270, Gk(C("Z", false, "", "Label166", &GD::Zepsilon, 5, 3, X), "e", 0, 0),
-              Gk(C("Z", false, "", "Label500", &GD::Zbeta, 5, 3, X), "b", 0, 0)},
+         Gk(C("Z", false, "", "Label500", &GD::Zbeta, 5, 3, X), "b", 0, 0)},
         {295, C("Z", false, "E", "Label182", &GD::ZE, 5, 1, X), C("Z", false, "H", "Label169", &GD::ZH, 5, 3, X)},
         {320, C("Z", false, "B", "Label115", &GD::ZB, 5, 3, P), C("Z", false, "D", "Label119", &GD::ZD, 5, 3, W)},
         {405, C("Z", false, "N1", "Label174", &GD::ZN1, 5, 3, P), C("Z", false, "N2", "Label178", &GD::ZN2, 5, 3, W)},

@@ -13,9 +13,9 @@ class TPlatnost_F : public ui::Form {
 public:
     TPlatnost_F();
 
-    ui::Label* Label50;        // heading
+    ui::Label* Label50;         // heading
     ui::ScrollBox* ScrollBox1;  // scrolls Panel1 when the messages do not fit
-    ui::Panel* Panel1;         // holds the message labels
+    ui::Panel* Panel1;          // holds the message labels
     // Label1..Label16, and one more label for each marked message beyond the sixteenth.
     ui::Label* MessageLabel(int k) const { return labels_.at(k - 1); }
     int MessageLabelCount() const { return int(labels_.size()); }

@@ -28,8 +28,8 @@ public:
 
     static constexpr int kRows = kMaxLevels;
 
-    ui::Label* Label1;   // "Level"
-    ui::Label* Label2;   // the column header "n  N  Stress  Damage"
+    ui::Label* Label1;  // "Level"
+    ui::Label* Label2;  // the column header "n  N  Stress  Damage"
     // Row r (1..20): the fixed row number and the n, N, Stress and Damage values.
     std::array<ui::Label*, kRows + 1> RowNumber{};
     std::array<ui::Label*, kRows + 1> CyclesText{};
@@ -43,11 +43,11 @@ public:
     ui::RadioButton* RadioButton5;  // "Pinion contact"   "PD"
     ui::RadioButton* RadioButton6;  // "Wheel bending"    "KO"
     ui::RadioButton* RadioButton7;  // "Wheel contact"    "KD"
-    ui::Label* Label109;  // the sum sign
-    ui::Label* Label110;  // "of damages = "
-    ui::Label* Label111;  // the total damage of the case, or "Destruction"
-    ui::Button* Button1;  // "Back"
-    ui::Button* Button2;  // "Graph", hidden
+    ui::Label* Label109;            // the sum sign
+    ui::Label* Label110;            // "of damages = "
+    ui::Label* Label111;            // the total damage of the case, or "Destruction"
+    ui::Button* Button1;            // "Back"
+    ui::Button* Button2;            // "Graph", hidden
 
     void FormActivate();
     void FormPaint();

@@ -70,15 +70,17 @@ void ComputeContactRatios() {
         g.dNa2 = daLimited2;
         contact = g.dNa1 >= g.db1 && g.dNa2 >= g.db2;
         if (contact)
-            g.epsalfa = ((std::sqrt(g.dNa1 * g.dNa1 - g.db1 * g.db1) + std::sqrt(g.dNa2 * g.dNa2 - g.db2 * g.db2)) / 2 -
-                         path) / transversePitch;
+            g.epsalfa =
+                ((std::sqrt(g.dNa1 * g.dNa1 - g.db1 * g.db1) + std::sqrt(g.dNa2 * g.dNa2 - g.db2 * g.db2)) / 2 - path) /
+                transversePitch;
     } else {
         g.dNa1 = g.da1;
         g.dNa2 = daLimited2;
         contact = g.dNa1 >= g.db1 && std::fabs(g.dNa2) >= std::fabs(g.db2);
         if (contact)  // a is negative here
-            g.epsalfa = ((std::sqrt(g.dNa1 * g.dNa1 - g.db1 * g.db1) - std::sqrt(g.dNa2 * g.dNa2 - g.db2 * g.db2)) / 2 -
-                         path) / transversePitch;
+            g.epsalfa =
+                ((std::sqrt(g.dNa1 * g.dNa1 - g.db1 * g.db1) - std::sqrt(g.dNa2 * g.dNa2 - g.db2 * g.db2)) / 2 - path) /
+                transversePitch;
     }
     g.epsbeta = g.b * std::sin(g.beta) / (std::numbers::pi * g.mn);
     if (contact) {

@@ -17,10 +17,10 @@ namespace {
 constexpr const char* kNoSolution =
     "There is no solution - the sum of shifting coefficients x1+x2 is less than critical  ";
 
-constexpr double kScanStep = 0.1;    // rad
-constexpr double kScanLimit = 1.5;   // rad
+constexpr double kScanStep = 0.1;   // rad
+constexpr double kScanLimit = 1.5;  // rad
 constexpr double kTolerance = 1e-11;
-constexpr int kMaxPasses = 1000;     // the bisection needs about 35 passes
+constexpr int kMaxPasses = 1000;  // the bisection needs about 35 passes
 
 // Transverse pressure angle of the basic rack profile.
 double TransversePressureAngle() { return std::atan(Tan(G.alfan) / std::cos(G.beta)); }
@@ -52,10 +52,14 @@ void SolveInverseInvolute(double& alpha, double target, bool checkCriticalSum) {
     for (int pass = 0; pass < kMaxPasses; ++pass) {
         const double fLower = EvaluateInvoluteEquation(lower, target);
         const double fUpper = EvaluateInvoluteEquation(upper, target);
-        if (fLower < 0) signLower = -1;
-        else if (fLower > 0) signLower = 1;
-        if (fUpper < 0) signUpper = -1;
-        else if (fUpper > 0) signUpper = 1;
+        if (fLower < 0)
+            signLower = -1;
+        else if (fLower > 0)
+            signLower = 1;
+        if (fUpper < 0)
+            signUpper = -1;
+        else if (fUpper > 0)
+            signUpper = 1;
 
         if (signLower != signUpper) {
             upper = (upper + lower) / 2;

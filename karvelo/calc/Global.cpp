@@ -96,9 +96,9 @@ double ComputeProfileFormTolerance(std::int16_t Q, double mn) {
 }
 
 double ComputeHelixSlopeTolerance(std::int16_t Q, double d, double b) {
-    return static_cast<double>((0.05L * std::sqrt(static_cast<Extended>(std::fabs(d))) +
-                                0.35L * std::sqrt(static_cast<Extended>(b)) + 4) *
-                               GradeFactor(Q));
+    return static_cast<double>(
+        (0.05L * std::sqrt(static_cast<Extended>(std::fabs(d))) + 0.35L * std::sqrt(static_cast<Extended>(b)) + 4) *
+        GradeFactor(Q));
 }
 
 void ComputeAllowableDeviations() {

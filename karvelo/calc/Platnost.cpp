@@ -40,8 +40,7 @@ bool SpectrumWithLevelFactors() { return G.LoadInputMethod == kMultilevelLoading
 void Put(int slot, int code, const std::string& text, const char* reference) {
     GlobalData& g = G;
     g.ValidityCodes[slot] = static_cast<std::int16_t>(code);
-    g.ValidityMessages[slot] =
-        reference ? text + "\r" + reference + "\r" + kSeparator : text + "\r" + kSeparator;
+    g.ValidityMessages[slot] = reference ? text + "\r" + reference + "\r" + kSeparator : text + "\r" + kSeparator;
 }
 
 // Slot text that already holds its reference and separator.
@@ -127,8 +126,8 @@ void ComposeMessages(const KvTerms& single) {
         kRef3Page1);
     if (g.GearingType != kInternalPair)
         Put(8, 4,
-            "Insufficient wheel rim thickness - formulae in ISO 6336 are not applicable.\rsR2 <= ht2/2 (" +
-                Num(g.sR2) + " < " + Num(g.ht2 / 2) + ")",
+            "Insufficient wheel rim thickness - formulae in ISO 6336 are not applicable.\rsR2 <= ht2/2 (" + Num(g.sR2) +
+                " < " + Num(g.ht2 / 2) + ")",
             kRef3Page1);
     else
         Put(8, 4,
@@ -137,10 +136,12 @@ void ComposeMessages(const KvTerms& single) {
             "See  ISO 6336/1 page 3.");
     PutWhole(9, 5,
              "Pinion root rounding radius rofP1 must be grater than 0.\rInvalid calculation of the factor YF1.\r"
-             "Enter factor YF1 directly (window Other factors).\rSee  ISO 6336/3 page 8.\r" + kSeparator);
+             "Enter factor YF1 directly (window Other factors).\rSee  ISO 6336/3 page 8.\r" +
+                 kSeparator);
     PutWhole(10, 5,
              "Wheel root rounding radius rofP1 must be grater than 0.\rInvalid calculation of the factor YF2.\r"
-             "Enter factor YF2 directly (window Other factors).\rSee  ISO 6336/3 page 8.\r" + kSeparator);
+             "Enter factor YF2 directly (window Other factors).\rSee  ISO 6336/3 page 8.\r" +
+                 kSeparator);
     for (int gear = 1; gear <= 2; ++gear) {
         const std::string n = std::to_string(gear);
         const double qs = gear == 1 ? g.qs1 : g.qs2;
@@ -164,10 +165,11 @@ void ComposeMessages(const KvTerms& single) {
     PutWhole(16, 4,
              "Shifting coeff. are out of the range - invalid calculation of teeth stiffness.\r"
              "Apply x1 >= x2 and  -0.5 <= x1+x2 <= 2.0 simultaneously.\r"
-             "Enter stiffness directly in the window Dimensions.\rSee  ISO 6336/1 page 72.\r" + kSeparator);
+             "Enter stiffness directly in the window Dimensions.\rSee  ISO 6336/1 page 72.\r" +
+                 kSeparator);
     Put(17, 4,
-        "Helix angle at ref. cylinder Beta > 25° - value of the factor Ybeta must be proved.\rBeta = " +
-            Angle(g.beta) + "°",
+        "Helix angle at ref. cylinder Beta > 25° - value of the factor Ybeta must be proved.\rBeta = " + Angle(g.beta) +
+            "°",
         "See  ISO 6336/3 page 16.");
 
     // Dynamic factor, method B.
@@ -176,8 +178,7 @@ void ComposeMessages(const KvTerms& single) {
                         "calculation of Kv by ISO-B is invalid."
                   : std::string("Pitch line velocity for calculation of Kv is small - calculation of Kv by ISO-B is "
                                 "invalid.") +
-                        "\r" + "Value (v * z1)/100*sqrt(u * u/(1+u * u)) = " + Num(single.V) +
-                        " is smaller than 3.") +
+                        "\r" + "Value (v * z1)/100*sqrt(u * u/(1+u * u)) = " + Num(single.V) + " is smaller than 3.") +
             "\r" + "Enter factor Kv directly " + P + ", or use method ISO-C.",
         kRefKvB);
     Put(21, 3,
@@ -212,21 +213,23 @@ void ComposeMessages(const KvTerms& single) {
                         "calculation of Kv by ISO-C is invalid."
                   : std::string("Pitch line velocity for calculation of Kv is big - calculation of Kv by ISO-C is "
                                 "invalid.") +
-                        "\r" + "Value (v * z1)/100*sqrt(u * u/(1+u * u)) = " + Num(single.V) +
-                        " is greater than 10.") +
+                        "\r" + "Value (v * z1)/100*sqrt(u * u/(1+u * u)) = " + Num(single.V) + " is greater than 10.") +
             "\r" + "Enter factor Kv directly " + P + ", or use method ISO-B.",
         kRefKvC);
     Put(28, 4,
         "Basic rack profile is not as specified in ISO 53 - calcul. of Kv by ISO-C is invalid.\r"
-        "Enter factor Kv directly " + P + ", or use method ISO-B",
+        "Enter factor Kv directly " +
+            P + ", or use method ISO-B",
         kRefKvC);
     Put(29, 4,
         "Helix angle at ref. cylinder Beta > 30° - calculation of Kv by ISO-C is invalid.\r"
-        "Enter factor Kv directly " + P + ", or use method ISO-B",
+        "Enter factor Kv directly " +
+            P + ", or use method ISO-B",
         kRefKvC);
     Put(30, 4,
         "Pinion teeth number is greater than 49 - calculation of Kv by ISO-C is invalid.\r"
-        "Enter factor Kv directly " + P + ", or use method ISO-B",
+        "Enter factor Kv directly " +
+            P + ", or use method ISO-B",
         kRefKvC);
 
     // Transverse load factors.
@@ -234,10 +237,10 @@ void ComposeMessages(const KvTerms& single) {
         const std::string K = slot == 35 ? "KHalfa" : "KFalfa";
         const double value = slot == 35 ? g.KHalfa : g.KFalfa;
         Put(slot, 6,
-            (spectrum ? "Factor " + K + "(i) on all levels " + "should not be greater than Epsilonalfa = " +
-                            Num(g.epsalfa)
-                      : "Factor " + K + " should not be greater than Epsilonalfa" + "\r" + K + " = " + Num(value) +
-                            " > Epsilonalfa = " + Num(g.epsalfa)) +
+            (spectrum
+                 ? "Factor " + K + "(i) on all levels " + "should not be greater than Epsilonalfa = " + Num(g.epsalfa)
+                 : "Factor " + K + " should not be greater than Epsilonalfa" + "\r" + K + " = " + Num(value) +
+                       " > Epsilonalfa = " + Num(g.epsalfa)) +
                 "\r" + "It is good to choose more accurate gears (smaller deviations of fpb)," + "\r" +
                 "or enter factor " + K + " directly " + P + ".",
             "See ISO 6336/1 page 66.");

@@ -97,8 +97,7 @@ void DetermineWorkingCycles(bool bending, double& N1, double& N2) {
 double PermissibleBeyondEndurance(double reference, double Nlim, double N) {
     if (G.CalcMethodics != kMethodicsHaibach) return reference;
     using Ext = long double;
-    const double tailExponent =
-        static_cast<double>(std::log(Ext{Nlim} / kHaibachTailEnd) / std::log(kHaibachTailFall));
+    const double tailExponent = static_cast<double>(std::log(Ext{Nlim} / kHaibachTailEnd) / std::log(kHaibachTailFall));
     // An endurance limit at or beyond the tail's end leaves no tail.
     if (!(tailExponent > 0)) return reference;
     return static_cast<double>(reference * std::pow(Ext{Nlim} / N, 1 / Ext{tailExponent}));
@@ -250,20 +249,22 @@ void ComputePermissibleContactStress() {
     g.SigmaHP2stat = g.SigmaHlim2 * g.ZNT2stat * common * g.ZW2stat;
     g.SigmaHP2ref = g.SigmaHlim2 * g.ZLref * g.ZVref * g.ZRref * g.ZW2ref;
     if (g.SigmaHP1stat <= g.SigmaHP1ref) {
-        rt::ShowMessage("Reference stress limit SigmaHP1ref can not be greater than the static stress limit SigmaHP1stat");
+        rt::ShowMessage(
+            "Reference stress limit SigmaHP1ref can not be greater than the static stress limit SigmaHP1stat");
         g.ResumeCalculation = false;
         return;
     }
     if (g.SigmaHP2stat <= g.SigmaHP2ref) {
-        rt::ShowMessage("Reference stress limit SigmaHP2ref can not be greater than the static stress limit SigmaHP2stat");
+        rt::ShowMessage(
+            "Reference stress limit SigmaHP2ref can not be greater than the static stress limit SigmaHP2stat");
         g.ResumeCalculation = false;
         return;
     }
-    FollowContactCurve({g.SigmaHP1, g.ZN1, g.NHstat1, g.SigmaHP1knee, g.SigmaHP1stat, g.SigmaHP1ref, g.NHlim1,
-                        g.qH1, g.qH1knee, g.PittingAllowed1},
+    FollowContactCurve({g.SigmaHP1, g.ZN1, g.NHstat1, g.SigmaHP1knee, g.SigmaHP1stat, g.SigmaHP1ref, g.NHlim1, g.qH1,
+                        g.qH1knee, g.PittingAllowed1},
                        N1);
-    FollowContactCurve({g.SigmaHP2, g.ZN2, g.NHstat2, g.SigmaHP2knee, g.SigmaHP2stat, g.SigmaHP2ref, g.NHlim2,
-                        g.qH2, g.qH2knee, g.PittingAllowed2},
+    FollowContactCurve({g.SigmaHP2, g.ZN2, g.NHstat2, g.SigmaHP2knee, g.SigmaHP2stat, g.SigmaHP2ref, g.NHlim2, g.qH2,
+                        g.qH2knee, g.PittingAllowed2},
                        N2);
     // A spectrum whose largest level reaches the static limit is judged at the static limit.
     const int n = g.LevelCount;

@@ -234,12 +234,14 @@ void ComputePermissibleBendingStress() {
     g.Sigmafpb2stat = g.SigmaFlim2 * g.YST2 * g.YNT2stat * g.YdrelT2stat * g.YRrelT2stat * g.YX2stat * g.YM2stat;
     g.Sigmafpb2ref = g.SigmaFlim2 * g.YST2 * g.YdrelT2ref * g.YRrelT2ref * g.YX2ref * g.YM2ref;
     if (g.Sigmafpb1stat <= g.Sigmafpb1ref) {
-        rt::ShowMessage("Reference stress limit SigmaFP1ref can not be greater than the static stress limit SigmaFP1stat");
+        rt::ShowMessage(
+            "Reference stress limit SigmaFP1ref can not be greater than the static stress limit SigmaFP1stat");
         g.ResumeCalculation = false;
         return;
     }
     if (g.Sigmafpb2stat <= g.Sigmafpb2ref) {
-        rt::ShowMessage("Reference stress limit SigmaFP2ref can not be greater than the static stress limit SigmaFP2stat");
+        rt::ShowMessage(
+            "Reference stress limit SigmaFP2ref can not be greater than the static stress limit SigmaFP2stat");
         g.ResumeCalculation = false;
         return;
     }

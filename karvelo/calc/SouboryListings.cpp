@@ -113,8 +113,8 @@ void WriteGeometry(rt::TextFile& out) {
     out.WriteLn(Pair(" x1= ", Fixed(g.x1, 6, 4), 11, "x2= ", Fixed(g.x2, 6, 4)));
     out.WriteLn(" da1= " + Fixed(g.da1, 7, 3) + "[mm]     da2= " + Fixed(g.da2, 7, 3) + "[mm]");
     out.WriteLn(" mn= " + Fixed(g.mn, 6, 3) + "[mm]       a = " + Fixed(g.a, 7, 3) + "[mm]");
-    out.WriteLn(" Alfan= " + Fixed(Degrees(g.alfan), 6, 3) + "[" + kDeg + "]     Beta= " + Fixed(Degrees(g.beta), 6, 3) +
-                "[" + kDeg + "]");
+    out.WriteLn(" Alfan= " + Fixed(Degrees(g.alfan), 6, 3) + "[" + kDeg +
+                "]     Beta= " + Fixed(Degrees(g.beta), 6, 3) + "[" + kDeg + "]");
     out.WriteLn();
     out.WriteLn("    Basic rack tooth profile");
     out.WriteLn(Pair(" haP1*= ", Fixed(g.haP1, 6, 4), 9, "haP2*= ", Fixed(g.haP2, 6, 4)));
@@ -128,7 +128,8 @@ void WriteMaterials(rt::TextFile& out) {
     out.WriteLn(" Materials of the pinion and the wheel");
     out.WriteLn(Dashes(39));
     out.WriteLn(" " + g.MatDesignation1 + Blanks(22) + g.MatDesignation2);
-    out.WriteLn(std::string(" ") + MaterialClassName(g.MaterialClass1) + Blanks(9) + MaterialClassName(g.MaterialClass2));
+    out.WriteLn(std::string(" ") + MaterialClassName(g.MaterialClass1) + Blanks(9) +
+                MaterialClassName(g.MaterialClass2));
     if (g.PittingAllowed1) out.WriteLn(" Certain degree of pinion pitting is permissible");
     if (g.PittingAllowed2) out.WriteLn(" Certain degree of wheel pitting is permissible");
     // "Other material" has no quality grade; the data file written next stores it empty.
@@ -144,33 +145,33 @@ void WriteMaterials(rt::TextFile& out) {
                 "[MPa]");
     const bool brinell1 = g.HardnessUnit1 == "HWB";
     const bool brinell2 = g.HardnessUnit2 == "HWB";
-    out.WriteLn(Pair(brinell1 ? " VHB1= " : " VHV1= ", Fixed(g.HV1, 3, 0), 19, brinell2 ? "VHB2= " : "VHV2= ",
-                     Fixed(g.HV2, 3, 0)));
-    out.WriteLn(Pair(brinell1 ? " JHB1= " : " JHV1= ", Fixed(g.HV1core, 3, 0), 19, brinell2 ? "JHB2= " : "JHV2= ",
-                     Fixed(g.HV2core, 3, 0)));
+    out.WriteLn(Pair(brinell1 ? " VHB1= " : " VHV1= ", Fixed(g.HV1, 3, 0), 19,
+                     brinell2 ? "VHB2= " : "VHV2= ", Fixed(g.HV2, 3, 0)));
+    out.WriteLn(Pair(brinell1 ? " JHB1= " : " JHV1= ", Fixed(g.HV1core, 3, 0), 19,
+                     brinell2 ? "JHB2= " : "JHV2= ", Fixed(g.HV2core, 3, 0)));
     out.WriteLn(" Rm1= " + Fixed(g.Rm1, 6, 1) + "[MPa]            Rm2= " + Fixed(g.Rm2, 6, 1) + "[MPa]");
-    out.WriteLn(" Re1= " + (g.Re1 == 0 ? std::string(" ---- ") : Fixed(g.Re1, 6, 1)) + "[MPa]            Re2= " +
-                (g.Re2 == 0 ? std::string(" ----") : Fixed(g.Re2, 6, 1)) + "[MPa]");
+    out.WriteLn(" Re1= " + (g.Re1 == 0 ? std::string(" ---- ") : Fixed(g.Re1, 6, 1)) +
+                "[MPa]            Re2= " + (g.Re2 == 0 ? std::string(" ----") : Fixed(g.Re2, 6, 1)) + "[MPa]");
     out.WriteLn(Pair(" RzH1= ", Fixed(g.RzH1, 4, 1), 18, "RzH2= ", Fixed(g.RzH2, 4, 1)));
     out.WriteLn(Pair(" RzF1= ", Fixed(g.RzF1, 4, 1), 18, "RzF2= ", Fixed(g.RzF2, 4, 1)));
-    out.WriteLn(" E1= " + rt::FormatFloat(kShortExpFormat, g.E1) + "[MPa]             E2= " +
-                rt::FormatFloat(kShortExpFormat, g.E2) + "[MPa]");
+    out.WriteLn(" E1= " + rt::FormatFloat(kShortExpFormat, g.E1) +
+                "[MPa]             E2= " + rt::FormatFloat(kShortExpFormat, g.E2) + "[MPa]");
     out.WriteLn(Pair(" Ny1= ", Fixed(g.Ny1, 5, 3), 18, "Ny2= ", Fixed(g.Ny2, 5, 3)));
     out.WriteLn(Pair(" ro_steel1= ", Fixed(g.ro_steel1, 5, 1), 11, "ro_steel2= ", Fixed(g.ro_steel2, 5, 1)));
-    out.WriteLn(Pair(" NHlim1= ", rt::FormatFloat(kShortExpFormat, g.NHlim1), 16, "NHlim2= ",
-                     rt::FormatFloat(kShortExpFormat, g.NHlim2)));
-    out.WriteLn(Pair(" NFlim1= ", rt::FormatFloat(kShortExpFormat, g.NFlim1), 16, "NFlim2= ",
-                     rt::FormatFloat(kShortExpFormat, g.NFlim2)));
+    out.WriteLn(Pair(" NHlim1= ", rt::FormatFloat(kShortExpFormat, g.NHlim1), 16,
+                     "NHlim2= ", rt::FormatFloat(kShortExpFormat, g.NHlim2)));
+    out.WriteLn(Pair(" NFlim1= ", rt::FormatFloat(kShortExpFormat, g.NFlim1), 16,
+                     "NFlim2= ", rt::FormatFloat(kShortExpFormat, g.NFlim2)));
     out.WriteLn(Pair(" qH1= ", Fixed(g.qH1, 5, 3), 17, "qH2= ", Fixed(g.qH2, 5, 3)));
     out.WriteLn(Pair(" qF1= ", Fixed(g.qF1, 5, 3), 18, "qF2= ", Fixed(g.qF2, 5, 3)));
 
     const bool haibach = g.HypothesisHaibach;
     out.WriteLn(std::string(" Used hypothesis - ") + (haibach ? "Haibach" : "Miner "));
     // The exponents below the knee belong to Haibach's hypothesis only.
-    out.WriteLn(Pair(" qF_1= ", haibach ? Fixed(g.qF_1, 5, 3) : "----  ", 16, "qF_2= ",
-                     haibach ? Fixed(g.qF_2, 5, 3) : "----"));
-    out.WriteLn(Pair(" qH_1= ", haibach ? Fixed(g.qH_1, 5, 3) : "----  ", 16, "qH_2= ",
-                     haibach ? Fixed(g.qH_2, 5, 3) : "----"));
+    out.WriteLn(Pair(" qF_1= ", haibach ? Fixed(g.qF_1, 5, 3) : "----  ", 16,
+                     "qF_2= ", haibach ? Fixed(g.qF_2, 5, 3) : "----"));
+    out.WriteLn(Pair(" qH_1= ", haibach ? Fixed(g.qH_1, 5, 3) : "----  ", 16,
+                     "qH_2= ", haibach ? Fixed(g.qH_2, 5, 3) : "----"));
     out.WriteLn();
 }
 
@@ -204,8 +205,8 @@ void WriteAccuracy(rt::TextFile& out) {
     const GlobalData& g = G;
     out.WriteLn(" Gears accuracy and deviations - ISO 1328-1  (2013)");
     out.WriteLn(Dashes(52));
-    out.WriteLn(" IT1=" + rt::Str(static_cast<long long>(g.IT1), 2) + Blanks(17) + "IT2=" +
-                rt::Str(static_cast<long long>(g.IT2), 2));
+    out.WriteLn(" IT1=" + rt::Str(static_cast<long long>(g.IT1), 2) + Blanks(17) +
+                "IT2=" + rt::Str(static_cast<long long>(g.IT2), 2));
     out.WriteLn();
     out.WriteLn("    Allowable deviations -[" + kMicro + "m]");
     out.WriteLn(Pair(" fp1= ", Fixed(g.fp1, 4, 1), 14, "fp2= ", Fixed(g.fp2, 4, 1)));
@@ -286,7 +287,8 @@ void WriteSpectrum(rt::TextFile& out) {
             y = Fixed(reference / g.SpectrumY[i], 1, 3);
         else
             y = Fixed(g.SpectrumY[i] / reference, 1, 3);
-        const std::string x = g.SpectrumInCycles ? rt::FormatFloat(kLargeFormat, g.SpectrumX[i]) : Fixed(g.SpectrumX[i], 5, 2);
+        const std::string x =
+            g.SpectrumInCycles ? rt::FormatFloat(kLargeFormat, g.SpectrumX[i]) : Fixed(g.SpectrumX[i], 5, 2);
         out.WriteLn(Blanks(i < 10 ? 5 : 4) + rt::Str(static_cast<long long>(i)) + Blanks(9) + y + Blanks(9) + x +
                     Blanks(9) + Fixed(g.n1Level[i], 1, 1));
     }
@@ -326,15 +328,17 @@ void WriteLoading(rt::TextFile& out) {
             out.WriteLn(" FtFe1= " + Fixed(g.FtFe1, 1, 1) + "[N]     FtHe1= " + Fixed(g.FtHe1, 1, 1) + "[N]");
             out.WriteLn(" FtFe2= " + Fixed(g.FtFe2, 1, 1) + "[N]     FtHe2= " + Fixed(g.FtHe2, 1, 1) + "[N]");
         } else {
-            out.WriteLn(" TFe1= " + Fixed(g.TFe1, 1, 1) + torqueUnit + "     THe1= " + Fixed(g.THe1, 1, 1) + torqueUnit);
-            out.WriteLn(" TFe2= " + Fixed(g.TFe2, 1, 1) + torqueUnit + "     THe2= " + Fixed(g.THe2, 1, 1) + torqueUnit);
+            out.WriteLn(" TFe1= " + Fixed(g.TFe1, 1, 1) + torqueUnit + "     THe1= " + Fixed(g.THe1, 1, 1) +
+                        torqueUnit);
+            out.WriteLn(" TFe2= " + Fixed(g.TFe2, 1, 1) + torqueUnit + "     THe2= " + Fixed(g.THe2, 1, 1) +
+                        torqueUnit);
         }
     }
 
     auto lifeLine = [&](bool oneLevel) {
         if (g.SpectrumInCycles)
-            out.WriteLn(Pair(" NL1= ", rt::FormatFloat(kLargeFormat, g.NL1), oneLevel ? 12 : 13, "NL2= ",
-                             rt::FormatFloat(kLargeFormat, g.NL2)));
+            out.WriteLn(Pair(" NL1= ", rt::FormatFloat(kLargeFormat, g.NL1), oneLevel ? 12 : 13,
+                             "NL2= ", rt::FormatFloat(kLargeFormat, g.NL2)));
         else
             out.WriteLn(" NL1= " + Fixed(g.NL1h, 5, 1) + (oneLevel ? "[hrs]     NL2= " : "[hrs]      NL2= ") +
                         Fixed(g.NL2h, 5, 1) + "[hrs]");
@@ -375,8 +379,7 @@ void WriteLevelFactors(rt::TextFile& out) {
                         Fixed(g.KFalfaLevel[i], 1, 3) + Blanks(5) + Fixed(g.KvLevel[i], 1, 3) + Blanks(5) +
                         Fixed(g.KFbetaLevel[i], 1, 3) + " ");
         out.WriteLn("  Ekv      " + Fixed(g.KHbetaEkv, 1, 3) + Blanks(5) + Fixed(g.KHalfaEkv, 1, 3) + Blanks(5) +
-                    Fixed(g.KFalfaEkv, 1, 3) + Blanks(5) + Fixed(g.KvEkv, 1, 3) + Blanks(5) +
-                    Fixed(g.KFbetaEkv, 1, 3));
+                    Fixed(g.KFalfaEkv, 1, 3) + Blanks(5) + Fixed(g.KvEkv, 1, 3) + Blanks(5) + Fixed(g.KFbetaEkv, 1, 3));
     }
     out.WriteLn();
 }
@@ -421,8 +424,8 @@ void WriteFaceLoadFactor(rt::TextFile& out) {
             if (known && m != kNoHelixModification && m != kHelixCorrection) {
                 out.WriteLn("  Size of the  modification -");
                 if (m == kEndRelief)
-                    out.WriteLn("      cI(II) = " + Fixed(g.cI, 5, 3) + " [" + kMicro + "m]" + "     bred = " +
-                                Fixed(g.bred, 5, 3) + " [mm]");
+                    out.WriteLn("      cI(II) = " + Fixed(g.cI, 5, 3) + " [" + kMicro + "m]" +
+                                "     bred = " + Fixed(g.bred, 5, 3) + " [mm]");
                 else
                     out.WriteLn("      cbeta = " + Fixed(g.cbeta, 5, 3) + " [" + kMicro + "m]");
             }
@@ -481,12 +484,12 @@ void WriteOptionalFactors(rt::TextFile& out) {
         if (g.ZVrefDirect) out.WriteLn("   ZVref = " + Fixed(g.ZVref, 5, 3));
     }
     if (g.ZRrefDirect) out.WriteLn("   ZRref = " + Fixed(g.ZRref, 5, 3));
-    OptionalPair(out, g.YdrelT1refDirect, " YdrelT1ref = ", g.YdrelT1ref, 11, g.YdrelT2refDirect, "   YdrelT2ref = ",
-                 g.YdrelT2ref);
+    OptionalPair(out, g.YdrelT1refDirect, " YdrelT1ref = ", g.YdrelT1ref, 11, g.YdrelT2refDirect,
+                 "   YdrelT2ref = ", g.YdrelT2ref);
     OptionalPair(out, g.YdrelT1statDirect, " YdrelT1stat = ", g.YdrelT1stat, 11, g.YdrelT2statDirect,
                  "   YdrelT2stat = ", g.YdrelT2stat);
-    OptionalPair(out, g.YRrelT1refDirect, " YRrelT1ref = ", g.YRrelT1ref, 11, g.YRrelT2refDirect, "   YRrelT2ref = ",
-                 g.YRrelT2ref);
+    OptionalPair(out, g.YRrelT1refDirect, " YRrelT1ref = ", g.YRrelT1ref, 11, g.YRrelT2refDirect,
+                 "   YRrelT2ref = ", g.YRrelT2ref);
     OptionalPair(out, g.YX1refDirect, " YX1ref = ", g.YX1ref, 11, g.YX2refDirect, "   YX2ref = ", g.YX2ref);
     OptionalPair(out, g.YM1refDirect, " YM1ref = ", g.YM1ref, 11, g.YM2refDirect, "   YM2ref = ", g.YM2ref);
     OptionalPair(out, g.YM1statDirect, " YM1stat = ", g.YM1stat, 11, g.YM2statDirect, "   YM2stat = ", g.YM2stat);
@@ -528,7 +531,8 @@ void WriteBending(rt::TextFile& out) {
     ResultPair(out, oneLevel, "SigmaF1", "SigmaF2", g.SigmaF1, g.SigmaF2, 6, 1, 14);
     ResultPair(out, oneLevel, "Sigmafpb1", "Sigmafpb2", g.SigmaFP1, g.SigmaFP2, 6, 1, 13);
     ResultPair(out, oneLevel, "SF1", "SF2", g.SF1, g.SF2, 5, 3, 19);
-    out.WriteLn(Pair(" Sigmafpb1ref= ", Fixed(g.Sigmafpb1ref, 6, 1), 10, "Sigmafpb2ref= ", Fixed(g.Sigmafpb2ref, 6, 1)));
+    out.WriteLn(
+        Pair(" Sigmafpb1ref= ", Fixed(g.Sigmafpb1ref, 6, 1), 10, "Sigmafpb2ref= ", Fixed(g.Sigmafpb2ref, 6, 1)));
     out.WriteLn(
         Pair(" Sigmafpb1stat= ", Fixed(g.Sigmafpb1stat, 6, 1), 9, "Sigmafpb2stat= ", Fixed(g.Sigmafpb2stat, 6, 1)));
     out.WriteLn(Pair(" SigmaF1max= ", Fixed(g.SigmaF1max, 6, 1), 11, "SigmaF2max= ", Fixed(g.SigmaF2max, 6, 1)));

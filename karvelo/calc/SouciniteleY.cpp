@@ -138,9 +138,10 @@ bool ComputeToothFormFactor(const GearForMethodB& w) {
         // The cutter's tip rounding shapes the root of an internal wheel.
         const double base = g.x0 + g.haP1 + g.caP1 - g.RofP2;
         if (base < 0) {
-            RefuseFactor("The root radius of the internal wheel can not be derived from the cutter "
-                         "(x0 + haP1 + caP1 < rofP2).",
-                         yfName);
+            RefuseFactor(
+                "The root radius of the internal wheel can not be derived from the cutter "
+                "(x0 + haP1 + caP1 < rofP2).",
+                yfName);
             return false;
         }
         t.r = g.RofP2 + std::pow(base, 1.95) / (3.156 * std::pow(1.036, g.z0));
@@ -211,8 +212,8 @@ void ComputeStressCorrection(bool pinion, double sFn, double hFe, double rhoF, d
     RefuseFactor("For the term qs (0.5*sFn/roFn) must be valid 1 <= qs < 8 (page 16,part 3)\r\rFor this " +
                  std::string(pinion ? "pinion" : "wheel") + " is  qs = " + rt::Str(qs, 1, 3) + "\r" + "\r" +
                  "Therefore " + ys + " can not be calculated. Enter this factor directly.\r" + "\r" +
-                 "For qs < 1 the factor " + ys + " should be smaller than " + rt::Str(atOne, 1, 3) +
-                 " (for qs = 1)." + "\r" + "\r" + "For qs >= 8 the factor " + ys + " should be greater than " +
+                 "For qs < 1 the factor " + ys + " should be smaller than " + rt::Str(atOne, 1, 3) + " (for qs = 1)." +
+                 "\r" + "\r" + "For qs >= 8 the factor " + ys + " should be greater than " +
                  rt::Str(atOne * std::pow(8.0, k), 1, 3) + " (for qs = 8).");
 }
 
@@ -248,11 +249,12 @@ bool InternalRootSection() {
         upper = lower + kSectionStep;
     }
     double phi = 0;
-    const Scan scan = FindRootByScan(EvaluateInternalRootEquation, lower, upper, kSectionStep, kSectionLimit,
-                                     kSectionTolerance, phi);
+    const Scan scan =
+        FindRootByScan(EvaluateInternalRootEquation, lower, upper, kSectionStep, kSectionLimit, kSectionTolerance, phi);
     if (scan == Scan::Endless) {
-        StopCalculation("The critical section of the internal wheel's tooth root can not be calculated from these "
-                        "input data.");
+        StopCalculation(
+            "The critical section of the internal wheel's tooth root can not be calculated from these "
+            "input data.");
         return false;
     }
     const bool found = scan == Scan::Root;
@@ -260,8 +262,8 @@ bool InternalRootSection() {
     const double toothAngle = (2 * g.x2 * tanAlfan + kPi / 2) / g.z2 + invAlfat;
     if (found) {
         const double angle = Cutter.i * phi - Cutter.psi;
-        double M = std::sqrt((g.da0 / 2) * (g.da0 / 2) + (g.dw0 / 2) * (g.dw0 / 2) -
-                             std::cos(angle) * (g.da0 / 2) * g.dw0);
+        double M =
+            std::sqrt((g.da0 / 2) * (g.da0 / 2) + (g.dw0 / 2) * (g.dw0 / 2) - std::cos(angle) * (g.da0 / 2) * g.dw0);
         if (!(g.dw0 >= g.da0)) M = -M;
         g.sFn2 = 2 * std::cos(g.beta) * (std::sin(phi) * g.dw2c / 2 + std::cos(kPi / 3) * M);
         const double tipRoll = (g.dNa2 / 2) * (g.dNa2 / 2) - (g.db2 / 2) * (g.db2 / 2);
@@ -274,8 +276,8 @@ bool InternalRootSection() {
         const double alfaen = ArcCos(g.db2 / den2);
         const double gamma = toothAngle - ComputeInvolute(alfaen);
         g.hFe2 = g.db2 / (2 * std::cos(alfaen - gamma)) - (std::cos(phi) * g.dw2c / 2 + std::sin(kPi / 3) * M);
-        g.rhoF2 = std::fabs(M + 1 / ((Cutter.i + 1) / (std::sin(phi + kPi / 3) * g.dw2c / 2) - 1 / M)) /
-                  std::cos(g.beta);
+        g.rhoF2 =
+            std::fabs(M + 1 / ((Cutter.i + 1) / (std::sin(phi + kPi / 3) * g.dw2c / 2) - 1 / M)) / std::cos(g.beta);
         return true;
     }
     // No point of the trochoid is tangent at 30 degrees: the section at the root circle.
@@ -364,14 +366,14 @@ void ComputeHelixFactorYbeta() {
 void ComputeToothFormFactor1() {
     GlobalData& g = G;
     (void)ComputeToothFormFactor({true, g.zn1, g.x1, g.z1, g.d1, g.dNa1, g.Protub1, g.RofP1, g.haP2 + g.caP2, false,
-                            g.YF1Direct, g.sFn1, g.hFe1, g.rhoF1, g.dn1, g.YF1});
+                                  g.YF1Direct, g.sFn1, g.hFe1, g.rhoF1, g.dn1, g.YF1});
 }
 
 void ComputeToothFormFactor2() {
     GlobalData& g = G;
     const bool internal = g.GearingType == kInternalPair;
-    if (!ComputeToothFormFactor({false, g.zn2, g.x2, g.z2, g.d2, g.dNa2, g.Protub2, g.RofP2, g.haP1 + g.caP1,
-                                 internal, g.YF2Direct, g.sFn2, g.hFe2, g.rhoF2, g.dn2, g.YF2}))
+    if (!ComputeToothFormFactor({false, g.zn2, g.x2, g.z2, g.d2, g.dNa2, g.Protub2, g.RofP2, g.haP1 + g.caP1, internal,
+                                 g.YF2Direct, g.sFn2, g.hFe2, g.rhoF2, g.dn2, g.YF2}))
         return;
     if (!internal || !(g.RofP2 < 1e-5)) return;
     // A sharp-tipped cutter: the critical section lies on the trochoid of the cutter tip.
@@ -391,7 +393,6 @@ double EvaluateInternalRootEquation(double x) {
 }
 
 void ComputeInternalRootSection2() { (void)InternalRootSection(); }
-
 
 void ComputeStressCorrectionFactor1() {
     GlobalData& g = G;

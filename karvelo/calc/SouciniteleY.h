@@ -12,11 +12,11 @@ namespace karvelo {
 // Intermediate values of method B for the gear last computed (mm, rad; E, G, H, c and r are
 // in units of the module where ISO 6336-3 has them so).
 struct ToothFormValues {
-    double E = 0, G = 0, H = 0;  // the auxiliary quantities of the critical-section equation
-    double c = 0;                // pi/3 for an external gear, pi/6 for an internal wheel
-    double r = 0;                // root radius coefficient used for the gear
-    double dbn = 0, dan = 0;     // virtual base and tip diameters
-    double den = 0;              // diameter of the virtual gear at the outer point of single contact
+    double E = 0, G = 0, H = 0;                  // the auxiliary quantities of the critical-section equation
+    double c = 0;                                // pi/3 for an external gear, pi/6 for an internal wheel
+    double r = 0;                                // root radius coefficient used for the gear
+    double dbn = 0, dan = 0;                     // virtual base and tip diameters
+    double den = 0;                              // diameter of the virtual gear at the outer point of single contact
     double alfaen = 0, gammae = 0, alfaFen = 0;  // pressure angles of the load at that point
     bool operator==(const ToothFormValues&) const = default;
 };

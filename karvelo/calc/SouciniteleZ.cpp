@@ -10,9 +10,7 @@ namespace karvelo {
 namespace {
 
 // tan(alfawt) / sqrt(product), or 1 when the product is not positive.
-double RatioOverRoot(double product) {
-    return product > 0 ? Tan(G.alfawt) / std::sqrt(product) : 1.0;
-}
+double RatioOverRoot(double product) { return product > 0 ? Tan(G.alfawt) / std::sqrt(product) : 1.0; }
 
 // The data both single pair factors share: the roll angles of the tips (R1, R2), the factors
 // P and Q of the inner points of single contact, and the class n of the transverse contact ratio

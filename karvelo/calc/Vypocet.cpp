@@ -38,7 +38,7 @@ double LineDamage(double n, double s, double a, double q, double L) {
 }
 
 struct ContactCurve {
-    double ref, knee;     // reference (endurance) stress and the stress at 1e7 cycles with pitting
+    double ref, knee;  // reference (endurance) stress and the stress at 1e7 cycles with pitting
     double q, qBelow, qKnee;
     double Nlim;
     bool pitting;
@@ -291,8 +291,8 @@ std::vector<NamedResult> ShownResults() {
     }
     if (g.LoadInputMethod == kMultilevelLoading && levels) {
         // The ratio modes list each level's load against the reference load.
-        const double reference = g.LoadAsForce ? (g.SpectrumRatioToMin ? g.Ftmin : g.Ftmax)
-                                               : (g.SpectrumRatioToMin ? g.Tmin : g.Tmax);
+        const double reference =
+            g.LoadAsForce ? (g.SpectrumRatioToMin ? g.Ftmin : g.Ftmax) : (g.SpectrumRatioToMin ? g.Tmin : g.Tmax);
         for (int i = 1; i <= last; ++i) {
             const std::string level = " of level " + std::to_string(i);
             if (!g.SpectrumAbsolute)
@@ -314,9 +314,9 @@ std::vector<NamedResult> ShownResults() {
     if (g.LoadInputMethod > kOneLevelLoading) {
         const bool f = g.LoadAsForce;
         list.Pair(f ? "The equivalent force" : "The equivalent torque", f ? "FtFe" : "TFe", f ? g.FtFe1 : g.TFe1,
-             f ? g.FtFe2 : g.TFe2);
+                  f ? g.FtFe2 : g.TFe2);
         list.Pair(f ? "The equivalent force" : "The equivalent torque", f ? "FtHe" : "THe", f ? g.FtHe1 : g.THe1,
-             f ? g.FtHe2 : g.THe2);
+                  f ? g.FtHe2 : g.THe2);
     }
     if (spectrumByDamage) {
         list.Pair("The equivalent stress", "SigmaF", g.SigmaF1ekv, g.SigmaF2ekv, "ekv");
@@ -374,10 +374,8 @@ void StoreSingleBendingLevel() {
     g.SigmaF2Level[1] = g.SigmaF2;
     g.SF1Level[1] = g.NL1;
     g.SF2Level[1] = g.NL2;
-    g.SigmaFP1Level[1] =
-        BendingDamage(g.NL1, g.SigmaF1, g.Sigmafpb1ref, g.qF1, g.qF_1, g.NFlim1, g.HypothesisHaibach);
-    g.SigmaFP2Level[1] =
-        BendingDamage(g.NL2, g.SigmaF2, g.Sigmafpb2ref, g.qF2, g.qF_2, g.NFlim2, g.HypothesisHaibach);
+    g.SigmaFP1Level[1] = BendingDamage(g.NL1, g.SigmaF1, g.Sigmafpb1ref, g.qF1, g.qF_1, g.NFlim1, g.HypothesisHaibach);
+    g.SigmaFP2Level[1] = BendingDamage(g.NL2, g.SigmaF2, g.Sigmafpb2ref, g.qF2, g.qF_2, g.NFlim2, g.HypothesisHaibach);
 }
 
 void ComputeContactStress() {
@@ -483,13 +481,15 @@ void CheckRootAndRimValidity() {
     if (g.GearingType == kExternalPair) {
         g.ht2 = (g.dNa2 - g.df2) / 2;
         if (g.ht2 > 0)
-            AskAboutRim("Calculation by ISO is invalid - size of sr2 in insufficient.\r\r              Ratio sr2 / "
-                        "ht2 must be greater than 0.5\r\r                 Present ratio sr2 / ht2 = ",
-                        g.sR2 / g.ht2, 0.5);
+            AskAboutRim(
+                "Calculation by ISO is invalid - size of sr2 in insufficient.\r\r              Ratio sr2 / "
+                "ht2 must be greater than 0.5\r\r                 Present ratio sr2 / ht2 = ",
+                g.sR2 / g.ht2, 0.5);
     } else if (g.GearingType == kInternalPair) {
-        AskAboutRim("Calculation by ISO is invalid - rim thickness sr2 is insufficient\r\r              Ratio sr2 / "
-                    "mn must be greater than 1.75\r\r                 Present ratio sr2 / mn = ",
-                    g.sR2 / g.mn, 1.75);
+        AskAboutRim(
+            "Calculation by ISO is invalid - rim thickness sr2 is insufficient\r\r              Ratio sr2 / "
+            "mn must be greater than 1.75\r\r                 Present ratio sr2 / mn = ",
+            g.sR2 / g.mn, 1.75);
     }
 }
 

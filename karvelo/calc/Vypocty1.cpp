@@ -114,7 +114,8 @@ void ComputeForcesFromTorques() {
         g.FtHe2Used = g.FtHe2;
         // A case without a load of its own is computed with a large nominal force, except a case
         // of a spectrum whose levels do no damage: it keeps no load.
-        for (double* f : {&g.FtF, &g.Ft}) if (*f == 0) *f = 125000;
+        for (double* f : {&g.FtF, &g.Ft})
+            if (*f == 0) *f = 125000;
         if (g.LoadInputMethod != kMultilevelLoading)
             for (double* f : {&g.FtFe1Used, &g.FtFe2Used, &g.FtHe1Used, &g.FtHe2Used})
                 if (*f == 0) *f = 125000;
@@ -207,13 +208,13 @@ void CheckAccuracyRange(const std::string& Kind) {
     const std::string pinionLine = pinionOut ? "- allowable pinion reference diameter    5.....15000 mm\r" : "";
     const std::string wheelLine = wheelOut ? "- allowable wheel reference diameter       5.....15000 mm\r" : "";
     const std::string moduleLine = moduleOut ? "- allowable normal module mn     0,5.....70 mm\r" : "";
-    const std::string helixLine =
-        helixOut ? "- admissible helix angle at the reference circle beta - 45 degree\r" : "";
+    const std::string helixLine = helixOut ? "- admissible helix angle at the reference circle beta - 45 degree\r" : "";
 
     if (Kind == "fpb+ffalfa") {
         if (pinionOut && g.fpr1Measured) {
             g.fpb1UseDirect = true;
-            ReportAccuracyRange("Value from the direct input will be used for the deviation fpb1.\r\r", pinionLine, {3});
+            ReportAccuracyRange("Value from the direct input will be used for the deviation fpb1.\r\r", pinionLine,
+                                {3});
         }
         if (wheelOut && g.fpr2Measured) {
             g.fpb2UseDirect = true;
@@ -231,8 +232,9 @@ void CheckAccuracyRange(const std::string& Kind) {
             if (g.fpr2Measured) focus.push_back(4);
             if (g.ffalfa1Measured) focus.push_back(7);
             if (g.ffalfa2Measured) focus.push_back(8);
-            ReportAccuracyRange("Values from the direct input will be used for the deviations fpb1,2 and ffalfa1,2.\r\r",
-                                pinionLine + moduleLine + helixLine, focus);
+            ReportAccuracyRange(
+                "Values from the direct input will be used for the deviations fpb1,2 and ffalfa1,2.\r\r",
+                pinionLine + moduleLine + helixLine, focus);
         }
     } else if (Kind == "fHbeta") {
         // Focusing a helix deviation field makes the helix fields visible.
@@ -283,8 +285,7 @@ double ComputeRunningInAllowance(const std::string& materialCode, double deviati
             y = rule.factorC * deviation;
             limit = rule.capC, limited = true;
             break;
-        case RunningInGroup::None:
-            return 0;
+        case RunningInGroup::None: return 0;
     }
     if (limited && y > limit) y = limit;
     return y;

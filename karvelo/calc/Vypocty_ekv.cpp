@@ -57,7 +57,6 @@ double PowerMean(int k, double total) {
     return static_cast<double>(Power(sum, 1 / p));
 }
 
-
 // ---- Equivalent stresses
 
 // Per-level outputs and the S-N data of the case in StressCase that the Case* variables lack.
@@ -77,12 +76,12 @@ StressCaseData CurrentStressCase() {
     GlobalData& g = G;
     if (g.StressCase == "PO") return {true, false, false, &g.SigmaFP1Level, &g.SF1Level, g.Sigmafpb1stat};
     if (g.StressCase == "PD")
-        return {true, false, true, &g.SigmaHP1Level, &g.SH1Level, g.SigmaHP1stat, g.PittingAllowed1, g.SigmaHP1knee,
-                g.qH1knee};
+        return {true,           false,    true, &g.SigmaHP1Level, &g.SH1Level, g.SigmaHP1stat, g.PittingAllowed1,
+                g.SigmaHP1knee, g.qH1knee};
     if (g.StressCase == "KO") return {true, true, false, &g.SigmaFP2Level, &g.SF2Level, g.Sigmafpb2stat};
     if (g.StressCase == "KD")
-        return {true, true, true, &g.SigmaHP2Level, &g.SH2Level, g.SigmaHP2stat, g.PittingAllowed2, g.SigmaHP2knee,
-                g.qH2knee};
+        return {true,           true,     true, &g.SigmaHP2Level, &g.SH2Level, g.SigmaHP2stat, g.PittingAllowed2,
+                g.SigmaHP2knee, g.qH2knee};
     return {};
 }
 
@@ -110,7 +109,8 @@ void ApplyStaticLimit(const StressCaseData& c) {
 // Stress that does the damage sum of the case in `cycles` cycles on the segment through
 // (sa, na) with exponent e.
 double StressForDamage(double sa, double na, double e, Extended cycles) {
-    return static_cast<double>(sa * Power(na * static_cast<Extended>(G.DamageSum) / cycles, 1 / static_cast<Extended>(e)));
+    return static_cast<double>(sa *
+                               Power(na * static_cast<Extended>(G.DamageSum) / cycles, 1 / static_cast<Extended>(e)));
 }
 
 // ---- Load factors at the equivalent and permissible loads
@@ -364,7 +364,8 @@ void InterpolateSpectrumCrossing() {
     const Extended lgNL = std::log10(static_cast<Extended>(g.CaseNLim));
     const Extended x = lgL - (lgNL - lgC) / (lgC - lgCup) * (lgLup - lgL);
     g.CaseEquivalent = static_cast<double>(Power(10, x));
-    const Extended r = g.CaseNLim - Power(static_cast<Extended>(g.CyclesLevel[i + 1]) / g.CaseEquivalent, p) * work.C[i + 1];
+    const Extended r =
+        g.CaseNLim - Power(static_cast<Extended>(g.CyclesLevel[i + 1]) / g.CaseEquivalent, p) * work.C[i + 1];
     work.S = static_cast<double>(Power(static_cast<Extended>(g.CaseEquivalent) / g.CyclesLevel[i], p) * r);
     work.Found = true;
 }
@@ -385,7 +386,8 @@ void ComputeEquivalentLoadFigA3() {
     i = n;
     work.C[n] = g.NLevel1[n];
     do {
-        work.D[i] = static_cast<double>(Power(static_cast<Extended>(g.CyclesLevel[i]) / g.CyclesLevel[i - 1], p) * work.C[i]);
+        work.D[i] =
+            static_cast<double>(Power(static_cast<Extended>(g.CyclesLevel[i]) / g.CyclesLevel[i - 1], p) * work.C[i]);
         --i;
         work.C[i] = work.D[i + 1] + g.NLevel1[i];
         if (work.C[i] >= nl) InterpolateSpectrumCrossing();
@@ -626,7 +628,6 @@ void ComputePermissibleForcesGivenFactors() {
 void ComputeEquivalentForcesIterated() { FactorsIterated(ComputeForcesFromEquivalentStresses, EquivalentFactors()); }
 
 void ComputePermissibleForcesIterated() { FactorsIterated(ComputeForcesFromReferenceStresses, PermissibleFactors()); }
-
 
 void ComputeEquivalentLoads() {
     GlobalData& g = G;

@@ -40,15 +40,15 @@ void ComputeApproximateEquivalentLoads();
 
 // Work data of the approximate methods, kept for inspection.
 struct ApproximateLoadWork {
-    double NominalLoad = 0;   // Ftjm or Tjm, the load the application factors refer to
-    int CrossingLevel = 1;    // level of the cut (equation A.2) or of the crossing (figure A.3)
-    TLevelArray A{};          // cut cumulative cycles
-    TLevelArray B{};          // cut class cycles
-    TLevelArray C{};          // shifted cumulative cycles of the figure A.3 walk
-    TLevelArray D{};          // cycles of a level carried to the next smaller load
-    double S = 0;             // cycles left to the crossing level
-    int Level = 1;            // current level of the walk
-    bool Found = false;       // the walk reached CaseNLim
+    double NominalLoad = 0;     // Ftjm or Tjm, the load the application factors refer to
+    int CrossingLevel = 1;      // level of the cut (equation A.2) or of the crossing (figure A.3)
+    TLevelArray A{};            // cut cumulative cycles
+    TLevelArray B{};            // cut class cycles
+    TLevelArray C{};            // shifted cumulative cycles of the figure A.3 walk
+    TLevelArray D{};            // cycles of a level carried to the next smaller load
+    double S = 0;               // cycles left to the crossing level
+    int Level = 1;              // current level of the walk
+    bool Found = false;         // the walk reached CaseNLim
     double ReferredCycles = 0;  // cycle number the equivalent load of the case is referred to
 };
 const ApproximateLoadWork& ApproximateWork();

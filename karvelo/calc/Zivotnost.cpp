@@ -15,7 +15,7 @@ namespace karvelo {
 namespace {
 
 TLevelArray levelForce;
-double DamageF1 = 0, DamageF2 = 0, DamageH1 = 0, DamageH2 = 0;              // damage sums of the cases
+double DamageF1 = 0, DamageF2 = 0, DamageH1 = 0, DamageH2 = 0;                  // damage sums of the cases
 double LifeFactorF1 = 0, LifeFactorF2 = 0, LifeFactorH1 = 0, LifeFactorH2 = 0;  // spectrum repetitions
 
 enum class LifeCaseId { F1, F2, H1, H2 };
@@ -40,6 +40,7 @@ struct LifeCase {
 LifeCase Case(LifeCaseId id) {
     GlobalData& g = G;
     const int n = g.LevelCount;
+    // clang-format off
     switch (id) {
     case LifeCaseId::F1:
         return {false, false, g.Sigmafpb1ref, g.NFlim1, g.qF1, g.qF_1, false, 0, 0, g.Sigmafpb1stat, g.NFstat1,
@@ -57,6 +58,7 @@ LifeCase Case(LifeCaseId id) {
                 g.SigmaHP2stat, g.NHstat2, g.SigmaH2Level[n], 1e-7, DamageH2, g.SH2life, g.LH2, g.LifeHoursH2,
                 LifeFactorH2};
     }
+    // clang-format on
 }
 
 // Level stresses and cycles of a case.  The stresses are local: the shown results stay.
@@ -71,7 +73,8 @@ CaseLevels Levels(const LifeCase& c) {
     CaseLevels lv;
     lv.n = g.LevelCount;
     for (int i = 1; i <= lv.n; ++i) {
-        lv.stress[i] = LevelStress(c.wheel, c.contact, levelForce[i], c.contact ? g.SpectrumCol1[i] : g.SpectrumCol3[i]);
+        lv.stress[i] =
+            LevelStress(c.wheel, c.contact, levelForce[i], c.contact ? g.SpectrumCol1[i] : g.SpectrumCol3[i]);
         lv.cycles[i] = c.wheel ? g.NLevel1[i] * g.z1 / std::fabs(g.z2) : g.NLevel1[i];
     }
     return lv;

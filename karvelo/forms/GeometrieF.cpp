@@ -33,10 +33,10 @@ struct Place {
     const char* label;
 };
 constexpr Place kPlaces[20] = {
-    {0, 0, "z1"},        {1, 0, "z2"},        {2, 0, "mn [mm]"},   {2, 1, "beta [°]"},  {2, 2, "alfa P [°]"},
-    {0, 1, "x1"},        {1, 1, "x2"},        {2, 3, "a [mm]"},    {0, 2, "h*aP1"},     {1, 2, "h*aP2"},
-    {0, 3, "c*P1"},      {1, 3, "c*P2"},      {0, 4, "rho*fP1"},   {1, 4, "rho*fP2"},   {0, 5, "da1 [mm]"},
-    {1, 5, "da2 [mm]"},  {0, 6, "spr1 [mm]"}, {1, 6, "spr2 [mm]"}, {2, 5, "z0"},        {2, 6, "x0"},
+    {0, 0, "z1"},       {1, 0, "z2"},        {2, 0, "mn [mm]"},   {2, 1, "beta [°]"}, {2, 2, "alfa P [°]"},
+    {0, 1, "x1"},       {1, 1, "x2"},        {2, 3, "a [mm]"},    {0, 2, "h*aP1"},    {1, 2, "h*aP2"},
+    {0, 3, "c*P1"},     {1, 3, "c*P2"},      {0, 4, "rho*fP1"},   {1, 4, "rho*fP2"},  {0, 5, "da1 [mm]"},
+    {1, 5, "da2 [mm]"}, {0, 6, "spr1 [mm]"}, {1, 6, "spr2 [mm]"}, {2, 5, "z0"},       {2, 6, "x0"},
 };
 constexpr int kTop = 16, kRowStep = 30, kColumnStep = 164, kLabelWidth = 76, kEditWidth = 72;
 constexpr ui::Color kColumnColour[3] = {ui::clBlue, ui::clGreen, ui::clBlack};
@@ -51,22 +51,22 @@ TGeometrie_F::TGeometrie_F() : InputWindow("Geometrie_F") {
     BorderIcons = 0;
     KeyPreview = true;
     void (TGeometrie_F::*const validators[20])() = {
-        &TGeometrie_F::CheckInputZ1,   &TGeometrie_F::CheckInputZ2,   &TGeometrie_F::CheckInputMn,
+        &TGeometrie_F::CheckInputZ1,   &TGeometrie_F::CheckInputZ2,    &TGeometrie_F::CheckInputMn,
         &TGeometrie_F::CheckInputBeta, &TGeometrie_F::CheckInputAlfan, &TGeometrie_F::CheckInputX1,
-        &TGeometrie_F::CheckInputX2,   &TGeometrie_F::CheckInputA,    &TGeometrie_F::CheckInputHa1,
-        &TGeometrie_F::CheckInputHa2,  &TGeometrie_F::CheckInputC1,   &TGeometrie_F::CheckInputC2,
-        &TGeometrie_F::CheckInputRof1, &TGeometrie_F::CheckInputRof2, &TGeometrie_F::CheckInputDa1,
-        &TGeometrie_F::CheckInputDa2,  &TGeometrie_F::CheckInputSpr1, &TGeometrie_F::CheckInputSpr2,
+        &TGeometrie_F::CheckInputX2,   &TGeometrie_F::CheckInputA,     &TGeometrie_F::CheckInputHa1,
+        &TGeometrie_F::CheckInputHa2,  &TGeometrie_F::CheckInputC1,    &TGeometrie_F::CheckInputC2,
+        &TGeometrie_F::CheckInputRof1, &TGeometrie_F::CheckInputRof2,  &TGeometrie_F::CheckInputDa1,
+        &TGeometrie_F::CheckInputDa2,  &TGeometrie_F::CheckInputSpr1,  &TGeometrie_F::CheckInputSpr2,
         &TGeometrie_F::CheckInputZ0,   &TGeometrie_F::CheckInputX0,
     };
     for (int n = 1; n <= 20; ++n) {
         const Place& p = kPlaces[n - 1];
         const int left = 12 + p.column * kColumnStep, top = kTop + p.row * kRowStep;
-        ui::Label* label =
-            new ui::Label(this, "Label" + std::to_string(n), {left, top + 3, kLabelWidth, 16}, p.label);
+        ui::Label* label = new ui::Label(this, "Label" + std::to_string(n), {left, top + 3, kLabelWidth, 16}, p.label);
         label->SetFontColor(kColumnColour[p.column]);
         labels_[n - 1] = label;
-        AddField(n, this, {left + kLabelWidth, top, kEditWidth, 21}, [this, check = validators[n - 1]] { (this->*check)(); });
+        AddField(n, this, {left + kLabelWidth, top, kEditWidth, 21},
+                 [this, check = validators[n - 1]] { (this->*check)(); });
     }
     Button1 = new ui::Button(this, "Button1", {60, 240, 89, 25}, "&OK");
     Button2 = new ui::Button(this, "Button2", {205, 240, 89, 25}, "&Help");
@@ -104,9 +104,10 @@ namespace {
 // The geometry the window shows and the pair is computed from is made of finite numbers.
 bool GeometryFinite() {
     const GlobalData& g = G;
-    return AllFinite({g.zn1, g.zn2, g.u, g.alfat, g.alfawt, g.invAlfawt, g.xsum, g.xlim, g.x1, g.x2, g.a, g.ad,
-                      g.d1, g.d2, g.db1, g.db2, g.dw1, g.dw2, g.da1, g.da2, g.df1, g.df2, g.ha1, g.ha2, g.hf1, g.hf2,
-                      g.hFf1, g.hFf2, g.sa1, g.sa2, g.RofP1, g.RofP2, g.x0x2crit, g.a0, g.da0});
+    return AllFinite({g.zn1,  g.zn2, g.u,   g.alfat, g.alfawt, g.invAlfawt, g.xsum, g.xlim, g.x1,
+                      g.x2,   g.a,   g.ad,  g.d1,    g.d2,     g.db1,       g.db2,  g.dw1,  g.dw2,
+                      g.da1,  g.da2, g.df1, g.df2,   g.ha1,    g.ha2,       g.hf1,  g.hf2,  g.hFf1,
+                      g.hFf2, g.sa1, g.sa2, g.RofP1, g.RofP2,  g.x0x2crit,  g.a0,   g.da0});
 }
 
 }  // namespace
@@ -233,7 +234,8 @@ void TGeometrie_F::CheckInputBeta() {
 }
 
 void TGeometrie_F::CheckInputAlfan() {
-    const char* const message = "Invalid input of the normal rack flank angle alfan   \rIt must be given in decimal form.";
+    const char* const message =
+        "Invalid input of the normal rack flank angle alfan   \rIt must be given in decimal form.";
     if (!ReadNumber(G.alfan) || G.alfan < 1 || G.alfan > 50) return Refuse(message);
     G.alfan *= kRad;
     StandardRecompute(message);
@@ -305,10 +307,18 @@ void TGeometrie_F::CheckRackFactor(double& factor, const char* message) {
     UpdateGeometryForm(message);
 }
 
-void TGeometrie_F::CheckInputHa1() { CheckRackFactor(G.haP1, "Invalid input of the pinion addendum (proportion height) ha1*"); }
-void TGeometrie_F::CheckInputHa2() { CheckRackFactor(G.haP2, "Invalid input of the wheel addendum (proportion height) ha2*"); }
-void TGeometrie_F::CheckInputC1() { CheckRackFactor(G.caP1, "Invalid input of the pinion tip clearance (proportion height) c1*"); }
-void TGeometrie_F::CheckInputC2() { CheckRackFactor(G.caP2, "Invalid input of the wheel tip clearance (proportion height) c2*"); }
+void TGeometrie_F::CheckInputHa1() {
+    CheckRackFactor(G.haP1, "Invalid input of the pinion addendum (proportion height) ha1*");
+}
+void TGeometrie_F::CheckInputHa2() {
+    CheckRackFactor(G.haP2, "Invalid input of the wheel addendum (proportion height) ha2*");
+}
+void TGeometrie_F::CheckInputC1() {
+    CheckRackFactor(G.caP1, "Invalid input of the pinion tip clearance (proportion height) c1*");
+}
+void TGeometrie_F::CheckInputC2() {
+    CheckRackFactor(G.caP2, "Invalid input of the wheel tip clearance (proportion height) c2*");
+}
 
 void TGeometrie_F::CheckInputRof1() {
     const char* const message = "Invalid input of the pinion root rounding radius (proportion size) rof1*";
@@ -379,7 +389,8 @@ void TGeometrie_F::CheckInputZ0() {
 
 void TGeometrie_F::CheckInputX0() {
     if (!ReadNumber(G.x0)) return Refuse("Invalid number format, repeat the input", "  Error !");
-    if (G.x0 < -2 || G.x0 > 3) return Refuse("Addendum modification coefficient of the Fellow cutter must lay from -2 to 3", "  Error !");
+    if (G.x0 < -2 || G.x0 > 3)
+        return Refuse("Addendum modification coefficient of the Fellow cutter must lay from -2 to 3", "  Error !");
     CheckCutterSum();
 }
 

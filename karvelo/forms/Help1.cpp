@@ -21,8 +21,9 @@ THelp_1::THelp_1() : Form("Help_1") {
     new ui::Label(this, "Label4", {360, 84, 0, 0}, "R = 0");
     new ui::Label(this, "Label5", {16, 106, 0, 0}, "Alternating load (for example idler gears)");
     new ui::Label(this, "Label6", {360, 106, 0, 0}, "R = -1,2");
-    auto* reverse = new ui::Label(this, "Label7", {16, 136, 0, 0},
-                                  "Reverse loading (changes of directions) -  up to 100 changes of directions and total cycles < 3*10");
+    auto* reverse = new ui::Label(
+        this, "Label7", {16, 136, 0, 0},
+        "Reverse loading (changes of directions) -  up to 100 changes of directions and total cycles < 3*10");
     new ui::Label(this, "Label8", {16 + reverse->Width(), 131, 0, 0}, "6");
     new ui::Label(this, "Label9", {40, 162, 0, 0}, "Y");
     new ui::Label(this, "Label10", {49, 168, 0, 0}, "M rev");

@@ -74,12 +74,14 @@ THelp_2::THelp_2() : Form("Help_2") {
                       std::string(kCharacteristics[r]) + ":  " + kDriving[r]);
     }
     top += 32;
-    auto* driven = new ui::Label(this, "Label7", {16, top, 0, 0}, "Examples of driven machines (industrial and high-speed gears)");
+    auto* driven =
+        new ui::Label(this, "Label7", {16, top, 0, 0}, "Examples of driven machines (industrial and high-speed gears)");
     driven->SetFontStyle(ui::fsBold);
     for (int r = 0; r < 4; ++r) {
         top += r == 0 ? 20 : 22;
         const std::string n = std::to_string(r + 1);
-        new ui::Label(this, "DrivenExample" + n, {16, top, 0, 0}, std::string(kCharacteristics[r]) + ":  " + kDriven[r][0]);
+        new ui::Label(this, "DrivenExample" + n, {16, top, 0, 0},
+                      std::string(kCharacteristics[r]) + ":  " + kDriven[r][0]);
         top += 16;
         new ui::Label(this, "DrivenExampleMore" + n, {40, top, 0, 0}, kDriven[r][1]);
     }

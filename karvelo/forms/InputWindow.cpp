@@ -50,7 +50,9 @@ bool WithinGlobalData(const void* var, std::size_t size) {
 
 }  // namespace
 
-InputWindow::InputWindow(const std::string& name) : Form(name) { OnHide = [this] { WindowHidden(); }; }
+InputWindow::InputWindow(const std::string& name) : Form(name) {
+    OnHide = [this] { WindowHidden(); };
+}
 
 void InputWindow::AddField(int n, ui::Edit* edit, Validator validator, FieldOptions options) {
     fields_[n] = FieldEntry{edit, std::move(validator), options};

@@ -164,8 +164,7 @@ protected:
 
     // Registers an existing edit as field n, or creates the edit "Edit<n>" in parent.
     void AddField(int n, ui::Edit* edit, Validator validator, FieldOptions options = {});
-    ui::Edit* AddField(int n, ui::Container* parent, ui::Bounds bounds, Validator validator,
-                       FieldOptions options = {});
+    ui::Edit* AddField(int n, ui::Container* parent, ui::Bounds bounds, Validator validator, FieldOptions options = {});
     // A label at (x, y) in parent, named "Label<k>" by the order in which the window adds them.
     ui::Label* AddLabel(ui::Container* parent, int x, int y, const std::string& caption);
 
@@ -255,8 +254,8 @@ private:
     bool skipWhilePressed_ = false;
     int checking_ = 0;
     bool refused_ = false;
-    const GlobalData* before_ = nullptr;          // G as the running check found it
-    std::vector<Remembered> reads_;               // variables read by the running check
+    const GlobalData* before_ = nullptr;               // G as the running check found it
+    std::vector<Remembered> reads_;                    // variables read by the running check
     std::map<int, std::vector<Remembered>> refusals_;  // per field: values before its refused entry
 };
 

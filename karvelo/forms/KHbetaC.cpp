@@ -162,8 +162,10 @@ TKHbeta_C::TKHbeta_C() : InputWindow("KHbeta_C") {
 
     RadioButton1 = new ui::RadioButton(this, "RadioButton1", {12, 10, 430, 17},
                                        "Influence of position of contact, arrangement and pinion modification");
-    RadioButton2 = new ui::RadioButton(this, "RadioButton2", {12, 30, 430, 17}, "Gear pair with well designed end-relief ");
-    RadioButton3 = new ui::RadioButton(this, "RadioButton3", {12, 50, 430, 17}, "Inclusion of all influences (deformations)");
+    RadioButton2 =
+        new ui::RadioButton(this, "RadioButton2", {12, 30, 430, 17}, "Gear pair with well designed end-relief ");
+    RadioButton3 =
+        new ui::RadioButton(this, "RadioButton3", {12, 50, 430, 17}, "Inclusion of all influences (deformations)");
 
     Label1 = new ui::Label(this, "Label1", {480, 10}, "K       = ");
     Label1->SetFontPixels(20);
@@ -183,23 +185,28 @@ TKHbeta_C::TKHbeta_C() : InputWindow("KHbeta_C") {
     PaintBox3 = new ui::PaintBox(Panel3, "PaintBox3", {4, 4, kPictureWidth, kPictureHeight});
     for (ui::PaintBox* box : {PaintBox1, PaintBox2, PaintBox3}) box->SetColor(ui::clWhite);
     PaintBox1->OnPaint = [this] { DrawShaftSketch(PaintBox1->Canvas(), kPositionSketches[positionShown_ - 'a']); };
-    PaintBox2->OnPaint = [this] { DrawShaftSketch(PaintBox2->Canvas(), kArrangementSketches[arrangementShown_ - 'a']); };
+    PaintBox2->OnPaint = [this] {
+        DrawShaftSketch(PaintBox2->Canvas(), kArrangementSketches[arrangementShown_ - 'a']);
+    };
     PaintBox3->OnPaint = [this] { DrawModification(PaintBox3->Canvas(), modificationShown_); };
 
     GroupBox1 = new ui::GroupBox(this, "GroupBox1", {12, 212, 220, 66}, "Position of a contact");
     GroupBox2 = new ui::GroupBox(this, "GroupBox2", {248, 212, 220, 66}, "Arrangenment");
     GroupBox3 = new ui::GroupBox(this, "GroupBox3", {484, 212, 220, 112}, "Helix modification");
     for (int k = 0; k < 6; ++k) {
-        Positions[k] = new ui::CheckBox(GroupBox1, "CheckBox" + std::to_string(k + 1), {12 + (k % 3) * 68, 20 + (k / 3) * 22, 50, 17},
-                                        std::string(kLetters[k]) + ")");
+        Positions[k] = new ui::CheckBox(GroupBox1, "CheckBox" + std::to_string(k + 1),
+                                        {12 + (k % 3) * 68, 20 + (k / 3) * 22, 50, 17}, std::string(kLetters[k]) + ")");
     }
     for (int k = 0; k < 5; ++k) {
-        Arrangements[k] = new ui::CheckBox(GroupBox2, "CheckBox" + std::to_string(k + 7), {12 + (k % 3) * 68, 20 + (k / 3) * 22, 50, 17},
-                                           std::string(kLetters[k]) + ")");
+        Arrangements[k] =
+            new ui::CheckBox(GroupBox2, "CheckBox" + std::to_string(k + 7),
+                             {12 + (k % 3) * 68, 20 + (k / 3) * 22, 50, 17}, std::string(kLetters[k]) + ")");
     }
-    const char* modifications[5] = {"None", "Central crowning", "End relief", "Helix correction", "Central cr. + helix cor."};
+    const char* modifications[5] = {"None", "Central crowning", "End relief", "Helix correction",
+                                    "Central cr. + helix cor."};
     for (int k = 0; k < 5; ++k)
-        Modifications[k] = new ui::CheckBox(GroupBox3, "CheckBox" + std::to_string(k + 12), {12, 18 + k * 18, 190, 17}, modifications[k]);
+        Modifications[k] = new ui::CheckBox(GroupBox3, "CheckBox" + std::to_string(k + 12), {12, 18 + k * 18, 190, 17},
+                                            modifications[k]);
 
     // Fields: the pinion's shaft on the left, the deformations in the middle, the modification
     // amounts under their group.
@@ -208,20 +215,22 @@ TKHbeta_C::TKHbeta_C() : InputWindow("KHbeta_C") {
         const char* label;
     };
     const Place places[10] = {
-        {12, 292, "s1 [mm]"},    {12, 318, "l1 [mm]"},   {12, 344, "dsh1 [mm]"},  {484, 334, "Modification [µm]"},
+        {12, 292, "s1 [mm]"},    {12, 318, "l1 [mm]"},   {12, 344, "dsh1 [mm]"}, {484, 334, "Modification [µm]"},
         {484, 360, "bred [mm]"}, {248, 292, "fsh [µm]"}, {248, 318, "fma [µm]"}, {248, 344, "fsh2 [µm]"},
         {248, 370, "fca [µm]"},  {248, 396, "fbe [µm]"},
     };
-    void (TKHbeta_C::*const validators[5])() = {&TKHbeta_C::CheckInputS1, &TKHbeta_C::CheckInputL1, &TKHbeta_C::CheckInputDsh1,
-                                                 &TKHbeta_C::CheckInputModification, &TKHbeta_C::CheckInputBred};
-    double GlobalData::*const deformations[5] = {&GlobalData::fsh, &GlobalData::fma, &GlobalData::fsh2, &GlobalData::fca,
-                                                 &GlobalData::fbe};
+    void (TKHbeta_C::*const validators[5])() = {&TKHbeta_C::CheckInputS1, &TKHbeta_C::CheckInputL1,
+                                                &TKHbeta_C::CheckInputDsh1, &TKHbeta_C::CheckInputModification,
+                                                &TKHbeta_C::CheckInputBred};
+    double GlobalData::*const deformations[5] = {&GlobalData::fsh, &GlobalData::fma, &GlobalData::fsh2,
+                                                 &GlobalData::fca, &GlobalData::fbe};
     bool GlobalData::*const entered[5] = {&GlobalData::fshDirect, &GlobalData::fmaDirect, &GlobalData::fsh2Direct,
                                           &GlobalData::fcaDirect, &GlobalData::fbeDirect};
     for (int n = 1; n <= 10; ++n) {
         const Place& p = places[n - 1];
         const int labelWidth = n == 4 ? 110 : 70;
-        labels_[n - 1] = new ui::Label(this, "Label" + std::to_string(10 + n), {p.left, p.top + 3, labelWidth, 16}, p.label);
+        labels_[n - 1] =
+            new ui::Label(this, "Label" + std::to_string(10 + n), {p.left, p.top + 3, labelWidth, 16}, p.label);
         Validator check;
         if (n <= 5)
             check = [this, v = validators[n - 1]] { (this->*v)(); };
@@ -419,7 +428,8 @@ void TKHbeta_C::PositionClick(int k) {
     PaintBox1->Repaint();
     // The arrangements that go with the position: a, d, e for a) and b); b, d, e for c) and d);
     // only c for e) and f).
-    ui::CheckBox *a = Arrangements[0], *b = Arrangements[1], *c = Arrangements[2], *d = Arrangements[3], *e = Arrangements[4];
+    ui::CheckBox *a = Arrangements[0], *b = Arrangements[1], *c = Arrangements[2], *d = Arrangements[3],
+                 *e = Arrangements[4];
     if (k <= 4) {
         ui::CheckBox* first = k <= 2 ? a : b;
         a->SetVisible(k <= 2);
@@ -467,7 +477,8 @@ void TKHbeta_C::CheckBox20Click() {
 
 void TKHbeta_C::RadioButton1Click() {
     G.KHbetaCalcVariant.assign(1, 'a');
-    for (ui::Control* c : std::initializer_list<ui::Control*>{Panel1, Panel2, Panel3, GroupBox1, GroupBox2, GroupBox3}) c->Show();
+    for (ui::Control* c : std::initializer_list<ui::Control*>{Panel1, Panel2, Panel3, GroupBox1, GroupBox2, GroupBox3})
+        c->Show();
     for (int n = 1; n <= 3; ++n) ShowField(n, true);
     ShowModificationFields();
     ApplyShrinkFitRule();
@@ -478,7 +489,8 @@ void TKHbeta_C::RadioButton1Click() {
 
 void TKHbeta_C::RadioButton2Click() {
     G.KHbetaCalcVariant.assign(1, 'b');
-    for (ui::Control* c : std::initializer_list<ui::Control*>{Panel1, Panel2, Panel3, GroupBox1, GroupBox2, GroupBox3, CheckBox20})
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{Panel1, Panel2, Panel3, GroupBox1, GroupBox2, GroupBox3, CheckBox20})
         c->Hide();
     for (int n = 1; n <= 10; ++n) ShowField(n, false);
     if (!showingStoredCase_) ResetForVariant();
@@ -489,7 +501,8 @@ void TKHbeta_C::RadioButton2Click() {
 void TKHbeta_C::RadioButton3Click() {
     G.KHbetaCalcVariant.assign(1, 'c');
     for (ui::Control* c : std::initializer_list<ui::Control*>{Panel3, GroupBox3}) c->Show();
-    for (ui::Control* c : std::initializer_list<ui::Control*>{Panel1, Panel2, GroupBox1, GroupBox2, CheckBox20}) c->Hide();
+    for (ui::Control* c : std::initializer_list<ui::Control*>{Panel1, Panel2, GroupBox1, GroupBox2, CheckBox20})
+        c->Hide();
     for (int n = 1; n <= 3; ++n) ShowField(n, false);
     ShowModificationFields();
     for (int n = 6; n <= 10; ++n) ShowField(n, true);
@@ -527,7 +540,8 @@ void TKHbeta_C::CheckRatio() {
 
 // An entry from which KHbeta is not a number is refused with the field's message.
 bool TKHbeta_C::GivesKHbeta(const std::string& message) {
-    return AcceptIfFinite(ComputeMethodC, [] { return AllFinite({G.KHbeta}); }, message);
+    return AcceptIfFinite(
+        ComputeMethodC, [] { return AllFinite({G.KHbeta}); }, message);
 }
 
 void TKHbeta_C::CheckInputS1() {
@@ -553,7 +567,8 @@ void TKHbeta_C::CheckInputDsh1() {
     ShowNumber(3, G.dsh1, 6, 1);
     if (G.dsh1 > G.df1)
         WarnAndGoToOk(std::string(33, ' ') + "Warning\r\r" +
-                      "Outside shaft diameter dsh1 is greater than pinion root diameter (" + rt::Str(G.df1, 3, 2) + ")");
+                      "Outside shaft diameter dsh1 is greater than pinion root diameter (" + rt::Str(G.df1, 3, 2) +
+                      ")");
     ApplyShrinkFitRule();
 }
 
@@ -575,7 +590,8 @@ void TKHbeta_C::CheckInputModification() {
 }
 
 void TKHbeta_C::CheckInputBred() {
-    const std::string message = "Size of bred must be positive one or at most equal to b1 (" + rt::Str(G.b1, 3, 1) + ")";
+    const std::string message =
+        "Size of bred must be positive one or at most equal to b1 (" + rt::Str(G.b1, 3, 1) + ")";
     if (!ReadNumber(G.bred) || G.bred < 0 || G.bred > G.b1) return Refuse(message);
     if (!GivesKHbeta(message)) return;
     ShowNumber(5, G.bred, 6, 1);

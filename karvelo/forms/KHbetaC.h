@@ -31,17 +31,17 @@ public:
     std::array<ui::CheckBox*, 6> Positions{};
     std::array<ui::CheckBox*, 5> Arrangements{};
     std::array<ui::CheckBox*, 5> Modifications{};  // None, Central crowning, End relief, Helix correction, both
-    ui::CheckBox* CheckBox20;  // "Shrink fitted pinion"
-    ui::Panel* Panel1;         // picture of the position of the contact
-    ui::Panel* Panel2;         // picture of the arrangement
-    ui::Panel* Panel3;         // picture of the helix modification
+    ui::CheckBox* CheckBox20;                      // "Shrink fitted pinion"
+    ui::Panel* Panel1;                             // picture of the position of the contact
+    ui::Panel* Panel2;                             // picture of the arrangement
+    ui::Panel* Panel3;                             // picture of the helix modification
     ui::PaintBox* PaintBox1;
     ui::PaintBox* PaintBox2;
     ui::PaintBox* PaintBox3;
-    ui::Label* Label1;  // "K       = " and KHbeta
-    ui::Label* Label2;  // the KHbeta symbol
-    ui::Label* Label3;  // "(For nominal load)"
-    ui::Label* Label4;  // the contact pattern combination
+    ui::Label* Label1;    // "K       = " and KHbeta
+    ui::Label* Label2;    // the KHbeta symbol
+    ui::Label* Label3;    // "(For nominal load)"
+    ui::Label* Label4;    // the contact pattern combination
     ui::Button* Button5;  // "&Ok"
     ui::Button* Button6;  // "&Help"
     ui::Button* Button7;  // "&Esc"

@@ -47,7 +47,8 @@ TKHbeta_F::TKHbeta_F() : InputWindow("KHbeta_F") {
     BorderIcons = 0;  // left by Ok only, which refuses a direct KHbeta below 1
     KeyPreview = true;
     CheckBox5 = new ui::CheckBox(this, "CheckBox5", {16, 16, 400, 17}, "Calculation by Method \"C\"  ISO 6332 - 1 ");
-    CheckBox4 = new ui::CheckBox(this, "CheckBox4", {16, 44, 330, 17}, "Simplified calculation using kinematic arrangement");
+    CheckBox4 =
+        new ui::CheckBox(this, "CheckBox4", {16, 44, 330, 17}, "Simplified calculation using kinematic arrangement");
     Label2 = new ui::Label(this, "Label2", {350, 45, 50, 16});
     Label2->SetFontStyle(ui::fsBold);
     CheckBox2 = new ui::CheckBox(this, "CheckBox2", {16, 72, 330, 17}, "Calculation from the contact pattern length");

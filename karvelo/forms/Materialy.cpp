@@ -22,6 +22,7 @@ using RowTexts = std::array<const char*, kColumns>;
 // No., material, abbreviation, type, figure, quality, hardness (contact, bending), allowable
 // stress numbers sigmaHlim and sigmaFlim.  Hardness HBW in rows 1 to 10, HV in rows 11 to 35.
 // Row 6: the contact numbers of ISO 6336-5 for quality ME, 1.333 HBW + 267 over HBW 175 to 250.
+// clang-format off
 const RowTexts kHeader = {"  No.", "Material", " Abbre-\rviation", "Type", "Figure", "Quality", "Hardness\r(contact)",
                           "Hardness\r(bending)", "Allowable\r   stress\r(contact)", "Allowable\r   stress\r(bending)"};
 const std::array<RowTexts, TMaterialova_tabulka::kRows> kRowTexts = {{
@@ -61,6 +62,7 @@ const std::array<RowTexts, TMaterialova_tabulka::kRows> kRowTexts = {{
     {{"69, 72", "Wrought steels nitrocarburized", "NVc", "through-hardening steels", " 15, 16", "MQ ME", " 300 - 450", " 300 - 450", " 775 - 950", " 290 - 388"}},  // 34
     {{"70, 73", "Wrought steels nitrocarburized", "NVc", "through-hardening steels", " 15, 16", "MQ ME", " 450 - 650", " 450 - 650", " 950", " 388"}},  // 35
 }};
+// clang-format on
 
 // Rows of a class and what they write.
 struct RowGroup {
@@ -69,9 +71,9 @@ struct RowGroup {
     double E;
 };
 constexpr RowGroup kRowGroups[] = {
-    {1, 2, "St", 206000},   {3, 4, "St", 202000},    {5, 6, "GTS", 173000},  {7, 8, "GGGp", 173000},
-    {9, 10, "GG", 118000},  {11, 16, "V", 206000},   {17, 20, "V", 202000},  {21, 23, "Eh", 206000},
-    {24, 26, "IF", 206000}, {27, 29, "NT", 206000},  {30, 32, "NV", 206000}, {33, 35, "NVc", 206000},
+    {1, 2, "St", 206000},   {3, 4, "St", 202000},   {5, 6, "GTS", 173000},  {7, 8, "GGGp", 173000},
+    {9, 10, "GG", 118000},  {11, 16, "V", 206000},  {17, 20, "V", 202000},  {21, 23, "Eh", 206000},
+    {24, 26, "IF", 206000}, {27, 29, "NT", 206000}, {30, 32, "NV", 206000}, {33, 35, "NVc", 206000},
 };
 
 bool OneOf(int r, std::initializer_list<int> rows) { return std::find(rows.begin(), rows.end(), r) != rows.end(); }

@@ -19,6 +19,7 @@ TMaterialy_F* Materialy_F = nullptr;
 
 GearMaterial MaterialOfGear(bool pinion) {
     GlobalData& g = G;
+    // clang-format off
     if (pinion)
         return {g.SigmaHlim1, g.SigmaFlim1, g.HV1, g.HV1core, g.Rm1, g.Re1, g.RzH1, g.RzF1, g.E1, g.Ny1, g.ro_steel1,
                 g.YST1, g.NHlim1, g.NFlim1, g.NLstatH1, g.NLstatF1, g.ZNT1stat, g.YNT1stat, g.qH1, g.qF1, g.qH_1,
@@ -31,6 +32,7 @@ GearMaterial MaterialOfGear(bool pinion) {
             g.qF_2, g.qH2knee, g.YdrelT2stat, g.YdrelT2ref, g.YRrelT2ref, g.YX2ref, g.YdrelT2statDirect,
             g.YdrelT2refDirect, g.YRrelT2refDirect, g.YX2refDirect, g.MaterialCode2, g.MaterialForm2,
             g.QualityGrade2, g.HardnessUnit2, g.MatDesignation2, g.MatName2, g.MaterialClass2, g.PittingAllowed2};
+    // clang-format on
 }
 
 namespace {
@@ -275,9 +277,11 @@ void TMaterialy_F::BuildGear(GearControls& g, int left) {
         if (f.offset == 2) name = p ? "Label8" : "Label42";
         if (f.offset == 3) name = p ? "Label31" : "Label67";
         ui::Label* symbol = label(name, {x, y + 3, kLabelWidth, 16}, *f.symbol ? f.symbol + ix : std::string());
-        ui::Label* unit = label("UnitLabel" + std::to_string(n), {x + kLabelWidth + kEditWidth + 6, y + 3, 0, 0}, f.unit);
-        AddField(n, box, {x + kLabelWidth, y, kEditWidth, 21}, [this, p, check = f.check] { (this->*check)(p); })
-            ->SetFont(plain);
+        ui::Label* unit =
+            label("UnitLabel" + std::to_string(n), {x + kLabelWidth + kEditWidth + 6, y + 3, 0, 0}, f.unit);
+        AddField(n, box, {x + kLabelWidth, y, kEditWidth, 21}, [this, p, check = f.check] {
+            (this->*check)(p);
+        })->SetFont(plain);
         if (f.offset == 2) g.surfaceUnit = symbol;
         if (f.offset == 3) g.coreUnit = symbol;
         if (f.offset == 5) {
@@ -292,8 +296,9 @@ void TMaterialy_F::BuildGear(GearControls& g, int left) {
     // The Haibach boxes are kept hidden; they only read their state.
     for (int row : {7, 8}) {
         const int n = (p ? 7 : 9) + row - 7;
-        auto* hidden = new ui::CheckBox(box, "CheckBox" + std::to_string(n),
-                                        {kRightColumn + kLabelWidth + kEditWidth + 6, kRowTop + row * kRowStep + 2, 16, 17});
+        auto* hidden =
+            new ui::CheckBox(box, "CheckBox" + std::to_string(n),
+                             {kRightColumn + kLabelWidth + kEditWidth + 6, kRowTop + row * kRowStep + 2, 16, 17});
         hidden->Hide();
         hidden->OnClick = [] {};
         CheckBoxes[std::size_t(n)] = hidden;
@@ -306,22 +311,24 @@ void TMaterialy_F::BuildGear(GearControls& g, int left) {
         const int n = (p ? 1 : 4) + k;
         const int x = kLeftColumn + k * 56;
         *boxes[k] = new ui::CheckBox(box, "CheckBox" + std::to_string(n), {x, qualityTop, 16, 17});
-        g.qualityLabel[std::size_t(k)] = label("LabelQuality" + std::to_string(n), {x + 18, qualityTop + 1, 0, 0}, kQualities[k]);
+        g.qualityLabel[std::size_t(k)] =
+            label("LabelQuality" + std::to_string(n), {x + 18, qualityTop + 1, 0, 0}, kQualities[k]);
         ui::CheckBox* self = *boxes[k];
         self->OnClick = [this, &g, self] { QualityClick(g, self); };
         CheckBoxes[std::size_t(n)] = self;
     }
     g.pitting = new ui::CheckBox(box, p ? "CheckBox11" : "CheckBox12", {kRightColumn, qualityTop, 16, 17});
-    g.pittingLabel[0] = label("LabelPitting" + ix, {kRightColumn + 18, qualityTop - 6, 0, 0}, "Certain degree of pitting");
+    g.pittingLabel[0] =
+        label("LabelPitting" + ix, {kRightColumn + 18, qualityTop - 6, 0, 0}, "Certain degree of pitting");
     g.pittingLabel[1] = label("LabelPermissible" + ix, {kRightColumn + 18, qualityTop + 8, 0, 0}, " is permissible");
     g.pitting->OnClick = [this, &g] { PittingClick(g); };
     CheckBoxes[p ? 11u : 12u] = g.pitting;
 
     const int remTop = qualityTop + 34;
     label("LabelRem" + ix, {kLeftColumn, remTop + 3, kLabelWidth, 16}, "Rem.");
-    ui::Edit* designation = AddField(kDesignationField[p], box,
-                                     {kLeftColumn + kLabelWidth, remTop, 2 * kEditWidth + 180, 21},
-                                     [this, p] { CheckInputDesignation(p); });
+    ui::Edit* designation =
+        AddField(kDesignationField[p], box, {kLeftColumn + kLabelWidth, remTop, 2 * kEditWidth + 180, 21},
+                 [this, p] { CheckInputDesignation(p); });
     designation->SetFont(plain);
     designation->SetCodePageText(true);  // stored as the data file and listings hold it
 }
@@ -458,7 +465,8 @@ void TMaterialy_F::Button3Click() {
     for (bool pinion : {true, false}) {
         const GearMaterial m = MaterialOfGear(pinion);
         if (NeedsYieldLimit(m.Code) && m.Re == 0) {
-            ui::ShowMessage(pinion ? "Pinion material yield limit is missing" : "Wheel material yield limit is missing");
+            ui::ShowMessage(pinion ? "Pinion material yield limit is missing"
+                                   : "Wheel material yield limit is missing");
             FocusField(pinion ? 6 : 22);
             return;
         }
@@ -511,9 +519,12 @@ void TMaterialy_F::QualityClick(GearControls& c, ui::CheckBox* box) {
         if (!c.ml->Checked() && !c.mq->Checked() && !c.me->Checked()) c.ml->SetChecked(true);
     }
     std::string& quality = MaterialOfGear(c.pinion).Quality;
-    if (c.ml->Checked()) quality = c.mq->Checked() ? "ML, MQ" : "ML";
-    else if (c.me->Checked()) quality = c.mq->Checked() ? "MQ, ME" : "ME";
-    else quality = "MQ";
+    if (c.ml->Checked())
+        quality = c.mq->Checked() ? "ML, MQ" : "ML";
+    else if (c.me->Checked())
+        quality = c.mq->Checked() ? "MQ, ME" : "ME";
+    else
+        quality = "MQ";
 }
 
 void TMaterialy_F::PittingClick(GearControls& c) {

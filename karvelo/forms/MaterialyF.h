@@ -61,13 +61,13 @@ public:
     ui::RadioButton *RadioButton5, *RadioButton6, *RadioButton7, *RadioButton8;
     // Quality ML, MQ, ME of pinion (1..3) and wheel (4..6); hidden boxes beside "Haibach" (7..10);
     // permissible pitting of pinion (11) and wheel (12)
-    std::array<ui::CheckBox*, 13> CheckBoxes{};  // CheckBoxes[n] is CheckBox<n>, n = 1..12
+    std::array<ui::CheckBox*, 13> CheckBoxes{};       // CheckBoxes[n] is CheckBox<n>, n = 1..12
     ui::Label *Label8, *Label31, *Label42, *Label67;  // hardness units, surface and core
-    ui::Button* Button1;  // "Choose  ISO" (pinion)
-    ui::Button* Button2;  // "Choose ISO" (wheel)
-    ui::Button* Button3;  // "Ok"
-    ui::Button* Button4;  // "Help" (disabled)
-    ui::Button* Button5;  // "Esc"
+    ui::Button* Button1;                              // "Choose  ISO" (pinion)
+    ui::Button* Button2;                              // "Choose ISO" (wheel)
+    ui::Button* Button3;                              // "Ok"
+    ui::Button* Button4;                              // "Help" (disabled)
+    ui::Button* Button5;                              // "Esc"
 
     ui::Edit* Edit(int n) const { return Field(n); }
     // The label after the bold "R" of the yield limit ("e1" or "0,2-1").
@@ -148,8 +148,7 @@ private:
     void UpdateOtherMaterialYNT(bool pinion);
     // The cycles at an endurance limit, checked: the curve's static end (from its static factor and
     // exponent) and its Haibach exponent follow them.
-    void CheckEnduranceCycles(double& Nlim, double& Nstat, double staticFactor, double exponent,
-                              double& tailExponent);
+    void CheckEnduranceCycles(double& Nlim, double& Nstat, double staticFactor, double exponent, double& tailExponent);
 
     GearControls pinion_{}, wheel_{};
     bool syncing_ = false;       // the window sets its boxes from the data: their rules do not run

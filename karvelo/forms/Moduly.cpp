@@ -12,9 +12,9 @@ namespace {
 const char* const kRow1[] = {"0,05", "0,06", "0,08", "0,1", "0,12", "0,15", "0,2", "0,25", "0,3", "0,4", "0,5", "0,6",
                              "0,8",  "1",    "1,25", "1,5", "2",    "2,5",  "3",   "4",    "5",   "6",   "8",   "10",
                              "12",   "16",   "20",   "25",  "32",   "40",   "50",  "60",   "80",  "100"};
-const char* const kRow2[] = {"0,055", "0,07", "0,09", "0,11", "0,14", "0,18", "0,22", "0,28", "0,35", "0,45", "0,55",
-                             "0,7",   "0,9",  "1,125", "1,375", "1,75", "2,25", "2,75", "3,5", "4,5", "5,5", "7",
-                             "9",     "11",   "14",   "18",   "22",   "28",   "36",   "45",   "55",   "70",   "90"};
+const char* const kRow2[] = {"0,055", "0,07", "0,09",  "0,11",  "0,14", "0,18", "0,22", "0,28", "0,35", "0,45", "0,55",
+                             "0,7",   "0,9",  "1,125", "1,375", "1,75", "2,25", "2,75", "3,5",  "4,5",  "5,5",  "7",
+                             "9",     "11",   "14",    "18",    "22",   "28",   "36",   "45",   "55",   "70",   "90"};
 
 double ModuleValue(std::string text) {
     std::replace(text.begin(), text.end(), ',', '.');
@@ -60,7 +60,8 @@ TTabulka_modulu::TTabulka_modulu() : Form("Tabulka_modulu") {
 }
 
 // A column: its heading over its modules, right-aligned.
-void TTabulka_modulu::AddColumn(const std::string& name, int left, const std::string& heading, const std::string& text) {
+void TTabulka_modulu::AddColumn(const std::string& name, int left, const std::string& heading,
+                                const std::string& text) {
     auto* head = new ui::Label(this, "Head" + name, {left, 10, 44, 16}, heading);
     head->SetFontStyle(ui::fsBold);
     head->SetAlignment(ui::Alignment::Right);

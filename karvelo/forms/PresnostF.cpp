@@ -62,9 +62,8 @@ TPresnost_F::TPresnost_F() : InputWindow("Presnost_F") {
         h2->SetFontColor(kGearColour[gear]);
     }
     void (TPresnost_F::*const validators[6])() = {
-        &TPresnost_F::CheckInputFp1Act,     &TPresnost_F::CheckInputFp2Act,
-        &TPresnost_F::CheckInputFHbeta1Act, &TPresnost_F::CheckInputFHbeta2Act,
-        &TPresnost_F::CheckInputFfalfa1Act, &TPresnost_F::CheckInputFfalfa2Act,
+        &TPresnost_F::CheckInputFp1Act,     &TPresnost_F::CheckInputFp2Act,     &TPresnost_F::CheckInputFHbeta1Act,
+        &TPresnost_F::CheckInputFHbeta2Act, &TPresnost_F::CheckInputFfalfa1Act, &TPresnost_F::CheckInputFfalfa2Act,
     };
     for (int row = 0; row < 3; ++row) {
         const int top = kRowTop + row * kRowStep;
@@ -78,7 +77,8 @@ TPresnost_F::TPresnost_F() : InputWindow("Presnost_F") {
             status->SetFontColor(ui::clRed);
             used_[n - 3] = used;
             status_[n - 3] = status;
-            AddField(n, GroupBox2, {16 + gear * 80, top, 60, 21}, [this, check = validators[n - 3]] { (this->*check)(); });
+            AddField(n, GroupBox2, {16 + gear * 80, top, 60, 21},
+                     [this, check = validators[n - 3]] { (this->*check)(); });
         }
     }
     new ui::Label(this, "Label40", {16, 190}, "Allowable deviations by ISO 1328-1 (2013)");

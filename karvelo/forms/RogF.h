@@ -14,12 +14,12 @@ class TRog_F : public InputWindow {
 public:
     TRog_F();
 
-    ui::Edit* Edit1;        // edge radius of the grinding disk ra0g [mm]
-    ui::Label* Label6;      // the notch radius, after "r    ="
-    ui::Label* LabelIndex;  // the gear's index beside r
+    ui::Edit* Edit1;          // edge radius of the grinding disk ra0g [mm]
+    ui::Label* Label6;        // the notch radius, after "r    ="
+    ui::Label* LabelIndex;    // the gear's index beside r
     ui::Label* LabelTgIndex;  // the gear's index beside tg
-    ui::Button* Button1;    // "Use it"
-    ui::Button* Button2;    // "Esc"
+    ui::Button* Button1;      // "Use it"
+    ui::Button* Button2;      // "Esc"
 
     void FormCreate();
     void FormActivate();

@@ -37,12 +37,12 @@ struct GearBodyFields {
 namespace {
 
 GearBodyFields Pinion() {
-    return {G.b1, G.bs1, G.sR1, G.sd1, G.dh1, G.df1, G.ht1, G.sRmin1, G.sR1BelowMin, G.FullPinion, G.ControlPressed1,
+    return {G.b1, G.bs1, G.sR1, G.sd1, G.dh1,    G.df1, G.ht1, G.sRmin1, G.sR1BelowMin, G.FullPinion, G.ControlPressed1,
             3,    5,     7,     9,     "pinion", "1"};
 }
 
 GearBodyFields Wheel() {
-    return {G.b2, G.bs2, G.sR2, G.sd2, G.dh2, G.df2, G.ht2, G.sRmin2, G.sR2BelowMin, G.FullWheel, G.ControlPressed2,
+    return {G.b2, G.bs2, G.sR2, G.sd2, G.dh2,   G.df2, G.ht2, G.sRmin2, G.sR2BelowMin, G.FullWheel, G.ControlPressed2,
             4,    6,     8,     10,    "wheel", "2"};
 }
 
@@ -166,12 +166,13 @@ TRozmery_F::TRozmery_F() : InputWindow("Rozmery_F") {
     KeyPreview = true;
 
     // The fields of pinion (left, blue) and wheel (right, green), row by row.
-    const char* const labels[11] = {"b1 [mm]", "b2 [mm]", "bs1 [mm]", "bs2 [mm]", "sR1 [mm]", "sR2 [mm]",
+    const char* const labels[11] = {"b1 [mm]",  "b2 [mm]",  "bs1 [mm]", "bs2 [mm]", "sR1 [mm]", "sR2 [mm]",
                                     "sd1 [mm]", "sd2 [mm]", "dh1 [mm]", "dh2 [mm]", "db [mm]"};
     void (TRozmery_F::*const checks[14])() = {
-        &TRozmery_F::CheckInputB1,  &TRozmery_F::CheckInputB2,  &TRozmery_F::CheckInputBs1, &TRozmery_F::CheckInputBs2,
-        &TRozmery_F::CheckInputSr1, &TRozmery_F::CheckInputSr2, &TRozmery_F::CheckInputSd1, &TRozmery_F::CheckInputSd2,
-        &TRozmery_F::CheckInputDh1, &TRozmery_F::CheckInputDh2, &TRozmery_F::CheckInputDb,  &TRozmery_F::CheckInputJ1,
+        &TRozmery_F::CheckInputB1,  &TRozmery_F::CheckInputB2,     &TRozmery_F::CheckInputBs1,
+        &TRozmery_F::CheckInputBs2, &TRozmery_F::CheckInputSr1,    &TRozmery_F::CheckInputSr2,
+        &TRozmery_F::CheckInputSd1, &TRozmery_F::CheckInputSd2,    &TRozmery_F::CheckInputDh1,
+        &TRozmery_F::CheckInputDh2, &TRozmery_F::CheckInputDb,     &TRozmery_F::CheckInputJ1,
         &TRozmery_F::CheckInputJ2,  &TRozmery_F::CheckInputCPrime,
     };
     auto check = [this, &checks](int n) { return [this, c = checks[n - 1]] { (this->*c)(); }; };
@@ -325,8 +326,8 @@ void TRozmery_F::FormPaint() {
     Field(13)->SetEnabled(CheckBox5->Checked());
     Field(14)->SetEnabled(CheckBox6->Checked());
     // The single stiffness of ISO 6336-1 holds for these pairs only.
-    const bool stiffnessValid = G.beta <= std::numbers::pi / 4 && G.x1 >= G.x2 && G.x1 + G.x2 >= -0.5 &&
-                                G.x1 + G.x2 <= 2 && G.epsalfa >= 1.2;
+    const bool stiffnessValid =
+        G.beta <= std::numbers::pi / 4 && G.x1 >= G.x2 && G.x1 + G.x2 >= -0.5 && G.x1 + G.x2 <= 2 && G.epsalfa >= 1.2;
     StiffnessWarning->SetVisible(!G.cDirect && !stiffnessValid);
     if (!G.cDirect && !stiffnessValid) FillField(14, "");
 }
@@ -379,7 +380,8 @@ void TRozmery_F::CheckBody(const GearBodyFields& g) {
 void TRozmery_F::CheckShaft(const GearBodyFields& g) {
     if (!ReadNumber(g.dh) || g.dh < 0) return Refuse("Invalid input");
     if (g.dh >= g.df)
-        return Refuse("Shaft diameter dh" + g.index + " is greater than the " + g.name + " root diameter df" + g.index + ".");
+        return Refuse("Shaft diameter dh" + g.index + " is greater than the " + g.name + " root diameter df" + g.index +
+                      ".");
     if (g.sd == 0) g.sR = (g.df - g.dh) / 2;
     if (g.df - 2 * (g.sR + g.sd) < g.dh) {
         ui::ShowMessage(NoFit(g));

@@ -15,8 +15,8 @@ public:
     TRozmery_F();
 
     // Edit1..Edit14: b1, b2, bs1, bs2, sR1, sR2, sd1, sd2, dh1, dh2, db, J1, J2, c'.
-    ui::Edit* Edit1;  // b1
-    ui::Edit* Edit2;  // b2
+    ui::Edit* Edit1;          // b1
+    ui::Edit* Edit2;          // b2
     ui::CheckBox* CB1;        // "Full pinion"
     ui::CheckBox* CB2;        // "Full wheel"
     ui::CheckBox* CB3;        // "ISO method for calcul. of  m " (reduced mass)

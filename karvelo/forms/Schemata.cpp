@@ -17,9 +17,9 @@ struct Spot {
     int left, top, right, bottom, arrangement;
 };
 constexpr Spot kSpots[9] = {
-    {10, 200, 83, 270, 1},  {10, 280, 83, 354, 2},  {62, 75, 130, 146, 3},
-    {175, 75, 260, 146, 3}, {294, 220, 370, 318, 4}, {8, 18, 63, 114, 5},
-    {228, 238, 292, 328, 5}, {290, 40, 368, 163, 6}, {190, 10, 268, 110, 7},
+    {10, 200, 83, 270, 1},   {10, 280, 83, 354, 2},   {62, 75, 130, 146, 3},
+    {175, 75, 260, 146, 3},  {294, 220, 370, 318, 4}, {8, 18, 63, 114, 5},
+    {228, 238, 292, 328, 5}, {290, 40, 368, 163, 6},  {190, 10, 268, 110, 7},
 };
 
 constexpr int kPictureWidth = 370, kPictureHeight = 362;
@@ -46,7 +46,7 @@ struct Area {
     int left, top, right, bottom;
 };
 constexpr Area kAreas[9] = {
-    {10, 200, 83, 270}, {10, 280, 83, 354}, {64, 75, 130, 146}, {175, 75, 260, 146},  {294, 220, 369, 318},
+    {10, 200, 83, 270}, {10, 280, 83, 354},   {64, 75, 130, 146},  {175, 75, 260, 146}, {294, 220, 369, 318},
     {8, 18, 61, 114},   {228, 238, 292, 328}, {290, 40, 368, 163}, {190, 10, 268, 74},
 };
 
@@ -58,7 +58,9 @@ void DrawArrangement(ui::Canvas& c, const Area& a, int no, bool mirrored) {
     // Coordinates along the shafts and across them.
     const int a0 = vertical ? a.top + 18 : a.left + 16, a1 = vertical ? a.bottom - 12 : a.right - 12;
     const int c0 = vertical ? a.left : a.top, width = vertical ? a.right - a.left : a.bottom - a.top;
-    auto point = [vertical](int along, int across) { return vertical ? ui::Point{across, along} : ui::Point{along, across}; };
+    auto point = [vertical](int along, int across) {
+        return vertical ? ui::Point{across, along} : ui::Point{along, across};
+    };
     auto line = [&](int al0, int ac0, int al1, int ac1) {
         const ui::Point p = point(al0, ac0), q = point(al1, ac1);
         c.MoveTo(p.X, p.Y);
@@ -196,12 +198,12 @@ void ComputeKHbetaFromArrangement() {
         double k1, k2;
     };
     static constexpr Coefficients kHardened[kArrangements] = {
-        {0.95, 0.25},      {0.2475, 0.8125}, {0.2438, 0.1406}, {0.1613, 0.1093},
-        {0.0779, 0.1076},  {0.0271, 0.0893}, {0, 0.0625},
+        {0.95, 0.25},     {0.2475, 0.8125}, {0.2438, 0.1406}, {0.1613, 0.1093},
+        {0.0779, 0.1076}, {0.0271, 0.0893}, {0, 0.0625},
     };
     static constexpr Coefficients kSofter[kArrangements] = {
-        {0.385, 0.125},    {0.2064, 0.1607}, {0.1325, 0.0312}, {0.0385, 0.0535},
-        {0.0191, 0.0468},  {0.0037, 0.0424}, {-0.0136, 0.0366},
+        {0.385, 0.125},   {0.2064, 0.1607}, {0.1325, 0.0312},  {0.0385, 0.0535},
+        {0.0191, 0.0468}, {0.0037, 0.0424}, {-0.0136, 0.0366},
     };
     GlobalData& g = G;
     if (g.ArrangementNo <= kNoArrangement || g.ArrangementNo > kArrangements) return;

@@ -107,7 +107,8 @@ TSouc_F::TSouc_F() : InputWindow("Souc_F") {
     for (const Notch& n : notches) {
         const int x = n.field % 2 ? 10 : 230, y = n.field <= 2 ? 22 : 52;
         const std::string k = std::to_string(n.field);
-        coloured(new ui::Label(obligatory, "Label" + k, {x, y + 3, 70, 16}, n.label), n.field % 2 ? ui::clBlue : ui::clGreen);
+        coloured(new ui::Label(obligatory, "Label" + k, {x, y + 3, 70, 16}, n.label),
+                 n.field % 2 ? ui::clBlue : ui::clGreen);
         AddField(n.field, obligatory, {x + 72, y, 60, 21}, [this, check = n.check] { (this->*check)(); });
         *n.help = new ui::Button(obligatory, "Button" + std::to_string(n.field + 2), {x + 138, y - 1, 50, 23}, "Help");
         (*n.help)->OnClick = [this] { Button3Click(); };
@@ -138,8 +139,9 @@ TSouc_F::TSouc_F() : InputWindow("Souc_F") {
             const int y = 20 + (i / group.perRow) * kRowStep;
             auto* label = new ui::Label(box, "Label" + std::to_string(f.field), {x, y + 3, kLabelWidth, 16}, f.name);
             if (group.perRow == 2) coloured(label, i % 2 ? ui::clGreen : ui::clBlue);
-            AddField(f.field, box, {x + kLabelWidth, y, kEditWidth, 21}, [this, &f] { CheckInputGiven(f); })
-                ->SetFont(plain);
+            AddField(f.field, box, {x + kLabelWidth, y, kEditWidth, 21}, [this, &f] {
+                CheckInputGiven(f);
+            })->SetFont(plain);
         }
     }
 

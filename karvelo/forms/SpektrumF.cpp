@@ -17,9 +17,9 @@ TSpektrum_F* Spektrum_F = nullptr;
 
 namespace {
 
-constexpr int kWideWidth = 996, kNarrowWidth = 636;          // outer widths of the window
-constexpr int kWideTable = 573, kNarrowTable = 225;          // widths of the table group
-constexpr int kRowTop = 88, kRowStep = 22;                   // rows of the table
+constexpr int kWideWidth = 996, kNarrowWidth = 636;  // outer widths of the window
+constexpr int kWideTable = 573, kNarrowTable = 225;  // widths of the table group
+constexpr int kRowTop = 88, kRowStep = 22;           // rows of the table
 constexpr int kFactorLeft = 232, kFactorStep = 66, kFactorWidth = 62;
 
 int Levels() { return std::clamp<int>(G.LevelCount, 1, kMaxLevels); }
@@ -95,8 +95,7 @@ void ConvertCyclesToHours() {
             if (g.SpectrumXMode) ToPerLevel(p);
             g.NL1 = Sum(g.SpectrumX, p);
             g.NL2 = g.NL1 * z;
-            for (int j = 1; j <= p; ++j)
-                g.SpectrumX[j] = g.n1Level[j] > 0 ? g.SpectrumX[j] / 60 / g.n1Level[j] : 0;
+            for (int j = 1; j <= p; ++j) g.SpectrumX[j] = g.n1Level[j] > 0 ? g.SpectrumX[j] / 60 / g.n1Level[j] : 0;
             g.NL1h = Sum(g.SpectrumX, p);
             if (g.SpectrumXMode) ToCumulated(p);
         }
@@ -249,10 +248,12 @@ TSpektrum_F::TSpektrum_F() : InputWindow("Spektrum_F") {
         const int top = kRowTop + (j - 1) * kRowStep;
         for (int k = 0; k < 4; ++k) {
             const FactorColumn& column = kFactorColumns[k];
-            AddField(column.offset + j, GroupBox1, {kFactorLeft + k * kFactorStep, top, kFactorWidth, 21},
-                     [this, &column] { CheckInputLevelFactor(column); }, factorOptions);
+            AddField(
+                column.offset + j, GroupBox1, {kFactorLeft + k * kFactorStep, top, kFactorWidth, 21},
+                [this, &column] { CheckInputLevelFactor(column); }, factorOptions);
         }
-        AddField(kSpeed + j, GroupBox1, {kFactorLeft + 4 * kFactorStep, top, 70, 21}, [this] { CheckInputLevelSpeed(); });
+        AddField(kSpeed + j, GroupBox1, {kFactorLeft + 4 * kFactorStep, top, 70, 21},
+                 [this] { CheckInputLevelSpeed(); });
     }
 
     AddPreview(Button1, G.ControlPressed1);
@@ -284,9 +285,7 @@ TSpektrum_F::TSpektrum_F() : InputWindow("Spektrum_F") {
     OnKeyUp = [this](ui::Word& key, ui::ShiftState) { FormKeyUp(key); };
 }
 
-ui::Label* TSpektrum_F::HeaderLabel(int n) const {
-    return n >= 0 && n < int(labels_.size()) ? labels_[n] : nullptr;
-}
+ui::Label* TSpektrum_F::HeaderLabel(int n) const { return n >= 0 && n < int(labels_.size()) ? labels_[n] : nullptr; }
 
 TSpektrum_F::LoadMode TSpektrum_F::CurrentLoadMode() {
     if (G.SpectrumRatioMaxTo) return LoadMode::MaxToLevel;
@@ -406,7 +405,8 @@ void TSpektrum_F::ShowTimeHeaders() {
 void TSpektrum_F::ShowReferenceLoadCaptions() {
     const bool forces = G.LoadAsForce;
     const bool nominal = G.CalcMethodics == kMethodicsFigA3 || G.CalcMethodics == kMethodicsEqA2;
-    for (ui::Control* c : std::initializer_list<ui::Control*>{Edit42, labels_[47], labels_[75], labels_[48], labels_[49]})
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{Edit42, labels_[47], labels_[75], labels_[48], labels_[49]})
         c->SetVisible(nominal);
     labels_[47]->SetCaption(forces ? "Nominal force" : "Nominal moment");
     labels_[75]->SetCaption(forces ? "F" : "T");
@@ -415,7 +415,8 @@ void TSpektrum_F::ShowReferenceLoadCaptions() {
 
     const LoadMode mode = CurrentLoadMode();
     const bool reference = mode != LoadMode::Absolute && G.CalcMethodics != kNoMethodics;
-    for (ui::Control* c : std::initializer_list<ui::Control*>{Edit43, labels_[50], labels_[51], labels_[52], labels_[53]})
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{Edit43, labels_[50], labels_[51], labels_[52], labels_[53]})
         c->SetVisible(reference);
     const bool minimal = mode == LoadMode::LevelToMin;
     if (forces)
@@ -878,15 +879,18 @@ void TSpektrum_F::Button3Click() {
 // Validators
 
 void TSpektrum_F::ShowNotGreaterThanPrevious(int j) {
-    ui::ShowMessage("Value [" + std::to_string(j) + "] must be greater than the previous one [" + std::to_string(j - 1) + "]");
+    ui::ShowMessage("Value [" + std::to_string(j) + "] must be greater than the previous one [" +
+                    std::to_string(j - 1) + "]");
 }
 
 void TSpektrum_F::ShowNotSmallerThanPrevious(int j) {
-    ui::ShowMessage("Value [" + std::to_string(j) + "] must be smaller than the previous one [" + std::to_string(j - 1) + "]");
+    ui::ShowMessage("Value [" + std::to_string(j) + "] must be smaller than the previous one [" +
+                    std::to_string(j - 1) + "]");
 }
 
 void TSpektrum_F::ShowNotSmallerThanSubsequent(int j) {
-    ui::ShowMessage("Value [" + std::to_string(j) + "] must be smaller than the subsequent one [" + std::to_string(j + 1) + "]");
+    ui::ShowMessage("Value [" + std::to_string(j) + "] must be smaller than the subsequent one [" +
+                    std::to_string(j + 1) + "]");
 }
 
 void TSpektrum_F::ShowSpectrumInvalidInput() { Refuse("Invalid input"); }

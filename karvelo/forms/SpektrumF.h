@@ -41,9 +41,9 @@ class TSpektrum_F : public InputWindow {
 public:
     TSpektrum_F();
 
-    ui::PaintBox* PaintBox1;  // the sample chart
-    ui::Edit* Edit1;          // number of levels
-    ui::GroupBox* GroupBox2;  // "Axis  y  "
+    ui::PaintBox* PaintBox1;         // the sample chart
+    ui::Edit* Edit1;                 // number of levels
+    ui::GroupBox* GroupBox2;         // "Axis  y  "
     ui::RadioButton* RadioButton1;   // "Tangent. forces"
     ui::RadioButton* RadioButton2;   // "Torque moments"
     ui::Panel* Panel1;               // the load modes
@@ -51,22 +51,22 @@ public:
     ui::RadioButton* RadioButton4;   // "Rate  1/ j"
     ui::RadioButton* RadioButton5;   // "Rate  j / 1"
     ui::RadioButton* RadioButton10;  // "Rate j / min"
-    ui::GroupBox* GroupBox3;  // "Axis  x  "
+    ui::GroupBox* GroupBox3;         // "Axis  x  "
     ui::RadioButton* RadioButton6;   // "Cycles"
     ui::RadioButton* RadioButton7;   // "Hours"
     ui::Panel* Panel2;               // the time modes
     ui::RadioButton* RadioButton8;   // "Absolutely": cumulated
     ui::RadioButton* RadioButton9;   // "Relatively": per level
-    ui::Edit* Edit42;  // nominal load (methodics 1 and 2)
-    ui::Edit* Edit43;  // reference load of the ratio modes
-    ui::GroupBox* GroupBox1;  // "Inputs for PINION  ": the level table
-    ui::Button* Button6;  // "Compute factors"
-    ui::Button* Button5;  // "Factors = 1"
-    ui::Button* Button7;  // "n  nominal" (no action)
-    ui::Button* Button2;  // "O&k"
-    ui::Button* Button3;  // "&Help" (disabled)
-    ui::Button* Button4;  // "&Esc"
-    ui::Button* Button1;  // "Reset"
+    ui::Edit* Edit42;                // nominal load (methodics 1 and 2)
+    ui::Edit* Edit43;                // reference load of the ratio modes
+    ui::GroupBox* GroupBox1;         // "Inputs for PINION  ": the level table
+    ui::Button* Button6;             // "Compute factors"
+    ui::Button* Button5;             // "Factors = 1"
+    ui::Button* Button7;             // "n  nominal" (no action)
+    ui::Button* Button2;             // "O&k"
+    ui::Button* Button3;             // "&Help" (disabled)
+    ui::Button* Button4;             // "&Esc"
+    ui::Button* Button1;             // "Reset"
 
     // Row j (1..20) of the table: Label<2+j> level number, Edit<21+j> load, Edit<1+j> cycles or
     // hours, Edit<43+j> KHbeta, Edit<63+j> KHalfa, Edit<83+j> KFalfa, Edit<103+j> Kv, Edit<123+j>
@@ -138,12 +138,12 @@ public:
     void RadioButton7Click();   // hours
     void RadioButton8Click();   // cumulated
     void RadioButton9Click();   // per level
-    void Button1Click();  // Reset
-    void Button2Click();  // Ok
-    void Button3Click();  // Help
-    void Button4Click();  // Esc
-    void Button5Click();  // Factors = 1
-    void Button6Click();  // Compute factors
+    void Button1Click();        // Reset
+    void Button2Click();        // Ok
+    void Button3Click();        // Help
+    void Button4Click();        // Esc
+    void Button5Click();        // Factors = 1
+    void Button6Click();        // Compute factors
 
     // ---- validators
     void CheckInputLevelCount();

@@ -45,10 +45,10 @@ Texts YLabels(bool forces) {
                 {36, 77, 8, false, "2"},
                 {36, 127, 8, false, "1"}};
     if (forces)
-        return {{10, 1, 9, true, "F"},       {25, 1, 9, false, "[N]"},      {17, 5, 8, false, "tj"},
-                {20, 20, 8, false, "4000"},  {20, 77, 8, false, "2000"},  {20, 127, 8, false, "1000"}};
-    return {{4, 1, 9, true, "T"},        {15, 1, 9, false, "[N·m]"}, {11, 5, 8, false, "j"},
-            {26, 20, 8, false, "160"},   {32, 77, 8, false, "80"},   {32, 127, 8, false, "40"}};
+        return {{10, 1, 9, true, "F"},      {25, 1, 9, false, "[N]"},   {17, 5, 8, false, "tj"},
+                {20, 20, 8, false, "4000"}, {20, 77, 8, false, "2000"}, {20, 127, 8, false, "1000"}};
+    return {{4, 1, 9, true, "T"},      {15, 1, 9, false, "[N·m]"}, {11, 5, 8, false, "j"},
+            {26, 20, 8, false, "160"}, {32, 77, 8, false, "80"},   {32, 127, 8, false, "40"}};
 }
 
 // The x labels: the axis symbol and unit, and the time of each level (cumulated from the origin
@@ -135,7 +135,9 @@ void DrawSampleSpectrum(ui::Canvas& c, int width, int height) {
     Line(c, 48, 134, 180, 134);
     c.Pen.Style = ui::PenStyle::Solid;
 
-    Write(c, {{87, 17, 8, false, "1.level"}, {187, 77, 8, false, "2.level"}, {317, 117, 8, false, "3.level"},
+    Write(c, {{87, 17, 8, false, "1.level"},
+              {187, 77, 8, false, "2.level"},
+              {317, 117, 8, false, "3.level"},
               {222, 27, 12, false, "Sample spectrum"}});
     Write(c, YLabels(G.LoadAsForce));
     Write(c, XLabels(G.SpectrumInCycles, G.SpectrumXMode));

@@ -229,7 +229,8 @@ TZatizeni_F::TZatizeni_F() : InputWindow("Zatizeni_F") {
     ui::CheckBox* boxes[4] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4};
     for (int K = kMethodicsFigA3; K <= kMethodicsHaibach; ++K)
         boxes[K - kMethodicsFigA3]->OnClick = [this, K] { CheckBoxClick(K); };
-    for (ui::Button* b : {Button1, Button2, Button5, Button6, Button10, Button11}) b->OnClick = [this] { Button11Click(); };
+    for (ui::Button* b : {Button1, Button2, Button5, Button6, Button10, Button11})
+        b->OnClick = [this] { Button11Click(); };
     Button3->OnClick = [this] { Button13Click(); };
     Button12->OnClick = [this] { Button12Click(); };
     Button4->OnClick = [this] { Button4Click(); };
@@ -518,7 +519,8 @@ void TZatizeni_F::Button12Click() {
     if (!Spektrum_F) return;
     switch (g.CalcMethodics) {
         case kMethodicsFigA3:
-            Spektrum_F->SetCaption("Approximate calculation of an equivalent load and a factor Ka by ISO 6336/6 - fig. A.3");
+            Spektrum_F->SetCaption(
+                "Approximate calculation of an equivalent load and a factor Ka by ISO 6336/6 - fig. A.3");
             break;
         case kMethodicsEqA2:
             Spektrum_F->SetCaption(
@@ -661,7 +663,9 @@ void TZatizeni_F::FocusFieldBeside(std::initializer_list<std::pair<ui::Control*,
         if (ActiveControl() == button) FocusField(field);
 }
 
-void TZatizeni_F::FocusFieldBesideRHelp() { FocusFieldBeside({{Button1, 5}, {Button2, 6}, {Button10, 19}, {Button11, 20}}); }
+void TZatizeni_F::FocusFieldBesideRHelp() {
+    FocusFieldBeside({{Button1, 5}, {Button2, 6}, {Button10, 19}, {Button11, 20}});
+}
 
 void TZatizeni_F::FocusFieldBesideKAHelp() { FocusFieldBeside({{Button3, 7}}); }
 

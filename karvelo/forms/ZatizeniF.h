@@ -38,18 +38,18 @@ public:
 
     // One level: Edit1..Edit7 (nominal load, n1, NL1, NL2, R1, R2, KA).
     ui::Panel* Panel2;
-    ui::Button* Button1;  // "Help" beside R1
-    ui::Button* Button2;  // "Help" beside R2
-    ui::Button* Button3;  // "Help" beside KA
+    ui::Button* Button1;            // "Help" beside R1
+    ui::Button* Button2;            // "Help" beside R2
+    ui::Button* Button3;            // "Help" beside KA
     ui::RadioButton* RadioButton1;  // "Cycles"
     ui::RadioButton* RadioButton2;  // "Hours"
     ui::RadioButton* RadioButton7;  // "Tangent. force Ft"
     ui::RadioButton* RadioButton8;  // "Torque moment T"
     // Spectrum: Edit18..Edit20 (n1, R1, R2), KA; Panel4 the equivalent loads and stresses.
     ui::Panel* Panel1;
-    ui::Button* Button10;  // "Help" beside R1
-    ui::Button* Button11;  // "Help" beside R2
-    ui::Label* LabelKA;    // "K   = " and KA
+    ui::Button* Button10;            // "Help" beside R1
+    ui::Button* Button11;            // "Help" beside R2
+    ui::Label* LabelKA;              // "K   = " and KA
     ui::RadioButton* RadioButton11;  // "Tangential forces Ft "
     ui::RadioButton* RadioButton12;  // "Torque moments T"
     ui::Panel* Panel4;
@@ -58,8 +58,8 @@ public:
     ui::Label* LabelCalculating;           // "It is calculating"
     // Equivalent loads given: Edit9..Edit13 (n1, NL1, NL2, R1, R2); Panel5 Edit22..Edit25.
     ui::Panel* Panel3;
-    ui::Button* Button5;  // "Help" beside R1
-    ui::Button* Button6;  // "Help" beside R2
+    ui::Button* Button5;             // "Help" beside R1
+    ui::Button* Button6;             // "Help" beside R2
     ui::RadioButton* RadioButton6;   // "Cycles"
     ui::RadioButton* RadioButton9;   // "Hours"
     ui::RadioButton* RadioButton13;  // "Tangent. force  Ft"
@@ -81,20 +81,20 @@ public:
     // directly, the nominal load is the largest equivalent load and the load factors their
     // equivalents.
     void RadioButton3Click();
-    void RadioButton4Click();  // spectrum
-    void RadioButton5Click();  // equivalent loads given
-    void RadioButton1Click();  // cycles
-    void RadioButton2Click();  // hours
-    void RadioButton7Click();  // forces (one level, equivalent loads)
-    void RadioButton8Click();  // torques
+    void RadioButton4Click();   // spectrum
+    void RadioButton5Click();   // equivalent loads given
+    void RadioButton1Click();   // cycles
+    void RadioButton2Click();   // hours
+    void RadioButton7Click();   // forces (one level, equivalent loads)
+    void RadioButton8Click();   // torques
     void RadioButton11Click();  // forces (spectrum)
     void RadioButton12Click();  // torques (spectrum)
     void CheckBoxClick(int K);  // CheckBox1Click .. CheckBox4Click
-    void Button11Click();  // the stress ratio note
-    void Button13Click();  // the application factor table
-    void Button12Click();  // Enter spectrum
-    void Button4Click();   // Draw
-    void Button14Click();  // Ok
+    void Button11Click();       // the stress ratio note
+    void Button13Click();       // the application factor table
+    void Button12Click();       // Enter spectrum
+    void Button4Click();        // Draw
+    void Button14Click();       // Ok
 
     // ---- routines
     // The equivalent stress column for Miner and Haibach; unless the values are current or the
@@ -130,12 +130,12 @@ private:
     void CheckInputEquivalentLoad(int k);
     void FocusFieldBeside(std::initializer_list<std::pair<ui::Control*, int>> buttons);
 
-    ui::Label* loadLabels_[2];        // mode 1: "T1 [N·m]", "Ft1 [N]"
-    ui::Label* unitLabels_[4][2];     // "[cycles]" / "[hours]" beside Edit3, Edit4, Edit10, Edit11
-    ui::Label* headingLabels_[2];     // Panel4: "Equivalent loads  [N·m]" / "[N]"
-    ui::Label* symbolLabels_[2][4];   // Panel4: torque and force symbols
-    ui::Label* givenLabels_[2][4];    // Panel5: torque and force symbols with units
-    ui::Label* stressColumn_[9];      // Panel4: the stress symbols and "[MPa]"
+    ui::Label* loadLabels_[2];       // mode 1: "T1 [N·m]", "Ft1 [N]"
+    ui::Label* unitLabels_[4][2];    // "[cycles]" / "[hours]" beside Edit3, Edit4, Edit10, Edit11
+    ui::Label* headingLabels_[2];    // Panel4: "Equivalent loads  [N·m]" / "[N]"
+    ui::Label* symbolLabels_[2][4];  // Panel4: torque and force symbols
+    ui::Label* givenLabels_[2][4];   // Panel5: torque and force symbols with units
+    ui::Label* stressColumn_[9];     // Panel4: the stress symbols and "[MPa]"
 };
 
 extern TZatizeni_F* Zatizeni_F;

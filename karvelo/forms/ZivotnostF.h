@@ -15,27 +15,27 @@ class TZivotnost_F : public InputWindow {
 public:
     TZivotnost_F();
 
-    ui::RadioButton* RadioButton1;  // "Calculation of service life for given safety factor"
-    ui::RadioButton* RadioButton2;  // "Calculation of safety factor for given service life "
-    ui::CheckBox* CheckBox1;        // "Miner"
-    ui::CheckBox* CheckBox2;        // "Haibach"
-    ui::Panel* Panel1;              // "Enter required safety factor": Edit1..Edit4
-    ui::Panel* Panel4;              // the calculated lives
-    ui::Panel* Panel3;              // the required lives NL1, NL2
-    ui::Panel* Panel2;              // the calculated safety factors
-    ui::Label* LifeHeading;         // heading of Panel4
-    ui::Label* RequiredHeading;     // heading of Panel3
-    ui::Label* LifeLabels[4];       // LF1, LH1, LF2, LH2
+    ui::RadioButton* RadioButton1;     // "Calculation of service life for given safety factor"
+    ui::RadioButton* RadioButton2;     // "Calculation of safety factor for given service life "
+    ui::CheckBox* CheckBox1;           // "Miner"
+    ui::CheckBox* CheckBox2;           // "Haibach"
+    ui::Panel* Panel1;                 // "Enter required safety factor": Edit1..Edit4
+    ui::Panel* Panel4;                 // the calculated lives
+    ui::Panel* Panel3;                 // the required lives NL1, NL2
+    ui::Panel* Panel2;                 // the calculated safety factors
+    ui::Label* LifeHeading;            // heading of Panel4
+    ui::Label* RequiredHeading;        // heading of Panel3
+    ui::Label* LifeLabels[4];          // LF1, LH1, LF2, LH2
     ui::Label* RequiredLifeLabels[2];  // NL1, NL2
-    ui::Label* SafetyLabels[4];     // SF1life, SH1life, SF2life, SH2life
-    ui::RadioButton* RadioButton3;  // "Cycles"
-    ui::RadioButton* RadioButton4;  // "Hours"
-    ui::Button* Button3;            // "Help" beside R1, R2
-    ui::Button* Button1;            // "Enter spectrum"
-    ui::Label* Label68;             // ">>>": the results are not current
-    ui::Button* Button4;            // "Draw"
-    ui::Button* Button2;            // "Back"
-    ui::Label* WarningLabels[4];    // "*", "Strength", "limit", "is exceeded !"
+    ui::Label* SafetyLabels[4];        // SF1life, SH1life, SF2life, SH2life
+    ui::RadioButton* RadioButton3;     // "Cycles"
+    ui::RadioButton* RadioButton4;     // "Hours"
+    ui::Button* Button3;               // "Help" beside R1, R2
+    ui::Button* Button1;               // "Enter spectrum"
+    ui::Label* Label68;                // ">>>": the results are not current
+    ui::Button* Button4;               // "Draw"
+    ui::Button* Button2;               // "Back"
+    ui::Label* WarningLabels[4];       // "*", "Strength", "limit", "is exceeded !"
 
     void FormCreate();
     void FormActivate();

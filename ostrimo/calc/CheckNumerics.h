@@ -30,9 +30,7 @@ inline double TangentLength(double D, double db) { return RootOf(D * D - db * db
 inline double PressureAngleOn(double db, double D) { return D != 0 && db / D > 0 ? ArcCos(db / D) : 0.0; }
 
 // The backlash jn as a rotation angle of a gear of reference diameter d.
-inline double ThinningAngle(double d) {
-    return G.jn / (std::cos(G.alfan) * (std::fabs(d) / 2) * std::cos(G.beta));
-}
+inline double ThinningAngle(double d) { return G.jn / (std::cos(G.alfan) * (std::fabs(d) / 2) * std::cos(G.beta)); }
 
 // Share of the backlash by thinning that a gear takes (1 pinion, 2 wheel or rack): a
 // thickness on diameter dy loses share * dy * ThinningAngle(d).  1/4 when both gears

@@ -100,9 +100,9 @@ bool InvertInvoluteChecked(double& alpha, double target) {
     }
 
     double root = 0;
-    const ScanEnd end = ScanAndBisect([target](double x) { return EvaluateInvoluteEquation(x, target); }, 0, 0.1,
-                                      0.1, [](double hi) { return hi >= static_cast<double>(kPiL / 2); },
-                                      kInvoluteTolerance, root);
+    const ScanEnd end =
+        ScanAndBisect([target](double x) { return EvaluateInvoluteEquation(x, target); }, 0, 0.1, 0.1,
+                      [](double hi) { return hi >= static_cast<double>(kPiL / 2); }, kInvoluteTolerance, root);
     if (end == ScanEnd::Root) {
         alpha = root;
         return true;
@@ -172,8 +172,8 @@ void ComputeAmcSumFromCentreDistance() {
         G.alfawt = static_cast<double>(kPiL / 2);
         G.alfawtDeg = 90;
     } else {
-        const L c = (G.z1 + G.z2) * G.mn * std::cos(static_cast<L>(G.alfat)) /
-                    (2 * std::cos(static_cast<L>(G.beta)) * G.aw);
+        const L c =
+            (G.z1 + G.z2) * G.mn * std::cos(static_cast<L>(G.alfat)) / (2 * std::cos(static_cast<L>(G.beta)) * G.aw);
         if (c > 1 || c < -1) {  // the centre distance admits no working pressure angle
             G.ErrorFlag = true;
             return;
@@ -213,7 +213,8 @@ void ComputeFromLastComputingInput() {
 void ComputeRackPairDimensions() {
     ComputationScope computation;
     ComputeTransverseAngle();
-    G.betab = static_cast<double>(ComputeCheckedArcSin(std::sin(static_cast<L>(G.beta)) * std::cos(static_cast<L>(G.alfan))));
+    G.betab =
+        static_cast<double>(ComputeCheckedArcSin(std::sin(static_cast<L>(G.beta)) * std::cos(static_cast<L>(G.alfan))));
     G.d1 = static_cast<double>(G.mn * G.z1 / std::cos(static_cast<L>(G.beta)));
     G.db1 = static_cast<double>(G.d1 * std::cos(static_cast<L>(G.alfat)));
     G.dw1 = G.d1;  // a pinion rolls on a rack with its reference circle, whatever its shift
@@ -246,13 +247,15 @@ void ComputeGearPairDimensions() {
     if (G.GearingType == kBevelGearing && G.z1Bevel != 0 && G.z2Bevel != 0) {
         ComputeBevelGearDimensions();
         if (G.Le != 0 && G.b != 0)
-            G.betamMaxDeg = RadToDeg(static_cast<double>(ComputeCheckedArcSin((static_cast<L>(G.Le) - G.b) / (G.Le - G.b / 2))));
+            G.betamMaxDeg =
+                RadToDeg(static_cast<double>(ComputeCheckedArcSin((static_cast<L>(G.Le) - G.b) / (G.Le - G.b / 2))));
         return;
     }
     ComputeTransverseAngle();
     const L cosBeta = std::cos(static_cast<L>(G.beta));
     const L cosAlfat = std::cos(static_cast<L>(G.alfat));
-    G.betab = static_cast<double>(ComputeCheckedArcSin(std::sin(static_cast<L>(G.beta)) * std::cos(static_cast<L>(G.alfan))));
+    G.betab =
+        static_cast<double>(ComputeCheckedArcSin(std::sin(static_cast<L>(G.beta)) * std::cos(static_cast<L>(G.alfan))));
     G.ad = static_cast<double>((G.z1 + G.z2) * G.mn / (2 * cosBeta));
     G.d1 = static_cast<double>(G.mn * G.z1 / cosBeta);
     G.d2 = static_cast<double>(G.mn * G.z2 / cosBeta);

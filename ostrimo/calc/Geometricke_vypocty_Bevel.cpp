@@ -44,7 +44,8 @@ void ComputeBevelGearDimensions() {
     const L sinBeta = std::sin(static_cast<L>(G.beta));
     G.betaMeanBevel = static_cast<double>(ComputeCheckedArcSin(sinBeta * (1 - G.bRatio / 2)));
     G.betab = static_cast<double>(ComputeCheckedArcSin(sinBeta * std::cos(static_cast<L>(G.alfan))));
-    G.betaInnerBevel = static_cast<double>(ComputeCheckedArcSin(std::sin(static_cast<L>(G.betaMeanBevel)) * Le / (Le - b)));
+    G.betaInnerBevel =
+        static_cast<double>(ComputeCheckedArcSin(std::sin(static_cast<L>(G.betaMeanBevel)) * Le / (Le - b)));
 
     // virtual spur pair at the middle of the facewidth
     const L cosDelta1 = std::cos(static_cast<L>(G.delta1)), cosDelta2 = std::cos(static_cast<L>(G.delta2));
@@ -101,8 +102,8 @@ void FindBevelCircleLineIntersection(double& x) {
     // The residual is c^2 - r^2 > 0 at x = 0 and falls through the inner end of the
     // trace; scanning from 0 finds that crossing even when it lies below the first step.
     double root = 0;
-    const ScanEnd end = ScanAndBisect(EvaluateBevelCircleLine, 0, 0.1, 0.1, [r](double hi) { return hi > r; },
-                                      kTolerance, root);
+    const ScanEnd end = ScanAndBisect(
+        EvaluateBevelCircleLine, 0, 0.1, 0.1, [r](double hi) { return hi > r; }, kTolerance, root);
     if (end == ScanEnd::Root && root < r) {
         x = root;
         return;

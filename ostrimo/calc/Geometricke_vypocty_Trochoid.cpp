@@ -19,7 +19,7 @@ namespace {
 
 constexpr double kTolerance = 1e-10;
 constexpr double kStartAngle = 0.15, kRestartDrop = 0.01, kLastAngle = 1.5, kFirstStep = 0.001;
-constexpr int kRestarts = 14;  // starts 0.15, 0.14, ..., 0.01: the angle must stay above 0
+constexpr int kRestarts = 14;            // starts 0.15, 0.14, ..., 0.01: the angle must stay above 0
 constexpr double kSmallestStep = 1e-12;  // a step into the base circle shorter than this ends the search
 
 struct Gear {

@@ -116,51 +116,51 @@ inline constexpr std::int32_t kBallBelowInvolute = 3;  // it touches below the s
 
 struct GlobalData {
     // ---- selectors and program-wide flags
-    std::int32_t GearingType = kGearingUnset;  // kExternalGearing, kInternalGearing, kBevelGearing
-    bool RackMate = false;         // the pinion meshes with a rack (external gearing only)
-    bool ErrorFlag = false;        // an impossible value was met; later steps do not run
-    bool CheckComplete = false;    // the last check ran to its end: every result is this case's
+    std::int32_t GearingType = kGearingUnset;             // kExternalGearing, kInternalGearing, kBevelGearing
+    bool RackMate = false;                                // the pinion meshes with a rack (external gearing only)
+    bool ErrorFlag = false;                               // an impossible value was met; later steps do not run
+    bool CheckComplete = false;                           // the last check ran to its end: every result is this case's
     std::int16_t LastComputingInput = kNoComputingInput;  // kXsumInput ... kAlfawtInput
-    bool AmcUndivided = false;     // only the sum (or aw, or the working angle) is known
+    bool AmcUndivided = false;                            // only the sum (or aw, or the working angle) is known
     bool BacklashByThinning = false, BacklashByExtraAmc = false, BacklashByShifting = false;
     bool ThinBothWheels = false, ThinPinionOnly = false, ThinWheelOnly = false;
     bool ThinByRegrinding = false;  // thinning by regrinding the involute, else by a widened cutter
     bool BacklashCreated = false;
     bool TipDiameter1Given = false, TipDiameter2Given = false;
-    bool ManufacturingMode = false;    // the cutter/wheel manufacturing mesh is being solved
+    bool ManufacturingMode = false;     // the cutter/wheel manufacturing mesh is being solved
     bool SkipCriticalSumCheck = false;  // the inverse involute runs without the critical-sum tests
     bool NoCalcMessageShown = false;    // cleared when the core showed a critical-sum or slidings box
     bool DataFileLoaded = false;        // set by a complete read of the data file
 
     // ---- pair data and working geometry
-    double mn = 0;  // normal module (bevel: outer transverse module)
-    double mt = 0;  // transverse module mn / cos beta (bevel: mn)
-    double z1 = 0, z2 = 0;    // numbers of teeth (bevel: the virtual numbers)
-    double zn1 = 0, zn2 = 0;  // virtual numbers of teeth
-    double b = 0;             // common facewidth
-    double x1 = 0, x2 = 0;    // addendum modification coefficients (AMC)
-    double xsum = 0;          // x1 + x2 as entered
-    double xsum0 = 0;         // critical sum of AMC (working transverse pressure angle zero)
-    double ad = 0;            // reference centre distance
-    double aw = 0;            // working centre distance
-    double jn = 0;            // normal backlash
-    double xsumBacklash = 0;  // AMC sum including the extra AMC that makes the backlash
+    double mn = 0;                              // normal module (bevel: outer transverse module)
+    double mt = 0;                              // transverse module mn / cos beta (bevel: mn)
+    double z1 = 0, z2 = 0;                      // numbers of teeth (bevel: the virtual numbers)
+    double zn1 = 0, zn2 = 0;                    // virtual numbers of teeth
+    double b = 0;                               // common facewidth
+    double x1 = 0, x2 = 0;                      // addendum modification coefficients (AMC)
+    double xsum = 0;                            // x1 + x2 as entered
+    double xsum0 = 0;                           // critical sum of AMC (working transverse pressure angle zero)
+    double ad = 0;                              // reference centre distance
+    double aw = 0;                              // working centre distance
+    double jn = 0;                              // normal backlash
+    double xsumBacklash = 0;                    // AMC sum including the extra AMC that makes the backlash
     double awBacklash = 0, alfawtBacklash = 0;  // with the backlash made by shifting the wheels
     double awCheck = 0, alfawtCheck = 0;        // what the checks use (backlash pair or aw, alfawt)
-    double awNoBacklash = 0;    // working centre distance without backlash
-    double xsumNoBacklash = 0;  // AMC sum without backlash
-    double xsumSearch = 0;      // the sum that the balanced-slidings search divides
+    double awNoBacklash = 0;                    // working centre distance without backlash
+    double xsumNoBacklash = 0;                  // AMC sum without backlash
+    double xsumSearch = 0;                      // the sum that the balanced-slidings search divides
     double InvAlfat = 0, InvAlfawt = 0;
     double pt = 0, pbt = 0;  // transverse reference pitch and base pitch
     double ContactLength1Pair = 0, ContactLengthMax = 0, ContactLengthMin = 0;
 
     // ---- diameters and angles
-    double d1 = 0, d2 = 0;    // reference
-    double da1 = 0, da2 = 0;  // tip (entered or computed)
-    double df1 = 0, df2 = 0;  // root
-    double db1 = 0, db2 = 0;  // base
-    double dw1 = 0, dw2 = 0;  // working pitch
-    double k = 0;             // tip shortening coefficient
+    double d1 = 0, d2 = 0;              // reference
+    double da1 = 0, da2 = 0;            // tip (entered or computed)
+    double df1 = 0, df2 = 0;            // root
+    double db1 = 0, db2 = 0;            // base
+    double dw1 = 0, dw2 = 0;            // working pitch
+    double k = 0;                       // tip shortening coefficient
     double da1Limit = 0, da2Limit = 0;  // largest mate tip diameters without interference
     double InvoluteStartDiameter1 = 0, InvoluteStartDiameter2 = 0;
     double alfan = 0;   // normal pressure angle [rad] (from alfaP)
@@ -178,15 +178,15 @@ struct GlobalData {
     double rofP1 = 0, rofP2 = 0;  // basic rack root rounding radius factors
     double ToolFlankHeightFactor1 = 0, ToolFlankHeightFactor2 = 0;  // end of the straight tool flank
     double ToolFlankHeight1 = 0, ToolFlankHeight2 = 0;              // the same times mn
-    double rofP1max = 0, rofP2max = 0;  // full rounded root
+    double rofP1max = 0, rofP2max = 0;                              // full rounded root
     double ToolAddendumFactor1 = 0, ToolAddendumFactor2 = 0;
     double ToolCrestRadiusFactor1 = 0, ToolCrestRadiusFactor2 = 0;
     double ChamferHeightFactor1 = 0, ChamferHeightFactor2 = 0;
-    double ChamferAngle1 = 0, ChamferAngle2 = 0;        // [rad]
-    double ChamferAngleDeg1 = 0, ChamferAngleDeg2 = 0;  // [deg]
+    double ChamferAngle1 = 0, ChamferAngle2 = 0;            // [rad]
+    double ChamferAngleDeg1 = 0, ChamferAngleDeg2 = 0;      // [deg]
     double ProtuberanceAngle1 = 0, ProtuberanceAngle2 = 0;  // [rad]
-    double haP01 = 0, haP02 = 0;                        // height to the protuberance, factor of mn
-    double ProtuberanceSize1 = 0, ProtuberanceSize2 = 0;  // [mm]
+    double haP01 = 0, haP02 = 0;                            // height to the protuberance, factor of mn
+    double ProtuberanceSize1 = 0, ProtuberanceSize2 = 0;    // [mm]
     bool Chamfer1 = false, Chamfer2 = false, Protuberance1 = false, Protuberance2 = false;
     double ChamferDiameter1 = 0, ChamferDiameter2 = 0, sChamfer1 = 0, sChamfer2 = 0;
     // chamfer involutes
@@ -261,7 +261,7 @@ struct GlobalData {
     bool FellowMaxOperatingHeight = false, FellowFullyRoundedTip = false;
 
     // ---- bevel option
-    double Sigma = 0, SigmaDeg = 0;  // shaft angle
+    double Sigma = 0, SigmaDeg = 0;   // shaft angle
     double z1Bevel = 0, z2Bevel = 0;  // numbers of teeth as entered
     double delta1 = 0, delta2 = 0, deltaa1 = 0, deltaa2 = 0, deltaf1 = 0, deltaf2 = 0;
     double Le = 0;   // outer cone distance
@@ -299,19 +299,19 @@ struct GlobalData {
     // ---- Newton solver and identification
     TNewtonUnknowns NewtonUnknowns;
     Array1<double, 8> NewtonParameters;  // inputs of the current equation set
-    NewtonMatrix NewtonJacobian;           // row i: partial derivatives of F[i]
+    NewtonMatrix NewtonJacobian;         // row i: partial derivatives of F[i]
     NewtonMatrix NewtonInverse;
     std::array<double, 4> NewtonStep{};  // [1..n] the Newton step, [0] its largest magnitude
     std::int32_t NewtonIteration = 0;
     double NewtonTolerance = 0;
-    bool NewtonNotConverged = false;  // the last solve stopped at its iteration limit
+    bool NewtonNotConverged = false;                          // the last solve stopped at its iteration limit
     Array1<double, 3> IdentMn, IdentAlfa, IdentBeta, IdentX;  // one element per identification group
     double IdentMeasuredChord = 0, IdentMeasuredHeight = 0;
     double IdentBallDiameter = 0, IdentBallDimension = 0;  // dt and the prepared dimension over balls
 
     // ---- window state
     bool TestDimensionsActive = false, SkipTestDimensions = false;
-    std::int32_t ValCode = 0;     // position of the last number-parse error
+    std::int32_t ValCode = 0;  // position of the last number-parse error
     std::int16_t FocusField = 0;
     std::string OldText, WorkText, EditionCaption;
     bool ObligatoryInputComplete = false, CheckOutdated = false, AngleFormatDMS = false;

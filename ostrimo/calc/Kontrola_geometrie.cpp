@@ -46,6 +46,7 @@ void ResetVerdicts() {
 // until a step of this check computes them, so that none is left from an earlier case.
 void ForgetResults() {
     GlobalData& g = G;
+    // clang-format off
     for (double* v :
          {&g.pt, &g.pbt, &g.zn1, &g.zn2, &g.epsilonalfa, &g.epsilonbeta, &g.epsilongamma, &g.ContactLength1Pair,
           &g.ContactLengthMin, &g.ContactLengthMax, &g.InvoluteStartDiameter1, &g.InvoluteStartDiameter2,
@@ -56,6 +57,7 @@ void ForgetResults() {
           &g.SpecificSlidingRoot1, &g.SpecificSlidingRoot2, &g.SpecificSlidingTip1, &g.SpecificSlidingTip2,
           &g.da1Limit, &g.da2Limit, &g.RackAddendumLimit, &g.z1min, &g.x1min, &g.z2min, &g.x2min,
           &g.da2CutterLimit, &g.RackFlankDepth, &g.RackUsedDepth})
+        // clang-format on
         *v = kNotComputed;
     ForgetTestDimensions();
     g.CheckComplete = false;
@@ -150,10 +152,12 @@ void AddPairTableValues(std::vector<double>& v) {
         v.push_back(pinion);
         if (wheelShown) v.push_back(wheel);
     };
+    // clang-format off
     v.insert(v.end(), {g.jn, g.mn, g.mt, g.betaDeg, g.betabDeg, g.alfatDeg,
                        RadToDeg(g.BacklashByShifting ? g.alfawtBacklash : g.alfawt), g.k, g.b, g.b / g.mn,
                        g.epsilonalfa, g.epsilonbeta, g.epsilongamma, g.ContactLength1Pair, g.ContactLengthMin,
                        g.ContactLengthMax, g.pt, g.pbt, g.haP1, g.haP2, g.cP1, g.cP2, g.rofP1, g.rofP2, g.alfaP});
+    // clang-format on
     if (!rack) v.insert(v.end(), {g.BacklashByShifting ? g.awBacklash : g.aw, g.ad, g.aw});
     pair(g.z1, g.z2, !rack);
     pair(g.zn1, g.zn2, !rack);
@@ -229,6 +233,7 @@ void AddTestDimensionValues(std::vector<double>& v) {
 void AddBevelTableValues(std::vector<double>& v) {
     const GlobalData& g = G;
     const double middle = 1 - g.bRatio / 2;
+    // clang-format off
     v.insert(v.end(), {g.z2Bevel / g.z1Bevel, RadToDeg(g.Sigma), g.z1Bevel, g.z2Bevel, g.mn, g.mtm, g.betaDeg, g.b,
                        g.Le, g.x1, g.x2, g.x1 * g.mn, g.x2 * g.mn, g.xsum, g.dfe1, g.dfe2, g.de1, g.de2, g.dae1,
                        g.dae2, g.de1 * middle, g.de2 * middle, g.dai1, g.dai2, g.sae1, g.sae2, g.sa1, g.sa2,
@@ -240,6 +245,7 @@ void AddBevelTableValues(std::vector<double>& v) {
                        g.SpecificSlidingTip1, g.SpecificSlidingTip2, g.epsilonalfa, g.epsilonbeta, g.epsilongamma,
                        g.b / g.d1, g.b / g.d2, g.z1Bevel / std::sin(g.delta1), 1 / std::sin(g.delta1),
                        1 / std::sin(g.delta2), g.haP1, g.haP2, g.cP1, g.cP2, g.rofP1, g.rofP2, g.alfaP});
+    // clang-format on
     if (g.TipsNotInContact) v.push_back(g.aw - (g.da1 + g.da2) / 2);
     if (g.UndercutPinion) v.insert(v.end(), {g.x1min * std::cos(g.delta1), g.z1min});
     if (g.UndercutWheel) v.insert(v.end(), {g.x2min * std::cos(g.delta2), g.z2min});

@@ -291,7 +291,7 @@ void RackChord(bool heightFromChord) {
     GlobalData& g = G;
     const double hK = g.Chamfer2 ? g.mn * g.ChamferHeightFactor2 : 0;
     const double s0 = g.Chamfer2 ? g.sChamfer2 : g.sa2;  // thickness where the flank starts
-    const double h0 = g.ha2 - hK;                         // its height below the tip
+    const double h0 = g.ha2 - hK;                        // its height below the tip
     const double depth = hK + g.ToolFlankHeight2 + (g.Chamfer2 ? 0 : g.ha2);
     if (heightFromChord) {
         if (g.sInv2 != s0) g.hc2 = (g.sc2 - s0) * depth / (g.sInv2 - s0) + (g.Chamfer2 ? h0 : 0);
@@ -472,7 +472,9 @@ void ComputeSpanTeethRange() {
     const double cosBetab = std::cos(g.betab);
     const double proposalFactor = g.alfan / (kPi * std::cos(g.beta) * Sqr(cosBetab));
     // teeth spanned when the anvils touch a flank on diameter D at pressure angle a
-    const auto spanned = [&](double D, double a, double sb) { return (std::fabs(D) * std::sin(a) / cosBetab - sb) / pn; };
+    const auto spanned = [&](double D, double a, double sb) {
+        return (std::fabs(D) * std::sin(a) / cosBetab - sb) / pn;
+    };
     const auto propose = [&](double z, std::int16_t least, std::int16_t most) {
         const double v = std::fabs(z) * proposalFactor + 0.5;
         double k = rt::Frac(v) > 0.2 ? rt::Trunc(v) + 1 : rt::Trunc(v);
@@ -585,8 +587,8 @@ void ComputeBallDiameterRange2() {
 void ForgetBallsThatFitNoSpace() {
     GlobalData& g = G;
     const auto forget = [](double dtMin, double dtMax, double& dt, double& M, double& dM) {
-        const bool fits = dtMax > 0 && dtMax >= dtMin && dt > 0 && std::isfinite(dt) && std::isfinite(M) &&
-                          std::isfinite(dM);
+        const bool fits =
+            dtMax > 0 && dtMax >= dtMin && dt > 0 && std::isfinite(dt) && std::isfinite(M) && std::isfinite(dM);
         if (!fits) dt = M = dM = kNotComputed;
     };
     forget(g.dtMin1, g.dtMax1, g.dt1, g.M1, g.dM1);
@@ -595,10 +597,12 @@ void ForgetBallsThatFitNoSpace() {
 
 void ForgetTestDimensions() {
     GlobalData& g = G;
+    // clang-format off
     for (double* v : {&g.W1, &g.W2, &g.MinFacewidthSpan1, &g.MinFacewidthSpan2, &g.sc1, &g.sc2, &g.hc1, &g.hc2,
                       &g.ChordMin1, &g.ChordMin2, &g.ChordMax1, &g.ChordMax2, &g.ChordHeightMin1,
                       &g.ChordHeightMin2, &g.ChordHeightMax1, &g.ChordHeightMax2, &g.M1, &g.M2, &g.dt1, &g.dt2,
                       &g.dM1, &g.dM2, &g.dtMin1, &g.dtMax1, &g.dtMin2, &g.dtMax2})
+        // clang-format on
         *v = kNotComputed;
     g.zw1 = g.zw2 = 0;
     g.SpanTeethMin1 = g.SpanTeethMax1 = g.SpanTeethMin2 = g.SpanTeethMax2 = 0;

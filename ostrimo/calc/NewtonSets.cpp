@@ -45,8 +45,8 @@ ToolFlank FlankOf(int gear) {
                 protuberance ? G.ProtuberanceFlankShift1 + G.x1 : G.x1,
                 protuberance ? G.ProtuberanceBaseDiameter1 : G.db1, G.d1, G.ToolFlankHeight1};
     return {protuberance ? G.ProtuberanceTransverseAngle2 : G.alfat,
-            protuberance ? G.ProtuberanceFlankShift2 + G.x2 : G.x2,
-            protuberance ? G.ProtuberanceBaseDiameter2 : G.db2, G.d2, G.ToolFlankHeight2};
+            protuberance ? G.ProtuberanceFlankShift2 + G.x2 : G.x2, protuberance ? G.ProtuberanceBaseDiameter2 : G.db2,
+            G.d2, G.ToolFlankHeight2};
 }
 
 void UndercutJacobian(int gear) {
@@ -134,7 +134,8 @@ L BaseDiameterDerivative(const GearParameters& p, Role role, L z) {
         case Module: return z * std::cos(p.alphaT) / cosB;
         case FlankAngle: return -z * p.m * std::sin(p.alphaT) * p.dAlphaT / cosB;
         case HelixAngle:
-            return z * p.m * (std::cos(p.alphaT) * std::sin(p.beta) - std::sin(p.alphaT) * cosB * p.dAlphaT) / (cosB * cosB);
+            return z * p.m * (std::cos(p.alphaT) * std::sin(p.beta) - std::sin(p.alphaT) * cosB * p.dAlphaT) /
+                   (cosB * cosB);
         case Amc: return 0;
     }
     return 0;

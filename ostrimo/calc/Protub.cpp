@@ -40,6 +40,7 @@ struct ProtuberanceFlank {
 };
 
 ProtuberanceFlank Flank(int gear) {
+    // clang-format off
     if (gear == 1)
         return {G.Protuberance1, G.ProtuberanceAngle1, G.ToolCrestRadiusFactor1, G.ProtuberanceFlankAddendumFactor1,
                 G.ProtuberanceFlankShift1, G.x1, G.z1, G.d1, G.ProtuberanceTransverseAngle1,
@@ -49,6 +50,7 @@ ProtuberanceFlank Flank(int gear) {
             G.ProtuberanceFlankShift2, G.x2, G.z2, G.d2, G.ProtuberanceTransverseAngle2,
             G.ProtuberanceBaseDiameter2, G.ToolFlankHeightFactor2, G.ToolFlankHeight2, G.z2min, G.x2min,
             G.ProtuberanceUndercut2, G.ProtuberanceUndercutDiameter2};
+    // clang-format on
 }
 
 // Everything of the protuberance flank but its Newton solve.
@@ -56,8 +58,8 @@ void ComputeFlankLimits(ProtuberanceFlank f) {
     const L cosBeta = std::cos(static_cast<L>(G.beta));
     f.transverseAngle = static_cast<double>(std::atan(Tan(f.angle) / cosBeta));
     f.baseDiameter = static_cast<double>(f.d * std::cos(static_cast<L>(f.transverseAngle)));
-    f.flankHeightFactor =
-        SnapProfileFactor(static_cast<double>(f.flankAddendum - (1 - std::sin(static_cast<L>(f.angle))) * f.crestRadius));
+    f.flankHeightFactor = SnapProfileFactor(
+        static_cast<double>(f.flankAddendum - (1 - std::sin(static_cast<L>(f.angle))) * f.crestRadius));
     f.flankHeight = f.flankHeightFactor * G.mn;
     const L sinT = std::sin(static_cast<L>(f.transverseAngle));
     f.limitAmc = static_cast<double>(f.flankHeightFactor - sinT * sinT * (f.z / 2) / cosBeta);
@@ -106,8 +108,7 @@ void ComputeProtuberanceUndercut() {
     if (G.RackMate) G.ProtuberanceUndercut2 = true;  // the rack is not solved
 
     G.ProtuberanceFlankActive = true;
-    if (G.ProtuberanceUndercut1)
-        SolveFlankUndercut(pinion, 0, 1, G.z1min - (G.ProtuberanceFlankShift1 + G.x1));
+    if (G.ProtuberanceUndercut1) SolveFlankUndercut(pinion, 0, 1, G.z1min - (G.ProtuberanceFlankShift1 + G.x1));
     if (G.ProtuberanceUndercut2 && !G.RackMate)
         SolveFlankUndercut(wheel, 1, 2, std::fabs(G.z2min - (G.ProtuberanceFlankShift2 + G.x2)));
     G.ProtuberanceFlankActive = false;
@@ -133,8 +134,8 @@ double EvaluateProtuberanceTrochoidResidual(double phi, TProtuberanceTrochoid& p
     return static_cast<double>(Q - P);
 }
 
-void ComputeProtuberanceFormDiameter(int gear, double& result, double L, double d, double x, double alfan,
-                                     double db, double alphaPr, double F, double Delta, double rho) {
+void ComputeProtuberanceFormDiameter(int gear, double& result, double L, double d, double x, double alfan, double db,
+                                     double alphaPr, double F, double Delta, double rho) {
     ComputationScope computation;
     TProtuberanceTrochoid p;
     p.gear = gear;

@@ -10,8 +10,8 @@ namespace ostrimo {
 
 // Parameters of the form-diameter search and the diameter of its last trochoid point.
 struct TProtuberanceTrochoid {
-    int gear = 1;      // 1 pinion, 2 wheel: which gear's thinning applies
-    double L = 0;      // limiting diameter: trochoid points at or inside it do not count
+    int gear = 1;  // 1 pinion, 2 wheel: which gear's thinning applies
+    double L = 0;  // limiting diameter: trochoid points at or inside it do not count
     double d = 0, x = 0, alfan = 0, db = 0;
     double alphaPr = 0;  // protuberance flank angle [rad]
     double F = 0;        // tool addendum factor measured from the protuberance flank's reference line
@@ -40,8 +40,8 @@ void ComputeProtuberanceUndercut();
 // tip meets the involute, searched from the generating angle pi/2 downwards; 0 when it
 // is not found.  The thinning of the backlash reduces the thickness of the gear(s)
 // thinned only.
-void ComputeProtuberanceFormDiameter(int gear, double& result, double L, double d, double x, double alfan,
-                                     double db, double alphaPr, double F, double Delta, double rho);
+void ComputeProtuberanceFormDiameter(int gear, double& result, double L, double d, double x, double alfan, double db,
+                                     double alphaPr, double F, double Delta, double rho);
 // Involute thickness minus trochoid arc at the generating angle phi (both as diameter
 // times half angle); 1e6 - arc for a trochoid point at or inside L.  Sets p.D.
 double EvaluateProtuberanceTrochoidResidual(double phi, TProtuberanceTrochoid& p);

@@ -17,8 +17,9 @@ void ComputeRackProtuberanceHeight() {
         const L s = G.jn * checks::ThinningShare(2);
         const L K = (Tan(G.alfan) - Tan(G.ProtuberanceAngle2)) * std::cos(static_cast<L>(G.alfan));
         // what the straight protuberance flank can take
-        const L limit = K * ((G.ToolAddendumFactor2 - G.haP02) -
-                             (1 - std::sin(static_cast<L>(G.ProtuberanceAngle2))) * G.ToolCrestRadiusFactor2) *
+        const L limit = K *
+                        ((G.ToolAddendumFactor2 - G.haP02) -
+                         (1 - std::sin(static_cast<L>(G.ProtuberanceAngle2))) * G.ToolCrestRadiusFactor2) *
                         G.mn;
         if (s > 0 && s <= limit) H += s / K;
     }

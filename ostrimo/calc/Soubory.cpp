@@ -180,10 +180,10 @@ void CaseReader::Read() {
     g.Chamfer2 = Flag();
     g.Protuberance1 = Flag();
     g.Protuberance2 = Flag();
-    for (double* v : {&g.ToolAddendumFactor1, &g.ToolAddendumFactor2, &g.ToolCrestRadiusFactor1,
-                      &g.ToolCrestRadiusFactor2, &g.ChamferHeightFactor1, &g.ChamferHeightFactor2, &g.ChamferAngle1,
-                      &g.ChamferAngle2, &g.ProtuberanceAngle1, &g.ProtuberanceAngle2, &g.haP01, &g.haP02,
-                      &g.ProtuberanceSize1, &g.ProtuberanceSize2})
+    for (double* v :
+         {&g.ToolAddendumFactor1, &g.ToolAddendumFactor2, &g.ToolCrestRadiusFactor1, &g.ToolCrestRadiusFactor2,
+          &g.ChamferHeightFactor1, &g.ChamferHeightFactor2, &g.ChamferAngle1, &g.ChamferAngle2, &g.ProtuberanceAngle1,
+          &g.ProtuberanceAngle2, &g.haP01, &g.haP02, &g.ProtuberanceSize1, &g.ProtuberanceSize2})
         *v = Real();
     g.ChamferAngleDeg1 = RadToDeg(g.ChamferAngle1);
     g.ChamferAngleDeg2 = RadToDeg(g.ChamferAngle2);
@@ -283,11 +283,11 @@ void WriteCaseLines() {
 
     WriteLine(kSeparator);
     WriteLine(kTestDimensionsTitle);
-    for (bool f : {G.ChordConstant1, G.ChordConstant2, G.ChordOnReference1, G.ChordOnReference2, G.ChordChosen1,
-                   G.ChordChosen2})
+    for (bool f :
+         {G.ChordConstant1, G.ChordConstant2, G.ChordOnReference1, G.ChordOnReference2, G.ChordChosen1, G.ChordChosen2})
         WriteFlag(f);
-    for (double v : {G.sc1, G.sc2, G.ChordMin1, G.ChordMin2, G.ChordMax1, G.ChordMax2, G.hc1, G.hc2,
-                     G.ChordHeightMin1, G.ChordHeightMin2, G.ChordHeightMax1, G.ChordHeightMax2})
+    for (double v : {G.sc1, G.sc2, G.ChordMin1, G.ChordMin2, G.ChordMax1, G.ChordMax2, G.hc1, G.hc2, G.ChordHeightMin1,
+                     G.ChordHeightMin2, G.ChordHeightMax1, G.ChordHeightMax2})
         WriteReal(v);
     WriteInteger(G.zw1);
     WriteInteger(G.zw2);
@@ -296,10 +296,10 @@ void WriteCaseLines() {
     WriteLine(kSeparator);
     WriteLine(kToolsTitle);
     for (bool f : {G.Chamfer1, G.Chamfer2, G.Protuberance1, G.Protuberance2}) WriteFlag(f);
-    for (double v : {G.ToolAddendumFactor1, G.ToolAddendumFactor2, G.ToolCrestRadiusFactor1,
-                     G.ToolCrestRadiusFactor2, G.ChamferHeightFactor1, G.ChamferHeightFactor2, G.ChamferAngle1,
-                     G.ChamferAngle2, G.ProtuberanceAngle1, G.ProtuberanceAngle2, G.haP01, G.haP02,
-                     G.ProtuberanceSize1, G.ProtuberanceSize2})
+    for (double v :
+         {G.ToolAddendumFactor1, G.ToolAddendumFactor2, G.ToolCrestRadiusFactor1, G.ToolCrestRadiusFactor2,
+          G.ChamferHeightFactor1, G.ChamferHeightFactor2, G.ChamferAngle1, G.ChamferAngle2, G.ProtuberanceAngle1,
+          G.ProtuberanceAngle2, G.haP01, G.haP02, G.ProtuberanceSize1, G.ProtuberanceSize2})
         WriteReal(v);
     if (G.BacklashByThinning) WriteLine(G.ThinByRegrinding ? "0" : "1");
 }

@@ -29,8 +29,8 @@ void ComputeBevelActiveDiameters() {
     double v = 0;
     FindBevelCircleLineIntersection(v);
     const L r = G.Le - static_cast<L>(G.b);
-    G.epsilonbeta = static_cast<double>(G.Le * (std::atan(v / std::sqrt(r * r - static_cast<L>(v) * v)) + G.beta - G.betaMeanBevel) /
-                                        (kPiL * G.mn));
+    G.epsilonbeta = static_cast<double>(
+        G.Le * (std::atan(v / std::sqrt(r * r - static_cast<L>(v) * v)) + G.beta - G.betaMeanBevel) / (kPiL * G.mn));
     G.epsilongamma = G.epsilonalfa + G.epsilonbeta;
 }
 

@@ -44,16 +44,20 @@ struct Flank {
 
 Flank PinionFlank() {
     GlobalData& g = G;
+    // clang-format off
     return {g.db1, g.ChamferDiameter1, g.alfaTip1, g.alfaActiveStart1, g.alfaFormStart1, g.InvoluteStartDiameter1,
             g.MeshStartDiameter1, g.MeshEndDiameter1, g.da1Limit, g.InterferencePinionRoot,
             g.PinionUndercutCutsInvolute, g.UndercutPinion || g.Protuberance1};
+    // clang-format on
 }
 
 Flank WheelFlank() {
     GlobalData& g = G;
+    // clang-format off
     return {g.db2, g.ChamferDiameter2, g.alfaTip2, g.alfaActiveStart2, g.alfaFormStart2, g.InvoluteStartDiameter2,
             g.MeshStartDiameter2, g.MeshEndDiameter2, g.da2Limit, g.InterferenceWheelRoot,
             g.WheelUndercutCutsInvolute, g.UndercutWheel || g.Protuberance2};
+    // clang-format on
 }
 
 // External pair: the mate's effective tip against the start of the gear's involute.
@@ -367,10 +371,9 @@ void CheckInterferenceInternal() {
         } else {
             // half tooth angle of the pinion and half space angle of the wheel at their
             // tips, from the thinned transverse values on the working circles
-            const double sw1 =
-                ComputeToothThicknessAtDiameter1(g.dw1) - ThinningShare(1) * g.dw1 * ThinningAngle(g.d1);
-            const double ew2 = ComputeToothThicknessAtDiameter2(g.dw2) +
-                               ThinningShare(2) * std::fabs(g.dw2) * ThinningAngle(g.d2);
+            const double sw1 = ComputeToothThicknessAtDiameter1(g.dw1) - ThinningShare(1) * g.dw1 * ThinningAngle(g.d1);
+            const double ew2 =
+                ComputeToothThicknessAtDiameter2(g.dw2) + ThinningShare(2) * std::fabs(g.dw2) * ThinningAngle(g.d2);
             const double phi1 = sw1 / g.dw1 - (invTip1 - invW);
             const double phi2 = ew2 / std::fabs(g.dw2) + (invW - invTip2);
             const double pitch1 = 2 * kPi / g.z1;
@@ -397,8 +400,8 @@ void CheckInterferenceInternal() {
     const double q = (ratioSquared - Sqr(g.ChamferDiameter2 / g.da0)) / (ratioSquared - 1);
     const double psi = q > 1 ? kPi / 2 : q < 0 ? 0.0 : ArcSin(std::sqrt(q));
     const double s = std::sin(psi) * g.da0 / dA2;
-    const double margin = (s > 1 ? kPi / 2 : ArcSin(s)) - (Inv(g.alfawt0) - invTip2) -
-                          g.z0 / z2 * (psi + Inv(g.alfaa0) - Inv(g.alfawt0));
+    const double margin =
+        (s > 1 ? kPi / 2 : ArcSin(s)) - (Inv(g.alfawt0) - invTip2) - g.z0 / z2 * (psi + Inv(g.alfaa0) - Inv(g.alfawt0));
     if (margin > 0) g.CutterTruncatesWheelTips = true;
 }
 

@@ -41,8 +41,7 @@ void ComputeInvoluteLengthsExternal() {
     // on a gear pair each mesh ends where the mate's involute begins (conjugate point)
     const double T1T2 = TangentLength(g.dw1, g.db1) + TangentLength(g.dw2, g.db2);
     if (!g.RackMate) {
-        g.MeshEndDiameter1 =
-            2 * std::sqrt(Sqr(g.db1 / 2) + Sqr(T1T2 - TangentLength(g.InvoluteStartDiameter2, g.db2)));
+        g.MeshEndDiameter1 = 2 * std::sqrt(Sqr(g.db1 / 2) + Sqr(T1T2 - TangentLength(g.InvoluteStartDiameter2, g.db2)));
         if (g.MeshEndDiameter1 > g.ChamferDiameter1) g.MeshEndDiameter1 = g.ChamferDiameter1;
     }
     g.OperatingInvoluteLength1 = InvoluteLengthBetween(g.db1, g.MeshStartDiameter1, g.MeshEndDiameter1);

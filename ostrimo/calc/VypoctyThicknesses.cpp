@@ -88,8 +88,8 @@ double ComputeChamferThicknessAtDiameter1(double dy) {
 
 double ComputeChamferThicknessAtDiameter2(double dy) {
     const GlobalData& g = G;
-    return InvoluteThickness(std::fabs(dy), std::fabs(g.dbK2), std::fabs(g.z2), g.ChamferShift2,
-                             Tan(g.ChamferAngle2), g.alfaKt2);
+    return InvoluteThickness(std::fabs(dy), std::fabs(g.dbK2), std::fabs(g.z2), g.ChamferShift2, Tan(g.ChamferAngle2),
+                             g.alfaKt2);
 }
 
 void ComputeChamferDiameters() {
@@ -122,8 +122,8 @@ void ComputeChamferInvolutes() {
         if (g.MeshStartDiameter1 < g.InvoluteStartDiameter1) g.MeshStartDiameter1 = g.InvoluteStartDiameter1;
     }
     if (Internal())
-        g.MeshStartDiameter2 = -2 * std::sqrt(Sqr(g.db2 / 2) + Sqr(g.LineOfActionLength -
-                                                                     TangentLength(g.ChamferDiameter1, g.db1)));
+        g.MeshStartDiameter2 =
+            -2 * std::sqrt(Sqr(g.db2 / 2) + Sqr(g.LineOfActionLength - TangentLength(g.ChamferDiameter1, g.db1)));
 }
 
 void ComputeChamferInvolutesRack() {
@@ -151,7 +151,7 @@ void ComputeChamferInvolutesRack() {
         const double angle = g.ChamferAngle2;
         const double tanChamfer = Tan(angle);
         const double sK = kPi * m / 2 - 2 * tanAlfan * hK;  // rack thickness at the chamfer height
-        const double hC = g.ha2 - hK;                      // the tip above the chamfer start
+        const double hC = g.ha2 - hK;                       // the tip above the chamfer start
         factor = g.ChamferHeightFactor2;
         g.RackChamferPointed = hC >= sK / (2 * tanChamfer);
         // a reground flank meets the fixed chamfer farther up, by this along the chamfer
@@ -187,8 +187,7 @@ void ComputeChamferInvolutesRack() {
         }
     }
     // otherwise the tip of the working flank lies on the thinned straight flank
-    if (!tipKnown)
-        g.RackTipThickness = kPi * m / 2 - 2 * share / cosAlfan - 2 * tanAlfan * std::min(factor * m, g.ha2);
+    if (!tipKnown) g.RackTipThickness = kPi * m / 2 - 2 * share / cosAlfan - 2 * tanAlfan * std::min(factor * m, g.ha2);
     g.RackFlankAddendum = factor * m;
 }
 
@@ -227,8 +226,7 @@ void ProtuberanceInvoluteStart(int gear) {
     // protuberance cut lies in the undercut)
     const double insideAtBase = sP / d + Inv(alfaPt) < s / d + Inv(g.alfat) - Inv(ArcCos(db / dbP));
     if (sP > s && insideAtBase) {
-        const double crossing =
-            FindDiameterForInvoluteDifference(db, dbP, (s - sP) / d + Inv(g.alfat) - Inv(alfaPt));
+        const double crossing = FindDiameterForInvoluteDifference(db, dbP, (s - sP) / d + Inv(g.alfat) - Inv(alfaPt));
         if (g.ErrorFlag) return;
         if (crossing > (pinion ? g.ProtuberanceUndercutDiameter1 : g.ProtuberanceUndercutDiameter2)) {
             (pinion ? g.ProtuberanceUndercut1 : g.ProtuberanceUndercut2) = true;
@@ -388,8 +386,10 @@ void ComputeRackToothThickness() {
     const double cosAlfan = std::cos(g.alfan);
     double s = kPi * m / 2;
     if (g.BacklashByThinning) {
-        if (g.ThinBothWheels) s -= g.jn / (2 * cosAlfan);
-        else if (g.ThinWheelOnly) s -= g.jn / cosAlfan;
+        if (g.ThinBothWheels)
+            s -= g.jn / (2 * cosAlfan);
+        else if (g.ThinWheelOnly)
+            s -= g.jn / cosAlfan;
     }
     g.s2 = s;
     g.sf2 = s + 2 * g.hf2 * tanAlfan;

@@ -27,7 +27,8 @@ void ComputeFellowCutterDimensions() {
     const L cosBeta = std::cos(static_cast<L>(G.beta));
     G.alfat = static_cast<double>(std::atan(Tan(G.alfan) / cosBeta));
     G.InvAlfat = static_cast<double>(Inv(G.alfat));
-    G.betab = static_cast<double>(ComputeCheckedArcSin(std::sin(static_cast<L>(G.beta)) * std::cos(static_cast<L>(G.alfan))));
+    G.betab =
+        static_cast<double>(ComputeCheckedArcSin(std::sin(static_cast<L>(G.beta)) * std::cos(static_cast<L>(G.alfan))));
 
     G.d0 = static_cast<double>(G.z0 * G.mn / cosBeta);
     G.db0 = static_cast<double>(G.d0 * std::cos(static_cast<L>(G.alfat)));
@@ -111,7 +112,7 @@ void ComputeMaxCutterTipRounding() {
     ComputationScope computation;
     ComputeFellowCutterDimensions();
     if (G.mn == 0) return;  // no module yet: no rounding to size
-    if (G.beta > 0) {  // the virtual spur cutter of a helical cutter
+    if (G.beta > 0) {       // the virtual spur cutter of a helical cutter
         const L cosBetab = std::cos(static_cast<L>(G.betab));
         G.zn0 = static_cast<double>(G.z0 / (cosBetab * cosBetab * std::cos(static_cast<L>(G.beta))));
         G.dn0 = G.mn * G.zn0;
@@ -128,8 +129,9 @@ void FindMaxCutterTipRadius(double& r) {
     ComputationScope computation;
     const double limit = G.mn;
     double root = 0;
-    const ScanEnd end = ScanAndBisect(EvaluateCutterTipRadiusEquation, 0, G.mn / 100, G.mn / 100,
-                                      [limit](double hi) { return hi > limit; }, 1e-11, root);
+    const ScanEnd end = ScanAndBisect(
+        EvaluateCutterTipRadiusEquation, 0, G.mn / 100, G.mn / 100, [limit](double hi) { return hi > limit; }, 1e-11,
+        root);
     if (end == ScanEnd::Failed) G.ErrorFlag = true;
     r = end == ScanEnd::Root ? root : limit;  // none below one module: one module
 }

@@ -190,12 +190,54 @@ void TPagesDlg::CreateInputsPage() {
         bool rho;
     };
     const RackRow rows[] = {
-        {Label27, Label28, Label29, Edit11, {"Label27", "Label28", "Label29", "Edit11"}, "Pinion addendum factor            h", "aP1", false},
-        {Label30, Label31, Label32, Edit12, {"Label30", "Label31", "Label32", "Edit12"}, "Wheel addendum factor            h", "aP2", false},
-        {Label33, Label34, Label35, Edit13, {"Label33", "Label34", "Label35", "Edit13"}, "Pinion tip clearance factor         c", "P1", false},
-        {Label36, Label37, Label38, Edit14, {"Label36", "Label37", "Label38", "Edit14"}, "Wheel tip clearance factor         c", "P2", false},
-        {Label39, Label40, Label41, Edit15, {"Label39", "Label40", "Label41", "Edit15"}, "Pinion root rounding radius fact. ", "fP1", true},
-        {Label42, Label43, Label44, Edit16, {"Label42", "Label43", "Label44", "Edit16"}, "Wheel root rounding radius fact.", "fP2", true},
+        {Label27,
+         Label28,
+         Label29,
+         Edit11,
+         {"Label27", "Label28", "Label29", "Edit11"},
+         "Pinion addendum factor            h",
+         "aP1",
+         false},
+        {Label30,
+         Label31,
+         Label32,
+         Edit12,
+         {"Label30", "Label31", "Label32", "Edit12"},
+         "Wheel addendum factor            h",
+         "aP2",
+         false},
+        {Label33,
+         Label34,
+         Label35,
+         Edit13,
+         {"Label33", "Label34", "Label35", "Edit13"},
+         "Pinion tip clearance factor         c",
+         "P1",
+         false},
+        {Label36,
+         Label37,
+         Label38,
+         Edit14,
+         {"Label36", "Label37", "Label38", "Edit14"},
+         "Wheel tip clearance factor         c",
+         "P2",
+         false},
+        {Label39,
+         Label40,
+         Label41,
+         Edit15,
+         {"Label39", "Label40", "Label41", "Edit15"},
+         "Pinion root rounding radius fact. ",
+         "fP1",
+         true},
+        {Label42,
+         Label43,
+         Label44,
+         Edit16,
+         {"Label42", "Label43", "Label44", "Edit16"},
+         "Wheel root rounding radius fact.",
+         "fP2",
+         true},
     };
     int y = 64;
     for (const RackRow& r : rows) {
@@ -353,9 +395,7 @@ void TPagesDlg::MarkValidationBypassClick(ui::Message& msg, bool& handled) {
             pressedBypassFlag_ = nullptr;
             return;
         case ui::WM_KEYDOWN:
-        case ui::WM_SYSKEYDOWN:
-            ClearValidationBypassFlags();
-            return;
+        case ui::WM_SYSKEYDOWN: ClearValidationBypassFlags(); return;
         default: return;
     }
 }

@@ -41,18 +41,18 @@
 namespace ostrimo {
 
 // Bypass flags, each set by a mouse press on one control (see MarkValidationBypassClick).
-extern bool SkipInputChecksOpen;        // "&Open": all Inputs-page validators
-extern bool SkipComputingInputChecks;   // "Clear": sum, x1, x2, working centre distance and angle
-extern bool SkipInputChecksHelp;        // "&End": all Inputs-page validators
-extern bool SkipTipDiameterChecks;      // "Calculating tip diameters": the tip diameters
-extern bool SkipInputChecks;            // "&Help": all Inputs-page validators
-extern bool SkipInputChecksType;        // a gearing-type radio: all Inputs-page validators
-extern bool SkipIdentificationChecks;   // a page tab: the Identification page validators
-extern bool SkipFellowChecksCancel;     // Fellow dialog "&Back"
-extern bool SkipFellowChecksHelp;       // Fellow dialog "&Help"
-extern bool SkipBacklashChecks;         // backlash dialog "Esc"
-extern bool SkipBacklashChecksCancel;   // backlash dialog "Help"
-extern bool SkipToolChecks;             // tools dialog "Clear"
+extern bool SkipInputChecksOpen;       // "&Open": all Inputs-page validators
+extern bool SkipComputingInputChecks;  // "Clear": sum, x1, x2, working centre distance and angle
+extern bool SkipInputChecksHelp;       // "&End": all Inputs-page validators
+extern bool SkipTipDiameterChecks;     // "Calculating tip diameters": the tip diameters
+extern bool SkipInputChecks;           // "&Help": all Inputs-page validators
+extern bool SkipInputChecksType;       // a gearing-type radio: all Inputs-page validators
+extern bool SkipIdentificationChecks;  // a page tab: the Identification page validators
+extern bool SkipFellowChecksCancel;    // Fellow dialog "&Back"
+extern bool SkipFellowChecksHelp;      // Fellow dialog "&Help"
+extern bool SkipBacklashChecks;        // backlash dialog "Esc"
+extern bool SkipBacklashChecksCancel;  // backlash dialog "Help"
+extern bool SkipToolChecks;            // tools dialog "Clear"
 void ClearValidationBypassFlags();
 
 // The unknown each identification group solves for: the items of its radio choice.
@@ -140,23 +140,23 @@ public:
     ui::Label* Label30;             // "Wheel addendum factor            h"
     ui::Label* Label31;
     ui::Label* Label32;
-    ui::Edit* Edit12;  // haP2
+    ui::Edit* Edit12;    // haP2
     ui::Label* Label33;  // "Pinion tip clearance factor         c"
     ui::Label* Label34;
     ui::Label* Label35;
-    ui::Edit* Edit13;  // cP1
+    ui::Edit* Edit13;    // cP1
     ui::Label* Label36;  // "Wheel tip clearance factor         c"
     ui::Label* Label37;
     ui::Label* Label38;
-    ui::Edit* Edit14;  // cP2
+    ui::Edit* Edit14;    // cP2
     ui::Label* Label39;  // "Pinion root rounding radius fact. "
     ui::Label* Label40;  // ρ
     ui::Label* Label41;
-    ui::Edit* Edit15;  // rofP1
+    ui::Edit* Edit15;    // rofP1
     ui::Label* Label42;  // "Wheel root rounding radius fact."
     ui::Label* Label43;
     ui::Label* Label44;
-    ui::Edit* Edit16;  // rofP2
+    ui::Edit* Edit16;    // rofP2
     ui::Label* Label45;  // "Normal flank angle"
     ui::Label* Label46;  // α
     ui::Label* Label47;  // "P"
@@ -176,9 +176,9 @@ public:
     ui::Button* Button8;      // "Calculating tip diameters"
 
     // ---- Test dimensions page (CelniPages.cpp)
-    ui::Label* Label89;  // "Pinion"
-    ui::Label* Label90;  // "Wheel"
-    ui::GroupBox* GroupBox6;  // chordal thickness; pinion's choice
+    ui::Label* Label89;             // "Pinion"
+    ui::Label* Label90;             // "Wheel"
+    ui::GroupBox* GroupBox6;        // chordal thickness; pinion's choice
     ui::RadioButton* RadioButton6;  // "Constant chord"
     ui::RadioButton* RadioButton7;  // "On the reference cylinder"
     ui::RadioButton* RadioButton8;  // "Choose chord or height"
@@ -186,35 +186,35 @@ public:
     ui::RadioButton* RadioButton9;
     ui::RadioButton* RadioButton10;  // "On the reference cylinder" (rack mate: "On the reference line")
     ui::RadioButton* RadioButton11;
-    ui::Edit* Edit22;  // sc1
-    ui::Edit* Edit23;  // hc1
-    ui::Edit* Edit24;  // sc2
-    ui::Edit* Edit25;  // hc2
+    ui::Edit* Edit22;         // sc1
+    ui::Edit* Edit23;         // hc1
+    ui::Edit* Edit24;         // sc2
+    ui::Edit* Edit25;         // hc2
     ui::GroupBox* GroupBox7;  // span measurement
-    ui::Edit* Edit26;  // zw1
-    ui::Edit* Edit27;  // W1
-    ui::Edit* Edit28;  // zw2
-    ui::Edit* Edit29;  // W2
-    ui::Label* Label91;   // span teeth range, pinion
-    ui::Label* Label92;   // wheel
-    ui::Label* Label107;  // measuring diameter caption, pinion
-    ui::Label* Label111;  // "= " measuring diameter, pinion
-    ui::Label* Label108;  // measuring diameter caption, wheel
-    ui::Label* Label112;  // "= " measuring diameter, wheel
-    ui::Label* Label101;  // "Min. facewidth  b        =", pinion
-    ui::Label* Label103;  // its index
-    ui::Label* Label105;  // minimum facewidth, pinion
-    ui::Label* Label102;  // "Min. facewidth  b        =", wheel
-    ui::Label* Label104;  // its index
-    ui::Label* Label106;  // minimum facewidth, wheel
+    ui::Edit* Edit26;         // zw1
+    ui::Edit* Edit27;         // W1
+    ui::Edit* Edit28;         // zw2
+    ui::Edit* Edit29;         // W2
+    ui::Label* Label91;       // span teeth range, pinion
+    ui::Label* Label92;       // wheel
+    ui::Label* Label107;      // measuring diameter caption, pinion
+    ui::Label* Label111;      // "= " measuring diameter, pinion
+    ui::Label* Label108;      // measuring diameter caption, wheel
+    ui::Label* Label112;      // "= " measuring diameter, wheel
+    ui::Label* Label101;      // "Min. facewidth  b        =", pinion
+    ui::Label* Label103;      // its index
+    ui::Label* Label105;      // minimum facewidth, pinion
+    ui::Label* Label102;      // "Min. facewidth  b        =", wheel
+    ui::Label* Label104;      // its index
+    ui::Label* Label106;      // minimum facewidth, wheel
     ui::GroupBox* GroupBox8;  // measurement over balls
-    ui::Edit* Edit30;  // dt1
-    ui::Edit* Edit31;  // M1
-    ui::Edit* Edit32;  // dt2
-    ui::Edit* Edit33;  // M2
-    ui::Edit* Edit34;  // dM1
-    ui::Edit* Edit35;  // dM2
-    ui::Image* Image1;  // pictures of external gears: chord, span, balls
+    ui::Edit* Edit30;         // dt1
+    ui::Edit* Edit31;         // M1
+    ui::Edit* Edit32;         // dt2
+    ui::Edit* Edit33;         // M2
+    ui::Edit* Edit34;         // dM1
+    ui::Edit* Edit35;         // dM2
+    ui::Image* Image1;        // pictures of external gears: chord, span, balls
     ui::Image* Image2;
     ui::Image* Image3;
     ui::Image* Image4;  // of internal gears
@@ -225,7 +225,7 @@ public:
     ui::GroupBox* GroupBox9;   // constant chord
     ui::GroupBox* GroupBox10;  // span
     ui::GroupBox* GroupBox11;  // dimension over balls
-    ui::Label* Label174;  // "Measured for wheel z =" (group 1; rack mate: "Rack  ")
+    ui::Label* Label174;       // "Measured for wheel z =" (group 1; rack mate: "Rack  ")
     ui::Label* Label175;
     ui::Label* Label176;
     ui::Label* Label177;  // z2 of the measured wheel, groups 1..3
@@ -234,13 +234,13 @@ public:
     ui::Label* Label180;  // "d   =" (group 1)
     ui::Label* Label182;  // its index "a"
     ui::Label* Label181;  // da2, the value of the diameter label
-    ui::Edit* Edit36;  // measured sc
-    ui::Edit* Edit37;  // measured hc
-    ui::Edit* Edit38;  // zw
-    ui::Edit* Edit39;  // W
-    ui::Edit* Edit40;  // dt
-    ui::Edit* Edit41;  // M
-    ui::Edit* Edit42;  // estimates of group 1: mn, alfa, beta, x
+    ui::Edit* Edit36;     // measured sc
+    ui::Edit* Edit37;     // measured hc
+    ui::Edit* Edit38;     // zw
+    ui::Edit* Edit39;     // W
+    ui::Edit* Edit40;     // dt
+    ui::Edit* Edit41;     // M
+    ui::Edit* Edit42;     // estimates of group 1: mn, alfa, beta, x
     ui::Edit* Edit43;
     ui::Edit* Edit44;
     ui::Edit* Edit45;

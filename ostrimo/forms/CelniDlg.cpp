@@ -60,11 +60,13 @@ const char* const kPinionNoDepth = " ! Pinion does not exist, it has zero tooth 
 const char* const kWheelNoDepth = " ! Wheel does not exist, it has zero tooth depth";
 std::string Inoperative() { return " ! Inoperative gearing - total contact ratio     = " + Num(G.epsilongamma, 5, 4); }
 std::string TipTooThin(const char* gear, double s) {
-    return std::string(" ! Tooth thickness on the ") + gear + " tip cylinder is less than 0.25 * module - s    = " +
-           Num(s, 7, 5) + " (<" + Num(0.25 * G.mn, 7, 5) + ")";
+    return std::string(" ! Tooth thickness on the ") + gear +
+           " tip cylinder is less than 0.25 * module - s    = " + Num(s, 7, 5) + " (<" + Num(0.25 * G.mn, 7, 5) + ")";
 }
 bool NotSatisfactory() { return G.epsilongamma >= 1.0 && G.epsilongamma <= 1.2; }
-std::string NotSatisfactoryText() { return "Total contact ratio is not satisfactory -      = " + Num(G.epsilongamma, 5, 4); }
+std::string NotSatisfactoryText() {
+    return "Total contact ratio is not satisfactory -      = " + Num(G.epsilongamma, 5, 4);
+}
 bool Low() { return G.epsilongamma > 1.2 && G.epsilongamma <= 1.4; }
 std::string LowText() { return "Total contact ratio is low -      = " + Num(G.epsilongamma, 5, 4); }
 // The core keeps the limiting number of teeth in x1min/x2min and the limiting AMC in
@@ -129,9 +131,7 @@ void TCelniDlg::Button1Click() {
     if (TabulkaDlg) TabulkaDlg->ShowModal();
 }
 
-void TCelniDlg::Button2Click() {
-    ShowHelpTopic(9);
-}
+void TCelniDlg::Button2Click() { ShowHelpTopic(9); }
 
 void TCelniDlg::FormKeyUp(ui::Word& key) {
     if (key == ui::VK_F1) Button2Click();
@@ -213,13 +213,14 @@ void TCelniDlg::BuildVerdictsExternal() {
                        Num(g.RackAddendumLimit, 5, 4),
                    Subs("a2max", "rack        h", 3));
     else
-        SetVerdict(7, g.InterferencePinionRoot,
-                   " ! Interference with pinion root, limiting wheel tip diameter d         = " +
-                       NumOrDash(g.da2Limit, 5, 4),
-                   Subs("a2max", "diameter d", 3));
-    SetVerdict(8, g.InterferenceWheelRoot,
-               " ! Interference with wheel root, limiting pinion tip diameter d         = " + NumOrDash(g.da1Limit, 5, 4),
-               Subs("a1max", "diameter d", 3));
+        SetVerdict(
+            7, g.InterferencePinionRoot,
+            " ! Interference with pinion root, limiting wheel tip diameter d         = " + NumOrDash(g.da2Limit, 5, 4),
+            Subs("a2max", "diameter d", 3));
+    SetVerdict(
+        8, g.InterferenceWheelRoot,
+        " ! Interference with wheel root, limiting pinion tip diameter d         = " + NumOrDash(g.da1Limit, 5, 4),
+        Subs("a1max", "diameter d", 3));
     SetVerdict(9, g.PinionTipTooThin, TipTooThin("pinion", g.sa1), Subs("a1", "module - s", 3));
     SetVerdict(10, g.WheelTipTooThin, TipTooThin("wheel", g.sa2), Subs("a2", "module - s", 3));
     SetVerdict(11, g.PinionUndercutCutsInvolute,
@@ -261,9 +262,10 @@ void TCelniDlg::BuildVerdictsInternal() {
     SetVerdict(6, g.z0 >= std::fabs(g.z2),
                " ! Teeth number for Fellow cutter must be less than teeth number of wheel (at least about 1)");
     SetVerdict(7, !g.WheelBaseAboveTip && g.epsilongamma < 1, Inoperative(), Eps("ratio "));
-    SetVerdict(8, g.InterferencePinionRoot,
-               " ! Interference with pinion root, limiting wheel tip diameter d         = " + NumOrDash(g.da2Limit, 7, 5),
-               Subs("a2max", "diameter d", 3));
+    SetVerdict(
+        8, g.InterferencePinionRoot,
+        " ! Interference with pinion root, limiting wheel tip diameter d         = " + NumOrDash(g.da2Limit, 7, 5),
+        Subs("a2max", "diameter d", 3));
     SetVerdict(9, g.InterferenceWheelRoot,
                " ! Interference with wheel root, limiting pinion tip diameter d         = " + Num(g.da1Limit, 7, 5),
                Subs("a1max", "diameter d", 3));
@@ -284,8 +286,10 @@ void TCelniDlg::BuildVerdictsInternal() {
                Subs("a2max", "involute,  d", 3));
     SetVerdict(17, g.AssemblyInterferenceSpace,
                "Assembling interference (radial fitting to the tooth space of annular gear)");
-    SetVerdict(18, g.AssemblyInterferenceTooth, "Assembling interference (radial fitting to the tooth of annular gear)");
-    SetVerdict(19, g.AssemblyInterferenceRotation, "Assembling interference (radial fitting and simultaneous rotation)");
+    SetVerdict(18, g.AssemblyInterferenceTooth,
+               "Assembling interference (radial fitting to the tooth of annular gear)");
+    SetVerdict(19, g.AssemblyInterferenceRotation,
+               "Assembling interference (radial fitting and simultaneous rotation)");
     SetContactRatioWarnings(20);
     SetPinionUndercutWarning(22);
     SetClearanceWarnings(23, aw - (g.df2 + g.da1) / 2, aw - (g.df1 + g.da2) / 2, 0.25 * g.mn);
@@ -306,8 +310,8 @@ void TCelniDlg::BuildVerdictsBevel() {
     SetVerdict(7, g.InterferencePinionRoot && !g.UndercutPinion, " ! Interference with pinion root");
     SetVerdict(8, g.InterferenceWheelRoot && !g.UndercutWheel, " ! Interference with wheel root");
     SetVerdict(9, g.PinionTipTooThin,
-               " ! Tooth thickness on the pinion tip (outer)  is less than 0.25 * module - s    = " + Num(g.sae1, 7, 5) +
-                   " (<" + Num(0.25 * g.mn, 7, 5) + ")",
+               " ! Tooth thickness on the pinion tip (outer)  is less than 0.25 * module - s    = " +
+                   Num(g.sae1, 7, 5) + " (<" + Num(0.25 * g.mn, 7, 5) + ")",
                Subs("a1", "module - s", 3));
     SetVerdict(10, g.WheelTipTooThin,
                " ! Tooth thickness on the wheel tip (outer)  is less than 0.25 * module - s    = " + Num(g.sae2, 7, 5) +
@@ -319,8 +323,8 @@ void TCelniDlg::BuildVerdictsBevel() {
     // The limit is held in degrees.
     const double betaDeg = RadToDeg(g.beta);
     SetVerdict(12, betaDeg > g.betamMaxDeg,
-               " ! Teeth inclination angle at mean of the facewidth is exceeded - " + Num(betaDeg, 7, 5) + "\xC2\xB0> " +
-                   Num(g.betamMaxDeg, 7, 5) + "\xC2\xB0");
+               " ! Teeth inclination angle at mean of the facewidth is exceeded - " + Num(betaDeg, 7, 5) +
+                   "\xC2\xB0> " + Num(g.betamMaxDeg, 7, 5) + "\xC2\xB0");
     SetContactRatioWarnings(13);
     SetVerdict(15, g.UndercutPinion, Undercut("Pinion", g.x1min * std::cos(g.delta1), 4, g.z1min),
                {Sub("1min", "teeth z", 4), Sub("1min", "AMC x", 4)});

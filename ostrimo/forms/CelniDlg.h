@@ -21,8 +21,8 @@ namespace ostrimo {
 extern const char* const kResultsCaption;
 
 // A letter or subscript drawn over the blanks of a verdict line, right after the
-// text it belongs to (x from the left of the paint box, dy added to the line's top).  Greek letters are Latin letters in the
-// "Symbol" font.
+// text it belongs to (x from the left of the paint box, dy added to the line's top).  Greek letters are Latin letters
+// in the "Symbol" font.
 struct VerdictGlyph {
     std::string Text;
     int X = 0, Dy = 0;
@@ -42,7 +42,7 @@ struct VerdictSlot {
 // "diameter d"), epsilon gamma one blank after the words before it.  The line's blanks leave
 // room for them.
 struct GlyphAt {
-    std::string After;  // the text before the glyph (its first occurrence in the line)
+    std::string After;   // the text before the glyph (its first occurrence in the line)
     VerdictGlyph Glyph;  // X relative to the end of that text
 };
 
@@ -63,9 +63,9 @@ public:
 
     // ---- the verdict list of the last layout
     std::array<VerdictSlot, kVerdictSlots> VerdictTable;
-    int VerdictCount = 0;        // slots 1..VerdictCount belong to the current list
-    int FirstWarningSlot = 1;    // slots from here on are warnings
-    int VerdictY = 0;            // running y
+    int VerdictCount = 0;      // slots 1..VerdictCount belong to the current list
+    int FirstWarningSlot = 1;  // slots from here on are warnings
+    int VerdictY = 0;          // running y
     int VerdictLineHeight = 17;
     int VerdictIndex = 0;        // slot being measured or painted
     int VerdictListHeight = 15;  // height of the shown lines; 15: no verdict shown

@@ -54,7 +54,7 @@ SpanForm SpanOfGroup2() {
     const GlobalData& g = G;
     const bool internal = g.GearingType == kInternalGearing;
     const double zw = g.IdentSpanTeeth;
-    return {g.IdentMn[2], g.IdentBeta[2], g.IdentX[2],  g.z2, (internal ? zw + 0.5 : zw - 0.5) * kPi,
+    return {g.IdentMn[2],          g.IdentBeta[2],     g.IdentX[2], g.z2, (internal ? zw + 0.5 : zw - 0.5) * kPi,
             internal ? -1.0 : 1.0, g.IdentMeasuredSpan};
 }
 
@@ -84,8 +84,13 @@ struct IdentifiedWheel {
 
 IdentifiedWheel WheelOf(int group, int unknown, double value) {
     const GlobalData& g = G;
-    IdentifiedWheel w{g.GearingType == kInternalGearing, std::fabs(g.z2),    std::fabs(g.da2), g.IdentMn[group],
-                      g.IdentAlfa[group],                g.IdentBeta[group], g.IdentX[group]};
+    IdentifiedWheel w{g.GearingType == kInternalGearing,
+                      std::fabs(g.z2),
+                      std::fabs(g.da2),
+                      g.IdentMn[group],
+                      g.IdentAlfa[group],
+                      g.IdentBeta[group],
+                      g.IdentX[group]};
     double* const parameters[] = {&w.mn, &w.alfa, &w.beta, &w.x};
     *parameters[unknown] = value;
     return w;
@@ -326,7 +331,7 @@ void TPagesDlg::IdentifyFromConstantChord() {
     const double sc = g.IdentMeasuredChord, hc = g.IdentMeasuredHeight;
     Array1<double, 3>& x = g.NewtonUnknowns.x;
     x[1] = std::atan(sc / (2 * std::cos(g.IdentBeta[1])) / std::fabs(hc - g.da2 / 2));  // half the chord's angle
-    x[2] = std::fabs(2 * hc - g.da2);                                                      // the measuring circle
+    x[2] = std::fabs(2 * hc - g.da2);                                                   // the measuring circle
     x[3] = Estimates(unknown)[1];
     g.ErrorFlag = false;
     SolveIdentification(1, unknown, 3, (g.GearingType == kExternalGearing ? 11 : 19) + unknown);
@@ -395,12 +400,8 @@ void TPagesDlg::IdentifyFromSpan() {
         return Exists(wheel) && SpanTouchesInvolute(wheel, w.W);
     };
     switch (unknown) {
-        case kIdentModule:
-            value = w.W / (cosA * (w.k + w.s * w.z * Inv(at)) + w.s * 2 * w.x * sinA);
-            break;
-        case kIdentAmc:
-            value = (w.W / w.mn - cosA * (w.k + w.s * w.z * Inv(at))) / (w.s * 2 * sinA);
-            break;
+        case kIdentModule: value = w.W / (cosA * (w.k + w.s * w.z * Inv(at)) + w.s * 2 * w.x * sinA); break;
+        case kIdentAmc: value = (w.W / w.mn - cosA * (w.k + w.s * w.z * Inv(at))) / (w.s * 2 * sinA); break;
         case kIdentHelixAngle: {
             // inv(at) from the span; the helix angle from tan(at) = tan(a) / cos(beta)
             const double t = (w.W / w.mn - w.s * 2 * w.x * sinA - cosA * w.k) / (w.s * w.z * cosA);

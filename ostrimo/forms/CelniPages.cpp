@@ -132,7 +132,8 @@ void TPagesDlg::CreateTestDimensionsPage() {
     Edit34->OnExit = [this] { ValidateBallContactDiameter1(); };
     Edit35->OnExit = [this] { ValidateBallContactDiameter2(); };
     for (ui::RadioButton* r : {RadioButton6, RadioButton7, RadioButton8}) r->OnClick = [this] { RadioButton6Click(); };
-    for (ui::RadioButton* r : {RadioButton9, RadioButton10, RadioButton11}) r->OnClick = [this] { RadioButton9Click(); };
+    for (ui::RadioButton* r : {RadioButton9, RadioButton10, RadioButton11})
+        r->OnClick = [this] { RadioButton9Click(); };
 }
 
 void TPagesDlg::CreateIdentificationPage() {
@@ -238,10 +239,10 @@ void TPagesDlg::ShowExplanatoryPictures() {
 
 void TPagesDlg::RunPageFieldValidator(ui::Control* field) {
     const std::pair<ui::Control*, void (TPagesDlg::*)()> testDimensions[] = {
-        {Edit22, &TPagesDlg::ValidateChordThickness1},   {Edit23, &TPagesDlg::ValidateChordHeight1},
-        {Edit24, &TPagesDlg::ValidateChordThickness2},   {Edit25, &TPagesDlg::ValidateChordHeight2},
-        {Edit26, &TPagesDlg::ValidateSpanTeeth1},        {Edit28, &TPagesDlg::ValidateSpanTeeth2},
-        {Edit30, &TPagesDlg::ValidateBallDiameter1},     {Edit32, &TPagesDlg::ValidateBallDiameter2},
+        {Edit22, &TPagesDlg::ValidateChordThickness1},      {Edit23, &TPagesDlg::ValidateChordHeight1},
+        {Edit24, &TPagesDlg::ValidateChordThickness2},      {Edit25, &TPagesDlg::ValidateChordHeight2},
+        {Edit26, &TPagesDlg::ValidateSpanTeeth1},           {Edit28, &TPagesDlg::ValidateSpanTeeth2},
+        {Edit30, &TPagesDlg::ValidateBallDiameter1},        {Edit32, &TPagesDlg::ValidateBallDiameter2},
         {Edit34, &TPagesDlg::ValidateBallContactDiameter1}, {Edit35, &TPagesDlg::ValidateBallContactDiameter2},
     };
     for (const auto& [edit, validator] : testDimensions)

@@ -130,8 +130,9 @@ void TPagesDlg::RecomputeGearPair() {
     ComputeGeometryCheck();
     std::string message;
     if (G.AmcSumBelowCritical) {
-        message = "Sum of Addendum Modification Coefficients x1+x2 is less than critical (xlim = " +
-                  rt::Str(G.xsum0, 7, 4) + ") - negative pressure angle.";
+        message =
+            "Sum of Addendum Modification Coefficients x1+x2 is less than critical (xlim = " + rt::Str(G.xsum0, 7, 4) +
+            ") - negative pressure angle.";
     } else if (G.CutterAmcSumAboveCritical) {
         message = "Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater than critical (xlim = " +
                   rt::Str(G.xsum0Cutter, 7, 4) + ") - negative manufacturing pressure angle.";
@@ -325,8 +326,8 @@ void TPagesDlg::EnableAllComputingInputs() {
 void TPagesDlg::UpdateWheelOrRackControls() {
     if (!G.ObligatoryInputComplete) return;
     const GlobalData& g = G;
-    ui::Control* const wheelSpanAndBalls[] = {Edit28, Edit29, Edit32, Edit33, Edit35, Label108, Label112,
-                                              Label102, Label104, Label106};
+    ui::Control* const wheelSpanAndBalls[] = {Edit28,   Edit29,   Edit32,   Edit33,   Edit35,
+                                              Label108, Label112, Label102, Label104, Label106};
     ui::Control* const measuredFor[] = {Label175, Label176, Label177, Label178, Label179, Label180, Label182};
     if (g.RackMate) {
         Label51->SetCaption("Rack addendum                       h");

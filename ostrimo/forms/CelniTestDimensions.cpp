@@ -139,12 +139,14 @@ void TPagesDlg::ShowTestDimensions() {
     const auto diameter = [](double d) { return Computed(d) ? rt::Str(d, 1, 3) : "---"; };
     Label111->SetCaption("= " + diameter(dM1));
     Label112->SetCaption("= " + diameter(g.GearingType == kInternalGearing ? -dM2 : dM2));
-    const std::pair<ui::Label*, double> facewidths[] = {{Label105, g.MinFacewidthSpan1}, {Label106, g.MinFacewidthSpan2}};
+    const std::pair<ui::Label*, double> facewidths[] = {{Label105, g.MinFacewidthSpan1},
+                                                        {Label106, g.MinFacewidthSpan2}};
     for (const auto& [label, least] : facewidths) {
         label->SetCaption(diameter(least));
         const ui::Color colour = least > g.b ? ui::clRed : ui::clBlack;
         const bool pinion = label == Label105;
-        for (ui::Label* l : {label, pinion ? Label101 : Label102, pinion ? Label103 : Label104}) l->SetFontColor(colour);
+        for (ui::Label* l : {label, pinion ? Label101 : Label102, pinion ? Label103 : Label104})
+            l->SetFontColor(colour);
     }
 
     Edit30->SetText(Num(g.dt1));
@@ -231,10 +233,13 @@ void TPagesDlg::RefuseChordRange(int gear, bool height, bool belowRange) {
                                         "rounding).");
     } else if (belowRange) {
         // the smallest chord lies on the tip, or on the chamfer diameter below it
-        const bool onTip = gear == 1 ? g.ChamferDiameter1 >= g.da1 : g.RackMate ? !g.Chamfer2 : g.ChamferDiameter2 >= g.da2;
-        message = "Thickness sc" + n +
-                  (onTip ? " must be greater than the tip one " : " must be greater than the one on the chamfer diameter ") +
-                  Num(c.scMin);
+        const bool onTip = gear == 1    ? g.ChamferDiameter1 >= g.da1
+                           : g.RackMate ? !g.Chamfer2
+                                        : g.ChamferDiameter2 >= g.da2;
+        message =
+            "Thickness sc" + n +
+            (onTip ? " must be greater than the tip one " : " must be greater than the one on the chamfer diameter ") +
+            Num(c.scMin);
     } else {
         message = "Normal chordal tooth thickness sc" + n + " must be smaller than " + Num(c.scMax) + "\r\r" +
                   (g.ChordRangeToBase ? "This value corresponds to the max. tooth thickness, not to the thickness of "
@@ -348,16 +353,18 @@ void TPagesDlg::ValidateBallDiameter(int gear) {
     const std::string n = Index(gear);
     const double least = gear == 1 ? g.dtMin1 : g.dtMin2, most = gear == 1 ? g.dtMax1 : g.dtMax2;
     if (least - 1e-5 > dt && g.BallRangeState != kBallWithinLimits) {
-        return RefuseBall(field, gear, "Choose the ball diameter greater than its minimum possible diameter dt" + n +
-                                    "min= " + Num(least) + "\r\r" + BallReasonText(gear));
+        return RefuseBall(field, gear,
+                          "Choose the ball diameter greater than its minimum possible diameter dt" + n +
+                              "min= " + Num(least) + "\r\r" + BallReasonText(gear));
     }
     if (dt <= most + 1e-5) {
         gear == 1 ? ComputeDimensionOverBalls1() : ComputeDimensionOverBalls2();
         return AcceptTestDimensions();
     }
     const bool fourTeeth = std::fabs(gear == 1 ? g.z1 : g.z2) == 4;
-    RefuseBall(field, gear, "Choose the ball diameter smaller than its maximum possible diameter dt" + n + "max= " +
-                         Num(most) + "\r\r" + (fourTeeth ? " " : kNoFit));
+    RefuseBall(field, gear,
+               "Choose the ball diameter smaller than its maximum possible diameter dt" + n + "max= " + Num(most) +
+                   "\r\r" + (fourTeeth ? " " : kNoFit));
 }
 
 void TPagesDlg::ValidateBallDiameter1() { ValidateBallDiameter(1); }
@@ -372,17 +379,20 @@ void TPagesDlg::ValidateBallContactDiameter1() {
     ComputeBallDiameterForContact1();
     ComputeBallDiameterRange1();
     if (g.dM1 < g.InvoluteStartDiameter1)
-        return RefuseBall(Edit34, 1, "Choose the diameter dM1 greater than the diameter of the involute beginning dL1= " +
-                                 Num(g.InvoluteStartDiameter1));
+        return RefuseBall(Edit34, 1,
+                          "Choose the diameter dM1 greater than the diameter of the involute beginning dL1= " +
+                              Num(g.InvoluteStartDiameter1));
     if (g.dM1 > g.BallTipLimit1 + 1e-10)
-        return RefuseBall(Edit34, 1, (g.Chamfer1 ? "Diameter dM1 must be smaller than the chamfer diameter daE1 = "
-                                         : "Choose the diameter dM1 smaller than the limit diameter dM1lim= ") +
-                                 rt::Str(g.BallTipLimit1, 1, 6));
+        return RefuseBall(Edit34, 1,
+                          (g.Chamfer1 ? "Diameter dM1 must be smaller than the chamfer diameter daE1 = "
+                                      : "Choose the diameter dM1 smaller than the limit diameter dM1lim= ") +
+                              rt::Str(g.BallTipLimit1, 1, 6));
     if (g.z1 == 4) return AcceptTestDimensions();
     if (g.M1 < g.da1)
-        return RefuseBall(Edit34, 1, "Measuring is impossible for this contact diameter dM1. The ball sinks under the tip "
-                             "diameter da1= " +
-                                 Num(g.da1));
+        return RefuseBall(Edit34, 1,
+                          "Measuring is impossible for this contact diameter dM1. The ball sinks under the tip "
+                          "diameter da1= " +
+                              Num(g.da1));
     if (ContactBallInRange(1)) AcceptTestDimensions();
 }
 
@@ -424,25 +434,28 @@ void TPagesDlg::ValidateBallContactDiameter2() {
     const double dM = internal ? -g.dM2 : g.dM2;  // signed as the wheel's diameters
     const double dL = g.InvoluteStartDiameter2;
     if (dM < dL)
-        return RefuseBall(Edit35, 2, (internal ? "Choose the diameter dM2 smaller than the diameter of the involute beginning "
-                                         "(use an absolute value) dL2= "
-                                       : "Choose the diameter dM2 greater than the diameter of the involute beginning "
-                                         "dL2= ") +
-                                 Num(dL));
+        return RefuseBall(Edit35, 2,
+                          (internal ? "Choose the diameter dM2 smaller than the diameter of the involute beginning "
+                                      "(use an absolute value) dL2= "
+                                    : "Choose the diameter dM2 greater than the diameter of the involute beginning "
+                                      "dL2= ") +
+                              Num(dL));
     if (!internal && g.dM2 > g.BallTipLimit2 + 1e-10)
-        return RefuseBall(Edit35, 2, (g.Chamfer2 ? "Diameter dM2 must be smaller than the chamfer diameter daE2 = "
-                                         : "Choose the diameter dM2 smaller than the limit diameter dM2lim = ") +
-                                 rt::Str(g.BallTipLimit2, 1, 6));
+        return RefuseBall(Edit35, 2,
+                          (g.Chamfer2 ? "Diameter dM2 must be smaller than the chamfer diameter daE2 = "
+                                      : "Choose the diameter dM2 smaller than the limit diameter dM2lim = ") +
+                              rt::Str(g.BallTipLimit2, 1, 6));
     if (std::fabs(g.z2) == 4) return AcceptTestDimensions();
     if (internal && dM > g.da2 + 1e-7)
-        return RefuseBall(Edit35, 2, "Choose the diameter dM2 greater than the tip diameter (the absolute value) da2= " +
-                                 Num(g.da2));
+        return RefuseBall(
+            Edit35, 2, "Choose the diameter dM2 greater than the tip diameter (the absolute value) da2= " + Num(g.da2));
     // the dimension between the balls of an internal wheel reaching its tip circle
     if (internal ? g.M2 >= std::fabs(g.da2) : g.M2 <= g.da2)
-        return RefuseBall(Edit35, 2, std::string("Measuring is impossible for this contact diameter dM2. The ball sinks ") +
-                                 (internal ? "above the tip diameter (the absolute value) da2= "
-                                           : "under the tip diameter da2= ") +
-                                 Num(g.da2));
+        return RefuseBall(
+            Edit35, 2,
+            std::string("Measuring is impossible for this contact diameter dM2. The ball sinks ") +
+                (internal ? "above the tip diameter (the absolute value) da2= " : "under the tip diameter da2= ") +
+                Num(g.da2));
     if (ContactBallInRange(2)) AcceptTestDimensions();
 }
 

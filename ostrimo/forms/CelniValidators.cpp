@@ -88,10 +88,10 @@ bool WholeNumberOfTeeth(double z) { return std::isfinite(z) && z == std::trunc(z
 // diameters, centre distance, working angle): all must be numbers.
 bool PairValuesFinite() {
     const GlobalData& g = G;
-    for (double v : {g.mn, g.z1, g.z2, g.z1Bevel, g.z2Bevel, g.b, g.betaDeg, g.beta, g.xsum, g.x1, g.x2, g.aw, g.ad,
-                     g.alfat, g.alfawt, g.alfawtDeg, g.jn, g.haP1, g.haP2, g.cP1, g.cP2, g.rofP1, g.rofP2, g.alfaP,
-                     g.alfan, g.SigmaDeg, g.d1, g.d2, g.db1, g.db2, g.df1, g.df2, g.da1, g.da2, g.ha1, g.ha2, g.hf1,
-                     g.hf2, g.k})
+    for (double v : {g.mn,  g.z1,    g.z2,    g.z1Bevel, g.z2Bevel, g.b,         g.betaDeg, g.beta, g.xsum, g.x1,
+                     g.x2,  g.aw,    g.ad,    g.alfat,   g.alfawt,  g.alfawtDeg, g.jn,      g.haP1, g.haP2, g.cP1,
+                     g.cP2, g.rofP1, g.rofP2, g.alfaP,   g.alfan,   g.SigmaDeg,  g.d1,      g.d2,   g.db1,  g.db2,
+                     g.df1, g.df2,   g.da1,   g.da2,     g.ha1,     g.ha2,       g.hf1,     g.hf2,  g.k})
         if (!std::isfinite(v)) return false;
     if (g.GearingType != kBevelGearing) return true;
     for (double v : {g.Le, g.de1, g.de2, g.dae1, g.dae2, g.dfe1, g.dfe2})
@@ -107,10 +107,10 @@ public:
     ShownTexts() {
         for (int code = 1; code <= 21; ++code) Keep(PagesDlg->InputField(code));
         if (NastrojDlg)
-            for (ui::Edit* e : {NastrojDlg->Edit1, NastrojDlg->Edit2, NastrojDlg->Edit3, NastrojDlg->Edit4,
-                                NastrojDlg->Edit5, NastrojDlg->Edit6, NastrojDlg->Edit7, NastrojDlg->Edit8,
-                                NastrojDlg->Edit9, NastrojDlg->Edit10, NastrojDlg->Edit11, NastrojDlg->Edit12,
-                                NastrojDlg->Edit13, NastrojDlg->Edit14})
+            for (ui::Edit* e :
+                 {NastrojDlg->Edit1, NastrojDlg->Edit2, NastrojDlg->Edit3, NastrojDlg->Edit4, NastrojDlg->Edit5,
+                  NastrojDlg->Edit6, NastrojDlg->Edit7, NastrojDlg->Edit8, NastrojDlg->Edit9, NastrojDlg->Edit10,
+                  NastrojDlg->Edit11, NastrojDlg->Edit12, NastrojDlg->Edit13, NastrojDlg->Edit14})
                 Keep(e);
         if (FellowDlg)
             for (ui::Edit* e : {FellowDlg->Edit1, FellowDlg->Edit2, FellowDlg->Edit3, FellowDlg->Edit4}) Keep(e);
@@ -425,8 +425,9 @@ void TPagesDlg::ValidateHelixAngle() {
         G.FocusField = 4;
         return;
     }
-    if (!ParseAngle(Edit4, G.betaDeg,
-                    "Invalid input for the helix angle beta at reference cylinder. \rIt must be given in decimal form."))
+    if (!ParseAngle(
+            Edit4, G.betaDeg,
+            "Invalid input for the helix angle beta at reference cylinder. \rIt must be given in decimal form."))
         return;
     const double limit = HelixAngleLimit(G.betaDeg);
     G.betamMaxDeg = limit;
@@ -513,10 +514,12 @@ void TPagesDlg::ValidateAmc1() {
     G.LastComputingInput = kX1Input;
     if (!ParseInto(Edit7, G.x1)) return;
     if (!G.AmcUndivided &&
-        AmcSumBeyondCritical(G.x1 + G.x2, "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = ", Edit7))
+        AmcSumBeyondCritical(G.x1 + G.x2,
+                             "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = ", Edit7))
         return;
     G.AmcUndivided = false;
-    if (G.x1 < -15 || G.x1 > 8) return Refuse("Pinion Addendum Modification Coefficient x1 must be from -15 to 8", Edit7);
+    if (G.x1 < -15 || G.x1 > 8)
+        return Refuse("Pinion Addendum Modification Coefficient x1 must be from -15 to 8", Edit7);
     AcceptAmc(7);
 }
 
@@ -529,7 +532,8 @@ void TPagesDlg::ValidateAmc2() {
                                  : "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = ";
     if (!G.AmcUndivided && AmcSumBeyondCritical(G.x1 + G.x2, sumMessage, Edit8)) return;
     G.AmcUndivided = false;
-    if (G.x2 < -15 || G.x2 > 8) return Refuse("Wheel Addendum Modification Coefficient x2 must be from -15 to 8", Edit8);
+    if (G.x2 < -15 || G.x2 > 8)
+        return Refuse("Wheel Addendum Modification Coefficient x2 must be from -15 to 8", Edit8);
     G.xsum0Cutter = CriticalAmcSum(G.z0 + G.z2);
     if (G.GearingType == kInternalGearing && G.x0 + G.x2 - 0.00001 > G.xsum0Cutter) {
         G.CutterAmcSumAboveCritical = true;
@@ -742,9 +746,9 @@ void TPagesDlg::ValidateRootRadiusFactor1() {
     if (!ParseInto(Edit15, G.rofP1)) return;
     G.rofP1max = RootRadiusLimit(G.haP2 + G.cP2);
     if (!G.Protuberance1)
-        LimitTypedRootRadius(Edit15, G.rofP1, G.rofP1max,
-                             "Pinion root rounding radius (proportion size) must be from 0 to " +
-                                 rt::Str(G.rofP1max, 6, 4) + "\r");
+        LimitTypedRootRadius(
+            Edit15, G.rofP1, G.rofP1max,
+            "Pinion root rounding radius (proportion size) must be from 0 to " + rt::Str(G.rofP1max, 6, 4) + "\r");
     G.ToolCrestRadiusFactor1 = G.rofP1;
     SetTextIn(NastrojDlg, &TNastrojDlg::Edit2, rt::Str(G.rofP1, 6, 4));
     RootRadiusChanged(Edit15);

@@ -199,11 +199,13 @@ bool TFellowDlg::ValidateFellowTeethNumber() {
     g.z0 = z;
     if (g.z0 <= 3) return Refuse("Teeth number for Fellow cutter must be greater than 3.", Edit1);
     if (g.z0 >= std::fabs(g.z2))
-        return Refuse("Teeth number for Fellow cutter must be less than teeth number of wheel (at least about 1).", Edit1);
-    if (g.x0 + g.x2 - 0.00001 > CriticalAmcSum(g.z0 + g.z2))
-        return Refuse("Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater than critical - "
-                      "negative manufacturing pressure angle.",
+        return Refuse("Teeth number for Fellow cutter must be less than teeth number of wheel (at least about 1).",
                       Edit1);
+    if (g.x0 + g.x2 - 0.00001 > CriticalAmcSum(g.z0 + g.z2))
+        return Refuse(
+            "Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater than critical - "
+            "negative manufacturing pressure angle.",
+            Edit1);
     return true;
 }
 
@@ -215,12 +217,14 @@ bool TFellowDlg::ValidateFellowAmc() {
     g.ValCode = code;
     if (code != 0) return Refuse("Invalid format of the number.", Edit2);
     g.x0 = x;
-    if (g.x0 < -2 || g.x0 > 3) return Refuse("Addendum modification coefficient of Fellow cutter must be from -2 to 3.", Edit2);
+    if (g.x0 < -2 || g.x0 > 3)
+        return Refuse("Addendum modification coefficient of Fellow cutter must be from -2 to 3.", Edit2);
     const double xlim = CriticalAmcSum(g.z0 + g.z2);
     if (g.x0 + g.x2 - 0.00001 > xlim)
-        return Refuse("Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater than critical (xlim=" +
-                          rt::Str(xlim, 7, 4) + ") - negative manufacturing pressure angle.",
-                      Edit2);
+        return Refuse(
+            "Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater than critical (xlim=" +
+                rt::Str(xlim, 7, 4) + ") - negative manufacturing pressure angle.",
+            Edit2);
     return true;
 }
 

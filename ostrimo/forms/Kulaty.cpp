@@ -33,7 +33,8 @@ TForm2::TForm2() : Form("Form2") {
     Button1->ModalResult = ui::mrOk;
 
     // A label checks the radio button of its group.
-    for (ui::Label* l : {Label1, Label2, Label3, Label4, Label5}) l->OnClick = [this] { RadioButton1->SetChecked(true); };
+    for (ui::Label* l : {Label1, Label2, Label3, Label4, Label5})
+        l->OnClick = [this] { RadioButton1->SetChecked(true); };
     for (ui::Label* l : {Label6, Label7, Label8}) l->OnClick = [this] { RadioButton2->SetChecked(true); };
     Label9->OnClick = [this] { RadioButton3->SetChecked(true); };
     OnKeyUp = [this](ui::Word& key, ui::ShiftState) { FormKeyUp(key); };

@@ -39,16 +39,17 @@ struct ToolData {
     bool& chamfer;
     bool& protuberance;
     bool& impossible;
-    double& rootRadius;     // the gear's basic-rack root radius, cut by the crest
-    double& rackAddendum;   // the gear's own basic-rack addendum (chamfer height limit)
-    double& mateAddendum;   // the mate's basic-rack addendum, which the tool's addendum sets
-    double mateClearance;   // and the clearance at the mate's tip
+    double& rootRadius;    // the gear's basic-rack root radius, cut by the crest
+    double& rackAddendum;  // the gear's own basic-rack addendum (chamfer height limit)
+    double& mateAddendum;  // the mate's basic-rack addendum, which the tool's addendum sets
+    double mateClearance;  // and the clearance at the mate's tip
     const char* gear;
     int gearIndex;
 };
 
 ToolData Data(int tool) {
     GlobalData& g = G;
+    // clang-format off
     if (tool == 1)
         return {g.ToolAddendumFactor1, g.ToolCrestRadiusFactor1, g.ChamferHeightFactor1, g.ChamferAngle1,
                 g.ChamferAngleDeg1, g.ProtuberanceAngle1, g.haP01, g.ProtuberanceSize1, g.Chamfer1, g.Protuberance1,
@@ -56,6 +57,7 @@ ToolData Data(int tool) {
     return {g.ToolAddendumFactor2, g.ToolCrestRadiusFactor2, g.ChamferHeightFactor2, g.ChamferAngle2,
             g.ChamferAngleDeg2, g.ProtuberanceAngle2, g.haP02, g.ProtuberanceSize2, g.Chamfer2, g.Protuberance2,
             g.ProtuberanceImpossible2, g.rofP2, g.haP2, g.haP1, g.cP1, "wheel", 2};
+    // clang-format on
 }
 
 std::string Factor(double v) { return rt::Str(v, 6, 4); }
@@ -213,13 +215,17 @@ void TNastrojDlg::CreateTool(ui::GroupBox* g, int tool) {
         }
         if (r.edit == 2 || r.edit == 3) t.chamferRows.insert(t.chamferRows.end(), row.begin(), row.end());
         if (r.edit >= 4) t.protuberanceRows.insert(t.protuberanceRows.end(), row.begin(), row.end());
-        if (r.edit == 1) t.chamfer = new ui::CheckBox(g, "CheckBox" + std::to_string(pinion ? 1 : 3), {8, 76, 160, 17}, "Chamfering edge");
+        if (r.edit == 1)
+            t.chamfer =
+                new ui::CheckBox(g, "CheckBox" + std::to_string(pinion ? 1 : 3), {8, 76, 160, 17}, "Chamfering edge");
         if (r.edit == 3)
-            t.protuberance = new ui::CheckBox(g, "CheckBox" + std::to_string(pinion ? 2 : 4), {8, 152, 160, 17}, "Protuberance");
+            t.protuberance =
+                new ui::CheckBox(g, "CheckBox" + std::to_string(pinion ? 2 : 4), {8, 152, 160, 17}, "Protuberance");
         ++i;
     }
     for (int p = 0; p < 4; ++p) {
-        t.pictures[p] = new ui::Image(g, "Image" + std::to_string((pinion ? 1 : 5) + p), {8, 254, kPictureWidth, kPictureHeight});
+        t.pictures[p] =
+            new ui::Image(g, "Image" + std::to_string((pinion ? 1 : 5) + p), {8, 254, kPictureWidth, kPictureHeight});
         t.pictures[p]->SetPicture(RackToolPicture(p & 1, p & 2, kPictureWidth, kPictureHeight));
     }
 }
@@ -376,7 +382,7 @@ bool TNastrojDlg::ValidateToolField(ui::Edit* field) {
             if (tools_[t].edits[i] == field) tool = t, k = i;
     if (tool == 0 || k == 4 || SkipToolChecks) return false;
     ToolData d = Data(tool);
-    double* const values[] = {&d.addendum, &d.crest, &d.chamferHeight, &d.chamferAngleDeg, nullptr,
+    double* const values[] = {&d.addendum,           &d.crest,           &d.chamferHeight, &d.chamferAngleDeg, nullptr,
                               &d.protuberanceHeight, &d.protuberanceSize};
     double& v = *values[k];
     // still the stored value as the dialog writes it (the angle display may leave out the
@@ -437,9 +443,9 @@ bool TNastrojDlg::ValidateToolField(ui::Edit* field) {
             d.rootRadius = v;
             if (PagesDlg) PagesDlg->InputField(tool == 1 ? 15 : 16)->SetText(Factor(v));
             if (!within) {  // the limit taken instead, with a warning
-                ui::MessageBox("Crest rounding radius factor of a tool for the " + gear + " must be from 0 to " +
-                                   Factor(limit),
-                               kWarningCaption, ui::MB_OK);
+                ui::MessageBox(
+                    "Crest rounding radius factor of a tool for the " + gear + " must be from 0 to " + Factor(limit),
+                    kWarningCaption, ui::MB_OK);
                 SetActiveControl(field);
                 return false;
             }

@@ -118,8 +118,7 @@ void TTabulkaDlg::data1() {
     g.SetCell(2, 1, "      External");
     g.SetCell(4, 1, G.GearingType == kInternalGearing ? "        Internal" : "      External");
     // the chord rows name the main dialog's choice: constant chords, as it starts, without it
-    const bool constantChords =
-        !PagesDlg || (PagesDlg->RadioButton6->Checked() && PagesDlg->RadioButton9->Checked());
+    const bool constantChords = !PagesDlg || (PagesDlg->RadioButton6->Checked() && PagesDlg->RadioButton9->Checked());
     const int last = G.GearingType == kInternalGearing ? 83 : 76;
     for (int row = 1; row <= last; ++row) {
         g.SetCell(0, row, TableCaption(row, constantChords));
@@ -434,7 +433,9 @@ void TTabulkaDlg::Button1Click() {
         prn.WriteLn();
         prn.WriteLn(T(9) + "Pinion" + T(3) + (rack ? "  Rack" : "  Wheel"));
         prn.WriteLn(T(3) + "Type of gearing" + T(6) +
-                    (bevel ? " Bevel" : g.GearingType == kInternalGearing ? " Internal" : " External"));
+                    (bevel                               ? " Bevel"
+                     : g.GearingType == kInternalGearing ? " Internal"
+                                                         : " External"));
         prn.WriteLn(T(3) + "Profile addendum factor" + T(2) + "haP*" + T(2) + N4(g.haP1) + T(2) + N4(g.haP2));
         prn.WriteLn(T(3) + "Profile tip clearance factor" + T(1) + "cP*" + T(2) + N4(g.cP1) + T(2) + N4(g.cP2));
         prn.WriteLn(T(3) + "Profile root round.radius fact." + T(1) + "rofP*" + T(2) + N4(g.rofP1) + T(2) +
@@ -496,8 +497,8 @@ void TTabulkaDlg::Button1Click() {
             prn.WriteLn(T(3) + "Span measurement    " + T(2) + "W" + T(2) + N4(g.W1) + T(3) + wheel(N4(g.W2)));
             prn.WriteLn(T(3) + "No.of measured teeth " + T(2) + "zw" + T(2) + rt::Str(g.zw1) + T(3) +
                         wheel(rt::Str(g.zw2)));
-            prn.WriteLn(T(3) + "Contact diameter    " + T(2) + "dW" + T(2) +
-                        N4(SpanContactDiameter(g.W1, g.db1)) + T(3) + wheel(N4(SpanContactDiameter(g.W2, g.db2))));
+            prn.WriteLn(T(3) + "Contact diameter    " + T(2) + "dW" + T(2) + N4(SpanContactDiameter(g.W1, g.db1)) +
+                        T(3) + wheel(N4(SpanContactDiameter(g.W2, g.db2))));
             prn.WriteLn(T(3) + "Dimension over balls" + T(2) + "M" + T(2) + N4(g.M1) + T(3) + wheel(N4(g.M2)));
             prn.WriteLn(T(3) + "Contact diameter    " + T(2) + "dM" + T(2) + N4(g.dM1) + T(3) + wheel(N4(g.dM2)));
             prn.WriteLn(T(3) + "Ball diameter       " + T(2) + "dt" + T(2) + N4(g.dt1) + T(3) + wheel(N4(g.dt2)));

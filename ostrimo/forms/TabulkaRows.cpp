@@ -24,7 +24,9 @@ struct RowDef {
 };
 
 TableGlyph L(const char* text, int x, int dy) { return {TableGlyph::Letter, text, x, dy, 10}; }
-TableGlyph Gr(const char* symbolLetter, int x, int dy, int size) { return {TableGlyph::Greek, symbolLetter, x, dy, size}; }
+TableGlyph Gr(const char* symbolLetter, int x, int dy, int size) {
+    return {TableGlyph::Greek, symbolLetter, x, dy, size};
+}
 TableGlyph I(const char* text, int x, int dy) { return {TableGlyph::Index, text, x, dy, 8}; }
 // Epsilon with its Greek index.
 std::vector<TableGlyph> Eps(const char* index) { return {Gr("e", 214, 0, 13), Gr(index, 224, 7, 9)}; }
@@ -257,8 +259,7 @@ std::string ExternalValue(int col, int row) {
         case 14:
             return pick(Num(g.BacklashByExtraAmc ? g.x1BeforeBacklash : g.x1), Num(g.xsum),
                         rack ? "0" : Num(g.BacklashByExtraAmc ? g.xsumNoBacklash - g.x1BeforeBacklash : g.x2));
-        case 15:
-            return pick(Num(g.x1), Num(g.BacklashByExtraAmc ? g.xsumBacklash : g.xsum), rack ? "0" : Num(g.x2));
+        case 15: return pick(Num(g.x1), Num(g.BacklashByExtraAmc ? g.xsumBacklash : g.xsum), rack ? "0" : Num(g.x2));
         case 16: return pair(Num(g.x1 * g.mn), rack ? "0" : Num(g.x2 * g.mn));
         case 17: return common(Num(g.k));
         case 18: return gear(Num(g.df1), Num(g.df2));
@@ -316,7 +317,9 @@ std::string ExternalValue(int col, int row) {
         case 54: return gear(Num(g.W1), Num(g.W2));
         case 55: return gear(Num(SpanContactDiameter(g.W1, g.db1)), negative(SpanContactDiameter(g.W2, g.db2)));
         case 56: return gear(If(Computed(g.W1), Whole(g.zw1)), If(Computed(g.W2), Whole(g.zw2)));
-        case 57: return pair(If(g.beta > 0, Num(g.MinFacewidthSpan1, 6, 3)), If(g.beta > 0 && !rack, Num(g.MinFacewidthSpan2, 6, 3)));
+        case 57:
+            return pair(If(g.beta > 0, Num(g.MinFacewidthSpan1, 6, 3)),
+                        If(g.beta > 0 && !rack, Num(g.MinFacewidthSpan2, 6, 3)));
         case 58: return pair(If(g.ChordValid1, Num(g.sc1)), If(g.ChordValid2, Num(g.sc2)));
         case 59: return pair(If(g.ChordValid1, Num(g.hc1)), If(g.ChordValid2, Num(g.hc2)));
         case 60: return gear(Num(g.M1), Num(g.M2));
@@ -329,9 +332,11 @@ std::string ExternalValue(int col, int row) {
         case 69: return pair(Num(g.ToolAddendumFactor1), If(external, Num(g.ToolAddendumFactor2)));
         case 70: return pair(Num(g.ToolCrestRadiusFactor1), If(external, Num(g.ToolCrestRadiusFactor2)));
         case 71:
-            return pair(If(g.Chamfer1, Num(g.ChamferHeightFactor1)), If(external && g.Chamfer2, Num(g.ChamferHeightFactor2)));
+            return pair(If(g.Chamfer1, Num(g.ChamferHeightFactor1)),
+                        If(external && g.Chamfer2, Num(g.ChamferHeightFactor2)));
         case 72:
-            return pair(If(g.Chamfer1, Angle(g.ChamferAngleDeg1)), If(external && g.Chamfer2, Angle(g.ChamferAngleDeg2)));
+            return pair(If(g.Chamfer1, Angle(g.ChamferAngleDeg1)),
+                        If(external && g.Chamfer2, Angle(g.ChamferAngleDeg2)));
         case 73:
             return pair(If(g.Protuberance1, Angle(RadToDeg(g.ProtuberanceAngle1))),
                         If(external && g.Protuberance2, Angle(RadToDeg(g.ProtuberanceAngle2))));

@@ -131,7 +131,8 @@ std::vector<ui::Point> GearOutline(int cx, int cy, double ra, double rf, int z) 
     std::vector<ui::Point> p;
     const double step = 2 * kPi / z;
     auto at = [&](double r, double a) {
-        return ui::Point{cx + static_cast<int>(std::lround(r * std::cos(a))), cy - static_cast<int>(std::lround(r * std::sin(a)))};
+        return ui::Point{cx + static_cast<int>(std::lround(r * std::cos(a))),
+                         cy - static_cast<int>(std::lround(r * std::sin(a)))};
     };
     for (int i = 0; i <= z; ++i) {
         const double a = i * step;  // the middle of a space

@@ -94,8 +94,8 @@ QImage ThinningPicture(bool regrinding, int width, int height) {
     if (!regrinding) {
         // the cutter tooth (tip down) and, dashed, the widened cutter that thins the gear
         const int rootHalf = depth * 7 / 10, tipHalf = depth / 4;
-        Outline tool = Mirrored({{axis - rootHalf - 20, top}, {axis - rootHalf, top}, {axis - tipHalf, bottom}, {axis, bottom}},
-                                axis);
+        Outline tool = Mirrored(
+            {{axis - rootHalf - 20, top}, {axis - rootHalf, top}, {axis - tipHalf, bottom}, {axis, bottom}}, axis);
         DrawOutline(c, tool);
         c.Pen.Width = 1;
         DashedLine(c, axis - rootHalf - 5, top, axis - tipHalf - 5, bottom, ui::clRed);

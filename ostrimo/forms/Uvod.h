@@ -23,10 +23,10 @@ public:
     ui::Label* Label5;
     ui::Label* Label6;
     ui::Label* Label7;
-    ui::Label* Label8;   // "Tool", beside the backlash line
-    ui::Label* Label9;   // version
-    ui::Label* Label10;  // the sign of the year line, in the Symbol font
-    ui::Label* Label11;  // year
+    ui::Label* Label8;    // "Tool", beside the backlash line
+    ui::Label* Label9;    // version
+    ui::Label* Label10;   // the sign of the year line, in the Symbol font
+    ui::Label* Label11;   // year
     ui::Button* Button1;  // "Enter"
 
     void FormCreate();

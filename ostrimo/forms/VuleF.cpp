@@ -39,9 +39,7 @@ bool InverseInvolute(double& alpha, double target) {
 }
 
 // The involute of the working pressure angle for the AMC sum.
-double WorkingInvolute(double sum) {
-    return Inv(TransverseAngle()) + 2 * sum * std::tan(G.alfan) / (G.z1 + G.z2);
-}
+double WorkingInvolute(double sum) { return Inv(TransverseAngle()) + 2 * sum * std::tan(G.alfan) / (G.z1 + G.z2); }
 
 std::string Amc(double v) { return rt::Str(v, 8, 6); }
 std::string Backlash(double v) { return rt::Str(v, 4, 3); }
@@ -105,7 +103,8 @@ TVuleF::TVuleF() : Form("VuleF") {
     GroupBox2 = new ui::GroupBox(this, "GroupBox2", {12, 212, 446, 138}, "Technology");
     RadioButton7 = new ui::RadioButton(GroupBox2, "RadioButton7", {10, 18, 420, 17},
                                        "To widen a cutter (including a chamfer and a protuberance)");
-    RadioButton8 = new ui::RadioButton(GroupBox2, "RadioButton8", {10, 38, 420, 17}, "To weaken by regrinding of an involute");
+    RadioButton8 =
+        new ui::RadioButton(GroupBox2, "RadioButton8", {10, 38, 420, 17}, "To weaken by regrinding of an involute");
     Image1 = new ui::Image(GroupBox2, "Image1", {10, 60, 200, 70});
     Image1->SetPicture(ThinningPicture(false, 200, 70));
     Image2 = new ui::Image(GroupBox2, "Image2", {10, 60, 200, 70});
@@ -227,8 +226,7 @@ void TVuleF::ComputeCentreDistanceFromBacklash() {
         return;
     }
     const double teeth = g.z1 + g.z2;
-    if (!InverseInvolute(g.alfawtBacklash, WorkingInvolute(g.xsum) + g.jn / (g.mn * teeth * std::cos(g.alfan))))
-        return;
+    if (!InverseInvolute(g.alfawtBacklash, WorkingInvolute(g.xsum) + g.jn / (g.mn * teeth * std::cos(g.alfan)))) return;
     g.awBacklash = ReferenceCentreDistance() * std::cos(g.alfat) / std::cos(g.alfawtBacklash);
 }
 
@@ -479,8 +477,9 @@ void TVuleF::Edit2Exit() {
     const std::string impossible = kImpossibleSum + rt::Str(g.xsum0, 8, 5) + ") ";
     if (!internal && g.xsum0 >= g.xsumBacklash) return Refuse(impossible.c_str(), Edit2);
     if (!internal && g.xsumBacklash > g.xsum) {
-        const std::string text = "It is impossible to input sum of AMC x1+x2 for negative zero-backlash  (xlim= " +
-                                 rt::Str(g.xsum, 8, 5) + ") ";
+        const std::string text =
+            "It is impossible to input sum of AMC x1+x2 for negative zero-backlash  (xlim= " + rt::Str(g.xsum, 8, 5) +
+            ") ";
         return Refuse(text.c_str(), Edit2);
     }
     if (internal && g.xsum0 <= g.xsumBacklash) return Refuse(impossible.c_str(), Edit2);

@@ -65,15 +65,13 @@ struct FieldTable {
 
     void Numbers(Data& g, std::initializer_list<std::pair<const char*, double Data::*>> list) {
         for (const auto& entry : list)
-            fields.push_back({entry.first, [data = &g, member = entry.second](std::uint64_t r) {
-                                  data->*member = Number(r);
-                              }});
+            fields.push_back(
+                {entry.first, [data = &g, member = entry.second](std::uint64_t r) { data->*member = Number(r); }});
     }
     void Flags(Data& g, std::initializer_list<std::pair<const char*, bool Data::*>> list) {
         for (const auto& entry : list)
-            fields.push_back({entry.first, [data = &g, member = entry.second](std::uint64_t r) {
-                                  data->*member = r & 1;
-                              }});
+            fields.push_back(
+                {entry.first, [data = &g, member = entry.second](std::uint64_t r) { data->*member = r & 1; }});
     }
     template <class Int>
     void Integer(const char* name, Int& target, long long low = 0, long long count = 0) {
@@ -84,9 +82,8 @@ struct FieldTable {
                           }});
     }
     void Choice(const char* name, std::string& target, std::vector<std::string> options) {
-        fields.push_back({name, [&target, options = std::move(options)](std::uint64_t r) {
-                              target = options[r % options.size()];
-                          }});
+        fields.push_back(
+            {name, [&target, options = std::move(options)](std::uint64_t r) { target = options[r % options.size()]; }});
     }
     // The records after the first byte, applied in order.
     void Apply(const std::uint8_t* data, std::size_t size) const {
@@ -113,50 +110,153 @@ const FieldTable<KD>& KarveloFields() {
     static const FieldTable<KD> table = [] {
         FieldTable<KD> t;
         KD& g = kv::G;
-        t.Numbers(g, {{"z1", &KD::z1}, {"z2", &KD::z2}, {"mn", &KD::mn}, {"alfan", &KD::alfan}, {"beta", &KD::beta},
-                      {"x1", &KD::x1}, {"x2", &KD::x2}, {"a", &KD::a}, {"da1", &KD::da1}, {"da2", &KD::da2},
-                      {"haP1", &KD::haP1}, {"haP2", &KD::haP2}, {"caP1", &KD::caP1}, {"caP2", &KD::caP2},
-                      {"RofP1", &KD::RofP1}, {"RofP2", &KD::RofP2}, {"z0", &KD::z0}, {"x0", &KD::x0}});
-        t.Numbers(g, {{"SigmaFlim1", &KD::SigmaFlim1}, {"SigmaFlim2", &KD::SigmaFlim2}, {"SigmaHlim1", &KD::SigmaHlim1},
-                      {"SigmaHlim2", &KD::SigmaHlim2}, {"HV1", &KD::HV1}, {"HV2", &KD::HV2}, {"HV1core", &KD::HV1core},
-                      {"HV2core", &KD::HV2core}, {"Rm1", &KD::Rm1}, {"Rm2", &KD::Rm2}, {"Re1", &KD::Re1},
-                      {"Re2", &KD::Re2}, {"RzH1", &KD::RzH1}, {"RzH2", &KD::RzH2}, {"RzF1", &KD::RzF1},
-                      {"RzF2", &KD::RzF2}, {"E1", &KD::E1}, {"E2", &KD::E2}, {"Ny1", &KD::Ny1}, {"Ny2", &KD::Ny2},
-                      {"ro_steel1", &KD::ro_steel1}, {"ro_steel2", &KD::ro_steel2}, {"NHlim1", &KD::NHlim1},
-                      {"NHlim2", &KD::NHlim2}, {"NFlim1", &KD::NFlim1}, {"NFlim2", &KD::NFlim2}, {"qH1", &KD::qH1},
-                      {"qH2", &KD::qH2}, {"qF1", &KD::qF1}, {"qF2", &KD::qF2}, {"qH_1", &KD::qH_1},
-                      {"qH_2", &KD::qH_2}, {"qF_1", &KD::qF_1}, {"qF_2", &KD::qF_2}, {"NLstatH1", &KD::NLstatH1},
-                      {"NLstatH2", &KD::NLstatH2}, {"NLstatF1", &KD::NLstatF1}, {"NLstatF2", &KD::NLstatF2},
-                      {"qH1knee", &KD::qH1knee}, {"qH2knee", &KD::qH2knee}, {"YST1", &KD::YST1}, {"YST2", &KD::YST2}});
-        t.Numbers(g, {{"Ftjm", &KD::Ftjm}, {"Tjm", &KD::Tjm}, {"n1", &KD::n1}, {"NL1", &KD::NL1}, {"NL2", &KD::NL2},
-                      {"NL1h", &KD::NL1h}, {"NL2h", &KD::NL2h}, {"R1", &KD::R1}, {"R2", &KD::R2}, {"KA", &KD::KA},
-                      {"FtFe1", &KD::FtFe1}, {"FtHe1", &KD::FtHe1}, {"FtFe2", &KD::FtFe2}, {"FtHe2", &KD::FtHe2},
-                      {"TFe1", &KD::TFe1}, {"THe1", &KD::THe1}, {"TFe2", &KD::TFe2}, {"THe2", &KD::THe2},
-                      {"Ftmax", &KD::Ftmax}, {"Tmax", &KD::Tmax}, {"Ftmin", &KD::Ftmin}, {"Tmin", &KD::Tmin},
-                      {"SF1life", &KD::SF1life}, {"SH1life", &KD::SH1life}, {"SF2life", &KD::SF2life},
-                      {"SH2life", &KD::SH2life}});
-        t.Numbers(g, {{"b1", &KD::b1}, {"b2", &KD::b2}, {"bs1", &KD::bs1}, {"bs2", &KD::bs2}, {"sR1", &KD::sR1},
-                      {"sR2", &KD::sR2}, {"sd1", &KD::sd1}, {"sd2", &KD::sd2}, {"dh1", &KD::dh1}, {"dh2", &KD::dh2},
-                      {"db", &KD::db}, {"cprime", &KD::cprime}, {"J1", &KD::J1}, {"J2", &KD::J2},
-                      {"fpr1act", &KD::fpr1act}, {"fpr2act", &KD::fpr2act}, {"fHbeta1act", &KD::fHbeta1act},
-                      {"fHbeta2act", &KD::fHbeta2act}, {"ffalfa1act", &KD::ffalfa1act},
-                      {"ffalfa2act", &KD::ffalfa2act}, {"KHbeta", &KD::KHbeta}, {"bcal", &KD::bcal}, {"s1", &KD::s1},
-                      {"l1", &KD::l1}, {"dsh1", &KD::dsh1}, {"cI", &KD::cI}, {"cbeta", &KD::cbeta}, {"bred", &KD::bred},
-                      {"fsh", &KD::fsh}, {"fma", &KD::fma}, {"fsh2", &KD::fsh2}, {"fca", &KD::fca}, {"fbe", &KD::fbe},
-                      {"tg1", &KD::tg1}, {"tg2", &KD::tg2}, {"Rog1", &KD::Rog1}, {"Rog2", &KD::Rog2},
-                      {"OilViscosity", &KD::OilViscosity}, {"OilTemperature", &KD::OilTemperature}});
-        t.Numbers(g, {{"KFalfa", &KD::KFalfa}, {"KHalfa", &KD::KHalfa}, {"Kv", &KD::Kv}, {"KFbeta", &KD::KFbeta},
-                      {"YF1", &KD::YF1}, {"YF2", &KD::YF2}, {"YS1", &KD::YS1}, {"YS2", &KD::YS2}, {"YSg1", &KD::YSg1},
-                      {"YSg2", &KD::YSg2}, {"YN1", &KD::YN1}, {"YN2", &KD::YN2}, {"ZN1", &KD::ZN1}, {"ZN2", &KD::ZN2},
-                      {"ZB", &KD::ZB}, {"ZD", &KD::ZD}, {"ZLref", &KD::ZLref}, {"ZVref", &KD::ZVref},
-                      {"ZRref", &KD::ZRref}, {"ZW2ref", &KD::ZW2ref}, {"ZW2stat", &KD::ZW2stat},
-                      {"YdrelT1ref", &KD::YdrelT1ref}, {"YdrelT2ref", &KD::YdrelT2ref},
-                      {"YdrelT1stat", &KD::YdrelT1stat}, {"YdrelT2stat", &KD::YdrelT2stat},
-                      {"YRrelT1ref", &KD::YRrelT1ref}, {"YRrelT2ref", &KD::YRrelT2ref}, {"YX1ref", &KD::YX1ref},
-                      {"YX2ref", &KD::YX2ref}, {"Zepsilon", &KD::Zepsilon}, {"YM1ref", &KD::YM1ref},
-                      {"YM2ref", &KD::YM2ref}, {"YM1stat", &KD::YM1stat}, {"YM2stat", &KD::YM2stat},
-                      {"KHbetaEkv", &KD::KHbetaEkv}, {"KFbetaEkv", &KD::KFbetaEkv}, {"KHalfaEkv", &KD::KHalfaEkv},
-                      {"KFalfaEkv", &KD::KFalfaEkv}, {"KvEkv", &KD::KvEkv}});
+        t.Numbers(g, {{"z1", &KD::z1},
+                      {"z2", &KD::z2},
+                      {"mn", &KD::mn},
+                      {"alfan", &KD::alfan},
+                      {"beta", &KD::beta},
+                      {"x1", &KD::x1},
+                      {"x2", &KD::x2},
+                      {"a", &KD::a},
+                      {"da1", &KD::da1},
+                      {"da2", &KD::da2},
+                      {"haP1", &KD::haP1},
+                      {"haP2", &KD::haP2},
+                      {"caP1", &KD::caP1},
+                      {"caP2", &KD::caP2},
+                      {"RofP1", &KD::RofP1},
+                      {"RofP2", &KD::RofP2},
+                      {"z0", &KD::z0},
+                      {"x0", &KD::x0}});
+        t.Numbers(g, {{"SigmaFlim1", &KD::SigmaFlim1},
+                      {"SigmaFlim2", &KD::SigmaFlim2},
+                      {"SigmaHlim1", &KD::SigmaHlim1},
+                      {"SigmaHlim2", &KD::SigmaHlim2},
+                      {"HV1", &KD::HV1},
+                      {"HV2", &KD::HV2},
+                      {"HV1core", &KD::HV1core},
+                      {"HV2core", &KD::HV2core},
+                      {"Rm1", &KD::Rm1},
+                      {"Rm2", &KD::Rm2},
+                      {"Re1", &KD::Re1},
+                      {"Re2", &KD::Re2},
+                      {"RzH1", &KD::RzH1},
+                      {"RzH2", &KD::RzH2},
+                      {"RzF1", &KD::RzF1},
+                      {"RzF2", &KD::RzF2},
+                      {"E1", &KD::E1},
+                      {"E2", &KD::E2},
+                      {"Ny1", &KD::Ny1},
+                      {"Ny2", &KD::Ny2},
+                      {"ro_steel1", &KD::ro_steel1},
+                      {"ro_steel2", &KD::ro_steel2},
+                      {"NHlim1", &KD::NHlim1},
+                      {"NHlim2", &KD::NHlim2},
+                      {"NFlim1", &KD::NFlim1},
+                      {"NFlim2", &KD::NFlim2},
+                      {"qH1", &KD::qH1},
+                      {"qH2", &KD::qH2},
+                      {"qF1", &KD::qF1},
+                      {"qF2", &KD::qF2},
+                      {"qH_1", &KD::qH_1},
+                      {"qH_2", &KD::qH_2},
+                      {"qF_1", &KD::qF_1},
+                      {"qF_2", &KD::qF_2},
+                      {"NLstatH1", &KD::NLstatH1},
+                      {"NLstatH2", &KD::NLstatH2},
+                      {"NLstatF1", &KD::NLstatF1},
+                      {"NLstatF2", &KD::NLstatF2},
+                      {"qH1knee", &KD::qH1knee},
+                      {"qH2knee", &KD::qH2knee},
+                      {"YST1", &KD::YST1},
+                      {"YST2", &KD::YST2}});
+        t.Numbers(
+            g,
+            {{"Ftjm", &KD::Ftjm},       {"Tjm", &KD::Tjm},        {"n1", &KD::n1},           {"NL1", &KD::NL1},
+             {"NL2", &KD::NL2},         {"NL1h", &KD::NL1h},      {"NL2h", &KD::NL2h},       {"R1", &KD::R1},
+             {"R2", &KD::R2},           {"KA", &KD::KA},          {"FtFe1", &KD::FtFe1},     {"FtHe1", &KD::FtHe1},
+             {"FtFe2", &KD::FtFe2},     {"FtHe2", &KD::FtHe2},    {"TFe1", &KD::TFe1},       {"THe1", &KD::THe1},
+             {"TFe2", &KD::TFe2},       {"THe2", &KD::THe2},      {"Ftmax", &KD::Ftmax},     {"Tmax", &KD::Tmax},
+             {"Ftmin", &KD::Ftmin},     {"Tmin", &KD::Tmin},      {"SF1life", &KD::SF1life}, {"SH1life", &KD::SH1life},
+             {"SF2life", &KD::SF2life}, {"SH2life", &KD::SH2life}});
+        t.Numbers(g, {{"b1", &KD::b1},
+                      {"b2", &KD::b2},
+                      {"bs1", &KD::bs1},
+                      {"bs2", &KD::bs2},
+                      {"sR1", &KD::sR1},
+                      {"sR2", &KD::sR2},
+                      {"sd1", &KD::sd1},
+                      {"sd2", &KD::sd2},
+                      {"dh1", &KD::dh1},
+                      {"dh2", &KD::dh2},
+                      {"db", &KD::db},
+                      {"cprime", &KD::cprime},
+                      {"J1", &KD::J1},
+                      {"J2", &KD::J2},
+                      {"fpr1act", &KD::fpr1act},
+                      {"fpr2act", &KD::fpr2act},
+                      {"fHbeta1act", &KD::fHbeta1act},
+                      {"fHbeta2act", &KD::fHbeta2act},
+                      {"ffalfa1act", &KD::ffalfa1act},
+                      {"ffalfa2act", &KD::ffalfa2act},
+                      {"KHbeta", &KD::KHbeta},
+                      {"bcal", &KD::bcal},
+                      {"s1", &KD::s1},
+                      {"l1", &KD::l1},
+                      {"dsh1", &KD::dsh1},
+                      {"cI", &KD::cI},
+                      {"cbeta", &KD::cbeta},
+                      {"bred", &KD::bred},
+                      {"fsh", &KD::fsh},
+                      {"fma", &KD::fma},
+                      {"fsh2", &KD::fsh2},
+                      {"fca", &KD::fca},
+                      {"fbe", &KD::fbe},
+                      {"tg1", &KD::tg1},
+                      {"tg2", &KD::tg2},
+                      {"Rog1", &KD::Rog1},
+                      {"Rog2", &KD::Rog2},
+                      {"OilViscosity", &KD::OilViscosity},
+                      {"OilTemperature", &KD::OilTemperature}});
+        t.Numbers(g, {{"KFalfa", &KD::KFalfa},
+                      {"KHalfa", &KD::KHalfa},
+                      {"Kv", &KD::Kv},
+                      {"KFbeta", &KD::KFbeta},
+                      {"YF1", &KD::YF1},
+                      {"YF2", &KD::YF2},
+                      {"YS1", &KD::YS1},
+                      {"YS2", &KD::YS2},
+                      {"YSg1", &KD::YSg1},
+                      {"YSg2", &KD::YSg2},
+                      {"YN1", &KD::YN1},
+                      {"YN2", &KD::YN2},
+                      {"ZN1", &KD::ZN1},
+                      {"ZN2", &KD::ZN2},
+                      {"ZB", &KD::ZB},
+                      {"ZD", &KD::ZD},
+                      {"ZLref", &KD::ZLref},
+                      {"ZVref", &KD::ZVref},
+                      {"ZRref", &KD::ZRref},
+                      {"ZW2ref", &KD::ZW2ref},
+                      {"ZW2stat", &KD::ZW2stat},
+                      {"YdrelT1ref", &KD::YdrelT1ref},
+                      {"YdrelT2ref", &KD::YdrelT2ref},
+                      {"YdrelT1stat", &KD::YdrelT1stat},
+                      {"YdrelT2stat", &KD::YdrelT2stat},
+                      {"YRrelT1ref", &KD::YRrelT1ref},
+                      {"YRrelT2ref", &KD::YRrelT2ref},
+                      {"YX1ref", &KD::YX1ref},
+                      {"YX2ref", &KD::YX2ref},
+                      {"Zepsilon", &KD::Zepsilon},
+                      {"YM1ref", &KD::YM1ref},
+                      {"YM2ref", &KD::YM2ref},
+                      {"YM1stat", &KD::YM1stat},
+                      {"YM2stat", &KD::YM2stat},
+                      {"KHbetaEkv", &KD::KHbetaEkv},
+                      {"KFbetaEkv", &KD::KFbetaEkv},
+                      {"KHalfaEkv", &KD::KHalfaEkv},
+                      {"KFalfaEkv", &KD::KFalfaEkv},
+                      {"KvEkv", &KD::KvEkv}});
         // the spectrum, level by level
         const std::pair<const char*, kv::TLevelArray KD::*> columns[] = {
             {"SpectrumY", &KD::SpectrumY},     {"SpectrumX", &KD::SpectrumX},     {"n1Level", &KD::n1Level},
@@ -165,10 +265,9 @@ const FieldTable<KD>& KarveloFields() {
         };
         for (const auto& entry : columns)
             for (int i = 1; i <= kv::kMaxLevels; ++i)
-                t.fields.push_back({std::string(entry.first) + "[" + std::to_string(i) + "]",
-                                    [data = &g, column = entry.second, i](std::uint64_t r) {
-                                        (data->*column)[i] = Number(r);
-                                    }});
+                t.fields.push_back(
+                    {std::string(entry.first) + "[" + std::to_string(i) + "]",
+                     [data = &g, column = entry.second, i](std::uint64_t r) { (data->*column)[i] = Number(r); }});
         // the level count as any number the field holds; the choices as the windows offer them
         t.Integer("LevelCount", g.LevelCount);
         t.Integer("IT1", g.IT1, 1, 11);
@@ -178,8 +277,8 @@ const FieldTable<KD>& KarveloFields() {
         t.Integer("HelixModification", g.HelixModification, kv::kNoHelixModification, 6);
         t.Integer("MaterialClass1", g.MaterialClass1, 0, 12);
         t.Integer("MaterialClass2", g.MaterialClass2, 0, 12);
-        const std::vector<std::string> classes = {"St", "V",  "GGGp", "GGGb", "GTS", "Eh", "IF",
-                                                  "GG", "GGGf", "NT", "NV",   "NVc", "0"};
+        const std::vector<std::string> classes = {"St", "V",    "GGGp", "GGGb", "GTS", "Eh", "IF",
+                                                  "GG", "GGGf", "NT",   "NV",   "NVc", "0"};
         t.Choice("MaterialCode1", g.MaterialCode1, classes);
         t.Choice("MaterialCode2", g.MaterialCode2, classes);
         t.Choice("MaterialForm1", g.MaterialForm1, {"wrought", "cast"});
@@ -190,35 +289,70 @@ const FieldTable<KD>& KarveloFields() {
         t.Choice("KHbetaCase", g.KHbetaCase, {"a", "b", "c", "d", "e"});
         t.Choice("KHbetaCase2", g.KHbetaCase2, {"a", "b", "c", "d", "e", "f"});
         t.Choice("KHbetaCalcVariant", g.KHbetaCalcVariant, {"a", "b", "c"});
-        t.Flags(g, {{"aGiven", &KD::aGiven}, {"da1Given", &KD::da1Given}, {"da2Given", &KD::da2Given},
-                    {"LoadAsForce", &KD::LoadAsForce}, {"SpectrumInCycles", &KD::SpectrumInCycles},
-                    {"SpectrumAbsolute", &KD::SpectrumAbsolute}, {"SpectrumRatioMaxTo", &KD::SpectrumRatioMaxTo},
-                    {"SpectrumRatioToMax", &KD::SpectrumRatioToMax}, {"SpectrumRatioToMin", &KD::SpectrumRatioToMin},
-                    {"SpectrumXMode", &KD::SpectrumXMode}, {"FullPinion", &KD::FullPinion},
-                    {"FullWheel", &KD::FullWheel}, {"cDirect", &KD::cDirect}, {"JDirect", &KD::JDirect},
-                    {"mredISO", &KD::mredISO}, {"fpr1Measured", &KD::fpr1Measured},
-                    {"fpr2Measured", &KD::fpr2Measured}, {"fHbeta1Measured", &KD::fHbeta1Measured},
-                    {"fHbeta2Measured", &KD::fHbeta2Measured}, {"ffalfa1Measured", &KD::ffalfa1Measured},
-                    {"ffalfa2Measured", &KD::ffalfa2Measured}, {"KHbetaDirect", &KD::KHbetaDirect},
-                    {"KFalfaDirect", &KD::KFalfaDirect}, {"KHalfaDirect", &KD::KHalfaDirect},
-                    {"KvDirect", &KD::KvDirect}, {"HypothesisHaibach", &KD::HypothesisHaibach},
-                    {"KFbetaDirect", &KD::KFbetaDirect}, {"YF1Direct", &KD::YF1Direct}, {"YF2Direct", &KD::YF2Direct},
-                    {"YS1Direct", &KD::YS1Direct}, {"YS2Direct", &KD::YS2Direct}, {"YSg1Direct", &KD::YSg1Direct},
-                    {"YSg2Direct", &KD::YSg2Direct}, {"ZBDirect", &KD::ZBDirect}, {"ZDDirect", &KD::ZDDirect},
-                    {"ZLrefDirect", &KD::ZLrefDirect}, {"ZVrefDirect", &KD::ZVrefDirect},
-                    {"ZRrefDirect", &KD::ZRrefDirect}, {"ZW2refDirect", &KD::ZW2refDirect},
-                    {"ZW2statDirect", &KD::ZW2statDirect}, {"ViscosityGiven", &KD::ViscosityGiven},
-                    {"YdrelT1refDirect", &KD::YdrelT1refDirect}, {"YdrelT1statDirect", &KD::YdrelT1statDirect},
-                    {"YdrelT2refDirect", &KD::YdrelT2refDirect}, {"YdrelT2statDirect", &KD::YdrelT2statDirect},
-                    {"YRrelT1refDirect", &KD::YRrelT1refDirect}, {"YRrelT2refDirect", &KD::YRrelT2refDirect},
-                    {"YX1refDirect", &KD::YX1refDirect}, {"YX2refDirect", &KD::YX2refDirect},
-                    {"ZepsilonDirect", &KD::ZepsilonDirect}, {"LifeValid", &KD::LifeValid},
-                    {"YM1refDirect", &KD::YM1refDirect}, {"YM2refDirect", &KD::YM2refDirect},
-                    {"YM1statDirect", &KD::YM1statDirect}, {"YM2statDirect", &KD::YM2statDirect},
-                    {"MethodC", &KD::MethodC}, {"fshDirect", &KD::fshDirect}, {"fmaDirect", &KD::fmaDirect},
-                    {"SpectrumLevelsShown", &KD::SpectrumLevelsShown}, {"PittingAllowed1", &KD::PittingAllowed1},
-                    {"PittingAllowed2", &KD::PittingAllowed2}, {"LifeFormActive", &KD::LifeFormActive},
-                    {"LifeFromSafety", &KD::LifeFromSafety}, {"LifeInHours", &KD::LifeInHours},
+        t.Flags(g, {{"aGiven", &KD::aGiven},
+                    {"da1Given", &KD::da1Given},
+                    {"da2Given", &KD::da2Given},
+                    {"LoadAsForce", &KD::LoadAsForce},
+                    {"SpectrumInCycles", &KD::SpectrumInCycles},
+                    {"SpectrumAbsolute", &KD::SpectrumAbsolute},
+                    {"SpectrumRatioMaxTo", &KD::SpectrumRatioMaxTo},
+                    {"SpectrumRatioToMax", &KD::SpectrumRatioToMax},
+                    {"SpectrumRatioToMin", &KD::SpectrumRatioToMin},
+                    {"SpectrumXMode", &KD::SpectrumXMode},
+                    {"FullPinion", &KD::FullPinion},
+                    {"FullWheel", &KD::FullWheel},
+                    {"cDirect", &KD::cDirect},
+                    {"JDirect", &KD::JDirect},
+                    {"mredISO", &KD::mredISO},
+                    {"fpr1Measured", &KD::fpr1Measured},
+                    {"fpr2Measured", &KD::fpr2Measured},
+                    {"fHbeta1Measured", &KD::fHbeta1Measured},
+                    {"fHbeta2Measured", &KD::fHbeta2Measured},
+                    {"ffalfa1Measured", &KD::ffalfa1Measured},
+                    {"ffalfa2Measured", &KD::ffalfa2Measured},
+                    {"KHbetaDirect", &KD::KHbetaDirect},
+                    {"KFalfaDirect", &KD::KFalfaDirect},
+                    {"KHalfaDirect", &KD::KHalfaDirect},
+                    {"KvDirect", &KD::KvDirect},
+                    {"HypothesisHaibach", &KD::HypothesisHaibach},
+                    {"KFbetaDirect", &KD::KFbetaDirect},
+                    {"YF1Direct", &KD::YF1Direct},
+                    {"YF2Direct", &KD::YF2Direct},
+                    {"YS1Direct", &KD::YS1Direct},
+                    {"YS2Direct", &KD::YS2Direct},
+                    {"YSg1Direct", &KD::YSg1Direct},
+                    {"YSg2Direct", &KD::YSg2Direct},
+                    {"ZBDirect", &KD::ZBDirect},
+                    {"ZDDirect", &KD::ZDDirect},
+                    {"ZLrefDirect", &KD::ZLrefDirect},
+                    {"ZVrefDirect", &KD::ZVrefDirect},
+                    {"ZRrefDirect", &KD::ZRrefDirect},
+                    {"ZW2refDirect", &KD::ZW2refDirect},
+                    {"ZW2statDirect", &KD::ZW2statDirect},
+                    {"ViscosityGiven", &KD::ViscosityGiven},
+                    {"YdrelT1refDirect", &KD::YdrelT1refDirect},
+                    {"YdrelT1statDirect", &KD::YdrelT1statDirect},
+                    {"YdrelT2refDirect", &KD::YdrelT2refDirect},
+                    {"YdrelT2statDirect", &KD::YdrelT2statDirect},
+                    {"YRrelT1refDirect", &KD::YRrelT1refDirect},
+                    {"YRrelT2refDirect", &KD::YRrelT2refDirect},
+                    {"YX1refDirect", &KD::YX1refDirect},
+                    {"YX2refDirect", &KD::YX2refDirect},
+                    {"ZepsilonDirect", &KD::ZepsilonDirect},
+                    {"LifeValid", &KD::LifeValid},
+                    {"YM1refDirect", &KD::YM1refDirect},
+                    {"YM2refDirect", &KD::YM2refDirect},
+                    {"YM1statDirect", &KD::YM1statDirect},
+                    {"YM2statDirect", &KD::YM2statDirect},
+                    {"MethodC", &KD::MethodC},
+                    {"fshDirect", &KD::fshDirect},
+                    {"fmaDirect", &KD::fmaDirect},
+                    {"SpectrumLevelsShown", &KD::SpectrumLevelsShown},
+                    {"PittingAllowed1", &KD::PittingAllowed1},
+                    {"PittingAllowed2", &KD::PittingAllowed2},
+                    {"LifeFormActive", &KD::LifeFormActive},
+                    {"LifeFromSafety", &KD::LifeFromSafety},
+                    {"LifeInHours", &KD::LifeInHours},
                     {"PinionShrinkFitted", &KD::PinionShrinkFitted}});
         return t;
     }();
@@ -241,7 +375,8 @@ void KarveloStart(int gearingType) {
 std::string KarveloListings() {
     static const std::string path = ScratchFile("listing");
     const KD kept = kv::G;
-    for (std::string* text : {&kv::G.MatDesignation1, &kv::G.MatDesignation2, &kv::G.QualityGrade1, &kv::G.QualityGrade2})
+    for (std::string* text :
+         {&kv::G.MatDesignation1, &kv::G.MatDesignation2, &kv::G.QualityGrade1, &kv::G.QualityGrade2})
         text->clear();
     std::string both;
     for (auto write : {&kv::WriteInputListing, &kv::WriteResultsListing}) {
@@ -284,40 +419,84 @@ const FieldTable<OD>& OstrimoFields() {
     static const FieldTable<OD> table = [] {
         FieldTable<OD> t;
         OD& g = os::G;
-        t.Numbers(g, {{"mn", &OD::mn}, {"z1", &OD::z1}, {"z2", &OD::z2}, {"z1Bevel", &OD::z1Bevel},
-                      {"z2Bevel", &OD::z2Bevel}, {"betaDeg", &OD::betaDeg}, {"b", &OD::b}, {"xsum", &OD::xsum},
-                      {"x1", &OD::x1}, {"x2", &OD::x2}, {"aw", &OD::aw}, {"awBacklash", &OD::awBacklash},
-                      {"alfawtBacklash", &OD::alfawtBacklash}, {"xsumBacklash", &OD::xsumBacklash},
-                      {"xsumNoBacklash", &OD::xsumNoBacklash}, {"alfawtDeg", &OD::alfawtDeg}, {"jn", &OD::jn},
-                      {"k", &OD::k}, {"haP1", &OD::haP1}, {"haP2", &OD::haP2}, {"cP1", &OD::cP1}, {"cP2", &OD::cP2},
-                      {"rofP1", &OD::rofP1}, {"rofP2", &OD::rofP2}, {"alfaP", &OD::alfaP}, {"da1", &OD::da1},
-                      {"da2", &OD::da2}, {"ha2", &OD::ha2}, {"x0", &OD::x0}, {"rof0", &OD::rof0},
-                      {"roa0", &OD::roa0}, {"SigmaDeg", &OD::SigmaDeg}, {"dt1", &OD::dt1}, {"dt2", &OD::dt2},
-                      {"sc1", &OD::sc1}, {"sc2", &OD::sc2}, {"hc1", &OD::hc1}, {"hc2", &OD::hc2},
+        t.Numbers(g, {{"mn", &OD::mn},
+                      {"z1", &OD::z1},
+                      {"z2", &OD::z2},
+                      {"z1Bevel", &OD::z1Bevel},
+                      {"z2Bevel", &OD::z2Bevel},
+                      {"betaDeg", &OD::betaDeg},
+                      {"b", &OD::b},
+                      {"xsum", &OD::xsum},
+                      {"x1", &OD::x1},
+                      {"x2", &OD::x2},
+                      {"aw", &OD::aw},
+                      {"awBacklash", &OD::awBacklash},
+                      {"alfawtBacklash", &OD::alfawtBacklash},
+                      {"xsumBacklash", &OD::xsumBacklash},
+                      {"xsumNoBacklash", &OD::xsumNoBacklash},
+                      {"alfawtDeg", &OD::alfawtDeg},
+                      {"jn", &OD::jn},
+                      {"k", &OD::k},
+                      {"haP1", &OD::haP1},
+                      {"haP2", &OD::haP2},
+                      {"cP1", &OD::cP1},
+                      {"cP2", &OD::cP2},
+                      {"rofP1", &OD::rofP1},
+                      {"rofP2", &OD::rofP2},
+                      {"alfaP", &OD::alfaP},
+                      {"da1", &OD::da1},
+                      {"da2", &OD::da2},
+                      {"ha2", &OD::ha2},
+                      {"x0", &OD::x0},
+                      {"rof0", &OD::rof0},
+                      {"roa0", &OD::roa0},
+                      {"SigmaDeg", &OD::SigmaDeg},
+                      {"dt1", &OD::dt1},
+                      {"dt2", &OD::dt2},
+                      {"sc1", &OD::sc1},
+                      {"sc2", &OD::sc2},
+                      {"hc1", &OD::hc1},
+                      {"hc2", &OD::hc2},
                       {"ToolAddendumFactor1", &OD::ToolAddendumFactor1},
                       {"ToolAddendumFactor2", &OD::ToolAddendumFactor2},
                       {"ToolCrestRadiusFactor1", &OD::ToolCrestRadiusFactor1},
                       {"ToolCrestRadiusFactor2", &OD::ToolCrestRadiusFactor2},
                       {"ChamferHeightFactor1", &OD::ChamferHeightFactor1},
-                      {"ChamferHeightFactor2", &OD::ChamferHeightFactor2}, {"ChamferAngle1", &OD::ChamferAngle1},
-                      {"ChamferAngle2", &OD::ChamferAngle2}, {"ProtuberanceAngle1", &OD::ProtuberanceAngle1},
-                      {"ProtuberanceAngle2", &OD::ProtuberanceAngle2}, {"haP01", &OD::haP01}, {"haP02", &OD::haP02},
-                      {"ProtuberanceSize1", &OD::ProtuberanceSize1}, {"ProtuberanceSize2", &OD::ProtuberanceSize2}});
+                      {"ChamferHeightFactor2", &OD::ChamferHeightFactor2},
+                      {"ChamferAngle1", &OD::ChamferAngle1},
+                      {"ChamferAngle2", &OD::ChamferAngle2},
+                      {"ProtuberanceAngle1", &OD::ProtuberanceAngle1},
+                      {"ProtuberanceAngle2", &OD::ProtuberanceAngle2},
+                      {"haP01", &OD::haP01},
+                      {"haP02", &OD::haP02},
+                      {"ProtuberanceSize1", &OD::ProtuberanceSize1},
+                      {"ProtuberanceSize2", &OD::ProtuberanceSize2}});
         t.Integer("z0", g.z0);
         t.Integer("zw1", g.zw1);
         t.Integer("zw2", g.zw2);
         t.Integer("LastComputingInput", g.LastComputingInput, 0, 11);
-        t.Flags(g, {{"BacklashByExtraAmc", &OD::BacklashByExtraAmc}, {"BacklashByShifting", &OD::BacklashByShifting},
-                    {"BacklashByThinning", &OD::BacklashByThinning}, {"ThinPinionOnly", &OD::ThinPinionOnly},
-                    {"ThinByRegrinding", &OD::ThinByRegrinding}, {"TipDiameter1Given", &OD::TipDiameter1Given},
-                    {"TipDiameter2Given", &OD::TipDiameter2Given}, {"AmcUndivided", &OD::AmcUndivided},
-                    {"RoundedRoot", &OD::RoundedRoot}, {"FellowMaxOperatingHeight", &OD::FellowMaxOperatingHeight},
-                    {"FellowFullyRoundedTip", &OD::FellowFullyRoundedTip}, {"Chamfer1", &OD::Chamfer1},
-                    {"Chamfer2", &OD::Chamfer2}, {"Protuberance1", &OD::Protuberance1},
-                    {"Protuberance2", &OD::Protuberance2}, {"TestDimensionsActive", &OD::TestDimensionsActive},
-                    {"ChordConstant1", &OD::ChordConstant1}, {"ChordConstant2", &OD::ChordConstant2},
-                    {"ChordOnReference1", &OD::ChordOnReference1}, {"ChordOnReference2", &OD::ChordOnReference2},
-                    {"ChordChosen1", &OD::ChordChosen1}, {"ChordChosen2", &OD::ChordChosen2}});
+        t.Flags(g, {{"BacklashByExtraAmc", &OD::BacklashByExtraAmc},
+                    {"BacklashByShifting", &OD::BacklashByShifting},
+                    {"BacklashByThinning", &OD::BacklashByThinning},
+                    {"ThinPinionOnly", &OD::ThinPinionOnly},
+                    {"ThinByRegrinding", &OD::ThinByRegrinding},
+                    {"TipDiameter1Given", &OD::TipDiameter1Given},
+                    {"TipDiameter2Given", &OD::TipDiameter2Given},
+                    {"AmcUndivided", &OD::AmcUndivided},
+                    {"RoundedRoot", &OD::RoundedRoot},
+                    {"FellowMaxOperatingHeight", &OD::FellowMaxOperatingHeight},
+                    {"FellowFullyRoundedTip", &OD::FellowFullyRoundedTip},
+                    {"Chamfer1", &OD::Chamfer1},
+                    {"Chamfer2", &OD::Chamfer2},
+                    {"Protuberance1", &OD::Protuberance1},
+                    {"Protuberance2", &OD::Protuberance2},
+                    {"TestDimensionsActive", &OD::TestDimensionsActive},
+                    {"ChordConstant1", &OD::ChordConstant1},
+                    {"ChordConstant2", &OD::ChordConstant2},
+                    {"ChordOnReference1", &OD::ChordOnReference1},
+                    {"ChordOnReference2", &OD::ChordOnReference2},
+                    {"ChordChosen1", &OD::ChordChosen1},
+                    {"ChordChosen2", &OD::ChordChosen2}});
         return t;
     }();
     return table;

@@ -15,7 +15,7 @@ TEST(Str, FixedPointWidthAndDecimals) {
     EXPECT_EQ(Str(1.3, 5, 1), "  1.3");
     EXPECT_EQ(Str(1.0, 5, 3), "1.000");
     EXPECT_EQ(Str(12345.6, 6, 1), "12345.6");  // wider than w: never cut
-    EXPECT_EQ(Str(123.456, 3, 0), "123");       // d = 0: no point
+    EXPECT_EQ(Str(123.456, 3, 0), "123");      // d = 0: no point
     EXPECT_EQ(Str(-0.5, 6, 3), "-0.500");
     EXPECT_EQ(Str(0.0, 1, 2), "0.00");
     EXPECT_EQ(Str(120.0, 7, 3), "120.000");
@@ -119,10 +119,19 @@ TEST(Val, ReadsWhatTheProgramsWrite) {
     struct Case {
         const char* text;
         double value;
-    } cases[] = {{" 1.000", 1.0},   {"-0.500", -0.5},   {"1.235E+5", 123500}, {"5E+7", 5e7},
-                 {"2.1E+5", 210000}, {"  0", 0},        {"+5", 5},            {"1.", 1},
-                 {".5", 0.5},       {"1e-3", 0.001},    {" 2.00000000000000E+0001", 20},
-                 {"-7.50000000000000E+0000", -7.5}, {"1e-400", 0}};
+    } cases[] = {{" 1.000", 1.0},
+                 {"-0.500", -0.5},
+                 {"1.235E+5", 123500},
+                 {"5E+7", 5e7},
+                 {"2.1E+5", 210000},
+                 {"  0", 0},
+                 {"+5", 5},
+                 {"1.", 1},
+                 {".5", 0.5},
+                 {"1e-3", 0.001},
+                 {" 2.00000000000000E+0001", 20},
+                 {"-7.50000000000000E+0000", -7.5},
+                 {"1e-400", 0}};
     for (const auto& c : cases) {
         double x = -99;
         int code = -1;
@@ -136,7 +145,7 @@ TEST(Val, ErrorPositionsAndTheVariableKeepsItsValue) {
     struct Case {
         const char* text;
         int code;
-    } cases[] = {{"12.5x", 5}, {"12,5", 3}, {"", 1},   {"  ", 3},   {"-", 2},      {"1e", 3},  {"1e+", 4},
+    } cases[] = {{"12.5x", 5}, {"12,5", 3}, {"", 1},     {"  ", 3},  {"-", 2},     {"1e", 3},  {"1e+", 4},
                  {"1.5 ", 4},  {"e5", 1},   {"1e5x", 4}, {"- 1", 2}, {"1.2.3", 4}, {"abc", 1}, {"1e999", 5}};
     for (const auto& c : cases) {
         double x = 42;

@@ -68,7 +68,7 @@ TEST(TextFile, NumberLinesMustHoldExactlyTheirCount) {
     EXPECT_EQ(v, (std::vector<double>{20, -7.5}));
     EXPECT_THROW(f.ReadNumbers(3), rt::FileError);  // too few: never a value from the next line
     EXPECT_EQ(f.ReadLn(), "3");                     // the short line was consumed, nothing more
-    EXPECT_THROW(f.ReadNumber(), rt::FileError);   // not a number
+    EXPECT_THROW(f.ReadNumber(), rt::FileError);    // not a number
     EXPECT_EQ(f.ReadInteger(), 42);
     f.Close();
 

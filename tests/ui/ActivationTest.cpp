@@ -47,9 +47,9 @@ TEST_F(Activation, ShowModalFiresShowActivateEnterPaintAndGivesTheOwnerBack) {
         ui::test::Click(dialog.Button1);
     });
     EXPECT_EQ(dialog.ShowModal(), ui::mrOk);
-    EXPECT_EQ(log.items, (Items{"show Dialog", "deactivate Main", "activate Dialog", "enter Edit1", "paint Dialog", "script",
-                                "exit Edit1", "enter Edit2", "exit Edit2", "click Dialog.Button1", "deactivate Dialog",
-                                "activate Main"}));
+    EXPECT_EQ(log.items, (Items{"show Dialog", "deactivate Main", "activate Dialog", "enter Edit1", "paint Dialog",
+                                "script", "exit Edit1", "enter Edit2", "exit Edit2", "click Dialog.Button1",
+                                "deactivate Dialog", "activate Main"}));
     EXPECT_FALSE(dialog.Visible());
     EXPECT_TRUE(main.Active());
 }
@@ -73,7 +73,8 @@ TEST_F(Activation, ActiveControlSetWhileInactiveIsMovedToOnActivation) {
     });
     dialog.ShowModal();
     const auto from = std::find(log.items.begin(), log.items.end(), "recorded");
-    EXPECT_EQ(Items(from, log.items.end()), (Items{"recorded", "deactivate Dialog", "activate Main", "exit Edit1", "enter Edit2"}));
+    EXPECT_EQ(Items(from, log.items.end()),
+              (Items{"recorded", "deactivate Dialog", "activate Main", "exit Edit1", "enter Edit2"}));
     EXPECT_EQ(main.ActiveControl(), main.Edit2);
 
     // The same for a hidden form, when it is shown next.
@@ -134,7 +135,8 @@ TEST_F(Activation, ShowFiresOnShowOnlyWhenTheFormBecomesVisible) {
     log.Clear();
     table.Hide();
     table.Show();
-    EXPECT_EQ(log.items, (Items{"deactivate Table", "activate Main", "show Table", "deactivate Main", "activate Table", "paint Table"}));
+    EXPECT_EQ(log.items, (Items{"deactivate Table", "activate Main", "show Table", "deactivate Main", "activate Table",
+                                "paint Table"}));
 }
 
 TEST_F(Activation, HideFiresOnHideOncePerHidingByTheProgram) {
@@ -160,7 +162,8 @@ TEST_F(Activation, PressOnAnotherWindowActivatesIt) {
     log.Clear();
     Click(main.Button1);
     // The press activates and moves the focus; the form paints once the press is handled.
-    EXPECT_EQ(log.items, (Items{"deactivate Table", "activate Main", "exit Edit1", "paint Main", "click Main.Button1"}));
+    EXPECT_EQ(log.items,
+              (Items{"deactivate Table", "activate Main", "exit Edit1", "paint Main", "click Main.Button1"}));
     EXPECT_TRUE(main.Active());
 }
 
@@ -254,7 +257,10 @@ TEST(Program, CreateFormRunsOnCreateAndClosingTheMainFormEndsTheProgram) {
     second->Close();
     EXPECT_FALSE(ui::App().Terminated());
     first->Show();
-    first->OnClose = [&](ui::CloseAction& a) { log += "close;"; a = ui::CloseAction::Hide; };
+    first->OnClose = [&](ui::CloseAction& a) {
+        log += "close;";
+        a = ui::CloseAction::Hide;
+    };
     first->Close();
     EXPECT_EQ(log, "create;create;close;");
     EXPECT_TRUE(ui::App().Terminated());

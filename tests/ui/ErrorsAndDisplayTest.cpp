@@ -68,18 +68,23 @@ TEST_F(Exceptions, EndBeforeQtsOwnCode) {
         const char* way;
         std::function<void(Handlers&)> arm, act;
     } cases[] = {
-        {"check box click (Qt signal)", [&](Handlers& f) { f.Check->OnClick = fail; }, [](Handlers& f) { Click(f.Check); }},
+        {"check box click (Qt signal)", [&](Handlers& f) { f.Check->OnClick = fail; },
+         [](Handlers& f) { Click(f.Check); }},
         {"combo box change by key (Qt signal)", [&](Handlers& f) { f.Combo->OnChange = fail; },
          [](Handlers& f) {
              f.Combo->SetFocus();
              ui::test::Key(Qt::Key_Down);
          }},
-        {"paint box painted by Qt", [&](Handlers& f) { f.Box->OnPaint = fail; }, [](Handlers& f) { ui::test::Grab(&f); }},
-        {"grid cell painted by Qt", [&](Handlers& f) { f.Grid->OnDrawCell = [&](int, int, ui::Rect, unsigned) { fail(); }; },
+        {"paint box painted by Qt", [&](Handlers& f) { f.Box->OnPaint = fail; },
          [](Handlers& f) { ui::test::Grab(&f); }},
-        {"mouse press on a paint box", [&](Handlers& f) { f.Box->OnMouseDown = [&](ui::MouseButton, ui::ShiftState, int, int) { fail(); }; },
+        {"grid cell painted by Qt",
+         [&](Handlers& f) { f.Grid->OnDrawCell = [&](int, int, ui::Rect, unsigned) { fail(); }; },
+         [](Handlers& f) { ui::test::Grab(&f); }},
+        {"mouse press on a paint box",
+         [&](Handlers& f) { f.Box->OnMouseDown = [&](ui::MouseButton, ui::ShiftState, int, int) { fail(); }; },
          [](Handlers& f) { Click(f.Box); }},
-        {"double click on a grid", [&](Handlers& f) { f.Grid->OnDblClick = fail; }, [](Handlers& f) { ui::test::DoubleClick(f.Grid); }},
+        {"double click on a grid", [&](Handlers& f) { f.Grid->OnDblClick = fail; },
+         [](Handlers& f) { ui::test::DoubleClick(f.Grid); }},
         {"key typed into an edit", [&](Handlers& f) { f.Edit1->OnKeyPress = [&](ui::KeyChar&) { fail(); }; },
          [](Handlers& f) { ui::test::TypeInto(f.Edit1, "7"); }},
         {"window closed by its close button", [&](Handlers& f) { f.OnClose = [&](ui::CloseAction&) { fail(); }; },
@@ -97,7 +102,8 @@ TEST_F(Exceptions, EndBeforeQtsOwnCode) {
         ui::test::ProcessEvents();
         ASSERT_NO_THROW(c.act(f));
         ui::test::ProcessEvents();
-        EXPECT_EQ(ui::test::Notices().Texts(), std::vector<std::string>{ui::InternalErrorMessage("index 0 outside 1..20")});
+        EXPECT_EQ(ui::test::Notices().Texts(),
+                  std::vector<std::string>{ui::InternalErrorMessage("index 0 outside 1..20")});
         Click(f.Button1);
         EXPECT_EQ(clicks, 1);
     }

@@ -90,7 +90,8 @@ TEST_F(FocusOrder, RefusedExitCancelsTheClickTheToggleAndTheEnter) {
     log.Clear();
     Click(f.CheckBox1);
     EXPECT_TRUE(f.CheckBox1->Checked());
-    EXPECT_EQ(log.items, (Items{"exit Edit1", "exit GroupBox1", "enter GroupBox2", "enter CheckBox1", "click CheckBox1"}));
+    EXPECT_EQ(log.items,
+              (Items{"exit Edit1", "exit GroupBox1", "enter GroupBox2", "enter CheckBox1", "click CheckBox1"}));
 }
 
 TEST_F(FocusOrder, ExitThatMovesToAThirdControlEntersIt) {

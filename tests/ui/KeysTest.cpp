@@ -90,7 +90,8 @@ TEST_F(Keys, KeyPreviewRunsTheFormBeforeTheControl) {
     f.Edit1->OnKeyDown = [this](ui::Word& k, ui::ShiftState) { log.Add("edit down " + std::to_string(k)); };
     f.Edit1->OnKeyUp = [this](ui::Word& k, ui::ShiftState) { log.Add("edit up " + std::to_string(k)); };
     ui::test::Key(Qt::Key_A);
-    EXPECT_EQ(log.items, (Items{"form down 65", "edit down 65", "form press 97", "edit press 97", "form up 65", "edit up 65"}));
+    EXPECT_EQ(log.items,
+              (Items{"form down 65", "edit down 65", "form press 97", "edit press 97", "form up 65", "edit up 65"}));
     log.Clear();
     f.KeyPreview = false;
     ui::test::Key(Qt::Key_B);

@@ -132,7 +132,7 @@ TEST(Layout, GrabbedFormShowsColoursAtTheirPlaces) {
     const QImage shot = ui::test::Grab(&f);
     ASSERT_EQ(shot.size(), QSize(758, 594));
     EXPECT_EQ(QColor(shot.pixel(5, 5)), ui::ToQColor(ui::clBtnFace));
-    EXPECT_EQ(QColor(shot.pixel(128, 305)), QColor(192, 192, 192));  // inside the panel, beside its button
+    EXPECT_EQ(QColor(shot.pixel(128, 305)), QColor(192, 192, 192));             // inside the panel, beside its button
     EXPECT_EQ(QColor(shot.pixel(124, 269)), ui::ToQColor(ui::clBtnHighlight));  // its raised edge
     // The red caption of the validity button: red pixels inside the button only.
     int red = 0;
@@ -144,7 +144,8 @@ TEST(Layout, GrabbedFormShowsColoursAtTheirPlaces) {
     EXPECT_GT(red, 20);
     // A label in the scroll box shows its whole text (the scrolled area follows it).
     const QPoint at = f.Label9->Widget()->mapTo(&f, QPoint(f.Label9->Width() - 1, 0));
-    EXPECT_LE(at.x() + 1, f.ScrollBox1->ClientWidget()->mapTo(&f, QPoint(f.ScrollBox1->ClientWidget()->width(), 0)).x());
+    EXPECT_LE(at.x() + 1,
+              f.ScrollBox1->ClientWidget()->mapTo(&f, QPoint(f.ScrollBox1->ClientWidget()->width(), 0)).x());
 }
 
 TEST(Layout, LabelsBreakLinesAtCarriageReturnsAndHideAccelerators) {
@@ -199,7 +200,8 @@ TEST(Layout, DisabledButtonsShowTheirCaptionGrey) {
     const auto reddest = [](const QImage& img) {
         int r = 0;
         for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x) r = std::max(r, QColor(img.pixel(x, y)).red() - QColor(img.pixel(x, y)).green());
+            for (int x = 0; x < img.width(); ++x)
+                r = std::max(r, QColor(img.pixel(x, y)).red() - QColor(img.pixel(x, y)).green());
         return r;
     };
     EXPECT_LT(darkest(ui::test::Grab(plain)), 60);

@@ -56,7 +56,8 @@ TEST_F(Pages, TabPressMovesTheFocusOutOfTheOldPageAndIntoTheNewOne) {
     };
     ui::test::ClickTab(f.PageControl1, 2);
     EXPECT_EQ(target, f.PageControl1);
-    EXPECT_EQ(log.items, (Items{"exit Edit1", "show TabSheet3", "exit TabSheet1", "enter TabSheet3", "enter Edit2", "change"}));
+    EXPECT_EQ(log.items,
+              (Items{"exit Edit1", "show TabSheet3", "exit TabSheet1", "enter TabSheet3", "enter Edit2", "change"}));
     EXPECT_EQ(f.PageControl1->ActivePage(), f.TabSheet3);
     EXPECT_EQ(f.ActiveControl(), f.Edit2);
     EXPECT_FALSE(f.TabSheet1->Visible());

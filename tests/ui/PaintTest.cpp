@@ -72,7 +72,7 @@ TEST(Paint, PaintBoxDrawsThroughItsOnPaintWithTheClipReleasedAfterIt) {
     const QImage first = f.PaintBox1->Picture();
     EXPECT_EQ(QColor(first.pixel(20, 15)), QColor(255, 0, 0));
     EXPECT_EQ(QColor(first.pixel(100, 15)), QColor(255, 255, 255));  // clipped
-    EXPECT_FALSE(f.PaintBox1->Canvas().HasClip());                    // released after the paint
+    EXPECT_FALSE(f.PaintBox1->Canvas().HasClip());                   // released after the paint
     clip = false;
     EXPECT_EQ(QColor(f.PaintBox1->Picture().pixel(100, 15)), QColor(255, 0, 0));
     // The paint box is also drawn when the form is rendered.
@@ -268,7 +268,9 @@ TEST(Paint, ImageOverAPaintBoxGetsTheMouse) {
     image->SetPicture(picture);
     image->SetTransparent(true);
     std::vector<std::string> log;
-    image->OnMouseMove = [&](ui::ShiftState, int x, int y) { log.push_back("move " + std::to_string(x) + "," + std::to_string(y)); };
+    image->OnMouseMove = [&](ui::ShiftState, int x, int y) {
+        log.push_back("move " + std::to_string(x) + "," + std::to_string(y));
+    };
     image->OnMouseUp = [&](ui::MouseButton, ui::ShiftState, int x, int y) {
         log.push_back("up " + std::to_string(x) + "," + std::to_string(y));
     };

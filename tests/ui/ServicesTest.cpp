@@ -375,8 +375,8 @@ TEST(ProductionDialogs, FileDialogShowsTheDetailsOfAFileWhole) {
         rows = view->model()->rowCount(view->rootIndex());
         QHeaderView* header = view->header();
         for (int c = 1; c <= 3; ++c) {
-            const int caption = QFontMetrics(header->font()).horizontalAdvance(
-                view->model()->headerData(c, Qt::Horizontal).toString());
+            const int caption =
+                QFontMetrics(header->font()).horizontalAdvance(view->model()->headerData(c, Qt::Horizontal).toString());
             const int content = static_cast<QAbstractItemView*>(view)->sizeHintForColumn(c);
             if (header->sectionSize(c) < std::max(caption, content)) cut.push_back(c);
         }

@@ -81,7 +81,8 @@ TEST_F(State, UserClickOnACheckedRadioDoesNothing) {
     EXPECT_EQ(log.items, (Items{"exit CheckBox3", "enter RadioButton2"}));
     EXPECT_TRUE(f.RadioButton2->Checked());
     Click(f.RadioButton1);
-    EXPECT_EQ(log.items, (Items{"exit CheckBox3", "enter RadioButton2", "exit RadioButton2", "enter RadioButton1", "click RadioButton1"}));
+    EXPECT_EQ(log.items, (Items{"exit CheckBox3", "enter RadioButton2", "exit RadioButton2", "enter RadioButton1",
+                                "click RadioButton1"}));
     EXPECT_FALSE(f.RadioButton2->Checked());
 }
 

@@ -56,9 +56,9 @@ TEST(Owner, PlaceBesideHidesLeastOfTheOwnerThenOfItsOwnersThenOfTheOtherWindows)
         int width, height;
         ui::Point at;
     } cases[] = {
-        {{mainWindow}, {}, 300, 200, {766, 0}},                     // right of it
-        {{mainWindow}, {}, 781, 220, {0, 621}},                     // too wide for the right: below
-        {{mainWindow}, {}, 703, 412, {577, 612}},                   // no room: the least of the owner
+        {{mainWindow}, {}, 300, 200, {766, 0}},                      // right of it
+        {{mainWindow}, {}, 781, 220, {0, 621}},                      // too wide for the right: below
+        {{mainWindow}, {}, 703, 412, {577, 612}},                    // no room: the least of the owner
         {{{{500, 300, 1280, 1024}, {}}}, {}, 300, 200, {200, 300}},  // left of it
         {{{{0, 500, 1280, 1024}, {}}}, {}, 300, 200, {0, 300}},      // above it
         // No room beside the dialog: over a corner of it, away from its fields.

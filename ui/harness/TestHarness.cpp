@@ -225,7 +225,9 @@ void WriteBitmapFiles(bool on) { state().bitmapFilesWritten = on; }
 std::vector<int>& Exits() { return state().exits; }
 
 void QueueModalResult(Form* form, int result) { state().modal[form].push_back({result, {}}); }
-void QueueModal(Form* form, std::function<void(Form&)> script) { state().modal[form].push_back({std::nullopt, std::move(script)}); }
+void QueueModal(Form* form, std::function<void(Form&)> script) {
+    state().modal[form].push_back({std::nullopt, std::move(script)});
+}
 std::vector<ModalShow>& ModalShows() { return state().modalShows; }
 
 int PendingModalScripts() {
@@ -318,7 +320,8 @@ void Alt(char letter) {
     const char up = char(letter >= 'a' && letter <= 'z' ? letter - 'a' + 'A' : letter);
     if (QWindow* w = windowOf(activeForm())) {
         QTest::keyPress(w, Qt::Key(up), Qt::AltModifier);
-        if (Form* f = App().ActiveForm(); f && f->windowHandle()) QTest::keyRelease(f->windowHandle(), Qt::Key(up), Qt::AltModifier);
+        if (Form* f = App().ActiveForm(); f && f->windowHandle())
+            QTest::keyRelease(f->windowHandle(), Qt::Key(up), Qt::AltModifier);
     }
 }
 

@@ -34,7 +34,8 @@ protected:
         for (std::string& line : lines) {
             if (line.starts_with("Time   - ")) line = "Time   - 14:05:09";
             if (line.starts_with("Date - ")) line = "Date - 03.04.2024";
-            if (line.starts_with("File name - ")) line = std::string("File name - /home/designer/cases/gear") + extension;
+            if (line.starts_with("File name - "))
+                line = std::string("File name - /home/designer/cases/gear") + extension;
         }
         return lines;
     }

@@ -77,8 +77,8 @@ TEST(CoursesPaint, ClipKeepsTheCurveDrawingsAboveTheCyclesAxis) {
 
     // A spectrum reaching left of the load axis and below the cycles axis is cut at both.
     c = ChartCase();
-    c.g.NLevel1[1] = 0.1;               // x = 0
-    c.curve.CurveLevelStress[1] = 5;    // y = 395
+    c.g.NLevel1[1] = 0.1;             // x = 0
+    c.curve.CurveLevelStress[1] = 5;  // y = 395
     img = Paint(c);
     EXPECT_EQ(Count(img, 0, 45, 49, 349, ui::clBlue), 0);
     EXPECT_EQ(Count(img, 60, 351, 320, 396, ui::clBlue), 0);

@@ -173,9 +173,9 @@ TEST(CoursesChart, ClassSpectrumIsAPolylineWithCirclesInTheLevelColours) {
     ChartCase c;
     ChartPicture p = c.Picture();
     EXPECT_EQ(LinesOf(p, kBlue), (std::vector<ChartLine>{{{50, 110}, {300, 110}, kBlue},
-                                                          {{300, 110}, {300, 355}, kBlue, 1, PenStyle::Dot},
-                                                          {{300, 128}, {250, 83}, kBlue},
-                                                          {{250, 83}, {200, 57}, kBlue}}));
+                                                         {{300, 110}, {300, 355}, kBlue, 1, PenStyle::Dot},
+                                                         {{300, 128}, {250, 83}, kBlue},
+                                                         {{250, 83}, {200, 57}, kBlue}}));
     const auto circles = ItemsOf<ChartEllipse>(p);
     ASSERT_EQ(circles.size(), 4u);  // the equivalent point and three levels
     EXPECT_EQ(circles[1], (ChartEllipse{{296, 124, 304, 132}, kBlue, 1}));
@@ -287,8 +287,8 @@ TEST(CoursesChart, OneLoadShowsThePointAtTheRequiredCyclesAndNoSpectrum) {
     c.g.LoadInputMethod = kOneLevelLoading;
     c.g.CalcMethodics = kMethodicsHaibach;
     c.g.HypothesisHaibach = true;
-    c.g.NL1 = 1e7;          // x = 400
-    c.g.NL2 = 1e4;          // x = 250
+    c.g.NL1 = 1e7;  // x = 400
+    c.g.NL2 = 1e4;  // x = 250
     c.g.CaseEquivalent = 400;
     c.g.SigmaF1 = 400;
     c.g.SigmaF2 = 380;

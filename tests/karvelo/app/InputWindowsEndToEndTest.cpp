@@ -33,8 +33,15 @@ TEST_F(InputWindowsEndToEnd, PairEnteredThroughTheWindowsCalculatesAsTheSameData
         Click(w.CB1);  // a pinion with web and hub
         Click(w.CB3);  // moments of inertia from the bodies
         // The shaft first: without a hub it sets the rim; then the web and the rim give the hub.
-        for (auto [field, text] : {std::pair{1, "40"}, {2, "38"}, {9, "30"}, {3, "15"}, {5, "8"}, {10, "50"},
-                                   {4, "12"}, {6, "9"}, {11, "1"}})
+        for (auto [field, text] : {std::pair{1, "40"},
+                                   {2, "38"},
+                                   {9, "30"},
+                                   {3, "15"},
+                                   {5, "8"},
+                                   {10, "50"},
+                                   {4, "12"},
+                                   {6, "9"},
+                                   {11, "1"}})
             Put(w.Field(field), text);
         Click(w.Button1);
     });
@@ -66,12 +73,24 @@ TEST_F(InputWindowsEndToEnd, PairEnteredThroughTheWindowsCalculatesAsTheSameData
         const char* name;
         double GlobalData::*value;
     } results[] = {
-        {"a", &GlobalData::a},           {"da1", &GlobalData::da1},       {"df2", &GlobalData::df2},
-        {"sd1", &GlobalData::sd1},       {"sd2", &GlobalData::sd2},       {"J1", &GlobalData::J1},
-        {"J2", &GlobalData::J2},         {"cprime", &GlobalData::cprime}, {"epsalfa", &GlobalData::epsalfa},
-        {"Kv", &GlobalData::Kv},         {"SigmaH1", &GlobalData::SigmaH1}, {"SigmaH2", &GlobalData::SigmaH2},
-        {"SigmaF1", &GlobalData::SigmaF1}, {"SigmaF2", &GlobalData::SigmaF2}, {"SigmaHP1", &GlobalData::SigmaHP1},
-        {"SigmaFP2", &GlobalData::SigmaFP2}, {"SH1", &GlobalData::SH1},   {"SF2", &GlobalData::SF2},
+        {"a", &GlobalData::a},
+        {"da1", &GlobalData::da1},
+        {"df2", &GlobalData::df2},
+        {"sd1", &GlobalData::sd1},
+        {"sd2", &GlobalData::sd2},
+        {"J1", &GlobalData::J1},
+        {"J2", &GlobalData::J2},
+        {"cprime", &GlobalData::cprime},
+        {"epsalfa", &GlobalData::epsalfa},
+        {"Kv", &GlobalData::Kv},
+        {"SigmaH1", &GlobalData::SigmaH1},
+        {"SigmaH2", &GlobalData::SigmaH2},
+        {"SigmaF1", &GlobalData::SigmaF1},
+        {"SigmaF2", &GlobalData::SigmaF2},
+        {"SigmaHP1", &GlobalData::SigmaHP1},
+        {"SigmaFP2", &GlobalData::SigmaFP2},
+        {"SH1", &GlobalData::SH1},
+        {"SF2", &GlobalData::SF2},
     };
     for (const auto& r : results) EXPECT_DOUBLE_EQ(entered.*r.value, G.*r.value) << r.name;
     EXPECT_NEAR(entered.a, 3 * (23 + 71) / (2 * std::cos(G.beta)) + 0.9, 0.1);  // the shifts widen it

@@ -32,10 +32,12 @@ TEST_F(MainWindow, StartsWithResultsWithdrawnAndTheDefaultChoices) {
 TEST_F(MainWindow, CreatesTheTwentyTwoWindowsInTheirOrderWithTheirCaptions) {
     std::vector<std::string> names;
     for (ui::Form* f : ui::App().Forms()) names.push_back(f->Name());
+    // clang-format off
     const std::vector<std::string> expected = {
         "Form1", "Geometrie_F", "Materialy_F", "Rozmery_F", "Presnost_F", "Zatizeni_F", "Spektrum_F", "Help_2",
         "Help_1", "Tabulka_modulu", "Rog_F", "Hlaseni_", "Pudorysne_schema", "KHbeta_F", "Souc_F", "Zivotnost_F",
         "Prubehy_F", "Prubehy_jednF", "Platnost_F", "KHbeta_C", "Materialova_tabulka", "Havarie_"};
+    // clang-format on
     ASSERT_GE(names.size(), expected.size());
     EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + expected.size()), expected);
     EXPECT_EQ(ui::App().MainForm(), Form1);
@@ -211,7 +213,7 @@ TEST_F(MainWindow, PaintBringsTheRadioButtonsIntoLineWithTheData) {
     Form1->Repaint();
     EXPECT_TRUE(Form1->RadioButton5->Checked());
     EXPECT_TRUE(Form1->RadioButton4->Checked());
-    EXPECT_EQ(G.CalcMethodics, kMethodicsMiner);  // the handlers found the data set
+    EXPECT_EQ(G.CalcMethodics, kMethodicsMiner);   // the handlers found the data set
     EXPECT_EQ(Form1->Caption(), kCaptionMethodC);  // and the caption follows the method
 }
 
@@ -238,8 +240,8 @@ TEST_F(MainWindow, MethodRadioAndCaptionFollowAGearingSwitch) {
 
 TEST_F(MainWindow, InputCommandsWithdrawTheResultsAndOpenTheirWindowsModally) {
     const std::pair<ui::Button*, ui::Form*> commands[] = {
-        {Form1->Button1, Geometrie_F}, {Form1->Button2, Materialy_F}, {Form1->Button3, Zatizeni_F},
-        {Form1->Button4, Rozmery_F},   {Form1->Button5, Presnost_F},  {Form1->Button6, KHbeta_F},
+        {Form1->Button1, Geometrie_F}, {Form1->Button2, Materialy_F},  {Form1->Button3, Zatizeni_F},
+        {Form1->Button4, Rozmery_F},   {Form1->Button5, Presnost_F},   {Form1->Button6, KHbeta_F},
         {Form1->Button7, Souc_F},      {Form1->Button13, Zivotnost_F},
     };
     for (auto [button, window] : commands) {

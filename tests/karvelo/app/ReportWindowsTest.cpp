@@ -28,7 +28,7 @@ TEST_F(ReportWindows, ValidityWindowListsTheMarkedMessagesRedForRestrictions) {
     EXPECT_EQ(Message(3)->Caption(), "message 9");
     EXPECT_EQ(Message(4)->Caption(), "");  // slot 50 holds no message
     EXPECT_EQ(Message(1)->Font().Color, ui::clRed);
-    EXPECT_EQ(Message(2)->Font().Color, ui::clRed);  // slot 8 is a restriction
+    EXPECT_EQ(Message(2)->Font().Color, ui::clRed);         // slot 8 is a restriction
     EXPECT_EQ(Message(3)->Font().Color, ui::clWindowText);  // slot 9 a warning
     EXPECT_EQ(Message(1)->Top(), 30);
     EXPECT_EQ(Message(1)->Height(), 60);

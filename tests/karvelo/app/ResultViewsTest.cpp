@@ -20,8 +20,7 @@ protected:
             Click(Form1->RadioButton6);
             Click(Form1->Button8);
         }
-        for (const std::string& text : ui::test::Notices().Texts())
-            ADD_FAILURE() << text;
+        for (const std::string& text : ui::test::Notices().Texts()) ADD_FAILURE() << text;
         ASSERT_TRUE(G.ResumeCalculation);
         ASSERT_EQ(G.CalcMethodics, haibach ? kMethodicsHaibach : kMethodicsMiner);
         ui::test::Notices().Clear();
@@ -38,7 +37,7 @@ TEST_F(ResultViews, DrawResultsChartsTheSpectrumAndMinerThereWithdrawsTheResults
         EXPECT_EQ(Prubehy_F->Caption(), "Precise calculation of an equivalent load and stress by Haibach");
         Click(Prubehy_F->RadioButton9);
         EXPECT_EQ(G.CalcMethodics, kMethodicsMiner);
-        EXPECT_FALSE(Form1->Button14->Visible());  // the main window's results are withdrawn
+        EXPECT_FALSE(Form1->Button14->Visible());     // the main window's results are withdrawn
         EXPECT_TRUE(Form1->RadioButton5->Checked());  // and its hypothesis follows
         Click(Prubehy_F->Button1);
     });

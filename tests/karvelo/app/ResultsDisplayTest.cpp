@@ -80,8 +80,7 @@ TEST_F(ResultsDisplay, RowsLieAtTheirPlacesPinionLeftWheelRight) {
     EXPECT_EQ(Result("Label9")->Parent(), Form1->ScrollBox1);
     EXPECT_EQ(Result("Label19")->Parent(), Form1->ScrollBox2);
     for (ui::ScrollBox* box : {Form1->ScrollBox1, Form1->ScrollBox2})
-        for (ui::Control* c : box->Controls())
-            EXPECT_LE(c->Left() + c->Width(), box->Width() - 2) << c->Name();
+        for (ui::Control* c : box->Controls()) EXPECT_LE(c->Left() + c->Width(), box->Width() - 2) << c->Name();
 }
 
 TEST_F(ResultsDisplay, StressAtTheStaticLimitReplacesTheSafetyFactorForOneLoad) {

@@ -27,7 +27,9 @@ protected:
         s << in.rdbuf();
         return s.str();
     }
-    static void Spit(const std::string& file, const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
+    static void Spit(const std::string& file, const std::string& text) {
+        std::ofstream(file, std::ios::binary) << text;
+    }
     // Calculates the case and saves it under `name`.
     void CalculateAndSave(const std::string& name) {
         Click(Form1->Button8);

@@ -27,8 +27,8 @@ ProgramRun RunProgram(const std::string& environment) {
 }
 
 TEST(StartUp, WithoutADisplayTheProgramSaysWhatItNeedsAndFails) {
-    for (const char* environment : {"-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM",
-                                    "-u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:9999"}) {
+    for (const char* environment :
+         {"-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM", "-u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:9999"}) {
         SCOPED_TRACE(environment);
         const ProgramRun run = RunProgram(environment);
         EXPECT_EQ(run.exitCode, ui::NoDisplayExitCode);

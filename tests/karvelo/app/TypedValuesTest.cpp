@@ -82,8 +82,8 @@ struct Row {
     void (*open)(const Script&);
     ui::Edit* (*field)();
     double* value;
-    double full;          // shown rounded
-    const char* refused;  // a text the field refuses, stored while it is corrected
+    double full;                  // shown rounded
+    const char* refused;          // a text the field refuses, stored while it is corrected
     void (*prepare)() = nullptr;  // in the window, before
 };
 
@@ -99,7 +99,8 @@ TEST_F(TypedValues, FieldsPassedThroughOrTypedBackKeepTheirValueInFull) {
         {"SigmaHlim1", InMaterials, [] { return Materialy_F->Edit(1); }, &G.SigmaHlim1, 1500.123456, "-1"},
         {"n1", InLoading, [] { return Zatizeni_F->Field(2); }, &G.n1, 1165.88486625, "0"},
         {"dh2", InDimensions, [] { return Rozmery_F->Field(10); }, &G.dh2, 39.87654, "-1"},
-        {"sd1", InDimensions, [] { return Rozmery_F->Field(7); }, &G.sd1, 0.2617, "-1", [] {
+        {"sd1", InDimensions, [] { return Rozmery_F->Field(7); }, &G.sd1, 0.2617, "-1",
+         [] {
              Click(Rozmery_F->CB1);  // a pinion with web and hub
              G.dh1 = 40;
          }},
@@ -111,8 +112,8 @@ TEST_F(TypedValues, FieldsPassedThroughOrTypedBackKeepTheirValueInFull) {
         {"n1ekv", InServiceLife, [] { return Zivotnost_F->Field(5); }, &G.n1, 1165.88486625, "0"},
         {"n1Level", InSpectrum, [] { return Spektrum_F->LevelField(TSpektrum_F::kSpeed, 1); }, &G.n1Level[1],
          987.654321, "0"},
-        {"KHbetaLevel", InSpectrum, [] { return Spektrum_F->LevelField(TSpektrum_F::kKHbeta, 2); },
-         &G.KHbetaLevel[2], 1.0987654, "0.5"},
+        {"KHbetaLevel", InSpectrum, [] { return Spektrum_F->LevelField(TSpektrum_F::kKHbeta, 2); }, &G.KHbetaLevel[2],
+         1.0987654, "0.5"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);

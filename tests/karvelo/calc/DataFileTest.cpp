@@ -21,18 +21,21 @@ TEST_F(DataFileTest, DefaultCaseLayout) {
     std::vector<std::string> expected = {
         "This file is designated for data loading, IT MUST NOT BE CHANGED !!",
         // 1 gearing, 1 method, aGiven da1Given da2Given, 4 methodics, then positions 7..76
-        "110004" "0110001000" "0100011111" "1100100010" "0000000000" "0000000000" "0000000000" "0000000001",
-        R(20), R(40), R(4), " 3.49065850398866E-0001", R(0), R(0), R(0), R(g.a), R(g.da1), R(g.da2),
-        R(1), R(1), R(0.25), R(0.25), R(0.38), R(0.38),
-        R(430), R(430), R(1500), R(1500), R(730), R(730), R(350), R(350), R(1200), R(1200), R(850), R(850),
-        R(4.8), R(4.8), R(20), R(20), R(206000), R(206000), R(0.3), R(0.3), R(7830), R(7830), R(5e7), R(5e7),
-        R(3e6), R(3e6), " 1.32224690000000E+0001", R(13.222469), R(8.73724908), R(8.73724908),
-        "00", R(32.60122926), R(32.60122926), R(49.91250338), R(49.91250338),
-        "Eh", "Eh", "14 220", "14 220", "wrought", "wrought", "HV", "HV", "ML", "ML",
-        R(2500), R(1000), R(6e7), R(3e7), R(0), R(0), R(1),
-        R(60), R(60), R(60), R(60), R(35), R(55), R(0), R(0), R(0), R(40), R(0),
-        "8 8", R(19), R(19), R(20), R(21), R(20), R(20),
-        "primo",
+        "110004"
+        "0110001000"
+        "0100011111"
+        "1100100010"
+        "0000000000"
+        "0000000000"
+        "0000000000"
+        "0000000001",
+        R(20), R(40), R(4), " 3.49065850398866E-0001", R(0), R(0), R(0), R(g.a), R(g.da1), R(g.da2), R(1), R(1),
+        R(0.25), R(0.25), R(0.38), R(0.38), R(430), R(430), R(1500), R(1500), R(730), R(730), R(350), R(350), R(1200),
+        R(1200), R(850), R(850), R(4.8), R(4.8), R(20), R(20), R(206000), R(206000), R(0.3), R(0.3), R(7830), R(7830),
+        R(5e7), R(5e7), R(3e6), R(3e6), " 1.32224690000000E+0001", R(13.222469), R(8.73724908), R(8.73724908), "00",
+        R(32.60122926), R(32.60122926), R(49.91250338), R(49.91250338), "Eh", "Eh", "14 220", "14 220", "wrought",
+        "wrought", "HV", "HV", "ML", "ML", R(2500), R(1000), R(6e7), R(3e7), R(0), R(0), R(1), R(60), R(60), R(60),
+        R(60), R(35), R(55), R(0), R(0), R(0), R(40), R(0), "8 8", R(19), R(19), R(20), R(21), R(20), R(20), "primo",
         R(0), R(0), R(0), R(0), R(170),
         R(1),  // KHbeta, given directly
     };
@@ -62,6 +65,7 @@ TEST_F(DataFileTest, SpectrumSectionsInOrder) {
     std::vector<std::string> lines = ComposeDataFile();
     auto at = std::find(lines.begin(), lines.end(), "HV") + 4;  // QualityGrade2 is two lines after the units
     std::vector<std::string> tail(at, lines.end());
+    // clang-format off
     std::vector<std::string> expected = {
         R(1000), R(0), R(0), R(1), " 2",                      // n1 R1 R2 KA, count
         R(7000) + " " + R(3000) + " " + R(900),               // level rows: y x n1
@@ -75,6 +79,7 @@ TEST_F(DataFileTest, SpectrumSectionsInOrder) {
         R(1) + " " + R(1.25) + " " + R(1) + " " + R(1),
         R(1) + " " + R(1) + " " + R(1) + " " + R(1) + " " + R(1),  // Ekv row
     };
+    // clang-format on
     ASSERT_GE(tail.size(), expected.size());
     EXPECT_EQ(std::vector<std::string>(tail.begin(), tail.begin() + expected.size()), expected);
     // Section N closes the file: one row of five per level.

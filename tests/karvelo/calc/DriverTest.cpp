@@ -183,10 +183,17 @@ TEST_F(DriverTest, BodyAndRimStopsOpenTheDimensionsWindow) {
     };
     const Row rows[] = {
         {"All does not fit to the pinion root diameter df1, dimensions must be adjusted.", 1,
-         [] { G.FullPinion = false; G.sR1 = 10; G.dh1 = 50.2; }},  // 70 - 20 + 0.1 < 50.2
+         [] {
+             G.FullPinion = false;
+             G.sR1 = 10;
+             G.dh1 = 50.2;
+         }},  // 70 - 20 + 0.1 < 50.2
         {"Negative size of sr1 must be changed.", 1, [] { G.sR1 = 0; }},
         {"All does not fit to the wheel root diameter df2, dimensions must be adjusted.", 1,
-         [] { G.sR2 = 55; G.dh2 = 40.2; }},  // 150 - 110 + 0.1 < 40.2
+         [] {
+             G.sR2 = 55;
+             G.dh2 = 40.2;
+         }},  // 150 - 110 + 0.1 < 40.2
         {"Negative size of sr2 must be changed.", 2, [] { G.sR2 = -1; }},
     };
     for (const Row& r : rows) {
@@ -290,7 +297,8 @@ TEST_F(DriverTest, LargeVirtualContactRatioWarnsAndGoesOn) {
     EXPECT_TRUE(G.ResumeCalculation);
     EXPECT_GE(G.epsalfan, 2.5);
     ASSERT_FALSE(notices.Texts().empty());
-    EXPECT_EQ(notices.Texts()[0], "Factor Epsilonalfan >= 2.5 - calculation is invalid.\r        But it is possible to resume.");
+    EXPECT_EQ(notices.Texts()[0],
+              "Factor Epsilonalfan >= 2.5 - calculation is invalid.\r        But it is possible to resume.");
     EXPECT_EQ(G.ValidityKinds[1], 1);
 }
 
@@ -349,7 +357,8 @@ TEST_F(DriverTest, DegenerateInputsStopAtTheirOrigin) {
          "The size factor YX1 can not be calculated from these input data."},
         {"Re1 1e-307", [] { G.MaterialCode1 = "St", G.Re1 = 1e-307; },
          "The relative notch sensitivity factor YdrelT1stat can not be calculated from these input data."},
-        {"n1 -2.2e307", [] { G.n1 = -2.2e307; }, "The pitch line velocity v can not be calculated from these input data."},
+        {"n1 -2.2e307", [] { G.n1 = -2.2e307; },
+         "The pitch line velocity v can not be calculated from these input data."},
         {"alfan -1.36e306, derived", [] { G.alfan = -1.3605587690608348e306, Derive(); },
          "The pressure angle alfan can not be calculated from these input data."},
     };
@@ -428,7 +437,8 @@ TEST_F(DriverTest, EvaluateSpectrumMakesTheServiceLifeCurrentInTheLifeWindow) {
     EvaluateSpectrum();
     EXPECT_TRUE(G.LifeValid);
     // The service-life driver enables the button, and so does the spectrum evaluation.
-    EXPECT_EQ(Windows(), (std::vector<std::string>{"EnableLifeDrawButton", "EnableLifeDrawButton", "HideLifeArrowLabel"}));
+    EXPECT_EQ(Windows(),
+              (std::vector<std::string>{"EnableLifeDrawButton", "EnableLifeDrawButton", "HideLifeArrowLabel"}));
 }
 
 }  // namespace

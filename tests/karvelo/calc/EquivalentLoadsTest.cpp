@@ -52,11 +52,11 @@ TEST_F(EquivalentLoadsTest, GivenFactorsAreInterpolatedAtTheEquivalentStresses) 
     G.SigmaH2ekv = 1200;  // at the largest level: its factors
     ComputeEquivalentForcesGivenFactors();
     // By hand, linear in the stress.
-    EXPECT_NEAR(G.KvEkv, 1.3, 1e-12);                   // the largest of 1.25, 1.1, 1.125, 1.3
-    EXPECT_NEAR(G.KFalfaEkv, 1.2, 1e-12);               // F1: 1.4 + (1.0 - 1.4) 0.5
+    EXPECT_NEAR(G.KvEkv, 1.3, 1e-12);      // the largest of 1.25, 1.1, 1.125, 1.3
+    EXPECT_NEAR(G.KFalfaEkv, 1.2, 1e-12);  // F1: 1.4 + (1.0 - 1.4) 0.5
     EXPECT_NEAR(G.KFbetaEkv, 1.05, 1e-12);
-    EXPECT_NEAR(G.KHalfaEkv, 1.15, 1e-12);              // H1: 1.2 + (1.0 - 1.2) 0.25
-    EXPECT_NEAR(G.KHbetaEkv, 1.6, 1e-12);               // H2 at the largest load
+    EXPECT_NEAR(G.KHalfaEkv, 1.15, 1e-12);  // H1: 1.2 + (1.0 - 1.2) 0.25
+    EXPECT_NEAR(G.KHbetaEkv, 1.6, 1e-12);   // H2 at the largest load
     EXPECT_NEAR(G.KHekv, 1.3 * 1.6 * 1.15, 1e-12);
     EXPECT_NEAR(G.KFekv, 1.3 * 1.05 * 1.2, 1e-12);
     // The columns are in entry order again.
@@ -134,8 +134,7 @@ TEST_F(EquivalentLoadsTest, UnitFactorsGiveForcesFromTheStressesAlone) {
                          G.KHPerm, G.KFPerm})
             EXPECT_EQ(k, 1) << methodics;
         // By hand from the stress formula: F = sigma bF mn / (YF YSg Ybeta YB YDT).
-        EXPECT_NEAR(G.FtFe1, G.SigmaF1ekv * G.bF1 * G.mn / (G.YF1 * G.YSg1 * G.Ybeta * G.YB1 * G.YDT),
-                    1e-9 * G.FtFe1);
+        EXPECT_NEAR(G.FtFe1, G.SigmaF1ekv * G.bF1 * G.mn / (G.YF1 * G.YSg1 * G.Ybeta * G.YB1 * G.YDT), 1e-9 * G.FtFe1);
         EXPECT_NEAR(G.TFe1, G.FtFe1 * G.d1 / 2000, 1e-9);
         EXPECT_NEAR(G.FtFP2, G.Sigmafpb2ref * G.bF2 * G.mn / (G.YF2 * G.YSg2 * G.Ybeta * G.YB2 * G.YDT),
                     1e-9 * G.FtFP2);

@@ -60,12 +60,12 @@ TEST_F(ForcesTest, EffectiveFaceWidths) {
     };
     // By hand: the wider gear gets at most one module (4 mm) beyond the overlap at each free end.
     const Case cases[] = {
-        {60, 60, 0, 60, 60, 60},   // equal widths
-        {70, 60, 5, 60, 68, 60},   // the wheel lies within the pinion: 60 + 4 + min(4, 5)
-        {70, 60, 12, 58, 62, 60},  // the wheel sticks out on one side: b = b1 - db
-        {60, 50, -5, 45, 49, 49},  // negative offset, b1 >= b2: b = b2 - |db|
-        {50, 70, -5, 50, 50, 58},  // the pinion lies within the wheel: 50 + 4 + min(4, 15)
-        {50, 70, -25, 45, 49, 49}, // the pinion sticks out
+        {60, 60, 0, 60, 60, 60},    // equal widths
+        {70, 60, 5, 60, 68, 60},    // the wheel lies within the pinion: 60 + 4 + min(4, 5)
+        {70, 60, 12, 58, 62, 60},   // the wheel sticks out on one side: b = b1 - db
+        {60, 50, -5, 45, 49, 49},   // negative offset, b1 >= b2: b = b2 - |db|
+        {50, 70, -5, 50, 50, 58},   // the pinion lies within the wheel: 50 + 4 + min(4, 15)
+        {50, 70, -25, 45, 49, 49},  // the pinion sticks out
     };
     for (const Case& c : cases) {
         G.b1 = c.b1, G.b2 = c.b2, G.db = c.db;

@@ -114,9 +114,9 @@ TEST_F(GeometrieTest, CriticalSumOfShiftsIsRefusedWithTheLimitShown) {
     G.xsum = G.x1;
     ComputeCentreDistanceFromShifts();
     EXPECT_EQ(G.alfawt, alfawt);  // untouched
-    EXPECT_EQ(notices.Texts(), std::vector<std::string>{
-                                   "There is no solution - the sum of shifting coefficients x1+x2 is less than "
-                                   "critical  -1.22848"});
+    EXPECT_EQ(notices.Texts(),
+              std::vector<std::string>{"There is no solution - the sum of shifting coefficients x1+x2 is less than "
+                                       "critical  -1.22848"});
 
     notices.Clear();
     G.x1 = std::nextafter(G.xlim, 0.0);
@@ -133,9 +133,9 @@ TEST_F(GeometrieTest, CriticalSumOfShiftsIsRefusedWithTheLimitShown) {
     G.xsum = G.x1;
     ComputeCentreDistanceFromShifts();
     EXPECT_DOUBLE_EQ(G.xlim, 0.4094945812639064);
-    EXPECT_EQ(notices.Texts(), std::vector<std::string>{
-                                   "There is no solution - the sum of shifting coefficients x1+x2 is less than "
-                                   "critical  0.40949"});
+    EXPECT_EQ(notices.Texts(),
+              std::vector<std::string>{"There is no solution - the sum of shifting coefficients x1+x2 is less than "
+                                       "critical  0.40949"});
 }
 
 TEST_F(GeometrieTest, CutterMeshIsNotTestedAgainstThePairsCriticalSum) {
@@ -216,10 +216,9 @@ TEST_F(GeometrieTest, CentreDistanceFieldResetsToTheReferenceDistance) {
     EXPECT_EQ(G.x1, 0);
     EXPECT_EQ(G.x2, 0);
     EXPECT_FALSE(G.aGiven);
-    EXPECT_EQ(DefaultWindowRecorder().requests,
-              (std::vector<WindowRequest>{{"SetGeometryFieldText", 6, "0.00000"},
-                                          {"SetGeometryFieldText", 7, "0.00000"},
-                                          {"SetGeometryFieldText", 8, "120.000"}}));
+    EXPECT_EQ(DefaultWindowRecorder().requests, (std::vector<WindowRequest>{{"SetGeometryFieldText", 6, "0.00000"},
+                                                                            {"SetGeometryFieldText", 7, "0.00000"},
+                                                                            {"SetGeometryFieldText", 8, "120.000"}}));
     // From another field the centre distance follows from the shifts.
     G.aGiven = true;
     G.ActiveEdit = 6;

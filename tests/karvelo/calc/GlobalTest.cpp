@@ -35,9 +35,9 @@ TEST_F(GlobalTest, RecordsKeepTheirFixedOrder) {
     EXPECT_EQ(&G.SpectrumColumn(7), &G.KFalfaLevel);
     EXPECT_THROW(G.SpectrumColumn(8), std::out_of_range);
 
-    const char* order[] = {"MaterialCode1", "MaterialCode2", "MaterialForm1", "MaterialForm2", "QualityGrade1",
-                           "QualityGrade2", "HardnessUnit1", "HardnessUnit2", "StressCase", "KHbetaCase",
-                           "KHbetaCase2", "ContactInfluence", "KHbetaMethod", "KHbetaCalcVariant"};
+    const char* order[] = {"MaterialCode1", "MaterialCode2",    "MaterialForm1", "MaterialForm2",    "QualityGrade1",
+                           "QualityGrade2", "HardnessUnit1",    "HardnessUnit2", "StressCase",       "KHbetaCase",
+                           "KHbetaCase2",   "ContactInfluence", "KHbetaMethod",  "KHbetaCalcVariant"};
     for (int k = 1; k <= TMaterialStrings::kStrings; ++k) G.MaterialString(k) = order[k - 1];
     EXPECT_EQ(G.MaterialCode1, "MaterialCode1");
     EXPECT_EQ(G.QualityGrade2, "QualityGrade2");

@@ -222,9 +222,9 @@ TEST_F(AccuracyRangeTest, SmallModuleAndLargeDiameters) {
               "- allowable pinion reference diameter    5.....15000 mm\r"
               "- allowable normal module mn     0,5.....70 mm\r");
     EXPECT_TRUE(G.fpb2UseDirect && G.ffalfa1UseDirect && G.ffalfa2UseDirect);
-    const std::vector<WindowRequest> expected = {
-        {"FocusAccuracyField", 3, ""}, {"ShowAccuracyForm", 0, ""}, {"FocusAccuracyField", 3, ""},
-        {"FocusAccuracyField", 7, ""}, {"FocusAccuracyField", 8, ""}, {"ShowAccuracyForm", 0, ""}};
+    const std::vector<WindowRequest> expected = {{"FocusAccuracyField", 3, ""}, {"ShowAccuracyForm", 0, ""},
+                                                 {"FocusAccuracyField", 3, ""}, {"FocusAccuracyField", 7, ""},
+                                                 {"FocusAccuracyField", 8, ""}, {"ShowAccuracyForm", 0, ""}};
     EXPECT_EQ(Requests(), expected);
 }
 

@@ -201,7 +201,8 @@ void ListingTest::SpectrumCase() {
     g.ValidityCount = 2;
     g.ValidityKinds[4] = 1;
     g.ValidityCodes[4] = 3;
-    g.ValidityMessages[4] = "Transverse contact ratio is out of range\rof the standard.\r" + std::string(40, '_') + "\r";
+    g.ValidityMessages[4] =
+        "Transverse contact ratio is out of range\rof the standard.\r" + std::string(40, '_') + "\r";
     g.ValidityKinds[12] = 1;
     g.ValidityCodes[12] = 3;
     g.ValidityMessages[12] = "Pitch line velocity\rv > 25 m/s\r" + std::string(40, '_') + "\r";
@@ -320,8 +321,8 @@ TEST_F(ListingTest, ServiceLifeInHoursForAnInternalPair) {
     G.LifeFromSafety = true;
     G.SpectrumInCycles = false;
     G.n1 = 1000;
-    G.LF1 = 6.0e6;   // hand-derived: 6e6 / 60 / 1000 = 100 h
-    G.LF2 = 3.0e6;   // |z2| (3e6 / 60 / 1000) / z1 = 40 * 50 / 20 = 100 h
+    G.LF1 = 6.0e6;  // hand-derived: 6e6 / 60 / 1000 = 100 h
+    G.LF2 = 3.0e6;  // |z2| (3e6 / 60 / 1000) / z1 = 40 * 50 / 20 = 100 h
     G.LH1 = 1.2e6;
     G.LH2 = 0.6e6;
     std::vector<std::string> vys = Vys();
@@ -358,7 +359,8 @@ TEST_F(ListingTest, ValidityBlock) {
     size_t at = IndexOf(vys, "    Validity restrictions for the calculation by ISO 6336");
     std::vector<std::string> tail(vys.begin() + static_cast<long>(at) + 3, vys.end());
     const std::string bar(40, '_');
-    EXPECT_EQ(tail, (std::vector<std::string>{"Slot 2", bar, "", bar, "Slot 9", bar, "", bar, "Slot 30", bar, "", bar}));
+    EXPECT_EQ(tail,
+              (std::vector<std::string>{"Slot 2", bar, "", bar, "Slot 9", bar, "", bar, "Slot 30", bar, "", bar}));
     EXPECT_EQ(G.ValidityIndex, 31);
 }
 

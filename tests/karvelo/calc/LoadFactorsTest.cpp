@@ -210,8 +210,8 @@ TEST_F(KHalphaTest, DefaultPairAndItsLimits) {
         double Ftjm, KHalfa, KFalfa;
     };
     const Case cases[] = {
-        {62500, 1, 1},                                    // q = 0.2387: K < 1
-        {10000, 1.223732942536469, 1.223732942536469},    // (epsgama/2)(0.9 + 0.4 q), q = 1.49188
+        {62500, 1, 1},                                  // q = 0.2387: K < 1
+        {10000, 1.223732942536469, 1.223732942536469},  // (epsgama/2)(0.9 + 0.4 q), q = 1.49188
         // the limits epsgama/(epsalfa Zeps^2) and epsgama/(0.25 epsalfa + 0.75)
         {5000, 1.2685986947677144, 1.4111071067380887},
     };

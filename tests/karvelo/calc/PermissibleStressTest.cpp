@@ -299,10 +299,10 @@ TEST_F(BendingStressTest, StaticLifeFactorsByClass) {
         const char* code;
         double ZNT, YNT;
     };
-    for (const Row& r : {Row{"St", 1.6, 2.5}, Row{"V", 1.6, 2.5}, Row{"GGGp", 1.6, 2.5}, Row{"GGGb", 1.6, 2.5},
-                         Row{"GTS", 1.6, 2.5}, Row{"Eh", 1.6, 2.5}, Row{"IF", 1.6, 2.5}, Row{"GG", 1.3, 1.6},
-                         Row{"GGGf", 1.3, 1.6}, Row{"NT", 1.3, 1.6}, Row{"NV", 1.3, 1.6}, Row{"NVc", 1.1, 1.1},
-                         Row{"gggp", 0.7, 0.9}}) {
+    for (const Row& r :
+         {Row{"St", 1.6, 2.5}, Row{"V", 1.6, 2.5}, Row{"GGGp", 1.6, 2.5}, Row{"GGGb", 1.6, 2.5}, Row{"GTS", 1.6, 2.5},
+          Row{"Eh", 1.6, 2.5}, Row{"IF", 1.6, 2.5}, Row{"GG", 1.3, 1.6}, Row{"GGGf", 1.3, 1.6}, Row{"NT", 1.3, 1.6},
+          Row{"NV", 1.3, 1.6}, Row{"NVc", 1.1, 1.1}, Row{"gggp", 0.7, 0.9}}) {
         SCOPED_TRACE(r.code);
         G.MaterialCode1 = G.MaterialCode2 = r.code;
         G.ZNT1stat = G.ZNT2stat = 0.7;

@@ -130,29 +130,52 @@ protected:
         std::vector<std::string> lines = ComposeDataFile();
         auto find = [&](const std::string& text) { return std::find(lines.begin(), lines.end(), text); };
         const auto count = find(" 3");
-        if (what == "truncated after the materials") lines.resize(49);
-        else if (what == "empty file") lines.clear();
-        else if (what == "letter at position 1") lines[1][0] = 'x';
-        else if (what == "flag line of five") lines[1].resize(5);
-        else if (what == "gearing 3") lines[1][0] = '3';
-        else if (what == "method 0") lines[1][1] = '0';
-        else if (what == "method 4") lines[1][1] = '4';
-        else if (what == "methodics 5") lines[1][5] = '5';
-        else if (what == "number line abc") lines[4] = "abc";
-        else if (what == "empty number line") lines[4] = "";
-        else if (what == "pitting line of one") lines[48] = "1";
-        else if (what == "pitting letters") lines[48] = "ab";
-        else if (what == "0 levels") *count = " 0";
-        else if (what == "21 levels") *count = " 21";
-        else if (what == "99 levels") *count = " 99";
-        else if (what == "level count text") *count = " five";
-        else if (what == "row of 2") (count + 1)->resize(47);
-        else if (what == "row of 4") *(count + 1) += " " + rt::StrReal(1);
-        else if (what == "grade 0") *find("8 8") = "0 8";
-        else if (what == "grade 12") *find("8 8") = "8 12";
-        else if (what == "one grade") *find("8 8") = "8";
-        else if (what == "helix modification 7") *(find("compensatory") + 4) = "7";
-        else if (what == "last line missing") lines.pop_back();
+        if (what == "truncated after the materials")
+            lines.resize(49);
+        else if (what == "empty file")
+            lines.clear();
+        else if (what == "letter at position 1")
+            lines[1][0] = 'x';
+        else if (what == "flag line of five")
+            lines[1].resize(5);
+        else if (what == "gearing 3")
+            lines[1][0] = '3';
+        else if (what == "method 0")
+            lines[1][1] = '0';
+        else if (what == "method 4")
+            lines[1][1] = '4';
+        else if (what == "methodics 5")
+            lines[1][5] = '5';
+        else if (what == "number line abc")
+            lines[4] = "abc";
+        else if (what == "empty number line")
+            lines[4] = "";
+        else if (what == "pitting line of one")
+            lines[48] = "1";
+        else if (what == "pitting letters")
+            lines[48] = "ab";
+        else if (what == "0 levels")
+            *count = " 0";
+        else if (what == "21 levels")
+            *count = " 21";
+        else if (what == "99 levels")
+            *count = " 99";
+        else if (what == "level count text")
+            *count = " five";
+        else if (what == "row of 2")
+            (count + 1)->resize(47);
+        else if (what == "row of 4")
+            *(count + 1) += " " + rt::StrReal(1);
+        else if (what == "grade 0")
+            *find("8 8") = "0 8";
+        else if (what == "grade 12")
+            *find("8 8") = "8 12";
+        else if (what == "one grade")
+            *find("8 8") = "8";
+        else if (what == "helix modification 7")
+            *(find("compensatory") + 4) = "7";
+        else if (what == "last line missing")
+            lines.pop_back();
         return Join(lines);
     }
 };
@@ -181,9 +204,9 @@ INSTANTIATE_TEST_SUITE_P(Files, LoadRefusal,
                          ::testing::Values("truncated after the materials", "empty file", "letter at position 1",
                                            "flag line of five", "gearing 3", "method 0", "method 4", "methodics 5",
                                            "number line abc", "empty number line", "pitting line of one",
-                                           "pitting letters", "0 levels", "21 levels", "99 levels",
-                                           "level count text", "row of 2", "row of 4", "grade 0", "grade 12",
-                                           "one grade", "helix modification 7", "last line missing"),
+                                           "pitting letters", "0 levels", "21 levels", "99 levels", "level count text",
+                                           "row of 2", "row of 4", "grade 0", "grade 12", "one grade",
+                                           "helix modification 7", "last line missing"),
                          [](const auto& info) {
                              std::string name = info.param;
                              for (char& c : name)
@@ -266,7 +289,7 @@ TEST_F(SaveLoadTest, ACaseCalculatesTheSameAgainAndFromItsFile) {
         Defaults(kExternalPair);
         Derive();
         test::HaibachSpectrumWithComputedFactors();
-        G.KHbetaCalcVariant = "c";  // the listing prints the deformation components
+        G.KHbetaCalcVariant = "c";                               // the listing prints the deformation components
         const double torques[] = {3000, 2500, 2000, 1200, 800};  // the lower levels below the knee
         for (int i = 1; i <= 5; ++i) {
             G.SpectrumX[i] *= 1000;  // 3e6 .. 2e8 cycles
@@ -451,9 +474,9 @@ TEST_F(CaseHistoryTest, ACaseReadAfterAnotherGivesWhatItGivesAlone) {
     EXPECT_EQ(alone[1].results[0].what, "The load factor KF");
     EXPECT_EQ(alone[1].results[0].value, 1);
     EXPECT_FALSE(alone[3].calculated);
-    EXPECT_EQ(alone[3].notices, std::vector<std::string>{
-                                    "Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater "
-                                    "than critical"});
+    EXPECT_EQ(alone[3].notices,
+              std::vector<std::string>{"Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater "
+                                       "than critical"});
 
     for (size_t b = 0; b < std::size(kHistoryCases); ++b)
         for (const HistoryCase& a : kHistoryCases) {

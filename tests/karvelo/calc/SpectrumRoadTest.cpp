@@ -37,7 +37,8 @@ protected:
     static std::vector<std::string> Windows() { return DefaultWindowRecorder().Names(); }
     static bool OnlyNonModalRequests() {
         for (const std::string& w : Windows())
-            if (w != "SetValidityButtonVisible" && w != "EnableLifeDrawButton" && w != "HideLifeArrowLabel") return false;
+            if (w != "SetValidityButtonVisible" && w != "EnableLifeDrawButton" && w != "HideLifeArrowLabel")
+                return false;
         return true;
     }
 };
@@ -127,7 +128,8 @@ TEST_F(SpectrumRoadTest, EvaluationInTheOpenLifeWindowMakesTheLifeCurrent) {
     EXPECT_TRUE(G.ResumeCalculation);
     EXPECT_TRUE(G.LifeValid);
     EXPECT_GT(G.SF1life, 0);
-    EXPECT_EQ(Windows(), (std::vector<std::string>{"EnableLifeDrawButton", "EnableLifeDrawButton", "HideLifeArrowLabel"}));
+    EXPECT_EQ(Windows(),
+              (std::vector<std::string>{"EnableLifeDrawButton", "EnableLifeDrawButton", "HideLifeArrowLabel"}));
 }
 
 TEST_F(SpectrumRoadTest, SpectrumWithoutDamageHasNoEquivalentLoad) {

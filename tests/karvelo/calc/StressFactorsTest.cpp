@@ -52,10 +52,10 @@ TEST_F(StressFactorsTest, ZepsilonFollowsTheOverlapAndContactRatioBranches) {
         double epsalfa, epsbeta, expected;
     };
     const Row rows[] = {
-        {1.6, 0, std::sqrt((4 - 1.6) / 3)},                  // spur
-        {3.0, 0.5, std::sqrt(1.0 * 0.5 / 3 + 0.5 / 3.0)},    // epsalfa = 3 still uses the formula
+        {1.6, 0, std::sqrt((4 - 1.6) / 3)},                // spur
+        {3.0, 0.5, std::sqrt(1.0 * 0.5 / 3 + 0.5 / 3.0)},  // epsalfa = 3 still uses the formula
         {3.01, 0.5, std::sqrt(1 / 3.01)},
-        {1.5, 1.0, std::sqrt(1 / 1.5)},                      // full overlap
+        {1.5, 1.0, std::sqrt(1 / 1.5)},  // full overlap
         {1.5, 0.4, std::sqrt(2.5 * 0.6 / 3 + 0.4 / 1.5)},
     };
     for (const Row& r : rows) {
@@ -214,7 +214,7 @@ TEST_F(StressFactorsTest, InternalSectionSearchThatCannotEndStops) {
 TEST_F(StressFactorsTest, StressCorrectionAcceptsQsFromOneAndRefusesEight) {
     Case(kExternalPair);
     G.sFn1 = 8;
-    G.hFe1 = 4;  // L = 2, k = 1 / (1.21 + 1.15)
+    G.hFe1 = 4;   // L = 2, k = 1 / (1.21 + 1.15)
     G.rhoF1 = 4;  // qs = 1
     ComputeStressCorrectionFactor1();
     EXPECT_NEAR(G.YS1, 1.46, 1e-12);
@@ -264,11 +264,33 @@ TEST_F(StressFactorsTest, UnreachableFormulaDomainsStopNamingTheFactor) {
     };
     const Row rows[] = {
         {"virtual tip below its base", 1, [] { G.dNa1 = 70; }, ComputeToothFormFactor1, "factor YF1 can not"},
-        {"cutter tip term", 2, [] { G.RofP2 = 0.38; G.x0 = -1.5; }, ComputeToothFormFactor2, "factor YF2 can not"},
-        {"moment arm zero", 1, [] { G.sFn1 = 8; G.rhoF1 = 2; G.hFe1 = 0; }, ComputeStressCorrectionFactor1,
-         "factor YS1 can not"},
-        {"notch too deep", 1, [] { G.YS2 = 2; G.Rog2 = 1; G.tg2 = 5; }, ComputeNotchFactorYSg2, "factor YSg2 can not"},
-        {"negative notch", 1, [] { G.YS1 = 2; G.Rog1 = 1; G.tg1 = -0.1; }, ComputeNotchFactorYSg1, "factor YSg1 can not"},
+        {"cutter tip term", 2,
+         [] {
+             G.RofP2 = 0.38;
+             G.x0 = -1.5;
+         },
+         ComputeToothFormFactor2, "factor YF2 can not"},
+        {"moment arm zero", 1,
+         [] {
+             G.sFn1 = 8;
+             G.rhoF1 = 2;
+             G.hFe1 = 0;
+         },
+         ComputeStressCorrectionFactor1, "factor YS1 can not"},
+        {"notch too deep", 1,
+         [] {
+             G.YS2 = 2;
+             G.Rog2 = 1;
+             G.tg2 = 5;
+         },
+         ComputeNotchFactorYSg2, "factor YSg2 can not"},
+        {"negative notch", 1,
+         [] {
+             G.YS1 = 2;
+             G.Rog1 = 1;
+             G.tg1 = -0.1;
+         },
+         ComputeNotchFactorYSg1, "factor YSg1 can not"},
     };
     for (const Row& r : rows) {
         Case(r.gearingType);

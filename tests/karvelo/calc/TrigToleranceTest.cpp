@@ -43,9 +43,9 @@ TEST_F(CheckedTrigTest, ArcSineAndTangent) {
 
     EXPECT_EQ(ComputeCheckedTan(std::numbers::pi_v<Extended> / 2), 0);
     EXPECT_EQ(ComputeCheckedArcSin(2), 0);
-    EXPECT_EQ(notices.Texts(), (std::vector<std::string>{
-                                   "Invalid argument for tangent, impossible gearing parameters",
-                                   "Invalid argument for arcsinus, impossible gearing parameters"}));
+    EXPECT_EQ(notices.Texts(),
+              (std::vector<std::string>{"Invalid argument for tangent, impossible gearing parameters",
+                                        "Invalid argument for arcsinus, impossible gearing parameters"}));
 }
 
 TEST(UndercutStartValuesTest, DeeperUndercutsStartFartherOut) {

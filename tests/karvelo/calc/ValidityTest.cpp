@@ -49,7 +49,8 @@ TEST_F(ValidityTest, DefaultCaseViolatesOnlyTheVelocityScopeOfMethodB) {
     EXPECT_EQ(G.ValidityMessages[20],
               "Pitch line velocity for calculation of Kv is small - calculation of Kv by ISO-B is invalid.\rValue "
               "(v * z1)/100*sqrt(u * u/(1+u * u)) = 0.749 is smaller than 3.\rEnter factor Kv directly (window Other "
-              "factors), or use method ISO-C.\rSee  ISO 6336/1 page 23.\r" + kSep);
+              "factors), or use method ISO-C.\rSee  ISO 6336/1 page 23.\r" +
+                  kSep);
     EXPECT_TRUE(DefaultWindowRecorder().requests.empty());
     EXPECT_TRUE(notices.notices.empty());
 }
@@ -92,12 +93,15 @@ TEST_F(ValidityTest, HelixAngleLimitsAreStrict) {
     EXPECT_EQ(G.ValidityKinds[17], 1);
     EXPECT_EQ(G.ValidityMessages[4],
               "Helix angle at ref. cylinder Beta > 25° - Beta = 25.000°\rResults will need to be confirmed by "
-              "experience.\rSee  ISO 6336/1 page 1.\r" + kSep);
+              "experience.\rSee  ISO 6336/1 page 1.\r" +
+                  kSep);
     EXPECT_EQ(G.ValidityMessages[17],
               "Helix angle at ref. cylinder Beta > 25° - value of the factor Ybeta must be proved.\rBeta = 25.000°\r"
-              "See  ISO 6336/3 page 16.\r" + kSep);
-    EXPECT_TRUE(G.ValidityMessages[1].starts_with("Coefficient Epsilonalfan >= 2.5 - formulae in ISO 6336 are not "
-                                                  "applicable.\rEpsilonalfa = 1.635        Epsilonalfan = 1.635\r"));
+              "See  ISO 6336/3 page 16.\r" +
+                  kSep);
+    EXPECT_TRUE(
+        G.ValidityMessages[1].starts_with("Coefficient Epsilonalfan >= 2.5 - formulae in ISO 6336 are not "
+                                          "applicable.\rEpsilonalfa = 1.635        Epsilonalfan = 1.635\r"));
 }
 
 TEST_F(ValidityTest, ResonanceRatiosMarkTheirSlots) {
@@ -107,8 +111,8 @@ TEST_F(ValidityTest, ResonanceRatiosMarkTheirSlots) {
         std::vector<int> slots;  // besides the velocity slot 20
     };
     const Row rows[] = {
-        {50, {21}}, {49, {}}, {51, {}}, {33, {22}}, {100, {23, 24}}, {115, {24}},
-        {115.1, {}}, {200.5, {25}}, {499.5, {25}}, {502, {}},
+        {50, {21}},  {49, {}},    {51, {}},      {33, {22}},    {100, {23, 24}},
+        {115, {24}}, {115.1, {}}, {200.5, {25}}, {499.5, {25}}, {502, {}},
     };
     G.nE1 = 100;
     G.NS = 0.85;
@@ -122,7 +126,8 @@ TEST_F(ValidityTest, ResonanceRatiosMarkTheirSlots) {
     }
     EXPECT_EQ(G.ValidityMessages[21],
               "Pinion speed is one half of the resonance speed -\rfactor Kv can be greater than calculated one. See "
-              "ISO 6336/1 page 24.\r" + kSep);
+              "ISO 6336/1 page 24.\r" +
+                  kSep);
 }
 
 TEST_F(ValidityTest, RootFactorAndStiffnessSlots) {
@@ -134,21 +139,24 @@ TEST_F(ValidityTest, RootFactorAndStiffnessSlots) {
     G.Rog2 = 0;
     G.tg2 = 3;  // no notch radius: never marked
     G.x1 = -0.1;
-    G.x2 = 0.2;  // x1 < x2
+    G.x2 = 0.2;      // x1 < x2
     G.KHalfa = 1.7;  // > epsalfa = 1.635
     CheckValidityRestrictions();
     EXPECT_EQ(Marked(), (std::vector<int>{9, 12, 13, 16, 20, 35}));
     EXPECT_EQ(G.ValidityCount, 6);
     EXPECT_EQ(G.ValidityMessages[12],
               "Value of qs2 must lay in the range  1 <= qs2 < 8.\rqs2 = 8.000 - invalid calculation of the factor "
-              "YS2.\rEnter factor YS2 directly (window Other factors).\rSee  ISO 6336/3 page 14.\r" + kSep);
+              "YS2.\rEnter factor YS2 directly (window Other factors).\rSee  ISO 6336/3 page 14.\r" +
+                  kSep);
     EXPECT_EQ(G.ValidityMessages[13],
               "Quotient   tg1 / rog1   must be smaller than 4.\rtg1 / rog1 = 4.000 - invalid calculation of the "
-              "factor YSg1.\rEnter factor YSg1 directly (window Other factors).\rSee  ISO 6336/3 page 15.\r" + kSep);
+              "factor YSg1.\rEnter factor YSg1 directly (window Other factors).\rSee  ISO 6336/3 page 15.\r" +
+                  kSep);
     EXPECT_EQ(G.ValidityMessages[35],
               "Factor KHalfa should not be greater than Epsilonalfa\rKHalfa = 1.700 > Epsilonalfa = 1.635\rIt is good "
               "to choose more accurate gears (smaller deviations of fpb),\ror enter factor KHalfa directly (window "
-              "Other factors).\rSee ISO 6336/1 page 66.\r" + kSep);
+              "Other factors).\rSee ISO 6336/1 page 66.\r" +
+                  kSep);
 
     // Entered factors and stiffness silence their slots.
     G.YF1Direct = G.YS2Direct = G.YSg1Direct = G.cDirect = G.KHalfaDirect = G.KvDirect = true;
@@ -168,7 +176,8 @@ TEST_F(ValidityTest, InternalPairUsesTheModuleRimRuleAndNoWheelRootSlots) {
     EXPECT_EQ(G.ValidityKinds[8], 1);
     EXPECT_EQ(G.ValidityMessages[8],
               "Insufficient wheel rim thickness - formulae in ISO 6336 are not applicable.\rsR2 <= 1.75 * mn (7.000 "
-              "< 7.000)\rSee  ISO 6336/1 page 3.\r" + kSep);
+              "< 7.000)\rSee  ISO 6336/1 page 3.\r" +
+                  kSep);
 }
 
 TEST_F(ValidityTest, MethodCScopeAndTheStandardBasicRack) {
@@ -188,7 +197,8 @@ TEST_F(ValidityTest, MethodCScopeAndTheStandardBasicRack) {
     EXPECT_FALSE(StandardBasicRack);
     EXPECT_EQ(G.ValidityMessages[28],
               "Basic rack profile is not as specified in ISO 53 - calcul. of Kv by ISO-C is invalid.\rEnter factor Kv "
-              "directly (window Other factors), or use method ISO-B\rSee ISO 6336/1 page 34.\r" + kSep);
+              "directly (window Other factors), or use method ISO-B\rSee ISO 6336/1 page 34.\r" +
+                  kSep);
 
     G.RofP2 = 0.38;
     G.alfan = Deg(20.01);
@@ -216,14 +226,17 @@ TEST_F(ValidityTest, SpectrumKeepsTheLevelMarksOfTheDynamicFactors) {
     EXPECT_EQ(Marked(), (std::vector<int>{20, 21, 26, 35}));
     EXPECT_EQ(G.ValidityMessages[21],
               "Pinion speed (some one) is one half of the resonance speed -\rfactor Kv(i) can be greater than "
-              "calculated one. See ISO 6336/1 page 24.\r" + kSep);
+              "calculated one. See ISO 6336/1 page 24.\r" +
+                  kSep);
     EXPECT_EQ(G.ValidityMessages[26],
               "Additional vibrations or eventually separation of working tooth flanks\rcan occur for this small load. "
-              "It is valid fore some levels.\rSee ISO 6336/1 page 24.\r" + kSep);
+              "It is valid fore some levels.\rSee ISO 6336/1 page 24.\r" +
+                  kSep);
     EXPECT_EQ(G.ValidityMessages[35],
               "Factor KHalfa(i) on all levels should not be greater than Epsilonalfa = 1.635\rIt is good to choose "
               "more accurate gears (smaller deviations of fpb),\ror enter factor KHalfa directly (in spectrum "
-              "inputs).\rSee ISO 6336/1 page 66.\r" + kSep);
+              "inputs).\rSee ISO 6336/1 page 66.\r" +
+                  kSep);
 
     // Entered level factors: the level routines mark nothing and the old marks go.
     G.SpectrumLevelsShown = true;

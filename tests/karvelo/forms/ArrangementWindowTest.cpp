@@ -11,7 +11,7 @@ protected:
 };
 
 TEST_F(ArrangementWindow, EachHotSpotPicksItsArrangementAndAClickBesideThemBeeps) {
-    const QPoint centres[9] = {{46, 235}, {46, 317}, {96, 110}, {217, 110}, {332, 269},
+    const QPoint centres[9] = {{46, 235}, {46, 317},  {96, 110},  {217, 110}, {332, 269},
                                {35, 66},  {260, 283}, {329, 101}, {229, 60}};
     const int arrangements[9] = {1, 2, 3, 3, 4, 5, 5, 6, 7};
     for (int i = 0; i < 9; ++i) {

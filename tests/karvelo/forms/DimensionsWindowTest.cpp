@@ -95,8 +95,8 @@ TEST_F(DimensionsWindow, FieldsStoreGoodValuesAndRefuseBadOnesWithTheirTexts) {
         if (r.field == 9 && std::string(r.typed) == "31") G.sd1 = 5;
         Put(r.field, r.typed);
         EXPECT_DOUBLE_EQ(*r.var, r.stored) << r.field << " " << r.typed;
-        const std::vector<std::string> expected = *r.message ? std::vector<std::string>{r.message}
-                                                             : std::vector<std::string>{};
+        const std::vector<std::string> expected =
+            *r.message ? std::vector<std::string>{r.message} : std::vector<std::string>{};
         EXPECT_EQ(ui::test::Notices().Texts(), expected) << r.field << " " << r.typed;
         EXPECT_EQ(w.ActiveControl(), w.Field(r.focus)) << r.field << " " << r.typed;
     }
@@ -260,9 +260,8 @@ TEST_F(DimensionsWindow, HintsWarnAboutRimsBodiesAndTheStiffness) {
     struct Row {
         double betaDeg, x1, x2, epsalfa;
         bool warned;
-    } rows[] = {{45, 0, 0, 1.6, false},    {46, 0, 0, 1.6, true},    {0, 0, 0.1, 1.6, true},
-                {0, 0, -0.51, 1.6, true},  {0, 1, 1, 1.6, false},    {0, 1.01, 1, 1.6, true},
-                {0, 0, 0, 1.19, true},     {0, -0.25, -0.25, 1.2, false}};
+    } rows[] = {{45, 0, 0, 1.6, false}, {46, 0, 0, 1.6, true},   {0, 0, 0.1, 1.6, true}, {0, 0, -0.51, 1.6, true},
+                {0, 1, 1, 1.6, false},  {0, 1.01, 1, 1.6, true}, {0, 0, 0, 1.19, true},  {0, -0.25, -0.25, 1.2, false}};
     for (const Row& r : rows) {
         G.beta = r.betaDeg * std::numbers::pi / 180, G.x1 = r.x1, G.x2 = r.x2, G.epsalfa = r.epsalfa;
         w.Repaint();

@@ -49,15 +49,24 @@ TEST_F(GeometryWindow, EveryFieldStoresAGoodValueAndShowsItInItsFormat) {
         double stored;
         const char* shown;  // after the next paint
     } rows[] = {
-        {1, "25", &G.z1, 25, "25.0"},           {2, "51", &G.z2, 51, "51.0"},
-        {3, "5", &G.mn, 5, "5.000"},            {4, "12.5", &G.beta, 12.5 * kRad, "12.5000"},
-        {5, "1", &G.alfan, 1 * kRad, " 1.000"}, {5, "50", &G.alfan, 50 * kRad, "50.000"},
-        {6, "0.3", &G.x1, 0.3, "0.3000"},       {7, "-0.1", &G.x2, -0.1, "-0.1000"},
-        {8, "121", &G.a, 121, "121.000"},       {9, "1.1", &G.haP1, 1.1, "1.100"},
-        {10, "0.9", &G.haP2, 0.9, "0.900"},     {11, "0.3", &G.caP1, 0.3, "0.300"},
-        {12, "0.2", &G.caP2, 0.2, "0.200"},     {13, "0.3", &G.RofP1, 0.3, "0.300"},
-        {14, "0.25", &G.RofP2, 0.25, "0.250"},  {15, "90", &G.da1, 90, "90.000"},
-        {16, "170", &G.da2, 170, "170.000"},    {17, "0.1", &G.Protub1, 0.1, "0.100"},
+        {1, "25", &G.z1, 25, "25.0"},
+        {2, "51", &G.z2, 51, "51.0"},
+        {3, "5", &G.mn, 5, "5.000"},
+        {4, "12.5", &G.beta, 12.5 * kRad, "12.5000"},
+        {5, "1", &G.alfan, 1 * kRad, " 1.000"},
+        {5, "50", &G.alfan, 50 * kRad, "50.000"},
+        {6, "0.3", &G.x1, 0.3, "0.3000"},
+        {7, "-0.1", &G.x2, -0.1, "-0.1000"},
+        {8, "121", &G.a, 121, "121.000"},
+        {9, "1.1", &G.haP1, 1.1, "1.100"},
+        {10, "0.9", &G.haP2, 0.9, "0.900"},
+        {11, "0.3", &G.caP1, 0.3, "0.300"},
+        {12, "0.2", &G.caP2, 0.2, "0.200"},
+        {13, "0.3", &G.RofP1, 0.3, "0.300"},
+        {14, "0.25", &G.RofP2, 0.25, "0.250"},
+        {15, "90", &G.da1, 90, "90.000"},
+        {16, "170", &G.da2, 170, "170.000"},
+        {17, "0.1", &G.Protub1, 0.1, "0.100"},
         {18, "0.15", &G.Protub2, 0.15, "0.150"},
     };
     for (const Row& r : rows) {
@@ -223,8 +232,8 @@ TEST_F(GeometryWindow, ToothNumbersRecomputeOnlyWhenChangedAndRootRadiusIsCutToI
     Put(1, "4");
     EXPECT_FALSE(G.da1Given);
     EXPECT_EQ(G.u, 10);
-    const double limit = (std::numbers::pi / 4 - std::tan(G.alfan) * (G.haP2 + G.caP2)) * std::cos(G.alfan) /
-                         (1 - std::sin(G.alfan));
+    const double limit =
+        (std::numbers::pi / 4 - std::tan(G.alfan) * (G.haP2 + G.caP2)) * std::cos(G.alfan) / (1 - std::sin(G.alfan));
     Put(13, rt::Str(limit + 0.0005, 0, 6));
     EXPECT_TRUE(ui::test::Notices().Texts().empty());
     EXPECT_EQ(G.RofP1, limit);

@@ -112,8 +112,8 @@ TEST_F(FieldProtocol, RefusalKeepsTheNumberWhileOpenAndTheLastAcceptedValueAfter
         EXPECT_EQ(w.ActiveControl(), w.Field(2));
         EXPECT_FALSE(w.Plain->isDown());
         EXPECT_EQ(std::count(w.log.begin(), w.log.end(), "Plain"), 0);
-        EXPECT_EQ(G.beta, -3);     // stored before the test
-        ui::test::Type("-3x");     // refused again, the variable unchanged
+        EXPECT_EQ(G.beta, -3);  // stored before the test
+        ui::test::Type("-3x");  // refused again, the variable unchanged
         ui::test::Enter();
         EXPECT_EQ(G.ValCode, 3);
         w.Paint();  // a re-fill leaves the text being corrected alone

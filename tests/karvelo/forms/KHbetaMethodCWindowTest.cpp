@@ -70,19 +70,22 @@ TEST_F(MethodCWindow, FieldsRefuseTheirRangesAndWarnOfTheOffsetAndTheShaft) {
     Run([&] {
         TypeInto(w.EditField(1), "100");  // s1 = l1 / 2
         Enter();
-        EXPECT_EQ(Messages().back(), "Distance s1 must not be negative one and at least 2x smaller than the distance l1");
+        EXPECT_EQ(Messages().back(),
+                  "Distance s1 must not be negative one and at least 2x smaller than the distance l1");
         TypeInto(w.EditField(1), "62");  // 0.31 l1: accepted with a warning, on to Ok
         Enter();
-        EXPECT_EQ(Messages().back(), std::string(43, ' ') +
-                                         "Warning\r\rRelation s1 / lw1 is greater than 0.3 - calculation of KHbeta will be "
-                                         "invalid\rIt does not apply if suitable helix correction is used.");
+        EXPECT_EQ(Messages().back(),
+                  std::string(43, ' ') +
+                      "Warning\r\rRelation s1 / lw1 is greater than 0.3 - calculation of KHbeta will be "
+                      "invalid\rIt does not apply if suitable helix correction is used.");
         EXPECT_EQ(w.ActiveControl(), w.Button5);
         EXPECT_EQ(G.s1, 62);
         EXPECT_TRUE(G.s1l1Exceeded);
         EXPECT_EQ(w.EditField(1)->Text(), "  62.0");
         TypeInto(w.EditField(2), "0");
         Enter();
-        EXPECT_EQ(Messages().back(), "Distance l1 must be greater than one and at least 2x greater than the distance s1");
+        EXPECT_EQ(Messages().back(),
+                  "Distance l1 must be greater than one and at least 2x greater than the distance s1");
         TypeInto(w.EditField(2), "124");  // l1 = 2 s1
         Enter();
         EXPECT_EQ(G.l1, 124);
@@ -90,8 +93,9 @@ TEST_F(MethodCWindow, FieldsRefuseTheirRangesAndWarnOfTheOffsetAndTheShaft) {
 
         TypeInto(w.EditField(3), "70.2");  // above df1 = 70; d1 / dsh1 = 1.14
         Enter();
-        EXPECT_EQ(Messages().back(), std::string(33, ' ') +
-                                         "Warning\r\rOutside shaft diameter dsh1 is greater than pinion root diameter (70.00)");
+        EXPECT_EQ(Messages().back(),
+                  std::string(33, ' ') +
+                      "Warning\r\rOutside shaft diameter dsh1 is greater than pinion root diameter (70.00)");
         EXPECT_FALSE(w.CheckBox20->Visible());
         TypeInto(w.EditField(3), "69.5");  // 1.15: a shrink fit would stiffen the pinion
         Enter();
@@ -146,7 +150,8 @@ TEST_F(MethodCWindow, PositionsOfferTheirArrangementsAndThePicturesFollowTheChoi
         std::string offered;  // letters of the arrangements shown
         char checked;
     };
-    const Case cases[] = {{3, "bde", 'b'}, {5, "c", 'c'}, {1, "ade", 'a'}, {4, "bde", 'b'}, {6, "c", 'c'}, {2, "ade", 'a'}};
+    const Case cases[] = {{3, "bde", 'b'}, {5, "c", 'c'}, {1, "ade", 'a'},
+                          {4, "bde", 'b'}, {6, "c", 'c'}, {2, "ade", 'a'}};
     Run([&] {
         for (const Case& c : cases) {
             SCOPED_TRACE(c.position);

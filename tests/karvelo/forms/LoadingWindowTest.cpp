@@ -88,8 +88,8 @@ TEST_F(LoadingWindow, StressRatiosAndKAAreCheckedOnEveryPanel) {
         std::int16_t mode;
         int r1, r2;
     };
-    for (const Panel& p : {Panel{kOneLevelLoading, 5, 6}, Panel{kMultilevelLoading, 19, 20},
-                           Panel{kDirectEquivalentLoad, 12, 13}}) {
+    for (const Panel& p :
+         {Panel{kOneLevelLoading, 5, 6}, Panel{kMultilevelLoading, 19, 20}, Panel{kDirectEquivalentLoad, 12, 13}}) {
         SCOPED_TRACE(p.mode);
         G.LoadInputMethod = p.mode;
         InLoad([&] {

@@ -336,8 +336,10 @@ TEST_F(MaterialsWindow, TableShowsItsRowsAsGiven) {
         " 2, 6|Normalized low carbon steels|St|wrought|1a,  2a|ME| 110 - 210| 110 - 210| 417 - 569| 189 - 228",
         " 3, 7|Normalized low carbon steels|St|cast|1b,  2b|ML MQ| 140 - 210| 140 - 210| 269 - 338| 106 - 127",
         " 4, 8|Normalized low carbon steels|St|cast|1b,  2b|ME| 140 - 210| 140 - 210| 397 - 477| 172 - 190",
-        "9, 15|Cast iron materials|GTS(perl)|black malleable cast iron|3a,  4a|ML MQ| 135 - 250| 135 - 250| 328 - 486| 123 - 163",
-        "10, 16|Cast iron materials|GTS(perl)|black malleable cast iron|3a,  4a|ME| 175 - 250| 175 - 250| 500 - 600| 198 - 229",
+        "9, 15|Cast iron materials|GTS(perl)|black malleable cast iron|3a,  4a|ML MQ| 135 - 250| 135 - 250| 328 - 486| "
+        "123 - 163",
+        "10, 16|Cast iron materials|GTS(perl)|black malleable cast iron|3a,  4a|ME| 175 - 250| 175 - 250| 500 - 600| "
+        "198 - 229",
         "11, 17|Cast iron materials|GGG|nodular cast iron|3b,  4b|ML MQ| 175 - 300| 175 - 300| 462 - 641| 180 - 224",
         "12, 18|Cast iron materials|GGG|nodular cast iron|3b,  4b|ME| 200 - 300| 200 - 300| 550 - 700| 210 - 248",
         "13, 19|Cast iron materials|GG|grey cast iron|3c,  4c|ML MQ| 150 - 240| 150 - 240| 287 - 380|  46 - 69",
@@ -365,8 +367,10 @@ TEST_F(MaterialsWindow, TableShowsItsRowsAsGiven) {
         "60, 66|Nitrided wrought steels|NV|through-hardening steels|13b, 14b|MQ| 450 - 650| 450 - 650| 998| 363",
         "61, 67|Nitrided wrought steels|NV|through-hardening steels|13b, 14b|ME| 450 - 650| 450 - 650|1217| 432",
         "68, 71|Wrought steels nitrocarburized|NVc|through-hardening steels| 15, 16|ML| 300 - 650| 300 - 650| 650| 224",
-        "69, 72|Wrought steels nitrocarburized|NVc|through-hardening steels| 15, 16|MQ ME| 300 - 450| 300 - 450| 775 - 950| 290 - 388",
-        "70, 73|Wrought steels nitrocarburized|NVc|through-hardening steels| 15, 16|MQ ME| 450 - 650| 450 - 650| 950| 388",
+        "69, 72|Wrought steels nitrocarburized|NVc|through-hardening steels| 15, 16|MQ ME| 300 - 450| 300 - 450| 775 - "
+        "950| 290 - 388",
+        "70, 73|Wrought steels nitrocarburized|NVc|through-hardening steels| 15, 16|MQ ME| 450 - 650| 450 - 650| 950| "
+        "388",
     };
     for (int r = 1; r <= TMaterialova_tabulka::kRows; ++r) {
         std::string joined;
@@ -440,8 +444,8 @@ TEST_F(MaterialsWindow, TableMouseTakesTheRowUnderTheReleaseEscChangesNothing) {
         ui::test::QueueModal(&table, [&](ui::Form&) {
             ui::test::MoveMouse(table.Stringgrid1, QPoint(100, 20));
             const ui::Rect cell = table.Stringgrid1->CellRect(1, 3);
-            ui::test::Click(table.Stringgrid1,
-                            table.Stringgrid1->viewport()->mapTo(table.Stringgrid1, QPoint(cell.Left + 5, cell.Top + 5)));
+            ui::test::Click(table.Stringgrid1, table.Stringgrid1->viewport()->mapTo(
+                                                   table.Stringgrid1, QPoint(cell.Left + 5, cell.Top + 5)));
             EXPECT_EQ(table.Stringgrid1->Row(), 3);
             ui::test::Esc();
         });

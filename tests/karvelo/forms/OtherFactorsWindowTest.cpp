@@ -57,21 +57,36 @@ TEST_F(OtherFactorsWindow, EveryOptionalFactorIsGivenByANumberAndComputedAfterZe
         bool* given;
         bool level;  // a load factor: 1 when computed
     } rows[] = {
-        {8, &G.KFalfa, &G.KFalfaDirect, true},       {9, &G.KHalfa, &G.KHalfaDirect, true},
-        {11, &G.Kv, &G.KvDirect, true},              {12, &G.KFbeta, &G.KFbetaDirect, true},
-        {36, &G.KHbeta, &G.KHbetaDirect, true},      {13, &G.YF1, &G.YF1Direct, false},
-        {14, &G.YF2, &G.YF2Direct, false},           {15, &G.YS1, &G.YS1Direct, false},
-        {16, &G.YS2, &G.YS2Direct, false},           {27, &G.YSg1, &G.YSg1Direct, false},
-        {28, &G.YSg2, &G.YSg2Direct, false},         {17, &G.YM1ref, &G.YM1refDirect, false},
-        {18, &G.YM2ref, &G.YM2refDirect, false},     {37, &G.YM1stat, &G.YM1statDirect, false},
-        {38, &G.YM2stat, &G.YM2statDirect, false},   {31, &G.YdrelT1ref, &G.YdrelT1refDirect, false},
-        {32, &G.YdrelT2ref, &G.YdrelT2refDirect, false}, {19, &G.YdrelT1stat, &G.YdrelT1statDirect, false},
-        {20, &G.YdrelT2stat, &G.YdrelT2statDirect, false}, {21, &G.YRrelT1ref, &G.YRrelT1refDirect, false},
-        {22, &G.YRrelT2ref, &G.YRrelT2refDirect, false}, {23, &G.YX1ref, &G.YX1refDirect, false},
-        {24, &G.YX2ref, &G.YX2refDirect, false},     {25, &G.ZLref, &G.ZLrefDirect, false},
-        {26, &G.ZVref, &G.ZVrefDirect, false},       {29, &G.ZRref, &G.ZRrefDirect, false},
-        {30, &G.ZW2ref, &G.ZW2refDirect, false},     {7, &G.ZW2stat, &G.ZW2statDirect, false},
-        {33, &G.ZB, &G.ZBDirect, false},             {34, &G.ZD, &G.ZDDirect, false},
+        {8, &G.KFalfa, &G.KFalfaDirect, true},
+        {9, &G.KHalfa, &G.KHalfaDirect, true},
+        {11, &G.Kv, &G.KvDirect, true},
+        {12, &G.KFbeta, &G.KFbetaDirect, true},
+        {36, &G.KHbeta, &G.KHbetaDirect, true},
+        {13, &G.YF1, &G.YF1Direct, false},
+        {14, &G.YF2, &G.YF2Direct, false},
+        {15, &G.YS1, &G.YS1Direct, false},
+        {16, &G.YS2, &G.YS2Direct, false},
+        {27, &G.YSg1, &G.YSg1Direct, false},
+        {28, &G.YSg2, &G.YSg2Direct, false},
+        {17, &G.YM1ref, &G.YM1refDirect, false},
+        {18, &G.YM2ref, &G.YM2refDirect, false},
+        {37, &G.YM1stat, &G.YM1statDirect, false},
+        {38, &G.YM2stat, &G.YM2statDirect, false},
+        {31, &G.YdrelT1ref, &G.YdrelT1refDirect, false},
+        {32, &G.YdrelT2ref, &G.YdrelT2refDirect, false},
+        {19, &G.YdrelT1stat, &G.YdrelT1statDirect, false},
+        {20, &G.YdrelT2stat, &G.YdrelT2statDirect, false},
+        {21, &G.YRrelT1ref, &G.YRrelT1refDirect, false},
+        {22, &G.YRrelT2ref, &G.YRrelT2refDirect, false},
+        {23, &G.YX1ref, &G.YX1refDirect, false},
+        {24, &G.YX2ref, &G.YX2refDirect, false},
+        {25, &G.ZLref, &G.ZLrefDirect, false},
+        {26, &G.ZVref, &G.ZVrefDirect, false},
+        {29, &G.ZRref, &G.ZRrefDirect, false},
+        {30, &G.ZW2ref, &G.ZW2refDirect, false},
+        {7, &G.ZW2stat, &G.ZW2statDirect, false},
+        {33, &G.ZB, &G.ZBDirect, false},
+        {34, &G.ZD, &G.ZDDirect, false},
         {35, &G.Zepsilon, &G.ZepsilonDirect, false},
     };
     Open();
@@ -132,7 +147,8 @@ TEST_F(OtherFactorsWindow, LoadFactorsReachEveryLevelAndTheMeanStressFactorsThei
     }
     for (const char* bad : {"0.45", "1.01"}) {
         Put(38, bad);
-        EXPECT_EQ(Notices().Texts(), std::vector<std::string>{"Invalid input, the factor YM2stat can be from 0.4546 to 1. "})
+        EXPECT_EQ(Notices().Texts(),
+                  std::vector<std::string>{"Invalid input, the factor YM2stat can be from 0.4546 to 1. "})
             << bad;
         Notices().Clear();
     }
@@ -162,7 +178,8 @@ TEST_F(OtherFactorsWindow, NotchesViscosityAndTheCombinationCheckOfOk) {
     ui::test::QueueModal(&w, [&](ui::Form&) {
         ui::test::Click(w.Button1);
         EXPECT_EQ(Notices().Texts(),
-                  std::vector<std::string>{"Combination of rog1 and tg1 is impossible, both values must be zero or  nonzero."});
+                  std::vector<std::string>{
+                      "Combination of rog1 and tg1 is impossible, both values must be zero or  nonzero."});
         EXPECT_EQ(w.ActiveControl(), w.Edit(1));
         ui::test::TypeInto(w.Edit(1), "0.2");
         ui::test::Click(w.Button1);

@@ -34,7 +34,8 @@ TEST_F(ServiceLifeWindow, LifeOrSafetyByMinerOrHaibachThroughTheSpectrumWindow) 
                     Click(spectrum.Button2);
                 });
                 Click(life.Button1);
-                EXPECT_EQ(life.Caption(), std::string("Calculation of ") + (lifeFromSafety ? "service life" : "safety factor") +
+                EXPECT_EQ(life.Caption(), std::string("Calculation of ") +
+                                              (lifeFromSafety ? "service life" : "safety factor") +
                                               (haibach ? " by Haibach's hypothesis" : " by Miner's hypothesis"));
                 EXPECT_TRUE(G.LifeValid);
                 EXPECT_TRUE(life.Button4->Enabled());
@@ -102,8 +103,8 @@ TEST_F(ServiceLifeWindow, LivesShowInfinityAndTheWheelHoursByTheToothRatio) {
         Click(life.RadioButton4);
         EXPECT_EQ(life.LifeHeading->Caption(), "Calculated service life in hours");
         EXPECT_EQ(life.LifeLabels[0]->Caption(), "Infin.");
-        EXPECT_EQ(life.LifeLabels[1]->Caption(), "   17");         // 1e6 / 60 / 1000
-        EXPECT_EQ(life.LifeLabels[3]->Caption(), "   60 *");       // 1.2e6 / 60 / 1000 * 3
+        EXPECT_EQ(life.LifeLabels[1]->Caption(), "   17");    // 1e6 / 60 / 1000
+        EXPECT_EQ(life.LifeLabels[3]->Caption(), "   60 *");  // 1.2e6 / 60 / 1000 * 3
         Click(life.Button2);
     });
 }

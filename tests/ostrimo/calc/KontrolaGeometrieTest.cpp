@@ -393,8 +393,7 @@ TEST_F(GeometryCheck, EveryShownValueMustBeANumber) {
         void (*set)();
     };
     const Case cases[] = {
-        {"tool root radius 1e200: the involute start, mesh start and ball contact diameters",
-         [] { G.rofP1 = 1e200; }},
+        {"tool root radius 1e200: the involute start, mesh start and ball contact diameters", [] { G.rofP1 = 1e200; }},
         {"flank angle 0: the limiting numbers of teeth for undercut", [] { G.alfaP = 0, G.alfan = 0; }},
         {"facewidth 1e308: the longest contact line", [] { G.b = 1e308; }},
         {"module 1e15, sum of AMC -1e308: the addenda and depths", [] { G.mn = 1e15, G.xsum = G.x1 = -1e308; }},
@@ -414,7 +413,10 @@ TEST_F(GeometryCheck, EveryShownValueMustBeANumber) {
     // The default pair shows nothing but numbers, whatever its type.
     for (int type : {kExternalGearing, kInternalGearing, kBevelGearing}) {
         G = GlobalData{};
-        if (type == kInternalGearing) InternalInputs(); else Defaults(type);
+        if (type == kInternalGearing)
+            InternalInputs();
+        else
+            Defaults(type);
         if (type == kBevelGearing) G.z1Bevel = 20, G.z2Bevel = 30;
         ComputeGearPairDimensions();
         ComputeGeometryCheck();

@@ -323,7 +323,11 @@ TEST_F(TestDimensions, BallRangeStateNamesTheLimitTheBallBreaks) {
         {"wheel: sinks under the tip", {}, false, 2, 1.0, kBallSinksUnderTip},
         {"annular wheel: sinks above the tip", {.z2 = -80}, true, 2, 1.4, kBallSinksUnderTip},
         {"annular wheel: a usual ball", {.z2 = -80}, true, 2, 1.8, kBallWithinLimits},
-        {"touches below the involute (undercut pinion)", {.z1 = 7, .z2 = 40, .x1 = -0.3}, false, 1, 1.0,
+        {"touches below the involute (undercut pinion)",
+         {.z1 = 7, .z2 = 40, .x1 = -0.3},
+         false,
+         1,
+         1.0,
          kBallBelowInvolute},
         {"reaches into the root", {.z1 = 6, .z2 = 100, .x1 = 1.4}, false, 1, 0.1, kBallIntoRoot},
     };

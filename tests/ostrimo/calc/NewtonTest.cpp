@@ -18,15 +18,24 @@ double Inv(double a) { return std::tan(a) - a; }
 
 using Builder = void (*)();
 const std::map<int, std::pair<Builder, Builder>> kBuilders = {
-    {1, {BuildNewtonSet1Jacobian, BuildNewtonSet1Residuals}},   {2, {BuildNewtonSet2Jacobian, BuildNewtonSet2Residuals}},
-    {3, {BuildNewtonSet3Jacobian, BuildNewtonSet3Residuals}},   {4, {BuildNewtonSet4Jacobian, BuildNewtonSet4Residuals}},
-    {5, {BuildNewtonSet5Jacobian, BuildNewtonSet5Residuals}},   {6, {BuildNewtonSet6Jacobian, BuildNewtonSet6Residuals}},
-    {7, {BuildNewtonSet7Jacobian, BuildNewtonSet7Residuals}},   {11, {BuildNewtonSet11Jacobian, BuildNewtonSet11Residuals}},
-    {12, {BuildNewtonSet12Jacobian, BuildNewtonSet12Residuals}}, {13, {BuildNewtonSet13Jacobian, BuildNewtonSet13Residuals}},
-    {14, {BuildNewtonSet14Jacobian, BuildNewtonSet14Residuals}}, {15, {BuildNewtonSet15Jacobian, BuildNewtonSet15Residuals}},
-    {16, {BuildNewtonSet16Jacobian, BuildNewtonSet16Residuals}}, {17, {BuildNewtonSet17Jacobian, BuildNewtonSet17Residuals}},
-    {18, {BuildNewtonSet18Jacobian, BuildNewtonSet18Residuals}}, {19, {BuildNewtonSet19Jacobian, BuildNewtonSet19Residuals}},
-    {20, {BuildNewtonSet20Jacobian, BuildNewtonSet20Residuals}}, {21, {BuildNewtonSet21Jacobian, BuildNewtonSet21Residuals}},
+    {1, {BuildNewtonSet1Jacobian, BuildNewtonSet1Residuals}},
+    {2, {BuildNewtonSet2Jacobian, BuildNewtonSet2Residuals}},
+    {3, {BuildNewtonSet3Jacobian, BuildNewtonSet3Residuals}},
+    {4, {BuildNewtonSet4Jacobian, BuildNewtonSet4Residuals}},
+    {5, {BuildNewtonSet5Jacobian, BuildNewtonSet5Residuals}},
+    {6, {BuildNewtonSet6Jacobian, BuildNewtonSet6Residuals}},
+    {7, {BuildNewtonSet7Jacobian, BuildNewtonSet7Residuals}},
+    {11, {BuildNewtonSet11Jacobian, BuildNewtonSet11Residuals}},
+    {12, {BuildNewtonSet12Jacobian, BuildNewtonSet12Residuals}},
+    {13, {BuildNewtonSet13Jacobian, BuildNewtonSet13Residuals}},
+    {14, {BuildNewtonSet14Jacobian, BuildNewtonSet14Residuals}},
+    {15, {BuildNewtonSet15Jacobian, BuildNewtonSet15Residuals}},
+    {16, {BuildNewtonSet16Jacobian, BuildNewtonSet16Residuals}},
+    {17, {BuildNewtonSet17Jacobian, BuildNewtonSet17Residuals}},
+    {18, {BuildNewtonSet18Jacobian, BuildNewtonSet18Residuals}},
+    {19, {BuildNewtonSet19Jacobian, BuildNewtonSet19Residuals}},
+    {20, {BuildNewtonSet20Jacobian, BuildNewtonSet20Residuals}},
+    {21, {BuildNewtonSet21Jacobian, BuildNewtonSet21Residuals}},
     {22, {BuildNewtonSet22Jacobian, BuildNewtonSet22Residuals}},
 };
 
@@ -60,8 +69,7 @@ protected:
             for (int i = 1; i <= n; ++i) {
                 const double difference = (plus[i] - minus[i]) / (2 * h);
                 const double analytic = G.NewtonJacobian[i][j];
-                EXPECT_NEAR(analytic, difference, 2e-6 * std::fmax(1.0, std::fabs(difference)))
-                    << "J" << i << j;
+                EXPECT_NEAR(analytic, difference, 2e-6 * std::fmax(1.0, std::fabs(difference))) << "J" << i << j;
             }
         }
         G.NewtonUnknowns.x = x;
@@ -210,7 +218,8 @@ TEST_F(Newton, JacobianGuards) {
     SetUnknowns({0.035, 30, 1.0});
     BuildNewtonSet11Residuals();  // the others refuse the arc cosine
     EXPECT_TRUE(G.ErrorFlag);
-    EXPECT_EQ(notices.Texts(), std::vector<std::string>{"Invalid argument for arccosinus, impossible gearing parameters"});
+    EXPECT_EQ(notices.Texts(),
+              std::vector<std::string>{"Invalid argument for arccosinus, impossible gearing parameters"});
 }
 
 // ---------------------------------------------------------------- the solver

@@ -110,8 +110,8 @@ inline void SetInternalPair(const Pair& p = {.z2 = -40}, int z0 = 35) {
     g.InvAlfawt0 = Inv(g.alfawt0);
     g.a0 = (g.z0 + g.z2) * g.mt * std::cos(g.alfat) / (2 * std::cos(g.alfawt0));
     g.CutterFlankHeightFactor = ostrimo::SnapProfileFactor(g.haP2 + g.cP2 - (1 - std::sin(g.alfan)) * g.rof0);
-    g.alfaF0 = std::atan(std::tan(g.alfat) - 4 * std::cos(g.beta) * (g.CutterFlankHeightFactor - g.x0) /
-                                               (g.z0 * std::sin(2 * g.alfat)));
+    g.alfaF0 = std::atan(std::tan(g.alfat) -
+                         4 * std::cos(g.beta) * (g.CutterFlankHeightFactor - g.x0) / (g.z0 * std::sin(2 * g.alfat)));
     g.dF0 = g.db0 / std::cos(g.alfaF0);
     g.df2 = 2 * g.a0 - g.da0;
     g.da1 = 2 * (g.aw - g.cP1 * g.mn) - g.df2;
@@ -136,6 +136,7 @@ inline double Thickness(double dy, double z, double x, double db) {
 // Number of verdicts of the check that are set (a cleared clearance flag counts).
 inline int CountVerdicts() {
     const auto& g = G;
+    // clang-format off
     const bool flags[] = {g.PinionNoDepth, g.WheelNoDepth, g.TipsNotInContact, !g.PinionTipClearanceOk,
                           !g.WheelTipClearanceOk, g.PinionTipBelowWheelRoot, g.WheelTipBelowPinionRoot,
                           g.AmcSumBelowCritical, g.AmcSumAboveCritical, g.CutterAmcSumAboveCritical,
@@ -144,6 +145,7 @@ inline int CountVerdicts() {
                           g.PinionUndercutCutsInvolute, g.WheelUndercutCutsInvolute, g.PinionTipTooThin,
                           g.WheelTipTooThin, g.TipCirclesOverlap, g.TipInterference, g.InternalWheelChamfer,
                           g.CutterTruncatesWheelTips, g.AssemblyInterferenceSpace, g.AssemblyInterferenceTooth};
+    // clang-format on
     int n = 0;
     for (bool f : flags) n += f;
     return n;

@@ -97,8 +97,8 @@ protected:
         EXPECT_FALSE(Open());
         EXPECT_EQ(G, before);
         ASSERT_EQ(notices.notices.size(), 1u);
-        EXPECT_EQ(notices.notices[0],
-                  (rt::Notice{rt::Notice::Box, "Error or incompatibility in the input data file", "  Error !", rt::MB_OK}));
+        EXPECT_EQ(notices.notices[0], (rt::Notice{rt::Notice::Box, "Error or incompatibility in the input data file",
+                                                  "  Error !", rt::MB_OK}));
     }
 
     std::optional<test_support::ScratchDir> scratch;
@@ -130,6 +130,7 @@ GlobalData ExpectedAfterOpen(const GlobalData& saved, const GlobalData& before) 
         e.SigmaDeg = Kept(saved.SigmaDeg);
         e.Sigma = DegToRad(e.SigmaDeg);
     }
+    // clang-format off
     for (double GlobalData::*v :
          {&GlobalData::mn, &GlobalData::betaDeg, &GlobalData::b, &GlobalData::xsum, &GlobalData::x1, &GlobalData::x2,
           &GlobalData::aw, &GlobalData::alfawtDeg, &GlobalData::jn, &GlobalData::k, &GlobalData::haP1,
@@ -143,6 +144,7 @@ GlobalData ExpectedAfterOpen(const GlobalData& saved, const GlobalData& before) 
           &GlobalData::ChamferHeightFactor1, &GlobalData::ChamferHeightFactor2, &GlobalData::ChamferAngle1,
           &GlobalData::ChamferAngle2, &GlobalData::ProtuberanceAngle1, &GlobalData::ProtuberanceAngle2,
           &GlobalData::haP01, &GlobalData::haP02, &GlobalData::ProtuberanceSize1, &GlobalData::ProtuberanceSize2})
+        // clang-format on
         e.*v = Kept(saved.*v);
     if (saved.RackMate)
         e.ha2 = Kept(saved.ha2);
@@ -214,6 +216,7 @@ void OtherState() {
 TEST_F(DataFileTest, DefaultExternalCaseIsWrittenByteForByte) {
     Defaults(kExternalGearing);
     Save();
+    // clang-format off
     const std::vector<std::string> expected = {
         "1", "0", "0", "1", "1",  // type, extra AMC, shifting, thinning; both wheels thinned
         "1.000000000000", "20.000000000000", "40.000000000000", "0.000000000000",  // mn, z1, z2, beta
@@ -236,6 +239,7 @@ TEST_F(DataFileTest, DefaultExternalCaseIsWrittenByteForByte) {
         "0.050000000000", "0.050000000000",
         "1",  // widened cutter
     };
+    // clang-format on
     ASSERT_EQ(expected.size(), 83u);
     EXPECT_EQ(ReadBytes(path), JoinLines(expected));
 }
@@ -507,7 +511,7 @@ TEST_F(DataFileTest, AcceptsWhatTheNumberParserAllows) {
     G.aw = 30;
     Save();
     std::vector<std::string> lines = SplitLines(ReadBytes(path));
-    lines[5] = "   2";      // leading blanks, no decimals
+    lines[5] = "   2";       // leading blanks, no decimals
     lines[8] = "1.5E+0001";  // exponent form
     lines[30] = "9";
     lines[26] = "yes";  // a flag is set only by "1"
@@ -576,4 +580,3 @@ TEST_F(DataFileTest, ValuesTheInputsPageRefusesAreRefused) {
         ExpectRefused(ReadBytes(path), c.what);
     }
 }
-

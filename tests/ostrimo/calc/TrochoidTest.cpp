@@ -76,8 +76,8 @@ TEST_F(Trochoid, CrossingJustAboveTheBaseCircleIsFoundBeforeTheTrochoidEntersIt)
         ComputeGearPairDimensions();
         const bool pinion = c.gear == 1;
         pinion ? ComputeInvoluteStartDiameter1() : ComputeInvoluteStartDiameter2();
-        const double simulated = Simulated(pinion ? c.z1 : c.z2, pinion ? c.x1 : c.x2, 0,
-                                           {c.mn, c.alfaDeg, c.haP + c.cP, c.rho});
+        const double simulated =
+            Simulated(pinion ? c.z1 : c.z2, pinion ? c.x1 : c.x2, 0, {c.mn, c.alfaDeg, c.haP + c.cP, c.rho});
         EXPECT_NEAR(pinion ? G.InvoluteStartDiameter1 : G.InvoluteStartDiameter2, simulated, 1e-7 * simulated);
         EXPECT_FALSE(G.ErrorFlag);
     }

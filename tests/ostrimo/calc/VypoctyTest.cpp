@@ -394,8 +394,8 @@ TEST_F(Vypocty, InternalPairInterferenceLimitsAndSpaceWidths) {
         const double c0 = rb0 / ra0, c2 = rb2 / ra2;
         const double th0 = std::asin(std::sqrt((1 - std::pow(c0 / c2, 2)) / (1 - std::pow(35.0 / 40, 2))));
         const double th2 = std::asin(std::sqrt((std::pow(c2 / c0, 2) - 1) / (std::pow(40.0 / 35, 2) - 1)));
-        const double w = 35 * (th0 + Inv(std::acos(c0)) - Inv(g.alfawt0)) +
-                         40 * (Inv(g.alfawt0) - Inv(std::acos(c2))) - 40 * th2;
+        const double w =
+            35 * (th0 + Inv(std::acos(c0)) - Inv(g.alfawt0)) + 40 * (Inv(g.alfawt0) - Inv(std::acos(c2))) - 40 * th2;
         EXPECT_LT(w, 0);
         EXPECT_TRUE(g.CutterTruncatesWheelTips);
     }

@@ -13,10 +13,26 @@ struct DmsCase {
 TEST(AngleTexts, DegreesMinutesAndSecondsOfBothForms) {
     const DmsCase cases[] = {
         {20.5, "20\xC2\xB0 30'", "20\xC2\xB0 30'"},
-        {20.5042, "20\xC2\xB0" "30' 15.1\"", "20\xC2\xB0" "30'15.1\""},
-        {20.5 - 1e-5, "20\xC2\xB0" "30' 0.0\"", "20\xC2\xB0" "30'0.0\""},  // 59.96" carried
-        {10 + 59.0 / 60 + 59.94 / 3600, "10\xC2\xB0" "59' 59.9\"", "10\xC2\xB0" "59'59.9\""},
-        {10 + 59.0 / 60 + 59.99 / 3600, "11\xC2\xB0" "0' 0.0\"", "11\xC2\xB0" "0'0.0\""},  // 60" and 60' carried
+        {20.5042,
+         "20\xC2\xB0"
+         "30' 15.1\"",
+         "20\xC2\xB0"
+         "30'15.1\""},
+        {20.5 - 1e-5,
+         "20\xC2\xB0"
+         "30' 0.0\"",
+         "20\xC2\xB0"
+         "30'0.0\""},  // 59.96" carried
+        {10 + 59.0 / 60 + 59.94 / 3600,
+         "10\xC2\xB0"
+         "59' 59.9\"",
+         "10\xC2\xB0"
+         "59'59.9\""},
+        {10 + 59.0 / 60 + 59.99 / 3600,
+         "11\xC2\xB0"
+         "0' 0.0\"",
+         "11\xC2\xB0"
+         "0'0.0\""},  // 60" and 60' carried
         {-20.5, "-20\xC2\xB0 30'", "-20\xC2\xB0 30'"},
         {0, "0\xC2\xB0 0'", "0\xC2\xB0 0'"},
     };
@@ -70,7 +86,9 @@ TEST_F(AngleDisplay, AnAngleTypedInDegreesMinutesSecondsIsReadSo) {
     ui::test::Click(D().RadioButton13);
     Enter(D().Edit4, "20.3015");
     EXPECT_NEAR(G.betaDeg, 20 + 30.0 / 60 + 15.0 / 3600, 1e-12);
-    EXPECT_EQ(D().Edit4->Text(), "20\xC2\xB0" "30' 15.0\"");
+    EXPECT_EQ(D().Edit4->Text(),
+              "20\xC2\xB0"
+              "30' 15.0\"");
     Enter(D().Edit4, "20.6000");
     EXPECT_EQ(Messages(), std::vector<std::string>{"Select minutes from 0 to 59."});
     EXPECT_EQ(D().ActiveControl(), D().Edit4);
@@ -90,7 +108,9 @@ TEST_F(AngleDisplay, TypingIsNotOverwrittenByTheProtuberanceAngle) {
 TEST_F(AngleDisplay, EstimatedAngles) {
     G.IdentAlfa[1] = DegToRad(20.5042);
     D().ShowEstimatedAnglesDms();
-    EXPECT_EQ(D().Edit43->Text(), "20\xC2\xB0" "30'15.1\"");
+    EXPECT_EQ(D().Edit43->Text(),
+              "20\xC2\xB0"
+              "30'15.1\"");
     D().ShowEstimatedAnglesDecimal();
     EXPECT_EQ(D().Edit43->Text(), "20.5042\xC2\xB0");
     EXPECT_EQ(D().Edit44->Text(), "0.0000\xC2\xB0");

@@ -55,7 +55,8 @@ TEST_F(Backlash, AnExtraAmcMakesTheBacklashAtTheSameCentreDistance) {
         ui::test::Click(VuleF->Button3);
     });
     EXPECT_EQ(Messages(), std::vector<std::string>{"It is impossible to input sum of AMC x1+x2 for negative "
-                                                   "zero-backlash  (xlim= " + rt::Str(0.0, 8, 5) + ") "});
+                                                   "zero-backlash  (xlim= " +
+                                                   rt::Str(0.0, 8, 5) + ") "});
     EXPECT_NEAR(G.jn, 0.4 * std::sin(G.alfan), 1e-15);
     EXPECT_EQ(D().Edit21->Text(), rt::Str(G.jn, 4, 3));
     EXPECT_EQ(D().Edit6->Text(), "-0.200000");
@@ -113,8 +114,8 @@ TEST_F(Backlash, ShiftingTheWheelsGivesTheBacklashOfTheCentreDistance) {
         Type(VuleF->Edit1, "30.1");
         ui::test::Click(VuleF->Button3);
     });
-    EXPECT_EQ(Messages(), (std::vector<std::string>{"Backlash must be positive.",
-                                                    "Backlash must be smaller than normal module."}));
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{"Backlash must be positive.", "Backlash must be smaller than normal module."}));
     const double at = G.alfan;
     const double a = std::acos(std::cos(at) * 30 / 30.1);
     EXPECT_NEAR(G.jn, 60 * std::cos(G.alfan) * (Inv(a) - Inv(at)), 1e-9);

@@ -29,7 +29,7 @@ inline void HelicalPair() {  // 40/60, helix 15 degrees: no verdict
 inline void SmallPinionPair() {  // 7/9, x1 0.4: undercut, interference, thin tip, contact ratio < 1
     G.z1 = 7, G.z2 = 9, G.x1 = G.xsum = 0.4;
 }
-inline void InternalPair() { G.z1 = 30, G.z2 = -36, G.z0 = 20; }  // cut by a shaper cutter of 20 teeth
+inline void InternalPair() { G.z1 = 30, G.z2 = -36, G.z0 = 20; }      // cut by a shaper cutter of 20 teeth
 inline void BevelPair() { G.z1Bevel = 20, G.z2Bevel = 40, G.b = 6; }  // cone distance 22.4
 inline void RackPair() { G.RackMate = true; }
 

@@ -34,15 +34,19 @@ protected:
         std::vector<std::string> shown;
         auto record = [&](ui::Control* c) {
             std::string s;
-            if (auto* e = dynamic_cast<ui::Edit*>(c)) s = e->Text();
-            else if (auto* b = dynamic_cast<ui::CheckBox*>(c)) s = b->Checked() ? "x" : "-";
-            else if (auto* r = dynamic_cast<ui::RadioButton*>(c)) s = r->Checked() ? "o" : ".";
-            else return;
+            if (auto* e = dynamic_cast<ui::Edit*>(c))
+                s = e->Text();
+            else if (auto* b = dynamic_cast<ui::CheckBox*>(c))
+                s = b->Checked() ? "x" : "-";
+            else if (auto* r = dynamic_cast<ui::RadioButton*>(c))
+                s = r->Checked() ? "o" : ".";
+            else
+                return;
             shown.push_back(c->Name() + "=" + s);
         };
         Walk(D().TabSheet1, record);
-        for (ui::Form* f : {static_cast<ui::Form*>(VuleF), static_cast<ui::Form*>(NastrojDlg),
-                            static_cast<ui::Form*>(FellowDlg)})
+        for (ui::Form* f :
+             {static_cast<ui::Form*>(VuleF), static_cast<ui::Form*>(NastrojDlg), static_cast<ui::Form*>(FellowDlg)})
             Walk(f, record);
         return shown;
     }
@@ -57,7 +61,8 @@ protected:
                 rt::Val(x.substr(x.find('=') + 1), u, cu);
                 rt::Val(y.substr(y.find('=') + 1), v, cv);
             }
-            const bool sameNumber = cu == 0 && cv == 0 && std::fabs(u - v) < 5e-6 && x.substr(0, x.find('=')) == y.substr(0, y.find('='));
+            const bool sameNumber =
+                cu == 0 && cv == 0 && std::fabs(u - v) < 5e-6 && x.substr(0, x.find('=')) == y.substr(0, y.find('='));
             if (x != y && !sameNumber) d.push_back(x + " | " + y);
         }
         return d;
@@ -292,7 +297,8 @@ std::vector<std::string> Verdicts() {
     std::vector<std::string> lines;
     CelniDlg->LayOutVerdicts();
     for (int slot = 1; slot <= CelniDlg->VerdictCount; ++slot)
-        if (CelniDlg->VerdictTable[std::size_t(slot)].Shown) lines.push_back(CelniDlg->VerdictTable[std::size_t(slot)].Text);
+        if (CelniDlg->VerdictTable[std::size_t(slot)].Shown)
+            lines.push_back(CelniDlg->VerdictTable[std::size_t(slot)].Text);
     return lines;
 }
 
@@ -414,8 +420,7 @@ TEST_F(Commands, StandardResetsTheComputingInputsOnlyForAnotherFlankAngle) {
 TEST_F(Commands, TheIdentificationPageLocksTheCommandsUntilTheInputsPage) {
     D().UpdateObligatoryInputFlag();
     ui::test::ClickTab(D().PageControl1, 2);
-    EXPECT_FALSE(D().Button1->Enabled() || D().Button3->Enabled() || D().Button4->Enabled() ||
-                 D().Button9->Enabled());
+    EXPECT_FALSE(D().Button1->Enabled() || D().Button3->Enabled() || D().Button4->Enabled() || D().Button9->Enabled());
     EXPECT_FALSE(D().GroupBox12->Visible());
     EXPECT_EQ(D().Label177->Caption(), "40");
     EXPECT_EQ(D().Edit42->Text(), "1.000");
@@ -444,8 +449,8 @@ TEST_F(Commands, HelpFollowsTheFieldAndThePage) {
         unsigned command, context;
     };
     const Case cases[] = {
-        {D().Edit1, ui::HELP_CONTEXT, 2},  {D().Edit9, ui::HELP_CONTEXT, 5},   {D().Button6, ui::HELP_CONTEXT, 5},
-        {D().Edit16, ui::HELP_CONTEXT, 3}, {D().CheckBox1, ui::HELP_CONTEXT, 3}, {D().Edit18, ui::HELP_CONTEXT, 4},
+        {D().Edit1, ui::HELP_CONTEXT, 2},   {D().Edit9, ui::HELP_CONTEXT, 5},     {D().Button6, ui::HELP_CONTEXT, 5},
+        {D().Edit16, ui::HELP_CONTEXT, 3},  {D().CheckBox1, ui::HELP_CONTEXT, 3}, {D().Edit18, ui::HELP_CONTEXT, 4},
         {D().Button8, ui::HELP_CONTEXT, 4}, {D().Button1, ui::HELP_FINDER, 0},
     };
     for (const Case& c : cases) {

@@ -38,10 +38,11 @@ TEST_F(Fellow, TheCuttersTeethAndAmcKeepTheirRanges) {
     Enter(F().Edit2, "3");
     EXPECT_EQ(G.x0, 3);
     Enter(F().Edit2, "3.1");
-    EXPECT_EQ(Errors(), (std::vector<std::string>{
-                            "Teeth number for Fellow cutter must be greater than 3.",
-                            "Teeth number for Fellow cutter must be less than teeth number of wheel (at least about 1).",
-                            "Addendum modification coefficient of Fellow cutter must be from -2 to 3."}));
+    EXPECT_EQ(Errors(),
+              (std::vector<std::string>{
+                  "Teeth number for Fellow cutter must be greater than 3.",
+                  "Teeth number for Fellow cutter must be less than teeth number of wheel (at least about 1).",
+                  "Addendum modification coefficient of Fellow cutter must be from -2 to 3."}));
     EXPECT_EQ(F().ActiveControl(), F().Edit2);
     ui::test::Tab();  // a refused value is refused again
     EXPECT_EQ(Errors().size(), 4u);
@@ -73,8 +74,8 @@ TEST_F(Fellow, TheDialogShowsTheCoresCutter) {
     const GlobalData shown = G;
     ComputeFellowCutterDimensions();
     ComputeCutterTipThickness();
-    for (double GlobalData::*v : {&GlobalData::d0, &GlobalData::db0, &GlobalData::da0, &GlobalData::dF0,
-                                  &GlobalData::alfaF0, &GlobalData::sa0})
+    for (double GlobalData::*v :
+         {&GlobalData::d0, &GlobalData::db0, &GlobalData::da0, &GlobalData::dF0, &GlobalData::alfaF0, &GlobalData::sa0})
         EXPECT_EQ(shown.*v, G.*v);
     EXPECT_EQ(F().Label25->Caption(), rt::Str(G.da0, 4, 2));
     EXPECT_EQ(F().Label7->Caption(), rt::Str(G.dF0, 4, 2));

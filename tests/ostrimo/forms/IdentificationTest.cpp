@@ -46,7 +46,7 @@ protected:
     }
     // The measured values and the estimates of the three groups, as the page holds them.
     static std::vector<double> IdentificationState() {
-        std::vector<double> v{G.IdentMeasuredChord, G.IdentMeasuredHeight,     G.IdentMeasuredSpan,
+        std::vector<double> v{G.IdentMeasuredChord, G.IdentMeasuredHeight,    G.IdentMeasuredSpan,
                               G.IdentBallDiameter,  G.IdentMeasuredOverBalls, double(G.IdentSpanTeeth)};
         for (int k = 0; k < 4; ++k)
             for (int i = 1; i <= 3; ++i) v.push_back(Estimates(k)[i]);
@@ -102,8 +102,7 @@ TEST_P(RoundTrip, EachGroupRecoversTheKnownParameter) {
             if (unknown == kIdentHelixAngle && p.betaDeg == 0) continue;
             for (int k = 0; k < 4; ++k) Estimates(k)[group] = known[k];
             if (Choice(group)->ItemIndex() == unknown) Choice(group)->SetItemIndex((unknown + 1) % 4);
-            Estimates(unknown)[group] =
-                unknown == kIdentModule ? known[0] * start[0] : known[unknown] + start[unknown];
+            Estimates(unknown)[group] = unknown == kIdentModule ? known[0] * start[0] : known[unknown] + start[unknown];
             ui::test::Click(Choice(group)->Item(unknown));
             const bool angle = unknown == kIdentFlankAngle || unknown == kIdentHelixAngle;
             EXPECT_NEAR(Estimates(unknown)[group], known[unknown], angle ? 1e-8 : 1e-6);
@@ -210,7 +209,8 @@ TEST_F(Identification, ValidatorsRefuseWithTheirMessages) {
         {D().Edit42, "0", "Normal module must be greater than 0 ", D().Edit42},
         {D().Edit43, "0.98", "Normal rack flank angle must lay from 1\xC2\xB0 to 55\xC2\xB0", D().Edit43},
         {D().Edit43, "55.01", "Normal rack flank angle must lay from 1\xC2\xB0 to 55\xC2\xB0", D().Edit43},
-        {D().Edit44, "-1", "Helix angle at reference cylinder \xC3\x9F must lay from 0\xC2\xB0 to 55\xC2\xB0", D().Edit44},
+        {D().Edit44, "-1", "Helix angle at reference cylinder \xC3\x9F must lay from 0\xC2\xB0 to 55\xC2\xB0",
+         D().Edit44},
         {D().Edit49, "-1.6", "Addendum Modification Coefficient must lay from -2 to 3", D().Edit49},
         {D().Edit49, "3.1", "Addendum Modification Coefficient must lay from -2 to 3", D().Edit49},
     };
@@ -254,7 +254,9 @@ TEST_F(Identification, ValidatorsRefuseWithTheirMessages) {
     G.AngleFormatDMS = true;
     ui::test::TypeInto(D().Edit43, "20.3015");
     ui::test::Tab();
-    EXPECT_EQ(D().Edit43->Text(), "20\xC2\xB0" "30'15.0\"");
+    EXPECT_EQ(D().Edit43->Text(),
+              "20\xC2\xB0"
+              "30'15.0\"");
     EXPECT_NEAR(G.IdentAlfa[1], DegToRad(20 + 30 / 60.0 + 15 / 3600.0), 1e-12);
     ui::test::TypeInto(D().Edit43, "20.61");
     ui::test::Tab();
@@ -308,7 +310,6 @@ TEST_F(Identification, RootSearchesEndOnAJump) {
     EXPECT_NEAR(FindRootDownward(line, 1.2, 1e-5), 0.5, 1e-11);
     EXPECT_EQ(FindRootUpward(line, 0.6), 0);  // none above the start
 }
-
 
 class NoWheel : public Identification, public ::testing::WithParamInterface<Pair> {};
 

@@ -18,10 +18,10 @@ void HalfTypeThenClick(ui::Edit* field, ui::Control* command) {
 
 TEST_F(Protocol, APressOnABypassingCommandLeavesAHalfTypedFieldUnchecked) {
     ui::test::QueueFileCancel();
-    HalfTypeThenClick(D().Edit1, D().Button4);  // "&Open"
-    HalfTypeThenClick(D().Edit1, D().Button7);  // "&End"
+    HalfTypeThenClick(D().Edit1, D().Button4);       // "&Open"
+    HalfTypeThenClick(D().Edit1, D().Button7);       // "&End"
     HalfTypeThenClick(D().Edit1, D().RadioButton4);  // a gearing type
-    HalfTypeThenClick(D().Edit7, D().Button5);  // "Clear" bypasses the computing inputs
+    HalfTypeThenClick(D().Edit7, D().Button5);       // "Clear" bypasses the computing inputs
     EXPECT_EQ(Messages(), std::vector<std::string>{});
     EXPECT_EQ(G.mn, 1);
     // the flags did not outlive their clicks
@@ -124,9 +124,9 @@ TEST_F(Protocol, LeavingTheObligatoryGroupChecksThePinionAgainstTheAnnularWheel)
     D().Edit2->SetText("90.0");
     Enter(D().Edit5, "0");  // the field's own refusal comes first and keeps the group
     Enter(D().Edit5, "12");
-    EXPECT_EQ(Messages(), (std::vector<std::string>{
-                              "Facewidth must be greater than 0.",
-                              "Pinion teeth number must be less (or equal) than teeth number of wheel."}));
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{"Facewidth must be greater than 0.",
+                                        "Pinion teeth number must be less (or equal) than teeth number of wheel."}));
     EXPECT_EQ(D().ActiveControl(), D().Edit2);
     EXPECT_EQ(G.ValCode, 1);
 }
@@ -238,8 +238,10 @@ TEST_F(ResultsRefresh, TheWindowsOwnCriticalSumMessageCarriesTheLimit) {
     G.x1 = -3;
     G.LastComputingInput = kX1Input;
     ui::test::Tab();
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Sum of Addendum Modification Coefficients x1+x2 is less than critical "
-                                                   "(xlim = " + rt::Str(G.xsum0, 7, 4) + ") - negative pressure angle."});
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{"Sum of Addendum Modification Coefficients x1+x2 is less than critical "
+                                       "(xlim = " +
+                                       rt::Str(G.xsum0, 7, 4) + ") - negative pressure angle."});
 }
 
 TEST_F(Protocol, AnExtraAmcBacklashSelectsTheSumAndFocusesDivide) {
@@ -273,13 +275,13 @@ void PrintTo(const Entry& e, std::ostream* os) { *os << e.name; }
 std::vector<Entry> Entries() {
     std::vector<Entry> entries;
     // the input fields by their codes; fields 16 and 20 are typed on internal and bevel gearing
-    const char* const refusedTexts[] = {"0", "3", "3", "-5", "0", "11", "9", "9", "0", "0", "2",
+    const char* const refusedTexts[] = {"0", "3", "3", "-5", "0", "11", "9", "9", "0",   "0",   "2",
                                         "2", "2", "2", "x",  "2", "0",  "0", "0", "180", "-0.1"};
     for (int code = 1; code <= 21; ++code) {
         const int gearing = code == 16 ? kInternalGearing : code == 20 ? kBevelGearing : kExternalGearing;
         const char* const refused = refusedTexts[code - 1];
-        entries.push_back({"Field" + std::to_string(code), gearing, [code] { return PagesDlg->InputField(code); },
-                           refused});
+        entries.push_back(
+            {"Field" + std::to_string(code), gearing, [code] { return PagesDlg->InputField(code); }, refused});
     }
     entries.push_back({"InternalWheelTeeth", kInternalGearing, [] { return PagesDlg->Edit3; }, "3"});
     entries.push_back({"BevelHelixAngle", kBevelGearing, [] { return PagesDlg->Edit4; }, "90"});

@@ -130,21 +130,22 @@ TEST_F(ResultsWindow, GreekLettersAndSubscriptsFollowTheirLetters) {
 
 TEST_F(ResultsWindow, BoundariesOfTheVerdicts) {
     CheckPair(kExternalGearing, HelicalPair);
-    for (auto [eps, slot] : {std::pair{1.2, 13}, {1.4, 14}, {1.0, 13}, {0.999, 6}})  {
+    for (auto [eps, slot] : {std::pair{1.2, 13}, {1.4, 14}, {1.0, 13}, {0.999, 6}}) {
         G.epsilongamma = eps;
         ASSERT_EQ(Shown().size(), 1u) << eps;
         EXPECT_EQ(Shown()[0].first, slot) << eps;
     }
     G.epsilongamma = 1.41;
-    G.sa1 = 0.4 * G.mn;  // tip thickness: 0.4 module none
+    G.sa1 = 0.4 * G.mn;           // tip thickness: 0.4 module none
     G.SpecificSlidingRoot1 = -2;  // slidings of exactly 2 are not dangerous
     G.SpecificSlidingTip2 = 2;
     EXPECT_TRUE(Shown().empty());
     G.sa1 = 0.25 * G.mn;
     G.Protuberance1 = true;  // always reported
     EXPECT_EQ(Shown(), (Lines{{15, "Pinion is undercut protuberantly"},
-                              {19, "Tooth thickness on the pinion tip cylinder is less than 0.4 * module - s     = "
-                                   "0.25000  (<0.40000)"}}));
+                              {19,
+                               "Tooth thickness on the pinion tip cylinder is less than 0.4 * module - s     = "
+                               "0.25000  (<0.40000)"}}));
 }
 
 TEST_F(ResultsWindow, DashesWithoutContactAndStarsForNumbersThatDoNotFit) {
@@ -182,10 +183,12 @@ TEST_F(ResultsWindow, ShaperCutterAndBevelLines) {
     EXPECT_EQ(Line(3), "");
     G.beta = DegToRad(40);
     G.betamMaxDeg = 35.5;
-    EXPECT_EQ(Line(12), " ! Teeth inclination angle at mean of the facewidth is exceeded - 40.00000\xC2\xB0> 35.50000\xC2\xB0");
+    EXPECT_EQ(Line(12),
+              " ! Teeth inclination angle at mean of the facewidth is exceeded - 40.00000\xC2\xB0> 35.50000\xC2\xB0");
     G.UndercutPinion = true;
     G.x1min = 20;  // the limiting number of teeth, on the back cone
-    EXPECT_EQ(Line(15).substr(0, 63), "Pinion is undercut, limiting number of teeth z          = " + rt::Str(20 * std::cos(G.delta1), 4, 2));
+    EXPECT_EQ(Line(15).substr(0, 63),
+              "Pinion is undercut, limiting number of teeth z          = " + rt::Str(20 * std::cos(G.delta1), 4, 2));
 }
 
 TEST_F(ResultsWindow, ButtonsAndHelp) {

@@ -15,8 +15,8 @@ using StartUp = OstrimoTest;
 TEST_F(StartUp, CreatesTheEightWindowsInOrderWithTheIntroAsMainWindow) {
     std::vector<std::string> names;
     for (ui::Form* f : ui::App().Forms()) names.push_back(f->Name());
-    const std::vector<std::string> expected = {"Form1", "PagesDlg", "CelniDlg", "TabulkaDlg",
-                                               "FellowDlg", "Form2", "VuleF", "NastrojDlg"};
+    const std::vector<std::string> expected = {"Form1",     "PagesDlg", "CelniDlg", "TabulkaDlg",
+                                               "FellowDlg", "Form2",    "VuleF",    "NastrojDlg"};
     ASSERT_GE(names.size(), expected.size());
     EXPECT_EQ(std::vector<std::string>(names.end() - 8, names.end()), expected);
     EXPECT_EQ(ui::App().MainForm(), Form1);

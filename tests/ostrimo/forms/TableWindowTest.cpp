@@ -72,7 +72,10 @@ TEST_F(TableWindow, RowsOfCheckedPairs) {
         Cells headers;  // (2,0) (4,0) (2,1) (4,1)
         std::vector<std::pair<int, Cells>> expected;
     } cases[] = {
-        {kExternalGearing, nullptr, 77, {"     PINION", "      WHEEL", "      External", "      External"},
+        {kExternalGearing,
+         nullptr,
+         77,
+         {"     PINION", "      WHEEL", "      External", "      External"},
          {{0, {"          Title", "Dimens.", "", "", ""}},
           {2, {"Normal backlash", "[mm]", "", "0.0000", ""}},
           {3, {"Number of teeth", "[-]", "20", "", "40"}},
@@ -81,20 +84,29 @@ TEST_F(TableWindow, RowsOfCheckedPairs) {
           {28, {"Tooth thickness on root diameter", "[mm]", "---", "", "---"}},  // root below base
           {43, {"Factor b/d", "[-]", " 0.500", "", " 0.250"}},
           {57, {"Min. facewidth for measuring", "[mm]", "---", "", "---"}},  // spur
-          {58, {"Constant chord", "[mm]", " 1.38705", "", " 1.38705"}},  // pi/2 cos^2 20
+          {58, {"Constant chord", "[mm]", " 1.38705", "", " 1.38705"}},      // pi/2 cos^2 20
           {76, {"", "", "", "", ""}}}},
-        {kInternalGearing, InternalPair, 85, {"     PINION", "      WHEEL", "      External", "        Internal"},
+        {kInternalGearing,
+         InternalPair,
+         85,
+         {"     PINION", "      WHEEL", "      External", "        Internal"},
          {{3, {"Number of teeth", "[-]", "30", "", "-36"}},
           {55, {"Measuring diameter", "[mm]", "30.17182", "", "-37.74461"}},
           {69, {"Addendum factor", "[-]", " 1.25000", "", "---"}},
           {76, {"              FELLOW CUTTER", "", "", "", ""}},
           {77, {"Number of teeth of Fellow cutter", "[-]", "---", "", "20"}}}},
-        {kExternalGearing, RackPair, 77, {"     PINION", "      RACK", "      External", "      External"},
+        {kExternalGearing,
+         RackPair,
+         77,
+         {"     PINION", "      RACK", "      External", "      External"},
          {{3, {"Number of teeth", "[-]", "20", "", "---"}},
           {14, {"AMC (with no backlash)", "[-]", " 0.00000", " 0.00000", "0"}},
           {37, {"Tooth depth", "[mm]", " 2.25000", "", " 2.25000"}},  // the rack's own
           {43, {"Factor b/d", "[-]", " 0.500", "", "0"}}}},
-        {kBevelGearing, BevelPair, 45, {"     PINION", "      WHEEL", "        Bevel", "         Bevel"},
+        {kBevelGearing,
+         BevelPair,
+         45,
+         {"     PINION", "      WHEEL", "        Bevel", "         Bevel"},
          {{2, {"Gear ratio", "[-]", "", " 2.000", ""}},
           {3, {"Gearing shafts angle", "[" + kDeg + "]", "", "90.00000", ""}},
           {9, {"Cone distance", "[mm]", "", "22.361", ""}},  // 10 / sin atan 0.5
@@ -119,7 +131,7 @@ TEST_F(TableWindow, CaptionsAndValuesThatFollowTheData) {
     EXPECT_EQ(TableCaption(2, true), "Normal backlash");
     EXPECT_EQ(TableCaption(59, false), "Height above the chord");
     EXPECT_EQ(TableValueText(2, 57), " 4.362");  // with a helix angle
-    G.W1 = 1e12;  // numbers that do not fit
+    G.W1 = 1e12;                                 // numbers that do not fit
     G.M1 = std::numeric_limits<double>::infinity();
     G.dt1 = kNotComputed;
     EXPECT_EQ(TableValueText(2, 54), "***");
@@ -331,7 +343,8 @@ TEST_F(TableWindow, AFailedExportKeepsTheEarlierBitmapFiles) {
         SCOPED_TRACE(step);
         exportPages(step);
         const bool inFirst = step < steps(new1);
-        EXPECT_EQ(Messages(), std::vector<std::string>{"The file " + (inFirst ? page1 : page2) + " can not be written."});
+        EXPECT_EQ(Messages(),
+                  std::vector<std::string>{"The file " + (inFirst ? page1 : page2) + " can not be written."});
         EXPECT_EQ(slurp(page1), inFirst ? "old page 1" : new1);
         EXPECT_EQ(slurp(page2), "old page 2");
         EXPECT_EQ(entries(), 2);
@@ -406,7 +419,7 @@ TEST_F(TableWindow, QuickPrint) {
     EXPECT_EQ(rack[8], "\t\t\t\t\t\t\t\t\tPinion\t\t\t  Rack");
     EXPECT_EQ(rack[14], "\t\t\tNumber of teeth\t\tz\t\t20\t\t\t\t---");
     EXPECT_EQ(rack.back(), "\t\t\tBall diameter       \t\tdt\t\t  1.7244\t\t\t---");  // on its pitch circle, as above
-    EXPECT_EQ(rack.size(), lines.size() - 2);  // no centre distances
+    EXPECT_EQ(rack.size(), lines.size() - 2);                                         // no centre distances
 }
 
 }  // namespace

@@ -73,14 +73,16 @@ TEST_F(TestDimensions, ChosenChordAndHeightWithinTheirRanges) {
     EXPECT_EQ(Typed(D().Edit22, "x"), One("Invalid format of the number."));
     EXPECT_EQ(Typed(D().Edit22, Num(scMax + 0.001)),
               One("Normal chordal tooth thickness sc1 must be smaller than " + Num(scMax) + "\r\r" + toBase));
-    EXPECT_EQ(Typed(D().Edit22, Num(scMin - 0.001)), One("Thickness sc1 must be greater than the tip one " + Num(scMin)));
+    EXPECT_EQ(Typed(D().Edit22, Num(scMin - 0.001)),
+              One("Thickness sc1 must be greater than the tip one " + Num(scMin)));
     EXPECT_EQ(D().ActiveControl(), D().Edit22);
     EXPECT_EQ(Typed(D().Edit22, "1.5"), std::vector<std::string>{});
     EXPECT_EQ(G.sc1, 1.5);
     EXPECT_GT(G.hc1, hcMin);
     EXPECT_EQ(D().Edit23->Text(), Num(G.hc1));
     EXPECT_EQ(Typed(D().Edit23, Num(hcMin - 0.001)), One("Height hc1 must be greater than " + Num(hcMin)));
-    EXPECT_EQ(Typed(D().Edit23, Num(hcMax + 0.001)), One("Height hc1 must be smaller than " + Num(hcMax) + "\r\r" + heightToBase));
+    EXPECT_EQ(Typed(D().Edit23, Num(hcMax + 0.001)),
+              One("Height hc1 must be smaller than " + Num(hcMax) + "\r\r" + heightToBase));
     EXPECT_EQ(Typed(D().Edit23, "1"), std::vector<std::string>{});
     EXPECT_EQ(G.hc1, 1);
     EXPECT_EQ(D().Edit22->Text(), Num(G.sc1));
@@ -163,7 +165,8 @@ TEST_F(TestDimensions, BallsWithinTheirRangeAndTheReasonsOutsideIt) {
 
     // the contact diameter instead of the ball
     EXPECT_EQ(Typed(D().Edit34, "18.5"), One("Choose the diameter dM1 greater than the diameter of the involute "
-                                             "beginning dL1= " + Num(G.InvoluteStartDiameter1)));
+                                             "beginning dL1= " +
+                                             Num(G.InvoluteStartDiameter1)));
     EXPECT_EQ(D().Edit31->Text(), "0");
     EXPECT_EQ(Typed(D().Edit34, "22.5"),
               One("Choose the diameter dM1 smaller than the limit diameter dM1lim= " + rt::Str(22, 1, 6)));
@@ -184,7 +187,8 @@ TEST_F(TestDimensions, BallsWithinTheirRangeAndTheReasonsOutsideIt) {
                                              "value) da2= -78.0000"));
     EXPECT_EQ(Typed(D().Edit35, "83"),
               One("Choose the diameter dM2 smaller than the diameter of the involute beginning (use an absolute value) "
-                  "dL2= " + Num(G.InvoluteStartDiameter2)));
+                  "dL2= " +
+                  Num(G.InvoluteStartDiameter2)));
     EXPECT_EQ(Typed(D().Edit35, "-80"), std::vector<std::string>{});
     EXPECT_EQ(Typed(D().Edit32, "1.4"),
               One("Choose the ball diameter greater than its minimum possible diameter dt2min= " + Num(G.dtMin2) +

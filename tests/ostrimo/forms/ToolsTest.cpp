@@ -67,8 +67,9 @@ TEST_F(Tools, ACrestRadiusJustAboveItsLimitIsKeptFurtherIsReplaced) {
     EXPECT_EQ(G.rofP1, limit + 0.00009);
     EXPECT_EQ(Messages(), std::vector<std::string>{});
     Enter(T().Edit2, Exactly(limit + 0.0002));
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Crest rounding radius factor of a tool for the pinion must be from 0 to " +
-                                                   rt::Str(limit, 6, 4)});
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{"Crest rounding radius factor of a tool for the pinion must be from 0 to " +
+                                       rt::Str(limit, 6, 4)});
     EXPECT_EQ(Caption(), "  Warning !");
     EXPECT_EQ(G.ToolCrestRadiusFactor1, limit);
     EXPECT_EQ(T().Edit2->Text(), rt::Str(limit, 6, 4));
@@ -78,7 +79,8 @@ TEST_F(Tools, ACrestRadiusJustAboveItsLimitIsKeptFurtherIsReplaced) {
 TEST_F(Tools, TheChamferAngleLiesAboveThePressureAngle) {
     ui::test::Click(T().CheckBox1);
     Enter(T().Edit4, "20");
-    EXPECT_EQ(Messages(), std::vector<std::string>{"Angle of a chamfering edge must be from 20.0000\xC2\xB0 (alfan) to 90\xC2\xB0."});
+    EXPECT_EQ(Messages(), std::vector<std::string>{
+                              "Angle of a chamfering edge must be from 20.0000\xC2\xB0 (alfan) to 90\xC2\xB0."});
     Enter(T().Edit4, "30");
     EXPECT_EQ(G.ChamferAngle1, DegToRad(30));
     EXPECT_EQ(G.ChamferAngleDeg1, 30);

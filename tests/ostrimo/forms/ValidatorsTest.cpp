@@ -26,9 +26,7 @@ void BigPair() {
     G.z2 = 600;
 }
 
-void InputField(int code, const std::string& text) {
-    PagesDlg->InputField(code)->SetText(text);
-}
+void InputField(int code, const std::string& text) { PagesDlg->InputField(code)->SetText(text); }
 
 // No field of the Inputs page shows "+INF" or "NAN", and the centre distance and the tip
 // diameters show what they showed at the start.
@@ -99,8 +97,7 @@ const Case kCases[] = {
     {"AnnularTeethPositiveMadeNegative", kInternalGearing, 3, Is("30"), kAccepted,
      [] { return G.z2 == -30 && PagesDlg->Edit3->Text() == "-30.00"; }},
     {"AnnularTeethMinusThreeRefused", kInternalGearing, 3, Is("-3"),
-     Is("Teeth number for the annular gear must be less than -3."),
-     [] { return true; }},
+     Is("Teeth number for the annular gear must be less than -3."), [] { return true; }},
     {"HelixAngleAccepted", kExternalGearing, 4, Is("15"), kAccepted,
      [] { return G.beta == DegToRad(15) && G.FocusField == 4 && G.alfat > G.alfan; }},
     {"HelixAngleAboveLimitRefused", kExternalGearing, 4, Is("81"),
@@ -126,7 +123,9 @@ const Case kCases[] = {
      },
      4},
     {"SumAtTheCriticalValueRefused", kExternalGearing, 6, [] { return Below(Xlim(60), 0.00001); },
-     [] { return "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = " + rt::Str(Xlim(60), 8, 5) + ")"; },
+     [] {
+         return "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = " + rt::Str(Xlim(60), 8, 5) + ")";
+     },
      [] { return true; }},
     {"SumJustAboveTheCriticalValueAccepted", kExternalGearing, 6, [] { return Below(Xlim(60), 0.0000099); }, kAccepted,
      [] { return G.AmcUndivided && G.LastComputingInput == kXsumInput && PagesDlg->Edit18->Text().empty(); }},
@@ -135,42 +134,42 @@ const Case kCases[] = {
     {"SumAbove10Refused", kExternalGearing, 6, Is("10.0001"),
      Is("Sum of Addendum Modification Coefficients x1+x2 must be from -15 to 10"), [] { return true; }, BigPair},
     {"InternalSumAboveTheCriticalValueRefused", kInternalGearing, 6, [] { return Above(Xlim(-60), 0.00001); },
-     [] { return "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = " + rt::Str(Xlim(-60), 8, 5) + ")"; },
+     [] {
+         return "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = " + rt::Str(Xlim(-60), 8, 5) + ")";
+     },
      [] { return true; }},
     {"InternalSumBelowTheCriticalValueAccepted", kInternalGearing, 6, Is("1.2"), kAccepted,
      [] { return G.xsum == 1.2 && G.aw < 0; }},
     {"PinionAmc8Accepted", kExternalGearing, 7, Is("8"), kAccepted,
      [] { return G.x1 == 8 && G.xsum == 8 && PagesDlg->Edit6->Text() == "8.000000" && G.FocusField == 7; }},
     {"PinionAmcAbove8Refused", kExternalGearing, 7, Is("8.0001"),
-     Is("Pinion Addendum Modification Coefficient x1 must be from -15 to 8"),
-     [] { return true; }},
+     Is("Pinion Addendum Modification Coefficient x1 must be from -15 to 8"), [] { return true; }},
     {"PinionAmcMinus15Accepted", kExternalGearing, 7, Is("-15"), kAccepted, [] { return G.x1 == -15; }, BigPair},
     {"PinionAmcBelowTheCriticalSumRefused", kExternalGearing, 7, Is("-2"),
-     [] { return "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = " + rt::Str(Xlim(60), 8, 5) + ")"; },
+     [] {
+         return "Impossible sum of Addendum Modification Coefficients x1+x2  (xlim = " + rt::Str(Xlim(60), 8, 5) + ")";
+     },
      [] { return true; }},
     {"WheelAmcBeyondTheCutterLimitRefused", kInternalGearing, 8, Is("0.95"),
      [] {
-         return "Sum x0+x2 when manufacturing (Fellow) is greater than limiting (x0lim=" + rt::Str(Xlim(35 - 80), 7, 4) +
-                ") - negative manufacturing angle.";
+         return "Sum x0+x2 when manufacturing (Fellow) is greater than limiting (x0lim=" +
+                rt::Str(Xlim(35 - 80), 7, 4) + ") - negative manufacturing angle.";
      },
      [] { return G.x2 == 0 && !G.CutterAmcSumAboveCritical; }},
     {"WheelAmcAccepted", kInternalGearing, 8, Is("0.5"), kAccepted, [] { return G.x2 == 0.5 && G.FocusField == 8; }},
     {"CentreDistanceZeroRefused", kExternalGearing, 9, Is("0"), Is("Working centre distance a must be greater than 0."),
      [] { return true; }},
     {"InternalCentreDistancePositiveRefused", kInternalGearing, 9, Is("30"),
-     Is("Working centre distance a must be negative."),
-     [] { return true; }},
+     Is("Working centre distance a must be negative."), [] { return true; }},
     {"CentreDistanceWithoutAPressureAngleRefused", kExternalGearing, 9, Is("25"),
      Is("Working centre distance a is impossible for these gears - there is no working pressure angle."),
      [] { return G.aw == 30 && G.xsum == 0 && !G.ErrorFlag; }},
     {"CentreDistanceAccepted", kExternalGearing, 9, Is("31"), kAccepted,
      [] { return G.xsum > 0 && PagesDlg->Edit6->Text() == rt::Str(G.xsum, 8, 6) && G.FocusField == 9; }},
     {"WorkingAngleZeroRefused", kExternalGearing, 10, Is("0"),
-     Is("Working transverse pressure angle must be greater than 0."),
-     [] { return true; }},
+     Is("Working transverse pressure angle must be greater than 0."), [] { return true; }},
     {"WorkingAngle90Refused", kExternalGearing, 10, Is("90"),
-     Is("Working transverse pressure angle must be less than 90\xC2\xB0."),
-     [] { return true; }},
+     Is("Working transverse pressure angle must be less than 90\xC2\xB0."), [] { return true; }},
     {"WorkingAngleAccepted", kExternalGearing, 10, Is("25"), kAccepted,
      [] { return G.xsum > 0 && G.aw > 30 && PagesDlg->Edit9->Text() == rt::Str(G.aw, 8, 6) && G.FocusField == 10; }},
     {"AddendumFactorAboveItsLimitRefused", kExternalGearing, 11, Is("2"),
@@ -182,8 +181,8 @@ const Case kCases[] = {
     {"RootRadiusAboveItsLimitReplaced", kExternalGearing, 15, Is("0.5"),
      Is("Pinion root rounding radius (proportion size) must be from 0 to 0.4719\r"),
      [] {
-         return G.rofP1 == G.rofP1max && PagesDlg->Edit15->Text() == "0.4719" && NastrojDlg->Edit2->Text() == "0.4719" &&
-                ui::test::Notices().notices[0].caption == "  Warning !";
+         return G.rofP1 == G.rofP1max && PagesDlg->Edit15->Text() == "0.4719" &&
+                NastrojDlg->Edit2->Text() == "0.4719" && ui::test::Notices().notices[0].caption == "  Warning !";
      }},
     {"RootRadiusJustAboveItsLimitKept", kExternalGearing, 15, [] { return rt::Str(0.47194, 1, 5); }, kAccepted,
      [] { return G.rofP1 == 0.47194 && G.ToolCrestRadiusFactor1 == 0.47194; }},
@@ -205,9 +204,11 @@ const Case kCases[] = {
                 !G.StandardRackProfile && G.rofP1 >= 0;
      }},
     {"FlankAngleZeroRefused", kExternalGearing, 17, Is("0"),
-     Is("Normal rack flank angle must be from 0 to 50\xC2\xB0.\rIt must be given in decimal form."), [] { return true; }},
+     Is("Normal rack flank angle must be from 0 to 50\xC2\xB0.\rIt must be given in decimal form."),
+     [] { return true; }},
     {"FlankAngleAbove50Refused", kExternalGearing, 17, Is("50.0001"),
-     Is("Normal rack flank angle must be from 0 to 50\xC2\xB0.\rIt must be given in decimal form."), [] { return true; }},
+     Is("Normal rack flank angle must be from 0 to 50\xC2\xB0.\rIt must be given in decimal form."),
+     [] { return true; }},
     {"FlankAngleChangeSwitchesTheToolOptionsOff", kExternalGearing, 17, Is("25"), kAccepted,
      [] { return G.haP1 == 1 && !G.Protuberance1 && !G.Chamfer2 && G.alfan == DegToRad(25) && G.FocusField == 17; },
      [] { G.Protuberance1 = G.Chamfer2 = true; }},
@@ -218,8 +219,7 @@ const Case kCases[] = {
     {"AnnularTipDiameterPositiveRefused", kInternalGearing, 19, Is("100"), Is("Wheel tip diameter must be negative."),
      [] { return true; }},
     {"RackAddendumAboveItsLimitRefused", kExternalGearing, 19, Is("2.2"),
-     Is("Rack addendum must be from 0 to 2.1579 mm"),
-     [] { return G.ha2 == 1; },
+     Is("Rack addendum must be from 0 to 2.1579 mm"), [] { return G.ha2 == 1; },
      [] {
          ui::test::TypeInto(PagesDlg->Edit3, "6000");
          ui::test::Tab();
@@ -236,8 +236,7 @@ const Case kCases[] = {
      },
      [] { ui::test::QueueModalResult(VuleF, ui::mrOk); }},
     {"BacklashAboveTheModuleRefused", kExternalGearing, 21, Is("1.0001"),
-     Is("Backlash must be smaller than normal module."),
-     [] { return true; }},
+     Is("Backlash must be smaller than normal module."), [] { return true; }},
     {"NegativeBacklashRefused", kExternalGearing, 21, Is("-0.1"), Is("Backlash must be positive."),
      [] { return true; }},
     {"ZeroBacklashRunsClear", kExternalGearing, 21, Is("0"), kAccepted,
