@@ -173,6 +173,10 @@ private:
 
 std::string g_helpDir;
 
+[[noreturn]] void cannotWrite(const std::string& fileName) {
+    throw rt::FileError("The file " + fileName + " can not be written.");
+}
+
 // Writes a whole file through the program's one file writer (rt::TextFile: a temporary beside
 // the target, renamed over it once every write and the close succeeded), in pieces; a failure
 // leaves the earlier file as it was.
@@ -186,7 +190,7 @@ void writeWholeFile(const std::string& fileName, const QByteArray& bytes) {
             file.Write(std::string(bytes.constData() + at, std::size_t(std::min(kPiece, bytes.size() - at))));
         file.Close();
     } catch (const rt::FileError&) {
-        throw rt::FileError("The file " + fileName + " can not be written.");
+        cannotWrite(fileName);
     }
 }
 
@@ -197,11 +201,14 @@ QPrinter*& printerSlot() {
     return printer;
 }
 
-// A printer that failed to start stays active for Qt and refuses every later setting (the
-// print dialog's choice of a PDF file among them): the next print gets a new one.
-[[noreturn]] void printerNotAvailable() {
-    delete printerSlot();
-    printerSlot() = nullptr;
+// A document that could not be started.  A printer that failed to start stays active for Qt
+// and refuses every later setting (the print dialog's choice of a PDF file among them): the
+// next print gets a new one.
+[[noreturn]] void documentNotStarted(bool onPrinter) {
+    if (onPrinter) {
+        delete printerSlot();
+        printerSlot() = nullptr;
+    }
     throw rt::FileError(kNoPrinter);
 }
 
@@ -251,8 +258,7 @@ public:
             const bool printer = !doc_->IsFile();
             painter_.reset();
             doc_.reset();
-            if (printer) printerNotAvailable();
-            throw rt::FileError(kNoPrinter);
+            documentNotStarted(printer);
         }
         return painter_.get();
     }
@@ -292,10 +298,7 @@ public:
             expanded.push_back(line);
         }
         QPainter p;
-        if (!p.begin(&dev)) {
-            if (!doc.IsFile()) printerNotAvailable();
-            throw rt::FileError(kNoPrinter);
-        }
+        if (!p.begin(&dev)) documentNotStarted(!doc.IsFile());
         // 10 points, smaller where the longest line would run off the page
         QFont font("Liberation Mono");
         int pixels = std::max(8, dev.logicalDpiY() * 10 / 72);
@@ -443,8 +446,7 @@ public:
     void SaveBitmap(const QImage& image, const std::string& fileName) override {
         QByteArray bytes;
         QBuffer buffer(&bytes);
-        if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "BMP"))
-            throw rt::FileError("The file " + fileName + " can not be written.");
+        if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "BMP")) cannotWrite(fileName);
         writeWholeFile(fileName, bytes);
     }
 
