@@ -639,8 +639,7 @@ void TakeBall(int gear, double dt) {
     const auto range = [gear] { gear == 1 ? ComputeBallDiameterRange1() : ComputeBallDiameterRange2(); };
     held = dt;
     range();
-    const double least = gear == 1 ? g.dtMin1 : g.dtMin2, most = gear == 1 ? g.dtMax1 : g.dtMax2;
-    if ((least - 1e-5 > dt && g.BallRangeState != kBallWithinLimits) || dt > most + 1e-5) {
+    if (BallBelowRange(gear, dt) || BallAboveRange(gear, dt)) {
         held = checked;
         range();
         return;
@@ -664,6 +663,13 @@ bool TakeChord(int gear, double sc) {
 }
 
 }  // namespace
+
+bool BallBelowRange(int gear, double dt) {
+    const GlobalData& g = G;
+    return (gear == 1 ? g.dtMin1 : g.dtMin2) - 1e-5 > dt && g.BallRangeState != kBallWithinLimits;
+}
+
+bool BallAboveRange(int gear, double dt) { return dt > (gear == 1 ? G.dtMax1 : G.dtMax2) + 1e-5; }
 
 void TakeTestDimensionChoices(const TestDimensionChoices& chosen) {
     GlobalData& g = G;

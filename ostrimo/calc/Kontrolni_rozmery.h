@@ -53,6 +53,10 @@ void ComputeBallDiameterForContact2();
 // largest of the limits (the root one only while the ball dt reaches into the root).
 void ComputeBallDiameterRange1();
 void ComputeBallDiameterRange2();
+// A ball dt of gear 1 or 2 against the range just computed: below the least ball (and breaking
+// a lower limit), or above the largest one, each with a tolerance of 1e-5 mm.
+bool BallBelowRange(int gear, double dt);
+bool BallAboveRange(int gear, double dt);
 // dM and M for the ball diameter dt.
 void ComputeDimensionOverBalls1();
 void ComputeDimensionOverBalls2();

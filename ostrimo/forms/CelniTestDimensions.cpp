@@ -352,12 +352,12 @@ void TPagesDlg::ValidateBallDiameter(int gear) {
     gear == 1 ? ComputeBallDiameterRange1() : ComputeBallDiameterRange2();
     const std::string n = Index(gear);
     const double least = gear == 1 ? g.dtMin1 : g.dtMin2, most = gear == 1 ? g.dtMax1 : g.dtMax2;
-    if (least - 1e-5 > dt && g.BallRangeState != kBallWithinLimits) {
+    if (BallBelowRange(gear, dt)) {
         return RefuseBall(field, gear,
                           "Choose the ball diameter greater than its minimum possible diameter dt" + n +
                               "min= " + Num(least) + "\r\r" + BallReasonText(gear));
     }
-    if (dt <= most + 1e-5) {
+    if (!BallAboveRange(gear, dt)) {
         gear == 1 ? ComputeDimensionOverBalls1() : ComputeDimensionOverBalls2();
         return AcceptTestDimensions();
     }
