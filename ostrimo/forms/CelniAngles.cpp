@@ -11,8 +11,6 @@ namespace ostrimo {
 
 namespace {
 
-constexpr const char* kNoSolution = "No solution";
-
 int g_keepTypedAngle = 0;
 
 std::string DmsText(double degrees, const char* beforeSeconds) {

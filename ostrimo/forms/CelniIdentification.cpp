@@ -24,7 +24,6 @@ namespace {
 
 using checks::kPi;
 constexpr const char* kInvalidNumber = "Invalid format of the number";
-constexpr const char* kNoSolution = "No solution";
 constexpr double kMaxEstimatedAngle = 0.9599310885968813;  // 55 degrees
 constexpr double kMinFlankAngle = 0.017278759594743863;    // 0.99 degrees
 

@@ -1,4 +1,4 @@
-// Texts and small labels shared by Ostrimo's windows: the degree sign, and the index or
+// Texts and small labels shared by Ostrimo's windows: the degree sign, "No solution", and the index or
 // Greek letter written right after a caption label.
 #pragma once
 
@@ -10,6 +10,8 @@ namespace ostrimo {
 
 inline constexpr const char* kDegree = "\xC2\xB0";
 inline constexpr const char* kDegreeUnit = "[ \xC2\xB0 ]";
+// What an identification result shows where no wheel follows from the measured values.
+inline constexpr const char* kNoSolution = "No solution";
 
 // A small index written after the label `after`: a subscript, or a superscript when raised.
 inline ui::Label* NewIndex(ui::Container* parent, const std::string& name, const ui::Label* after,
