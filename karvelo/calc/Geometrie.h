@@ -33,6 +33,9 @@ void ComputeCutterWheelCentreDistance();
 // False for an internal wheel whose cutter cannot mesh with it (x0 + x2 beyond the critical sum,
 // or as many teeth as the wheel), by the invAlfaw0 of the last ComputeGearDimensions.
 bool CutterMeshes();
+// Why such an internal wheel is refused, in the geometry window and by the calculation.
+inline constexpr const char* kCutterBeyondCriticalSum =
+    "Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater than critical";
 
 // The pinion-type cutter of an internal wheel: alfat, d0, db0, haP0, alfaa0, d0alfa, da0, then
 // its mesh with the wheel; sets CutterTipAngleNegative when alfaa0 < 0.

@@ -504,7 +504,7 @@ void RunCalculation() {
 
     if (!CutterMeshes()) {
         // The internal wheel cannot be generated: it has no root diameter.
-        rt::ShowMessage("Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater than critical");
+        rt::ShowMessage(kCutterBeyondCriticalSum);
         g.ResumeCalculation = false;
         win::ShowGeometryForm();
         return;

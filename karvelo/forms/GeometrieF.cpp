@@ -372,10 +372,8 @@ void TGeometrie_F::CheckInputSpr2() {
 // The cutter and the internal wheel must still mesh in manufacturing.
 void TGeometrie_F::CheckCutterSum() {
     G.x0x2crit = CriticalShiftSum(G.z0, G.z2);
-    const char* const message =
-        "Sum of Addendum Modification Coefficients (manufacturing) x0+x2 is greater than critical";
-    if (G.x0 + G.x2 - 0.00001 > G.x0x2crit) return Refuse(message, "  Error !");
-    StandardRecompute(message);
+    if (G.x0 + G.x2 - 0.00001 > G.x0x2crit) return Refuse(kCutterBeyondCriticalSum, "  Error !");
+    StandardRecompute(kCutterBeyondCriticalSum);
 }
 
 void TGeometrie_F::CheckInputZ0() {
