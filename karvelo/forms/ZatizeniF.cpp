@@ -427,9 +427,7 @@ void TZatizeni_F::RadioButton5Click() {
     if (g.CalcMethodics == kMethodicsFigA3) g.CalcMethodics = kMethodicsHaibach;
     if (g.CalcMethodics == kMethodicsEqA2) g.CalcMethodics = kMethodicsMiner;
     ComputeForcesFromTorques();
-    for (double* k : {&g.KH, &g.KF, &g.KHekv, &g.KFekv, &g.Kv, &g.KvEkv, &g.KA, &g.KHbeta, &g.KHalfa, &g.KFbeta,
-                      &g.KFalfa, &g.KHbetaEkv, &g.KHalfaEkv, &g.KFbetaEkv, &g.KFalfaEkv})
-        *k = 1;
+    SetEquivalentLoadFactorsToOne(g);
     g.KHbetaDirect = g.KHalfaDirect = g.KFalfaDirect = g.KFbetaDirect = g.KvDirect = true;
     ShowModePanels();
     Button12->SetEnabled(false);
