@@ -78,7 +78,7 @@ void TForm1::Button10Click() {
 
 // The windows that show the loaded case; a spectrum case opens the spectrum window.
 void TForm1::RefreshAfterLoad() {
-    Geometrie_F->UpdateGeometryForm();
+    Geometrie_F->ShowGeometry();  // the core computed the geometry as it loaded the case
     DeriveUnstoredMaterialData();
     TSpektrum_F& s = *Spektrum_F;
     s.HideLoadColumnHeaders();

@@ -105,6 +105,16 @@ TEST_F(SaveLoad, RefusedFileLeavesTheCaseAsItWasAndTheResultsWithdrawn) {
     EXPECT_EQ(ui::test::FileDialogCalls()[0].DefaultExt, ".pev");
 }
 
+// A pinion tip inside its base circle: Load data reports the tip thickness it cannot compute once.
+TEST_F(SaveLoad, ATipInsideTheBaseCircleIsReportedOnceByLoad) {
+    G.da1Given = true;
+    G.da1 = 0.9 * G.db1;
+    SaveCase(Path("tip"), "t", "d");
+    ui::test::QueueFileName(Path("tip.PEV"));
+    Click(Form1->Button10);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Invalid argument for arccosinus, impossible gearing parameters"});
+}
+
 TEST_F(SaveLoad, LoadBringsBackTheCaseAndItsMethodAndHypothesis) {
     Click(Form1->RadioButton4);  // method C
     Click(Form1->RadioButton5);  // Miner
