@@ -25,9 +25,9 @@ constexpr int kMaxPasses = 1000;  // the bisection needs about 35 passes
 // Transverse pressure angle of the basic rack profile.
 double TransversePressureAngle() { return std::atan(Tan(G.alfan) / std::cos(G.beta)); }
 
-double ReferenceCentreDistance() { return (G.z1 + G.z2) * G.mn / (2 * std::cos(G.beta)); }
-
 }  // namespace
+
+double ReferenceCentreDistance() { return (G.z1 + G.z2) * G.mn / (2 * std::cos(G.beta)); }
 
 void SolveInverseInvolute(double& alpha, double target, bool checkCriticalSum) {
     GlobalData& g = G;
@@ -89,7 +89,7 @@ void ComputeCentreDistanceFromShifts() {
     GlobalData& g = G;
     if (g.aGiven && g.ActiveEdit == 8) {
         // The centre distance field asked for the reference centre distance.
-        g.a = (g.z1 + g.z2) * g.mn / (2 * std::cos(g.beta));
+        g.a = ReferenceCentreDistance();
         g.x1 = 0;
         g.x2 = 0;
         win::SetGeometryFieldText(6, rt::Str(g.x1, 7, 5));
@@ -100,7 +100,7 @@ void ComputeCentreDistanceFromShifts() {
         g.invAlfat = ComputeInvolute(g.alfat);
         g.invAlfawt = Tan(g.alfan) * 2 * g.xsum / (g.z1 + g.z2) + g.invAlfat;
         SolveInverseInvolute(g.alfawt, g.invAlfawt);
-        g.a = (g.z1 + g.z2) * g.mn / (2 * std::cos(g.beta)) * std::cos(g.alfat) / std::cos(g.alfawt);
+        g.a = ReferenceCentreDistance() * std::cos(g.alfat) / std::cos(g.alfawt);
     }
     g.aGiven = false;
 }

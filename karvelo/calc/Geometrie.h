@@ -23,6 +23,8 @@ void SolveInverseInvolute(double& alpha, double target, bool checkCriticalSum = 
 // centre distance field (8) of the geometry window has just given the centre distance, a reset
 // to the reference centre distance with x1 = x2 = 0, shown in the window.  Clears aGiven.
 void ComputeCentreDistanceFromShifts();
+// Reference centre distance (z1 + z2) * mn / (2 cos beta) [mm].
+double ReferenceCentreDistance();
 
 // alfat, ad, and alfawt from the working centre distance a (a data file stores a, not alfawt).
 void ComputeWorkingPressureAngle();

@@ -266,7 +266,7 @@ void TGeometrie_F::CheckInputA() {
     if (number && std::fabs(std::fabs(entered) - std::fabs(G.a)) <= 0.0009) return;  // unchanged
     if (number && entered == 0) {
         // Back to the reference centre distance without shifts.
-        G.a = (G.z1 + G.z2) * G.mn / (2 * std::cos(G.beta));
+        G.a = ReferenceCentreDistance();
         G.x1 = 0;
         G.x2 = 0;
         ShowNumber(6, G.x1, 7, 5);
@@ -288,7 +288,7 @@ void TGeometrie_F::CheckInputA() {
         return Refuse("Impossibly small the working centre distance a (amin= " + rt::Str(G.a, 8, 5) + ")");
     G.a = entered;
     G.aGiven = true;
-    const double ad = (G.z1 + G.z2) * G.mn / (2 * std::cos(G.beta));
+    const double ad = ReferenceCentreDistance();
     G.alfawt = static_cast<double>(ComputeCheckedArcCos(std::cos(G.alfat) * ad / G.a));
     G.invAlfawt = ComputeInvolute(G.alfawt);
     G.xsum = (G.invAlfawt - G.invAlfat) * (G.z1 + G.z2) / (2 * Tan(G.alfan));
