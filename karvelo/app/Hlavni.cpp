@@ -165,9 +165,11 @@ void TForm1::RefreshDamagesWindow() {
 
 // ---- input commands
 
-// The results are withdrawn first: the window may change what they came from.
-void TForm1::OpenInputWindow(ui::Form* window) {
+// The results are withdrawn first: the window may change what they came from.  prepare
+// readies the case for the window.
+void TForm1::OpenInputWindow(ui::Form* window, const std::function<void()>& prepare) {
     ClearResults();
+    if (prepare) prepare();
     window->ShowModal();
     RefreshDamagesWindow();
 }
@@ -177,27 +179,20 @@ void TForm1::Button1Click() { OpenInputWindow(Geometrie_F); }
 void TForm1::Button2Click() { OpenInputWindow(Materialy_F); }
 
 void TForm1::Button3Click() {
-    ClearResults();
-    ComputeEffectiveFaceWidths();
-    Zatizeni_F->ShowModal();
-    RefreshDamagesWindow();
+    OpenInputWindow(Zatizeni_F, [] { ComputeEffectiveFaceWidths(); });
 }
 
 void TForm1::Button4Click() { OpenInputWindow(Rozmery_F); }
 
 void TForm1::Button5Click() {
-    ClearResults();
-    CheckAccuracyRange("fpb+ffalfa");
-    if (G.KHbetaMethod == "ISO_C") CheckAccuracyRange("fHbeta");
-    Presnost_F->ShowModal();
-    RefreshDamagesWindow();
+    OpenInputWindow(Presnost_F, [] {
+        CheckAccuracyRange("fpb+ffalfa");
+        if (G.KHbetaMethod == "ISO_C") CheckAccuracyRange("fHbeta");
+    });
 }
 
 void TForm1::Button6Click() {
-    ClearResults();
-    KHbeta_F->Button3->Hide();
-    KHbeta_F->ShowModal();
-    RefreshDamagesWindow();
+    OpenInputWindow(KHbeta_F, [] { KHbeta_F->Button3->Hide(); });
 }
 
 void TForm1::Button7Click() { OpenInputWindow(Souc_F); }

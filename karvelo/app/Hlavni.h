@@ -5,6 +5,7 @@
 // dimensions windows see mouse presses before their fields are validated.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -97,7 +98,7 @@ public:
 
 private:
     void CreateResultPanels();
-    void OpenInputWindow(ui::Form* window);
+    void OpenInputWindow(ui::Form* window, const std::function<void()>& prepare = {});
     void ShowPanelControls(bool visible);
     void RefreshAfterLoad();
     // The damages window, when open, shows the results of the last calculation again.
