@@ -226,7 +226,7 @@ void TForm1::ShowResults() {
     G.SigmaH2max = G.SigmaH2;
     const int last = G.LevelCount;
     const bool validLast = last >= 1 && last <= kMaxLevels;
-    if (((G.LoadInputMethod == kMultilevelLoading && G.CalcMethodics >= kMethodicsMiner) || G.LifeValid) && validLast) {
+    if ((SpectrumByDamage(G) || G.LifeValid) && validLast) {
         G.SigmaF1max = G.SigmaF1Level[last];
         G.SigmaF2max = G.SigmaF2Level[last];
         G.SigmaH1max = G.SigmaH1Level[last];

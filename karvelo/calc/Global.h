@@ -719,6 +719,11 @@ struct GlobalData : TSpectrumLevels, TMaterialStrings, TValidityList {
 // The program-wide data.
 extern GlobalData G;
 
+// A load spectrum whose stresses and lives follow from its damage sums (Miner or Haibach).
+inline bool SpectrumByDamage(const GlobalData& g) {
+    return g.LoadInputMethod == kMultilevelLoading && g.CalcMethodics >= kMethodicsMiner;
+}
+
 // The one text file through which the data file and the listings are written and read.
 extern rt::TextFile CaseFile;
 

@@ -421,10 +421,9 @@ void WalkSections(Io& io, GlobalData& g) {
         else
             for (double* x : {&g.TFe1, &g.THe1, &g.TFe2, &g.THe2}) io.Number(*x);
     }
-    const bool byDamage = g.CalcMethodics == kMethodicsMiner || g.CalcMethodics == kMethodicsHaibach;
-    if (g.LoadInputMethod == kMultilevelLoading && byDamage)
+    if (SpectrumByDamage(g))
         for (double* x : {&g.SigmaF1ekv, &g.SigmaH1ekv, &g.SigmaF2ekv, &g.SigmaH2ekv}) io.Number(*x);
-    if ((g.LoadInputMethod == kMultilevelLoading && g.CalcMethodics >= kMethodicsMiner) || g.LifeValid)
+    if (SpectrumByDamage(g) || g.LifeValid)
         for (TLevelArray* column : {&g.SigmaF1Level, &g.SigmaH1Level, &g.SigmaF2Level, &g.SigmaH2Level})
             io.Number((*column)[levels]);
     if (g.SpectrumRatioToMax || g.SpectrumRatioMaxTo) io.Number(g.LoadAsForce ? g.Ftmax : g.Tmax);

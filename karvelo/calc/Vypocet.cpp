@@ -175,8 +175,7 @@ bool ValidityMessagesHoldNumbers() {
 // gets the safety factor of the service-life search for no damage.
 void NoFailureWithoutEquivalentLoad(double equivalentForce, double& safety) {
     const GlobalData& g = G;
-    if (g.LoadInputMethod == kMultilevelLoading && g.CalcMethodics >= kMethodicsMiner && equivalentForce == 0)
-        safety = kNoFailureSafetyFactor;
+    if (SpectrumByDamage(g) && equivalentForce == 0) safety = kNoFailureSafetyFactor;
 }
 
 // The shown results as they are collected: a variable of G, or a value formed from others.
@@ -202,7 +201,7 @@ std::vector<NamedResult> ShownResults() {
     ResultList list;
     const int last = g.LevelCount;
     const bool levels = LevelCountInRange();
-    const bool spectrumByDamage = g.LoadInputMethod == kMultilevelLoading && g.CalcMethodics >= kMethodicsMiner;
+    const bool spectrumByDamage = SpectrumByDamage(g);
 
     // The factors of the main window's panels come first, so that a stop names the origin
     // rather than the stress that follows from it.
@@ -336,7 +335,7 @@ double SafetyFactor(double permissible, double stress) { return stress > 0 ? per
 void DetectStaticOverloads() {
     GlobalData& g = G;
     g.StaticF1Exceeded = g.StaticH1Exceeded = g.StaticF2Exceeded = g.StaticH2Exceeded = false;
-    const bool spectrumByDamage = g.LoadInputMethod == kMultilevelLoading && g.CalcMethodics >= kMethodicsMiner;
+    const bool spectrumByDamage = SpectrumByDamage(g);
     if (g.LoadInputMethod == kOneLevelLoading || g.LoadInputMethod == kDirectEquivalentLoad ||
         (g.LoadInputMethod == kMultilevelLoading && g.CalcMethodics < kMethodicsMiner)) {
         g.StaticF1Exceeded = g.SigmaF1 > g.Sigmafpb1stat;

@@ -27,8 +27,7 @@ bool SingleLoadMode() {
 
 bool EquivalentLoadMode() {
     const GlobalData& g = G;
-    const bool byDamage = g.CalcMethodics == kMethodicsMiner || g.CalcMethodics == kMethodicsHaibach;
-    return (g.LoadInputMethod == kMultilevelLoading && byDamage) || g.LoadInputMethod == kDirectEquivalentLoad;
+    return SpectrumByDamage(g) || g.LoadInputMethod == kDirectEquivalentLoad;
 }
 
 // The member of the pair with the larger absolute value; the wheel's on a tie.

@@ -728,7 +728,7 @@ void TSpektrum_F::FormActivate() {
     const LoadMode mode = CurrentLoadMode();
     if (mode != LoadMode::Absolute && !holdsRatios_) ToRatios(mode, ReferenceOf(mode == LoadMode::LevelToMin));
 
-    const bool wide = G.LoadInputMethod == kMultilevelLoading && G.CalcMethodics >= kMethodicsMiner;
+    const bool wide = SpectrumByDamage(G);
     SetWidth(wide ? kWideWidth : kNarrowWidth);
     GroupBox1->SetWidth(wide ? kWideTable : kNarrowTable);
     SetFactorColumnsReachable(wide);
@@ -809,7 +809,7 @@ void TSpektrum_F::Button2Click() {
             ui::ShowMessage("Incomplet input - some inputs are equal zero");
             return FocusField(kCycles + 1);
         }
-    const bool byDamage = g.LoadInputMethod == kMultilevelLoading && g.CalcMethodics >= kMethodicsMiner;
+    const bool byDamage = SpectrumByDamage(g);
     if (byDamage && Field(kKHbeta + 1)->Text().empty()) {
         ui::ShowMessage("Incomplet input - enter or compute factors");
         return SetActiveControl(Button6);
