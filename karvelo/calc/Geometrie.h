@@ -4,7 +4,7 @@
 // gearing choice and after Load data.
 #pragma once
 
-#include "karvelo/calc/GearMath.h"
+#include "gearmath/GearMath.h"
 
 namespace karvelo {
 

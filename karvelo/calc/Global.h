@@ -19,7 +19,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "karvelo/calc/GearMath.h"
+#include "gearmath/GearMath.h"
 #include "runtime/Array1.h"
 #include "runtime/TextFile.h"
 

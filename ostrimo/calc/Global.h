@@ -66,7 +66,7 @@
 #include <limits>
 #include <string>
 
-#include "karvelo/calc/GearMath.h"
+#include "gearmath/GearMath.h"
 #include "ostrimo/calc/Array1.h"
 
 namespace ostrimo {
