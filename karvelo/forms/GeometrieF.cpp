@@ -101,39 +101,42 @@ void TGeometrie_F::ShowGeometry() {
 
 namespace {
 
-// The geometry the window shows and the pair is computed from is made of finite numbers.
-bool GeometryFinite() {
+// The geometry the window shows and the pair is computed from is made of finite numbers, and
+// its tip diameters are ones the tip diameter fields accept.
+bool GeometryPossible() {
     const GlobalData& g = G;
     return AllFinite({g.zn1,  g.zn2, g.u,   g.alfat, g.alfawt, g.invAlfawt, g.xsum, g.xlim, g.x1,
                       g.x2,   g.a,   g.ad,  g.d1,    g.d2,     g.db1,       g.db2,  g.dw1,  g.dw2,
                       g.da1,  g.da2, g.df1, g.df2,   g.ha1,    g.ha2,       g.hf1,  g.hf2,  g.hFf1,
-                      g.hFf2, g.sa1, g.sa2, g.RofP1, g.RofP2,  g.x0x2crit,  g.a0,   g.da0});
+                      g.hFf2, g.sa1, g.sa2, g.RofP1, g.RofP2,  g.x0x2crit,  g.a0,   g.da0}) &&
+           g.da1 > 0 && (External() ? g.da2 > 0 : g.da2 < 0);
+}
+
+void DeriveGeometry() {
+    ComputeGearDimensions();
+    ComputeTipThickness();
 }
 
 }  // namespace
 
-// The check's entry recomputes the gear dimensions; an entry from which they are not finite
-// numbers is refused with the field's message and the geometry stays as it was.
-void TGeometrie_F::UpdateGeometryForm(const std::string& message) {
-    auto derive = [] {
-        ComputeGearDimensions();
-        ComputeTipThickness();
-    };
-    if (!AcceptIfFinite(derive, GeometryFinite, message)) return;
-    derive();
+// The check's entry recomputes the gear dimensions; an entry from which they cannot be computed
+// (a guarded routine refuses, or they are not possible) is refused with the field's message and
+// the geometry stays as it was.
+void TGeometrie_F::UpdateGeometryForm(const std::string& message, const std::string& caption) {
+    if (!AcceptIfComputed(DeriveGeometry, GeometryPossible, message, caption)) return;
+    DeriveGeometry();
     ShowGeometry();
 }
 
 // A field that changes the tooth form: the tip diameters and the centre distance follow again.
-void TGeometrie_F::StandardRecompute(const std::string& message) {
+void TGeometrie_F::StandardRecompute(const std::string& message, const std::string& caption) {
     auto derive = [] {
         G.da1Given = false;
         G.da2Given = false;
         ComputeCentreDistanceFromShifts();
-        ComputeGearDimensions();
-        ComputeTipThickness();
+        DeriveGeometry();
     };
-    if (!AcceptIfFinite(derive, GeometryFinite, message)) return;
+    if (!AcceptIfComputed(derive, GeometryPossible, message, caption)) return;
     derive();
     ShowGeometry();
 }
@@ -350,15 +353,20 @@ void TGeometrie_F::CheckRofLimit(double& rof, double haP, double caP, const char
 void TGeometrie_F::CheckRofLimit1() { CheckRofLimit(G.RofP1, G.haP2, G.caP2, "Pinion"); }
 void TGeometrie_F::CheckRofLimit2() { CheckRofLimit(G.RofP2, G.haP1, G.caP1, "Wheel"); }
 
+// A tip diameter given recomputes nothing, but the tip must have a thickness: a tip inside its
+// base circle is refused.
 void TGeometrie_F::CheckInputDa1() {
-    if (!ReadNumber(G.da1) || !(G.da1 > 0)) return Refuse("Invalid input of the pinion tip diameter da1");
+    const char* const message = "Invalid input of the pinion tip diameter da1";
+    if (!ReadNumber(G.da1) || !(G.da1 > 0)) return Refuse(message);
     G.da1Given = true;
+    AcceptIfComputed(DeriveGeometry, GeometryPossible, message);
 }
 
 void TGeometrie_F::CheckInputDa2() {
-    if (!ReadNumber(G.da2) || !(External() ? G.da2 > 0 : G.da2 < 0))
-        return Refuse("Invalid input of the wheel tip diameter da2");
+    const char* const message = "Invalid input of the wheel tip diameter da2";
+    if (!ReadNumber(G.da2) || !(External() ? G.da2 > 0 : G.da2 < 0)) return Refuse(message);
     G.da2Given = true;
+    AcceptIfComputed(DeriveGeometry, GeometryPossible, message);
 }
 
 void TGeometrie_F::CheckInputSpr1() {
@@ -373,7 +381,7 @@ void TGeometrie_F::CheckInputSpr2() {
 void TGeometrie_F::CheckCutterSum() {
     G.x0x2crit = CriticalShiftSum(G.z0, G.z2);
     if (G.x0 + G.x2 - 0.00001 > G.x0x2crit) return Refuse(kCutterBeyondCriticalSum, "  Error !");
-    StandardRecompute(kCutterBeyondCriticalSum);
+    StandardRecompute(kCutterBeyondCriticalSum, "  Error !");
 }
 
 void TGeometrie_F::CheckInputZ0() {

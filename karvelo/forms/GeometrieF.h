@@ -61,10 +61,10 @@ protected:
     void AfterCheck(int n, FieldEvent how) override;
 
 private:
-    // What a check's entry recomputes; refused with the field's message when the geometry it
-    // gives is not finite.
-    void UpdateGeometryForm(const std::string& message);
-    void StandardRecompute(const std::string& message);
+    // What a check's entry recomputes; refused with the field's message (in a box with the
+    // caption when one is given) when the geometry cannot be computed from it.
+    void UpdateGeometryForm(const std::string& message, const std::string& caption = "");
+    void StandardRecompute(const std::string& message, const std::string& caption = "");
     void CheckShift(double& x, double& other, const char* message);
     void CheckRackFactor(double& factor, const char* message);
     void CheckRofLimit(double& rof, double haP, double caP, const char* gear);

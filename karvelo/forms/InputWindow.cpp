@@ -213,34 +213,45 @@ void InputWindow::Refuse(const std::string& message, const std::string& caption)
     FocusField(checking_);
 }
 
-void InputWindow::RefuseNotFinite(const std::string& message) {
+void InputWindow::RefuseNotFinite(const std::string& message, const std::string& caption) {
     if (before_) {
         const int code = G.ValCode;
         G = *before_;
         G.ValCode = code;
     }
-    Refuse(message);
+    if (caption.empty())
+        Refuse(message);
+    else
+        Refuse(message, caption);
+}
+
+bool InputWindow::TryDerivation(const std::function<void()>& derive, const std::function<bool()>& finite, bool silent) {
+    const GlobalData entered = G;
+    rt::NoticeRecorder held;
+    struct Restore {
+        rt::NoticeSink* sink;
+        const GlobalData& data;
+        ~Restore() {
+            rt::SetNoticeSink(sink);
+            G = data;
+        }
+    } restore{rt::SetNoticeSink(&held), entered};
+    derive();
+    return finite() && (!silent || held.notices.empty());
 }
 
 bool InputWindow::AcceptIfFinite(const std::function<void()>& derive, const std::function<bool()>& finite,
                                  const std::string& message) {
-    bool accepted = false;
-    {
-        const GlobalData entered = G;
-        rt::NoticeRecorder held;
-        struct Restore {
-            rt::NoticeSink* sink;
-            const GlobalData& data;
-            ~Restore() {
-                rt::SetNoticeSink(sink);
-                G = data;
-            }
-        } restore{rt::SetNoticeSink(&held), entered};
-        derive();
-        accepted = finite();
-    }
-    if (!accepted) RefuseNotFinite(message);
-    return accepted;
+    if (TryDerivation(derive, finite, false)) return true;
+    RefuseNotFinite(message);
+    return false;
+}
+
+bool InputWindow::AcceptIfComputed(const std::function<void()>& derive, const std::function<bool()>& finite,
+                                   const std::string& message, const std::string& caption) {
+    if (TryDerivation(derive, finite, true)) return true;
+    RefuseNotFinite(message, caption);
+    return false;
 }
 
 void InputWindow::FocusField(int n) {

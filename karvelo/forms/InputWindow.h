@@ -95,7 +95,9 @@ inline constexpr const char* kNotApplicable = "  ---";
 //   - AcceptIfFinite(derive, finite, text): an entry from which the window's own derived values
 //     are not finite is refused with the field's message, and G is given back as the check found
 //     it, the entry included (RefuseNotFinite), before anything is derived or shown: no field shows
-//     an infinite number, and no notice of the derivation is shown either.
+//     an infinite number, and no notice of the derivation is shown either.  AcceptIfComputed also
+//     refuses an entry whose derivation reports anything (a guarded routine that refuses its
+//     argument, an equation without a solution): its values cannot be computed from it.
 //
 // Writing fields: ShowNumber(n, x, w, d) writes Str(x:w:d), ShowFormatted(n, format, x)
 // FormatFloat(format, x).  FillField(n, text) is for the re-fill of a window's paint: it leaves
@@ -185,13 +187,17 @@ protected:
     bool ParseNumber(double& value) const;
     void Refuse(const std::string& message);
     void Refuse(const std::string& message, const std::string& caption);
-    // Refuses the entry and gives every variable of G the value it had when the check began.
-    void RefuseNotFinite(const std::string& message);
+    // Refuses the entry (in a box with the caption when one is given) and gives every variable of
+    // G the value it had when the check began.
+    void RefuseNotFinite(const std::string& message, const std::string& caption = "");
     // Tries `derive` (what the window derives from the entry) with its notices held back and G
     // given back afterwards: true when `finite()` held after it; otherwise the entry is refused
     // with `message` (RefuseNotFinite).
     bool AcceptIfFinite(const std::function<void()>& derive, const std::function<bool()>& finite,
                         const std::string& message);
+    // The same, and true only when `derive` reported nothing either.
+    bool AcceptIfComputed(const std::function<void()>& derive, const std::function<bool()>& finite,
+                          const std::string& message, const std::string& caption = "");
     // The running check has refused its entry.
     bool Refused() const { return refused_; }
     // Makes field n the window's active control.
@@ -242,6 +248,9 @@ private:
     void Remember(std::int16_t& var);
     void Remember(const Remembered& kept);
     void Refusing();
+    // Runs `derive` with its notices held back and G given back afterwards: whether `finite()`
+    // held after it and, when `silent`, it reported nothing.
+    static bool TryDerivation(const std::function<void()>& derive, const std::function<bool()>& finite, bool silent);
     // The variables of a refused entry that still hold their refused number get their value
     // before it back; whether any did.
     static bool GiveBack(const std::vector<Remembered>& kept);

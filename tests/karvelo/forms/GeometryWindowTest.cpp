@@ -153,14 +153,49 @@ TEST_F(GeometryWindow, RefusalsShowTheirTextAndPutTheFocusBack) {
     EXPECT_EQ(G.x1, -30);  // stored before the test
 }
 
+// An entry after which the geometry cannot be computed (a tip inside its base circle, a shift sum
+// without a working pressure angle) is refused at its field with the field's own message, and
+// the case keeps what it had.
+TEST_F(GeometryWindow, AnEntryThatMakesTheGearImpossibleIsRefusedAtItsField) {
+    const struct {
+        int gearing, field;
+        const char* typed;
+        std::string message;
+    } rows[] = {
+        {1, 6, "15", "Invalid input of the shifting coefficient x1"},
+        {1, 7, "15", "Invalid input of the shifting coefficient x2"},
+        {1, 8, "1000", "Invalid input of the working centre distance a"},
+        {1, 15, "50", "Invalid input of the pinion tip diameter da1"},
+        {1, 16, "100", "Invalid input of the wheel tip diameter da2"},
+        {2, 2, "-22", "Invalid input of the number of teeth of the wheel z2"},
+        {2, 5, "5", "Invalid input of the normal rack flank angle alfan   \rIt must be given in decimal form."},
+        {2, 10, "3", "Invalid input of the wheel addendum (proportion height) ha2*"},
+        {2, 16, "-60", "Invalid input of the wheel tip diameter da2"},
+    };
+    for (const auto& r : rows) {
+        Open(r.gearing);
+        const GlobalData before = G;
+        ui::test::TypeInto(w.Field(r.field), r.typed);
+        ui::test::Tab();
+        EXPECT_EQ(ui::test::Notices().Texts(), std::vector<std::string>{r.message});
+        EXPECT_EQ(w.ActiveControl(), w.Field(r.field)) << r.typed;
+        for (double GlobalData::*v : {&GlobalData::z2, &GlobalData::alfan, &GlobalData::x1, &GlobalData::a,
+                                      &GlobalData::haP2, &GlobalData::da1, &GlobalData::da2, &GlobalData::sa2})
+            EXPECT_EQ(G.*v, before.*v) << r.typed;
+    }
+}
+
 TEST_F(GeometryWindow, InternalPairChoosesACutterSmallerThanTheWheel) {
     struct Row {
         double z2, z0Before, z0After;
-    } rows[] = {{-40, 45, 25}, {-12, 25, 10}, {-60, 70, 70}, {-4, 25, 2}, {-50, 60, 60}, {-49, 60, 30}};
+    } rows[] = {{-40, 45, 25}, {-12, 25, 10}, {-60, 70, 70}, {-14, 25, 12}, {-50, 60, 60}, {-49, 60, 30}};
     for (const Row& r : rows) {
         Open(kInternalPair);
         EXPECT_TRUE(w.Field(19)->Showing());
         EXPECT_TRUE(w.FieldLabel(20)->Showing());
+        // A small pinion of short teeth, so that a small wheel can mesh with it.
+        G.z1 = 4;
+        G.haP1 = G.haP2 = 0.3;
         G.z0 = r.z0Before;
         Put(2, rt::Str(r.z2, 0, 0));
         EXPECT_EQ(G.z0, r.z0After) << r.z2;
