@@ -201,7 +201,9 @@ void TForm1::Button13Click() { OpenInputWindow(Zivotnost_F); }
 
 // ---- gearing, method and hypothesis
 
+// Acts only on a change: a button checked to show the case's gearing finds it set already.
 void TForm1::RadioButton2Click() {
+    if ((RadioButton2->Checked() ? kInternalPair : kExternalPair) == G.GearingType) return;
     if (RadioButton2->Checked()) {
         G.GearingType = kInternalPair;
         G.RofP2 = 0;
@@ -286,10 +288,11 @@ void TForm1::RadioButton6Click() {
 }
 
 // The caption follows the method too: a gearing switch resets the method to B without a click
-// on "ISO  B".
+// on "ISO  B".  The gearing follows a loaded case.
 void TForm1::FormPaint() {
     (G.HypothesisHaibach ? RadioButton6 : RadioButton5)->SetChecked(true);
     (G.MethodC ? RadioButton4 : RadioButton3)->SetChecked(true);
+    (G.GearingType == kInternalPair ? RadioButton2 : RadioButton1)->SetChecked(true);
     SetCaption(G.MethodC ? kCaptionMethodC : kCaptionMethodB);
 }
 

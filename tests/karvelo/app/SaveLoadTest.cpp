@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "KarveloFixture.h"
+#include "karvelo/calc/Geometrie.h"
 #include "karvelo/calc/Soubory.h"
 #include "runtime/TextFile.h"
 
@@ -135,6 +136,27 @@ TEST_F(SaveLoad, LoadBringsBackTheCaseAndItsMethodAndHypothesis) {
     EXPECT_TRUE(PanelsShown(false));
     EXPECT_FALSE(Form1->Button9->Enabled());  // a loaded case is calculated again before saving
     EXPECT_EQ(Geometrie_F->EditField(6)->Text(), rt::Str(G.x1, 6, 4));
+}
+
+// Load data brings the gearing buttons into line with the loaded case, without the reset of a
+// gearing choice; a click on the button already checked then changes nothing.
+TEST_F(SaveLoad, LoadBringsTheGearingButtonsIntoLineWithTheCase) {
+    for (double z2 : {95, -50}) {
+        if (z2 < 0) Click(Form1->RadioButton2);
+        G.z2 = z2;
+        ComputeCentreDistanceFromShifts();
+        SaveCase(Path(z2 < 0 ? "internal" : "external"), "t", "d");
+    }
+    for (auto [file, button, z2] : {std::tuple{"external.PEV", Form1->RadioButton1, 95.0},
+                                    std::tuple{"internal.PEV", Form1->RadioButton2, -50.0}}) {
+        ASSERT_FALSE(button->Checked());
+        ui::test::QueueFileName(Path(file));
+        Click(Form1->Button10);
+        EXPECT_TRUE(button->Checked());
+        Click(button);
+        EXPECT_EQ(G.z2, z2);
+    }
+    EXPECT_TRUE(Messages().empty()) << Messages()[0];
 }
 
 TEST_F(SaveLoad, SpectrumCaseOpensTheSpectrumWindowAlsoWhenTheDialogIsCancelled) {
