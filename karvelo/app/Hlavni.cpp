@@ -156,11 +156,17 @@ void TForm1::ClearResults() {
     Button16->Hide();
     if (Platnost_F && Platnost_F->Visible()) Platnost_F->Hide();
     Panel1->Hide();
+    if (Prubehy_F) Prubehy_F->WithdrawChart();
     RefreshDamagesWindow();
 }
 
+// "Damages" is shown exactly while the results are.
 void TForm1::RefreshDamagesWindow() {
-    if (Prubehy_jednF) Prubehy_jednF->ShowLastCalculation();
+    if (!Prubehy_jednF) return;
+    if (Button15->Visible())
+        Prubehy_jednF->ShowLastCalculation();
+    else
+        Prubehy_jednF->WithdrawRows();
 }
 
 // ---- input commands
@@ -368,7 +374,7 @@ void TForm1::Button14Click() {
         ComputeEquivalentLoads();
     else
         PrepareCoursesData();
-    Prubehy_F->ShowModal();
+    Prubehy_F->ShowChart(true);
 }
 
 void TForm1::Button15Click() { Prubehy_jednF->Show(); }

@@ -101,7 +101,8 @@ private:
     void OpenInputWindow(ui::Form* window, const std::function<void()>& prepare = {});
     void ShowPanelControls(bool visible);
     void RefreshAfterLoad();
-    // The damages window, when open, shows the results of the last calculation again.
+    // The damages window, when open, shows the results of the last calculation again while they
+    // are shown, and no rows while they are withdrawn.
     void RefreshDamagesWindow();
     void OpenHelp();
 };

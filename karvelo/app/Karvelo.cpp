@@ -60,7 +60,7 @@ void InstallKarveloWindowHooks() {
 
     MainWindow().SetLifePanelVisible = [](bool visible) { Form1->Panel1->SetVisible(visible); };
     MainWindow().RepaintMainWindow = [] { Form1->Repaint(); };
-    MainWindow().ShowCoursesWindow = [] { Prubehy_F->Show(); };
+    MainWindow().ShowCoursesWindow = [] { Prubehy_F->ShowChart(false); };
     MainWindow().PrepareCoursesData = [] { PrepareCoursesData(); };
     CoursesMainWindow().ClearResults = [] { Form1->ClearResults(); };
     CoursesMainWindow().Repaint = [] { Form1->Repaint(); };

@@ -162,7 +162,7 @@ void TPrubehy_F::FormActivate() {
     if (g.CalcMethodics >= kMethodicsMiner)
         (g.CalcMethodics == kMethodicsMiner ? RadioButton9 : RadioButton8)->SetChecked(true);
     Panel3->SetVisible(g.CalcMethodics >= kMethodicsMiner);
-    LoadCoursesCase();
+    ReloadCase();
     PickCase(CaseFromCode(G.StressCase), RadioButton4, RadioButton5, RadioButton6, RadioButton7)->SetChecked(true);
     Repaint();
 }
@@ -185,12 +185,12 @@ void TPrubehy_F::Button1Click() {
 void TPrubehy_F::SelectCase(ui::RadioButton* button, const char* code) {
     if (G.StressCase == code) return;
     if (button->Checked()) G.StressCase = code;
-    LoadCoursesCase();
+    ReloadCase();
     Repaint();
 }
 
 void TPrubehy_F::RadioButton1Click() {
-    LoadCoursesCase();
+    ReloadCase();
     Repaint();
 }
 
@@ -201,11 +201,32 @@ void TPrubehy_F::SelectHypothesis(ui::RadioButton* button, bool haibach) {
         g.CalcMethodics = haibach ? kMethodicsHaibach : kMethodicsMiner;
         g.HypothesisHaibach = haibach;
     }
+    // Withdrawing the main window's results leaves the chart as it was: it recomputes itself for
+    // the hypothesis.
+    const bool withdrawn = withdrawn_;
     const CoursesMainWindowLinks& main = CoursesMainWindow();
     if (!g.LifeFormActive && main.ClearResults) main.ClearResults();
-    LoadCoursesCase();
+    withdrawn_ = withdrawn;
+    ReloadCase();
     PaintBox1->Repaint();
     if (main.Repaint) main.Repaint();
+}
+
+void TPrubehy_F::ReloadCase() {
+    if (!withdrawn_) LoadCoursesCase();
+}
+
+void TPrubehy_F::ShowChart(bool modal) {
+    withdrawn_ = false;
+    if (modal)
+        ShowModal();
+    else
+        Show();
+}
+
+void TPrubehy_F::WithdrawChart() {
+    withdrawn_ = true;
+    PaintBox1->Repaint();
 }
 
 void TPrubehy_F::RadioButton8Click() { SelectHypothesis(RadioButton8, true); }
@@ -219,7 +240,9 @@ SpectrumShown TPrubehy_F::Shown() const {
 
 void TPrubehy_F::PaintBox1Paint() {
     if (!bitmap_) bitmap_ = std::make_unique<ui::Bitmap>(PaintBox1->Width(), PaintBox1->Height());
-    const ChartPicture picture = BuildCoursesPicture(G, CoursesData, Shown());
+    ChartPicture blank;
+    blank.Caption = "Courses";
+    const ChartPicture picture = withdrawn_ ? blank : BuildCoursesPicture(G, CoursesData, Shown());
     PaintChartPicture(picture, bitmap_->Canvas());
     if (!picture.Caption.empty()) SetCaption(picture.Caption);
     PaintBox1->Canvas().Draw(0, 0, *bitmap_);

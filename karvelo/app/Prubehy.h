@@ -66,6 +66,13 @@ public:
     void RadioButton9Click();
     void PaintBox1Paint();
 
+    // Shows the chart of the case as it stands (the "Draw" commands): modally from the main window,
+    // beside the loading and service-life windows otherwise.
+    void ShowChart(bool modal);
+    // The main window withdrew its results: an open chart reads, computes and draws nothing until
+    // a "Draw" command shows it again.
+    void WithdrawChart();
+
     // The spectrum the radio buttons choose.
     SpectrumShown Shown() const;
     // The off-screen bitmap the chart is drawn on.
@@ -74,7 +81,10 @@ public:
 private:
     void SelectCase(ui::RadioButton* button, const char* code);
     void SelectHypothesis(ui::RadioButton* button, bool haibach);
+    // LoadCoursesCase, unless the chart is withdrawn.
+    void ReloadCase();
     std::unique_ptr<ui::Bitmap> bitmap_;
+    bool withdrawn_ = false;
 };
 
 extern TPrubehy_F* Prubehy_F;

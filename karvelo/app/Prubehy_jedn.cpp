@@ -110,8 +110,14 @@ void TPrubehy_jednF::FormActivate() {
 }
 
 void TPrubehy_jednF::ShowLastCalculation() {
+    withdrawn_ = false;
     if (!Visible()) return;
     FormActivate();
+    Repaint();
+}
+
+void TPrubehy_jednF::WithdrawRows() {
+    withdrawn_ = true;
     Repaint();
 }
 
@@ -131,7 +137,7 @@ DamageLevelTexts TPrubehy_jednF::BuildDamageLevelTexts(int j) {
 }
 
 void TPrubehy_jednF::FormPaint() {
-    const int levels = ShownLevels();
+    const int levels = withdrawn_ ? 0 : ShownLevels();
     for (int r = levels + 1; r <= kRows; ++r)
         for (ui::Label* l : {RowNumber[r], CyclesText[r], CumulativeText[r], StressText[r], DamageText[r]}) l->Hide();
     sums_.fill(0);
@@ -147,7 +153,7 @@ void TPrubehy_jednF::FormPaint() {
     }
     for (ui::Label* l : TotalRow) l->SetTop(20 * levels + 70);
     Label111->SetFontColor(total_ >= 1 || exceeded_ > 0 ? ui::clRed : ui::clBlack);
-    Label111->SetCaption(exceeded_ > 0 ? "Destruction" : rt::Str(total_, 7, 4));
+    Label111->SetCaption(withdrawn_ ? "" : exceeded_ > 0 ? "Destruction" : rt::Str(total_, 7, 4));
     SetCaption(G.HypothesisHaibach ? "Damage on individual stress levels - Haibach"
                                    : "Damage on individual stress levels - Miner");
 }

@@ -52,9 +52,12 @@ public:
     void FormActivate();
     void FormPaint();
     // While the window is open: its rows and caption again from the global data, as an
-    // activation and a paint give them.  The main window calls it when a calculation ends,
-    // results are withdrawn and a case is loaded, so that the window shows the last calculation.
+    // activation and a paint give them.  The main window calls it when a calculation ends, so
+    // that the window shows the last calculation.
     void ShowLastCalculation();
+    // The main window withdrew its results (an input window, a loaded case): no rows and no total
+    // until ShowLastCalculation; the caption still names the hypothesis.
+    void WithdrawRows();
     void RadioButton4Click() { SelectCase(RadioButton4, "PO"); }
     void RadioButton5Click() { SelectCase(RadioButton5, "PD"); }
     void RadioButton6Click() { SelectCase(RadioButton6, "KO"); }
@@ -73,6 +76,7 @@ private:
     std::array<double, kMaxLevels + 2> sums_{};  // S[1..21]
     int exceeded_ = 0;                           // E: levels shown as ">> 1"
     double total_ = 0;                           // D
+    bool withdrawn_ = false;
 };
 
 extern TPrubehy_jednF* Prubehy_jednF;

@@ -201,7 +201,7 @@ TEST_F(DamageWindow, LevelCountOutsideTheTableShowsNoRows) {
 }
 
 // Left open, the window shows the last calculation: its rows and caption follow each calculation,
-// each withdrawal of the results and each loaded case.
+// and it shows no rows while the results are withdrawn (a loaded case, a change of hypothesis).
 class DamagesLeftOpen : public KarveloTest {
 protected:
     static void CalculateSpectrumOfThreeLevels() {
@@ -230,17 +230,30 @@ TEST_F(DamagesLeftOpen, FollowsEachCalculationWithdrawalAndLoad) {
     ui::test::Click(Form1->Button15);
     EXPECT_EQ(RowsShown(), 3);
     EXPECT_EQ(w.Caption(), "Damage on individual stress levels - Miner");
+    Prubehy_F->ShowChart(false);  // as the loading window's "Draw" leaves it open: drawn
+    Prubehy_F->PaintBox1->Picture();
+    EXPECT_NE(Prubehy_F->Caption(), "Courses");
 
     ui::test::QueueFileName(dir.File("one.PEV"));
     ui::test::Click(Form1->Button10);
-    EXPECT_EQ(RowsShown(), 1);
+    EXPECT_EQ(RowsShown(), 0);
+    EXPECT_EQ(w.Label111->Caption(), "");
     EXPECT_EQ(w.Caption(), "Damage on individual stress levels - Haibach");
+    ui::test::Click(Prubehy_jednF->RadioButton5);  // clicked into, another case: still no rows
+    EXPECT_EQ(RowsShown(), 0);
+    ui::test::Click(Prubehy_F->RadioButton5);  // nor does the chart draw anything
+    Prubehy_F->PaintBox1->Picture();
+    EXPECT_EQ(Prubehy_F->Caption(), "Courses");
+    Prubehy_F->Hide();
+    ui::test::Click(Prubehy_jednF->RadioButton4);
     ui::test::Click(Form1->Button8);
     ASSERT_TRUE(G.ResumeCalculation);
+    EXPECT_EQ(RowsShown(), 1);
     EXPECT_EQ(w.StressText[1]->Caption(), rt::Str(G.SigmaF1, 1, 1));
     EXPECT_EQ(w.DamageText[1]->Caption(), rt::Str(G.SigmaFP1Level[1], 1, 6));
 
     ui::test::Click(Form1->RadioButton5);  // Miner: the results are withdrawn
+    EXPECT_EQ(RowsShown(), 0);
     EXPECT_EQ(w.Caption(), "Damage on individual stress levels - Miner");
     CalculateSpectrumOfThreeLevels();
     EXPECT_EQ(RowsShown(), 3);
