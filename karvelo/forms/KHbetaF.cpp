@@ -127,6 +127,8 @@ void TKHbeta_F::FormActivate() {
     G.LifeValid = false;
     G.EquivalentStressesCurrent = false;
     ClearPreviewFlags();  // a flag another window left set must not silence this window's checks
+    // Method C is for an external pair only, also when the gearing came from a loaded file.
+    CheckBox5->SetEnabled(G.GearingType == kExternalPair);
     // The activation that follows the close of a way's own window belongs to the click that
     // opened it, which then finishes the choice itself.
     const std::string key = showingWay_ ? std::string() : G.KHbetaMethod;

@@ -155,6 +155,11 @@ TEST_F(SaveLoad, LoadBringsTheGearingButtonsIntoLineWithTheCase) {
         EXPECT_TRUE(button->Checked());
         Click(button);
         EXPECT_EQ(G.z2, z2);
+        ui::test::QueueModal(KHbeta_F, [z2](ui::Form& k) {  // method C for the external pair only
+            EXPECT_EQ(KHbeta_F->CheckBox5->Enabled(), z2 > 0);
+            k.Hide();
+        });
+        KHbeta_F->ShowModal();
     }
     EXPECT_TRUE(Messages().empty()) << Messages()[0];
 }
