@@ -1,5 +1,6 @@
 #include "ui/Controls.h"
 #include "runtime/Cp1250.h"
+#include "runtime/TextLine.h"
 
 #include "ui/Form.h"
 #include "ui/Internal.h"
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QScopeGuard>
 #include <QSignalBlocker>
+#include <QValidator>
 #include <QWindow>
 
 #include <algorithm>
@@ -39,6 +41,21 @@ void drawEdge(QPainter& p, const QRect& r, BevelCut cut) {
     p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
     p.drawLine(r.right(), r.top(), r.right(), r.bottom());
 }
+
+QString oneLine(const QString& text) { return qs(rt::OneLine(text.toStdString())); }
+
+// A single-line field holds no line break: whatever reaches it (a paste, a drop, a text the
+// program sets) has each break as one blank, the caret kept after what stood before it.
+class OneLineValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        if (!input.contains('\r') && !input.contains('\n')) return Acceptable;
+        pos = int(oneLine(input.left(pos)).size());
+        input = oneLine(input);
+        return Acceptable;
+    }
+};
 
 }  // namespace
 
@@ -117,6 +134,7 @@ void Label::refresh() {
 
 Edit::Edit(Container* parent, std::string name, Bounds b, std::string text)
     : QLineEdit(qtParent(parent)), Control(this, parent, std::move(name)) {
+    setValidator(new OneLineValidator(this));
     setText(qs(text));
     MarkUnedited();
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -134,7 +152,7 @@ std::string Edit::CharacterOutsideCodePage() const { return rt::FirstOutsideCp12
 
 // The same text again changes nothing: a selection or caret the user has stays.
 void Edit::SetText(const std::string& text) {
-    const QString t = qs(codePage_ ? rt::Cp1250ToUtf8(text) : text);
+    const QString t = oneLine(qs(codePage_ ? rt::Cp1250ToUtf8(text) : text));
     written_ = t;
     if (t == QLineEdit::text()) return;
     setText(t);

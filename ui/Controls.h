@@ -52,7 +52,8 @@ private:
     bool autoSize_ = true;
 };
 
-// A single-line edit.  Setting Text fires no event.
+// A single-line edit.  Setting Text fires no event.  It never holds a line break: each CR LF,
+// CR or LF pasted, dropped or set becomes one blank.
 class Edit : public QLineEdit, public Control {
 public:
     Edit(Container* parent, std::string name, Bounds b = {}, std::string text = {});

@@ -177,13 +177,20 @@ void fitBesideOwner(QWidget* w, const Form* owner) {
 
 }  // namespace
 
+// Shown for another owner than the last time (also while it is open), the window moves beside
+// the new one and belongs to it; for the same owner an open window stays as it is.
 void ShowAsSecondary(QWidget* w, Form* owner) {
-    if (w->isVisible()) return;
     const bool first = !w->testAttribute(Qt::WA_Moved);
+    const QWindow* lastOwner = w->windowHandle() ? w->windowHandle()->transientParent() : nullptr;
+    const bool newOwner = first || lastOwner != (owner ? owner->windowHandle() : nullptr);
+    if (w->isVisible()) {
+        if (!newOwner) return;
+        w->hide();  // the window manager learns the new owner when the window is mapped again
+    }
     setFlagsKeepingPlace(w, ownedType((w->windowFlags() & ~Qt::WindowType_Mask) | Qt::Window, owner != nullptr));
     makeTransient(w, owner);
     if (first) fitBesideOwner(w, owner);
-    if (first || overAnotherWindow(w, owner)) placeBeside(w, owner);
+    if (newOwner || overAnotherWindow(w, owner)) placeBeside(w, owner);
     keepFrameOnScreen(w, screenArea(w, owner));
     w->show();
 }
@@ -524,7 +531,9 @@ void Form::WindowExposed() {
         if (frameDiffers(m, placedWith_))
             place();
         else if (geometry().topLeft() != placedAt_)
-            move(placedAt_);  // a place given while the manager framed the window, which it lost
+            // a place given while the manager framed the window, which it lost: the client area
+            // goes there (move() would put the frame there)
+            setGeometry(QRect(placedAt_, size()));
     }
     if (awaitingFirstExpose_) {
         awaitingFirstExpose_ = false;  // the showing painted it

@@ -58,7 +58,8 @@ class Form;
 
 // Shows a window of the layer that is not a form (the help window) as a secondary window
 // of owner: transient for it, beside it on its first showing (made smaller, down to half
-// its size, where that hides nothing of the owner) and whenever it would open exactly over
+// its size, where that hides nothing of the owner), whenever it is shown for another owner
+// than the last time (moved there when it is open) and whenever it would open exactly over
 // another window, its frame on the screen.
 void ShowAsSecondary(QWidget* w, Form* owner);
 

@@ -154,6 +154,8 @@ void Alt(char letter);
 void Type(const std::string& text);
 // Clicks into the edit (the exit/enter chain runs), selects its text and types.
 void TypeInto(Edit* edit, const std::string& text);
+// Puts the text (UTF-8) on the clipboard and pastes it with Ctrl+V to the active form.
+void Paste(const std::string& text);
 
 // ---- other ---------------------------------------------------------------------
 

@@ -8,6 +8,7 @@
 #include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/calc/Soubory.h"
 #include "runtime/NumText.h"
+#include "runtime/TextLine.h"
 
 namespace karvelo {
 namespace {
@@ -127,7 +128,7 @@ void WriteMaterials(rt::TextFile& out) {
     GlobalData& g = G;
     out.WriteLn(" Materials of the pinion and the wheel");
     out.WriteLn(Dashes(39));
-    out.WriteLn(" " + g.MatDesignation1 + Blanks(22) + g.MatDesignation2);
+    out.WriteLn(" " + rt::OneLine(g.MatDesignation1) + Blanks(22) + rt::OneLine(g.MatDesignation2));
     out.WriteLn(std::string(" ") + MaterialClassName(g.MaterialClass1) + Blanks(9) +
                 MaterialClassName(g.MaterialClass2));
     if (g.PittingAllowed1) out.WriteLn(" Certain degree of pinion pitting is permissible");

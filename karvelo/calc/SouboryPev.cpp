@@ -10,6 +10,7 @@
 #include "karvelo/calc/Soubory.h"
 #include "runtime/NumText.h"
 #include "runtime/Rounding.h"
+#include "runtime/TextLine.h"
 
 namespace karvelo {
 namespace {
@@ -236,7 +237,7 @@ public:
         Real(x);
         lines.push_back(rt::Str(x, 4, 1));
     }
-    void Text(std::string& s) { lines.push_back(s); }
+    void Text(std::string& s) { lines.push_back(rt::OneLine(s)); }
     void FlagText(bool& f) { lines.push_back(f ? "1" : "0"); }
     void Pitting(bool& first, bool& second) { lines.push_back(std::string(first ? "1" : "0") + (second ? "1" : "0")); }
     void Count(std::int16_t& n, const Range& range) {
@@ -279,7 +280,8 @@ public:
         for (double* x : values) *x = *it++;
     }
     void Bcal(double& x) { Number(x); }
-    void Text(std::string& s) { s = in_.ReadLn(); }
+    // A lone CR inside the line is a line break too (lines end at LF): it becomes a blank.
+    void Text(std::string& s) { s = rt::OneLine(in_.ReadLn()); }
     void FlagText(bool& f) { f = in_.ReadLn() == "1"; }
     void Pitting(bool& first, bool& second) {
         const std::string line = in_.ReadLn();

@@ -109,6 +109,35 @@ TEST(Owner, FormBesideItsOwnerIsPlacedOnItsFirstShowingWithItsFrameOnTheScreen) 
     EXPECT_EQ(given.frameGeometry().top(), 0);
 }
 
+// Help belongs to the form it is shown for: shown for another form, also while it is open, it
+// moves beside that one; shown again for the same form it stays where it was left.
+TEST(Owner, HelpWindowGoesBesideEachFormItIsShownFor) {
+    Window main("Main"), dialog("Dialog");
+    main.Show();
+    QWidget help;
+    help.resize(300, 200);
+    ui::ShowAsSecondary(&help, &main);
+    dialog.SetBounds(help.x(), help.y(), 300, 200);  // over the open help window
+    dialog.Show();
+    ui::ShowAsSecondary(&help, &dialog);
+    EXPECT_EQ(help.windowHandle()->transientParent(), dialog.windowHandle());
+    EXPECT_FALSE(help.frameGeometry().intersects(dialog.frameGeometry()));
+    help.move(10, 700);
+    const QRect left = help.geometry();
+    ui::ShowAsSecondary(&help, &dialog);
+    EXPECT_EQ(help.geometry(), left);
+}
+
+// A window the manager moves while it frames it goes back to its place: its client area there.
+TEST(Owner, WindowMovedWhileFramedGoesBackToItsPlace) {
+    Window main("Main");
+    main.Show();
+    const QRect placed = main.geometry();
+    main.setGeometry(placed.translated(0, 20));
+    ui::test::ProcessEvents();
+    EXPECT_EQ(main.geometry(), placed);
+}
+
 // In real windows the focused control shows a frame and the button Enter presses is drawn as
 // the default button; the test platform shows them only when asked to.
 TEST(FocusCues, ShowWhereTheFocusIsAndWhatEnterPresses) {

@@ -2,6 +2,8 @@
 
 #include "runtime/TextFile.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QTest>
 #include <QWindow>
@@ -344,6 +346,11 @@ void TypeInto(Edit* edit, const std::string& text) {
     }
     edit->selectAll();
     Type(text);
+}
+
+void Paste(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    Key(Qt::Key_V, Qt::ControlModifier);
 }
 
 QImage Grab(QWidget* widget, const std::string& pngPath) {

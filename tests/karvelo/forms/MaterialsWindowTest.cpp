@@ -11,6 +11,7 @@
 #include "karvelo/calc/Soubory.h"
 #include "karvelo/forms/Materialy.h"
 #include "karvelo/forms/MaterialyF.h"
+#include "runtime/Cp1250.h"
 
 namespace karvelo {
 namespace {
@@ -492,6 +493,35 @@ TEST_F(MaterialsWindow, DesignationIsStoredInTheFilesCodePage) {
     EXPECT_EQ(Notices().Texts(), std::vector<std::string>{"The character σ can not be saved in the data file."});
     EXPECT_EQ(G.MatDesignation1, "\xE8\xED\xB0");
     EXPECT_EQ(w.ActiveControl(), field);
+}
+
+// A pasted text is stored on one line, and every byte the field takes comes back from Save and
+// Load in every text item of the data file (the four of method C are stored with it only).
+TEST_F(MaterialsWindow, PastedLinesAreOneLineAndEveryTextItemReadsBack) {
+    test_support::ScratchDir dir;
+    std::string bytes;  // code page 1250 but its five unassigned bytes
+    for (int b = 0; b < 256; ++b)
+        if (b != '\r' && b != '\n' && rt::Cp1250ToUtf8(std::string(1, char(b))) != "\uFFFD") bytes += char(b);
+    ui::test::Click(w.Edit(33));
+    w.Edit(33)->SelectAll();
+    ui::test::Paste("a\r\nb\rc\nd" + rt::Cp1250ToUtf8(bytes));
+    ui::test::Tab();
+    ASSERT_EQ(G.MatDesignation1, "a b c d" + bytes);
+    std::string* const texts[] = {&G.KHbetaMethod,      &G.MaterialCode1,  &G.MaterialCode2, &G.MaterialForm1,
+                                  &G.MaterialForm2,     &G.HardnessUnit1,  &G.HardnessUnit2, &G.QualityGrade1,
+                                  &G.QualityGrade2,     &G.KHbetaCase2,    &G.KHbetaCase,    &G.ContactInfluence,
+                                  &G.KHbetaCalcVariant, &G.MatDesignation2};
+    for (const std::string& method : {std::string("ISO_C"), bytes}) {
+        for (std::string* t : texts) *t = t == texts[0] ? method : bytes;
+        G.MatDesignation2 = "x\ny";  // a break that reached the case is written as a blank
+        SaveCase(dir.File("texts"), "t", "d");
+        for (std::string* t : texts) t->clear();
+        LoadCase(dir.File("texts.PEV"));
+        EXPECT_EQ(G.MatDesignation1, "a b c d" + bytes);
+        EXPECT_EQ(G.MatDesignation2, "x y");
+        for (std::size_t i = 0; i < (method == "ISO_C" ? 13u : 9u); ++i)
+            EXPECT_EQ(*texts[i], i == 0 ? method : bytes) << method << " " << i;
+    }
 }
 
 TEST_F(MaterialsWindow, OkWaitsForTheYieldLimitEscKeepsNoRefusedNumber) {
