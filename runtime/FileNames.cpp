@@ -27,4 +27,11 @@ std::string ExtractFileName(const std::string& name) { return name.substr(nameSt
 
 std::string ExtractFilePath(const std::string& name) { return name.substr(0, nameStart(name)); }
 
+std::string JoinNames(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+    return text;
+}
+
 }  // namespace rt

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace rt {
 
@@ -14,5 +15,7 @@ std::string ExtractFileExt(const std::string& name);
 std::string ExtractFileName(const std::string& name);
 // Everything up to and including the last '/', or "".
 std::string ExtractFilePath(const std::string& name);
+// Names listed as a sentence lists them: "a", "a and b", "a, b and c".
+std::string JoinNames(const std::vector<std::string>& names);
 
 }  // namespace rt

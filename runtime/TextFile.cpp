@@ -1,7 +1,9 @@
 #include "runtime/TextFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
@@ -35,6 +37,32 @@ bool stepSucceeds() {
     if (g_failAfter > 0) --g_failAfter;
     return true;
 }
+
+// The file a name stands for: its symbolic links followed (a relative link from the link's
+// folder), also when the last one names a file that does not exist yet.
+std::string followLinks(const std::string& name) {
+    std::string path = name;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        std::vector<char> buf(std::max<std::size_t>(st.st_size, 255) + 1);
+        const ssize_t n = ::readlink(path.c_str(), buf.data(), buf.size());
+        if (n < 0 || std::size_t(n) >= buf.size()) throw FileError(errnoText("Cannot follow the link", name));
+        const std::string link(buf.data(), std::size_t(n));
+        path = link.starts_with('/') ? link : ExtractFilePath(path) + link;
+    }
+    errno = ELOOP;
+    throw FileError(errnoText("Cannot follow the link", name));
+}
+
+// Makes renames in the folder of `file` durable (where the file system allows it).
+void syncFolder(const std::string& file) {
+    const std::string folder = ExtractFilePath(file);
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
 }  // namespace
 
 void TextFile::FailWritesAfter(int count) { g_failAfter = count; }
@@ -59,13 +87,14 @@ void TextFile::Rewrite() {
     if (mode_ == Mode::Writing) Abandon();
     mode_ = Mode::Closed;
     if (name_.empty()) throw FileError("No file name assigned");
-    std::string templ = ExtractFilePath(name_) + "." + ExtractFileName(name_) + ".XXXXXX";
+    target_ = followLinks(name_);
+    std::string templ = ExtractFilePath(target_) + "." + ExtractFileName(target_) + ".XXXXXX";
     std::vector<char> buf(templ.begin(), templ.end());
     buf.push_back('\0');
     int fd = ::mkstemp(buf.data());
     if (fd < 0) throw FileError(errnoText("Cannot create", name_));
     tempName_ = buf.data();
-    ::fchmod(fd, newFileMode(name_));
+    ::fchmod(fd, newFileMode(target_));
     out_ = ::fdopen(fd, "wb");
     if (!out_) {
         ::close(fd);
@@ -102,19 +131,82 @@ void TextFile::Close() {
         return;
     }
     if (mode_ != Mode::Writing) return;
-    bool ok = stepSucceeds() && std::fflush(out_) == 0 && ::fsync(::fileno(out_)) == 0;
-    ok = (std::fclose(out_) == 0) && ok;
+    FileGroup file;
+    file.Add(*this);
+    file.Commit();
+}
+
+std::string TextFile::finishTemporary() {
+    requireMode(Mode::Writing);
+    std::string error;
+    if (!stepSucceeds() || std::fflush(out_) != 0 || ::fsync(::fileno(out_)) != 0)
+        error = errnoText("Cannot write", name_);
+    if (std::fclose(out_) != 0 && error.empty()) error = errnoText("Cannot write", name_);
     out_ = nullptr;
-    if (ok) ok = ::rename(tempName_.c_str(), name_.c_str()) == 0;
-    if (!ok) {
-        std::string msg = errnoText("Cannot write", name_);
-        ::unlink(tempName_.c_str());
-        tempName_.clear();
-        mode_ = Mode::Closed;
-        throw FileError(msg);
-    }
+    std::string temp = std::move(tempName_);
     tempName_.clear();
     mode_ = Mode::Closed;
+    if (!error.empty()) {
+        ::unlink(temp.c_str());
+        throw FileError(error);
+    }
+    return temp;
+}
+
+void FileGroup::Add(TextFile& writer) {
+    std::string temp = writer.finishTemporary();
+    entries_.push_back({writer.name_, writer.target_, std::move(temp), {}, true});
+}
+
+void FileGroup::Commit() {
+    replaced_.clear();
+    // A second link to each file about to be replaced keeps it, to be put back should a later
+    // rename fail.
+    for (Entry& e : entries_) {
+        const std::string backup = e.temp + ".old";
+        if (::link(e.target.c_str(), backup.c_str()) == 0)
+            e.backup = backup;
+        else
+            e.existed = errno != ENOENT;
+    }
+    std::size_t done = 0;
+    for (; done < entries_.size(); ++done) {
+        Entry& e = entries_[done];
+        if (!stepSucceeds() || ::rename(e.temp.c_str(), e.target.c_str()) != 0) break;
+        e.temp.clear();
+    }
+    if (done < entries_.size()) {
+        const std::string msg = errnoText("Cannot write", entries_[done].name);
+        restore(done);
+        Abandon();
+        throw FileError(msg);
+    }
+    for (const Entry& e : entries_) syncFolder(e.target);
+    Abandon();  // the links kept of the replaced files
+}
+
+// Puts back the earlier files of the first `committed` entries, the last first; those that
+// cannot be put back are the replaced ones.
+void FileGroup::restore(std::size_t committed) {
+    for (std::size_t i = committed; i-- > 0;) {
+        Entry& e = entries_[i];
+        bool back = false;
+        if (!e.backup.empty()) {
+            back = stepSucceeds() && ::rename(e.backup.c_str(), e.target.c_str()) == 0;
+            if (back) e.backup.clear();
+        } else if (!e.existed) {
+            back = stepSucceeds() && ::unlink(e.target.c_str()) == 0;
+        }
+        if (!back) replaced_.insert(replaced_.begin(), e.name);
+    }
+}
+
+void FileGroup::Abandon() {
+    for (const Entry& e : entries_) {
+        if (!e.temp.empty()) ::unlink(e.temp.c_str());
+        if (!e.backup.empty()) ::unlink(e.backup.c_str());
+    }
+    entries_.clear();
 }
 
 void TextFile::Reset() {

@@ -393,6 +393,14 @@ QImage Bitmap::FileImage() const {
     }
 }
 
-void Bitmap::SaveToFile(const std::string& fileName) const { CurrentServices().SaveBitmap(FileImage(), fileName); }
+void Bitmap::SaveToFile(const std::string& fileName) const { SaveBitmapFiles({{this, fileName}}); }
+
+void SaveBitmapFiles(const std::vector<std::pair<const Bitmap*, std::string>>& files) {
+    std::vector<QImage> images;
+    images.reserve(files.size());
+    std::vector<BitmapFile> list;
+    for (const auto& [bitmap, fileName] : files) list.push_back({&images.emplace_back(bitmap->FileImage()), fileName});
+    CurrentServices().SaveBitmaps(list);
+}
 
 }  // namespace ui

@@ -19,6 +19,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class QPainter;
 class QRect;
@@ -143,5 +145,10 @@ private:
     ui::Canvas canvas_{&image_};
     bool monochrome_ = false;
 };
+
+// Writes bitmaps as BMP files together, as SaveToFile does each: no file is replaced before
+// all are written, so a failure (rt::FileError naming the files not written) leaves every
+// earlier file as it was.
+void SaveBitmapFiles(const std::vector<std::pair<const Bitmap*, std::string>>& files);
 
 }  // namespace ui

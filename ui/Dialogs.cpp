@@ -1,9 +1,12 @@
 #include "ui/Dialogs.h"
 
+#include "runtime/FileNames.h"
 #include "runtime/TextFile.h"
 #include "ui/Services.h"
 
 #include <QPainter>
+
+#include <filesystem>
 
 namespace ui {
 
@@ -14,6 +17,18 @@ bool Help(const std::string& file, unsigned command, unsigned long data) {
 }
 
 bool FileDialog::Execute() { return CurrentServices().ExecuteFileDialog(*this); }
+
+std::string FileDialog::Caption() const { return !Title.empty() ? Title : kind_ == Kind::Open ? "Open" : "Save As"; }
+
+std::string FileDialog::ReplaceQuestion(const std::string& chosen) const {
+    if (kind_ != Kind::Save || !(Options & ofOverwritePrompt)) return {};
+    std::vector<std::string> existing;
+    for (const std::string& file : FilesWritten ? FilesWritten(chosen) : std::vector<std::string>{chosen})
+        if (std::error_code e; std::filesystem::exists(file, e)) existing.push_back(rt::ExtractFileName(file));
+    if (existing.empty()) return {};
+    return rt::JoinNames(existing) + (existing.size() == 1 ? " already exists.\rDo you want to replace it?"
+                                                           : " already exist.\rDo you want to replace them?");
+}
 
 bool PrintDialog::Execute() { return CurrentServices().ExecutePrintDialog(*this); }
 

@@ -7,6 +7,7 @@
 #include "runtime/Notice.h"
 #include "ui/Canvas.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@ namespace ui {
 
 // Message boxes and beep (texts use "\r" line breaks).  ShowMessage's caption is the
 // application's Title.  MessageBox returns the pressed button (rt::IDOK ...).
+using rt::MB_DEFBUTTON2;
 using rt::MB_ICONERROR;
 using rt::MB_ICONINFORMATION;
 using rt::MB_ICONQUESTION;
@@ -63,10 +65,18 @@ public:
     std::string Title;
     std::string InitialDir;
     unsigned Options = 0;
+    // Save: the files a save to the chosen name writes (unset: the chosen file).  With
+    // ofOverwritePrompt the dialog asks before it replaces any of them, naming those that exist.
+    std::function<std::vector<std::string>(const std::string& chosen)> FilesWritten;
 
     // Runs the dialog; true when the user chose a file (FileName then holds it).
     bool Execute();
     Kind DialogKind() const { return kind_; }
+    // The caption of the dialog and of its questions.
+    std::string Caption() const;
+    // Save with ofOverwritePrompt: the question the dialog asks before it takes `chosen`,
+    // naming the files of FilesWritten that exist ("" when none does, and for Open).
+    std::string ReplaceQuestion(const std::string& chosen) const;
 
 private:
     Kind kind_;

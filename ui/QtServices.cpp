@@ -30,6 +30,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -99,7 +100,7 @@ int showBox(const std::string& text, const std::string& caption, unsigned flags)
     QMessageBox::StandardButtons set;
     for (const auto& c : choices) set |= c.button;
     box.setStandardButtons(set);
-    box.setDefaultButton(choices.front().button);
+    box.setDefaultButton(choices.at((flags & rt::MB_DEFBUTTON2) && choices.size() > 1 ? 1 : 0).button);
     const auto pressed = box.exec();
     for (const auto& c : choices)
         if (c.button == pressed) return c.id;
@@ -173,24 +174,31 @@ private:
 
 std::string g_helpDir;
 
-[[noreturn]] void cannotWrite(const std::string& fileName) {
-    throw rt::FileError("The file " + fileName + " can not be written.");
-}
+struct WholeFile {
+    std::string Name;
+    QByteArray Bytes;
+};
 
-// Writes a whole file through the program's one file writer (rt::TextFile: a temporary beside
-// the target, renamed over it once every write and the close succeeded), in pieces; a failure
-// leaves the earlier file as it was.
-void writeWholeFile(const std::string& fileName, const QByteArray& bytes) {
+// Writes whole files, together, through the program's one file writer (rt::TextFile: each to
+// a temporary beside its target, written in pieces; rt::FileGroup: all renamed over their
+// targets once every one is complete); a failure leaves the earlier files as they were.
+void writeWholeFiles(const std::vector<WholeFile>& files) {
     constexpr qsizetype kPiece = 64 * 1024;
-    rt::TextFile file;
+    rt::FileGroup group;
+    std::vector<std::string> names;
+    for (const WholeFile& f : files) names.push_back(f.Name);
     try {
-        file.Assign(fileName);
-        file.Rewrite();
-        for (qsizetype at = 0; at < bytes.size(); at += kPiece)
-            file.Write(std::string(bytes.constData() + at, std::size_t(std::min(kPiece, bytes.size() - at))));
-        file.Close();
+        for (const WholeFile& f : files) {
+            rt::TextFile file;
+            file.Assign(f.Name);
+            file.Rewrite();
+            for (qsizetype at = 0; at < f.Bytes.size(); at += kPiece)
+                file.Write(std::string(f.Bytes.constData() + at, std::size_t(std::min(kPiece, f.Bytes.size() - at))));
+            group.Add(file);
+        }
+        group.Commit();
     } catch (const rt::FileError&) {
-        cannotWrite(fileName);
+        throw rt::FileError(FilesNotWrittenText(names, group.Replaced()));
     }
 }
 
@@ -235,7 +243,7 @@ public:
     QPagedPaintDevice& Device() { return pdf_ ? static_cast<QPagedPaintDevice&>(*pdf_) : ProductionPrinter(); }
     // After the painter has ended: the PDF file written.
     void Finish() {
-        if (pdf_) writeWholeFile(fileName_, bytes_);
+        if (pdf_) writeWholeFiles({{fileName_, bytes_}});
     }
 
 private:
@@ -343,11 +351,12 @@ public:
         const bool open = d.DialogKind() == FileDialog::Kind::Open;
         const QPointer<Form> owner = dialogParent();
         const auto back = qScopeGuard([&] { giveBack(owner); });
-        QFileDialog dlg(owner, qs(d.Title.empty() ? (open ? "Open" : "Save As") : d.Title));
+        QFileDialog dlg(owner, qs(d.Caption()));
         dlg.setOption(QFileDialog::DontUseNativeDialog, true);
         dlg.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
         dlg.setFileMode(open && (d.Options & ofFileMustExist) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-        dlg.setOption(QFileDialog::DontConfirmOverwrite, !(d.Options & ofOverwritePrompt));
+        // The overwrite question is the layer's: it names every file the save replaces.
+        dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
         const QStringList filters = qs(QtFileFilter(d.Filter)).split(";;", Qt::SkipEmptyParts);
         if (!filters.isEmpty()) {
             dlg.setNameFilters(filters);
@@ -373,9 +382,13 @@ public:
             const std::string chosen = dlg.selectedFiles().front().toStdString();
             if (!open && (d.Options & ofCreatePrompt) && !QFileInfo::exists(qs(chosen))) {
                 const int answer = showBox(chosen + "\rThis file does not exist.\rDo you want to create it?",
-                                           d.Title.empty() ? "Save As" : d.Title, rt::MB_YESNO | rt::MB_ICONQUESTION);
+                                           d.Caption(), rt::MB_YESNO | rt::MB_ICONQUESTION);
                 if (answer != rt::IDYES) continue;
             }
+            const std::string question = d.ReplaceQuestion(chosen);
+            if (!question.empty() &&
+                showBox(question, d.Caption(), rt::MB_YESNO | rt::MB_ICONWARNING | rt::MB_DEFBUTTON2) != rt::IDYES)
+                continue;
             d.FileName = chosen;
             const QStringList all = dlg.nameFilters();
             const int idx = int(all.indexOf(dlg.selectedNameFilter()));
@@ -443,11 +456,19 @@ public:
         return true;
     }
 
-    void SaveBitmap(const QImage& image, const std::string& fileName) override {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "BMP")) cannotWrite(fileName);
-        writeWholeFile(fileName, bytes);
+    void SaveBitmaps(const std::vector<BitmapFile>& files) override {
+        std::vector<WholeFile> encoded;
+        for (const BitmapFile& f : files) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            if (f.Image->isNull() || !buffer.open(QIODevice::WriteOnly) || !f.Image->save(&buffer, "BMP")) {
+                std::vector<std::string> names;
+                for (const BitmapFile& g : files) names.push_back(g.FileName);
+                throw rt::FileError(FilesNotWrittenText(names));
+            }
+            encoded.push_back({f.FileName, bytes});
+        }
+        writeWholeFiles(encoded);
     }
 
     void Exit(int code) override {
@@ -557,6 +578,22 @@ std::string ApplyDefaultExt(const std::string& fileName, const std::string& defa
     if (!ext.empty() && ext[0] == '.') ext.erase(0, 1);
     if (ext.empty() || fileName.empty() || !rt::ExtractFileExt(fileName).empty()) return fileName;
     return fileName + "." + ext;
+}
+
+std::string FilesNotWrittenText(const std::vector<std::string>& files, const std::vector<std::string>& replaced) {
+    std::vector<std::string> failed;
+    for (const std::string& f : files)
+        if (std::find(replaced.begin(), replaced.end(), f) == replaced.end()) failed.push_back(f);
+    const auto subject = [](const std::vector<std::string>& names) {
+        return (names.size() == 1 ? "The file " : "The files ") + rt::JoinNames(names);
+    };
+    std::string text = subject(failed) + " can not be written.";
+    if (!replaced.empty()) {
+        text += '\r';
+        text += subject(replaced);
+        text += replaced.size() == 1 ? " was written." : " were written.";
+    }
+    return text;
 }
 
 }  // namespace ui

@@ -24,6 +24,12 @@ class Form;
 class FileDialog;
 class PrintDialog;
 
+// An image to be written as a BMP file.
+struct BitmapFile {
+    const QImage* Image;
+    std::string FileName;
+};
+
 // Where the printer object draws.  BeginDoc and NewPage return the painter of the
 // current page (valid until the next call); failures raise rt::FileError.
 class PrinterBackend {
@@ -53,9 +59,11 @@ public:
     virtual PrinterBackend& Printer() = 0;
     // The original help call: file as the program names it, HELP_ command, context.
     virtual bool Help(const std::string& file, unsigned command, unsigned long data) = 0;
-    // Writes the image as a BMP file; raises rt::FileError on failure, which leaves an
-    // earlier file of that name as it was.
-    virtual void SaveBitmap(const QImage& image, const std::string& fileName) = 0;
+    // Writes the images as BMP files, together: every file is complete before any is put in
+    // place.  Raises rt::FileError (FilesNotWrittenText) on failure, which leaves the earlier
+    // files of those names as they were.
+    virtual void SaveBitmaps(const std::vector<BitmapFile>& files) = 0;
+    void SaveBitmap(const QImage& image, const std::string& fileName) { SaveBitmaps({{&image, fileName}}); }
     // Ends the program at once.
     virtual void Exit(int code) = 0;
 };
@@ -81,5 +89,8 @@ std::string QtFileFilter(const std::string& filter);
 // The file name a dialog returns with its default extension applied (only when the
 // chosen name has no extension).
 std::string ApplyDefaultExt(const std::string& fileName, const std::string& defaultExt);
+// The message of files written together that failed: "The file(s) ... can not be written.",
+// followed by the files that a failure could not take back: "The file(s) ... was/were written."
+std::string FilesNotWrittenText(const std::vector<std::string>& files, const std::vector<std::string>& replaced = {});
 
 }  // namespace ui

@@ -57,11 +57,13 @@ struct FileDialogCall {
     FileDialog::Kind Kind = FileDialog::Kind::Open;
     std::string Title, Filter, DefaultExt, FileName;  // FileName as proposed
     unsigned Options = 0;
+    std::vector<rt::Notice> Questions;  // the overwrite questions it asked
 };
 std::vector<FileDialogCall>& FileDialogCalls();
 // The next file dialog returns this name (its default extension applied when the
-// name has none), or is cancelled.
-void QueueFileName(const std::string& fileName);
+// name has none), or is cancelled.  `replace` answers the overwrite question, if the
+// dialog asks it: No leaves the dialog open for the next queued answer.
+void QueueFileName(const std::string& fileName, bool replace = true);
 void QueueFileCancel();
 
 struct PrintDialogAnswer {

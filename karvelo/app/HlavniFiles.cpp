@@ -43,9 +43,11 @@ const char* SpectrumCaption(int methodics) {
 
 }  // namespace
 
-// The chosen file itself is never written (unless it is one of the three); a failure leaves the
-// files written before it and the earlier versions of the others.
+// The chosen file itself is never written (unless it is one of the three), so the dialog asks
+// about the three before it replaces any of them; a failure leaves the earlier versions of all
+// three.
 void TForm1::Button9Click() {
+    SaveDialog1.FilesWritten = [](const std::string& chosen) { return DeriveCaseFileNames(chosen).All(); };
     if (!SaveDialog1.Execute()) return;
     try {
         SaveDialog1.FileName = SaveCase(SaveDialog1.FileName, Now("%X"), Now("%x")).results;

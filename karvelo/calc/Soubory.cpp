@@ -1,5 +1,6 @@
 #include "karvelo/calc/Soubory.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -9,13 +10,14 @@
 
 namespace karvelo {
 
-CaseFileError::CaseFileError(Command command, const std::string& detail)
-    : std::runtime_error(detail), command_(command) {}
+CaseFileError::CaseFileError(Command command, const std::string& detail, const std::string& note)
+    : std::runtime_error(detail), command_(command), note_(note) {}
 
 const std::string& CaseFileError::Caption() const { return command_ == Command::Save ? kSaveCaption : kLoadCaption; }
 
-const std::string& CaseFileError::BoxText() const {
-    return command_ == Command::Save ? kSaveErrorText : kLoadErrorText;
+std::string CaseFileError::BoxText() const {
+    const std::string& text = command_ == Command::Save ? kSaveErrorText : kLoadErrorText;
+    return note_.empty() ? text : text + "\r\r" + note_;
 }
 
 CaseFileNames DeriveCaseFileNames(const std::string& chosenName) {
@@ -25,18 +27,31 @@ CaseFileNames DeriveCaseFileNames(const std::string& chosenName) {
 
 namespace {
 
-// Writes one file of a save through CaseFile; it replaces the file of that name only when
-// complete.
-void SaveFile(const std::string& name, const std::function<void()>& write) {
+// Writes one file of a save through CaseFile into the group, which puts it in place with the
+// others.
+void WriteCaseFile(rt::FileGroup& files, const std::string& name, const std::function<void()>& write) {
     try {
         CaseFile.Assign(name);
         CaseFile.Rewrite();
         write();
-        CaseFile.Close();
+        files.Add(CaseFile);
     } catch (const std::exception& e) {
         CaseFile.Abandon();
         throw CaseFileError(CaseFileError::Command::Save, name + ": " + e.what());
     }
+}
+
+// "a.VST was saved, a.PEV and a.VYS were not.": the files of a save that could be neither
+// completed nor undone.
+std::string PartlySavedNote(const std::vector<std::string>& files, const std::vector<std::string>& saved) {
+    std::vector<std::string> yes, no;
+    for (const std::string& f : files)
+        (std::find(saved.begin(), saved.end(), f) != saved.end() ? yes : no).push_back(rt::ExtractFileName(f));
+    const auto verb = [](const std::vector<std::string>& v, const char* one, const char* more) {
+        return v.size() == 1 ? one : more;
+    };
+    return rt::JoinNames(yes) + verb(yes, " was saved, ", " were saved, ") + rt::JoinNames(no) +
+           verb(no, " was not.", " were not.");
 }
 
 }  // namespace
@@ -51,9 +66,17 @@ CaseFileNames SaveCase(const std::string& chosenName, const std::string& time, c
     } catch (const std::exception& e) {
         throw CaseFileError(CaseFileError::Command::Save, names.data + ": " + e.what());
     }
-    SaveFile(names.listing, [&] { WriteInputListing(CaseFile, {time, date, names.listing}); });
-    SaveFile(names.data, [&] { WriteDataFile(CaseFile); });
-    SaveFile(names.results, [&] { WriteResultsListing(CaseFile, {time, date, names.results}); });
+    rt::FileGroup files;
+    WriteCaseFile(files, names.listing, [&] { WriteInputListing(CaseFile, {time, date, names.listing}); });
+    WriteCaseFile(files, names.data, [&] { WriteDataFile(CaseFile); });
+    WriteCaseFile(files, names.results, [&] { WriteResultsListing(CaseFile, {time, date, names.results}); });
+    try {
+        files.Commit();
+    } catch (const std::exception& e) {
+        const std::vector<std::string>& saved = files.Replaced();
+        throw CaseFileError(CaseFileError::Command::Save, e.what(),
+                            saved.empty() ? std::string() : PartlySavedNote(names.All(), saved));
+    }
     return names;
 }
 

@@ -5,10 +5,10 @@
 // All three are 8-bit text with CR LF line ends; user texts (material designations, grades) pass
 // through as bytes.  The writers read the global data G; the reader fills a GlobalData record.
 //
-// Saving never destroys a file: each file goes to a temporary beside its target and replaces it
-// only when complete, so a failure leaves the earlier version of that file and of the files after
-// it untouched.  Loading is all or nothing: the case in memory changes only after a complete,
-// valid read.
+// Saving never destroys a file and never mixes two cases: the three files go to temporaries beside
+// their targets and replace them together, only when all three are complete, so a failure leaves
+// the earlier versions of all three untouched.  Loading is all or nothing: the case in memory
+// changes only after a complete, valid read.
 #pragma once
 
 #include <stdexcept>
@@ -23,17 +23,19 @@ namespace karvelo {
 // ---- Errors of the Save data and Load data commands
 
 // A failed save or load.  The command shows BoxText() in an error box captioned Caption();
-// what() tells the detail (the file and the line or value at fault).
+// what() tells the detail (the file and the line or value at fault).  `note` follows the box's
+// text after an empty line (a save that left some of its files replaced names them there).
 class CaseFileError : public std::runtime_error {
 public:
     enum class Command { Save, Load };
-    CaseFileError(Command command, const std::string& detail);
+    CaseFileError(Command command, const std::string& detail, const std::string& note = std::string());
     Command Which() const { return command_; }
     const std::string& Caption() const;
-    const std::string& BoxText() const;
+    std::string BoxText() const;
 
 private:
     Command command_;
+    std::string note_;
 };
 
 inline const std::string kSaveCaption = "Saving data";
@@ -51,14 +53,18 @@ struct CaseFileNames {
     std::string listing;  // .VST
     std::string data;     // .PEV
     std::string results;  // .VYS (the name the save dialog proposes next)
+    // The three, the data file first: the files the overwrite question names.
+    std::vector<std::string> All() const { return {data, listing, results}; }
 };
 CaseFileNames DeriveCaseFileNames(const std::string& chosenName);
 
 // Save data: checks that the case can be stored (every stored value finite, selectors and counts
 // in their ranges) before any file is written, then writes the input listing, the data file and
-// the results listing, in this order, through CaseFile.  `time` and `date` are the texts of the
-// listing headers (the current time and date as the user's settings show them).  Throws
-// CaseFileError (Save) at the first failure; files written before it stay written.
+// the results listing, in this order, through CaseFile, and puts the three in place together.
+// `time` and `date` are the texts of the listing headers (the current time and date as the
+// user's settings show them).  Throws CaseFileError (Save) at the first failure, with every
+// earlier file as it was (or, when not even that could be done, the box naming the files
+// replaced).
 CaseFileNames SaveCase(const std::string& chosenName, const std::string& time, const std::string& date);
 
 // Load data: reads the data file `fileName` through CaseFile into a copy of G and, only when the

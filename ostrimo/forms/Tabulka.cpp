@@ -294,12 +294,13 @@ struct PageGeometry {
     ui::Rect Target(int h) const { return {Left, Top, Left + Width, Top + HeightOf(h)}; }
 };
 
-void SaveMonochrome(const ui::Bitmap& source, const std::string& fileName) {
-    ui::Bitmap file(source.Width(), source.Height());
-    file.PixelFormat = ui::PixelFormat::Bits4;
-    file.Canvas().Draw(0, 0, source);
-    file.SetMonochrome(true);
-    file.SaveToFile(fileName);
+// The picture as its file holds it: 4 bits per pixel, black and white.
+std::unique_ptr<ui::Bitmap> Monochrome(const ui::Bitmap& source) {
+    auto file = std::make_unique<ui::Bitmap>(source.Width(), source.Height());
+    file->PixelFormat = ui::PixelFormat::Bits4;
+    file->Canvas().Draw(0, 0, source);
+    file->SetMonochrome(true);
+    return file;
 }
 
 // "dir/NAME.ext" -> "dir/NAME_2.ext"
@@ -374,7 +375,7 @@ void TTabulkaDlg::PrintPages() {
 }
 
 // Pictures of the pages saved as 4-bit monochrome bitmap files: NAME.ext and
-// NAME_2.ext (bevel: one file of the whole table).
+// NAME_2.ext (bevel: one file of the whole table), both or neither.
 void TTabulkaDlg::SavePageBitmaps() {
     std::unique_ptr<ui::Bitmap> whole;
     {
@@ -390,13 +391,21 @@ void TTabulkaDlg::SavePageBitmaps() {
     page2.Canvas().CopyRect({0, 0, width, kHeaderHeight}, whole->Canvas(), {0, 0, width, kHeaderHeight});
     page2.Canvas().CopyRect({0, kHeaderHeight, width, page2.Height()}, whole->Canvas(),
                             {0, kSplitY, width, kSplitY + page2.Height() - kHeaderHeight});
+    const bool bevel = G.GearingType == kBevelGearing;
+    SaveDialog1.FilesWritten = [bevel](const std::string& chosen) {
+        return bevel ? std::vector<std::string>{chosen} : std::vector<std::string>{chosen, SecondPageFileName(chosen)};
+    };
     if (!SaveDialog1.Execute()) return;
-    if (G.GearingType == kBevelGearing) {
-        SaveMonochrome(*whole, SaveDialog1.FileName);
-        return;
+    const std::vector<std::string> names = SaveDialog1.FilesWritten(SaveDialog1.FileName);
+    const std::vector<const ui::Bitmap*> pages =
+        bevel ? std::vector<const ui::Bitmap*>{whole.get()} : std::vector<const ui::Bitmap*>{&page1, &page2};
+    std::vector<std::unique_ptr<ui::Bitmap>> pictures;
+    std::vector<std::pair<const ui::Bitmap*, std::string>> files;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        pictures.push_back(Monochrome(*pages[i]));
+        files.emplace_back(pictures.back().get(), names[i]);
     }
-    SaveMonochrome(page1, SaveDialog1.FileName);
-    SaveMonochrome(page2, SecondPageFileName(SaveDialog1.FileName));
+    ui::SaveBitmapFiles(files);
 }
 
 // ---------------------------------------------------------------- quick print

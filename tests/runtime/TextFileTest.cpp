@@ -172,6 +172,52 @@ TEST(TextFile, KeepsTheModeOfAReplacedFile) {
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
+// A target that is a symbolic link: the file it points to is replaced and the link stays; a
+// dangling link gets the file it names; a loop of links is a FileError.
+TEST(TextFile, FollowsSymbolicLinks) {
+    TempDir dir;
+    fs::create_directory(dir.path / "cases");
+    spit(dir.path / "cases" / "real.PEV", "old");
+    fs::create_symlink("cases/real.PEV", dir.path / "link.PEV");
+    fs::create_symlink(dir.path / "cases" / "new.PEV", dir.path / "dangling.PEV");
+    fs::create_symlink("loop.PEV", dir.path / "loop.PEV");
+    rt::TextFile f;
+    for (const char* name : {"link.PEV", "dangling.PEV"}) {
+        f.Assign((dir.path / name).string());
+        f.Rewrite();
+        f.WriteLn(name);
+        f.Close();
+        EXPECT_TRUE(fs::is_symlink(dir.path / name)) << name;
+    }
+    EXPECT_EQ(slurp(dir.path / "cases" / "real.PEV"), "link.PEV\r\n");
+    EXPECT_EQ(slurp(dir.path / "cases" / "new.PEV"), "dangling.PEV\r\n");
+    EXPECT_EQ(entries(dir.path / "cases"), 2u);
+    f.Assign((dir.path / "loop.PEV").string());
+    EXPECT_THROW(f.Rewrite(), rt::FileError);
+    EXPECT_EQ(entries(dir.path), 4u);
+}
+
+// A rename that fails (the third target is a folder) puts back the file the group replaced
+// and removes the one it created; nothing else stays behind.
+TEST(FileGroup, ARenameThatFailsPutsTheEarlierFilesBack) {
+    TempDir dir;
+    spit(dir.path / "a", "old a");
+    fs::create_directories(dir.path / "c" / "inside");
+    rt::FileGroup group;
+    for (const char* name : {"a", "b", "c"}) {
+        rt::TextFile f;
+        f.Assign((dir.path / name).string());
+        f.Rewrite();
+        f.WriteLn("new");
+        group.Add(f);
+    }
+    EXPECT_THROW(group.Commit(), rt::FileError);
+    EXPECT_TRUE(group.Replaced().empty());
+    EXPECT_EQ(slurp(dir.path / "a"), "old a");
+    EXPECT_FALSE(fs::exists(dir.path / "b"));
+    EXPECT_EQ(entries(dir.path), 2u);
+}
+
 TEST(Cp1250, RoundTripsCentralEuropeanTextAndReplacesTheRest) {
     const std::string bytes = "\x8A\x9A\xC8\xE8\xD8\xF8 14 220 \xB0";  // Š š Č č Ř ř ... °
     const std::string utf8 = rt::Cp1250ToUtf8(bytes);

@@ -22,12 +22,17 @@ struct ModalScript {
     std::function<void(Form&)> script;
 };
 
+struct FileAnswer {
+    std::string FileName;
+    bool Replace = true;
+};
+
 struct State {
     rt::NoticeRecorder notices;
     std::vector<HelpCall> helpCalls;
     bool helpResult = true;
     std::vector<FileDialogCall> fileCalls;
-    std::deque<std::optional<std::string>> fileAnswers;
+    std::deque<std::optional<FileAnswer>> fileAnswers;
     std::deque<PrintDialogAnswer> printAnswers;
     int printDialogs = 0;
     std::vector<PrintedDocument> documents;
@@ -120,17 +125,28 @@ public:
         return result;
     }
 
+    // A name refused at the overwrite question leaves the dialog open for the next answer.
     bool ExecuteFileDialog(FileDialog& d) override {
-        state().fileCalls.push_back({d.DialogKind(), d.Title, d.Filter, d.DefaultExt, d.FileName, d.Options});
-        if (state().fileAnswers.empty()) {
-            ADD_FAILURE() << "a file dialog ran without a queued answer";
-            return false;
+        FileDialogCall& call = state().fileCalls.emplace_back(
+            FileDialogCall{d.DialogKind(), d.Title, d.Filter, d.DefaultExt, d.FileName, d.Options, {}});
+        for (;;) {
+            if (state().fileAnswers.empty()) {
+                ADD_FAILURE() << "a file dialog ran without a queued answer";
+                return false;
+            }
+            const auto answer = state().fileAnswers.front();
+            state().fileAnswers.pop_front();
+            if (!answer) return false;
+            const std::string chosen = ApplyDefaultExt(answer->FileName, d.DefaultExt);
+            const std::string question = d.ReplaceQuestion(chosen);
+            if (!question.empty()) {
+                call.Questions.push_back(
+                    {rt::Notice::Box, question, d.Caption(), rt::MB_YESNO | rt::MB_ICONWARNING | rt::MB_DEFBUTTON2});
+                if (!answer->Replace) continue;
+            }
+            d.FileName = chosen;
+            return true;
         }
-        const auto answer = state().fileAnswers.front();
-        state().fileAnswers.pop_front();
-        if (!answer) return false;
-        d.FileName = ApplyDefaultExt(*answer, d.DefaultExt);
-        return true;
     }
 
     bool ExecutePrintDialog(PrintDialog& d) override {
@@ -155,10 +171,14 @@ public:
         return state().helpResult;
     }
 
-    void SaveBitmap(const QImage& image, const std::string& fileName) override {
-        if (state().bitmapFails) throw rt::FileError("The file " + fileName + " can not be written.");
-        if (state().bitmapFilesWritten) ProductionServices().SaveBitmap(image, fileName);
-        state().bitmaps.push_back({fileName, image});
+    void SaveBitmaps(const std::vector<BitmapFile>& files) override {
+        if (state().bitmapFails) {
+            std::vector<std::string> names;
+            for (const BitmapFile& f : files) names.push_back(f.FileName);
+            throw rt::FileError(FilesNotWrittenText(names));
+        }
+        if (state().bitmapFilesWritten) ProductionServices().SaveBitmaps(files);
+        for (const BitmapFile& f : files) state().bitmaps.push_back({f.FileName, *f.Image});
     }
 
     void Exit(int code) override { state().exits.push_back(code); }
@@ -209,7 +229,9 @@ rt::NoticeRecorder& Notices() { return state().notices; }
 std::vector<HelpCall>& HelpCalls() { return state().helpCalls; }
 void SetHelpResult(bool found) { state().helpResult = found; }
 std::vector<FileDialogCall>& FileDialogCalls() { return state().fileCalls; }
-void QueueFileName(const std::string& fileName) { state().fileAnswers.emplace_back(fileName); }
+void QueueFileName(const std::string& fileName, bool replace) {
+    state().fileAnswers.emplace_back(FileAnswer{fileName, replace});
+}
 void QueueFileCancel() { state().fileAnswers.emplace_back(std::nullopt); }
 void QueuePrintDialog(const PrintDialogAnswer& answer) { state().printAnswers.push_back(answer); }
 int PrintDialogCount() { return state().printDialogs; }

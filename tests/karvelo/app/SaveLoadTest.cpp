@@ -85,6 +85,73 @@ TEST_F(SaveLoad, SaveIntoAFolderThatCannotBeWrittenShowsItsBoxAndKeepsTheOldFile
     EXPECT_TRUE(Form1->Button9->Enabled());  // the program goes on
 }
 
+// The overwrite question names every file of the case that the save replaces; No leaves the
+// dialog open and every file as it was.
+TEST_F(SaveLoad, TheOverwriteQuestionNamesEveryFileTheSaveReplaces) {
+    Spit(Path("kbd.VYS"), "old results");
+    Click(Form1->Button8);
+    ui::test::QueueFileName(Path("kbd"), false);
+    ui::test::QueueFileCancel();
+    Click(Form1->Button9);
+    const auto& call = ui::test::FileDialogCalls().at(0);
+    EXPECT_EQ(call.Questions,
+              (std::vector<rt::Notice>{{rt::Notice::Box, "kbd.VYS already exists.\rDo you want to replace it?",
+                                        "Save As", ui::MB_YESNO | ui::MB_ICONWARNING | ui::MB_DEFBUTTON2}}));
+    EXPECT_EQ(Slurp(Path("kbd.VYS")), "old results");
+    EXPECT_FALSE(fs::exists(Path("kbd.PEV")));
+
+    ui::test::QueueFileName(Path("kbd"));
+    Click(Form1->Button9);
+    ui::test::QueueFileName(Path("kbd.VYS"));  // as proposed
+    Click(Form1->Button9);
+    ASSERT_EQ(ui::test::FileDialogCalls().at(2).Questions.size(), 1u);
+    EXPECT_EQ(ui::test::FileDialogCalls()[2].Questions[0].text,
+              "kbd.PEV, kbd.VST and kbd.VYS already exist.\rDo you want to replace them?");
+    EXPECT_TRUE(Messages().empty());
+}
+
+// A save failing in any of its three files, or while putting them in place, keeps all three
+// earlier files; only a failure that also defeats putting them back leaves some replaced, and
+// the box names them.  No temporary stays behind.
+TEST_F(SaveLoad, AFailedSaveKeepsAllThreeEarlierFiles) {
+    const std::vector<std::string> names{"case.VST", "case.PEV", "case.VYS"};
+    const std::string box = "The file can not be saved.";
+    // The box of a save failing at `step` ("" when it succeeds); the files checked against it.
+    const auto saveFailingAt = [&](int step) {
+        SCOPED_TRACE(step);
+        for (const std::string& n : names) Spit(Path(n), "old " + n);
+        ui::test::Notices().Clear();
+        rt::TextFile::FailWritesAfter(step);
+        ui::test::QueueFileName(Path("case"));
+        Click(Form1->Button9);
+        rt::TextFile::FailWritesAfter(-1);
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 3);
+        if (Messages().empty()) return std::string();
+        const std::string text = Messages().at(0);
+        const auto replaced = [&] {
+            std::string shown;
+            for (const std::string& n : names) shown += Slurp(Path(n)) == "old " + n ? "-" : "+";
+            return shown;
+        }();
+        EXPECT_EQ(replaced, text == box + "\r\rcase.VST was saved, case.PEV and case.VYS were not."   ? "+--"
+                            : text == box + "\r\rcase.PEV and case.VST were saved, case.VYS was not." ? "++-"
+                                                                                                      : "---")
+            << text;
+        return text;
+    };
+    Click(Form1->Button8);
+    // Faults every 16 steps through the three files, then at each step up to the end: the end
+    // of the results listing, its close and the three renames, the last two also defeating the
+    // renames back.
+    int end = 0;
+    while (!saveFailingAt(end).empty()) end += 16;
+    for (end -= 15; !saveFailingAt(end).empty();) ++end;
+    EXPECT_EQ(saveFailingAt(end - 3), box);
+    EXPECT_EQ(saveFailingAt(end - 2), box + "\r\rcase.VST was saved, case.PEV and case.VYS were not.");
+    EXPECT_EQ(saveFailingAt(end - 1), box + "\r\rcase.PEV and case.VST were saved, case.VYS was not.");
+    EXPECT_GT(end, 100);
+}
+
 TEST_F(SaveLoad, RefusedFileLeavesTheCaseAsItWasAndTheResultsWithdrawn) {
     Spit(Path("bad.PEV"), "This file is designated for data loading, IT MUST NOT BE CHANGED !!\r\nx1\r\n");
     Click(Form1->Button8);

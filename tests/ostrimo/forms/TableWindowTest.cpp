@@ -309,10 +309,11 @@ TEST_F(TableWindow, PagesSavedAsBitmapFiles) {
     EXPECT_EQ(Grid().Cell(0, 0), "          Title");
 }
 
-// A write failing at every step of an export (each piece of either file, and its close) is
-// reported, and leaves the file being written as it was; the pages written before it are
-// whole.  No temporary file stays behind.
-TEST_F(TableWindow, AFailedExportKeepsTheEarlierBitmapFiles) {
+// A write failing at every step of an export (each piece of either file, its close, the renames
+// that put the two in place) is reported and leaves both earlier files as they were; only a
+// failure that also defeats putting page 1 back leaves it written, and the message says so.
+// No temporary file stays behind.  The dialog asks before it replaces either file.
+TEST_F(TableWindow, AFailedExportKeepsBothEarlierBitmapFiles) {
     ScratchDir dir;
     const std::string page1 = dir.File("TISK1.BMP"), page2 = dir.File("TISK1_2.BMP");
     auto slurp = [](const std::string& name) {
@@ -334,18 +335,23 @@ TEST_F(TableWindow, AFailedExportKeepsTheEarlierBitmapFiles) {
     };
     exportPages(-1);
     ASSERT_TRUE(Messages().empty());
+    ASSERT_EQ(ui::test::FileDialogCalls().back().Questions.size(), 1u);
+    EXPECT_EQ(ui::test::FileDialogCalls().back().Questions[0].text,
+              "TISK1.BMP and TISK1_2.BMP already exist.\rDo you want to replace them?");
     const std::string new1 = slurp(page1), new2 = slurp(page2);
     ASSERT_TRUE(new1.starts_with("BM") && new2.starts_with("BM"));
-    // each file: its 64 KiB pieces and its close
+    // each file: its 64 KiB pieces and its close; then the two renames
     const auto steps = [](const std::string& file) { return int((file.size() + 65535) / 65536) + 1; };
-    const int total = steps(new1) + steps(new2);
+    const int total = steps(new1) + steps(new2) + 2;
     for (int step = 0; step < total; ++step) {
         SCOPED_TRACE(step);
         exportPages(step);
-        const bool inFirst = step < steps(new1);
+        const bool last = step == total - 1;
         EXPECT_EQ(Messages(),
-                  std::vector<std::string>{"The file " + (inFirst ? page1 : page2) + " can not be written."});
-        EXPECT_EQ(slurp(page1), inFirst ? "old page 1" : new1);
+                  std::vector<std::string>{last ? "The file " + page2 + " can not be written.\rThe file " + page1 +
+                                                      " was written."
+                                                : "The files " + page1 + " and " + page2 + " can not be written."});
+        EXPECT_EQ(slurp(page1), last ? new1 : "old page 1");
         EXPECT_EQ(slurp(page2), "old page 2");
         EXPECT_EQ(entries(), 2);
         EXPECT_FALSE(T().PrintRendering);
