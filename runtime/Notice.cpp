@@ -3,6 +3,7 @@
 namespace rt {
 namespace {
 NoticeSink* g_sink = nullptr;
+unsigned long long g_shown = 0;
 
 int firstButton(unsigned flags) {
     switch (flags & 0xF) {
@@ -49,10 +50,15 @@ NoticeSink* SetNoticeSink(NoticeSink* sink) {
     return old;
 }
 
-void ShowMessage(const std::string& text) { Notices().ShowMessage(text); }
+void ShowMessage(const std::string& text) {
+    ++g_shown;
+    Notices().ShowMessage(text);
+}
 int MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+    ++g_shown;
     return Notices().MessageBox(text, caption, flags);
 }
+unsigned long long NoticesShown() { return g_shown; }
 void MessageBeep(unsigned type) { Notices().MessageBeep(type); }
 
 }  // namespace rt

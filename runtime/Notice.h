@@ -76,6 +76,9 @@ NoticeRecorder& DefaultNoticeRecorder();
 
 void ShowMessage(const std::string& text);
 int MessageBox(const std::string& text, const std::string& caption, unsigned flags = MB_OK);
+// Messages and boxes shown so far, to whichever sink (beeps not counted): a command tells by
+// it whether it said anything.
+unsigned long long NoticesShown();
 void MessageBeep(unsigned type = 0xFFFFFFFF);
 
 }  // namespace rt

@@ -7,7 +7,6 @@
 
 #include "ostrimo/calc/GeometryNumerics.h"
 #include "ostrimo/calc/Vypocty_Fellow.h"
-#include "runtime/Notice.h"
 
 namespace ostrimo {
 
@@ -66,8 +65,9 @@ double AmcSumFromInvolutes() {
     return static_cast<double>((static_cast<L>(G.InvAlfawt) - G.InvAlfat) * (G.z1 + G.z2) / (2 * Tan(G.alfan)));
 }
 
+// One box per critical sum within a computation; the caller shows none of its own.
 void Refuse(const char* message) {
-    rt::MessageBox(message, kErrorCaption, rt::MB_OK);
+    ShowErrorOnce(message);
     G.NoCalcMessageShown = false;
 }
 

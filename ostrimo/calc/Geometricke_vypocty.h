@@ -75,8 +75,9 @@ void ComputeBevelGearDimensions();
 // of teeth, and the outer cone distance Le.
 void ComputeBevelCones();
 // x of the point where the tooth trace (through the middle of the facewidth at the
-// mean inclination beta) meets the circle of the inner cone distance; 0 with ErrorFlag
-// when it does not meet it.
+// mean inclination beta) meets the circle of the inner cone distance, or touches it at the
+// largest inclination; 0 with "Impossible gearing parameters - the geometry cannot be
+// computed." and ErrorFlag when it misses it.
 void FindBevelCircleLineIntersection(double& x);
 double EvaluateBevelCircleLine(double x);
 

@@ -1,6 +1,7 @@
 // Bevel option: the virtual spur pair of the back cones at the middle of the
 // facewidth, and the tooth trace against the inner cone distance; the helix angle that
 // makes an entered centre distance fit the sum of AMC.
+#include <algorithm>
 #include <cmath>
 
 #include "ostrimo/calc/Geometricke_vypocty.h"
@@ -44,8 +45,10 @@ void ComputeBevelGearDimensions() {
     const L sinBeta = std::sin(static_cast<L>(G.beta));
     G.betaMeanBevel = static_cast<double>(ComputeCheckedArcSin(sinBeta * (1 - G.bRatio / 2)));
     G.betab = static_cast<double>(ComputeCheckedArcSin(sinBeta * std::cos(static_cast<L>(G.alfan))));
-    G.betaInnerBevel =
-        static_cast<double>(ComputeCheckedArcSin(std::sin(static_cast<L>(G.betaMeanBevel)) * Le / (Le - b)));
+    // at the largest inclination the trace ends on the inner circle: a sine above 1 by rounding is 1
+    L sinInner = std::sin(static_cast<L>(G.betaMeanBevel)) * Le / (Le - b);
+    if (sinInner > 1 && sinInner < 1 + 1e-12) sinInner = 1;
+    G.betaInnerBevel = static_cast<double>(ComputeCheckedArcSin(sinInner));
 
     // virtual spur pair at the middle of the facewidth
     const L cosDelta1 = std::cos(static_cast<L>(G.delta1)), cosDelta2 = std::cos(static_cast<L>(G.delta2));
@@ -108,8 +111,19 @@ void FindBevelCircleLineIntersection(double& x) {
         x = root;
         return;
     }
-    x = 0;
-    G.ErrorFlag = true;
+    // No sign change: at the largest helix angle the trace only touches the inner circle (or
+    // crosses it twice within one step).  The residual is the quadratic
+    // x^2 / sin^2 beta - 2 c x cot beta + c^2 - r^2, whose smaller root is
+    // c sin beta cos beta - sin beta sqrt(r^2 - c^2 sin^2 beta); at the touching point the
+    // root is zero.
+    const L c = G.Le - static_cast<L>(G.b) / 2, rr = r;
+    const L sinBeta = std::sin(static_cast<L>(G.beta)), cosBeta = std::cos(static_cast<L>(G.beta));
+    const L gap = rr * rr - c * c * sinBeta * sinBeta;
+    if (!(gap >= -1e-9 * rr * rr)) {  // the trace misses the inner end of the facewidth
+        x = 0;
+        return RefuseImpossibleGeometry();
+    }
+    x = static_cast<double>(c * sinBeta * cosBeta - sinBeta * std::sqrt(std::max(gap, L{0})));
 }
 
 double EvaluateHelixAngleEquation(double beta) {

@@ -1,7 +1,12 @@
 #include "ostrimo/calc/Global.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string>
+#include <vector>
+
+#include "runtime/Notice.h"
 
 namespace ostrimo {
 
@@ -11,22 +16,24 @@ namespace {
 
 constexpr Extended kPi = std::numbers::pi_v<Extended>;
 
-// Shown guarded-trigonometry messages of the current computation (bit per message).
-unsigned g_shownRefusals = 0;
+// Error boxes shown in the current computation.
+std::vector<std::string> g_shownErrors;
 int g_scopeDepth = 0;
+bool g_causesTold = false;
 
-void RefuseArgument(const char* message, unsigned bit) {
-    G.ErrorFlag = true;
-    if (g_scopeDepth > 0) {
-        if (g_shownRefusals & bit) return;
-        g_shownRefusals |= bit;
-    }
-    gear::ShowRefusal(message);
+// False when the current computation showed this box already, or tells no causes.
+bool FirstShowing(const std::string& message) {
+    if (g_scopeDepth == 0) return true;
+    if (g_causesTold) return false;
+    if (std::find(g_shownErrors.begin(), g_shownErrors.end(), message) != g_shownErrors.end()) return false;
+    g_shownErrors.push_back(message);
+    return true;
 }
 
-void RefuseTan(const char* message) { RefuseArgument(message, 1u); }
-void RefuseArcCos(const char* message) { RefuseArgument(message, 2u); }
-void RefuseArcSin(const char* message) { RefuseArgument(message, 4u); }
+void RefuseArgument(const char* message) {
+    G.ErrorFlag = true;
+    if (FirstShowing(message)) gear::ShowRefusal(message);
+}
 
 void ClearVerdictFlags(GlobalData& g) {
     g.PinionNoDepth = g.WheelNoDepth = g.TipsNotInContact = false;
@@ -48,17 +55,23 @@ void ClearVerdictFlags(GlobalData& g) {
 double DegToRad(double degrees) { return static_cast<double>(degrees * kPi / 180); }
 double RadToDeg(double radians) { return static_cast<double>(radians * 180 / kPi); }
 
-ComputationScope::ComputationScope() {
-    if (g_scopeDepth++ == 0) g_shownRefusals = 0;
+ComputationScope::ComputationScope(Boxes boxes) {
+    if (g_scopeDepth++ > 0) return;
+    g_shownErrors.clear();
+    g_causesTold = boxes == Boxes::Told;
 }
 
 ComputationScope::~ComputationScope() { --g_scopeDepth; }
 
-void RefuseImpossibleGeometry() { RefuseArgument(kImpossibleGeometry, 8u); }
+void ShowErrorOnce(const std::string& message) {
+    if (FirstShowing(message)) rt::MessageBox(message, kErrorCaption, rt::MB_OK);
+}
 
-Extended ComputeCheckedTan(Extended x) { return gear::CheckedTan(x, RefuseTan); }
-Extended ComputeCheckedArcCos(Extended x) { return gear::CheckedArcCos(x, RefuseArcCos); }
-Extended ComputeCheckedArcSin(Extended x) { return gear::CheckedArcSin(x, RefuseArcSin); }
+void RefuseImpossibleGeometry() { RefuseArgument(kImpossibleGeometry); }
+
+Extended ComputeCheckedTan(Extended x) { return gear::CheckedTan(x, RefuseArgument); }
+Extended ComputeCheckedArcCos(Extended x) { return gear::CheckedArcCos(x, RefuseArgument); }
+Extended ComputeCheckedArcSin(Extended x) { return gear::CheckedArcSin(x, RefuseArgument); }
 
 double SnapProfileFactor(double factor) { return factor > 0.99996 && factor < 1.00004 ? 1.0 : factor; }
 

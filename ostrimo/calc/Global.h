@@ -375,15 +375,22 @@ void RefuseImpossibleGeometry();
 using gear::EvaluateInvoluteEquation;
 
 // One computation (the central check, a Newton solve, a window command): while the
-// outermost scope lives, each distinct guarded-trigonometry message is shown once.
-// Scopes nest; only the outermost one starts a fresh set of shown messages.
+// outermost scope lives, each distinct guarded-trigonometry message, and each box shown by
+// ShowErrorOnce, is shown once.  Scopes nest; only the outermost one starts a fresh set of
+// shown messages.  A computation of a case whose causes were told already (Save computes
+// what it writes of the case the fields or Open reported) shows none of them.
 class ComputationScope {
 public:
-    ComputationScope();
+    enum class Boxes { Shown, Told };
+    explicit ComputationScope(Boxes boxes = Boxes::Shown);
     ~ComputationScope();
     ComputationScope(const ComputationScope&) = delete;
     ComputationScope& operator=(const ComputationScope&) = delete;
 };
+
+// An error box (caption "  Error !") for one cause: not shown again within the outermost
+// ComputationScope that showed it.
+void ShowErrorOnce(const std::string& message);
 
 // Angles in degrees, minutes and seconds.
 // x typed as D.MMSSssss: sets DegText, MinText, SecText and AngleDecimal; minutes

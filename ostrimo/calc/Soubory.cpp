@@ -207,7 +207,8 @@ bool AcceptedByTheValidators(const GlobalData& g) {
     if (!(g.mn > 0) || !(g.b > 0)) return false;
     if (!(g.z1 >= 4)) return false;
     if (internal ? !(g.z2 <= -4) : rack ? !(g.z2 > 5000) : !(g.z2 >= 4)) return false;
-    if (!(g.betaDeg >= 0 && g.betaDeg < 90)) return false;  // the helix search may pass the typed 80
+    if ((internal || bevel) && std::fabs(g.z2) < g.z1) return false;  // the pinion is the smaller gear
+    if (!(g.betaDeg >= 0 && g.betaDeg < 90)) return false;            // the helix search may pass the typed 80
     if (!(g.alfaP > 0 && g.alfaP <= 50)) return false;
     if (!within(g.jn, 0, g.mn)) return false;
     if (bevel && !(g.SigmaDeg > 0 && g.SigmaDeg < 180)) return false;
@@ -342,10 +343,35 @@ void ComputeFromDataFileValues() {
     g.alfawtDeg = RadToDeg(g.alfawt);
 }
 
+namespace {
+
+// What a file is read into: the program's defaults of its gearing type, so that nothing the
+// file does not hold is left from the case before; the angle display and the field
+// protocol's texts belong to the windows and stay.
+GlobalData StartOfARead(const std::vector<std::string>& lines) {
+    std::int32_t type = kExternalGearing;
+    int code = 0;
+    if (!lines.empty()) rt::Val(lines.front(), type, code);
+    GlobalData current = std::move(G);
+    G = GlobalData{};
+    G.GearingType = type == kInternalGearing || type == kBevelGearing ? type : kExternalGearing;
+    SetDefaultGearData();
+    GlobalData start = std::move(G);
+    G = std::move(current);
+    start.AngleFormatDMS = G.AngleFormatDMS;
+    start.BacklashValidatedByClick = G.BacklashValidatedByClick;
+    start.OldText = G.OldText;
+    start.WorkText = G.WorkText;
+    start.EditionCaption = G.EditionCaption;
+    return start;
+}
+
+}  // namespace
+
 bool ReadGeometryDataFile() {
     std::vector<std::string> lines;
     while (!DataFile.Eof()) lines.push_back(DataFile.ReadLn());
-    GlobalData read = G;
+    GlobalData read = StartOfARead(lines);
     try {
         CaseReader(read, lines).Read();
         if (!AcceptedByTheValidators(read)) throw Malformed{};

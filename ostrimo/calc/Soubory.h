@@ -23,14 +23,16 @@ inline constexpr const char* kDataFileError = "Error or incompatibility in the i
 // failures raise rt::FileError.
 void WriteGeometryDataFile();
 
-// Reads a case from DataFile into a copy of the global data and commits it only when
-// the whole file was read: then DataFileLoaded is set and the result is true.  The bases
+// Reads a case from DataFile into the program's defaults of the file's gearing type (the
+// angle display and the field protocol's texts kept) and commits it only when the whole
+// file was read: then DataFileLoaded is set and the result is true.  The bases
 // the backlash methods return to follow from the values read (x1BeforeBacklash from x1,
 // awNoBacklash from aw, xsumNoBacklash from xsum unless the file holds it).  The last
 // line, the thinning technology, may be missing: it reads as empty (ThinByRegrinding set).
 // A file that ends before it, a number that does not parse, a gearing type outside 1..4, a
 // LastComputingInput outside 0..10, a thinning choice other than 1, 2, 3, or a value
-// that the main dialog's validators refuse (module, numbers of teeth, helix angle,
+// that the main dialog's validators refuse (module, numbers of teeth (an internal or bevel
+// pinion larger than its wheel among them), helix angle,
 // facewidth, basic rack, flank angle, typed tip diameters, backlash, shaft angle, the
 // typed computing input) shows "Error or incompatibility in the input data file" and
 // leaves the global data as it was (false).

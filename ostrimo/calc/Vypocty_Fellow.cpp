@@ -39,6 +39,9 @@ void ComputeFellowCutterDimensions() {
         G.alfaF0 = static_cast<double>(
             std::atan(Tan(a) - 4 * cosBeta * (G.CutterFlankHeightFactor - G.x0) / (G.z0 * std::sin(2 * a))));
         G.dF0 = static_cast<double>(G.db0 / std::cos(static_cast<L>(G.alfaF0)));
+    } else {  // the whole tooth height of the cutter works: its involute from its base circle
+        G.alfaF0 = 0;
+        G.dF0 = G.db0;
     }
 
     // Without a module yet the cutter is sized for mn = 1 and a wheel of 80 teeth; the
@@ -64,20 +67,18 @@ void ComputeCutterCentreDistance() {
     ComputationScope computation;
     G.InvAlfat = static_cast<double>(Inv(G.alfat));
     G.InvAlfawt0 = static_cast<double>(G.InvAlfat + 2 * Tan(G.alfan) * (G.x0 + G.x2) / (G.z0 + G.z2));
-    if (G.InvAlfawt0 <= 0) {
-        // Beyond the critical sum of the manufacturing mesh the cutter is taken at that limit,
-        // pressure angle 0, so that nothing of an earlier cutter remains; the check refuses
-        // such a cutter.
-        G.alfawt0 = 0;
-        G.a0 = static_cast<double>((G.z0 + G.z2) * G.mn * std::cos(static_cast<L>(G.alfat)) /
-                                   (2 * std::cos(static_cast<L>(G.beta))));
-        return;
+    bool meshed = false;
+    if (G.InvAlfawt0 > 0) {
+        G.ManufacturingMode = true;
+        const double xsum0 = G.xsum0;
+        meshed = InvertInvoluteChecked(G.alfawt0, G.InvAlfawt0);
+        G.xsum0 = xsum0;
+        G.ManufacturingMode = false;
     }
-    G.ManufacturingMode = true;
-    const double xsum0 = G.xsum0;
-    InvertInvoluteChecked(G.alfawt0, G.InvAlfawt0);
-    G.xsum0 = xsum0;
-    G.ManufacturingMode = false;
+    // Beyond the critical sum of the manufacturing mesh (or where the inversion refuses it)
+    // the cutter is taken at that limit, pressure angle 0, so that nothing of an earlier
+    // cutter remains; the check refuses such a cutter.
+    if (!meshed) G.alfawt0 = 0;
     G.a0 = static_cast<double>((G.z0 + G.z2) * G.mn * std::cos(static_cast<L>(G.alfat)) /
                                (2 * std::cos(static_cast<L>(G.beta)) * std::cos(static_cast<L>(G.alfawt0))));
 }

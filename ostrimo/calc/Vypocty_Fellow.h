@@ -5,13 +5,13 @@
 
 namespace ostrimo {
 
-// d0, db0, CutterFlankHeightFactor, alfaF0 and dF0 (unless FellowMaxOperatingHeight),
-// da0, the manufacturing mesh, CutterUndercut, df2 = 2 a0 - da0 and the tip diameters
+// d0, db0, CutterFlankHeightFactor, alfaF0 and dF0 (0 and db0 with
+// FellowMaxOperatingHeight), da0, the manufacturing mesh, CutterUndercut, df2 = 2 a0 - da0 and the tip diameters
 // not given by the user.  With mn = 0 the cutter is sized for mn = 1 and a wheel of 80
 // teeth; mn and z2 themselves are left as they are.
 void ComputeFellowCutterDimensions();
-// InvAlfawt0, and when it is positive alfawt0 (inverse involute in ManufacturingMode)
-// and a0.
+// InvAlfawt0, alfawt0 (inverse involute in ManufacturingMode) and a0; a mesh beyond
+// its critical sum, or refused, is taken at that limit: alfawt0 = 0.
 void ComputeCutterCentreDistance();
 // sa0, the normal tooth thickness on the cutter tip, with its tip rounding roa0 (0 for a
 // fully rounded tip).

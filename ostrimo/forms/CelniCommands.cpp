@@ -15,6 +15,7 @@
 #include "ostrimo/forms/Ostrimo.h"
 #include "ostrimo/forms/Tabulka.h"
 #include "ostrimo/forms/VuleF.h"
+#include "runtime/Notice.h"
 #include "runtime/NumText.h"
 #include "runtime/TextFile.h"
 
@@ -75,9 +76,12 @@ void TPagesDlg::Button1Click() {
         SetActiveControl(Button5);
         return;
     }
+    const unsigned long long said = rt::NoticesShown();
     RecomputePair();
     HideResultsWindow();
     ShowTipDiameters();
+    // the check ends with its results or with a message that says why not
+    if (G.ErrorFlag && rt::NoticesShown() == said) RefuseImpossibleGeometry();
     if (G.ErrorFlag) FocusFieldByCode();
     if (!G.ErrorFlag && CelniDlg) CelniDlg->Show();
 }
@@ -97,16 +101,14 @@ void TPagesDlg::Button3Click() {
         SetActiveControl(Button5);
         return;
     }
-    {
-        ComputationScope computation;
-        CheckObligatoryInput();
-        if (G.LastComputingInput == kNoComputingInput) ComputeWorkingCentreDistance();
-        ComputePairDimensions();
-    }
+    // What the case's values give was told when they were entered or opened.
+    ComputationScope computation(ComputationScope::Boxes::Told);
+    CheckObligatoryInput();
+    if (G.LastComputingInput == kNoComputingInput) ComputeWorkingCentreDistance();
+    ComputePairDimensions();
     if (SaveDialog1.Execute()) {
         if (G.ObligatoryInputComplete) {
             // the case continues with the values the file keeps, computed as Open computes them
-            ComputationScope computation;
             KeepDataFileValues();
             const TestDimensionChoices chosen = TestDimensionChoices::Of(G);
             RecomputeAsTheFileGives(*this, G.TestDimensionsOutdated ? nullptr : &chosen);
@@ -170,7 +172,7 @@ void TPagesDlg::Button4Click() {
             Edit10->SetText(rt::Str(RadToDeg(g.alfawtBacklash), 8, 6));
             Edit9->SetText(rt::Str(g.awBacklash, 8, 6));
         }
-        if (g.GearingType == kInternalGearing && FellowDlg) FellowDlg->ShowStoredOptions();
+        if (FellowDlg) FellowDlg->ShowStoredOptions();  // the defaults' cutter unless internal
         if (NastrojDlg) NastrojDlg->ShowStoredTools();
         ShowChordChoice();
         g.TestDimensionsOutdated = false;

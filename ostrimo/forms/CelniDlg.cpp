@@ -320,9 +320,10 @@ void TCelniDlg::BuildVerdictsBevel() {
     SetVerdict(11, g.b > g.Le,
                " ! Impossible gears shape, facewidth b is greater than cone distance L  = " + Num(g.Le, 1, 1),
                Subs("e", "distance L", 3));
-    // The limit is held in degrees.
+    // The limit is held in degrees; an angle at the limit, within the rounding of its
+    // conversions, does not exceed it.
     const double betaDeg = RadToDeg(g.beta);
-    SetVerdict(12, betaDeg > g.betamMaxDeg,
+    SetVerdict(12, betaDeg > g.betamMaxDeg + 1e-9,
                " ! Teeth inclination angle at mean of the facewidth is exceeded - " + Num(betaDeg, 7, 5) +
                    "\xC2\xB0> " + Num(g.betamMaxDeg, 7, 5) + "\xC2\xB0");
     SetContactRatioWarnings(13);

@@ -324,10 +324,10 @@ void TPagesDlg::IdentifyFromConstantChord() {
     GlobalData& g = G;
     if (g.RackMate) return SolveConstantChordDirect();
     const int unknown = RadioGroup1->ItemIndex();
-    if (unknown < 0) return;
+    const double sc = g.IdentMeasuredChord, hc = g.IdentMeasuredHeight;
+    if (unknown < 0 || !Computed(sc) || !Computed(hc)) return;  // no tooth was measured
     ComputationScope computation;
     BeginIdentification(1);
-    const double sc = g.IdentMeasuredChord, hc = g.IdentMeasuredHeight;
     Array1<double, 3>& x = g.NewtonUnknowns.x;
     x[1] = std::atan(sc / (2 * std::cos(g.IdentBeta[1])) / std::fabs(hc - g.da2 / 2));  // half the chord's angle
     x[2] = std::fabs(2 * hc - g.da2);                                                   // the measuring circle

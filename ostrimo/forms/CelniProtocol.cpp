@@ -147,7 +147,7 @@ void TPagesDlg::RecomputeGearPair() {
         return;
     }
     // One box per critical sum: the core may have shown its own already.
-    if (G.NoCalcMessageShown) ui::MessageBox(message, kErrorCaption, ui::MB_OK);
+    if (G.NoCalcMessageShown) ShowErrorOnce(message);
     G.NoCalcMessageShown = true;
     G.ErrorFlag = true;
     G.FocusField = 8;

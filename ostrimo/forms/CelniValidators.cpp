@@ -431,6 +431,8 @@ void TPagesDlg::ValidateHelixAngle() {
         return;
     const double limit = HelixAngleLimit(G.betaDeg);
     G.betamMaxDeg = limit;
+    // the limit typed as its message shows it is the limit
+    if (G.betaDeg > limit && rt::Str(G.betaDeg, 6, 4) == rt::Str(limit, 6, 4)) G.betaDeg = limit;
     if (!(G.betaDeg >= 0 && G.betaDeg <= limit)) return Refuse(HelixAngleMessage(rt::Str(limit, 6, 4)), Edit4);
     if (G.AngleFormatDMS) Edit4->SetText(MainAngleDmsText(G.betaDeg));
     G.beta = DegToRad(G.betaDeg);

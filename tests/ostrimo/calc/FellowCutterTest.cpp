@@ -81,14 +81,14 @@ TEST_F(FellowCutter, FewCutterTeethUndercutTheCutter) {
     EXPECT_LT(G.alfaF0, 0);
     EXPECT_TRUE(G.CutterUndercut);
 
-    // with the largest operating height the start of the cutter involute is not recomputed
+    // with the largest operating height the cutter involute starts on its base circle
     G.CutterUndercut = false;
     G.FellowMaxOperatingHeight = true;
     G.alfaF0 = 0.05;
     G.dF0 = 12.5;
     ComputeFellowCutterDimensions();
-    EXPECT_EQ(G.alfaF0, 0.05);
-    EXPECT_EQ(G.dF0, 12.5);
+    EXPECT_EQ(G.alfaF0, 0);
+    EXPECT_EQ(G.dF0, G.db0);
     EXPECT_FALSE(G.CutterUndercut);
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "CheckedPair.h"
@@ -362,6 +363,73 @@ TEST_F(Commands, AFileShowsTheSameResultsWhateverWasOpenBefore) {
     EXPECT_EQ(TableValueText(2, 61), "---");
     EXPECT_EQ(Verdicts(), (std::vector<std::string>{" ! Gears are not in contact, gap between tips = 0.0000",
                                                     " ! Pinion does not exist, it has zero tooth depth"}));
+}
+
+// Each case file, opened after a start and after each of the others, shows the same fields,
+// boxes (one per cause, none again at Save) and results, and saves the same file; its check
+// ends with its results or a message.
+TEST_F(Commands, EachFileOpensChecksAndSavesAsAfterAStart) {
+    const std::string cases = std::string(TEST_SOURCE_ROOT) + "/tests/ostrimo/forms/cases/";
+    std::vector<std::string> files{File("annular.dat")};
+    WriteCheckedCase(files[0], kInternalGearing, [] { InternalPair(), G.FellowMaxOperatingHeight = true; });
+    for (const auto& e : fs::directory_iterator(cases)) files.push_back(e.path().string());
+    const auto boxesOfOneCommand = [](std::vector<std::string>& seen) {
+        const std::vector<std::string> boxes = Messages();
+        EXPECT_EQ(std::set<std::string>(boxes.begin(), boxes.end()).size(), boxes.size());
+        seen.insert(seen.end(), boxes.begin(), boxes.end());
+        ui::test::Notices().Clear();
+    };
+    const auto openCheckSave = [&](const std::string& file) {
+        std::vector<std::string> seen;
+        Open(file);
+        boxesOfOneCommand(seen);
+        Walk(D().TabSheet1, [&](ui::Control* c) {
+            seen.push_back(c->Name() + (!c->Visible() ? " hidden" : c->Enabled() ? "" : " disabled"));
+        });
+        for (const std::string& shown : Shown()) seen.push_back(shown);
+        ui::test::Click(D().Button1);
+        const bool results = CelniDlg->Visible();
+        EXPECT_TRUE(results || !Messages().empty());
+        EXPECT_TRUE(results || file.find("internal-after-rack-mate") == file.npos);  // a valid case
+        boxesOfOneCommand(seen);
+        seen.push_back("focus " + D().ActiveControl()->Name());
+        const std::vector<std::string> shown = results ? ShownResults() : std::vector<std::string>{};
+        seen.insert(seen.end(), shown.begin(), shown.end());
+        Save(File("saved.dat"));
+        EXPECT_EQ(Messages(), std::vector<std::string>{});
+        seen.push_back(Contents(File("saved.dat")));
+        return seen;
+    };
+    for (const std::string& file : files) {
+        OstrimoTest::TearDown(), OstrimoTest::SetUp();
+        const std::vector<std::string> alone = openCheckSave(file);
+        for (const std::string& before : files) {
+            if (before == file) continue;
+            SCOPED_TRACE(file + " after " + before);
+            OstrimoTest::TearDown(), OstrimoTest::SetUp();
+            Open(before);
+            ui::test::Click(D().Button1);
+            ui::test::Notices().Clear();
+            EXPECT_EQ(openCheckSave(file), alone);
+        }
+    }
+}
+
+// A bevel pair at the limit of its mean inclination, opened or typed as the refusal shows the
+// limit, checks: the tooth trace touches the inner end of the facewidth.
+TEST_F(Commands, ABevelPairAtItsLargestInclinationChecks) {
+    Open(std::string(TEST_SOURCE_ROOT) + "/tests/ostrimo/forms/cases/bevel-helix-at-limit.dat");
+    ui::test::Click(D().Button1);
+    ASSERT_TRUE(CelniDlg->Visible());
+    Enter(D().Edit4, "80");
+    const std::string limit = rt::Str(G.betamMaxDeg, 6, 4);
+    ASSERT_NE(Messages().at(0).find(limit), std::string::npos);
+    ui::test::Notices().Clear();
+    Enter(D().Edit4, limit);
+    ui::test::Click(D().Button1);
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    EXPECT_TRUE(CelniDlg->Visible());
+    for (const std::string& verdict : Verdicts()) EXPECT_EQ(verdict.find("exceeded"), std::string::npos) << verdict;
 }
 
 // Open, check and Save of a file the program wrote after a check gives the same file: the
