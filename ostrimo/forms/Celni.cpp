@@ -406,7 +406,10 @@ void TPagesDlg::FieldEnter(int code) {
     G.OldText = InputField(code)->Text();
     // still the text a bypassing press left unchecked: it is checked on leaving
     UncheckedText& unchecked = unchecked_[code];
-    if (unchecked.held && unchecked.typed == G.OldText) G.OldText = unchecked.written;
+    if (unchecked.held && unchecked.typed == G.OldText)
+        G.OldText = unchecked.written;
+    else if (staleField_ == InputField(code))
+        staleField_ = nullptr;  // rewritten since its refusal
     unchecked.held = false;
     switch (code) {
         case 4: G.FocusField = 4; break;

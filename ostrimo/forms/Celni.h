@@ -1,18 +1,20 @@
 // Unit Celni: Ostrimo's main dialog, a page control with the pages "Inputs  ", "Test
 // dimensions   " and "Identification   " above a panel of commands.
 //
-// The field protocol of the Inputs page: entering a field keeps its text (OldText), the
-// text the program last wrote into it.  Leaving it, or pressing Enter in it, changes
-// nothing while the text is still that one: the stored value keeps its full precision.
-// Text the user edited goes to the field's validator, which parses it into the global
-// data, checks its range and resets what depends on the value.  A refusal shows its
-// message, gives the focus back and keeps nothing: the case and the other fields are as
-// before the entry, so retyping the earlier text brings back the earlier value.  A value
-// that leaves the pair's geometry without numbers is refused the same way.  While the
-// results window is shown, an accepted exit recomputes the check and repaints it.  The
-// application's message hook (MarkValidationBypassClick) sees a mouse press before the
-// focus moves: a press on certain commands sets a bypass flag, so the half-typed field
-// that the press leaves is not validated and the command runs.
+// The field protocol of the Inputs page: entering a field keeps its text (OldText).
+// Leaving it, or pressing Enter in it, changes nothing while it shows the text the
+// program last wrote into it or the text last accepted from it (ui::Edit::Unedited), also
+// when a handler wrote it after the field was entered: the stored value keeps its full
+// precision.  Text the user edited goes to the field's validator, which parses it into the
+// global data, checks its range and resets what depends on the value.  A refusal gives
+// the case and the other fields back as before the entry, then shows its message (or the
+// calculation's) and gives the focus back, so retyping the earlier text brings back the
+// earlier value.  A value after which the check cannot compute the pair's geometry is
+// refused the same way.  While the results window is shown, an accepted exit recomputes
+// the check and repaints it.  The application's message hook (MarkValidationBypassClick)
+// sees a mouse press before the focus moves: a press on certain commands sets a bypass
+// flag, so the half-typed field that the press leaves is not validated and the command
+// runs.
 //
 // Other windows it calls: the results window (CelniDlg: shown, hidden, repainted, its
 // caption), the dimensions table (TabulkaDlg: the data file's name), the backlash dialog
@@ -314,7 +316,12 @@ public:
     void RecomputeRackPair();
     void RecomputeGearPair();
     // The one of the two for the pair: the rack pair with a rack mate, else the gear pair.
+    // The test dimensions the user chose stay while the inputs they were chosen for do
+    // (TestDimensionsOutdated clear), where the pair admits them.
     void RecomputePair();
+    // The complete check of the pair as the two recomputations run it, without messages of
+    // the dialog's own.
+    static void CheckThePair();
     void FocusFieldByCode();
     void InitInputsForGearingType();
     void ShowInputsInEdits();
@@ -481,6 +488,9 @@ private:
     bool FieldChecksBypassed(int code) const;
     bool TextUnchanged(const ui::Edit* field) const;
     void RunValidator(int code);
+    // After an accepted entry: the pair's values are numbers and, when tryTheCheck, the
+    // check computes its geometry (no guarded trigonometry refused, no impossible geometry).
+    bool GeometryComputable(bool tryTheCheck) const;
     void Refuse(const std::string& message, ui::Edit* field);
     void Warn(const std::string& message, ui::Edit* field);
     bool ParseInto(ui::Edit* field, double& value, const char* message = "Invalid format of the number.");
@@ -505,6 +515,13 @@ private:
     ui::Control* pressedBypassControl_ = nullptr;  // the control whose press set a flag
     bool* pressedBypassFlag_ = nullptr;
     bool refused_ = false;  // the last validator refused its field's value
+    // The field being validated and whether its text was unchanged when validation began
+    // (a validator may rewrite its own field before it asks).
+    const ui::Edit* validating_ = nullptr;
+    bool validatingUnchanged_ = false;
+    // A refused field that shows a text its validator wrote (the sign of a number of teeth,
+    // the hidden trigger's "1"): unchanged only while it shows OldText again.
+    const ui::Edit* staleField_ = nullptr;
     // While ValidateField runs a validator, its refusal waits until the case is put back,
     // so that the message never stands over a field showing the refused value's results.
     bool holdRefusal_ = false;

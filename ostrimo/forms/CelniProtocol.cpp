@@ -8,6 +8,7 @@
 #include "ostrimo/calc/Geometricke_vypocty.h"
 #include "ostrimo/calc/Global.h"
 #include "ostrimo/calc/Kontrola_geometrie.h"
+#include "ostrimo/calc/Kontrolni_rozmery.h"
 #include "ostrimo/forms/Celni.h"
 #include "ostrimo/forms/CelniDlg.h"
 #include "ostrimo/forms/Tabulka.h"
@@ -115,19 +116,23 @@ void TPagesDlg::ClearBacklash() {
     g.ThinPinionOnly = g.ThinWheelOnly = false;
 }
 
-void TPagesDlg::RecomputeRackPair() {
+void TPagesDlg::CheckThePair() {
     ComputationScope computation;
-    G.alfawt = G.alfat;
+    if (G.RackMate)
+        G.alfawt = G.alfat;
+    else if (G.GearingType == kBevelGearing)
+        ComputeBevelGearDimensions();
+    // The check finds the working centre distance itself when no computing input was
+    // given, so a sum beyond its critical value is reported once.
     ComputeGeometryCheck();
 }
+
+void TPagesDlg::RecomputeRackPair() { CheckThePair(); }
 
 void TPagesDlg::RecomputeGearPair() {
     if (!G.ObligatoryInputComplete) return;
     ComputationScope computation;
-    if (G.GearingType == kBevelGearing) ComputeBevelGearDimensions();
-    // The check finds the working centre distance itself when no computing input was
-    // given, so a sum beyond its critical value is reported once.
-    ComputeGeometryCheck();
+    CheckThePair();
     std::string message;
     if (G.AmcSumBelowCritical) {
         message =
@@ -155,10 +160,14 @@ void TPagesDlg::RecomputeGearPair() {
 }
 
 void TPagesDlg::RecomputePair() {
+    ComputationScope computation;
+    const TestDimensionChoices chosen = TestDimensionChoices::Of(G);
+    const bool keepChoices = !G.TestDimensionsOutdated;
     if (G.RackMate)
         RecomputeRackPair();
     else
         RecomputeGearPair();
+    if (keepChoices) TakeTestDimensionChoices(chosen);
 }
 
 void TPagesDlg::FocusFieldByCode() {

@@ -79,8 +79,14 @@ void ClearFellowChoicesAndRoundedRoot() {
     PagesDlg->CheckBox1->SetChecked(false);
 }
 
-// A number of teeth is a whole number, and no more than the check can count tooth by tooth.
+// A number of teeth is a whole number, and no more than the check can count tooth by tooth
+// (an external wheel of more than 5000 teeth is a rack).
 constexpr double kMostTeeth = 1e6;
+constexpr const char* kPinionTeethRule = "Pinion teeth number must be a whole number from 4 to 1000000.";
+constexpr const char* kBevelWheelTeethRule = "Wheel teeth number must be a whole number from 4 to 1000000.";
+constexpr const char* kWheelTeethRule = "Wheel teeth number must be a whole number greater than 3 (a rack above 5000).";
+constexpr const char* kAnnularTeethRule =
+    "Teeth number for the annular gear must be a whole number from -4 to -1000000.";
 
 bool WholeNumberOfTeeth(double z) { return std::isfinite(z) && z == std::trunc(z); }
 
@@ -133,6 +139,47 @@ private:
     std::vector<std::pair<ui::Form*, std::string>> captions_;
 };
 
+// The boxes shown while it lives wait, answered OK, until the entry is taken or refused:
+// a refusal stands over the case as it was.
+class HeldNotices : public rt::NoticeRecorder {
+public:
+    explicit HeldNotices(bool hold) : previous_(hold ? rt::SetNoticeSink(this) : nullptr) {}
+    ~HeldNotices() override { Release(); }
+    HeldNotices(const HeldNotices&) = delete;
+    HeldNotices& operator=(const HeldNotices&) = delete;
+    // Stops holding; the boxes held are shown now.
+    void Show() {
+        for (const rt::Notice& n : Take()) {
+            switch (n.kind) {
+                case rt::Notice::Message: rt::ShowMessage(n.text); break;
+                case rt::Notice::Box: rt::MessageBox(n.text, n.caption, n.flags); break;
+                case rt::Notice::Beep: rt::MessageBeep(n.flags); break;
+            }
+        }
+    }
+    // Stops holding; the boxes held are dropped.
+    std::vector<rt::Notice> Take() {
+        Release();
+        std::vector<rt::Notice> held = std::move(notices);
+        notices.clear();
+        return held;
+    }
+
+private:
+    void Release() {
+        if (previous_) rt::SetNoticeSink(previous_);
+        previous_ = nullptr;
+    }
+    rt::NoticeSink* previous_;
+};
+
+// A box of the calculation that says the geometry cannot be computed, naming no cause.
+bool GeometryRefused(const rt::Notice& n) {
+    for (const char* text : {gear::kTanRefused, gear::kArcCosRefused, gear::kArcSinRefused, kImpossibleGeometry})
+        if (n.text == text) return true;
+    return false;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- helpers
@@ -149,7 +196,14 @@ bool TPagesDlg::FieldChecksBypassed(int code) const {
     return InputChecksBypassed();
 }
 
-bool TPagesDlg::TextUnchanged(const ui::Edit* field) const { return field->Text() == G.OldText; }
+// Unchanged: the field shows what the program last wrote into it, or the text accepted
+// from it; a refused field that shows its validator's rewrite, only the text it was entered
+// with.
+bool TPagesDlg::TextUnchanged(const ui::Edit* field) const {
+    if (field == validating_) return validatingUnchanged_;
+    if (field == staleField_) return field->Text() == G.OldText;
+    return field->Unedited();
+}
 
 void TPagesDlg::RememberWrittenTestTexts() {
     writtenTestTexts_.clear();
@@ -163,6 +217,7 @@ bool TPagesDlg::TestTextUnchanged(const ui::Edit* field) const {
     return false;
 }
 
+// An empty message: the calculation has shown why.
 void TPagesDlg::Refuse(const std::string& message, ui::Edit* field) {
     refused_ = true;
     std::erase_if(writtenTestTexts_, [field](const auto& written) { return written.first == field; });
@@ -171,7 +226,7 @@ void TPagesDlg::Refuse(const std::string& message, ui::Edit* field) {
         heldField_ = field;
         return;
     }
-    ui::MessageBox(message, kErrorCaption, ui::MB_OK);
+    if (!message.empty()) ui::MessageBox(message, kErrorCaption, ui::MB_OK);
     SetActiveControl(field);
 }
 
@@ -254,22 +309,34 @@ void TPagesDlg::ValidateField(int code) {
     ui::Edit* field = InputField(code);
     if (!field) return;
     UncheckedText& unchecked = unchecked_[code];
+    const bool unchanged = TextUnchanged(field);
     if (FieldChecksBypassed(code)) {
-        if (!TextUnchanged(field)) unchecked = {G.OldText, field->Text(), true};
+        if (!unchanged) unchecked = {G.OldText, field->Text(), true};
         return;
     }
-    if (TextUnchanged(field) && recheckField_ != code) return;
+    if (unchanged && recheckField_ != code) return;
     unchecked.held = false;
-    ComputationScope computation;
     const GlobalData kept = G;
     const ShownTexts shown;
+    // The backlash validator shows its dialog, which shows its own boxes while it is open
+    // and is not shown again for a refusal after it.
+    const bool backlash = code == 21;
+    HeldNotices held(!backlash);
     holdRefusal_ = true;
     heldField_ = nullptr;
-    RunValidator(code);
+    validating_ = field;
+    validatingUnchanged_ = unchanged;
+    {
+        ComputationScope computation;
+        RunValidator(code);
+    }
+    validating_ = nullptr;
     const bool accepted = !refused_;
-    if (accepted && !PairValuesFinite()) Refuse(kImpossibleGeometry, field);
+    if (accepted && !GeometryComputable(!backlash)) Refuse(kImpossibleGeometry, field);
     holdRefusal_ = false;
     if (refusedElsewhere_) {
+        field->MarkUnedited();  // the value stays
+        held.Show();
         recheckField_ = 4;
         return;
     }
@@ -277,11 +344,34 @@ void TPagesDlg::ValidateField(int code) {
         G = kept;
         shown.RestoreAllBut(field);
         if (accepted) SelectLastComputingInput();  // what the accepted value's reset chose
+        if (field->Unedited()) staleField_ = field;
+        // the refusal's own message, else what the calculation said
+        if (heldField_ && !heldMessage_.empty())
+            held.Take();
+        else
+            held.Show();
         if (heldField_) Refuse(heldMessage_, heldField_);
         return;
     }
+    held.Show();
     if (recheckField_ == code) recheckField_ = 0;
+    if (staleField_ == field) staleField_ = nullptr;
     G.OldText = field->Text();
+    field->MarkUnedited();
+}
+
+// The check runs on a copy of the case, its boxes unseen; it is tried once the pair is
+// complete and its coefficients divided.
+bool TPagesDlg::GeometryComputable(bool tryTheCheck) const {
+    if (!PairValuesFinite()) return false;
+    const GlobalData& g = G;
+    if (!tryTheCheck || !g.ObligatoryInputComplete || (g.AmcUndivided && !g.CentreDistanceGiven)) return true;
+    const GlobalData entered = G;
+    HeldNotices quiet(true);
+    CheckThePair();
+    const std::vector<rt::Notice> said = quiet.Take();
+    G = entered;
+    return std::none_of(said.begin(), said.end(), GeometryRefused);
 }
 
 void TPagesDlg::RunValidator(int code) {
@@ -348,9 +438,9 @@ void TPagesDlg::ValidateTeethNumber1() {
     const bool bevel = G.GearingType == kBevelGearing;
     double& z = bevel ? G.z1Bevel : G.z1;
     if (!ParseInto(Edit2, z)) return;
-    if (!WholeNumberOfTeeth(z)) return Refuse(kInvalidNumber, Edit2);
+    if (!WholeNumberOfTeeth(z)) return Refuse(kPinionTeethRule, Edit2);
     if (!(z >= 4)) return Refuse("Pinion teeth number must be greater than 3.", Edit2);
-    if (z > kMostTeeth) return Refuse(kImpossibleGeometry, Edit2);
+    if (z > kMostTeeth) return Refuse(kPinionTeethRule, Edit2);
     if (bevel && G.z1 == 0) G.z1 = G.z1Bevel;  // the virtual number follows from the cones later
     UpdateObligatoryInputFlag();
     if (!TextUnchanged(Edit2)) {
@@ -375,7 +465,8 @@ void TPagesDlg::ValidateTeethNumber2() {
     const bool bevel = G.GearingType == kBevelGearing;
     double& z = bevel ? G.z2Bevel : G.z2;
     if (!ParseInto(Edit3, z)) return;
-    if (!WholeNumberOfTeeth(z)) return Refuse(kInvalidNumber, Edit3);
+    const char* rule = internal ? kAnnularTeethRule : bevel ? kBevelWheelTeethRule : kWheelTeethRule;
+    if (!WholeNumberOfTeeth(z)) return Refuse(rule, Edit3);
     // The sign follows the gearing: an internal wheel's number of teeth is negative.
     if (!internal && z < 0) {
         z = -z;
@@ -386,8 +477,7 @@ void TPagesDlg::ValidateTeethNumber2() {
     }
     if (!internal && !(z >= 4)) return Refuse("Wheel teeth number must be greater than 3.", Edit3);
     if (internal && !(z <= -4)) return Refuse("Teeth number for the annular gear must be less than -3.", Edit3);
-    // an external wheel of more than 5000 teeth is a rack
-    if (std::fabs(z) > kMostTeeth && (internal || bevel)) return Refuse(kImpossibleGeometry, Edit3);
+    if (std::fabs(z) > kMostTeeth && (internal || bevel)) return Refuse(rule, Edit3);
     if (bevel && G.z2 == 0) G.z2 = G.z2Bevel;
     if (internal && G.z0 >= std::fabs(G.z2)) {
         G.z0 = static_cast<std::int32_t>(std::fabs(G.z2)) - 1;
@@ -616,7 +706,12 @@ void TPagesDlg::ValidateWorkingCentreDistance() {
         ResetWindowCaptions();
         G.AmcUndivided = false;
         ResetComputingInputs();
+        const bool errorBefore = G.ErrorFlag;
+        G.ErrorFlag = false;
         FindHelixAngleForCentreDistance(G.beta);
+        const bool noHelixAngle = G.ErrorFlag;
+        G.ErrorFlag = errorBefore;
+        if (noHelixAngle) return Refuse("", Edit9);  // its message says so
         G.alfat = std::atan(std::tan(G.alfan) / std::cos(G.beta));
         G.betab = static_cast<double>(ComputeCheckedArcSin(std::cos(G.alfan) * std::sin(G.beta)));
         const double c = (G.z1 + G.z2) * G.mn * std::cos(G.alfat) / (2 * std::cos(G.beta) * G.aw);
@@ -626,6 +721,7 @@ void TPagesDlg::ValidateWorkingCentreDistance() {
         Edit10->SetText(rt::Str(G.alfawtDeg, 8, 6));
         Edit4->SetText(rt::Str(G.betaDeg, 6, 4));
         ShowMainAnglesIfDms();
+        ComputePairDimensions();  // the tips of the new helix angle
         ShowTipDiameters();
         MarkInputsChanged();
         G.FocusField = 9;

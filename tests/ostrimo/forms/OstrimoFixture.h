@@ -91,6 +91,23 @@ protected:
     }
 
     static std::vector<std::string> Messages() { return ui::test::Notices().Texts(); }
+    // What `fields` gives at each box the action shows (its texts recorded as Messages()).
+    static std::vector<std::string> ShownAtEachBox(const std::function<std::string()>& fields,
+                                                   const std::function<void()>& action) {
+        struct Behind : rt::NoticeRecorder {
+            std::function<std::string()> fields;
+            std::vector<std::string> shown;
+            int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override {
+                shown.push_back(fields());
+                return ui::test::Notices().MessageBox(text, caption, flags);
+            }
+        } behind;
+        behind.fields = fields;
+        rt::NoticeSink* harness = rt::SetNoticeSink(&behind);
+        action();
+        rt::SetNoticeSink(harness);
+        return behind.shown;
+    }
     static std::string Caption(std::size_t i = 0) {
         const auto& n = ui::test::Notices().notices;
         return i < n.size() ? n[i].caption : std::string();

@@ -210,7 +210,7 @@ TEST_F(ResultsRefresh, LeavingAFieldRecomputesTheShownResultsOnce) {
 
 TEST_F(ResultsRefresh, AChangedInputWithdrawsTheResults) {
     ShowResults();
-    D().Edit4->SetText("12");
+    ui::test::TypeInto(D().Edit4, "12");
     ui::test::Tab();
     EXPECT_EQ(G.betaDeg, 12);
     EXPECT_FALSE(CelniDlg->Visible());
@@ -258,6 +258,54 @@ TEST_F(Protocol, AnExtraAmcBacklashSelectsTheSumAndFocusesDivide) {
 }
 
 // ---------------------------------------------------------------- what the user typed is the case
+
+// A gearing type chosen after a value was typed shows its defaults; the same value typed again
+// is taken (the module is the field the type makes active before it writes the defaults).
+TEST_F(Protocol, AValueRetypedAfterAGearingTypeChangeIsTaken) {
+    using Radio = ui::RadioButton* TPagesDlg::*;
+    const Radio external = &TPagesDlg::RadioButton3, internal = &TPagesDlg::RadioButton4,
+                bevel = &TPagesDlg::RadioButton5;
+    const std::tuple<Radio, Radio, int, std::string> rows[] = {
+        {nullptr, internal, 1, "2.75"}, {nullptr, bevel, 1, "2.75"},   {internal, external, 1, "3"},
+        {nullptr, internal, 2, "25"},   {internal, external, 3, "45"}, {nullptr, internal, 17, "25"}};
+    for (const auto& [before, type, code, text] : rows) {
+        SCOPED_TRACE(std::to_string(code) + " " + text);
+        SetUp();
+        if (before) ui::test::Click(D().*before);
+        ui::Edit* field = D().InputField(code);
+        Enter(field, text);
+        ui::test::Click(D().*type);
+        ASSERT_NE(field->Text(), text);  // the type's default
+        Enter(field, text);
+        const std::string centreDistance = D().Edit9->Text();
+        D().ShowInputsInEdits();  // what the case holds
+        EXPECT_EQ(std::stod(field->Text()), std::stod(text));
+        EXPECT_NEAR(std::stod(D().Edit9->Text()), std::stod(centreDistance), 1e-5);
+        EXPECT_EQ(Messages(), std::vector<std::string>{});
+        TearDown();
+    }
+}
+
+// A centre distance that no helix angle gives is refused over the case as it was, then the
+// calculation's message; one that gives the helix angle shows the tips of the new angle.
+TEST_F(Protocol, ACentreDistanceWithoutAHelixAngleIsRefusedOverTheCaseAsItWas) {
+    for (const auto& [code, text] : {std::pair{1, "14"}, {2, "24"}, {3, "95"}, {4, "10"}, {5, "360"}, {9, "861"}})
+        ui::test::TypeInto(D().InputField(code), text);
+    ui::test::Click(D().Button2);  // "Divide AMC"
+    Enter(D().Edit7, "0.48");
+    ui::test::Click(D().CheckBox2);  // the helix angle from the centre distance
+    const GlobalData before = G;
+    const auto fields = [] { return D().Edit4->Text() + " " + D().Edit18->Text() + " " + D().Edit19->Text(); };
+    const std::string shown = fields();
+    EXPECT_EQ(ShownAtEachBox(fields, [] { Enter(D().Edit9, "845"); }), std::vector<std::string>{shown});
+    EXPECT_EQ(Messages(), std::vector<std::string>{"There is no solution - change inputs."});
+    EXPECT_TRUE(fields() == shown && G.beta == before.beta && G.aw == before.aw);
+    EXPECT_EQ(D().ActiveControl(), D().Edit9);
+    Enter(D().Edit9, "875");
+    const std::string tips = fields();
+    ui::test::Click(D().Button1);
+    EXPECT_TRUE(G.beta != before.beta && fields() == tips);
+}
 
 // A field, the gearing type that shows it, a text its validator refuses (none: the field is
 // only passed through), and how its window or page is brought up and put away.

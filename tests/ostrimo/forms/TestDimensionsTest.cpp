@@ -48,6 +48,24 @@ TEST_F(TestDimensions, PublishedChordalThicknessOnTheReferenceCircle) {
     EXPECT_EQ(Messages(), std::vector<std::string>{});
 }
 
+// COMPLEX CHECKING, and the check recomputed while its results are shown, keep the ball, the
+// teeth spanned and the chord the user chose.
+TEST_F(TestDimensions, ChoicesStayThroughTheRefreshOfTheShownResults) {
+    OpenPage();
+    Enter(D().Edit30, "1.8");
+    Enter(D().Edit28, "6");
+    ui::test::Click(D().RadioButton11);
+    Enter(D().Edit24, "1.5");
+    ui::test::ClickTab(D().PageControl1, 0);
+    ui::test::Click(D().Button1);
+    ui::test::Click(D().Edit11);
+    ui::test::Tab();  // a field left unchanged: the shown results are refreshed
+    OpenPage();
+    EXPECT_TRUE(CelniDlg->Visible() && D().RadioButton11->Checked() && Messages().empty());
+    EXPECT_EQ(D().Edit30->Text() + D().Edit28->Text() + D().Edit24->Text(), "1.8000  61.5000");
+    EXPECT_TRUE(G.dt1 == 1.8 && G.zw2 == 6 && G.sc2 == 1.5);
+}
+
 TEST_F(TestDimensions, ChosenChordAndHeightWithinTheirRanges) {
     OpenPage();
     EXPECT_EQ(D().Edit22->Text(), "1.3870");  // the constant chord

@@ -55,6 +55,8 @@ std::function<std::string()> Is(const std::string& s) {
 }
 const auto kAccepted = Is("");
 const auto kInvalid = Is("Invalid format of the number.");
+const auto kPinionTeeth = Is("Pinion teeth number must be a whole number from 4 to 1000000.");
+const auto kAnnularTeeth = Is("Teeth number for the annular gear must be a whole number from -4 to -1000000.");
 
 const Case kCases[] = {
     {"ModuleAcceptedResetsTheComputingInputs", kExternalGearing, 1, Is("2"), kAccepted,
@@ -72,12 +74,21 @@ const Case kCases[] = {
      [] { return G.mn == 1 && AllFieldsNumbersAsBefore("30.000000", "22.00000", "42.00000"); }},
     {"ModuleBeyondEveryNumberRefused", kExternalGearing, 1, Is("1e999"), kInvalid,
      [] { return G.mn == 1 && std::isfinite(G.aw) && AllFieldsNumbersAsBefore("30.000000", "22.00000", "42.00000"); }},
+    {"ModuleTooSmallForTheCheckRefused", kExternalGearing, 1, Is("1e-300"), Is(kImpossibleGeometry),
+     [] { return G.mn == 1 && AllFieldsNumbersAsBefore("30.000000", "22.00000", "42.00000"); }},
+    {"FlankAngleTooSmallForTheCheckRefused", kExternalGearing, 17, Is("1e-300"), Is(kImpossibleGeometry),
+     [] { return G.alfaP == 20 && PagesDlg->Edit17->Text() == "1e-300"; }},
     {"PinionTeethThreeRefused", kExternalGearing, 2, Is("3"), Is("Pinion teeth number must be greater than 3."),
      [] { return true; }},
-    {"PinionTeethNotWholeRefused", kExternalGearing, 2, Is("17.5"), kInvalid, [] { return G.z1 == 20; }},
-    {"AnnularTeethNotWholeRefused", kInternalGearing, 3, Is("-80.5"), kInvalid, [] { return G.z2 == -80; }},
-    {"AnnularTeethBeyondAMillionRefused", kInternalGearing, 3, Is("1e9"), Is(kImpossibleGeometry),
+    {"PinionTeethNotWholeRefused", kExternalGearing, 2, Is("17.5"), kPinionTeeth, [] { return G.z1 == 20; }},
+    {"PinionTeethBeyondAMillionRefused", kExternalGearing, 2, Is("1e9"), kPinionTeeth, [] { return G.z1 == 20; }},
+    {"WheelTeethNotWholeRefused", kExternalGearing, 3, Is("40.5"),
+     Is("Wheel teeth number must be a whole number greater than 3 (a rack above 5000)."), [] { return G.z2 == 40; }},
+    {"AnnularTeethNotWholeRefused", kInternalGearing, 3, Is("-80.5"), kAnnularTeeth, [] { return G.z2 == -80; }},
+    {"AnnularTeethBeyondAMillionRefused", kInternalGearing, 3, Is("1e9"), kAnnularTeeth,
      [] { return G.z2 == -80 && PagesDlg->Edit9->Text() == "-30.00000"; }},
+    {"AnnularTeethBeyondAMillionTypedNegativeRefused", kInternalGearing, 3, Is("-1000001"), kAnnularTeeth,
+     [] { return G.z2 == -80; }},
     {"AnnularTeethOfAMillionAccepted", kInternalGearing, 3, Is("1e6"), kAccepted, [] { return G.z2 == -1e6; }},
     {"PinionTeethAccepted", kExternalGearing, 2, Is("25"), kAccepted, [] { return G.z1 == 25; }},
     {"WheelTeethNegativeMadePositive", kExternalGearing, 3, Is("-30"), kAccepted,
@@ -277,18 +288,10 @@ INSTANTIATE_TEST_SUITE_P(Inputs, Validators, ::testing::ValuesIn(kCases),
 
 // The refusal of a value whose geometry is no number stands over the fields as they were.
 TEST_F(OstrimoTest, TheRefusalIsShownOverTheCaseAsItWas) {
-    struct Behind : rt::NoticeRecorder {
-        int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override {
-            shown.push_back(PagesDlg->Edit9->Text() + " " + PagesDlg->Edit18->Text());
-            return rt::NoticeRecorder::MessageBox(text, caption, flags);
-        }
-        std::vector<std::string> shown;
-    } behind;
-    rt::NoticeSink* harness = rt::SetNoticeSink(&behind);
-    Enter(D().Edit1, "1e308");
-    rt::SetNoticeSink(harness);
-    EXPECT_EQ(behind.Texts(), std::vector<std::string>{kImpossibleGeometry});
-    EXPECT_EQ(behind.shown, std::vector<std::string>{"30.000000 22.00000"});
+    const auto shown =
+        ShownAtEachBox([] { return D().Edit9->Text() + " " + D().Edit18->Text(); }, [] { Enter(D().Edit1, "1e308"); });
+    EXPECT_EQ(Messages(), std::vector<std::string>{kImpossibleGeometry});
+    EXPECT_EQ(shown, std::vector<std::string>{"30.000000 22.00000"});
 }
 
 // Leaving a field whose text did not change checks and resets nothing.
