@@ -61,8 +61,10 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 #include <string>
 
@@ -75,9 +77,23 @@ using Extended = long double;
 
 // A result that the check did not compute for this case: its branch ended at a fatal verdict,
 // the test dimensions were not asked for, or no gear can have the value (a ball that fits no
-// tooth space).  The windows show it as not computed ("---"); the data file keeps it as 0.
-inline constexpr double kNotComputed = std::numeric_limits<double>::quiet_NaN();
-inline bool Computed(double v) { return !std::isnan(v); }
+// tooth space).  It is held as a NaN of a bit pattern of its own (the sign aside), which no
+// arithmetic makes from numbers, so it stays distinct from a result that a step computed and
+// that is no number (that one the check refuses), and it travels with every copy of the value.
+// Arithmetic is not relied on to carry it: a value computed from results that may be not
+// computed says so itself (ComputedFrom).  The windows show it as "---"; the data file keeps it
+// as 0.
+inline constexpr std::uint64_t kNotComputedBits = 0x7FF8'0000'4E43'0000;
+inline constexpr double kNotComputed = std::bit_cast<double>(kNotComputedBits);
+inline bool Computed(double v) {
+    return (std::bit_cast<std::uint64_t>(v) & ~(std::uint64_t{1} << 63)) != kNotComputedBits;
+}
+// value, computed from results: not computed when one of them is not.
+inline double ComputedFrom(std::initializer_list<double> results, double value) {
+    for (double r : results)
+        if (!Computed(r)) return kNotComputed;
+    return value;
+}
 
 // Caption of the core's error boxes.
 inline constexpr const char* kErrorCaption = "  Error !";

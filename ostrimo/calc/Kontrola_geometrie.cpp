@@ -183,8 +183,8 @@ void AddPairTableValues(std::vector<double>& v) {
         v.push_back(g.sChamfer2);
         if (!rack) v.push_back(g.ChamferDiameter2);
     }
-    v.push_back((g.MeshStartDiameter1 - g.InvoluteStartDiameter1) / 2);
-    v.push_back(rack ? g.RackFlankDepth - g.RackUsedDepth : (g.MeshStartDiameter2 - g.InvoluteStartDiameter2) / 2);
+    v.push_back(InterferenceOverlap(1));
+    v.push_back(InterferenceOverlap(2));
     if (!(g.df1 < g.db1)) v.push_back(g.sf1);
     if (!rack && !(std::fabs(g.db2) > std::fabs(g.df2))) v.push_back(g.sf2);
     pair(g.sb1, g.sb2, !rack);
@@ -270,13 +270,17 @@ ShownValues ShownValuesOfTheCheck() {
 // What the check shows must be numbers: inputs that no guard caught but that leave a shown value
 // undefined or infinite are refused like any impossible value.  A value the check did not
 // compute is shown as such: the results of a check ended by a fatal verdict, and the test
-// dimensions that no gear can have.
+// dimensions that were not asked for or that no gear can have; a check that ran to its end
+// computed every other result.
 void RefuseResultsThatAreNotNumbers(bool complete) {
     const ShownValues shown = ShownValuesOfTheCheck();
+    const auto number = [](double v, bool mayBeNotComputed) {
+        return Computed(v) ? std::isfinite(v) : mayBeNotComputed;
+    };
     for (double v : shown.Results)
-        if (std::isinf(v) || (complete && !Computed(v))) return RefuseImpossibleGeometry();
+        if (!number(v, !complete)) return RefuseImpossibleGeometry();
     for (double v : shown.TestDimensions)
-        if (std::isinf(v)) return RefuseImpossibleGeometry();
+        if (!number(v, true)) return RefuseImpossibleGeometry();
 }
 
 }  // namespace
@@ -303,6 +307,15 @@ std::vector<double> ShownGeometryValues() {
     ShownValues shown = ShownValuesOfTheCheck();
     shown.Results.insert(shown.Results.end(), shown.TestDimensions.begin(), shown.TestDimensions.end());
     return shown.Results;
+}
+
+double InterferenceOverlap(int gear) {
+    const GlobalData& g = G;
+    if (gear == 2 && g.RackMate)
+        return ComputedFrom({g.RackFlankDepth, g.RackUsedDepth}, g.RackFlankDepth - g.RackUsedDepth);
+    const double start = gear == 1 ? g.MeshStartDiameter1 : g.MeshStartDiameter2;
+    const double involute = gear == 1 ? g.InvoluteStartDiameter1 : g.InvoluteStartDiameter2;
+    return ComputedFrom({start, involute}, (start - involute) / 2);
 }
 
 void ComputeTestDimensions() {

@@ -441,7 +441,9 @@ void ComputeChordValidity() {
 
 // ---------------------------------------------------------------- span measurement
 
-double SpanContactDiameter(double W, double db) { return std::sqrt(Sqr(std::cos(G.betab) * W) + Sqr(db)); }
+double SpanContactDiameter(double W, double db) {
+    return ComputedFrom({W}, std::sqrt(Sqr(std::cos(G.betab) * W) + Sqr(db)));
+}
 
 void ComputeSpanMeasurements() {
     GlobalData& g = G;
@@ -452,8 +454,8 @@ void ComputeSpanMeasurements() {
     const auto span = [&](double z, double x, double k, int gear) {
         return g.mn * (cosAlfan * (z * invAlfat + kPi * (k - 0.5)) + 2 * x * sinAlfan) - SpanThinning(gear);
     };
-    // no teeth to span, or a span no gear can have: none
-    const auto measured = [](double W) { return W > 0 ? W : kNotComputed; };
+    // no teeth to span, or a span no gear can have: none (a span that is no number stays one)
+    const auto measured = [](double W) { return W > 0 || std::isnan(W) ? W : kNotComputed; };
     g.W1 = g.zw1 > 0 ? measured(span(g.z1, g.x1, g.zw1, 1)) : kNotComputed;
     if (g.RackMate || g.zw2 <= 0)
         g.W2 = kNotComputed;
@@ -461,8 +463,8 @@ void ComputeSpanMeasurements() {
         g.W2 = measured(-span(g.z2, g.x2, -g.zw2, 2));  // across the teeth enclosed, from inside
     else
         g.W2 = measured(span(g.z2, g.x2, g.zw2, 2));
-    g.MinFacewidthSpan1 = g.W1 * sinBeta;
-    g.MinFacewidthSpan2 = g.W2 * sinBeta;
+    g.MinFacewidthSpan1 = ComputedFrom({g.W1}, g.W1 * sinBeta);
+    g.MinFacewidthSpan2 = ComputedFrom({g.W2}, g.W2 * sinBeta);
 }
 
 void ComputeSpanTeethRange() {

@@ -40,7 +40,7 @@ void ComputeChordValidity();
 // number of teeth is spanned, and for a span that is no length.
 void ComputeSpanMeasurements();
 // The diameter where a span measurement W touches the flanks of a gear of base diameter
-// db (a magnitude for an internal wheel).
+// db (a magnitude for an internal wheel); not computed with W.
 double SpanContactDiameter(double W, double db);
 // The admissible numbers of teeth spanned (contact between the start of the involute
 // and the effective tip), the proposed numbers, and zw1, zw2 when TestDimensionsActive.

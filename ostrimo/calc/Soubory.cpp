@@ -1,5 +1,6 @@
 #include "ostrimo/calc/Soubory.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <cstdint>
@@ -35,7 +36,8 @@ void WriteLine(const std::string& line) {
     else
         DataFile.WriteLn(line);
 }
-void WriteReal(double v) { WriteLine(rt::Str(std::isfinite(v) ? v : 0.0, 14, 12)); }
+// A value not computed is kept as 0 (and so is a result that is no number, of a check refused).
+void WriteReal(double v) { WriteLine(rt::Str(Computed(v) && std::isfinite(v) ? v : 0.0, 14, 12)); }
 void WriteFlag(bool f) { WriteLine(f ? "1" : "0"); }
 void WriteInteger(long long i) { WriteLine(rt::Str(i)); }
 
@@ -86,6 +88,22 @@ private:
     const std::vector<std::string>& lines_;
     std::size_t next_ = 0;
 };
+
+// The test dimensions that the file keeps as 0 because they were not computed: a span, ball,
+// dimension over balls or contact diameter that is no length, and the chords with their ranges
+// (where 0 can be a value) when the check computed none of the test dimensions.
+void ForgetTestDimensionsKeptAsZero(GlobalData& g) {
+    double* const lengths[] = {&g.W1, &g.W2, &g.dt1, &g.dt2, &g.M1, &g.M2, &g.dM1, &g.dM2};
+    for (double* v : lengths)
+        if (!(*v > 0)) *v = kNotComputed;
+    double* const chords[] = {
+        &g.sc1, &g.sc2, &g.ChordMin1,       &g.ChordMin2,       &g.ChordMax1,       &g.ChordMax2,
+        &g.hc1, &g.hc2, &g.ChordHeightMin1, &g.ChordHeightMin2, &g.ChordHeightMax1, &g.ChordHeightMax2};
+    const auto notComputed = [](double* v) { return !Computed(*v); };
+    const auto zero = [](double* v) { return *v == 0; };
+    if (g.zw1 == 0 && g.zw2 == 0 && std::ranges::all_of(lengths, notComputed) && std::ranges::all_of(chords, zero))
+        for (double* v : chords) *v = kNotComputed;
+}
 
 void CaseReader::Read() {
     GlobalData& g = g_;
@@ -174,6 +192,7 @@ void CaseReader::Read() {
     g.zw1 = ShortInteger();
     g.zw2 = ShortInteger();
     for (double* v : {&g.W1, &g.W2, &g.dt1, &g.dt2, &g.M1, &g.M2, &g.dM1, &g.dM2}) *v = Real();
+    ForgetTestDimensionsKeptAsZero(g);
 
     Skip(2);  // separator and "Tools -"
     g.Chamfer1 = Flag();

@@ -17,8 +17,8 @@ extern rt::TextFile DataFile;
 
 inline constexpr const char* kDataFileError = "Error or incompatibility in the input data file";
 
-// Writes the case to DataFile.  A rack-mate case is written as kRackMateType; a
-// non-finite value is written as 0.  Afterwards beta, alfawt, alfan (and Sigma for a
+// Writes the case to DataFile.  A rack-mate case is written as kRackMateType; a value
+// not computed, or one that is no number, is written as 0.  Afterwards beta, alfawt, alfan (and Sigma for a
 // bevel pair) are set again from the degree values just written.  Input and output
 // failures raise rt::FileError.
 void WriteGeometryDataFile();
@@ -29,6 +29,9 @@ void WriteGeometryDataFile();
 // the backlash methods return to follow from the values read (x1BeforeBacklash from x1,
 // awNoBacklash from aw, xsumNoBacklash from xsum unless the file holds it).  The last
 // line, the thinning technology, may be missing: it reads as empty (ThinByRegrinding set).
+// The test dimensions the file keeps as 0 for not computed read as not computed: a span,
+// ball, dimension over balls or contact diameter that is no length, and the chords with
+// their ranges when all of the test dimensions are 0.
 // A file that ends before it, a number that does not parse, a gearing type outside 1..4, a
 // LastComputingInput outside 0..10, a thinning choice other than 1, 2, 3, or a value
 // that the main dialog's validators refuse (module, numbers of teeth (an internal or bevel

@@ -21,8 +21,10 @@ constexpr const char* kInvalidNumber = "Invalid format of the number.";
 constexpr const char* kOutOfRange = "    ---";
 constexpr const char* kNoFit = "Reason - a ball does not fit into spacewidth.";
 
-// A value of the page; one not computed for this case shows as a chord outside its range.
-std::string Num(double v) { return Computed(v) ? rt::Str(v, 1, 4) : kOutOfRange; }
+// A value of the page; one not computed for this case (or no number, of a check refused)
+// shows as a chord outside its range.
+bool Shown(double v) { return Computed(v) && std::isfinite(v); }
+std::string Num(double v) { return Shown(v) ? rt::Str(v, 1, 4) : kOutOfRange; }
 std::string Whole(long long v) { return rt::Str(v); }
 
 // "Measured over 2 to 5 teeth (3)"
@@ -127,16 +129,18 @@ void TPagesDlg::ShowTestDimensions() {
 
     // the teeth spanned belong to a span
     const auto teeth = [](std::int16_t zw, double W) {
-        return Computed(W) ? rt::Str(static_cast<long long>(zw), 3) : std::string(kOutOfRange);
+        return Shown(W) ? rt::Str(static_cast<long long>(zw), 3) : std::string(kOutOfRange);
     };
     Edit26->SetText(teeth(g.zw1, g.W1));
     Edit27->SetText(Num(g.W1));
     Edit28->SetText(teeth(g.zw2, g.W2));
     Edit29->SetText(Num(g.W2));
-    Label91->SetCaption(SpanRangeText(g.SpanTeethMin1, g.SpanTeethMax1, g.SpanTeethProposed1));
-    Label92->SetCaption(SpanRangeText(g.SpanTeethMin2, g.SpanTeethMax2, g.SpanTeethProposed2));
+    // the admissible spans of a pair the check did not finish are not computed
+    const bool spans = TestDimensionsComputed();
+    Label91->SetCaption(spans ? SpanRangeText(g.SpanTeethMin1, g.SpanTeethMax1, g.SpanTeethProposed1) : "---");
+    Label92->SetCaption(spans ? SpanRangeText(g.SpanTeethMin2, g.SpanTeethMax2, g.SpanTeethProposed2) : "---");
     const double dM1 = SpanContactDiameter(g.W1, g.db1), dM2 = SpanContactDiameter(g.W2, g.db2);
-    const auto diameter = [](double d) { return Computed(d) ? rt::Str(d, 1, 3) : "---"; };
+    const auto diameter = [](double d) { return Shown(d) ? rt::Str(d, 1, 3) : "---"; };
     Label111->SetCaption("= " + diameter(dM1));
     Label112->SetCaption("= " + diameter(g.GearingType == kInternalGearing ? -dM2 : dM2));
     const std::pair<ui::Label*, double> facewidths[] = {{Label105, g.MinFacewidthSpan1},
@@ -157,7 +161,7 @@ void TPagesDlg::ShowTestDimensions() {
     // internal diameters are negative
     Edit35->SetText(Num(g.GearingType == kInternalGearing ? -std::fabs(g.dM2) : g.dM2));
     // no ball for a gear of four teeth, nor for one whose tooth space no ball fits
-    const bool balls1 = g.z1 != 4 && Computed(g.dt1), balls2 = std::fabs(g.z2) != 4 && Computed(g.dt2);
+    const bool balls1 = g.z1 != 4 && Shown(g.dt1), balls2 = std::fabs(g.z2) != 4 && Shown(g.dt2);
     for (ui::Edit* e : {Edit30, Edit34}) e->SetEnabled(balls1);
     for (ui::Edit* e : {Edit32, Edit35}) e->SetEnabled(balls2);
     RememberWrittenTestTexts();

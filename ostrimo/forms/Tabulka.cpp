@@ -414,7 +414,8 @@ namespace {
 
 std::string T(int n) { return std::string(std::size_t(n), '\t'); }
 std::string N(double x, int w, int d) { return rt::Str(x, w, d); }
-std::string N4(double x) { return Computed(x) ? rt::Str(x, 8, 4) : "---"; }  // "---": not computed
+// "---": not computed; "***": a result that is no number
+std::string N4(double x) { return !Computed(x) ? "---" : std::isfinite(x) ? rt::Str(x, 8, 4) : "***"; }
 
 }  // namespace
 

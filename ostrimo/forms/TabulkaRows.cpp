@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "ostrimo/calc/Global.h"
+#include "ostrimo/calc/Kontrola_geometrie.h"
 #include "ostrimo/calc/Kontrolni_rozmery.h"
 #include "ostrimo/forms/Labels.h"
 #include "ostrimo/forms/Tabulka.h"
@@ -230,7 +231,8 @@ std::string ExternalValue(int col, int row) {
     // an internal wheel's measuring diameters, magnitudes in the core, are shown negative
     const auto negative = [&](double magnitude) {
         std::string text = Num(magnitude);
-        if (g.GearingType == kInternalGearing && Computed(magnitude)) text.insert(0, 1, '-');
+        if (g.GearingType == kInternalGearing && Computed(magnitude) && std::isfinite(magnitude))
+            text.insert(0, 1, '-');
         return text;
     };
     const bool rack = g.RackMate, internal = g.GearingType == kInternalGearing, external = !internal;
@@ -276,10 +278,7 @@ std::string ExternalValue(int col, int row) {
             return gear(pinion, If(g.Chamfer2 && g.ChamferDiameter2 < g.da2, Num(g.ChamferDiameter2)));
         }
         case 26: return gear(Num(g.da1), Num(g.da2));
-        case 27:
-            return pair(Num((g.MeshStartDiameter1 - g.InvoluteStartDiameter1) / 2),
-                        rack ? Num(g.RackFlankDepth - g.RackUsedDepth)
-                             : Num((g.MeshStartDiameter2 - g.InvoluteStartDiameter2) / 2));
+        case 27: return pair(Num(InterferenceOverlap(1)), Num(InterferenceOverlap(2)));
         case 28: return gear(If(g.df1 >= g.db1, Num(g.sf1)), If(std::fabs(g.db2) <= std::fabs(g.df2), Num(g.sf2)));
         case 29: return gear(Num(g.sb1), Num(g.sb2));
         case 30: return pair(Num(g.sInv1), Num(g.sInv2));

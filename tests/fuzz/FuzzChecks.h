@@ -4,9 +4,9 @@
 //
 // - The readers (a data file as bytes): a refused file leaves the case in memory exactly as it
 //   was; a file that is read can be saved again, and its calculation either stops with a
-//   message or gives finite results.
+//   message or gives finite results (Ostrimo's also results it marks as not computed).
 // - The calculations (values set into the global data after the defaults): the calculation
-//   either stops with a message or gives finite results.
+//   either stops with a message or gives finite results (as above).
 //
 // The calculation inputs are records of 10 bytes: a 2-byte field number (little-endian, taken
 // modulo the number of fields) and 8 bytes of value (a double's bits for a number, an integer

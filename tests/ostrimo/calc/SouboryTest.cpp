@@ -193,6 +193,18 @@ GlobalData ExpectedAfterOpen(const GlobalData& saved, const GlobalData& before) 
     return e;
 }
 
+// The case with its test dimensions not computed as 0, as the file keeps them, so that two cases
+// compare (no NaN equals itself).
+GlobalData Comparable(GlobalData g) {
+    // clang-format off
+    for (double* v : {&g.sc1, &g.sc2, &g.ChordMin1, &g.ChordMin2, &g.ChordMax1, &g.ChordMax2, &g.hc1, &g.hc2,
+                      &g.ChordHeightMin1, &g.ChordHeightMin2, &g.ChordHeightMax1, &g.ChordHeightMax2, &g.W1, &g.W2,
+                      &g.dt1, &g.dt2, &g.M1, &g.M2, &g.dM1, &g.dM2})
+        // clang-format on
+        if (!Computed(*v)) *v = 0;
+    return g;
+}
+
 // The case as the main dialog's gearing-type radio leaves it (kRackMateType: a rack mate).
 void WindowDefaults(int type) {
     G.aw = 30;
@@ -280,7 +292,7 @@ TEST_F(DataFileTest, ExternalHelicalCaseRoundTrips) {
     OtherState();
     const GlobalData before = G;
     ASSERT_TRUE(Open());
-    EXPECT_EQ(G, ExpectedAfterOpen(saved, before));
+    EXPECT_EQ(Comparable(G), ExpectedAfterOpen(saved, before));
     EXPECT_NEAR(G.ChamferAngleDeg1, 40, 1e-9);
     EXPECT_NEAR(G.ChamferAngle2, std::numbers::pi / 4, 1e-12);
     EXPECT_FALSE(G.RackMate);  // the file's type 1 clears a rack mate
@@ -307,7 +319,7 @@ TEST_F(DataFileTest, InternalCaseAddsTheCutterLines) {
     OtherState();
     const GlobalData before = G;
     ASSERT_TRUE(Open());
-    EXPECT_EQ(G, ExpectedAfterOpen(saved, before));
+    EXPECT_EQ(Comparable(G), ExpectedAfterOpen(saved, before));
 }
 
 TEST_F(DataFileTest, BevelCaseKeepsTheEnteredTeethAndTheShaftAngle) {
@@ -328,7 +340,7 @@ TEST_F(DataFileTest, BevelCaseKeepsTheEnteredTeethAndTheShaftAngle) {
     Defaults(kExternalGearing);
     const GlobalData before = G;
     ASSERT_TRUE(Open());
-    EXPECT_EQ(G, ExpectedAfterOpen(saved, before));
+    EXPECT_EQ(Comparable(G), ExpectedAfterOpen(saved, before));
     EXPECT_EQ(G.z1, 20);
     EXPECT_EQ(G.z1Bevel, 20);
 }
@@ -348,7 +360,7 @@ TEST_F(DataFileTest, RackMateIsSavedAsTypeFourWithTheRackAddendum) {
     Defaults(kExternalGearing);
     const GlobalData before = G;
     ASSERT_TRUE(Open());
-    EXPECT_EQ(G, ExpectedAfterOpen(saved, before));
+    EXPECT_EQ(Comparable(G), ExpectedAfterOpen(saved, before));
     EXPECT_TRUE(G.RackMate);
     EXPECT_EQ(G.GearingType, kExternalGearing);
     EXPECT_EQ(G.ha2, 1.2);
@@ -370,7 +382,7 @@ TEST_F(DataFileTest, BacklashByShiftingAndByExtraAmcRoundTrip) {
     OtherState();
     GlobalData before = G;
     ASSERT_TRUE(Open());
-    EXPECT_EQ(G, ExpectedAfterOpen(saved, before));
+    EXPECT_EQ(Comparable(G), ExpectedAfterOpen(saved, before));
     EXPECT_NEAR(G.alfawtBacklash, DegToRad(20.4567), 1e-14);
 
     Defaults(kExternalGearing);
@@ -386,7 +398,7 @@ TEST_F(DataFileTest, BacklashByShiftingAndByExtraAmcRoundTrip) {
     OtherState();
     before = G;
     ASSERT_TRUE(Open());
-    EXPECT_EQ(G, ExpectedAfterOpen(saved, before));
+    EXPECT_EQ(Comparable(G), ExpectedAfterOpen(saved, before));
 }
 
 TEST_F(DataFileTest, ThinningOfTheWheelWithAWidenedCutterRoundTrips) {
@@ -402,7 +414,7 @@ TEST_F(DataFileTest, ThinningOfTheWheelWithAWidenedCutterRoundTrips) {
     OtherState();
     const GlobalData before = G;
     ASSERT_TRUE(Open());
-    EXPECT_EQ(G, ExpectedAfterOpen(saved, before));
+    EXPECT_EQ(Comparable(G), ExpectedAfterOpen(saved, before));
     EXPECT_TRUE(G.ThinWheelOnly);
     EXPECT_FALSE(G.ThinByRegrinding);
 }
@@ -419,7 +431,7 @@ TEST_F(DataFileTest, WriterKeepsTheFileReadable) {
     EXPECT_EQ(lines[54], "0.000000000000");  // W1
     EXPECT_EQ(lines[59], "0.000000000000");  // M2
     ASSERT_TRUE(Open());
-    EXPECT_EQ(G.W1, 0);
+    EXPECT_FALSE(Computed(G.W1));
     EXPECT_TRUE(G.ThinBothWheels);
     EXPECT_FALSE(G.ThinPinionOnly);
 }
@@ -433,7 +445,7 @@ TEST_F(DataFileTest, ReadsLinesEndedByLineFeedOnly) {
     Defaults(kExternalGearing);
     const GlobalData before = G;
     ASSERT_TRUE(Open());
-    EXPECT_EQ(G, ExpectedAfterOpen(saved, before));
+    EXPECT_EQ(Comparable(G), ExpectedAfterOpen(saved, before));
 }
 
 // A file without its last line, the thinning technology, reads that line as empty; a file
@@ -455,7 +467,7 @@ TEST_F(DataFileTest, TruncatedFileIsRefusedAtEveryLengthButWithoutItsLastLine) {
     ASSERT_TRUE(Open());
     GlobalData expected = ExpectedAfterOpen(saved, before);
     expected.ThinByRegrinding = true;
-    EXPECT_EQ(G, expected);
+    EXPECT_EQ(Comparable(G), expected);
 }
 
 // A tip diameter the program computed is saved as computed, whatever its sign, and opens again.

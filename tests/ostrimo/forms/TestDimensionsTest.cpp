@@ -238,15 +238,17 @@ TEST_F(TestDimensions, ANewGearingTypeShowsTheConstantChordsItComputes) {
     EXPECT_EQ(Messages(), std::vector<std::string>{});
 }
 
+void PointedPinion() {
+    G.z1 = 7, G.x1 = 1.3725, G.mn = 1.8288, G.z2 = 104, G.x2 = -0.2967, G.xsum = G.x1 + G.x2;
+    G.alfaP = 16.33, G.alfan = DegToRad(16.33), G.betaDeg = 2.88, G.beta = DegToRad(2.88);
+    G.haP1 = G.haP2 = 1.217, G.cP1 = G.cP2 = 0.346, G.rofP1 = G.rofP2 = 0.207;
+}
+
 // A pinion whose tooth comes to a point below its tip: no ball fits its tooth space, so the
 // page and the table show the balls as not computed, and the file keeps none.
 TEST_F(TestDimensions, NoBallFitsAPointedTooth) {
     ScratchDir dir;
-    CheckPair(kExternalGearing, [] {
-        G.z1 = 7, G.x1 = 1.3725, G.mn = 1.8288, G.z2 = 104, G.x2 = -0.2967, G.xsum = G.x1 + G.x2;
-        G.alfaP = 16.33, G.alfan = DegToRad(16.33), G.betaDeg = 2.88, G.beta = DegToRad(2.88);
-        G.haP1 = G.haP2 = 1.217, G.cP1 = G.cP2 = 0.346, G.rofP1 = G.rofP2 = 0.207;
-    });
+    CheckPair(kExternalGearing, PointedPinion);
     ASSERT_TRUE(G.PinionTipTooThin);
     DataFile.Assign(dir.File("pointed.dat"));
     DataFile.Rewrite();
@@ -270,6 +272,38 @@ TEST_F(TestDimensions, NoBallFitsAPointedTooth) {
     ASSERT_EQ(lines.size(), 83u);
     for (int i : {56, 58, 60}) EXPECT_EQ(lines[std::size_t(i)], "0.000000000000\r") << i;  // dt1, M1, dM1
     EXPECT_EQ(Messages(), std::vector<std::string>{});
+}
+
+// What the check did not compute (after a fatal verdict; a ball that fits no tooth space) the file
+// keeps as 0, Open gives back as not computed, the page and the table show as "---", and Save
+// writes again as it was.
+TEST_F(TestDimensions, ValuesNotComputedStayNotComputedThroughSaveAndOpen) {
+    ScratchDir dir;
+    const auto tipInsideTheBaseCircle = [] { G.TipDiameter1Given = true, G.da1 = 18; };
+    for (void (*inputs)() : {+tipInsideTheBaseCircle, &PointedPinion}) {
+        CheckPair(kExternalGearing, inputs);
+        const bool fatal = !G.CheckComplete;
+        DataFile.Assign(dir.File("a.dat"));
+        DataFile.Rewrite();
+        WriteGeometryDataFile();
+        DataFile.Close();
+        DataFile.Reset();
+        ASSERT_TRUE(ReadGeometryDataFile());
+        DataFile.Close();
+        EXPECT_FALSE(Computed(G.dt1) || Computed(G.M1) || Computed(G.dM1));
+        EXPECT_EQ(Computed(G.W1) && Computed(G.sc1), !fatal);
+        ResetGlobalData();
+        Open(dir.File("a.dat"));
+        OpenPage();
+        for (ui::Edit* e : {D().Edit30, D().Edit31, D().Edit34}) EXPECT_EQ(e->Text(), "    ---") << e->Name();
+        EXPECT_EQ(D().Label91->Caption() == "---", fatal);
+        for (int row : {60, 61, 62}) EXPECT_EQ(TableValueText(2, row), "---") << row;
+        ui::test::ClickTab(D().PageControl1, 0);
+        Save(dir.File("b.dat"));
+        Open(dir.File("b.dat"));
+        Save(dir.File("c.dat"));
+        EXPECT_EQ(Contents(dir.File("b.dat")), Contents(dir.File("c.dat")));
+    }
 }
 
 }  // namespace
