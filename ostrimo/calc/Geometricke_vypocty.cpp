@@ -201,12 +201,28 @@ void ComputeAmcSumFromPressureAngle() {
     ComputeGearPairDimensions();
 }
 
+namespace {
+
+// Coefficients divided are the gears' own, whose sum is the pair's; not with a rack mate, nor
+// with backlash by an extra AMC, where they add up to the sum with backlash.
+bool CoefficientsDivided() { return !G.RackMate && !G.AmcUndivided && !G.BacklashByExtraAmc; }
+
+}  // namespace
+
+void TakeSumOfDividedAmc() {
+    if (!CoefficientsDivided()) return;
+    G.xsum = G.x1 + G.x2;
+    ComputeGearPairDimensions();
+}
+
 void ComputeFromLastComputingInput() {
     if (G.RackMate) return;
     switch (G.LastComputingInput) {
-        case kAwInput: ComputeAmcSumFromCentreDistance(); break;
-        case kAlfawtInput: ComputeAmcSumFromPressureAngle(); break;
-        default: ComputeWorkingCentreDistance(); break;
+        case kAwInput: ComputeAmcSumFromCentreDistance(); return TakeSumOfDividedAmc();
+        case kAlfawtInput: ComputeAmcSumFromPressureAngle(); return TakeSumOfDividedAmc();
+        default:
+            if (CoefficientsDivided()) G.xsum = G.x1 + G.x2;
+            ComputeWorkingCentreDistance();
     }
 }
 

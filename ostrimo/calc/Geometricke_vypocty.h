@@ -40,8 +40,13 @@ void ComputeAmcSumFromPressureAngle();
 // The members of the triangle that were computed, from the one given last
 // (LastComputingInput) as its validator computed them: from the working centre distance
 // (9), the working pressure angle (10), else from the sum of AMC by the backlash method.
-// Nothing with a rack mate.
+// Coefficients already divided keep their sum (TakeSumOfDividedAmc).  Nothing with a rack
+// mate.
 void ComputeFromLastComputingInput();
+// With x1 and x2 divided (not by an extra AMC of the backlash, not with a rack mate) the
+// pair's sum is theirs, whatever sum the centre distance or working angle given would take:
+// xsum := x1 + x2, then the pair's dimensions for it.
+void TakeSumOfDividedAmc();
 // Pinion with a rack mate: pinion and rack dimensions.
 void ComputeRackPairDimensions();
 // Gear pair: d, db, dw, k, addenda, dedenda, roots, tool flank heights, tips (internal:

@@ -632,8 +632,8 @@ namespace {
 bool KeptAlike(double a, double b) { return rt::Str(a, 14, 12) == rt::Str(b, 14, 12); }
 
 // The ball dt of a gear, where its range admits it as the page admits a ball typed; else
-// the check's ball and range stay.
-void TakeBall(int gear, double dt) {
+// the check's ball and range stay and the ball refused is told.
+void TakeBall(int gear, double dt, std::vector<RefusedTestDimension>& refused) {
     GlobalData& g = G;
     double& held = gear == 1 ? g.dt1 : g.dt2;
     if (!Computed(held) || !(dt > 0) || KeptAlike(dt, held)) return;
@@ -641,7 +641,10 @@ void TakeBall(int gear, double dt) {
     const auto range = [gear] { gear == 1 ? ComputeBallDiameterRange1() : ComputeBallDiameterRange2(); };
     held = dt;
     range();
-    if (BallBelowRange(gear, dt) || BallAboveRange(gear, dt)) {
+    const bool below = BallBelowRange(gear, dt);
+    if (below || BallAboveRange(gear, dt)) {
+        const double least = gear == 1 ? g.dtMin1 : g.dtMin2, most = gear == 1 ? g.dtMax1 : g.dtMax2;
+        refused.push_back({RefusedTestDimension::Ball, gear, below, below ? least : most, g.BallRangeState});
         held = checked;
         range();
         return;
@@ -651,17 +654,35 @@ void TakeBall(int gear, double dt) {
 
 // The chosen chord of a gear within its range, with its height; false when the check's
 // chord was not in question.
-bool TakeChord(int gear, double sc) {
+bool TakeChord(int gear, double sc, std::vector<RefusedTestDimension>& refused) {
     GlobalData& g = G;
     double& held = gear == 1 ? g.sc1 : g.sc2;
     if (!(gear == 1 ? g.ChordChosen1 : g.ChordChosen2) || !Computed(held) || !Computed(sc) || KeptAlike(sc, held))
         return false;
     gear == 1 ? ComputeChordRange1() : ComputeChordRange2();
-    if (sc >= (gear == 1 ? g.ChordMin1 : g.ChordMin2) && sc <= (gear == 1 ? g.ChordMax1 : g.ChordMax2)) {
+    const double least = gear == 1 ? g.ChordMin1 : g.ChordMin2, most = gear == 1 ? g.ChordMax1 : g.ChordMax2;
+    if (sc >= least && sc <= most) {
         held = sc;
         gear == 1 ? ComputeChordHeightForThickness1() : ComputeChordHeightForThickness2();
+    } else {
+        refused.push_back({RefusedTestDimension::Chord, gear, sc < least, sc < least ? least : most});
     }
     return true;
+}
+
+// The number of teeth spanned of a gear within its range; a choice of none is no choice.
+bool TakeSpanTeeth(int gear, std::int16_t zw, std::vector<RefusedTestDimension>& refused) {
+    GlobalData& g = G;
+    std::int16_t& held = gear == 1 ? g.zw1 : g.zw2;
+    const std::int16_t least = gear == 1 ? g.SpanTeethMin1 : g.SpanTeethMin2;
+    const std::int16_t most = gear == 1 ? g.SpanTeethMax1 : g.SpanTeethMax2;
+    if (zw <= 0 || zw == held) return false;
+    if (zw >= least && zw <= most) {
+        held = zw;
+        return true;
+    }
+    refused.push_back({RefusedTestDimension::SpanTeeth, gear, zw < least, double(zw < least ? least : most)});
+    return false;
 }
 
 }  // namespace
@@ -673,22 +694,19 @@ bool BallBelowRange(int gear, double dt) {
 
 bool BallAboveRange(int gear, double dt) { return dt > (gear == 1 ? G.dtMax1 : G.dtMax2) + 1e-5; }
 
-void TakeTestDimensionChoices(const TestDimensionChoices& chosen) {
+std::vector<RefusedTestDimension> TakeTestDimensionChoices(const TestDimensionChoices& chosen) {
     GlobalData& g = G;
-    if (!g.CheckComplete) return;
+    std::vector<RefusedTestDimension> refused;
+    if (!g.CheckComplete) return refused;
     const bool wheel = !g.RackMate;
-    const auto admitted = [](std::int16_t zw, std::int16_t least, std::int16_t most) {
-        return zw > 0 && zw >= least && zw <= most;
-    };
-    bool spans = false;
-    if (chosen.zw1 != g.zw1 && admitted(chosen.zw1, g.SpanTeethMin1, g.SpanTeethMax1)) g.zw1 = chosen.zw1, spans = true;
-    if (wheel && chosen.zw2 != g.zw2 && admitted(chosen.zw2, g.SpanTeethMin2, g.SpanTeethMax2))
-        g.zw2 = chosen.zw2, spans = true;
-    if (spans) ComputeSpanMeasurements();
-    TakeBall(1, chosen.dt1);
-    if (wheel) TakeBall(2, chosen.dt2);
-    const bool chord1 = TakeChord(1, chosen.sc1), chord2 = TakeChord(2, chosen.sc2);
+    const bool spans1 = TakeSpanTeeth(1, chosen.zw1, refused);
+    const bool spans2 = wheel && TakeSpanTeeth(2, chosen.zw2, refused);
+    if (spans1 || spans2) ComputeSpanMeasurements();
+    TakeBall(1, chosen.dt1, refused);
+    if (wheel) TakeBall(2, chosen.dt2, refused);
+    const bool chord1 = TakeChord(1, chosen.sc1, refused), chord2 = TakeChord(2, chosen.sc2, refused);
     if (chord1 || chord2) ComputeChordValidity();
+    return refused;
 }
 
 }  // namespace ostrimo

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "ostrimo/calc/Global.h"
 
@@ -73,10 +74,20 @@ struct TestDimensionChoices {
     double sc1, sc2;        // chords ("Choose chord or height")
     static TestDimensionChoices Of(const GlobalData& g) { return {g.zw1, g.zw2, g.dt1, g.dt2, g.sc1, g.sc2}; }
 };
+// A choice the pair does not admit, which the check's own value replaced: which one, of
+// which gear, the limit it lies beyond and, for a ball, why the least ball is that large
+// (BallRangeState).
+struct RefusedTestDimension {
+    enum Kind { SpanTeeth, Ball, Chord } kind;
+    int gear;
+    bool below;  // below the least admitted value, else above the largest
+    double limit;
+    std::int32_t ballRange = kBallWithinLimits;
+};
 // After a check that ran to its end: the numbers of teeth spanned, the balls and the
 // chosen chords of `chosen` that differ from the check's own as a data file keeps them,
 // each where the Test dimensions page admits it typed, with the spans, dimensions over
-// balls and chord heights they give.
-void TakeTestDimensionChoices(const TestDimensionChoices& chosen);
+// balls and chord heights they give.  The choices it could not take.
+std::vector<RefusedTestDimension> TakeTestDimensionChoices(const TestDimensionChoices& chosen);
 
 }  // namespace ostrimo

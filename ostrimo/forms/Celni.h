@@ -34,6 +34,7 @@
 //   CelniTestDimensions.cpp and CelniIdentification.cpp: their handlers and computations.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -41,6 +42,9 @@
 #include "ui/Forms.h"
 
 namespace ostrimo {
+
+struct TestDimensionChoices;
+struct RefusedTestDimension;
 
 // Bypass flags, each set by a mouse press on one control (see MarkValidationBypassClick).
 extern bool SkipInputChecksOpen;       // "&Open": all Inputs-page validators
@@ -317,8 +321,10 @@ public:
     void RecomputeGearPair();
     // The one of the two for the pair: the rack pair with a rack mate, else the gear pair.
     // The test dimensions the user chose stay while the inputs they were chosen for do
-    // (TestDimensionsOutdated clear), where the pair admits them.
-    void RecomputePair();
+    // (TestDimensionsOutdated clear), where the pair admits them; `chosen` (a data file's)
+    // instead, when given.  A choice the pair does not admit is replaced with the Test
+    // dimensions page's message.
+    void RecomputePair(const TestDimensionChoices* chosen = nullptr);
     // The complete check of the pair as the two recomputations run it, without messages of
     // the dialog's own.
     static void CheckThePair();
@@ -341,6 +347,8 @@ public:
     void ComputeBevelConeAngles();
     // The pair's dimensions (rack or gear pair) once the obligatory input is complete.
     void ComputePairDimensions();
+    // An input changed the pair: its check and its test dimensions are to be computed again.
+    static void MarkInputsChanged();
 
     // ---- validators of the Inputs page (CelniValidators.cpp)
     void ValidateModule();
@@ -434,6 +442,7 @@ public:
     void ValidateBallDiameter2();
     void ValidateBallContactDiameter1();
     void ValidateBallContactDiameter2();
+    void TellRefusedChoices(const std::vector<RefusedTestDimension>& refused);
 
     // ---- Identification page (CelniIdentification.cpp)
     // The number 36..53 of the identification edit that last received the focus.
@@ -466,10 +475,14 @@ private:
     void AcceptTestDimensions();
     void ChordChosen(int gear);
     void ValidateChord(int gear, bool height);
+    // The page's messages for a chord, height, number of teeth spanned or ball beyond its range.
+    std::string ChordRangeMessage(int gear, bool height, bool belowRange) const;
+    static std::string SpanTeethMessage(int gear, bool belowRange, long long least, long long most);
+    static std::string BallRangeMessage(int gear, bool belowRange, double limit, std::int32_t ballRange);
+    static std::string BallReasonText(int gear, std::int32_t ballRange);
     void RefuseChordRange(int gear, bool height, bool belowRange);
     void ValidateSpanTeeth(int gear);
     void RefuseBall(ui::Edit* field, int gear, const std::string& message);
-    std::string BallReasonText(int gear) const;
     void ValidateBallDiameter(int gear);
     bool ContactBallInRange(int gear);
     void ChooseUnknown(int group);
@@ -495,7 +508,6 @@ private:
     void Warn(const std::string& message, ui::Edit* field);
     bool ParseInto(ui::Edit* field, double& value, const char* message = "Invalid format of the number.");
     bool ParseAngle(ui::Edit* field, double& degrees, const char* formatMessage);
-    void MarkInputsChanged();
     void ClearTipDiametersNotGiven();
     bool AmcSumBeyondCritical(double sum, const char* message, ui::Edit* field);
     void ShowAmcFields();

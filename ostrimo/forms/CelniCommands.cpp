@@ -11,6 +11,7 @@
 #include "ostrimo/forms/Celni.h"
 #include "ostrimo/forms/CelniDlg.h"
 #include "ostrimo/forms/FellowDlg.h"
+#include "ostrimo/forms/HeldNotices.h"
 #include "ostrimo/forms/Nastroj.h"
 #include "ostrimo/forms/Ostrimo.h"
 #include "ostrimo/forms/Tabulka.h"
@@ -59,8 +60,7 @@ struct KeptTestDimensions {
 // input changed since they were).
 void RecomputeAsTheFileGives(TPagesDlg& dialog, const TestDimensionChoices* chosen) {
     ComputeFromDataFileValues();
-    dialog.RecomputePair();
-    if (chosen) TakeTestDimensionChoices(*chosen);
+    dialog.RecomputePair(chosen);
 }
 
 }  // namespace
@@ -142,6 +142,8 @@ void TPagesDlg::Button4Click() {
         }
     }
     GlobalData& g = G;
+    // what the opened case's values give is told once its fields show it
+    HeldNotices held(g.DataFileLoaded);
     if (g.DataFileLoaded) {
         ComputationScope computation;
         const TestDimensionChoices chosen = TestDimensionChoices::Of(g);  // as the file holds them
@@ -192,6 +194,7 @@ void TPagesDlg::Button4Click() {
     }
     SkipInputChecksOpen = false;
     if (g.AmcDivided) SelectAmcSplitAsInput();
+    held.Show();
 }
 
 // "Clear": the computing inputs back to their start, no backlash.
@@ -199,6 +202,7 @@ void TPagesDlg::Button5Click() {
     ComputationScope computation;
     G.ErrorFlag = false;
     ResetComputingInputs();
+    MarkInputsChanged();
     ResetWindowCaptions();
     RefreshResultsWindow();
     SkipComputingInputChecks = false;
@@ -227,6 +231,7 @@ void TPagesDlg::Button6Click() {
     g.BalancingSlidings = false;
     g.x2 = g.xsumSearch - g.x1;
     KeepPinionAmcWithoutBacklash();
+    MarkInputsChanged();
     g.AmcUndivided = false;
     RecomputePair();
     ComputePairDimensions();
@@ -252,6 +257,7 @@ void TPagesDlg::Button7Click() { ui::Halt(0); }
 // "Calculating tip diameters": the tip diameters from the pair again.
 void TPagesDlg::Button8Click() {
     ComputationScope computation;
+    if (G.TipDiameter1Given || G.TipDiameter2Given) MarkInputsChanged();  // the pair gets its own tips
     G.TipDiameter1Given = G.TipDiameter2Given = false;
     ComputePairDimensions();
     ShowTipDiameters();
@@ -353,6 +359,7 @@ void TPagesDlg::RadioButton1Click() {
     g.RoundedRoot = false;
     RadioButton2->SetEnabled(false);
     ComputePairDimensions();
+    MarkInputsChanged();
     ShowTipDiameters();
     ResetWindowCaptions();
     RefreshResultsWindow();
@@ -378,6 +385,7 @@ void TPagesDlg::CheckBox1Click() {
     }
     DetectStandardRackProfile();
     ComputePairDimensions();
+    MarkInputsChanged();
     ResetWindowCaptions();
     RefreshResultsWindow();
 }
@@ -396,6 +404,7 @@ void TPagesDlg::CheckBox2Click() {
             G.AmcUndivided = false;
             ResetComputingInputs();
             ComputeWorkingCentreDistance();
+            MarkInputsChanged();
             Edit9->SetText(rt::Str(G.aw, 8, 6));
         }
         SetActiveControl(Edit4);
@@ -558,7 +567,6 @@ void TPagesDlg::PrepareIdentificationPage() {
     if (!g.ObligatoryInputComplete) return;
     if (g.CheckOutdated) {
         ComputationScope computation;
-        const KeptTestDimensions kept = KeptTestDimensions::Of(g);
         if (!g.LoadingDataFile) ResetBacklashForIdentification();
         for (int i = 1; i <= 3; ++i) {
             g.IdentMn[i] = g.mn;
@@ -569,6 +577,8 @@ void TPagesDlg::PrepareIdentificationPage() {
         ForgetUnsolvedIdentifications();
         RecomputePair();
         HideResultsWindow();
+        // the pair's test dimensions, which the wheel's measured values below overwrite
+        const KeptTestDimensions kept = KeptTestDimensions::Of(g);
         const std::string teeth = rt::Str(static_cast<long long>(std::lround(g.z2)));
         for (ui::Label* l : {Label177, Label178, Label179}) l->SetCaption(teeth);
         Label181->SetCaption(rt::Str(g.da2, 1, 3));

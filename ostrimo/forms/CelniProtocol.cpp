@@ -159,15 +159,15 @@ void TPagesDlg::RecomputeGearPair() {
     HideResultsWindow();  // its verdicts belong to an earlier state
 }
 
-void TPagesDlg::RecomputePair() {
+void TPagesDlg::RecomputePair(const TestDimensionChoices* chosen) {
     ComputationScope computation;
-    const TestDimensionChoices chosen = TestDimensionChoices::Of(G);
-    const bool keepChoices = !G.TestDimensionsOutdated;
+    const TestDimensionChoices held = TestDimensionChoices::Of(G);
+    if (!chosen && !G.TestDimensionsOutdated) chosen = &held;
     if (G.RackMate)
         RecomputeRackPair();
     else
         RecomputeGearPair();
-    if (keepChoices) TakeTestDimensionChoices(chosen);
+    if (chosen) TellRefusedChoices(TakeTestDimensionChoices(*chosen));
 }
 
 void TPagesDlg::FocusFieldByCode() {

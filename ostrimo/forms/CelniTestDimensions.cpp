@@ -174,6 +174,21 @@ void TPagesDlg::AcceptTestDimensions() {
     G.TestDimensionsOutdated = false;
 }
 
+// Choices a recomputed pair no longer admits: the check's own values replaced them, and the
+// page's message for each says why, once.
+void TPagesDlg::TellRefusedChoices(const std::vector<RefusedTestDimension>& refused) {
+    for (const RefusedTestDimension& r : refused) {
+        const auto limit = static_cast<long long>(r.limit);
+        switch (r.kind) {
+            case RefusedTestDimension::SpanTeeth: ShowErrorOnce(SpanTeethMessage(r.gear, r.below, limit, limit)); break;
+            case RefusedTestDimension::Ball:
+                ShowErrorOnce(BallRangeMessage(r.gear, r.below, r.limit, r.ballRange));
+                break;
+            case RefusedTestDimension::Chord: ShowErrorOnce(ChordRangeMessage(r.gear, false, r.below)); break;
+        }
+    }
+}
+
 // ---------------------------------------------------------------- the chord choice
 
 void TPagesDlg::ChordChosen(int gear) {
@@ -221,36 +236,36 @@ std::string Index(int gear) { return gear == 1 ? "1" : "2"; }
 
 }  // namespace
 
-void TPagesDlg::RefuseChordRange(int gear, bool height, bool belowRange) {
+std::string TPagesDlg::ChordRangeMessage(int gear, bool height, bool belowRange) const {
     const GlobalData& g = G;
     const Chord c = ChordOf(gear);
     const std::string n = Index(gear);
-    ui::Edit* field = gear == 1 ? (height ? Edit23 : Edit22) : (height ? Edit25 : Edit24);
-    std::string message;
-    if (height && belowRange) {
-        message = "Height hc" + n + " must be greater than " + Num(c.hcMin);
-    } else if (height) {
-        message = "Height hc" + n + " must be smaller than " + Num(c.hcMax) + "\r\r" +
-                  (g.ChordRangeToBase ? "This height corresponds to the max. tooth thickness, not to the thickness of "
-                                        "the start of involute!"
-                                      : "This height corresponds to the thickness for the start of involute (root "
-                                        "rounding).");
-    } else if (belowRange) {
+    if (height && belowRange) return "Height hc" + n + " must be greater than " + Num(c.hcMin);
+    if (height)
+        return "Height hc" + n + " must be smaller than " + Num(c.hcMax) + "\r\r" +
+               (g.ChordRangeToBase ? "This height corresponds to the max. tooth thickness, not to the thickness of "
+                                     "the start of involute!"
+                                   : "This height corresponds to the thickness for the start of involute (root "
+                                     "rounding).");
+    if (belowRange) {
         // the smallest chord lies on the tip, or on the chamfer diameter below it
         const bool onTip = gear == 1    ? g.ChamferDiameter1 >= g.da1
                            : g.RackMate ? !g.Chamfer2
                                         : g.ChamferDiameter2 >= g.da2;
-        message =
-            "Thickness sc" + n +
-            (onTip ? " must be greater than the tip one " : " must be greater than the one on the chamfer diameter ") +
-            Num(c.scMin);
-    } else {
-        message = "Normal chordal tooth thickness sc" + n + " must be smaller than " + Num(c.scMax) + "\r\r" +
-                  (g.ChordRangeToBase ? "This value corresponds to the max. tooth thickness, not to the thickness of "
-                                        "the start of involute!"
-                                      : "This thickness is for the start of involute (root rounding).");
+        return "Thickness sc" + n +
+               (onTip ? " must be greater than the tip one "
+                      : " must be greater than the one on the chamfer diameter ") +
+               Num(c.scMin);
     }
-    Refuse(message, field);
+    return "Normal chordal tooth thickness sc" + n + " must be smaller than " + Num(c.scMax) + "\r\r" +
+           (g.ChordRangeToBase ? "This value corresponds to the max. tooth thickness, not to the thickness of "
+                                 "the start of involute!"
+                               : "This thickness is for the start of involute (root rounding).");
+}
+
+void TPagesDlg::RefuseChordRange(int gear, bool height, bool belowRange) {
+    ui::Edit* field = gear == 1 ? (height ? Edit23 : Edit22) : (height ? Edit25 : Edit24);
+    Refuse(ChordRangeMessage(gear, height, belowRange), field);
 }
 
 // The chord or the height typed: the other follows from it.  A chord the page computes
@@ -308,14 +323,16 @@ void TPagesDlg::ValidateSpanTeeth(int gear) {
     (gear == 1 ? g.zw1 : g.zw2) = static_cast<std::int16_t>(std::clamp(teeth, -kLimit, kLimit));
     const long long least = gear == 1 ? g.SpanTeethMin1 : g.SpanTeethMin2;
     const long long most = gear == 1 ? g.SpanTeethMax1 : g.SpanTeethMax2;
-    if (teeth < least) return Refuse("Choose measured number of teeth from " + Whole(least), field);
-    if (teeth > most)
-        return Refuse((gear == 1 ? "Choose measured number of teeth at the outside  "
-                                 : "Choose measured number of teeth at the outside ") +
-                          Whole(most),
-                      field);
+    if (teeth < least || teeth > most) return Refuse(SpanTeethMessage(gear, teeth < least, least, most), field);
     ComputeSpanMeasurements();
     AcceptTestDimensions();
+}
+
+std::string TPagesDlg::SpanTeethMessage(int gear, bool belowRange, long long least, long long most) {
+    if (belowRange) return "Choose measured number of teeth from " + Whole(least);
+    return (gear == 1 ? "Choose measured number of teeth at the outside  "
+                      : "Choose measured number of teeth at the outside ") +
+           Whole(most);
 }
 
 void TPagesDlg::ValidateSpanTeeth1() { ValidateSpanTeeth(1); }
@@ -330,9 +347,9 @@ void TPagesDlg::RefuseBall(ui::Edit* field, int gear, const std::string& message
     Refuse(message, field);
 }
 
-std::string TPagesDlg::BallReasonText(int gear) const {
+std::string TPagesDlg::BallReasonText(int gear, std::int32_t ballRange) {
     const bool internalWheel = gear == 2 && G.GearingType == kInternalGearing;
-    switch (G.BallRangeState) {
+    switch (ballRange) {
         case kBallSinksUnderTip:
             return internalWheel ? "Reason - a ball sinks above the tip diameter."
                                  : "Reason - a ball sinks under the tip diameter.";
@@ -345,6 +362,16 @@ std::string TPagesDlg::BallReasonText(int gear) const {
     }
 }
 
+std::string TPagesDlg::BallRangeMessage(int gear, bool belowRange, double limit, std::int32_t ballRange) {
+    const std::string n = Index(gear);
+    if (belowRange)
+        return "Choose the ball diameter greater than its minimum possible diameter dt" + n + "min= " + Num(limit) +
+               "\r\r" + BallReasonText(gear, ballRange);
+    const bool fourTeeth = std::fabs(gear == 1 ? G.z1 : G.z2) == 4;
+    return "Choose the ball diameter smaller than its maximum possible diameter dt" + n + "max= " + Num(limit) +
+           "\r\r" + (fourTeeth ? " " : kNoFit);
+}
+
 void TPagesDlg::ValidateBallDiameter(int gear) {
     if (TestDimensionChecksBypassed()) return;
     GlobalData& g = G;
@@ -354,21 +381,11 @@ void TPagesDlg::ValidateBallDiameter(int gear) {
     if (!ParseInto(field, dt, kInvalidNumber)) return;
     ComputationScope computation;
     gear == 1 ? ComputeBallDiameterRange1() : ComputeBallDiameterRange2();
-    const std::string n = Index(gear);
     const double least = gear == 1 ? g.dtMin1 : g.dtMin2, most = gear == 1 ? g.dtMax1 : g.dtMax2;
-    if (BallBelowRange(gear, dt)) {
-        return RefuseBall(field, gear,
-                          "Choose the ball diameter greater than its minimum possible diameter dt" + n +
-                              "min= " + Num(least) + "\r\r" + BallReasonText(gear));
-    }
-    if (!BallAboveRange(gear, dt)) {
-        gear == 1 ? ComputeDimensionOverBalls1() : ComputeDimensionOverBalls2();
-        return AcceptTestDimensions();
-    }
-    const bool fourTeeth = std::fabs(gear == 1 ? g.z1 : g.z2) == 4;
-    RefuseBall(field, gear,
-               "Choose the ball diameter smaller than its maximum possible diameter dt" + n + "max= " + Num(most) +
-                   "\r\r" + (fourTeeth ? " " : kNoFit));
+    if (BallBelowRange(gear, dt)) return RefuseBall(field, gear, BallRangeMessage(gear, true, least, g.BallRangeState));
+    if (BallAboveRange(gear, dt)) return RefuseBall(field, gear, BallRangeMessage(gear, false, most, g.BallRangeState));
+    gear == 1 ? ComputeDimensionOverBalls1() : ComputeDimensionOverBalls2();
+    AcceptTestDimensions();
 }
 
 void TPagesDlg::ValidateBallDiameter1() { ValidateBallDiameter(1); }
@@ -409,15 +426,12 @@ bool TPagesDlg::ContactBallInRange(int gear) {
     const double least = gear == 1 ? g.dtMin1 : g.dtMin2, most = gear == 1 ? g.dtMax1 : g.dtMax2;
     if (least - 1e-5 > dt) {
         RefuseBall(field, gear,
-                   "It is not suitable ball diameter for this contact diameter dM" + n +
-                       ".\r\rChoose the ball diameter greater than its minimum possible diameter dt" + n +
-                       "min= " + Num(least) + "\r\r" + BallReasonText(gear));
+                   "It is not suitable ball diameter for this contact diameter dM" + n + ".\r\r" +
+                       BallRangeMessage(gear, true, least, g.BallRangeState));
         return false;
     }
     if (dt > most + 1e-5) {
-        RefuseBall(field, gear,
-                   "Choose the ball diameter smaller than its maximum possible diameter dt" + n + "max= " + Num(most) +
-                       "\r\r" + kNoFit);
+        RefuseBall(field, gear, BallRangeMessage(gear, false, most, g.BallRangeState));
         return false;
     }
     return true;

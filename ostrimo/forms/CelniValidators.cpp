@@ -13,6 +13,7 @@
 #include "ostrimo/forms/Celni.h"
 #include "ostrimo/forms/CelniDlg.h"
 #include "ostrimo/forms/FellowDlg.h"
+#include "ostrimo/forms/HeldNotices.h"
 #include "ostrimo/forms/Nastroj.h"
 #include "ostrimo/forms/Ostrimo.h"
 #include "ostrimo/forms/Tabulka.h"
@@ -137,40 +138,6 @@ private:
     std::vector<std::pair<ui::Edit*, std::string>> edits_;
     std::vector<std::pair<ui::Label*, std::string>> labels_;
     std::vector<std::pair<ui::Form*, std::string>> captions_;
-};
-
-// The boxes shown while it lives wait, answered OK, until the entry is taken or refused:
-// a refusal stands over the case as it was.
-class HeldNotices : public rt::NoticeRecorder {
-public:
-    explicit HeldNotices(bool hold) : previous_(hold ? rt::SetNoticeSink(this) : nullptr) {}
-    ~HeldNotices() override { Release(); }
-    HeldNotices(const HeldNotices&) = delete;
-    HeldNotices& operator=(const HeldNotices&) = delete;
-    // Stops holding; the boxes held are shown now.
-    void Show() {
-        for (const rt::Notice& n : Take()) {
-            switch (n.kind) {
-                case rt::Notice::Message: rt::ShowMessage(n.text); break;
-                case rt::Notice::Box: rt::MessageBox(n.text, n.caption, n.flags); break;
-                case rt::Notice::Beep: rt::MessageBeep(n.flags); break;
-            }
-        }
-    }
-    // Stops holding; the boxes held are dropped.
-    std::vector<rt::Notice> Take() {
-        Release();
-        std::vector<rt::Notice> held = std::move(notices);
-        notices.clear();
-        return held;
-    }
-
-private:
-    void Release() {
-        if (previous_) rt::SetNoticeSink(previous_);
-        previous_ = nullptr;
-    }
-    rt::NoticeSink* previous_;
 };
 
 // A box of the calculation that says the geometry cannot be computed, naming no cause.
@@ -702,7 +669,8 @@ void TPagesDlg::ValidateWorkingCentreDistance() {
     UpdateObligatoryInputFlag();
     if (G.CentreDistanceGiven) {
         // the helix angle follows from the centre distance
-        G.OldText = Edit9->Text();
+        const std::string typed = Edit9->Text();
+        G.OldText = typed;
         ResetWindowCaptions();
         G.AmcUndivided = false;
         ResetComputingInputs();
@@ -711,7 +679,10 @@ void TPagesDlg::ValidateWorkingCentreDistance() {
         FindHelixAngleForCentreDistance(G.beta);
         const bool noHelixAngle = G.ErrorFlag;
         G.ErrorFlag = errorBefore;
-        if (noHelixAngle) return Refuse("", Edit9);  // its message says so
+        if (noHelixAngle) {
+            Edit9->SetText(typed);     // as typed, not as the reset wrote it
+            return Refuse("", Edit9);  // its message says so
+        }
         G.alfat = std::atan(std::tan(G.alfan) / std::cos(G.beta));
         G.betab = static_cast<double>(ComputeCheckedArcSin(std::cos(G.alfan) * std::sin(G.beta)));
         const double c = (G.z1 + G.z2) * G.mn * std::cos(G.alfat) / (2 * std::cos(G.beta) * G.aw);
@@ -743,6 +714,7 @@ void TPagesDlg::ApplyWorkingCentreDistance() {
         return Refuse("Working centre distance a is impossible for these gears - there is no working pressure angle.",
                       Edit9);
     }
+    TakeSumOfDividedAmc();
     ResetWindowCaptions();
     ClearTipDiametersNotGiven();
     Edit6->SetText(rt::Str(G.xsum, 8, 6));
@@ -772,6 +744,7 @@ void TPagesDlg::ValidateWorkingPressureAngle() {
 void TPagesDlg::ApplyWorkingPressureAngle() {
     if (G.GearingType == kBevelGearing) ComputeBevelGearDimensions();
     ComputeAmcSumFromPressureAngle();
+    TakeSumOfDividedAmc();
     ResetWindowCaptions();
     ClearTipDiametersNotGiven();
     Edit6->SetText(rt::Str(G.xsum, 8, 6));

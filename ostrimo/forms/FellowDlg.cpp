@@ -184,8 +184,7 @@ bool TFellowDlg::Refuse(const std::string& message, ui::Edit* field) {
 bool TFellowDlg::ChangeAccepted() {
     ShowFellowCutterValues();
     WarnFellowCutterDefects();
-    G.TestDimensionsOutdated = true;
-    G.CheckOutdated = true;
+    TPagesDlg::MarkInputsChanged();
     return true;
 }
 
@@ -336,6 +335,7 @@ void TFellowDlg::CheckBox1Click() {
     }
     // the cutter's dimensions, with its limit point again once the option is off
     ShowFellowCutterValues();
+    TPagesDlg::MarkInputsChanged();
     RefreshResults();
 }
 
@@ -356,6 +356,7 @@ void TFellowDlg::CheckBox2Click() {
     }
     ComputeCutterTipRoundingDiameters();
     ShowFellowCutterValues();
+    TPagesDlg::MarkInputsChanged();
     RefreshResults();
 }
 

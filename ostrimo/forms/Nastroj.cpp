@@ -100,11 +100,6 @@ bool ComputeToolProtuberanceAngle(double h0, double rho, double hp, double pr, d
     return true;
 }
 
-void MarkOutdated() {
-    G.TestDimensionsOutdated = true;
-    G.CheckOutdated = true;
-}
-
 }  // namespace
 
 TNastrojDlg::TNastrojDlg() : Form("NastrojDlg") {
@@ -341,7 +336,7 @@ void TNastrojDlg::OptionClicked(int tool, bool protuberanceBox) {
     ToolData d = Data(tool);
     ui::CheckBox* box = protuberanceBox ? tools_[tool].protuberance : tools_[tool].chamfer;
     (protuberanceBox ? d.protuberance : d.chamfer) = box->Checked();
-    MarkOutdated();
+    TPagesDlg::MarkInputsChanged();
     if (!protuberanceBox) return;
     if (box->Checked()) {
         DisableRackFields();
@@ -443,6 +438,7 @@ bool TNastrojDlg::ValidateToolField(ui::Edit* field) {
             d.rootRadius = v;
             if (PagesDlg) PagesDlg->InputField(tool == 1 ? 15 : 16)->SetText(Factor(v));
             if (!within) {  // the limit taken instead, with a warning
+                TPagesDlg::MarkInputsChanged();
                 ui::MessageBox(
                     "Crest rounding radius factor of a tool for the " + gear + " must be from 0 to " + Factor(limit),
                     kWarningCaption, ui::MB_OK);
@@ -491,7 +487,7 @@ bool TNastrojDlg::ValidateToolField(ui::Edit* field) {
         }
         default: break;
     }
-    MarkOutdated();
+    TPagesDlg::MarkInputsChanged();
     return true;
 }
 
@@ -536,7 +532,7 @@ void TNastrojDlg::Button1Click() {
         PagesDlg->CheckBox1->SetEnabled(true);
         for (int code = 11; code <= 16; ++code) PagesDlg->InputField(code)->SetEnabled(true);
     }
-    G.CheckOutdated = true;
+    TPagesDlg::MarkInputsChanged();
 }
 
 void TNastrojDlg::OKBtnClick() {

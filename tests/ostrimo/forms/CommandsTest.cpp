@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 #include <set>
 #include <sstream>
 
@@ -379,9 +380,17 @@ TEST_F(Commands, EachFileOpensChecksAndSavesAsAfterAStart) {
         seen.insert(seen.end(), boxes.begin(), boxes.end());
         ui::test::Notices().Clear();
     };
+    const auto shownText = [] {
+        const std::vector<std::string> shown = Shown();
+        return std::accumulate(shown.begin(), shown.end(), std::string());
+    };
     const auto openCheckSave = [&](const std::string& file) {
         std::vector<std::string> seen;
-        Open(file);
+        // its boxes stand over its fields, and the sum shown is that of its coefficients
+        const std::vector<std::string> behindTheBoxes = ShownAtEachBox(shownText, [&] { Open(file); });
+        EXPECT_EQ(behindTheBoxes, std::vector<std::string>(behindTheBoxes.size(), shownText()));
+        if (!G.AmcUndivided && !G.BacklashByExtraAmc && !G.RackMate)
+            EXPECT_EQ(D().Edit6->Text(), rt::Str(G.x1 + G.x2, 8, 6));
         boxesOfOneCommand(seen);
         Walk(D().TabSheet1, [&](ui::Control* c) {
             seen.push_back(c->Name() + (!c->Visible() ? " hidden" : c->Enabled() ? "" : " disabled"));

@@ -301,6 +301,7 @@ TEST_F(Protocol, ACentreDistanceWithoutAHelixAngleIsRefusedOverTheCaseAsItWas) {
     EXPECT_EQ(Messages(), std::vector<std::string>{"There is no solution - change inputs."});
     EXPECT_TRUE(fields() == shown && G.beta == before.beta && G.aw == before.aw);
     EXPECT_EQ(D().ActiveControl(), D().Edit9);
+    EXPECT_EQ(D().Edit9->Text() + "|" + D().Edit9->selectedText().toStdString(), "845|845");  // as typed
     Enter(D().Edit9, "875");
     const std::string tips = fields();
     ui::test::Click(D().Button1);

@@ -2,6 +2,7 @@
 // diameters, each accepted within its range and refused outside it with its reason.
 #include <cmath>
 #include <fstream>
+#include <functional>
 
 #include "CheckedPair.h"
 #include "OstrimoFixture.h"
@@ -13,7 +14,7 @@ namespace {
 
 class TestDimensions : public OstrimoTest {
 protected:
-    static void OpenPage() { ui::test::ClickTab(D().PageControl1, 1); }
+    static void OpenPage(int page = 1) { ui::test::ClickTab(D().PageControl1, page); }
     static std::string Num(double v) { return rt::Str(v, 1, 4); }
     // Types the text and leaves the field; the messages shown.
     static std::vector<std::string> Typed(ui::Edit* field, const std::string& text) {
@@ -64,6 +65,73 @@ TEST_F(TestDimensions, ChoicesStayThroughTheRefreshOfTheShownResults) {
     EXPECT_TRUE(CelniDlg->Visible() && D().RadioButton11->Checked() && Messages().empty());
     EXPECT_EQ(D().Edit30->Text() + D().Edit28->Text() + D().Edit24->Text(), "1.8000  61.5000");
     EXPECT_TRUE(G.dt1 == 1.8 && G.zw2 == 6 && G.sc2 == 1.5);
+}
+
+// Every input that changes the pair, on the Inputs page and in the side dialogs, renews the
+// test dimensions: the page then shows the pair's own, not a ball chosen for the pair before.
+TEST_F(TestDimensions, EveryInputThatChangesThePairRenewsThem) {
+    using ui::test::Click;
+    const std::function<void()> nothing = [] {};
+    const struct {
+        const char* name;
+        std::function<void()> before, change;  // the windows are made anew for each row
+    } rows[] = {
+        {"Standard", [] { Enter(D().Edit11, "1.1"); }, [] { Click(D().RadioButton1); }},
+        {"Rounded root", nothing, [] { Click(D().CheckBox1); }},
+        {"Calculating tip diameters", [] { Enter(D().Edit18, "21.9"); }, [] { Click(D().Button8); }},
+        {"Bal. spec.slidings", nothing, [] { Click(D().Button6); }},
+        {"Clear", [] { Click(D().Button2), Enter(D().Edit7, "0.3"); }, [] { Click(D().Button5); }},
+        {"Fellow", [] { Click(D().RadioButton4); },
+         [] { Click(D().Button9), Click(FellowDlg->CheckBox1), Click(FellowDlg->CancelBtn); }},
+        {"Tools", nothing, [] { Click(D().Button10), Enter(NastrojDlg->Edit2, "5"), Click(NastrojDlg->OKBtn); }},
+        {"Identification page", nothing, [] { Enter(D().Edit1, "2"), OpenPage(2), OpenPage(0); }},
+    };
+    const auto page = [] {
+        std::string shown;
+        Walk(D().TabSheet2, [&](ui::Control* c) {
+            if (auto* e = dynamic_cast<ui::Edit*>(c)) shown += e->Text() + "|";
+        });
+        return shown;
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TearDown(), SetUp();
+        row.before();
+        OpenPage();
+        Enter(D().Edit30, "1.8");
+        OpenPage(0);
+        row.change();
+        OpenPage();
+        const std::string shown = page();
+        G.TestDimensionsOutdated = true;  // what the page shows after any change of the pair
+        OpenPage(0), OpenPage();
+        EXPECT_EQ(shown, page());
+    }
+}
+
+// A data file whose choices its pair does not admit opens with the check's own values, each
+// replaced choice told once by the page's own message.
+TEST_F(TestDimensions, ChoicesThePairDoesNotAdmitGiveWayWithThePagesMessage) {
+    ScratchDir dir;
+    OpenPage();
+    std::vector<std::string> told = Typed(D().Edit28, "9");
+    Enter(D().Edit28, "5");
+    told.push_back(Typed(D().Edit30, "1.4").at(0));
+    G.zw2 = 9;  // as a file may hold them
+    DataFile.Assign(dir.File("case.dat"));
+    DataFile.Rewrite();
+    WriteGeometryDataFile();
+    DataFile.Close();
+    Enter(D().Edit30, "1.8");
+    OpenPage(0);
+    ui::test::Notices().Clear();
+    Open(dir.File("case.dat"));
+    EXPECT_EQ(Messages(), told);
+    ui::test::Notices().Clear();
+    ui::test::Click(D().Button1);
+    OpenPage();
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    EXPECT_TRUE(G.zw2 == G.SpanTeethProposed2 && G.dt1 != 1.4);
 }
 
 TEST_F(TestDimensions, ChosenChordAndHeightWithinTheirRanges) {
