@@ -389,8 +389,9 @@ TEST_F(Commands, EachFileOpensChecksAndSavesAsAfterAStart) {
         // its boxes stand over its fields, and the sum shown is that of its coefficients
         const std::vector<std::string> behindTheBoxes = ShownAtEachBox(shownText, [&] { Open(file); });
         EXPECT_EQ(behindTheBoxes, std::vector<std::string>(behindTheBoxes.size(), shownText()));
-        if (!G.AmcUndivided && !G.BacklashByExtraAmc && !G.RackMate)
+        if (!G.AmcUndivided && !G.BacklashByExtraAmc && !G.RackMate) {
             EXPECT_EQ(D().Edit6->Text(), rt::Str(G.x1 + G.x2, 8, 6));
+        }
         boxesOfOneCommand(seen);
         Walk(D().TabSheet1, [&](ui::Control* c) {
             seen.push_back(c->Name() + (!c->Visible() ? " hidden" : c->Enabled() ? "" : " disabled"));
