@@ -679,9 +679,11 @@ void TPagesDlg::ValidateWorkingCentreDistance() {
         FindHelixAngleForCentreDistance(G.beta);
         const bool noHelixAngle = G.ErrorFlag;
         G.ErrorFlag = errorBefore;
-        if (noHelixAngle) {
-            Edit9->SetText(typed);     // as typed, not as the reset wrote it
-            return Refuse("", Edit9);  // its message says so
+        const double limit = HelixAngleLimit(RadToDeg(G.beta));
+        if (noHelixAngle || RadToDeg(G.beta) > limit) {
+            Edit9->SetText(typed);  // as typed, not as the reset wrote it
+            // no helix angle: its message says so; one the helix field would refuse: that field's rule
+            return Refuse(noHelixAngle ? "" : HelixAngleMessage(rt::Str(limit, 6, 4)), Edit9);
         }
         G.alfat = std::atan(std::tan(G.alfan) / std::cos(G.beta));
         G.betab = static_cast<double>(ComputeCheckedArcSin(std::cos(G.alfan) * std::sin(G.beta)));

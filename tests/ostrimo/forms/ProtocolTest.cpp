@@ -302,6 +302,11 @@ TEST_F(Protocol, ACentreDistanceWithoutAHelixAngleIsRefusedOverTheCaseAsItWas) {
     EXPECT_TRUE(fields() == shown && G.beta == before.beta && G.aw == before.aw);
     EXPECT_EQ(D().ActiveControl(), D().Edit9);
     EXPECT_EQ(D().Edit9->Text() + "|" + D().Edit9->selectedText().toStdString(), "845|845");  // as typed
+    ui::test::Notices().Clear();
+    Enter(D().Edit9, "9600");  // a helix angle beyond the helix field's range
+    EXPECT_EQ(Messages(), std::vector<std::string>{
+                              "Helix angle at reference cylinder \xC3\x9F must lay from 0 to 80.0000\xC2\xB0."});
+    EXPECT_TRUE(fields() == shown && G.beta == before.beta && G.aw == before.aw);
     Enter(D().Edit9, "875");
     const std::string tips = fields();
     ui::test::Click(D().Button1);
