@@ -116,6 +116,9 @@ const TSpektrum_F::FactorColumn kFactorColumns[] = {
     {TSpektrum_F::kKv, &GlobalData::KvLevel, true},
 };
 
+// The tangential force of a level load given as a force or as a pinion torque [N.m].
+double LevelForce(double load, bool force) { return force ? load : load * 2000 / G.d1; }
+
 // SpectrumY between forces and torques when it is held in the other unit (neither flag set:
 // torques); FtLevel the level loads as forces.
 void ConvertSpectrumLoadUnit(bool forces) {
@@ -123,7 +126,7 @@ void ConvertSpectrumLoadUnit(bool forces) {
         const double factor = forces ? 2000 / G.d1 : G.d1 / 2000;
         for (int j = 1; j <= Levels(); ++j) G.SpectrumY[j] *= factor;
     }
-    for (int j = 1; j <= Levels(); ++j) G.FtLevel[j] = forces ? G.SpectrumY[j] : G.SpectrumY[j] * 2000 / G.d1;
+    for (int j = 1; j <= Levels(); ++j) G.FtLevel[j] = LevelForce(G.SpectrumY[j], forces);
     SetSpectrumLoadUnit(G, forces);
 }
 }  // namespace
@@ -451,7 +454,6 @@ void TSpektrum_F::UpdateRatioButtons() {
 void TSpektrum_F::ComputeLevelForces() {
     const LoadMode mode = holdsRatios_ ? CurrentLoadMode() : LoadMode::Absolute;
     const bool forces = mode == LoadMode::Absolute ? G.SpectrumForces : G.LoadAsForce;
-    const double toForce = forces ? 1 : 2000 / G.d1;
     for (int j = 1; j <= Levels(); ++j) {
         const double y = G.SpectrumY[j];
         double f = y;
@@ -461,7 +463,7 @@ void TSpektrum_F::ComputeLevelForces() {
             case LoadMode::LevelToMax: f = G.SpectrumRefLoad * y; break;
             case LoadMode::LevelToMin: f = G.SpectrumRefLoadMin * y; break;
         }
-        G.FtLevel[j] = f * toForce;
+        G.FtLevel[j] = LevelForce(f, forces);
     }
 }
 

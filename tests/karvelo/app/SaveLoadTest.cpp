@@ -2,7 +2,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "KarveloFixture.h"
 #include "karvelo/calc/Geometrie.h"
@@ -150,6 +153,104 @@ TEST_F(SaveLoad, AFailedSaveKeepsAllThreeEarlierFiles) {
     EXPECT_EQ(saveFailingAt(end - 2), box + "\r\rcase.VST was saved, case.PEV and case.VYS were not.");
     EXPECT_EQ(saveFailingAt(end - 1), box + "\r\rcase.PEV and case.VST were saved, case.VYS was not.");
     EXPECT_GT(end, 100);
+}
+
+// A case saved, loaded, calculated and saved again gives the same files (the listings but for
+// their time, date and file name), whichever way it was entered; a file of an earlier version
+// re-saves identically from its first re-save on.
+TEST_F(SaveLoad, ACaseReopensToTheSameResultsAndResavesIdentically) {
+    using Script = std::function<void()>;
+    const auto in = [](ui::Form* window, ui::Button* open, ui::Button* ok, Script s) {
+        ui::test::QueueModal(window, [=](ui::Form&) { s(), Click(ok); });
+        Click(open);
+    };
+    const auto geometry = [&](std::vector<std::pair<int, const char*>> fields) {
+        in(Geometrie_F, Form1->Button1, Geometrie_F->Button1, [=] {
+            for (auto [n, text] : fields) Put(Geometrie_F->EditField(n), text);
+        });
+    };
+    const auto spectrum = [&] {
+        in(Zatizeni_F, Form1->Button3, Zatizeni_F->Button14, [] {
+            Click(Zatizeni_F->RadioButton4);
+            ui::test::QueueModal(Spektrum_F, [](ui::Form&) { Click(Spektrum_F->Button6), Click(Spektrum_F->Button2); });
+            Click(Zatizeni_F->Button12);
+        });
+    };
+    const std::pair<const char*, Script> entries[] = {
+        {"default", [] {}},
+        {"internal",
+         [&] {
+             Click(Form1->RadioButton2);
+             in(Souc_F, Form1->Button7, Souc_F->Button1, [] { Put(Souc_F->Field(16), "2.1"); });  // YS2
+         }},
+        {"helical, shifted",
+         [&] {
+             geometry({{4, "13.7"}, {5, "21"}, {6, "0.27"}, {7, "-0.11"}});
+         }},
+        {"centre distance, then x1",
+         [&] {
+             geometry({{8, "125.3"}, {6, "0.4"}});
+         }},
+        {"x1, then the reference centre distance",
+         [&] {
+             geometry({{6, "0.3"}, {8, "0"}});
+         }},
+        {"pointed tip given",
+         [&] {
+             geometry({{15, "96.8"}});
+         }},
+        {"Haibach spectrum, life",
+         [&] {
+             spectrum();
+             in(Zivotnost_F, Form1->Button13, Zivotnost_F->Button2, [] {
+                 Put(Zivotnost_F->Field(2), "1.2");
+                 ui::test::QueueModal(Spektrum_F, [](ui::Form&) { Click(Spektrum_F->Button2); });
+                 Click(Zivotnost_F->Button1);
+             });
+         }},
+        {"Miner spectrum, helical",
+         [&] {
+             geometry({{4, "13.7"}, {8, "131.1"}});
+             Click(Form1->RadioButton5);
+             spectrum();
+         }},
+    };
+    // Loads the file (Ok in the spectrum window that a spectrum case opens), calculates and saves it.
+    const auto resave = [&](const std::string& file, const std::string& name) {
+        const std::string text = Slurp(file);
+        if (text.at(text.find('\n') + 2) == '0' + kMultilevelLoading)
+            ui::test::QueueModal(Spektrum_F, [](ui::Form&) { Click(Spektrum_F->Button2); });
+        ui::test::QueueFileName(file);
+        Click(Form1->Button10);
+        CalculateAndSave(Path(name));
+    };
+    // The lines of a file, a listing's time, date and file name lines left out.
+    const auto lines = [&](const std::string& file) {
+        std::istringstream in(Slurp(Path(file)));
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);)
+            if (line.rfind("Time", 0) && line.rfind("Date", 0) && line.rfind("File name", 0)) lines.push_back(line);
+        return lines;
+    };
+    const auto expectSameFiles = [&](const std::string& a, const std::string& b) {
+        for (const char* ext : {".PEV", ".VST", ".VYS"}) EXPECT_EQ(lines(a + ext), lines(b + ext)) << ext;
+    };
+    for (const auto& [name, enter] : entries) {
+        SCOPED_TRACE(name);
+        SetUp();
+        enter();
+        CalculateAndSave(Path("a"));
+        resave(Path("a.PEV"), "b");
+        expectSameFiles("a", "b");
+        EXPECT_TRUE(Messages().empty()) << Messages()[0];
+    }
+    for (const char* file : {"internal-pair", "haibach-spectrum-with-service-life", "equivalent-loads-given"}) {
+        SCOPED_TRACE(file);
+        SetUp();
+        resave(std::string(TEST_SOURCE_ROOT) + "/tests/fuzz/corpus/karvelo_reader/" + file + ".PEV", "b");
+        resave(Path("b.PEV"), "c");
+        expectSameFiles("b", "c");
+    }
 }
 
 TEST_F(SaveLoad, RefusedFileLeavesTheCaseAsItWasAndTheResultsWithdrawn) {
