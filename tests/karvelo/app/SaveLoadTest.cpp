@@ -169,10 +169,14 @@ TEST_F(SaveLoad, ACaseReopensToTheSameResultsAndResavesIdentically) {
             for (auto [n, text] : fields) Put(Geometrie_F->EditField(n), text);
         });
     };
-    const auto spectrum = [&] {
-        in(Zatizeni_F, Form1->Button3, Zatizeni_F->Button14, [] {
+    // The example spectrum with its factors computed, `first` done in the spectrum window before.
+    const auto spectrum = [&](Script first = [] {}) {
+        in(Zatizeni_F, Form1->Button3, Zatizeni_F->Button14, [=] {
             Click(Zatizeni_F->RadioButton4);
-            ui::test::QueueModal(Spektrum_F, [](ui::Form&) { Click(Spektrum_F->Button6), Click(Spektrum_F->Button2); });
+            ui::test::QueueModal(Spektrum_F, [=](ui::Form&) {
+                first();
+                Click(Spektrum_F->Button6), Click(Spektrum_F->Button2);
+            });
             Click(Zatizeni_F->Button12);
         });
     };
@@ -208,11 +212,19 @@ TEST_F(SaveLoad, ACaseReopensToTheSameResultsAndResavesIdentically) {
                  Click(Zivotnost_F->Button1);
              });
          }},
-        {"Miner spectrum, helical",
+        {"Miner spectrum in forces and hours, helical",
          [&] {
-             geometry({{4, "13.7"}, {8, "131.1"}});
+             geometry({{4, "13.7"}, {2, "71"}, {8, "190.3"}});
              Click(Form1->RadioButton5);
+             spectrum([] {
+                 Click(Spektrum_F->RadioButton1), Click(Spektrum_F->RadioButton7);
+                 Put(Spektrum_F->LevelField(TSpektrum_F::kSpeed, 1), "930");
+             });
+         }},
+        {"spectrum, then the modulus of elasticity",
+         [&] {
              spectrum();
+             in(Materialy_F, Form1->Button2, Materialy_F->Button3, [] { Put(Materialy_F->Field(9), "226600"); });
          }},
     };
     // Loads the file (Ok in the spectrum window that a spectrum case opens), calculates and saves it.
