@@ -78,8 +78,9 @@ inline constexpr const char* kNotApplicable = "  ---";
 //     }
 //   - ReadNumber(var) converts FieldText() with rt::Val, sets G.ValCode and stores the number in
 //     var at once (a failed conversion leaves var unchanged), to the 15 significant digits the
-//     data file holds; it returns whether the whole text was a number.  Store before test: a number refused by its
-//     range stays in var while the window is open.  ParseNumber converts without storing.
+//     data file holds; it returns whether the whole text was a number.  Store before test: a
+//     number refused by its range stays in var while the window is open.  ParseNumber converts
+//     without storing.
 //   - Refuse(text) shows ShowMessage(text), Refuse(text, caption) a box with that caption and an
 //     OK button; both clear the window's preview flags (the press that left the field gets no
 //     click) and make the field the active control again.

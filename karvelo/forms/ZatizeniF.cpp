@@ -54,7 +54,7 @@ void ConvertLoads(bool toForces) {
     const double factor = toForces ? 2000 / g.d1 : g.d1 / 2000;
     g.SpectrumRefLoad *= factor;
     g.SpectrumRefLoadMin *= factor;
-    // held as the data file holds them
+    // The converted loads are held as the data file holds them.
     auto convert = [&](double GlobalData::*force, double GlobalData::*torque) {
         if (toForces)
             g.*force = rt::StoredReal(g.*torque * factor);
