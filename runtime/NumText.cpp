@@ -324,6 +324,14 @@ std::string StrReal(double x) {
     return s;
 }
 
+double StoredReal(double x) {
+    if (!std::isfinite(x)) return x;
+    double stored = x;
+    int code = 0;
+    Val(StrReal(x), stored, code);
+    return stored;
+}
+
 std::string FormatFloat(const std::string& format, double x) {
     if (!std::isfinite(x)) return nonFinite(x);
     std::vector<std::string> sec = splitSections(format);

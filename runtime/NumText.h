@@ -25,6 +25,9 @@ std::string Str(long long i, int w = 0);
 // sign or blank, one digit, '.', 14 digits, 'E', exponent sign, 4 exponent digits.
 // 20 -> " 2.00000000000000E+0001", -7.5 -> "-7.50000000000000E+0000".
 std::string StrReal(double x);
+// The value StrReal(x) reads back as: x held to the 15 significant digits a data file stores.
+// Non-finite values are returned as they are.
+double StoredReal(double x);
 
 // FormatFloat(format, x) for picture formats: sections "positive;negative;zero",
 // digit placeholders '0' (always shown) and '#' (optional), '.', exponent

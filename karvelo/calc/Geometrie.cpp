@@ -25,6 +25,9 @@ constexpr int kMaxPasses = 1000;  // the bisection needs about 35 passes
 // Transverse pressure angle of the basic rack profile.
 double TransversePressureAngle() { return std::atan(Tan(G.alfan) / std::cos(G.beta)); }
 
+// cos(alfawt) = cos(alfat) ad / a.
+Extended WorkingPressureAngleCosine() { return std::cos(static_cast<Extended>(G.alfat)) * G.ad / G.a; }
+
 }  // namespace
 
 double ReferenceCentreDistance() { return (G.z1 + G.z2) * G.mn / (2 * std::cos(G.beta)); }
@@ -85,11 +88,21 @@ void SolveInverseInvolute(double& alpha, double target, bool checkCriticalSum) {
     alpha = 0;  // no convergence: as no root
 }
 
+void SetWorkingCentreDistance(double a) {
+    GlobalData& g = G;
+    g.a = rt::StoredReal(a);
+    g.alfat = TransversePressureAngle();
+    g.ad = ReferenceCentreDistance();
+    // At the smallest centre distance (alfawt = 0) the cosine may round above 1: the angle solved
+    // for it stays.
+    if (WorkingPressureAngleCosine() <= 1) ComputeWorkingPressureAngle();
+}
+
 void ComputeCentreDistanceFromShifts() {
     GlobalData& g = G;
     if (g.aGiven && g.ActiveEdit == 8) {
         // The centre distance field asked for the reference centre distance.
-        g.a = ReferenceCentreDistance();
+        SetWorkingCentreDistance(ReferenceCentreDistance());
         g.x1 = 0;
         g.x2 = 0;
         win::SetGeometryFieldText(6, rt::Str(g.x1, 7, 5));
@@ -100,16 +113,25 @@ void ComputeCentreDistanceFromShifts() {
         g.invAlfat = ComputeInvolute(g.alfat);
         g.invAlfawt = Tan(g.alfan) * 2 * g.xsum / (g.z1 + g.z2) + g.invAlfat;
         SolveInverseInvolute(g.alfawt, g.invAlfawt);
-        g.a = ReferenceCentreDistance() * std::cos(g.alfat) / std::cos(g.alfawt);
+        SetWorkingCentreDistance(ReferenceCentreDistance() * std::cos(g.alfat) / std::cos(g.alfawt));
     }
     g.aGiven = false;
+}
+
+void ComputeVirtualTeeth() {
+    GlobalData& g = G;
+    const Extended cosBeta = std::cos(static_cast<Extended>(g.beta));
+    const Extended cosBeta3 = cosBeta * cosBeta * cosBeta;
+    g.zn1 = static_cast<double>(g.z1 / cosBeta3);
+    g.zn2 = static_cast<double>(g.z2 / cosBeta3);
+    g.u = g.z2 / g.z1;
 }
 
 void ComputeWorkingPressureAngle() {
     GlobalData& g = G;
     g.alfat = TransversePressureAngle();
     g.ad = ReferenceCentreDistance();
-    g.alfawt = static_cast<double>(ComputeCheckedArcCos(std::cos(static_cast<Extended>(g.alfat)) * g.ad / g.a));
+    g.alfawt = static_cast<double>(ComputeCheckedArcCos(WorkingPressureAngleCosine()));
 }
 
 void ComputeCutterWheelCentreDistance() {

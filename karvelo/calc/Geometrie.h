@@ -19,15 +19,22 @@ using gear::EvaluateInvoluteEquation;
 // passes false.
 void SolveInverseInvolute(double& alpha, double target, bool checkCriticalSum = true);
 
-// alfat, invAlfat, invAlfawt, alfawt and the working centre distance a from xsum; or, when the
-// centre distance field (8) of the geometry window has just given the centre distance, a reset
-// to the reference centre distance with x1 = x2 = 0, shown in the window.  Clears aGiven.
+// alfat, invAlfat, invAlfawt and the working centre distance a from xsum, then alfawt from a
+// (SetWorkingCentreDistance); or, when the centre distance field (8) of the geometry window has
+// just given the centre distance, a reset to the reference centre distance with x1 = x2 = 0,
+// shown in the window.  Clears aGiven.
 void ComputeCentreDistanceFromShifts();
 // Reference centre distance (z1 + z2) * mn / (2 cos beta) [mm].
 double ReferenceCentreDistance();
 
+// Virtual numbers of teeth zn1, zn2 = z / cos^3(beta) and the gear ratio u = z2 / z1.
+void ComputeVirtualTeeth();
+
 // alfat, ad, and alfawt from the working centre distance a (a data file stores a, not alfawt).
 void ComputeWorkingPressureAngle();
+// a := `a` as the data file stores it, and alfawt from it (ComputeWorkingPressureAngle): the
+// geometry derived from it is the one a saved case derives again when it is loaded.
+void SetWorkingCentreDistance(double a);
 
 // Internal wheel and its cutter: invAlfat, invAlfaw0, alfaw0, a0, dw2c, dw0.  A cutter that
 // cannot mesh with the wheel (invAlfaw0 <= 0) gets alfaw0 = 0; CutterMeshes tells it.

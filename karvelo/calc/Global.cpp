@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "karvelo/calc/MaterialClasses.h"
+#include "runtime/NumText.h"
 
 namespace karvelo {
 
@@ -158,7 +159,7 @@ void SetDefaultInputs() {
     g.caP2 = 0.25;
     g.RofP1 = 0.38;
     g.RofP2 = 0.38;
-    g.alfan = 20 * std::numbers::pi / 180;
+    g.alfan = rt::StoredReal(20 * std::numbers::pi / 180);  // 20 degrees as a data file holds it
     g.alfat = g.alfan;
     g.alfawt = g.alfan;
     g.beta = 0;

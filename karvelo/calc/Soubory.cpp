@@ -101,11 +101,7 @@ void RefreshLoadedCase() {
     ComputeWorkingPressureAngle();
     ComputeGearDimensions();
     ComputeTipThickness();
-    const Extended cosBeta = std::cos(static_cast<Extended>(g.beta));
-    const Extended cosBeta3 = cosBeta * cosBeta * cosBeta;
-    g.zn2 = static_cast<double>(g.z2 / cosBeta3);
-    g.zn1 = static_cast<double>(g.z1 / cosBeta3);
-    g.u = g.z2 / g.z1;
+    ComputeVirtualTeeth();
     ComputeToothDepthsAndRimLimits(g.da1, g.da2);
     ComputeEffectiveFaceWidths();
     if (g.SpectrumRatioToMax || g.SpectrumRatioMaxTo) g.SpectrumRefLoad = g.LoadAsForce ? g.Ftmax : g.Tmax;

@@ -593,6 +593,13 @@ void ApproximateMethodicsAsOneLoad() {
 void PrepareSpectrumLevels() {
     GlobalData& g = G;
     ComputePermissibleContactStress();
+    // Factors computed for the levels (not given) are those of the case as it is now, as when the
+    // spectrum window opens: an input changed since leaves none of the case before.
+    if (g.LoadInputMethod == kMultilevelLoading && !g.SpectrumLevelsShown && LevelCountInRange()) {
+        for (int j = 1; j <= g.LevelCount; ++j) g.FtLevel[j] = LevelForce(g.SpectrumY[j], g.SpectrumForces);
+        ClearLevelValidityMarks();
+        ComputeLevelFactors(g.LevelCount);
+    }
     if (!g.KFbetaDirect) ComputeKFbetaLevels();
     ComputeLevelFactorProducts(g, std::min<int>(g.LevelCount, kMaxLevels));
 }

@@ -107,4 +107,17 @@ void ComputeKHalphaLevel(int Level) {
     if (g.CalculationRunning) CheckKHalphaValidityAtLevel(Level);
 }
 
+double LevelForce(double load, bool force) { return force ? load : load * 2000 / G.d1; }
+
+void ComputeLevelFactors(int levels) {
+    for (int j = 1; j <= levels; ++j) {
+        if (G.MethodC)
+            ComputeKvMethodCLevel(j);
+        else
+            ComputeKvMethodBLevel(j);
+    }
+    for (int j = 1; j <= levels; ++j) ComputeKHbetaLevel(j);
+    for (int j = 1; j <= levels; ++j) ComputeKHalphaLevel(j);
+}
+
 }  // namespace karvelo

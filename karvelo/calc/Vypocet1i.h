@@ -22,4 +22,9 @@ void ComputeKvMethodBLevel(int Level);
 // FtLevel KvLevel KHbetaLevel / b (each unless the single-load factor is entered).
 void ComputeKHalphaLevel(int Level);
 
+// The tangential force of a level load given as a force or as a pinion torque [N.m].
+double LevelForce(double load, bool force);
+// KvLevel (method B or C), KHbetaLevel, KHalfaLevel and KFalfaLevel of levels 1..levels.
+void ComputeLevelFactors(int levels);
+
 }  // namespace karvelo

@@ -20,9 +20,10 @@ namespace {
 
 constexpr double kRad = std::numbers::pi / 180;
 
-double Cube(double x) { return x * x * x; }
 bool Whole(double teeth) { return teeth == std::trunc(teeth); }
 bool External() { return G.GearingType == kExternalPair; }
+// An angle typed in degrees, in radians as the data file holds it.
+double InRadians(double degrees) { return rt::StoredReal(degrees * kRad); }
 
 // Smallest sum x1 + x2 of a mesh of z + zMate teeth: the working pressure angle becomes 0.
 double CriticalShiftSum(double z, double zMate) { return -(z + zMate) / 2 * ComputeInvolute(G.alfat) / Tan(G.alfan); }
@@ -192,8 +193,7 @@ void TGeometrie_F::CheckInputZ1() {
     const double previous = G.z1;
     if (!ReadNumber(G.z1) || G.z1 < 4 || !Whole(G.z1)) return Refuse(message);
     if (G.z1 == previous) return;
-    G.zn1 = G.z1 / Cube(std::cos(G.beta));
-    G.u = G.z2 / G.z1;
+    ComputeVirtualTeeth();
     StandardRecompute(message);
 }
 
@@ -206,8 +206,7 @@ void TGeometrie_F::CheckInputZ2() {
         if (G.z2 > -4) return Refuse("Teeth number for the annular gear must be less than -3");
         if (FitCutterToInternalWheel(G)) ShowNumber(19, G.z0, 1, 0);
     }
-    G.zn2 = G.z2 / Cube(std::cos(G.beta));
-    G.u = G.z2 / G.z1;
+    ComputeVirtualTeeth();
     StandardRecompute(message);
 }
 
@@ -230,9 +229,8 @@ void TGeometrie_F::CheckInputBeta() {
     const char* const message =
         "Invalid input of the helix angle beta at reference cylinder. \rIt must be given in decimal form.";
     if (!ReadNumber(G.beta) || G.beta < 0 || G.beta >= 90) return Refuse(message);
-    G.beta *= kRad;
-    G.zn1 = G.z1 / Cube(std::cos(G.beta));
-    G.zn2 = G.z2 / Cube(std::cos(G.beta));
+    G.beta = InRadians(G.beta);
+    ComputeVirtualTeeth();
     StandardRecompute(message);
 }
 
@@ -240,7 +238,7 @@ void TGeometrie_F::CheckInputAlfan() {
     const char* const message =
         "Invalid input of the normal rack flank angle alfan   \rIt must be given in decimal form.";
     if (!ReadNumber(G.alfan) || G.alfan < 1 || G.alfan > 50) return Refuse(message);
-    G.alfan *= kRad;
+    G.alfan = InRadians(G.alfan);
     StandardRecompute(message);
 }
 
@@ -248,7 +246,7 @@ void TGeometrie_F::CheckInputAlfan() {
 void TGeometrie_F::CheckShift(double& x, double& other, const char* message) {
     if (!ReadNumber(x)) return Refuse(message);
     if (G.aGiven) {
-        other = G.xsum - x;
+        other = rt::StoredReal(G.xsum - x);
         return UpdateGeometryForm(message);
     }
     G.xlim = CriticalShiftSum(G.z1, G.z2);
@@ -267,19 +265,20 @@ void TGeometrie_F::CheckInputA() {
     double entered = 0;
     const bool number = ParseNumber(entered);
     if (number && std::fabs(std::fabs(entered) - std::fabs(G.a)) <= 0.0009) return;  // unchanged
+    const char* const message = "Invalid input of the working centre distance a";
     if (number && entered == 0) {
-        // Back to the reference centre distance without shifts.
-        G.a = ReferenceCentreDistance();
+        // Back to the reference centre distance without shifts; the geometry follows it.
+        SetWorkingCentreDistance(ReferenceCentreDistance());
         G.x1 = 0;
         G.x2 = 0;
+        G.aGiven = false;
+        UpdateGeometryForm(message);
         ShowNumber(6, G.x1, 7, 5);
         ShowNumber(7, G.x2, 7, 5);
         ShowNumber(8, G.a, 7, 3);
         FocusField(6);
-        G.aGiven = false;
         return;
     }
-    const char* const message = "Invalid input of the working centre distance a";
     if (!number || (External() ? entered < 0 : entered > 0)) return Refuse(message);
     // The smallest centre distance: the shift sum at its limit.  A centre distance entered
     // before must not turn this into the reset to the reference centre distance.
@@ -289,14 +288,13 @@ void TGeometrie_F::CheckInputA() {
     ComputeCentreDistanceFromShifts();
     if (std::fabs(G.a) >= std::fabs(entered))
         return Refuse("Impossibly small the working centre distance a (amin= " + rt::Str(G.a, 8, 5) + ")");
-    G.a = entered;
+    SetWorkingCentreDistance(entered);
     G.aGiven = true;
-    const double ad = ReferenceCentreDistance();
-    G.alfawt = static_cast<double>(ComputeCheckedArcCos(std::cos(G.alfat) * ad / G.a));
     G.invAlfawt = ComputeInvolute(G.alfawt);
     G.xsum = (G.invAlfawt - G.invAlfat) * (G.z1 + G.z2) / (2 * Tan(G.alfan));
-    G.x1 = G.xsum / 2;
-    G.x2 = G.xsum / 2;
+    // Each gear takes half the sum, held as the data file holds it.
+    G.x1 = rt::StoredReal(G.xsum / 2);
+    G.x2 = G.x1;
     G.da1Given = false;
     G.da2Given = false;
     UpdateGeometryForm(message);
@@ -353,20 +351,20 @@ void TGeometrie_F::CheckRofLimit(double& rof, double haP, double caP, const char
 void TGeometrie_F::CheckRofLimit1() { CheckRofLimit(G.RofP1, G.haP2, G.caP2, "Pinion"); }
 void TGeometrie_F::CheckRofLimit2() { CheckRofLimit(G.RofP2, G.haP1, G.caP1, "Wheel"); }
 
-// A tip diameter given recomputes nothing, but the tip must have a thickness: a tip inside its
-// base circle is refused.
+// A tip diameter given changes only the tip thickness, but the tip must have one: a tip inside
+// its base circle is refused.
 void TGeometrie_F::CheckInputDa1() {
     const char* const message = "Invalid input of the pinion tip diameter da1";
     if (!ReadNumber(G.da1) || !(G.da1 > 0)) return Refuse(message);
     G.da1Given = true;
-    AcceptIfComputed(DeriveGeometry, GeometryPossible, message);
+    if (AcceptIfComputed(DeriveGeometry, GeometryPossible, message)) DeriveGeometry();
 }
 
 void TGeometrie_F::CheckInputDa2() {
     const char* const message = "Invalid input of the wheel tip diameter da2";
     if (!ReadNumber(G.da2) || !(External() ? G.da2 > 0 : G.da2 < 0)) return Refuse(message);
     G.da2Given = true;
-    AcceptIfComputed(DeriveGeometry, GeometryPossible, message);
+    if (AcceptIfComputed(DeriveGeometry, GeometryPossible, message)) DeriveGeometry();
 }
 
 void TGeometrie_F::CheckInputSpr1() {

@@ -178,6 +178,7 @@ bool InputWindow::ReadNumber(double& var) {
     int code = 0;
     rt::Val(FieldText(), var, code);
     G.ValCode = code;
+    if (code == 0) var = rt::StoredReal(var);
     return code == 0;
 }
 

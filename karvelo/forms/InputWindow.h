@@ -77,9 +77,10 @@ inline constexpr const char* kNotApplicable = "  ---";
 //         ...recompute, ShowNumber(1, G.z1, 4, 1) where the value is written back
 //     }
 //   - ReadNumber(var) converts FieldText() with rt::Val, sets G.ValCode and stores the number in
-//     var at once (a failed conversion leaves var unchanged); it returns whether the whole text
-//     was a number.  Store before test: a number refused by its range stays in var while the
-//     window is open.  ParseNumber converts without storing.
+//     var at once (a failed conversion leaves var unchanged), to the 15 significant digits the
+//     data file holds; it returns whether the whole text was a number.  Store before test: a
+//     number refused by its range stays in var while the window is open.  ParseNumber converts
+//     without storing.
 //   - Refuse(text) shows ShowMessage(text), Refuse(text, caption) a box with that caption and an
 //     OK button; both clear the window's preview flags (the press that left the field gets no
 //     click) and make the field the active control again.

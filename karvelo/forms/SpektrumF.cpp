@@ -45,6 +45,10 @@ void ToPerLevel(int p) {
 void ToCumulated(int p) {
     for (int j = 2; j <= p; ++j) G.SpectrumX[j] += G.SpectrumX[j - 1];
 }
+// x values converted to the other unit, held as the data file holds them.
+void HoldConvertedTimes(int p) {
+    for (int j = 1; j <= p; ++j) G.SpectrumX[j] = rt::StoredReal(G.SpectrumX[j]);
+}
 
 double Sum(const TLevelArray& a, int p) {
     Extended s = 0;
@@ -70,15 +74,16 @@ void ConvertHoursToCycles() {
     const double z = WheelCyclesPerPinionCycle();
     if (!g.SpectrumInCycles) {
         if (g.LoadInputMethod != kMultilevelLoading) {
-            g.NL1 = g.NL1h * 60 * g.n1;
+            g.NL1 = rt::StoredReal(g.NL1h * 60 * g.n1);
         } else {
             if (g.SpectrumXMode) ToPerLevel(p);
             g.NL1h = Sum(g.SpectrumX, p);
             for (int j = 1; j <= p; ++j) g.SpectrumX[j] = g.SpectrumX[j] * 60 * g.n1Level[j];
             g.NL1 = Sum(g.SpectrumX, p);
             if (g.SpectrumXMode) ToCumulated(p);
+            HoldConvertedTimes(p);
         }
-        g.NL2 = g.NL1 * z;
+        g.NL2 = rt::StoredReal(g.NL1 * z);
         ShowLives(true);
     }
     UpdateMeanSpeed();
@@ -90,7 +95,7 @@ void ConvertCyclesToHours() {
     const double z = WheelCyclesPerPinionCycle();
     if (g.SpectrumInCycles) {
         if (g.LoadInputMethod != kMultilevelLoading) {
-            g.NL1h = g.n1 > 0 ? g.NL1 / 60 / g.n1 : 0;
+            g.NL1h = g.n1 > 0 ? rt::StoredReal(g.NL1 / 60 / g.n1) : 0;
         } else {
             if (g.SpectrumXMode) ToPerLevel(p);
             g.NL1 = Sum(g.SpectrumX, p);
@@ -98,6 +103,7 @@ void ConvertCyclesToHours() {
             for (int j = 1; j <= p; ++j) g.SpectrumX[j] = g.n1Level[j] > 0 ? g.SpectrumX[j] / 60 / g.n1Level[j] : 0;
             g.NL1h = Sum(g.SpectrumX, p);
             if (g.SpectrumXMode) ToCumulated(p);
+            HoldConvertedTimes(p);
         }
         g.NL2h = g.NL1h;
         ShowLives(false);
@@ -121,9 +127,9 @@ const TSpektrum_F::FactorColumn kFactorColumns[] = {
 void ConvertSpectrumLoadUnit(bool forces) {
     if (G.SpectrumForces != forces) {
         const double factor = forces ? 2000 / G.d1 : G.d1 / 2000;
-        for (int j = 1; j <= Levels(); ++j) G.SpectrumY[j] *= factor;
+        for (int j = 1; j <= Levels(); ++j) G.SpectrumY[j] = rt::StoredReal(G.SpectrumY[j] * factor);
     }
-    for (int j = 1; j <= Levels(); ++j) G.FtLevel[j] = forces ? G.SpectrumY[j] : G.SpectrumY[j] * 2000 / G.d1;
+    for (int j = 1; j <= Levels(); ++j) G.FtLevel[j] = LevelForce(G.SpectrumY[j], forces);
     SetSpectrumLoadUnit(G, forces);
 }
 }  // namespace
@@ -451,7 +457,6 @@ void TSpektrum_F::UpdateRatioButtons() {
 void TSpektrum_F::ComputeLevelForces() {
     const LoadMode mode = holdsRatios_ ? CurrentLoadMode() : LoadMode::Absolute;
     const bool forces = mode == LoadMode::Absolute ? G.SpectrumForces : G.LoadAsForce;
-    const double toForce = forces ? 1 : 2000 / G.d1;
     for (int j = 1; j <= Levels(); ++j) {
         const double y = G.SpectrumY[j];
         double f = y;
@@ -461,7 +466,7 @@ void TSpektrum_F::ComputeLevelForces() {
             case LoadMode::LevelToMax: f = G.SpectrumRefLoad * y; break;
             case LoadMode::LevelToMin: f = G.SpectrumRefLoadMin * y; break;
         }
-        G.FtLevel[j] = f * toForce;
+        G.FtLevel[j] = LevelForce(f, forces);
     }
 }
 
@@ -657,15 +662,7 @@ void TSpektrum_F::Button6Click() {
     g.KHbetaMethod = "ISO_C";
     g.LevelFactorsStale = false;
     ClearLevelValidityMarks();
-    const int p = Levels();
-    for (int j = 1; j <= p; ++j) {
-        if (g.MethodC)
-            ComputeKvMethodCLevel(j);
-        else
-            ComputeKvMethodBLevel(j);
-    }
-    for (int j = 1; j <= p; ++j) ComputeKHbetaLevel(j);
-    for (int j = 1; j <= p; ++j) ComputeKHalphaLevel(j);
+    ComputeLevelFactors(Levels());
     ComputeLevelFactorProducts(G, Levels());
     Repaint();
 }

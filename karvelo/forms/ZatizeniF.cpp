@@ -54,11 +54,12 @@ void ConvertLoads(bool toForces) {
     const double factor = toForces ? 2000 / g.d1 : g.d1 / 2000;
     g.SpectrumRefLoad *= factor;
     g.SpectrumRefLoadMin *= factor;
+    // The converted loads are held as the data file holds them.
     auto convert = [&](double GlobalData::*force, double GlobalData::*torque) {
         if (toForces)
-            g.*force = g.*torque * factor;
+            g.*force = rt::StoredReal(g.*torque * factor);
         else
-            g.*torque = g.*force * factor;
+            g.*torque = rt::StoredReal(g.*force * factor);
     };
     convert(&GlobalData::Ftjm, &GlobalData::Tjm);
     convert(&GlobalData::Ftmax, &GlobalData::Tmax);

@@ -55,10 +55,9 @@ TEST_F(InputWindowsEndToEnd, PairEnteredThroughTheWindowsCalculatesAsTheSameData
     G = GlobalData{};
     G.GearingType = kExternalPair;
     SetDefaultInputs();
-    G.z1 = 23, G.z2 = 71, G.mn = 3, G.beta = 12 * std::numbers::pi / 180;
+    G.z1 = 23, G.z2 = 71, G.mn = 3, G.beta = rt::StoredReal(12 * std::numbers::pi / 180);
     G.x1 = 0.2, G.x2 = 0.1, G.xsum = G.x1 + G.x2;
-    const double cosBeta = std::cos(G.beta);
-    G.zn1 = G.z1 / (cosBeta * cosBeta * cosBeta), G.zn2 = G.z2 / (cosBeta * cosBeta * cosBeta), G.u = G.z2 / G.z1;
+    ComputeVirtualTeeth();
     ComputeCentreDistanceFromShifts();
     ComputeGearDimensions();
     ComputeTipThickness();

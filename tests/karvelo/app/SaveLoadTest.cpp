@@ -2,7 +2,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "KarveloFixture.h"
 #include "karvelo/calc/Geometrie.h"
@@ -150,6 +153,83 @@ TEST_F(SaveLoad, AFailedSaveKeepsAllThreeEarlierFiles) {
     EXPECT_EQ(saveFailingAt(end - 2), box + "\r\rcase.VST was saved, case.PEV and case.VYS were not.");
     EXPECT_EQ(saveFailingAt(end - 1), box + "\r\rcase.PEV and case.VST were saved, case.VYS was not.");
     EXPECT_GT(end, 100);
+}
+
+// A case saved, loaded, calculated and saved again gives the same files (the listings but for
+// their time, date and file name), whichever way it was entered.
+TEST_F(SaveLoad, ACaseReopensToTheSameResultsAndResavesIdentically) {
+    using Script = std::function<void()>;
+    const auto in = [](ui::Form* window, ui::Button* open, ui::Button* ok, Script s) {
+        ui::test::QueueModal(window, [=](ui::Form&) { s(), Click(ok); });
+        Click(open);
+    };
+    // The example spectrum with its factors computed, `first` done in the spectrum window before.
+    const auto spectrum = [&](Script first) {
+        in(Zatizeni_F, Form1->Button3, Zatizeni_F->Button14, [=] {
+            Click(Zatizeni_F->RadioButton4);
+            ui::test::QueueModal(Spektrum_F,
+                                 [=](ui::Form&) { first(), Click(Spektrum_F->Button6), Click(Spektrum_F->Button2); });
+            Click(Zatizeni_F->Button12);
+        });
+    };
+    const struct {
+        const char* name;
+        std::vector<std::pair<int, const char*>> geometry;  // fields typed in the geometry window
+        Script then;
+    } entries[] = {
+        {"default", {}, [] {}},
+        {"internal",
+         {},
+         [&] {
+             Click(Form1->RadioButton2);
+             in(Souc_F, Form1->Button7, Souc_F->Button1, [] { Put(Souc_F->Field(16), "2.1"); });  // YS2
+         }},
+        {"helical, shifted", {{4, "13.7"}, {5, "21"}, {6, "0.27"}, {7, "-0.11"}}, [] {}},
+        {"x1, then the reference centre distance", {{6, "0.3"}, {8, "0"}}, [] {}},
+        {"pointed tip given", {{15, "96.8"}}, [] {}},
+        {"Miner spectrum in forces and hours, helical",
+         {{4, "13.7"}, {2, "71"}, {8, "190.3"}},
+         [&] {
+             Click(Form1->RadioButton5);
+             spectrum([] {
+                 Click(Spektrum_F->RadioButton1), Click(Spektrum_F->RadioButton7);
+                 Put(Spektrum_F->LevelField(TSpektrum_F::kSpeed, 1), "930");
+             });
+         }},
+        {"spectrum, then the modulus of elasticity",
+         {},
+         [&] {
+             spectrum([] {});
+             in(Materialy_F, Form1->Button2, Materialy_F->Button3, [] { Put(Materialy_F->Field(9), "226600"); });
+         }},
+    };
+    // The lines of a file, a listing's time, date and file name lines left out.
+    const auto lines = [&](const std::string& file) {
+        std::istringstream in(Slurp(Path(file)));
+        std::vector<std::string> kept;
+        for (std::string line; std::getline(in, line);)
+            if (line.rfind("Time", 0) && line.rfind("Date", 0) && line.rfind("File name", 0)) kept.push_back(line);
+        return kept;
+    };
+    for (const auto& e : entries) {
+        SCOPED_TRACE(e.name);
+        SetUp();
+        const auto fields = e.geometry;
+        if (!fields.empty())
+            in(Geometrie_F, Form1->Button1, Geometrie_F->Button1, [&] {
+                for (auto [n, text] : fields) Put(Geometrie_F->EditField(n), text);
+            });
+        e.then();
+        CalculateAndSave(Path("a"));
+        if (G.LoadInputMethod == kMultilevelLoading)  // its window opens with the loaded case
+            ui::test::QueueModal(Spektrum_F, [](ui::Form&) { Click(Spektrum_F->Button2); });
+        ui::test::QueueFileName(Path("a.PEV"));
+        Click(Form1->Button10);
+        CalculateAndSave(Path("b"));
+        for (const char* ext : {".PEV", ".VST", ".VYS"})
+            EXPECT_EQ(lines("a" + std::string(ext)), lines("b" + std::string(ext))) << ext;
+        EXPECT_TRUE(Messages().empty()) << Messages()[0];
+    }
 }
 
 TEST_F(SaveLoad, RefusedFileLeavesTheCaseAsItWasAndTheResultsWithdrawn) {

@@ -47,7 +47,7 @@ TEST_F(GeometrieTest, DefaultExternalPair) {
     // hFfP = haP + caP - (1 - sin alfan) rhofP = 1.25 - 0.6579798567 * 0.38
     EXPECT_NEAR(G.hFfP1, 0.9999676545, 1e-10);
     EXPECT_DOUBLE_EQ(G.betab, 0);
-    EXPECT_EQ(G.xlim, -1.2284837437917193);  // -(z1 + z2) inv(alfat) / (2 tan alfan)
+    EXPECT_DOUBLE_EQ(G.xlim, -1.2284837437917193);  // -(z1 + z2) inv(alfat) / (2 tan alfan)
     // sa = da (st/d + inv alfat - inv alfaa) cos betaa
     EXPECT_NEAR(G.sa1, 2.779520, 1e-6);
     EXPECT_NEAR(G.sa2, 3.042658, 1e-6);
