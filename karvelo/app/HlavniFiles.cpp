@@ -9,7 +9,6 @@
 #include "karvelo/calc/Soubory.h"
 #include "karvelo/forms/GeometrieF.h"
 #include "karvelo/forms/KHbetaF.h"
-#include "karvelo/forms/MaterialyF.h"
 #include "karvelo/forms/SpektrumF.h"
 #include "karvelo/forms/ZatizeniF.h"
 
@@ -81,7 +80,6 @@ void TForm1::Button10Click() {
 // The windows that show the loaded case; a spectrum case opens the spectrum window.
 void TForm1::RefreshAfterLoad() {
     Geometrie_F->ShowGeometry();  // the core computed the geometry as it loaded the case
-    DeriveUnstoredMaterialData();
     TSpektrum_F& s = *Spektrum_F;
     s.HideLoadColumnHeaders();
     const std::array<int, 3> forceHeaders{30, 31, 40}, torqueHeaders{32, 33, 41};

@@ -118,6 +118,30 @@ void SetUnstoredInputs(GlobalData& g) {
     g.x0 = 0;
     g.Protub1 = g.Protub2 = 0;
     g.PinionShrinkFitted = true;
+    // The static ends of the S-N curves of the case-hardened steel the materials window starts with
+    g.ZNT1stat = g.ZNT2stat = 1.6;
+    g.YNT1stat = g.YNT2stat = 2.5;
+    g.NLstatH1 = g.NLstatH2 = kContactStaticCycles;
+    g.NLstatF1 = g.NLstatF2 = 1000;
+    // The service life for required safety factors of 1
+    g.LifeFromSafety = true;
+    g.LifeInHours = false;
+    g.SF1life = g.SH1life = g.SF2life = g.SH2life = 1;
+}
+
+void DeriveUnstoredInputs(GlobalData& g) {
+    if (g.GearingType == kInternalPair) FitCutterToInternalWheel(g);
+    const auto gear = [](const std::string& code, bool pitting, double NHlim, std::int16_t& listEntry, double& ZNT,
+                         double& NLstatH, double& NLstatF, double& qHknee) {
+        const MaterialClass& cls = MaterialClassOf(code);
+        if (const int index = MaterialClassIndex(code); index >= 0) listEntry = static_cast<std::int16_t>(index);
+        if (cls.ZNTstat > 0) ZNT = cls.ZNTstat;
+        NLstatF = cls.NFstat;
+        NLstatH = pitting ? kPittingStaticCycles : kContactStaticCycles;
+        if (pitting) qHknee = PittingKneeExponent(NHlim);
+    };
+    gear(g.MaterialCode1, g.PittingAllowed1, g.NHlim1, g.MaterialClass1, g.ZNT1stat, g.NLstatH1, g.NLstatF1, g.qH1knee);
+    gear(g.MaterialCode2, g.PittingAllowed2, g.NHlim2, g.MaterialClass2, g.ZNT2stat, g.NLstatH2, g.NLstatF2, g.qH2knee);
 }
 
 bool FitCutterToInternalWheel(GlobalData& g) {

@@ -727,9 +727,16 @@ inline bool SpectrumByDamage(const GlobalData& g) {
 // The one text file through which the data file and the listings are written and read.
 extern rt::TextFile CaseFile;
 
-// The inputs a data file does not hold, at their built-in values: the pinion-type cutter of an
-// internal wheel (z0 25, x0 0), the protuberances (0) and the shrink fit of the pinion (True).
+// The inputs the fixed sections of a data file do not hold, at their built-in values: the
+// pinion-type cutter of an internal wheel (z0 25, x0 0), the protuberances (0), the shrink fit of
+// the pinion (True), the static ends of both S-N curves (those of case-hardened steel) and the
+// service-life requirements (service life for safety factors of 1).
 void SetUnstoredInputs(GlobalData& g);
+// What follows for those inputs from the stored ones: the cutter of a small internal wheel
+// (FitCutterToInternalWheel), and per gear the list entry of its material class and the static
+// ends of its S-N curves by its class and pitting choice ("Other material" keeps the built-in
+// static life factor).
+void DeriveUnstoredInputs(GlobalData& g);
 
 // The pinion-type cutter of an internal wheel of |z2| teeth when the cutter z0 is not smaller than
 // the wheel: a smaller one by the size of the wheel.  Returns whether z0 changed.

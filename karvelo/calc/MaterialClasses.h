@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -31,6 +32,9 @@ inline constexpr double kPittingKneeCycles = 1e7;
 inline constexpr double kHaibachTailEnd = 1e10;
 inline constexpr long double kHaibachTailFall = 0.85L;
 static_assert(static_cast<double>(kHaibachTailFall) == 0.85);
+
+// Exponent of the contact S-N curve between the pitting knee and the endurance limit NHlim.
+inline double PittingKneeExponent(double NHlim) { return std::log(NHlim / kPittingKneeCycles) / std::log(1.3); }
 
 // ---- The classes
 

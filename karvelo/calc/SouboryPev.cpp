@@ -1,8 +1,17 @@
 // The data file (.PEV): one item a line, in a fixed order; whether an optional line is present
 // follows from values that come earlier in the same file.  One walk over the sections serves the
 // writer and the reader, so both follow the same order and the same presence tests.
+//
+// After the fixed sections a file may hold a last section with the inputs that they do not hold.
+// It is written only for a case in which one of those inputs differs from what a file without it
+// reads as, so every other case keeps the fixed layout, and a file without it reads as before.
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <initializer_list>
+#include <iterator>
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -198,6 +207,50 @@ constexpr Range kLevelCounts{1, kMaxLevels, "number of levels"};
 constexpr Range kAccuracyGrades{1, 11, "accuracy grade"};
 constexpr Range kHelixModifications{kNoHelixModification, kEndRelief, "helix modification"};
 
+// Bounds of a number of the last section: low < v (or low <= v when lowIncluded) and v <= high.
+struct Bounds {
+    double low, high;
+    bool lowIncluded;
+    const char* what;
+    bool Holds(double v) const { return (lowIncluded ? v >= low : v > low) && v <= high; }
+};
+constexpr double kUnbounded = std::numeric_limits<double>::max();
+constexpr Bounds kProtuberances{0, kUnbounded, true, "protuberance size"};
+constexpr Bounds kCutterTeeth{0, kUnbounded, false, "number of teeth of the cutter"};
+constexpr Bounds kCutterShifts{-2, 3, true, "shift coefficient of the cutter"};
+constexpr Bounds kStaticLifeFactors{1, kUnbounded, false, "static life factor"};
+constexpr Bounds kStaticCycles{0, kUnbounded, true, "number of cycles of the static strength"};
+constexpr Bounds kSafetyFactors{0, kUnbounded, true, "safety factor"};
+
+// The safety factors of the service-life calculation: required ones or results.
+const Value kLifeSafetyFactors[] = {&GlobalData::SF1life, &GlobalData::SH1life, &GlobalData::SF2life,
+                                    &GlobalData::SH2life};
+
+// The last section, one item a line in this order: a number within its bounds or a flag text.
+struct LastSectionItem {
+    Value number;
+    const Bounds* bounds;
+    Flag flag;
+};
+const LastSectionItem kLastSection[] = {
+    {&GlobalData::Protub1, &kProtuberances, nullptr},
+    {&GlobalData::Protub2, &kProtuberances, nullptr},
+    {&GlobalData::z0, &kCutterTeeth, nullptr},
+    {&GlobalData::x0, &kCutterShifts, nullptr},
+    {nullptr, nullptr, &GlobalData::PinionShrinkFitted},
+    {&GlobalData::ZNT1stat, &kStaticLifeFactors, nullptr},
+    {&GlobalData::ZNT2stat, &kStaticLifeFactors, nullptr},
+    {&GlobalData::NLstatH1, &kStaticCycles, nullptr},
+    {&GlobalData::NLstatH2, &kStaticCycles, nullptr},
+    {&GlobalData::NLstatF1, &kStaticCycles, nullptr},
+    {&GlobalData::NLstatF2, &kStaticCycles, nullptr},
+    {nullptr, nullptr, &GlobalData::LifeFromSafety},
+    {&GlobalData::SF1life, &kSafetyFactors, nullptr},
+    {&GlobalData::SH1life, &kSafetyFactors, nullptr},
+    {&GlobalData::SF2life, &kSafetyFactors, nullptr},
+    {&GlobalData::SH2life, &kSafetyFactors, nullptr},
+};
+
 // The data file stores KHbeta (and sets position 31) when KHbeta was entered directly or the
 // method is "primo", the one method under which a reader takes KHbeta as entered.
 bool StoresKHbeta(const GlobalData& g) { return g.KHbetaDirect || g.KHbetaMethod == "primo"; }
@@ -209,6 +262,16 @@ int StoredLevels(const GlobalData& g) { return g.LoadInputMethod == kMultilevelL
 std::string OutOfRange(long long v, const Range& range) {
     return std::string(range.what) + " " + std::to_string(v) + " outside " + std::to_string(range.low) + ".." +
            std::to_string(range.high);
+}
+
+std::string OutOfBounds(double v, const Bounds& bounds) {
+    const auto text = [](double x) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%g", x);
+        return std::string(buffer);
+    };
+    return std::string(bounds.what) + " " + text(v) + " outside " + (bounds.lowIncluded ? "" : "above ") +
+           text(bounds.low) + (bounds.high < kUnbounded ? ".." + text(bounds.high) : "");
 }
 
 // The decimal text of a selector or count the reader will accept.
@@ -248,6 +311,11 @@ public:
         lines.push_back(Checked(first, kAccuracyGrades) + " " + Checked(second, kAccuracyGrades));
     }
     void Integer(std::int16_t& n, const Range& range) { lines.push_back(Checked(n, range)); }
+    void Bounded(double& x, const Bounds& bounds) {
+        if (!bounds.Holds(x)) throw rt::FileError("the case cannot be stored: " + OutOfBounds(x, bounds));
+        Number(x);
+    }
+    void ExactFlagText(bool& f) { FlagText(f); }
 
 private:
     std::string Real(double x) const {
@@ -266,7 +334,7 @@ public:
     explicit DataReader(rt::TextFile& in) : in_(in) {}
 
     void Number(double& x) {
-        std::string line = in_.ReadLn();
+        std::string line = NextLine();
         line.erase(line.find_last_not_of(" \t") + 1);  // npos + 1 = 0 empties an all-blank line
         double value = 0;
         int code = 0;
@@ -298,6 +366,27 @@ public:
         second = InRange(WholeNumber(line.substr(blank)), kAccuracyGrades);
     }
     void Integer(std::int16_t& n, const Range& range) { n = InRange(in_.ReadInteger(), range); }
+    void Bounded(double& x, const Bounds& bounds) {
+        Number(x);
+        if (!bounds.Holds(x)) Fail("holds the " + OutOfBounds(x, bounds));
+    }
+    // Exactly '1' or '0'.
+    void ExactFlagText(bool& f) {
+        const std::string line = NextLine();
+        if (line != "1" && line != "0") Fail("holds \"" + line + "\" where a flag 1 or 0 belongs");
+        f = line == "1";
+    }
+    // Whether lines other than empty ones follow; the first of them is read next.
+    bool LinesFollow() {
+        while (!in_.Eof()) {
+            std::string line = in_.ReadLn();
+            if (!line.empty()) {
+                pending_ = std::move(line);
+                return true;
+            }
+        }
+        return false;
+    }
 
     // Line 2: the three selectors and the flags.  A short line leaves the missing flags False.
     void FlagLine(GlobalData& g) {
@@ -332,7 +421,15 @@ private:
         return static_cast<std::int16_t>(v);
     }
 
+    std::string NextLine() {
+        if (!pending_) return in_.ReadLn();
+        std::string line = std::move(*pending_);
+        pending_.reset();
+        return line;
+    }
+
     rt::TextFile& in_;
+    std::optional<std::string> pending_;  // a line read ahead by LinesFollow
 };
 
 // Required lives of a spectrum from its x values: the last one when they are cumulative, else
@@ -491,6 +588,33 @@ void WalkSections(Io& io, GlobalData& g) {
     }
 }
 
+// The last section.  Reading it sets the service-life choice's counterpart as the service-life
+// window keeps it.
+template <class Io>
+void WalkLastSection(Io& io, GlobalData& g) {
+    for (const LastSectionItem& item : kLastSection) {
+        if (item.flag)
+            io.ExactFlagText(g.*item.flag);
+        else
+            io.Bounded(g.*item.number, *item.bounds);
+    }
+    if (Io::kReading) g.LifeInHours = !g.LifeFromSafety;
+}
+
+// The inputs of the last section as a file of `g` without that section reads them.
+GlobalData ReadWithoutLastSection(const GlobalData& g) {
+    GlobalData read = g;
+    SetUnstoredInputs(read);
+    // Section I holds the service-life choice and safety factors of current service-life results.
+    if (g.LifeValid) {
+        read.LifeFromSafety = g.LifeFromSafety;
+        read.LifeInHours = g.LifeInHours;
+        for (Value sf : kLifeSafetyFactors) read.*sf = g.*sf;
+    }
+    DeriveUnstoredInputs(read);
+    return read;
+}
+
 // Material and option texts are short strings: what a file holds beyond 255 characters is cut.
 void CutShortStrings(GlobalData& g) {
     for (int k = 1; k <= TMaterialStrings::kStrings; ++k) g.MaterialString(k) = ToShortString(g.MaterialString(k));
@@ -512,6 +636,17 @@ std::vector<std::string> ComposeDataFile() {
     writer.lines.push_back(flags);
 
     WalkSections(writer, g);
+
+    // The safety factors are inputs only while they are required ones; otherwise the section
+    // holds them as read.
+    const GlobalData read = ReadWithoutLastSection(g);
+    GlobalData stored = g;
+    if (!g.LifeFromSafety)
+        for (Value sf : kLifeSafetyFactors) stored.*sf = read.*sf;
+    const bool asRead = std::all_of(std::begin(kLastSection), std::end(kLastSection), [&](const LastSectionItem& i) {
+        return i.flag ? stored.*i.flag == read.*i.flag : stored.*i.number == read.*i.number;
+    });
+    if (!asRead) WalkLastSection(writer, stored);
     return writer.lines;
 }
 
@@ -523,11 +658,15 @@ void ReadDataFile(rt::TextFile& in, GlobalData& g) {
     DataReader reader(in);
     in.ReadLn();  // the header, whatever it says
     reader.FlagLine(g);
-    // Inputs the file does not hold are the built-in ones, not those of the case open before.
+    // Inputs the fixed sections do not hold are the built-in ones and what follows from the stored
+    // ones, not those of the case open before; the last section, when there, gives them.
     SetUnstoredInputs(g);
     WalkSections(reader, g);
-    // the built-in cutter made smaller for a small internal wheel, as entering its teeth does
-    if (g.GearingType == kInternalPair) FitCutterToInternalWheel(g);
+    DeriveUnstoredInputs(g);
+    if (reader.LinesFollow()) {
+        WalkLastSection(reader, g);
+        if (reader.LinesFollow()) reader.Fail("holds more than the case");
+    }
     CutShortStrings(g);
 }
 

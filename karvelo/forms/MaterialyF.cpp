@@ -49,7 +49,6 @@ constexpr std::string_view kWroughtOrCast[] = {"IF", "St", "V"};
 double HaibachExponent(double Nlim) {
     return std::log(Nlim / kHaibachTailEnd) / std::log(static_cast<double>(kHaibachTailFall));
 }
-double PittingKneeExponent(double NHlim) { return std::log(NHlim / kPittingKneeCycles) / std::log(1.3); }
 
 }  // namespace
 
@@ -107,21 +106,6 @@ void SetLifeFactorCurves() {
     m.qF = std::log(m.NFlim / m.NLstatF) / std::log(m.YNTstat);
     m.qH_ = HaibachExponent(m.NHlim);
     m.qF_ = HaibachExponent(m.NFlim);
-}
-
-void DeriveUnstoredMaterialData() {
-    for (bool pinion : {true, false}) {
-        GearMaterial m = MaterialOfGear(pinion);
-        // The list entry of the class, which the listings name.
-        if (const int index = MaterialClassIndex(m.Code); index >= 0) m.Class = static_cast<std::int16_t>(index);
-        const MaterialClass& cls = MaterialClassOf(m.Code);
-        m.NLstatF = cls.NFstat;
-        if (cls.NHlim > 0) m.NLstatH = kContactStaticCycles;
-        if (m.PittingAllowed) {
-            m.NLstatH = kPittingStaticCycles;
-            m.qHknee = PittingKneeExponent(m.NHlim);
-        }
-    }
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -43,9 +43,6 @@ bool OtherMaterialYNT(const GearMaterial& m, double& YNTstat);
 void SetMaterialClassDefaults();
 // The points of the current gear's two S-N curves by class, and their exponents.
 void SetLifeFactorCurves();
-// After Load data: what the data file does not store, from what it stores, for both gears: the
-// static cycle numbers, the contact exponent below the pitting knee, the list entry of the class.
-void DeriveUnstoredMaterialData();
 
 class TMaterialy_F : public InputWindow {
 public:

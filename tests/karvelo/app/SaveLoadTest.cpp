@@ -10,6 +10,7 @@
 #include "KarveloFixture.h"
 #include "karvelo/calc/Geometrie.h"
 #include "karvelo/calc/Soubory.h"
+#include "karvelo/forms/KHbetaC.h"
 #include "runtime/TextFile.h"
 
 namespace karvelo::test {
@@ -201,6 +202,46 @@ TEST_F(SaveLoad, ACaseReopensToTheSameResultsAndResavesIdentically) {
          [&] {
              spectrum([] {});
              in(Materialy_F, Form1->Button2, Materialy_F->Button3, [] { Put(Materialy_F->Field(9), "226600"); });
+         }},
+        // Inputs beyond the fixed sections of the data file
+        {"protuberances", {{17, "0.5"}, {18, "0.3"}}, [] {}},
+        {"internal, a cutter of its own",
+         {},
+         [&] {
+             Click(Form1->RadioButton2);
+             in(Geometrie_F, Form1->Button1, Geometrie_F->Button1, [] {
+                 Put(Geometrie_F->EditField(19), "20");
+                 Put(Geometrie_F->EditField(20), "0.2");
+             });
+         }},
+        {"method C, the pinion not shrink fitted on a thin shaft",
+         {},
+         [&] {
+             in(Rozmery_F, Form1->Button4, Rozmery_F->Button1, [] { Click(Rozmery_F->CB1); });  // not a full pinion
+             in(KHbeta_F, Form1->Button6, KHbeta_F->Button1, [] {
+                 ui::test::QueueModal(KHbeta_C, [](ui::Form&) {
+                     Put(KHbeta_C->EditField(3), "60");
+                     Click(KHbeta_C->CheckBox20);
+                     Click(KHbeta_C->Button5);
+                 });
+                 Click(KHbeta_F->CheckBox5);
+             });
+         }},
+        {"other material after grey cast iron, its own contact curve, few cycles",
+         {},
+         [&] {
+             in(Materialy_F, Form1->Button2, Materialy_F->Button3, [] {
+                 for (int entry : {4, 11}) {  // "Grey cast iron", then "Other material"
+                     Materialy_F->SetActiveControl(Materialy_F->ComboBox1);
+                     Materialy_F->ComboBox1->SetItemIndex(entry);
+                     emit Materialy_F->ComboBox1->activated(entry);
+                 }
+                 Put(Materialy_F->Field(13), "7");  // qH1
+             });
+             in(Zatizeni_F, Form1->Button3, Zatizeni_F->Button14, [] {
+                 Put(Zatizeni_F->Field(3), "300000");
+                 Put(Zatizeni_F->Field(4), "150000");
+             });
          }},
     };
     // The lines of a file, a listing's time, date and file name lines left out.

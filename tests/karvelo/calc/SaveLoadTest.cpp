@@ -176,6 +176,8 @@ protected:
             *(find("compensatory") + 4) = "7";
         else if (what == "last line missing")
             lines.pop_back();
+        else if (what == "a line after the last section")
+            lines.push_back("extra line");
         return Join(lines);
     }
 };
@@ -206,7 +208,8 @@ INSTANTIATE_TEST_SUITE_P(Files, LoadRefusal,
                                            "number line abc", "empty number line", "pitting line of one",
                                            "pitting letters", "0 levels", "21 levels", "99 levels", "level count text",
                                            "row of 2", "row of 4", "grade 0", "grade 12", "one grade",
-                                           "helix modification 7", "last line missing"),
+                                           "helix modification 7", "last line missing",
+                                           "a line after the last section"),
                          [](const auto& info) {
                              std::string name = info.param;
                              for (char& c : name)
@@ -227,6 +230,7 @@ TEST_F(SaveLoadTest, MissingOrUnreadableFileIsRefused) {
 TEST_F(SaveLoadTest, ASmallInternalWheelReadsWithTheCutterItsTeethGive) {
     Defaults(kInternalPair);
     G.z2 = -20;
+    FitCutterToInternalWheel(G);  // as entering the teeth does
     Derive();
     SaveCase(Path("small"), "t", "d");
     for (double before : {25.0, 10.0, 60.0}) {
