@@ -121,10 +121,7 @@ TForm1::TForm1() : Form("Form1") {
 void TForm1::FormCreate() {
     G.EditionText = kEditionText;
     ui::App().OnMessage = [this](ui::Message& msg, bool& handled) { RouteApplicationMessage(msg, handled); };
-    G.GearingType = kExternalPair;
-    SetDefaultInputs();
-    ComputeCentreDistanceFromShifts();
-    ComputeGearDimensions();
+    SetBuiltInCase();
     ShowPanelControls(false);
     Label501->Hide();
     Label502->Hide();

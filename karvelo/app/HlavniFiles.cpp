@@ -93,14 +93,10 @@ void TForm1::RefreshAfterLoad() {
     G.LoadedFromFile = 1;
     SetCaption(G.MethodC ? kCaptionMethodC : kCaptionMethodB);
     Panel1->SetVisible(G.LifeValid);
-    // A case from the contact pattern takes its KHbeta from its bcal again, also when the box
-    // is checked already.
-    if (G.KHbetaMethod == "bcal") {
-        if (KHbeta_F->CheckBox2->Checked())
-            KHbeta_F->CheckBox2Click();
-        else
-            KHbeta_F->CheckBox2->SetChecked(true);
-    }
+    // The KHbeta window shows its ways as it starts; a case from the contact pattern takes its
+    // KHbeta from its bcal again.
+    KHbeta_F->ShowStartingWay();
+    if (G.KHbetaMethod == "bcal") KHbeta_F->CheckBox2->SetChecked(true);
     if (G.LoadInputMethod == kMultilevelLoading) {
         if (const char* caption = SpectrumCaption(G.CalcMethodics)) s.SetCaption(caption);
         s.ShowModal();

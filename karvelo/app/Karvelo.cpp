@@ -8,6 +8,7 @@
 #include "karvelo/app/PlatnostF.h"
 #include "karvelo/app/Prubehy.h"
 #include "karvelo/app/Prubehy_jedn.h"
+#include "karvelo/calc/Global.h"
 #include "karvelo/calc/WindowHooks.h"
 #include "karvelo/forms/GeometrieF.h"
 #include "karvelo/forms/Help1.h"
@@ -71,6 +72,7 @@ void InstallKarveloWindowHooks() {
 void CreateKarveloWindows() {
     ForEachWindowVariable([]<class Window>(Window*& window) { window = ui::CreateForm<Window>(); });
     InstallKarveloWindowHooks();
+    RecordStartUpCase();
 }
 
 void DestroyKarveloWindows() {

@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <optional>
 
+#include "karvelo/calc/Geometrie.h"
 #include "karvelo/calc/MaterialClasses.h"
 #include "runtime/NumText.h"
 
@@ -428,6 +430,56 @@ void SetDefaultInputs() {
     g.HypothesisHaibach = true;
     g.StaticF1Exceeded = g.StaticF2Exceeded = false;
     g.StaticH1Exceeded = g.StaticH2Exceeded = false;
+}
+
+void SetBuiltInCase() {
+    G.GearingType = kExternalPair;
+    SetDefaultInputs();
+    ComputeCentreDistanceFromShifts();
+    ComputeGearDimensions();
+}
+
+namespace {
+
+std::optional<GlobalData> g_startUpCase;
+
+}  // namespace
+
+void RecordStartUpCase() { g_startUpCase = G; }
+
+void ForgetStartUpCase() { g_startUpCase.reset(); }
+
+GlobalData StartUpCase() {
+    if (g_startUpCase) return *g_startUpCase;
+    GlobalData current = std::move(G);
+    G = GlobalData{};
+    SetBuiltInCase();
+    GlobalData builtIn = std::move(G);
+    G = std::move(current);
+    return builtIn;
+}
+
+void CarryProgramState(GlobalData& to, const GlobalData& from) {
+    to.ValCode = from.ValCode;
+    to.ActiveEdit = from.ActiveEdit;
+    to.StrBuf1 = from.StrBuf1;
+    to.StrBuf2 = from.StrBuf2;
+    for (bool GlobalData::*pressed :
+         {&GlobalData::ControlPressed1, &GlobalData::ControlPressed2, &GlobalData::ControlPressed3,
+          &GlobalData::ControlPressed4, &GlobalData::ControlPressed5, &GlobalData::ControlPressed6})
+        to.*pressed = from.*pressed;
+    to.MaterialForPinion = from.MaterialForPinion;
+    to.MaterialTableCancelled = from.MaterialTableCancelled;
+    to.HelpPage = from.HelpPage;
+    to.LifeFormActive = from.LifeFormActive;
+    to.SavedFtjm = from.SavedFtjm;
+    to.SavedTjm = from.SavedTjm;
+    to.SavedSpectrumInCycles = from.SavedSpectrumInCycles;
+    to.SavedLoadAsForce = from.SavedLoadAsForce;
+    to.StressCase = from.StressCase;
+    to.ResumeCalculation = from.ResumeCalculation;
+    to.CalculationRunning = from.CalculationRunning;
+    to.EditionText = from.EditionText;
 }
 
 void ComputeLevelFactorProducts(GlobalData& g, int levels) {

@@ -745,6 +745,22 @@ bool FitCutterToInternalWheel(GlobalData& g);
 // Sets every input of a case to its built-in value (the example case: external spur pair 20/40,
 // module 4, case-hardened steel, one load of 62500 N at 1000 rev/min).  Only assigns.
 void SetDefaultInputs();
+// The built-in case of an external pair with its derived geometry, as the main window starts.
+void SetBuiltInCase();
+
+// The case the program starts with: G as the start-up leaves it, the starting values of the
+// windows included.  Load data starts every file from it, never from the case before.  The
+// program records it once its windows exist; until then, and after ForgetStartUpCase, it is the
+// built-in case (SetBuiltInCase on zeroed data).
+void RecordStartUpCase();
+void ForgetStartUpCase();
+GlobalData StartUpCase();
+// Copies from `from` into `to` what belongs to the program and its windows rather than to the
+// case: the field protocol's state and work strings, the pressed-control flags, which gear the
+// material table and the help were opened for, the open service-life window, the spectrum
+// window's Esc copies, the chart's stress case, the calculation's continuation flags and the
+// edition text.
+void CarryProgramState(GlobalData& to, const GlobalData& from);
 
 // The load factor products of spectrum levels 1..levels (without KA): SpectrumCol1 = KHbeta
 // KHalfa Kv for contact, SpectrumCol3 = KFbeta KFalfa Kv for bending.

@@ -81,7 +81,9 @@ CaseFileNames SaveCase(const std::string& chosenName, const std::string& time, c
 }
 
 void LoadCase(const std::string& fileName) {
-    GlobalData loaded = G;
+    // What the file does not hold is as the program starts.
+    GlobalData loaded = StartUpCase();
+    CarryProgramState(loaded, G);
     try {
         CaseFile.Assign(fileName);
         CaseFile.Reset();
@@ -91,6 +93,8 @@ void LoadCase(const std::string& fileName) {
         CaseFile.Close();
         throw CaseFileError(CaseFileError::Command::Load, e.what());
     }
+    // The equivalent loads and stresses the file holds are the loaded case's own.
+    loaded.EquivalentStressesCurrent = true;
     G = std::move(loaded);
     RefreshLoadedCase();
 }

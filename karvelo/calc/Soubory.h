@@ -67,10 +67,12 @@ CaseFileNames DeriveCaseFileNames(const std::string& chosenName);
 // replaced).
 CaseFileNames SaveCase(const std::string& chosenName, const std::string& time, const std::string& date);
 
-// Load data: reads the data file `fileName` through CaseFile into a copy of G and, only when the
-// whole file was good, puts the copy in G and runs RefreshLoadedCase.  Throws CaseFileError
-// (Load) and leaves G exactly as it was on any failure.  Withdrawing the shown results, the window
-// refresh and the spectrum window are the command's.
+// Load data: reads the data file `fileName` through CaseFile into the case the program starts with
+// (StartUpCase), with the program's and windows' own state of G (CarryProgramState), so that no
+// value the file does not hold is left from the case before; only when the whole file was good
+// it puts that case in G, its equivalent loads and stresses current, and runs RefreshLoadedCase.
+// Throws CaseFileError (Load) and leaves G exactly as it was on any failure.  Withdrawing the
+// shown results, the window refresh and the spectrum window are the command's.
 void LoadCase(const std::string& fileName);
 
 // The recomputation that follows Load data (also when the open dialog was cancelled): alfawt from

@@ -343,6 +343,13 @@ void InputWindow::WindowHidden() {
 
 // ---------------------------------------------------------------------------------------------
 
+void ShowChecked(ui::CheckBox* box, bool checked) {
+    if (box->Checked() == checked)
+        box->Click();
+    else
+        box->SetChecked(checked);
+}
+
 bool AllFinite(std::initializer_list<double> values) {
     return std::all_of(values.begin(), values.end(), [](double x) { return std::isfinite(x); });
 }

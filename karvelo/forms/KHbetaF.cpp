@@ -112,13 +112,18 @@ void TKHbeta_F::ShowWayWindow(ui::Form* window) {
 
 void TKHbeta_F::FormCreate() {
     ClearPreviewFlags();
-    CheckBox3->SetChecked(true);
+    ShowStartingWay();
     InputWindow::FocusField(2);
     Edit2->SetText(KHbetaText());
+}
+
+void TKHbeta_F::ShowStartingWay() {
+    for (ui::CheckBox* box : {CheckBox5, CheckBox4, CheckBox2, CheckBox3}) SetCheckedQuietly(box, box == CheckBox3);
+    KHbetaChoice = 3;
     ShowBcalField(false);
     Edit1->SetText("");
+    Edit2->SetEnabled(true);
     Label2->SetCaption("");
-    KHbetaChoice = 3;
 }
 
 // Every opening puts the service-life results out of date and shows the stored way: a stored

@@ -49,6 +49,10 @@ public:
     // unchecking a box does.
     int KHbetaChoice = 3;
 
+    // The ways as the window starts (direct input), shown without acting on the case: after Load
+    // data the next opening shows the loaded case's way as after a start.
+    void ShowStartingWay();
+
 protected:
     // Leaving bcal repaints the accuracy window.
     void AfterCheck(int n, FieldEvent how) override;

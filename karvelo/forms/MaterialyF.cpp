@@ -370,7 +370,9 @@ void TMaterialy_F::PaintGear(GearControls& c) {
     const bool yield = NeedsYieldLimit(code) || other;
     Field(FieldNumberOf(p, 5))->SetVisible(yield);
     for (ui::Label* l : c.yieldLabels) l->SetVisible(yield);
-    if (const int index = MaterialClassIndex(code); index >= 0) c.list->SetItemIndex(index);
+    // A code that no list entry gives shows the gear's class.
+    const int index = MaterialClassIndex(code);
+    c.list->SetItemIndex(index >= 0 ? index : m.Class);
     c.yieldLabel->SetCaption(m.Re > 650 ? "0,2-" + ix : "e" + ix);
     const bool brinell = m.HardnessUnit == "HWB";
     (brinell ? c.brinell : c.vickers)->SetChecked(true);

@@ -267,22 +267,23 @@ void TRozmery_F::FormCreate() {
     Field(13)->SetText(kNotApplicable);
 }
 
-// The check boxes follow the data: checking a box runs its handler, which brings the fields and
-// the derived values into line.  A box the data has left is unchecked without undoing the data.
+// The check boxes follow the data: each box's handler runs, also when the box showed the state
+// already, and brings the fields and the derived values into line (a full body its full-body
+// dimensions).  A box the data has left is unchecked without undoing the data.
 void TRozmery_F::FormActivate() {
     ClearPreviewFlags();
     G.LifeValid = false;
     G.EquivalentStressesCurrent = false;
     ComputeContactRatios();
     ComputeToothDepthsAndRimLimits(G.dNa1, G.dNa2);
-    CB1->SetChecked(G.FullPinion);
-    CB2->SetChecked(G.FullWheel);
+    ShowChecked(CB1, G.FullPinion);
+    ShowChecked(CB2, G.FullWheel);
     ComputeEffectiveFaceWidths();
     FaceWidthLabel->SetCaption(FaceWidthsText());
-    CB3->SetChecked(G.mredISO);
+    ShowChecked(CB3, G.mredISO);
     CheckBox5->SetEnabled(!G.mredISO);
-    CheckBox5->SetChecked(G.JDirect);
-    CheckBox6->SetChecked(G.cDirect);
+    ShowChecked(CheckBox5, G.JDirect);
+    ShowChecked(CheckBox6, G.cDirect);
 }
 
 void TRozmery_F::FormPaint() {

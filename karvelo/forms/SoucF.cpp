@@ -213,18 +213,20 @@ void TSouc_F::FocusFieldOfHelpButton() {
         if (focused == buttons[i]) FocusField(i + 1);
 }
 
+// The viscosity entered is converted when the choice changes; a button checked to show the
+// case's choice converts nothing.
 void TSouc_F::RadioButton1Click() {
     GlobalData& g = G;
+    if (g.ViscosityGiven) g.OilTemperature = rt::Round(kViscositySlope * g.OilViscosity - kViscosityOffset);
     g.ViscosityGiven = false;
-    g.OilTemperature = rt::Round(kViscositySlope * g.OilViscosity - kViscosityOffset);
     ShowNumber(5, g.OilTemperature, 5, 0);
     TemperatureLabel->SetCaption("40");
 }
 
 void TSouc_F::RadioButton2Click() {
     GlobalData& g = G;
+    if (!g.ViscosityGiven) g.OilViscosity = rt::Round((g.OilTemperature + kViscosityOffset) / kViscositySlope);
     g.ViscosityGiven = true;
-    g.OilViscosity = rt::Round((g.OilTemperature + kViscosityOffset) / kViscositySlope);
     ShowNumber(5, g.OilViscosity, 5, 0);
     TemperatureLabel->SetCaption("50");
 }

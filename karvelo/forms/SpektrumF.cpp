@@ -67,7 +67,8 @@ void UpdateMinLevelSpeed() {
 // Cycles and hours
 
 // A load that is not a spectrum (one level, equivalent loads given) has no level times: its
-// lives follow from NL1h and n1 alone.
+// lives follow from NL1h and n1 alone.  Lives already in the unit asked for stay as they are, and
+// so does the mean speed of a spectrum.
 void ConvertHoursToCycles() {
     GlobalData& g = G;
     const int p = Levels();
@@ -85,8 +86,8 @@ void ConvertHoursToCycles() {
         }
         g.NL2 = rt::StoredReal(g.NL1 * z);
         ShowLives(true);
+        UpdateMeanSpeed();
     }
-    UpdateMeanSpeed();
 }
 
 void ConvertCyclesToHours() {
@@ -107,8 +108,8 @@ void ConvertCyclesToHours() {
         }
         g.NL2h = g.NL1h;
         ShowLives(false);
+        UpdateMeanSpeed();
     }
-    UpdateMeanSpeed();
 }
 
 // ---------------------------------------------------------------------------------------------

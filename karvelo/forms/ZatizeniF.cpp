@@ -277,35 +277,27 @@ void TZatizeni_F::ShowModePanels() {
     CheckBox2->SetEnabled(spectrum);
 }
 
-// The activation re-checks the mode and the methodics, whose handlers zero the equivalent
-// values; a spectrum's results and typed equivalent loads are put back.
+// The activation shows the case's mode and methodics without their handlers, which act on a
+// change of them (they zero the equivalent values and reset KA and the factors of a mode), so
+// what the case holds after it does not depend on what the buttons showed before.  The
+// hypothesis follows the methodics.
 void TZatizeni_F::FormActivate() {
     GlobalData& g = G;
     Panel1->SetEnabled(true);
     Button12->SetEnabled(true);
-    double loads[8];
-    for (int k = 0; k < 4; ++k) {
-        loads[k] = g.*kEquivalentLoads[k].force;
-        loads[4 + k] = g.*kEquivalentLoads[k].torque;
-    }
-    const double stresses[4] = {g.SigmaF1ekv, g.SigmaH1ekv, g.SigmaF2ekv, g.SigmaH2ekv};
-    switch (g.LoadInputMethod) {
-        case kMultilevelLoading: RadioButton4->SetChecked(true); break;
-        case kDirectEquivalentLoad: RadioButton5->SetChecked(true); break;
-        default: RadioButton3->SetChecked(true); break;
-    }
+    SetCheckedQuietly(g.LoadInputMethod == kMultilevelLoading      ? RadioButton4
+                      : g.LoadInputMethod == kDirectEquivalentLoad ? RadioButton5
+                                                                   : RadioButton3,
+                      true);
     ShowModePanels();
     ui::CheckBox* boxes[4] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4};  // by methodics
     const int m = g.CalcMethodics;
-    if (m >= kMethodicsFigA3 && m <= kMethodicsHaibach) boxes[m - kMethodicsFigA3]->SetChecked(true);
-    SyncLoadingRadioButtons();
-    if (g.LifeFormActive || g.LoadInputMethod == kMultilevelLoading || g.LoadInputMethod == kDirectEquivalentLoad) {
-        for (int k = 0; k < 4; ++k) {
-            g.*kEquivalentLoads[k].force = loads[k];
-            g.*kEquivalentLoads[k].torque = loads[4 + k];
-        }
-        g.SigmaF1ekv = stresses[0], g.SigmaH1ekv = stresses[1], g.SigmaF2ekv = stresses[2], g.SigmaH2ekv = stresses[3];
+    if (m >= kMethodicsFigA3 && m <= kMethodicsHaibach) {
+        for (int K = kMethodicsFigA3; K <= kMethodicsHaibach; ++K)
+            SetCheckedQuietly(boxes[K - kMethodicsFigA3], K == m);
+        g.HypothesisHaibach = m == kMethodicsFigA3 || m == kMethodicsHaibach;
     }
+    SyncLoadingRadioButtons();
     ShowEquivalentStresses();
     Repaint();
 }

@@ -16,6 +16,7 @@ namespace karvelo::test {
 
 void ResetProgramState() {
     G = GlobalData{};
+    ForgetStartUpCase();
     InstallWindowHooks(WindowHooks{});
     DefaultWindowRecorder().Clear();
     rt::TextFile::FailWritesAfter(-1);

@@ -10,10 +10,10 @@
 
 namespace karvelo::test {
 
-// G as the program starts, the core's window requests recorded (no actions installed), their
-// recorder and its scripted answers empty, no injected write failure; with the windows also the
-// main-window links empty and the layer's recorders, queues and message hook cleared; with the
-// program also the chart's links and variables.
+// G as the program starts and no start-up case recorded, the core's window requests recorded
+// (no actions installed), their recorder and its scripted answers empty, no injected write
+// failure; with the windows also the main-window links empty and the layer's recorders, queues
+// and message hook cleared; with the program also the chart's links and variables.
 void ResetProgramState();
 
 // A file of the source tree (test data, the help file), found wherever the test runs from.
