@@ -480,8 +480,9 @@ TEST_F(SaveLoad, LoadBringsTheGearingButtonsIntoLineWithTheCase) {
         EXPECT_TRUE(button->Checked());
         Click(button);
         EXPECT_EQ(G.z2, z2);
-        ui::test::QueueModal(KHbeta_F, [z2](ui::Form& k) {  // method C for the external pair only
-            EXPECT_EQ(KHbeta_F->CheckBox5->Enabled(), z2 > 0);
+        const bool external = z2 > 0;
+        ui::test::QueueModal(KHbeta_F, [external](ui::Form& k) {  // method C for the external pair only
+            EXPECT_EQ(KHbeta_F->CheckBox5->Enabled(), external);
             k.Hide();
         });
         KHbeta_F->ShowModal();
