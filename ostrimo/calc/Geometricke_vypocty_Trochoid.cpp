@@ -114,7 +114,10 @@ void ComputeInvoluteStartDiameter(int gear) {
             }
             if (std::fabs(last) < step) step /= 5;
             const bool signsDiffer = SignOf(fLo) != SignOf(last);
-            if (!signsDiffer && !bracket.halving && bracket.hi + step > kLastAngle) {
+            // A restart looks for the crossing below the previous start: above it the previous
+            // scan found the residual keeping its sign up to the last angle.
+            const double scanEnd = restart == 0 ? kLastAngle : m + kRestartDrop;
+            if (!signsDiffer && !bracket.halving && bracket.hi + step > scanEnd) {
                 restartScan = true;
                 continue;
             }
