@@ -192,11 +192,13 @@ CheckBox::CheckBox(Container* parent, std::string name, Bounds b, std::string ca
 
 void CheckBox::SetChecked(bool on) {
     if (on == isChecked()) return;
-    {
-        QSignalBlocker block(this);
-        setChecked(on);
-    }
+    SetCheckedQuietly(on);
     Click();
+}
+
+void CheckBox::SetCheckedQuietly(bool on) {
+    QSignalBlocker block(this);
+    setChecked(on);
 }
 
 void CheckBox::SetAlignment(ui::Alignment a) {
@@ -226,12 +228,14 @@ void RadioButton::uncheckSiblings() {
 
 void RadioButton::SetChecked(bool on) {
     if (on == isChecked()) return;
-    if (on) uncheckSiblings();
-    {
-        QSignalBlocker block(this);
-        setChecked(on);
-    }
+    SetCheckedQuietly(on);
     if (on) Click();
+}
+
+void RadioButton::SetCheckedQuietly(bool on) {
+    if (on) uncheckSiblings();
+    QSignalBlocker block(this);
+    setChecked(on);
 }
 
 void RadioButton::UserClick() {

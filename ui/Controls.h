@@ -142,6 +142,8 @@ public:
     CheckBox(Container* parent, std::string name, Bounds b = {}, std::string caption = {});
     bool Checked() const { return isChecked(); }
     void SetChecked(bool on);
+    // Sets the state without OnClick: a window showing a choice whose handler acts on a change.
+    void SetCheckedQuietly(bool on);
     void SetAlignment(ui::Alignment a);  // Left: caption on the left of the box
     // Toggles, then OnClick.
     void UserClick() override { SetChecked(!isChecked()); }
@@ -156,6 +158,8 @@ public:
     RadioButton(Container* parent, std::string name, Bounds b = {}, std::string caption = {});
     bool Checked() const { return isChecked(); }
     void SetChecked(bool on);
+    // Sets the state (the others of the group unchecked) without OnClick.
+    void SetCheckedQuietly(bool on);
     bool TabStop() const override;
     // Checks it (when unchecked), then OnClick.
     void UserClick() override;

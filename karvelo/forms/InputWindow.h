@@ -277,14 +277,6 @@ bool AllFinite(std::initializer_list<double> values);
 // Checks or unchecks the box as the case has it and runs its click also when the box showed that
 // already, so that what the click derives follows the case, not what the box showed before.
 void ShowChecked(ui::CheckBox* box, bool checked);
-// Checks or unchecks the button without running its click: a window showing the case's choice,
-// whose handler acts on a change of it.
-template <class Button>
-void SetCheckedQuietly(Button* button, bool checked) {
-    const auto click = std::exchange(button->OnClick, nullptr);
-    button->SetChecked(checked);
-    button->OnClick = click;
-}
 
 // The stress ratio as stored: -|typed|, and 0 for 0 (never -0).
 double StoredStressRatio(double typed);

@@ -118,7 +118,7 @@ void TKHbeta_F::FormCreate() {
 }
 
 void TKHbeta_F::ShowStartingWay() {
-    for (ui::CheckBox* box : {CheckBox5, CheckBox4, CheckBox2, CheckBox3}) SetCheckedQuietly(box, box == CheckBox3);
+    for (ui::CheckBox* box : {CheckBox5, CheckBox4, CheckBox2, CheckBox3}) box->SetCheckedQuietly(box == CheckBox3);
     KHbetaChoice = 3;
     ShowBcalField(false);
     Edit1->SetText("");

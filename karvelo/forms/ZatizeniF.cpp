@@ -44,6 +44,9 @@ std::string LifeText(double cycles, double hours, bool inCycles) {
 // ---------------------------------------------------------------------------------------------
 
 namespace {
+// The damage hypothesis of a methodics: Haibach for fig. A.3 and the exact Haibach calculation.
+bool HaibachMethodics(int m) { return m == kMethodicsFigA3 || m == kMethodicsHaibach; }
+
 // Every load of the case into forces (F = T 2000 / d1) or torques.  The stored spectrum
 // references go with SpectrumRefLoad in every mode, so that a later spectrum finds them in the
 // unit of its loads.
@@ -285,17 +288,17 @@ void TZatizeni_F::FormActivate() {
     GlobalData& g = G;
     Panel1->SetEnabled(true);
     Button12->SetEnabled(true);
-    SetCheckedQuietly(g.LoadInputMethod == kMultilevelLoading      ? RadioButton4
-                      : g.LoadInputMethod == kDirectEquivalentLoad ? RadioButton5
-                                                                   : RadioButton3,
-                      true);
+    (g.LoadInputMethod == kMultilevelLoading      ? RadioButton4
+     : g.LoadInputMethod == kDirectEquivalentLoad ? RadioButton5
+                                                  : RadioButton3)
+        ->SetCheckedQuietly(true);
     ShowModePanels();
     ui::CheckBox* boxes[4] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4};  // by methodics
     const int m = g.CalcMethodics;
     if (m >= kMethodicsFigA3 && m <= kMethodicsHaibach) {
         for (int K = kMethodicsFigA3; K <= kMethodicsHaibach; ++K)
-            SetCheckedQuietly(boxes[K - kMethodicsFigA3], K == m);
-        g.HypothesisHaibach = m == kMethodicsFigA3 || m == kMethodicsHaibach;
+            boxes[K - kMethodicsFigA3]->SetCheckedQuietly(K == m);
+        g.HypothesisHaibach = HaibachMethodics(m);
     }
     SyncLoadingRadioButtons();
     ShowEquivalentStresses();
@@ -477,7 +480,7 @@ void TZatizeni_F::CheckBoxClick(int K) {
     }
     if (!boxes[K - kMethodicsFigA3]->Checked()) return;
     g.CalcMethodics = static_cast<std::int16_t>(K);
-    g.HypothesisHaibach = K == kMethodicsFigA3 || K == kMethodicsHaibach;
+    g.HypothesisHaibach = HaibachMethodics(K);
     if (K >= kMethodicsMiner && g.LoadInputMethod == kMultilevelLoading) g.KA = 1;
     Panel1->SetEnabled(true);
     Button12->SetEnabled(true);

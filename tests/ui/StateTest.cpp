@@ -67,6 +67,17 @@ TEST_F(State, RadioCheckedFromCodeFiresOnlyWhenItWasUnchecked) {
     EXPECT_FALSE(f.RadioButton2->Checked());
 }
 
+TEST_F(State, QuietlyCheckedFromCodeFiresNothing) {
+    f.CheckBox3->SetCheckedQuietly(true);
+    f.RadioButton1->SetChecked(true);
+    log.Clear();
+    f.RadioButton2->SetCheckedQuietly(true);  // RadioButton1 unchecks as well
+    EXPECT_TRUE(log.items.empty());
+    EXPECT_TRUE(f.CheckBox3->Checked());
+    EXPECT_FALSE(f.RadioButton1->Checked());
+    EXPECT_TRUE(f.RadioButton2->Checked());
+}
+
 TEST_F(State, RadioGroupsAreTheParents) {
     f.RadioButton1->SetChecked(true);
     f.RadioButton3->SetChecked(true);
