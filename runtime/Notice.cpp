@@ -61,4 +61,30 @@ int MessageBox(const std::string& text, const std::string& caption, unsigned fla
 unsigned long long NoticesShown() { return g_shown; }
 void MessageBeep(unsigned type) { Notices().MessageBeep(type); }
 
+HeldNotices::HeldNotices(bool hold) : holding_(hold) {
+    if (hold) previous_ = SetNoticeSink(this);
+}
+
+void HeldNotices::Release() {
+    if (holding_) SetNoticeSink(previous_);
+    holding_ = false;
+}
+
+void HeldNotices::Show() {
+    for (const Notice& n : Take()) {
+        switch (n.kind) {
+            case Notice::Message: rt::ShowMessage(n.text); break;
+            case Notice::Box: rt::MessageBox(n.text, n.caption, n.flags); break;
+            case Notice::Beep: rt::MessageBeep(n.flags); break;
+        }
+    }
+}
+
+std::vector<Notice> HeldNotices::Take() {
+    Release();
+    std::vector<Notice> held = std::move(notices);
+    notices.clear();
+    return held;
+}
+
 }  // namespace rt

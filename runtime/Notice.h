@@ -81,4 +81,24 @@ int MessageBox(const std::string& text, const std::string& caption, unsigned fla
 unsigned long long NoticesShown();
 void MessageBeep(unsigned type = 0xFFFFFFFF);
 
+// The notices shown while it lives (with `hold`) wait, boxes answered as a recorder answers
+// them, until Show() shows them to the sink that was in use or Take() drops them: a box then
+// stands over the fields of the case it is about, or a trial computation says nothing.
+class HeldNotices : public NoticeRecorder {
+public:
+    explicit HeldNotices(bool hold = true);
+    ~HeldNotices() override { Release(); }
+    HeldNotices(const HeldNotices&) = delete;
+    HeldNotices& operator=(const HeldNotices&) = delete;
+    // Stops holding; the notices held are shown now.
+    void Show();
+    // Stops holding; the notices held are dropped, and returned.
+    std::vector<Notice> Take();
+
+private:
+    void Release();
+    bool holding_;
+    NoticeSink* previous_ = nullptr;
+};
+
 }  // namespace rt

@@ -55,9 +55,8 @@ std::string followLinks(const std::string& name) {
     throw FileError(errnoText("Cannot follow the link", name));
 }
 
-// Makes renames in the folder of `file` durable (where the file system allows it).
-void syncFolder(const std::string& file) {
-    const std::string folder = ExtractFilePath(file);
+// Makes renames in `folder` ("" for the working folder) durable, where the file system allows it.
+void syncFolder(const std::string& folder) {
     const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (fd < 0) return;
     ::fsync(fd);
@@ -181,7 +180,11 @@ void FileGroup::Commit() {
         Abandon();
         throw FileError(msg);
     }
-    for (const Entry& e : entries_) syncFolder(e.target);
+    std::vector<std::string> folders;
+    for (const Entry& e : entries_)
+        if (std::find(folders.begin(), folders.end(), ExtractFilePath(e.target)) == folders.end())
+            folders.push_back(ExtractFilePath(e.target));
+    for (const std::string& folder : folders) syncFolder(folder);
     Abandon();  // the links kept of the replaced files
 }
 

@@ -63,7 +63,6 @@ public:
     // place.  Raises rt::FileError (FilesNotWrittenText) on failure, which leaves the earlier
     // files of those names as they were.
     virtual void SaveBitmaps(const std::vector<BitmapFile>& files) = 0;
-    void SaveBitmap(const QImage& image, const std::string& fileName) { SaveBitmaps({{&image, fileName}}); }
     // Ends the program at once.
     virtual void Exit(int code) = 0;
 };

@@ -228,15 +228,11 @@ void InputWindow::RefuseNotFinite(const std::string& message, const std::string&
 
 bool InputWindow::TryDerivation(const std::function<void()>& derive, const std::function<bool()>& finite, bool silent) {
     const GlobalData entered = G;
-    rt::NoticeRecorder held;
+    rt::HeldNotices held;  // dropped: the trial says nothing
     struct Restore {
-        rt::NoticeSink* sink;
         const GlobalData& data;
-        ~Restore() {
-            rt::SetNoticeSink(sink);
-            G = data;
-        }
-    } restore{rt::SetNoticeSink(&held), entered};
+        ~Restore() { G = data; }
+    } restore{entered};
     derive();
     return finite() && (!silent || held.notices.empty());
 }

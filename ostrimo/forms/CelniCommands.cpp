@@ -11,7 +11,6 @@
 #include "ostrimo/forms/Celni.h"
 #include "ostrimo/forms/CelniDlg.h"
 #include "ostrimo/forms/FellowDlg.h"
-#include "ostrimo/forms/HeldNotices.h"
 #include "ostrimo/forms/Nastroj.h"
 #include "ostrimo/forms/Ostrimo.h"
 #include "ostrimo/forms/Tabulka.h"
@@ -143,7 +142,7 @@ void TPagesDlg::Button4Click() {
     }
     GlobalData& g = G;
     // what the opened case's values give is told once its fields show it
-    HeldNotices held(g.DataFileLoaded);
+    rt::HeldNotices held(g.DataFileLoaded);
     if (g.DataFileLoaded) {
         ComputationScope computation;
         const TestDimensionChoices chosen = TestDimensionChoices::Of(g);  // as the file holds them

@@ -13,11 +13,11 @@
 #include "ostrimo/forms/Celni.h"
 #include "ostrimo/forms/CelniDlg.h"
 #include "ostrimo/forms/FellowDlg.h"
-#include "ostrimo/forms/HeldNotices.h"
 #include "ostrimo/forms/Nastroj.h"
 #include "ostrimo/forms/Ostrimo.h"
 #include "ostrimo/forms/Tabulka.h"
 #include "ostrimo/forms/VuleF.h"
+#include "runtime/Notice.h"
 #include "runtime/NumText.h"
 
 namespace ostrimo {
@@ -288,7 +288,7 @@ void TPagesDlg::ValidateField(int code) {
     // The backlash validator shows its dialog, which shows its own boxes while it is open
     // and is not shown again for a refusal after it.
     const bool backlash = code == 21;
-    HeldNotices held(!backlash);
+    rt::HeldNotices held(!backlash);
     holdRefusal_ = true;
     heldField_ = nullptr;
     validating_ = field;
@@ -334,7 +334,7 @@ bool TPagesDlg::GeometryComputable(bool tryTheCheck) const {
     const GlobalData& g = G;
     if (!tryTheCheck || !g.ObligatoryInputComplete || (g.AmcUndivided && !g.CentreDistanceGiven)) return true;
     const GlobalData entered = G;
-    HeldNotices quiet(true);
+    rt::HeldNotices quiet(true);
     CheckThePair();
     const std::vector<rt::Notice> said = quiet.Take();
     G = entered;

@@ -230,6 +230,25 @@ TEST(Cp1250, RoundTripsCentralEuropeanTextAndReplacesTheRest) {
     EXPECT_EQ(rt::FirstOutsideCp1250("čí°€ ?"), "");
 }
 
+// Held notices reach the sink in use before them when shown, and none when taken.
+TEST(Notice, HeldNoticesWaitForTheirShowing) {
+    rt::NoticeRecorder rec;
+    rt::NoticeSink* old = rt::SetNoticeSink(&rec);
+    {
+        rt::HeldNotices held;
+        rt::ShowMessage("held");
+        EXPECT_TRUE(rec.notices.empty());
+        held.Show();
+    }
+    {
+        rt::HeldNotices dropped;
+        rt::ShowMessage("dropped");
+        EXPECT_EQ(dropped.Take().size(), 1u);
+    }
+    EXPECT_EQ(rec.Texts(), std::vector<std::string>{"held"});
+    rt::SetNoticeSink(old == &rt::DefaultNoticeRecorder() ? nullptr : old);
+}
+
 TEST(Notice, DefaultRecorderAnswersWithoutBlocking) {
     rt::NoticeRecorder rec;
     rt::NoticeSink* old = rt::SetNoticeSink(&rec);

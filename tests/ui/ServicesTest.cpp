@@ -314,13 +314,14 @@ TEST(ProductionBitmap, WritesABmpOfFourBitsPerPixel) {
     b.PixelFormat = ui::PixelFormat::Bits4;
     b.SetMonochrome(true);
     const std::string name = dir.File("TISK1.txt");  // BMP whatever the extension
-    ui::ProductionServices().SaveBitmap(b.FileImage(), name);
+    const QImage image = b.FileImage();
+    ui::ProductionServices().SaveBitmaps({{&image, name}});
     QFile f(QString::fromStdString(name));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray head = f.read(30);
     EXPECT_TRUE(head.startsWith("BM"));
     EXPECT_EQ(int(head[28]), 4);
-    EXPECT_THROW(ui::ProductionServices().SaveBitmap(b.FileImage(), "/nonexistent/dir/x.bmp"), rt::FileError);
+    EXPECT_THROW(ui::ProductionServices().SaveBitmaps({{&image, "/nonexistent/dir/x.bmp"}}), rt::FileError);
 }
 
 // The window that opened the dialog has the keyboard again after it.
