@@ -140,6 +140,8 @@ void ClickAt(Form* form, int x, int y);
 // A click on a visible tab, on a grid cell.
 void ClickTab(PageControl* pages, int tabIndex);
 void ClickCell(StringGrid* grid, int col, int row);
+// Every control in `c` and in the containers in it, each before what it holds.
+void ForEachControl(const Container& c, const std::function<void(Control*)>& f);
 
 // Keys go to the program's active form (as typed keys go to the active window).
 void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

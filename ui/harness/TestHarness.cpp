@@ -306,6 +306,13 @@ void MoveMouse(Control* c, QPoint at) {
 }
 void ClickAt(Form* form, int x, int y) { Click(form, QPoint(x, y)); }
 
+void ForEachControl(const Container& c, const std::function<void(Control*)>& f) {
+    for (Control* child : c.Controls()) {
+        f(child);
+        if (const auto* inner = dynamic_cast<const Container*>(child)) ForEachControl(*inner, f);
+    }
+}
+
 void ClickTab(PageControl* pages, int tabIndex) {
     const Rect r = pages->TabRect(tabIndex);
     if (r.Width() <= 0) {

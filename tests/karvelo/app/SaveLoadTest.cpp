@@ -276,16 +276,15 @@ TEST_F(SaveLoad, ACaseReopensToTheSameResultsAndResavesIdentically) {
 
 // What the shown controls of a window show: field texts, check marks, list choices, captions.
 void Walk(const ui::Container& c, std::vector<std::string>& seen) {
-    for (ui::Control* k : c.Controls()) {
-        if (!k->Showing()) continue;
+    ui::test::ForEachControl(c, [&](ui::Control* k) {
+        if (!k->Showing()) return;
         const std::string what = k->Name() + (k->Enabled() ? " " : " (disabled) ");
         if (const auto* e = dynamic_cast<const ui::Edit*>(k)) seen.push_back(what + e->Text());
         if (const auto* b = dynamic_cast<const ui::CheckBox*>(k)) seen.push_back(what + (b->Checked() ? "x" : "-"));
         if (const auto* r = dynamic_cast<const ui::RadioButton*>(k)) seen.push_back(what + (r->Checked() ? "x" : "-"));
         if (const auto* l = dynamic_cast<const ui::Label*>(k)) seen.push_back(what + l->Caption());
         if (const auto* list = dynamic_cast<const ui::ComboBox*>(k)) seen.push_back(what + list->Text());
-        if (const auto* inner = dynamic_cast<const ui::Container*>(k)) Walk(*inner, seen);
-    }
+    });
 }
 
 // A case loaded after a start and after any other case holds the same data, every input window

@@ -39,12 +39,7 @@ protected:
         destroy(NastrojDlg), destroy(VuleF), destroy(Form2), destroy(FellowDlg);
         destroy(TabulkaDlg), destroy(CelniDlg), destroy(PagesDlg), destroy(Form1);
     }
-    static void Walk(ui::Container* c, const std::function<void(ui::Control*)>& f) {
-        for (ui::Control* child : c->Controls()) {
-            f(child);
-            if (auto* inner = dynamic_cast<ui::Container*>(child)) Walk(inner, f);
-        }
-    }
+    static void Walk(ui::Container* c, const std::function<void(ui::Control*)>& f) { ui::test::ForEachControl(*c, f); }
 
     void SetUp() override {
         // the windows as the program creates them, from the data as the program starts
