@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <type_traits>
 #include <utility>
 #include <variant>
@@ -215,39 +216,58 @@ void InputWindow::Refuse(const std::string& message, const std::string& caption)
 }
 
 void InputWindow::RefuseNotFinite(const std::string& message, const std::string& caption) {
-    if (before_) {
-        const int code = G.ValCode;
-        G = *before_;
-        G.ValCode = code;
-    }
-    if (caption.empty())
-        Refuse(message);
-    else
-        Refuse(message, caption);
+    RefuseTrial(std::nullopt, message, caption);
 }
 
-bool InputWindow::TryDerivation(const std::function<void()>& derive, const std::function<bool()>& finite, bool silent) {
+InputWindow::Trial InputWindow::TryDerivation(const std::function<void()>& derive, const std::function<bool()>& finite,
+                                              bool silent) {
     const GlobalData entered = G;
-    rt::HeldNotices held;  // dropped: the trial says nothing
+    rt::HeldNotices held;  // dropped: the trial says nothing unless it is refused
     struct Restore {
         const GlobalData& data;
         ~Restore() { G = data; }
     } restore{entered};
     derive();
-    return finite() && (!silent || held.notices.empty());
+    Trial trial{finite() && (!silent || held.notices.empty()), std::nullopt};
+    // The first thing the trial said is its cause; what followed only follows from it.
+    const auto said = std::find_if(held.notices.begin(), held.notices.end(),
+                                   [](const rt::Notice& n) { return n.kind != rt::Notice::Beep; });
+    if (said != held.notices.end()) trial.cause = *said;
+    return trial;
+}
+
+void InputWindow::RefuseTrial(const std::optional<rt::Notice>& cause, const std::string& message,
+                              const std::string& caption) {
+    if (before_) {
+        const int code = G.ValCode;
+        G = *before_;
+        G.ValCode = code;
+    }
+    Refusing();
+    if (cause && cause->kind == rt::Notice::Box)
+        ui::MessageBox(cause->text, cause->caption, cause->flags);
+    else if (cause)
+        ui::ShowMessage(cause->text);
+    else if (!caption.empty())
+        ui::MessageBox(message, caption, ui::MB_OK);
+    else
+        ui::ShowMessage(message);
+    FocusField(checking_);
 }
 
 bool InputWindow::AcceptIfFinite(const std::function<void()>& derive, const std::function<bool()>& finite,
                                  const std::string& message) {
-    if (TryDerivation(derive, finite, false)) return true;
-    RefuseNotFinite(message);
+    const Trial trial = TryDerivation(derive, finite, false);
+    if (trial.possible) return true;
+    RefuseTrial(trial.cause, message);
     return false;
 }
 
 bool InputWindow::AcceptIfComputed(const std::function<void()>& derive, const std::function<bool()>& finite,
                                    const std::string& message, const std::string& caption) {
-    if (TryDerivation(derive, finite, true)) return true;
-    RefuseNotFinite(message, caption);
+    const Trial trial = TryDerivation(derive, finite, true);
+    if (trial.possible) return true;
+    RefuseTrial(trial.cause, message, caption);
     return false;
 }
 

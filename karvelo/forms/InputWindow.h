@@ -8,11 +8,13 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <variant>
 #include <vector>
 
+#include "runtime/Notice.h"
 #include "ui/Forms.h"
 
 namespace karvelo {
@@ -94,11 +96,12 @@ inline constexpr const char* kNotApplicable = "  ---";
 //     (ReadNumber into a local variable is allowed and remembers nothing).  A validator refuses
 //     with the text the user typed still in its field: it writes the field only once accepted.
 //   - AcceptIfFinite(derive, finite, text): an entry from which the window's own derived values
-//     are not finite is refused with the field's message, and G is given back as the check found
-//     it, the entry included (RefuseNotFinite), before anything is derived or shown: no field shows
-//     an infinite number, and no notice of the derivation is shown either.  AcceptIfComputed also
-//     refuses an entry whose derivation reports anything (a guarded routine that refuses its
-//     argument, an equation without a solution): its values cannot be computed from it.
+//     are not finite is refused, and G is given back as the check found it, the entry included
+//     (RefuseNotFinite), before anything is derived or shown: no field shows an infinite number.
+//     AcceptIfComputed also refuses an entry whose derivation reports anything (a guarded routine
+//     that refuses its argument, an equation without a solution): its values cannot be computed
+//     from it.  The refusal says why: with the first message or box the trial derivation raised,
+//     as it raised it, and nothing else of the trial; with the field's message when it raised none.
 //
 // Writing fields: ShowNumber(n, x, w, d) writes Str(x:w:d), ShowFormatted(n, format, x)
 // FormatFloat(format, x).  FillField(n, text) is for the re-fill of a window's paint: it leaves
@@ -193,7 +196,7 @@ protected:
     void RefuseNotFinite(const std::string& message, const std::string& caption = "");
     // Tries `derive` (what the window derives from the entry) with its notices held back and G
     // given back afterwards: true when `finite()` held after it; otherwise the entry is refused
-    // with `message` (RefuseNotFinite).
+    // with the first notice of the trial, or with `message` when it raised none.
     bool AcceptIfFinite(const std::function<void()>& derive, const std::function<bool()>& finite,
                         const std::string& message);
     // The same, and true only when `derive` reported nothing either.
@@ -249,9 +252,19 @@ private:
     void Remember(std::int16_t& var);
     void Remember(const Remembered& kept);
     void Refusing();
-    // Runs `derive` with its notices held back and G given back afterwards: whether `finite()`
-    // held after it and, when `silent`, it reported nothing.
-    static bool TryDerivation(const std::function<void()>& derive, const std::function<bool()>& finite, bool silent);
+    // What a trial derivation found: whether the entry is possible, and the first message or box
+    // the derivation raised (the cause of a refusal), if any.
+    struct Trial {
+        bool possible;
+        std::optional<rt::Notice> cause;
+    };
+    // Runs `derive` with its notices held back and G given back afterwards: possible when
+    // `finite()` held after it and, when `silent`, it reported nothing.
+    static Trial TryDerivation(const std::function<void()>& derive, const std::function<bool()>& finite, bool silent);
+    // Refuses the entry with G given back as the check found it (RefuseNotFinite): with the cause
+    // as it was raised, else with the field's message (in a box when a caption is given).
+    void RefuseTrial(const std::optional<rt::Notice>& cause, const std::string& message,
+                     const std::string& caption = "");
     // The variables of a refused entry that still hold their refused number get their value
     // before it back; whether any did.
     static bool GiveBack(const std::vector<Remembered>& kept);

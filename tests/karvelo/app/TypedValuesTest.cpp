@@ -154,22 +154,24 @@ TEST_F(TypedValues, FieldsPassedThroughOrTypedBackKeepTheirValueInFull) {
 }
 
 // An entry from which the gear dimensions are not finite numbers is refused at its field, with
-// the field's message alone, and the geometry stays as it was; a number of teeth is whole.  A
-// result too wide for its place in the result panels shows "***", never over its neighbour.
+// the cause the derivation met (else the field's message) alone, and the geometry stays as it
+// was; a number of teeth is whole.  A result too wide for its place in the result panels shows
+// "***", never over its neighbour.
 TEST_F(TypedValues, ImpossibleNumbersAreRefusedAndTooWideResultsShowStars) {
+    const char* const arccos = "Invalid argument for arccosinus, impossible gearing parameters";
     const struct {
         int field;
         const char* text;
         const char* message;
     } entries[] = {
         {8, "1e308", "Invalid input of the working centre distance a"},
-        {1, "1e308", "Invalid input of the number of teeth of the pinion z1"},
+        {1, "1e308", arccos},
         {1, "17.5", "Invalid input of the number of teeth of the pinion z1"},
         {2, "40.5", "Invalid input of the number of teeth of the wheel z2"},
-        {3, "1e308", "Normal module must be greater than 0"},
-        {6, "1e308", "Invalid input of the shifting coefficient x1"},
+        {3, "1e308", arccos},
+        {6, "1e308", arccos},
         {9, "1e308", "Invalid input of the pinion addendum (proportion height) ha1*"},
-        {12, "1e308", "Invalid input of the wheel tip clearance (proportion height) c2*"},
+        {12, "1e308", arccos},
     };
     const GlobalData before = G;
     QueueModal(Geometrie_F, [&](ui::Form&) {
@@ -202,8 +204,8 @@ TEST_F(TypedValues, ImpossibleNumbersAreRefusedAndTooWideResultsShowStars) {
         const std::string KHbeta = KHbeta_C->Label1->Caption();
         ui::test::TypeInto(KHbeta_C->EditField(2), "1e308");
         ui::test::Tab();
-        EXPECT_EQ(Messages(), std::vector<std::string>{
-                                  "Distance l1 must be greater than one and at least 2x greater than the distance s1"});
+        EXPECT_EQ(Messages(),
+                  std::vector<std::string>{"The face load factor KHbeta can not be calculated from these input data."});
         EXPECT_EQ(KHbeta_C->Label1->Caption(), KHbeta);
         ui::test::TypeInto(KHbeta_C->EditField(2), rt::Str(G.l1, 1, 1));
         ui::test::Notices().Clear();
