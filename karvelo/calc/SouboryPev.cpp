@@ -5,6 +5,9 @@
 // After the fixed sections a file may hold a last section with the inputs that they do not hold.
 // It is written only for a case in which one of those inputs differs from what a file without it
 // reads as, so every other case keeps the fixed layout, and a file without it reads as before.
+// The section begins with a line of its own that marks it; anything else after the last line of
+// the fixed sections (a remark, a blank, an end-of-file character) is not the case's and is
+// ignored.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -25,6 +28,8 @@ namespace karvelo {
 namespace {
 
 const std::string kDataHeader = "This file is designated for data loading, IT MUST NOT BE CHANGED !!";
+// The first line of the last section.
+const std::string kLastSectionMark = "Further inputs of the case, IT MUST NOT BE CHANGED !!";
 constexpr int kFlagLineLength = 76;
 constexpr int kKHbetaFlagPosition = 31;
 
@@ -376,14 +381,20 @@ public:
         if (line != "1" && line != "0") Fail("holds \"" + line + "\" where a flag 1 or 0 belongs");
         f = line == "1";
     }
-    // Whether lines other than empty ones follow; the first of them is read next.
-    bool LinesFollow() {
+    // Whether the last section follows the fixed sections (empty lines between them aside): its
+    // mark, which is passed, or a number as the writer writes it, the first item of a section
+    // written before the section had its mark.  Anything else is no section.
+    bool LastSectionFollows() {
         while (!in_.Eof()) {
             std::string line = in_.ReadLn();
-            if (!line.empty()) {
-                pending_ = std::move(line);
-                return true;
-            }
+            if (line.empty()) continue;
+            if (line.substr(0, line.find_last_not_of(" \t") + 1) == kLastSectionMark) return true;
+            double value = 0;
+            int code = 0;
+            rt::Val(line, value, code);
+            if (code != 0 || line != rt::StrReal(value)) return false;
+            pending_ = std::move(line);
+            return true;
         }
         return false;
     }
@@ -429,7 +440,7 @@ private:
     }
 
     rt::TextFile& in_;
-    std::optional<std::string> pending_;  // a line read ahead by LinesFollow
+    std::optional<std::string> pending_;  // a line read ahead by LastSectionFollows
 };
 
 // Required lives of a spectrum from its x values: the last one when they are cumulative, else
@@ -646,7 +657,10 @@ std::vector<std::string> ComposeDataFile() {
     const bool asRead = std::all_of(std::begin(kLastSection), std::end(kLastSection), [&](const LastSectionItem& i) {
         return i.flag ? stored.*i.flag == read.*i.flag : stored.*i.number == read.*i.number;
     });
-    if (!asRead) WalkLastSection(writer, stored);
+    if (!asRead) {
+        writer.lines.push_back(kLastSectionMark);
+        WalkLastSection(writer, stored);
+    }
     return writer.lines;
 }
 
@@ -663,10 +677,7 @@ void ReadDataFile(rt::TextFile& in, GlobalData& g) {
     SetUnstoredInputs(g);
     WalkSections(reader, g);
     DeriveUnstoredInputs(g);
-    if (reader.LinesFollow()) {
-        WalkLastSection(reader, g);
-        if (reader.LinesFollow()) reader.Fail("holds more than the case");
-    }
+    if (reader.LastSectionFollows()) WalkLastSection(reader, g);
     CutShortStrings(g);
 }
 

@@ -176,8 +176,8 @@ protected:
             *(find("compensatory") + 4) = "7";
         else if (what == "last line missing")
             lines.pop_back();
-        else if (what == "a line after the last section")
-            lines.push_back("extra line");
+        else if (what == "a marked last section that does not parse")
+            lines.insert(lines.end(), {"Further inputs of the case, IT MUST NOT BE CHANGED !!", "extra line"});
         return Join(lines);
     }
 };
@@ -209,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(Files, LoadRefusal,
                                            "pitting letters", "0 levels", "21 levels", "99 levels", "level count text",
                                            "row of 2", "row of 4", "grade 0", "grade 12", "one grade",
                                            "helix modification 7", "last line missing",
-                                           "a line after the last section"),
+                                           "a marked last section that does not parse"),
                          [](const auto& info) {
                              std::string name = info.param;
                              for (char& c : name)
