@@ -70,7 +70,8 @@ CaseFileNames SaveCase(const std::string& chosenName, const std::string& time, c
 // Load data: reads the data file `fileName` through CaseFile into the case the program starts with
 // (StartUpCase), with the program's and windows' own state of G (CarryProgramState), so that no
 // value the file does not hold is left from the case before; only when the whole file was good
-// it puts that case in G, its equivalent loads and stresses current, and runs RefreshLoadedCase.
+// and holds no value its window would refuse (FieldRefusing) it puts that case in G, its
+// equivalent loads and stresses current, and runs RefreshLoadedCase.
 // Throws CaseFileError (Load) and leaves G exactly as it was on any failure.  Withdrawing the
 // shown results, the window refresh and the spectrum window are the command's.
 void LoadCase(const std::string& fileName);
@@ -102,6 +103,10 @@ void WriteDataFile(rt::TextFile& out);
 // wrong number of values, a selector, count or value of the last section out of range.  On a
 // throw `g` is partly overwritten: read into a copy (LoadCase does).
 void ReadDataFile(rt::TextFile& in, GlobalData& g);
+// The first field (window and field named) whose value in `g`, as a data file gave it, the
+// field would refuse, or nullptr when there is none.  Only values the program itself never
+// leaves outside their field's range are judged.
+const char* FieldRefusing(const GlobalData& g);
 
 // ---- The listings
 

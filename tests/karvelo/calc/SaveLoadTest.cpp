@@ -125,6 +125,7 @@ protected:
         SetDefaultInputs();
         G.LoadInputMethod = kMultilevelLoading;
         G.LevelCount = 3;
+        for (int i = 1; i <= 3; ++i) G.n1Level[i] = G.n1;  // as the spectrum window gives them
         G.KHbetaMethod = "ISO_C";
         G.KHbetaDirect = false;
         std::vector<std::string> lines = ComposeDataFile();
@@ -244,6 +245,7 @@ TEST_F(SaveLoadTest, LoadRecomputesTheDerivedValues) {
     Defaults(kInternalPair);
     Derive();
     G.LoadInputMethod = kMultilevelLoading;
+    for (int i = 1; i <= G.LevelCount; ++i) G.n1Level[i] = G.n1;
     G.SpectrumAbsolute = false;
     G.SpectrumRatioToMax = true;
     G.SpectrumRatioToMin = true;
