@@ -88,6 +88,9 @@ void LoadCase(const std::string& fileName) {
         CaseFile.Assign(fileName);
         CaseFile.Reset();
         ReadDataFile(CaseFile, loaded);
+        // A value its window would refuse would be shown and calculated as if it had been taken.
+        if (const char* field = FieldRefusing(loaded))
+            throw rt::FileError(fileName + " holds a value that " + field + " refuses");
         CaseFile.Close();
     } catch (const std::exception& e) {
         CaseFile.Close();

@@ -70,7 +70,8 @@ CaseFileNames SaveCase(const std::string& chosenName, const std::string& time, c
 // Load data: reads the data file `fileName` through CaseFile into the case the program starts with
 // (StartUpCase), with the program's and windows' own state of G (CarryProgramState), so that no
 // value the file does not hold is left from the case before; only when the whole file was good
-// it puts that case in G, its equivalent loads and stresses current, and runs RefreshLoadedCase.
+// and holds no value its window would refuse (FieldRefusing) it puts that case in G, its
+// equivalent loads and stresses current, and runs RefreshLoadedCase.
 // Throws CaseFileError (Load) and leaves G exactly as it was on any failure.  Withdrawing the
 // shown results, the window refresh and the spectrum window are the command's.
 void LoadCase(const std::string& fileName);
@@ -83,24 +84,29 @@ void RefreshLoadedCase();
 
 // ---- The data file
 
-// The lines of the data file of G: the fixed sections, and after them the last section with the
-// inputs they do not hold when one of those differs from what a file without it reads as.  Throws
-// rt::FileError naming the fault when the case cannot be stored so that it reads back: a value
-// that is not finite, a selector, level count, accuracy grade, helix modification or a value of
-// the last section outside the reader's range.
+// The lines of the data file of G: the fixed sections, and after them the last section (its mark,
+// then the inputs they do not hold) when one of those inputs differs from what a file without it
+// reads as.  Throws rt::FileError naming the fault when the case cannot be stored so that it
+// reads back: a value that is not finite, a selector, level count, accuracy grade, helix
+// modification or a value of the last section outside the reader's range.
 std::vector<std::string> ComposeDataFile();
 // ComposeDataFile written to `out` (open for writing).
 void WriteDataFile(rt::TextFile& out);
 // Reads a data file from `in` (open for reading, at its start) into `g`, item by item.  The inputs
-// the fixed sections do not hold take the values of the last section when the file has one (lines
-// other than empty ones after the fixed sections), else their built-in values and what follows
+// the fixed sections do not hold take the values of the last section when the file has one (the
+// first line after the fixed sections, empty lines aside, is its mark, or a number as the writer
+// writes it: a section saved before it had its mark), else their built-in values and what follows
 // from the stored ones (SetUnstoredInputs, DeriveUnstoredInputs); directly given equivalent loads
 // take the load factors 1 (SetEquivalentLoadFactorsToOne) unless the file gives them; whatever
-// case `g` held before.  Throws rt::FileError at the first fault: a missing line, a line that does
-// not parse, a row with a wrong number of values, a selector, count or value of the last section
-// out of range, a line after the last section.  On a throw `g` is partly overwritten: read into a
-// copy (LoadCase does).
+// case `g` held before.  Whatever follows the last line expected is ignored.  Throws
+// rt::FileError at the first fault: a missing line, a line that does not parse, a row with a
+// wrong number of values, a selector, count or value of the last section out of range.  On a
+// throw `g` is partly overwritten: read into a copy (LoadCase does).
 void ReadDataFile(rt::TextFile& in, GlobalData& g);
+// The first field (window and field named) whose value in `g`, as a data file gave it, the
+// field would refuse, or nullptr when there is none.  Only values the program itself never
+// leaves outside their field's range are judged.
+const char* FieldRefusing(const GlobalData& g);
 
 // ---- The listings
 

@@ -5,16 +5,21 @@
 // After the fixed sections a file may hold a last section with the inputs that they do not hold.
 // It is written only for a case in which one of those inputs differs from what a file without it
 // reads as, so every other case keeps the fixed layout, and a file without it reads as before.
+// The section begins with a line of its own that marks it; anything else after the last line of
+// the fixed sections (a remark, a blank, an end-of-file character) is not the case's and is
+// ignored.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <initializer_list>
 #include <iterator>
 #include <limits>
+#include <numbers>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "karvelo/calc/InputRules.h"
 #include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/calc/Soubory.h"
 #include "runtime/NumText.h"
@@ -25,6 +30,8 @@ namespace karvelo {
 namespace {
 
 const std::string kDataHeader = "This file is designated for data loading, IT MUST NOT BE CHANGED !!";
+// The first line of the last section.
+const std::string kLastSectionMark = "Further inputs of the case, IT MUST NOT BE CHANGED !!";
 constexpr int kFlagLineLength = 76;
 constexpr int kKHbetaFlagPosition = 31;
 
@@ -150,48 +157,52 @@ const Deviation kDeviations[] = {
     {&GlobalData::ffalfa2Measured, &GlobalData::ffalfa2, &GlobalData::ffalfa2act},
 };
 
-// Factors given directly: a line each, present when its flag is set.
+// Factors given directly: a line each, present when its flag is set, and what the field of the
+// other factors window takes (none: no field gives it).  The KHbeta window takes KHbeta from 1,
+// the other factors window from above 0; the union holds.
+bool Positive(double x) { return x > 0; }
 struct DirectFactor {
     Value value;
     Flag given;
+    bool (*accepted)(double);
 };
 const DirectFactor kDirectFactors[] = {
-    {&GlobalData::KFalfa, &GlobalData::KFalfaDirect},
-    {&GlobalData::KHalfa, &GlobalData::KHalfaDirect},
-    {&GlobalData::KHbeta, &GlobalData::KHbetaDirect},  // governed by the KHbeta line test, see WalkSections
-    {&GlobalData::Kv, &GlobalData::KvDirect},
-    {&GlobalData::KFbeta, &GlobalData::KFbetaDirect},
-    {&GlobalData::YF1, &GlobalData::YF1Direct},
-    {&GlobalData::YF2, &GlobalData::YF2Direct},
-    {&GlobalData::YS1, &GlobalData::YS1Direct},
-    {&GlobalData::YS2, &GlobalData::YS2Direct},
-    {&GlobalData::YSg1, &GlobalData::YSg1Direct},
-    {&GlobalData::YSg2, &GlobalData::YSg2Direct},
-    {&GlobalData::YN1, &GlobalData::YN1Direct},
-    {&GlobalData::YN2, &GlobalData::YN2Direct},
-    {&GlobalData::ZN1, &GlobalData::ZN1Direct},
-    {&GlobalData::ZN2, &GlobalData::ZN2Direct},
-    {&GlobalData::ZB, &GlobalData::ZBDirect},
-    {&GlobalData::ZD, &GlobalData::ZDDirect},
-    {&GlobalData::ZLref, &GlobalData::ZLrefDirect},
-    {&GlobalData::ZVref, &GlobalData::ZVrefDirect},
-    {&GlobalData::ZRref, &GlobalData::ZRrefDirect},
-    {&GlobalData::ZW2ref, &GlobalData::ZW2refDirect},
-    {&GlobalData::ZW2stat, &GlobalData::ZW2statDirect},
-    {&GlobalData::YdrelT1ref, &GlobalData::YdrelT1refDirect},
-    {&GlobalData::YdrelT2ref, &GlobalData::YdrelT2refDirect},
-    {&GlobalData::YdrelT1stat, &GlobalData::YdrelT1statDirect},
-    {&GlobalData::YdrelT2stat, &GlobalData::YdrelT2statDirect},
-    {&GlobalData::YRrelT1ref, &GlobalData::YRrelT1refDirect},
-    {&GlobalData::YRrelT2ref, &GlobalData::YRrelT2refDirect},
-    {&GlobalData::YX1ref, &GlobalData::YX1refDirect},
-    {&GlobalData::YX2ref, &GlobalData::YX2refDirect},
-    {&GlobalData::ReservedFactor, &GlobalData::ReservedFactorDirect},
-    {&GlobalData::Zepsilon, &GlobalData::ZepsilonDirect},
-    {&GlobalData::YM1ref, &GlobalData::YM1refDirect},
-    {&GlobalData::YM2ref, &GlobalData::YM2refDirect},
-    {&GlobalData::YM1stat, &GlobalData::YM1statDirect},
-    {&GlobalData::YM2stat, &GlobalData::YM2statDirect},
+    {&GlobalData::KFalfa, &GlobalData::KFalfaDirect, Positive},
+    {&GlobalData::KHalfa, &GlobalData::KHalfaDirect, Positive},
+    {&GlobalData::KHbeta, &GlobalData::KHbetaDirect, Positive},  // stored by the KHbeta line test, see WalkSections
+    {&GlobalData::Kv, &GlobalData::KvDirect, Positive},
+    {&GlobalData::KFbeta, &GlobalData::KFbetaDirect, Positive},
+    {&GlobalData::YF1, &GlobalData::YF1Direct, Positive},
+    {&GlobalData::YF2, &GlobalData::YF2Direct, Positive},
+    {&GlobalData::YS1, &GlobalData::YS1Direct, Positive},
+    {&GlobalData::YS2, &GlobalData::YS2Direct, Positive},
+    {&GlobalData::YSg1, &GlobalData::YSg1Direct, Positive},
+    {&GlobalData::YSg2, &GlobalData::YSg2Direct, Positive},
+    {&GlobalData::YN1, &GlobalData::YN1Direct, nullptr},
+    {&GlobalData::YN2, &GlobalData::YN2Direct, nullptr},
+    {&GlobalData::ZN1, &GlobalData::ZN1Direct, nullptr},
+    {&GlobalData::ZN2, &GlobalData::ZN2Direct, nullptr},
+    {&GlobalData::ZB, &GlobalData::ZBDirect, Positive},
+    {&GlobalData::ZD, &GlobalData::ZDDirect, Positive},
+    {&GlobalData::ZLref, &GlobalData::ZLrefDirect, Positive},
+    {&GlobalData::ZVref, &GlobalData::ZVrefDirect, Positive},
+    {&GlobalData::ZRref, &GlobalData::ZRrefDirect, Positive},
+    {&GlobalData::ZW2ref, &GlobalData::ZW2refDirect, Positive},
+    {&GlobalData::ZW2stat, &GlobalData::ZW2statDirect, Positive},
+    {&GlobalData::YdrelT1ref, &GlobalData::YdrelT1refDirect, Positive},
+    {&GlobalData::YdrelT2ref, &GlobalData::YdrelT2refDirect, Positive},
+    {&GlobalData::YdrelT1stat, &GlobalData::YdrelT1statDirect, Positive},
+    {&GlobalData::YdrelT2stat, &GlobalData::YdrelT2statDirect, Positive},
+    {&GlobalData::YRrelT1ref, &GlobalData::YRrelT1refDirect, Positive},
+    {&GlobalData::YRrelT2ref, &GlobalData::YRrelT2refDirect, Positive},
+    {&GlobalData::YX1ref, &GlobalData::YX1refDirect, Positive},
+    {&GlobalData::YX2ref, &GlobalData::YX2refDirect, Positive},
+    {&GlobalData::ReservedFactor, &GlobalData::ReservedFactorDirect, nullptr},
+    {&GlobalData::Zepsilon, &GlobalData::ZepsilonDirect, Positive},
+    {&GlobalData::YM1ref, &GlobalData::YM1refDirect, AcceptMeanStressFactor},
+    {&GlobalData::YM2ref, &GlobalData::YM2refDirect, AcceptMeanStressFactor},
+    {&GlobalData::YM1stat, &GlobalData::YM1statDirect, AcceptMeanStressFactor},
+    {&GlobalData::YM2stat, &GlobalData::YM2statDirect, AcceptMeanStressFactor},
 };
 
 // Ranges the reader accepts (and the writer therefore requires).
@@ -376,14 +387,20 @@ public:
         if (line != "1" && line != "0") Fail("holds \"" + line + "\" where a flag 1 or 0 belongs");
         f = line == "1";
     }
-    // Whether lines other than empty ones follow; the first of them is read next.
-    bool LinesFollow() {
+    // Whether the last section follows the fixed sections (empty lines between them aside): its
+    // mark, which is passed, or a number as the writer writes it, the first item of a section
+    // written before the section had its mark.  Anything else is no section.
+    bool LastSectionFollows() {
         while (!in_.Eof()) {
             std::string line = in_.ReadLn();
-            if (!line.empty()) {
-                pending_ = std::move(line);
-                return true;
-            }
+            if (line.empty()) continue;
+            if (line.substr(0, line.find_last_not_of(" \t") + 1) == kLastSectionMark) return true;
+            double value = 0;
+            int code = 0;
+            rt::Val(line, value, code);
+            if (code != 0 || line != rt::StrReal(value)) return false;
+            pending_ = std::move(line);
+            return true;
         }
         return false;
     }
@@ -429,7 +446,7 @@ private:
     }
 
     rt::TextFile& in_;
-    std::optional<std::string> pending_;  // a line read ahead by LinesFollow
+    std::optional<std::string> pending_;  // a line read ahead by LastSectionFollows
 };
 
 // Required lives of a spectrum from its x values: the last one when they are cumulative, else
@@ -620,6 +637,107 @@ void CutShortStrings(GlobalData& g) {
     for (int k = 1; k <= TMaterialStrings::kStrings; ++k) g.MaterialString(k) = ToShortString(g.MaterialString(k));
 }
 
+// ---- Values the input windows refuse
+
+// A number the windows' fields take only as a whole number.
+bool Whole(double x) { return x == std::trunc(x); }
+// An angle the file holds in radians, in the degrees it was typed in.
+double Degrees(double radians) { return rt::StoredReal(radians / (std::numbers::pi / 180)); }
+template <class... Values>
+bool AllPositive(Values... x) {
+    return ((x > 0) && ...);
+}
+template <class... Values>
+bool NoneNegative(Values... x) {
+    return ((x >= 0) && ...);
+}
+bool External(const GlobalData& g) { return g.GearingType == kExternalPair; }
+
+// The values of the fixed sections that a window's field takes within a range, with that range.
+// Left out are values the program itself may set outside the range their field takes (the root
+// radius cut to its limit, KA of an approximate spectrum, the shaft of a small gear, the other
+// viscosity, material values of the ISO table, computed moments of inertia and stiffness kept
+// as given, the lives), values whose rule involves values of other windows (the shift sum, the
+// centre distance, the reduced face width) and values no field takes; the calculation judges
+// those.  A body dimension that does not apply is 0, which
+// its field does not take but shows as not applicable.  A value stored only under a flag or a
+// method is judged only when the file holds it.
+struct FieldRange {
+    const char* field;  // the field and its window
+    bool (*accepted)(const GlobalData& g);
+};
+const FieldRange kFieldRanges[] = {
+    {"z1 in the geometry window", [](const GlobalData& g) { return Whole(g.z1) && g.z1 >= 4; }},
+    {"z2 in the geometry window",
+     [](const GlobalData& g) { return Whole(g.z2) && (External(g) ? g.z2 >= 4 : g.z2 <= -4); }},
+    {"mn in the geometry window", [](const GlobalData& g) { return g.mn > 0; }},
+    {"beta in the geometry window", [](const GlobalData& g) { return Degrees(g.beta) >= 0 && Degrees(g.beta) < 90; }},
+    {"alfan in the geometry window",
+     [](const GlobalData& g) { return Degrees(g.alfan) >= 1 && Degrees(g.alfan) <= 50; }},
+    {"h*aP, c*P in the geometry window",
+     [](const GlobalData& g) { return NoneNegative(g.haP1, g.haP2, g.caP1, g.caP2); }},
+    {"da1, da2 in the geometry window",
+     [](const GlobalData& g) { return g.da1 > 0 && (External(g) ? g.da2 > 0 : g.da2 < 0); }},
+    {"E, ro in the materials window",
+     [](const GlobalData& g) { return AllPositive(g.E1, g.E2, g.ro_steel1, g.ro_steel2); }},
+    {"Poisson's ratio in the materials window",
+     [](const GlobalData& g) { return g.Ny1 > 0 && g.Ny1 <= 1 && g.Ny2 > 0 && g.Ny2 <= 1; }},
+    {"RzH, RzF in the materials window",
+     [](const GlobalData& g) { return AllPositive(g.RzH1, g.RzH2, g.RzF1, g.RzF2); }},
+    {"NHlim, NFlim in the materials window",
+     [](const GlobalData& g) { return AllPositive(g.NHlim1, g.NHlim2, g.NFlim1, g.NFlim2); }},
+    {"nominal load in the loading window",
+     [](const GlobalData& g) {
+         const bool stored = g.LoadInputMethod == kOneLevelLoading ||
+                             (g.LoadInputMethod == kMultilevelLoading &&
+                              (g.CalcMethodics == kMethodicsFigA3 || g.CalcMethodics == kMethodicsEqA2));
+         return !stored || (g.LoadAsForce ? g.Ftjm : g.Tjm) > 0;
+     }},
+    {"n1 in the loading window", [](const GlobalData& g) { return g.n1 > 0; }},
+    {"R1, R2 in the loading window",
+     [](const GlobalData& g) {
+         double R1 = g.R1, R2 = g.R2;
+         return AcceptStressRatio(true, R1) && AcceptStressRatio(true, R2);
+     }},
+    {"equivalent loads in the loading window",
+     [](const GlobalData& g) {
+         return g.LoadInputMethod != kDirectEquivalentLoad ||
+                (g.LoadAsForce ? AllPositive(g.FtFe1, g.FtHe1, g.FtFe2, g.FtHe2)
+                               : AllPositive(g.TFe1, g.THe1, g.TFe2, g.THe2));
+     }},
+    {"loads, cycles and speeds of the levels in the spectrum window",
+     [](const GlobalData& g) {
+         if (g.LoadInputMethod != kMultilevelLoading) return true;
+         for (int i = 1; i <= g.LevelCount; ++i)
+             if (!AllPositive(g.SpectrumY[i], g.SpectrumX[i], g.n1Level[i])) return false;
+         return true;
+     }},
+    {"b1, b2 in the dimensions window", [](const GlobalData& g) { return AllPositive(g.b1, g.b2); }},
+    {"db in the dimensions window", [](const GlobalData& g) { return FacesOverlap(g.b1, g.b2, g.db); }},
+    {"sR1, sR2 in the dimensions window", [](const GlobalData& g) { return AllPositive(g.sR1, g.sR2); }},
+    {"bs, sd in the dimensions window", [](const GlobalData& g) { return NoneNegative(g.bs1, g.bs2, g.sd1, g.sd2); }},
+    {"ffalfa act in the accuracy window",
+     [](const GlobalData& g) {
+         return (g.ffalfa1Measured || g.ffalfa1act >= 0) && (g.ffalfa2Measured || g.ffalfa2act >= 0);
+     }},
+    {"bcal in the KHbeta window", [](const GlobalData& g) { return g.KHbetaMethod != "bcal" || g.bcal >= 0; }},
+    {"s1, l1, dsh1, modification in the KHbeta method C window",
+     [](const GlobalData& g) {
+         return g.KHbetaMethod != "ISO_C" ||
+                (g.s1 >= 0 && g.l1 > 0 && g.l1 >= 2 * g.s1 && g.dsh1 > 0 && g.cI >= 0 && g.cbeta >= 0);
+     }},
+    {"tg, rog in the other factors window",
+     [](const GlobalData& g) { return NoneNegative(g.tg1, g.tg2, g.Rog1, g.Rog2); }},
+    {"oil viscosity in the other factors window",
+     [](const GlobalData& g) { return !g.ViscosityGiven || g.OilViscosity >= 0; }},
+    {"factors given in the other factors window",
+     [](const GlobalData& g) {
+         return std::all_of(std::begin(kDirectFactors), std::end(kDirectFactors), [&](const DirectFactor& f) {
+             return !f.accepted || !(g.*f.given) || f.accepted(g.*f.value);
+         });
+     }},
+};
+
 }  // namespace
 
 std::vector<std::string> ComposeDataFile() {
@@ -646,7 +764,10 @@ std::vector<std::string> ComposeDataFile() {
     const bool asRead = std::all_of(std::begin(kLastSection), std::end(kLastSection), [&](const LastSectionItem& i) {
         return i.flag ? stored.*i.flag == read.*i.flag : stored.*i.number == read.*i.number;
     });
-    if (!asRead) WalkLastSection(writer, stored);
+    if (!asRead) {
+        writer.lines.push_back(kLastSectionMark);
+        WalkLastSection(writer, stored);
+    }
     return writer.lines;
 }
 
@@ -663,11 +784,14 @@ void ReadDataFile(rt::TextFile& in, GlobalData& g) {
     SetUnstoredInputs(g);
     WalkSections(reader, g);
     DeriveUnstoredInputs(g);
-    if (reader.LinesFollow()) {
-        WalkLastSection(reader, g);
-        if (reader.LinesFollow()) reader.Fail("holds more than the case");
-    }
+    if (reader.LastSectionFollows()) WalkLastSection(reader, g);
     CutShortStrings(g);
+}
+
+const char* FieldRefusing(const GlobalData& g) {
+    for (const FieldRange& r : kFieldRanges)
+        if (!r.accepted(g)) return r.field;
+    return nullptr;
 }
 
 }  // namespace karvelo

@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/InputRules.h"
 #include "runtime/Notice.h"
 #include "runtime/NumText.h"
 
@@ -368,14 +369,6 @@ void ShowChecked(ui::CheckBox* box, bool checked) {
 
 bool AllFinite(std::initializer_list<double> values) {
     return std::all_of(values.begin(), values.end(), [](double x) { return std::isfinite(x); });
-}
-
-double StoredStressRatio(double typed) { return typed == 0 ? 0.0 : -std::fabs(typed); }
-
-bool AcceptStressRatio(bool number, double& R) {
-    const double typed = R;
-    R = StoredStressRatio(typed);
-    return number && typed >= -1.2 && typed <= 1.2;
 }
 
 std::string StressRatioText(double R, int decimals) { return rt::Str(R == 0 ? 0.0 : R, 5, decimals); }

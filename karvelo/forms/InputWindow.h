@@ -291,12 +291,7 @@ bool AllFinite(std::initializer_list<double> values);
 // already, so that what the click derives follows the case, not what the box showed before.
 void ShowChecked(ui::CheckBox* box, bool checked);
 
-// The stress ratio as stored: -|typed|, and 0 for 0 (never -0).
-double StoredStressRatio(double typed);
-// A stress ratio field just read into R (`number`: the text was a number): R is stored as
-// above; accepted when the typed value lies within -1.2..1.2.
-bool AcceptStressRatio(bool number, double& R);
-// R written with `decimals` decimals in a field of 5, 0 without a sign.
+// A stress ratio R written with `decimals` decimals in a field of 5, 0 without a sign.
 std::string StressRatioText(double R, int decimals = 3);
 
 // StaticOverloadCountF1, H1, F2, H2: the spectrum levels whose root or contact stress of the

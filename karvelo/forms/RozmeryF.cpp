@@ -8,6 +8,7 @@
 #include "karvelo/calc/Epsilon.h"
 #include "karvelo/calc/Geometrie.h"
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/InputRules.h"
 #include "karvelo/calc/Rozmery.h"
 #include "karvelo/calc/Vypocty1.h"
 #include "runtime/NumText.h"
@@ -408,7 +409,7 @@ void TRozmery_F::CheckInputDh2() { CheckShaft(Wheel()); }
 // The axial offset of the wheel: the faces must still overlap.
 void TRozmery_F::CheckInputDb() {
     if (!ReadNumber(G.db)) return Refuse("Invalid input");
-    if (G.db >= G.b1 || -G.db >= G.b2) return Refuse("Gears are out.");
+    if (!FacesOverlap(G.b1, G.b2, G.db)) return Refuse("Gears are out.");
     ComputeEffectiveFaceWidths();
     FaceWidthLabel->SetCaption(FaceWidthsText());
 }

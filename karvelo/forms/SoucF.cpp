@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "karvelo/calc/InputRules.h"
 #include "karvelo/forms/RogF.h"
 #include "runtime/NumText.h"
 #include "runtime/Rounding.h"
@@ -271,7 +272,7 @@ void TSouc_F::CheckInputGiven(const GivenFactor& f) {
         return;
     }
     if (f.kind == FactorKind::Mean) {
-        if (!number || !(value == 0 || (value >= 0.4546 && value <= 1))) {
+        if (!number || !(value == 0 || AcceptMeanStressFactor(value))) {
             std::string name = f.name;  // the message writes it without its blank: "YM1ref"
             std::erase(name, ' ');
             return Refuse("Invalid input, the factor " + name + " can be from 0.4546 to 1. ");

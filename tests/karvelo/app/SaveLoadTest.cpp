@@ -430,6 +430,50 @@ TEST_F(SaveLoad, RefusedFileLeavesTheCaseAsItWasAndTheResultsWithdrawn) {
     EXPECT_EQ(ui::test::FileDialogCalls()[0].DefaultExt, ".pev");
 }
 
+// A file holding a value that its window's field would refuse is refused as a file that cannot be
+// used: one box, the case as it was, no window opened, and the windows show no number they
+// cannot hold.
+TEST_F(SaveLoad, AFileWithAValueItsWindowRefusesIsRefused) {
+    const struct {
+        const char* name;
+        std::function<void(GlobalData&)> edit;  // nullptr: the hand-written file of that fault
+    } files[] = {
+        {"b1 0", [](GlobalData& g) { g.b1 = 0; }},
+        {"z1 -20", [](GlobalData& g) { g.z1 = -20; }},
+        {"R1 -2", [](GlobalData& g) { g.R1 = -2; }},
+        {"a spectrum whose faces do not overlap", nullptr},
+    };
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.name);
+        SetUp();
+        std::string file = std::string(TEST_SOURCE_ROOT) + "/tests/karvelo/app/cases/zero-facewidth.PEV";
+        if (f.edit) {
+            f.edit(G);
+            SaveCase(Path("bad"), "t", "d");
+            file = Path("bad.PEV");
+            SetUp();
+        }
+        G.z1 = 23;
+        const GlobalData before = G;
+        ui::test::QueueFileName(file);
+        Click(Form1->Button10);
+        ASSERT_EQ(ui::test::Notices().notices.size(), 1u);
+        EXPECT_EQ(ui::test::Notices().notices[0].text, kLoadErrorText);
+        EXPECT_EQ(ui::test::Notices().notices[0].caption, kLoadCaption);
+        EXPECT_TRUE(G == before);
+        EXPECT_TRUE(ui::test::ModalShows().empty());
+        std::vector<std::string> seen;
+        for (ui::Form* window : {static_cast<ui::Form*>(Presnost_F), static_cast<ui::Form*>(Rozmery_F)}) {
+            ui::test::QueueModal(window, [&](ui::Form& w) { Walk(w, seen), w.Close(); });
+            Click(window == Presnost_F ? Form1->Button5 : Form1->Button4);
+        }
+        Walk(*Form1, seen);
+        for (const std::string& text : seen)
+            EXPECT_TRUE(text.find("NAN") == std::string::npos && text.find("INF") == std::string::npos) << text;
+        EXPECT_EQ(ui::test::Notices().notices.size(), 1u);
+    }
+}
+
 // A pinion tip inside its base circle: Load data reports the tip thickness it cannot compute once.
 TEST_F(SaveLoad, ATipInsideTheBaseCircleIsReportedOnceByLoad) {
     G.da1Given = true;

@@ -398,6 +398,23 @@ TEST_F(DataFileTest, ToleratesWhatOlderFilesMayHold) {
     other.push_back("");
     EXPECT_EQ(ReadBytes(Join(other)), expected);
 
+    // Whatever follows the last line of the case, as plain or as with its last section (also as
+    // saved before that section had its mark), is not read.
+    G.Protub1 = 0.5;
+    std::vector<std::string> marked = ComposeDataFile();
+    ASSERT_EQ(marked.size(), lines.size() + 17);
+    const GlobalData withSection = ReadBytes(Join(marked));
+    EXPECT_EQ(withSection.Protub1, 0.5);
+    std::vector<std::string> unmarked = marked;
+    unmarked.erase(unmarked.begin() + std::ptrdiff_t(lines.size()));
+    for (const char* after : {"", "extra line\r\n", "Remark: second gearbox\r\n", " \r\n", "0\r\n", "\x1a",
+                              "Remark\r\n\r\n0\r\n 1.00000000000000E+0000\r\n"}) {
+        SCOPED_TRACE(after);
+        EXPECT_EQ(ReadBytes(Join(lines) + after), expected);
+        EXPECT_EQ(ReadBytes(Join(marked) + after), withSection);
+        EXPECT_EQ(ReadBytes(Join(unmarked) + after), withSection);
+    }
+
     std::string lf;  // bare LF line ends
     for (const std::string& l : lines) lf += l + "\n";
     EXPECT_EQ(ReadBytes(lf), expected);

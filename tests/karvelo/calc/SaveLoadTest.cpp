@@ -125,6 +125,7 @@ protected:
         SetDefaultInputs();
         G.LoadInputMethod = kMultilevelLoading;
         G.LevelCount = 3;
+        for (int i = 1; i <= 3; ++i) G.n1Level[i] = G.n1;  // as the spectrum window gives them
         G.KHbetaMethod = "ISO_C";
         G.KHbetaDirect = false;
         std::vector<std::string> lines = ComposeDataFile();
@@ -176,8 +177,8 @@ protected:
             *(find("compensatory") + 4) = "7";
         else if (what == "last line missing")
             lines.pop_back();
-        else if (what == "a line after the last section")
-            lines.push_back("extra line");
+        else if (what == "a marked last section that does not parse")
+            lines.insert(lines.end(), {"Further inputs of the case, IT MUST NOT BE CHANGED !!", "extra line"});
         return Join(lines);
     }
 };
@@ -209,7 +210,7 @@ INSTANTIATE_TEST_SUITE_P(Files, LoadRefusal,
                                            "pitting letters", "0 levels", "21 levels", "99 levels", "level count text",
                                            "row of 2", "row of 4", "grade 0", "grade 12", "one grade",
                                            "helix modification 7", "last line missing",
-                                           "a line after the last section"),
+                                           "a marked last section that does not parse"),
                          [](const auto& info) {
                              std::string name = info.param;
                              for (char& c : name)
@@ -244,6 +245,7 @@ TEST_F(SaveLoadTest, LoadRecomputesTheDerivedValues) {
     Defaults(kInternalPair);
     Derive();
     G.LoadInputMethod = kMultilevelLoading;
+    for (int i = 1; i <= G.LevelCount; ++i) G.n1Level[i] = G.n1;
     G.SpectrumAbsolute = false;
     G.SpectrumRatioToMax = true;
     G.SpectrumRatioToMin = true;
