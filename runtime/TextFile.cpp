@@ -55,6 +55,15 @@ std::string followLinks(const std::string& name) {
     throw FileError(errnoText("Cannot follow the link", name));
 }
 
+// True when `target` exists and the user may not write it (errno says why): writing it in place
+// would be refused, and the rename of a temporary over it would undo its protection.  The
+// effective ids decide, as when the file is opened for writing; root may write it.
+bool mayNotBeWritten(const std::string& target) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0) return false;  // a new file: its folder decides
+    return ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0;
+}
+
 // Makes renames in `folder` ("" for the working folder) durable, where the file system allows it.
 void syncFolder(const std::string& folder) {
     const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
@@ -87,6 +96,7 @@ void TextFile::Rewrite() {
     mode_ = Mode::Closed;
     if (name_.empty()) throw FileError("No file name assigned");
     target_ = followLinks(name_);
+    if (mayNotBeWritten(target_)) throw FileError(errnoText("Cannot write", name_));
     std::string templ = ExtractFilePath(target_) + "." + ExtractFileName(target_) + ".XXXXXX";
     std::vector<char> buf(templ.begin(), templ.end());
     buf.push_back('\0');

@@ -4,7 +4,9 @@
 // target only when every line was written and the file closed without error, so a
 // failed save leaves the previous file byte-identical.  A target that is a symbolic
 // link is followed: the file it points to is replaced (a dangling link: the file it
-// names is created) and the link stays.  Files written together are committed
+// names is created) and the link stays.  A target the user may not write (a read-only
+// file) is refused by Rewrite before anything is written, as writing it in place would be;
+// a new file is created where its folder allows it.  Files written together are committed
 // together through a FileGroup.  Lines end with CR LF.
 // Reading takes lines ended by CR LF or LF (a trailing CR is stripped).
 // Every failure raises FileError; reading past the end of the file is a failure.

@@ -1,10 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
+#include <optional>
 #include <sstream>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "runtime/Cp1250.h"
 #include "runtime/Notice.h"
@@ -216,6 +223,102 @@ TEST(FileGroup, ARenameThatFailsPutsTheEarlierFilesBack) {
     EXPECT_EQ(slurp(dir.path / "a"), "old a");
     EXPECT_FALSE(fs::exists(dir.path / "b"));
     EXPECT_EQ(entries(dir.path), 2u);
+}
+
+namespace {
+// Runs `check` (what it finds wrong, "" when nothing) as a user whom permission bits bind:
+// directly, or, as root, in a child that gives up root for uid and gid 65534 in `dir`, handed
+// over to it; the child tells its findings on stderr.  Nothing when no such user can be had.
+std::optional<std::string> asOrdinaryUser(const fs::path& dir, const std::function<std::string()>& check) {
+    if (::geteuid() != 0) return check();
+    constexpr int kNoUser = 77;
+    const pid_t child = ::chown(dir.c_str(), 65534, 65534) == 0 ? ::fork() : -1;
+    if (child == 0) {  // no assertions here, and no way back into the test runner
+        if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0 ||
+            ::access(dir.c_str(), W_OK | X_OK) != 0)
+            ::_exit(kNoUser);
+        const std::string found = [&]() noexcept { return check(); }();
+        if (!found.empty()) std::fprintf(stderr, "%s\n", found.c_str());
+        ::_exit(found.empty() ? 0 : 1);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || (WIFEXITED(status) && WEXITSTATUS(status) == kNoUser))
+        return std::nullopt;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? "" : "as uid 65534: see the line above";
+}
+
+// Every entry under `dir` with its mode and its contents (a link: where it points).
+std::map<std::string, std::string> snapshot(const fs::path& dir) {
+    std::map<std::string, std::string> all;
+    for (const fs::directory_entry& e : fs::recursive_directory_iterator(dir)) {
+        struct stat st {};
+        ::lstat(e.path().c_str(), &st);
+        all[fs::relative(e.path(), dir).string()] =
+            std::to_string(st.st_mode) + (e.is_symlink()        ? " -> " + fs::read_symlink(e.path()).string()
+                                          : e.is_regular_file() ? " " + slurp(e.path())
+                                                                : "");
+    }
+    return all;
+}
+}  // namespace
+
+// A save never replaces a file the user may not write: the group is refused before any target
+// changes, with no temporary left, whether the file is named directly, through a link or among
+// others; a new file and a folder the user may not write keep their ways.
+TEST(FileGroup, RefusesAFileTheUserMayNotWrite) {
+    struct Row {
+        const char* what;
+        std::vector<const char*> names;  // saved together, in this order
+        const char* refusal;             // the start of the FileError's text; nullptr: saved
+    } const rows[] = {
+        {"read-only file", {"ro.PEV"}, "Cannot write "},
+        {"through a link", {"link.PEV"}, "Cannot write "},
+        {"one of three", {"a.VST", "b.PEV", "c.VYS"}, "Cannot write "},
+        {"folder not writable", {"shut/x.PEV"}, "Cannot create "},
+        {"new file", {"new.PEV"}, nullptr},
+    };
+    TempDir dir;
+    const std::optional<std::string> found = asOrdinaryUser(dir.path, [&] {
+        const auto file = [&](const std::string& name, mode_t mode) {
+            spit(dir.path / name, "old " + name);
+            ::chmod((dir.path / name).c_str(), mode);
+        };
+        fs::create_directories(dir.path / "cases");
+        fs::create_directories(dir.path / "shut");
+        file("ro.PEV", 0444);
+        file("cases/real.PEV", 0444);
+        fs::create_symlink("cases/real.PEV", dir.path / "link.PEV");
+        file("a.VST", 0644);
+        file("b.PEV", 0444);
+        file("shut/x.PEV", 0644);
+        ::chmod((dir.path / "shut").c_str(), 0555);
+        std::string wrong;
+        for (const Row& row : rows) {
+            const auto before = snapshot(dir.path);
+            std::string error;
+            try {
+                rt::FileGroup group;
+                for (const char* name : row.names) {
+                    rt::TextFile f;
+                    f.Assign((dir.path / name).string());
+                    f.Rewrite();
+                    f.WriteLn("new");
+                    group.Add(f);
+                }
+                group.Commit();
+            } catch (const rt::FileError& e) {
+                error = e.what();
+            }
+            bool ok = row.refusal ? error.starts_with(row.refusal) && snapshot(dir.path) == before : error.empty();
+            for (const char* name : row.names) ok = ok && (row.refusal || slurp(dir.path / name) == "new\r\n");
+            if (!ok) wrong += std::string(row.what) + ": \"" + error + "\"; ";
+        }
+        return wrong;
+    });
+    if (!found)
+        GTEST_SKIP() << "No ordinary user can be had here (uid 65534 refused, or the temporary folder "
+                        "closed to it): permission bits bind no one, the refusal is not tried.";
+    EXPECT_EQ(*found, "");
 }
 
 TEST(Cp1250, RoundTripsCentralEuropeanTextAndReplacesTheRest) {
