@@ -18,9 +18,11 @@ class LoadModes : public KarveloTest {};
 TEST_F(LoadModes, ASwitchAndBackWithNothingTypedLeavesTheCaseAndItsResults) {
     const std::function<void(GlobalData&)> files[] = {
         nullptr, [](GlobalData& g) { g.KA = 1.25, g.Tjm = 3000; },
-        [](GlobalData& g) { g.LoadInputMethod = 2, g.CalcMethodics = kMethodicsMiner, g.HypothesisHaibach = false; },
         [](GlobalData& g) {
-            g.LoadInputMethod = 3, g.CalcMethodics = kMethodicsMiner, g.HypothesisHaibach = false;
+            g.LoadInputMethod = kMultilevelLoading, g.CalcMethodics = kMethodicsMiner, g.HypothesisHaibach = false;
+        },
+        [](GlobalData& g) {
+            g.LoadInputMethod = kDirectEquivalentLoad, g.CalcMethodics = kMethodicsMiner, g.HypothesisHaibach = false;
             g.KHalfaDirect = g.KFalfaDirect = g.KFbetaDirect = g.KvDirect = true;
             g.TFe1 = 1800, g.THe1 = 1700, g.TFe2 = 1900, g.THe2 = 1600;
         }};
