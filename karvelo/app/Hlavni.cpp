@@ -240,6 +240,7 @@ void TForm1::RadioButton2Click() {
     k.CheckBox3->SetChecked(true);
     G.KHbetaDirect = true;
     G.KHbeta = 1.3;
+    SetKHbetaForAllLevels(G.KHbeta);
     k.Edit2->SetText(rt::Str(G.KHbeta, 5, 1));
     RefreshDamagesWindow();
     // The defaults are method B and the Haibach hypothesis: the window shows them at once.
@@ -254,6 +255,7 @@ void TForm1::RadioButton3Click() {
     (G.GearingType == kExternalPair ? RadioButton1 : RadioButton2)->SetChecked(true);
     G.KHbetaMethod = "primo";
     G.KHbetaDirect = true;
+    SetKHbetaForAllLevels(G.KHbeta);
     if (Rozmery_F->CB1->Checked()) Rozmery_F->Edit1->SetEnabled(false);
     if (Rozmery_F->CB2->Checked()) Rozmery_F->Edit2->SetEnabled(false);
 }

@@ -97,6 +97,7 @@ void TForm1::RefreshAfterLoad() {
     // KHbeta from its bcal again.
     KHbeta_F->ShowStartingWay();
     if (G.KHbetaMethod == "bcal") KHbeta_F->CheckBox2->SetChecked(true);
+    SpreadDirectFactors(G);
     if (G.LoadInputMethod == kMultilevelLoading) {
         if (const char* caption = SpectrumCaption(G.CalcMethodics)) s.SetCaption(caption);
         s.ShowModal();

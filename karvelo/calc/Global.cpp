@@ -1,5 +1,6 @@
 #include "karvelo/calc/Global.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <optional>
@@ -492,6 +493,30 @@ void ComputeLevelFactorProducts(GlobalData& g, int levels) {
 void SetSpectrumLoadUnit(GlobalData& g, bool forces) {
     g.SpectrumForces = forces;
     g.SpectrumTorques = !forces;
+}
+
+void SpreadDirectFactors(GlobalData& g) {
+    if (g.LifeValid) return;
+    struct DirectFactor {
+        double GlobalData::*value;
+        bool GlobalData::*direct;
+        TLevelArray GlobalData::*levels;
+        double GlobalData::*equivalent;
+    };
+    static constexpr DirectFactor kFactors[] = {
+        {&GlobalData::KHbeta, &GlobalData::KHbetaDirect, &GlobalData::KHbetaLevel, &GlobalData::KHbetaEkv},
+        {&GlobalData::KHalfa, &GlobalData::KHalfaDirect, &GlobalData::KHalfaLevel, &GlobalData::KHalfaEkv},
+        {&GlobalData::KFbeta, &GlobalData::KFbetaDirect, &GlobalData::KFbetaLevel, &GlobalData::KFbetaEkv},
+        {&GlobalData::KFalfa, &GlobalData::KFalfaDirect, &GlobalData::KFalfaLevel, &GlobalData::KFalfaEkv},
+        {&GlobalData::Kv, &GlobalData::KvDirect, &GlobalData::KvLevel, &GlobalData::KvEkv},
+    };
+    const bool shownLevels = g.LoadInputMethod == kMultilevelLoading && g.SpectrumLevelsShown;
+    const int own = shownLevels ? std::clamp<int>(g.LevelCount, 0, kMaxLevels) : 0;
+    for (const DirectFactor& f : kFactors) {
+        if (!(g.*f.direct)) continue;
+        for (int j = own + 1; j <= kMaxLevels; ++j) (g.*f.levels)[j] = g.*f.value;
+        g.*f.equivalent = g.*f.value;
+    }
 }
 
 void SetEquivalentLoadFactorsToOne(GlobalData& g) {

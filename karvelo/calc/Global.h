@@ -770,6 +770,11 @@ void SetSpectrumLoadUnit(GlobalData& g, bool forces);
 // Directly given equivalent loads carry their load factors: KA, the load factors and their
 // equivalent values all 1 (those entered directly are set afterwards).
 void SetEquivalentLoadFactorsToOne(GlobalData& g);
+// The load factors given directly (KHbeta, KHalfa, KFbeta, KFalfa, Kv) hold for every spectrum
+// level and are their own equivalents over the spectrum, as the windows that give them leave them.
+// What the case holds of its own stays: the levels and equivalents of current service-life
+// results, and the level factors a spectrum shows.
+void SpreadDirectFactors(GlobalData& g);
 
 // Guarded trigonometry: an impossible argument (tan of pi/2, arccos or arcsin outside -1..1 or
 // NaN) shows "Invalid argument for ..., impossible gearing parameters" in a box captioned

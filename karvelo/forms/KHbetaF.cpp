@@ -27,13 +27,12 @@ void ResetKHbetaToOne() {
     G.KHbetaEkv = 1;
 }
 
-namespace {
-
-// KHbeta for every spectrum level and as the equivalent value.
 void SetKHbetaForAllLevels(double value) {
     for (int j = 1; j <= kMaxLevels; ++j) G.KHbetaLevel[j] = value;
     G.KHbetaEkv = value;
 }
+
+namespace {
 
 std::string KHbetaText() { return rt::Str(G.KHbeta, 5, 3); }
 

@@ -71,6 +71,8 @@ private:
 void ComputeKHbetaFromContactPattern();
 // KHbetaPerm := 1, KHbetaEkv := 1.
 void ResetKHbetaToOne();
+// KHbeta given directly: the value of every spectrum level and the equivalent KHbeta.
+void SetKHbetaForAllLevels(double value);
 
 extern TKHbeta_F* KHbeta_F;
 

@@ -1,10 +1,12 @@
 #include "karvelo/forms/ZatizeniF.h"
 
 #include <algorithm>
+#include <exception>
 #include <utility>
 
 #include "karvelo/calc/Epsilon.h"
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/Soubory.h"
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocty1.h"
 #include "karvelo/calc/Vypocty_ekv.h"
@@ -37,6 +39,41 @@ double& LoadOf(const EquivalentLoad& e) { return G.LoadAsForce ? G.*e.force : G.
 
 std::string LifeText(double cycles, double hours, bool inCycles) {
     return inCycles ? rt::FormatFloat(G.LargeNumberFormat, cycles) : rt::Str(hours, 5, 1);
+}
+
+// Whether the equivalent loads of the mode stand for the case as it is.  A spectrum has them only
+// from its calculation or its data file, and every change that puts them out of date zeroes them;
+// given directly, they stand once one of them was typed (or loaded).
+bool EquivalentLoadsStand(int mode) {
+    const auto stands = [mode](const EquivalentLoad& e) {
+        return mode == kMultilevelLoading ? LoadOf(e) > 0 : mode == kDirectEquivalentLoad && G.*e.given;
+    };
+    return std::any_of(std::begin(kEquivalentLoads), std::end(kEquivalentLoads), stands);
+}
+
+// KA and the load factors of `from`, with their equivalents, given-flags and the way KHbeta is
+// obtained: what the switch to equivalent loads given directly sets to 1, and the factor buttons of
+// the spectrum window set for its levels.
+void TakeLoadFactors(const GlobalData& from) {
+    GlobalData& g = G;
+    for (double GlobalData::*k :
+         {&GlobalData::KH, &GlobalData::KF, &GlobalData::KHekv, &GlobalData::KFekv, &GlobalData::Kv, &GlobalData::KvEkv,
+          &GlobalData::KA, &GlobalData::KHbeta, &GlobalData::KHalfa, &GlobalData::KFbeta, &GlobalData::KFalfa,
+          &GlobalData::KHbetaEkv, &GlobalData::KHalfaEkv, &GlobalData::KFbetaEkv, &GlobalData::KFalfaEkv})
+        g.*k = from.*k;
+    for (bool GlobalData::*given : {&GlobalData::KHbetaDirect, &GlobalData::KHalfaDirect, &GlobalData::KFalfaDirect,
+                                    &GlobalData::KFbetaDirect, &GlobalData::KvDirect})
+        g.*given = from.*given;
+    g.KHbetaMethod = from.KHbetaMethod;
+}
+
+// The data file of the case, or none when it cannot be stored.
+std::optional<std::vector<std::string>> CaseDataFile() {
+    try {
+        return ComposeDataFile();
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -293,16 +330,20 @@ void TZatizeni_F::FormActivate() {
                                                   : RadioButton3)
         ->SetCheckedQuietly(true);
     ShowModePanels();
-    ui::CheckBox* boxes[4] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4};  // by methodics
-    const int m = g.CalcMethodics;
-    if (m >= kMethodicsFigA3 && m <= kMethodicsHaibach) {
-        for (int K = kMethodicsFigA3; K <= kMethodicsHaibach; ++K)
-            boxes[K - kMethodicsFigA3]->SetCheckedQuietly(K == m);
-        g.HypothesisHaibach = HaibachMethodics(m);
-    }
+    ShowMethodics();
     SyncLoadingRadioButtons();
     ShowEquivalentStresses();
     Repaint();
+}
+
+void TZatizeni_F::ShowMethodics() {
+    ui::CheckBox* boxes[4] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4};  // by methodics
+    const int m = G.CalcMethodics;
+    if (m >= kMethodicsFigA3 && m <= kMethodicsHaibach) {
+        for (int K = kMethodicsFigA3; K <= kMethodicsHaibach; ++K)
+            boxes[K - kMethodicsFigA3]->SetCheckedQuietly(K == m);
+        G.HypothesisHaibach = HaibachMethodics(m);
+    }
 }
 
 void TZatizeni_F::FormPaint() {
@@ -363,9 +404,14 @@ unsigned long TZatizeni_F::HelpContext() const {
 // Modes
 
 void TZatizeni_F::RadioButton3Click() {
+    if (UndoSwitchBackTo(kOneLevelLoading)) return;
     GlobalData& g = G;
+    GlobalData before = g;
     const int previous = g.LoadInputMethod;
-    if ((previous == kMultilevelLoading && g.CalcMethodics >= kMethodicsMiner) || previous == kDirectEquivalentLoad) {
+    const bool stand = EquivalentLoadsStand(previous);
+    if (!stand && previous != kOneLevelLoading && oneLevel_) TakeLoadFactors(*oneLevel_);
+    if (stand &&
+        ((previous == kMultilevelLoading && g.CalcMethodics >= kMethodicsMiner) || previous == kDirectEquivalentLoad)) {
         g.Ftjm = 0;
         g.Tjm = 0;
         if (g.LoadAsForce)
@@ -400,12 +446,15 @@ void TZatizeni_F::RadioButton3Click() {
     Button4->SetEnabled(false);
     SyncLoadingRadioButtons();
     Repaint();
+    RememberSwitch(previous, std::move(before));
 }
 
 // The second and third given-flags belong to the pinion contact and wheel bending loads, as
 // their fields Edit23 and Edit24 set them.
 void TZatizeni_F::RadioButton4Click() {
+    if (UndoSwitchBackTo(kMultilevelLoading)) return;
     GlobalData& g = G;
+    GlobalData before = g;
     g.LoadInputMethod = kMultilevelLoading;
     for (const EquivalentLoad& e : kEquivalentLoads)
         if (!(g.*e.given)) g.*e.force = g.*e.torque = 0;
@@ -415,10 +464,13 @@ void TZatizeni_F::RadioButton4Click() {
     g.EquivalentStressesCurrent = false;
     ShowEquivalentStresses();
     Repaint();
+    RememberSwitch(before.LoadInputMethod, std::move(before));
 }
 
 void TZatizeni_F::RadioButton5Click() {
+    if (UndoSwitchBackTo(kDirectEquivalentLoad)) return;
     GlobalData& g = G;
+    GlobalData before = g;
     g.LoadInputMethod = kDirectEquivalentLoad;
     if (g.CalcMethodics == kMethodicsFigA3) g.CalcMethodics = kMethodicsHaibach;
     if (g.CalcMethodics == kMethodicsEqA2) g.CalcMethodics = kMethodicsMiner;
@@ -429,6 +481,39 @@ void TZatizeni_F::RadioButton5Click() {
     Button12->SetEnabled(false);
     SyncLoadingRadioButtons();
     Repaint();
+    RememberSwitch(before.LoadInputMethod, std::move(before));
+}
+
+// Only while the window is shown: the switches of a showing are forgotten when it hides.
+void TZatizeni_F::RememberSwitch(int left, GlobalData before) {
+    if (left == G.LoadInputMethod || !Visible()) return;
+    if (left == kOneLevelLoading) oneLevel_ = before;
+    lastSwitch_ = ModeSwitch{left, std::move(before), CaseDataFile()};
+}
+
+// The case as before the last switch, when that switch left `mode` and the case is still as the
+// switch left it; the window shows it again.
+bool TZatizeni_F::UndoSwitchBackTo(int mode) {
+    if (!lastSwitch_ || lastSwitch_->left != mode || !lastSwitch_->file || CaseDataFile() != lastSwitch_->file)
+        return false;
+    GlobalData before = std::move(lastSwitch_->before);
+    lastSwitch_.reset();
+    CarryProgramState(before, G);
+    G = std::move(before);
+    ShowModePanels();
+    ShowMethodics();
+    if (mode == kOneLevelLoading) Button4->SetEnabled(false);
+    SyncLoadingRadioButtons();
+    ShowEquivalentStresses();
+    Repaint();
+    if (MainWindow().RepaintMainWindow) MainWindow().RepaintMainWindow();
+    return true;
+}
+
+void TZatizeni_F::WindowHidden() {
+    InputWindow::WindowHidden();
+    lastSwitch_.reset();
+    oneLevel_.reset();
 }
 
 void TZatizeni_F::RadioButton1Click() {

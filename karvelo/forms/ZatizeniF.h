@@ -5,8 +5,11 @@
 // G; Ok closes the window after a completeness check.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "karvelo/calc/Global.h"
 #include "karvelo/forms/InputWindow.h"
 
 namespace karvelo {
@@ -77,9 +80,12 @@ public:
     void FormActivate();
     void FormPaint();
     void FormKeyUp(ui::Word key);
-    // One level; after a spectrum by Miner or Haibach, or after equivalent loads given
-    // directly, the nominal load is the largest equivalent load and the load factors their
-    // equivalents.
+    // The mode switches.  A switch straight back to the mode left, with the case unchanged since
+    // (nothing typed, calculated or chosen in the other mode), gives the case back as it was.
+    // One level: when the equivalent loads of a spectrum by Miner or Haibach, or equivalent loads
+    // typed directly, stand for the case as it is, the nominal load is the largest of them and the
+    // load factors their equivalents; otherwise KA and the load factors are those one level had
+    // when it was left while the window is shown, and the nominal load stays.
     void RadioButton3Click();
     void RadioButton4Click();   // spectrum
     void RadioButton5Click();   // equivalent loads given
@@ -120,8 +126,20 @@ public:
 
 protected:
     void AfterCheck(int n, FieldEvent how) override;
+    // The mode switches of this showing are forgotten.
+    void WindowHidden() override;
 
 private:
+    // The last switch of the load mode while the window is shown: the mode left, the case before
+    // the switch, and its data file as the switch left it (none when it cannot be stored).
+    struct ModeSwitch {
+        int left;
+        GlobalData before;
+        std::optional<std::vector<std::string>> file;
+    };
+    bool UndoSwitchBackTo(int mode);
+    void RememberSwitch(int left, GlobalData before);
+    void ShowMethodics();
     void ShowModePanels();
     void CheckInputNominalLoad();
     void CheckInputSpeed();
@@ -136,6 +154,9 @@ private:
     ui::Label* symbolLabels_[2][4];  // Panel4: torque and force symbols
     ui::Label* givenLabels_[2][4];   // Panel5: torque and force symbols with units
     ui::Label* stressColumn_[9];     // Panel4: the stress symbols and "[MPa]"
+    std::optional<ModeSwitch> lastSwitch_;
+    // The case as one-level loading was last left while the window is shown: its KA and factors.
+    std::optional<GlobalData> oneLevel_;
 };
 
 extern TZatizeni_F* Zatizeni_F;
