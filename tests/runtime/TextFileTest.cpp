@@ -247,17 +247,11 @@ std::optional<std::string> asOrdinaryUser(const fs::path& dir, const std::functi
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? "" : "as uid 65534: see the line above";
 }
 
-// Every entry under `dir` with its mode and its contents (a link: where it points).
+// Every entry under `dir` with its contents (through a link, what it points to).
 std::map<std::string, std::string> snapshot(const fs::path& dir) {
     std::map<std::string, std::string> all;
-    for (const fs::directory_entry& e : fs::recursive_directory_iterator(dir)) {
-        struct stat st {};
-        ::lstat(e.path().c_str(), &st);
-        all[fs::relative(e.path(), dir).string()] =
-            std::to_string(st.st_mode) + (e.is_symlink()        ? " -> " + fs::read_symlink(e.path()).string()
-                                          : e.is_regular_file() ? " " + slurp(e.path())
-                                                                : "");
-    }
+    for (const fs::directory_entry& e : fs::recursive_directory_iterator(dir))
+        all[fs::relative(e.path(), dir).string()] = e.is_regular_file() ? slurp(e.path()) : "";
     return all;
 }
 }  // namespace
