@@ -520,9 +520,7 @@ void SpreadDirectFactors(GlobalData& g) {
 }
 
 void SetEquivalentLoadFactorsToOne(GlobalData& g) {
-    for (double* k : {&g.KH, &g.KF, &g.KHekv, &g.KFekv, &g.Kv, &g.KvEkv, &g.KA, &g.KHbeta, &g.KHalfa, &g.KFbeta,
-                      &g.KFalfa, &g.KHbetaEkv, &g.KHalfaEkv, &g.KFbetaEkv, &g.KFalfaEkv})
-        *k = 1;
+    for (double GlobalData::*k : kLoadFactors) g.*k = 1;
 }
 
 }  // namespace karvelo

@@ -767,8 +767,14 @@ void CarryProgramState(GlobalData& to, const GlobalData& from);
 void ComputeLevelFactorProducts(GlobalData& g, int levels);
 // The absolute spectrum loads are held as tangential forces, else as torques.
 void SetSpectrumLoadUnit(GlobalData& g, bool forces);
-// Directly given equivalent loads carry their load factors: KA, the load factors and their
-// equivalent values all 1 (those entered directly are set afterwards).
+// KA, the load factors and their equivalent values over a spectrum, with their products.
+inline constexpr double GlobalData::*kLoadFactors[] = {
+    &GlobalData::KH,        &GlobalData::KF,        &GlobalData::KHekv,    &GlobalData::KFekv,
+    &GlobalData::Kv,        &GlobalData::KvEkv,     &GlobalData::KA,       &GlobalData::KHbeta,
+    &GlobalData::KHalfa,    &GlobalData::KFbeta,    &GlobalData::KFalfa,   &GlobalData::KHbetaEkv,
+    &GlobalData::KHalfaEkv, &GlobalData::KFbetaEkv, &GlobalData::KFalfaEkv};
+// Directly given equivalent loads carry their load factors: every one of kLoadFactors 1 (those
+// entered directly are set afterwards).
 void SetEquivalentLoadFactorsToOne(GlobalData& g);
 // The load factors given directly (KHbeta, KHalfa, KFbeta, KFalfa, Kv) hold for every spectrum
 // level and are their own equivalents over the spectrum, as the windows that give them leave them.

@@ -56,11 +56,7 @@ bool EquivalentLoadsStand(int mode) {
 // the spectrum window set for its levels.
 void TakeLoadFactors(const GlobalData& from) {
     GlobalData& g = G;
-    for (double GlobalData::*k :
-         {&GlobalData::KH, &GlobalData::KF, &GlobalData::KHekv, &GlobalData::KFekv, &GlobalData::Kv, &GlobalData::KvEkv,
-          &GlobalData::KA, &GlobalData::KHbeta, &GlobalData::KHalfa, &GlobalData::KFbeta, &GlobalData::KFalfa,
-          &GlobalData::KHbetaEkv, &GlobalData::KHalfaEkv, &GlobalData::KFbetaEkv, &GlobalData::KFalfaEkv})
-        g.*k = from.*k;
+    for (double GlobalData::*k : kLoadFactors) g.*k = from.*k;
     for (bool GlobalData::*given : {&GlobalData::KHbetaDirect, &GlobalData::KHalfaDirect, &GlobalData::KFalfaDirect,
                                     &GlobalData::KFbetaDirect, &GlobalData::KvDirect})
         g.*given = from.*given;
