@@ -524,3 +524,45 @@ void SetEquivalentLoadFactorsToOne(GlobalData& g) {
 }
 
 }  // namespace karvelo
+
+namespace karvelo {
+
+namespace {
+constexpr bool GlobalData::*kDirectFlags[] = {&GlobalData::KHbetaDirect, &GlobalData::KHalfaDirect,
+                                               &GlobalData::KFalfaDirect, &GlobalData::KFbetaDirect,
+                                               &GlobalData::KvDirect};
+static_assert(std::size(kLoadFactors) == std::tuple_size_v<decltype(TOneLevelLoad::Factors)>);
+static_assert(std::size(kDirectFlags) == std::tuple_size_v<decltype(TOneLevelLoad::Direct)>);
+}  // namespace
+
+void RememberOneLevelLoad(GlobalData& g) {
+    TOneLevelLoad& kept = g.OneLevel;
+    kept.Held = true;
+    kept.AsForce = g.LoadAsForce;
+    kept.Ftjm = g.Ftjm;
+    kept.Tjm = g.Tjm;
+    kept.d1 = g.d1;
+    for (std::size_t k = 0; k < std::size(kLoadFactors); ++k) kept.Factors[k] = g.*kLoadFactors[k];
+    for (std::size_t k = 0; k < std::size(kDirectFlags); ++k) kept.Direct[k] = g.*kDirectFlags[k];
+    kept.KHbetaMethod = g.KHbetaMethod;
+}
+
+bool TakeOneLevelLoad(GlobalData& g) {
+    const TOneLevelLoad& kept = g.OneLevel;
+    if (!kept.Held) return false;
+    g.Ftjm = kept.Ftjm;
+    g.Tjm = kept.Tjm;
+    if (g.d1 != kept.d1) {
+        if (kept.AsForce)
+            g.Tjm = rt::StoredReal(kept.Ftjm * g.d1 / 2000);
+        else
+            g.Ftjm = rt::StoredReal(kept.Tjm * 2000 / g.d1);
+    }
+    for (std::size_t k = 0; k < std::size(kLoadFactors); ++k) g.*kLoadFactors[k] = kept.Factors[k];
+    for (std::size_t k = 0; k < std::size(kDirectFlags); ++k) g.*kDirectFlags[k] = kept.Direct[k];
+    g.KHbetaMethod = kept.KHbetaMethod;
+    SpreadDirectFactors(g);
+    return true;
+}
+
+}  // namespace karvelo

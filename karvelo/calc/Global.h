@@ -132,6 +132,20 @@ struct TValidityList {
     bool operator==(const TValidityList&) const = default;
 };
 
+// The load a case last had as one level, kept while it is given another way: the nominal load
+// in both units with the unit and d1 it was given at, KA and the load factors (in the order of
+// kLoadFactors), which of them were given directly and the way KHbeta was obtained.  Not part of
+// the data file: Load data starts every case without it.
+struct TOneLevelLoad {
+    bool Held{};
+    bool AsForce{};
+    double Ftjm{}, Tjm{}, d1{};
+    std::array<double, 15> Factors{};
+    std::array<bool, 5> Direct{};  // KHbeta, KHalfa, KFalfa, KFbeta, Kv
+    ShortString KHbetaMethod{};
+    bool operator==(const TOneLevelLoad&) const = default;
+};
+
 // The data of one case.  The three record types are bases, so their members are reached by name
 // like every other variable (G.KvLevel, G.StressCase, G.ValidityCount) and as records by position.
 struct GlobalData : TSpectrumLevels, TMaterialStrings, TValidityList {
@@ -712,6 +726,7 @@ struct GlobalData : TSpectrumLevels, TMaterialStrings, TValidityList {
     bool SavedSpectrumInCycles{}, SavedLoadAsForce{};
     bool EquivLoadGiven1{}, EquivLoadGiven2{}, EquivLoadGiven3{}, EquivLoadGiven4{};  // equivalent load entered
     double ra0g{};  // edge radius of the grinding disk [mm]
+    TOneLevelLoad OneLevel{};  // what the case last had as one-level loading
 
     bool operator==(const GlobalData&) const = default;
 };
@@ -773,6 +788,21 @@ inline constexpr double GlobalData::*kLoadFactors[] = {
     &GlobalData::Kv,        &GlobalData::KvEkv,     &GlobalData::KA,       &GlobalData::KHbeta,
     &GlobalData::KHalfa,    &GlobalData::KFbeta,    &GlobalData::KFalfa,   &GlobalData::KHbetaEkv,
     &GlobalData::KHalfaEkv, &GlobalData::KFbetaEkv, &GlobalData::KFalfaEkv};
+// The nominal load of the case is an input: one level, or a spectrum by the approximate
+// methodics, which rate the pair as one load of the nominal load times KA.
+inline bool NominalLoadIsInput(const GlobalData& g) {
+    return g.LoadInputMethod == kOneLevelLoading ||
+           (g.LoadInputMethod == kMultilevelLoading &&
+            (g.CalcMethodics == kMethodicsFigA3 || g.CalcMethodics == kMethodicsEqA2));
+}
+// As the case leaves one-level loading: its nominal load, KA and load factors are kept in OneLevel.
+void RememberOneLevelLoad(GlobalData& g);
+// One-level loading given back what OneLevel holds: the nominal load (in the unit of the case now;
+// converted with the d1 of now where d1 changed since), KA and the load factors, which the levels
+// then hold as the KHbeta window leaves them (SpreadDirectFactors: with no current service-life
+// results).  False, and nothing changed, where it holds none.
+bool TakeOneLevelLoad(GlobalData& g);
+
 // Directly given equivalent loads carry their load factors: every one of kLoadFactors 1 (those
 // entered directly are set afterwards).
 void SetEquivalentLoadFactorsToOne(GlobalData& g);

@@ -96,8 +96,10 @@ void LoadCase(const std::string& fileName) {
         CaseFile.Close();
         throw CaseFileError(CaseFileError::Command::Load, e.what());
     }
-    // The equivalent loads and stresses the file holds are the loaded case's own.
+    // The equivalent loads and stresses the file holds are the loaded case's own; a nominal load
+    // it does not hold is none, not the program's start value.
     loaded.EquivalentStressesCurrent = true;
+    if (!NominalLoadIsInput(loaded)) loaded.Ftjm = loaded.Tjm = 0;
     G = std::move(loaded);
     RefreshLoadedCase();
 }

@@ -51,18 +51,6 @@ bool EquivalentLoadsStand(int mode) {
     return std::any_of(std::begin(kEquivalentLoads), std::end(kEquivalentLoads), stands);
 }
 
-// KA and the load factors of `from`, with their equivalents, given-flags and the way KHbeta is
-// obtained: what the switch to equivalent loads given directly sets to 1, and the factor buttons of
-// the spectrum window set for its levels.
-void TakeLoadFactors(const GlobalData& from) {
-    GlobalData& g = G;
-    for (double GlobalData::*k : kLoadFactors) g.*k = from.*k;
-    for (bool GlobalData::*given : {&GlobalData::KHbetaDirect, &GlobalData::KHalfaDirect, &GlobalData::KFalfaDirect,
-                                    &GlobalData::KFbetaDirect, &GlobalData::KvDirect})
-        g.*given = from.*given;
-    g.KHbetaMethod = from.KHbetaMethod;
-}
-
 // The data file of the case, or none when it cannot be stored.
 std::optional<std::vector<std::string>> CaseDataFile() {
     try {
@@ -319,6 +307,7 @@ void TZatizeni_F::ShowModePanels() {
 // hypothesis follows the methodics.
 void TZatizeni_F::FormActivate() {
     GlobalData& g = G;
+    g.LifeValid = false;  // the service-life results are withdrawn as the main window's are
     Panel1->SetEnabled(true);
     Button12->SetEnabled(true);
     (g.LoadInputMethod == kMultilevelLoading      ? RadioButton4
@@ -399,15 +388,56 @@ unsigned long TZatizeni_F::HelpContext() const {
 // ---------------------------------------------------------------------------------------------
 // Modes
 
-void TZatizeni_F::RadioButton3Click() {
-    if (UndoSwitchBackTo(kOneLevelLoading)) return;
+// Every switch of the load mode goes through SwitchLoadMode.  What one level takes when it is
+// chosen is decided in EnterOneLevel alone, by the first rule that applies:
+// 1. the largest equivalent load and the equivalent factors, where the equivalent loads stand for
+//    the case as it is (EquivalentLoadsStand: a spectrum by Miner or Haibach calculated or loaded
+//    since the last input change, or equivalent loads typed or loaded in the third mode);
+// 2. the nominal load, KA and factors the case last had in one level (TOneLevelLoad, kept as the
+//    case leaves one level, also across closing this window); a spectrum by the approximate
+//    methodics is rated as one load and keeps its own nominal load and KA;
+// 3. no nominal load, so that Ok and Calculation ask for one.
+// A switch made while nothing changed since the last one (the data file as that switch left it,
+// the window shown throughout) counts from the case before that switch: passing through a mode
+// with nothing typed changes nothing, and a switch straight back gives the case back as it was.
+void TZatizeni_F::SwitchLoadMode(int mode) {
     GlobalData& g = G;
-    GlobalData before = g;
-    const int previous = g.LoadInputMethod;
-    const bool stand = EquivalentLoadsStand(previous);
-    if (!stand && previous != kOneLevelLoading && oneLevel_) TakeLoadFactors(*oneLevel_);
-    if (stand &&
-        ((previous == kMultilevelLoading && g.CalcMethodics >= kMethodicsMiner) || previous == kDirectEquivalentLoad)) {
+    if (g.LoadInputMethod == kOneLevelLoading && mode != kOneLevelLoading) RememberOneLevelLoad(g);
+    if (lastSwitch_ && lastSwitch_->file && CaseDataFile() == lastSwitch_->file) {
+        GlobalData before = std::move(lastSwitch_->before);
+        CarryProgramState(before, g);
+        before.OneLevel = g.OneLevel;
+        g = std::move(before);
+        ShowMethodics();
+        ShowEquivalentStresses();
+    }
+    lastSwitch_.reset();
+    const int left = g.LoadInputMethod;
+    if (left != mode) {
+        if (left == kOneLevelLoading) RememberOneLevelLoad(g);
+        GlobalData before = g;
+        g.LifeValid = false;
+        if (mode == kOneLevelLoading) EnterOneLevel(left);
+        if (mode == kMultilevelLoading) EnterSpectrum();
+        if (mode == kDirectEquivalentLoad) EnterEquivalentLoads();
+        if (Visible()) lastSwitch_ = ModeSwitch{left, std::move(before), CaseDataFile()};
+    }
+    ShowModePanels();
+    ShowMethodics();
+    if (mode == kOneLevelLoading) Button4->SetEnabled(false);
+    SyncLoadingRadioButtons();
+    Repaint();
+    if (MainWindow().RepaintMainWindow) MainWindow().RepaintMainWindow();
+}
+
+void TZatizeni_F::RadioButton3Click() { SwitchLoadMode(kOneLevelLoading); }
+void TZatizeni_F::RadioButton4Click() { SwitchLoadMode(kMultilevelLoading); }
+void TZatizeni_F::RadioButton5Click() { SwitchLoadMode(kDirectEquivalentLoad); }
+
+void TZatizeni_F::EnterOneLevel(int previous) {
+    GlobalData& g = G;
+    const bool approximate = previous == kMultilevelLoading && g.CalcMethodics < kMethodicsMiner;
+    if (EquivalentLoadsStand(previous) && !approximate) {
         g.Ftjm = 0;
         g.Tjm = 0;
         if (g.LoadAsForce)
@@ -425,6 +455,9 @@ void TZatizeni_F::RadioButton3Click() {
         g.KFbeta = g.KFbetaEkv;
         g.KFalfa = g.KFalfaEkv;
         g.KF = g.KFbeta * g.KFalfa * g.Kv;
+    } else if (!(approximate && (g.Ftjm > 0 || g.Tjm > 0)) && !TakeOneLevelLoad(g)) {
+        g.Ftjm = 0;
+        g.Tjm = 0;
     }
     g.LevelCount = 1;
     g.LoadInputMethod = kOneLevelLoading;
@@ -436,80 +469,41 @@ void TZatizeni_F::RadioButton3Click() {
         CheckBoxClick(methodics);
     else
         box->SetChecked(true);
-    ShowModePanels();
     ClearEquivalentLoadsGiven();
     Button12->SetEnabled(false);
-    Button4->SetEnabled(false);
-    SyncLoadingRadioButtons();
-    Repaint();
-    RememberSwitch(previous, std::move(before));
 }
 
 // The second and third given-flags belong to the pinion contact and wheel bending loads, as
-// their fields Edit23 and Edit24 set them.
-void TZatizeni_F::RadioButton4Click() {
-    if (UndoSwitchBackTo(kMultilevelLoading)) return;
+// their fields Edit23 and Edit24 set them.  A spectrum by Miner or Haibach takes the KA its
+// methodics box gives it: its levels are the actual loads.
+void TZatizeni_F::EnterSpectrum() {
     GlobalData& g = G;
-    GlobalData before = g;
     g.LoadInputMethod = kMultilevelLoading;
+    if (g.CalcMethodics >= kMethodicsMiner) g.KA = 1;
     for (const EquivalentLoad& e : kEquivalentLoads)
         if (!(g.*e.given)) g.*e.force = g.*e.torque = 0;
-    ShowModePanels();
     Button12->SetEnabled(true);
-    SyncLoadingRadioButtons();
     g.EquivalentStressesCurrent = false;
     ShowEquivalentStresses();
-    Repaint();
-    RememberSwitch(before.LoadInputMethod, std::move(before));
 }
 
-void TZatizeni_F::RadioButton5Click() {
-    if (UndoSwitchBackTo(kDirectEquivalentLoad)) return;
+// The forces of the given equivalent loads; the nominal load is the case's and stays.
+void TZatizeni_F::EnterEquivalentLoads() {
     GlobalData& g = G;
-    GlobalData before = g;
     g.LoadInputMethod = kDirectEquivalentLoad;
     if (g.CalcMethodics == kMethodicsFigA3) g.CalcMethodics = kMethodicsHaibach;
     if (g.CalcMethodics == kMethodicsEqA2) g.CalcMethodics = kMethodicsMiner;
+    const double Ftjm = g.Ftjm, Tjm = g.Tjm;
     ComputeForcesFromTorques();
+    g.Ftjm = Ftjm, g.Tjm = Tjm;
     SetEquivalentLoadFactorsToOne(g);
     g.KHbetaDirect = g.KHalfaDirect = g.KFalfaDirect = g.KFbetaDirect = g.KvDirect = true;
-    ShowModePanels();
     Button12->SetEnabled(false);
-    SyncLoadingRadioButtons();
-    Repaint();
-    RememberSwitch(before.LoadInputMethod, std::move(before));
-}
-
-// Only while the window is shown: the switches of a showing are forgotten when it hides.
-void TZatizeni_F::RememberSwitch(int left, GlobalData before) {
-    if (left == G.LoadInputMethod || !Visible()) return;
-    if (left == kOneLevelLoading) oneLevel_ = before;
-    lastSwitch_ = ModeSwitch{left, std::move(before), CaseDataFile()};
-}
-
-// The case as before the last switch, when that switch left `mode` and the case is still as the
-// switch left it; the window shows it again.
-bool TZatizeni_F::UndoSwitchBackTo(int mode) {
-    if (!lastSwitch_ || lastSwitch_->left != mode || !lastSwitch_->file || CaseDataFile() != lastSwitch_->file)
-        return false;
-    GlobalData before = std::move(lastSwitch_->before);
-    lastSwitch_.reset();
-    CarryProgramState(before, G);
-    G = std::move(before);
-    ShowModePanels();
-    ShowMethodics();
-    if (mode == kOneLevelLoading) Button4->SetEnabled(false);
-    SyncLoadingRadioButtons();
-    ShowEquivalentStresses();
-    Repaint();
-    if (MainWindow().RepaintMainWindow) MainWindow().RepaintMainWindow();
-    return true;
 }
 
 void TZatizeni_F::WindowHidden() {
     InputWindow::WindowHidden();
     lastSwitch_.reset();
-    oneLevel_.reset();
 }
 
 void TZatizeni_F::RadioButton1Click() {

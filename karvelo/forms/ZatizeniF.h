@@ -80,12 +80,7 @@ public:
     void FormActivate();
     void FormPaint();
     void FormKeyUp(ui::Word key);
-    // The mode switches.  A switch straight back to the mode left, with the case unchanged since
-    // (nothing typed, calculated or chosen in the other mode), gives the case back as it was.
-    // One level: when the equivalent loads of a spectrum by Miner or Haibach, or equivalent loads
-    // typed directly, stand for the case as it is, the nominal load is the largest of them and the
-    // load factors their equivalents; otherwise KA and the load factors are those one level had
-    // when it was left while the window is shown, and the nominal load stays.
+    // The mode switches: SwitchLoadMode.
     void RadioButton3Click();
     void RadioButton4Click();   // spectrum
     void RadioButton5Click();   // equivalent loads given
@@ -126,7 +121,7 @@ public:
 
 protected:
     void AfterCheck(int n, FieldEvent how) override;
-    // The mode switches of this showing are forgotten.
+    // The last mode switch of this showing is forgotten.
     void WindowHidden() override;
 
 private:
@@ -137,8 +132,10 @@ private:
         GlobalData before;
         std::optional<std::vector<std::string>> file;
     };
-    bool UndoSwitchBackTo(int mode);
-    void RememberSwitch(int left, GlobalData before);
+    void SwitchLoadMode(int mode);
+    void EnterOneLevel(int previous);
+    void EnterSpectrum();
+    void EnterEquivalentLoads();
     void ShowMethodics();
     void ShowModePanels();
     void CheckInputNominalLoad();
@@ -155,8 +152,6 @@ private:
     ui::Label* givenLabels_[2][4];   // Panel5: torque and force symbols with units
     ui::Label* stressColumn_[9];     // Panel4: the stress symbols and "[MPa]"
     std::optional<ModeSwitch> lastSwitch_;
-    // The case as one-level loading was last left while the window is shown: its KA and factors.
-    std::optional<GlobalData> oneLevel_;
 };
 
 extern TZatizeni_F* Zatizeni_F;

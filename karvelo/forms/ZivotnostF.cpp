@@ -147,6 +147,10 @@ void TZivotnost_F::FormActivate() {
         Button4->SetEnabled(true);
     }
     if (!g.LifeValid) ClearServiceLifeResults();
+    // A case made a spectrum by Miner or Haibach here takes their KA, as their boxes give it: the
+    // levels are the actual loads.
+    if (g.LoadInputMethod == kOneLevelLoading) RememberOneLevelLoad(g);
+    if (!SpectrumByDamage(g)) g.KA = 1;
     g.LoadInputMethod = kMultilevelLoading;
     if (Zatizeni_F) Zatizeni_F->Panel2->Hide();
     const bool miner = g.CalcMethodics == kMethodicsEqA2 || g.CalcMethodics == kMethodicsMiner;

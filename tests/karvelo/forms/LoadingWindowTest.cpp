@@ -63,7 +63,8 @@ TEST_F(LoadingWindow, MethodicsActAsOneChoiceAndOneLevelTurnsTheApproximateOnesI
         EXPECT_EQ(G.CalcMethodics, kMethodicsHaibach);
         EXPECT_TRUE(G.HypothesisHaibach);
         EXPECT_DOUBLE_EQ(G.TFe1, 0);
-        Click(load.RadioButton5);  // direct input: Haibach stays, the factors are 1
+        Put(load.Field(7), "1.1");  // a one-level case of its own
+        Click(load.RadioButton5);   // direct input: Haibach stays, the factors are 1
         EXPECT_EQ(G.CalcMethodics, kMethodicsHaibach);
         EXPECT_TRUE(G.KvDirect);
         EXPECT_FALSE(load.CheckBox3->Visible());
