@@ -38,23 +38,6 @@ bool stepSucceeds() {
     return true;
 }
 
-// The file a name stands for: its symbolic links followed (a relative link from the link's
-// folder), also when the last one names a file that does not exist yet.
-std::string followLinks(const std::string& name) {
-    std::string path = name;
-    for (int hop = 0; hop < 40; ++hop) {
-        struct stat st {};
-        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-        std::vector<char> buf(std::max<std::size_t>(st.st_size, 255) + 1);
-        const ssize_t n = ::readlink(path.c_str(), buf.data(), buf.size());
-        if (n < 0 || std::size_t(n) >= buf.size()) throw FileError(errnoText("Cannot follow the link", name));
-        const std::string link(buf.data(), std::size_t(n));
-        path = link.starts_with('/') ? link : ExtractFilePath(path) + link;
-    }
-    errno = ELOOP;
-    throw FileError(errnoText("Cannot follow the link", name));
-}
-
 // True when `target` exists and the user may not write it (errno says why): writing it in place
 // would be refused, and the rename of a temporary over it would undo its protection.  The
 // effective ids decide, as when the file is opened for writing; root may write it.
@@ -72,6 +55,21 @@ void syncFolder(const std::string& folder) {
     ::close(fd);
 }
 }  // namespace
+
+std::string FollowLinks(const std::string& name) {
+    std::string path = name;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        std::vector<char> buf(std::max<std::size_t>(st.st_size, 255) + 1);
+        const ssize_t n = ::readlink(path.c_str(), buf.data(), buf.size());
+        if (n < 0 || std::size_t(n) >= buf.size()) throw FileError(errnoText("Cannot follow the link", name));
+        const std::string link(buf.data(), std::size_t(n));
+        path = link.starts_with('/') ? link : ExtractFilePath(path) + link;
+    }
+    errno = ELOOP;
+    throw FileError(errnoText("Cannot follow the link", name));
+}
 
 void TextFile::FailWritesAfter(int count) { g_failAfter = count; }
 
@@ -95,7 +93,7 @@ void TextFile::Rewrite() {
     if (mode_ == Mode::Writing) Abandon();
     mode_ = Mode::Closed;
     if (name_.empty()) throw FileError("No file name assigned");
-    target_ = followLinks(name_);
+    target_ = FollowLinks(name_);
     if (mayNotBeWritten(target_)) throw FileError(errnoText("Cannot write", name_));
     std::string templ = ExtractFilePath(target_) + "." + ExtractFileName(target_) + ".XXXXXX";
     std::vector<char> buf(templ.begin(), templ.end());

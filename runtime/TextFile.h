@@ -78,6 +78,11 @@ private:
     size_t pos_ = 0;
 };
 
+// The file a name stands for: its symbolic links followed (a relative link from the link's
+// folder), also when the last one names a file that does not exist yet; the name itself when it
+// is no link.  A loop of links, or a link that cannot be read, is a FileError.
+std::string FollowLinks(const std::string& name);
+
 // Files written together, put in place together.  Each writer, once every line is
 // written, hands its complete temporary to the group (Add); Commit then renames the
 // temporaries over their targets in the order added.  A failure while writing therefore

@@ -8,6 +8,9 @@
 
 #include <cctype>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -47,6 +50,22 @@ public:
     std::filesystem::path operator/(const std::string& name) const { return path / name; }
     // The path of a file in the folder, as text.
     std::string File(const std::string& name) const { return (path / name).string(); }
+
+    // Every entry under the folder by its name: a file with its contents, a symbolic link with
+    // what it names.
+    std::map<std::string, std::string> Snapshot() const {
+        std::map<std::string, std::string> all;
+        for (const std::filesystem::directory_entry& e : std::filesystem::recursive_directory_iterator(path)) {
+            std::string& entry = all[e.path().lexically_relative(path).string()];
+            if (e.is_symlink()) {
+                entry = "-> " + std::filesystem::read_symlink(e.path()).string();
+            } else if (e.is_regular_file()) {
+                std::ifstream in(e.path(), std::ios::binary);
+                entry.assign(std::istreambuf_iterator<char>(in), {});
+            }
+        }
+        return all;
+    }
 
     std::filesystem::path path;
 };

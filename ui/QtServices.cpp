@@ -11,6 +11,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -18,6 +19,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
@@ -253,6 +255,32 @@ private:
     std::unique_ptr<QPdfWriter> pdf_;
 };
 
+// Before the print dialog takes a new file it tries whether it may write it by creating it and
+// deleting it again; through a symbolic link to a file not there yet that deletes the link and
+// leaves its target behind, empty.  The dialog therefore checks the file the name stands for;
+// the name stays the one chosen, and the PDF is written through it as a save writes.
+void checkTheFileBehindALink(QPrintDialog& dlg, QPrinter& pr) {
+    auto* buttons = dlg.findChild<QDialogButtonBox*>();
+    auto* name = dlg.findChild<QLineEdit*>("filename");
+    if (!buttons || !name || dlg.metaObject()->indexOfSlot("_q_checkFields()") < 0 ||
+        !QObject::disconnect(buttons, &QDialogButtonBox::accepted, &dlg, nullptr))
+        return;
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, [&dlg, &pr, name] {
+        const QString chosen = name->text();
+        QString target = chosen;
+        try {
+            if (name->isEnabled()) target = qs(rt::FollowLinks(chosen.toStdString()));
+        } catch (const rt::FileError&) {
+        }  // the dialog finds a loop of links not writable
+        const bool link = target != chosen;
+        if (link) name->setText(target);
+        QMetaObject::invokeMethod(&dlg, "_q_checkFields");
+        if (!link) return;
+        name->setText(chosen);
+        if (dlg.result() == QDialog::Accepted) pr.setOutputFileName(chosen);
+    });
+}
+
 class QtPrinterBackend : public PrinterBackend {
 public:
     int PageWidth() override { return ProductionPrinter().width(); }
@@ -404,6 +432,7 @@ public:
         const auto back = qScopeGuard([&] { giveBack(owner); });
         QPrintDialog dlg(&pr, owner);
         dlg.setOption(QAbstractPrintDialog::PrintToFile, true);
+        checkTheFileBehindALink(dlg, pr);
         dlg.setOption(QAbstractPrintDialog::PrintPageRange, d.Options & poPageNums);
         dlg.setOption(QAbstractPrintDialog::PrintSelection, d.Options & poSelection);
         if (d.MaxPage > 0) dlg.setMinMax(std::max(1, d.MinPage), d.MaxPage);

@@ -387,22 +387,23 @@ public:
         if (line != "1" && line != "0") Fail("holds \"" + line + "\" where a flag 1 or 0 belongs");
         f = line == "1";
     }
-    // Whether the last section follows the fixed sections (empty lines between them aside): its
-    // mark, which is passed, or a number as the writer writes it, the first item of a section
-    // written before the section had its mark.  Anything else is no section.
-    bool LastSectionFollows() {
+    // What follows the fixed sections (empty lines between them aside): the last section's mark,
+    // which is passed; a number as the writer writes it, which may be the first item of a section
+    // written before the section had its mark; or anything else, which is no section.
+    enum class Tail { None, Marked, Unmarked };
+    Tail WhatFollows() {
         while (!in_.Eof()) {
             std::string line = in_.ReadLn();
             if (line.empty()) continue;
-            if (line.substr(0, line.find_last_not_of(" \t") + 1) == kLastSectionMark) return true;
+            if (line.substr(0, line.find_last_not_of(" \t") + 1) == kLastSectionMark) return Tail::Marked;
             double value = 0;
             int code = 0;
             rt::Val(line, value, code);
-            if (code != 0 || line != rt::StrReal(value)) return false;
+            if (code != 0 || line != rt::StrReal(value)) return Tail::None;
             pending_ = std::move(line);
-            return true;
+            return Tail::Unmarked;
         }
-        return false;
+        return Tail::None;
     }
 
     // Line 2: the three selectors and the flags.  A short line leaves the missing flags False.
@@ -446,7 +447,7 @@ private:
     }
 
     rt::TextFile& in_;
-    std::optional<std::string> pending_;  // a line read ahead by LastSectionFollows
+    std::optional<std::string> pending_;  // a line read ahead by WhatFollows
 };
 
 // Required lives of a spectrum from its x values: the last one when they are cumulative, else
@@ -784,7 +785,20 @@ void ReadDataFile(rt::TextFile& in, GlobalData& g) {
     SetUnstoredInputs(g);
     WalkSections(reader, g);
     DeriveUnstoredInputs(g);
-    if (reader.LastSectionFollows()) WalkLastSection(reader, g);
+    switch (reader.WhatFollows()) {
+        case DataReader::Tail::Marked: WalkLastSection(reader, g); break;
+        case DataReader::Tail::Unmarked: {
+            // Taken only when read whole and valid; otherwise it is other text and ignored.
+            GlobalData section = g;
+            try {
+                WalkLastSection(reader, section);
+                g = std::move(section);
+            } catch (const rt::FileError&) {
+            }
+            break;
+        }
+        case DataReader::Tail::None: break;
+    }
     CutShortStrings(g);
 }
 

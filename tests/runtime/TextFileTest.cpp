@@ -246,14 +246,6 @@ std::optional<std::string> asOrdinaryUser(const fs::path& dir, const std::functi
         return std::nullopt;
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? "" : "as uid 65534: see the line above";
 }
-
-// Every entry under `dir` with its contents (through a link, what it points to).
-std::map<std::string, std::string> snapshot(const fs::path& dir) {
-    std::map<std::string, std::string> all;
-    for (const fs::directory_entry& e : fs::recursive_directory_iterator(dir))
-        all[fs::relative(e.path(), dir).string()] = e.is_regular_file() ? slurp(e.path()) : "";
-    return all;
-}
 }  // namespace
 
 // A save never replaces a file the user may not write: the group is refused before any target
@@ -288,7 +280,7 @@ TEST(FileGroup, RefusesAFileTheUserMayNotWrite) {
         ::chmod((dir.path / "shut").c_str(), 0555);
         std::string wrong;
         for (const Row& row : rows) {
-            const auto before = snapshot(dir.path);
+            const auto before = dir.Snapshot();
             std::string error;
             try {
                 rt::FileGroup group;
@@ -303,7 +295,7 @@ TEST(FileGroup, RefusesAFileTheUserMayNotWrite) {
             } catch (const rt::FileError& e) {
                 error = e.what();
             }
-            bool ok = row.refusal ? error.starts_with(row.refusal) && snapshot(dir.path) == before : error.empty();
+            bool ok = row.refusal ? error.starts_with(row.refusal) && dir.Snapshot() == before : error.empty();
             for (const char* name : row.names) ok = ok && (row.refusal || slurp(dir.path / name) == "new\r\n");
             if (!ok) wrong += std::string(row.what) + ": \"" + error + "\"; ";
         }

@@ -429,4 +429,29 @@ TEST(ProductionDialogs, PrintDialogOffersBitmapFilesInsteadOfPaper) {
     ui::ProductionPrinter().setOutputFormat(QPrinter::NativeFormat);
 }
 
+// A PDF file chosen through a symbolic link to a file not there yet: the dialog leaves the folder
+// as it was, and the PDF goes where a save puts it (the file the link names; the link stays).
+TEST(ProductionDialogs, PrintToPdfThroughADanglingLinkKeepsTheLink) {
+    test_support::ScratchDir dir;
+    std::filesystem::create_directory(dir / "lk");
+    std::filesystem::create_symlink("lk/real.pdf", dir / "lnk.pdf");
+    const auto before = dir.Snapshot();
+    ui::ProductionPrinter().setOutputFileName(QString::fromStdString(dir.File("lnk.pdf")));
+    QTimer::singleShot(0, [] {
+        if (auto* dlg = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()))
+            dlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();  // as the user does
+    });
+    ui::PrintDialog d;
+    ASSERT_TRUE(ui::ProductionServices().ExecutePrintDialog(d));
+    EXPECT_TRUE(d.PrintToPdf);
+    EXPECT_EQ(dir.Snapshot(), before);
+    ui::ProductionServices().Printer().PrintText("Gear Geometry Checking", {"DIMENSIONS TABLE"});
+    ui::ProductionPrinter().setOutputFileName(QString());
+    ui::ProductionPrinter().setOutputFormat(QPrinter::NativeFormat);
+    auto after = dir.Snapshot();
+    EXPECT_EQ(after.size(), 3u);
+    EXPECT_TRUE(after["lnk.pdf"] == "-> lk/real.pdf");
+    EXPECT_TRUE(after["lk/real.pdf"].starts_with("%PDF"));
+}
+
 }  // namespace

@@ -408,7 +408,7 @@ TEST_F(DataFileTest, ToleratesWhatOlderFilesMayHold) {
     std::vector<std::string> unmarked = marked;
     unmarked.erase(unmarked.begin() + std::ptrdiff_t(lines.size()));
     for (const char* after : {"", "extra line\r\n", "Remark: second gearbox\r\n", " \r\n", "0\r\n", "\x1a",
-                              "Remark\r\n\r\n0\r\n 1.00000000000000E+0000\r\n"}) {
+                              "Remark\r\n\r\n0\r\n 1.00000000000000E+0000\r\n", " 3.00000000000000E-0001\r\n"}) {
         SCOPED_TRACE(after);
         EXPECT_EQ(ReadBytes(Join(lines) + after), expected);
         EXPECT_EQ(ReadBytes(Join(marked) + after), withSection);
