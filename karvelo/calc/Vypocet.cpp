@@ -58,6 +58,9 @@ double ContactDamage(double n, double s, const ContactCurve& c, bool haibach) {
 // Equivalent loads (a spectrum by Miner or Haibach, or given equivalent loads) use the load
 // factors that belong to them.
 bool EquivalentLoadFactors() { return G.LoadInputMethod > kOneLevelLoading && G.CalcMethodics >= kMethodicsMiner; }
+// The levels of a spectrum by Miner or Haibach are the actual loads, and its equivalent loads
+// with them: no KA on top, as the spectrum evaluation and the service life take them.
+double SpectrumApplicationFactor() { return SpectrumByDamage(G) ? 1.0 : G.KA; }
 // One load and the approximate spectrum methodics use the single force for both gears.
 bool SingleLoadStresses() { return G.LoadInputMethod == kOneLevelLoading || G.CalcMethodics < kMethodicsMiner; }
 
@@ -391,7 +394,7 @@ void ComputeContactStress() {
         g.KHbeta = g.KHbetaEkv;
         g.KHalfa = g.KHalfaEkv;
         g.Kv = g.KvEkv;
-        g.KH = g.KA * g.KHbetaEkv * g.KHalfaEkv * g.KvEkv;
+        g.KH = SpectrumApplicationFactor() * g.KHbetaEkv * g.KHalfaEkv * g.KvEkv;
     }
     // u is negative for an internal pair; (u + 1) / u stays positive.
     const double Z = g.ZE * g.ZH * g.Zepsilon * g.Zbeta;
@@ -424,7 +427,7 @@ void ComputeBendingStress() {
         g.KFbeta = g.KFbetaEkv;
         g.KFalfa = g.KFalfaEkv;
         g.Kv = g.KvEkv;
-        g.KF = g.KA * g.KFbetaEkv * g.KFalfaEkv * g.KvEkv;
+        g.KF = SpectrumApplicationFactor() * g.KFbetaEkv * g.KFalfaEkv * g.KvEkv;
     }
 
     ComputeHelixFactorYbeta();
