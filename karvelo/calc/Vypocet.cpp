@@ -174,8 +174,8 @@ bool ValidityMessagesHoldNumbers() {
     return true;
 }
 
-// A case of a spectrum whose levels do no damage has no equivalent load: it does not fail, and
-// gets the safety factor of the service-life search for no damage.
+// A case of a spectrum without an equivalent load (none evaluated) has no stress to rate: it gets
+// the safety factor of the service-life search for no damage.
 void NoFailureWithoutEquivalentLoad(double equivalentForce, double& safety) {
     const GlobalData& g = G;
     if (SpectrumByDamage(g) && equivalentForce == 0) safety = kNoFailureSafetyFactor;

@@ -112,7 +112,7 @@ void ComputeForcesFromTorques() {
         g.FtHe1Used = g.FtHe1;
         g.FtHe2Used = g.FtHe2;
         // A case without a load of its own is computed with a large nominal force, except a case
-        // of a spectrum whose levels do no damage: it keeps no load.
+        // of a spectrum, whose evaluation gives its load: it keeps no load until then.
         for (double* f : {&g.FtF, &g.Ft})
             if (*f == 0) *f = 125000;
         if (g.LoadInputMethod != kMultilevelLoading)

@@ -482,8 +482,11 @@ void ComputeEquivalentStressMiner() {
     StoreLevelDamages(c, d);
     g.DamageSum = Sum(d, n);
     if (g.DamageSum == 0) {
-        g.CaseEquivalent = 0;
-        g.CaseEquivalentCycles = g.NLevel1[1];
+        // No level reaches the endurance limit: an infinite life, and the margin of the largest
+        // level to the limit.  That level is rated at the knee, where the permissible stress is
+        // the limit itself.
+        g.CaseEquivalent = s[n];
+        g.CaseEquivalentCycles = nl;
         return;
     }
     if (m > n) m = n;

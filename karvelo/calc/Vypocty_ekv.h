@@ -58,6 +58,7 @@ const ApproximateLoadWork& ApproximateWork();
 // Damage per level over the S-N curve of the case (levels below CaseSigmaLim do no damage), the
 // damage sum, the equivalent stress CaseEquivalent referred to the cycles of the damaging levels
 // (CaseEquivalentCycles), per-level damages and cycles into SigmaFP1Level/SF1Level .. of the case.
+// Without a damaging level: the largest level stress at the knee (CaseNLim cycles).
 void ComputeEquivalentStressMiner();
 // The same with the levels below the knee counted with CaseExponent2; referred to all cycles.
 void ComputeEquivalentStressHaibach();

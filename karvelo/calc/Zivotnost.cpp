@@ -1,6 +1,7 @@
 #include "karvelo/calc/Zivotnost.h"
 
 #include <cmath>
+#include <limits>
 
 #include "karvelo/calc/Epsilon.h"
 #include "karvelo/calc/MaterialClasses.h"
@@ -80,25 +81,21 @@ CaseLevels Levels(const LifeCase& c) {
     return lv;
 }
 
-// Cycles to failure at the level stress s scaled by the factor x.
+// Cycles to failure at the level stress s scaled by the factor x.  Under Miner a level scaled below
+// the reference stress never fails: only the curve above the knee damages.
 Extended CyclesToFailure(const LifeCase& c, double s, double x) {
     const Extended r = static_cast<Extended>(x) * s / c.sref;
     if (!(r > 0)) return 1e20;  // no stress: practically no damage
+    if (G.CalcMethodics == kMethodicsMiner && r < 1) return std::numeric_limits<Extended>::infinity();
     if (!c.pitting) return c.nlim / std::pow(r, static_cast<Extended>(r >= 1 ? c.q : c.q_));
     const double e = r >= 1 ? (s > c.sk ? c.q : c.pk) : c.q_;
     if (s > c.sk) return kPittingKneeCycles / std::pow(r / 1.3L, static_cast<Extended>(e));
     return c.nlim / std::pow(r, static_cast<Extended>(e));
 }
 
-// Under Miner a level below the reference stress does no damage.
-bool Damages(const LifeCase& c, double s) { return !(G.CalcMethodics == kMethodicsMiner && s < c.sref); }
-
 Extended DamageMargin(const LifeCase& c, const CaseLevels& lv, double x) {
     double d = 0;
-    for (int i = 1; i <= lv.n; ++i) {
-        const double di = static_cast<double>(lv.cycles[i] / CyclesToFailure(c, lv.stress[i], x));
-        d += Damages(c, lv.stress[i]) ? di : 0;
-    }
+    for (int i = 1; i <= lv.n; ++i) d += static_cast<double>(lv.cycles[i] / CyclesToFailure(c, lv.stress[i], x));
     c.damage = d;
     return 1 - static_cast<Extended>(d);
 }
@@ -112,10 +109,7 @@ LevelValues FailureAtRequiredSafety(const LifeCase& c, const CaseLevels& lv) {
 
 Extended LifeDamageMargin(const LifeCase& c, const CaseLevels& lv, const LevelValues& failure, double x) {
     double d = 0;
-    for (int i = 1; i <= lv.n; ++i) {
-        const double di = static_cast<double>(x * lv.cycles[i] / failure[i]);
-        d += Damages(c, lv.stress[i]) ? di : 0;
-    }
+    for (int i = 1; i <= lv.n; ++i) d += static_cast<double>(x * lv.cycles[i] / failure[i]);
     c.damage = d;
     return 1 - static_cast<Extended>(d);
 }
@@ -161,7 +155,6 @@ bool FindRoot(const Margin& margin, SearchLimits limits, double& root) {
 }
 
 void SolveSafetyFactor(LifeCaseId id) {
-    const GlobalData& g = G;
     if (!CheckLevelCount()) return;
     const LifeCase c = Case(id);
     const CaseLevels lv = Levels(c);
@@ -172,9 +165,9 @@ void SolveSafetyFactor(LifeCaseId id) {
         return;
     }
     c.safety = root;
-    // A few cycles of the largest load: the static strength decides.
+    // A few cycles of the largest load (of the gear's own cycles): the static strength decides.
     const double staticSafety = c.stat / c.largest;
-    if (g.NLevel2[g.LevelCount] <= c.nstat && staticSafety < c.safety) c.safety = staticSafety;
+    if (lv.cycles[lv.n] <= c.nstat && staticSafety < c.safety) c.safety = staticSafety;
 }
 
 void SolveServiceLife(LifeCaseId id) {

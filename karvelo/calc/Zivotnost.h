@@ -3,9 +3,11 @@
 //
 // A damage sum D = sum n_i / N_i runs over the levels (ascending load order, pinion class cycles
 // NLevel1, times z1/|z2| for the wheel); N_i is read from the S-N curve of the case at the level
-// stress scaled by a trial factor.  The safety factor is the stress multiplier that makes D = 1 for
-// the entered spectrum; the life is the number of repetitions of the spectrum that makes D = 1 at
-// the required safety factor.  Both are found by stepping and bisection.
+// stress scaled by a trial factor.  Under Miner a level damages only when its scaled stress
+// reaches the reference stress, and then on the curve above the knee.  The safety factor is the
+// stress multiplier that makes D = 1 for the entered spectrum; the life is the number of
+// repetitions of the spectrum that makes D = 1 at the required safety factor.  Both are found by
+// stepping and bisection.
 #pragma once
 
 #include "karvelo/calc/Global.h"
@@ -19,7 +21,7 @@ Extended ComputeDamageMarginH1(double x);
 Extended ComputeDamageMarginH2(double x);
 // SF1life, SF2life, SH1life, SH2life: the safety factor at which the entered spectrum makes D = 1,
 // 25 when none is found up to 25, limited by the static strength when the largest level has no
-// more cycles than the static cycle number.
+// more cycles (of the gear) than the static cycle number.
 void SolveSafetyFactorF1();
 void SolveSafetyFactorF2();
 void SolveSafetyFactorH1();

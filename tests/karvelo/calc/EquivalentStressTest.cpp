@@ -60,14 +60,15 @@ TEST_F(EquivalentStressTest, OneLevelIsItsOwnEquivalent) {
         EXPECT_NEAR(G.CaseEquivalent, s, 1e-9 * s);
         EXPECT_EQ(G.CaseEquivalentCycles, 2e5);
     }
-    // Below the knee Haibach keeps it (flatter exponent); Miner sees no damage.
+    // Below the knee Haibach keeps it (flatter exponent); Miner sees no damage and rates the level
+    // at the knee.
     Levels({250}, {2e5});
     ComputeEquivalentStressHaibach();
     EXPECT_NEAR(G.CaseEquivalent, 250, 1e-9 * 250);
     ComputeEquivalentStressMiner();
-    EXPECT_EQ(G.CaseEquivalent, 0);
+    EXPECT_EQ(G.CaseEquivalent, 250);
     EXPECT_EQ(G.DamageSum, 0);
-    EXPECT_EQ(G.CaseEquivalentCycles, 2e5);
+    EXPECT_EQ(G.CaseEquivalentCycles, 3e6);
 }
 
 TEST_F(EquivalentStressTest, MinerAndHaibachOverAMixedSpectrum) {
@@ -91,12 +92,12 @@ TEST_F(EquivalentStressTest, MinerAndHaibachOverAMixedSpectrum) {
     EXPECT_NEAR(G.CaseEquivalent, 296.703612672, 1e-8);
     EXPECT_EQ(G.CaseEquivalentCycles, 1210000);
 
-    // Every level below the knee: Miner nothing (cycles of the smallest level); Haibach a stress
+    // Every level below the knee: Miner no damage, the largest level at the knee; Haibach a stress
     // below slim referred to all cycles (by hand 238.274139600).
     Levels({200, 250}, {1e6, 1e5});
     ComputeEquivalentStressMiner();
-    EXPECT_EQ(G.CaseEquivalent, 0);
-    EXPECT_EQ(G.CaseEquivalentCycles, 1e6);
+    EXPECT_EQ(G.CaseEquivalent, 250);
+    EXPECT_EQ(G.CaseEquivalentCycles, 3e6);
     ComputeEquivalentStressHaibach();
     EXPECT_NEAR(G.CaseEquivalent, 238.274139600, 1e-8);
     EXPECT_EQ(G.CaseEquivalentCycles, 1.1e6);

@@ -110,12 +110,14 @@ TEST_F(ServiceLifeTest, LifeForTheFoundSafetyFactorIsTheEnteredSpectrum) {
 }
 
 TEST_F(ServiceLifeTest, NoDamageGivesTheCaps) {
-    // Miner, every level below the reference stress: no margin is ever used.
+    // Miner, every level below the reference stress: no damage until a level is scaled to it.
     G.CalcMethodics = kMethodicsMiner;
     Levels({200, 280}, {1e6, 1e5});
-    EXPECT_EQ(ComputeDamageMarginF1(7.5), 1);
+    EXPECT_EQ(ComputeDamageMarginF1(1.07), 1);  // 280 x 1.07 < 300
     SolveSafetyFactorF1();
-    EXPECT_EQ(G.SF1life, 25);
+    // Scaled by 1.5 or more both levels damage: x^q (1e6 (2/3)^q + 1e5 (14/15)^q) / 3e6 = 1.
+    EXPECT_NEAR(G.SF1life, std::pow(3e6 / (1e6 * std::pow(2 / 3.0, qF) + 1e5 * std::pow(14 / 15.0, qF)), 1 / qF), 1e-6);
+    G.SF1life = 1.07;  // required: no level reaches the reference stress, no failure
     G.LifeHoursF1 = 123;
     SolveServiceLifeF1();
     EXPECT_EQ(G.LF1, 1e15);
@@ -150,6 +152,11 @@ TEST_F(ServiceLifeTest, StaticStrengthLimitsTheSafetyFactor) {
     SolveSafetyFactorF1();
     EXPECT_GT(G.SF1life, 700.0 / 600);
     EXPECT_NEAR(static_cast<double>(ComputeDamageMarginF1(G.SF1life)), 0, 1e-6);
+    // The wheel by its own cycles: 250 of the largest level.
+    G.NFstat2 = 250;
+    G.Sigmafpb2stat = 700;
+    SolveSafetyFactorF2();
+    EXPECT_DOUBLE_EQ(G.SF2life, 700.0 / 600);
 }
 
 TEST_F(ServiceLifeTest, PittingSegmentAndLocalStresses) {

@@ -1,12 +1,14 @@
 // A load spectrum through its evaluation, the service-life driver and the calculation.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "CoreFixture.h"
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/Soubory.h"
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocet1i.h"
 #include "karvelo/calc/Vypocty_ekv.h"
@@ -132,29 +134,160 @@ TEST_F(SpectrumRoadTest, EvaluationInTheOpenLifeWindowMakesTheLifeCurrent) {
               (std::vector<std::string>{"EnableLifeDrawButton", "EnableLifeDrawButton", "HideLifeArrowLabel"}));
 }
 
-TEST_F(SpectrumRoadTest, SpectrumWithoutDamageHasNoEquivalentLoad) {
+TEST_F(SpectrumRoadTest, SpectrumWithoutDamageIsRatedAtItsLargestLevel) {
     DefaultSpectrum(kMethodicsMiner);
     for (int i = 1; i <= 5; ++i) G.SpectrumY[i] /= 100;  // every level far below the knees (Miner)
     EvaluateAsTheMainWindowDoes();
-    EXPECT_EQ(G.SigmaF1ekv, 0);
-    EXPECT_EQ(G.FtFe1, 0);
-    EXPECT_EQ(G.THe2, 0);
+    // No damaging load: the largest level stands in, at the knee.
+    EXPECT_EQ(G.SigmaF1ekv, G.SigmaF1Level[5]);
+    EXPECT_EQ(G.NF1ekv, G.NFlim1);
+    EXPECT_GT(G.FtFe1, 0);
     RunCalculation();
     ASSERT_TRUE(G.ResumeCalculation);
-    // No damaging load: no stress from a substitute force, the no-damage safety factor.
-    EXPECT_EQ(G.FtFe1Used, 0);
-    EXPECT_EQ(G.SigmaF1, 0);
-    EXPECT_EQ(G.SigmaH2, 0);
-    EXPECT_EQ(G.SF1, 25);
-    EXPECT_EQ(G.SF2, 25);
-    EXPECT_EQ(G.SH1, 25);
-    EXPECT_EQ(G.SH2, 25);
-    // The service life agrees: no failure.
+    // The margin of the largest level to the endurance limit.
+    EXPECT_NEAR(G.SF1, G.Sigmafpb1ref / G.SigmaF1Level[5], 1e-9 * G.SF1);
+    EXPECT_NEAR(G.SF2, G.Sigmafpb2ref / G.SigmaF2Level[5], 1e-9 * G.SF2);
+    EXPECT_NEAR(G.SH1, G.SigmaHP1ref / G.SigmaH1Level[5], 1e-9 * G.SH1);
+    EXPECT_NEAR(G.SH2, G.SigmaHP2ref / G.SigmaH2Level[5], 1e-9 * G.SH2);
+    // The service life: bending reaches no damage sum of 1 by the cap 25; the flanks do, beyond
+    // their static strength, which limits them (the largest level's 3000 cycles are in its range).
     G.LifeFormActive = true;
     G.LifeInHours = true;
     ComputeServiceLife();
     EXPECT_EQ(G.SF1life, 25);
-    EXPECT_EQ(G.SH2life, 25);
+    EXPECT_EQ(G.SF2life, 25);
+    EXPECT_DOUBLE_EQ(G.SH1life, G.SigmaHP1stat / G.SigmaH1Level[5]);
+    EXPECT_DOUBLE_EQ(G.SH2life, G.SigmaHP2stat / G.SigmaH2Level[5]);
+}
+
+// One strength case of a calculated spectrum by Miner's rule, written out: level stresses
+// (ascending), the gear's own class cycles, the S-N curve through the reference stress at the
+// knee and the static strength with its cycle number.
+struct MinerCase {
+    int levels;
+    TLevelArray s, n;
+    double ref, nl, q, stat, nstat;
+    // Only a level whose scaled stress reaches the knee damages, on the curve above it.
+    double Damage(double k) const {
+        double d = 0;
+        for (int i = 1; i <= levels; ++i)
+            if (k * s[i] >= ref) d += n[i] * std::pow(k * s[i] / ref, q) / nl;
+        return d;
+    }
+    // The factor at which the damage sum reaches 1 (bisection: it grows with k), the cap 25, the
+    // static strength for a largest level of few cycles.
+    double SafetyFactor() const {
+        if (Damage(25) < 1) return 25;
+        double lo = 0, hi = 25;
+        for (int pass = 0; pass < 200; ++pass) (Damage((lo + hi) / 2) < 1 ? lo : hi) = (lo + hi) / 2;
+        return n[levels] <= nstat ? std::min(hi, stat / s[levels]) : hi;
+    }
+    // Cycles until the damage sum at the required factor reaches 1.
+    double Life(double k) const {
+        double cycles = 0;
+        for (int i = 1; i <= levels; ++i) cycles += n[i];
+        return Damage(k) > 0 ? cycles / Damage(k) : 1e15;
+    }
+    // The main window: the stress doing the damage sum in the cycles of the damaging levels against
+    // the permissible stress at those cycles; without damage the largest level against the knee.
+    double Rating() const {
+        double cycles = 0;
+        for (int i = 1; i <= levels; ++i) cycles += s[i] >= ref ? n[i] : 0;
+        if (cycles == 0) return ref / s[levels];
+        const double equivalent = ref * std::pow(nl * Damage(1) / cycles, 1 / q);
+        return std::min(stat, ref * std::max(1.0, std::pow(nl / cycles, 1 / q))) / equivalent;
+    }
+};
+
+TEST_F(SpectrumRoadTest, SafetyFactorsAndLivesFollowMinersRule) {
+    using D = GlobalData;
+    struct Case {
+        bool wheel;
+        TLevelArray D::*s;
+        double D::*ref, D::*nl, D::*q, D::*stat, D::*nstat, D::*shown, D::*safety, D::*life;
+        double required;
+    };
+    const Case cases[4] = {
+        {false, &D::SigmaF1Level, &D::Sigmafpb1ref, &D::NFlim1, &D::qF1, &D::Sigmafpb1stat, &D::NFstat1, &D::SF1,
+         &D::SF1life, &D::LF1, 1.4},
+        {true, &D::SigmaF2Level, &D::Sigmafpb2ref, &D::NFlim2, &D::qF2, &D::Sigmafpb2stat, &D::NFstat2, &D::SF2,
+         &D::SF2life, &D::LF2, 1.4},
+        {false, &D::SigmaH1Level, &D::SigmaHP1ref, &D::NHlim1, &D::qH1, &D::SigmaHP1stat, &D::NHstat1, &D::SH1,
+         &D::SH1life, &D::LH1, 1.2},
+        {true, &D::SigmaH2Level, &D::SigmaHP2ref, &D::NHlim2, &D::qH2, &D::SigmaHP2stat, &D::NHstat2, &D::SH2,
+         &D::SH2life, &D::LH2, 1.2},
+    };
+    // Torques [N.m] and cumulated hours of the stage pair's three levels, the largest first, and by
+    // Haibach per case the main window's and the service life's safety factors and the life.
+    struct Spectrum {
+        const char* what;
+        double load[3], hours[3];
+        double haibach[4][3];
+    };
+    const Spectrum spectra[] = {
+        {"the case",
+         {50000, 40953, 30000},
+         {1000, 50000, 124200},
+         {{1.006283821500257, 1.0062838077545162, 3503496.7803810243},
+          {0.96389765293194074, 0.95874242782592767, 1803517.842815246},
+          {1.0092478578189719, 1.0092478275299077, 76087528.87265785},
+          {1.0527511962840066, 1.0527511835098262, 76087552.162315831}}},
+        {"all above the knee",
+         {100000, 81906, 60000},
+         {0.1, 0.2, 0.3},
+         {{1.0744939223204497, 1.0744939804077138, 2078.7770085415546},
+          {1.1657381874645862, 1.1657382965087888, 1070.4547863872192},
+          {1.2260424323291628, 1.1518102088591899, 252079.70238810388},
+          {1.2260424323291628, 1.1518102088591899, 252079.90400678548}}},
+        {"one crossing the knee scaled below 1",
+         {80000, 55200, 20000},
+         {2.5, 1400, 2000},
+         {{0.9277000118951374, 0.89200329780578591, 174706.55629428595},
+          {0.89196823807976167, 0.86188464164733847, 89964.30021361183},
+          {0.98687278515677967, 0.98667640686035174, 7007231.7773102038},
+          {1.0455898762636544, 1.061771428585053, 7007236.7063383469}}},
+        {"far below the knee",
+         {5000, 4095, 3000},
+         {1000, 50000, 124200},
+         {{6.6279140742566858, 6.6279138565063427, 1e15},
+          {6.314781670391663, 6.3147815704345636, 1e15},
+          {2.5370941540125407, 2.5370941162109366, 1e15},
+          {2.646454867383969, 2.6464548349380501, 1e15}}},
+    };
+    for (const Spectrum& sp : spectra) {
+        for (std::int16_t methodics : {kMethodicsMiner, kMethodicsHaibach}) {
+            SCOPED_TRACE(std::string(sp.what) + (methodics == kMethodicsMiner ? ", Miner" : ", Haibach"));
+            LoadCase(std::string(TEST_SOURCE_ROOT) + "/tests/karvelo/calc/cases/stage-spectrum.PEV");
+            G.CalcMethodics = methodics;
+            G.HypothesisHaibach = methodics == kMethodicsHaibach;
+            G.KA = 1;  // as the service-life window takes it: both windows rate the same loads
+            for (int j = 1; j <= 3; ++j) G.SpectrumY[j] = sp.load[j - 1], G.SpectrumX[j] = sp.hours[j - 1];
+            ASSERT_TRUE(CalculateCase());
+            const GlobalData main = G;
+            G.LifeFormActive = G.LifeInHours = true;
+            ComputeServiceLife();
+            const GlobalData safety = G;
+            G.LifeInHours = false;
+            G.LifeFromSafety = true;
+            for (const Case& c : cases) G.*c.safety = c.required;
+            ComputeServiceLife();
+            for (int k = 0; k < 4; ++k) {
+                const Case& c = cases[k];
+                const double found[3] = {main.*c.shown, safety.*c.safety, G.*c.life};
+                if (methodics == kMethodicsHaibach) {
+                    for (int r = 0; r < 3; ++r) EXPECT_EQ(found[r], sp.haibach[k][r]) << k << " " << r;
+                    continue;
+                }
+                MinerCase m{main.LevelCount, main.*c.s, {},           main.*c.ref,
+                            main.*c.nl,      main.*c.q, main.*c.stat, main.*c.nstat};
+                for (int i = 1; i <= m.levels; ++i)
+                    m.n[i] = main.NLevel1[i] * (c.wheel ? main.z1 / std::fabs(main.z2) : 1);
+                EXPECT_NEAR(found[0], m.Rating(), 1e-9 * m.Rating()) << k;
+                EXPECT_NEAR(found[1], m.SafetyFactor(), 1e-6 * m.SafetyFactor()) << k;
+                EXPECT_NEAR(found[2], m.Life(c.required), 1e-5 * m.Life(c.required)) << k;
+            }
+        }
+    }
 }
 
 TEST_F(SpectrumRoadTest, SpectrumThatCannotBeEvaluatedStops) {
