@@ -102,6 +102,7 @@ void TForm1::RefreshAfterLoad() {
         if (const char* caption = SpectrumCaption(G.CalcMethodics)) s.SetCaption(caption);
         s.ShowModal();
     } else {
+        s.RunLevelsAtNominalSpeed();
         Repaint();
     }
 }

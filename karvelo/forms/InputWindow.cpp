@@ -31,6 +31,9 @@ bool IsPlaceholder(const std::string& text) { return text == "Edit1" || text == 
 
 namespace {
 
+// A box with the information icon.
+bool Informs(const rt::Notice& n) { return n.kind == rt::Notice::Box && (n.flags & 0xF0) == rt::MB_ICONINFORMATION; }
+
 // The same bits (a refused NaN or -0 is told from another NaN or 0).
 template <class T>
 bool SameBits(const T& a, const T& b) {
@@ -230,10 +233,13 @@ InputWindow::Trial InputWindow::TryDerivation(const std::function<void()>& deriv
     } restore{entered};
     derive();
     Trial trial{finite() && (!silent || held.notices.empty()), std::nullopt};
-    // The first thing the trial said is its cause; what followed only follows from it.
-    const auto said = std::find_if(held.notices.begin(), held.notices.end(),
-                                   [](const rt::Notice& n) { return n.kind != rt::Notice::Beep; });
-    if (said != held.notices.end()) trial.cause = *said;
+    // The first thing the trial said is its cause; what followed only follows from it.  An
+    // information box (dimensions outside a standard's range) stops nothing: it is the cause only
+    // when nothing else was said.
+    const auto begin = held.notices.begin(), end = held.notices.end();
+    auto said = std::find_if(begin, end, [](const rt::Notice& n) { return n.kind != rt::Notice::Beep && !Informs(n); });
+    if (said == end) said = std::find_if(begin, end, [](const rt::Notice& n) { return n.kind != rt::Notice::Beep; });
+    if (said != end) trial.cause = *said;
     return trial;
 }
 

@@ -100,8 +100,9 @@ inline constexpr const char* kNotApplicable = "  ---";
 //     (RefuseNotFinite), before anything is derived or shown: no field shows an infinite number.
 //     AcceptIfComputed also refuses an entry whose derivation reports anything (a guarded routine
 //     that refuses its argument, an equation without a solution): its values cannot be computed
-//     from it.  The refusal says why: with the first message or box the trial derivation raised,
-//     as it raised it, and nothing else of the trial; with the field's message when it raised none.
+//     from it.  The refusal says why: with the first message or box the trial derivation raised
+//     (an information box only when it raised nothing else), as it raised it, and nothing else of
+//     the trial; with the field's message when it raised none.
 //
 // Writing fields: ShowNumber(n, x, w, d) writes Str(x:w:d), ShowFormatted(n, format, x)
 // FormatFloat(format, x).  FillField(n, text) is for the re-fill of a window's paint: it leaves
@@ -196,7 +197,7 @@ protected:
     void RefuseNotFinite(const std::string& message, const std::string& caption = "");
     // Tries `derive` (what the window derives from the entry) with its notices held back and G
     // given back afterwards: true when `finite()` held after it; otherwise the entry is refused
-    // with the first notice of the trial, or with `message` when it raised none.
+    // with the cause the trial found, or with `message` when it raised nothing.
     bool AcceptIfFinite(const std::function<void()>& derive, const std::function<bool()>& finite,
                         const std::string& message);
     // The same, and true only when `derive` reported nothing either.
@@ -253,7 +254,8 @@ private:
     void Remember(const Remembered& kept);
     void Refusing();
     // What a trial derivation found: whether the entry is possible, and the first message or box
-    // the derivation raised (the cause of a refusal), if any.
+    // the derivation raised, an information box only when there is no other (the cause of a
+    // refusal), if any.
     struct Trial {
         bool possible;
         std::optional<rt::Notice> cause;

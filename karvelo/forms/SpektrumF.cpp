@@ -143,7 +143,8 @@ void HoldSpectrumLoadsAs(bool forces) {
 TSpektrum_F::TSpektrum_F() : InputWindow("Spektrum_F") {
     SetCaption("Spectrum definition - level method");
     SetClientSize(kWideWidth - ui::FrameWidth, 552);
-    Position = ui::Position::BesideOwner;  // beside the loading or service-life window
+    // One place whichever window opens it (the loading or service-life window, or Load data).
+    Position = ui::Position::ScreenCenter;
     BorderStyle = ui::BorderStyle::Single;
     BorderIcons = 0;
     KeyPreview = true;
@@ -333,17 +334,21 @@ void TSpektrum_F::ShowSpectrumRows() {
 }
 
 void TSpektrum_F::ResetSpectrumTable() {
+    RunLevelsAtNominalSpeed();
     for (int j = 1; j <= kMaxLevels; ++j) {
         G.SpectrumX[j] = 0;
         G.SpectrumY[j] = 0;
-        G.n1Level[j] = G.n1;
         LevelField(kCycles, j)->SetText("  0");
         LevelField(kLoad, j)->SetText("  0");
         LevelField(kSpeed, j)->SetText(FormatLevelSpeedValue(G.n1));
     }
-    G.MinLevelSpeed = G.n1;
     Button6->SetEnabled(false);
     if (CurrentLoadMode() == LoadMode::Absolute) Field(kLoad + 1)->SetEnabled(true);
+}
+
+void TSpektrum_F::RunLevelsAtNominalSpeed() {
+    for (int j = 1; j <= kMaxLevels; ++j) G.n1Level[j] = G.n1;
+    G.MinLevelSpeed = G.n1;
 }
 
 void TSpektrum_F::FillSpectrumTable() {
@@ -700,12 +705,12 @@ void TSpektrum_F::FormCreate() {
     ShowSpectrumRows();
     ResetSpectrumTable();
     Button6->SetEnabled(true);
+    // The sample levels run at n1, as the reset left them.
     const double cycles[] = {3000, 20000, 50000, 100000, 200000};
     const double loads[] = {4000, 3000, 2000, 1000, 800};
     for (int j = 1; j <= 5; ++j) {
         G.SpectrumX[j] = cycles[j - 1];
         G.SpectrumY[j] = loads[j - 1];
-        G.n1Level[j] = 1000;
     }
     SetSpectrumLoadUnit(G, G.LoadAsForce);
 }
@@ -718,7 +723,19 @@ void SaveSpectrumEscValues() {
 }
 
 // What Esc brings back: taken again here for whoever opens the window, before any conversion.
-void TSpektrum_F::FormShow() { SaveSpectrumEscValues(); }
+// The window is centred by the width it opens with.
+void TSpektrum_F::FormShow() {
+    SaveSpectrumEscValues();
+    SizeForMethodics();
+}
+
+// The factor and speed columns in view only for Miner and Haibach.
+void TSpektrum_F::SizeForMethodics() {
+    const bool wide = SpectrumByDamage(G);
+    SetWidth(wide ? kWideWidth : kNarrowWidth);
+    GroupBox1->SetWidth(wide ? kWideTable : kNarrowTable);
+    SetFactorColumnsReachable(wide);
+}
 
 void TSpektrum_F::FormActivate() {
     ClearPreviewFlags();
@@ -726,10 +743,7 @@ void TSpektrum_F::FormActivate() {
     const LoadMode mode = CurrentLoadMode();
     if (mode != LoadMode::Absolute && !holdsRatios_) ToRatios(mode, ReferenceOf(mode == LoadMode::LevelToMin));
 
-    const bool wide = SpectrumByDamage(G);
-    SetWidth(wide ? kWideWidth : kNarrowWidth);
-    GroupBox1->SetWidth(wide ? kWideTable : kNarrowTable);
-    SetFactorColumnsReachable(wide);
+    SizeForMethodics();
     Edit1->SetText(rt::Str(static_cast<long long>(G.LevelCount), 3));
 
     (G.LoadAsForce ? RadioButton1 : RadioButton2)->SetChecked(true);

@@ -96,6 +96,9 @@ public:
     void ShowSpectrumRows();
     // Every level's cycles and load 0 ("  0") and speed n1; "Compute factors" disabled.
     void ResetSpectrumTable();
+    // Every level's speed and MinLevelSpeed n1: the levels of a load that is no spectrum are no
+    // input of the case.
+    void RunLevelsAtNominalSpeed();
     // MinLevelSpeed, then cycles, load and speed of levels 1..LevelCount into their fields.
     void FillSpectrumTable();
     void FillFactorColumns();
@@ -181,6 +184,8 @@ private:
     // In the absolute mode "Compute factors" and the ratio modes need every load above 0.
     void UpdateRatioButtons();
     void SetFactorColumnsReachable(bool reachable);
+    // The window's width by the methodics (SpectrumByDamage: wide).
+    void SizeForMethodics();
     void ShowNotGreaterThanPrevious(int j);
     void ShowNotSmallerThanPrevious(int j);
     void ShowNotSmallerThanSubsequent(int j);

@@ -4,8 +4,10 @@
 #include <cmath>
 #include <filesystem>
 #include <map>
+#include <utility>
 
 #include "KarveloFixture.h"
+#include "karvelo/calc/Soubory.h"
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocet1i.h"
 
@@ -84,6 +86,7 @@ TEST_F(SpectrumEntry, TenLevelsThroughTheWindowsCalculateSaveAndLoadBack) {
 
     SetUp();  // a fresh start
     std::map<std::string, std::string> spectrumFields, loadFields;
+    std::pair<int, int> place;  // the spectrum window's, opened by Enter spectrum
     ui::test::QueueModal(Zatizeni_F, [&](ui::Form&) {
         Click(Zatizeni_F->RadioButton4);
         ui::test::QueueModal(Spektrum_F, [&](ui::Form&) {
@@ -95,6 +98,7 @@ TEST_F(SpectrumEntry, TenLevelsThroughTheWindowsCalculateSaveAndLoadBack) {
             Put(Spektrum_F->LevelField(TSpektrum_F::kSpeed, kLevels), "800");
             Click(Spektrum_F->Button6);
             spectrumFields = ShownFields(Spektrum_F);
+            place = {Spektrum_F->Left(), Spektrum_F->Top()};
             Click(Spektrum_F->Button2);
         });
         Click(Zatizeni_F->Button12);
@@ -119,6 +123,7 @@ TEST_F(SpectrumEntry, TenLevelsThroughTheWindowsCalculateSaveAndLoadBack) {
     ui::test::QueueFileName(name + ".PEV");
     ui::test::QueueModal(Spektrum_F, [&](ui::Form&) {
         EXPECT_EQ(ShownFields(Spektrum_F), spectrumFields);
+        EXPECT_EQ(std::make_pair(Spektrum_F->Left(), Spektrum_F->Top()), place);
         Click(Spektrum_F->Button2);
     });
     Click(Form1->Button10);
@@ -130,6 +135,32 @@ TEST_F(SpectrumEntry, TenLevelsThroughTheWindowsCalculateSaveAndLoadBack) {
         Click(Zatizeni_F->Button14);
     });
     Click(Form1->Button3);
+}
+
+// A case of one load has no level speeds of its own: after Load data the spectrum entered over
+// the sample level runs at the case's n1.
+TEST_F(SpectrumEntry, ALoadedOneLevelCaseEntersItsSpectrumAtItsSpeed) {
+    G.n1 = 1165.9;
+    const std::string name = (dir / "one-load").string();
+    SaveCase(name, "t", "d");
+    SetUp();
+    ui::test::QueueFileName(name + ".PEV");
+    Click(Form1->Button10);
+    ui::test::QueueModal(Zatizeni_F, [&](ui::Form&) {
+        Click(Zatizeni_F->RadioButton4);
+        ui::test::QueueModal(Spektrum_F, [&](ui::Form&) {
+            EXPECT_EQ(Spektrum_F->LevelField(TSpektrum_F::kSpeed, 1)->Text(), "1165.9");
+            Put(Spektrum_F->LevelField(TSpektrum_F::kLoad, 1), "2000");
+            Put(Spektrum_F->LevelField(TSpektrum_F::kCycles, 1), "1000000");
+            Click(Spektrum_F->Button6);
+            Click(Spektrum_F->Button2);
+        });
+        Click(Zatizeni_F->Button12);
+        Click(Zatizeni_F->Button14);
+    });
+    Click(Form1->Button3);
+    EXPECT_EQ(G.LoadInputMethod, kOneLevelLoading);
+    EXPECT_DOUBLE_EQ(G.n1, 1165.9);
 }
 
 }  // namespace

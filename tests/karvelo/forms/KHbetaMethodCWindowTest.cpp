@@ -227,5 +227,21 @@ TEST_F(MethodCWindow, OpeningKeepsTheStoredCaseAndAClickBesideTheFieldsTakesTheT
     EXPECT_EQ(G.cbeta, RoundTolerance(ComputeHelixSlopeTolerance(G.IT1, G.d1, G.b)));
 }
 
+// A face width outside the accuracy standard's range makes every KHbeta say so in an information
+// box; a refused entry names the failure, not that box.
+TEST_F(MethodCWindow, ARefusalNamesTheFailureNotTheAccuracyInformation) {
+    G.b = G.b1 = G.b2 = 3;
+    Run([&] {
+        ASSERT_FALSE(Messages().empty());  // the information of the opening
+        const std::size_t opening = Messages().size();
+        TypeInto(w.EditField(3), "1e-100");  // a shaft so thin that it bends without limit
+        Enter();
+        EXPECT_EQ(Messages().size(), opening + 1);
+        EXPECT_EQ(Messages().back(), "The face load factor KHbeta can not be calculated from these input data.");
+        ui::test::Esc();
+    });
+    EXPECT_EQ(G.dsh1, 70);
+}
+
 }  // namespace
 }  // namespace karvelo
