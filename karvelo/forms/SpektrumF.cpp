@@ -143,8 +143,7 @@ void HoldSpectrumLoadsAs(bool forces) {
 TSpektrum_F::TSpektrum_F() : InputWindow("Spektrum_F") {
     SetCaption("Spectrum definition - level method");
     SetClientSize(kWideWidth - ui::FrameWidth, 552);
-    // One place whichever window opens it (the loading or service-life window, or Load data).
-    Position = ui::Position::ScreenCenter;
+    Position = ui::Position::BesideOwner;  // beside the window that opens it
     BorderStyle = ui::BorderStyle::Single;
     BorderIcons = 0;
     KeyPreview = true;
@@ -723,7 +722,7 @@ void SaveSpectrumEscValues() {
 }
 
 // What Esc brings back: taken again here for whoever opens the window, before any conversion.
-// The window is centred by the width it opens with.
+// The window is placed by the width it opens with.
 void TSpektrum_F::FormShow() {
     SaveSpectrumEscValues();
     SizeForMethodics();
