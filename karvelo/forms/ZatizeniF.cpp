@@ -455,6 +455,7 @@ void TZatizeni_F::EnterOneLevel(int previous) {
         g.KFbeta = g.KFbetaEkv;
         g.KFalfa = g.KFalfaEkv;
         g.KF = g.KFbeta * g.KFalfa * g.Kv;
+        g.KA = 1;  // the equivalent loads of a spectrum's levels are actual loads, as are those given
     } else if (!(approximate && (g.Ftjm > 0 || g.Tjm > 0)) && !TakeOneLevelLoad(g)) {
         g.Ftjm = 0;
         g.Tjm = 0;
