@@ -523,10 +523,6 @@ void SetEquivalentLoadFactorsToOne(GlobalData& g) {
     for (double GlobalData::*k : kLoadFactors) g.*k = 1;
 }
 
-}  // namespace karvelo
-
-namespace karvelo {
-
 namespace {
 constexpr bool GlobalData::*kDirectFlags[] = {&GlobalData::KHbetaDirect, &GlobalData::KHalfaDirect,
                                                &GlobalData::KFalfaDirect, &GlobalData::KFbetaDirect,

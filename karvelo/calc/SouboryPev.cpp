@@ -688,12 +688,7 @@ const FieldRange kFieldRanges[] = {
     {"NHlim, NFlim in the materials window",
      [](const GlobalData& g) { return AllPositive(g.NHlim1, g.NHlim2, g.NFlim1, g.NFlim2); }},
     {"nominal load in the loading window",
-     [](const GlobalData& g) {
-         const bool stored = g.LoadInputMethod == kOneLevelLoading ||
-                             (g.LoadInputMethod == kMultilevelLoading &&
-                              (g.CalcMethodics == kMethodicsFigA3 || g.CalcMethodics == kMethodicsEqA2));
-         return !stored || (g.LoadAsForce ? g.Ftjm : g.Tjm) > 0;
-     }},
+     [](const GlobalData& g) { return !NominalLoadIsInput(g) || (g.LoadAsForce ? g.Ftjm : g.Tjm) > 0; }},
     {"n1 in the loading window", [](const GlobalData& g) { return g.n1 > 0; }},
     {"R1, R2 in the loading window",
      [](const GlobalData& g) {

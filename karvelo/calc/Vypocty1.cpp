@@ -19,12 +19,6 @@ namespace {
 // Largest helix angle of ISO 1328-1, formed as the degree inputs are stored.
 const double kMaxHelixAngle = 45 * std::numbers::pi / 180;
 
-bool SingleLoadMode() {
-    const GlobalData& g = G;
-    const bool approximate = g.CalcMethodics == kMethodicsFigA3 || g.CalcMethodics == kMethodicsEqA2;
-    return g.LoadInputMethod == kOneLevelLoading || (g.LoadInputMethod == kMultilevelLoading && approximate);
-}
-
 bool EquivalentLoadMode() {
     const GlobalData& g = G;
     return SpectrumByDamage(g) || g.LoadInputMethod == kDirectEquivalentLoad;
@@ -90,7 +84,7 @@ void ReportAccuracyRange(const std::string& note, const std::string& lines, cons
 
 void ComputeForcesFromTorques() {
     GlobalData& g = G;
-    if (SingleLoadMode()) {
+    if (NominalLoadIsInput(g)) {
         if (!g.LoadAsForce) g.Ftjm = 2000 * g.Tjm / g.d1;
         g.FtF = g.Ftjm;
         g.Ft = g.Ftjm;

@@ -402,6 +402,8 @@ unsigned long TZatizeni_F::HelpContext() const {
 // with nothing typed changes nothing, and a switch straight back gives the case back as it was.
 void TZatizeni_F::SwitchLoadMode(int mode) {
     GlobalData& g = G;
+    // Kept before an undo replaces the case: a one-level case restored by it was kept as it was
+    // left, and nothing has changed since.
     if (g.LoadInputMethod == kOneLevelLoading && mode != kOneLevelLoading) RememberOneLevelLoad(g);
     if (lastSwitch_ && lastSwitch_->file && CaseDataFile() == lastSwitch_->file) {
         GlobalData before = std::move(lastSwitch_->before);
@@ -414,7 +416,6 @@ void TZatizeni_F::SwitchLoadMode(int mode) {
     lastSwitch_.reset();
     const int left = g.LoadInputMethod;
     if (left != mode) {
-        if (left == kOneLevelLoading) RememberOneLevelLoad(g);
         GlobalData before = g;
         g.LifeValid = false;
         if (mode == kOneLevelLoading) EnterOneLevel(left);
