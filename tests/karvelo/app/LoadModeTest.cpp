@@ -81,7 +81,7 @@ TEST_F(LoadModes, ASwitchAndBackWithNothingTypedLeavesTheCaseAndItsResults) {
 // stand for the case), else the case's own one-level load, else none; Ok and Calculation then give
 // what the same case entered by the direct path gives (`like`), or refuse.
 TEST_F(LoadModes, OneLevelTakesTheCasesOwnLoadOrNone) {
-    const std::string cases = std::string(TEST_SOURCE_ROOT) + "/tests/karvelo/app/cases/";
+    const std::string cases = std::string(TEST_SOURCE_ROOT) + "/tests/karvelo/cases/";
     const std::map<std::string, std::string> files = {{"one", "stage-one-load"},
                                                       {"spectrum", "spectrum-then-one-level"},
                                                       {"uncalculated", "spectrum-then-one-level"},
@@ -218,7 +218,7 @@ TEST_F(LoadModes, OneLevelTakesTheCasesOwnLoadOrNone) {
 // actual loads) and the same equivalent stress in the loading and the main window.  The lives of a
 // spectrum are withdrawn once the case is one level.
 TEST_F(LoadModes, ASpectrumHasOneAnswerWhicheverPathEnteredIt) {
-    const std::string file = std::string(TEST_SOURCE_ROOT) + "/tests/karvelo/app/cases/stage-one-load.PEV";
+    const std::string file = std::string(TEST_SOURCE_ROOT) + "/tests/karvelo/cases/stage-one-load.PEV";
     const auto enterSpectrum = [] {
         ui::test::QueueModal(Spektrum_F, [](ui::Form&) {
             TSpektrum_F& s = *Spektrum_F;

@@ -446,7 +446,7 @@ TEST_F(SaveLoad, AFileWithAValueItsWindowRefusesIsRefused) {
     for (const auto& f : files) {
         SCOPED_TRACE(f.name);
         SetUp();
-        std::string file = std::string(TEST_SOURCE_ROOT) + "/tests/karvelo/app/cases/zero-facewidth.PEV";
+        std::string file = std::string(TEST_SOURCE_ROOT) + "/tests/karvelo/cases/zero-facewidth.PEV";
         if (f.edit) {
             f.edit(G);
             SaveCase(Path("bad"), "t", "d");

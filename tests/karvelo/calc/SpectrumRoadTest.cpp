@@ -257,7 +257,7 @@ TEST_F(SpectrumRoadTest, SafetyFactorsAndLivesFollowMinersRule) {
     for (const Spectrum& sp : spectra) {
         for (std::int16_t methodics : {kMethodicsMiner, kMethodicsHaibach}) {
             SCOPED_TRACE(std::string(sp.what) + (methodics == kMethodicsMiner ? ", Miner" : ", Haibach"));
-            LoadCase(std::string(TEST_SOURCE_ROOT) + "/tests/karvelo/calc/cases/stage-spectrum.PEV");
+            LoadCase(std::string(TEST_SOURCE_ROOT) + "/tests/karvelo/cases/spectrum-then-one-level.PEV");
             G.CalcMethodics = methodics;
             G.HypothesisHaibach = methodics == kMethodicsHaibach;
             G.KA = 1;  // as the service-life window takes it: both windows rate the same loads
