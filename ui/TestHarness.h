@@ -114,6 +114,10 @@ std::vector<int>& Exits();
 void QueueModalResult(Form* form, int result);
 // The next ShowModal of the form shows it and runs the script inside the call.
 void QueueModal(Form* form, std::function<void(Form&)> script);
+// The script every ShowModal without a queued one runs (none: such a ShowModal fails the test).
+// For tests that walk generated paths, on which a command may open a window the path did not
+// foresee.
+void SetUnqueuedModal(std::function<void(Form&)> script);
 struct ModalShow {
     std::string Form;
     int Result = 0;

@@ -8,6 +8,7 @@
 #include "karvelo/app/Prubehy_jedn.h"
 #include "karvelo/calc/Geometrie.h"
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/Odvozene.h"
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocty1.h"
 #include "karvelo/calc/Vypocty_ekv.h"
@@ -172,6 +173,7 @@ void TForm1::RefreshDamagesWindow() {
 // readies the case for the window.
 void TForm1::OpenInputWindow(ui::Form* window, const std::function<void()>& prepare) {
     ClearResults();
+    BringDerivedIntoLine(G);
     if (prepare) prepare();
     window->ShowModal();
     RefreshDamagesWindow();
@@ -317,11 +319,15 @@ bool AllLevelsPositive(const TLevelArray& column) {
 }  // namespace
 
 void TForm1::CheckLoadInputs() {
+    DeriveLoadOfMode(G);
     G.LoadingInputComplete = true;
     const char* missing = nullptr;
     switch (G.LoadInputMethod) {
         case kOneLevelLoading:
-            if (G.Ftjm == 0 && G.Tjm == 0) missing = "Not specified load input.";
+            if (G.Ftjm == 0 && G.Tjm == 0)
+                missing = "Not specified load input.";
+            else if (!(G.KA >= 1))
+                missing = "Invalid input, factor KA must be >=1";
             break;
         case kMultilevelLoading:
             if (!AllLevelsPositive(G.SpectrumY))

@@ -4,6 +4,7 @@
 
 #include "karvelo/app/StressCases.h"
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/Odvozene.h"
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocty_ekv.h"
 #include "karvelo/calc/WindowHooks.h"
@@ -77,15 +78,26 @@ void RecomputeCoursesInputs() {
     ConvertSpectrumUnits();
     BuildClassAndCumulativeSpectra();
     if (g.CalcMethodics != kMethodicsMiner && g.CalcMethodics != kMethodicsHaibach) return;
+    // The equivalent loads computed here are those of the inputs; the chart's Back, not this, marks
+    // them shown in the loading window.
+    const auto computed = [&g] {
+        if (!g.ResumeCalculation) return;
+        const bool shown = g.EquivalentStressesCurrent;
+        StampSpectrumResults(g);
+        g.EquivalentStressesCurrent = shown;
+    };
     if (!g.LifeFormActive) {
         ComputeEquivalentLoads();
+        computed();
         return;
     }
     ComputeServiceLife();
     const bool lifeComputed = g.ResumeCalculation;
     ComputeEquivalentLoads();
+    computed();
     if (lifeComputed && g.ResumeCalculation) {
         g.LifeValid = true;
+        StampServiceLives(g);
         win::EnableLifeDrawButton();
     }
 }

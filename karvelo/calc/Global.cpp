@@ -425,6 +425,7 @@ void SetDefaultInputs() {
     g.LifeFormActive = false;
     g.LifeValid = false;
     g.SpectrumLevelsShown = true;
+    g.OneLevel = TOneLevelLoad{};  // a new case has no one-level load of its own yet
 
     // Last: the per-level factor columns, the hypothesis and the damage flags
     for (int k = 1; k <= TSpectrumLevels::kColumns; ++k) g.SpectrumColumn(k).Fill(1.0);
@@ -531,13 +532,18 @@ static_assert(std::size(kLoadFactors) == std::tuple_size_v<decltype(TOneLevelLoa
 static_assert(std::size(kDirectFlags) == std::tuple_size_v<decltype(TOneLevelLoad::Direct)>);
 }  // namespace
 
+void DeriveNominalLoadPartner(GlobalData& g) {
+    if (g.LoadAsForce)
+        g.Tjm = g.Ftjm * g.d1 / 2000;
+    else
+        g.Ftjm = 2000 * g.Tjm / g.d1;
+}
+
 void RememberOneLevelLoad(GlobalData& g) {
     TOneLevelLoad& kept = g.OneLevel;
     kept.Held = true;
     kept.AsForce = g.LoadAsForce;
-    kept.Ftjm = g.Ftjm;
-    kept.Tjm = g.Tjm;
-    kept.d1 = g.d1;
+    kept.Load = g.LoadAsForce ? g.Ftjm : g.Tjm;
     for (std::size_t k = 0; k < std::size(kLoadFactors); ++k) kept.Factors[k] = g.*kLoadFactors[k];
     for (std::size_t k = 0; k < std::size(kDirectFlags); ++k) kept.Direct[k] = g.*kDirectFlags[k];
     kept.KHbetaMethod = g.KHbetaMethod;
@@ -546,14 +552,10 @@ void RememberOneLevelLoad(GlobalData& g) {
 bool TakeOneLevelLoad(GlobalData& g) {
     const TOneLevelLoad& kept = g.OneLevel;
     if (!kept.Held) return false;
-    g.Ftjm = kept.Ftjm;
-    g.Tjm = kept.Tjm;
-    if (g.d1 != kept.d1) {
-        if (kept.AsForce)
-            g.Tjm = rt::StoredReal(kept.Ftjm * g.d1 / 2000);
-        else
-            g.Ftjm = rt::StoredReal(kept.Tjm * 2000 / g.d1);
-    }
+    // Converted as a unit switch converts it, held as the data file holds it.
+    const double factor = kept.AsForce ? g.d1 / 2000 : 2000 / g.d1;
+    (g.LoadAsForce ? g.Ftjm : g.Tjm) = g.LoadAsForce == kept.AsForce ? kept.Load : rt::StoredReal(kept.Load * factor);
+    DeriveNominalLoadPartner(g);
     for (std::size_t k = 0; k < std::size(kLoadFactors); ++k) g.*kLoadFactors[k] = kept.Factors[k];
     for (std::size_t k = 0; k < std::size(kDirectFlags); ++k) g.*kDirectFlags[k] = kept.Direct[k];
     g.KHbetaMethod = kept.KHbetaMethod;

@@ -132,14 +132,14 @@ struct TValidityList {
     bool operator==(const TValidityList&) const = default;
 };
 
-// The load a case last had as one level, kept while it is given another way: the nominal load
-// in both units with the unit and d1 it was given at, KA and the load factors (in the order of
-// kLoadFactors), which of them were given directly and the way KHbeta was obtained.  Not part of
-// the data file: Load data starts every case without it.
+// The load a case last had as one level, kept while it is given another way: the nominal load in
+// the unit it was given in (the other unit follows from d1 when it is taken), KA and the load
+// factors (in the order of kLoadFactors), which of them were given directly and the way KHbeta was
+// obtained.  Not part of the data file: Load data starts every case without it.
 struct TOneLevelLoad {
     bool Held{};
     bool AsForce{};
-    double Ftjm{}, Tjm{}, d1{};
+    double Load{};
     std::array<double, 15> Factors{};
     std::array<bool, 5> Direct{};  // KHbeta, KHalfa, KFalfa, KFbeta, Kv
     ShortString KHbetaMethod{};
@@ -706,6 +706,10 @@ struct GlobalData : TSpectrumLevels, TMaterialStrings, TValidityList {
     std::int16_t StaticOverloadCountF1{}, StaticOverloadCountH1{}, StaticOverloadCountF2{}, StaticOverloadCountH2{};
     bool LoadingInputComplete{};       // the load inputs are complete (loading window, Calculation command)
     bool EquivalentStressesCurrent{};  // the equivalent stresses shown in the loading window are current
+    // The inputs (CaseInputsKey) the results of the spectrum (equivalent loads and stresses, level
+    // stresses, the KA of the approximate methodics) and the service lives were computed from.
+    std::string SpectrumResultsKey{};
+    std::string ServiceLivesKey{};
     std::int16_t LoadedFromFile{};     // 1 after Load data; the service-life window then keeps the loaded results
     double SpectrumRefLoad{};          // reference load of the ratio modes of the spectrum window (first level)
     double SpectrumRefLoadMin{};       // minimal load of the "Rate j / min" mode
@@ -795,10 +799,13 @@ inline bool NominalLoadIsInput(const GlobalData& g) {
            (g.LoadInputMethod == kMultilevelLoading &&
             (g.CalcMethodics == kMethodicsFigA3 || g.CalcMethodics == kMethodicsEqA2));
 }
+// The nominal load in the unit it is not given in, from the one it is given in (LoadAsForce) and d1:
+// F = T 2000 / d1.
+void DeriveNominalLoadPartner(GlobalData& g);
 // As the case leaves one-level loading: its nominal load, KA and load factors are kept in OneLevel.
 void RememberOneLevelLoad(GlobalData& g);
-// One-level loading given back what OneLevel holds: the nominal load (in the unit of the case now;
-// converted with the d1 of now where d1 changed since), KA and the load factors, which the levels
+// One-level loading given back what OneLevel holds: the nominal load (in the unit of the case now,
+// the other unit derived with the d1 of now), KA and the load factors, which the levels
 // then hold as the KHbeta window leaves them (SpreadDirectFactors: with no current service-life
 // results).  False, and nothing changed, where it holds none.
 bool TakeOneLevelLoad(GlobalData& g);

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "karvelo/calc/Geometrie.h"
+#include "karvelo/calc/Odvozene.h"
 #include "karvelo/calc/Vypocty1.h"
 #include "runtime/FileNames.h"
 
@@ -60,6 +61,8 @@ CaseFileNames SaveCase(const std::string& chosenName, const std::string& time, c
     if (rt::ExtractFileName(chosenName).empty())
         throw CaseFileError(CaseFileError::Command::Save, "no file name chosen");
     const CaseFileNames names = DeriveCaseFileNames(chosenName);
+    // Results the inputs no longer give are not saved as theirs.
+    BringDerivedIntoLine(G);
     // A case that cannot be stored so that it loads again is refused before any file changes.
     try {
         ComposeDataFile();
@@ -96,12 +99,16 @@ void LoadCase(const std::string& fileName) {
         CaseFile.Close();
         throw CaseFileError(CaseFileError::Command::Load, e.what());
     }
-    // The equivalent loads and stresses the file holds are the loaded case's own; a nominal load
-    // it does not hold is none, not the program's start value.
-    loaded.EquivalentStressesCurrent = true;
+    // A nominal load the file does not hold is none, not the program's start value; the KA the
+    // load mode fixes is that of the stresses whatever the file says.
     if (!NominalLoadIsInput(loaded)) loaded.Ftjm = loaded.Tjm = 0;
     G = std::move(loaded);
     RefreshLoadedCase();
+    // The results the file holds (equivalent loads and stresses, service lives) are the loaded
+    // inputs' own.
+    DeriveLoadOfMode(G);
+    StampSpectrumResults(G);
+    if (G.LifeValid) StampServiceLives(G);
 }
 
 void RefreshLoadedCase() {

@@ -90,6 +90,7 @@ void RefreshLoadedCase();
 // reads back: a value that is not finite, a selector, level count, accuracy grade, helix
 // modification or a value of the last section outside the reader's range.
 std::vector<std::string> ComposeDataFile();
+std::vector<std::string> ComposeDataFile(const GlobalData& g);
 // ComposeDataFile written to `out` (open for writing).
 void WriteDataFile(rt::TextFile& out);
 // Reads a data file from `in` (open for reading, at its start) into `g`, item by item.  The inputs

@@ -736,8 +736,10 @@ const FieldRange kFieldRanges[] = {
 
 }  // namespace
 
-std::vector<std::string> ComposeDataFile() {
-    GlobalData& g = G;
+std::vector<std::string> ComposeDataFile() { return ComposeDataFile(G); }
+
+std::vector<std::string> ComposeDataFile(const GlobalData& of) {
+    GlobalData g = of;  // the walk takes what it writes by reference
     DataWriter writer;
     writer.lines.push_back(kDataHeader);
 

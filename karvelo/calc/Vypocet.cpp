@@ -13,6 +13,7 @@
 #include "karvelo/calc/Global.h"
 #include "karvelo/calc/KHbeta_vyp.h"
 #include "karvelo/calc/MaterialClasses.h"
+#include "karvelo/calc/Odvozene.h"
 #include "karvelo/calc/Platnost.h"
 #include "karvelo/calc/Pripustna_napeti_dotyk.h"
 #include "karvelo/calc/Pripustna_napeti_ohyb.h"
@@ -581,6 +582,7 @@ void RunCalculation() {
 
 void ApproximateMethodicsAsOneLoad() {
     GlobalData& g = G;
+    const bool approximate = g.CalcMethodics == kMethodicsFigA3 || g.CalcMethodics == kMethodicsEqA2;
     if (g.CalcMethodics == kMethodicsFigA3) {
         g.LoadInputMethod = kOneLevelLoading;
         g.HypothesisHaibach = true;
@@ -591,6 +593,7 @@ void ApproximateMethodicsAsOneLoad() {
         g.HypothesisHaibach = false;
         g.CalcMethodics = kMethodicsMiner;
     }
+    if (approximate) TakeApproximateLoadAsOneLoad(g);
 }
 
 void PrepareSpectrumLevels() {
@@ -609,6 +612,13 @@ void PrepareSpectrumLevels() {
 
 bool CalculateCase() {
     GlobalData& g = G;
+    DeriveLoadOfMode(g);
+    // An approximate spectrum is rated as one load at the KA its levels give as they stand.
+    if (g.LoadInputMethod == kMultilevelLoading &&
+        (g.CalcMethodics == kMethodicsFigA3 || g.CalcMethodics == kMethodicsEqA2)) {
+        EvaluateSpectrum();
+        if (!g.ResumeCalculation) return false;
+    }
     ApproximateMethodicsAsOneLoad();
     if (g.LoadInputMethod == kMultilevelLoading) {
         PrepareSpectrumLevels();
@@ -635,10 +645,12 @@ void EvaluateSpectrum() {
     if (g.CalcMethodics == kMethodicsFigA3 || g.CalcMethodics == kMethodicsEqA2) ComputeApproximateEquivalentLoads();
     if (damageMethodics) ComputeEquivalentLoads();
     if (!g.ResumeCalculation || !SpectrumResultsFinite()) return;
+    StampSpectrumResults(g);
     if (g.LifeFormActive && damageMethodics) {
         ComputeServiceLife();
         if (!g.ResumeCalculation || !ServiceLifeResultsFinite()) return;
         g.LifeValid = true;
+        StampServiceLives(g);
         win::EnableLifeDrawButton();
         win::HideLifeArrowLabel();
     }

@@ -1,6 +1,7 @@
 #include "karvelo/calc/Vypocet1i.h"
 
 #include <cmath>
+#include <utility>
 
 #include "karvelo/calc/Epsilon.h"
 #include "karvelo/calc/Global.h"
@@ -110,14 +111,26 @@ void ComputeKHalphaLevel(int Level) {
 double LevelForce(double load, bool force) { return force ? load : load * 2000 / G.d1; }
 
 void ComputeLevelFactors(int levels) {
+    GlobalData& g = G;
     for (int j = 1; j <= levels; ++j) {
-        if (G.MethodC)
+        if (g.MethodC)
             ComputeKvMethodCLevel(j);
         else
             ComputeKvMethodBLevel(j);
     }
     for (int j = 1; j <= levels; ++j) ComputeKHbetaLevel(j);
     for (int j = 1; j <= levels; ++j) ComputeKHalphaLevel(j);
+    // A factor given directly is that of every level, whatever the levels held before.
+    const std::pair<bool GlobalData::*, std::pair<double GlobalData::*, TLevelArray GlobalData::*>> given[] = {
+        {&GlobalData::KHbetaDirect, {&GlobalData::KHbeta, &GlobalData::KHbetaLevel}},
+        {&GlobalData::KHalfaDirect, {&GlobalData::KHalfa, &GlobalData::KHalfaLevel}},
+        {&GlobalData::KFalfaDirect, {&GlobalData::KFalfa, &GlobalData::KFalfaLevel}},
+        {&GlobalData::KFbetaDirect, {&GlobalData::KFbeta, &GlobalData::KFbetaLevel}},
+        {&GlobalData::KvDirect, {&GlobalData::Kv, &GlobalData::KvLevel}},
+    };
+    for (const auto& [direct, factor] : given)
+        if (g.*direct)
+            for (int j = 1; j <= levels; ++j) (g.*factor.second)[j] = g.*factor.first;
 }
 
 }  // namespace karvelo

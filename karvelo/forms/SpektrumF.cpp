@@ -680,6 +680,7 @@ void TSpektrum_F::Button5Click() {
             (*column)[j] = 1;
     g.KHbeta = g.KFbeta = g.KHalfa = g.KFalfa = g.Kv = 1;
     g.KHbetaDirect = g.KHalfaDirect = g.KFalfaDirect = g.KvDirect = true;
+    g.KHbetaMethod = "primo";  // KHbeta is given, as the data file then holds it
     g.SpectrumLevelsShown = true;
     if (KHbeta_F) KHbeta_F->CheckBox3->SetChecked(true);
     Repaint();
@@ -998,7 +999,11 @@ void TSpektrum_F::AfterCheck(int n, FieldEvent) {
     if (G.LoadInputMethod == kMultilevelLoading) ComputeLevelForces();
     const bool load = n > kLoad && n <= kLoad + kMaxLevels;
     const bool speed = n > kSpeed && n <= kSpeed + kMaxLevels;
-    if (load || n == 43 || speed) ClearFactorColumns();
+    // Computed factors no longer match the levels: they stay out of view until computed again.
+    if (load || n == 43 || speed) {
+        ClearFactorColumns();
+        if (!G.SpectrumLevelsShown) G.LevelFactorsStale = true;
+    }
     UpdateRatioButtons();
 }
 

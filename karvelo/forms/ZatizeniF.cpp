@@ -41,10 +41,11 @@ std::string LifeText(double cycles, double hours, bool inCycles) {
     return inCycles ? rt::FormatFloat(G.LargeNumberFormat, cycles) : rt::Str(hours, 5, 1);
 }
 
-// Whether the equivalent loads of the mode stand for the case as it is.  A spectrum has them only
-// from its calculation or its data file, and every change that puts them out of date zeroes them;
-// given directly, they stand once one of them was typed (or loaded).
+// Whether the equivalent loads of the mode stand for the case as it is.  A spectrum has them from
+// its calculation or its data file, while the inputs are those they were computed from; given
+// directly, they stand once one of them was typed (or loaded).
 bool EquivalentLoadsStand(int mode) {
+    if (mode == kMultilevelLoading && !SpectrumResultsStand(G)) return false;
     const auto stands = [mode](const EquivalentLoad& e) {
         return mode == kMultilevelLoading ? LoadOf(e) > 0 : mode == kDirectEquivalentLoad && G.*e.given;
     };
@@ -95,12 +96,6 @@ void ConvertLoads(bool toForces) {
 
 void ConvertLoadsToForces() { ConvertLoads(true); }
 void ConvertLoadsToTorques() { ConvertLoads(false); }
-
-void ZeroEquivalentLoads() {
-    for (const EquivalentLoad& e : kEquivalentLoads) G.*e.force = G.*e.torque = 0;
-}
-
-void ZeroEquivalentStresses() { G.SigmaF1ekv = G.SigmaH1ekv = G.SigmaF2ekv = G.SigmaH2ekv = 0; }
 
 void ClearEquivalentLoadsGiven() {
     for (const EquivalentLoad& e : kEquivalentLoads) G.*e.given = false;
@@ -307,7 +302,7 @@ void TZatizeni_F::ShowModePanels() {
 // hypothesis follows the methodics.
 void TZatizeni_F::FormActivate() {
     GlobalData& g = G;
-    g.LifeValid = false;  // the service-life results are withdrawn as the main window's are
+    BringDerivedIntoLine(g);
     Panel1->SetEnabled(true);
     Button12->SetEnabled(true);
     (g.LoadInputMethod == kMultilevelLoading      ? RadioButton4
@@ -333,6 +328,8 @@ void TZatizeni_F::ShowMethodics() {
 
 void TZatizeni_F::FormPaint() {
     GlobalData& g = G;
+    // A refused number the user is correcting is not the case's yet.
+    if (!HoldsRefusedValue()) BringDerivedIntoLine(g);
     CountLevelsOverStaticLimit();
     const bool over = AnyStaticOverload();
     for (ui::Label* l : WarningLabels) l->SetVisible(g.LoadInputMethod == kMultilevelLoading && over);
@@ -390,37 +387,40 @@ unsigned long TZatizeni_F::HelpContext() const {
 
 // Every switch of the load mode goes through SwitchLoadMode.  What one level takes when it is
 // chosen is decided in EnterOneLevel alone, by the first rule that applies:
-// 1. the largest equivalent load and the equivalent factors, where the equivalent loads stand for
-//    the case as it is (EquivalentLoadsStand: a spectrum by Miner or Haibach calculated or loaded
-//    since the last input change, or equivalent loads typed or loaded in the third mode);
-// 2. the nominal load, KA and factors the case last had in one level (TOneLevelLoad, kept as the
-//    case leaves one level, also across closing this window); a spectrum by the approximate
-//    methodics is rated as one load and keeps its own nominal load and KA;
-// 3. no nominal load, so that Ok and Calculation ask for one.
-// A switch made while nothing changed since the last one (the data file as that switch left it,
-// the window shown throughout) counts from the case before that switch: passing through a mode
-// with nothing typed changes nothing, and a switch straight back gives the case back as it was.
+// 1. the largest equivalent load and the equivalent factors, with KA 1, where the equivalent loads
+//    of a spectrum by Miner or Haibach, or those given, stand for the case as it is
+//    (EquivalentLoadsStand: calculated, loaded or typed for the inputs as they now are);
+// 2. an approximate spectrum keeps its nominal load, the input it shares with one level: with its
+//    KA where its results stand (TakeApproximateLoadAsOneLoad), else with the KA and factors the
+//    case last had in one level, else with no KA, which Ok then asks for;
+// 3. the nominal load, KA and factors the case last had in one level (TOneLevelLoad, kept as the
+//    case leaves one level, also across closing this window);
+// 4. no nominal load, so that Ok and Calculation ask for one.
+// The partner of a load in the other unit is derived from the load, never kept.  A switch made
+// while nothing changed since the last one (the data file as that switch left it, the window
+// shown throughout) counts from the case before that switch: passing through a mode with nothing
+// typed changes nothing, and a switch straight back gives the case back as it was.
 void TZatizeni_F::SwitchLoadMode(int mode) {
     GlobalData& g = G;
-    // Kept before an undo replaces the case: a one-level case restored by it was kept as it was
-    // left, and nothing has changed since.
-    if (g.LoadInputMethod == kOneLevelLoading && mode != kOneLevelLoading) RememberOneLevelLoad(g);
+    BringDerivedIntoLine(g);
+    // The undo gives the case back whole, its one-level load included.
     if (lastSwitch_ && lastSwitch_->file && CaseDataFile() == lastSwitch_->file) {
         GlobalData before = std::move(lastSwitch_->before);
         CarryProgramState(before, g);
-        before.OneLevel = g.OneLevel;
         g = std::move(before);
         ShowMethodics();
         ShowEquivalentStresses();
     }
     lastSwitch_.reset();
     const int left = g.LoadInputMethod;
+    if (left == kOneLevelLoading && mode != kOneLevelLoading) RememberOneLevelLoad(g);
     if (left != mode) {
         GlobalData before = g;
         g.LifeValid = false;
         if (mode == kOneLevelLoading) EnterOneLevel(left);
         if (mode == kMultilevelLoading) EnterSpectrum();
         if (mode == kDirectEquivalentLoad) EnterEquivalentLoads();
+        BringDerivedIntoLine(g);
         if (Visible()) lastSwitch_ = ModeSwitch{left, std::move(before), CaseDataFile()};
     }
     ShowModePanels();
@@ -437,14 +437,23 @@ void TZatizeni_F::RadioButton5Click() { SwitchLoadMode(kDirectEquivalentLoad); }
 
 void TZatizeni_F::EnterOneLevel(int previous) {
     GlobalData& g = G;
-    const bool approximate = previous == kMultilevelLoading && g.CalcMethodics < kMethodicsMiner;
-    if (EquivalentLoadsStand(previous) && !approximate) {
-        g.Ftjm = 0;
-        g.Tjm = 0;
-        if (g.LoadAsForce)
-            g.Ftjm = std::max({0.0, g.FtFe1, g.FtFe2, g.FtHe1, g.FtHe2});
-        else
-            g.Tjm = std::max({0.0, g.TFe1, g.TFe2, g.THe1, g.THe2});
+    const bool approximate =
+        previous == kMultilevelLoading && (g.CalcMethodics == kMethodicsFigA3 || g.CalcMethodics == kMethodicsEqA2);
+    const bool nominal = (g.LoadAsForce ? g.Ftjm : g.Tjm) > 0;
+    if (approximate && nominal) {
+        if (EquivalentLoadsStand(previous)) {
+            TakeApproximateLoadAsOneLoad(g);
+        } else {
+            const double Ftjm = g.Ftjm, Tjm = g.Tjm;
+            if (TakeOneLevelLoad(g))
+                g.Ftjm = Ftjm, g.Tjm = Tjm;
+            else
+                g.KA = 0;
+        }
+    } else if (EquivalentLoadsStand(previous) && !approximate) {
+        (g.LoadAsForce ? g.Ftjm : g.Tjm) = g.LoadAsForce ? std::max({0.0, g.FtFe1, g.FtFe2, g.FtHe1, g.FtHe2})
+                                                         : std::max({0.0, g.TFe1, g.TFe2, g.THe1, g.THe2});
+        DeriveNominalLoadPartner(g);
         g.FtFe1Used = g.FtFe1;
         g.FtHe1Used = g.FtHe1;
         g.FtFe2Used = g.FtFe2;
@@ -457,16 +466,18 @@ void TZatizeni_F::EnterOneLevel(int previous) {
         g.KFalfa = g.KFalfaEkv;
         g.KF = g.KFbeta * g.KFalfa * g.Kv;
         g.KA = 1;  // the equivalent loads of a spectrum's levels are actual loads, as are those given
-    } else if (!(approximate && (g.Ftjm > 0 || g.Tjm > 0)) && !TakeOneLevelLoad(g)) {
+    } else if (!TakeOneLevelLoad(g)) {
         g.Ftjm = 0;
         g.Tjm = 0;
     }
     g.LevelCount = 1;
     g.LoadInputMethod = kOneLevelLoading;
-    // The one-level methodics: Miner stays Miner, all else is Haibach (through the box's handler
-    // also when the box shows a choice the data no longer has).
-    const int methodics = g.CalcMethodics == kMethodicsMiner ? kMethodicsMiner : kMethodicsHaibach;
-    ui::CheckBox* box = methodics == kMethodicsMiner ? CheckBox3 : CheckBox4;
+    // The hypothesis stays: Miner for Miner and equation A.2, Haibach for Haibach and figure A.3,
+    // as the Calculation rates an approximate spectrum and as the service-life window takes them
+    // (through the box's handler also when the box shows a choice the data no longer has).
+    const bool miner = g.CalcMethodics == kMethodicsMiner || g.CalcMethodics == kMethodicsEqA2;
+    const int methodics = miner ? kMethodicsMiner : kMethodicsHaibach;
+    ui::CheckBox* box = miner ? CheckBox3 : CheckBox4;
     if (box->Checked() && g.CalcMethodics != methodics)
         CheckBoxClick(methodics);
     else
@@ -500,6 +511,7 @@ void TZatizeni_F::EnterEquivalentLoads() {
     g.Ftjm = Ftjm, g.Tjm = Tjm;
     SetEquivalentLoadFactorsToOne(g);
     g.KHbetaDirect = g.KHalfaDirect = g.KFalfaDirect = g.KFbetaDirect = g.KvDirect = true;
+    g.KHbetaMethod = "primo";  // KHbeta is given, as the data file then holds it
     Button12->SetEnabled(false);
 }
 
@@ -509,40 +521,52 @@ void TZatizeni_F::WindowHidden() {
 }
 
 void TZatizeni_F::RadioButton1Click() {
-    ConvertHoursToCycles();
-    G.SpectrumInCycles = true;
+    ConvertKeepingResults(G, [] {
+        ConvertHoursToCycles();
+        G.SpectrumInCycles = true;
+    });
     Repaint();
 }
 
 void TZatizeni_F::RadioButton2Click() {
-    ConvertCyclesToHours();
-    G.SpectrumInCycles = false;
+    ConvertKeepingResults(G, [] {
+        ConvertCyclesToHours();
+        G.SpectrumInCycles = false;
+    });
     Repaint();
 }
 
 void TZatizeni_F::RadioButton7Click() {
-    ConvertLoadsToForces();
+    ConvertKeepingResults(G, [] {
+        ConvertLoadsToForces();
+    });
     SyncLoadingRadioButtons();
     Repaint();
 }
 
 void TZatizeni_F::RadioButton8Click() {
-    ConvertLoadsToTorques();
+    ConvertKeepingResults(G, [] {
+        ConvertLoadsToTorques();
+    });
     SyncLoadingRadioButtons();
     Repaint();
 }
 
 // The spectrum loads follow only when they are absolute loads held in the other unit.
 void TZatizeni_F::RadioButton11Click() {
-    ConvertLoadsToForces();
-    HoldSpectrumLoadsAs(true);
+    ConvertKeepingResults(G, [] {
+        ConvertLoadsToForces();
+        HoldSpectrumLoadsAs(true);
+    });
     SyncLoadingRadioButtons();
     Repaint();
 }
 
 void TZatizeni_F::RadioButton12Click() {
-    ConvertLoadsToTorques();
-    HoldSpectrumLoadsAs(false);
+    ConvertKeepingResults(G, [] {
+        ConvertLoadsToTorques();
+        HoldSpectrumLoadsAs(false);
+    });
     SyncLoadingRadioButtons();
     Repaint();
 }
@@ -556,8 +580,17 @@ void TZatizeni_F::CheckBoxClick(int K) {
         ZeroEquivalentStresses();
     }
     if (!boxes[K - kMethodicsFigA3]->Checked()) return;
+    const bool nominalWasInput = NominalLoadIsInput(g);
     g.CalcMethodics = static_cast<std::int16_t>(K);
     g.HypothesisHaibach = HaibachMethodics(K);
+    if (!nominalWasInput && NominalLoadIsInput(g)) {
+        // What the nominal load held was the calculation's work value, no input: the approximate
+        // spectrum takes the case's own one-level load, or none.
+        GlobalData one = g;
+        const bool held = TakeOneLevelLoad(one);
+        g.Ftjm = held ? one.Ftjm : 0;
+        g.Tjm = held ? one.Tjm : 0;
+    }
     if (K >= kMethodicsMiner && g.LoadInputMethod == kMultilevelLoading) g.KA = 1;
     Panel1->SetEnabled(true);
     Button12->SetEnabled(true);
@@ -662,6 +695,7 @@ void TZatizeni_F::CountLevelsOverStaticLimit() { CountStaticOverloads(); }
 
 void TZatizeni_F::CheckLoadingComplete() {
     GlobalData& g = G;
+    BringDerivedIntoLine(g);
     g.LoadingInputComplete = true;
     auto fail = [&](const char* message, ui::Control* focus) {
         ui::ShowMessage(message);
@@ -682,6 +716,8 @@ void TZatizeni_F::CheckLoadingComplete() {
                 return fail("Incomplet input - pinion cycles (hours) are missing.", Field(3));
             if ((g.SpectrumInCycles ? g.NL2 : g.NL2h) <= 0)
                 return fail("Incomplet input - wheel cycles (hours) are missing.", Field(4));
+            // A KA taken from a spectrum whose results no longer stood, or kept from before its field.
+            if (!(g.KA >= 1)) return fail("Invalid input, factor KA must be >=1", Field(7));
             return;
         case kMultilevelLoading:
             if (anyLevel(g.SpectrumY)) return fail("Some moments (forces) are missing.", Button12);
@@ -747,10 +783,7 @@ void TZatizeni_F::CheckInputNominalLoad() {
     GlobalData& g = G;
     double& load = g.LoadAsForce ? g.Ftjm : g.Tjm;
     if (!ReadNumber(load) || !(load > 0)) return Refuse("Invalid input");
-    if (g.LoadAsForce)
-        g.Tjm = g.Ftjm * g.d1 / 2000;
-    else
-        g.Ftjm = g.Tjm * 2000 / g.d1;
+    DeriveNominalLoadPartner(g);
 }
 
 void TZatizeni_F::CheckInputSpeed() {
@@ -775,8 +808,11 @@ void TZatizeni_F::CheckInputEquivalentLoad(int k) {
     G.*kEquivalentLoads[k].given = true;
 }
 
+// Every field shown again: what the window derives follows the entry (a speed or stress ratio of a
+// spectrum withdraws the results computed at the one before).
 void TZatizeni_F::AfterCheck(int n, FieldEvent how) {
     if (how == FieldEvent::Exit && n < 8) ShowEquivalentStresses();
+    Repaint();
 }
 
 }  // namespace karvelo

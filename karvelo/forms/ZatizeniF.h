@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/Odvozene.h"
 #include "karvelo/forms/InputWindow.h"
 
 namespace karvelo {
@@ -20,9 +21,7 @@ namespace karvelo {
 void ConvertLoadsToForces();
 void ConvertLoadsToTorques();
 
-// The four equivalent loads 0 in both units; their equivalent stresses 0; none counted as typed.
-void ZeroEquivalentLoads();
-void ZeroEquivalentStresses();
+// None of the four equivalent loads counted as typed.
 void ClearEquivalentLoadsGiven();
 
 class TZatizeni_F : public InputWindow {

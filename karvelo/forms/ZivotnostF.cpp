@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/Odvozene.h"
 #include "karvelo/forms/Help1.h"
 #include "karvelo/forms/SpektrumF.h"
 #include "karvelo/forms/ZatizeniF.h"
@@ -141,6 +142,7 @@ void TZivotnost_F::FormCreate() {
 // Results loaded from a data file are kept on this first activation after the load.
 void TZivotnost_F::FormActivate() {
     GlobalData& g = G;
+    BringDerivedIntoLine(g);
     g.LifeFormActive = true;
     if (g.LifeValid && g.LoadedFromFile == 0) {
         Label68->Hide();
@@ -260,14 +262,18 @@ void TZivotnost_F::RadioButton2Click() {
 }
 
 void TZivotnost_F::RadioButton3Click() {
-    if (!G.SpectrumInCycles) ConvertHoursToCycles();
-    G.SpectrumInCycles = true;
+    ConvertKeepingResults(G, [] {
+        if (!G.SpectrumInCycles) ConvertHoursToCycles();
+        G.SpectrumInCycles = true;
+    });
     Repaint();
 }
 
 void TZivotnost_F::RadioButton4Click() {
-    if (G.SpectrumInCycles) ConvertCyclesToHours();
-    G.SpectrumInCycles = false;
+    ConvertKeepingResults(G, [] {
+        if (G.SpectrumInCycles) ConvertCyclesToHours();
+        G.SpectrumInCycles = false;
+    });
     Repaint();
 }
 

@@ -45,6 +45,7 @@ struct State {
     bool bitmapFilesWritten = false;
     std::vector<int> exits;
     std::map<const Form*, std::deque<ModalScript>> modal;
+    std::function<void(Form&)> unqueuedModal;
     std::vector<ModalShow> modalShows;
 };
 
@@ -103,13 +104,16 @@ class RecordingServices : public Services {
 public:
     int RunModal(Form& form) override {
         auto& queue = state().modal[&form];
-        if (queue.empty()) {
+        if (queue.empty() && !state().unqueuedModal) {
             ADD_FAILURE() << "ShowModal of " << form.Name() << " without a queued script";
             state().modalShows.push_back({form.Name(), mrCancel, false});
             return mrCancel;
         }
-        ModalScript s = std::move(queue.front());
-        queue.pop_front();
+        ModalScript s{std::nullopt, state().unqueuedModal};
+        if (!queue.empty()) {
+            s = std::move(queue.front());
+            queue.pop_front();
+        }
         if (s.result) {
             state().modalShows.push_back({form.Name(), *s.result, false});
             return *s.result;
@@ -252,6 +256,7 @@ void QueueModalResult(Form* form, int result) { state().modal[form].push_back({r
 void QueueModal(Form* form, std::function<void(Form&)> script) {
     state().modal[form].push_back({std::nullopt, std::move(script)});
 }
+void SetUnqueuedModal(std::function<void(Form&)> script) { state().unqueuedModal = std::move(script); }
 std::vector<ModalShow>& ModalShows() { return state().modalShows; }
 
 int PendingModalScripts() {
@@ -410,6 +415,7 @@ void Reset() {
     s.bitmapFilesWritten = false;
     s.exits.clear();
     s.modal.clear();
+    s.unqueuedModal = nullptr;
     s.modalShows.clear();
     App().OnMessage = nullptr;
     App().ClearTerminated();

@@ -123,6 +123,10 @@ TEST_F(Calculation, ApproximateMethodicsAreCalculatedAsOneLoad) {
         G.LoadInputMethod = kMultilevelLoading;
         G.CalcMethodics = methodics;
         G.HypothesisHaibach = false;  // the equivalent loads are not needed then
+        // Two levels, whose KA the Calculation takes as they stand.
+        G.LevelCount = 2;
+        G.SpectrumY[1] = 3000, G.SpectrumY[2] = 2000, G.SpectrumX[1] = 1e6, G.SpectrumX[2] = 1e8;
+        G.n1Level[1] = G.n1Level[2] = G.n1;
         Click(Form1->Button8);
         EXPECT_EQ(G.LoadInputMethod, kOneLevelLoading);
         EXPECT_EQ(G.CalcMethodics, after);

@@ -7,6 +7,7 @@
 
 #include "CalculationRoad.h"
 #include "FilesFixture.h"
+#include "karvelo/calc/Odvozene.h"
 #include "runtime/NumText.h"
 
 using namespace karvelo;
@@ -87,6 +88,7 @@ TEST_F(SaveLoadTest, NonFiniteValueRefusedBeforeAnyFileChanges) {
     G.LoadInputMethod = kMultilevelLoading;
     G.CalcMethodics = kMethodicsMiner;
     G.SigmaF1ekv = std::numeric_limits<double>::quiet_NaN();
+    StampSpectrumResults(G);  // a result of these inputs, not one withdrawn as out of date
     EXPECT_THROW(SaveCase(Path("case"), "t", "d"), CaseFileError);
     EXPECT_EQ(Entries(dir), 0u);
     // Not stored in this case: saved, and the results listing spells it.

@@ -15,6 +15,7 @@ protected:
         G.TFe1 = 2100, G.THe1 = 2600, G.TFe2 = 1900, G.THe2 = 2400;
         G.FtFe1 = 21000, G.FtHe1 = 26000, G.FtFe2 = 19000, G.FtHe2 = 24000;
         G.KHbetaEkv = 1.2, G.KHalfaEkv = 1.1, G.KvEkv = 1.05, G.KFbetaEkv = 1.15, G.KFalfaEkv = 1.0;
+        StampSpectrumResults(G);  // as the spectrum's calculation leaves them
     }
 };
 
@@ -32,7 +33,7 @@ TEST_F(LoadingWindow, OneLevelAfterASpectrumByHaibachTakesTheLargestEquivalentLo
         EXPECT_EQ(G.LoadInputMethod, kOneLevelLoading);
         EXPECT_EQ(G.LevelCount, 1);
         EXPECT_DOUBLE_EQ(G.Tjm, 2600);
-        EXPECT_DOUBLE_EQ(G.Ftjm, 0);
+        EXPECT_DOUBLE_EQ(G.Ftjm, 2000 * 2600 / G.d1);  // the force follows the torque
         EXPECT_DOUBLE_EQ(G.FtHe1Used, 26000);
         EXPECT_DOUBLE_EQ(G.KH, 1.2 * 1.1 * 1.05);
         EXPECT_DOUBLE_EQ(G.KF, 1.15 * 1.0 * 1.05);
@@ -45,7 +46,7 @@ TEST_F(LoadingWindow, OneLevelAfterASpectrumByHaibachTakesTheLargestEquivalentLo
     });
 }
 
-TEST_F(LoadingWindow, MethodicsActAsOneChoiceAndOneLevelTurnsTheApproximateOnesIntoHaibach) {
+TEST_F(LoadingWindow, MethodicsActAsOneChoiceAndOneLevelKeepsTheirHypothesis) {
     bool mainRepainted = false;
     MainWindow().RepaintMainWindow = [&] { mainRepainted = true; };
     G.LoadInputMethod = kMultilevelLoading;
@@ -60,12 +61,12 @@ TEST_F(LoadingWindow, MethodicsActAsOneChoiceAndOneLevelTurnsTheApproximateOnesI
         G.TFe1 = 3000;
         Click(load.RadioButton3);
         EXPECT_DOUBLE_EQ(G.Tjm, 2500);  // an approximate methodics keeps its nominal load
-        EXPECT_EQ(G.CalcMethodics, kMethodicsHaibach);
-        EXPECT_TRUE(G.HypothesisHaibach);
+        EXPECT_EQ(G.CalcMethodics, kMethodicsMiner);  // eq. A2 is rated by Miner, in one level too
+        EXPECT_FALSE(G.HypothesisHaibach);
         EXPECT_DOUBLE_EQ(G.TFe1, 0);
         Put(load.Field(7), "1.1");  // a one-level case of its own
-        Click(load.RadioButton5);   // direct input: Haibach stays, the factors are 1
-        EXPECT_EQ(G.CalcMethodics, kMethodicsHaibach);
+        Click(load.RadioButton5);   // direct input: Miner stays, the factors are 1
+        EXPECT_EQ(G.CalcMethodics, kMethodicsMiner);
         EXPECT_TRUE(G.KvDirect);
         EXPECT_FALSE(load.CheckBox3->Visible());
         Click(load.Button14);  // no loads: refused
@@ -268,6 +269,8 @@ TEST_F(LoadingWindow, StaticOverloadsShowTheWarningAndMarkTheirStresses) {
     G.SigmaF1Level[1] = 900, G.SigmaF1Level[2] = 800, G.SigmaF1Level[3] = 801;  // 800 is not above
     G.SigmaH2Level[3] = 1900.5;
     G.SigmaF2Level[4] = 5000;  // beyond LevelCount
+    G.LoadInputMethod = kMultilevelLoading;
+    StampSpectrumResults(G);  // as the spectrum's calculation leaves them
     CountStaticOverloads();
     EXPECT_EQ(G.StaticOverloadCountF1, 2);
     EXPECT_EQ(G.StaticOverloadCountH1, 0);

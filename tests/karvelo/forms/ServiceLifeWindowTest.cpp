@@ -9,7 +9,16 @@ namespace {
 
 using ui::test::Click;
 
-class ServiceLifeWindow : public LoadWindows {};
+class ServiceLifeWindow : public LoadWindows {
+protected:
+    // Lives and level stresses of a spectrum as its calculation leaves them, for the inputs as set.
+    static void HoldLives() {
+        G.LoadInputMethod = kMultilevelLoading;
+        G.LifeValid = true;
+        StampSpectrumResults(G);
+        StampServiceLives(G);
+    }
+};
 
 TEST_F(ServiceLifeWindow, LifeOrSafetyByMinerOrHaibachThroughTheSpectrumWindow) {
     std::vector<bool> panel;
@@ -59,7 +68,7 @@ TEST_F(ServiceLifeWindow, LifeOrSafetyByMinerOrHaibachThroughTheSpectrumWindow) 
 }
 
 TEST_F(ServiceLifeWindow, FieldsAreCheckedAndEnteringOneWithdrawsTheResults) {
-    G.LifeValid = true;
+    HoldLives();
     InLife([&] {
         EXPECT_TRUE(life.Button4->Enabled());
         Put(life.Field(7), "2");
@@ -93,6 +102,7 @@ TEST_F(ServiceLifeWindow, LivesShowInfinityAndTheWheelHoursByTheToothRatio) {
     G.StaticOverloadCountH2 = 0;
     G.LevelCount = 1;
     G.SigmaH2Level[1] = 5000, G.SigmaHP2stat = 2000;
+    HoldLives();
     InLife([&] {
         EXPECT_EQ(life.LifeLabels[0]->Caption(), "Infin.");
         EXPECT_EQ(life.LifeLabels[1]->Caption(), "1E+6");
@@ -112,7 +122,7 @@ TEST_F(ServiceLifeWindow, LivesShowInfinityAndTheWheelHoursByTheToothRatio) {
 TEST_F(ServiceLifeWindow, ChoosingTheHypothesisAlreadySetChangesNothing) {
     G.CalcMethodics = kMethodicsMiner;
     G.HypothesisHaibach = false;
-    G.LifeValid = true;
+    HoldLives();
     G.LoadedFromFile = 1;
     InLife([&] {
         EXPECT_TRUE(life.CheckBox1->Checked());
@@ -134,9 +144,9 @@ TEST_F(ServiceLifeWindow, LoadedResultsAreKeptOnTheFirstActivationOnlyAndAnyClos
     std::vector<bool> panel;
     MainWindow().SetLifePanelVisible = [&](bool v) { panel.push_back(v); };
     // A loaded case in the second mode: the activation checks its radio, which keeps the results.
-    G.LifeValid = true;
     G.LifeFromSafety = false;
     G.LifeInHours = true;
+    HoldLives();
     G.LoadedFromFile = 1;
     InLife([&] {
         EXPECT_TRUE(life.RadioButton2->Checked());
