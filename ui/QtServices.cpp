@@ -255,17 +255,23 @@ private:
     std::unique_ptr<QPdfWriter> pdf_;
 };
 
-// Before the print dialog takes a new file it tries whether it may write it by creating it and
-// deleting it again; through a symbolic link to a file not there yet that deletes the link and
-// leaves its target behind, empty.  The dialog therefore checks the file the name stands for;
-// the name stays the one chosen, and the PDF is written through it as a save writes.
-void checkTheFileBehindALink(QPrintDialog& dlg, QPrinter& pr) {
+// The print dialog checks a file before it takes it, and the file it checks must be the one
+// written.  A relative name it checks (there? writable? to be replaced?) in the working folder
+// but hands to the printer in the home folder, which replaced a file there unasked: the name is
+// made whole in the working folder first, and the field shows it so.
+// The check tries whether the file may be written by creating it and deleting it again; through
+// a symbolic link to a file not there yet that deletes the link and leaves its target behind,
+// empty.  The dialog therefore checks the file the name stands for; the name stays the one
+// chosen, and the PDF is written through it as a save writes.
+void checkTheFileChosen(QPrintDialog& dlg, QPrinter& pr) {
     auto* buttons = dlg.findChild<QDialogButtonBox*>();
     auto* name = dlg.findChild<QLineEdit*>("filename");
     if (!buttons || !name || dlg.metaObject()->indexOfSlot("_q_checkFields()") < 0 ||
         !QObject::disconnect(buttons, &QDialogButtonBox::accepted, &dlg, nullptr))
         return;
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, [&dlg, &pr, name] {
+        if (name->isEnabled() && !name->text().isEmpty() && QDir::isRelativePath(name->text()))
+            name->setText(QDir::current().absoluteFilePath(name->text()));
         const QString chosen = name->text();
         QString target = chosen;
         try {
@@ -432,7 +438,7 @@ public:
         const auto back = qScopeGuard([&] { giveBack(owner); });
         QPrintDialog dlg(&pr, owner);
         dlg.setOption(QAbstractPrintDialog::PrintToFile, true);
-        checkTheFileBehindALink(dlg, pr);
+        checkTheFileChosen(dlg, pr);
         dlg.setOption(QAbstractPrintDialog::PrintPageRange, d.Options & poPageNums);
         dlg.setOption(QAbstractPrintDialog::PrintSelection, d.Options & poSelection);
         if (d.MaxPage > 0) dlg.setMinMax(std::max(1, d.MinPage), d.MaxPage);

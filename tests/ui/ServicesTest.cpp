@@ -20,6 +20,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTimer>
@@ -452,6 +453,52 @@ TEST(ProductionDialogs, PrintToPdfThroughADanglingLinkKeepsTheLink) {
     EXPECT_EQ(after.size(), 3u);
     EXPECT_TRUE(after["lnk.pdf"] == "-> lk/real.pdf");
     EXPECT_TRUE(after["lk/real.pdf"].starts_with("%PDF"));
+}
+
+// A relative name typed in the dialog means a file in the working folder: that file is the one
+// the dialog asks about replacing and the one written; the home folder is left alone.
+TEST(ProductionDialogs, PrintToPdfUnderARelativeNameWritesTheFileAskedAbout) {
+    test_support::ScratchDir work, home;
+    writeFile(QString::fromStdString(work.File("rel.pdf")), "earlier in work");
+    writeFile(QString::fromStdString(home.File("rel.pdf")), "earlier at home");
+    const auto homeBefore = home.Snapshot();
+    const QString oldDir = QDir::currentPath();
+    const QByteArray oldHome = qgetenv("HOME");
+    const auto restore = qScopeGuard([&] {
+        QDir::setCurrent(oldDir);
+        qputenv("HOME", oldHome);
+        ui::ProductionPrinter().setOutputFileName(QString());
+        ui::ProductionPrinter().setOutputFormat(QPrinter::NativeFormat);
+    });
+    ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(work.path.string())));
+    qputenv("HOME", QByteArray::fromStdString(home.path.string()));
+    ui::ProductionPrinter().setOutputFileName(QString::fromStdString(work.File("table.pdf")));
+    QStringList questions;
+    QTimer answer;  // the overwrite question, answered Yes
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            questions << box->text();
+            if (QAbstractButton* yes = box->button(QMessageBox::Yes))
+                yes->click();
+            else
+                box->reject();
+        }
+    });
+    answer.start(10);
+    QTimer::singleShot(0, [] {
+        if (auto* dlg = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            dlg->findChild<QLineEdit*>("filename")->setText("rel.pdf");
+            dlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        }
+    });
+    ui::PrintDialog d;
+    ASSERT_TRUE(ui::ProductionServices().ExecutePrintDialog(d));
+    answer.stop();
+    ASSERT_EQ(questions.size(), 1) << questions.join(" / ").toStdString();
+    EXPECT_TRUE(questions[0].startsWith(QString::fromStdString(work.File("rel.pdf")))) << questions[0].toStdString();
+    ui::ProductionServices().Printer().PrintText("Gear Geometry Checking", {"DIMENSIONS TABLE"});
+    EXPECT_TRUE(work.Snapshot()["rel.pdf"].starts_with("%PDF"));
+    EXPECT_EQ(home.Snapshot(), homeBefore);
 }
 
 }  // namespace

@@ -200,14 +200,17 @@ TEST_F(LoadModes, OneLevelTakesTheCasesOwnLoadOrNone) {
         SCOPED_TRACE(trace.str());
         std::string T1;
         const std::vector<std::string> seen = run(r.start, r.path, &T1);
-        if (!r.T1.empty()) EXPECT_EQ(T1.substr(T1.find_first_not_of(' ')), r.T1);
+        if (!r.T1.empty()) {
+            EXPECT_EQ(T1.substr(T1.find_first_not_of(' ')), r.T1);
+        }
         if (r.like.empty()) {
             EXPECT_EQ(seen, std::vector<std::string>{"Not specified load input."});
             continue;
         }
         // Factors given directly hold for every level a later spectrum has.
-        if (G.KHbetaDirect)
+        if (G.KHbetaDirect) {
             for (int j = 1; j <= kMaxLevels; ++j) EXPECT_EQ(G.KHbetaLevel[j], G.KHbeta) << j;
+        }
         EXPECT_EQ(seen, run(r.like, r.likePath, nullptr));
     }
 }
