@@ -491,6 +491,10 @@ void ComputeLevelFactorProducts(GlobalData& g, int levels) {
     }
 }
 
+void RunLevelsAt(GlobalData& g, double n) {
+    for (int j = 1; j <= std::clamp<int>(g.LevelCount, 1, kMaxLevels); ++j) g.n1Level[j] = n;
+}
+
 void SetSpectrumLoadUnit(GlobalData& g, bool forces) {
     g.SpectrumForces = forces;
     g.SpectrumTorques = !forces;

@@ -781,6 +781,8 @@ GlobalData StartUpCase();
 // edition text.
 void CarryProgramState(GlobalData& to, const GlobalData& from);
 
+// Every level of the spectrum (1..LevelCount) runs at the speed n.
+void RunLevelsAt(GlobalData& g, double n);
 // The load factor products of spectrum levels 1..levels (without KA): SpectrumCol1 = KHbeta
 // KHalfa Kv for contact, SpectrumCol3 = KFbeta KFalfa Kv for bending.
 void ComputeLevelFactorProducts(GlobalData& g, int levels);

@@ -868,6 +868,7 @@ void TSpektrum_F::Button4Click() {
     g.SpectrumInCycles = g.SavedSpectrumInCycles;
     g.LoadAsForce = g.SavedLoadAsForce;
     ZeroEquivalentLoads();
+    G.SpectrumResultsKey.clear();  // what the spectrum gave is withdrawn with its loads
     ClearEquivalentLoadsGiven();
     if (Zatizeni_F) {
         Zatizeni_F->ClearEquivalentLoadFields();

@@ -789,7 +789,7 @@ void TZatizeni_F::CheckInputNominalLoad() {
 void TZatizeni_F::CheckInputSpeed() {
     GlobalData& g = G;
     if (!ReadNumber(g.n1) || !(g.n1 > 0)) return Refuse("Invalid input");
-    for (int j = 1; j <= std::clamp<int>(g.LevelCount, 1, kMaxLevels); ++j) g.n1Level[j] = g.n1;
+    RunLevelsAt(g, g.n1);
 }
 
 void TZatizeni_F::CheckInputLife(bool pinion) {

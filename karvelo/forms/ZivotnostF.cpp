@@ -82,7 +82,11 @@ TZivotnost_F::TZivotnost_F() : InputWindow("Zivotnost_F") {
     AddField(5, this, {130, 258, 80, 21}, [this] {
         const double previous = G.n1;
         if (!ReadNumber(G.n1) || !(G.n1 > 0)) return Refuse("Invalid input");
-        if (G.n1 != previous) G.LevelFactorsStale = true;
+        if (G.n1 == previous) return;
+        // The equivalent speed is the levels' mean: every level runs at it, as the loading window
+        // gives a spectrum its speed.
+        G.LevelFactorsStale = true;
+        RunLevelsAt(G, G.n1);
     });
     AddLabel(this, 12, 288, "R1");
     AddField(6, this, {130, 284, 80, 21}, [this] { CheckInputStressRatio(1); });

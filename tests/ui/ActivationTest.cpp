@@ -54,6 +54,19 @@ TEST_F(Activation, ShowModalFiresShowActivateEnterPaintAndGivesTheOwnerBack) {
     EXPECT_TRUE(main.Active());
 }
 
+// A ShowModal with no script queued runs the unqueued one, when the test set it; a queued script
+// still goes first.
+TEST_F(Activation, UnqueuedModalScriptAnswersWhatNoScriptWasQueuedFor) {
+    std::vector<std::string> shown;
+    ui::test::SetUnqueuedModal([&](ui::Form& f) { shown.push_back(f.Name()), f.ModalResult = ui::mrCancel; });
+    ui::test::QueueModal(&dialog, [](ui::Form& d) { d.ModalResult = ui::mrOk; });
+    EXPECT_EQ(dialog.ShowModal(), ui::mrOk);
+    EXPECT_EQ(dialog.ShowModal(), ui::mrCancel);
+    EXPECT_EQ(table.ShowModal(), ui::mrCancel);
+    EXPECT_EQ(shown, (std::vector<std::string>{"Dialog", "Table"}));
+    ui::test::SetUnqueuedModal(nullptr);
+}
+
 TEST_F(Activation, WindowSwitchesFireNoExitOrEnter) {
     ui::test::QueueModal(&dialog, [](ui::Form& d) { d.ModalResult = ui::mrOk; });
     dialog.ShowModal();

@@ -280,5 +280,51 @@ TEST_F(LoadModes, ASpectrumHasOneAnswerWhicheverPathEnteredIt) {
     Click(Form1->Button13);
 }
 
+// Results stand until their inputs change: service lives loaded with their case survive the
+// loading window opened and closed with nothing changed, and the equivalent loads a Calculation
+// made after an input change are those the loading window shows and Ok takes.
+TEST_F(LoadModes, ResultsStandUntilTheirInputsChange) {
+    const std::string file = std::string(TEST_SOURCE_ROOT) + "/tests/karvelo/cases/spectrum-then-one-level.PEV";
+    const auto ok = [](ui::Form* window, ui::Button* button) {
+        ui::test::QueueModal(window, [button](ui::Form&) { Click(button); });
+    };
+    const auto loadData = [&](const std::string& name) {
+        ok(Spektrum_F, Spektrum_F->Button2);
+        ui::test::QueueFileName(name), Click(Form1->Button10);
+    };
+    const ScratchDir dir;
+    loadData(file);
+    ui::test::QueueModal(Zivotnost_F, [&](ui::Form&) { ok(Spektrum_F, Spektrum_F->Button2), Click(Zivotnost_F->Button1), Click(Zivotnost_F->Button2); });
+    Click(Form1->Button13);
+    Click(Form1->Button8);
+    ASSERT_TRUE(G.LifeValid);
+    ui::test::QueueFileName((dir / "lives.VYS").string()), Click(Form1->Button9);
+    SetUp();
+    loadData((dir / "lives.PEV").string());
+    ok(Zatizeni_F, Zatizeni_F->Button14), Click(Form1->Button3);
+    for (int opened = 0; opened < 2; ++opened) {  // the first activation after Load data marks them
+        ui::test::QueueModal(Zivotnost_F, [](ui::Form&) { Click(Zivotnost_F->Button2); });
+        Click(Form1->Button13);
+    }
+    EXPECT_TRUE(G.LifeValid);
+    EXPECT_TRUE(Zivotnost_F->Button4->Enabled());
+
+    SetUp();
+    loadData(file);
+    ui::test::QueueModal(Rozmery_F, [](ui::Form&) {
+        Put(Rozmery_F->Field(1), "300"), Put(Rozmery_F->Field(2), "300"), Click(Rozmery_F->Button1);
+    });
+    Click(Form1->Button4);
+    Click(Form1->Button8);
+    const std::string shown = Result("Label9")->Caption();
+    ui::test::Notices().Clear();
+    ui::test::QueueModal(Zatizeni_F, [&](ui::Form&) {
+        EXPECT_EQ(" " + Zatizeni_F->EquivalentStressLabels[0]->Caption(), shown);
+        Click(Zatizeni_F->Button14);
+    });
+    Click(Form1->Button3);
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+}
+
 }  // namespace
 }  // namespace karvelo::test

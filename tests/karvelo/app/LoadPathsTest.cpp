@@ -327,8 +327,11 @@ private:
         }
     }
 
+    // Save data, Load data, and the case saves as it was saved; a spectrum of one level excepted,
+    // which the spectrum window's Ok on loading makes one level.
     void SaveAndLoad() {
         if (!Form1->Button9->Enabled()) return;
+        const bool single = G.LoadInputMethod == kMultilevelLoading && G.LevelCount == 1;
         const ScratchDir dir;
         const std::string name = (dir / "walk").string();
         ui::test::QueueFileName(name + ".VYS");
@@ -341,7 +344,7 @@ private:
             for (const std::string& line : ComposeDataFile()) again += line + "\r\n";
         } catch (const std::exception&) {
         }
-        if (again != bytes) {
+        if (again != bytes && !single) {
             std::size_t i = 0, line = 1;
             for (; i < again.size() && i < bytes.size() && again[i] == bytes[i]; ++i) line += again[i] == '\n';
             const std::size_t from = bytes.rfind('\n', i) + 1;
@@ -624,6 +627,7 @@ private:
                 Fail("one level shows a load " + w.Field(1)->Text() + " no window showed as standing (" + values + ")");
             }
             if (!Among(G.KA, seenKA_)) Fail("one level shows a KA " + w.Field(7)->Text() + " no window showed");
+            if (G.KA != 0 && G.KA < 1) Fail("one level holds a KA its field refuses: " + w.Field(7)->Text());
             seenLoads_.push_back(load);
             seenKA_.push_back(G.KA);
         }
