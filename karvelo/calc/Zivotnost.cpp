@@ -141,7 +141,11 @@ bool FindRoot(const Margin& margin, SearchLimits limits, double& root) {
             lo = hi;
             mlo = mhi;
             hi = hi + limits.step;
-            if (hi > limits.upper) return false;
+            // The summed steps overshoot: the last one brackets the bound itself.
+            if (hi > limits.upper) {
+                if (!(lo < limits.upper)) return false;
+                hi = limits.upper;
+            }
             mhi = margin(hi);
             continue;
         }
