@@ -99,11 +99,23 @@ void StoreLevelDamages(const StressCaseData& c, const TLevelArray& d) {
     }
 }
 
-// A spectrum whose largest level reaches the static strength has that level's stress.
+// A spectrum whose most stressed level reaches the static strength has that level's stress.
 void ApplyStaticLimit(const StressCaseData& c) {
     GlobalData& g = G;
-    const double largest = g.CyclesLevel[g.LevelCount];
+    const double largest = LargestLevelStress(g.CyclesLevel, g.LevelCount);
     if (c.known && largest >= c.staticStress) g.CaseEquivalent = largest;
+}
+
+// Cycles of the damaging levels (at or above the limit).  NLevel2[m] holds those of levels m..n,
+// the damaging ones where the stresses rise with the loads; not so where a level has its own speed.
+double DamagingCycles(const bool (&damaging)[kMaxLevels + 1], int m, int n) {
+    const GlobalData& g = G;
+    bool topLevels = true;
+    for (int i = m; i <= n; ++i) topLevels = topLevels && damaging[i];
+    if (topLevels) return g.NLevel2[m];
+    double cycles = 0;
+    for (int i = 1; i <= n; ++i) cycles += damaging[i] ? g.NLevel1[i] : 0;
+    return cycles;
 }
 
 // Stress that does the damage sum of the case in `cycles` cycles on the segment through
@@ -246,6 +258,18 @@ void FactorsIterated(void (*computeForces)(), const FactorSet& out) {
 }  // namespace
 
 const ApproximateLoadWork& ApproximateWork() { return work; }
+
+int MostStressedLevel(const TLevelArray& stress, int n) {
+    int k = n;
+    for (int i = n - 1; i >= 1; --i)
+        if (stress[i] > stress[k]) k = i;
+    return k;
+}
+
+double LargestLevelStress(const TLevelArray& stress, int n) {
+    return n >= 1 && n <= kMaxLevels ? stress[MostStressedLevel(stress, n)] : 0;
+}
+
 const WorkingForces& CurrentWorkingForces() { return forces; }
 
 // ---- Spectrum preparation
@@ -457,9 +481,11 @@ void ComputeEquivalentStressMiner() {
     const double slim = g.CaseSigmaLim, nl = g.CaseNLim, p = g.CaseExponent;
     const TLevelArray& s = g.CyclesLevel;
     TLevelArray d{};
-    int m = 1;  // first damaging level (the levels below the limit are the lowest ones)
+    bool damaging[kMaxLevels + 1] = {};
+    int m = 1;  // 1 + the count of levels below the limit
     for (int i = 1; i <= n; ++i) {
-        if (s[i] >= slim) {
+        damaging[i] = s[i] >= slim;
+        if (damaging[i]) {
             d[i] = LevelDamage(g.NLevel1[i], s[i], slim, p, nl);
         } else {
             d[i] = 0;
@@ -490,7 +516,7 @@ void ComputeEquivalentStressMiner() {
         return;
     }
     if (m > n) m = n;
-    const double cycles = g.NLevel2[m];
+    const double cycles = DamagingCycles(damaging, m, n);
     g.CaseEquivalent = StressForDamage(slim, nl, p, cycles);
     if (c.pitting) {
         g.CaseEquivalent = StressForDamage(c.sk, kPittingKneeCycles, p, cycles);
