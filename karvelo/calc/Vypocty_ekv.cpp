@@ -7,6 +7,7 @@
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocet1i.h"
 #include "karvelo/calc/Vypocty1.h"
+#include "karvelo/calc/Zivotnost.h"
 
 namespace karvelo {
 
@@ -67,22 +68,35 @@ struct StressCaseData {
     TLevelArray* damage = nullptr;  // damage per level, for the damage chart
     TLevelArray* cycles = nullptr;  // class cycles per level
     double staticStress = 0;
-    bool pitting = false;  // contact with pitting permissible: the curve bends at sk, 1e7 cycles
+    double staticCycles = 0;  // up to which the static strength holds
+    bool pitting = false;     // contact with pitting permissible: the curve bends at sk, 1e7 cycles
     double sk = 0;
     double pk = 0;
 };
 
 StressCaseData CurrentStressCase() {
     GlobalData& g = G;
-    if (g.StressCase == "PO") return {true, false, false, &g.SigmaFP1Level, &g.SF1Level, g.Sigmafpb1stat};
+    // clang-format off
+    if (g.StressCase == "PO")
+        return {true, false, false, &g.SigmaFP1Level, &g.SF1Level, g.Sigmafpb1stat, g.NFstat1};
     if (g.StressCase == "PD")
-        return {true,           false,    true, &g.SigmaHP1Level, &g.SH1Level, g.SigmaHP1stat, g.PittingAllowed1,
+        return {true, false, true, &g.SigmaHP1Level, &g.SH1Level, g.SigmaHP1stat, g.NHstat1, g.PittingAllowed1,
                 g.SigmaHP1knee, g.qH1knee};
-    if (g.StressCase == "KO") return {true, true, false, &g.SigmaFP2Level, &g.SF2Level, g.Sigmafpb2stat};
+    if (g.StressCase == "KO")
+        return {true, true, false, &g.SigmaFP2Level, &g.SF2Level, g.Sigmafpb2stat, g.NFstat2};
     if (g.StressCase == "KD")
-        return {true,           true,     true, &g.SigmaHP2Level, &g.SH2Level, g.SigmaHP2stat, g.PittingAllowed2,
+        return {true, true, true, &g.SigmaHP2Level, &g.SH2Level, g.SigmaHP2stat, g.NHstat2, g.PittingAllowed2,
                 g.SigmaHP2knee, g.qH2knee};
+    // clang-format on
     return {};
+}
+
+// The curve of the case by Miner's rule, as the service life searches its safety factor on it.
+LifeCurve MinerCurve(const StressCaseData& c) {
+    const GlobalData& g = G;
+    const double tolerance = c.wheel && c.contact ? 1e-7 : 1e-6;
+    return {true, g.CaseSigmaLim, g.CaseNLim,     g.CaseExponent, g.CaseExponent2, c.pitting,
+            c.sk, c.pk,           c.staticStress, c.staticCycles, tolerance};
 }
 
 // Damage of n cycles at stress s on the S-N segment through (sa, na) with exponent e.
@@ -508,10 +522,11 @@ void ComputeEquivalentStressMiner() {
     StoreLevelDamages(c, d);
     g.DamageSum = Sum(d, n);
     if (g.DamageSum == 0) {
-        // No level reaches the endurance limit: an infinite life, and the margin of the largest
-        // level to the limit.  That level is rated at the knee, where the permissible stress is
-        // the limit itself.
-        g.CaseEquivalent = s[n];
+        // No level reaches the endurance limit: the margin is the factor by which every level
+        // stress can rise before the damage sum of the spectrum's own cycles reaches 1, set by the
+        // level with the least margin, each at its own cycles.  It is rated at the knee, where the
+        // permissible stress is the limit itself.
+        g.CaseEquivalent = slim / SpectrumSafetyFactor(MinerCurve(c), s, g.NLevel1, n);
         g.CaseEquivalentCycles = nl;
         return;
     }

@@ -63,7 +63,9 @@ double LargestLevelStress(const TLevelArray& stress, int n);
 // Damage per level over the S-N curve of the case (levels below CaseSigmaLim do no damage), the
 // damage sum, the equivalent stress CaseEquivalent referred to the cycles of the damaging levels
 // (CaseEquivalentCycles), per-level damages and cycles into SigmaFP1Level/SF1Level .. of the case.
-// Without a damaging level: the largest level stress at the knee (CaseNLim cycles).
+// Without a damaging level: CaseSigmaLim over the spectrum's safety factor (the factor on every
+// level stress at which the damage sum of its cycles reaches 1, SpectrumSafetyFactor), at the
+// knee (CaseNLim cycles), where the permissible stress is CaseSigmaLim itself.
 void ComputeEquivalentStressMiner();
 // The same with the levels below the knee counted with CaseExponent2; referred to all cycles.
 void ComputeEquivalentStressHaibach();
