@@ -6,6 +6,7 @@
 #include "karvelo/calc/Global.h"
 #include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/calc/Vypocty1.h"
+#include "karvelo/calc/Vypocty_ekv.h"
 #include "runtime/Notice.h"
 
 namespace karvelo {
@@ -266,11 +267,11 @@ void ComputePermissibleContactStress() {
     FollowContactCurve({g.SigmaHP2, g.ZN2, g.NHstat2, g.SigmaHP2knee, g.SigmaHP2stat, g.SigmaHP2ref, g.NHlim2, g.qH2,
                         g.qH2knee, g.PittingAllowed2},
                        N2);
-    // A spectrum whose largest level reaches the static limit is judged at the static limit.
+    // A spectrum whose most stressed level reaches the static limit is judged at the static limit.
     const int n = g.LevelCount;
     if (g.LoadInputMethod == kMultilevelLoading && n >= 1 && n <= kMaxLevels) {
-        if (g.SigmaH1Level[n] >= g.SigmaHP1stat) g.SigmaHP1 = g.SigmaHP1stat;
-        if (g.SigmaH2Level[n] >= g.SigmaHP2stat) g.SigmaHP2 = g.SigmaHP2stat;
+        if (LargestLevelStress(g.SigmaH1Level, n) >= g.SigmaHP1stat) g.SigmaHP1 = g.SigmaHP1stat;
+        if (LargestLevelStress(g.SigmaH2Level, n) >= g.SigmaHP2stat) g.SigmaHP2 = g.SigmaHP2stat;
     }
     if (StopUnlessFinite(g.SigmaHP1, "The permissible contact stress SigmaHP1"))
         StopUnlessFinite(g.SigmaHP2, "The permissible contact stress SigmaHP2");

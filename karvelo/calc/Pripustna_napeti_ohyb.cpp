@@ -8,6 +8,7 @@
 #include "karvelo/calc/MaterialClasses.h"
 #include "karvelo/calc/Pripustna_napeti_dotyk.h"
 #include "karvelo/calc/Vypocty1.h"
+#include "karvelo/calc/Vypocty_ekv.h"
 #include "runtime/Notice.h"
 
 namespace karvelo {
@@ -247,11 +248,11 @@ void ComputePermissibleBendingStress() {
     }
     FollowBendingCurve(N1, g.Sigmafpb1stat, g.Sigmafpb1ref, g.NFlim1, g.qF1, g.NFstat1, g.SigmaFP1, g.YN1);
     FollowBendingCurve(N2, g.Sigmafpb2stat, g.Sigmafpb2ref, g.NFlim2, g.qF2, g.NFstat2, g.SigmaFP2, g.YN2);
-    // A spectrum whose largest level reaches the static limit is judged at the static limit.
+    // A spectrum whose most stressed level reaches the static limit is judged at the static limit.
     const int n = g.LevelCount;
     if (g.LoadInputMethod == kMultilevelLoading && n >= 1 && n <= kMaxLevels) {
-        if (g.SigmaF1Level[n] >= g.Sigmafpb1stat) g.SigmaFP1 = g.Sigmafpb1stat;
-        if (g.SigmaF2Level[n] >= g.Sigmafpb2stat) g.SigmaFP2 = g.Sigmafpb2stat;
+        if (LargestLevelStress(g.SigmaF1Level, n) >= g.Sigmafpb1stat) g.SigmaFP1 = g.Sigmafpb1stat;
+        if (LargestLevelStress(g.SigmaF2Level, n) >= g.Sigmafpb2stat) g.SigmaFP2 = g.Sigmafpb2stat;
     }
     if (StopUnlessFinite(g.SigmaFP1, "The permissible tooth root stress SigmaFP1"))
         StopUnlessFinite(g.SigmaFP2, "The permissible tooth root stress SigmaFP2");

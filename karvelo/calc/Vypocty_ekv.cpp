@@ -7,6 +7,7 @@
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocet1i.h"
 #include "karvelo/calc/Vypocty1.h"
+#include "karvelo/calc/Zivotnost.h"
 
 namespace karvelo {
 
@@ -67,22 +68,35 @@ struct StressCaseData {
     TLevelArray* damage = nullptr;  // damage per level, for the damage chart
     TLevelArray* cycles = nullptr;  // class cycles per level
     double staticStress = 0;
-    bool pitting = false;  // contact with pitting permissible: the curve bends at sk, 1e7 cycles
+    double staticCycles = 0;  // up to which the static strength holds
+    bool pitting = false;     // contact with pitting permissible: the curve bends at sk, 1e7 cycles
     double sk = 0;
     double pk = 0;
 };
 
 StressCaseData CurrentStressCase() {
     GlobalData& g = G;
-    if (g.StressCase == "PO") return {true, false, false, &g.SigmaFP1Level, &g.SF1Level, g.Sigmafpb1stat};
+    // clang-format off
+    if (g.StressCase == "PO")
+        return {true, false, false, &g.SigmaFP1Level, &g.SF1Level, g.Sigmafpb1stat, g.NFstat1};
     if (g.StressCase == "PD")
-        return {true,           false,    true, &g.SigmaHP1Level, &g.SH1Level, g.SigmaHP1stat, g.PittingAllowed1,
+        return {true, false, true, &g.SigmaHP1Level, &g.SH1Level, g.SigmaHP1stat, g.NHstat1, g.PittingAllowed1,
                 g.SigmaHP1knee, g.qH1knee};
-    if (g.StressCase == "KO") return {true, true, false, &g.SigmaFP2Level, &g.SF2Level, g.Sigmafpb2stat};
+    if (g.StressCase == "KO")
+        return {true, true, false, &g.SigmaFP2Level, &g.SF2Level, g.Sigmafpb2stat, g.NFstat2};
     if (g.StressCase == "KD")
-        return {true,           true,     true, &g.SigmaHP2Level, &g.SH2Level, g.SigmaHP2stat, g.PittingAllowed2,
+        return {true, true, true, &g.SigmaHP2Level, &g.SH2Level, g.SigmaHP2stat, g.NHstat2, g.PittingAllowed2,
                 g.SigmaHP2knee, g.qH2knee};
+    // clang-format on
     return {};
+}
+
+// The curve of the case by Miner's rule, as the service life searches its safety factor on it.
+LifeCurve MinerCurve(const StressCaseData& c) {
+    const GlobalData& g = G;
+    const double tolerance = c.wheel && c.contact ? 1e-7 : 1e-6;
+    return {true, g.CaseSigmaLim, g.CaseNLim,     g.CaseExponent, g.CaseExponent2, c.pitting,
+            c.sk, c.pk,           c.staticStress, c.staticCycles, tolerance};
 }
 
 // Damage of n cycles at stress s on the S-N segment through (sa, na) with exponent e.
@@ -99,11 +113,23 @@ void StoreLevelDamages(const StressCaseData& c, const TLevelArray& d) {
     }
 }
 
-// A spectrum whose largest level reaches the static strength has that level's stress.
+// A spectrum whose most stressed level reaches the static strength has that level's stress.
 void ApplyStaticLimit(const StressCaseData& c) {
     GlobalData& g = G;
-    const double largest = g.CyclesLevel[g.LevelCount];
+    const double largest = LargestLevelStress(g.CyclesLevel, g.LevelCount);
     if (c.known && largest >= c.staticStress) g.CaseEquivalent = largest;
+}
+
+// Cycles of the damaging levels (at or above the limit).  NLevel2[m] holds those of levels m..n,
+// the damaging ones where the stresses rise with the loads; not so where a level has its own speed.
+double DamagingCycles(const bool (&damaging)[kMaxLevels + 1], int m, int n) {
+    const GlobalData& g = G;
+    bool topLevels = true;
+    for (int i = m; i <= n; ++i) topLevels = topLevels && damaging[i];
+    if (topLevels) return g.NLevel2[m];
+    double cycles = 0;
+    for (int i = 1; i <= n; ++i) cycles += damaging[i] ? g.NLevel1[i] : 0;
+    return cycles;
 }
 
 // Stress that does the damage sum of the case in `cycles` cycles on the segment through
@@ -246,6 +272,18 @@ void FactorsIterated(void (*computeForces)(), const FactorSet& out) {
 }  // namespace
 
 const ApproximateLoadWork& ApproximateWork() { return work; }
+
+int MostStressedLevel(const TLevelArray& stress, int n) {
+    int k = n;
+    for (int i = n - 1; i >= 1; --i)
+        if (stress[i] > stress[k]) k = i;
+    return k;
+}
+
+double LargestLevelStress(const TLevelArray& stress, int n) {
+    return n >= 1 && n <= kMaxLevels ? stress[MostStressedLevel(stress, n)] : 0;
+}
+
 const WorkingForces& CurrentWorkingForces() { return forces; }
 
 // ---- Spectrum preparation
@@ -457,9 +495,11 @@ void ComputeEquivalentStressMiner() {
     const double slim = g.CaseSigmaLim, nl = g.CaseNLim, p = g.CaseExponent;
     const TLevelArray& s = g.CyclesLevel;
     TLevelArray d{};
-    int m = 1;  // first damaging level (the levels below the limit are the lowest ones)
+    bool damaging[kMaxLevels + 1] = {};
+    int m = 1;  // 1 + the count of levels below the limit
     for (int i = 1; i <= n; ++i) {
-        if (s[i] >= slim) {
+        damaging[i] = s[i] >= slim;
+        if (damaging[i]) {
             d[i] = LevelDamage(g.NLevel1[i], s[i], slim, p, nl);
         } else {
             d[i] = 0;
@@ -482,15 +522,16 @@ void ComputeEquivalentStressMiner() {
     StoreLevelDamages(c, d);
     g.DamageSum = Sum(d, n);
     if (g.DamageSum == 0) {
-        // No level reaches the endurance limit: an infinite life, and the margin of the largest
-        // level to the limit.  That level is rated at the knee, where the permissible stress is
-        // the limit itself.
-        g.CaseEquivalent = s[n];
+        // No level reaches the endurance limit: the margin is the factor by which every level
+        // stress can rise before the damage sum of the spectrum's own cycles reaches 1, set by the
+        // level with the least margin, each at its own cycles.  It is rated at the knee, where the
+        // permissible stress is the limit itself.
+        g.CaseEquivalent = slim / SpectrumSafetyFactor(MinerCurve(c), s, g.NLevel1, n);
         g.CaseEquivalentCycles = nl;
         return;
     }
     if (m > n) m = n;
-    const double cycles = g.NLevel2[m];
+    const double cycles = DamagingCycles(damaging, m, n);
     g.CaseEquivalent = StressForDamage(slim, nl, p, cycles);
     if (c.pitting) {
         g.CaseEquivalent = StressForDamage(c.sk, kPittingKneeCycles, p, cycles);

@@ -55,10 +55,17 @@ const ApproximateLoadWork& ApproximateWork();
 
 // ---- Equivalent stresses (Miner, Haibach), one case in StressCase and the Case* variables
 
+// The level of the largest stress among levels 1..n (of equal ones the larger load): the levels are
+// in load order, and the largest load need not be the most stressed (its own speed and factors).
+int MostStressedLevel(const TLevelArray& stress, int n);
+double LargestLevelStress(const TLevelArray& stress, int n);
+
 // Damage per level over the S-N curve of the case (levels below CaseSigmaLim do no damage), the
 // damage sum, the equivalent stress CaseEquivalent referred to the cycles of the damaging levels
 // (CaseEquivalentCycles), per-level damages and cycles into SigmaFP1Level/SF1Level .. of the case.
-// Without a damaging level: the largest level stress at the knee (CaseNLim cycles).
+// Without a damaging level: CaseSigmaLim over the spectrum's safety factor (the factor on every
+// level stress at which the damage sum of its cycles reaches 1, SpectrumSafetyFactor), at the
+// knee (CaseNLim cycles), where the permissible stress is CaseSigmaLim itself.
 void ComputeEquivalentStressMiner();
 // The same with the levels below the knee counted with CaseExponent2; referred to all cycles.
 void ComputeEquivalentStressHaibach();

@@ -23,14 +23,10 @@ enum class LifeCaseId { F1, F2, H1, H2 };
 
 using LevelValues = Array1<Extended, kMaxLevels>;
 
-// The S-N curve, the static data and the result variables of one case.
+// The S-N curve and the result variables of one case.
 struct LifeCase {
     bool wheel, contact;
-    double sref, nlim, q, q_;
-    bool pitting;
-    double sk, pk;
-    double stat, nstat, largest;  // static stress, static cycle number, largest level stress
-    double tolerance;             // of the safety-factor search
+    LifeCurve curve;
     double& damage;
     double& safety;
     double& life;
@@ -40,24 +36,22 @@ struct LifeCase {
 
 LifeCase Case(LifeCaseId id) {
     GlobalData& g = G;
-    const int n = g.LevelCount;
+    const bool miner = g.CalcMethodics == kMethodicsMiner;
     // clang-format off
     switch (id) {
     case LifeCaseId::F1:
-        return {false, false, g.Sigmafpb1ref, g.NFlim1, g.qF1, g.qF_1, false, 0, 0, g.Sigmafpb1stat, g.NFstat1,
-                g.SigmaF1Level[n], 1e-6, DamageF1, g.SF1life, g.LF1, g.LifeHoursF1, LifeFactorF1};
+        return {false, false, {miner, g.Sigmafpb1ref, g.NFlim1, g.qF1, g.qF_1, false, 0, 0, g.Sigmafpb1stat, g.NFstat1,
+                1e-6}, DamageF1, g.SF1life, g.LF1, g.LifeHoursF1, LifeFactorF1};
     case LifeCaseId::F2:
-        return {true, false, g.Sigmafpb2ref, g.NFlim2, g.qF2, g.qF_2, false, 0, 0, g.Sigmafpb2stat, g.NFstat2,
-                g.SigmaF2Level[n], 1e-6, DamageF2, g.SF2life, g.LF2, g.LifeHoursF2, LifeFactorF2};
+        return {true, false, {miner, g.Sigmafpb2ref, g.NFlim2, g.qF2, g.qF_2, false, 0, 0, g.Sigmafpb2stat, g.NFstat2,
+                1e-6}, DamageF2, g.SF2life, g.LF2, g.LifeHoursF2, LifeFactorF2};
     case LifeCaseId::H1:
-        return {false, true, g.SigmaHP1ref, g.NHlim1, g.qH1, g.qH_1, g.PittingAllowed1, g.SigmaHP1knee, g.qH1knee,
-                g.SigmaHP1stat, g.NHstat1, g.SigmaH1Level[n], 1e-6, DamageH1, g.SH1life, g.LH1, g.LifeHoursH1,
-                LifeFactorH1};
+        return {false, true, {miner, g.SigmaHP1ref, g.NHlim1, g.qH1, g.qH_1, g.PittingAllowed1, g.SigmaHP1knee,
+                g.qH1knee, g.SigmaHP1stat, g.NHstat1, 1e-6}, DamageH1, g.SH1life, g.LH1, g.LifeHoursH1, LifeFactorH1};
     case LifeCaseId::H2:
     default:
-        return {true, true, g.SigmaHP2ref, g.NHlim2, g.qH2, g.qH_2, g.PittingAllowed2, g.SigmaHP2knee, g.qH2knee,
-                g.SigmaHP2stat, g.NHstat2, g.SigmaH2Level[n], 1e-7, DamageH2, g.SH2life, g.LH2, g.LifeHoursH2,
-                LifeFactorH2};
+        return {true, true, {miner, g.SigmaHP2ref, g.NHlim2, g.qH2, g.qH_2, g.PittingAllowed2, g.SigmaHP2knee,
+                g.qH2knee, g.SigmaHP2stat, g.NHstat2, 1e-7}, DamageH2, g.SH2life, g.LH2, g.LifeHoursH2, LifeFactorH2};
     }
     // clang-format on
 }
@@ -83,27 +77,28 @@ CaseLevels Levels(const LifeCase& c) {
 
 // Cycles to failure at the level stress s scaled by the factor x.  Under Miner a level scaled below
 // the reference stress never fails: only the curve above the knee damages.
-Extended CyclesToFailure(const LifeCase& c, double s, double x) {
+Extended CyclesToFailure(const LifeCurve& c, double s, double x) {
     const Extended r = static_cast<Extended>(x) * s / c.sref;
     if (!(r > 0)) return 1e20;  // no stress: practically no damage
-    if (G.CalcMethodics == kMethodicsMiner && r < 1) return std::numeric_limits<Extended>::infinity();
+    if (c.miner && r < 1) return std::numeric_limits<Extended>::infinity();
     if (!c.pitting) return c.nlim / std::pow(r, static_cast<Extended>(r >= 1 ? c.q : c.q_));
     const double e = r >= 1 ? (s > c.sk ? c.q : c.pk) : c.q_;
     if (s > c.sk) return kPittingKneeCycles / std::pow(r / 1.3L, static_cast<Extended>(e));
     return c.nlim / std::pow(r, static_cast<Extended>(e));
 }
 
-Extended DamageMargin(const LifeCase& c, const CaseLevels& lv, double x) {
+// 1 - D at the trial factor x; D into `damage`.
+Extended DamageMargin(const LifeCurve& c, const CaseLevels& lv, double x, double& damage) {
     double d = 0;
     for (int i = 1; i <= lv.n; ++i) d += static_cast<double>(lv.cycles[i] / CyclesToFailure(c, lv.stress[i], x));
-    c.damage = d;
+    damage = d;
     return 1 - static_cast<Extended>(d);
 }
 
 // Cycles to failure of every level at the required safety factor.
 LevelValues FailureAtRequiredSafety(const LifeCase& c, const CaseLevels& lv) {
     LevelValues failure{};
-    for (int i = 1; i <= lv.n; ++i) failure[i] = CyclesToFailure(c, lv.stress[i], c.safety);
+    for (int i = 1; i <= lv.n; ++i) failure[i] = CyclesToFailure(c.curve, lv.stress[i], c.safety);
     return failure;
 }
 
@@ -141,7 +136,11 @@ bool FindRoot(const Margin& margin, SearchLimits limits, double& root) {
             lo = hi;
             mlo = mhi;
             hi = hi + limits.step;
-            if (hi > limits.upper) return false;
+            // The summed steps overshoot: the last one brackets the bound itself.
+            if (hi > limits.upper) {
+                if (!(lo < limits.upper)) return false;
+                hi = limits.upper;
+            }
             mhi = margin(hi);
             continue;
         }
@@ -154,20 +153,21 @@ bool FindRoot(const Margin& margin, SearchLimits limits, double& root) {
     return true;
 }
 
+double SafetyFactor(const LifeCurve& c, const CaseLevels& lv, double& damage) {
+    damage = 0;
+    double root = 0;
+    if (!FindRoot([&](double x) { return DamageMargin(c, lv, x, damage); }, {0.1, 25, c.tolerance}, root))
+        return kNoFailureSafetyFactor;
+    // A few cycles (of the gear's own) of the most stressed level: the static strength decides.
+    const int k = MostStressedLevel(lv.stress, lv.n);
+    const double staticSafety = c.stat / lv.stress[k];
+    return lv.cycles[k] <= c.nstat && staticSafety < root ? staticSafety : root;
+}
+
 void SolveSafetyFactor(LifeCaseId id) {
     if (!CheckLevelCount()) return;
     const LifeCase c = Case(id);
-    const CaseLevels lv = Levels(c);
-    c.damage = 0;
-    double root = 0;
-    if (!FindRoot([&](double x) { return DamageMargin(c, lv, x); }, {0.1, 25, c.tolerance}, root)) {
-        c.safety = kNoFailureSafetyFactor;
-        return;
-    }
-    c.safety = root;
-    // A few cycles of the largest load (of the gear's own cycles): the static strength decides.
-    const double staticSafety = c.stat / c.largest;
-    if (lv.cycles[lv.n] <= c.nstat && staticSafety < c.safety) c.safety = staticSafety;
+    c.safety = SafetyFactor(c.curve, Levels(c), c.damage);
 }
 
 void SolveServiceLife(LifeCaseId id) {
@@ -197,7 +197,7 @@ void SolveServiceLife(LifeCaseId id) {
 Extended Margin(LifeCaseId id, double x) {
     if (!LevelCountInRange()) return 1;
     const LifeCase c = Case(id);
-    return DamageMargin(c, Levels(c), x);
+    return DamageMargin(c.curve, Levels(c), x, c.damage);
 }
 
 Extended LifeMargin(LifeCaseId id, double x) {
@@ -210,6 +210,12 @@ Extended LifeMargin(LifeCaseId id, double x) {
 }  // namespace
 
 TLevelArray& LifeLevelForce() { return levelForce; }
+
+double SpectrumSafetyFactor(const LifeCurve& curve, const TLevelArray& stress, const TLevelArray& cycles, int n) {
+    if (n < 1 || n > kMaxLevels) return kNoFailureSafetyFactor;
+    double damage = 0;
+    return SafetyFactor(curve, {n, stress, cycles}, damage);
+}
 
 Extended ComputeDamageMarginF1(double x) { return Margin(LifeCaseId::F1, x); }
 Extended ComputeDamageMarginF2(double x) { return Margin(LifeCaseId::F2, x); }

@@ -20,8 +20,8 @@ Extended ComputeDamageMarginF2(double x);
 Extended ComputeDamageMarginH1(double x);
 Extended ComputeDamageMarginH2(double x);
 // SF1life, SF2life, SH1life, SH2life: the safety factor at which the entered spectrum makes D = 1,
-// 25 when none is found up to 25, limited by the static strength when the largest level has no
-// more cycles (of the gear) than the static cycle number.
+// 25 when none is found up to 25, limited by the static strength when the most stressed level has
+// no more cycles (of the gear) than the static cycle number.
 void SolveSafetyFactorF1();
 void SolveSafetyFactorF2();
 void SolveSafetyFactorH1();
@@ -38,6 +38,19 @@ void SolveServiceLifeF1();
 void SolveServiceLifeF2();
 void SolveServiceLifeH1();
 void SolveServiceLifeH2();
+
+// The S-N curve of one strength case with its static strength, as the safety-factor search takes it.
+struct LifeCurve {
+    bool miner;                // a level scaled below sref does no damage
+    double sref, nlim, q, q_;  // reference stress at the knee's nlim cycles, exponents above and below
+    bool pitting;              // contact with pitting permissible: the segment through sk, exponent pk
+    double sk, pk;
+    double stat, nstat;  // static strength and the cycles up to which it holds
+    double tolerance;    // of |1 - D| at the root
+};
+// The safety factor of a case for its level stresses and the gear's own class cycles (levels 1..n),
+// as SolveSafetyFactorF1 .. find it: the factor on every level stress at which D = 1.
+double SpectrumSafetyFactor(const LifeCurve& curve, const TLevelArray& stress, const TLevelArray& cycles, int n);
 
 // The driver: current stresses and factors, level forces, factor columns in ascending order while
 // the solvers of the service-life window's choice run (LifeInHours: safety factors, LifeFromSafety:

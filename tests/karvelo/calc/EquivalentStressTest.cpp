@@ -60,13 +60,13 @@ TEST_F(EquivalentStressTest, OneLevelIsItsOwnEquivalent) {
         EXPECT_NEAR(G.CaseEquivalent, s, 1e-9 * s);
         EXPECT_EQ(G.CaseEquivalentCycles, 2e5);
     }
-    // Below the knee Haibach keeps it (flatter exponent); Miner sees no damage and rates the level
-    // at the knee.
+    // Below the knee Haibach keeps it (flatter exponent); Miner sees no damage and rates at the
+    // knee the margin of the level's 2e5 cycles: D = 1 at x = 300 / 250 (3e6 / 2e5)^(1/qF).
     Levels({250}, {2e5});
     ComputeEquivalentStressHaibach();
     EXPECT_NEAR(G.CaseEquivalent, 250, 1e-9 * 250);
     ComputeEquivalentStressMiner();
-    EXPECT_EQ(G.CaseEquivalent, 250);
+    EXPECT_NEAR(G.CaseEquivalent, 250 * std::pow(15.0, -1 / qF), 1e-6 * 250);
     EXPECT_EQ(G.DamageSum, 0);
     EXPECT_EQ(G.CaseEquivalentCycles, 3e6);
 }
@@ -92,11 +92,14 @@ TEST_F(EquivalentStressTest, MinerAndHaibachOverAMixedSpectrum) {
     EXPECT_NEAR(G.CaseEquivalent, 296.703612672, 1e-8);
     EXPECT_EQ(G.CaseEquivalentCycles, 1210000);
 
-    // Every level below the knee: Miner no damage, the largest level at the knee; Haibach a stress
-    // below slim referred to all cycles (by hand 238.274139600).
+    // Every level below the knee: Miner no damage, at the knee the margin at which both levels
+    // damage (D = 1 at x >= 1.5); Haibach a stress below slim referred to all cycles (by hand
+    // 238.274139600).
     Levels({200, 250}, {1e6, 1e5});
     ComputeEquivalentStressMiner();
-    EXPECT_EQ(G.CaseEquivalent, 250);
+    const double x = std::pow(3e6 / (1e5 * std::pow(250 / 300.0, qF) + 1e6 * std::pow(200 / 300.0, qF)), 1 / qF);
+    ASSERT_GT(x, 1.5);
+    EXPECT_NEAR(G.CaseEquivalent, 300 / x, 1e-6 * 300);
     EXPECT_EQ(G.CaseEquivalentCycles, 3e6);
     ComputeEquivalentStressHaibach();
     EXPECT_NEAR(G.CaseEquivalent, 238.274139600, 1e-8);

@@ -123,18 +123,21 @@ TEST_F(ServiceLifeTest, NoDamageGivesTheCaps) {
     EXPECT_EQ(G.LF1, 1e15);
     EXPECT_EQ(G.LifeHoursF1, 123);  // hours are left as they were
 
-    // A root above 24.9 is not reached by the 0.1 steps: the cap; one below it is found.
+    // A root above 25 gives the cap; one between the last 0.1 step below 25 and 25 is bracketed by
+    // the cap itself (the summed steps pass 25 at 25.000000000000085).
     G.CalcMethodics = kMethodicsHaibach;
     const double r = std::pow(30.0, 1 / qF);  // scaled stress ratio at D = 1 for 1e5 cycles
-    Levels({300 * r / 24.95}, {1e5});
+    Levels({300 * r / 25.05}, {1e5});
     G.NFstat1 = 1e9;  // the static limit would apply, but not to the cap
     G.Sigmafpb1stat = 1;
     SolveSafetyFactorF1();
     EXPECT_EQ(G.SF1life, 25);
-    Levels({300 * r / 24.85}, {1e5});
     G.Sigmafpb1stat = 1e6;
-    SolveSafetyFactorF1();
-    EXPECT_NEAR(G.SF1life, 24.85, 1e-6);
+    for (double root : {24.95, 24.85}) {
+        Levels({300 * r / root}, {1e5});
+        SolveSafetyFactorF1();
+        EXPECT_NEAR(G.SF1life, root, 1e-6);
+    }
 
     // A level without force does no damage (no division by zero).
     Levels({0, 200}, {1e6, 1e5});
