@@ -8,6 +8,7 @@
 
 #include "karvelo/app/Hlavni.h"
 #include "karvelo/calc/Global.h"
+#include "karvelo/calc/Vypocty_ekv.h"
 #include "runtime/NumText.h"
 
 namespace karvelo {
@@ -227,10 +228,10 @@ void TForm1::ShowResults() {
     const int last = G.LevelCount;
     const bool validLast = last >= 1 && last <= kMaxLevels;
     if ((SpectrumByDamage(G) || G.LifeValid) && validLast) {
-        G.SigmaF1max = G.SigmaF1Level[last];
-        G.SigmaF2max = G.SigmaF2Level[last];
-        G.SigmaH1max = G.SigmaH1Level[last];
-        G.SigmaH2max = G.SigmaH2Level[last];
+        G.SigmaF1max = LargestLevelStress(G.SigmaF1Level, last);
+        G.SigmaF2max = LargestLevelStress(G.SigmaF2Level, last);
+        G.SigmaH1max = LargestLevelStress(G.SigmaH1Level, last);
+        G.SigmaH2max = LargestLevelStress(G.SigmaH2Level, last);
     }
 
     ForEachCell([&](const Cell& c, bool rightCell) {
@@ -241,10 +242,10 @@ void TForm1::ShowResults() {
 
     // A safety factor means nothing where the stress reaches the static strength.
     const bool levels = !oneLoad && validLast;
-    const double F1 = levels ? G.SigmaF1Level[last] : G.SigmaF1;
-    const double F2 = levels ? G.SigmaF2Level[last] : G.SigmaF2;
-    const double H1 = levels ? G.SigmaH1Level[last] : G.SigmaH1;
-    const double H2 = levels ? G.SigmaH2Level[last] : G.SigmaH2;
+    const double F1 = levels ? LargestLevelStress(G.SigmaF1Level, last) : G.SigmaF1;
+    const double F2 = levels ? LargestLevelStress(G.SigmaF2Level, last) : G.SigmaF2;
+    const double H1 = levels ? LargestLevelStress(G.SigmaH1Level, last) : G.SigmaH1;
+    const double H2 = levels ? LargestLevelStress(G.SigmaH2Level, last) : G.SigmaH2;
     if (F1 >= G.Sigmafpb1stat) label("Label89")->SetCaption("----");
     if (F2 >= G.Sigmafpb2stat) label("Label93")->SetCaption("----");
     if (H1 >= G.SigmaHP1stat) label("Label97")->SetCaption("----");

@@ -252,11 +252,14 @@ std::vector<NamedResult> ShownResults() {
     list.Pair("The contact stress", "SigmaH", g.SigmaH1, g.SigmaH2);
     list.Pair("The permissible contact stress", "SigmaHP", g.SigmaHP1, g.SigmaHP2);
     list.Pair("The safety factor", "SH", g.SH1, g.SH2);
-    // The maximum stresses: those of the largest level of a spectrum (the last once it is
-    // prepared) or of current service-life results, else the stresses of the case.
+    // The maximum stresses: those of the most stressed level of a spectrum or of current
+    // service-life results (not always the largest load's: a level's own speed may raise it).
     if ((spectrumByDamage || g.LifeValid) && levels) {
-        list.Pair("The maximum tooth-root stress", "SigmaF", g.SigmaF1Level[last], g.SigmaF2Level[last], "max");
-        list.Pair("The maximum contact stress", "SigmaH", g.SigmaH1Level[last], g.SigmaH2Level[last], "max");
+        const auto most = [last](const TLevelArray& stress) -> const double& {
+            return stress[MostStressedLevel(stress, last)];
+        };
+        list.Pair("The maximum tooth-root stress", "SigmaF", most(g.SigmaF1Level), most(g.SigmaF2Level), "max");
+        list.Pair("The maximum contact stress", "SigmaH", most(g.SigmaH1Level), most(g.SigmaH2Level), "max");
     }
 
     // The results listing adds the mean stress factors.
@@ -347,13 +350,13 @@ void DetectStaticOverloads() {
         g.StaticF2Exceeded = g.SigmaF2 > g.Sigmafpb2stat;
         g.StaticH2Exceeded = g.SigmaH2 > g.SigmaHP2stat;
     }
-    // The largest level (the last one once the spectrum is prepared) sets flags, never clears them.
+    // The most stressed level sets flags, never clears them.
     const int n = g.LevelCount;
     if ((spectrumByDamage || g.LifeValid) && n >= 1 && n <= kMaxLevels) {
-        if (g.SigmaF1Level[n] > g.Sigmafpb1stat) g.StaticF1Exceeded = true;
-        if (g.SigmaH1Level[n] > g.SigmaHP1stat) g.StaticH1Exceeded = true;
-        if (g.SigmaF2Level[n] > g.Sigmafpb2stat) g.StaticF2Exceeded = true;
-        if (g.SigmaH2Level[n] > g.SigmaHP2stat) g.StaticH2Exceeded = true;
+        if (LargestLevelStress(g.SigmaF1Level, n) > g.Sigmafpb1stat) g.StaticF1Exceeded = true;
+        if (LargestLevelStress(g.SigmaH1Level, n) > g.SigmaHP1stat) g.StaticH1Exceeded = true;
+        if (LargestLevelStress(g.SigmaF2Level, n) > g.Sigmafpb2stat) g.StaticF2Exceeded = true;
+        if (LargestLevelStress(g.SigmaH2Level, n) > g.SigmaHP2stat) g.StaticH2Exceeded = true;
     }
 }
 

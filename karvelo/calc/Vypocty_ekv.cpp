@@ -276,7 +276,7 @@ const ApproximateLoadWork& ApproximateWork() { return work; }
 int MostStressedLevel(const TLevelArray& stress, int n) {
     int k = n;
     for (int i = n - 1; i >= 1; --i)
-        if (stress[i] > stress[k]) k = i;
+        if (stress[i] > stress[k] || std::isnan(stress[i])) k = i;  // a stress not computed shows as such
     return k;
 }
 

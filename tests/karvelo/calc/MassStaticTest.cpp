@@ -111,15 +111,17 @@ TEST_F(StaticOverloadTest, OneLoadComparesItsStressesStrictly) {
     EXPECT_TRUE(G.StaticF1Exceeded);
 }
 
-TEST_F(StaticOverloadTest, SpectrumByDamageLooksAtTheLargestLevel) {
+TEST_F(StaticOverloadTest, SpectrumByDamageLooksAtTheMostStressedLevel) {
     G.LoadInputMethod = kMultilevelLoading;
     G.CalcMethodics = kMethodicsHaibach;
-    G.LevelCount = 20;
+    G.LevelCount = 19;
     G.SigmaF1 = 5000;  // the case's own stresses do not count here
-    G.SigmaH2Level[20] = 2451;
-    G.SigmaF1Level[19] = 5000;
+    G.SigmaH2Level[19] = 2451;
+    G.SigmaF1Level[18] = 5000;  // not the largest load, but the largest stress (a level's own speed)
+    G.SigmaF2Level[20] = 5000;  // beyond the levels
     DetectStaticOverloads();
-    EXPECT_FALSE(G.StaticF1Exceeded);
+    EXPECT_TRUE(G.StaticF1Exceeded);
+    EXPECT_FALSE(G.StaticF2Exceeded);
     EXPECT_TRUE(G.StaticH2Exceeded);
 
     G.CalcMethodics = kMethodicsEqA2;  // approximate methodics: the case's stresses
