@@ -523,6 +523,7 @@ void TKHbeta_C::Button5Click() {
         const win::AccuracyWindowScope reported(win::AccuracyRequests::None);
         ComputeMethodC();
     }
+    G.ShaftDataHeld = true;
     ModalResult = ui::mrOk;
     if (KHbeta_F) KHbeta_F->SetActiveControl(KHbeta_F->Button1);
 }
