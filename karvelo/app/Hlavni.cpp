@@ -12,6 +12,7 @@
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocty1.h"
 #include "karvelo/calc/Vypocty_ekv.h"
+#include "karvelo/calc/WindowHooks.h"
 #include "karvelo/forms/GeometrieF.h"
 #include "karvelo/forms/InputWindow.h"
 #include "karvelo/forms/KHbetaF.h"
@@ -189,8 +190,10 @@ void TForm1::Button3Click() {
 
 void TForm1::Button4Click() { OpenInputWindow(Rozmery_F); }
 
+// The range check only says what is out and where the focus goes: the window opens once, here.
 void TForm1::Button5Click() {
     OpenInputWindow(Presnost_F, [] {
+        const win::AccuracyWindowScope opening(win::AccuracyRequests::ByCaller);
         CheckAccuracyRange("fpb+ffalfa");
         if (G.KHbetaMethod == "ISO_C") CheckAccuracyRange("fHbeta");
     });
@@ -353,6 +356,7 @@ void TForm1::CheckLoadInputs() {
 }
 
 void TForm1::Button8Click() {
+    const win::AccuracyWindowScope once(win::AccuracyRequests::Once);
     CheckLoadInputs();
     if (!G.LoadingInputComplete) return;
     CalculateCase();

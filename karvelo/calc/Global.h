@@ -731,6 +731,9 @@ struct GlobalData : TSpectrumLevels, TMaterialStrings, TValidityList {
     bool EquivLoadGiven1{}, EquivLoadGiven2{}, EquivLoadGiven3{}, EquivLoadGiven4{};  // equivalent load entered
     double ra0g{};  // edge radius of the grinding disk [mm]
     TOneLevelLoad OneLevel{};  // what the case last had as one-level loading
+    // KHbeta method C: s1, l1, dsh1 are the case's (taken by the method C window's Ok, or loaded with a
+    // method C case); the data file holds them for a method C case
+    bool ShaftDataHeld{};
 
     bool operator==(const GlobalData&) const = default;
 };

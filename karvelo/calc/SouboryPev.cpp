@@ -576,6 +576,7 @@ void WalkSections(Io& io, GlobalData& g) {
     if (reading) {
         g.KHbetaMethod = ToShortString(g.KHbetaMethod);
         g.KHbetaDirect = g.KHbetaMethod == "primo";
+        g.ShaftDataHeld = g.KHbetaMethod == "ISO_C";  // a method C case holds its shaft data
     }
     if (g.KHbetaMethod == "bcal") io.Bcal(g.bcal);
     if (g.KHbetaMethod == "ISO_C") {

@@ -47,15 +47,43 @@ WindowRequestRecorder& DefaultWindowRecorder() {
 
 namespace win {
 
+namespace {
+AccuracyWindowScope* g_innermost = nullptr;
+}  // namespace
+
+AccuracyWindowScope::AccuracyWindowScope(AccuracyRequests kind) : kind_(kind), outer_(g_innermost) {
+    g_innermost = this;
+}
+
+AccuracyWindowScope::~AccuracyWindowScope() { g_innermost = outer_; }
+
+// The outermost scope is the action; a trial anywhere inside it silences the window.
+bool AccuracyWindowScope::Passes(bool show) {
+    AccuracyWindowScope* action = nullptr;
+    for (AccuracyWindowScope* s = g_innermost; s; s = s->outer_) {
+        if (s->kind_ == AccuracyRequests::None) return false;
+        action = s;
+    }
+    if (!action) return true;
+    if (action->kind_ == AccuracyRequests::ByCaller) return !show;
+    if (action->opened_) return false;
+    if (show) action->opened_ = true;
+    return true;
+}
+
 void ShowGeometryForm() { Request(Installed().ShowGeometryForm, "ShowGeometryForm"); }
 void ShowDimensionsForm() { Request(Installed().ShowDimensionsForm, "ShowDimensionsForm"); }
 void ShowOtherFactorsForm() { Request(Installed().ShowOtherFactorsForm, "ShowOtherFactorsForm"); }
-void ShowAccuracyForm() { Request(Installed().ShowAccuracyForm, "ShowAccuracyForm"); }
+void ShowAccuracyForm() {
+    if (!AccuracyWindowScope::Passes(true)) return;
+    Request(Installed().ShowAccuracyForm, "ShowAccuracyForm");
+}
 void EnableLifeDrawButton() { Request(Installed().EnableLifeDrawButton, "EnableLifeDrawButton"); }
 void HideLifeArrowLabel() { Request(Installed().HideLifeArrowLabel, "HideLifeArrowLabel"); }
 void ShowEquivalentStresses() { Request(Installed().ShowEquivalentStresses, "ShowEquivalentStresses"); }
 
 void FocusAccuracyField(int edit) {
+    if (!AccuracyWindowScope::Passes(false)) return;
     if (Installed().FocusAccuracyField)
         Installed().FocusAccuracyField(edit);
     else

@@ -76,6 +76,31 @@ void SetValidityButtonVisible(bool visible);
 void EnableLifeDrawButton();
 void HideLifeArrowLabel();
 void ShowEquivalentStresses();
+
+// What one action of the user (an entry, a tick, a command) lets the accuracy window do while it
+// runs.  The scopes nest: one inside a trial drops every request, one inside another action
+// belongs to that action (so does the activation of the window the accuracy window closes over).
+// Outside every scope each request passes.
+enum class AccuracyRequests {
+    Once,      // the first request opens the window; later ones (and their focus) are dropped
+    ByCaller,  // the caller opens the window itself: only the focus requests pass
+    None,      // a trial, or a recomputation of what was reported: nothing opens, nothing is focused
+};
+class AccuracyWindowScope {
+public:
+    explicit AccuracyWindowScope(AccuracyRequests kind);
+    ~AccuracyWindowScope();
+    AccuracyWindowScope(const AccuracyWindowScope&) = delete;
+    AccuracyWindowScope& operator=(const AccuracyWindowScope&) = delete;
+
+    // Whether a request (a show, or a focus) of the accuracy window passes the scopes in force.
+    static bool Passes(bool show);
+
+private:
+    AccuracyRequests kind_;
+    bool opened_ = false;
+    AccuracyWindowScope* outer_;
+};
 }  // namespace win
 
 }  // namespace karvelo

@@ -11,6 +11,7 @@
 
 #include "karvelo/calc/Global.h"
 #include "karvelo/calc/InputRules.h"
+#include "karvelo/calc/WindowHooks.h"
 #include "runtime/Notice.h"
 #include "runtime/NumText.h"
 
@@ -114,6 +115,7 @@ void InputWindow::Dispatch(ui::Control* sender, FieldEvent how) {
     const int n = FieldNumber(sender);
     // A check that sends the focus to another field leaves its own field: no second check.
     if (!n || n == checking_) return;
+    const win::AccuracyWindowScope entry(win::AccuracyRequests::Once);
     if (fields_[n].options.setsActiveEdit) G.ActiveEdit = static_cast<std::int16_t>(n);
     ui::Edit* edit = fields_[n].edit;
     if (edit->Unedited()) {
@@ -227,6 +229,7 @@ InputWindow::Trial InputWindow::TryDerivation(const std::function<void()>& deriv
                                               bool silent) {
     const GlobalData entered = G;
     rt::HeldNotices held;  // dropped: the trial says nothing unless it is refused
+    const win::AccuracyWindowScope quiet(win::AccuracyRequests::None);  // nor opens a window
     struct Restore {
         const GlobalData& data;
         ~Restore() { G = data; }

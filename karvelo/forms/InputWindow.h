@@ -103,6 +103,8 @@ inline constexpr const char* kNotApplicable = "  ---";
 //     from it.  The refusal says why: with the first message or box the trial derivation raised
 //     (an information box only when it raised nothing else), as it raised it, and nothing else of
 //     the trial; with the field's message when it raised none.
+//   - One entry (its check and trailing step) opens the accuracy window at most once; a trial
+//     derivation opens none (win::AccuracyWindowScope).
 //
 // Writing fields: ShowNumber(n, x, w, d) writes Str(x:w:d), ShowFormatted(n, format, x)
 // FormatFloat(format, x).  FillField(n, text) is for the re-fill of a window's paint: it leaves

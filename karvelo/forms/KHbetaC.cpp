@@ -8,6 +8,7 @@
 
 #include "karvelo/calc/Global.h"
 #include "karvelo/calc/KHbeta_vyp.h"
+#include "karvelo/calc/WindowHooks.h"
 #include "karvelo/forms/KHbetaF.h"
 #include "runtime/NumText.h"
 
@@ -342,15 +343,20 @@ void TKHbeta_C::ShowKHbetaMethodC() {
     if (HoldsRefusedValue() || computing_) return;
     {
         const ScopedFlag computing(computing_);
+        const win::AccuracyWindowScope once(win::AccuracyRequests::Once);
         ComputeMethodC();
     }
-    Label1->SetCaption("K       = " + rt::Str(G.KHbeta, 1, 3));
+    Label1->SetCaption("K       = " + (std::isfinite(G.KHbeta) ? rt::Str(G.KHbeta, 1, 3) : std::string()));
     Label4->SetCaption(G.ContactInfluence);
 }
 
 void TKHbeta_C::AfterCheck(int, FieldEvent) { Recompute(); }
 
-void TKHbeta_C::ValuesRestored() { ComputeMethodC(); }
+// The accepted values back: what follows from them was computed, and reported, when they were taken.
+void TKHbeta_C::ValuesRestored() {
+    const win::AccuracyWindowScope quiet(win::AccuracyRequests::None);
+    ComputeMethodC();
+}
 
 // ---- form
 
@@ -401,6 +407,7 @@ void TKHbeta_C::FormActivate() {
 }
 
 void TKHbeta_C::ClickActivate() {
+    const win::AccuracyWindowScope once(win::AccuracyRequests::Once);
     CheckFocusedField();
     FormActivate();
 }
@@ -509,8 +516,14 @@ void TKHbeta_C::RadioButton3Click() {
     Recompute();
 }
 
+// The inputs on show are the case's now.  Their KHbeta was computed, and its ranges reported, when
+// they were shown.
 void TKHbeta_C::Button5Click() {
-    ComputeMethodC();
+    {
+        const win::AccuracyWindowScope reported(win::AccuracyRequests::None);
+        ComputeMethodC();
+    }
+    G.ShaftDataHeld = true;
     ModalResult = ui::mrOk;
     if (KHbeta_F) KHbeta_F->SetActiveControl(KHbeta_F->Button1);
 }

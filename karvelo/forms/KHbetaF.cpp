@@ -43,7 +43,7 @@ TKHbeta_F::TKHbeta_F() : InputWindow("KHbeta_F") {
     SetClientSize(440, 246);
     Position = ui::Position::BesideOwner;
     BorderStyle = ui::BorderStyle::Single;
-    BorderIcons = 0;  // left by Ok only, which refuses a direct KHbeta below 1
+    BorderIcons = 0;  // left by Ok (or Esc) only, which refuses a direct KHbeta below 1
     KeyPreview = true;
     CheckBox5 = new ui::CheckBox(this, "CheckBox5", {16, 16, 400, 17}, "Calculation by Method \"C\"  ISO 6332 - 1 ");
     CheckBox4 =
@@ -80,7 +80,11 @@ TKHbeta_F::TKHbeta_F() : InputWindow("KHbeta_F") {
     OnActivate = [this] { FormActivate(); };
     OnPaint = [this] { FormPaint(); };
     OnDeactivate = [this] { FormDeactivate(); };
-    OnKeyUp = [](ui::Word& key, ui::ShiftState) { HelpKeyUp(key, 71); };
+    // Esc leaves it as Ok does, with Ok's check.
+    OnKeyUp = [this](ui::Word& key, ui::ShiftState) {
+        HelpKeyUp(key, 71);
+        if (key == ui::VK_ESCAPE) Button1Click();
+    };
 }
 
 // Method C in force for a spectrum or equivalent loads: no one KHbeta to show.

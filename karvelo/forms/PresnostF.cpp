@@ -94,7 +94,11 @@ TPresnost_F::TPresnost_F() : InputWindow("Presnost_F") {
     Button3->OnClick = [this] { Button3Click(); };
     OnCreate = [this] { FormCreate(); };
     OnPaint = [this] { FormPaint(); };
-    OnKeyUp = [](ui::Word& key, ui::ShiftState) { HelpKeyUp(key, 61); };
+    // Esc closes it from any field: what was taken is in force already.
+    OnKeyUp = [this](ui::Word& key, ui::ShiftState) {
+        HelpKeyUp(key, 61);
+        if (key == ui::VK_ESCAPE) ModalResult = ui::mrCancel;
+    };
     ShowHelixRow(false);
 }
 

@@ -6,6 +6,8 @@
 #include "karvelo/calc/Platnost.h"
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocet1i.h"
+#include "karvelo/calc/WindowHooks.h"
+#include "karvelo/forms/KHbetaC.h"
 #include "karvelo/forms/KHbetaF.h"
 #include "karvelo/forms/ZatizeniF.h"
 #include "karvelo/forms/ZivotnostF.h"
@@ -660,11 +662,35 @@ void TSpektrum_F::RefreshSpectrumTotals() {
 // ---------------------------------------------------------------------------------------------
 // Factors
 
+namespace {
+
+// Method C rates KHbeta from the pinion's shaft: a case that holds none is shown the method C
+// window with the values it would use, to enter or accept them.  The activation of this window
+// as that one closes computes nothing.
+bool ShaftDataTaken() {
+    static bool asking = false;
+    if (asking) return false;
+    if (!G.ShaftDataHeld && KHbeta_C) {
+        const ScopedFlag shown(asking);
+        KHbeta_C->ShowModal();
+    }
+    return G.ShaftDataHeld;
+}
+
+}  // namespace
+
+// KHbeta given directly, from the contact pattern or from an arrangement stays the case's on every
+// level; by method C it is computed per level from shaft data the case holds, and without them
+// (Esc in the method C window) the factors stay as they were.
 void TSpektrum_F::Button6Click() {
     GlobalData& g = G;
-    g.KHbetaDirect = g.KHalfaDirect = g.KFalfaDirect = g.KvDirect = false;
+    const bool methodC = g.KHbetaMethod == "ISO_C";
+    if (methodC && !ShaftDataTaken()) return;
+    const win::AccuracyWindowScope once(win::AccuracyRequests::Once);
+    g.KHalfaDirect = g.KFalfaDirect = g.KvDirect = false;
+    g.KHbetaDirect = !methodC;
+    if (!methodC) SetKHbetaForAllLevels(g.KHbeta);
     g.SpectrumLevelsShown = false;
-    g.KHbetaMethod = "ISO_C";
     g.LevelFactorsStale = false;
     ClearLevelValidityMarks();
     ComputeLevelFactors(Levels());

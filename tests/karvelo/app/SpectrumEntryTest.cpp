@@ -65,8 +65,9 @@ TEST_F(SpectrumEntry, TenLevelsThroughTheWindowsCalculateSaveAndLoadBack) {
         g.NL2 = g.NL1 * g.z1 / std::fabs(g.z2);
         g.NL1h = g.NL2h = static_cast<double>(hours);
         g.n1 = g.NL1 / g.NL1h / 60;
-        g.KHbetaMethod = "ISO_C";
-        g.KHbetaDirect = g.KHalfaDirect = g.KFalfaDirect = g.KvDirect = false;
+        // The start case's KHbeta is given directly: it stays on every level.
+        g.KHalfaDirect = g.KFalfaDirect = g.KvDirect = false;
+        for (int j = 1; j <= kLevels; ++j) g.KHbetaLevel[j] = g.KHbeta;
         g.SpectrumLevelsShown = false;
         for (int j = 1; j <= kLevels; ++j) ComputeKvMethodBLevel(j);
         for (int j = 1; j <= kLevels; ++j) ComputeKHbetaLevel(j);

@@ -90,7 +90,8 @@ TEST_F(SpectrumWindow, TwentyLevelsAreEnteredComputedAndEvaluated) {
     EXPECT_EQ(G.SpectrumX[20], 400000);
     EXPECT_DOUBLE_EQ(G.NL1, 400000);
     EXPECT_DOUBLE_EQ(G.NL1h, 400000 / 60.0 / 1000);
-    EXPECT_EQ(G.KHbetaMethod, "ISO_C");
+    EXPECT_EQ(G.KHbetaMethod, "primo");  // the KHbeta given stays the case's
+    EXPECT_EQ(G.KHbetaLevel[20], G.KHbeta);
     EXPECT_GT(G.TFe1, 0);  // evaluated by Haibach
     EXPECT_GT(G.SigmaH1ekv, 0);
     for (int j = 1; j <= 20; ++j)
