@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "karvelo/calc/Global.h"
 #include "karvelo/calc/Soubory.h"
@@ -29,6 +30,15 @@ void WithdrawSpectrumResults(GlobalData& g) {
 std::string CaseInputsKey(const GlobalData& g) {
     GlobalData inputs = g;
     inputs.LifeValid = false;
+    // Held in the file but derived: each level's KFbeta from its KHbeta, a deviation taken as the
+    // tolerance of its grade from the grade and the gear.
+    if (!inputs.KFbetaDirect) inputs.KFbetaLevel.Fill(0);
+    for (const auto& [tolerance, allowable] : {std::pair{inputs.fpr1Measured, &inputs.fp1}, std::pair{inputs.fpr2Measured, &inputs.fp2},
+                                             std::pair{inputs.ffalfa1Measured, &inputs.ffalfa1},
+                                             std::pair{inputs.ffalfa2Measured, &inputs.ffalfa2},
+                                             std::pair{inputs.fHbeta1Measured, &inputs.fHbeta1},
+                                             std::pair{inputs.fHbeta2Measured, &inputs.fHbeta2}})
+        if (tolerance) *allowable = 0;
     if (inputs.LoadInputMethod == kMultilevelLoading) {
         WithdrawSpectrumResults(inputs);
         inputs.KA = 1;

@@ -62,6 +62,14 @@ bool EquivalentLoadFactors() { return G.LoadInputMethod > kOneLevelLoading && G.
 // The levels of a spectrum by Miner or Haibach are the actual loads, and its equivalent loads
 // with them: no KA on top, as the spectrum evaluation and the service life take them.
 double SpectrumApplicationFactor() { return SpectrumByDamage(G) ? 1.0 : G.KA; }
+// The equivalent factor over the spectrum is the factor of its equivalent loads; a factor given
+// directly is its own equivalent and stays the case's.
+void TakeEquivalentFactor(double& factor, double& equivalent, bool given) {
+    if (given)
+        equivalent = factor;
+    else
+        factor = equivalent;
+}
 // One load and the approximate spectrum methodics use the single force for both gears.
 bool SingleLoadStresses() { return G.LoadInputMethod == kOneLevelLoading || G.CalcMethodics < kMethodicsMiner; }
 
@@ -395,9 +403,9 @@ void ComputeContactStress() {
     ComputeContactZFactors();
     g.KH = g.KA * g.KHbeta * g.KHalfa * g.Kv;
     if (EquivalentLoadFactors()) {
-        g.KHbeta = g.KHbetaEkv;
-        g.KHalfa = g.KHalfaEkv;
-        g.Kv = g.KvEkv;
+        TakeEquivalentFactor(g.KHbeta, g.KHbetaEkv, g.KHbetaDirect);
+        TakeEquivalentFactor(g.KHalfa, g.KHalfaEkv, g.KHalfaDirect);
+        TakeEquivalentFactor(g.Kv, g.KvEkv, g.KvDirect);
         g.KH = SpectrumApplicationFactor() * g.KHbetaEkv * g.KHalfaEkv * g.KvEkv;
     }
     // u is negative for an internal pair; (u + 1) / u stays positive.
@@ -428,9 +436,9 @@ void ComputeBendingStress() {
     if (!g.KFbetaDirect) ComputeKFbeta();
     g.KF = g.KA * g.Kv * g.KFbeta * g.KFalfa;
     if (EquivalentLoadFactors()) {
-        g.KFbeta = g.KFbetaEkv;
-        g.KFalfa = g.KFalfaEkv;
-        g.Kv = g.KvEkv;
+        TakeEquivalentFactor(g.KFbeta, g.KFbetaEkv, g.KFbetaDirect);
+        TakeEquivalentFactor(g.KFalfa, g.KFalfaEkv, g.KFalfaDirect);
+        TakeEquivalentFactor(g.Kv, g.KvEkv, g.KvDirect);
         g.KF = SpectrumApplicationFactor() * g.KFbetaEkv * g.KFalfaEkv * g.KvEkv;
     }
 
@@ -548,9 +556,10 @@ void RunCalculation() {
         else
             ComputeKvMethodB();
         if (!g.ResumeCalculation) return;
-    } else if (!singleLoadFactors) {
+    } else if (!singleLoadFactors && !g.KvDirect) {
         // Equivalent loads have the dynamic factor of the equivalent load (the stresses take it
-        // below), also in the mean load of KHbeta: not the one a previous calculation left.
+        // below), also in the mean load of KHbeta: not the one a previous calculation left.  A Kv
+        // given directly is that of every level and stays the case's.
         g.Kv = g.KvEkv;
     }
     if (g.KHbetaMethod == "ISO_C") ComputeKHbeta();
@@ -635,6 +644,17 @@ bool CalculateCase() {
 void EvaluateSpectrum() {
     GlobalData& g = G;
     g.ResumeCalculation = true;
+    // The static limits the levels are judged against, from the inputs as they stand.
+    ComputePermissibleContactStress();
+    // Factors given for the levels are inputs, held as the data file holds them (also those a
+    // computation left there before they were taken as given): the case saved and loaded is the
+    // same case.
+    if (g.LoadInputMethod == kMultilevelLoading && g.SpectrumLevelsShown && LevelCountInRange()) {
+        for (int j = 1; j <= g.LevelCount; ++j)
+            for (TLevelArray* column : {&g.KHbetaLevel, &g.KHalfaLevel, &g.KFalfaLevel, &g.KvLevel, &g.KFbetaLevel})
+                (*column)[j] = rt::StoredReal((*column)[j]);
+        ComputeLevelFactorProducts(g, g.LevelCount);
+    }
     if (!CheckLevelCount() || !PitchLineVelocitiesFinite()) return;
     if (!SpectrumIsComputable()) {
         StopCalculation(

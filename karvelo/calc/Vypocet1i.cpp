@@ -21,6 +21,12 @@ constexpr int kSmallLoadSlot = 26;
 
 bool NoLoad(int Level) { return G.FtLevel[Level] < kNoLoad; }
 
+// A Kv given directly is that of every level, also at the equivalent loads.
+bool KvGiven(int Level) {
+    if (G.KvDirect) G.KvLevel[Level] = G.Kv;
+    return G.KvDirect;
+}
+
 void StoreKv(int Level, double kv) {
     if (!G.KvDirect && kv < 1) kv = 1;
     G.KvLevel[Level] = kv;
@@ -60,6 +66,7 @@ void ComputeKHbetaLevel(int Level) {
 
 void ComputeKvMethodCLevel(int Level) {
     GlobalData& g = G;
+    if (KvGiven(Level)) return;
     if (NoLoad(Level)) {
         g.KvLevel[Level] = 1;
         return;
@@ -75,6 +82,7 @@ void ComputeKvCoefficientsLevel(int Level) { ComputeKvCoefficientsFor(G.FtLevel[
 
 void ComputeKvMethodBLevel(int Level) {
     GlobalData& g = G;
+    if (KvGiven(Level)) return;
     if (NoLoad(Level)) {
         g.KvLevel[Level] = 1;
         g.ValidityKinds[kSmallLoadSlot] = 1;

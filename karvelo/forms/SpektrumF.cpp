@@ -679,15 +679,19 @@ bool ShaftDataTaken() {
 
 }  // namespace
 
+void TSpektrum_F::Button6Click() { ComputeLevelFactorsOfCase(true); }
+
 // KHbeta given directly, from the contact pattern or from an arrangement stays the case's on every
 // level; by method C it is computed per level from shaft data the case holds, and without them
-// (Esc in the method C window) the factors stay as they were.
-void TSpektrum_F::Button6Click() {
+// (Esc in the method C window) the factors stay as they were.  "Compute factors" computes Kv,
+// KHalfa and KFalfa of every level; the opening keeps those the case gives directly, as the
+// Calculation takes them.
+void TSpektrum_F::ComputeLevelFactorsOfCase(bool computeGiven) {
     GlobalData& g = G;
     const bool methodC = g.KHbetaMethod == "ISO_C";
     if (methodC && !ShaftDataTaken()) return;
     const win::AccuracyWindowScope once(win::AccuracyRequests::Once);
-    g.KHalfaDirect = g.KFalfaDirect = g.KvDirect = false;
+    if (computeGiven) g.KHalfaDirect = g.KFalfaDirect = g.KvDirect = false;
     g.KHbetaDirect = !methodC;
     if (!methodC) SetKHbetaForAllLevels(g.KHbeta);
     g.SpectrumLevelsShown = false;
@@ -793,7 +797,7 @@ void TSpektrum_F::FormActivate() {
     ShowReferenceLoadCaptions();
     if (!G.SpectrumLevelsShown) {
         ComputeLevelForces();
-        Button6Click();
+        ComputeLevelFactorsOfCase(false);
     }
 }
 

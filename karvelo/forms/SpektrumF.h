@@ -147,6 +147,9 @@ public:
     void Button4Click();        // Esc
     void Button5Click();        // Factors = 1
     void Button6Click();        // Compute factors
+    // The factors of the levels, computed as "Compute factors" does (computeGiven) or as the case
+    // gives them.
+    void ComputeLevelFactorsOfCase(bool computeGiven);
 
     // ---- validators
     void CheckInputLevelCount();
