@@ -174,7 +174,7 @@ void TForm1::RefreshDamagesWindow() {
 // readies the case for the window.
 void TForm1::OpenInputWindow(ui::Form* window, const std::function<void()>& prepare) {
     ClearResults();
-    BringDerivedIntoLine(G);
+    BringDerivedIntoLine();
     if (prepare) prepare();
     window->ShowModal();
     RefreshDamagesWindow();
@@ -322,7 +322,7 @@ bool AllLevelsPositive(const TLevelArray& column) {
 }  // namespace
 
 void TForm1::CheckLoadInputs() {
-    DeriveLoadOfMode(G);
+    DeriveLoadOfMode();
     G.LoadingInputComplete = true;
     const char* missing = nullptr;
     switch (G.LoadInputMethod) {
@@ -341,6 +341,8 @@ void TForm1::CheckLoadInputs() {
                 missing = "All the equivalent torque moments are not counted - enter spectrum.";
             else if (!AllLevelsPositive(G.SpectrumX))
                 missing = "Not entered all the cycle inputs of the spectrum.";
+            else if (NominalLoadIsInput(G) && !((G.LoadAsForce ? G.Ftjm : G.Tjm) > 0))
+                missing = "Not specified load input.";  // the approximate methodics refer to it
             break;
         case kDirectEquivalentLoad:
             if (G.LoadAsForce && !AllPositive({G.FtFe1, G.FtFe2, G.FtHe1, G.FtHe2}))
@@ -378,6 +380,7 @@ void TForm1::Button8Click() {
 // ---- result views, help, end
 
 void TForm1::Button14Click() {
+    const win::AccuracyWindowScope once(win::AccuracyRequests::Once);
     ApproximateMethodicsAsOneLoad();
     if (G.LoadInputMethod == kMultilevelLoading)
         ComputeEquivalentLoads();

@@ -1,11 +1,14 @@
 #include "karvelo/calc/Odvozene.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <exception>
 #include <utility>
 
 #include "karvelo/calc/Global.h"
 #include "karvelo/calc/Soubory.h"
+#include "karvelo/calc/Vypocty_ekv.h"
 
 namespace karvelo {
 
@@ -25,6 +28,22 @@ void WithdrawSpectrumResults(GlobalData& g) {
     if (ApproximateMethodics(g)) g.KA = 0;
 }
 
+// The key of a spectrum's results: the key of the inputs they come from, and the results as the
+// case holds them, so that results changed otherwise than by their computation (typed over, or
+// zeroed) no longer stand either.
+std::string SpectrumResultsKey(const GlobalData& g, const std::string& inputs) {
+    if (inputs.empty()) return {};
+    std::string key = inputs;
+    char text[32];
+    const bool f = g.LoadAsForce;  // the loads in the other unit are derived from these
+    for (double x : {f ? g.FtFe1 : g.TFe1, f ? g.FtHe1 : g.THe1, f ? g.FtFe2 : g.TFe2, f ? g.FtHe2 : g.THe2,
+                     g.SigmaF1ekv, g.SigmaH1ekv, g.SigmaF2ekv, g.SigmaH2ekv, g.KA}) {
+        std::snprintf(text, sizeof text, "%a ", x);
+        key += text;
+    }
+    return key;
+}
+
 }  // namespace
 
 std::string CaseInputsKey(const GlobalData& g) {
@@ -42,6 +61,7 @@ std::string CaseInputsKey(const GlobalData& g) {
     if (inputs.LoadInputMethod == kMultilevelLoading) {
         WithdrawSpectrumResults(inputs);
         inputs.KA = 1;
+        inputs.n1 = 1;  // the mean speed of the levels
     }
     try {
         std::string key;
@@ -60,26 +80,37 @@ void ZeroEquivalentLoads() {
 void ZeroEquivalentStresses() { G.SigmaF1ekv = G.SigmaH1ekv = G.SigmaF2ekv = G.SigmaH2ekv = 0; }
 
 void StampSpectrumResults(GlobalData& g) {
-    g.SpectrumResultsKey = CaseInputsKey(g);
+    g.SpectrumResultsKey = SpectrumResultsKey(g, CaseInputsKey(g));
     g.EquivalentStressesCurrent = true;
 }
 
 void StampServiceLives(GlobalData& g) { g.ServiceLivesKey = CaseInputsKey(g); }
 
 bool SpectrumResultsStand(const GlobalData& g) {
-    return g.EquivalentStressesCurrent && !g.SpectrumResultsKey.empty() && g.SpectrumResultsKey == CaseInputsKey(g);
+    return g.EquivalentStressesCurrent && !g.SpectrumResultsKey.empty() &&
+           g.SpectrumResultsKey == SpectrumResultsKey(g, CaseInputsKey(g));
 }
 
-void DeriveLoadOfMode(GlobalData& g) {
+void DeriveLoadOfMode() {
+    GlobalData& g = G;
     if (NominalLoadIsInput(g)) DeriveNominalLoadPartner(g);
     if (SpectrumByDamage(g) || g.LoadInputMethod == kDirectEquivalentLoad) g.KA = 1;
 }
 
-void BringDerivedIntoLine(GlobalData& g) {
-    DeriveLoadOfMode(g);
+void DeriveSpectrumSpeed() {
+    GlobalData& g = G;
+    if (g.LoadInputMethod != kMultilevelLoading || !SpectrumIsComputable()) return;
+    ConvertSpectrumUnits();
+    const double mean = g.NL1 / g.NL1h / 60;
+    if (!(std::fabs(mean - g.n1) <= 1e-12 * mean)) g.n1 = mean;
+}
+
+void BringDerivedIntoLine() {
+    GlobalData& g = G;
+    DeriveLoadOfMode();
     const std::string key = CaseInputsKey(g);
     if (g.LoadInputMethod == kMultilevelLoading &&
-        !(g.EquivalentStressesCurrent && !key.empty() && g.SpectrumResultsKey == key)) {
+        !(g.EquivalentStressesCurrent && !key.empty() && g.SpectrumResultsKey == SpectrumResultsKey(g, key))) {
         WithdrawSpectrumResults(g);
         g.SpectrumResultsKey.clear();
     }
@@ -87,11 +118,13 @@ void BringDerivedIntoLine(GlobalData& g) {
 }
 
 void ConvertKeepingResults(GlobalData& g, const std::function<void()>& convert) {
-    const std::string key = CaseInputsKey(g);
-    const bool spectrum = !key.empty() && g.SpectrumResultsKey == key, lives = !key.empty() && g.ServiceLivesKey == key;
+    std::string key = CaseInputsKey(g);
+    const bool spectrum = !key.empty() && g.SpectrumResultsKey == SpectrumResultsKey(g, key),
+               lives = !key.empty() && g.ServiceLivesKey == key;
     convert();
-    if (spectrum) g.SpectrumResultsKey = CaseInputsKey(g);
-    if (lives) g.ServiceLivesKey = CaseInputsKey(g);
+    key = CaseInputsKey(g);
+    if (spectrum) g.SpectrumResultsKey = SpectrumResultsKey(g, key);
+    if (lives) g.ServiceLivesKey = key;
 }
 
 void TakeApproximateLoadAsOneLoad(GlobalData& g) {

@@ -30,16 +30,21 @@ void StampServiceLives(GlobalData& g);
 // The results of a spectrum (load mode 2) stand for the inputs as they are.
 bool SpectrumResultsStand(const GlobalData& g);
 
-// What the case derives, brought into line with its inputs as they stand:
+// What the case (G) derives, brought into line with its inputs as they stand:
 // - the nominal load in the other unit, where the nominal load is an input;
 // - KA 1 where the load mode fixes it: a spectrum by Miner or Haibach (its levels are actual
 //   loads) and equivalent loads given;
 // - the results of a spectrum that no longer stand: withdrawn (0, and KA 0 for the approximate
 //   methodics, whose KA is one of them);
 // - service lives that no longer stand: withdrawn (LifeValid false).
-void BringDerivedIntoLine(GlobalData& g);
+void BringDerivedIntoLine();
 // The first two only: what a command that computes the results afresh takes.
-void DeriveLoadOfMode(GlobalData& g);
+void DeriveLoadOfMode();
+// A spectrum runs at the mean speed of its levels (with their totals of cycles and hours); a
+// speed typed for all levels, which it equals but for rounding, stays as typed.  What a spectrum
+// calculation takes; the speed and totals are one level's inputs otherwise, so a switch of the
+// mode through the spectrum leaves them.
+void DeriveSpectrumSpeed();
 
 // `convert` changes the unit the case is held in, not the case: results that stood before it
 // stand after it.

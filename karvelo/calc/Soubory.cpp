@@ -62,7 +62,7 @@ CaseFileNames SaveCase(const std::string& chosenName, const std::string& time, c
         throw CaseFileError(CaseFileError::Command::Save, "no file name chosen");
     const CaseFileNames names = DeriveCaseFileNames(chosenName);
     // Results the inputs no longer give are not saved as theirs.
-    BringDerivedIntoLine(G);
+    BringDerivedIntoLine();
     // A case that cannot be stored so that it loads again is refused before any file changes.
     try {
         ComposeDataFile();
@@ -106,7 +106,7 @@ void LoadCase(const std::string& fileName) {
     RefreshLoadedCase();
     // The results the file holds (equivalent loads and stresses, service lives) are the loaded
     // inputs' own.
-    DeriveLoadOfMode(G);
+    DeriveLoadOfMode();
     StampSpectrumResults(G);
     if (G.LifeValid) StampServiceLives(G);
 }

@@ -624,7 +624,8 @@ void PrepareSpectrumLevels() {
 
 bool CalculateCase() {
     GlobalData& g = G;
-    DeriveLoadOfMode(g);
+    DeriveLoadOfMode();
+    DeriveSpectrumSpeed();
     // An approximate spectrum is rated as one load at the KA its levels give as they stand.
     if (g.LoadInputMethod == kMultilevelLoading &&
         (g.CalcMethodics == kMethodicsFigA3 || g.CalcMethodics == kMethodicsEqA2)) {

@@ -347,9 +347,11 @@ void TSpektrum_F::ResetSpectrumTable() {
     if (CurrentLoadMode() == LoadMode::Absolute) Field(kLoad + 1)->SetEnabled(true);
 }
 
+// The level speeds are inputs, held as the data file holds them (n1 may be a computed mean).
 void TSpektrum_F::RunLevelsAtNominalSpeed() {
-    for (int j = 1; j <= kMaxLevels; ++j) G.n1Level[j] = G.n1;
-    G.MinLevelSpeed = G.n1;
+    const double n = rt::StoredReal(G.n1);
+    for (int j = 1; j <= kMaxLevels; ++j) G.n1Level[j] = n;
+    G.MinLevelSpeed = n;
 }
 
 void TSpektrum_F::FillSpectrumTable() {
@@ -845,6 +847,7 @@ bool TSpektrum_F::CheckSpectrumOrder() {
 
 void TSpektrum_F::Button2Click() {
     GlobalData& g = G;
+    const win::AccuracyWindowScope once(win::AccuracyRequests::Once);
     const int p = Levels();
     for (int j = 1; j <= p; ++j)
         if (!(g.SpectrumX[j] > 0) || !(g.SpectrumY[j] > 0)) {
@@ -868,7 +871,9 @@ void TSpektrum_F::Button2Click() {
     if (!g.KFbetaDirect) ComputeKFbetaLevels();
     if (g.LoadInputMethod == kMultilevelLoading) ComputeLevelFactorProducts(g, Levels());
     EvaluateSpectrum();
-    if (g.LoadInputMethod == kMultilevelLoading && g.LevelCount == 1 && Zatizeni_F)
+    // A single level is one level, but while the service-life window is open the load stays a
+    // spectrum (its lives are those of the spectrum).
+    if (g.LoadInputMethod == kMultilevelLoading && g.LevelCount == 1 && Zatizeni_F && !g.LifeFormActive)
         Zatizeni_F->RadioButton3->SetChecked(true);
     if (Zatizeni_F) Zatizeni_F->Repaint();
     if (Zivotnost_F) Zivotnost_F->Repaint();

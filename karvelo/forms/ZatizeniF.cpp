@@ -10,6 +10,7 @@
 #include "karvelo/calc/Vypocet.h"
 #include "karvelo/calc/Vypocty1.h"
 #include "karvelo/calc/Vypocty_ekv.h"
+#include "karvelo/calc/WindowHooks.h"
 #include "karvelo/forms/Help1.h"
 #include "karvelo/forms/Help2.h"
 #include "karvelo/forms/SpektrumF.h"
@@ -302,7 +303,7 @@ void TZatizeni_F::ShowModePanels() {
 // hypothesis follows the methodics.
 void TZatizeni_F::FormActivate() {
     GlobalData& g = G;
-    BringDerivedIntoLine(g);
+    BringDerivedIntoLine();
     Panel1->SetEnabled(true);
     Button12->SetEnabled(true);
     (g.LoadInputMethod == kMultilevelLoading      ? RadioButton4
@@ -329,7 +330,7 @@ void TZatizeni_F::ShowMethodics() {
 void TZatizeni_F::FormPaint() {
     GlobalData& g = G;
     // A refused number the user is correcting is not the case's yet.
-    if (!HoldsRefusedValue()) BringDerivedIntoLine(g);
+    if (!HoldsRefusedValue()) BringDerivedIntoLine();
     CountLevelsOverStaticLimit();
     const bool over = AnyStaticOverload();
     for (ui::Label* l : WarningLabels) l->SetVisible(g.LoadInputMethod == kMultilevelLoading && over);
@@ -402,7 +403,7 @@ unsigned long TZatizeni_F::HelpContext() const {
 // typed changes nothing, and a switch straight back gives the case back as it was.
 void TZatizeni_F::SwitchLoadMode(int mode) {
     GlobalData& g = G;
-    BringDerivedIntoLine(g);
+    BringDerivedIntoLine();
     // The undo gives the case back whole, its one-level load included.
     if (lastSwitch_ && lastSwitch_->file && CaseDataFile() == lastSwitch_->file) {
         GlobalData before = std::move(lastSwitch_->before);
@@ -420,7 +421,7 @@ void TZatizeni_F::SwitchLoadMode(int mode) {
         if (mode == kOneLevelLoading) EnterOneLevel(left);
         if (mode == kMultilevelLoading) EnterSpectrum();
         if (mode == kDirectEquivalentLoad) EnterEquivalentLoads();
-        BringDerivedIntoLine(g);
+        BringDerivedIntoLine();
         if (Visible()) lastSwitch_ = ModeSwitch{left, std::move(before), CaseDataFile()};
     }
     ShowModePanels();
@@ -643,6 +644,7 @@ void TZatizeni_F::Button12Click() {
 
 void TZatizeni_F::Button4Click() {
     GlobalData& g = G;
+    const win::AccuracyWindowScope once(win::AccuracyRequests::Once);
     CheckLoadingComplete();
     if (!g.LoadingInputComplete) return;
     ComputeForcesFromTorques();
@@ -663,6 +665,7 @@ void TZatizeni_F::Button4Click() {
 
 void TZatizeni_F::Button14Click() {
     GlobalData& g = G;
+    const win::AccuracyWindowScope once(win::AccuracyRequests::Once);
     if (!g.SpectrumInCycles && (g.NL2h - 0.001 > g.NL1h || g.NL2h + 0.001 < g.NL1h))
         ui::ShowMessage("Životnosti pastorku a kola v hodinách se většinou rovnají");
     CheckLoadingComplete();
@@ -695,7 +698,7 @@ void TZatizeni_F::CountLevelsOverStaticLimit() { CountStaticOverloads(); }
 
 void TZatizeni_F::CheckLoadingComplete() {
     GlobalData& g = G;
-    BringDerivedIntoLine(g);
+    BringDerivedIntoLine();
     g.LoadingInputComplete = true;
     auto fail = [&](const char* message, ui::Control* focus) {
         ui::ShowMessage(message);

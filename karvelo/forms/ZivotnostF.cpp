@@ -146,7 +146,7 @@ void TZivotnost_F::FormCreate() {
 // Results loaded from a data file are kept on this first activation after the load.
 void TZivotnost_F::FormActivate() {
     GlobalData& g = G;
-    BringDerivedIntoLine(g);
+    BringDerivedIntoLine();
     g.LifeFormActive = true;
     if (g.LifeValid && g.LoadedFromFile == 0) {
         Label68->Hide();

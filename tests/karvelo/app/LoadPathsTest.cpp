@@ -283,7 +283,8 @@ private:
             c.file = ComposeDataFile();
         } catch (const std::exception&) {
         }
-        c.equivalents = G.TFe1 > 0 || G.FtFe1 > 0;
+        c.equivalents = G.LoadAsForce ? std::min({G.FtFe1, G.FtHe1, G.FtFe2, G.FtHe2}) > 0
+                                      : std::min({G.TFe1, G.THe1, G.TFe2, G.THe2}) > 0;
         const bool approximate = G.LoadInputMethod == kMultilevelLoading && G.CalcMethodics < kMethodicsMiner;
         const std::string inputs = CaseInputsKey(G);
         ui::test::Notices().Clear();
