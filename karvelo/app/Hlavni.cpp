@@ -15,6 +15,7 @@
 #include "karvelo/calc/WindowHooks.h"
 #include "karvelo/forms/GeometrieF.h"
 #include "karvelo/forms/InputWindow.h"
+#include "karvelo/forms/KHbetaC.h"
 #include "karvelo/forms/KHbetaF.h"
 #include "karvelo/forms/MaterialyF.h"
 #include "karvelo/forms/PresnostF.h"
@@ -361,6 +362,12 @@ void TForm1::Button8Click() {
     const win::AccuracyWindowScope once(win::AccuracyRequests::Once);
     CheckLoadInputs();
     if (!G.LoadingInputComplete) return;
+    // KHbeta by method C only from shaft data the case holds (entered or accepted, or loaded).
+    if (G.KHbetaMethod == "ISO_C" && G.GearingType == kExternalPair && !TakeShaftData()) {
+        ui::ShowMessage("Incomplet input - shaft data for KHbeta by method C are missing.");
+        SetActiveControl(Button6);
+        return;
+    }
     CalculateCase();
     if (G.ResumeCalculation)
         ShowPanelControls(true);

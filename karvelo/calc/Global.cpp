@@ -233,7 +233,8 @@ void SetDefaultInputs() {
     g.sR1 = 35;
     g.sR2 = 55;
     g.sd1 = g.sd2 = 0;
-    g.s1 = 50;
+    g.s1 = 50;  // shaft data of method C that no case holds yet
+    g.ShaftDataHeld = false;
     g.l1 = 200;
     g.dsh1 = 70;
 

@@ -617,4 +617,14 @@ void TKHbeta_C::CheckDeformation(double& value, bool& entered) {
     ShowNumber(CheckedField(), value, 3, 1);
 }
 
+bool TakeShaftData() {
+    static bool asking = false;
+    if (asking) return false;
+    if (!G.ShaftDataHeld && KHbeta_C) {
+        const ScopedFlag shown(asking);
+        KHbeta_C->ShowModal();
+    }
+    return G.ShaftDataHeld;
+}
+
 }  // namespace karvelo

@@ -121,4 +121,9 @@ private:
 
 extern TKHbeta_C* KHbeta_C;
 
+// Method C rates KHbeta from the pinion's shaft: a case that holds no shaft data is shown the
+// method C window with the values it would use, to enter or accept them.  Whether the case holds
+// them then (a request made while the window is asking is refused).
+bool TakeShaftData();
+
 }  // namespace karvelo

@@ -664,23 +664,6 @@ void TSpektrum_F::RefreshSpectrumTotals() {
 // ---------------------------------------------------------------------------------------------
 // Factors
 
-namespace {
-
-// Method C rates KHbeta from the pinion's shaft: a case that holds none is shown the method C
-// window with the values it would use, to enter or accept them.  The activation of this window
-// as that one closes computes nothing.
-bool ShaftDataTaken() {
-    static bool asking = false;
-    if (asking) return false;
-    if (!G.ShaftDataHeld && KHbeta_C) {
-        const ScopedFlag shown(asking);
-        KHbeta_C->ShowModal();
-    }
-    return G.ShaftDataHeld;
-}
-
-}  // namespace
-
 void TSpektrum_F::Button6Click() { ComputeLevelFactorsOfCase(true); }
 
 // KHbeta given directly, from the contact pattern or from an arrangement stays the case's on every
@@ -691,7 +674,7 @@ void TSpektrum_F::Button6Click() { ComputeLevelFactorsOfCase(true); }
 void TSpektrum_F::ComputeLevelFactorsOfCase(bool computeGiven) {
     GlobalData& g = G;
     const bool methodC = g.KHbetaMethod == "ISO_C";
-    if (methodC && !ShaftDataTaken()) return;
+    if (methodC && !TakeShaftData()) return;
     const win::AccuracyWindowScope once(win::AccuracyRequests::Once);
     if (computeGiven) g.KHalfaDirect = g.KFalfaDirect = g.KvDirect = false;
     g.KHbetaDirect = !methodC;

@@ -72,6 +72,14 @@ TEST_F(MethodCInputs, ComputeFactorsRatesKHbetaByMethodCOnlyFromShaftDataTheCase
     EXPECT_EQ(G.KHbetaMethod, "ISO_C");
     EXPECT_TRUE(LevelKHbeta(1, 1.5));
 
+    // The main window's method C: the Calculation asks for the shaft data; Esc refuses it, saying so.
+    SetUp(), LoadCase("stage-one-load.PEV");
+    Click(Form1->RadioButton4);
+    QueueModal(KHbeta_C, [](ui::Form&) { Esc(); });
+    Click(Form1->Button8);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Incomplet input - shaft data for KHbeta by method C are missing."});
+    EXPECT_FALSE(Form1->Button9->Enabled());
+
     SetUp();
     QueueModal(Spektrum_F, [](ui::Form&) { Click(Spektrum_F->Button2); });
     LoadCase("spectrum-then-one-level.PEV");
@@ -104,6 +112,7 @@ TEST_F(MethodCInputs, OneActionOpensTheAccuracyWindowOnceAtMost) {
         Click(KHbeta_F->CheckBox5), Esc();
     });
     Click(Form1->Button6);
+    QueueModal(KHbeta_C, [](ui::Form&) { Click(KHbeta_C->Button5); });  // the shaft data it asks for
     escAccuracy(), Click(Form1->Button8);  // Calculation
     escAccuracy(), Click(Form1->Button5);  // Accuracy
     EXPECT_EQ(Shown("Presnost_F"), 3);     // a window the script left open, or one more, fails the harness

@@ -490,6 +490,7 @@ TEST_F(SaveLoad, ATipInsideTheBaseCircleIsReportedOnceByLoad) {
 TEST_F(SaveLoad, LoadBringsBackTheCaseAndItsMethodAndHypothesis) {
     Click(Form1->RadioButton4);  // method C
     Click(Form1->RadioButton5);  // Miner
+    ui::test::QueueModal(KHbeta_C, [](ui::Form&) { Click(KHbeta_C->Button5); });  // its shaft data accepted
     CalculateAndSave(Path("c.PEV"));
     const double z1 = G.z1;
     Click(Form1->RadioButton3);

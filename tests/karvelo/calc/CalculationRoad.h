@@ -15,6 +15,7 @@ inline void HaibachSpectrumWithComputedFactors() {
     g.SpectrumLevelsShown = false;
     g.KHbetaDirect = false;
     g.KHbetaMethod = "ISO_C";
+    g.ShaftDataHeld = true;  // as a method C case holds them
     for (int i = 1; i <= 5; ++i) g.n1Level[i] = g.n1;
 }
 
