@@ -538,17 +538,13 @@ void TZatizeni_F::RadioButton2Click() {
 }
 
 void TZatizeni_F::RadioButton7Click() {
-    ConvertKeepingResults(G, [] {
-        ConvertLoadsToForces();
-    });
+    ConvertKeepingResults(G, ConvertLoadsToForces);
     SyncLoadingRadioButtons();
     Repaint();
 }
 
 void TZatizeni_F::RadioButton8Click() {
-    ConvertKeepingResults(G, [] {
-        ConvertLoadsToTorques();
-    });
+    ConvertKeepingResults(G, ConvertLoadsToTorques);
     SyncLoadingRadioButtons();
     Repaint();
 }

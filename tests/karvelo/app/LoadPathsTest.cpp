@@ -324,13 +324,14 @@ private:
         ui::test::Notices().Clear();
         Click(Form1->Button8);
         const std::vector<std::string> fresh = Shown();
-        if (fresh != c.shown) {
-            std::string diff;
-            for (std::size_t i = 0; i < std::max(fresh.size(), c.shown.size()) && diff.empty(); ++i)
-                if (i >= fresh.size() || i >= c.shown.size() || fresh[i] != c.shown[i])
-                    diff = (i < c.shown.size() ? c.shown[i] : "-") + " where afresh " + (i < fresh.size() ? fresh[i] : "-");
-            fault_ = where + "shows " + diff + " (the same inputs loaded in a fresh program)";
-        }
+        const auto lines = [](const std::vector<std::string>& v) {
+            std::string t;
+            for (const std::string& s : v) t += s + '\n';
+            return t;
+        };
+        if (fresh != c.shown)
+            fault_ = where + "what the same inputs loaded in a fresh program show differs, " +
+                     FirstDifference(lines(c.shown), lines(fresh));
     }
 
     // Save data, Load data, and the case saves as it was saved; a spectrum of one level excepted,
