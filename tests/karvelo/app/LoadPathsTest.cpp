@@ -563,18 +563,23 @@ private:
     // The equivalent loads and KA the spectrum window's Ok gives, as standing.
     void AsOkEvaluates() {
         const GlobalData saved = G;
-        const WindowHooks hooks = InstallWindowHooks(WindowHooks{});
-        {
-            rt::HeldNotices held;
+        Silently([] {
             if (!G.KFbetaDirect) ComputeKFbetaLevels();
             ComputeLevelFactorProducts(G, G.LevelCount);
             EvaluateSpectrum();
-            held.Take();
-        }
-        InstallWindowHooks(hooks);
+        });
         SeeEquivalents(standing_);
         seenKA_.push_back(G.KA);
         G = saved;
+    }
+
+    // A computation with what it says and asks of the windows held back.
+    static void Silently(const std::function<void()>& compute) {
+        const WindowHooks hooks = InstallWindowHooks(WindowHooks{});
+        rt::HeldNotices held;
+        compute();
+        held.Take();
+        InstallWindowHooks(hooks);
     }
 
     // ---- service-life window
@@ -599,14 +604,7 @@ private:
     // The labels as the window paints them from the spectrum calculated afresh from the inputs.
     static std::vector<std::string> Recomputed(ui::Form* window, const std::vector<ui::Label*>& labels) {
         const GlobalData saved = G;
-        const WindowHooks hooks = InstallWindowHooks(WindowHooks{});
-        {
-            rt::HeldNotices held;
-            PrepareSpectrumLevels();
-            EvaluateSpectrum();
-            held.Take();
-        }
-        InstallWindowHooks(hooks);
+        Silently([] { PrepareSpectrumLevels(), EvaluateSpectrum(); });
         window->Repaint();
         const std::vector<std::string> shown = Captions(labels);
         G = saved;
@@ -646,12 +644,8 @@ private:
         }
         if (w.Visible() && G.LoadInputMethod == kOneLevelLoading) {
             const double load = Force(G.LoadAsForce ? G.Ftjm : G.Tjm);
-            if (load != 0 && !Among(load, seenLoads_) && !Among(load, standing)) {
-                std::string values;
-                for (double v : seenLoads_) values += Number(v) + " ";
-                for (double v : standing) values += Number(v) + " ";
-                Fail("one level shows a load " + w.Field(1)->Text() + " no window showed as standing (" + values + ")");
-            }
+            if (load != 0 && !Among(load, seenLoads_) && !Among(load, standing))
+                Fail("one level shows a load " + w.Field(1)->Text() + " no window showed as standing");
             if (!Among(G.KA, seenKA_)) Fail("one level shows a KA " + w.Field(7)->Text() + " no window showed");
             if (G.KA != 0 && G.KA < 1) Fail("one level holds a KA its field refuses: " + w.Field(7)->Text());
             seenLoads_.push_back(load);
@@ -674,28 +668,25 @@ private:
     std::vector<double> seenLoads_, seenKA_, standing_;
 };
 
+// Walks that once showed a fault, shortened (KARVELO_WALK="..." runs one as a failure printed it
+// instead): a load no window showed taken after a unit switch outside one level; the
+// calculation's force taken once the equivalent loads were withdrawn; equivalent loads of another
+// speed; a KA shown that the stresses do not hold; a hypothesis changed by a mode switch.  Then the
+// seeded walks.
 TEST_F(LoadPaths, WalksKeepWhatIsShownToTheInputsOnShow) {
-    if (const char* one = std::getenv("KARVELO_WALK")) {  // a walk as a failure printed it
-        std::istringstream in(one);
-        Walk walk;
-        for (std::string s; in >> s;) walk.push_back(s);
-        const std::optional<std::string> fault = Run(walk);
-        EXPECT_FALSE(fault) << *fault;
-        return;
-    }
-    // Walks that once showed a fault, shortened: a load no window showed taken after a unit switch
-    // outside one level; the calculation's force taken once the equivalent loads were withdrawn;
-    // equivalent loads of another speed; a KA shown that the stresses do not hold; a hypothesis
-    // changed by a mode switch.
-    for (const char* recorded : {"start:one load[ mode:3 unit mode:1 ]", "start:spectrum load[ unit ] calc load[ box:1 mode:1 ]",
-                                 "start:spectrum load[ f0:37 ]", "start:spectrum calc",
-                                 "start:one load[ mode:2 box:2 spec[ levels:3 ]ok mode:1 ]"}) {
+    const char* one = std::getenv("KARVELO_WALK");
+    for (const char* recorded :
+         one ? std::vector<const char*>{one}
+             : std::vector<const char*>{"start:one load[ mode:3 unit mode:1 ]",
+                                        "start:spectrum load[ unit ] calc load[ box:1 mode:1 ]",
+                                        "start:spectrum load[ f0:37 ]", "start:spectrum calc",
+                                        "start:one load[ mode:2 box:2 spec[ levels:3 ]ok mode:1 ]"}) {
         std::istringstream in(recorded);
         Walk walk;
         for (std::string s; in >> s;) walk.push_back(s);
-        const std::optional<std::string> fault = Run(walk);
-        EXPECT_FALSE(fault) << recorded << ": " << fault.value_or("");
+        EXPECT_EQ(Run(walk).value_or(""), "") << recorded;
     }
+    if (one) return;
     const char* many = std::getenv("KARVELO_WALKS");
     const char* first = std::getenv("KARVELO_WALK_SEED");
     Walks(first ? unsigned(std::atoi(first)) : 1, many ? unsigned(std::atoi(many)) : 40);
