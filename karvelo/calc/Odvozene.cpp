@@ -18,12 +18,17 @@ bool ApproximateMethodics(const GlobalData& g) {
     return g.CalcMethodics == kMethodicsFigA3 || g.CalcMethodics == kMethodicsEqA2;
 }
 
+constexpr double GlobalData::*kEquivalentLoads[] = {&GlobalData::FtFe1, &GlobalData::FtHe1, &GlobalData::FtFe2,
+                                                     &GlobalData::FtHe2, &GlobalData::TFe1,  &GlobalData::THe1,
+                                                     &GlobalData::TFe2,  &GlobalData::THe2};
+constexpr double GlobalData::*kEquivalentStresses[] = {&GlobalData::SigmaF1ekv, &GlobalData::SigmaH1ekv,
+                                                       &GlobalData::SigmaF2ekv, &GlobalData::SigmaH2ekv};
+
 // What the spectrum evaluation gives, zeroed: the equivalent loads and stresses, the stresses of
 // the levels and, for the approximate methodics, KA.
 void WithdrawSpectrumResults(GlobalData& g) {
-    for (double* x : {&g.FtFe1, &g.FtHe1, &g.FtFe2, &g.FtHe2, &g.TFe1, &g.THe1, &g.TFe2, &g.THe2, &g.SigmaF1ekv,
-                      &g.SigmaH1ekv, &g.SigmaF2ekv, &g.SigmaH2ekv})
-        *x = 0;
+    for (double GlobalData::*x : kEquivalentLoads) g.*x = 0;
+    for (double GlobalData::*x : kEquivalentStresses) g.*x = 0;
     for (TLevelArray* levels : {&g.SigmaF1Level, &g.SigmaH1Level, &g.SigmaF2Level, &g.SigmaH2Level}) levels->Fill(0);
     if (ApproximateMethodics(g)) g.KA = 0;
 }
@@ -42,6 +47,11 @@ std::string SpectrumResultsKey(const GlobalData& g, const std::string& inputs) {
         key += text;
     }
     return key;
+}
+
+// The results of the spectrum stand for the inputs of the key.
+bool StandFor(const GlobalData& g, const std::string& inputs) {
+    return g.EquivalentStressesCurrent && !inputs.empty() && g.SpectrumResultsKey == SpectrumResultsKey(g, inputs);
 }
 
 }  // namespace
@@ -73,11 +83,12 @@ std::string CaseInputsKey(const GlobalData& g) {
 }
 
 void ZeroEquivalentLoads() {
-    GlobalData& g = G;
-    for (double* x : {&g.FtFe1, &g.FtHe1, &g.FtFe2, &g.FtHe2, &g.TFe1, &g.THe1, &g.TFe2, &g.THe2}) *x = 0;
+    for (double GlobalData::*x : kEquivalentLoads) G.*x = 0;
 }
 
-void ZeroEquivalentStresses() { G.SigmaF1ekv = G.SigmaH1ekv = G.SigmaF2ekv = G.SigmaH2ekv = 0; }
+void ZeroEquivalentStresses() {
+    for (double GlobalData::*x : kEquivalentStresses) G.*x = 0;
+}
 
 void StampSpectrumResults(GlobalData& g) {
     g.SpectrumResultsKey = SpectrumResultsKey(g, CaseInputsKey(g));
@@ -86,10 +97,7 @@ void StampSpectrumResults(GlobalData& g) {
 
 void StampServiceLives(GlobalData& g) { g.ServiceLivesKey = CaseInputsKey(g); }
 
-bool SpectrumResultsStand(const GlobalData& g) {
-    return g.EquivalentStressesCurrent && !g.SpectrumResultsKey.empty() &&
-           g.SpectrumResultsKey == SpectrumResultsKey(g, CaseInputsKey(g));
-}
+bool SpectrumResultsStand(const GlobalData& g) { return StandFor(g, CaseInputsKey(g)); }
 
 void DeriveLoadOfMode() {
     GlobalData& g = G;
@@ -109,8 +117,7 @@ void BringDerivedIntoLine() {
     GlobalData& g = G;
     DeriveLoadOfMode();
     const std::string key = CaseInputsKey(g);
-    if (g.LoadInputMethod == kMultilevelLoading &&
-        !(g.EquivalentStressesCurrent && !key.empty() && g.SpectrumResultsKey == SpectrumResultsKey(g, key))) {
+    if (g.LoadInputMethod == kMultilevelLoading && !StandFor(g, key)) {
         WithdrawSpectrumResults(g);
         g.SpectrumResultsKey.clear();
     }
@@ -119,18 +126,21 @@ void BringDerivedIntoLine() {
 
 void ConvertKeepingResults(GlobalData& g, const std::function<void()>& convert) {
     std::string key = CaseInputsKey(g);
-    const bool spectrum = !key.empty() && g.SpectrumResultsKey == SpectrumResultsKey(g, key),
-               lives = !key.empty() && g.ServiceLivesKey == key;
+    const bool spectrum = StandFor(g, key), lives = !key.empty() && g.ServiceLivesKey == key;
     convert();
     key = CaseInputsKey(g);
     if (spectrum) g.SpectrumResultsKey = SpectrumResultsKey(g, key);
     if (lives) g.ServiceLivesKey = key;
 }
 
+double LargestEquivalentLoad(const GlobalData& g) {
+    return g.LoadAsForce ? std::max({0.0, g.FtFe1, g.FtHe1, g.FtFe2, g.FtHe2})
+                         : std::max({0.0, g.TFe1, g.THe1, g.TFe2, g.THe2});
+}
+
 void TakeApproximateLoadAsOneLoad(GlobalData& g) {
     if (!(g.KA < 1)) return;
-    const double largest =
-        g.LoadAsForce ? std::max({g.FtFe1, g.FtHe1, g.FtFe2, g.FtHe2}) : std::max({g.TFe1, g.THe1, g.TFe2, g.THe2});
+    const double largest = LargestEquivalentLoad(g);
     if (!(largest > 0)) return;
     (g.LoadAsForce ? g.Ftjm : g.Tjm) = largest;
     DeriveNominalLoadPartner(g);

@@ -50,6 +50,9 @@ void DeriveSpectrumSpeed();
 // stand after it.
 void ConvertKeepingResults(GlobalData& g, const std::function<void()>& convert);
 
+// The largest of the four equivalent loads in the unit the loads are given in, 0 when none is.
+double LargestEquivalentLoad(const GlobalData& g);
+
 // An approximate spectrum (figure A.3, equation A.2) rated as one load: its nominal load times its
 // KA.  Where that KA is below 1 (its largest equivalent load below the nominal load) the one load
 // is the largest equivalent load with KA 1, the same load on the teeth with a KA that the

@@ -452,8 +452,7 @@ void TZatizeni_F::EnterOneLevel(int previous) {
                 g.KA = 0;
         }
     } else if (EquivalentLoadsStand(previous) && !approximate) {
-        (g.LoadAsForce ? g.Ftjm : g.Tjm) = g.LoadAsForce ? std::max({0.0, g.FtFe1, g.FtFe2, g.FtHe1, g.FtHe2})
-                                                         : std::max({0.0, g.TFe1, g.TFe2, g.THe1, g.THe2});
+        (g.LoadAsForce ? g.Ftjm : g.Tjm) = LargestEquivalentLoad(g);
         DeriveNominalLoadPartner(g);
         g.FtFe1Used = g.FtFe1;
         g.FtHe1Used = g.FtHe1;
